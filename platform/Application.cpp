@@ -1,0 +1,146 @@
+#include "platform/Application.h"
+#include "platform/Exception.h"
+
+#include "platform/Dialogs.h"
+#include "platform/Form.h"
+#include "platform/Messages.h"
+#include "platform/StrUtils.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+TApplication* Application = nullptr;
+
+TApplication::TApplication()
+    : TComponent(nullptr)
+{
+}
+
+TApplication::~TApplication()
+{
+    if (Application == this)
+        Application = nullptr;
+}
+
+void TApplication::AddForm(TForm* form)
+{
+    if (!m_mainForm)
+        m_mainForm = form;
+    form->AfterConstruction();
+}
+
+void TApplication::Run()
+{
+    if (m_terminated)
+        return;
+    if (m_mainForm)
+        m_mainForm->Show();
+    if (!m_terminated)
+        QApplication::exec();
+}
+
+void TApplication::Terminate()
+{
+    m_terminated = true;
+    QCoreApplication::exit(0);
+}
+
+void TApplication::ProcessMessages() { ProcessPostedMessages(); }
+
+void TApplication::HandleException(TObject* sender)
+{
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        if (OnException)
+            OnException(sender, e);
+        else
+            ShowException(e);
+    } catch (...) {
+        Exception e("Unknown exception");
+        if (OnException)
+            OnException(sender, e);
+        else
+            ShowException(e);
+    }
+}
+
+void TApplication::ShowException(const std::exception& e)
+{
+    std::string text = e.what();
+    if (!text.empty() && text.back() != '.')
+        text += '.';
+    MessageBox(text, Title, MB_OK | MB_ICONSTOP);
+}
+
+bool TApplication::HelpCommand(unsigned command, long)
+{
+    LastHelpCommand = command;
+    return true;
+}
+
+std::string TApplication::ExeName()
+{
+    std::string buf(4096, '\0');
+    ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size() - 1);
+    if (n <= 0)
+        return {};
+    buf.resize(std::size_t(n));
+    return buf;
+}
+
+namespace {
+
+class GuardedApplication final : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (...) {
+            if (Application)
+                Application->HandleException(nullptr);
+            return true;
+        }
+    }
+};
+
+}
+
+bool GuiDisplayAvailable(std::string& why)
+{
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform)
+        return true;
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if ((display && *display) || (wayland && *wayland))
+        return true;
+    why = "no graphical display: neither DISPLAY nor WAYLAND_DISPLAY is set";
+    return false;
+}
+
+int RunGuiProgram(int argc, char** argv, const char* programName, const std::function<void()>& startUp)
+{
+    std::string why;
+    if (!GuiDisplayAvailable(why)) {
+        std::fprintf(stderr, "%s: %s\n", programName, why.c_str());
+        return 1;
+    }
+    GuardedApplication qt(argc, argv);
+    qt.setQuitOnLastWindowClosed(false);
+    auto* app = new TApplication;
+    Application = app;
+    try {
+        startUp();
+    } catch (...) {
+        app->HandleException(nullptr);
+    }
+    delete app;
+    return 0;
+}

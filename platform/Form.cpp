@@ -1,0 +1,310 @@
+#include "platform/Form.h"
+
+#include "platform/Application.h"
+#include "platform/Exception.h"
+#include "platform/Menus.h"
+#include "platform/Messages.h"
+#include "platform/TextCodec.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QScreen>
+#include <QWidget>
+
+std::function<void(TForm*)> TForm::ModalResponder;
+
+namespace {
+
+// The window that last lost activation to another window of the program;
+// nullptr while the program as a whole is inactive.
+TForm* g_lastActive = nullptr;
+bool g_anyActivated = false;
+
+}
+
+TForm::TForm(TComponent* owner)
+    : TWinControl(owner)
+{
+    auto* w = new QWidget(nullptr, Qt::Window);
+    w->setAttribute(Qt::WA_DeleteOnClose, false);
+    SetWidget(w);
+    TControl::SetVisible(false);
+    SetBounds(0, 0, 400 + 2 * kFrame, 300 + 2 * kFrame + kCaption);
+}
+
+TForm::~TForm()
+{
+    if (OnDestroy) {
+        try {
+            OnDestroy(this);
+        } catch (...) {
+            if (Application)
+                Application->HandleException(this);
+        }
+    }
+    if (g_lastActive == this)
+        g_lastActive = nullptr;
+}
+
+void TForm::AfterConstruction()
+{
+    if (!OnCreate)
+        return;
+    try {
+        OnCreate(this);
+    } catch (...) {
+        Application->HandleException(this);
+    }
+}
+
+void TForm::SetCaption(const std::string& text)
+{
+    TControl::SetCaption(text);
+    Widget()->setWindowTitle(BytesToQString(text));
+}
+
+int TForm::Width() const { return Widget()->width() + 2 * kFrame; }
+
+int TForm::Height() const { return Widget()->height() + 2 * kFrame + kCaption; }
+
+void TForm::SetBounds(int left, int top, int width, int height)
+{
+    Widget()->setGeometry(left, top, std::max(1, width - 2 * kFrame), std::max(1, height - 2 * kFrame - kCaption));
+    TControl::SetBounds(left, top, width, height);
+}
+
+void TForm::SetClientSize(int width, int height) { SetBounds(Left(), Top(), width + 2 * kFrame, height + 2 * kFrame + kCaption); }
+
+void TForm::SetWindowState(TWindowState state)
+{
+    m_windowState = state;
+    if (Visible())
+        applyWindowState();
+}
+
+void TForm::applyWindowState()
+{
+    switch (m_windowState) {
+    case wsMaximized:
+        Widget()->showMaximized();
+        break;
+    case wsMinimized:
+        Widget()->showMinimized();
+        break;
+    case wsNormal:
+        Widget()->showNormal();
+        break;
+    }
+}
+
+void TForm::SetVisible(bool on)
+{
+    if (on == Visible())
+        return;
+    TControl::SetVisible(on);
+    QWidget* w = Widget();
+    if (on) {
+        if (OnShow) {
+            try {
+                OnShow(this);
+            } catch (...) {
+                Application->HandleException(this);
+            }
+        }
+        if (Position == poScreenCenter && !m_shownOnce) {
+            if (QScreen* screen = QGuiApplication::primaryScreen()) {
+                QRect area = screen->availableGeometry();
+                w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
+            }
+        }
+        m_shownOnce = true;
+        applyWindowState();
+        w->raise();
+        w->activateWindow();
+        if (m_activeControl && m_activeControl->CanFocus())
+            m_activeControl->SetFocus();
+    } else {
+        w->hide();
+        if (OnHide)
+            OnHide(this);
+    }
+}
+
+bool TForm::Active() const { return Widget()->isActiveWindow(); }
+
+TWinControl* TForm::ActiveControl() const
+{
+    if (QWidget* focus = QApplication::focusWidget())
+        if (focus->window() == Widget())
+            return dynamic_cast<TWinControl*>(TControl::FromWidget(focus));
+    return m_activeControl;
+}
+
+void TForm::SetActiveControl(TWinControl* control)
+{
+    m_activeControl = control;
+    if (control && Visible() && control->CanFocus())
+        control->SetFocus();
+}
+
+bool TForm::CloseQuery()
+{
+    bool canClose = true;
+    if (OnCloseQuery)
+        OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+void TForm::Close()
+{
+    if (m_inModal) {
+        SetModalResult(mrCancel);
+        return;
+    }
+    if (!CloseQuery())
+        return;
+    TCloseAction action = caHide;
+    if (OnClose)
+        OnClose(this, action);
+    if (action == caNone)
+        return;
+    if (Application && Application->MainForm() == this)
+        Application->Terminate();
+    else
+        Hide();
+}
+
+void TForm::SetModalResult(TModalResult result)
+{
+    m_modalResult = result;
+    if (m_loop && result != mrNone)
+        m_loop->quit();
+}
+
+int TForm::ShowModal()
+{
+    if (m_inModal || Visible())
+        throw EInvalidOperation("Cannot make a visible window modal");
+    m_inModal = true;
+    m_modalResult = mrNone;
+    Widget()->setWindowModality(Qt::ApplicationModal);
+    Show();
+    QEventLoop loop;
+    m_loop = &loop;
+    if (ModalResponder)
+        PostCall([this] {
+            if (m_inModal && ModalResponder)
+                ModalResponder(this);
+        });
+    for (;;) {
+        if (m_modalResult == mrNone)
+            loop.exec();
+        if (Application && Application->Terminated()) {
+            if (m_modalResult == mrNone)
+                m_modalResult = mrCancel;
+            break;
+        }
+        if (m_modalResult == mrNone)
+            continue;
+        if (!CloseQuery()) {
+            m_modalResult = mrNone;
+            continue;
+        }
+        TCloseAction action = caHide;
+        if (OnClose)
+            OnClose(this, action);
+        if (action == caNone) {
+            m_modalResult = mrNone;
+            continue;
+        }
+        break;
+    }
+    m_loop = nullptr;
+    Hide();
+    Widget()->setWindowModality(Qt::NonModal);
+    m_inModal = false;
+    return m_modalResult;
+}
+
+static TMenuItem* findInPopup(TControl* c, TShortCut sc)
+{
+    for (; c; c = c->Parent())
+        if (TPopupMenu* menu = c->PopupMenu())
+            if (TMenuItem* item = menu->Items()->FindShortCut(sc))
+                return item;
+    return nullptr;
+}
+
+TMenuItem* TForm::FindShortCut(TControl* focused, TShortCut sc) const
+{
+    if (!(sc & (scCtrl | scAlt)) && !((sc & 0xFF) >= VK_F1 && (sc & 0xFF) < VK_F1 + 24))
+        return nullptr;
+    if (TMenuItem* item = findInPopup(focused, sc))
+        return item;
+    return Menu ? Menu->Items()->FindShortCut(sc) : nullptr;
+}
+
+bool TForm::IsShortCut(TControl* focused, TShortCut sc)
+{
+    TMenuItem* item = FindShortCut(focused, sc);
+    if (!item)
+        return false;
+    item->Click();
+    return true;
+}
+
+static bool pressDialogButton(TWinControl* parent, std::uint16_t key)
+{
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* c = parent->Controls(i);
+        if (!c->Visible() || !c->Enabled())
+            continue;
+        if (c->HandlesDialogKey(key)) {
+            c->Click();
+            return true;
+        }
+        if (auto* w = dynamic_cast<TWinControl*>(c))
+            if (pressDialogButton(w, key))
+                return true;
+    }
+    return false;
+}
+
+bool TForm::DialogKey(std::uint16_t key) { return pressDialogButton(this, key); }
+
+void TForm::activated()
+{
+    bool fromOwnWindow = !g_anyActivated || (g_lastActive && g_lastActive != this);
+    g_anyActivated = true;
+    g_lastActive = nullptr;
+    if (fromOwnWindow && OnActivate)
+        OnActivate(this);
+}
+
+bool TForm::WidgetEvent(QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::Close:
+        // The close box: the window decides through Close.
+        e->ignore();
+        Close();
+        return true;
+    case QEvent::WindowActivate:
+        activated();
+        return false;
+    case QEvent::WindowDeactivate:
+        // Activation that goes to another window of ours arrives right after;
+        // activation that leaves the program does not.
+        g_lastActive = this;
+        PostCall([] {
+            if (!QApplication::activeWindow())
+                g_lastActive = nullptr;
+        });
+        if (OnDeactivate)
+            OnDeactivate(this);
+        return false;
+    default:
+        return TWinControl::WidgetEvent(e);
+    }
+}

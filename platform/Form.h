@@ -1,0 +1,94 @@
+#pragma once
+// TForm: a top-level window. Shown normally or modally (a nested message
+// loop), closed through OnCloseQuery, with the class library's event order:
+// OnCreate once built, OnShow each time it appears, OnActivate when another
+// window of the program hands over activation, OnResize on every change of
+// size, OnDestroy as it goes.
+
+#include "platform/Control.h"
+#include "platform/Keys.h"
+
+#include <functional>
+
+class QEventLoop;
+class TMainMenu;
+class TMenuItem;
+
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum TPosition { poDesigned, poScreenCenter };
+enum TFormBorderStyle { bsSizeable, bsDialog, bsSingle, bsNone };
+
+class TForm : public TWinControl {
+public:
+    explicit TForm(TComponent* owner);
+    ~TForm() override;
+
+    void SetCaption(const std::string&) override;
+
+    TWindowState WindowState() const { return m_windowState; }
+    void SetWindowState(TWindowState);
+    TPosition Position = poDesigned;
+    TFormBorderStyle BorderStyle = bsSizeable;
+    int HelpContext = 0;
+
+    // The platform counts a 4-pixel frame on each side (and the caption in
+    // the height) in a window's size; handlers rely on that arithmetic.
+    static constexpr int kFrame = 4;
+    static constexpr int kCaption = 23;
+    int Width() const override;
+    int Height() const override;
+    void SetBounds(int left, int top, int width, int height) override;
+    void SetClientSize(int width, int height);
+
+    void SetVisible(bool) override;
+    int ShowModal();
+    void Close();
+    bool Modal() const { return m_inModal; }
+    TModalResult ModalResult() const { return m_modalResult; }
+    // A non-zero result ends a modal showing (after OnCloseQuery agrees).
+    void SetModalResult(TModalResult);
+    bool Active() const;
+
+    TMainMenu* Menu = nullptr;
+    TWinControl* ActiveControl() const;
+    void SetActiveControl(TWinControl*);
+
+    // Runs the creation handler; called by the application object once the
+    // window is built. An exception there is shown and start-up goes on.
+    void AfterConstruction();
+    bool CloseQuery();
+
+    // Shortcut routing: the popup menus of the focused control and its
+    // parents first, then the window's main menu.
+    TMenuItem* FindShortCut(TControl* focused, TShortCut) const;
+    bool IsShortCut(TControl* focused, TShortCut);
+    // Enter and Escape reach a Default or Cancel button, and nothing else.
+    bool DialogKey(std::uint16_t key);
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TCloseQueryEvent OnCloseQuery;
+    TCloseEvent OnClose;
+    TNotifyEvent OnDestroy;
+
+    // Tests stand in for the user of a modal window: called from the nested
+    // loop once the window shows.
+    static std::function<void(TForm*)> ModalResponder;
+
+protected:
+    bool WidgetEvent(QEvent*) override;
+
+private:
+    void activated();
+    void applyWindowState();
+
+    TWindowState m_windowState = wsNormal;
+    TModalResult m_modalResult = mrNone;
+    bool m_inModal = false;
+    bool m_shownOnce = false;
+    QEventLoop* m_loop = nullptr;
+    TWinControl* m_activeControl = nullptr;
+};

@@ -1,0 +1,143 @@
+#include "platform/Menus.h"
+
+#include "platform/TextCodec.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QPoint>
+
+#include <algorithm>
+
+std::function<TMenuItem*(TPopupMenu*)> TPopupMenu::Responder;
+
+TMenuItem::TMenuItem(TComponent* owner)
+    : TComponent(owner)
+{
+}
+
+TMenuItem::~TMenuItem()
+{
+    if (m_parent)
+        m_parent->Remove(this);
+    for (auto* item : m_items)
+        item->m_parent = nullptr;
+}
+
+void TMenuItem::Add(TMenuItem* item)
+{
+    if (item->m_parent)
+        item->m_parent->Remove(item);
+    item->m_parent = this;
+    m_items.push_back(item);
+}
+
+void TMenuItem::Remove(TMenuItem* item)
+{
+    auto it = std::find(m_items.begin(), m_items.end(), item);
+    if (it != m_items.end())
+        m_items.erase(it);
+    item->m_parent = nullptr;
+}
+
+void TMenuItem::Click()
+{
+    if (Enabled && OnClick)
+        OnClick(this);
+}
+
+TMenuItem* TMenuItem::FindShortCut(TShortCut shortcut)
+{
+    if (!shortcut)
+        return nullptr;
+    if (ShortCut == shortcut)
+        return this;
+    for (auto* item : m_items)
+        if (auto* found = item->FindShortCut(shortcut))
+            return found;
+    return nullptr;
+}
+
+TMenu::TMenu(TComponent* owner)
+    : TComponent(owner)
+    , m_items(new TMenuItem(this))
+{
+}
+
+bool TMenu::IsShortCut(TShortCut shortcut)
+{
+    TMenuItem* item = m_items->FindShortCut(shortcut);
+    if (!item)
+        return false;
+    // A disabled item still takes its key, as the platform does.
+    item->Click();
+    return true;
+}
+
+TPopupMenu::TPopupMenu(TComponent* owner)
+    : TMenu(owner)
+{
+}
+
+TPopupMenu::~TPopupMenu() { delete m_menu; }
+
+namespace {
+
+void fill(QMenu* menu, TMenuItem* parent, TMenuItem*& chosen)
+{
+    for (int i = 0; i < parent->Count(); ++i) {
+        TMenuItem* item = parent->Items(i);
+        if (!item->Visible)
+            continue;
+        if (item->IsLine()) {
+            menu->addSeparator();
+            continue;
+        }
+        QString text = BytesToQString(item->Caption);
+        if (item->ShortCut)
+            text += QLatin1Char('\t') + QString::fromStdString(ShortCutToText(item->ShortCut));
+        if (item->Count() > 0) {
+            QMenu* sub = menu->addMenu(text);
+            sub->setEnabled(item->Enabled);
+            fill(sub, item, chosen);
+            continue;
+        }
+        QAction* action = menu->addAction(text);
+        action->setEnabled(item->Enabled);
+        action->setCheckable(item->Checked || item->RadioItem);
+        action->setChecked(item->Checked);
+        QObject::connect(action, &QAction::triggered, [item, &chosen] { chosen = item; });
+    }
+}
+
+}
+
+void TPopupMenu::Popup(int x, int y)
+{
+    if (OnPopup)
+        OnPopup(this);
+    TMenuItem* chosen = nullptr;
+    if (Responder) {
+        chosen = Responder(this);
+    } else {
+        delete m_menu;
+        m_menu = new QMenu;
+        fill(m_menu, Items(), chosen);
+        m_menu->exec(QPoint(x, y));
+    }
+    if (chosen)
+        chosen->Click();
+}
+
+TMenuItem* NewItem(TComponent* owner, TMenuItem* parent, const std::string& name, const std::string& caption,
+    TShortCut shortcut, TNotifyEvent onClick)
+{
+    auto* item = new TMenuItem(owner);
+    item->Name = name;
+    item->Caption = caption;
+    item->ShortCut = shortcut;
+    item->OnClick = std::move(onClick);
+    if (parent)
+        parent->Add(item);
+    return item;
+}
