@@ -1,0 +1,171 @@
+#include "platform/FileIO.h"
+
+#include "platform/Exception.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::size_t entriesIn(const std::string& folder)
+{
+    std::size_t n = 0;
+    for ([[maybe_unused]] auto& e : fs::directory_iterator(folder))
+        ++n;
+    return n;
+}
+
+mode_t modeOf(const std::string& path)
+{
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+template <class E, class F>
+std::string messageOf(F&& f)
+{
+    try {
+        f();
+    } catch (const E& e) {
+        return e.Message;
+    }
+    return "(nothing raised)";
+}
+
+}  // namespace
+
+TEST(FileIO, ReadsEveryByte)
+{
+    TempDir dir;
+    std::string all;
+    for (int i = 0; i < 256; ++i)
+        all.push_back(char(i));
+    all += std::string(200000, 'x');  // more than one read
+    WriteFileBytes(dir.File("a.bin"), all);
+    EXPECT_EQ(ReadWholeFile(dir.File("a.bin")), all);
+    WriteFileBytes(dir.File("empty"), "");
+    EXPECT_EQ(ReadWholeFile(dir.File("empty")), "");
+}
+
+TEST(FileIO, ReadFailuresRaiseFileOpenError)
+{
+    TempDir dir;
+    const std::string missing = dir.File("missing.htm");
+    EXPECT_EQ(messageOf<EFOpenError>([&] { ReadWholeFile(missing); }), "Cannot open file " + missing);
+    EXPECT_EQ(messageOf<EFOpenError>([&] { ReadWholeFile(dir.Path()); }), "Cannot open file " + dir.Path());
+    if (::geteuid() != 0) {
+        WriteFileBytes(dir.File("secret"), "x");
+        ::chmod(dir.File("secret").c_str(), 0);
+        EXPECT_THROW(ReadWholeFile(dir.File("secret")), EFOpenError);
+    }
+}
+
+TEST(FileIO, WriteCreatesAndReplacesWithoutLeftovers)
+{
+    TempDir dir;
+    const std::string file = dir.File("page.htm");
+    WriteFileAtomically(file, "first");
+    EXPECT_EQ(ReadFileBytes(file), "first");
+    mode_t mask = ::umask(022);
+    ::umask(mask);
+    EXPECT_EQ(modeOf(file), 0666 & ~mask);
+
+    ::chmod(file.c_str(), 0640);
+    WriteFileAtomically(file, "second, longer than the first");
+    EXPECT_EQ(ReadFileBytes(file), "second, longer than the first");
+    EXPECT_EQ(modeOf(file), 0640u);
+    WriteFileAtomically(file, "");
+    EXPECT_EQ(ReadFileBytes(file), "");
+    EXPECT_EQ(entriesIn(dir.Path()), 1u);
+}
+
+TEST(FileIO, SymbolicLinksAreWrittenThrough)
+{
+    TempDir dir;
+    fs::create_directory(dir.File("real"));
+    WriteFileBytes(dir.File("real/page.htm"), "old");
+    fs::create_symlink("real/page.htm", dir.File("link.htm"));
+    WriteFileAtomically(dir.File("link.htm"), "new");
+    EXPECT_TRUE(fs::is_symlink(dir.File("link.htm")));
+    EXPECT_EQ(ReadFileBytes(dir.File("real/page.htm")), "new");
+    EXPECT_EQ(entriesIn(dir.File("real")), 1u);
+
+    // A link to a file not there yet makes that file.
+    fs::create_symlink("real/later.htm", dir.File("dangling.htm"));
+    WriteFileAtomically(dir.File("dangling.htm"), "made");
+    EXPECT_TRUE(fs::is_symlink(dir.File("dangling.htm")));
+    EXPECT_EQ(ReadFileBytes(dir.File("real/later.htm")), "made");
+}
+
+TEST(FileIO, CreateFailuresRaiseFileCreateErrorAndKeepTheOldFile)
+{
+    TempDir dir;
+    // A file where a folder should be.
+    WriteFileBytes(dir.File("plain"), "x");
+    const std::string impossible = dir.File("plain/page.htm");
+    EXPECT_EQ(messageOf<EFCreateError>([&] { WriteFileAtomically(impossible, "data"); }),
+              "Cannot create file " + impossible);
+    // A folder where the file should be.
+    fs::create_directory(dir.File("folder"));
+    EXPECT_THROW(WriteFileAtomically(dir.File("folder"), "data"), EFCreateError);
+    EXPECT_TRUE(fs::is_directory(dir.File("folder")));
+
+    if (::geteuid() != 0) {
+        WriteFileBytes(dir.File("locked.htm"), "keep");
+        ::chmod(dir.File("locked.htm").c_str(), 0444);
+        EXPECT_THROW(WriteFileAtomically(dir.File("locked.htm"), "lost"), EFCreateError);
+        EXPECT_EQ(ReadFileBytes(dir.File("locked.htm")), "keep");
+
+        fs::create_directory(dir.File("ro"));
+        WriteFileBytes(dir.File("ro/page.htm"), "keep");
+        ::chmod(dir.File("ro").c_str(), 0555);
+        EXPECT_THROW(WriteFileAtomically(dir.File("ro/page.htm"), "lost"), EFCreateError);
+        EXPECT_EQ(ReadFileBytes(dir.File("ro/page.htm")), "keep");
+        EXPECT_EQ(entriesIn(dir.File("ro")), 1u);
+    }
+}
+
+TEST(FileIO, AFullDiskRaisesWriteErrorAndKeepsTheOldFile)
+{
+    TempDir dir;
+    const std::string file = dir.File("page.htm");
+    WriteFileBytes(file, "the old page");
+
+    // The file-size limit makes writes fail past a few bytes as a full disk
+    // would; the signal it sends is ignored so that the write reports it.
+    struct rlimit saved;
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string message = messageOf<EWriteError>([&] { WriteFileAtomically(file, std::string(100000, 'n')); });
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(message, "Stream write error");
+    EXPECT_EQ(ReadFileBytes(file), "the old page");
+    EXPECT_EQ(entriesIn(dir.Path()), 1u);
+}
+
+TEST(FileIO, LineBreaks)
+{
+    EXPECT_EQ(ToEditorText("a\r\nb\rc\nd\r\n\r\ne"), "a\nb\nc\nd\n\ne");
+    EXPECT_EQ(ToEditorText("\n\r\r\n"), "\n\n\n");
+    EXPECT_EQ(ToEditorText("end\r"), "end\n");
+    EXPECT_EQ(ToFileText("a\nb\n\nc"), "a\r\nb\r\n\r\nc");
+    EXPECT_EQ(ToFileText("no break"), "no break");
+    EXPECT_EQ(ToFileText(""), "");
+    // What the editor saves it reads back unchanged.
+    const std::string page = "<HTML>\n<BODY>\n\n</BODY>\n</HTML>\n";
+    EXPECT_EQ(ToEditorText(ToFileText(page)), page);
+}
