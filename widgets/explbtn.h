@@ -1,0 +1,144 @@
+#pragma once
+// TOfficeButton: a flat push button that draws itself: an image beside or
+// above a caption, a bevel while the mouse is over it, an optional drop-down
+// menu with a small triangle mark, radio-like groups, and a grey shaded copy
+// of its image while the mouse is elsewhere.
+//
+// The windows of this system keep their office buttons hidden and call
+// their click handlers directly; the drawing and mouse rules make the
+// button whole wherever it is shown.
+
+#include "platform/Control.h"
+#include "platform/Graphics.h"
+
+#include <memory>
+#include <string>
+
+class TPopupMenu;
+class TCanvas;
+
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TBevelStyle { bsLowered, bsRaised };
+enum TExplorerButtonLayout { blBitmapTop, blBitmapBottom, blBitmapLeft, blBitmapRight };
+enum TExplorerButtonOption : unsigned { boMonoDisplay = 1, boIconOnly = 2, boPopupMark = 4, boShowBevel = 8 };
+using TExplorerButtonOptions = unsigned;
+enum TExplorerButtonShadingType { stLight, stMedium, stDark };
+
+class TOfficeButton : public TControl {
+public:
+    explicit TOfficeButton(TComponent* owner);
+    ~TOfficeButton() override;
+
+    TAlignment Alignment() const { return m_alignment; }
+    void SetAlignment(TAlignment);
+    bool AllowAllUp() const { return m_allowAllUp; }
+    // Copied to the other buttons of the group.
+    void SetAllowAllUp(bool);
+    TBevelStyle BevelStyle() const { return m_bevelStyle; }
+    void SetBevelStyle(TBevelStyle);
+
+    const TBitmap& Bitmap() const { return m_bitmap; }
+    // Also makes the shaded image again (unless NoFocusBitmap is set).
+    void SetBitmap(const TBitmap&);
+    const TBitmap& NoFocusBitmap() const { return m_noFocusBitmap; }
+    void SetNoFocusBitmap(const TBitmap&);
+    const TBitmap& DisabledBitmap() const { return m_disabledBitmap; }
+    void SetDisabledBitmap(const TBitmap&);
+    // The grey copy of Bitmap shown while the mouse is elsewhere.
+    const TBitmap& ShadedBitmap() const { return m_shadedBitmap; }
+
+    // "&" marks the accelerator; with boIconOnly the caption is the hint.
+    void SetCaption(const std::string&) override;
+
+    // Buttons with the same non-zero index under one parent form a group.
+    int GroupIndex() const { return m_groupIndex; }
+    void SetGroupIndex(int);
+    // Stays pressed; ignored while GroupIndex is 0. Setting it releases the
+    // other buttons of the group.
+    bool Down() const { return m_down; }
+    void SetDown(bool);
+
+    // Dropped under the button on mouse down. Not owned.
+    TPopupMenu* DropDownMenu() const { return m_dropDownMenu; }
+    void SetDropDownMenu(TPopupMenu*);
+
+    void SetEnabled(bool) override;
+
+    TExplorerButtonLayout Layout() const { return m_layout; }
+    void SetLayout(TExplorerButtonLayout);
+    TExplorerButtonOptions Options() const { return m_options; }
+    void SetOptions(TExplorerButtonOptions);
+    TExplorerButtonShadingType ShadingType() const { return m_shadingType; }
+    void SetShadingType(TExplorerButtonShadingType);
+    bool ShowDownPattern() const { return m_showDownPattern; }
+    void SetShowDownPattern(bool);
+    TColor UnselectedFontColor() const { return m_unselectedFontColor; }
+    void SetUnselectedFontColor(TColor);
+    bool WordWrap() const { return m_wordWrap; }
+    void SetWordWrap(bool);
+
+    // Font changes are followed by Repaint.
+    TFont Font;
+    bool ShowHint = false;
+    int HelpContext = 0;
+
+    // The mouse entered / left the button.
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+
+    // A dialog character: when it is the caption's accelerator (and the button
+    // is enabled and visible), the button is clicked; true when handled.
+    bool DialogChar(char key);
+
+    // Draws the button as it looks now onto a canvas of its size.
+    void PaintTo(TCanvas&);
+
+    bool Hot() const { return m_hot; }
+    bool Pressed() const { return m_pressed; }
+
+protected:
+    bool WidgetEvent(QEvent*) override;
+    void Paint();
+
+    void MouseEnter();
+    void MouseLeave();
+    void MouseDown(TMouseButton, int x, int y);
+    void MouseUp(TMouseButton, int x, int y);
+    void MouseMove(int x, int y);
+
+private:
+    friend class OfficeButtonWidget;
+    template<class F> void forEachInGroup(F);
+    void releaseOthers();
+    void makeShaded();
+    void updateHint();
+    bool cursorInside() const;
+    // The checkered 8 x 8 pattern all office buttons share: made on first
+    // need, it lives while any office button does.
+    static const TBitmap& downPattern();
+
+    TAlignment m_alignment = taCenter;
+    bool m_allowAllUp = false;
+    TBevelStyle m_bevelStyle = bsRaised;
+    TBitmap m_bitmap;
+    TBitmap m_noFocusBitmap;
+    TBitmap m_disabledBitmap;
+    TBitmap m_shadedBitmap;
+    int m_groupIndex = 0;
+    bool m_down = false;
+    TPopupMenu* m_dropDownMenu = nullptr;
+    TExplorerButtonLayout m_layout = blBitmapTop;
+    TExplorerButtonOptions m_options = boMonoDisplay | boPopupMark | boShowBevel;
+    TExplorerButtonShadingType m_shadingType = stMedium;
+    bool m_showDownPattern = true;
+    TColor m_unselectedFontColor = clWindowText;
+    bool m_wordWrap = false;
+    bool m_hot = false;
+    bool m_pressed = false;
+    bool m_hintFromCaption = false;
+};
+
+// The shaded image: the top-left colour stays (it marks transparency); every
+// other pixel becomes white, button highlight, button shadow or black by the
+// sum of its red, green and blue against the shading's three thresholds.
+TBitmap MakeShadedBitmap(const TBitmap& source, TExplorerButtonShadingType);
