@@ -1,6 +1,43 @@
+// corvana: the HTML site editor. Creates every window in order, then runs
+// the message loop until Exit or the main window closes.
+
+#include "editor/PendingForms.h"
+#include "editor/Unit1.h"
+#include "generators/Unit2.h"
 #include "platform/Application.h"
 
 int main(int argc, char** argv)
 {
-    return RunGuiProgram(argc, argv, "corvana", [] {});
+    return RunGuiProgram(argc, argv, "corvana", [] {
+        Application->Initialize();
+        Application->Title = "Corvana";
+        Application->HelpFile = "Help.hlp";
+        Application->CreateForm(Form1);
+        Application->CreateForm(Form2);
+        Application->CreateForm(Form3);
+        Application->CreateForm(Form4);
+        Application->CreateForm(Form5);
+        Application->CreateForm(Form6);
+        Application->CreateForm(Form7);
+        Application->CreateForm(Form8);
+        Application->CreateForm(Form9);
+        Application->CreateForm(Form10);
+        Application->CreateForm(Form11);
+        Application->CreateForm(Form12);
+        Application->CreateForm(Form13);
+        Application->CreateForm(Form14);
+        Application->CreateForm(Form17);
+        Application->CreateForm(Form18);
+        Application->CreateForm(Form19);
+        Application->CreateForm(Form20);
+        Application->CreateForm(Form21);
+        Application->CreateForm(Form22);
+        Application->CreateForm(Form23);
+        Application->CreateForm(Form24);
+        Application->CreateForm(Form25);
+        Application->CreateForm(Form26);
+        Application->CreateForm(Form27);
+        Application->CreateForm(Form28);
+        Application->Run();
+    });
 }

@@ -22,6 +22,8 @@ TApplication::TApplication()
 
 TApplication::~TApplication()
 {
+    // The windows go while the application object is still there for them.
+    DestroyComponents();
     if (Application == this)
         Application = nullptr;
 }

@@ -26,6 +26,12 @@ public:
         AddForm(reference);
     }
     TForm* MainForm() const { return m_mainForm; }
+    // A window going away stops being the main window.
+    void FormDestroyed(TForm* form)
+    {
+        if (m_mainForm == form)
+            m_mainForm = nullptr;
+    }
 
     // Shows the main window and runs the loop until Terminate or until the
     // main window has closed.

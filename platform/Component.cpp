@@ -13,6 +13,13 @@ TComponent::TComponent(TComponent* owner)
 TComponent::~TComponent()
 {
     m_destroying = true;
+    DestroyComponents();
+    if (m_owner)
+        m_owner->RemoveComponent(this);
+}
+
+void TComponent::DestroyComponents()
+{
     // Last created goes first, so nothing outlives what it was built on.
     while (!m_components.empty()) {
         TComponent* child = m_components.back();
@@ -20,8 +27,6 @@ TComponent::~TComponent()
         child->m_owner = nullptr;
         delete child;
     }
-    if (m_owner)
-        m_owner->RemoveComponent(this);
 }
 
 TComponent* TComponent::FindComponent(const std::string& name) const

@@ -29,6 +29,8 @@ protected:
     // Called first thing in a subclass destructor chain that must stop
     // firing events while its owned parts go away.
     void BeginDestroy() { m_destroying = true; }
+    // Frees the owned components now, last created first.
+    void DestroyComponents();
 
 private:
     void InsertComponent(TComponent*);

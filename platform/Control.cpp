@@ -5,6 +5,7 @@
 #include "platform/Menus.h"
 #include "platform/TextCodec.h"
 
+#include <QAbstractScrollArea>
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QKeyEvent>
@@ -24,9 +25,21 @@ public:
     }
     bool eventFilter(QObject* watched, QEvent* e) override
     {
-        if (watched != m_control->m_widget || m_control->Destroying())
+        if (m_control->Destroying())
             return false;
-        return m_control->WidgetEvent(e);
+        if (watched == m_control->m_widget)
+            return m_control->WidgetEvent(e);
+        // A scroll area's mouse input arrives at its viewport.
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::ContextMenu:
+            return m_control->WidgetEvent(e);
+        default:
+            return false;
+        }
     }
 
 private:
@@ -68,6 +81,10 @@ void TControl::SetWidget(QWidget* w)
     m_bridge = new WidgetBridge(this);
     w->installEventFilter(m_bridge);
     w->setMouseTracking(true);
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) {
+        area->viewport()->installEventFilter(m_bridge);
+        area->viewport()->setMouseTracking(true);
+    }
     if (m_width == 0 && m_height == 0) {
         QSize hint = w->sizeHint();
         m_width = hint.width() > 0 ? hint.width() : 100;
@@ -197,8 +214,11 @@ bool TControl::WidgetEvent(QEvent* e)
         } else if (e->type() == QEvent::MouseButtonPress) {
             if (OnMouseDown)
                 OnMouseDown(this, button, shift, x, y);
-        } else if (OnMouseUp) {
-            OnMouseUp(this, button, shift, x, y);
+        } else {
+            if (OnMouseUp)
+                OnMouseUp(this, button, shift, x, y);
+            if (ClicksOnRelease && button == mbLeft && x >= 0 && y >= 0 && x < m_width && y < m_height)
+                Click();
         }
         return false;
     }

@@ -30,7 +30,7 @@ public:
     static TControl* FromWidget(const QWidget*);
 
     TWinControl* Parent() const { return m_parent; }
-    void SetParent(TWinControl*);
+    virtual void SetParent(TWinControl*);
     TForm* ParentForm() const;
 
     int Left() const { return m_left; }
@@ -99,6 +99,11 @@ private:
     std::string m_caption;
     std::string m_hint;
     TPopupMenu* m_popupMenu = nullptr;
+
+protected:
+    // Labels, panels and images click on a left-button release inside them;
+    // buttons click through their widget instead.
+    bool ClicksOnRelease = false;
 };
 
 class TWinControl : public TControl {
@@ -114,7 +119,7 @@ public:
     virtual int ClientWidth() const;
     virtual int ClientHeight() const;
     // Places the aligned children in the client area.
-    void Realign();
+    virtual void Realign();
 
     void SetFocus();
     bool Focused() const;
@@ -131,6 +136,9 @@ public:
 
 protected:
     bool WidgetEvent(QEvent*) override;
+
+    bool Realigning() const { return m_realigning; }
+    void SetRealigning(bool on) { m_realigning = on; }
 
 private:
     friend class TControl;

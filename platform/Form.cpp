@@ -45,6 +45,8 @@ TForm::~TForm()
     }
     if (g_lastActive == this)
         g_lastActive = nullptr;
+    if (Application)
+        Application->FormDestroyed(this);
 }
 
 void TForm::AfterConstruction()
@@ -120,8 +122,10 @@ void TForm::SetVisible(bool on)
         }
         m_shownOnce = true;
         applyWindowState();
-        w->raise();
-        w->activateWindow();
+        if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+            w->raise();
+            w->activateWindow();
+        }
         if (m_activeControl && m_activeControl->CanFocus())
             m_activeControl->SetFocus();
     } else {

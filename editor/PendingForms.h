@@ -1,0 +1,72 @@
+#pragma once
+// The windows that are created at start with the others but whose contents
+// are not built yet: each is its captioned window with a Close button, so
+// that whoever opens one can leave it again.
+
+#include "platform/Form.h"
+
+const char* PendingFormCaption(int number);
+
+class TPendingForm : public TForm {
+public:
+    TPendingForm(TComponent* owner, int number);
+};
+
+template<int N>
+class TPendingFormN : public TPendingForm {
+public:
+    explicit TPendingFormN(TComponent* owner)
+        : TPendingForm(owner, N)
+    {
+    }
+};
+
+using TForm3 = TPendingFormN<3>;
+using TForm4 = TPendingFormN<4>;
+using TForm5 = TPendingFormN<5>;
+using TForm6 = TPendingFormN<6>;
+using TForm7 = TPendingFormN<7>;
+using TForm8 = TPendingFormN<8>;
+using TForm9 = TPendingFormN<9>;
+using TForm10 = TPendingFormN<10>;
+using TForm11 = TPendingFormN<11>;
+using TForm12 = TPendingFormN<12>;
+using TForm13 = TPendingFormN<13>;
+using TForm14 = TPendingFormN<14>;
+using TForm17 = TPendingFormN<17>;
+using TForm18 = TPendingFormN<18>;
+using TForm19 = TPendingFormN<19>;
+using TForm20 = TPendingFormN<20>;
+using TForm21 = TPendingFormN<21>;
+using TForm22 = TPendingFormN<22>;
+using TForm23 = TPendingFormN<23>;
+using TForm24 = TPendingFormN<24>;
+using TForm25 = TPendingFormN<25>;
+using TForm26 = TPendingFormN<26>;
+using TForm27 = TPendingFormN<27>;
+using TForm28 = TPendingFormN<28>;
+
+extern TForm3* Form3;
+extern TForm4* Form4;
+extern TForm5* Form5;
+extern TForm6* Form6;
+extern TForm7* Form7;
+extern TForm8* Form8;
+extern TForm9* Form9;
+extern TForm10* Form10;
+extern TForm11* Form11;
+extern TForm12* Form12;
+extern TForm13* Form13;
+extern TForm14* Form14;
+extern TForm17* Form17;
+extern TForm18* Form18;
+extern TForm19* Form19;
+extern TForm20* Form20;
+extern TForm21* Form21;
+extern TForm22* Form22;
+extern TForm23* Form23;
+extern TForm24* Form24;
+extern TForm25* Form25;
+extern TForm26* Form26;
+extern TForm27* Form27;
+extern TForm28* Form28;

@@ -1,0 +1,159 @@
+#include "editor/Unit1.h"
+
+#include "editor/PendingForms.h"
+#include "editor/Settings.h"
+#include "generators/PageSkeleton.h"
+#include "platform/Application.h"
+#include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
+#include "platform/StrUtils.h"
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+const char* const kOrvelin = "Orvelin";
+const char* const kOrvelins = "Orvelins";
+
+// The folder that holds the running program, where its companions and data
+// files are (not the folder the user happened to start it from).
+std::string programFolder()
+{
+    std::string folder = ExtractFileDir(TApplication::ExeName());
+    return folder.empty() ? GetCurrentDir() : folder;
+}
+
+}
+
+TForm1::TForm1(TComponent* owner)
+    : TForm(owner)
+{
+    Name = "Form1";
+    SetCaption("Corvana");
+    SetWindowState(wsMaximized);
+    HelpContext = 4;
+    SetBounds(0, 0, 800, 600);
+
+    buildHiddenFields();
+    buildMenus();
+    buildToolbars();
+    buildSidePanel();
+
+    RichEdit1 = new TRichEdit(this);
+    RichEdit1->Name = "RichEdit1";
+    RichEdit1->SetParent(this);
+    RichEdit1->PlainText = true;
+    RichEdit1->SetBounds(209, 0, 583, 400);
+    RichEdit1->SetAlign(alRight);
+    RichEdit1->SetPopupMenu(PopupMenu6);
+    RichEdit1->SetText(PageSkeleton(true, kDefaultTitle));
+    RichEdit1->OnKeyDown = [this](TObject* s, std::uint16_t& key, TShiftState shift) { RichEdit1KeyDown(s, key, shift); };
+    RichEdit1->OnSelectionChange = [this](TObject* s) { RichEdit1SelectionChange(s); };
+
+    StatusBar1 = new TStatusBar(this);
+    StatusBar1->Name = "StatusBar1";
+    StatusBar1->SetParent(this);
+    StatusBar1->SetSimpleText("Welcome to Corvana");
+
+    OnCreate = [this](TObject* s) { FormCreate(s); };
+    OnShow = [this](TObject* s) { FormShow(s); };
+    OnActivate = [this](TObject* s) { FormActivate(s); };
+    OnResize = [this](TObject* s) { FormResize(s); };
+    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    OnDestroy = [this](TObject* s) { FormDestroy(s); };
+}
+
+void TForm1::FormCreate(TObject*)
+{
+    // The program folder first: the logo, the templates and the companion
+    // programs depend on it even when a later step fails.
+    Edit3->SetText(programFolder());
+    {
+        TSettingsKey key;
+        if (key->ReadString("Upercase") == "No") {
+            Edit4->SetText("Lowercase");
+            itaPopupButton2->SetDown(true);
+        } else {
+            Edit4->SetText("Upercase");
+        }
+    }
+    bool hasText = ClipboardHasText();
+    Paste1->Enabled = hasText;
+    ToolbarButton979->SetEnabled(hasText);
+    Image2->LoadFromFile(Edit3->Text() + "/Corvana.bmp");
+    RichEdit1->BringToFront();
+}
+
+void TForm1::FormShow(TObject*)
+{
+    if (Edit4->Text() == "Lowercase")
+        RichEdit1->SetText(PageSkeleton(false, kDefaultTitle));
+    // The marker comment ends the page; the caret goes to the first empty
+    // line of the body.
+    std::string text = RichEdit1->Text();
+    std::size_t marker = text.rfind(kMarkerComment);
+    std::size_t body = text.find(UpperCaseTags() ? "<BODY>\n" : "<body>\n");
+    if (marker != std::string::npos) {
+        RichEdit1->SetSelStart(int(marker));
+        RichEdit1->SetSelLength(int(std::string(kMarkerComment).size()));
+        RichEdit1->SetSelColor(clGray);
+    }
+    RichEdit1->SetSelStart(body == std::string::npos ? 0 : int(body + 7));
+    RichEdit1->SetSelLength(0);
+    RichEdit1->SetModified(false);
+}
+
+void TForm1::FormActivate(TObject*)
+{
+    if (RichEdit1->CanFocus())
+        RichEdit1->SetFocus();
+}
+
+void TForm1::FormResize(TObject*)
+{
+    for (TitaToolBar* bar : { MainMenu, Standard, Toolbar1 }) {
+        bar->SetWidth(Width() - 8);
+        bar->SetLeft(0);
+    }
+    TSettingsKey key;
+    if (key->ValueExists("Panel") && key->ReadInteger("Panel") == 1) {
+        Panel3->SetVisible(false);
+        RichEdit1->SetAlign(alClient);
+        itaPopupButton1->SetDown(false);
+    } else {
+        Panel3->SetVisible(true);
+        RichEdit1->SetWidth(Width() - 217);
+        itaPopupButton1->SetDown(true);
+    }
+    if (key->ReadString("Tip") != "No" && Label6->Caption() == kOrvelin) {
+        Label6->SetCaption(kOrvelins);
+        if (Form27)
+            Form27->ShowModal();
+    }
+}
+
+void TForm1::FormCloseQuery(TObject*, bool& canClose)
+{
+    if (!RichEdit1->Modified()) {
+        canClose = true;
+        return;
+    }
+    switch (MessageDlg("Do you want to save the changes?", mtConfirmation, mbYesNoCancel)) {
+    case mrYes:
+        canClose = false;
+        Save1Click(this);
+        break;
+    case mrNo:
+        canClose = true;
+        break;
+    default:
+        canClose = false;
+        break;
+    }
+}
+
+void TForm1::FormDestroy(TObject*)
+{
+    // The help viewer's quit command for this program's help file.
+    Application->HelpCommand(2, 0);
+}

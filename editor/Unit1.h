@@ -1,0 +1,135 @@
+#pragma once
+// TForm1, the main window of corvana: the one page being edited, the hidden
+// fields through which the dialogs exchange settings and results, and the
+// document commands.
+
+#include "platform/ComCtrls.h"
+#include "platform/ExtCtrls.h"
+#include "platform/FileDialog.h"
+#include "platform/Form.h"
+#include "platform/Menus.h"
+#include "platform/RichEdit.h"
+#include "platform/StdCtrls.h"
+#include "widgets/TB97.h"
+#include "widgets/explbtn.h"
+#include "widgets/ita_Office97.h"
+
+#include <string>
+
+class TForm1 : public TForm {
+public:
+    explicit TForm1(TComponent* owner);
+
+    // --- Window parts -----------------------------------------------------
+    TitaDock* itaDock1;
+    TitaToolBar* MainMenu;
+    TitaToolBar* Standard;
+    TitaToolBar* Toolbar1;
+    TitaMenuButton* itaMenuButton1;  // "File"
+    TitaMenuButton* itaMenuButton2;  // "Edit"
+    TitaMenuButton* itaMenuButton3;  // "Tools"
+    TitaMenuButton* itaMenuButton4;  // "Tags"
+    TitaMenuButton* itaMenuButton5;  // "Help"
+    TitaMenuButton* itaMenuButton6;  // "View"
+    TitaPopupButton* itaPopupButton1;  // panel toggle; down = panel shown
+    TitaPopupButton* itaPopupButton2;  // tag-case toggle; down = lower case
+    TPanel* Panel3;
+    TPageControl* PageControl1;
+    TTabSheet* TabSheet1;  // "Web Pages"
+    TTabSheet* TabSheet2;  // "Link to File"
+    TTabSheet* TabSheet3;  // "Insert HTML"
+    TPageControl* PageControl2;
+    TImage* Image2;
+    TRichEdit* RichEdit1;
+    TStatusBar* StatusBar1;
+    TOpenDialog* OpenDialog1;
+    TSaveDialog* SaveDialog1;
+    TOpenDialog* OpenDialog2;
+
+    // Tool buttons by name (all of them are also found with FindComponent).
+    TToolbarButton97* ToolbarButton976;   // New
+    TToolbarButton97* ToolbarButton974;   // Open
+    TToolbarButton97* ToolbarButton977;   // Save
+    TToolbarButton97* ToolbarButton975;   // Cut
+    TToolbarButton97* ToolbarButton978;   // Copy
+    TToolbarButton97* ToolbarButton979;   // Paste
+    TToolbarButton97* ToolbarButton9710;  // Preview in Browser
+
+    // Menus.
+    TMainMenu* MainMenu1;
+    TPopupMenu* PopupMenu1;  // Edit
+    TPopupMenu* PopupMenu2;  // File
+    TPopupMenu* PopupMenu3;  // Tags
+    TPopupMenu* PopupMenu4;  // Help
+    TPopupMenu* PopupMenu5;  // Tools
+    TPopupMenu* PopupMenu6;  // the editor's context menu
+    TPopupMenu* PopupMenu7;  // View
+    TPopupMenu* PopupMenu8;  // the toolbars' context menu
+    TMenuItem* Undo1;
+    TMenuItem* Cut1;
+    TMenuItem* Copy1;
+    TMenuItem* Paste1;
+    TMenuItem* Cut2;
+    TMenuItem* Copy2;
+    TMenuItem* Paste2;
+
+    // --- Hidden fields, read and written by the other windows -------------
+    TEdit* Edit1;  // path of the page, "Untitled" without one
+    TEdit* Edit2;  // quote put around attribute values
+    TEdit* Edit3;  // program folder
+    TEdit* Edit4;  // tag case: "Upercase" or "Lowercase"
+    TLabel* Label2;  // hot spot on the "Web Pages" tab
+    TLabel* Label3;  // source of the next drop
+    TLabel* Label4;  // preview go-ahead
+    TLabel* Label6;  // start-up tip flag
+    TLabel* Label8;  // About-box picture flag
+    TRichEdit* RichEdit2;  // whole files to be inserted
+    TRichEdit* RichEdit3;  // the dialogs' scratch buffer
+    TOfficeButton* OfficeButton1;  // the new-page procedure
+    TOfficeButton* OfficeButton2;  // save, then allow the preview
+    TOfficeButton* OfficeButton12;  // the open-file procedure
+
+    // --- Start-up and window life ------------------------------------------
+    void FormCreate(TObject* sender);
+    void FormShow(TObject* sender);
+    void FormActivate(TObject* sender);
+    void FormResize(TObject* sender);
+    void FormCloseQuery(TObject* sender, bool& canClose);
+    void FormDestroy(TObject* sender);
+
+    // --- Document commands ---------------------------------------------------
+    void New1Click(TObject* sender);
+    void Open1Click(TObject* sender);
+    void Save1Click(TObject* sender);
+    void Saveas1Click(TObject* sender);
+    void Insert1Click(TObject* sender);
+    void Exit1Click(TObject* sender);
+    void Undo1Click(TObject* sender);
+    void Cut1Click(TObject* sender);
+    void Copy1Click(TObject* sender);
+    void Paste1Click(TObject* sender);
+    void SelectAll1Click(TObject* sender);
+    void ToolbarButton975Click(TObject* sender);  // Cut
+    void ToolbarButton978Click(TObject* sender);  // Copy
+    void ToolbarButton979Click(TObject* sender);  // Paste
+    void SelectAll2Click(TObject* sender);
+    void OfficeButton1Click(TObject* sender);  // the new-page procedure
+    void OfficeButton12Click(TObject* sender);  // the open-file procedure
+
+    // --- Editor events and enabling rules ------------------------------------
+    void RichEdit1KeyDown(TObject* sender, std::uint16_t& key, TShiftState shift);
+    void RichEdit1SelectionChange(TObject* sender);
+    void PopupMenu1Popup(TObject* sender);
+    void PopupMenu6Popup(TObject* sender);
+
+    bool UpperCaseTags() const { return Edit4->Text() == "Upercase"; }
+
+private:
+    void buildToolbars();
+    void buildMenus();
+    void buildSidePanel();
+    void buildHiddenFields();
+    void putUp(TitaMenuButton*);
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,4 @@
+#pragma once
+// The clipboard's "holds text" test.
+
+bool ClipboardHasText();

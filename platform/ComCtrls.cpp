@@ -1,0 +1,177 @@
+#include "platform/ComCtrls.h"
+
+#include "platform/Exception.h"
+#include "platform/TextCodec.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+
+#include <algorithm>
+
+TStatusBar::TStatusBar(TComponent* owner)
+    : TWinControl(owner)
+    , m_label(new QLabel)
+{
+    m_label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_label->setContentsMargins(4, 0, 4, 0);
+    SetWidget(m_label);
+    SetBounds(0, 0, 200, 20);
+    SetAlign(alBottom);
+}
+
+void TStatusBar::SetSimpleText(const std::string& text)
+{
+    m_text = text;
+    m_label->setText(BytesToQString(text));
+}
+
+std::string TListItem::Caption() const { return QStringToBytes(m_item->text()); }
+
+void TListItem::SetCaption(const std::string& text) { m_item->setText(BytesToQString(text)); }
+
+int TListItem::Index() const
+{
+    auto& items = m_owner->m_items;
+    return int(std::find(items.begin(), items.end(), this) - items.begin());
+}
+
+TListView::TListView(TComponent* owner)
+    : TWinControl(owner)
+    , m_list(new QListWidget)
+{
+    m_list->setViewMode(QListView::IconMode);
+    m_list->setMovement(QListView::Static);
+    m_list->setResizeMode(QListView::Adjust);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setIconSize(QSize(32, 32));
+    m_list->setGridSize(QSize(96, 64));
+    m_list->setWordWrap(true);
+    SetWidget(m_list);
+    SetReadOnly(false);
+}
+
+TListView::~TListView()
+{
+    for (auto* item : m_items)
+        delete item;
+}
+
+TListItem* TListView::AddItem(const std::string& caption, int imageIndex)
+{
+    auto* q = new QListWidgetItem(BytesToQString(caption), m_list);
+    q->setFlags(q->flags() | Qt::ItemIsEditable);
+    auto* item = new TListItem(this, q);
+    item->ImageIndex = imageIndex;
+    m_items.push_back(item);
+    return item;
+}
+
+TListItem* TListView::Items(int index) const
+{
+    if (index < 0 || index >= Count())
+        throw EListError(Msg::ListIndexError(index));
+    return m_items[std::size_t(index)];
+}
+
+TListItem* TListView::Selected() const
+{
+    for (auto* item : m_items)
+        if (item->m_item->isSelected())
+            return item;
+    return nullptr;
+}
+
+void TListView::SetSelected(TListItem* item)
+{
+    m_list->clearSelection();
+    if (item) {
+        item->m_item->setSelected(true);
+        m_list->setCurrentItem(item->m_item);
+    }
+}
+
+void TListView::SetIcon(int imageIndex, const QIcon& icon)
+{
+    for (auto* item : m_items)
+        if (item->ImageIndex == imageIndex)
+            item->m_item->setIcon(icon);
+}
+
+void TListView::SetReadOnly(bool on)
+{
+    m_list->setEditTriggers(on ? QAbstractItemView::NoEditTriggers : QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+}
+
+TPageControl::TPageControl(TComponent* owner)
+    : TWinControl(owner)
+    , m_tabs(new QTabWidget)
+{
+    SetWidget(m_tabs);
+    QObject::connect(m_tabs, &QTabWidget::currentChanged, [this] {
+        if (OnChange && !Destroying())
+            OnChange(this);
+    });
+}
+
+TTabSheet* TPageControl::ActivePage() const
+{
+    int index = m_tabs->currentIndex();
+    return index >= 0 && index < PageCount() ? m_pages[std::size_t(index)] : nullptr;
+}
+
+void TPageControl::SetActivePage(TTabSheet* sheet)
+{
+    if (sheet)
+        m_tabs->setCurrentWidget(sheet->Widget());
+}
+
+void TPageControl::addPage(TTabSheet* sheet)
+{
+    m_pages.push_back(sheet);
+    m_tabs->addTab(sheet->Widget(), BytesToQString(sheet->Caption()));
+}
+
+void TPageControl::removePage(TTabSheet* sheet)
+{
+    auto it = std::find(m_pages.begin(), m_pages.end(), sheet);
+    if (it == m_pages.end())
+        return;
+    m_tabs->removeTab(int(it - m_pages.begin()));
+    m_pages.erase(it);
+}
+
+TTabSheet::TTabSheet(TComponent* owner)
+    : TWinControl(owner)
+{
+    SetWidget(new QWidget);
+}
+
+TTabSheet::~TTabSheet()
+{
+    // A page control that went first has already let go of its pages.
+    if (m_pageControl && Parent() == m_pageControl)
+        m_pageControl->removePage(this);
+}
+
+void TTabSheet::SetParent(TWinControl* parent)
+{
+    if (m_pageControl)
+        m_pageControl->removePage(this);
+    TWinControl::SetParent(parent);
+    m_pageControl = dynamic_cast<TPageControl*>(parent);
+    if (m_pageControl)
+        m_pageControl->addPage(this);
+}
+
+void TTabSheet::SetCaption(const std::string& text)
+{
+    TControl::SetCaption(text);
+    if (m_pageControl) {
+        auto& pages = m_pageControl->m_pages;
+        auto it = std::find(pages.begin(), pages.end(), this);
+        if (it != pages.end())
+            m_pageControl->m_tabs->setTabText(int(it - pages.begin()), BytesToQString(text));
+    }
+}

@@ -1,0 +1,84 @@
+#include "platform/ExtCtrls.h"
+
+#include "platform/Exception.h"
+#include "platform/FileIO.h"
+#include "platform/TextCodec.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+
+TPanel::TPanel(TComponent* owner)
+    : TWinControl(owner)
+    , m_frame(new QFrame)
+    , m_text(new QLabel(m_frame))
+{
+    ClicksOnRelease = true;
+    m_text->setAlignment(Qt::AlignCenter);
+    m_text->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SetWidget(m_frame);
+    SetBounds(0, 0, 185, 41);
+    SetBevelOuter(bvRaised);
+}
+
+void TPanel::SetCaption(const std::string& text)
+{
+    TControl::SetCaption(text);
+    m_text->setText(BytesToQString(text));
+    m_text->setGeometry(0, 0, 10000, 0);
+    m_text->resize(m_frame->size());
+}
+
+void TPanel::SetBevelOuter(TPanelBevel bevel)
+{
+    switch (bevel) {
+    case bvNone:
+        m_frame->setFrameStyle(QFrame::NoFrame);
+        break;
+    case bvLowered:
+        m_frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        break;
+    case bvRaised:
+        m_frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        break;
+    }
+}
+
+TImage::TImage(TComponent* owner)
+    : TControl(owner)
+    , m_label(new QLabel)
+{
+    ClicksOnRelease = true;
+    SetWidget(m_label);
+    SetBounds(0, 0, 105, 105);
+}
+
+void TImage::LoadFromFile(const std::string& path)
+{
+    std::string bytes = ReadWholeFile(path);
+    QImage image;
+    if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size())))
+        throw EInvalidGraphic("Bitmap image is not valid");
+    m_label->setPixmap(QPixmap::fromImage(image));
+    SetStretch(Stretch);
+}
+
+bool TImage::Empty() const { return m_label->pixmap().isNull(); }
+
+void TImage::SetStretch(bool on)
+{
+    Stretch = on;
+    m_label->setScaledContents(on);
+}
+
+void TImage::BoundsChanged() { m_label->update(); }
+
+TBevel::TBevel(TComponent* owner)
+    : TControl(owner)
+{
+    auto* line = new QFrame;
+    line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    SetWidget(line);
+    SetBounds(0, 0, 8, 22);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// TPanel, TImage and TBevel.
+
+#include "platform/Control.h"
+
+class QFrame;
+class QLabel;
+
+enum TPanelBevel { bvNone, bvLowered, bvRaised };
+
+class TPanel : public TWinControl {
+public:
+    explicit TPanel(TComponent* owner);
+    void SetCaption(const std::string&) override;
+    void SetBevelOuter(TPanelBevel);
+
+private:
+    QFrame* m_frame;
+    QLabel* m_text;
+};
+
+class TImage : public TControl {
+public:
+    explicit TImage(TComponent* owner);
+
+    // Picture.LoadFromFile: raises EFOpenError when the file cannot be read
+    // and EInvalidGraphic when it holds no picture.
+    void LoadFromFile(const std::string& path);
+    bool Empty() const;
+    bool Stretch = false;
+    void SetStretch(bool);
+
+protected:
+    void BoundsChanged() override;
+
+private:
+    QLabel* m_label;
+};
+
+class TBevel : public TControl {
+public:
+    explicit TBevel(TComponent* owner);
+};

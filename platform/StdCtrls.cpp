@@ -1,0 +1,109 @@
+#include "platform/StdCtrls.h"
+
+#include "platform/Form.h"
+#include "platform/TextCodec.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TLabel::TLabel(TComponent* owner)
+    : TControl(owner)
+    , m_label(new QLabel)
+{
+    ClicksOnRelease = true;
+    SetWidget(m_label);
+}
+
+void TLabel::SetCaption(const std::string& text)
+{
+    TControl::SetCaption(text);
+    // "&" marks an accelerator in a caption; "&&" is a plain ampersand.
+    QString shown = BytesToQString(text);
+    shown.replace(QLatin1String("&&"), QChar(0xE000)).remove(QLatin1Char('&')).replace(QChar(0xE000), QLatin1Char('&'));
+    m_label->setText(shown);
+    if (m_autoSize) {
+        QSize hint = m_label->sizeHint();
+        SetBounds(Left(), Top(), hint.width(), hint.height());
+    }
+}
+
+void TLabel::SetAutoSize(bool on) { m_autoSize = on; }
+
+TEdit::TEdit(TComponent* owner)
+    : TWinControl(owner)
+    , m_edit(new QLineEdit)
+{
+    SetWidget(m_edit);
+    SetBounds(0, 0, 121, 21);
+    QObject::connect(m_edit, &QLineEdit::textChanged, [this] {
+        if (OnChange && !Destroying())
+            OnChange(this);
+    });
+}
+
+std::string TEdit::Text() const { return QStringToBytes(m_edit->text()); }
+
+void TEdit::SetText(const std::string& text) { m_edit->setText(BytesToQString(text)); }
+
+void TEdit::SetReadOnly(bool on) { m_edit->setReadOnly(on); }
+
+void TEdit::SetPasswordChar(char c) { m_edit->setEchoMode(c ? QLineEdit::Password : QLineEdit::Normal); }
+
+void TEdit::SetMaxLength(int n) { m_edit->setMaxLength(n > 0 ? n : 32767); }
+
+void TEdit::SelectAll() { m_edit->selectAll(); }
+
+TButton::TButton(TComponent* owner)
+    : TWinControl(owner)
+    , m_button(new QPushButton)
+{
+    m_button->setAutoDefault(false);
+    SetWidget(m_button);
+    SetBounds(0, 0, 75, 25);
+    QObject::connect(m_button, &QPushButton::clicked, [this] {
+        if (!Destroying())
+            Click();
+    });
+}
+
+void TButton::SetCaption(const std::string& text)
+{
+    TControl::SetCaption(text);
+    m_button->setText(BytesToQString(text));
+}
+
+void TButton::Click()
+{
+    if (ModalResult != mrNone)
+        if (TForm* form = ParentForm())
+            form->SetModalResult(ModalResult);
+    TControl::Click();
+}
+
+bool TButton::HandlesDialogKey(std::uint16_t key) const
+{
+    return (key == VK_RETURN && Default) || (key == VK_ESCAPE && Cancel);
+}
+
+TCheckBox::TCheckBox(TComponent* owner)
+    : TWinControl(owner)
+    , m_box(new QCheckBox)
+{
+    SetWidget(m_box);
+    QObject::connect(m_box, &QCheckBox::clicked, [this] {
+        if (!Destroying())
+            Click();
+    });
+}
+
+void TCheckBox::SetCaption(const std::string& text)
+{
+    TControl::SetCaption(text);
+    m_box->setText(BytesToQString(text));
+}
+
+bool TCheckBox::Checked() const { return m_box->isChecked(); }
+
+void TCheckBox::SetChecked(bool on) { m_box->setChecked(on); }

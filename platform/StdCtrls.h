@@ -1,0 +1,66 @@
+#pragma once
+// The standard controls: TLabel, TEdit, TButton, TCheckBox.
+
+#include "platform/Control.h"
+#include "platform/Keys.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QCheckBox;
+
+class TLabel : public TControl {
+public:
+    explicit TLabel(TComponent* owner);
+    void SetCaption(const std::string&) override;
+    bool Transparent = false;
+    void SetAutoSize(bool);
+
+private:
+    QLabel* m_label;
+    bool m_autoSize = true;
+};
+
+class TEdit : public TWinControl {
+public:
+    explicit TEdit(TComponent* owner);
+
+    std::string Text() const;
+    void SetText(const std::string&);
+    void SetReadOnly(bool);
+    void SetPasswordChar(char);
+    void SetMaxLength(int);
+    void SelectAll();
+
+    TNotifyEvent OnChange;
+
+private:
+    QLineEdit* m_edit;
+};
+
+class TButton : public TWinControl {
+public:
+    explicit TButton(TComponent* owner);
+    void SetCaption(const std::string&) override;
+    // A click also sets the modal result of the window it sits in.
+    void Click() override;
+    bool HandlesDialogKey(std::uint16_t key) const override;
+
+    bool Default = false;
+    bool Cancel = false;
+    TModalResult ModalResult = mrNone;
+
+private:
+    QPushButton* m_button;
+};
+
+class TCheckBox : public TWinControl {
+public:
+    explicit TCheckBox(TComponent* owner);
+    void SetCaption(const std::string&) override;
+    bool Checked() const;
+    void SetChecked(bool);
+
+private:
+    QCheckBox* m_box;
+};

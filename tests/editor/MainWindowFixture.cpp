@@ -1,0 +1,122 @@
+#include "tests/editor/MainWindowFixture.h"
+
+#include "platform/Messages.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+
+void MainWindowTest::SetSetting(const std::string& name, const std::string& value)
+{
+    TRegistry reg;
+    reg.RootKey = HKEY_LOCAL_MACHINE;
+    ASSERT_TRUE(reg.OpenKey("Software\\Corvana", true));
+    reg.WriteString(name, value);
+}
+
+void MainWindowTest::SetSetting(const std::string& name, int value)
+{
+    TRegistry reg;
+    reg.RootKey = HKEY_LOCAL_MACHINE;
+    ASSERT_TRUE(reg.OpenKey("Software\\Corvana", true));
+    reg.WriteInteger(name, value);
+}
+
+std::string MainWindowTest::StoredString(const std::string& name)
+{
+    TRegistry reg;
+    reg.RootKey = HKEY_LOCAL_MACHINE;
+    reg.OpenKey("Software\\Corvana", false);
+    return reg.ReadString(name);
+}
+
+void MainWindowTest::Start(bool tip)
+{
+    if (!tip)
+        SetSetting("Tip", "No");
+    delete Application;
+    Application = new TApplication;
+    Application->Title = "Corvana";
+    Application->OnException = [this](TObject*, const std::exception& e) { Errors.push_back(e.what()); };
+    QuestionResponder = [this](const TQuestion& q) {
+        Questions.push_back(q);
+        if (Answers.empty())
+            return int(mrCancel);
+        int answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    };
+    TOpenDialog::Responder = [this](TOpenDialog& dialog) -> std::optional<std::string> {
+        FileDialogTitles.push_back(dialog.Title);
+        if (FileChoices.empty())
+            return std::nullopt;
+        auto choice = FileChoices.front();
+        FileChoices.pop_front();
+        return choice;
+    };
+    TForm::ModalResponder = [this](TForm* form) {
+        ++ModalShowings;
+        if (InModal)
+            InModal(form);
+        else
+            form->SetModalResult(mrCancel);
+    };
+    Application->CreateForm(Form1);
+    Application->CreateForm(Form2);
+    Application->CreateForm(Form27);
+    Form1->Show();
+    ProcessPostedMessages();
+}
+
+void MainWindowTest::TearDown()
+{
+    delete Application;
+    Application = new TApplication;
+    Form1 = nullptr;
+    Form2 = nullptr;
+    Form27 = nullptr;
+    QuestionResponder = nullptr;
+    TOpenDialog::Responder = nullptr;
+    TForm::ModalResponder = nullptr;
+}
+
+void MainWindowTest::PressKey(int qtKey, Qt::KeyboardModifiers modifiers)
+{
+    QPlainTextEdit* editor = Form1->RichEdit1->Editor();
+    QString text;
+    if (qtKey >= Qt::Key_Space && qtKey <= Qt::Key_AsciiTilde && !(modifiers & Qt::ControlModifier))
+        text = QChar(qtKey).toLower();
+    QKeyEvent override(QEvent::ShortcutOverride, qtKey, modifiers, text);
+    QApplication::sendEvent(editor, &override);
+    QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, text);
+    QApplication::sendEvent(editor, &press);
+    QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers, text);
+    QApplication::sendEvent(editor, &release);
+}
+
+void MainWindowTest::NewPage(int position, const char* title)
+{
+    InModal = [position, title](TForm* form) {
+        auto* dialog = static_cast<TForm2*>(form);
+        if (position < 0) {
+            dialog->Button2Click(dialog);
+            return;
+        }
+        dialog->ListView1->SetSelected(dialog->ListView1->Items(position));
+        dialog->ListView1Click(dialog);
+        if (title)
+            dialog->Edit1->SetText(title);
+        dialog->Button1->Click();
+    };
+    Do([] { Form1->New1Click(Form1); });
+    InModal = nullptr;
+}
+
+void MainWindowTest::Do(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (...) {
+        Application->HandleException(nullptr);
+    }
+}

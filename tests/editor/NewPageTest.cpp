@@ -1,0 +1,123 @@
+// The New command and its New Template dialog.
+
+#include "tests/editor/MainWindowFixture.h"
+
+#include "generators/PageSkeleton.h"
+#include "platform/FileIO.h"
+#include "platform/StrUtils.h"
+
+TEST_F(MainWindowTest, DefaultTemplateWritesTheSkeletonWithTheTypedTitle)
+{
+    WriteFileBytes(Dir.File("open.htm"), "open");
+    Start();
+    FileChoices = { Dir.File("open.htm") };
+    Form1->Open1Click(Form1);
+    Form1->ToolbarButton977->SetEnabled(true);
+
+    NewPage(1, "My <b>&</b> page");
+    EXPECT_EQ(Form1->RichEdit1->Text(), PageSkeleton(true, "My <b>&</b> page"));
+    EXPECT_EQ(Form1->Edit1->Text(), "Untitled");
+    EXPECT_FALSE(Form1->RichEdit1->Modified());
+    EXPECT_FALSE(Form1->ToolbarButton977->Enabled());
+    EXPECT_EQ(Form2->Edit1->Text(), "Place your title here");
+    EXPECT_TRUE(Form2->Edit1->Enabled());
+    EXPECT_EQ(Form2->Label2->Caption(), "Orvelin");
+
+    NewPage(1, "");
+    EXPECT_NE(Form1->RichEdit1->Text().find("<TITLE></TITLE>"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, DefaultTemplateFollowsTheTagCase)
+{
+    SetSetting("Upercase", "No");
+    Start();
+    NewPage(1);
+    EXPECT_EQ(Form1->RichEdit1->Text(), PageSkeleton(false, "Place your title here"));
+}
+
+TEST_F(MainWindowTest, BlankDocumentStartsAnUntitledUnchangedPage)
+{
+    WriteFileBytes(Dir.File("keep.htm"), "keep");
+    Start();
+    FileChoices = { Dir.File("keep.htm") };
+    Form1->Open1Click(Form1);
+    NewPage(0);
+    EXPECT_EQ(Form1->RichEdit1->Text(), "");
+    EXPECT_EQ(Form1->Edit1->Text(), "Untitled");
+    EXPECT_FALSE(Form1->RichEdit1->Modified());
+    EXPECT_FALSE(Form2->Edit1->Enabled());
+
+    // A later Save asks for a name instead of overwriting the old file.
+    Form1->Save1Click(Form1);
+    EXPECT_EQ(ReadFileBytes(Dir.File("keep.htm")), "keep");
+    EXPECT_EQ(FileDialogTitles.size(), 2u);
+}
+
+TEST_F(MainWindowTest, AlphabeticalReadsTheTemplateOfTheTagCase)
+{
+    Start();
+    NewPage(2);
+    std::string upper = ReadFileBytes(Form1->Edit3->Text() + "/Alphabet.lat");
+    ASSERT_FALSE(upper.empty());
+    EXPECT_EQ(Form1->RichEdit1->Text(), ToEditorText(upper));
+    EXPECT_EQ(Form2->RichEdit1->Text(), "");
+    EXPECT_EQ(Form1->Edit1->Text(), "Untitled");
+
+    SetSetting("Upercase", "No");
+    Start();
+    NewPage(2);
+    EXPECT_EQ(Form1->RichEdit1->Text(), ToEditorText(ReadFileBytes(Form1->Edit3->Text() + "/Alphabet2.lat")));
+}
+
+TEST_F(MainWindowTest, AMissingTemplateIsShownAndThePageStays)
+{
+    Start();
+    Form1->Edit3->SetText(Dir.Path());
+    std::string before = Form1->RichEdit1->Text();
+    NewPage(2);
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Errors[0], "Cannot open file " + Dir.File("Alphabet.lat"));
+    EXPECT_EQ(Form1->RichEdit1->Text(), before);
+    EXPECT_EQ(Form2->Label2->Caption(), "Orvelin");
+}
+
+TEST_F(MainWindowTest, CancelChangesNothing)
+{
+    Start();
+    std::string before = Form1->RichEdit1->Text();
+    NewPage(-1);
+    EXPECT_EQ(Form1->RichEdit1->Text(), before);
+    EXPECT_EQ(Form2->Label2->Caption(), "Orvelin");
+}
+
+TEST_F(MainWindowTest, OkWithoutASelectionSaysSoAndTheDialogStays)
+{
+    Start();
+    bool stillOpen = false;
+    InModal = [&](TForm* form) {
+        auto* dialog = static_cast<TForm2*>(form);
+        dialog->ListView1->SetSelected(nullptr);
+        dialog->Button1->Click();
+        stillOpen = dialog->ModalResult() == mrNone;
+        // A double-click on empty space closes nothing either.
+        dialog->ListView1DblClick(dialog);
+        stillOpen = stillOpen && dialog->ModalResult() == mrNone;
+        // A double-click on an item closes it and carries out that choice.
+        dialog->ListView1->SetSelected(dialog->ListView1->Items(0));
+        dialog->ListView1DblClick(dialog);
+    };
+    Form1->New1Click(Form1);
+    EXPECT_TRUE(stillOpen);
+    ASSERT_EQ(Questions.size(), 1u);
+    EXPECT_EQ(Questions[0].Text, "You have to select a template");
+    EXPECT_EQ(Questions[0].Type, mtError);
+    EXPECT_EQ(Form1->RichEdit1->Text(), "");
+}
+
+TEST_F(MainWindowTest, ChoicesAreTakenByPositionNotCaption)
+{
+    Start();
+    Form2->ListView1->Items(1)->SetCaption("Alphabetical");
+    NewPage(1, "T");
+    EXPECT_EQ(Form1->RichEdit1->Text(), PageSkeleton(true, "T"));
+}
