@@ -18,8 +18,11 @@ std::vector<TFilterItem> ParseFilter(const std::string& filter)
         parts.push_back(filter.substr(start, bar - start));
         start = bar + 1;
     }
-    for (std::size_t i = 0; i < parts.size(); i += 2)
-        items.push_back({parts[i], i + 1 < parts.size() ? parts[i + 1] : std::string()});
+    for (std::size_t i = 0; i < parts.size(); i += 2) {
+        TFilterItem item{parts[i], i + 1 < parts.size() ? parts[i + 1] : std::string()};
+        if (!item.Description.empty() || !item.Mask.empty())  // a trailing "|" adds no entry
+            items.push_back(std::move(item));
+    }
     return items;
 }
 

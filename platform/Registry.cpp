@@ -33,7 +33,7 @@ std::string TRegistry::resolve(const std::string& key) const
 {
     if (!key.empty() && key[0] == '\\')
         return key;
-    if (!m_path || m_path->empty())
+    if (!m_path || m_path->empty() || m_openRoot != RootKey)
         return key;
     return *m_path + '\\' + key;
 }
@@ -46,8 +46,12 @@ bool TRegistry::OpenKey(const std::string& key, bool canCreate)
     const std::string path = resolve(key);
     const std::string storeFile = TRegistryStore::FileOf(name);
     std::optional<TRegistryStore> store = TRegistryStore::Load(storeFile);
-    if (!store)
+    if (!store) {
+        // Nothing read before may be trusted now: reads find nothing and
+        // writes fail until a key opens again.
+        CloseKey();
         return false;
+    }
     std::optional<std::string> found = store->FindKey(path);
     if (!found) {
         if (!canCreate)

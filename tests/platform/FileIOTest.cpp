@@ -69,6 +69,12 @@ TEST(FileIO, ReadFailuresRaiseFileOpenError)
     }
 }
 
+TEST(FileIO, AFailingReadRaisesReadError)
+{
+    // Opens as a file, but its first bytes cannot be read.
+    EXPECT_EQ(messageOf<EReadError>([] { ReadWholeFile("/proc/self/mem"); }), "Stream read error");
+}
+
 TEST(FileIO, WriteCreatesAndReplacesWithoutLeftovers)
 {
     TempDir dir;

@@ -15,6 +15,7 @@ TEST(FileMask, FilterStringsSplitIntoPairs)
     auto lone = ParseFilter("Text only");
     ASSERT_EQ(lone.size(), 1u);
     EXPECT_EQ(lone[0].Mask, "");
+    EXPECT_EQ(ParseFilter("Text (*.txt)|*.txt|").size(), 1u);
 }
 
 TEST(FileMask, MaskListsMatchCaseInsensitively)

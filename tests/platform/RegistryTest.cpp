@@ -132,6 +132,16 @@ TEST_F(RegistryTest, ADamagedFileReadsEmptyRefusesWritesAndStaysAsItIs)
     EXPECT_FALSE(r.DeleteKey("\\Software"));
     EXPECT_EQ(ReadFileBytes(file), damaged);
 
+    // A failed open forgets the key opened before it.
+    WriteFileBytes(file, "# corvana-registry 1\n[Software\\Corvana]\nTip=s:No\n");
+    auto reopened = settings();
+    EXPECT_EQ(reopened->ReadString("Tip"), "No");
+    WriteFileBytes(file, damaged);
+    EXPECT_FALSE(reopened->OpenKey("\\Software\\Corvana", false));
+    EXPECT_EQ(reopened->ReadString("Tip"), "");
+    EXPECT_THROW(reopened->WriteString("Tip", "Yes"), ERegistryException);
+    EXPECT_EQ(ReadFileBytes(file), damaged);
+
     // Damage that appears while a key is open is found by the write.
     WriteFileBytes(file, "# corvana-registry 1\n[Software\\Corvana]\n");
     auto open = settings();
