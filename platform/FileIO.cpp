@@ -123,7 +123,8 @@ void WriteFileAtomically(const std::string& path, std::string_view data)
         throw EFCreateError(Msg::FCreateError(path));
 
     TempFile temp;
-    std::string base = target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1);
+    // The temporary name stays short enough for the longest file names.
+    std::string base = target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1).substr(0, 64);
     for (int attempt = 0; attempt < 100 && temp.fd < 0; ++attempt) {
         std::string name = folder + "/." + base + "." + randomSuffix() + ".tmp";
         // Created with 0666 so that the umask and the folder's default

@@ -92,6 +92,10 @@ TEST(FileIO, WriteCreatesAndReplacesWithoutLeftovers)
     WriteFileAtomically(file, "");
     EXPECT_EQ(ReadFileBytes(file), "");
     EXPECT_EQ(entriesIn(dir.Path()), 1u);
+
+    const std::string longest = dir.File(std::string(251, 'n') + ".htm");
+    WriteFileAtomically(longest, "long name");
+    EXPECT_EQ(ReadFileBytes(longest), "long name");
 }
 
 TEST(FileIO, SymbolicLinksAreWrittenThrough)
