@@ -1,0 +1,182 @@
+#include "net/Wait.h"
+
+#include "platform/Application.h"
+#include "platform/TextCodec.h"
+#include "platform/Timer.h"
+#include "net/MessagePump.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFont>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+
+#include <cctype>
+
+namespace {
+
+// Keeps the user's keys and clicks from reaching any window while a
+// countdown runs modally.
+class RefuseInput final : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        switch (e->type()) {
+        case QEvent::KeyPress:
+            QApplication::beep();
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            auto button = static_cast<QMouseEvent*>(e)->button();
+            if (button == Qt::LeftButton || button == Qt::RightButton) {
+                QApplication::beep();
+                return true;
+            }
+            return false;
+        }
+        default:
+            return false;
+        }
+    }
+};
+
+}
+
+TCustomWait::TCustomWait(TComponent* owner)
+    : TWinControl(owner)
+    , m_tracker(std::make_shared<TCustomWait*>(this))
+{
+    auto* w = new QWidget;
+    w->setAttribute(Qt::WA_OpaquePaintEvent);
+    SetWidget(w);
+    SetBounds(Left(), Top(), 192, 32);
+    TControl::SetCaption("60");
+    m_timer = new TTimer(this);
+    m_timer->SetEnabled(false);
+    m_timer->OnTimer = [this](TObject*) { Tick(); };
+}
+
+TCustomWait::~TCustomWait()
+{
+    BeginDestroy();
+    m_timer->SetEnabled(false);
+}
+
+void TCustomWait::SetCaption(const std::string& text)
+{
+    TControl::SetCaption(text);
+    if (Widget())
+        Widget()->update();
+}
+
+unsigned short TCustomWait::Interval() const { return static_cast<unsigned short>(m_timer->Interval()); }
+void TCustomWait::SetInterval(unsigned short ms) { m_timer->SetInterval(ms); }
+bool TCustomWait::Running() const { return m_timer->Enabled(); }
+
+int TCustomWait::CaptionNumber() const
+{
+    const std::string& text = Caption();
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    long long n = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+        n = std::min(n * 10 + (text[i] - '0'), 1000000000LL);
+    return int(n);
+}
+
+void TCustomWait::Start()
+{
+    m_startValue = CaptionNumber();
+    if (m_startValue == 0) {
+        m_startValue = 15;
+        SetCaption("15");
+    }
+    m_timer->SetEnabled(true);
+    if (OnWaitStart)
+        OnWaitStart(this);
+}
+
+void TCustomWait::Stop()
+{
+    ModalResult = mrOk;
+    m_timer->SetEnabled(false);
+    SetCaption(std::to_string(m_startValue));
+    if (OnWaitStop)
+        OnWaitStop(this);
+}
+
+void TCustomWait::RunModal()
+{
+    RefuseInput refuse;
+    qApp->installEventFilter(&refuse);
+    auto alive = Tracker();
+    try {
+        ModalResult = mrNone;
+        Start();
+        while (!alive.expired() && Running()) {
+            if (OnWaiting)
+                OnWaiting(this);
+            Application->ProcessMessages();
+            if (!alive.expired() && Running())
+                WaitForMessages(1000);
+        }
+    } catch (...) {
+        qApp->removeEventFilter(&refuse);
+        throw;
+    }
+    qApp->removeEventFilter(&refuse);
+}
+
+void TCustomWait::RestoreCaption() { SetCaption(std::to_string(m_startValue)); }
+
+void TCustomWait::Tick()
+{
+    int n = CaptionNumber();
+    auto alive = Tracker();
+    if (OnWait)
+        OnWait(this, n - 1);
+    if (alive.expired())
+        return;
+    if (n >= 2) {
+        SetCaption(std::to_string(n - 1));
+    } else {
+        m_timer->SetEnabled(false);
+        ModalResult = mrCancel;
+        SetCaption(std::to_string(m_startValue));
+        if (OnTimeout)
+            OnTimeout(this);
+        if (alive.expired())
+            return;
+    }
+    Repaint();
+}
+
+bool TCustomWait::WidgetEvent(QEvent* e)
+{
+    if (e->type() == QEvent::Paint) {
+        Paint();
+        return true;
+    }
+    return TWinControl::WidgetEvent(e);
+}
+
+void TCustomWait::Paint()
+{
+    QWidget* w = Widget();
+    QPainter p(w);
+    int width = w->width(), height = w->height();
+    p.setPen(Qt::black);
+    p.setBrush(Qt::white);
+    p.drawRect(0, 0, width - 1, height - 1);
+    int start = m_startValue > 0 ? m_startValue : 1;
+    int bar = int(static_cast<long long>(CaptionNumber()) * (width - 7) / start);
+    p.fillRect(QRect(QPoint(3, 3), QPoint(3 + bar, height - 4)), w->palette().color(QPalette::Highlight));
+    QFont font("Courrier", 8);
+    font.setFixedPitch(true);
+    font.setStyleHint(QFont::TypeWriter);
+    p.setFont(font);
+    QFontMetrics metrics(font);
+    p.drawText(4, height / 2 - 8 + metrics.ascent(), BytesToQString(Caption()));
+}
