@@ -1,0 +1,62 @@
+#pragma once
+// Helpers for tests that start programs: small shell scripts, waiting with
+// the message loop running, and zombie checks.
+
+#include "platform/Messages.h"
+#include "tests/support/TempDir.h"
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <cerrno>
+#include <csignal>
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <thread>
+
+// Writes an executable script.
+inline std::string WriteScript(const std::string& path, const std::string& body)
+{
+    WriteFileBytes(path, "#!/bin/sh\n" + body + "\n");
+    ::chmod(path.c_str(), 0755);
+    return path;
+}
+
+// Runs the message loop until `done` holds or `ms` have passed.
+inline bool PumpUntil(const std::function<bool()>& done, int ms = 5000)
+{
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        ProcessPostedMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+inline void PumpFor(int ms)
+{
+    PumpUntil([] { return false; }, ms);
+}
+
+// Gone entirely: neither running nor left as a zombie.
+inline bool ProcessGone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
+
+inline bool ProcessAlive(pid_t pid)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(in, line))
+        return false;
+    auto close = line.rfind(')');
+    return close != std::string::npos && close + 2 < line.size() && line[close + 2] != 'Z';
+}
+
+inline bool FileExistsNow(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}

@@ -1,0 +1,85 @@
+#include "platform/DesktopApps.h"
+#include "tests/platform/XdgSandbox.h"
+
+#include <gtest/gtest.h>
+
+using Words = std::vector<std::string>;
+
+TEST(DesktopApps, NoListMeansNoApplication)
+{
+    XdgSandbox xdg;
+    EXPECT_TRUE(DefaultApplicationCommand("text/html").empty());
+    xdg.SetDefault(xdg.Config(), "text/html", "missing.desktop;");
+    EXPECT_TRUE(DefaultApplicationCommand("text/html").empty());
+}
+
+TEST(DesktopApps, UserListAndDesktopFileGiveTheCommand)
+{
+    XdgSandbox xdg;
+    xdg.AddApplication("web.desktop", "\"/opt/Web Browser/run\" --New-Window %U");
+    xdg.SetDefault(xdg.Config(), "text/html", "web.desktop;");
+    EXPECT_EQ(DefaultApplicationCommand("text/html"), (Words { "/opt/Web Browser/run", "--New-Window" }));
+    EXPECT_TRUE(DefaultApplicationCommand("text/plain").empty());
+}
+
+TEST(DesktopApps, ListsAreSearchedInOrderAndUninstalledEntriesSkipped)
+{
+    XdgSandbox xdg;
+    xdg.AddApplication("first.desktop", "first %u");
+    xdg.AddApplication("second.desktop", "second %u");
+    xdg.AddApplication("hidden.desktop", "hidden %u", "Hidden=true\n");
+    // The data folders' list counts only when the configuration lists say nothing.
+    xdg.SetDefault(xdg.Data() + "/applications", "text/html", "first.desktop");
+    EXPECT_EQ(DefaultApplicationCommand("text/html"), Words { "first" });
+    xdg.SetDefault(xdg.SystemConfig(), "text/html", "gone.desktop;hidden.desktop;second.desktop;first.desktop");
+    EXPECT_EQ(DefaultApplicationCommand("text/html"), Words { "second" });
+    xdg.SetDefault(xdg.Config(), "text/html", "first.desktop");
+    EXPECT_EQ(DefaultApplicationCommand("text/html"), Words { "first" });
+}
+
+TEST(DesktopApps, SystemDataFolderHoldsApplicationsToo)
+{
+    XdgSandbox xdg;
+    WriteFileBytes(xdg.SystemData() + "/applications/sys.desktop", "[Other]\nExec=wrong\n[Desktop Entry]\n Exec = sysbrowser %f \n");
+    xdg.SetDefault(xdg.SystemData() + "/applications", "text/html", "sys.desktop;");
+    EXPECT_EQ(DefaultApplicationCommand("text/html"), Words { "sysbrowser" });
+    // An id is a file name, never a path.
+    xdg.SetDefault(xdg.Config(), "text/html", "../applications/sys.desktop");
+    EXPECT_EQ(FindDesktopFile("../applications/sys.desktop"), "");
+}
+
+TEST(DesktopApps, LongValuesAreReadWhole)
+{
+    XdgSandbox xdg;
+    std::string longArg = "--profile=" + std::string(3000, 'p');
+    xdg.AddApplication("web.desktop", "browser " + longArg + " %u");
+    std::string ids = std::string(2000, 'x') + ".desktop;web.desktop";
+    xdg.SetDefault(xdg.Config(), "text/html", ids);
+    EXPECT_EQ(DefaultApplicationCommand("text/html"), (Words { "browser", longArg }));
+}
+
+TEST(DesktopApps, ExecLineQuoting)
+{
+    EXPECT_EQ(SplitExecLine("  a  b\tc "), (Words { "a", "b", "c" }));
+    EXPECT_EQ(SplitExecLine("\"/x y/z\" \"say \\\"hi\\\"\" \"a\\\\b\""), (Words { "/x y/z", "say \"hi\"", "a\\b" }));
+    EXPECT_EQ(SplitExecLine("pre\"mid dle\"post"), (Words { "premid dlepost" }));
+}
+
+TEST(DesktopApps, FieldCodesGoWithTheirCharacter)
+{
+    EXPECT_EQ(RemoveFieldCodes({ "prog", "%u", "%U", "%f", "%F" }), Words { "prog" });
+    EXPECT_EQ(RemoveFieldCodes({ "prog", "--file=%f", "a%%b" }), (Words { "prog", "--file=", "ab" }));
+    // Only the line's very last "%" stays.
+    EXPECT_EQ(RemoveFieldCodes({ "prog", "50%", "x", "100%" }), (Words { "prog", "50", "x", "100%" }));
+    // A word that was empty to begin with stays.
+    EXPECT_EQ(RemoveFieldCodes({ "prog", "" }), (Words { "prog", "" }));
+}
+
+TEST(DesktopApps, StringEscapesOfValues)
+{
+    XdgSandbox xdg;
+    xdg.AddApplication("esc.desktop", "prog\\sarg \\\\x");
+    EXPECT_EQ(ReadDesktopValue(xdg.Data() + "/applications/esc.desktop", "Desktop Entry", "Exec"), "prog arg \\x");
+    EXPECT_EQ(ReadDesktopValue(xdg.Data() + "/applications/esc.desktop", "Desktop Entry", "Nothing"), "");
+    EXPECT_EQ(ReadDesktopValue(xdg.File("no-such-file"), "Desktop Entry", "Exec"), "");
+}

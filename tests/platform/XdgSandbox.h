@@ -1,0 +1,60 @@
+#pragma once
+// Points the desktop's configuration and data folders at temporary folders
+// for one test, and puts the old values back afterwards.
+
+#include "tests/support/TempDir.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class XdgSandbox {
+public:
+    XdgSandbox()
+    {
+        for (const char* name : { "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS" }) {
+            const char* v = std::getenv(name);
+            m_saved.emplace_back(name, v ? std::optional<std::string>(v) : std::nullopt);
+        }
+        std::filesystem::create_directories(Config());
+        std::filesystem::create_directories(SystemConfig());
+        std::filesystem::create_directories(Data() + "/applications");
+        std::filesystem::create_directories(SystemData() + "/applications");
+        ::setenv("XDG_CONFIG_HOME", Config().c_str(), 1);
+        ::setenv("XDG_CONFIG_DIRS", SystemConfig().c_str(), 1);
+        ::setenv("XDG_DATA_HOME", Data().c_str(), 1);
+        ::setenv("XDG_DATA_DIRS", SystemData().c_str(), 1);
+    }
+    ~XdgSandbox()
+    {
+        for (auto& [name, value] : m_saved) {
+            if (value)
+                ::setenv(name.c_str(), value->c_str(), 1);
+            else
+                ::unsetenv(name.c_str());
+        }
+    }
+
+    std::string Config() const { return m_dir.File("config"); }
+    std::string SystemConfig() const { return m_dir.File("etc-xdg"); }
+    std::string Data() const { return m_dir.File("data"); }
+    std::string SystemData() const { return m_dir.File("usr-share"); }
+    std::string File(const std::string& name) const { return m_dir.File(name); }
+
+    // A desktop file in the user's applications folder.
+    void AddApplication(const std::string& id, const std::string& exec, const std::string& extra = {}) const
+    {
+        WriteFileBytes(Data() + "/applications/" + id, "[Desktop Entry]\nType=Application\nName=" + id + "\n" + extra + "Exec=" + exec + "\n");
+    }
+    void SetDefault(const std::string& listFolder, const std::string& mime, const std::string& ids) const
+    {
+        WriteFileBytes(listFolder + "/mimeapps.list", "[Added Associations]\n" + mime + "=other.desktop;\n\n[Default Applications]\n" + mime + "=" + ids + "\n");
+    }
+
+private:
+    TempDir m_dir { "xdg" };
+    std::vector<std::pair<std::string, std::optional<std::string>>> m_saved;
+};

@@ -1,0 +1,289 @@
+#include "widgets/AppRun.h"
+
+#include "platform/ProcessIdle.h"
+#include "tests/platform/ChildProcessHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <unistd.h>
+
+namespace {
+
+// Counts the runner's events and checks they arrive on the GUI thread.
+struct Recorder {
+    int idle = 0;
+    int terminated = 0;
+    bool offThread = false;
+    std::thread::id gui = std::this_thread::get_id();
+
+    void Attach(TAppRunner& r)
+    {
+        r.OnIdle = [this](TObject*) {
+            ++idle;
+            offThread |= std::this_thread::get_id() != gui;
+        };
+        r.OnTerminated = [this](TObject*) {
+            ++terminated;
+            offThread |= std::this_thread::get_id() != gui;
+        };
+    }
+};
+
+// Idle exactly when the test says so.
+struct SwitchProbe : TIdleProbe {
+    std::atomic<bool> idle { false };
+    bool IsIdle(pid_t) override { return idle; }
+};
+
+}
+
+TEST(AppRunner, RunsTheProgramAndReportsItsEnd)
+{
+    TempDir dir("runner");
+    std::string out = dir.File("out");
+    WriteScript(dir.File("prog"), "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '" + out + "'; exit 7");
+    TAppRunner runner(nullptr);
+    Recorder rec;
+    rec.Attach(runner);
+    runner.ApplicationName = dir.File("prog");
+    runner.CommandLine = "prog \"two words\" plain";
+    runner.CurrentDirectory = "/";
+    EXPECT_EQ(runner.ExitCode(), 0u);
+    ASSERT_TRUE(runner.Execute());
+    EXPECT_EQ(runner.ExitCode(), TAppRunner::StillActive);
+    EXPECT_FALSE(runner.Terminated());
+    pid_t pid = runner.ProcessId();
+    EXPECT_GT(pid, 0);
+
+    ASSERT_TRUE(PumpUntil([&] { return rec.terminated > 0; }));
+    PumpFor(300);
+    EXPECT_EQ(rec.terminated, 1);
+    EXPECT_TRUE(runner.Terminated());
+    EXPECT_EQ(runner.ExitCode(), 7u);
+    EXPECT_FALSE(rec.offThread);
+    EXPECT_EQ(ReadFileBytes(out), "/\ntwo words\nplain\n");
+    EXPECT_TRUE(ProcessGone(pid));
+}
+
+TEST(AppRunner, ProgramNamedFirstInTheCommandLine)
+{
+    TempDir dir("runner");
+    WriteScript(dir.File("my prog"), "echo \"$0|$1\" > '" + dir.File("out") + "'");
+    TAppRunner runner(nullptr);
+    runner.CommandLine = "\"" + dir.File("my prog") + "\" arg";
+    ASSERT_TRUE(runner.Execute());
+    ASSERT_TRUE(PumpUntil([&] { return runner.Terminated(); }));
+    EXPECT_EQ(ReadFileBytes(dir.File("out")), dir.File("my prog") + "|arg\n");
+}
+
+TEST(AppRunner, ExitBySignalIs128PlusTheSignal)
+{
+    TAppRunner runner(nullptr);
+    runner.ApplicationName = "/bin/sh";
+    runner.CommandLine = "sh -c \"kill -KILL $$\"";
+    ASSERT_TRUE(runner.Execute());
+    ASSERT_TRUE(PumpUntil([&] { return runner.Terminated(); }));
+    EXPECT_EQ(runner.ExitCode(), 128u + SIGKILL);
+}
+
+TEST(AppRunner, FailedStartLeavesTheRunnerNotStarted)
+{
+    TempDir dir("runner");
+    TAppRunner runner(nullptr);
+    Recorder rec;
+    rec.Attach(runner);
+    runner.ApplicationName = dir.File("missing");
+    EXPECT_FALSE(runner.Execute());
+    runner.ApplicationName = "/bin/sh";
+    runner.CurrentDirectory = dir.File("no-such-folder");
+    EXPECT_FALSE(runner.Execute());
+    runner.ApplicationName.clear();
+    runner.CurrentDirectory.clear();
+    runner.CommandLine = "   ";
+    EXPECT_FALSE(runner.Execute());
+    PumpFor(300);
+    EXPECT_FALSE(runner.Idle());
+    EXPECT_FALSE(runner.Terminated());
+    EXPECT_EQ(runner.ExitCode(), 0u);
+    EXPECT_EQ(runner.ProcessId(), 0);
+    EXPECT_EQ(rec.idle + rec.terminated, 0);
+}
+
+TEST(AppRunner, BareNameIsLookedForInTheCurrentFolderOnly)
+{
+    TAppRunner runner(nullptr);
+    runner.ApplicationName = "sh";  // on the PATH, not here
+    runner.CommandLine = "sh -c true";
+    EXPECT_FALSE(runner.Execute());
+}
+
+TEST(AppRunner, IdleFiresEachTimeTheProgramTurnsIdle)
+{
+    auto probe = std::make_shared<SwitchProbe>();
+    TAppRunner runner(nullptr);
+    runner.SetIdleProbe(probe);
+    Recorder rec;
+    rec.Attach(runner);
+    runner.ApplicationName = "/bin/sleep";
+    runner.CommandLine = "sleep 30";
+    ASSERT_TRUE(runner.Execute());
+    pid_t pid = runner.ProcessId();
+
+    PumpFor(250);
+    EXPECT_EQ(rec.idle, 0);
+    probe->idle = true;
+    ASSERT_TRUE(PumpUntil([&] { return rec.idle == 1; }));
+    EXPECT_TRUE(runner.Idle());
+    PumpFor(300);
+    EXPECT_EQ(rec.idle, 1);  // once per turn, not once per look
+    probe->idle = false;
+    ASSERT_TRUE(PumpUntil([&] { return !runner.Idle(); }));
+    probe->idle = true;
+    ASSERT_TRUE(PumpUntil([&] { return rec.idle == 2; }));
+    EXPECT_FALSE(rec.offThread);
+
+    ::kill(pid, SIGTERM);
+    ASSERT_TRUE(PumpUntil([&] { return runner.Terminated(); }));
+    EXPECT_EQ(runner.ExitCode(), 128u + SIGTERM);
+    EXPECT_EQ(rec.terminated, 1);
+}
+
+TEST(AppRunner, RealProbeSeesASleepingProgramIdleAndABusyOneNot)
+{
+    TAppRunner runner(nullptr);
+    Recorder rec;
+    rec.Attach(runner);
+    runner.ApplicationName = "/bin/sh";
+    runner.CommandLine = "sh -c \"while :; do :; done\"";
+    ASSERT_TRUE(runner.Execute());
+    pid_t busy = runner.ProcessId();
+    PumpFor(600);
+    EXPECT_EQ(rec.idle, 0);
+
+    runner.ApplicationName = "/bin/sleep";
+    runner.CommandLine = "sleep 30";
+    ASSERT_TRUE(runner.Execute());
+    pid_t sleeper = runner.ProcessId();
+    EXPECT_TRUE(PumpUntil([&] { return rec.idle == 1; }));
+    EXPECT_TRUE(runner.Idle());
+    ::kill(busy, SIGKILL);
+    ::kill(sleeper, SIGKILL);
+    EXPECT_TRUE(PumpUntil([&] { return ProcessGone(busy); }));
+    EXPECT_TRUE(PumpUntil([&] { return runner.Terminated(); }));
+}
+
+TEST(AppRunner, SecondExecuteHandsOverAndTheFirstIsStillReaped)
+{
+    TempDir dir("runner");
+    TAppRunner runner(nullptr);
+    Recorder rec;
+    rec.Attach(runner);
+    runner.ApplicationName = "/bin/sh";
+    runner.CommandLine = "sh -c \"sleep 0.4; exit 1\"";
+    ASSERT_TRUE(runner.Execute());
+    pid_t first = runner.ProcessId();
+    runner.CommandLine = "sh -c \"sleep 0.8; exit 2\"";
+    ASSERT_TRUE(runner.Execute());
+    pid_t second = runner.ProcessId();
+    EXPECT_NE(first, second);
+
+    ASSERT_TRUE(PumpUntil([&] { return rec.terminated > 0; }));
+    PumpFor(300);
+    EXPECT_EQ(rec.terminated, 1);
+    EXPECT_EQ(runner.ExitCode(), 2u);  // the first program's end was not reported
+    EXPECT_TRUE(ProcessGone(first));
+    EXPECT_TRUE(ProcessGone(second));
+}
+
+TEST(AppRunner, AReportAlreadyPostedForAnEarlierStartIsDropped)
+{
+    TAppRunner runner(nullptr);
+    Recorder rec;
+    rec.Attach(runner);
+    runner.ApplicationName = "/bin/sh";
+    runner.CommandLine = "sh -c \"exit 5\"";
+    ASSERT_TRUE(runner.Execute());
+    pid_t first = runner.ProcessId();
+    // Let the watcher see the end and post it, without delivering it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    runner.CommandLine = "sh -c \"sleep 0.3; exit 6\"";
+    ASSERT_TRUE(runner.Execute());
+    ASSERT_TRUE(PumpUntil([&] { return rec.terminated > 0; }));
+    PumpFor(200);
+    EXPECT_EQ(rec.terminated, 1);
+    EXPECT_EQ(runner.ExitCode(), 6u);
+    EXPECT_TRUE(ProcessGone(first));
+}
+
+TEST(AppRunner, DestroyingTheRunnerNeitherKillsNorForgetsTheChild)
+{
+    pid_t pid = 0;
+    int events = 0;
+    auto started = std::chrono::steady_clock::now();
+    {
+        TAppRunner runner(nullptr);
+        runner.OnTerminated = [&](TObject*) { ++events; };
+        runner.ApplicationName = "/bin/sh";
+        runner.CommandLine = "sh -c \"sleep 0.6\"";
+        ASSERT_TRUE(runner.Execute());
+        pid = runner.ProcessId();
+        PumpFor(150);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(600));
+    EXPECT_TRUE(ProcessAlive(pid));
+    EXPECT_TRUE(PumpUntil([&] { return ProcessGone(pid); }));
+    EXPECT_EQ(events, 0);
+}
+
+TEST(AppRunner, AnEndedButUnreportedChildIsReapedWhenTheRunnerGoes)
+{
+    pid_t pid = 0;
+    {
+        TAppRunner runner(nullptr);
+        runner.ApplicationName = "/bin/sh";
+        runner.CommandLine = "sh -c \"exit 0\"";
+        ASSERT_TRUE(runner.Execute());
+        pid = runner.ProcessId();
+    }
+    EXPECT_TRUE(PumpUntil([&] { return ProcessGone(pid); }));
+}
+
+TEST(AppRunner, HandlerMayFreeTheRunner)
+{
+    auto* runner = new TAppRunner(nullptr);
+    bool freed = false;
+    runner->OnTerminated = [&](TObject* sender) {
+        delete static_cast<TAppRunner*>(sender);
+        freed = true;
+    };
+    runner->ApplicationName = "/bin/sh";
+    runner->CommandLine = "sh -c true";
+    ASSERT_TRUE(runner->Execute());
+    EXPECT_TRUE(PumpUntil([&] { return freed; }));
+}
+
+TEST(AppRunner, HandlerMayStartTheNextRun)
+{
+    TAppRunner runner(nullptr);
+    int runs = 0;
+    runner.ApplicationName = "/bin/sh";
+    runner.CommandLine = "sh -c \"exit 3\"";
+    runner.OnTerminated = [&](TObject*) {
+        if (++runs < 3)
+            runner.Execute();
+    };
+    ASSERT_TRUE(runner.Execute());
+    EXPECT_TRUE(PumpUntil([&] { return runs == 3; }));
+    EXPECT_EQ(runner.ExitCode(), 3u);
+}
+
+TEST(AppRunner, OwnerFreesIt)
+{
+    TComponent owner(nullptr);
+    auto* runner = new TAppRunner(&owner);
+    runner->ApplicationName = "/bin/sh";
+    runner->CommandLine = "sh -c \"sleep 0.2\"";
+    ASSERT_TRUE(runner->Execute());
+    EXPECT_EQ(owner.ComponentCount(), 1);
+}
