@@ -127,6 +127,9 @@ void TForm1::FormResize(TObject*)
     }
     if (key->ReadString("Tip") != "No" && Label6->Caption() == kOrvelin) {
         Label6->SetCaption(kOrvelins);
+        // The window is mapped and painted before the tip goes over it.
+        Application->ProcessMessages();
+        Repaint();
         if (Form27)
             Form27->ShowModal();
     }

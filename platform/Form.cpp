@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
@@ -89,6 +90,10 @@ void TForm::applyWindowState()
 {
     switch (m_windowState) {
     case wsMaximized:
+        // Without a window manager to honour the request the window still
+        // takes the screen's free area.
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            Widget()->setGeometry(screen->availableGeometry());
         Widget()->showMaximized();
         break;
     case wsMinimized:
@@ -121,7 +126,17 @@ void TForm::SetVisible(bool on)
             }
         }
         m_shownOnce = true;
+        m_inShow = true;
         applyWindowState();
+        m_inShow = false;
+        if (m_resizedInShow) {
+            m_resizedInShow = false;
+            QPointer<QWidget> alive(w);
+            PostCall([this, alive] {
+                if (alive && !Destroying() && OnResize)
+                    OnResize(this);
+            });
+        }
         if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
             w->raise();
             w->activateWindow();
@@ -297,6 +312,13 @@ bool TForm::WidgetEvent(QEvent* e)
     case QEvent::WindowActivate:
         activated();
         return false;
+    case QEvent::Resize:
+        if (m_inShow) {
+            Realign();
+            m_resizedInShow = true;
+            return false;
+        }
+        return TWinControl::WidgetEvent(e);
     case QEvent::WindowDeactivate:
         // Activation that goes to another window of ours arrives right after;
         // activation that leaves the program does not.

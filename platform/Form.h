@@ -89,6 +89,10 @@ private:
     TModalResult m_modalResult = mrNone;
     bool m_inModal = false;
     bool m_shownOnce = false;
+    // Qt resizes a window inside show(), before it is on the screen; the
+    // window hears of that size once it is there.
+    bool m_inShow = false;
+    bool m_resizedInShow = false;
     QEventLoop* m_loop = nullptr;
     TWinControl* m_activeControl = nullptr;
 };
