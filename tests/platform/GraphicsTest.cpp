@@ -1,0 +1,208 @@
+#include "platform/Graphics.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr TColor kBack = RGB(10, 20, 30);
+constexpr TColor kInk = RGB(200, 0, 100);
+
+TBitmap canvasOf(int w, int h)
+{
+    TBitmap b(w, h);
+    b.Canvas().Brush.Color = kBack;
+    b.Canvas().FillRect({ 0, 0, w, h });
+    b.Canvas().Pen.Color = kInk;
+    return b;
+}
+
+int countColor(const TBitmap& b, TColor c, TRect r)
+{
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x)
+            n += b.Pixel(x, y) == c;
+    return n;
+}
+
+}
+
+TEST(Graphics, ColoursCrossToQtAsBgr)
+{
+    EXPECT_EQ(ToQRgb(RGB(1, 2, 3)), qRgb(1, 2, 3));
+    EXPECT_EQ(FromQRgb(qRgb(1, 2, 3)), RGB(1, 2, 3));
+    EXPECT_EQ(RGB(0x12, 0x34, 0x56), 0x563412u);
+    SetSysColor(COLOR_BTNFACE, RGB(1, 2, 3));
+    EXPECT_EQ(ColorToRGB(clBtnFace), RGB(1, 2, 3));
+    EXPECT_EQ(ToQRgb(clBtnFace), qRgb(1, 2, 3));
+    ResetSysColors();
+    EXPECT_EQ(ColorToRGB(clBtnFace), clSilver);
+    EXPECT_EQ(ColorToRGB(clWindowText), clBlack);
+    EXPECT_EQ(GetSysColor(99), clBlack);
+}
+
+TEST(Graphics, LinesLeaveOutTheirEndPoint)
+{
+    TBitmap b = canvasOf(10, 10);
+    TCanvas& c = b.Canvas();
+    c.MoveTo(1, 1);
+    c.LineTo(5, 1);
+    EXPECT_EQ(countColor(b, kInk, { 0, 0, 10, 10 }), 4);
+    EXPECT_EQ(b.Pixel(1, 1), kInk);
+    EXPECT_EQ(b.Pixel(4, 1), kInk);
+    EXPECT_EQ(b.Pixel(5, 1), kBack);
+    EXPECT_EQ(c.PenPos.X, 5);
+    // Continuing from there draws the corner once.
+    c.LineTo(5, 4);
+    EXPECT_EQ(b.Pixel(5, 1), kInk);
+    EXPECT_EQ(b.Pixel(5, 4), kBack);
+    // A diagonal, backwards.
+    c.MoveTo(8, 8);
+    c.LineTo(6, 6);
+    EXPECT_EQ(b.Pixel(8, 8), kInk);
+    EXPECT_EQ(b.Pixel(7, 7), kInk);
+    EXPECT_EQ(b.Pixel(6, 6), kBack);
+    // Off the canvas nothing breaks.
+    c.MoveTo(-50, 3);
+    c.LineTo(50, 3);
+    EXPECT_EQ(countColor(b, kInk, { 0, 3, 10, 4 }), 10);
+}
+
+TEST(Graphics, RectangleRightAndBottomAreOutside)
+{
+    TBitmap b = canvasOf(8, 8);
+    TCanvas& c = b.Canvas();
+    c.Brush.Color = clWhite;
+    c.Rectangle(1, 1, 5, 4);
+    EXPECT_EQ(b.Pixel(1, 1), kInk);
+    EXPECT_EQ(b.Pixel(4, 3), kInk);
+    EXPECT_EQ(b.Pixel(5, 1), kBack);
+    EXPECT_EQ(b.Pixel(1, 4), kBack);
+    EXPECT_EQ(b.Pixel(2, 2), clWhite);
+    EXPECT_EQ(countColor(b, kInk, { 0, 0, 8, 8 }), 10);
+    // A clear brush leaves the inside alone.
+    c.Brush.Style = bsClear;
+    c.Brush.Color = clRed;
+    c.Rectangle(0, 0, 8, 8);
+    EXPECT_EQ(b.Pixel(2, 2), clWhite);
+    c.Brush.Style = bsSolid;
+    c.FillRect({ 6, 6, 100, 100 });
+    EXPECT_EQ(b.Pixel(7, 7), clRed);
+    EXPECT_EQ(b.Pixel(5, 5), kBack);
+}
+
+TEST(Graphics, Frame3DTopLeftAndBottomRight)
+{
+    TBitmap b = canvasOf(6, 5);
+    TRect r { 0, 0, 6, 5 };
+    Frame3D(b.Canvas(), r, clWhite, clBlack, 1);
+    EXPECT_EQ(r.Left, 1);
+    EXPECT_EQ(r.Top, 1);
+    EXPECT_EQ(r.Right, 5);
+    EXPECT_EQ(r.Bottom, 4);
+    for (int x = 0; x < 5; ++x)
+        EXPECT_EQ(b.Pixel(x, 0), clWhite) << x;
+    EXPECT_EQ(b.Pixel(5, 0), clBlack);  // the top-right corner is the dark one's
+    for (int y = 0; y < 4; ++y)
+        EXPECT_EQ(b.Pixel(0, y), clWhite) << y;
+    for (int x = 0; x < 6; ++x)
+        EXPECT_EQ(b.Pixel(x, 4), clBlack) << x;
+    for (int y = 0; y < 5; ++y)
+        EXPECT_EQ(b.Pixel(5, y), clBlack) << y;
+    EXPECT_EQ(countColor(b, kBack, { 1, 1, 5, 4 }), 12);
+}
+
+TEST(Graphics, PatternBrushTilesFromTheOrigin)
+{
+    TBitmap pattern(2, 2);
+    pattern.Canvas().SetPixel(0, 0, clRed);
+    pattern.Canvas().SetPixel(1, 1, clRed);
+    TBitmap b = canvasOf(6, 6);
+    b.Canvas().Brush.Bitmap = &pattern;
+    b.Canvas().FillRect({ 1, 1, 6, 6 });
+    EXPECT_EQ(b.Pixel(1, 1), clRed);
+    EXPECT_EQ(b.Pixel(2, 1), clWhite);
+    EXPECT_EQ(b.Pixel(3, 2), clWhite);
+    EXPECT_EQ(b.Pixel(4, 4), clRed);
+    EXPECT_EQ(b.Pixel(0, 0), kBack);
+}
+
+TEST(Graphics, TransparentDrawingAndShapes)
+{
+    TBitmap image(3, 3);
+    image.Canvas().Brush.Color = RGB(0, 255, 0);
+    image.Canvas().FillRect({ 0, 0, 3, 3 });
+    image.Canvas().SetPixel(1, 1, clRed);
+    image.Canvas().SetPixel(2, 2, clBlue);
+    TBitmap b = canvasOf(5, 5);
+    b.Canvas().DrawTransparent(1, 1, image, image.TopLeftColor());
+    EXPECT_EQ(b.Pixel(2, 2), clRed);
+    EXPECT_EQ(b.Pixel(3, 3), clBlue);
+    EXPECT_EQ(b.Pixel(1, 1), kBack);
+    EXPECT_EQ(countColor(b, kBack, { 0, 0, 5, 5 }), 23);
+    b.Canvas().DrawShape(0, 0, image, image.TopLeftColor(), clWhite);
+    EXPECT_EQ(b.Pixel(1, 1), clWhite);
+    EXPECT_EQ(b.Pixel(2, 2), clWhite);
+    EXPECT_EQ(b.Pixel(0, 0), kBack);
+    b.Canvas().Draw(3, 3, image);  // clipped at the edge
+    EXPECT_EQ(b.Pixel(4, 4), clRed);
+    EXPECT_EQ(b.Pixel(3, 3), RGB(0, 255, 0));
+}
+
+TEST(Graphics, BitmapsCopyByValue)
+{
+    TBitmap a(2, 2);
+    EXPECT_EQ(a.Pixel(0, 0), clWhite);
+    TBitmap b = a;
+    b.Canvas().SetPixel(0, 0, clRed);
+    EXPECT_EQ(a.Pixel(0, 0), clWhite);
+    EXPECT_EQ(b.Pixel(0, 0), clRed);
+    a = b;
+    b.Canvas().SetPixel(0, 0, clBlue);
+    EXPECT_EQ(a.Pixel(0, 0), clRed);
+    TBitmap empty;
+    EXPECT_TRUE(empty.Empty());
+    EXPECT_EQ(empty.Pixel(0, 0), clNone);
+    empty.Canvas().FillRect({ 0, 0, 5, 5 });
+    TRect r { 0, 0, 5, 5 };
+    empty.Canvas().DrawText("x", r, DT_LEFT);
+    a.SetSize(0, 3);
+    EXPECT_TRUE(a.Empty());
+}
+
+TEST(Graphics, TextIsDrawnInTheFontColourInsideItsRectangle)
+{
+    TBitmap b = canvasOf(120, 60);
+    TCanvas& c = b.Canvas();
+    c.Font.Color = kInk;
+    TRect measure { 0, 0, 1000, 0 };
+    int h = c.DrawText("&Hello", measure, DT_CALCRECT);
+    EXPECT_GT(h, 5);
+    EXPECT_GT(measure.Width(), 10);
+    EXPECT_EQ(measure.Width(), c.TextWidth("Hello"));
+
+    TRect r { 10, 10, 10 + measure.Width(), 10 + h };
+    c.DrawText("&Hello", r, DT_LEFT);
+    int inside = countColor(b, kInk, r);
+    EXPECT_GT(inside, 10);
+    // Plain pixels only, nothing outside the rectangle.
+    EXPECT_EQ(countColor(b, kInk, { 0, 0, 120, 60 }), inside);
+    EXPECT_EQ(countColor(b, kBack, { 0, 0, 120, 60 }) + inside, 120 * 60);
+}
+
+TEST(Graphics, NarrowTextIsCutWithAnEllipsisOrWrapped)
+{
+    TBitmap b = canvasOf(200, 100);
+    TCanvas& c = b.Canvas();
+    c.Font.Color = kInk;
+    const std::string text = "A rather long caption";
+    TRect narrow { 0, 0, 40, 0 };
+    int oneLine = c.DrawText(text, narrow, DT_CALCRECT | DT_END_ELLIPSIS);
+    TRect wrapped { 0, 0, 40, 0 };
+    int lines = c.DrawText(text, wrapped, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_GT(lines, oneLine);
+    TRect r { 5, 5, 45, 5 + oneLine };
+    c.DrawText(text, r, DT_LEFT | DT_END_ELLIPSIS);
+    EXPECT_GT(countColor(b, kInk, r), 0);
+    EXPECT_EQ(countColor(b, kInk, { 0, 0, 200, 100 }), countColor(b, kInk, r));
+}

@@ -1,0 +1,522 @@
+#include "widgets/explbtn.h"
+
+#include "platform/Form.h"
+#include "platform/Menus.h"
+
+#include <QCoreApplication>
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+void send(TOfficeButton& b, QEvent::Type type, int x = 5, int y = 5, Qt::MouseButton button = Qt::LeftButton)
+{
+    QWidget* w = b.Widget();
+    QPointF local(x, y), global = QPointF(w->mapToGlobal(QPoint(x, y)));
+    if (type == QEvent::Enter) {
+        QEnterEvent e(local, local, global);
+        QCoreApplication::sendEvent(w, &e);
+    } else if (type == QEvent::Leave) {
+        QEvent e(QEvent::Leave);
+        QCoreApplication::sendEvent(w, &e);
+    } else {
+        Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        if (type == QEvent::MouseMove)
+            button = Qt::NoButton;
+        QMouseEvent e(type, local, global, button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &e);
+    }
+}
+
+void clickWithMouse(TOfficeButton& b)
+{
+    send(b, QEvent::Enter);
+    send(b, QEvent::MouseButtonPress);
+    send(b, QEvent::MouseButtonRelease);
+}
+
+TBitmap paint(TOfficeButton& b)
+{
+    TBitmap out(b.Width(), b.Height());
+    b.PaintTo(out.Canvas());
+    return out;
+}
+
+int count(const TBitmap& b, TColor c)
+{
+    int n = 0;
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x)
+            n += b.Pixel(x, y) == c;
+    return n;
+}
+
+// Distinct system colours, so that every pixel tells where it came from.
+struct DistinctColours {
+    DistinctColours()
+    {
+        SetSysColor(COLOR_BTNFACE, RGB(192, 192, 192));
+        SetSysColor(COLOR_BTNHIGHLIGHT, RGB(250, 250, 200));
+        SetSysColor(COLOR_BTNSHADOW, RGB(100, 100, 120));
+    }
+    ~DistinctColours() { ResetSysColors(); }
+    static constexpr TColor face = RGB(192, 192, 192);
+    static constexpr TColor light = RGB(250, 250, 200);
+    static constexpr TColor dark = RGB(100, 100, 120);
+};
+
+// 16 x 16: a magenta ground (transparent) around a 6 x 6 red square at (5, 5).
+TBitmap redSquare()
+{
+    TBitmap b(16, 16);
+    b.Canvas().Brush.Color = RGB(255, 0, 255);
+    b.Canvas().FillRect({ 0, 0, 16, 16 });
+    b.Canvas().Brush.Color = RGB(255, 0, 0);
+    b.Canvas().FillRect({ 5, 5, 11, 11 });
+    return b;
+}
+
+}
+
+TEST(OfficeButton, HiddenButtonClicksWhenCalledDirectly)
+{
+    TForm form(nullptr);
+    auto* b = new TOfficeButton(&form);
+    b->SetParent(&form);
+    b->SetVisible(false);
+    b->SetCaption("Orvelin");
+    int clicks = 0;
+    b->OnClick = [&](TObject* sender) {
+        EXPECT_EQ(sender, b);
+        ++clicks;
+    };
+    b->Click();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(b->Hot());
+    EXPECT_FALSE(b->Pressed());
+    // The mouse cannot reach a hidden button.
+    clickWithMouse(*b);
+    EXPECT_EQ(clicks, 1);
+    // Without a handler nothing happens.
+    b->OnClick = nullptr;
+    b->Click();
+}
+
+TEST(OfficeButton, StartsWithItsDefaults)
+{
+    TOfficeButton b(nullptr);
+    EXPECT_EQ(b.Width(), 50);
+    EXPECT_EQ(b.Height(), 40);
+    EXPECT_EQ(b.Alignment(), taCenter);
+    EXPECT_EQ(b.BevelStyle(), bsRaised);
+    EXPECT_EQ(b.Layout(), blBitmapTop);
+    EXPECT_EQ(b.Options(), unsigned(boMonoDisplay | boPopupMark | boShowBevel));
+    EXPECT_EQ(b.ShadingType(), stMedium);
+    EXPECT_TRUE(b.ShowDownPattern());
+    EXPECT_EQ(b.UnselectedFontColor(), clWindowText);
+    EXPECT_FALSE(b.Down());
+    EXPECT_TRUE(b.Bitmap().Empty());
+}
+
+TEST(OfficeButton, MouseClickAndEnterExit)
+{
+    TOfficeButton b(nullptr);
+    int clicks = 0, enters = 0, exits = 0;
+    b.OnClick = [&](TObject*) { ++clicks; };
+    b.OnEnter = [&](TObject*) { ++enters; };
+    b.OnExit = [&](TObject*) { ++exits; };
+    clickWithMouse(b);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(enters, 1);
+    EXPECT_TRUE(b.Hot());
+    EXPECT_FALSE(b.Pressed());
+    send(b, QEvent::Leave);
+    EXPECT_EQ(exits, 1);
+    EXPECT_FALSE(b.Hot());
+    // The right button does not click.
+    send(b, QEvent::Enter);
+    send(b, QEvent::MouseButtonPress, 5, 5, Qt::RightButton);
+    send(b, QEvent::MouseButtonRelease, 5, 5, Qt::RightButton);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(OfficeButton, ReleasingAfterTheMouseHasLeftDoesNotClick)
+{
+    TOfficeButton b(nullptr);
+    int clicks = 0, exits = 0;
+    b.OnClick = [&](TObject*) { ++clicks; };
+    b.OnExit = [&](TObject*) { ++exits; };
+    send(b, QEvent::Enter);
+    send(b, QEvent::MouseButtonPress);
+    EXPECT_TRUE(b.Pressed());
+    send(b, QEvent::MouseMove, 80, 5);  // held, so the widget keeps the mouse
+    EXPECT_FALSE(b.Hot());
+    EXPECT_EQ(exits, 1);
+    send(b, QEvent::MouseButtonRelease, 80, 5);
+    send(b, QEvent::Leave);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(exits, 1);
+    EXPECT_FALSE(b.Pressed());
+
+    // Leaving and coming back before the release still clicks.
+    send(b, QEvent::Enter);
+    send(b, QEvent::MouseButtonPress);
+    send(b, QEvent::MouseMove, 80, 5);
+    send(b, QEvent::MouseMove, 10, 10);
+    send(b, QEvent::MouseButtonRelease, 10, 10);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(OfficeButton, DisabledButtonIgnoresTheMouse)
+{
+    TOfficeButton b(nullptr);
+    int clicks = 0;
+    b.OnClick = [&](TObject*) { ++clicks; };
+    send(b, QEvent::Enter);
+    send(b, QEvent::MouseButtonPress);
+    b.SetEnabled(false);
+    EXPECT_FALSE(b.Hot());
+    EXPECT_FALSE(b.Pressed());
+    send(b, QEvent::MouseButtonPress);
+    send(b, QEvent::MouseButtonRelease);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST(OfficeButton, GroupsBehaveLikeRadioButtons)
+{
+    TForm form(nullptr);
+    auto* a = new TOfficeButton(&form);
+    auto* b = new TOfficeButton(&form);
+    auto* other = new TOfficeButton(&form);
+    for (auto* x : { a, b, other })
+        x->SetParent(&form);
+    // Down means nothing outside a group.
+    a->SetDown(true);
+    EXPECT_FALSE(a->Down());
+
+    a->SetGroupIndex(1);
+    b->SetGroupIndex(1);
+    other->SetGroupIndex(2);
+    other->SetDown(true);
+    int clicks = 0;
+    a->OnClick = [&](TObject*) { ++clicks; };
+
+    clickWithMouse(*a);
+    EXPECT_TRUE(a->Down());
+    EXPECT_EQ(clicks, 1);
+    clickWithMouse(*b);
+    EXPECT_TRUE(b->Down());
+    EXPECT_FALSE(a->Down());
+    EXPECT_TRUE(other->Down());  // another group
+
+    // A down button stays down when clicked, but still clicks.
+    clickWithMouse(*b);
+    EXPECT_TRUE(b->Down());
+    // AllowAllUp goes to the whole group.
+    a->SetAllowAllUp(true);
+    EXPECT_TRUE(b->AllowAllUp());
+    EXPECT_FALSE(other->AllowAllUp());
+    clickWithMouse(*b);
+    EXPECT_FALSE(b->Down());
+
+    a->SetDown(true);
+    b->SetDown(true);
+    EXPECT_FALSE(a->Down());
+    b->SetGroupIndex(0);
+    EXPECT_FALSE(b->Down());
+}
+
+TEST(OfficeButton, IconOnlyTurnsTheCaptionIntoTheHint)
+{
+    TOfficeButton b(nullptr);
+    b.SetCaption("&Save && Exit");
+    EXPECT_EQ(b.Hint(), "");
+    b.SetOptions(b.Options() | boIconOnly);
+    EXPECT_EQ(b.Hint(), "Save & Exit");
+    EXPECT_TRUE(b.ShowHint);
+    b.SetCaption("&Open");
+    EXPECT_EQ(b.Hint(), "Open");
+    b.SetOptions(b.Options() & ~boIconOnly);
+    EXPECT_EQ(b.Hint(), "");
+    EXPECT_FALSE(b.ShowHint);
+}
+
+TEST(OfficeButton, AcceleratorClicks)
+{
+    TOfficeButton b(nullptr);
+    b.SetCaption("Save && &Open");
+    int clicks = 0;
+    b.OnClick = [&](TObject*) { ++clicks; };
+    EXPECT_FALSE(b.DialogChar('s'));
+    EXPECT_TRUE(b.DialogChar('o'));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(b.Pressed());
+    b.SetEnabled(false);
+    EXPECT_FALSE(b.DialogChar('O'));
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
+{
+    TOfficeButton b(nullptr);
+    TPopupMenu menu(nullptr);
+    int popups = 0, clicks = 0;
+    TPopupMenu::Responder = [&](TPopupMenu* m) -> TMenuItem* {
+        EXPECT_EQ(m, &menu);
+        EXPECT_TRUE(b.Pressed());
+        ++popups;
+        return nullptr;
+    };
+    b.SetDropDownMenu(&menu);
+    b.OnClick = [&](TObject*) { ++clicks; };
+    clickWithMouse(b);
+    TPopupMenu::Responder = nullptr;
+    EXPECT_EQ(popups, 1);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(b.Pressed());
+}
+
+TEST(OfficeButton, ShadedImageThresholds)
+{
+    DistinctColours colours;
+    TBitmap src(8, 1);
+    const TColor ground = RGB(1, 2, 3);
+    // Sums (stMedium: 553, 231, 57): 554 555 553 232 231 58 57, then the ground.
+    const TColor px[] = { RGB(255, 255, 44), RGB(255, 255, 45), RGB(255, 255, 43), RGB(100, 100, 32), RGB(100, 100, 31), RGB(58, 0, 0), RGB(57, 0, 0) };
+    src.Canvas().SetPixel(0, 0, ground);
+    for (int i = 0; i < 7; ++i)
+        src.Canvas().SetPixel(i + 1, 0, px[i]);
+    TBitmap shaded = MakeShadedBitmap(src, stMedium);
+    EXPECT_EQ(shaded.Pixel(0, 0), ground);
+    EXPECT_EQ(shaded.Pixel(1, 0), clWhite);
+    EXPECT_EQ(shaded.Pixel(2, 0), clWhite);
+    EXPECT_EQ(shaded.Pixel(3, 0), colours.light);
+    EXPECT_EQ(shaded.Pixel(4, 0), colours.light);
+    EXPECT_EQ(shaded.Pixel(5, 0), colours.dark);
+    EXPECT_EQ(shaded.Pixel(6, 0), colours.dark);
+    EXPECT_EQ(shaded.Pixel(7, 0), clBlack);
+    // Other shadings move the thresholds: a sum of 200 is light, medium or dark.
+    TBitmap one(2, 1);
+    one.Canvas().SetPixel(0, 0, ground);
+    one.Canvas().SetPixel(1, 0, RGB(200, 0, 0));
+    EXPECT_EQ(MakeShadedBitmap(one, stLight).Pixel(1, 0), colours.light);
+    EXPECT_EQ(MakeShadedBitmap(one, stMedium).Pixel(1, 0), colours.dark);
+    EXPECT_EQ(MakeShadedBitmap(one, stDark).Pixel(1, 0), colours.dark);
+    one.Canvas().SetPixel(1, 0, RGB(100, 0, 0));
+    EXPECT_EQ(MakeShadedBitmap(one, stDark).Pixel(1, 0), clBlack);
+    // A pixel of the ground's colour stays, wherever it is.
+    one.Canvas().SetPixel(1, 0, ground);
+    EXPECT_EQ(MakeShadedBitmap(one, stDark).Pixel(1, 0), ground);
+}
+
+TEST(OfficeButton, BevelsFollowTheMouseAndTheStyle)
+{
+    DistinctColours colours;
+    TOfficeButton b(nullptr);
+    TBitmap calm = paint(b);
+    EXPECT_EQ(count(calm, colours.face), 50 * 40);
+
+    send(b, QEvent::Enter);
+    TBitmap hot = paint(b);  // raised
+    EXPECT_EQ(hot.Pixel(0, 0), colours.light);
+    EXPECT_EQ(hot.Pixel(48, 0), colours.light);
+    EXPECT_EQ(hot.Pixel(49, 0), colours.dark);
+    EXPECT_EQ(hot.Pixel(0, 39), colours.dark);
+    EXPECT_EQ(hot.Pixel(49, 39), colours.dark);
+    EXPECT_EQ(hot.Pixel(1, 1), colours.face);
+
+    send(b, QEvent::MouseButtonPress);
+    TBitmap pressed = paint(b);  // sunk
+    EXPECT_EQ(pressed.Pixel(0, 0), colours.dark);
+    EXPECT_EQ(pressed.Pixel(49, 39), colours.light);
+    send(b, QEvent::MouseButtonRelease);
+
+    b.SetBevelStyle(bsLowered);
+    EXPECT_EQ(paint(b).Pixel(0, 0), colours.dark);
+    b.SetOptions(b.Options() & ~boShowBevel);
+    EXPECT_EQ(count(paint(b), colours.face), 50 * 40);
+}
+
+TEST(OfficeButton, DownButtonShowsTheCheckeredPattern)
+{
+    DistinctColours colours;
+    TForm form(nullptr);
+    auto* b = new TOfficeButton(&form);
+    b->SetParent(&form);
+    b->SetGroupIndex(3);
+    b->SetDown(true);
+    TBitmap down = paint(*b);
+    EXPECT_EQ(down.Pixel(0, 0), colours.dark);  // the pressed bevel
+    for (int y = 2; y < 6; ++y)
+        for (int x = 2; x < 6; ++x)
+            EXPECT_EQ(down.Pixel(x, y), (x % 2) == (y % 2) ? colours.light : colours.face) << x << "," << y;
+    b->SetShowDownPattern(false);
+    EXPECT_EQ(paint(*b).Pixel(2, 2), colours.face);
+}
+
+TEST(OfficeButton, SharedPatternOutlivesAnyOneButton)
+{
+    DistinctColours colours;
+    TForm form(nullptr);
+    auto make = [&] {
+        auto b = std::make_unique<TOfficeButton>(nullptr);
+        b->SetParent(&form);
+        b->SetGroupIndex(1);
+        b->SetDown(true);
+        return b;
+    };
+    auto first = make();
+    auto second = make();
+    paint(*first);
+    first.reset();  // must not take the pattern with it
+    TBitmap after = paint(*second);
+    EXPECT_EQ(after.Pixel(2, 2), colours.light);
+    EXPECT_EQ(after.Pixel(3, 2), colours.face);
+    // The last button frees it; the next one makes it anew in today's colours.
+    second.reset();
+    SetSysColor(COLOR_BTNHIGHLIGHT, RGB(0, 200, 0));
+    auto third = make();
+    EXPECT_EQ(paint(*third).Pixel(2, 2), RGB(0, 200, 0));
+}
+
+TEST(OfficeButton, ImageIsShadedUntilHoveredAndShiftsWhenPressed)
+{
+    DistinctColours colours;
+    TOfficeButton b(nullptr);
+    b.SetBitmap(redSquare());
+    ASSERT_FALSE(b.ShadedBitmap().Empty());
+    // Image only: 16 x 16 centred in 50 x 40, at (17, 12); the square at (22, 17).
+    TBitmap calm = paint(b);
+    EXPECT_EQ(calm.Pixel(22, 17), colours.light);  // red's sum 255 is above 231
+    EXPECT_EQ(calm.Pixel(17, 12), colours.face);  // the ground is transparent
+    EXPECT_EQ(count(calm, colours.light), 36);
+
+    send(b, QEvent::Enter);
+    TBitmap hot = paint(b);
+    EXPECT_EQ(hot.Pixel(22, 17), clRed);
+    EXPECT_EQ(count(hot, clRed), 36);
+
+    send(b, QEvent::MouseButtonPress);
+    TBitmap pressed = paint(b);
+    EXPECT_EQ(pressed.Pixel(22, 17), colours.face);
+    EXPECT_EQ(pressed.Pixel(23, 18), clRed);
+    EXPECT_EQ(pressed.Pixel(28, 23), clRed);
+    send(b, QEvent::MouseButtonRelease);
+    send(b, QEvent::Leave);
+
+    // Without the mono display the image keeps its colours.
+    b.SetOptions(b.Options() & ~boMonoDisplay);
+    EXPECT_EQ(count(paint(b), clRed), 36);
+    // An own image for the calm look wins over the shaded one.
+    b.SetOptions(b.Options() | boMonoDisplay);
+    TBitmap calmImage = redSquare();
+    calmImage.Canvas().Brush.Color = clBlue;
+    calmImage.Canvas().FillRect({ 5, 5, 11, 11 });
+    b.SetNoFocusBitmap(calmImage);
+    EXPECT_EQ(count(paint(b), clBlue), 36);
+}
+
+TEST(OfficeButton, DisabledImageIsEmbossedUnlessOneIsGiven)
+{
+    DistinctColours colours;
+    TOfficeButton b(nullptr);
+    b.SetBitmap(redSquare());
+    b.SetEnabled(false);
+    TBitmap off = paint(b);
+    EXPECT_EQ(count(off, clRed), 0);
+    EXPECT_EQ(off.Pixel(22, 17), colours.dark);
+    EXPECT_EQ(off.Pixel(28, 23), colours.light);  // the lit copy shows one down-right
+    EXPECT_EQ(count(off, colours.dark), 36);
+    EXPECT_EQ(count(off, colours.light), 11);
+
+    TBitmap given = redSquare();
+    given.Canvas().Brush.Color = clBlue;
+    given.Canvas().FillRect({ 5, 5, 11, 11 });
+    b.SetDisabledBitmap(given);
+    EXPECT_EQ(count(paint(b), clBlue), 36);
+}
+
+TEST(OfficeButton, CaptionColourAndPlace)
+{
+    DistinctColours colours;
+    TOfficeButton b(nullptr);
+    b.SetBounds(0, 0, 80, 30);
+    b.SetCaption("&Go");
+    b.Font.Color = clNavy;
+    b.SetUnselectedFontColor(clMaroon);
+    TBitmap calm = paint(b);
+    EXPECT_GT(count(calm, clMaroon), 5);
+    EXPECT_EQ(count(calm, clNavy), 0);
+    send(b, QEvent::Enter);
+    TBitmap hot = paint(b);
+    EXPECT_EQ(count(hot, clMaroon), 0);
+    EXPECT_EQ(count(hot, clNavy), count(calm, clMaroon));
+
+    // Left alignment puts the text near the left edge, right near the right.
+    auto firstColumn = [](const TBitmap& bmp, TColor c) {
+        for (int x = 0; x < bmp.Width(); ++x)
+            for (int y = 0; y < bmp.Height(); ++y)
+                if (bmp.Pixel(x, y) == c)
+                    return x;
+        return -1;
+    };
+    b.SetAlignment(taLeftJustify);
+    int left = firstColumn(paint(b), clNavy);
+    b.SetAlignment(taRightJustify);
+    int right = firstColumn(paint(b), clNavy);
+    EXPECT_GE(left, 3);
+    EXPECT_LT(left, 10);
+    EXPECT_GT(right, 40);
+
+    // Disabled: embossed in the highlight and shadow colours, no font colour.
+    b.SetEnabled(false);
+    TBitmap off = paint(b);
+    EXPECT_EQ(count(off, clNavy), 0);
+    EXPECT_GT(count(off, colours.dark), 5);
+    EXPECT_GT(count(off, colours.light), 0);
+
+    // Icon only: no text at all.
+    b.SetEnabled(true);
+    b.SetOptions(b.Options() | boIconOnly);
+    EXPECT_EQ(count(paint(b), clMaroon), 0);
+}
+
+TEST(OfficeButton, PopupMarkIsATriangleRightOfTheImage)
+{
+    DistinctColours colours;
+    TOfficeButton b(nullptr);
+    TPopupMenu menu(nullptr);
+    b.SetBitmap(redSquare());
+    b.SetUnselectedFontColor(clGreen);
+    b.SetDropDownMenu(&menu);
+    // Image and mark are 26 wide, centred: the image at (12, 12), the mark at (31, 18).
+    TBitmap withMark = paint(b);
+    EXPECT_EQ(count(withMark, clGreen), 7 + 5 + 3 + 1);
+    for (int x = 31; x < 38; ++x)
+        EXPECT_EQ(withMark.Pixel(x, 18), clGreen) << x;
+    EXPECT_EQ(withMark.Pixel(34, 21), clGreen);
+    EXPECT_EQ(withMark.Pixel(33, 21), colours.face);
+    b.SetOptions(b.Options() & ~boPopupMark);
+    EXPECT_EQ(count(paint(b), clGreen), 0);
+}
+
+TEST(OfficeButton, ShownButtonPaintsThroughItsWidget)
+{
+    DistinctColours colours;
+    TForm form(nullptr);
+    auto* b = new TOfficeButton(&form);
+    b->SetParent(&form);
+    b->SetGroupIndex(1);
+    b->SetDown(true);
+    form.Show();
+    QImage grabbed = b->Widget()->grab().toImage();
+    form.Hide();
+    ASSERT_FALSE(grabbed.isNull());
+    EXPECT_EQ(FromQRgb(grabbed.pixel(0, 0)), colours.dark);
+    EXPECT_EQ(FromQRgb(grabbed.pixel(2, 2)), colours.light);
+    EXPECT_EQ(FromQRgb(grabbed.pixel(3, 2)), colours.face);
+}
