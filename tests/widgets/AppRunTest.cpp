@@ -254,8 +254,9 @@ TEST(AppRunner, HandlerMayFreeTheRunner)
     auto* runner = new TAppRunner(nullptr);
     bool freed = false;
     runner->OnTerminated = [&](TObject* sender) {
-        delete static_cast<TAppRunner*>(sender);
+        // Nothing of the closure may be used once its runner is gone.
         freed = true;
+        delete static_cast<TAppRunner*>(sender);
     };
     runner->ApplicationName = "/bin/sh";
     runner->CommandLine = "sh -c true";
