@@ -50,7 +50,8 @@ TMenuItem* TMenuItem::FindShortCut(TShortCut shortcut)
 {
     if (!shortcut)
         return nullptr;
-    if (ShortCut == shortcut)
+    // A disabled command leaves its key to the focused control.
+    if (ShortCut == shortcut && Enabled)
         return this;
     for (auto* item : m_items)
         if (auto* found = item->FindShortCut(shortcut))
@@ -69,7 +70,6 @@ bool TMenu::IsShortCut(TShortCut shortcut)
     TMenuItem* item = m_items->FindShortCut(shortcut);
     if (!item)
         return false;
-    // A disabled item still takes its key, as the platform does.
     item->Click();
     return true;
 }

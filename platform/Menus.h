@@ -35,8 +35,8 @@ public:
 
     // Runs OnClick when the item is enabled.
     void Click();
-    // The enabled, visible item below this one (itself included) that
-    // carries `shortcut`; nullptr when none does.
+    // The enabled item below this one (itself included) that carries
+    // `shortcut`; nullptr when none does.
     TMenuItem* FindShortCut(TShortCut shortcut);
 
 private:
@@ -49,7 +49,7 @@ public:
     explicit TMenu(TComponent* owner);
 
     TMenuItem* Items() const { return m_items; }
-    // Finds the item carrying the shortcut and runs it; true when one was found.
+    // Finds the enabled item carrying the shortcut and runs it; true when one was found.
     bool IsShortCut(TShortCut);
 
 private:

@@ -16,6 +16,7 @@ int main(int argc, char** argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static TempDir config("config");
     setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", config.Path().c_str(), 1);
     QApplication qt(argc, argv);
     qt.setQuitOnLastWindowClosed(false);
     Application = new TApplication;

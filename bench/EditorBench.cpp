@@ -1,0 +1,130 @@
+// Editor benchmark: start-up to the first painted main window, resident
+// memory after start-up, Open and Save of a 20 MiB page, and one tag-sized
+// insert into that page. Runs headless unless a display is given.
+
+#include "editor/PendingForms.h"
+#include "editor/Unit1.h"
+#include "generators/Unit2.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/FileDialog.h"
+#include "platform/Messages.h"
+#include "platform/Registry.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+
+#include <cstdio>
+#include <filesystem>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+QElapsedTimer g_clock;
+qint64 g_firstPaint = -1;
+
+class PaintWatch final : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint && g_firstPaint < 0)
+            g_firstPaint = g_clock.nsecsElapsed();
+        return false;
+    }
+};
+
+long residentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    return -1;
+}
+
+double ms(qint64 ns) { return double(ns) / 1e6; }
+
+void report(const char* what, double value, const char* unit, double target)
+{
+    std::printf("%-40s %10.1f %-4s (target under %.0f %s) %s\n", what, value, unit, target, unit,
+        value < target ? "ok" : "MISSED");
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    g_clock.start();
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    char folder[] = "/tmp/corvana-bench-XXXXXX";
+    if (!::mkdtemp(folder))
+        return 1;
+    setenv("XDG_CONFIG_HOME", folder, 1);
+
+    QApplication qt(argc, argv);
+    qt.setQuitOnLastWindowClosed(false);
+    Application = new TApplication;
+    Application->Title = "Corvana";
+    Application->OnException = [](TObject*, const std::exception& e) { std::fprintf(stderr, "error: %s\n", e.what()); };
+    {
+        // No start-up tip in a measurement.
+        TRegistry reg;
+        reg.RootKey = HKEY_LOCAL_MACHINE;
+        reg.OpenKey("Software\\Corvana", true);
+        reg.WriteString("Tip", "No");
+    }
+    PaintWatch watch;
+    Application->CreateForm(Form1);
+    Application->CreateForm(Form2);
+    Application->CreateForm(Form27);
+    Form1->Widget()->installEventFilter(&watch);
+    Form1->RichEdit1->Widget()->installEventFilter(&watch);
+    Form1->Show();
+    while (g_firstPaint < 0 && g_clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ProcessPostedMessages();
+    long rss = residentKiB();
+
+    // A 20 MiB page of ordinary markup lines.
+    std::string page;
+    const std::string line = "<P>Lorem ipsum <B>dolor</B> sit amet, <A HREF=\"x.htm\">consectetur</A> adipiscing.</P>\r\n";
+    while (page.size() < (std::size_t(20) << 20))
+        page += line;
+    std::string path = std::string(folder) + "/big.htm";
+    std::ofstream(path, std::ios::binary).write(page.data(), std::streamsize(page.size()));
+
+    TOpenDialog::Responder = [&](TOpenDialog&) -> std::optional<std::string> { return path; };
+    QElapsedTimer t;
+    t.start();
+    Form1->Open1Click(Form1);
+    qint64 open = t.nsecsElapsed();
+    QCoreApplication::processEvents();
+
+    Form1->RichEdit1->SetSelStart(int(page.size() / 2));
+    t.restart();
+    Form1->RichEdit1->SetSelText("<STRONG></STRONG>");
+    QCoreApplication::processEvents();
+    qint64 insert = t.nsecsElapsed();
+
+    t.restart();
+    Form1->Save1Click(Form1);
+    qint64 save = t.nsecsElapsed();
+
+    std::printf("corvana editor benchmark (%s platform)\n", qPrintable(QGuiApplication::platformName()));
+    report("start to first painted main window", ms(g_firstPaint), "ms", 300);
+    report("resident memory after start-up", double(rss) / 1024.0, "MiB", 80);
+    report("Open of a 20 MiB page", ms(open), "ms", 1000);
+    report("Save of a 20 MiB page", ms(save), "ms", 300);
+    report("one tag-sized insert into that page", ms(insert), "ms", 16);
+
+    delete Application;
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+    return 0;
+}

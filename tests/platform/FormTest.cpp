@@ -1,0 +1,196 @@
+// Windows and controls: ownership, the Align rules, modal showing and
+// closing, shortcut routing and dialog keys.
+
+#include "platform/Application.h"
+#include "platform/Exception.h"
+#include "platform/Form.h"
+#include "platform/Menus.h"
+#include "platform/Messages.h"
+#include "platform/RichEdit.h"
+#include "platform/StdCtrls.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Probe : TComponent {
+    Probe(TComponent* owner, int& freed)
+        : TComponent(owner)
+        , m_freed(freed)
+    {
+    }
+    ~Probe() override { ++m_freed; }
+    int& m_freed;
+};
+
+void press(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QKeyEvent override(QEvent::ShortcutOverride, key, mods);
+    QApplication::sendEvent(w, &override);
+    QKeyEvent down(QEvent::KeyPress, key, mods);
+    QApplication::sendEvent(w, &down);
+}
+
+}
+
+TEST(Component, OwnerFreesWhatItOwnsWhateverParentItHas)
+{
+    int freed = 0;
+    auto* owner = new TForm(nullptr);
+    auto* other = new TForm(nullptr);
+    auto* edit = new TEdit(owner);
+    edit->SetParent(other);  // owned by one window, shown in the other
+    new Probe(owner, freed);
+    new Probe(new Probe(owner, freed), freed);
+    delete owner;
+    EXPECT_EQ(freed, 3);
+    EXPECT_EQ(other->ControlCount(), 0) << "a freed control leaves its parent";
+    delete other;
+}
+
+TEST(Align, TopBottomLeftRightThenClient)
+{
+    TForm form(nullptr);
+    form.SetClientSize(400, 300);
+    auto make = [&](TAlign align, int w, int h) {
+        auto* c = new TEdit(&form);
+        c->SetBounds(0, 0, w, h);
+        c->SetParent(&form);
+        c->SetAlign(align);
+        return c;
+    };
+    TEdit* client = make(alClient, 10, 10);
+    TEdit* top = make(alTop, 10, 30);
+    TEdit* bottom = make(alBottom, 10, 20);
+    TEdit* left = make(alLeft, 100, 10);
+    TEdit* right = make(alRight, 50, 10);
+    EXPECT_EQ(top->Top(), 0);
+    EXPECT_EQ(top->Width(), 400);
+    EXPECT_EQ(bottom->Top(), 280);
+    EXPECT_EQ(left->Top(), 30);
+    EXPECT_EQ(left->Height(), 250);
+    EXPECT_EQ(right->Left(), 350);
+    EXPECT_EQ(client->Left(), 100);
+    EXPECT_EQ(client->Width(), 250);
+    EXPECT_EQ(client->Height(), 250);
+
+    // Hiding a control gives its room to the others.
+    left->SetVisible(false);
+    EXPECT_EQ(client->Left(), 0);
+    EXPECT_EQ(client->Width(), 350);
+    // A wider right-aligned control narrows the client one.
+    right->SetWidth(150);
+    EXPECT_EQ(right->Left(), 250);
+    EXPECT_EQ(client->Width(), 250);
+}
+
+TEST(Form, ShowModalRunsUntilAResultAndAsksOnCloseQuery)
+{
+    TForm form(nullptr);
+    auto* ok = new TButton(&form);
+    ok->SetParent(&form);
+    ok->ModalResult = mrOk;
+    int asked = 0;
+    form.OnCloseQuery = [&](TObject*, bool& canClose) { canClose = ++asked > 1; };
+    TForm::ModalResponder = [&](TForm* f) {
+        EXPECT_EQ(f, &form);
+        ok->Click();  // refused the first time
+        PostCall([ok] { ok->Click(); });
+    };
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(form.Visible());
+    // Close on a modal window cancels it.
+    TForm::ModalResponder = [](TForm* f) { f->Close(); };
+    EXPECT_EQ(form.ShowModal(), mrCancel);
+    TForm::ModalResponder = nullptr;
+}
+
+TEST(Form, EnterAndEscapeReachOnlyDefaultAndCancelButtons)
+{
+    TForm form(nullptr);
+    auto* edit = new TEdit(&form);
+    edit->SetParent(&form);
+    auto* memo = new TRichEdit(&form);
+    memo->SetParent(&form);
+    auto* plain = new TButton(&form);
+    plain->SetParent(&form);
+    int plainClicks = 0, okClicks = 0, cancelClicks = 0;
+    plain->OnClick = [&](TObject*) { ++plainClicks; };
+    press(edit->Widget(), Qt::Key_Return);
+    press(edit->Widget(), Qt::Key_Escape);
+    EXPECT_EQ(plainClicks, 0);
+
+    auto* ok = new TButton(&form);
+    ok->SetParent(&form);
+    ok->Default = true;
+    ok->OnClick = [&](TObject*) { ++okClicks; };
+    auto* cancel = new TButton(&form);
+    cancel->SetParent(&form);
+    cancel->Cancel = true;
+    cancel->OnClick = [&](TObject*) { ++cancelClicks; };
+    press(edit->Widget(), Qt::Key_Return);
+    press(edit->Widget(), Qt::Key_Escape);
+    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(cancelClicks, 1);
+    // A multi-line editor keeps Enter for its own line breaks.
+    press(memo->Widget(), Qt::Key_Return);
+    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(plainClicks, 0);
+}
+
+TEST(Form, ShortcutsGoToTheFocusedControlsPopupMenuFirstAndRunOnce)
+{
+    TForm form(nullptr);
+    auto* editor = new TRichEdit(&form);
+    editor->SetParent(&form);
+    auto* popup = new TPopupMenu(&form);
+    auto* main = new TMainMenu(&form);
+    form.Menu = main;
+    editor->SetPopupMenu(popup);
+    int fromPopup = 0, fromMain = 0, keyDowns = 0;
+    NewItem(&form, popup->Items(), "Save2", "Save", TextToShortCut("Ctrl+S"), [&](TObject*) { ++fromPopup; });
+    NewItem(&form, main->Items(), "Save3", "Save", TextToShortCut("Ctrl+S"), [&](TObject*) { ++fromMain; });
+    NewItem(&form, main->Items(), "New3", "New", TextToShortCut("Ctrl+N"), [&](TObject*) { ++fromMain; });
+    auto* off = NewItem(&form, popup->Items(), "Cut2", "Cut", TextToShortCut("Ctrl+X"), [&](TObject*) { ++fromPopup; });
+    off->Enabled = false;
+    editor->OnKeyDown = [&](TObject*, std::uint16_t&, TShiftState) { ++keyDowns; };
+
+    press(editor->Widget(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(fromPopup, 1);
+    EXPECT_EQ(fromMain, 0);
+    EXPECT_EQ(keyDowns, 0) << "a key a menu took is no key for the control";
+    press(editor->Widget(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(fromMain, 1);
+    // A disabled item leaves its key to the control.
+    press(editor->Widget(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(fromPopup, 1);
+    EXPECT_EQ(keyDowns, 1);
+}
+
+TEST(Form, AnExceptionInTheCreationHandlerIsShownAndStartUpGoesOn)
+{
+    std::vector<std::string> shown;
+    Application->OnException = [&](TObject*, const std::exception& e) { shown.push_back(e.what()); };
+    struct Broken : TForm {
+        explicit Broken(TComponent* owner)
+            : TForm(owner)
+        {
+            OnCreate = [](TObject*) { throw EFOpenError(Msg::FOpenError("/nowhere/Corvana.bmp")); };
+        }
+    };
+    Broken* first = nullptr;
+    TForm* second = nullptr;
+    Application->CreateForm(first);
+    Application->CreateForm(second);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], "Cannot open file /nowhere/Corvana.bmp");
+    EXPECT_EQ(Application->MainForm(), first);
+    delete second;
+    delete first;
+    EXPECT_EQ(Application->MainForm(), nullptr);
+    Application->OnException = nullptr;
+}
