@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -519,4 +520,41 @@ TEST(OfficeButton, ShownButtonPaintsThroughItsWidget)
     EXPECT_EQ(FromQRgb(grabbed.pixel(0, 0)), colours.dark);
     EXPECT_EQ(FromQRgb(grabbed.pixel(2, 2)), colours.light);
     EXPECT_EQ(FromQRgb(grabbed.pixel(3, 2)), colours.face);
+}
+
+TEST(OfficeButton, LayoutPutsTheImageOnTheChosenSide)
+{
+    DistinctColours colours;
+    TOfficeButton b(nullptr);
+    b.SetBounds(0, 0, 90, 60);
+    b.SetBitmap(redSquare());
+    b.SetOptions(b.Options() & ~boMonoDisplay);
+    b.SetCaption("Go");
+    b.SetUnselectedFontColor(clNavy);
+    // The extent of a colour: left, top, right, bottom (inclusive).
+    auto extent = [](const TBitmap& bmp, TColor c) {
+        TRect r { bmp.Width(), bmp.Height(), -1, -1 };
+        for (int y = 0; y < bmp.Height(); ++y)
+            for (int x = 0; x < bmp.Width(); ++x)
+                if (bmp.Pixel(x, y) == c) {
+                    r.Left = std::min(r.Left, x);
+                    r.Top = std::min(r.Top, y);
+                    r.Right = std::max(r.Right, x);
+                    r.Bottom = std::max(r.Bottom, y);
+                }
+        return r;
+    };
+    TBitmap top = paint(b);
+    EXPECT_LT(extent(top, clRed).Bottom, extent(top, clNavy).Top);
+    b.SetLayout(blBitmapBottom);
+    TBitmap bottom = paint(b);
+    EXPECT_GT(extent(bottom, clRed).Top, extent(bottom, clNavy).Bottom);
+    b.SetLayout(blBitmapLeft);
+    TBitmap left = paint(b);
+    EXPECT_LT(extent(left, clRed).Right, extent(left, clNavy).Left);
+    b.SetLayout(blBitmapRight);
+    TBitmap right = paint(b);
+    EXPECT_GT(extent(right, clRed).Left, extent(right, clNavy).Right);
+    // Centred on the other axis: the square's middle row is the button's.
+    EXPECT_NEAR((extent(right, clRed).Top + extent(right, clRed).Bottom) / 2.0, 30, 1.5);
 }
