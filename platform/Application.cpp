@@ -11,6 +11,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 TApplication* Application = nullptr;
@@ -114,15 +116,45 @@ public:
 
 }
 
+namespace {
+
+// A local X display (":N" or "unix:N") must answer on its socket; the
+// window system library would otherwise abort the program.
+bool localDisplayAnswers(const std::string& display, std::string& why)
+{
+    std::string rest = display;
+    if (rest.rfind("unix:", 0) == 0)
+        rest = rest.substr(4);
+    if (rest.empty() || rest[0] != ':')
+        return true;  // a remote display is left to the window system
+    std::string number = rest.substr(1, rest.find('.') == std::string::npos ? std::string::npos : rest.find('.') - 1);
+    std::string path = "/tmp/.X11-unix/X" + number;
+    int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return true;
+    sockaddr_un addr {};
+    addr.sun_family = AF_UNIX;
+    std::snprintf(addr.sun_path, sizeof addr.sun_path, "%s", path.c_str());
+    bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
+    ::close(fd);
+    if (!ok)
+        why = "cannot connect to the graphical display " + display;
+    return ok;
+}
+
+}
+
 bool GuiDisplayAvailable(std::string& why)
 {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform && *platform)
         return true;
-    const char* display = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    if ((display && *display) || (wayland && *wayland))
+    if (wayland && *wayland)
         return true;
+    const char* display = std::getenv("DISPLAY");
+    if (display && *display)
+        return localDisplayAnswers(display, why);
     why = "no graphical display: neither DISPLAY nor WAYLAND_DISPLAY is set";
     return false;
 }

@@ -5,6 +5,7 @@
 
 #include "generators/PageSkeleton.h"
 #include "platform/Messages.h"
+#include <filesystem>
 #include "platform/StrUtils.h"
 
 namespace {
@@ -184,4 +185,29 @@ TEST_F(MainWindowTest, ExitAsksLikeClosingAndEndsOnlyWhenAllowed)
     Answers = { mrNo };
     Form1->Exit1Click(Form1);
     EXPECT_TRUE(Application->Terminated());
+}
+
+TEST_F(MainWindowTest, ACorruptSettingsStoreReadsAsEmptyAndIsNotOverwritten)
+{
+    std::string folder = std::string(std::getenv("XDG_CONFIG_HOME")) + "/corvana-registry";
+    std::filesystem::create_directories(folder);
+    std::string file = folder + "/HKEY_LOCAL_MACHINE";
+    const std::string garbage = "\x01\x02 this is not a settings file [[[";
+    WriteFileBytes(file, garbage);
+    delete Application;
+    Application = new TApplication;
+    Application->OnException = [this](TObject*, const std::exception& e) { Errors.push_back(e.what()); };
+    TForm::ModalResponder = [this](TForm* f) {
+        ++ModalShowings;
+        f->SetModalResult(mrCancel);
+    };
+    Application->CreateForm(Form1);
+    Application->CreateForm(Form2);
+    Application->CreateForm(Form27);
+    Form1->Show();
+    ProcessPostedMessages();
+    EXPECT_EQ(Form1->Edit4->Text(), "Upercase");
+    EXPECT_TRUE(Form1->Panel3->Visible());
+    EXPECT_EQ(ModalShowings, 1) << "the tip shows as with no settings at all";
+    EXPECT_EQ(ReadFileBytes(file), garbage);
 }
