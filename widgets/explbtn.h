@@ -15,7 +15,6 @@
 #include <string>
 
 class TPopupMenu;
-class TCanvas;
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TBevelStyle { bsLowered, bsRaised };
@@ -77,7 +76,7 @@ public:
     bool WordWrap() const { return m_wordWrap; }
     void SetWordWrap(bool);
 
-    // Font changes are followed by Repaint.
+    // The caption's font while hot; call Repaint after changing it.
     TFont Font;
     bool ShowHint = false;
     int HelpContext = 0;
