@@ -226,54 +226,72 @@ void TCustomWSocket::ReportSocketError(const std::string& step)
     ReportError(text);
 }
 
+// Each handler runs from a copy, so that it may free the component (and
+// with it the event member) while it runs.
+
 bool TCustomWSocket::FireDataAvailable(std::uint16_t error)
 {
     if (Destroying() || !OnDataAvailable)
         return false;
-    OnDataAvailable(this, error);
+    auto handler = OnDataAvailable;
+    handler(this, error);
     return true;
 }
 
 void TCustomWSocket::FireSessionAvailable(std::uint16_t error)
 {
-    if (!Destroying() && OnSessionAvailable)
-        OnSessionAvailable(this, error);
+    if (Destroying() || !OnSessionAvailable)
+        return;
+    auto handler = OnSessionAvailable;
+    handler(this, error);
 }
 
 void TCustomWSocket::FireSessionConnected(std::uint16_t error)
 {
-    if (!Destroying() && OnSessionConnected)
-        OnSessionConnected(this, error);
+    if (Destroying() || !OnSessionConnected)
+        return;
+    auto handler = OnSessionConnected;
+    handler(this, error);
 }
 
 void TCustomWSocket::FireSessionClosed(std::uint16_t error)
 {
-    if (!Destroying() && OnSessionClosed)
-        OnSessionClosed(this, error);
+    if (Destroying() || !OnSessionClosed)
+        return;
+    auto handler = OnSessionClosed;
+    handler(this, error);
 }
 
 void TCustomWSocket::FireDataSent(std::uint16_t error)
 {
-    if (!Destroying() && OnDataSent)
-        OnDataSent(this, error);
+    if (Destroying() || !OnDataSent)
+        return;
+    auto handler = OnDataSent;
+    handler(this, error);
 }
 
 void TCustomWSocket::FireChangeState(TSocketState oldState, TSocketState newState)
 {
-    if (!Destroying() && OnChangeState)
-        OnChangeState(this, oldState, newState);
+    if (Destroying() || !OnChangeState)
+        return;
+    auto handler = OnChangeState;
+    handler(this, oldState, newState);
 }
 
 void TCustomWSocket::FireDnsLookupDone(std::uint16_t error)
 {
-    if (!Destroying() && OnDnsLookupDone)
-        OnDnsLookupDone(this, error);
+    if (Destroying() || !OnDnsLookupDone)
+        return;
+    auto handler = OnDnsLookupDone;
+    handler(this, error);
 }
 
 void TCustomWSocket::FireError()
 {
-    if (!Destroying() && OnError)
-        OnError(this);
+    if (Destroying() || !OnError)
+        return;
+    auto handler = OnError;
+    handler(this);
 }
 
 void TCustomWSocket::ChangeState(TSocketState newState)

@@ -198,7 +198,8 @@ void TCustomWSocket::ReadLineChars()
                 }
             }
             if (tooLong && OnLineTooLong && !Destroying()) {
-                OnLineTooLong(this);
+                auto handler = OnLineTooLong;
+                handler(this);
                 if (!*alive)
                     return;
             }

@@ -24,6 +24,21 @@ int fail(int error)
 
 int failErrno() { return fail(WinsockErrorFromErrno(errno)); }
 
+// The outcome of a send. Taking less than was offered means the buffer is
+// full, just as "would block" does: room coming back is then announced.
+int sent(SOCKET s, ssize_t n, std::size_t offered)
+{
+    if (n < 0) {
+        int error = errno;
+        if (error == EAGAIN || error == EWOULDBLOCK)
+            winsock::notify::SendBlocked(s);
+        return fail(WinsockErrorFromErrno(error));
+    }
+    if (std::size_t(n) < offered)
+        winsock::notify::SendBlocked(s);
+    return int(n);
+}
+
 int sendFlags(int flags)
 {
     // A peer that has gone must give an error, never a signal.
@@ -129,13 +144,7 @@ int connect(SOCKET s, const sockaddr_in* address, int length)
 int send(SOCKET s, const char* data, int length, int flags)
 {
     ssize_t n = ::send(s, data, std::size_t(length < 0 ? 0 : length), sendFlags(flags));
-    if (n < 0) {
-        int error = errno;
-        if (error == EAGAIN || error == EWOULDBLOCK)
-            notify::SendBlocked(s);
-        return fail(WinsockErrorFromErrno(error));
-    }
-    return int(n);
+    return sent(s, n, std::size_t(length < 0 ? 0 : length));
 }
 
 int WSASend(SOCKET s, const WSABUF* buffers, int count, int flags)
@@ -146,27 +155,18 @@ int WSASend(SOCKET s, const WSABUF* buffers, int count, int flags)
     msghdr message {};
     message.msg_iov = pieces.data();
     message.msg_iovlen = pieces.size();
+    std::size_t offered = 0;
+    for (const iovec& piece : pieces)
+        offered += piece.iov_len;
     ssize_t n = ::sendmsg(s, &message, sendFlags(flags));
-    if (n < 0) {
-        int error = errno;
-        if (error == EAGAIN || error == EWOULDBLOCK)
-            notify::SendBlocked(s);
-        return fail(WinsockErrorFromErrno(error));
-    }
-    return int(n);
+    return sent(s, n, offered);
 }
 
 int sendto(SOCKET s, const char* data, int length, int flags, const sockaddr_in* to, int toLength)
 {
     ssize_t n = ::sendto(s, data, std::size_t(length < 0 ? 0 : length), sendFlags(flags),
         reinterpret_cast<const sockaddr*>(to), socklen_t(toLength));
-    if (n < 0) {
-        int error = errno;
-        if (error == EAGAIN || error == EWOULDBLOCK)
-            notify::SendBlocked(s);
-        return fail(WinsockErrorFromErrno(error));
-    }
-    return int(n);
+    return sent(s, n, std::size_t(length < 0 ? 0 : length));
 }
 
 int recv(SOCKET s, char* buffer, int length, int flags)

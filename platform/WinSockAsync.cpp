@@ -295,7 +295,9 @@ namespace notify {
         e.data.u64 = std::uint64_t(std::uint32_t(s)) | (std::uint64_t(w.Generation) << 32);
         ::epoll_ctl(g_epoll, EPOLL_CTL_ADD, s, &e);
         // An accepted socket is connected already.
-        if (type == SOCK_STREAM && ::getpeername(s, nullptr, nullptr) == 0)
+        sockaddr_in peer {};
+        socklen_t len = sizeof peer;
+        if (type == SOCK_STREAM && ::getpeername(s, reinterpret_cast<sockaddr*>(&peer), &len) == 0)
             g_watches[s].Connected = true;
     }
 

@@ -1,0 +1,170 @@
+#pragma once
+// Helpers of the socket tests: plain blocking peers on 127.0.0.1 and a loop
+// that pumps messages until a condition holds.
+
+#include "net/MessagePump.h"
+#include "net/WSocket.h"
+#include "platform/Application.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <functional>
+#include <string>
+
+inline bool RunUntil(const std::function<bool()>& done, int timeoutMs = 5000)
+{
+    std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs);
+    while (!done()) {
+        if (GetTickCount64() >= deadline)
+            return false;
+        Application->ProcessMessages();
+        if (!done())
+            WaitForMessages(20);
+    }
+    return true;
+}
+
+// Pumps messages for a while, whatever happens.
+inline void RunFor(int ms)
+{
+    RunUntil([] { return false; }, ms);
+}
+
+inline sockaddr_in Loopback(int port)
+{
+    sockaddr_in a {};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(std::uint16_t(port));
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    return a;
+}
+
+inline int LocalPort(int fd)
+{
+    sockaddr_in a {};
+    socklen_t len = sizeof a;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
+    return ntohs(a.sin_port);
+}
+
+// A blocking listener on an ephemeral port of 127.0.0.1.
+class PlainListener {
+public:
+    PlainListener()
+    {
+        m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in a = Loopback(0);
+        ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        ::listen(m_fd, 8);
+        m_port = LocalPort(m_fd);
+    }
+    ~PlainListener() { ::close(m_fd); }
+    PlainListener(const PlainListener&) = delete;
+    PlainListener& operator=(const PlainListener&) = delete;
+
+    int Port() const { return m_port; }
+    std::string PortText() const { return std::to_string(m_port); }
+    // -1 when nobody came in time.
+    int Accept(int timeoutMs = 5000)
+    {
+        pollfd p { m_fd, POLLIN, 0 };
+        if (::poll(&p, 1, timeoutMs) <= 0)
+            return -1;
+        return ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC);
+    }
+
+private:
+    int m_fd = -1;
+    int m_port = 0;
+};
+
+// A blocking client socket connected to 127.0.0.1:port, or -1.
+inline int PlainConnect(int port)
+{
+    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a = Loopback(port);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) < 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// A port of 127.0.0.1 where nobody listens (the moment it is returned).
+inline int UnusedPort()
+{
+    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a = Loopback(0);
+    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    int port = LocalPort(fd);
+    ::close(fd);
+    return port;
+}
+
+inline void SendAll(int fd, const std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::send(fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
+        if (n <= 0)
+            return;
+        done += std::size_t(n);
+    }
+}
+
+// Reads until the peer closes (or `limit` bytes, or the time is up).
+inline std::string ReadAll(int fd, std::size_t limit = std::size_t(-1), int timeoutMs = 10000)
+{
+    std::string out;
+    char buf[65536];
+    std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs);
+    while (out.size() < limit && GetTickCount64() < deadline) {
+        pollfd p { fd, POLLIN, 0 };
+        if (::poll(&p, 1, 50) <= 0)
+            continue;
+        ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+        if (n <= 0)
+            break;
+        out.append(buf, std::size_t(n));
+    }
+    return out;
+}
+
+// Sends a reset instead of an orderly close.
+inline void ResetClose(int fd)
+{
+    linger l { 1, 0 };
+    ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &l, sizeof l);
+    ::close(fd);
+}
+
+// Reaches the component's handle and hidden receiver.
+class ProbeSocket : public TWSocket {
+public:
+    using TWSocket::TWSocket;
+    SOCKET Handle() const { return m_hSocket; }
+    HWND Window() const { return m_window; }
+    int PortNumber() const { return m_portNumber; }
+    int Protocol() const { return m_protocol; }
+    int Type() const { return m_type; }
+    std::size_t QueuedBlocks() const { return m_bufferList.size(); }
+    bool AllSent() const { return m_allSent; }
+};
+
+// A client component connected to a plain listener; the peer's descriptor
+// in `peer`.
+inline bool ConnectTo(TWSocket& socket, PlainListener& listener, int& peer)
+{
+    socket.SetProto("tcp");
+    socket.SetAddr("127.0.0.1");
+    socket.SetPort(listener.PortText());
+    socket.Connect();
+    if (!RunUntil([&] { return socket.State() == wsConnected; }))
+        return false;
+    peer = listener.Accept();
+    return peer >= 0;
+}

@@ -1,0 +1,156 @@
+// The send queue and the receive path.
+
+#include "tests/net/SocketTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
+
+namespace {
+
+std::string Pattern(std::size_t size)
+{
+    std::string s(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        s[i] = char((i * 7 + i / 251) & 0xFF);
+    return s;
+}
+
+}
+
+TEST(WSocketData, SendQueuesBlocksAndReportsFromTheLoop)
+{
+    PlainListener listener;
+    ProbeSocket socket(nullptr);
+    int peer = -1;
+    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    RunFor(50);  // the write notification that follows the connect
+    int sent = 0;
+    socket.OnDataSent = [&](TObject*, std::uint16_t error) {
+        EXPECT_EQ(error, 0);
+        ++sent;
+    };
+    std::string data = Pattern(4000);
+    EXPECT_EQ(socket.Send(data.data(), int(data.size())), 4000);
+    EXPECT_EQ(sent, 0);
+    // Drained blocks are freed but the last, which stays for reuse.
+    EXPECT_EQ(socket.QueuedBlocks(), 1u);
+    EXPECT_TRUE(socket.AllSent());
+    ASSERT_TRUE(RunUntil([&] { return sent == 1; }));
+    RunFor(50);
+    EXPECT_EQ(sent, 1);
+    EXPECT_EQ(ReadAll(peer, 4000), data);
+    ::close(peer);
+}
+
+TEST(WSocketData, SendOnAClosedSocketIsRefused)
+{
+    TWSocket socket(nullptr);
+    try {
+        socket.SendStr("x");
+        FAIL();
+    } catch (const ESocketException& e) {
+        EXPECT_EQ(e.Message, "Error 10057 in function Send\r\nSocket is not connected");
+    }
+    int errors = 0;
+    socket.OnError = [&](TObject*) { ++errors; };
+    EXPECT_EQ(socket.SendStr("x"), -1);
+    EXPECT_EQ(errors, 1);
+}
+
+TEST(WSocketData, LargeSendToASlowReaderArrivesWholeAndInOrder)
+{
+    PlainListener listener;
+    TWSocket socket(nullptr);
+    int peer = -1;
+    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    const std::string data = Pattern(24 * 1024 * 1024 + 123);
+    std::string received;
+    std::atomic<bool> done { false };
+    std::thread reader([&] {
+        char buf[32768];
+        for (;;) {
+            ssize_t n = ::recv(peer, buf, sizeof buf, 0);
+            if (n <= 0)
+                break;
+            received.append(buf, std::size_t(n));
+            if (received.size() % (1024 * 1024) < sizeof buf)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        done = true;
+    });
+    bool allSent = false;
+    socket.OnDataSent = [&](TObject*, std::uint16_t) { allSent = true; };
+    // In pieces of odd sizes, as a caller would.
+    std::size_t at = 0;
+    while (at < data.size()) {
+        std::size_t n = std::min<std::size_t>(777777, data.size() - at);
+        ASSERT_EQ(socket.Send(data.data() + at, int(n)), int(n));
+        at += n;
+    }
+    EXPECT_TRUE(RunUntil([&] { return allSent; }, 60000));
+    // Closing at once loses nothing that was queued.
+    socket.Close();
+    EXPECT_TRUE(RunUntil([&] { return done.load(); }, 60000));
+    reader.join();
+    EXPECT_EQ(received.size(), data.size());
+    EXPECT_TRUE(received == data);
+    ::close(peer);
+}
+
+TEST(WSocketData, FlushWaitsUntilTheQueueHasGone)
+{
+    PlainListener listener;
+    ProbeSocket socket(nullptr);
+    socket.MultiThreaded = true;
+    int peer = -1;
+    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    const std::string data = Pattern(8 * 1024 * 1024);
+    std::string received;
+    std::thread reader([&] { received = ReadAll(peer, data.size(), 30000); });
+    socket.Send(data.data(), int(data.size()));
+    socket.Flush();
+    EXPECT_TRUE(socket.AllSent());
+    reader.join();
+    EXPECT_TRUE(received == data);
+    ::close(peer);
+}
+
+TEST(WSocketData, ReceiveCountsAndReportsWaitingBytes)
+{
+    PlainListener listener;
+    TWSocket socket(nullptr);
+    int peer = -1;
+    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    SendAll(peer, "0123456789");
+    ASSERT_TRUE(RunUntil([&] { return socket.RcvdCount() == 10; }));
+    char buf[4];
+    EXPECT_EQ(socket.Receive(buf, 4), 4);
+    EXPECT_EQ(socket.ReadCount(), 4);
+    EXPECT_EQ(socket.RcvdCount(), 6);
+    char rest[16];
+    EXPECT_EQ(socket.Receive(rest, 16), 6);
+    EXPECT_EQ(socket.Receive(rest, 16), -1);
+    EXPECT_EQ(socket.LastError(), 10035);
+    EXPECT_EQ(socket.ReadCount(), 10);
+    ::close(peer);
+}
+
+TEST(WSocketData, AHandlerThatReadsNothingIsNotCalledForEver)
+{
+    PlainListener listener;
+    TWSocket socket(nullptr);
+    int calls = 0;
+    socket.OnDataAvailable = [&](TObject*, std::uint16_t) { ++calls; };
+    int peer = -1;
+    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    SendAll(peer, "ignored");
+    ASSERT_TRUE(RunUntil([&] { return calls > 0; }));
+    RunFor(100);
+    // No further notification until something is received.
+    EXPECT_EQ(calls, 1);
+    ::close(peer);
+}

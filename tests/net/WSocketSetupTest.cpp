@@ -1,0 +1,187 @@
+// Address, port and protocol setters, and name look-ups.
+
+#include "tests/net/SocketTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+TEST(WSocketSetup, PortTakesDigitsOrAServiceName)
+{
+    ProbeSocket socket(nullptr);
+    socket.SetPort("ftp");
+    EXPECT_EQ(socket.PortNumber(), 21);
+    EXPECT_EQ(socket.Port(), "ftp");
+    socket.SetPort(" 8080abc");
+    EXPECT_EQ(socket.PortNumber(), 8080);
+    try {
+        socket.SetPort("no-such-service");
+        FAIL();
+    } catch (const ESocketException& e) {
+        EXPECT_EQ(e.Message, "Error 11004 in function SetPort: Cannot convert port 'no-such-service'\r\nNo Data");
+    }
+    socket.SetAddr("127.0.0.1");
+    try {
+        socket.Connect();
+        FAIL();
+    } catch (const ESocketException& e) {
+        EXPECT_EQ(e.Message, "Connect: No Port Specified");
+    }
+}
+
+TEST(WSocketSetup, ProtoSelectsTheSocketType)
+{
+    ProbeSocket socket(nullptr);
+    EXPECT_EQ(socket.Proto(), "tcp");
+    EXPECT_EQ(socket.Protocol(), 6);
+    socket.SetProto("udp");
+    EXPECT_EQ(socket.Protocol(), 17);
+    EXPECT_EQ(socket.Type(), SOCK_DGRAM);
+    socket.SetProto(" 6");
+    EXPECT_EQ(socket.Type(), SOCK_STREAM);
+    socket.SetProto("17x");
+    EXPECT_EQ(socket.Protocol(), 17);
+    EXPECT_EQ(socket.Type(), SOCK_DGRAM);
+    int errors = 0;
+    socket.OnError = [&](TObject*) { ++errors; };
+    socket.SetProto("nonsense");
+    EXPECT_EQ(errors, 1);
+    socket.SetAddr("127.0.0.1");
+    socket.SetPort("21");
+    socket.Connect();
+    EXPECT_EQ(errors, 2);  // "Connect: No Protocol Specified"
+    EXPECT_EQ(socket.State(), wsClosed);
+}
+
+TEST(WSocketSetup, AddrResolvesNamesAndRaisesEvenWithOnError)
+{
+    TWSocket socket(nullptr);
+    socket.SetAddr(" localhost ");
+    EXPECT_EQ(socket.Addr(), " localhost ");
+    int errors = 0;
+    socket.OnError = [&](TObject*) { ++errors; };
+    try {
+        socket.SetAddr("  ");
+        FAIL();
+    } catch (const ESocketException& e) {
+        EXPECT_EQ(e.Message, "SetAddr: Cannot convert host address '  '");
+    }
+    EXPECT_EQ(errors, 0);
+    socket.SetAddr("255.255.255.255");
+    socket.SetPort("1");
+    socket.OnError = nullptr;
+}
+
+TEST(WSocketSetup, SettersRefuseWhileOpen)
+{
+    PlainListener listener;
+    TWSocket socket(nullptr);
+    int peer = -1;
+    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    std::vector<std::string> refused;
+    for (auto set : std::vector<std::function<void()>> {
+             [&] { socket.SetAddr("10.0.0.1"); },
+             [&] { socket.SetPort("99"); },
+             [&] { socket.SetProto("udp"); },
+         }) {
+        try {
+            set();
+        } catch (const ESocketException& e) {
+            refused.push_back(e.Message);
+        }
+    }
+    EXPECT_EQ(refused, (std::vector<std::string> {
+                           "Cannot change Addr if not closed",
+                           "Cannot change Port if not closed",
+                           "Cannot change Proto if not closed",
+                       }));
+    EXPECT_EQ(socket.Addr(), "127.0.0.1");
+    EXPECT_EQ(socket.Proto(), "tcp");
+    try {
+        socket.Connect();
+        FAIL();
+    } catch (const ESocketException& e) {
+        EXPECT_EQ(e.Message, "Connect: Socket already in use");
+    }
+    ::close(peer);
+}
+
+TEST(WSocketSetup, SendFlagsTakeOnlyTheTwoValues)
+{
+    TWSocket socket(nullptr);
+    socket.SetSendFlags(wsSendUrgent);
+    EXPECT_EQ(socket.SendFlags(), wsSendUrgent);
+    try {
+        socket.SetSendFlags(TSocketSendFlags(5));
+        FAIL();
+    } catch (const ESocketException& e) {
+        EXPECT_EQ(e.Message, "Invalid SendFlags");
+    }
+    EXPECT_EQ(socket.SendFlags(), wsSendUrgent);
+}
+
+TEST(WSocketSetup, DottedLookupAnswersInsideTheCall)
+{
+    TWSocket socket(nullptr);
+    std::vector<int> done;
+    socket.OnDnsLookupDone = [&](TObject*, std::uint16_t error) { done.push_back(error); };
+    socket.DnsLookup("127.0.0.1");
+    EXPECT_EQ(done, std::vector<int> { 0 });
+    EXPECT_EQ(socket.DnsResult(), "127.0.0.1");
+
+    int errors = 0;
+    socket.OnError = [&](TObject*) { ++errors; };
+    socket.DnsLookup("");
+    EXPECT_EQ(errors, 1);
+    EXPECT_EQ(done, (std::vector<int> { 0, 10022 }));
+}
+
+TEST(WSocketSetup, NameLookupAnswersFromTheLoop)
+{
+    TWSocket socket(nullptr);
+    std::vector<int> done;
+    socket.OnDnsLookupDone = [&](TObject*, std::uint16_t error) { done.push_back(error); };
+    socket.DnsLookup("localhost");
+    EXPECT_TRUE(done.empty());
+    ASSERT_TRUE(RunUntil([&] { return !done.empty(); }));
+    EXPECT_EQ(done, std::vector<int> { 0 });
+    EXPECT_EQ(socket.DnsResult(), "127.0.0.1");
+    ASSERT_FALSE(socket.DnsResultList().empty());
+    EXPECT_EQ(socket.DnsResultList().front(), "127.0.0.1");
+}
+
+TEST(WSocketSetup, CancelledLookupDropsItsAnswer)
+{
+    TWSocket socket(nullptr);
+    std::vector<int> done;
+    socket.OnDnsLookupDone = [&](TObject*, std::uint16_t error) { done.push_back(error); };
+    socket.DnsLookup("localhost");
+    socket.CancelDnsLookup();
+    EXPECT_EQ(done, std::vector<int> { 10004 });
+    RunFor(300);
+    EXPECT_EQ(done, std::vector<int> { 10004 });
+    EXPECT_EQ(socket.DnsResult(), "");
+    // Nothing pending: nothing to cancel.
+    socket.CancelDnsLookup();
+    EXPECT_EQ(done.size(), 1u);
+
+    // A component freed with its look-up running hears nothing afterwards.
+    auto* gone = new TWSocket(nullptr);
+    int late = 0;
+    gone->OnDnsLookupDone = [&](TObject*, std::uint16_t) { ++late; };
+    gone->DnsLookup("localhost");
+    delete gone;
+    RunFor(300);
+    EXPECT_EQ(late, 0);
+}
+
+TEST(WSocketSetup, LastComponentStopsWinSock)
+{
+    {
+        TWSocket a(nullptr), b(nullptr);
+        EXPECT_TRUE(winsock::Started());
+    }
+    EXPECT_FALSE(winsock::Started());
+    TWSocket c(nullptr);
+    EXPECT_TRUE(winsock::Started());
+}

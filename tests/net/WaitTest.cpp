@@ -1,0 +1,73 @@
+#include "net/Wait.h"
+#include "platform/Application.h"
+#include "platform/Timer.h"
+
+#include "tests/net/SocketTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+TEST(Wait, CountsDownAndTimesOut)
+{
+    TWait wait(nullptr);
+    EXPECT_EQ(wait.Caption(), "60");
+    EXPECT_EQ(wait.Width(), 192);
+    EXPECT_EQ(wait.Height(), 32);
+    wait.SetInterval(10);
+    wait.SetCaption("3");
+    std::vector<int> counts;
+    std::vector<std::string> captions;
+    int timeouts = 0;
+    wait.OnWait = [&](TObject*, int n) {
+        counts.push_back(n);
+        captions.push_back(wait.Caption());
+    };
+    wait.OnTimeout = [&](TObject*) { ++timeouts; };
+    wait.Start();
+    EXPECT_TRUE(wait.Running());
+    ASSERT_TRUE(RunUntil([&] { return !wait.Running(); }));
+    EXPECT_EQ(counts, (std::vector<int> { 2, 1, 0 }));
+    // Each tick shows the count before it is lowered.
+    EXPECT_EQ(captions, (std::vector<std::string> { "3", "2", "1" }));
+    EXPECT_EQ(wait.ModalResult, mrCancel);
+    EXPECT_EQ(wait.Caption(), "3");
+    EXPECT_EQ(timeouts, 1);
+}
+
+TEST(Wait, CaptionWithoutNumberStartsAtFifteen)
+{
+    TWait wait(nullptr);
+    wait.SetCaption("abc");
+    wait.Start();
+    EXPECT_EQ(wait.Caption(), "15");
+    wait.Stop();
+    EXPECT_EQ(wait.ModalResult, mrOk);
+    EXPECT_FALSE(wait.Running());
+    wait.SetCaption(" 7s");
+    wait.Start();
+    wait.SetCaption("2");
+    wait.RestoreCaption();
+    EXPECT_EQ(wait.Caption(), "7");
+    wait.Stop();
+}
+
+TEST(Wait, RunModalEndsWithStop)
+{
+    TWait wait(nullptr);
+    wait.SetCaption("5");
+    TTimer stopper(nullptr);
+    stopper.SetInterval(50);
+    stopper.OnTimer = [&](TObject*) {
+        stopper.SetEnabled(false);
+        wait.Stop();
+    };
+    int waiting = 0;
+    wait.OnWaiting = [&](TObject*) { ++waiting; };
+    std::uint64_t start = GetTickCount64();
+    wait.RunModal();
+    EXPECT_LT(GetTickCount64() - start, 2000u);
+    EXPECT_EQ(wait.ModalResult, mrOk);
+    EXPECT_GT(waiting, 0);
+    EXPECT_EQ(wait.Caption(), "5");
+}
