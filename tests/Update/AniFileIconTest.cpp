@@ -1,0 +1,175 @@
+#include "Update/BusyCursor.h"
+#include "Update/anifile.h"
+#include "platform/Exception.h"
+#include "tests/Update/AniFileTestData.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+using namespace anitest;
+
+namespace {
+
+// The frame a drawing shows, by its colour.
+int shownFrame(const TAniIcon& icon)
+{
+    TBitmap b(32, 32);
+    icon.PaintTo(b.Canvas());
+    for (int f = 0; f < 16; ++f)
+        if (b.Pixel(10, 10) == Ink(f))
+            return f;
+    return -1;
+}
+
+void runEventsFor(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+}
+
+TEST(AniFileIcon, StepsThroughTheFramesAtTheirRates)
+{
+    TAniFile file;
+    // Rate 0 and 1: every step; rate 4: three steps (ticks of 2 past 4).
+    file.LoadFromStream(Riff(Anih(3, 0) + Rates({ 1, 4, 0 }) + FrameList(3)));
+    int changes = 0;
+    file.OnFrameChange = [&](TObject*) { ++changes; };
+    std::vector<int> seen;
+    for (int i = 0; i < 7; ++i) {
+        file.Step();
+        seen.push_back(file.CurrentFrame());
+    }
+    EXPECT_EQ(seen, (std::vector<int> { 1, 1, 1, 2, 0, 1, 1 }));
+    EXPECT_EQ(changes, 4);
+}
+
+TEST(AniFileIcon, TheBusyCursorPlaysItsSixteenFramesAndStartsAgain)
+{
+    TAniFile file;
+    file.ReadData(BusyCursorData());
+    std::uint32_t rate = file.Header().DefaultRate;
+    int stepsPerFrame = int(rate / 2 + 1);
+    std::vector<int> order;
+    file.OnFrameChange = [&](TObject*) { order.push_back(file.CurrentFrame()); };
+    for (int i = 0; i < 17 * stepsPerFrame; ++i)
+        file.Step();
+    std::vector<int> expected;
+    for (int f = 1; f <= 17; ++f)
+        expected.push_back(f % 16);
+    EXPECT_EQ(order, expected);
+}
+
+TEST(AniFileIcon, SettingTheFrameFallsBackToTheFirst)
+{
+    TAniIcon icon(nullptr);
+    EXPECT_EQ(icon.Width(), 32);
+    EXPECT_EQ(icon.Height(), 32);
+    EXPECT_FALSE(icon.Animated());
+    icon.AniFile().ReadData(Plain(3));
+    icon.SetFrame(2);
+    EXPECT_EQ(icon.Frame(), 2);
+    EXPECT_EQ(shownFrame(icon), 2);
+    for (int bad : { 100, 64, 3, -1 }) {
+        icon.SetFrame(2);
+        icon.SetFrame(bad);
+        EXPECT_EQ(icon.Frame(), 0) << bad;
+        EXPECT_EQ(shownFrame(icon), 0) << bad;
+    }
+}
+
+TEST(AniFileIcon, ANewFileStartsAtItsFirstFrameAndAnEmptyOneDrawsNothing)
+{
+    TAniIcon icon(nullptr);
+    icon.SetColor(RGB(7, 7, 7));
+    icon.AniFile().ReadData(Plain(3));
+    icon.SetFrame(2);
+    int changes = 0;
+    icon.AniFile().OnFrameChange = [&](TObject*) { ++changes; };
+    icon.AniFile().ReadData(Plain(2));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(icon.Frame(), 0);
+
+    // Loading without the event; a file without frames.
+    icon.AniFile().LoadFromStream(Riff(Anih(2, 5) + Chunk("junk", "") + FrameList(2)));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(icon.AniFile().FrameCount(), 0);
+    TBitmap b(32, 32);
+    icon.PaintTo(b.Canvas());
+    EXPECT_EQ(b.Pixel(10, 10), RGB(7, 7, 7));
+    icon.AniFile().Step();
+    EXPECT_EQ(icon.Frame(), 0);
+
+    // A read that fails still shows what it built.
+    std::string cut = Plain(3);
+    cut.resize(cut.size() - 10);
+    EXPECT_THROW(icon.AniFile().ReadData(cut), EReadError);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(icon.AniFile().FrameCount(), 2);
+    EXPECT_EQ(icon.AniFile().Data(), cut);
+}
+
+TEST(AniFileIcon, AssigningAFileCopiesItsFramesButKeepsTheIconsBinding)
+{
+    TAniFile source;
+    source.LoadFromStream(Plain(4));
+    source.SetCurrentFrame(3);
+    TAniIcon icon(nullptr);
+    icon.SetAniFile(source);
+    EXPECT_EQ(icon.AniFile().FrameCount(), 4);
+    EXPECT_EQ(icon.AniFile().Data(), source.Data());
+    EXPECT_EQ(icon.Frame(), 0);
+    EXPECT_TRUE(bool(icon.AniFile().OnFrameChange));
+    EXPECT_EQ(source.CurrentFrame(), 3);
+
+    icon.SetFrame(1);
+    icon.SetAniFile(TAniFile());
+    EXPECT_EQ(icon.AniFile().FrameCount(), 0);
+    EXPECT_TRUE(icon.AniFile().Data().empty());
+    EXPECT_EQ(icon.Frame(), 0);
+}
+
+TEST(AniFileIcon, AnimatedRunsOneFrameTimerAndStoppingKeepsTheFrame)
+{
+    TAniIcon icon(nullptr);
+    icon.AniFile().ReadData(Plain(3, 0));
+    icon.SetAnimated(true);
+    EXPECT_TRUE(icon.TimerRunning());
+    icon.SetAnimated(true);
+    EXPECT_TRUE(icon.Animated());
+
+    // Rate 0 moves a frame every 20 ms step; a second timer would move two.
+    int changes = 0;
+    icon.AniFile().OnFrameChange = [&](TObject*) { ++changes; };
+    QElapsedTimer t;
+    t.start();
+    while (changes < 6 && t.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_GE(changes, 6);
+    EXPECT_LE(changes, t.elapsed() / TAniIcon::FrameInterval + 1);
+
+    icon.SetAnimated(false);
+    EXPECT_FALSE(icon.TimerRunning());
+    int frame = icon.Frame();
+    int stopped = changes;
+    runEventsFor(60);
+    EXPECT_EQ(changes, stopped);
+    EXPECT_EQ(icon.Frame(), frame);
+}
+
+TEST(AniFileIcon, AnIconFreedWhileAnimatingStopsItsTimer)
+{
+    auto icon = std::make_unique<TAniIcon>(nullptr);
+    icon->AniFile().ReadData(BusyCursorData());
+    icon->SetAnimated(true);
+    icon.reset();
+    runEventsFor(50);
+    SUCCEED();
+}
