@@ -1,5 +1,6 @@
 // The main window's parts, built from tables: the menus, the three toolbars
-// on their dock, the side panel and the hidden fields.
+// on their dock, the side panel with its dialog buttons, the hidden fields,
+// and the commands the dialog buttons run.
 
 #include "editor/Unit1.h"
 
@@ -100,11 +101,75 @@ const MenuRow kContextMenu[] = {
     { "Save2", "File1", "Save", "Ctrl+S", &TForm1::Save1Click, true },
     { "SaveAs2", "File1", "Save As...", "", &TForm1::Saveas1Click, true },
     { "N6", "", "-", "", nullptr, true },
+    { "Tags1", "", "&Tags", "", nullptr, true },
+    { "HorizontalRule1", "Tags1", "Horizontal Rule...", "", &TForm1::HorizontalRule1Click, true },
+    { "N9", "", "-", "", nullptr, true },
     { "Cut2", "", "Cut", "Ctrl+X", &TForm1::ToolbarButton975Click, true },
     { "Copy2", "", "Copy", "Ctrl+C", &TForm1::ToolbarButton978Click, true },
     { "Paste2", "", "Paste", "Ctrl+V", &TForm1::ToolbarButton979Click, true },
     { "N7", "", "-", "", nullptr, true },
     { "SelectAll2", "", "Select All", "Ctrl+A", &TForm1::SelectAll2Click, true },
+};
+
+const MenuRow kToolsMenu[] = {
+    { "FrameWizard1", "", "Frame Wizard", "", &TForm1::FrameWizard1Click, true },
+    { "FTPAccess1", "", "FTP Access", "", &TForm1::FTPAccess1Click, true },
+    { "UpdateCorvana1", "", "Update Corvana", "", &TForm1::UpdateCorvana1Click, true },
+    { "N8", "", "-", "", nullptr, true },
+    { "PageGenerator1", "", "&Page Generator", "", &TForm1::PageGenerator1Click, true },
+};
+
+// The dialog buttons of the side panel's "Normal" and "Applets" tabs.
+struct TabButtonRow {
+    const char* name;
+    const char* hint;
+    const char* glyph;
+};
+
+const TabButtonRow kNormalTabButtons[] = {
+    { "ToolbarButton97113", "Insert Image", "Im" }, { "ToolbarButton97130", "Horizontal Rule", "HR" },
+    { "ToolbarButton97133", "Insert Hyper Link", "A" }, { "ToolbarButton97135", "E-Mail", "@" },
+    { "ToolbarButton97137", "Add Music or Sound", "Mu" }, { "ToolbarButton97140", "Insert Marquee", "Abc" },
+    { "ToolbarButton97142", "Start the Frame Wizard", "Fr" }, { "ToolbarButton97145", "Insert Tags", "<>" },
+    { "ToolbarButton97148", "Font", "F" }, { "ToolbarButton97150", "Form Action", "Fa" },
+    { "ToolbarButton97152", "Form Field", "Ff" }, { "ToolbarButton97154", "Image Map", "Map" },
+    { "ToolbarButton97156", "Insert Meta", "Me" }, { "ToolbarButton97158", "Insert Script", "Js" },
+    { "ToolbarButton97160", "JAVA Applet", "Ap" }, { "ToolbarButton97162", "Parameter", "Pa" },
+    { "ToolbarButton97164", "Embeded Item", "Em" },
+};
+
+const TabButtonRow kAppletsTabButtons[] = {
+    { "ToolbarButton97123", "Page Transfer", "Go" },
+    { "ToolbarButton97147", "Scrolling text on statusbar", "St" },
+};
+
+// Which command each dialog button runs, wherever the button sits.
+struct LaunchRow {
+    const char* button;
+    Handler handler;
+};
+
+const LaunchRow kLaunchers[] = {
+    { "ToolbarButton9710", &TForm1::ToolbarButton9710Click },
+    { "ToolbarButton97113", &TForm1::ToolbarButton97113Click }, { "ToolbarButton97127", &TForm1::ToolbarButton97113Click },
+    { "ToolbarButton97130", &TForm1::ToolbarButton97130Click }, { "ToolbarButton97131", &TForm1::ToolbarButton97130Click },
+    { "ToolbarButton97133", &TForm1::ToolbarButton97133Click }, { "ToolbarButton97134", &TForm1::ToolbarButton97133Click },
+    { "ToolbarButton97135", &TForm1::ToolbarButton97135Click }, { "ToolbarButton97136", &TForm1::ToolbarButton97136Click },
+    { "ToolbarButton97123", &TForm1::ToolbarButton97123Click },
+    { "ToolbarButton97137", &TForm1::ToolbarButton97137Click }, { "ToolbarButton97138", &TForm1::ToolbarButton97137Click },
+    { "ToolbarButton97140", &TForm1::ToolbarButton97139Click }, { "ToolbarButton97139", &TForm1::ToolbarButton97139Click },
+    { "ToolbarButton97142", &TForm1::ToolbarButton97141Click }, { "ToolbarButton97141", &TForm1::ToolbarButton97141Click },
+    { "ToolbarButton97145", &TForm1::ToolbarButton97145Click }, { "ToolbarButton97146", &TForm1::ToolbarButton97145Click },
+    { "ToolbarButton97147", &TForm1::ToolbarButton97147Click },
+    { "ToolbarButton97148", &TForm1::ToolbarButton97148Click }, { "ToolbarButton97149", &TForm1::ToolbarButton97148Click },
+    { "ToolbarButton97150", &TForm1::ToolbarButton97150Click }, { "ToolbarButton97151", &TForm1::ToolbarButton97150Click },
+    { "ToolbarButton97152", &TForm1::ToolbarButton97152Click }, { "ToolbarButton97153", &TForm1::ToolbarButton97152Click },
+    { "ToolbarButton97154", &TForm1::ToolbarButton97154Click }, { "ToolbarButton97155", &TForm1::ToolbarButton97154Click },
+    { "ToolbarButton97156", &TForm1::ToolbarButton97156Click }, { "ToolbarButton97157", &TForm1::ToolbarButton97156Click },
+    { "ToolbarButton97158", &TForm1::ToolbarButton97158Click }, { "ToolbarButton97159", &TForm1::ToolbarButton97158Click },
+    { "ToolbarButton97160", &TForm1::ToolbarButton97160Click }, { "ToolbarButton97161", &TForm1::ToolbarButton97160Click },
+    { "ToolbarButton97162", &TForm1::ToolbarButton97162Click }, { "ToolbarButton97163", &TForm1::ToolbarButton97163Click },
+    { "ToolbarButton97164", &TForm1::ToolbarButton97164Click }, { "ToolbarButton97165", &TForm1::ToolbarButton97164Click },
 };
 
 // The main menu is never shown: its one top-level item is invisible and
@@ -128,6 +193,21 @@ void fillMenu(TForm1* form, TMenu* menu, const MenuRow (&rows)[N])
             onClick = [form, h = row.handler](TObject* sender) { (form->*h)(sender); };
         TMenuItem* item = NewItem(form, parent, row.name, row.caption, TextToShortCut(row.shortcut), onClick);
         item->Enabled = row.enabled;
+    }
+}
+
+// Tab buttons stand in rows of six from the tab's top left corner.
+template<std::size_t N>
+void fillTab(TForm1* form, TTabSheet* tab, const TabButtonRow (&rows)[N])
+{
+    const int perRow = 6, size = 28, margin = 8;
+    for (std::size_t i = 0; i < N; ++i) {
+        auto* button = new TToolbarButton97(form);
+        button->Name = rows[i].name;
+        button->SetHint(rows[i].hint);
+        button->SetGlyphText(rows[i].glyph);
+        button->SetParent(tab);
+        button->SetBounds(margin + int(i % perRow) * size, margin + int(i / perRow) * size, size - 2, size - 2);
     }
 }
 
@@ -233,7 +313,7 @@ void TForm1::buildHiddenFields()
     RichEdit3->PlainText = true;
 
     OfficeButton1 = hiddenOfficeButton(this, "OfficeButton1", [this](TObject* s) { OfficeButton1Click(s); });
-    OfficeButton2 = hiddenOfficeButton(this, "OfficeButton2", {});
+    OfficeButton2 = hiddenOfficeButton(this, "OfficeButton2", [this](TObject* s) { OfficeButton2Click(s); });
     OfficeButton12 = hiddenOfficeButton(this, "OfficeButton12", [this](TObject* s) { OfficeButton12Click(s); });
 
     const char* const pageFilter = "HTML Files (*.htm; *.html)|*.htm; *.html|All Files (*.*)|*.*";
@@ -279,6 +359,7 @@ void TForm1::buildMenus()
     fillMenu(this, PopupMenu2, kFileMenu);
     fillMenu(this, PopupMenu1, kEditMenu);
     fillMenu(this, PopupMenu6, kContextMenu);
+    fillMenu(this, PopupMenu5, kToolsMenu);
     PopupMenu1->OnPopup = [this](TObject* s) { PopupMenu1Popup(s); };
     PopupMenu6->OnPopup = [this](TObject* s) { PopupMenu6Popup(s); };
     Undo1 = find<TMenuItem>(this, "Undo1");
@@ -374,10 +455,12 @@ void TForm1::buildSidePanel()
     PageControl2->Name = "PageControl2";
     PageControl2->SetParent(TabSheet3);
     PageControl2->SetAlign(alClient);
-    sheet(PageControl2, "TabSheet4", "Normal");
+    TabSheet4 = sheet(PageControl2, "TabSheet4", "Normal");
     sheet(PageControl2, "TabSheet5", "Fonts");
-    sheet(PageControl2, "TabSheet6", "Applets");
-    sheet(PageControl2, "TabSheet7", "Characters");
+    TabSheet7 = sheet(PageControl2, "TabSheet7", "Applets");
+    sheet(PageControl2, "TabSheet6", "Characters");
+    fillTab(this, TabSheet4, kNormalTabButtons);
+    fillTab(this, TabSheet7, kAppletsTabButtons);
 
     Image2 = new TImage(this);
     Image2->Name = "Image2";
@@ -391,4 +474,19 @@ void TForm1::buildSidePanel()
     Label2->SetAutoSize(false);
     Label2->Transparent = true;
     Label2->SetBounds(160, 272, 17, 17);
+}
+
+void TForm1::buildLaunchers()
+{
+    GoToWeb1 = new TGoToWeb(this);
+    GoToWeb1->Name = "GoToWeb1";
+    GoToWeb1->BrowserState = gwMaximized;
+    AppRunner1 = new TAppRunner(this);
+    AppRunner1->Name = "AppRunner1";
+
+    for (const LaunchRow& row : kLaunchers)
+        find<TToolbarButton97>(this, row.button)->OnClick = [this, h = row.handler](TObject* sender) { (this->*h)(sender); };
+    // The Marquee buttons are the ones with a caption.
+    find<TToolbarButton97>(this, "ToolbarButton97139")->SetCaption("Abc");
+    find<TToolbarButton97>(this, "ToolbarButton97140")->SetCaption("Abc");
 }

@@ -6,7 +6,6 @@
 
 TForm3* Form3 = nullptr;
 TForm4* Form4 = nullptr;
-TForm5* Form5 = nullptr;
 TForm6* Form6 = nullptr;
 TForm7* Form7 = nullptr;
 TForm8* Form8 = nullptr;
@@ -37,7 +36,7 @@ struct PendingCaption {
 };
 
 const PendingCaption kCaptions[] = {
-    { 3, "Select Insert Style" }, { 4, "About Corvana" }, { 5, "Image" }, { 6, "Horizontal Rule" },
+    { 3, "Select Insert Style" }, { 4, "About Corvana" }, { 6, "Horizontal Rule" },
     { 7, "Create Link" }, { 8, "E-Mail" }, { 9, "Page Transfer" }, { 10, "Page Generator" },
     { 11, "Music/Sound Effects" }, { 12, "Marquee" }, { 13, "Frame Wizard" }, { 14, "Frame Wizard" },
     { 17, "Insert Tags" }, { 18, "Scrolling Text" }, { 19, "Font" }, { 20, "Form Action" },

@@ -38,6 +38,7 @@ TForm1::TForm1(TComponent* owner)
     buildMenus();
     buildToolbars();
     buildSidePanel();
+    buildLaunchers();
 
     RichEdit1 = new TRichEdit(this);
     RichEdit1->Name = "RichEdit1";

@@ -10,6 +10,8 @@
 #include "platform/Menus.h"
 #include "platform/RichEdit.h"
 #include "platform/StdCtrls.h"
+#include "widgets/AppRun.h"
+#include "widgets/GoToWeb.h"
 #include "widgets/TB97.h"
 #include "widgets/explbtn.h"
 #include "widgets/ita_Office97.h"
@@ -39,12 +41,16 @@ public:
     TTabSheet* TabSheet2;  // "Link to File"
     TTabSheet* TabSheet3;  // "Insert HTML"
     TPageControl* PageControl2;
+    TTabSheet* TabSheet4;  // "Normal"
+    TTabSheet* TabSheet7;  // "Applets"
     TImage* Image2;
     TRichEdit* RichEdit1;
     TStatusBar* StatusBar1;
     TOpenDialog* OpenDialog1;
     TSaveDialog* SaveDialog1;
     TOpenDialog* OpenDialog2;
+    TGoToWeb* GoToWeb1;  // opens the saved page in the browser
+    TAppRunner* AppRunner1;  // starts the companion programs
 
     // Tool buttons by name (all of them are also found with FindComponent).
     TToolbarButton97* ToolbarButton976;   // New
@@ -116,6 +122,36 @@ public:
     void OfficeButton1Click(TObject* sender);  // the new-page procedure
     void OfficeButton12Click(TObject* sender);  // the open-file procedure
 
+    // --- Preview, companion programs and dialog launchers -----------------
+    void ToolbarButton9710Click(TObject* sender);  // Preview in Browser
+    void OfficeButton2Click(TObject* sender);  // save, then allow the preview
+    void FrameWizard1Click(TObject* sender);
+    void FTPAccess1Click(TObject* sender);
+    void UpdateCorvana1Click(TObject* sender);
+    void PageGenerator1Click(TObject* sender);
+    void HorizontalRule1Click(TObject* sender);
+    void ToolbarButton97113Click(TObject* sender);  // Image
+    void ToolbarButton97130Click(TObject* sender);  // Horizontal Rule
+    void ToolbarButton97133Click(TObject* sender);  // Create Link
+    void ToolbarButton97135Click(TObject* sender);  // E-Mail
+    void ToolbarButton97136Click(TObject* sender);  // E-Mail
+    void ToolbarButton97123Click(TObject* sender);  // Page Transfer
+    void ToolbarButton97137Click(TObject* sender);  // Music/Sound Effects
+    void ToolbarButton97139Click(TObject* sender);  // Marquee
+    void ToolbarButton97141Click(TObject* sender);  // Frame Wizard
+    void ToolbarButton97145Click(TObject* sender);  // Insert Tags
+    void ToolbarButton97147Click(TObject* sender);  // Scrolling Text
+    void ToolbarButton97148Click(TObject* sender);  // Font
+    void ToolbarButton97150Click(TObject* sender);  // Form Action
+    void ToolbarButton97152Click(TObject* sender);  // Form Field
+    void ToolbarButton97154Click(TObject* sender);  // Map Name
+    void ToolbarButton97156Click(TObject* sender);  // Meta
+    void ToolbarButton97158Click(TObject* sender);  // Script
+    void ToolbarButton97160Click(TObject* sender);  // JAVA Applet
+    void ToolbarButton97162Click(TObject* sender);  // Parameter
+    void ToolbarButton97163Click(TObject* sender);  // Parameter
+    void ToolbarButton97164Click(TObject* sender);  // Embeded Item
+
     // --- Editor events and enabling rules ------------------------------------
     void RichEdit1KeyDown(TObject* sender, std::uint16_t& key, TShiftState shift);
     void RichEdit1SelectionChange(TObject* sender);
@@ -129,6 +165,7 @@ private:
     void buildMenus();
     void buildSidePanel();
     void buildHiddenFields();
+    void buildLaunchers();
     void putUp(TitaMenuButton*);
 };
 

@@ -1,0 +1,54 @@
+#pragma once
+// TElementDialog: what every element dialog window shares. It is made once
+// at start and shown modally by the main window's launchers; it builds its
+// element from its controls on OK, refuses missing input with an error box,
+// takes files by their bare names through its browse button, and resets its
+// controls whenever it closes, so that each opening starts afresh.
+
+#include "platform/BitBtn.h"
+#include "platform/ComboBox.h"
+#include "platform/FileDialog.h"
+#include "platform/Form.h"
+#include "platform/GroupBox.h"
+#include "platform/StdCtrls.h"
+#include "platform/UpDown.h"
+
+#include <string>
+#include <vector>
+
+// The file types a browse button offers.
+struct TBrowseFilter {
+    const char* filter;
+    const char* defaultExt;
+    unsigned options;
+};
+
+extern const TBrowseFilter kImageFiles;   // Image
+extern const TBrowseFilter kWebFiles;     // Create Link
+extern const TBrowseFilter kSoundFiles;   // Music/Sound Effects
+extern const TBrowseFilter kAnyFiles;     // Script, Embeded Item
+
+class TElementDialog : public TForm {
+public:
+    TElementDialog(TComponent* owner, const char* name, const char* caption, int helpContext, int clientWidth, int clientHeight);
+
+protected:
+    // The error box of a refused insertion: the message with the error
+    // icon and the single button OK. The dialog stays open as it is.
+    static void RefuseInsert(const std::string& message);
+
+    // The browse step: the chosen file's bare name (name and extension, no
+    // folder) goes into the edit. False when the user cancelled; nothing
+    // changes then.
+    static bool BrowseBareName(TOpenDialog* dialog, TEdit* edit);
+
+    // Controls made from design values, owned by the dialog.
+    TOpenDialog* NewOpenDialog(const char* name, const TBrowseFilter&);
+    TGroupBox* NewGroupBox(TWinControl* parent, const char* name, const char* caption, int left, int top, int width, int height);
+    TLabel* NewLabel(TWinControl* parent, const char* name, const char* caption, int left, int top);
+    TEdit* NewEdit(TWinControl* parent, const char* name, int left, int top, int width, const std::string& text = {});
+    TUpDown* NewUpDown(const char* name, TEdit* associate, int min, int max);
+    TComboBox* NewComboBox(TWinControl* parent, const char* name, int left, int top, int width, const std::vector<std::string>& items);
+    TBitBtn* NewBrowseButton(TWinControl* parent, const char* name, int left, int top);
+    TButton* NewButton(TWinControl* parent, const char* name, const char* caption, int left, int top);
+};

@@ -1,0 +1,41 @@
+#pragma once
+// How an element dialog's markup reaches the page. The main window's tag
+// case picks one of the dialog's two literal sets, its quote field wraps
+// string values, and every piece replaces the selection of the page editor
+// in turn, so that the pieces form one run with the caret after the last.
+
+#include <string>
+
+// The main window's tag case is exactly "Upercase".
+bool UpperCaseChosen();
+
+// Whether an attribute is written when its control is empty, and how its
+// value is written: bare (numbers, keywords) or between quote characters.
+enum class TAttrWhen { Always, NotEmpty };
+enum class TAttrValue { Bare, Quoted };
+
+// One attribute of an element: its name piece in both cases (" WIDTH=",
+// " width="), beginning with a blank.
+struct TAttribute {
+    const char* upper;
+    const char* lower;
+    TAttrWhen when;
+    TAttrValue value;
+};
+
+// The value between the main window's quote characters, read afresh for
+// every value; an empty quote field leaves the value bare.
+std::string QuotedValue(const std::string& value);
+
+// The attribute's piece for a control's text, or "" when the attribute is
+// optional and the text is empty. Only the empty text counts as no value:
+// "0" and a blank are values.
+std::string AttributePiece(const TAttribute&, const std::string& text, bool upper);
+
+// Replaces the page editor's selection with the piece; the caret ends after
+// it. An empty piece (an attribute left out) changes nothing.
+void InsertPiece(const std::string& piece);
+
+// Inserts what a dialog collected in the main window's scratch editor, as
+// one text ending with a line break, and clears the scratch editor.
+void InsertScratch();

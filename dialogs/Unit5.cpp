@@ -1,0 +1,84 @@
+#include "dialogs/Unit5.h"
+
+#include "dialogs/PageWriter.h"
+
+TForm5* Form5 = nullptr;
+
+namespace {
+
+const TAttribute kSource = { "<IMG SRC=", "<img src=", TAttrWhen::Always, TAttrValue::Quoted };
+const TAttribute kWidth = { " WIDTH=", " width=", TAttrWhen::NotEmpty, TAttrValue::Bare };
+const TAttribute kHeight = { " HEIGHT=", " height=", TAttrWhen::NotEmpty, TAttrValue::Bare };
+const TAttribute kBorder = { " BORDER=", " border=", TAttrWhen::Always, TAttrValue::Bare };
+const TAttribute kAlign = { " ALIGN=", " align=", TAttrWhen::NotEmpty, TAttrValue::Quoted };
+const TAttribute kAlt = { " ALT=", " alt=", TAttrWhen::Always, TAttrValue::Quoted };
+
+}
+
+TForm5::TForm5(TComponent* owner)
+    : TElementDialog(owner, "Form5", "Image", 39, 353, 217)
+{
+    GroupBox1 = NewGroupBox(this, "GroupBox1", "Proporties:", 8, 8, 257, 201);
+    Label1 = NewLabel(GroupBox1, "Label1", "Image", 8, 18);
+    Edit1 = NewEdit(GroupBox1, "Edit1", 8, 34, 209);
+    BitBtn1 = NewBrowseButton(GroupBox1, "BitBtn1", 222, 33);
+    Label2 = NewLabel(GroupBox1, "Label2", "Alternate Text", 8, 62);
+    Edit2 = NewEdit(GroupBox1, "Edit2", 8, 78, 239);
+    Label3 = NewLabel(GroupBox1, "Label3", "Border Width", 8, 106);
+    Edit3 = NewEdit(GroupBox1, "Edit3", 8, 122, 41, "0");
+    UpDown1 = NewUpDown("UpDown1", Edit3, 0, 10);
+    Label4 = NewLabel(GroupBox1, "Label4", "Align", 88, 106);
+    ComboBox1 = NewComboBox(GroupBox1, "ComboBox1", 88, 122, 159,
+        { "TOP", "LEFT", "RIGHT", "MIDDLE", "TEXTTOP", "ABSMIDDLE", "BASELINE", "BOTTOM" });
+    Label5 = NewLabel(GroupBox1, "Label5", "Width", 8, 150);
+    Edit5 = NewEdit(GroupBox1, "Edit5", 8, 166, 65);
+    Label6 = NewLabel(GroupBox1, "Label6", "Height", 88, 150);
+    Edit4 = NewEdit(GroupBox1, "Edit4", 88, 166, 65);
+
+    Button1 = NewButton(this, "Button1", "OK", 272, 16);
+    Button1->Default = true;
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
+    OpenDialog1 = NewOpenDialog("OpenDialog1", kImageFiles);
+
+    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
+    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
+    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
+    OnActivate = [this](TObject* s) { FormActivate(s); };
+    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+}
+
+void TForm5::Button1Click(TObject*)
+{
+    if (Edit1->Text().empty()) {
+        RefuseInsert("You have to select an image before you can insert the HTML text!");
+        return;
+    }
+    bool upper = UpperCaseChosen();
+    InsertPiece(AttributePiece(kSource, Edit1->Text(), upper));
+    InsertPiece(AttributePiece(kWidth, Edit5->Text(), upper));
+    InsertPiece(AttributePiece(kHeight, Edit4->Text(), upper));
+    InsertPiece(AttributePiece(kBorder, Edit3->Text(), upper));
+    InsertPiece(AttributePiece(kAlign, ComboBox1->Text(), upper));
+    InsertPiece(AttributePiece(kAlt, Edit2->Text(), upper) + ">");
+    Close();
+}
+
+void TForm5::Button2Click(TObject*) { Close(); }
+
+void TForm5::BitBtn1Click(TObject*)
+{
+    if (BrowseBareName(OpenDialog1, Edit1))
+        Edit2->SetFocus();
+}
+
+void TForm5::FormActivate(TObject*) { Edit1->SetFocus(); }
+
+void TForm5::FormCloseQuery(TObject*, bool&)
+{
+    Edit1->SetText("");
+    Edit2->SetText("");
+    ComboBox1->SetText("");
+    Edit3->SetText("0");
+    Edit5->SetText("");
+    Edit4->SetText("");
+}
