@@ -25,6 +25,8 @@ void TComponent::DestroyComponents()
         TComponent* child = m_components.back();
         m_components.pop_back();
         child->m_owner = nullptr;
+        child->BeforeDestruction();
+        child->m_destroying = true;
         delete child;
     }
 }

@@ -25,6 +25,10 @@ public:
     std::string Name;
     int Tag = 0;
 
+    // Runs while the whole object still stands, just before its owner frees
+    // it (a destructor would come too late to call a subclass).
+    virtual void BeforeDestruction() {}
+
 protected:
     // Called first thing in a subclass destructor chain that must stop
     // firing events while its owned parts go away.

@@ -36,18 +36,23 @@ TForm::TForm(TComponent* owner)
 
 TForm::~TForm()
 {
-    if (OnDestroy) {
-        try {
-            OnDestroy(this);
-        } catch (...) {
-            if (Application)
-                Application->HandleException(this);
-        }
-    }
     if (g_lastActive == this)
         g_lastActive = nullptr;
     if (Application)
         Application->FormDestroyed(this);
+}
+
+void TForm::BeforeDestruction()
+{
+    if (m_destroyFired || !OnDestroy)
+        return;
+    m_destroyFired = true;
+    try {
+        OnDestroy(this);
+    } catch (...) {
+        if (Application)
+            Application->HandleException(this);
+    }
 }
 
 void TForm::AfterConstruction()

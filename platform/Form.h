@@ -56,6 +56,8 @@ public:
     // Runs the creation handler; called by the application object once the
     // window is built. An exception there is shown and start-up goes on.
     void AfterConstruction();
+    // Fires OnDestroy, once, while the window is whole.
+    void BeforeDestruction() override;
     bool CloseQuery();
 
     // Shortcut routing: the popup menus of the focused control and its
@@ -89,6 +91,7 @@ private:
     TModalResult m_modalResult = mrNone;
     bool m_inModal = false;
     bool m_shownOnce = false;
+    bool m_destroyFired = false;
     // Qt resizes a window inside show(), before it is on the screen; the
     // window hears of that size once it is there.
     bool m_inShow = false;

@@ -33,7 +33,7 @@ public:
     }
     int Count() const override
     {
-        return m_owner->Text().empty() ? 0 : m_owner->m_edit->document()->blockCount();
+        return m_owner->m_edit->document()->isEmpty() ? 0 : m_owner->m_edit->document()->blockCount();
     }
     std::string Strings(int index) const override
     {
