@@ -4,6 +4,10 @@
 
 #include "tests/net/SocketTestSupport.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -70,4 +74,44 @@ TEST(Wait, RunModalEndsWithStop)
     EXPECT_EQ(wait.ModalResult, mrOk);
     EXPECT_GT(waiting, 0);
     EXPECT_EQ(wait.Caption(), "5");
+}
+
+namespace {
+
+class CountKeys final : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::KeyPress || e->type() == QEvent::MouseButtonPress)
+            ++Count;
+        return false;
+    }
+    int Count = 0;
+};
+
+void Press(QWidget& w)
+{
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    QApplication::sendEvent(&w, &key);
+    QMouseEvent click(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &click);
+}
+
+}
+
+TEST(Wait, RunModalRefusesKeysAndClicks)
+{
+    QWidget target;
+    CountKeys counter;
+    target.installEventFilter(&counter);
+    TWait wait(nullptr);
+    wait.SetCaption("5");
+    wait.OnWaiting = [&](TObject*) {
+        Press(target);
+        wait.Stop();
+    };
+    wait.RunModal();
+    EXPECT_EQ(counter.Count, 0);
+    Press(target);
+    EXPECT_EQ(counter.Count, 2);
 }

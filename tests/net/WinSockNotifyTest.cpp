@@ -1,0 +1,257 @@
+// The platform's notifications: one-shot and re-armed, never repeated for
+// one condition, dropped once their socket has gone.
+
+#include "platform/WinSockAsync.h"
+#include "tests/net/SocketTestSupport.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+constexpr UINT kNotify = WM_USER + 1;
+constexpr UINT kLookup = WM_USER + 2;
+
+struct Note {
+    WPARAM Socket;
+    unsigned Event;
+    unsigned Error;
+};
+
+// A receiver that writes down what reaches it.
+class Recorder {
+public:
+    Recorder()
+    {
+        Window = AllocateHWnd([this](TMessage& m) {
+            Notes.push_back(Note { m.WParam, unsigned(m.LParam) & 0xFFFF, unsigned(m.LParam >> 16) & 0xFFFF });
+            Messages.push_back(m.Msg);
+        });
+    }
+    ~Recorder() { DeallocateHWnd(Window); }
+    int Count(unsigned event) const
+    {
+        int n = 0;
+        for (const Note& note : Notes)
+            n += note.Event == event;
+        return n;
+    }
+
+    HWND Window = 0;
+    std::vector<Note> Notes;
+    std::vector<UINT> Messages;
+};
+
+SOCKET ConnectedStandIn(PlainListener& listener, Recorder& recorder, int& peer)
+{
+    SOCKET s = winsock::socket(AF_INET, SOCK_STREAM, 0);
+    winsock::WSAAsyncSelect(s, recorder.Window, kNotify, FD_READ | FD_WRITE | FD_CONNECT | FD_CLOSE);
+    sockaddr_in a = Loopback(listener.Port());
+    EXPECT_EQ(winsock::connect(s, &a, sizeof a), SOCKET_ERROR);
+    EXPECT_EQ(winsock::WSAGetLastError(), WSAEWOULDBLOCK);
+    peer = listener.Accept();
+    RunUntil([&] { return recorder.Count(FD_WRITE) == 1; });
+    return s;
+}
+
+}
+
+TEST(WinSockNotify, ConnectIsFollowedByOneWrite)
+{
+    PlainListener listener;
+    Recorder recorder;
+    int peer = -1;
+    SOCKET s = ConnectedStandIn(listener, recorder, peer);
+    RunFor(100);
+    ASSERT_EQ(recorder.Notes.size(), 2u);
+    EXPECT_EQ(recorder.Notes[0].Event, FD_CONNECT);
+    EXPECT_EQ(recorder.Notes[0].Error, 0u);
+    EXPECT_EQ(recorder.Notes[1].Event, FD_WRITE);
+    EXPECT_EQ(recorder.Notes[0].Socket, WPARAM(s));
+    winsock::closesocket(s);
+    ::close(peer);
+}
+
+TEST(WinSockNotify, ReadIsAnnouncedAgainOnlyAfterARecv)
+{
+    PlainListener listener;
+    Recorder recorder;
+    int peer = -1;
+    SOCKET s = ConnectedStandIn(listener, recorder, peer);
+    SendAll(peer, "one");
+    ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_READ) == 1; }));
+    SendAll(peer, "two");
+    RunFor(100);
+    EXPECT_EQ(recorder.Count(FD_READ), 1);
+    // A recv that leaves data behind re-arms and announces at once.
+    char buf[2];
+    EXPECT_EQ(winsock::recv(s, buf, 2, 0), 2);
+    ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_READ) == 2; }));
+    char rest[16];
+    EXPECT_EQ(winsock::recv(s, rest, 16, 0), 4);
+    RunFor(100);
+    EXPECT_EQ(recorder.Count(FD_READ), 2);
+    SendAll(peer, "three");
+    ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_READ) == 3; }));
+    winsock::closesocket(s);
+    ::close(peer);
+}
+
+TEST(WinSockNotify, CloseComesOnceAfterTheDataAndResetsSay10054)
+{
+    PlainListener listener;
+    Recorder recorder;
+    int peer = -1;
+    SOCKET s = ConnectedStandIn(listener, recorder, peer);
+    SendAll(peer, "bye");
+    ::close(peer);
+    ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_CLOSE) == 1; }));
+    ASSERT_GE(recorder.Notes.size(), 4u);
+    EXPECT_EQ(recorder.Notes[2].Event, FD_READ);
+    EXPECT_EQ(recorder.Notes[3].Event, FD_CLOSE);
+    EXPECT_EQ(recorder.Notes[3].Error, 0u);
+    char buf[8];
+    EXPECT_EQ(winsock::recv(s, buf, 8, 0), 3);
+    EXPECT_EQ(winsock::recv(s, buf, 8, 0), 0);
+    RunFor(100);
+    EXPECT_EQ(recorder.Count(FD_CLOSE), 1);
+    winsock::closesocket(s);
+
+    Recorder second;
+    SOCKET t = ConnectedStandIn(listener, second, peer);
+    ResetClose(peer);
+    ASSERT_TRUE(RunUntil([&] { return second.Count(FD_CLOSE) == 1; }));
+    EXPECT_EQ(second.Notes.back().Error, 10054u);
+    EXPECT_EQ(winsock::send(t, "x", 1, 0), SOCKET_ERROR);
+    EXPECT_EQ(winsock::WSAGetLastError(), 10054);
+    winsock::closesocket(t);
+}
+
+TEST(WinSockNotify, AcceptIsAnnouncedAgainOnlyAfterAnAccept)
+{
+    Recorder recorder;
+    SOCKET s = winsock::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a = Loopback(0);
+    ASSERT_EQ(winsock::bind(s, &a, sizeof a), 0);
+    ASSERT_EQ(winsock::listen(s, 5), 0);
+    winsock::WSAAsyncSelect(s, recorder.Window, kNotify, FD_ACCEPT);
+    int port = LocalPort(s);
+    int c1 = PlainConnect(port), c2 = PlainConnect(port);
+    ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_ACCEPT) == 1; }));
+    RunFor(100);
+    EXPECT_EQ(recorder.Count(FD_ACCEPT), 1);
+    SOCKET first = winsock::accept(s, nullptr, nullptr);
+    ASSERT_NE(first, INVALID_SOCKET);
+    ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_ACCEPT) == 2; }));
+    SOCKET second = winsock::accept(s, nullptr, nullptr);
+    ASSERT_NE(second, INVALID_SOCKET);
+    // Accepted sockets never block.
+    char buf[4];
+    EXPECT_EQ(winsock::recv(second, buf, 4, 0), SOCKET_ERROR);
+    EXPECT_EQ(winsock::WSAGetLastError(), WSAEWOULDBLOCK);
+    RunFor(100);
+    EXPECT_EQ(recorder.Count(FD_ACCEPT), 2);
+    winsock::closesocket(first);
+    winsock::closesocket(second);
+    winsock::closesocket(s);
+    ::close(c1);
+    ::close(c2);
+}
+
+TEST(WinSockNotify, WriteReturnsOnlyAfterASendThatWouldBlock)
+{
+    PlainListener listener;
+    Recorder recorder;
+    int peer = -1;
+    SOCKET s = ConnectedStandIn(listener, recorder, peer);
+    std::string block(1 << 20, 'z');
+    long long queued = 0;
+    for (;;) {
+        int n = winsock::send(s, block.data(), int(block.size()), 0);
+        if (n == SOCKET_ERROR) {
+            EXPECT_EQ(winsock::WSAGetLastError(), WSAEWOULDBLOCK);
+            break;
+        }
+        queued += n;
+    }
+    RunFor(100);
+    EXPECT_EQ(recorder.Count(FD_WRITE), 1);
+    EXPECT_EQ(ReadAll(peer, std::size_t(queued)).size(), std::size_t(queued));
+    ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_WRITE) == 2; }));
+    winsock::closesocket(s);
+    ::close(peer);
+}
+
+TEST(WinSockNotify, ARefusedConnectIsReportedLater)
+{
+    Recorder recorder;
+    SOCKET s = winsock::socket(AF_INET, SOCK_STREAM, 0);
+    winsock::WSAAsyncSelect(s, recorder.Window, kNotify, FD_READ | FD_WRITE | FD_CONNECT | FD_CLOSE);
+    sockaddr_in a = Loopback(UnusedPort());
+    EXPECT_EQ(winsock::connect(s, &a, sizeof a), SOCKET_ERROR);
+    EXPECT_EQ(winsock::WSAGetLastError(), WSAEWOULDBLOCK);
+    ASSERT_TRUE(RunUntil([&] { return !recorder.Notes.empty(); }));
+    RunFor(100);
+    ASSERT_EQ(recorder.Notes.size(), 1u);
+    EXPECT_EQ(recorder.Notes[0].Event, FD_CONNECT);
+    EXPECT_EQ(recorder.Notes[0].Error, 10061u);
+    winsock::closesocket(s);
+}
+
+TEST(WinSockNotify, NothingArrivesForAClosedSocketOrAGoneReceiver)
+{
+    PlainListener listener;
+    Recorder recorder;
+    int peer = -1;
+    SOCKET s = ConnectedStandIn(listener, recorder, peer);
+    SendAll(peer, "data");
+    ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_READ) == 1; }));
+    std::size_t before = recorder.Notes.size();
+    // A recv that leaves data re-arms; one round of delivery makes the
+    // platform post the next FD_READ, which is then still on its way.
+    char buf[2];
+    ASSERT_EQ(winsock::recv(s, buf, 2, 0), 2);
+    QCoreApplication::sendPostedEvents();
+    ASSERT_GT(PendingMessageCount(), 0);
+    winsock::closesocket(s);
+    // A new socket may take the same number.
+    SOCKET fresh = winsock::socket(AF_INET, SOCK_STREAM, 0);
+    winsock::WSAAsyncSelect(fresh, recorder.Window, kNotify, FD_READ | FD_CLOSE);
+    RunFor(100);
+    EXPECT_EQ(recorder.Notes.size(), before);
+    ::close(peer);
+    winsock::closesocket(fresh);
+
+    auto* gone = new Recorder;
+    int peer2 = -1;
+    SOCKET t = ConnectedStandIn(listener, *gone, peer2);
+    SendAll(peer2, "late");
+    delete gone;
+    RunFor(100);
+    winsock::closesocket(t);
+    ::close(peer2);
+}
+
+TEST(WinSockNotify, LookupAnswersAsItsOwnMessage)
+{
+    Recorder recorder;
+    HostEntry entry;
+    HANDLE task = winsock::WSAAsyncGetHostByName(recorder.Window, kLookup, "localhost", &entry);
+    ASSERT_NE(task, 0u);
+    ASSERT_TRUE(RunUntil([&] { return !recorder.Notes.empty(); }));
+    EXPECT_EQ(recorder.Messages[0], kLookup);
+    EXPECT_EQ(recorder.Notes[0].Socket, WPARAM(task));
+    EXPECT_EQ(recorder.Notes[0].Error, 0u);
+    ASSERT_FALSE(entry.Addresses.empty());
+    EXPECT_EQ(entry.Addresses[0], htonl(INADDR_LOOPBACK));
+    EXPECT_EQ(winsock::WSACancelAsyncRequest(task), SOCKET_ERROR);
+
+    HostEntry dropped;
+    HANDLE cancelled = winsock::WSAAsyncGetHostByName(recorder.Window, kLookup, "localhost", &dropped);
+    EXPECT_EQ(winsock::WSACancelAsyncRequest(cancelled), 0);
+    RunFor(300);
+    EXPECT_EQ(recorder.Notes.size(), 1u);
+    EXPECT_TRUE(dropped.Addresses.empty());
+}
