@@ -1,0 +1,74 @@
+// TFtpClient: the client with a time-out and synchronous wrappers.
+
+#include "Ftp/Ftpcli.h"
+
+#include "net/MessagePump.h"
+#include "platform/Application.h"
+
+#include <algorithm>
+
+TFtpClient::TFtpClient(TComponent* owner)
+    : TCustomFtpCli(owner)
+{
+    Timeout = 15;
+}
+
+bool TFtpClient::CheckProgress()
+{
+    // Data flowing keeps a waiting caller waiting.
+    m_deadline = GetTickCount64() + std::uint64_t(std::max(Timeout, 0)) * 1000;
+    return TCustomFtpCli::CheckProgress();
+}
+
+bool TFtpClient::WaitUntilReady()
+{
+    auto alive = m_alive;
+    m_deadline = GetTickCount64() + std::uint64_t(std::max(Timeout, 0)) * 1000;
+    while (m_state != ftpReady) {
+        std::uint64_t now = GetTickCount64();
+        if (Timeout > 0 && now >= m_deadline) {
+            AbortRequest();
+            if (!*alive)
+                return false;
+            m_errorMessage = "426 Timeout";
+            m_statusCode = 426;
+            return false;
+        }
+        if (MultiThreaded)
+            m_control->PumpMessages();
+        else if (Application)
+            Application->ProcessMessages();
+        else
+            ProcessPostedMessages();
+        if (!*alive)
+            return false;
+        if (m_state != ftpReady) {
+            int wait = 100;
+            if (Timeout > 0) {
+                now = GetTickCount64();
+                wait = now >= m_deadline ? 0 : int(std::min<std::uint64_t>(m_deadline - now, 100));
+            }
+            WaitForMessages(wait);
+            if (!*alive)
+                return false;
+        }
+    }
+    return m_doneError == 0;
+}
+
+template<class F>
+bool TFtpClient::Synchronize(F&& start)
+{
+    try {
+        start();
+    } catch (...) {
+        return false;
+    }
+    return WaitUntilReady();
+}
+
+bool TFtpClient::TransmitSync() { return Synchronize([this] { Transmit(); }); }
+
+bool TFtpClient::MkDirSync() { return Synchronize([this] { MkDir(); }); }
+
+bool TFtpClient::DeleteSync() { return Synchronize([this] { Delete(); }); }

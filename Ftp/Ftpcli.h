@@ -1,0 +1,281 @@
+#pragma once
+// TCustomFtpCli / TFtpClient: an event-driven FTP client over two sockets,
+// the control connection it opens and the data connection it always offers
+// itself (active mode: PORT, then the server connects back).
+//
+// Low-level requests send one command each; high-level requests chain steps
+// (open, log in, change folder, transfer, quit) through one step engine.
+// Every request ends once, with OnRequestDone from the message loop.
+
+#include "Ftp/FtpReply.h"
+#include "Ftp/FtpTypes.h"
+#include "net/WSocket.h"
+#include "platform/Component.h"
+#include "platform/Messages.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TCustomFtpCli : public TComponent {
+public:
+    explicit TCustomFtpCli(TComponent* owner);
+    ~TCustomFtpCli() override;
+
+    // ---- settings
+    std::string HostName;
+    // Digits or a service name.
+    const std::string& Port() const { return m_port; }
+    // Numbers above 65535 are refused ("Cannot convert port").
+    void SetPort(const std::string&);
+    std::string UserName;
+    std::string PassWord;
+    std::string HostDirName;
+    // Remote file or folder of SIZE, MKD, RMD, DELE, RNFR and the transfers.
+    std::string HostFileName;
+    // Local file of a transfer; also RNTO's new name and Quote's line.
+    std::string LocalFileName;
+    // Also show received listing data through OnDisplay.
+    bool DisplayFlag = false;
+    bool Binary() const { return m_typeLetter == 'I'; }
+    void SetBinary(bool on) { m_typeLetter = on ? 'I' : 'A'; }
+
+    // ---- results
+    TFtpState State() const { return m_state; }
+    int StatusCode() const { return m_statusCode; }
+    const std::string& LastResponse() const { return m_lastResponse; }
+    const std::string& DirResult() const { return m_dirResult; }
+    std::int64_t SizeResult() const { return m_sizeResult; }
+    TFtpRequest RqType() const { return m_rqType; }
+    // The first failing reply line since the last high-level request began.
+    const std::string& ErrorMessage() const { return m_errorMessage; }
+    // The error the last finished request reported through OnRequestDone.
+    int RequestError() const { return m_doneError; }
+
+    // ---- events
+    TFtpDisplay OnDisplay;
+    TFtpCommand OnCommand;
+    TNotifyEvent OnResponse;
+    TFtpProgress OnProgress;
+    TFtpSessionEvent OnSessionConnected;
+    TFtpSessionEvent OnSessionClosed;
+    TFtpRequestDone OnRequestDone;
+    TNotifyEvent OnStateChange;
+
+    // ---- low-level requests: one command each
+    virtual void Open();
+    virtual void User();
+    virtual void Pass();
+    virtual void Cwd();
+    virtual void Cdup();
+    virtual void Pwd();
+    virtual void TypeSet();
+    virtual void DataPort();
+    virtual void Rest();
+    virtual void RetrData();
+    virtual void ListData();
+    virtual void NlstData();
+    virtual void StorData();
+    virtual void AppeData();
+    virtual void Syst();
+    virtual void Size();
+    virtual void Mkd();
+    virtual void Rmd();
+    virtual void Dele();
+    virtual void Rnfr();
+    virtual void Rnto();
+    virtual void Quote();
+    virtual void Quit();
+
+    // ---- high-level requests
+    virtual void Login();
+    virtual void ReceiveFile();
+    virtual void Dir();
+    virtual void Ls();
+    virtual void Get();
+    virtual void Directory();
+    virtual void List();
+    virtual void SystemInfo();
+    virtual void FileSize();
+    virtual void Put();
+    virtual void Append();
+    virtual void Rename();
+    virtual void Ren();
+    virtual void Delete();
+    virtual void MkDir();
+    virtual void RmDir();
+    virtual void DoQuote();
+    virtual void Transmit();
+    virtual void AppendFile();
+    virtual void RestGet();
+    virtual void RestartGet();
+
+    // Cancels whatever runs, closes both connections and makes the client
+    // ready again; a running request ends with a non-zero error.
+    virtual void AbortRequest();
+
+protected:
+    virtual void SendCommand(const std::string& line);
+    virtual void Display(const std::string& text);
+    // Reports transfer progress; false when the user asked to abort.
+    virtual bool CheckProgress();
+
+    using TStepProc = void (TCustomFtpCli::*)();
+
+    // ---- control channel (FtpcliControl.cpp)
+    void SetState(TFtpState);
+    void ReadyCheck();
+    void ConnectedCheck();
+    void ExecCommand(TFtpRequest rq, TFtpStep step, const std::string& line, std::vector<int> okCodes,
+        TStepProc afterReply = nullptr);
+    void ControlDnsLookupDone(std::uint16_t error);
+    void ControlSessionConnected(std::uint16_t error);
+    void ControlDataAvailable();
+    void ControlSessionClosed(std::uint16_t error);
+    void HandleReplyLine(const std::string& line);
+    void BannerReply();
+    void GenericReply();
+    void QuitDone();
+    void ReadStepResults();
+    void EndRequest(int error);
+    void PostRequestDone(int error);
+    void CompletionMessage(TMessage&);
+    // Keeps an exception of an event from being lost: the running request is
+    // ended, then the application object shows the message.
+    template<class F>
+    void Guarded(F&& body);
+    // Runs a low-level request's body; called by the step engine it is one
+    // step of the running request instead.
+    template<class F>
+    void RunLowLevel(TFtpRequest rq, F&& body);
+    void FailRunningRequest(const std::string& message);
+
+    // ---- requests and the step engine (FtpcliSteps.cpp)
+    void StartHighLevel(TFtpRequest rq, TFtpStepSet steps);
+    void RunEngine();
+    void StartStep(TFtpStep);
+    void CheckArguments(TFtpStepSet steps) const;
+
+    // ---- data channel (FtpcliData.cpp)
+    void PrepareDataSocket();
+    void DataSessionAvailable(std::uint16_t error);
+    void DataDataAvailable();
+    void DataSessionClosed(std::uint16_t error);
+    void DataSent();
+    void StartRetrieval(TFtpRequest rq, TFtpStep step, const char* name);
+    void StartStore(TFtpRequest rq, TFtpStep step, bool append);
+    void RetrFirstReply();
+    void RetrFinalReply();
+    void StorFirstReply();
+    void StorFinalReply();
+    void RetrieveBlock();
+    void SendNextBlock();
+    void TransferCompletionCheck();
+    void FailTransfer(int error, const std::string& message);
+    // Ends the data connection of a transfer cut short on this side.
+    void CutTransfer(int error, const std::string& message);
+    void CloseDataSocket(bool abortive);
+    void CloseLocalFile();
+    void ShowStatistics();
+
+    // ---- state
+    TWSocket* m_control = nullptr;
+    TWSocket* m_data = nullptr;
+    HWND m_window = 0;
+    TFtpState m_state = ftpReady;
+    bool m_connected = false;
+    std::string m_port = "ftp";
+    char m_typeLetter = 'I';
+
+    std::string m_receive;
+    TFtpReplyAssembler m_assembler;
+    // Counts control connections and aborts, so that a loop over received
+    // lines stops when a handler has ended the connection it read from.
+    std::uint64_t m_controlSerial = 0;
+
+    int m_statusCode = 0;
+    std::string m_lastResponse;
+    std::string m_dirResult;
+    std::int64_t m_sizeResult = 0;
+    std::string m_errorMessage;
+    TFtpRequest m_rqType = ftpRqNone;
+
+    int m_lastStepError = 0;
+    TFtpStepSet m_steps = 0;
+    int m_requestError = 0;
+    bool m_highLevel = false;
+    std::string m_savedResponse;
+    int m_savedStatus = -1;
+    TFtpStep m_lastStep = stNone;
+    bool m_requestDone = true;
+    // From the start of a request until OnRequestDone is posted.
+    bool m_requestRunning = false;
+    int m_doneError = 0;
+    std::vector<int> m_okCodes;
+    TStepProc m_next = nullptr;
+    TStepProc m_doneAsync = nullptr;
+    bool m_engineArmed = false;
+
+    // ---- transfer
+    enum TDataMode { dmNone, dmRetrieve, dmStore };
+    TDataMode m_dataMode = dmNone;
+    std::FILE* m_localFile = nullptr;
+    std::uint64_t m_startTime = 0;
+    std::uint64_t m_stopTime = 0;
+    std::int64_t m_byteCount = 0;
+    std::int64_t m_restartPos = 0;
+    std::string m_retrCmd;
+    bool m_append = false;
+    bool m_finalReply = false;
+    bool m_retrClosed = false;
+    bool m_storClosed = false;
+    // The server's address: the data connection is taken from it only.
+    std::uint32_t m_serverAddress = 0;
+    // The accepted data connection, and whether the server has made it yet.
+    SOCKET m_dataHandle = INVALID_SOCKET;
+    bool m_dataAccepted = false;
+    bool m_commandSent = false;
+    bool m_storSending = false;
+    bool m_storEof = false;
+    // Non-zero once a transfer has been cut short on this side.
+    int m_transferError = 0;
+    std::uint64_t m_transferSerial = 0;
+    std::vector<char> m_sendRound;
+
+    // Requests started directly by the caller and still inside their call:
+    // an exception then goes back to that caller.
+    int m_directDepth = 0;
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+};
+
+class TFtpClient : public TCustomFtpCli {
+public:
+    explicit TFtpClient(TComponent* owner);
+
+    // Seconds a synchronous wait goes on without progress; 0 or less: no limit.
+    int Timeout = 15;
+    // Pump with the socket's own message pump instead of the application's.
+    bool MultiThreaded = false;
+
+    // Each starts its request and waits until the client is ready again;
+    // true only when the request itself ended without error in time.
+    bool TransmitSync();
+    bool MkDirSync();
+    bool DeleteSync();
+
+    // Waits until the client is ready; on time-out the request is aborted
+    // ("426 Timeout"). True when the finished request reported no error.
+    bool WaitUntilReady();
+
+protected:
+    bool CheckProgress() override;
+
+private:
+    template<class F>
+    bool Synchronize(F&& start);
+
+    std::uint64_t m_deadline = 0;
+    bool m_timedOut = false;
+};

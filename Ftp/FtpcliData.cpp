@@ -1,0 +1,469 @@
+// The data connection: PORT, accepting the server's connection, retrieval
+// into a local file, sending a local file, progress and the statistics.
+
+#include "Ftp/Ftpcli.h"
+#include "Ftp/FtpcliGuard.h"
+
+#include "platform/StrUtils.h"
+
+#include <arpa/inet.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kRetrBlock = 2048;
+constexpr int kSendBlock = 1024;
+// Blocks queued each time the data socket's queue has drained: enough to
+// keep the connection busy, little enough to keep the queue short.
+constexpr int kSendBlocksPerRound = 64;
+
+}
+
+bool TCustomFtpCli::CheckProgress()
+{
+    bool abort = false;
+    if (OnProgress) {
+        auto alive = m_alive;
+        OnProgress(this, m_byteCount + m_restartPos, abort);
+        if (!*alive)
+            return false;
+    }
+    if (!abort)
+        return true;
+    Display("! Abort requested");
+    CutTransfer(kAborted, "426 Abort requested");
+    return false;
+}
+
+// ---- PORT
+
+void TCustomFtpCli::DataPort()
+{
+    RunLowLevel(ftpRqPort, [this] {
+        ConnectedCheck();
+        CloseDataSocket(false);
+        m_dataMode = dmNone;
+        m_dataAccepted = false;
+        m_dataHandle = INVALID_SOCKET;
+        m_commandSent = false;
+        m_storSending = false;
+        m_data->SetProto("tcp");
+        m_data->SetAddr("0.0.0.0");
+        m_data->SetPort("0");
+        // Some servers connect as soon as they have the PORT line; the
+        // connection is taken whenever it comes.
+        m_data->OnSessionAvailable = [this](TObject*, std::uint16_t e) { Guarded([&] { DataSessionAvailable(e); }); };
+        m_data->Listen();
+        int port = std::atoi(m_data->GetLocalPortText().c_str());
+
+        sockaddr_in local {};
+        int length = sizeof local;
+        m_control->GetLocalSockAddr(local, length);
+        sockaddr_in peer {};
+        length = sizeof peer;
+        m_control->GetPeerSockAddr(peer, length);
+        m_serverAddress = peer.sin_addr.s_addr;
+        bool loopback = Trim(m_control->Addr()) == "127.0.0.1";
+        ExecCommand(ftpRqPort, stDataPort, FtpPortLine(loopback, local.sin_addr.s_addr, port), { 200 });
+    });
+}
+
+void TCustomFtpCli::DataSessionAvailable(std::uint16_t)
+{
+    SOCKET h = m_data->Accept();
+    if (h == INVALID_SOCKET)
+        return;
+    sockaddr_in peer {};
+    int length = sizeof peer;
+    if (winsock::getpeername(h, &peer, &length) == SOCKET_ERROR || peer.sin_addr.s_addr != m_serverAddress) {
+        // Only the server may deliver the data; anyone else is turned away
+        // and the port stays open for the server.
+        winsock::closesocket(h);
+        Display(std::string("! Data connection refused from ") + winsock::inet_ntoa(peer.sin_addr));
+        return;
+    }
+    m_data->OnSessionAvailable = nullptr;
+    m_data->Close();
+    m_data->OnSessionClosed = [this](TObject*, std::uint16_t e) { Guarded([&] { DataSessionClosed(e); }); };
+    m_data->OnDataAvailable = [this](TObject*, std::uint16_t) { Guarded([&] { DataDataAvailable(); }); };
+    m_data->OnDataSent = [this](TObject*, std::uint16_t) { Guarded([&] { DataSent(); }); };
+    m_dataHandle = h;
+    m_dataAccepted = true;
+    m_data->Dup(h);
+    m_startTime = GetTickCount64();
+    if (m_dataMode == dmStore && m_commandSent && !m_storSending) {
+        m_storSending = true;
+        SendNextBlock();
+    }
+}
+
+void TCustomFtpCli::DataDataAvailable()
+{
+    if (m_dataMode == dmRetrieve) {
+        RetrieveBlock();
+        return;
+    }
+    // Nothing is expected from the server on an upload's connection.
+    char discard[kRetrBlock];
+    m_data->Receive(discard, kRetrBlock);
+}
+
+void TCustomFtpCli::DataSent()
+{
+    if (m_dataMode == dmStore && m_storSending)
+        SendNextBlock();
+}
+
+void TCustomFtpCli::DataSessionClosed(std::uint16_t error)
+{
+    m_dataAccepted = false;
+    m_dataHandle = INVALID_SOCKET;
+    if (m_dataMode == dmRetrieve) {
+        if (m_localFile && std::fclose(m_localFile) != 0)
+            FailTransfer(kLocalFileError, "451 Error writing local file");
+        m_localFile = nullptr;
+        if (error != 0)
+            FailTransfer(kAborted, "426 Data connection reset.");
+        m_retrClosed = true;
+        TransferCompletionCheck();
+    } else if (m_dataMode == dmStore) {
+        CloseLocalFile();
+        // The server or the network ended the upload before the file did.
+        if (!m_storEof)
+            FailTransfer(kAborted, "426 Data connection closed.");
+        m_storClosed = true;
+        TransferCompletionCheck();
+    }
+}
+
+// ---- retrieval
+
+void TCustomFtpCli::RetrData() { StartRetrieval(ftpRqGet, stRetrData, "RETR"); }
+
+void TCustomFtpCli::ListData() { StartRetrieval(ftpRqDir, stListData, "LIST"); }
+
+void TCustomFtpCli::NlstData() { StartRetrieval(ftpRqLs, stNlstData, "NLST"); }
+
+void TCustomFtpCli::StartRetrieval(TFtpRequest rq, TFtpStep step, const char* name)
+{
+    RunLowLevel(rq, [&] {
+        if (!m_connected)
+            throw FtpException(std::string(name) + ": not connected");
+        if (LocalFileName.empty())
+            throw FtpException("LocalFileName empty");
+        if (HasCommandBreak(HostFileName))
+            throw FtpException("Invalid character in HostFileName");
+        m_retrCmd = name;
+        m_finalReply = false;
+        m_retrClosed = false;
+        m_requestDone = false;
+        m_lastStepError = 0;
+        m_lastStep = step;
+        m_byteCount = 0;
+        m_transferError = 0;
+        ++m_transferSerial;
+        m_dataMode = dmRetrieve;
+        CloseLocalFile();
+        if (m_restartPos > 0) {
+            m_localFile = std::fopen(LocalFileName.c_str(), "r+b");
+            if (m_localFile && fseeko(m_localFile, off_t(m_restartPos), SEEK_SET) != 0)
+                CloseLocalFile();
+        } else {
+            m_localFile = std::fopen(LocalFileName.c_str(), "wb");
+        }
+        if (!m_localFile) {
+            m_lastResponse = "Unable to open local file " + LocalFileName;
+            m_statusCode = 550;
+            if (m_errorMessage.empty())
+                m_errorMessage = m_lastResponse;
+            CloseDataSocket(false);
+            m_lastStepError = 550;
+            EndRequest(550);
+            return;
+        }
+        m_okCodes.clear();
+        m_doneAsync = nullptr;
+        m_next = &TCustomFtpCli::RetrFirstReply;
+        SetState(ftpWaitingResponse);
+        SendCommand(HostFileName.empty() ? m_retrCmd : m_retrCmd + " " + HostFileName);
+        m_commandSent = true;
+        if (m_dataAccepted)
+            m_startTime = GetTickCount64();
+    });
+}
+
+void TCustomFtpCli::RetrFirstReply()
+{
+    m_statusCode = FtpReplyNumber(m_lastResponse);
+    bool valid = IsFtpReplyLine(m_lastResponse);
+    if (valid && (m_statusCode == 125 || m_statusCode == 150)) {
+        m_next = &TCustomFtpCli::RetrFinalReply;
+        return;
+    }
+    if (m_errorMessage.empty())
+        m_errorMessage = m_lastResponse;
+    m_next = nullptr;
+    CloseDataSocket(false);
+    CloseLocalFile();
+    m_restartPos = 0;
+    m_lastStepError = valid ? m_statusCode : kBadReply;
+    EndRequest(m_lastStepError);
+}
+
+void TCustomFtpCli::RetrFinalReply()
+{
+    if (m_finalReply)
+        return;
+    m_statusCode = FtpReplyNumber(m_lastResponse);
+    bool valid = IsFtpReplyLine(m_lastResponse);
+    if (valid && (m_statusCode == 226 || m_statusCode == 250)) {
+        m_finalReply = true;
+        TransferCompletionCheck();
+        return;
+    }
+    if (m_errorMessage.empty())
+        m_errorMessage = m_lastResponse;
+    CloseLocalFile();
+    CloseDataSocket(false);
+    Display("! RETR/LIST/NLST Failed");
+    m_lastStepError = valid ? m_statusCode : kBadReply;
+    EndRequest(m_lastStepError);
+}
+
+void TCustomFtpCli::RetrieveBlock()
+{
+    if (!CheckProgress())
+        return;
+    char block[kRetrBlock];
+    int n = m_data->Receive(block, kRetrBlock);
+    if (n > 0) {
+        m_byteCount += n;
+        if (!m_localFile || std::fwrite(block, 1, std::size_t(n), m_localFile) != std::size_t(n)) {
+            Display("! Error writing local file");
+            FailTransfer(kLocalFileError, "451 Error writing local file");
+            m_data->ShutDown(2);
+            return;
+        }
+        if (DisplayFlag) {
+            std::string text(block, std::size_t(n));
+            std::size_t i = 0;
+            while (i < text.size()) {
+                std::size_t end = text.find_first_of("\r\n", i);
+                if (end == std::string::npos)
+                    end = text.size();
+                if (end > i)
+                    Display("! Data: " + text.substr(i, end - i));
+                i = end;
+                while (i < text.size() && (text[i] == '\r' || text[i] == '\n'))
+                    ++i;
+            }
+        }
+    } else if (n < 0 && m_data->State() == wsConnected && m_data->LastError() != WSAEWOULDBLOCK) {
+        Display("! Data: Receive error " + std::to_string(m_data->LastError()));
+        FailTransfer(kAborted, "426 Data: Receive error " + std::to_string(m_data->LastError()));
+        m_data->ShutDown(2);
+    }
+}
+
+// ---- store
+
+void TCustomFtpCli::StorData() { StartStore(ftpRqPut, stStorData, false); }
+
+void TCustomFtpCli::AppeData() { StartStore(ftpRqAppend, stAppeData, true); }
+
+void TCustomFtpCli::StartStore(TFtpRequest rq, TFtpStep step, bool append)
+{
+    RunLowLevel(rq, [&] {
+        if (!m_connected)
+            throw FtpException("STOR/APPE: not connected");
+        if (LocalFileName.empty())
+            throw FtpException("LocalFileName empty");
+        if (HasCommandBreak(HostFileName))
+            throw FtpException("Invalid character in HostFileName");
+        m_append = append;
+        m_finalReply = false;
+        m_storClosed = false;
+        m_requestDone = false;
+        m_lastStepError = 0;
+        m_lastStep = step;
+        m_byteCount = 0;
+        m_transferError = 0;
+        m_storEof = false;
+        m_storSending = false;
+        ++m_transferSerial;
+        m_dataMode = dmStore;
+        CloseLocalFile();
+        m_localFile = std::fopen(LocalFileName.c_str(), "rb");
+        if (m_localFile && m_restartPos > 0 && fseeko(m_localFile, off_t(m_restartPos), SEEK_SET) != 0)
+            CloseLocalFile();
+        if (!m_localFile) {
+            m_errorMessage = "Unable to open local file " + LocalFileName;
+            Display("! " + m_errorMessage);
+            CloseDataSocket(false);
+            m_lastResponse = m_errorMessage;
+            m_statusCode = 550;
+            m_lastStepError = 550;
+            EndRequest(550);
+            return;
+        }
+        m_okCodes.clear();
+        m_doneAsync = nullptr;
+        m_next = &TCustomFtpCli::StorFirstReply;
+        SetState(ftpWaitingResponse);
+        SendCommand((append ? "APPE " : "STOR ") + HostFileName);
+        m_commandSent = true;
+    });
+}
+
+void TCustomFtpCli::StorFirstReply()
+{
+    m_statusCode = FtpReplyNumber(m_lastResponse);
+    bool valid = IsFtpReplyLine(m_lastResponse);
+    if (valid && (m_statusCode == 125 || m_statusCode == 150)) {
+        m_next = &TCustomFtpCli::StorFinalReply;
+        // A connection the server made before the command starts now.
+        if (m_dataAccepted && !m_storSending) {
+            m_storSending = true;
+            m_startTime = GetTickCount64();
+            SendNextBlock();
+        }
+        return;
+    }
+    if (m_errorMessage.empty())
+        m_errorMessage = m_lastResponse;
+    m_next = nullptr;
+    CloseDataSocket(m_storSending);
+    CloseLocalFile();
+    m_restartPos = 0;
+    m_lastStepError = valid ? m_statusCode : kBadReply;
+    EndRequest(m_lastStepError);
+}
+
+void TCustomFtpCli::StorFinalReply()
+{
+    if (m_finalReply)
+        return;
+    m_statusCode = FtpReplyNumber(m_lastResponse);
+    bool valid = IsFtpReplyLine(m_lastResponse);
+    if (valid && (m_statusCode == 226 || m_statusCode == 250)) {
+        m_finalReply = true;
+        TransferCompletionCheck();
+        return;
+    }
+    if (m_errorMessage.empty())
+        m_errorMessage = m_lastResponse;
+    CloseLocalFile();
+    CloseDataSocket(!m_storEof);
+    Display("! STOR Failed");
+    m_lastStepError = valid ? m_statusCode : kBadReply;
+    EndRequest(m_lastStepError);
+}
+
+void TCustomFtpCli::SendNextBlock()
+{
+    auto alive = m_alive;
+    std::uint64_t serial = m_transferSerial;
+    // One Send per round, so that the socket reports one drained queue for
+    // it; the file is still read a block at a time, with progress for each.
+    m_sendRound.clear();
+    bool atEnd = false;
+    for (int i = 0; i < kSendBlocksPerRound; ++i) {
+        if (!CheckProgress())
+            return;
+        if (!*alive || serial != m_transferSerial || !m_localFile || m_data->State() != wsConnected)
+            return;
+        char block[kSendBlock];
+        std::size_t n = std::fread(block, 1, kSendBlock, m_localFile);
+        if (n == 0) {
+            if (std::ferror(m_localFile)) {
+                Display("! Error reading file");
+                CutTransfer(kLocalFileError, "451 Error reading file");
+                return;
+            }
+            atEnd = true;
+            break;
+        }
+        m_byteCount += std::int64_t(n);
+        m_sendRound.insert(m_sendRound.end(), block, block + n);
+    }
+    if (!m_sendRound.empty()) {
+        // The end follows once this has gone out.
+        m_data->Send(m_sendRound.data(), int(m_sendRound.size()));
+        return;
+    }
+    if (atEnd) {
+        m_storEof = true;
+        m_data->Close();
+    }
+}
+
+// ---- the end of a transfer
+
+void TCustomFtpCli::TransferCompletionCheck()
+{
+    bool closed = m_dataMode == dmStore ? m_storClosed : m_retrClosed;
+    if (!m_finalReply || !closed)
+        return;
+    ShowStatistics();
+    m_restartPos = 0;
+    m_lastStepError = m_transferError;
+    EndRequest(m_transferError);
+}
+
+void TCustomFtpCli::FailTransfer(int error, const std::string& message)
+{
+    if (m_transferError != 0)
+        return;
+    m_transferError = error;
+    m_errorMessage = message;
+}
+
+void TCustomFtpCli::CutTransfer(int error, const std::string& message)
+{
+    FailTransfer(error, message);
+    if (m_data->State() == wsClosed)
+        return;
+    // An upload is reset, not ended, so that the server does not take the
+    // part it has for the whole file.
+    if (m_dataMode == dmStore && m_dataAccepted && m_dataHandle != INVALID_SOCKET) {
+        linger hard { 1, 0 };
+        winsock::setsockopt(m_dataHandle, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+        m_data->Abort();
+    } else {
+        m_data->Close();
+    }
+}
+
+void TCustomFtpCli::CloseDataSocket(bool abortive)
+{
+    m_data->OnSessionAvailable = nullptr;
+    m_data->OnSessionClosed = nullptr;
+    m_data->OnDataAvailable = nullptr;
+    m_data->OnDataSent = nullptr;
+    if (m_data->State() != wsClosed) {
+        if (abortive && m_dataAccepted && m_dataHandle != INVALID_SOCKET) {
+            linger hard { 1, 0 };
+            winsock::setsockopt(m_dataHandle, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+            m_data->Abort();
+        } else {
+            m_data->Close();
+        }
+    }
+    m_dataAccepted = false;
+    m_dataHandle = INVALID_SOCKET;
+}
+
+void TCustomFtpCli::CloseLocalFile()
+{
+    if (!m_localFile)
+        return;
+    std::fclose(m_localFile);
+    m_localFile = nullptr;
+}
+
+void TCustomFtpCli::ShowStatistics()
+{
+    m_stopTime = GetTickCount64();
+    Display("! " + FtpStatisticsText(m_byteCount, m_startTime, m_stopTime));
+}
