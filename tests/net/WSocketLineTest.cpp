@@ -199,3 +199,31 @@ TEST(WSocketWait, AFreedWaitControlIsForgotten)
     delete wait;
     EXPECT_EQ(socket.WaitCtrl(), nullptr);
 }
+
+TEST(WSocketLine, ReadLineInsideAnEventHandler)
+{
+    // The synchronous calls of the clients run inside a handler, so the
+    // wait is a loop nested in the delivery of another message.
+    PlainListener listener;
+    TWSocket socket(nullptr);
+    TWait wait(nullptr);
+    socket.SetWaitCtrl(&wait);
+    int peer = -1;
+    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    std::string line;
+    bool ran = false;
+    std::thread late([peer] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        SendAll(peer, "nested\n");
+    });
+    std::uint64_t start = GetTickCount64();
+    PostCall([&] {
+        socket.ReadLine(10, line);
+        ran = true;
+    });
+    ASSERT_TRUE(RunUntil([&] { return ran; }, 15000));
+    late.join();
+    EXPECT_EQ(line, "nested");
+    EXPECT_LT(GetTickCount64() - start, 5000u);
+    ::close(peer);
+}
