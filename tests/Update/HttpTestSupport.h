@@ -1,0 +1,199 @@
+#pragma once
+// Helpers of the HTTP tests: a scripted server on loopback that answers
+// each connection from a test's own function on a thread of its own, and a
+// loop that pumps messages until a condition holds.
+
+#include "net/MessagePump.h"
+#include "platform/Application.h"
+#include "platform/Messages.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 10000)
+{
+    std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs);
+    while (!done()) {
+        if (GetTickCount64() >= deadline)
+            return false;
+        Application->ProcessMessages();
+        if (!done())
+            WaitForMessages(20);
+    }
+    return true;
+}
+
+inline void SendText(int fd, const std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::send(fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
+        if (n <= 0)
+            return;
+        done += std::size_t(n);
+    }
+}
+
+// Whether the peer closed its side within the time (reading and dropping
+// whatever it still sends).
+inline bool PeerClosed(int fd, int timeoutMs = 5000)
+{
+    std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs);
+    char buf[4096];
+    while (GetTickCount64() < deadline) {
+        pollfd p { fd, POLLIN, 0 };
+        if (::poll(&p, 1, 50) <= 0)
+            continue;
+        ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+        if (n <= 0)
+            return true;
+    }
+    return false;
+}
+
+inline void ResetConnection(int fd)
+{
+    linger l { 1, 0 };
+    ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &l, sizeof l);
+}
+
+class ScriptedServer {
+public:
+    // Called once per connection with the request as received (header and
+    // announced body); the connection is closed when it returns.
+    using Handler = std::function<void(int fd, const std::string& request, int index)>;
+
+    explicit ScriptedServer(Handler handler, const char* address = "127.0.0.1", int port = 0)
+        : m_handler(std::move(handler))
+    {
+        m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        int on = 1;
+        ::setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+        sockaddr_in a {};
+        a.sin_family = AF_INET;
+        a.sin_port = htons(std::uint16_t(port));
+        ::inet_pton(AF_INET, address, &a.sin_addr);
+        m_bound = ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && ::listen(m_fd, 16) == 0;
+        socklen_t len = sizeof a;
+        ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &len);
+        m_port = ntohs(a.sin_port);
+        m_address = address;
+        m_thread = std::thread([this] { run(); });
+    }
+    ~ScriptedServer()
+    {
+        m_stop = true;
+        m_thread.join();
+        ::close(m_fd);
+    }
+    ScriptedServer(const ScriptedServer&) = delete;
+    ScriptedServer& operator=(const ScriptedServer&) = delete;
+
+    bool Bound() const { return m_bound; }
+    int Port() const { return m_port; }
+    std::string Url(const std::string& path) const { return "http://" + m_address + ":" + std::to_string(m_port) + path; }
+    std::vector<std::string> Requests() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_requests;
+    }
+    int Connections() const { return m_connections.load(); }
+
+private:
+    void run()
+    {
+        while (!m_stop) {
+            pollfd p { m_fd, POLLIN, 0 };
+            if (::poll(&p, 1, 50) <= 0)
+                continue;
+            int fd = ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC);
+            if (fd < 0)
+                continue;
+            int index = m_connections++;
+            std::string request = readRequest(fd);
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_requests.push_back(request);
+            }
+            m_handler(fd, request, index);
+            ::close(fd);
+        }
+    }
+
+    static std::string readRequest(int fd)
+    {
+        std::string in;
+        char buf[65536];
+        std::uint64_t deadline = GetTickCount64() + 5000;
+        std::size_t wanted = std::string::npos;
+        while (GetTickCount64() < deadline) {
+            if (wanted == std::string::npos) {
+                std::size_t end = in.find("\r\n\r\n");
+                if (end != std::string::npos) {
+                    wanted = end + 4;
+                    std::size_t cl = in.find("Content-Length: ");
+                    if (cl != std::string::npos && cl < end)
+                        wanted += std::stoul(in.substr(cl + 16));
+                }
+            }
+            if (wanted != std::string::npos && in.size() >= wanted)
+                break;
+            pollfd p { fd, POLLIN, 0 };
+            if (::poll(&p, 1, 50) <= 0)
+                continue;
+            ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+            if (n <= 0)
+                break;
+            in.append(buf, std::size_t(n));
+        }
+        return in;
+    }
+
+    Handler m_handler;
+    int m_fd = -1;
+    int m_port = 0;
+    bool m_bound = false;
+    std::string m_address;
+    std::thread m_thread;
+    std::atomic<bool> m_stop { false };
+    std::atomic<int> m_connections { 0 };
+    mutable std::mutex m_mutex;
+    std::vector<std::string> m_requests;
+};
+
+// A server that answers every connection with the same bytes.
+inline ScriptedServer::Handler Answer(const std::string& response)
+{
+    return [response](int fd, const std::string&, int) { SendText(fd, response); };
+}
+
+#include "Update/HttpProt.h"
+
+struct GetOutcome {
+    bool Raised = false;
+    std::string Message;
+    int Code = 0;
+};
+
+inline GetOutcome RunGet(THttpCli& http)
+{
+    GetOutcome out;
+    try {
+        http.Get();
+    } catch (const EHttpException& e) {
+        out.Raised = true;
+        out.Message = e.Message;
+        out.Code = e.ErrorCode;
+    }
+    return out;
+}
