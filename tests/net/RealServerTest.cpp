@@ -1,0 +1,113 @@
+// Against a real web server on 127.0.0.1 (Python's http.server, started by
+// the test on a port of its choosing).
+
+#include "tests/net/SocketTestSupport.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace {
+
+class PythonWebServer {
+public:
+    explicit PythonWebServer(const std::string& folder)
+    {
+        int out[2];
+        if (::pipe(out) < 0)
+            return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        std::vector<std::string> args { "python3", "-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder };
+        std::vector<char*> argv;
+        for (auto& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        if (posix_spawnp(&m_pid, "python3", &actions, nullptr, argv.data(), environ) != 0)
+            m_pid = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(out[1]);
+        // "Serving HTTP on 127.0.0.1 port N (...)"
+        std::string line;
+        char c;
+        pollfd p { out[0], POLLIN, 0 };
+        while (m_pid > 0 && ::poll(&p, 1, 10000) > 0 && ::read(out[0], &c, 1) == 1 && c != '\n')
+            line += c;
+        ::close(out[0]);
+        auto at = line.find(" port ");
+        if (at != std::string::npos)
+            m_port = std::atoi(line.c_str() + at + 6);
+    }
+    ~PythonWebServer()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGTERM);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+    int Port() const { return m_port; }
+
+private:
+    pid_t m_pid = -1;
+    int m_port = 0;
+};
+
+}
+
+TEST(RealServer, FetchesADocumentLineByLineThenInBlocks)
+{
+    TempDir folder("www");
+    std::string body;
+    for (int i = 0; body.size() < 300000; ++i)
+        body += "line " + std::to_string(i) + "\n";
+    WriteFileBytes(folder.File("page.txt"), body);
+    PythonWebServer server(folder.Path());
+    if (server.Port() == 0)
+        GTEST_SKIP() << "python3 http.server is not available";
+
+    TWSocket socket(nullptr);
+    socket.MultiThreaded = true;
+    socket.SetAddr("localhost");
+    socket.SetPort(std::to_string(server.Port()));
+    socket.Connect();
+    ASSERT_TRUE(socket.Wait(10, wsConnected));
+    socket.SendStr("GET /page.txt HTTP/1.0\r\n\r\n");
+
+    std::string line;
+    socket.ReadLine(10, line);
+    EXPECT_EQ(line.substr(0, 12), "HTTP/1.0 200");
+    long long length = -1;
+    for (;;) {
+        socket.ReadLine(10, line);
+        if (line.empty())
+            break;
+        if (line.rfind("Content-Length: ", 0) == 0)
+            length = std::atoll(line.c_str() + 16);
+    }
+    EXPECT_EQ(length, (long long)body.size());
+
+    std::string got;
+    bool closed = false;
+    auto take = [&] {
+        char buf[4096];
+        for (int n; (n = socket.Receive(buf, sizeof buf)) > 0;)
+            got.append(buf, std::size_t(n));
+    };
+    socket.OnDataAvailable = [&](TObject*, std::uint16_t) { take(); };
+    socket.OnSessionClosed = [&](TObject*, std::uint16_t error) {
+        EXPECT_EQ(error, 0);
+        closed = true;
+    };
+    take();  // what came with the header
+    ASSERT_TRUE(RunUntil([&] { return closed; }, 15000));
+    EXPECT_TRUE(got == body);
+    EXPECT_EQ(socket.State(), wsClosed);
+}
