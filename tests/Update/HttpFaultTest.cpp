@@ -1,0 +1,262 @@
+// Responses and settings that must never pass for a whole document: each
+// ends the request as failed, so that Get raises.
+
+#include "tests/Update/HttpTestSupport.h"
+
+#include "Update/HttpProt.h"
+#include "platform/Stream.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+GetOutcome Fetch(const std::string& response, std::string* bodyOut = nullptr)
+{
+    ScriptedServer server(Answer(response));
+    THttpCli http(nullptr);
+    http.URL = server.Url("/doc.txt");
+    TMemoryStream body;
+    http.ReceiveStream = &body;
+    GetOutcome out = RunGet(http);
+    if (bodyOut)
+        *bodyOut = body.Data();
+    EXPECT_EQ(http.State(), HttpClientState::Ready);
+    return out;
+}
+
+// A stream whose disk is full.
+class FullStream : public TMemoryStream {
+public:
+    std::int64_t Write(const void*, std::int64_t count) override { return count > 3 ? 3 : count; }
+};
+
+}
+
+TEST(HttpFaults, ADocumentThatDidNotArriveWholeIsAFailure)
+{
+    GetOutcome out = Fetch("");
+    EXPECT_TRUE(out.Raised);
+    EXPECT_EQ(out.Message, "no response from the server");
+    EXPECT_GE(out.Code, 400);
+
+    out = Fetch("Just some text\r\n\r\nwithout a status line");
+    EXPECT_TRUE(out.Raised);
+    EXPECT_EQ(out.Message, "no response from the server");
+
+    out = Fetch("HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n");
+    EXPECT_TRUE(out.Raised);
+    EXPECT_EQ(out.Message, "connection closed before the end of the header");
+
+    std::string body;
+    out = Fetch("HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n12345", &body);
+    EXPECT_TRUE(out.Raised);
+    EXPECT_EQ(out.Message, "connection closed before the end of the document (5 of 10 bytes)");
+    EXPECT_EQ(body, "12345");
+
+    // Without a length, a close ends the document.
+    out = Fetch("HTTP/1.0 200 OK\r\n\r\n12345", &body);
+    EXPECT_FALSE(out.Raised);
+    EXPECT_EQ(body, "12345");
+}
+
+TEST(HttpFaults, AResetConnectionIsAFailure)
+{
+    ScriptedServer server([](int fd, const std::string&, int) {
+        SendText(fd, "HTTP/1.0 200 OK\r\n\r\npart of it");
+        usleep(100 * 1000);
+        ResetConnection(fd);
+    });
+    THttpCli http(nullptr);
+    http.URL = server.Url("/doc.txt");
+    GetOutcome out = RunGet(http);
+    EXPECT_TRUE(out.Raised);
+    EXPECT_EQ(out.Message, "connection lost: Connection reset by peer (Error #10054)");
+}
+
+TEST(HttpFaults, AFailedWriteOfTheBodyIsAFailure)
+{
+    ScriptedServer server(Answer("HTTP/1.0 200 OK\r\n\r\n" + std::string(50000, 'x')));
+    THttpCli http(nullptr);
+    http.URL = server.Url("/doc.txt");
+    FullStream stream;
+    http.ReceiveStream = &stream;
+    int docEnds = 0;
+    http.OnDocEnd = [&](TObject*) { ++docEnds; };
+    GetOutcome out = RunGet(http);
+    EXPECT_TRUE(out.Raised);
+    EXPECT_EQ(out.Message, "can't save the document: Stream write error");
+    EXPECT_EQ(docEnds, 1);
+}
+
+TEST(HttpFaults, AnExceptionInADocumentHandlerEndsTheRequest)
+{
+    ScriptedServer server(Answer("HTTP/1.0 200 OK\r\n\r\nbody"));
+    THttpCli http(nullptr);
+    http.URL = server.Url("/doc.txt");
+    http.OnDocBegin = [](TObject*) { throw EFCreateError("Cannot create file doc.txt"); };
+    GetOutcome out = RunGet(http);
+    EXPECT_TRUE(out.Raised);
+    EXPECT_EQ(out.Message, "Cannot create file doc.txt");
+}
+
+TEST(HttpFaults, StatusAndLengthThatAreNotNumbersFail)
+{
+    GetOutcome out = Fetch("HTTP/1.0 2x0 OK\r\n\r\nbody");
+    EXPECT_TRUE(out.Raised);
+    EXPECT_EQ(out.Message, "bad status line from the server");
+
+    out = Fetch("HTTP/1.0 200 OK\r\nContent-Length: lots\r\n\r\nbody");
+    EXPECT_TRUE(out.Raised);
+    EXPECT_EQ(out.Message, "bad Content-Length from the server");
+
+    out = Fetch("HTTP/1.0 200 OK\r\nContent-Length: -4\r\n\r\nbody");
+    EXPECT_TRUE(out.Raised);
+}
+
+TEST(HttpFaults, OverlongHeaderLinesAndEndlessHeadersFailAndClose)
+{
+    std::atomic<bool> closed { false };
+    ScriptedServer longLine([&](int fd, const std::string&, int) {
+        SendText(fd, "HTTP/1.0 200 OK\r\nX-Long: " + std::string(10000, 'a'));
+        closed = PeerClosed(fd);
+    });
+    THttpCli http(nullptr);
+    http.URL = longLine.Url("/doc.txt");
+    GetOutcome out = RunGet(http);
+    EXPECT_TRUE(out.Raised);
+    EXPECT_EQ(out.Message, "header line too long");
+    PumpUntil([&] { return closed.load(); }, 6000);
+    EXPECT_TRUE(closed.load());
+
+    std::atomic<bool> stopped { false };
+    ScriptedServer endless([&](int fd, const std::string&, int) {
+        SendText(fd, "HTTP/1.0 200 OK\r\n");
+        for (int i = 0; i < 100000; ++i) {
+            if (::send(fd, "X-More: yes\r\n", 13, MSG_NOSIGNAL) <= 0) {
+                stopped = true;
+                return;
+            }
+        }
+    });
+    http.URL = endless.Url("/doc.txt");
+    out = RunGet(http);
+    EXPECT_TRUE(out.Raised);
+    EXPECT_EQ(out.Message, "response header too large");
+    PumpUntil([&] { return stopped.load(); }, 6000);
+    EXPECT_TRUE(stopped.load());
+}
+
+TEST(HttpFaults, RelocationsAreBounded)
+{
+    ScriptedServer server([](int fd, const std::string&, int index) {
+        SendText(fd, "HTTP/1.0 302 Found\r\nLocation: /again" + std::to_string(index) + "\r\n\r\n");
+    });
+    THttpCli http(nullptr);
+    http.URL = server.Url("/start");
+    GetOutcome out = RunGet(http);
+    EXPECT_TRUE(out.Raised);
+    EXPECT_EQ(out.Message, "too many relocations");
+    EXPECT_EQ(server.Connections(), THttpCli::MaxRelocations + 1);
+}
+
+TEST(HttpFaults, AnAbsoluteLocationWithoutPortMeansPort80)
+{
+    // Something answers on the old port of the other address; following
+    // there would be the fault.
+    ScriptedServer server([](int fd, const std::string&, int) {
+        SendText(fd, "HTTP/1.0 302 Found\r\nLocation: http://127.0.0.2/x\r\n\r\n");
+    });
+    ScriptedServer samePort(Answer("HTTP/1.0 200 OK\r\n\r\nwrong"), "127.0.0.2", server.Port());
+    ASSERT_TRUE(samePort.Bound());
+    THttpCli http(nullptr);
+    http.URL = server.Url("/start");
+    GetOutcome out = RunGet(http);
+    EXPECT_EQ(samePort.Connections(), 0);
+    // Nobody listens on port 80 of 127.0.0.2 (or, when something does, it is
+    // not the old port).
+    if (out.Raised) {
+        EXPECT_EQ(out.Message, "Connection refused (Error #10061)");
+    }
+}
+
+TEST(HttpFaults, CredentialsStayWithTheirHost)
+{
+    ScriptedServer other(Answer("HTTP/1.0 200 OK\r\n\r\nok"), "127.0.0.2");
+    ASSERT_TRUE(other.Bound());
+    ScriptedServer server([&](int fd, const std::string&, int index) {
+        if (index == 0)
+            SendText(fd, "HTTP/1.0 302 Found\r\nLocation: /same-host\r\n\r\n");
+        else
+            SendText(fd, "HTTP/1.0 302 Found\r\nLocation: " + other.Url("/elsewhere") + "\r\n\r\n");
+    });
+    THttpCli http(nullptr);
+    http.URL = "http://joe:pw@127.0.0.1:" + std::to_string(server.Port()) + "/start";
+    ASSERT_FALSE(RunGet(http).Raised);
+    ASSERT_EQ(server.Requests().size(), 2u);
+    EXPECT_NE(server.Requests()[0].find("Authorization: Basic am9lOnB3\r\n"), std::string::npos);
+    EXPECT_NE(server.Requests()[1].find("Authorization: Basic am9lOnB3\r\n"), std::string::npos);
+    ASSERT_EQ(other.Requests().size(), 1u);
+    EXPECT_EQ(other.Requests()[0].find("Authorization"), std::string::npos);
+}
+
+TEST(HttpFaults, LocationsThatCannotBeFollowedFail)
+{
+    struct Case {
+        std::string location;
+        std::string reason;
+    } cases[] = {
+        { "ftp://127.0.0.1/file", "relocation to an unsupported protocol: ftp" },
+        { "mailto:someone@example.org", "relocation to an unsupported protocol: mailto" },
+        { "", "relocation without a location" },
+        { "http:///nohost", "relocation without a host name" },
+        { "http://127.0.0.1:http/x", "invalid port number in the relocation" },
+        { "/a\rX-Injected: 1", "line break or NUL in the relocation" },
+        { std::string("/a\0b", 4), "line break or NUL in the relocation" },
+    };
+    for (const Case& c : cases) {
+        ScriptedServer server(Answer("HTTP/1.0 302 Found\r\nLocation: " + c.location + "\r\n\r\n"));
+        THttpCli http(nullptr);
+        http.URL = server.Url("/start");
+        GetOutcome out = RunGet(http);
+        EXPECT_TRUE(out.Raised) << c.location;
+        EXPECT_EQ(out.Message, c.reason) << c.location;
+        EXPECT_EQ(server.Connections(), 1) << c.location;
+    }
+}
+
+TEST(HttpFaults, UrlsThatCannotBeFetchedFailInsteadOfHanging)
+{
+    ScriptedServer server(Answer("HTTP/1.0 200 OK\r\n\r\nok"));
+    std::string port = std::to_string(server.Port());
+    struct Case {
+        std::string url;
+        std::string reason;
+    } cases[] = {
+        { "http:///x", "no host name given" },
+        { "", "no host name given" },
+        { "http://127.0.0.1:8o/x", "invalid port number" },
+        { "http://127.0.0.1:99999/x", "invalid port number" },
+        { "https://127.0.0.1:" + port + "/x", "unsupported protocol: https" },
+        { "http://127.0.0.1:" + port + "/x\r\nX-Injected: 1", "line break or NUL in the request" },
+        { "http://127.0.0.1:" + port + std::string("/x\0y", 4), "line break or NUL in the request" },
+    };
+    for (const Case& c : cases) {
+        THttpCli http(nullptr);
+        http.URL = c.url;
+        int done = 0;
+        http.OnRequestDone = [&](TObject*, THttpRequest, std::uint16_t) { ++done; };
+        GetOutcome out = RunGet(http);
+        EXPECT_TRUE(out.Raised) << c.url;
+        EXPECT_EQ(out.Message, c.reason) << c.url;
+        EXPECT_EQ(done, 1) << c.url;
+    }
+
+    THttpCli http(nullptr);
+    http.URL = server.Url("/x");
+    http.Agent = "Corvana\r\nX-Injected: 1";
+    EXPECT_EQ(RunGet(http).Message, "line break or NUL in the request");
+    http.Agent = "Corvana";
+    http.Proxy = ":" + port;
+    EXPECT_EQ(RunGet(http).Message, "no host name given");
+    EXPECT_EQ(server.Connections(), 0);
+}
