@@ -78,6 +78,8 @@ void TCustomWSocket::ResetDefaults()
     m_hSocket = INVALID_SOCKET;
     m_state = wsClosed;
     m_hasAwaitedState = false;
+    // What a closed connection left unsent must never reach the next one.
+    m_bufferList.clear();
     m_allSent = true;
     m_lineMode = false;
     m_lineLength = 0;
@@ -216,6 +218,8 @@ void TCustomWSocket::ReportSocketError(const std::string& step)
         if (m_hSocket != INVALID_SOCKET)
             winsock::closesocket(m_hSocket);
         m_hSocket = INVALID_SOCKET;
+        m_bufferList.clear();
+        m_allSent = true;
         if (m_state != wsClosed) {
             auto alive = m_alive;
             ChangeState(wsClosed);

@@ -154,3 +154,25 @@ TEST(WSocketData, AHandlerThatReadsNothingIsNotCalledForEver)
     EXPECT_EQ(calls, 1);
     ::close(peer);
 }
+
+TEST(WSocketData, WhatACloseLeftUnsentIsNotSentOnTheNextConnection)
+{
+    PlainListener listener;
+    ProbeSocket socket(nullptr);
+    int peer = -1;
+    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    // The peer reads nothing, so most of this stays queued.
+    std::string stale(64 * 1024 * 1024, 's');
+    socket.Send(stale.data(), int(stale.size()));
+    ASSERT_GT(socket.QueuedBlocks(), 1u);
+    socket.Close();
+    ::close(peer);
+
+    int peer2 = -1;
+    ASSERT_TRUE(ConnectTo(socket, listener, peer2));
+    socket.SendStr("fresh");
+    RunFor(50);
+    socket.Close();
+    EXPECT_EQ(ReadAll(peer2), "fresh");
+    ::close(peer2);
+}
