@@ -155,7 +155,7 @@ int main(int argc, char** argv)
     std::vector<char> chunk = pattern(std::size_t(kChunk));
     double plain = plainPair(chunk);
     double component = componentPair(chunk);
-    std::printf("1 GiB over 127.0.0.1\n");
+    std::printf("1 GiB over 127.0.0.1 (1 MB = 10^6 bytes)\n");
     std::printf("  plain blocking pair: %8.1f MB/s\n", plain);
     std::printf("  TWSocket pair:       %8.1f MB/s\n", component);
     if (plain > 0)

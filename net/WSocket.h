@@ -70,9 +70,13 @@ public:
     // Bytes waiting in the platform's receive buffer; -1 when unknown.
     int RcvdCount();
     int LastError() const { return m_lastError; }
+    // Wait, ReadLine and Flush pump messages themselves instead of running
+    // the countdown of WaitCtrl.
     bool MultiThreaded = false;
+    // Empty once the control it named has been freed.
     TWait* WaitCtrl() const;
     void SetWaitCtrl(TWait*);
+    // Seconds Flush may wait.
     int FlushTimeout = 60;
     TSocketSendFlags SendFlags() const;
     void SetSendFlags(TSocketSendFlags);
