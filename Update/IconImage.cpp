@@ -46,14 +46,20 @@ std::optional<TIconImage> DecodeIconImage(std::string_view b)
         return std::nullopt;
 
     std::vector<TColor> palette;
+    // Deeper images may still carry a colour table, which is passed over.
+    std::size_t skippedTable = 0;
     if (bits <= 8) {
         std::uint32_t full = 1u << bits;
         if (coloursUsed > full)
             return std::nullopt;
         palette.resize(coloursUsed ? coloursUsed : full);
+    } else {
+        if (coloursUsed > 256)
+            return std::nullopt;
+        skippedTable = coloursUsed;
     }
     std::size_t paletteAt = headerSize;
-    std::size_t colourAt = paletteAt + palette.size() * 4;
+    std::size_t colourAt = paletteAt + (palette.size() + skippedTable) * 4;
     std::size_t colourStride = strideOf(width, bits);
     std::size_t maskAt = colourAt + colourStride * std::size_t(height);
     std::size_t maskStride = strideOf(width, 1);

@@ -1,6 +1,7 @@
 // Fuzz target of the animated-cursor reader: any bytes either load (some
 // frames or none) or raise the stream's read error, and never read outside
-// the data. How to build and run it: fuzz/README.md.
+// the data. The bytes are also decoded as a frame picture on their own.
+// How to build and run it: fuzz/README.md.
 
 #include "Update/AniFileReader.h"
 #include "platform/Exception.h"
@@ -25,5 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     if (!contents.Frames.empty() && contents.Header.Frames > std::uint32_t(TAniContents::MaxFrames))
         std::abort();
+    // The same bytes as one frame's picture.
+    DecodeIconImage(bytes);
     return 0;
 }

@@ -61,6 +61,12 @@ TEST(AniFileIconImage, OtherDepthsAndSizesComeOutAtThirtyTwo)
     EXPECT_EQ(at(*deep, 31, 0), clWhite);
     EXPECT_EQ(at(*deep, 0, 31), clBlue);
     EXPECT_EQ(at(*deep, 31, 31), RGB(0, 255, 0));
+    // The same with a colour table of two entries before the pixels.
+    auto tabled = DecodeIconImage(InfoHeader(2, 4, 24, 0, 2) + std::string(8, '\x11') + px + std::string(8, '\0'));
+    ASSERT_TRUE(tabled);
+    EXPECT_EQ(at(*tabled, 0, 0), clRed);
+    EXPECT_EQ(at(*tabled, 31, 31), RGB(0, 255, 0));
+    EXPECT_FALSE(DecodeIconImage(InfoHeader(2, 4, 24, 0, 257) + std::string(2000, '\0')));
 
     // A palette shorter than the depth: indexes past it are black.
     std::string shortPalette = InfoHeader(32, 64, 4, 0, 2) + Palette16().substr(0, 8) + std::string(512, '\x55') + std::string(128, '\0');
