@@ -1,0 +1,37 @@
+#include "tests/Ftp/FtpClientFixture.h"
+
+#include "platform/Application.h"
+
+RecordingClient::RecordingClient()
+    : Client(std::make_unique<TFtpClient>(nullptr))
+{
+    Client->OnRequestDone = [this](TObject*, TFtpRequest rq, std::uint16_t error) {
+        Done.push_back({ rq, error, Client->ErrorMessage(), Client->LastResponse() });
+    };
+    Client->OnDisplay = [this](TObject*, std::string& msg) { Log.push_back(msg); };
+    Client->OnSessionConnected = [this](TObject*, std::uint16_t) { ++SessionsConnected; };
+    Client->OnSessionClosed = [this](TObject*, std::uint16_t) { ++SessionsClosed; };
+    // Exceptions that come up inside network events reach the application
+    // object; they are kept here instead of being shown.
+    m_previousHandler = Application->OnException;
+    Application->OnException = [this](TObject*, const std::exception& e) { Exceptions.push_back(e.what()); };
+}
+
+RecordingClient::~RecordingClient()
+{
+    Client.reset();
+    Application->OnException = m_previousHandler;
+}
+
+bool RecordingClient::WaitDone(std::size_t count, int timeoutMs)
+{
+    return RunUntil([&] { return Done.size() >= count; }, timeoutMs);
+}
+
+bool RecordingClient::SawDisplay(const std::string& part) const
+{
+    for (const auto& line : Log)
+        if (line.find(part) != std::string::npos)
+            return true;
+    return false;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// A client under test with everything it reports recorded.
+
+#include "Ftp/Ftpcli.h"
+#include "tests/Ftp/FtpTestServers.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct DoneRecord {
+    TFtpRequest RqType;
+    int Error;
+    std::string ErrorMessage;
+    std::string LastResponse;
+};
+
+class RecordingClient {
+public:
+    RecordingClient();
+    ~RecordingClient();
+
+    TFtpClient& operator*() { return *Client; }
+    TFtpClient* operator->() { return Client.get(); }
+
+    // Pumps until OnRequestDone has come `count` times in all.
+    bool WaitDone(std::size_t count = 1, int timeoutMs = 20000);
+    bool SawDisplay(const std::string& part) const;
+
+    std::unique_ptr<TFtpClient> Client;
+    std::vector<DoneRecord> Done;
+    std::vector<std::string> Log;
+    std::vector<std::string> Exceptions;
+    int SessionsConnected = 0;
+    int SessionsClosed = 0;
+
+private:
+    std::function<void(TObject*, const std::exception&)> m_previousHandler;
+};

@@ -1,0 +1,152 @@
+// Uploads, folders and deletions against real servers on 127.0.0.1.
+
+#include "tests/Ftp/FtpClientFixture.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+struct ServerCase {
+    const char* Name;
+    bool Vsftpd;
+};
+
+class RealServer : public ::testing::TestWithParam<ServerCase> {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::create_directories(root.Path() + "/pub");
+        server = GetParam().Vsftpd ? ExternalFtpServer::StartVsftpd(root.Path(), work.Path())
+                                   : ExternalFtpServer::StartPyftpdlib(root.Path(), work.Path());
+        if (!server->Running())
+            GTEST_SKIP() << server->Problem();
+        client->HostName = "127.0.0.1";
+        client->SetPort(std::to_string(server->Port()));
+        client->UserName = server->User();
+        client->PassWord = server->Password();
+        client->Timeout = 60;
+    }
+
+    // Uploads `bytes` as pub/<name> and checks what the server stored.
+    void Upload(const std::string& name, const std::string& bytes)
+    {
+        std::string local = work.File(name + ".local");
+        WriteFileBytes(local, bytes);
+        client->LocalFileName = local;
+        client->HostDirName = "pub";
+        client->HostFileName = name;
+        std::size_t before = client.Done.size();
+        ASSERT_TRUE(client->TransmitSync()) << client->ErrorMessage();
+        ASSERT_TRUE(client.WaitDone(before + 1));
+        EXPECT_EQ(client.Done.back().RqType, ftpRqTransmit);
+        EXPECT_EQ(client.Done.back().Error, 0);
+        std::string stored = ReadFileBytes(root.File("pub/" + name));
+        ASSERT_EQ(stored.size(), bytes.size());
+        EXPECT_TRUE(stored == bytes) << "content differs";
+    }
+
+    TempDir root { "ftp-root" };
+    TempDir work { "ftp-work" };
+    std::unique_ptr<ExternalFtpServer> server;
+    RecordingClient client;
+};
+
+}
+
+TEST_P(RealServer, UploadsArriveByteForByte)
+{
+    Upload("empty.bin", "");
+    EXPECT_TRUE(client.SawDisplay("! 0 bytes received/sent in"));
+    Upload("forty.bin", PatternBytes(40000, 7));
+    EXPECT_TRUE(client.SawDisplay("! 40000 bytes received/sent in"));
+    Upload("big.bin", PatternBytes(100 * 1024 * 1024, 3));
+    // The session ends with QUIT; the reply reported is the transfer's.
+    EXPECT_EQ(client->StatusCode(), 226);
+    EXPECT_EQ(client->State(), ftpReady);
+    EXPECT_EQ(client.SessionsConnected, 3);
+    EXPECT_EQ(client.SessionsClosed, 3);
+}
+
+TEST_P(RealServer, MakesFoldersAndDeletesFiles)
+{
+    client->HostFileName = "pub/made";
+    ASSERT_TRUE(client->MkDirSync()) << client->ErrorMessage();
+    ASSERT_TRUE(client.WaitDone(1));
+    EXPECT_EQ(client.Done.back().RqType, ftpRqMkDir);
+    EXPECT_TRUE(std::filesystem::is_directory(root.File("pub/made")));
+    EXPECT_NE(client->DirResult().find("made"), std::string::npos);
+
+    WriteFileBytes(root.File("pub/old.htm"), "old");
+    client->HostFileName = "pub/old.htm";
+    ASSERT_TRUE(client->DeleteSync()) << client->ErrorMessage();
+    ASSERT_TRUE(client.WaitDone(2));
+    EXPECT_EQ(client.Done.back().RqType, ftpRqDelete);
+    EXPECT_FALSE(std::filesystem::exists(root.File("pub/old.htm")));
+
+    // Deleting what is not there fails with the server's own answer.
+    EXPECT_FALSE(client->DeleteSync());
+    ASSERT_TRUE(client.WaitDone(3));
+    EXPECT_EQ(client.Done.back().Error, 550);
+    EXPECT_EQ(client->StatusCode(), 550);
+    EXPECT_EQ(client->ErrorMessage().substr(0, 3), "550");
+}
+
+TEST_P(RealServer, FailedFolderChangeEndsWithQuitOnly)
+{
+    WriteFileBytes(work.File("page.htm"), "<html></html>");
+    client->LocalFileName = work.File("page.htm");
+    client->HostDirName = "no-such-folder";
+    client->HostFileName = "page.htm";
+    EXPECT_FALSE(client->TransmitSync());
+    ASSERT_TRUE(client.WaitDone(1));
+    EXPECT_EQ(client.Done[0].RqType, ftpRqTransmit);
+    EXPECT_EQ(client.Done[0].Error, 550);
+    // The reply reported is CWD's, not QUIT's.
+    EXPECT_EQ(client.Done[0].LastResponse.substr(0, 3), "550");
+    EXPECT_FALSE(client.SawDisplay("> TYPE"));
+    EXPECT_FALSE(client.SawDisplay("> STOR"));
+    EXPECT_TRUE(client.SawDisplay("> QUIT"));
+    EXPECT_FALSE(std::filesystem::exists(root.File("page.htm")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Servers, RealServer,
+    ::testing::Values(ServerCase { "vsftpd", true }, ServerCase { "pyftpdlib", false }),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(RealServerLogin, WrongPasswordIsRefusedAndPasswordIsAskedFor)
+{
+    TempDir root("ftp-root");
+    TempDir work("ftp-work");
+    auto server = ExternalFtpServer::StartPyftpdlib(root.Path(), work.Path());
+    if (!server->Running())
+        GTEST_SKIP() << server->Problem();
+    RecordingClient client;
+    client->HostName = "127.0.0.1";
+    client->SetPort(std::to_string(server->Port()));
+    client->UserName = "corvana";
+    client->PassWord = "wrong";
+    client->HostFileName = "x";
+    EXPECT_FALSE(client->MkDirSync());
+    ASSERT_TRUE(client.WaitDone(1));
+    EXPECT_EQ(client.Done[0].Error, 530);
+    EXPECT_TRUE(client.SawDisplay("> PASS wrong"));
+    EXPECT_FALSE(client.SawDisplay("> MKD"));
+
+    // The server asks for a password (331), and none is given.
+    client->PassWord = "";
+    EXPECT_FALSE(client->MkDirSync());
+    ASSERT_TRUE(client.WaitDone(2));
+    EXPECT_NE(client.Done[1].Error, 0);
+    ASSERT_EQ(client.Exceptions.size(), 1u);
+    EXPECT_EQ(client.Exceptions[0], "Password emtpy");
+    EXPECT_EQ(client.Done[1].ErrorMessage, "Password emtpy");
+    EXPECT_EQ(client->State(), ftpReady);
+
+    // And the next request works.
+    client->PassWord = "secret";
+    EXPECT_TRUE(client->MkDirSync()) << client->ErrorMessage();
+    EXPECT_TRUE(std::filesystem::is_directory(root.File("x")));
+}

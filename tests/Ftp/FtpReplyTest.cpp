@@ -1,0 +1,74 @@
+// Reply assembly and the texts the client reads and writes.
+
+#include "Ftp/FtpReply.h"
+
+#include <arpa/inet.h>
+
+#include <gtest/gtest.h>
+
+TEST(FtpReply, MultiLineReplyEndsOnlyAtItsOwnCodeAndABlank)
+{
+    TFtpReplyAssembler a;
+    EXPECT_FALSE(a.Feed("226-First line"));
+    EXPECT_TRUE(a.InReply());
+    // Continuation lines: a blank first, another code, a code with a dash,
+    // digits alone: none of them ends the reply.
+    EXPECT_FALSE(a.Feed(" 226 indented, not the end"));
+    EXPECT_FALSE(a.Feed("250 another code"));
+    EXPECT_FALSE(a.Feed("226-still going"));
+    EXPECT_FALSE(a.Feed("226"));
+    EXPECT_FALSE(a.Feed("no digits at all"));
+    EXPECT_TRUE(a.Feed("226 Transfer complete"));
+    EXPECT_FALSE(a.InReply());
+    // Each line without a dash is a reply of its own.
+    EXPECT_TRUE(a.Feed("200 OK"));
+    EXPECT_TRUE(a.Feed("garbage"));
+}
+
+TEST(FtpReply, ReplyLinesStartWithThreeDigits)
+{
+    EXPECT_TRUE(IsFtpReplyLine("220 ready"));
+    EXPECT_TRUE(IsFtpReplyLine("220"));
+    EXPECT_TRUE(IsFtpReplyLine("220-more"));
+    EXPECT_FALSE(IsFtpReplyLine("Hello"));
+    EXPECT_FALSE(IsFtpReplyLine(" 220 ready"));
+    EXPECT_FALSE(IsFtpReplyLine("22 short"));
+    EXPECT_FALSE(IsFtpReplyLine("2200 long"));
+    EXPECT_FALSE(IsFtpReplyLine(""));
+}
+
+TEST(FtpReply, NumbersAndQuotedNames)
+{
+    EXPECT_EQ(FtpReplyNumber("550 No such file"), 550);
+    EXPECT_EQ(FtpReplyNumber("  +221 Bye"), 221);
+    EXPECT_EQ(FtpReplyNumber("no number"), 0);
+    EXPECT_EQ(FtpNumberAfterCode("213 5368709120"), 5368709120LL);
+    EXPECT_EQ(FtpNumberAfterCode("213"), 0);
+    EXPECT_EQ(FtpQuotedName("257 \"/home/a \"\"b\"\"\" created"), "/home/a \"b\"");
+    EXPECT_EQ(FtpQuotedName("257 /no/quotes"), "");
+    EXPECT_EQ(FtpQuotedName("250 \"/open"), "/open");
+}
+
+TEST(FtpReply, CommandBreaksAreFound)
+{
+    EXPECT_FALSE(HasCommandBreak("file name.htm"));
+    EXPECT_TRUE(HasCommandBreak("a\r"));
+    EXPECT_TRUE(HasCommandBreak("a\nDELE x"));
+    EXPECT_TRUE(HasCommandBreak(std::string("a\0b", 3)));
+}
+
+TEST(FtpReply, PortLine)
+{
+    EXPECT_EQ(FtpPortLine(true, 0, 0x1234), "PORT 127,0,0,1,18,52");
+    // Any other server gets the control connection's local address.
+    EXPECT_EQ(FtpPortLine(false, htonl(0x0A000105), 65535), "PORT 10,0,1,5,255,255");
+}
+
+TEST(FtpReply, StatisticsKeepTheirFormula)
+{
+    EXPECT_EQ(FtpStatisticsText(40000, 1000, 3000), "40000 bytes received/sent in 2 seconds (20000 Bytes/sec)");
+    EXPECT_EQ(FtpStatisticsText(30000, 10, 17), "30000 bytes received/sent in 0 seconds (4285714 Bytes/sec)");
+    EXPECT_EQ(FtpStatisticsText(0, 5, 5), "0 bytes received/sent in 0 seconds");
+    // Counts past 32 bits.
+    EXPECT_EQ(FtpStatisticsText(5368709120LL, 0, 4000), "5368709120 bytes received/sent in 4 seconds (1342177000 Bytes/sec)");
+}

@@ -1,0 +1,114 @@
+#pragma once
+// Servers for the FTP client's tests, all on 127.0.0.1: vsftpd and
+// pyftpdlib started by the test itself, and a scripted server that plays a
+// session line by line from a thread of its own (for faults a real server
+// does not produce on demand).
+
+#include <atomic>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+// Pumps the message loop until `done` holds or the time is up.
+bool RunUntil(const std::function<bool()>& done, int timeoutMs = 10000);
+// A file of `size` bytes that differ from block to block.
+std::string PatternBytes(std::size_t size, unsigned seed = 1);
+
+// A real server started as a child process, stopped when the object goes.
+class ExternalFtpServer {
+public:
+    ~ExternalFtpServer();
+    int Port() const { return m_port; }
+    const std::string& Root() const { return m_root; }
+    const std::string& User() const { return m_user; }
+    const std::string& Password() const { return m_password; }
+    bool Running() const { return m_pid > 0; }
+    // Why the server could not be started.
+    const std::string& Problem() const { return m_problem; }
+
+    // vsftpd with anonymous uploads into `root`; `port` 0 picks a free one.
+    static std::unique_ptr<ExternalFtpServer> StartVsftpd(const std::string& root, const std::string& work, int port = 0);
+    // pyftpdlib with the account corvana/secret rooted in `root`.
+    static std::unique_ptr<ExternalFtpServer> StartPyftpdlib(const std::string& root, const std::string& work);
+
+private:
+    bool WaitForGreeting(int timeoutMs);
+
+    int m_pid = -1;
+    int m_port = 0;
+    std::string m_root;
+    std::string m_user;
+    std::string m_password;
+    std::string m_problem;
+};
+
+// One control connection of the scripted server, seen from the server.
+class ScriptConnection {
+public:
+    explicit ScriptConnection(int fd)
+        : m_fd(fd)
+    {
+    }
+    ~ScriptConnection();
+
+    void Send(const std::string& bytes);
+    void Reply(const std::string& line) { Send(line + "\r\n"); }
+    // The next command line without CR LF; false when the client closed or
+    // the time passed.
+    bool ReadCommand(std::string& line, int timeoutMs = 10000);
+    // Connects to the address of the last PORT line (from `sourceAddress`).
+    int ConnectData(const std::string& sourceAddress = "127.0.0.1");
+    // Everything until the client closes; `reset` tells whether it ended
+    // with a reset instead of an orderly close.
+    static std::string ReceiveAll(int fd, bool* reset = nullptr);
+    void ResetAndClose();
+    void Close();
+    int Fd() const { return m_fd; }
+
+    std::string PortLine;
+
+private:
+    int m_fd;
+    std::string m_pending;
+};
+
+class ScriptedFtpServer {
+public:
+    using Script = std::function<void(ScriptConnection&)>;
+    // Each connection runs the script on the server's thread.
+    explicit ScriptedFtpServer(Script script);
+    ~ScriptedFtpServer();
+    int Port() const { return m_port; }
+    int Connections() const { return m_connections; }
+
+    // Commands received so far, in order, over all connections.
+    std::vector<std::string> Commands() const;
+    void Record(const std::string& command);
+    // Bytes the data connection delivered, by file name.
+    std::string Received(const std::string& name) const;
+    void Store(const std::string& name, const std::string& bytes);
+    bool DataReset() const { return m_dataReset; }
+    void SetDataReset() { m_dataReset = true; }
+
+private:
+    Script m_script;
+    int m_listener = -1;
+    int m_port = 0;
+    std::atomic<int> m_connections { 0 };
+    std::atomic<bool> m_stop { false };
+    std::atomic<bool> m_dataReset { false };
+    mutable std::mutex m_mutex;
+    std::vector<std::string> m_commands;
+    std::map<std::string, std::string> m_files;
+    std::thread m_thread;
+};
+
+// What a well-behaved server answers, with a hook that may answer a command
+// first (returning true). STOR reads the data connection into the server's
+// files; QUIT ends the session.
+using CommandHook = std::function<bool(ScriptConnection&, const std::string& verb, const std::string& arg)>;
+void RunStandardSession(ScriptedFtpServer& server, ScriptConnection& c, const CommandHook& hook = nullptr,
+    const std::string& greeting = "220 scripted server ready");
