@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QWidget>
 
 #include <cstdio>
 #include <filesystem>
