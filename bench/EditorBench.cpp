@@ -19,7 +19,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 
@@ -50,6 +53,26 @@ long residentKiB()
 
 double ms(qint64 ns) { return double(ns) / 1e6; }
 
+// How long the process had already run when `main` began (loading and
+// linking), from its start time in /proc, in clock ticks since boot.
+qint64 startUpBeforeMain()
+{
+    std::ifstream stat("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), {});
+    std::size_t paren = text.rfind(')');
+    if (paren == std::string::npos)
+        return 0;
+    std::istringstream fields(text.substr(paren + 2));
+    std::string field;
+    for (int i = 3; i <= 22 && fields >> field; ++i) {
+    }
+    double started = double(std::strtoll(field.c_str(), nullptr, 10)) / double(::sysconf(_SC_CLK_TCK));
+    timespec now {};
+    ::clock_gettime(CLOCK_BOOTTIME, &now);
+    double elapsed = double(now.tv_sec) + double(now.tv_nsec) / 1e9 - started;
+    return elapsed > 0 ? qint64(elapsed * 1e9) : 0;
+}
+
 void report(const char* what, double value, const char* unit, double target)
 {
     std::printf("%-40s %10.1f %-4s (target under %.0f %s) %s\n", what, value, unit, target, unit,
@@ -60,6 +83,7 @@ void report(const char* what, double value, const char* unit, double target)
 
 int main(int argc, char** argv)
 {
+    qint64 beforeMain = startUpBeforeMain();
     g_clock.start();
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -118,7 +142,7 @@ int main(int argc, char** argv)
     qint64 save = t.nsecsElapsed();
 
     std::printf("corvana editor benchmark (%s platform)\n", qPrintable(QGuiApplication::platformName()));
-    report("start to first painted main window", ms(g_firstPaint), "ms", 300);
+    report("start to first painted main window", ms(beforeMain + g_firstPaint), "ms", 300);
     report("resident memory after start-up", double(rss) / 1024.0, "MiB", 80);
     report("Open of a 20 MiB page", ms(open), "ms", 1000);
     report("Save of a 20 MiB page", ms(save), "ms", 300);
