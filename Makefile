@@ -2,10 +2,13 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test asan-test bench clean
+.PHONY: deps test-deps build run test asan-test bench clean
 
 deps:
 	@./scripts/install-deps
+
+test-deps:
+	@./scripts/install-deps test
 
 build: deps
 	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -14,11 +17,11 @@ build: deps
 run: build
 	./$(BUILD)/bin/corvana
 
-test: build
+test: test-deps build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
 
 # The same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
-asan-test: deps
+asan-test: test-deps
 	@[ -f build-asan/build.ninja ] || cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANA_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
