@@ -1,5 +1,7 @@
 #include "platform/RichText.h"
 
+#include "platform/Utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -41,25 +43,6 @@ constexpr Symbol kSymbols[] = {
     {"emspace", "\xE2\x80\x83"},
     {"enspace", "\xE2\x80\x82"},
 };
-
-void appendUtf8(std::string& out, std::uint32_t cp)
-{
-    if (cp < 0x80) {
-        out.push_back(char(cp));
-    } else if (cp < 0x800) {
-        out.push_back(char(0xC0 | (cp >> 6)));
-        out.push_back(char(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(char(0xE0 | (cp >> 12)));
-        out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(char(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(char(0xF0 | (cp >> 18)));
-        out.push_back(char(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(char(0x80 | (cp & 0x3F)));
-    }
-}
 
 int hexValue(char c)
 {
@@ -292,13 +275,13 @@ private:
                 if (m_highSurrogate) {
                     std::uint32_t cp = 0x10000 + ((m_highSurrogate - 0xD800) << 10) + (unit - 0xDC00);
                     m_highSurrogate = 0;
-                    appendUtf8(m_out, cp);
+                    AppendUtf8(m_out, cp);
                 } else {
-                    appendUtf8(m_out, 0xFFFD);
+                    AppendUtf8(m_out, 0xFFFD);
                 }
             } else {
                 flushSurrogate();
-                appendUtf8(m_out, unit);
+                AppendUtf8(m_out, unit);
             }
         }
         m_pendingFallback = m_depth < kMaxDepth ? state().ucSkip : 0;
@@ -310,7 +293,7 @@ private:
     {
         if (m_highSurrogate) {
             m_highSurrogate = 0;
-            appendUtf8(m_out, 0xFFFD);
+            AppendUtf8(m_out, 0xFFFD);
         }
     }
 
