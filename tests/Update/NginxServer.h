@@ -1,0 +1,136 @@
+#pragma once
+// A real web server for the tests: nginx with a configuration of the
+// test's own, serving a folder on 127.0.0.1, started in the foreground and
+// stopped with the object.
+
+#include "tests/support/TempDir.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <memory>
+#include <string>
+
+class NginxServer {
+public:
+    static constexpr const char* Program = "/usr/sbin/nginx";
+    static bool Available() { return ::access(Program, X_OK) == 0; }
+
+    NginxServer()
+        : m_dir(std::make_unique<TempDir>("nginx"))
+    {
+        // The workers run as an unprivileged user and must reach the files.
+        ::chmod(m_dir->Path().c_str(), 0755);
+        ::mkdir(Root().c_str(), 0755);
+        ::mkdir(m_dir->File("tmp").c_str(), 0755);
+        ::mkdir(m_dir->File("logs").c_str(), 0755);
+    }
+    ~NginxServer() { Stop(); }
+    NginxServer(const NginxServer&) = delete;
+    NginxServer& operator=(const NginxServer&) = delete;
+
+    // The folder served as "/".
+    std::string Root() const { return m_dir->File("www"); }
+    const std::string& Dir() const { return m_dir->Path(); }
+
+    // Writes the configuration for `listen` (address:port) into the folder;
+    // returns its path.
+    std::string WriteConfig(const std::string& listen) const
+    {
+        const std::string& d = m_dir->Path();
+        std::string conf = d + "/nginx.conf";
+        std::ofstream c(conf);
+        c << "daemon off;\nworker_processes 1;\npid " << d << "/nginx.pid;\nerror_log " << d << "/error.log;\n"
+          << "events { worker_connections 64; }\nhttp {\n  access_log " << d << "/access.log;\n"
+          << "  client_body_temp_path " << d << "/tmp;\n  proxy_temp_path " << d << "/tmp;\n"
+          << "  fastcgi_temp_path " << d << "/tmp;\n  uwsgi_temp_path " << d << "/tmp;\n  scgi_temp_path " << d << "/tmp;\n"
+          << "  types { text/plain txt; text/html html htm; application/octet-stream exe bin; }\n"
+          << "  server {\n    listen " << listen << ";\n    root " << Root() << ";\n  }\n}\n";
+        return conf;
+    }
+
+    // Starts on an ephemeral port of 127.0.0.1; false when it would not come up.
+    bool Start()
+    {
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            m_port = freePort();
+            std::string conf = WriteConfig("127.0.0.1:" + std::to_string(m_port));
+            m_pid = ::fork();
+            if (m_pid == 0) {
+                ::execl(Program, "nginx", "-p", m_dir->Path().c_str(), "-c", conf.c_str(), static_cast<char*>(nullptr));
+                ::_exit(127);
+            }
+            if (waitForPort())
+                return true;
+            Stop();
+        }
+        return false;
+    }
+
+    void Stop()
+    {
+        if (m_pid <= 0)
+            return;
+        ::kill(m_pid, SIGQUIT);
+        ::waitpid(m_pid, nullptr, 0);
+        m_pid = -1;
+    }
+
+    int Port() const { return m_port; }
+    std::string Url(const std::string& path) const { return "http://127.0.0.1:" + std::to_string(m_port) + path; }
+
+    void Put(const std::string& path, const std::string& bytes) const
+    {
+        std::string full = Root();
+        std::size_t start = 1;
+        for (std::size_t slash; (slash = path.find('/', start)) != std::string::npos; start = slash + 1) {
+            full += "/" + path.substr(start, slash - start);
+            ::mkdir(full.c_str(), 0755);
+        }
+        std::ofstream(Root() + path, std::ios::binary) << bytes;
+    }
+
+private:
+    static int freePort()
+    {
+        int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in a {};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        socklen_t len = sizeof a;
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
+        ::close(fd);
+        return ntohs(a.sin_port);
+    }
+
+    bool waitForPort() const
+    {
+        for (int i = 0; i < 100; ++i) {
+            int status = 0;
+            if (::waitpid(m_pid, &status, WNOHANG) == m_pid)
+                return false;
+            int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+            sockaddr_in a {};
+            a.sin_family = AF_INET;
+            a.sin_port = htons(std::uint16_t(m_port));
+            a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+            ::close(fd);
+            if (ok)
+                return true;
+            ::usleep(50 * 1000);
+        }
+        return false;
+    }
+
+    std::unique_ptr<TempDir> m_dir;
+    pid_t m_pid = -1;
+    int m_port = 0;
+};

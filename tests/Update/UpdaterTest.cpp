@@ -1,0 +1,193 @@
+// The updater's window against a scripted update server on loopback.
+
+#include "tests/Update/UpdaterFixture.h"
+
+#include "platform/Timer.h"
+#include "platform/TrackBar.h"
+
+#include <algorithm>
+
+namespace {
+
+bool Contains(const std::vector<std::string>& lines, const std::string& line)
+{
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+ScriptedServer::Handler UpdateServer(const std::string& installer = kInstaller)
+{
+    return [installer](int fd, const std::string& request, int) { SendText(fd, UpdateResponse(RequestPath(request), kDescription, installer)); };
+}
+
+void PointAt(const ScriptedServer& server)
+{
+    Form1->Edit1->SetText(server.Url("/Corvana/update/update.txt"));
+    Form1->Edit5->SetText(server.Url("/Corvana/update/update.exe"));
+}
+
+}
+
+using Updater = UpdaterFixture;
+
+TEST_F(Updater, StartsIdleWithTheUpdateHostAndNoUpdateButton)
+{
+    EXPECT_EQ(Form1->Caption(), "Update Corvana");
+    EXPECT_EQ(Form1->ClientWidth(), 263);
+    EXPECT_EQ(Form1->ClientHeight(), 86);
+    EXPECT_EQ(Status(), "Click the Start button to search for updates");
+    EXPECT_EQ(Form1->Button1->Caption(), "Start");
+    EXPECT_FALSE(Form1->Button3->Visible());
+    EXPECT_EQ(Form1->Edit1->Text(), "http://update.corvana.example/Corvana/update/update.txt");
+    EXPECT_EQ(Form1->Edit5->Text(), "http://update.corvana.example/Corvana/update/update.exe");
+    EXPECT_EQ(Form1->Edit3->Text(), "80");
+    EXPECT_EQ(Form2->Caption(), "Update Information");
+}
+
+TEST_F(Updater, SearchShowsTheDescriptionThenUpdateStartsTheInstaller)
+{
+    ScriptedServer server(UpdateServer());
+    PointAt(server);
+
+    Form1->Button1Click(Form1->Button1);
+    EXPECT_EQ(InformationShown, 1);
+    EXPECT_EQ(ShownText, "Corvana 2.1 is out.\nClick Update to install it.\n");
+    EXPECT_EQ(Status(), "Done...");
+    EXPECT_EQ(Form1->Button1->Caption(), "Start");
+    EXPECT_TRUE(Form1->Button3->Visible());
+    EXPECT_EQ(ReadFileBytes(File("update.txt")), kDescription);
+    std::vector<std::string> log = Log();
+    EXPECT_TRUE(Contains(log, "cmd> GET /Corvana/update/update.txt HTTP/1.0"));
+    EXPECT_TRUE(Contains(log, "text/plain => update.txt"));
+    EXPECT_TRUE(Contains(log, "StatusCode = 200"));
+    EXPECT_TRUE(Contains(log, "hdr>HTTP/1.0 200 OK"));
+    EXPECT_TRUE(Contains(log, "RequestDone Error = 0"));
+
+    Form1->Button3Click(Form1->Button3);
+    EXPECT_EQ(Status(), "Done...");
+    EXPECT_EQ(Form1->Button3->Caption(), "Update");
+    EXPECT_EQ(ReadFileBytes(File("update.exe")), kInstaller);
+    EXPECT_TRUE(Executable("update.exe"));
+    EXPECT_TRUE(PumpUntil([&] { return Exists("installer-ran"); }));
+    EXPECT_EQ(Entries(), (std::vector<std::string> { "update.txt", "update.exe" }));
+}
+
+TEST_F(Updater, StopDuringASearchFailsAndTheNextStartWorks)
+{
+    ScriptedServer server([](int fd, const std::string& request, int index) {
+        if (index == 0)
+            PeerClosed(fd);  // keeps the first search waiting
+        else
+            SendText(fd, UpdateResponse(RequestPath(request), kDescription, kInstaller));
+    });
+    PointAt(server);
+    Form1->HttpCli1->OnStateChange = [](TObject*) {
+        if (Form1->HttpCli1->State() == HttpClientState::WaitingHeader && Form1->Button1->Caption() == "Stop") {
+            EXPECT_EQ(Status(), "Searching for updates. Please wait...");
+            EXPECT_TRUE(Form1->Timer1->Enabled());
+            PostCall([] { Form1->Button1Click(Form1->Button1); });
+        }
+    };
+    Form1->Button1Click(Form1->Button1);
+    EXPECT_EQ(Status(), "Receiving failed...");
+    EXPECT_EQ(Form1->Button1->Caption(), "Start");
+    EXPECT_EQ(Form1->TrackBar1->Position(), 0);
+    EXPECT_EQ(InformationShown, 0);
+    std::vector<std::string> log = Log();
+    EXPECT_TRUE(Contains(log, "GET Failed !"));
+    EXPECT_TRUE(Contains(log, "ReasonPhrase = Connection aborted on request"));
+
+    Form1->HttpCli1->OnStateChange = nullptr;
+    Form1->Button1Click(Form1->Button1);
+    EXPECT_EQ(InformationShown, 1);
+    EXPECT_EQ(Status(), "Done...");
+}
+
+TEST_F(Updater, AFailedSearchIsLoggedWithItsReason)
+{
+    ScriptedServer server(Answer("HTTP/1.0 404 Not Found\r\n\r\n"));
+    PointAt(server);
+    Form1->Button1Click(Form1->Button1);
+    EXPECT_EQ(Status(), "Receiving failed...");
+    std::vector<std::string> log = Log();
+    EXPECT_TRUE(Contains(log, "GET Failed !"));
+    EXPECT_TRUE(Contains(log, "StatusCode   = 404"));
+    EXPECT_TRUE(Contains(log, "ReasonPhrase = Not Found"));
+    EXPECT_FALSE(Form1->Button3->Visible());
+}
+
+TEST_F(Updater, ASecondSearchLogsTheHeaderLinesOfBoth)
+{
+    ScriptedServer server(UpdateServer());
+    PointAt(server);
+    Form1->Button1Click(Form1->Button1);
+    Form1->Memo1->Clear();
+    Form1->Button1Click(Form1->Button1);
+    std::vector<std::string> log = Log();
+    auto status = std::find(log.begin(), log.end(), "StatusCode = 200");
+    ASSERT_NE(status, log.end());
+    EXPECT_EQ(std::count(status, log.end(), "hdr>HTTP/1.0 200 OK"), 2);
+}
+
+TEST_F(Updater, ABrokenInstallerDownloadNeverReplacesOrStartsAnything)
+{
+    ScriptedServer server([](int fd, const std::string&, int) {
+        SendText(fd, "HTTP/1.0 200 OK\r\nContent-Length: 5000\r\n\r\n#!/bin/sh\necho bad > installer-ran\n");
+    });
+    WriteFileBytes(File("update.exe"), "the good installer");
+    PointAt(server);
+    Form1->Button3->Show();
+    Form1->Button3Click(Form1->Button3);
+    EXPECT_EQ(Status(), "Receiving failed...");
+    EXPECT_EQ(Form1->Button1->Caption(), "Start");
+    EXPECT_EQ(ReadFileBytes(File("update.exe")), "the good installer");
+    EXPECT_EQ(Entries(), std::vector<std::string> { "update.exe" });
+    usleep(200 * 1000);
+    Application->ProcessMessages();
+    EXPECT_FALSE(Exists("installer-ran"));
+    // The Stop that is left on the button only resets the window.
+    EXPECT_EQ(Form1->Button3->Caption(), "Stop");
+    Form1->Button3Click(Form1->Button3);
+    EXPECT_EQ(Form1->Button3->Caption(), "Update");
+    EXPECT_EQ(Status(), "");
+}
+
+TEST_F(Updater, AnInstallerAnsweredAsAPageIsKeptAsHtmAndNotStarted)
+{
+    ScriptedServer server(Answer("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<html>Please log in</html>"));
+    PointAt(server);
+    Form1->Button3Click(Form1->Button3);
+    EXPECT_EQ(Status(), "Receiving failed...");
+    EXPECT_EQ(ReadFileBytes(File("update.htm")), "<html>Please log in</html>");
+    EXPECT_FALSE(Exists("update.exe"));
+    EXPECT_TRUE(Contains(Log(), "text/html => update.htm"));
+}
+
+TEST_F(Updater, TheBusyBarSweepsUpAndDown)
+{
+    std::vector<int> positions;
+    for (int i = 0; i < 102; ++i) {
+        Form1->Timer1Timer(Form1->Timer1);
+        positions.push_back(Form1->TrackBar1->Position());
+    }
+    EXPECT_EQ(positions[0], 1);
+    EXPECT_EQ(positions[49], 50);
+    EXPECT_EQ(positions[50], 49);
+    EXPECT_EQ(positions[99], 0);
+    EXPECT_EQ(positions[100], 1);
+    EXPECT_EQ(Form1->Label2->Caption(), "Orvelins");
+    EXPECT_FALSE(Form1->Label2->Visible());
+}
+
+TEST_F(Updater, ADateThatDoesNotConvertStopsBeforeTheRequest)
+{
+    ScriptedServer server(UpdateServer());
+    PointAt(server);
+    Form1->Edit4->SetText("not a date");
+    EXPECT_THROW(Form1->Button1Click(Form1->Button1), EConvertError);
+    EXPECT_EQ(server.Connections(), 0);
+
+    Form1->Edit4->SetText("2026-12-06 10:05:00");
+    Form1->Button1Click(Form1->Button1);  // the Stop of the broken start
+    Form1->Button1Click(Form1->Button1);
+    EXPECT_NE(server.Requests().at(0).find("If-Modified-Since: Sun, 06 Dec 2026 10:05:00 GMT\r\n"), std::string::npos);
+}
