@@ -1,0 +1,16 @@
+#pragma once
+// The main window with every dialog window of the program made as start-up
+// makes them, for tests of the commands that open them.
+
+#include "dialogs/Unit5.h"
+#include "tests/editor/MainWindowFixture.h"
+
+class AllWindowsTest : public MainWindowTest {
+protected:
+    void StartAll();
+    void TearDown() override;
+
+    // The windows shown modally, by name, while no test sets InModal (each
+    // is closed again at once).
+    std::vector<std::string> Shown;
+};

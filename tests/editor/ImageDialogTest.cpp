@@ -1,0 +1,255 @@
+// The Image dialog: the element it writes in either tag case and with any
+// quote, its refusal of an empty source, the browse step, and its reset on
+// every way out.
+
+#include "tests/editor/AllWindowsFixture.h"
+
+#include "platform/FileMask.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QWidget>
+
+namespace {
+
+class ImageDialogTest : public AllWindowsTest {
+protected:
+    // Opens the dialog from its button, fills it in `fill` and presses OK.
+    void InsertImage(const std::function<void(TForm5*)>& fill)
+    {
+        InModal = [this, fill](TForm* form) {
+            auto* dialog = static_cast<TForm5*>(form);
+            fill(dialog);
+            dialog->Button1->Click();
+            // A refused insertion leaves the dialog open: the test closes it.
+            if (dialog->ModalResult() == mrNone)
+                StillOpen = true, dialog->Button2->Click();
+        };
+        StillOpen = false;
+        Do([] { Form1->ToolbarButton97113Click(Form1); });
+    }
+
+    // The page between the caret position before and after an insertion.
+    std::string InsertedAt(int start) const
+    {
+        std::string text = Form1->RichEdit1->Text();
+        return text.substr(std::size_t(start), std::size_t(Form1->RichEdit1->SelStart() - start));
+    }
+
+    bool StillOpen = false;
+};
+
+}
+
+TEST_F(ImageDialogTest, DefaultsWriteSourceBorderAndEmptyAltAtTheCaret)
+{
+    StartAll();
+    int caret = Form1->RichEdit1->SelStart();
+    std::string before = Form1->RichEdit1->Text();
+    InsertImage([](TForm5* d) { d->Edit1->SetText("a.gif"); });
+    EXPECT_FALSE(StillOpen);
+    EXPECT_EQ(InsertedAt(caret), "<IMG SRC=\"a.gif\" BORDER=0 ALT=\"\">");
+    EXPECT_EQ(Form1->RichEdit1->Text(), before.substr(0, std::size_t(caret)) + InsertedAt(caret) + before.substr(std::size_t(caret)));
+    EXPECT_EQ(Form1->RichEdit1->SelLength(), 0);
+    EXPECT_TRUE(Errors.empty());
+    EXPECT_TRUE(Questions.empty());
+}
+
+TEST_F(ImageDialogTest, EveryAttributeInOrderWithValuesTakenAsTheyStand)
+{
+    StartAll();
+    int caret = Form1->RichEdit1->SelStart();
+    InsertImage([](TForm5* d) {
+        d->Edit1->SetText("pics/cat.jpg");
+        d->Edit2->SetText("A \"cat\"");
+        d->Edit3->SetText("");  // emptied border: the bare name stays
+        d->ComboBox1->SetItemIndex(3);  // MIDDLE
+        d->Edit5->SetText("0");  // "0" is a value
+        d->Edit4->SetText(" ");  // so is a blank
+    });
+    EXPECT_EQ(InsertedAt(caret), "<IMG SRC=\"pics/cat.jpg\" WIDTH=0 HEIGHT=  BORDER= ALIGN=\"MIDDLE\" ALT=\"A \"cat\"\">");
+
+    // A typed alignment is written as typed.
+    caret = Form1->RichEdit1->SelStart();
+    InsertImage([](TForm5* d) {
+        d->Edit1->SetText("b.gif");
+        d->ComboBox1->SetText("center");
+        d->Edit3->SetText("12");
+    });
+    EXPECT_EQ(InsertedAt(caret), "<IMG SRC=\"b.gif\" BORDER=12 ALIGN=\"center\" ALT=\"\">");
+}
+
+TEST_F(ImageDialogTest, TagCaseAndQuoteComeFromTheMainWindow)
+{
+    StartAll();
+    auto fill = [](TForm5* d) {
+        d->Edit1->SetText("a.gif");
+        d->Edit5->SetText("10");
+        d->ComboBox1->SetText("top");
+        d->Edit2->SetText("alt");
+    };
+    for (const char* tagCase : { "Lowercase", "upercase", "" }) {
+        Form1->Edit4->SetText(tagCase);
+        int caret = Form1->RichEdit1->SelStart();
+        InsertImage(fill);
+        EXPECT_EQ(InsertedAt(caret), "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">") << tagCase;
+    }
+    Form1->Edit4->SetText("Upercase");
+    Form1->Edit2->SetText("");
+    int caret = Form1->RichEdit1->SelStart();
+    InsertImage(fill);
+    EXPECT_EQ(InsertedAt(caret), "<IMG SRC=a.gif WIDTH=10 BORDER=0 ALIGN=top ALT=alt>");
+
+    Form1->Edit2->SetText("'");
+    caret = Form1->RichEdit1->SelStart();
+    InsertImage(fill);
+    EXPECT_EQ(InsertedAt(caret), "<IMG SRC='a.gif' WIDTH=10 BORDER=0 ALIGN='top' ALT='alt'>");
+}
+
+TEST_F(ImageDialogTest, TheSelectionIsReplaced)
+{
+    StartAll();
+    Form1->RichEdit1->SetText("one TWO three");
+    Form1->RichEdit1->SetSelStart(4);
+    Form1->RichEdit1->SetSelLength(3);
+    InsertImage([](TForm5* d) { d->Edit1->SetText("x.gif"); });
+    EXPECT_EQ(Form1->RichEdit1->Text(), "one <IMG SRC=\"x.gif\" BORDER=0 ALT=\"\"> three");
+    EXPECT_EQ(Form1->RichEdit1->SelStart(), int(std::string("one <IMG SRC=\"x.gif\" BORDER=0 ALT=\"\">").size()));
+}
+
+TEST_F(ImageDialogTest, AnEmptySourceIsRefusedAndTheOtherFieldsStay)
+{
+    StartAll();
+    std::string before = Form1->RichEdit1->Text();
+    bool keptFields = false;
+    InModal = [&](TForm* form) {
+        auto* d = static_cast<TForm5*>(form);
+        d->Edit2->SetText("kept");
+        d->Edit5->SetText("40");
+        d->Button1->Click();
+        keptFields = d->Visible() && d->ModalResult() == mrNone && d->Edit2->Text() == "kept" && d->Edit5->Text() == "40";
+        d->Button2->Click();
+    };
+    Do([] { Form1->ToolbarButton97113Click(Form1); });
+    ASSERT_EQ(Questions.size(), 1u);
+    EXPECT_EQ(Questions[0].Text, "You have to select an image before you can insert the HTML text!");
+    EXPECT_EQ(Questions[0].Type, mtError);
+    EXPECT_EQ(Questions[0].Buttons, unsigned(mbOK));
+    EXPECT_TRUE(keptFields);
+    EXPECT_EQ(Form1->RichEdit1->Text(), before);
+    EXPECT_FALSE(Form1->RichEdit1->Modified());
+}
+
+TEST_F(ImageDialogTest, OkCancelAndTheCloseBoxAllLeaveItReset)
+{
+    StartAll();
+    auto fillAll = [](TForm5* d) {
+        d->Edit1->SetText("a.gif");
+        d->Edit2->SetText("alt");
+        d->Edit3->SetText("7");
+        d->ComboBox1->SetText("LEFT");
+        d->Edit5->SetText("1");
+        d->Edit4->SetText("2");
+    };
+    auto isReset = [](TForm5* d) {
+        return d->Edit1->Text().empty() && d->Edit2->Text().empty() && d->Edit3->Text() == "0" && d->ComboBox1->Text().empty()
+            && d->Edit5->Text().empty() && d->Edit4->Text().empty();
+    };
+    const std::function<void(TForm5*)> waysOut[] = {
+        [](TForm5* d) { d->Button1->Click(); },
+        [](TForm5* d) { d->Button2->Click(); },
+        [](TForm5* d) {
+            QCloseEvent close;
+            QApplication::sendEvent(d->Widget(), &close);
+        },
+    };
+    for (const auto& wayOut : waysOut) {
+        bool resetOnOpening = false;
+        InModal = [&](TForm* form) {
+            auto* d = static_cast<TForm5*>(form);
+            resetOnOpening = isReset(d);
+            fillAll(d);
+            wayOut(d);
+        };
+        Do([] { Form1->ToolbarButton97113Click(Form1); });
+        EXPECT_TRUE(resetOnOpening);
+        EXPECT_FALSE(Form5->Visible());
+        EXPECT_TRUE(isReset(Form5));
+    }
+    // Only OK wrote anything: one image beside the nine tags of the skeleton.
+    std::string page = Form1->RichEdit1->Text();
+    EXPECT_EQ(std::count(page.begin(), page.end(), '<'), 10);
+}
+
+TEST_F(ImageDialogTest, BrowseTakesTheBareFileNameAlsoOfHiddenFiles)
+{
+    StartAll();
+    WriteFileBytes(Dir.File("My Cat.GIF"), "GIF89a");
+    WriteFileBytes(Dir.File(".hidden.jpg"), "jpg");
+    EXPECT_EQ(Form5->OpenDialog1->Filter, "Image Files (*.gif; *.jpg)|*.gif; *.jpg|All Files (*.*)|*.*");
+
+    FileChoices = { Dir.File("My Cat.GIF") };
+    Do([] { Form5->BitBtn1->Click(); });
+    EXPECT_EQ(Form5->Edit1->Text(), "My Cat.GIF");
+
+    FileChoices = { Dir.File(".hidden.jpg") };
+    Do([] { Form5->BitBtn1->Click(); });
+    EXPECT_EQ(Form5->Edit1->Text(), ".hidden.jpg");
+    EXPECT_TRUE(Errors.empty());
+
+    // Cancel changes nothing.
+    FileChoices = { std::nullopt };
+    Do([] { Form5->BitBtn1->Click(); });
+    EXPECT_EQ(Form5->Edit1->Text(), ".hidden.jpg");
+    EXPECT_EQ(FileDialogTitles.size(), 3u);
+}
+
+TEST_F(ImageDialogTest, TheBorderArrowsStepWithinNoughtToTen)
+{
+    StartAll();
+    Form5->Edit3->SetText("9");
+    Form5->UpDown1->Step(btNext);
+    EXPECT_EQ(Form5->Edit3->Text(), "10");
+    Form5->UpDown1->Step(btNext);
+    EXPECT_EQ(Form5->Edit3->Text(), "10");
+    Form5->Edit3->SetText("0");
+    Form5->UpDown1->Step(btPrev);
+    EXPECT_EQ(Form5->Edit3->Text(), "0");
+    // Typed text that is no number: the arrows go on from the last position.
+    Form5->Edit3->SetText("3");
+    Form5->UpDown1->Step(btNext);
+    Form5->Edit3->SetText("lots");
+    Form5->UpDown1->Step(btNext);
+    EXPECT_EQ(Form5->Edit3->Text(), "5");
+    Form5->Edit3->SetText("250");
+    Form5->UpDown1->Step(btPrev);
+    EXPECT_EQ(Form5->Edit3->Text(), "9");
+}
+
+TEST_F(ImageDialogTest, TheAlignListHoldsTheEightPositions)
+{
+    StartAll();
+    std::vector<std::string> items;
+    for (int i = 0; i < Form5->ComboBox1->ItemCount(); ++i)
+        items.push_back(Form5->ComboBox1->Items(i));
+    EXPECT_EQ(items, (std::vector<std::string> { "TOP", "LEFT", "RIGHT", "MIDDLE", "TEXTTOP", "ABSMIDDLE", "BASELINE", "BOTTOM" }));
+    EXPECT_EQ(Form5->ComboBox1->Text(), "");
+    EXPECT_EQ(Form5->Caption(), "Image");
+    EXPECT_EQ(Form5->HelpContext, 39);
+    EXPECT_TRUE(Form5->Button1->Default);
+    EXPECT_FALSE(Form5->Button2->Cancel);
+}
+
+// The link dialog's web-document filter shows ".html" pages as well as
+// ".htm" ones.
+TEST(ElementDialogFilters, WebDocumentsIncludeHtmlPages)
+{
+    auto items = ParseFilter(kWebFiles.filter);
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[1].Description, "Web Documents (*.htm; *.html)");
+    EXPECT_TRUE(MatchesMask("index.html", items[1].Mask));
+    EXPECT_TRUE(MatchesMask("index.htm", items[1].Mask));
+    EXPECT_TRUE(MatchesMask("index.html", items[0].Mask));
+    EXPECT_TRUE(MatchesMask("photo.jpg", items[2].Mask));
+    EXPECT_FALSE(MatchesMask("index.html", items[2].Mask));
+}

@@ -1,0 +1,150 @@
+// Preview in the browser: the question before an untitled or changed page
+// is shown, the save it leads to, and the browser started with the page's
+// path.
+
+#include "tests/editor/MainWindowFixture.h"
+
+#include "tests/platform/ChildProcessHelpers.h"
+#include "tests/platform/XdgSandbox.h"
+
+#include <filesystem>
+
+namespace {
+
+const char* const kQuestion = "You have to save the project before you can view it in the browser.\nDo you want to save it now?";
+
+// The settings store and the desktop's default browser live in a sandbox;
+// the browser adds each start's arguments to a record, one line a start.
+class PreviewTest : public MainWindowTest {
+protected:
+    XdgSandbox Xdg;
+    std::string Record = Xdg.File("starts");
+
+    void SetUp() override
+    {
+        std::string browser = WriteScript(Xdg.File("browser"), "printf '%s|' \"$@\" >> '" + Record + "'; echo >> '" + Record + "'");
+        Xdg.AddApplication("browser.desktop", "\"" + browser + "\" %u");
+        Xdg.SetDefault(Xdg.Config(), "text/html", "browser.desktop;");
+        Start();
+    }
+
+    void Preview() { Do([] { Form1->ToolbarButton9710->Click(); }); }
+
+    // The starts recorded once the browser has been heard from.
+    std::string Starts(std::size_t expected)
+    {
+        PumpUntil([&] {
+            std::string text = FileExistsNow(Record) ? ReadFileBytes(Record) : "";
+            return std::size_t(std::count(text.begin(), text.end(), '\n')) >= expected;
+        });
+        // A wrongly started browser would have had time to write too.
+        PumpFor(100);
+        return FileExistsNow(Record) ? ReadFileBytes(Record) : "";
+    }
+};
+
+}
+
+TEST_F(PreviewTest, AnUntitledPageIsOfferedForSavingEvenWithoutChanges)
+{
+    ASSERT_FALSE(Form1->RichEdit1->Modified());
+    Answers = { mrNo };
+    Preview();
+    ASSERT_EQ(Questions.size(), 1u);
+    EXPECT_EQ(Questions[0].Text, kQuestion);
+    EXPECT_EQ(Questions[0].Type, mtConfirmation);
+    EXPECT_EQ(Questions[0].Buttons, unsigned(mbYes | mbNo));
+    EXPECT_TRUE(FileDialogTitles.empty());
+    EXPECT_EQ(Form1->Label4->Caption(), "Orvelin");
+
+    // Yes, then Save As cancelled: still nothing to show.
+    Answers = { mrYes };
+    FileChoices = { std::nullopt };
+    Preview();
+    EXPECT_EQ(FileDialogTitles.size(), 1u);
+    EXPECT_EQ(Form1->Edit1->Text(), "Untitled");
+    EXPECT_EQ(Form1->Label4->Caption(), "Orvelin");
+
+    // Yes, then a name: saved there, and the browser gets its path.
+    Answers = { mrYes };
+    FileChoices = { Dir.File("first page.htm") };
+    Preview();
+    EXPECT_TRUE(FileExistsNow(Dir.File("first page.htm")));
+    EXPECT_EQ(Form1->Edit1->Text(), Dir.File("first page.htm"));
+    EXPECT_EQ(Starts(1), Dir.File("first page.htm") + "|\n");
+    EXPECT_EQ(Form1->Label4->Caption(), "Orvelin");
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(PreviewTest, ASavedPageWithoutChangesOpensAtOnce)
+{
+    std::string page = Dir.File("page.htm");
+    WriteFileBytes(page, "<p>saved</p>");
+    FileChoices = { page };
+    Form1->Open1Click(Form1);
+    Preview();
+    EXPECT_TRUE(Questions.empty());
+    EXPECT_EQ(Starts(1), page + "|\n");
+    EXPECT_EQ(Form1->GoToWeb1->Url, page);
+    EXPECT_EQ(Form1->Label4->Caption(), "Orvelin");
+}
+
+TEST_F(PreviewTest, ChangesAreSavedFirstOrNothingStarts)
+{
+    std::string page = Dir.File("page.htm");
+    WriteFileBytes(page, "old");
+    FileChoices = { page };
+    Form1->Open1Click(Form1);
+    Form1->RichEdit1->SetSelText("new ");
+
+    Answers = { mrNo };
+    Preview();
+    EXPECT_EQ(Questions.size(), 1u);
+    EXPECT_EQ(ReadFileBytes(page), "old");
+    EXPECT_TRUE(Form1->RichEdit1->Modified());
+
+    Answers = { mrYes };
+    Preview();
+    EXPECT_EQ(Questions.size(), 2u);
+    EXPECT_EQ(ReadFileBytes(page), "new old");
+    EXPECT_FALSE(Form1->RichEdit1->Modified());
+    // Only the second preview started the browser.
+    EXPECT_EQ(Starts(1), page + "|\n");
+}
+
+TEST_F(PreviewTest, AFailedSaveShowsTheErrorAndStartsNothing)
+{
+    std::string page = Dir.File("gone/page.htm");
+    std::filesystem::create_directory(Dir.File("gone"));
+    WriteFileBytes(page, "old");
+    FileChoices = { page };
+    Form1->Open1Click(Form1);
+    std::filesystem::remove_all(Dir.File("gone"));
+    Form1->RichEdit1->SetSelText("x");
+
+    Answers = { mrYes };
+    Preview();
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_NE(Form1->Label4->Caption(), "Yes");
+    EXPECT_TRUE(Form1->RichEdit1->Modified());
+
+    // The next preview asks again, and a good save opens the page.
+    std::filesystem::create_directory(Dir.File("gone"));
+    Answers = { mrYes };
+    Preview();
+    EXPECT_EQ(Starts(1), page + "|\n");
+}
+
+TEST_F(PreviewTest, WithoutABrowserNothingIsShown)
+{
+    std::filesystem::remove(Xdg.Config() + "/mimeapps.list");
+    std::string page = Dir.File("page.htm");
+    WriteFileBytes(page, "x");
+    FileChoices = { page };
+    Form1->Open1Click(Form1);
+    Preview();
+    EXPECT_TRUE(Questions.empty());
+    EXPECT_TRUE(Errors.empty());
+    EXPECT_EQ(Form1->Label4->Caption(), "Orvelin");
+    EXPECT_EQ(Starts(0), "");
+}
