@@ -4,6 +4,7 @@
 #include "tests/Update/HttpTestSupport.h"
 
 #include "Update/HttpProt.h"
+#include "net/WSocket.h"
 #include "platform/Stream.h"
 
 #include <gtest/gtest.h>
@@ -364,4 +365,37 @@ TEST(HttpCli, RelocationsFollowAbsoluteAndRelativeLocations)
     EXPECT_EQ(body.Data(), "hello");
     EXPECT_EQ(http.StatusCode, 200);
     EXPECT_EQ(http.DocumentName, "first.txt");
+}
+
+TEST(HttpCli, AbortWhileLookingUpFinishesAtOnce)
+{
+    ScriptedServer server(Answer(kOk));
+    THttpCli http(nullptr);
+    http.URL = "http://localhost:" + std::to_string(server.Port()) + "/";
+    int done = 0;
+    http.OnRequestDone = [&](TObject*, THttpRequest, std::uint16_t) { ++done; };
+    http.StartRequest(RequestGet);
+    ASSERT_EQ(http.State(), HttpClientState::LookingUp);
+    http.Abort();
+    EXPECT_EQ(http.State(), HttpClientState::Aborting);
+    ASSERT_TRUE(PumpUntil([&] { return done == 1; }));
+    EXPECT_EQ(http.State(), HttpClientState::Ready);
+    EXPECT_EQ(http.StatusCode, 404);
+    EXPECT_EQ(http.ReasonPhrase, "Connection aborted on request");
+    PumpUntil([] { return false; }, 200);
+    EXPECT_EQ(done, 1);
+    EXPECT_EQ(server.Connections(), 0);
+}
+
+TEST(HttpCli, TheSocketsOwnPumpServesAMultiThreadedClient)
+{
+    ScriptedServer server(Answer(kOk));
+    THttpCli http(nullptr);
+    http.SetMultiThreaded(true);
+    EXPECT_TRUE(http.Socket()->MultiThreaded);
+    http.URL = server.Url("/a.txt");
+    TMemoryStream body;
+    http.ReceiveStream = &body;
+    ASSERT_FALSE(RunGet(http).Raised);
+    EXPECT_EQ(body.Data(), "hello");
 }
