@@ -1,7 +1,11 @@
 #include "dialogs/ElementDialog.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Messages.h"
 #include "platform/StrUtils.h"
+
+#include <QPointer>
+#include <QWidget>
 
 const TBrowseFilter kImageFiles = {
     "Image Files (*.gif; *.jpg)|*.gif; *.jpg|All Files (*.*)|*.*",
@@ -37,6 +41,19 @@ TElementDialog::TElementDialog(TComponent* owner, const char* name, const char* 
     BorderStyle = bsDialog;
     Position = poScreenCenter;
     SetClientSize(clientWidth, clientHeight);
+}
+
+void TElementDialog::SetOpeningHandler(TNotifyEvent handler)
+{
+    m_opening = std::move(handler);
+    OnShow = [this](TObject*) {
+        // From the message loop, once the window is up and can take focus.
+        QPointer<QWidget> alive(Widget());
+        PostCall([this, alive] {
+            if (alive && !Destroying() && Visible() && m_opening)
+                m_opening(this);
+        });
+    };
 }
 
 void TElementDialog::RefuseInsert(const std::string& message) { MessageDlg(message, mtError, mbOK, 0); }

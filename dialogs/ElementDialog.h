@@ -33,6 +33,13 @@ public:
     TElementDialog(TComponent* owner, const char* name, const char* caption, int helpContext, int clientWidth, int clientHeight);
 
 protected:
+    // The handler that puts the first field into its opening state: it runs
+    // once each time the dialog is opened, as soon as the dialog is on the
+    // screen, whether or not the desktop reports the window's activation;
+    // closing a file dialog over it or returning from another program does
+    // not run it again.
+    void SetOpeningHandler(TNotifyEvent handler);
+
     // The error box of a refused insertion: the message with the error
     // icon and the single button OK. The dialog stays open as it is.
     static void RefuseInsert(const std::string& message);
@@ -51,4 +58,7 @@ protected:
     TComboBox* NewComboBox(TWinControl* parent, const char* name, int left, int top, int width, const std::vector<std::string>& items);
     TBitBtn* NewBrowseButton(TWinControl* parent, const char* name, int left, int top);
     TButton* NewButton(TWinControl* parent, const char* name, const char* caption, int left, int top);
+
+private:
+    TNotifyEvent m_opening;
 };

@@ -27,13 +27,13 @@ TForm5::TForm5(TComponent* owner)
     Label3 = NewLabel(GroupBox1, "Label3", "Border Width", 8, 106);
     Edit3 = NewEdit(GroupBox1, "Edit3", 8, 122, 41, "0");
     UpDown1 = NewUpDown("UpDown1", Edit3, 0, 10);
-    Label4 = NewLabel(GroupBox1, "Label4", "Align", 88, 106);
-    ComboBox1 = NewComboBox(GroupBox1, "ComboBox1", 88, 122, 159,
+    Label4 = NewLabel(GroupBox1, "Label4", "Align", 96, 106);
+    ComboBox1 = NewComboBox(GroupBox1, "ComboBox1", 96, 122, 151,
         { "TOP", "LEFT", "RIGHT", "MIDDLE", "TEXTTOP", "ABSMIDDLE", "BASELINE", "BOTTOM" });
     Label5 = NewLabel(GroupBox1, "Label5", "Width", 8, 150);
     Edit5 = NewEdit(GroupBox1, "Edit5", 8, 166, 65);
-    Label6 = NewLabel(GroupBox1, "Label6", "Height", 88, 150);
-    Edit4 = NewEdit(GroupBox1, "Edit4", 88, 166, 65);
+    Label6 = NewLabel(GroupBox1, "Label6", "Height", 96, 150);
+    Edit4 = NewEdit(GroupBox1, "Edit4", 96, 166, 65);
 
     Button1 = NewButton(this, "Button1", "OK", 272, 16);
     Button1->Default = true;
@@ -43,7 +43,7 @@ TForm5::TForm5(TComponent* owner)
     Button1->OnClick = [this](TObject* s) { Button1Click(s); };
     Button2->OnClick = [this](TObject* s) { Button2Click(s); };
     BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
-    OnActivate = [this](TObject* s) { FormActivate(s); };
+    SetOpeningHandler([this](TObject* s) { FormActivate(s); });
     OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
 }
 

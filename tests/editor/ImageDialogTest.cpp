@@ -10,6 +10,8 @@
 #include <QCloseEvent>
 #include <QWidget>
 
+#include "platform/Messages.h"
+
 namespace {
 
 class ImageDialogTest : public AllWindowsTest {
@@ -202,6 +204,29 @@ TEST_F(ImageDialogTest, BrowseTakesTheBareFileNameAlsoOfHiddenFiles)
     Do([] { Form5->BitBtn1->Click(); });
     EXPECT_EQ(Form5->Edit1->Text(), ".hidden.jpg");
     EXPECT_EQ(FileDialogTitles.size(), 3u);
+}
+
+TEST_F(ImageDialogTest, EachOpeningFocusesTheSourceOnce)
+{
+    StartAll();
+    auto focused = [] { return Form5->Widget()->focusWidget(); };
+    std::vector<bool> sourceFocused;
+    QWidget* afterBrowse = nullptr;
+    InModal = [&](TForm* form) {
+        auto* d = static_cast<TForm5*>(form);
+        sourceFocused.push_back(focused() == d->Edit1->Widget());
+        d->Edit5->SetFocus();
+        // A cancelled file dialog over the window does not open it anew.
+        FileChoices = { std::nullopt };
+        d->BitBtn1->Click();
+        ProcessPostedMessages();
+        afterBrowse = focused();
+        d->Button2->Click();
+    };
+    Do([] { Form1->ToolbarButton97113Click(Form1); });
+    Do([] { static_cast<TToolbarButton97*>(Form1->FindComponent("ToolbarButton97127"))->Click(); });
+    EXPECT_EQ(sourceFocused, (std::vector<bool> { true, true }));
+    EXPECT_EQ(afterBrowse, Form5->Edit5->Widget());
 }
 
 TEST_F(ImageDialogTest, TheBorderArrowsStepWithinNoughtToTen)
