@@ -154,11 +154,9 @@ private:
     // Ends the request as failed with a status of 404 and `reason`, closing
     // the connection when one is open.
     void Fail(const std::string& reason);
-    bool Failing() const { return m_failed; }
 
     // Request start and relocation.
     bool SetTargetFromUrl();
-    bool SetConnectPort(const std::string& port);
     void FollowLocation(const std::string& value);
     bool RequestIsSafe() const;
 
@@ -212,8 +210,7 @@ private:
     std::unique_ptr<char[]> m_receiveBuffer;
     int m_receiveLength = 0;
 
-    // Counts requests and connections, so that a late message or event of
-    // an earlier one is dropped.
+    // Counts requests, so that a late message of an earlier one is dropped.
     std::uint64_t m_serial = 0;
     bool m_finished = false;
     bool m_failed = false;
