@@ -191,3 +191,22 @@ TEST_F(Updater, ADateThatDoesNotConvertStopsBeforeTheRequest)
     Form1->Button1Click(Form1->Button1);
     EXPECT_NE(server.Requests().at(0).find("If-Modified-Since: Sun, 06 Dec 2026 10:05:00 GMT\r\n"), std::string::npos);
 }
+
+TEST_F(Updater, StopDuringTheDownloadLeavesNoFileBehind)
+{
+    ScriptedServer server([](int fd, const std::string&, int) {
+        SendText(fd, "HTTP/1.0 200 OK\r\nContent-Length: 100000\r\n\r\n#!/bin/sh\necho bad > installer-ran\n");
+        PeerClosed(fd);
+    });
+    PointAt(server);
+    Form1->HttpCli1->OnStateChange = [](TObject*) {
+        if (Form1->HttpCli1->State() == HttpClientState::ReceivingBody)
+            PostCall([] { Form1->Button3Click(Form1->Button3); });
+    };
+    Form1->Button3Click(Form1->Button3);
+    EXPECT_EQ(Status(), "Receiving failed...");
+    EXPECT_EQ(Form1->Button3->Caption(), "Update");
+    EXPECT_EQ(Form1->Button1->Caption(), "Start");
+    EXPECT_TRUE(Entries().empty());
+    EXPECT_FALSE(Exists("installer-ran"));
+}
