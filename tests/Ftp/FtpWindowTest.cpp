@@ -1,0 +1,179 @@
+// The "FTP Access" window: its fields, the browse button, and whole
+// requests run from its buttons against a server on the ftp port.
+
+#include "Ftp/Unit1.h"
+#include "tests/Ftp/FtpTestServers.h"
+#include "tests/support/TempDir.h"
+
+#include "platform/Keys.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sched.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+class FtpWindow : public ::testing::Test {
+protected:
+    void SetUp() override { form = new TForm1(nullptr); }
+    void TearDown() override
+    {
+        delete form;
+        TOpenDialog::Responder = nullptr;
+    }
+
+    std::vector<std::string> Log() const
+    {
+        std::vector<std::string> lines;
+        for (int i = 0; i < form->Memo1->Lines().Count(); ++i)
+            lines.push_back(form->Memo1->Lines().Strings(i));
+        return lines;
+    }
+
+    bool Logged(const std::string& line) const
+    {
+        auto lines = Log();
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+
+    TForm1* form = nullptr;
+};
+
+// Runs the test body inside a network of its own, where 127.0.0.1:21 is
+// free for the test's server; the process's own network comes back after.
+class PrivateNetwork {
+public:
+    PrivateNetwork()
+    {
+        m_original = ::open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC);
+        if (m_original < 0 || ::unshare(CLONE_NEWNET) != 0) {
+            Problem = "a private network namespace is not permitted here";
+            return;
+        }
+        if (std::system("ip link set lo up") != 0)
+            Problem = "the loopback device of the private network did not come up";
+    }
+    ~PrivateNetwork()
+    {
+        if (m_original >= 0) {
+            ::setns(m_original, CLONE_NEWNET);
+            ::close(m_original);
+        }
+    }
+    std::string Problem;
+
+private:
+    int m_original = -1;
+};
+
+}
+
+TEST_F(FtpWindow, FieldsAndClientAsDesigned)
+{
+    EXPECT_EQ(form->Caption(), "FTP Access");
+    EXPECT_EQ(form->ClientWidth(), 516);
+    EXPECT_EQ(form->ClientHeight(), 259);
+    EXPECT_EQ(form->Button1->Caption(), "Upload");
+    EXPECT_TRUE(form->Button1->Default);
+    EXPECT_EQ(form->Button6->Caption(), "Make Dir");
+    EXPECT_EQ(form->Button3->Caption(), "Delete");
+    EXPECT_EQ(form->Button2->Caption(), "Exit");
+    EXPECT_FALSE(form->Label1->Visible());
+    EXPECT_EQ(form->Label5->Caption(), "Hostdir");
+    EXPECT_EQ(form->FtpClient1->Port(), "ftp");
+    EXPECT_EQ(form->FtpClient1->Timeout, 15);
+    EXPECT_TRUE(form->FtpClient1->Binary());
+    EXPECT_EQ(form->OpenDialog1->Filter, "All Files (*.*)|*.*");
+    // Enter anywhere is Upload.
+    EXPECT_TRUE(form->Button1->HandlesDialogKey(VK_RETURN));
+}
+
+TEST_F(FtpWindow, BrowsePutsThePickedFileInTheField)
+{
+    form->Edit6->SetText("typed.htm");
+    TOpenDialog::Responder = [](TOpenDialog&) -> std::optional<std::string> { return std::nullopt; };
+    form->BitBtn1->Click();
+    EXPECT_EQ(form->Edit6->Text(), "typed.htm");
+
+    TempDir dir("ftp-window");
+    WriteFileBytes(dir.File("page.htm"), "<html></html>");
+    TOpenDialog::Responder = [&](TOpenDialog&) -> std::optional<std::string> { return dir.File("page.htm"); };
+    form->BitBtn1->Click();
+    EXPECT_EQ(form->Edit6->Text(), dir.File("page.htm"));
+}
+
+TEST_F(FtpWindow, RefusedStartReachesTheCallerAndIsLogged)
+{
+    form->Edit1->SetText("");
+    form->Edit2->SetText("user");
+    form->Edit5->SetText("x.htm");
+    form->Edit6->SetText("/nonexistent");
+    EXPECT_THROW(form->Button1->Click(), Exception);
+    ASSERT_TRUE(RunUntil([&] { return Logged("Request 35 Done."); }));
+    EXPECT_FALSE(Logged("No error"));
+    EXPECT_EQ(form->FtpClient1->State(), ftpReady);
+}
+
+TEST_F(FtpWindow, UploadMakeDirAndDeleteOnTheFtpPort)
+{
+    PrivateNetwork network;
+    if (!network.Problem.empty())
+        GTEST_SKIP() << network.Problem;
+    TempDir root("ftp-window-root");
+    TempDir work("ftp-window-work");
+    std::filesystem::create_directories(root.Path() + "/site");
+    auto server = ExternalFtpServer::StartVsftpd(root.Path(), work.Path(), 21);
+    if (!server->Running())
+        GTEST_SKIP() << server->Problem();
+
+    std::string bytes = PatternBytes(40000, 5);
+    WriteFileBytes(work.File("index.htm"), bytes);
+    TOpenDialog::Responder = [&](TOpenDialog&) -> std::optional<std::string> { return work.File("index.htm"); };
+    form->BitBtn1->Click();
+    form->Edit1->SetText("127.0.0.1");
+    form->Edit2->SetText("anonymous");
+    form->Edit4->SetText("site");
+    form->Edit5->SetText("index.htm");
+    // Enter in a field runs Upload.
+    form->Edit5->SetFocus();
+    EXPECT_TRUE(form->DialogKey(VK_RETURN));
+    ASSERT_TRUE(RunUntil([&] { return Logged("Request 35 Done."); }));
+    EXPECT_TRUE(ReadFileBytes(root.File("site/index.htm")) == bytes);
+    EXPECT_TRUE(Logged("Session Connected, error = 0"));
+    EXPECT_TRUE(Logged("Session Closed, error = 0"));
+    EXPECT_TRUE(Logged("StatusCode = 226"));
+    EXPECT_TRUE(Logged("No error"));
+    // Once per request, not twice.
+    auto lines = Log();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Request 35 Done."), 1);
+    EXPECT_EQ(form->Label1->Caption(), std::to_string(ftpReady));
+
+    form->Memo1->Clear();
+    form->Edit5->SetText("made");
+    form->Button6->Click();
+    ASSERT_TRUE(RunUntil([&] { return Logged("Request 29 Done."); }));
+    EXPECT_TRUE(Logged("No error"));
+    EXPECT_TRUE(std::filesystem::is_directory(root.File("made")));
+
+    form->Memo1->Clear();
+    form->Edit5->SetText("site/index.htm");
+    form->Button3->Click();
+    ASSERT_TRUE(RunUntil([&] { return Logged("Request 28 Done."); }));
+    EXPECT_TRUE(Logged("No error"));
+    EXPECT_FALSE(std::filesystem::exists(root.File("site/index.htm")));
+
+    // A failure is logged with the server's reply.
+    form->Memo1->Clear();
+    form->Button3->Click();
+    ASSERT_TRUE(RunUntil([&] { return Logged("Request 28 Done."); }));
+    EXPECT_TRUE(Logged("StatusCode = 550"));
+    bool errorLine = false;
+    for (const auto& line : Log())
+        errorLine = errorLine || line.rfind("Error = 550 (550 ", 0) == 0;
+    EXPECT_TRUE(errorLine);
+}
