@@ -1,0 +1,205 @@
+// Requests other than the window's: low-level steps on a logged-in
+// session, retrieval, aborts at each stage, and the idle connection.
+
+#include "tests/Ftp/FtpClientFixture.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+void ScriptedLogin(RecordingClient& client, const ScriptedFtpServer& server)
+{
+    client->HostName = "127.0.0.1";
+    client->SetPort(std::to_string(server.Port()));
+    client->UserName = "user";
+    client->PassWord = "pass";
+}
+
+}
+
+TEST(FtpRequests, LowLevelStepsOnALoggedInSession)
+{
+    ScriptedFtpServer server([&](ScriptConnection& c) {
+        RunStandardSession(server, c, [](ScriptConnection& c, const std::string& verb, const std::string&) {
+            if (verb == "USER")
+                c.Reply("230 No password needed");
+            else if (verb == "PWD")
+                c.Reply("257 \"/home/\"\"q\"\"\" is current");
+            else if (verb == "SIZE")
+                c.Reply("213 6442450944");
+            else
+                return false;
+            return true;
+        });
+    });
+    RecordingClient client;
+    ScriptedLogin(client, server);
+    client->Login();
+    ASSERT_TRUE(client.WaitDone(1));
+    EXPECT_EQ(client.Done[0].RqType, ftpRqLogin);
+    EXPECT_EQ(client.Done[0].Error, 0);
+    // USER answered 230: no PASS.
+    EXPECT_FALSE(client.SawDisplay("> PASS"));
+    EXPECT_EQ(client->State(), ftpReady);
+
+    client->Pwd();
+    ASSERT_TRUE(client.WaitDone(2));
+    EXPECT_EQ(client.Done[1].RqType, ftpRqPwd);
+    EXPECT_EQ(client->DirResult(), "/home/\"q\"");
+
+    client->HostFileName = "big.iso";
+    client->Size();
+    ASSERT_TRUE(client.WaitDone(3));
+    EXPECT_EQ(client.Done[2].RqType, ftpRqSize);
+    EXPECT_EQ(client->SizeResult(), 6442450944LL);
+
+    // Refused while connected; Open needs a closed session.
+    EXPECT_THROW(client->Open(), FtpException);
+    EXPECT_THROW(client->Transmit(), FtpException);
+    EXPECT_EQ(client.Done.size(), 3u);
+
+    client->Quit();
+    ASSERT_TRUE(client.WaitDone(4));
+    EXPECT_EQ(client.Done[3].RqType, ftpRqQuit);
+    EXPECT_EQ(client.Done[3].Error, 0);
+    EXPECT_EQ(client.SessionsClosed, 1);
+
+    // A step on no connection ends its request with an error, then raises.
+    EXPECT_THROW(client->Pwd(), FtpException);
+    ASSERT_TRUE(client.WaitDone(5));
+    EXPECT_NE(client.Done[4].Error, 0);
+    EXPECT_EQ(client->State(), ftpReady);
+}
+
+TEST(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
+{
+    ScriptedFtpServer server([&](ScriptConnection& c) {
+        RunStandardSession(server, c, [](ScriptConnection& c, const std::string& verb, const std::string&) {
+            if (verb != "PASS")
+                return false;
+            c.Reply("230 Logged in");
+            std::string line;
+            c.ReadCommand(line, 300);
+            c.Reply("421 Idle too long");
+            c.Close();
+            return true;
+        });
+    });
+    RecordingClient client;
+    ScriptedLogin(client, server);
+    client->Login();
+    ASSERT_TRUE(client.WaitDone(1));
+    EXPECT_EQ(client.Done[0].Error, 0);
+    ASSERT_TRUE(RunUntil([&] { return client.SessionsClosed == 1; }));
+    EXPECT_EQ(client->State(), ftpReady);
+    EXPECT_EQ(client.Done.size(), 1u);
+    client->Login();
+    ASSERT_TRUE(client.WaitDone(2));
+    EXPECT_EQ(client.Done[1].Error, 0);
+}
+
+TEST(FtpRequests, EmptyUserNameEndsTheRequestAndReachesTheApplication)
+{
+    ScriptedFtpServer server([&](ScriptConnection& c) { RunStandardSession(server, c); });
+    RecordingClient client;
+    ScriptedLogin(client, server);
+    client->UserName = "";
+    client->Login();
+    ASSERT_TRUE(client.WaitDone(1));
+    EXPECT_NE(client.Done[0].Error, 0);
+    ASSERT_EQ(client.Exceptions.size(), 1u);
+    EXPECT_EQ(client.Exceptions[0], "UserName emtpy");
+    EXPECT_EQ(client->State(), ftpReady);
+    ASSERT_TRUE(RunUntil([&] { return server.Connections() == 1; }));
+}
+
+TEST(FtpRequests, AbortAtEachStageEndsTheRequestOnce)
+{
+    ScriptedFtpServer server([&](ScriptConnection& c) {
+        std::string line;
+        while (c.ReadCommand(line, 20000)) {
+        }
+    });
+    RecordingClient client;
+    ScriptedLogin(client, server);
+    client->HostFileName = "d";
+
+    // While the name is looked up.
+    client->HostName = "localhost";
+    client->MkDir();
+    client->AbortRequest();
+    EXPECT_EQ(client->State(), ftpReady);
+    ASSERT_TRUE(client.WaitDone(1));
+    EXPECT_EQ(client.Done[0].Error, 426);
+    EXPECT_EQ(client.Done[0].ErrorMessage, "426 Operation aborted.");
+
+    // While the greeting is awaited.
+    client->HostName = "127.0.0.1";
+    client->MkDir();
+    ASSERT_TRUE(RunUntil([&] { return server.Connections() == 1; }));
+    client->AbortRequest();
+    ASSERT_TRUE(client.WaitDone(2));
+    EXPECT_EQ(client.Done[1].Error, 426);
+    EXPECT_EQ(client->State(), ftpReady);
+    RunUntil([] { return false; }, 100);
+    EXPECT_EQ(client.Done.size(), 2u);
+
+    // Aborting with nothing running changes nothing.
+    client->AbortRequest();
+    RunUntil([] { return false; }, 50);
+    EXPECT_EQ(client.Done.size(), 2u);
+}
+
+TEST(FtpRequests, RetrievalAndListingFromVsftpd)
+{
+    TempDir root("ftp-root");
+    TempDir work("ftp-work");
+    std::filesystem::create_directories(root.Path() + "/pub");
+    std::string bytes = PatternBytes(300000, 9);
+    WriteFileBytes(root.File("pub/data.bin"), bytes);
+    auto server = ExternalFtpServer::StartVsftpd(root.Path(), work.Path());
+    if (!server->Running())
+        GTEST_SKIP() << server->Problem();
+    RecordingClient client;
+    client->HostName = "127.0.0.1";
+    client->SetPort(std::to_string(server->Port()));
+    client->UserName = "anonymous";
+    client->HostDirName = "pub";
+    client->HostFileName = "data.bin";
+    client->LocalFileName = work.File("copy.bin");
+    client->ReceiveFile();
+    ASSERT_TRUE(client->WaitUntilReady()) << client->ErrorMessage();
+    ASSERT_TRUE(client.WaitDone(1));
+    EXPECT_EQ(client.Done[0].RqType, ftpRqReceiveFile);
+    EXPECT_TRUE(ReadFileBytes(work.File("copy.bin")) == bytes);
+    EXPECT_TRUE(client.SawDisplay("! 300000 bytes received/sent in"));
+
+    // A partial copy is completed from where it stops.
+    WriteFileBytes(work.File("copy.bin"), bytes.substr(0, 100000));
+    std::int64_t firstCount = -1;
+    client->OnProgress = [&](TObject*, std::int64_t count, bool&) {
+        if (firstCount < 0)
+            firstCount = count;
+    };
+    client->RestartGet();
+    ASSERT_TRUE(client->WaitUntilReady()) << client->ErrorMessage();
+    EXPECT_TRUE(client.SawDisplay("> REST 100000"));
+    EXPECT_GE(firstCount, 100000);
+    EXPECT_TRUE(ReadFileBytes(work.File("copy.bin")) == bytes);
+    client->OnProgress = nullptr;
+
+    client->DisplayFlag = true;
+    client->HostFileName = "";
+    client->LocalFileName = work.File("list.txt");
+    client->Directory();
+    ASSERT_TRUE(client->WaitUntilReady()) << client->ErrorMessage();
+    EXPECT_NE(ReadFileBytes(work.File("list.txt")).find("data.bin"), std::string::npos);
+    EXPECT_TRUE(client.SawDisplay("> LIST"));
+    bool shown = false;
+    for (const auto& line : client.Log)
+        shown = shown || (line.rfind("! Data: ", 0) == 0 && line.find("data.bin") != std::string::npos);
+    EXPECT_TRUE(shown);
+}
