@@ -82,6 +82,21 @@ TEST_F(FtpFault, RefusingGreetingEndsTheRequestWithItsNumber)
     ExpectNextRequestWorks();
 }
 
+TEST_F(FtpFault, GreetingWithoutDigitsIsNoGreeting)
+{
+    ScriptedFtpServer server([](ScriptConnection& c) {
+        c.Reply("Welcome!");
+        Silence(c);
+    });
+    Prepare(server);
+    EXPECT_FALSE(client->TransmitSync());
+    ASSERT_TRUE(client.WaitDone(1));
+    EXPECT_NE(client.Done[0].Error, 0);
+    EXPECT_EQ(client.Done[0].ErrorMessage, "Welcome!");
+    EXPECT_EQ(client.SessionsConnected, 0);
+    ExpectNextRequestWorks();
+}
+
 TEST_F(FtpFault, GreetingThatNeverComesTimesOut)
 {
     ScriptedFtpServer server([](ScriptConnection& c) { Silence(c); });

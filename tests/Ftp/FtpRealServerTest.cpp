@@ -14,6 +14,8 @@ struct ServerCase {
     bool Vsftpd;
 };
 
+void PrintTo(const ServerCase& c, std::ostream* os) { *os << c.Name; }
+
 class RealServer : public ::testing::TestWithParam<ServerCase> {
 protected:
     void SetUp() override
