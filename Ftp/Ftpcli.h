@@ -159,7 +159,6 @@ protected:
     void CheckArguments(TFtpStepSet steps) const;
 
     // ---- data channel (FtpcliData.cpp)
-    void PrepareDataSocket();
     void DataSessionAvailable(std::uint16_t error);
     void DataDataAvailable();
     void DataSessionClosed(std::uint16_t error);
@@ -181,6 +180,7 @@ protected:
     void ShowStatistics();
 
     // ---- state
+    // Owned by the client, as components.
     TWSocket* m_control = nullptr;
     TWSocket* m_data = nullptr;
     HWND m_window = 0;
@@ -213,9 +213,14 @@ protected:
     // From the start of a request until OnRequestDone is posted.
     bool m_requestRunning = false;
     int m_doneError = 0;
+    // Replies that count as success for the command awaiting its answer;
+    // empty: anything below 500.
     std::vector<int> m_okCodes;
+    // Runs on the last line of each reply while one is awaited.
     TStepProc m_next = nullptr;
+    // Runs after the generic handler in place of ending the request (QUIT).
     TStepProc m_doneAsync = nullptr;
+    // A high-level request runs: the end of each step goes to the engine.
     bool m_engineArmed = false;
 
     // ---- transfer
@@ -241,6 +246,7 @@ protected:
     bool m_storEof = false;
     // Non-zero once a transfer has been cut short on this side.
     int m_transferError = 0;
+    // Counts transfers, so that a send loop stops when its transfer ended.
     std::uint64_t m_transferSerial = 0;
     std::vector<char> m_sendRound;
 
@@ -277,5 +283,4 @@ private:
     bool Synchronize(F&& start);
 
     std::uint64_t m_deadline = 0;
-    bool m_timedOut = false;
 };
