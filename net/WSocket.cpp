@@ -125,7 +125,13 @@ void TCustomWSocket::SetPort(const std::string& text)
     std::string name = Trim(text);
     int number;
     if (startsWithDigit(name)) {
-        number = leadingNumber(name) & 0xFFFF;
+        // A number past the last port is refused, not wrapped onto another port.
+        number = leadingNumber(name);
+        if (number > 0xFFFF) {
+            m_portAssigned = false;
+            ReportError("SetPort: Cannot convert port '" + text + "'");
+            return;
+        }
     } else {
         number = winsock::getservbyname(name.c_str(), m_protoText.empty() ? nullptr : m_protoText.c_str());
         if (number < 0) {

@@ -20,6 +20,17 @@ TEST(WSocketSetup, PortTakesDigitsOrAServiceName)
     } catch (const ESocketException& e) {
         EXPECT_EQ(e.Message, "Error 11004 in function SetPort: Cannot convert port 'no-such-service'\r\nNo Data");
     }
+    for (const char* tooBig : { "65536", "70000", "99999999999" }) {
+        try {
+            socket.SetPort(tooBig);
+            FAIL() << tooBig;
+        } catch (const ESocketException& e) {
+            EXPECT_EQ(e.Message, std::string("SetPort: Cannot convert port '") + tooBig + "'");
+        }
+    }
+    socket.SetPort("65535");
+    EXPECT_EQ(socket.PortNumber(), 65535);
+    EXPECT_THROW(socket.SetPort("70000"), ESocketException);
     socket.SetAddr("127.0.0.1");
     try {
         socket.Connect();
