@@ -172,6 +172,9 @@ protected:
     void RetrieveBlock();
     void SendNextBlock();
     void TransferCompletionCheck();
+    // A transfer reply other than the awaited one: the transfer ends, and
+    // the request with that reply's error (or the malformed-reply error).
+    void EndTransferOnReply(bool validReply, bool abortiveClose);
     void FailTransfer(int error, const std::string& message);
     // Ends the data connection of a transfer cut short on this side.
     void CutTransfer(int error, const std::string& message);

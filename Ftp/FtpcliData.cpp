@@ -201,14 +201,9 @@ void TCustomFtpCli::RetrFirstReply()
         m_next = &TCustomFtpCli::RetrFinalReply;
         return;
     }
-    if (m_errorMessage.empty())
-        m_errorMessage = m_lastResponse;
     m_next = nullptr;
-    CloseDataSocket(false);
-    CloseLocalFile();
     m_restartPos = 0;
-    m_lastStepError = valid ? m_statusCode : kBadReply;
-    EndRequest(m_lastStepError);
+    EndTransferOnReply(valid, false);
 }
 
 void TCustomFtpCli::RetrFinalReply()
@@ -222,13 +217,8 @@ void TCustomFtpCli::RetrFinalReply()
         TransferCompletionCheck();
         return;
     }
-    if (m_errorMessage.empty())
-        m_errorMessage = m_lastResponse;
-    CloseLocalFile();
-    CloseDataSocket(false);
     Display("! RETR/LIST/NLST Failed");
-    m_lastStepError = valid ? m_statusCode : kBadReply;
-    EndRequest(m_lastStepError);
+    EndTransferOnReply(valid, false);
 }
 
 void TCustomFtpCli::RetrieveBlock()
@@ -330,14 +320,9 @@ void TCustomFtpCli::StorFirstReply()
         }
         return;
     }
-    if (m_errorMessage.empty())
-        m_errorMessage = m_lastResponse;
     m_next = nullptr;
-    CloseDataSocket(m_storSending);
-    CloseLocalFile();
     m_restartPos = 0;
-    m_lastStepError = valid ? m_statusCode : kBadReply;
-    EndRequest(m_lastStepError);
+    EndTransferOnReply(valid, m_storSending);
 }
 
 void TCustomFtpCli::StorFinalReply()
@@ -351,12 +336,17 @@ void TCustomFtpCli::StorFinalReply()
         TransferCompletionCheck();
         return;
     }
+    Display("! STOR Failed");
+    EndTransferOnReply(valid, !m_storEof);
+}
+
+void TCustomFtpCli::EndTransferOnReply(bool validReply, bool abortiveClose)
+{
     if (m_errorMessage.empty())
         m_errorMessage = m_lastResponse;
+    CloseDataSocket(abortiveClose);
     CloseLocalFile();
-    CloseDataSocket(!m_storEof);
-    Display("! STOR Failed");
-    m_lastStepError = valid ? m_statusCode : kBadReply;
+    m_lastStepError = validReply ? m_statusCode : kBadReply;
     EndRequest(m_lastStepError);
 }
 
