@@ -15,7 +15,11 @@ public:
         : m_owner(owner)
     {
     }
-    int Count() const override { return m_owner->Text().empty() ? 0 : m_owner->m_edit->document()->blockCount(); }
+    int Count() const override
+    {
+        QTextDocument* document = m_owner->m_edit->document();
+        return document->isEmpty() ? 0 : document->blockCount();
+    }
     std::string Strings(int index) const override
     {
         QTextBlock block = m_owner->m_edit->document()->findBlockByNumber(index);
@@ -35,6 +39,7 @@ public:
     }
     std::string Text() const override { return m_owner->Text(); }
     void SetText(const std::string& text) override { m_owner->SetText(text); }
+    void LoadFromFile(const std::string& path) override { m_owner->LoadFromFile(path); }
 
 private:
     TMemo* m_owner;
@@ -58,6 +63,7 @@ TMemo::~TMemo() = default;
 
 std::string TMemo::Text() const
 {
+    // The document keeps paragraph separators; the text has "\n".
     QString raw = m_edit->document()->toRawText();
     raw.replace(QChar(0x2029), QLatin1Char('\n'));
     return QStringToBytes(raw);
@@ -68,3 +74,5 @@ void TMemo::SetText(const std::string& text) { m_edit->setPlainText(BytesToQStri
 void TMemo::Clear() { m_edit->clear(); }
 
 void TMemo::SetReadOnly(bool on) { m_edit->setReadOnly(on); }
+
+void TMemo::LoadFromFile(const std::string& path) { SetText(ReadWholeFile(path)); }

@@ -1,5 +1,6 @@
 #pragma once
-// TMemo: a plain multi-line text control, reached line by line through Lines.
+// TMemo: a plain multi-line text control, reached whole or line by line
+// through Lines. It is also the base of the rich editor.
 
 #include "platform/Control.h"
 #include "platform/Strings.h"
@@ -14,14 +15,22 @@ public:
     ~TMemo() override;
 
     TStrings& Lines() { return *m_lines; }
+    // The text, with "\n" between lines.
     std::string Text() const;
-    void SetText(const std::string&);
-    void Clear();
+    // Any line breaks (CR LF, CR, LF) are taken.
+    virtual void SetText(const std::string&);
+    virtual void Clear();
     void SetReadOnly(bool);
 
     bool WantReturns() const override { return true; }
 
     TNotifyEvent OnChange;
+
+    QPlainTextEdit* Editor() const { return m_edit; }
+
+protected:
+    // Lines.LoadFromFile: the whole file as text.
+    virtual void LoadFromFile(const std::string& path);
 
 private:
     class LineList;

@@ -13,80 +13,17 @@
 
 #include <algorithm>
 
-namespace {
-
-// The document keeps paragraph separators; the editor's text has "\n".
-QString documentText(const QPlainTextEdit* edit)
-{
-    QString raw = edit->document()->toRawText();
-    raw.replace(QChar(0x2029), QLatin1Char('\n'));
-    return raw;
-}
-
-}
-
-class TRichEdit::LineList final : public TStrings {
-public:
-    explicit LineList(TRichEdit* owner)
-        : m_owner(owner)
-    {
-    }
-    int Count() const override
-    {
-        return m_owner->m_edit->document()->isEmpty() ? 0 : m_owner->m_edit->document()->blockCount();
-    }
-    std::string Strings(int index) const override
-    {
-        QTextBlock block = m_owner->m_edit->document()->findBlockByNumber(index);
-        if (index < 0 || index >= Count() || !block.isValid())
-            throw EListError(Msg::ListIndexError(index));
-        return QStringToBytes(block.text());
-    }
-    void Clear() override { m_owner->Clear(); }
-    void Add(const std::string& line) override
-    {
-        QTextCursor cursor(m_owner->m_edit->document());
-        cursor.movePosition(QTextCursor::End);
-        QString text = BytesToQString(ToEditorText(line));
-        if (Count() > 0)
-            text.prepend(QLatin1Char('\n'));
-        cursor.insertText(text);
-    }
-    std::string Text() const override { return m_owner->Text(); }
-    void SetText(const std::string& text) override { m_owner->SetText(text); }
-    void LoadFromFile(const std::string& path) override
-    {
-        std::string bytes = ReadWholeFile(path);
-        if (bytes.size() > kMaxFileSize)
-            throw EReadError("Cannot open file " + path + ": it is larger than the editor takes (" +
-                std::to_string(kMaxFileSize >> 20) + " MB)");
-        if (bytes.find('\0') != std::string::npos)
-            throw EReadError("Cannot open file " + path + ": it holds binary data, not text");
-        if (!m_owner->PlainText && IsRichText(bytes))
-            bytes = RichTextToPlain(bytes);
-        m_owner->SetText(bytes);
-    }
-
-private:
-    TRichEdit* m_owner;
-};
-
 TRichEdit::TRichEdit(TComponent* owner)
-    : TWinControl(owner)
-    , m_edit(new QPlainTextEdit)
-    , m_lines(std::make_unique<LineList>(this))
+    : TMemo(owner)
+    , m_edit(Editor())
 {
     m_edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_edit->setTabChangesFocus(true);
     m_edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_edit->document()->setUndoRedoEnabled(true);
-    SetWidget(m_edit);
+    m_edit->setUndoRedoEnabled(true);
     QObject::connect(m_edit, &QPlainTextEdit::textChanged, [this] {
-        if (Destroying())
-            return;
-        m_edit->document()->setModified(true);
-        if (OnChange)
-            OnChange(this);
+        if (!Destroying())
+            m_edit->document()->setModified(true);
     });
     auto moved = [this] {
         if (Destroying())
@@ -105,18 +42,29 @@ TRichEdit::TRichEdit(TComponent* owner)
 
 TRichEdit::~TRichEdit() { BeginDestroy(); }
 
-std::string TRichEdit::Text() const { return QStringToBytes(documentText(m_edit)); }
-
 void TRichEdit::SetText(const std::string& text)
 {
-    m_edit->setPlainText(BytesToQString(ToEditorText(text)));
+    TMemo::SetText(text);
     m_edit->document()->setModified(true);
 }
 
 void TRichEdit::Clear()
 {
-    m_edit->clear();
+    TMemo::Clear();
     m_edit->document()->setModified(true);
+}
+
+void TRichEdit::LoadFromFile(const std::string& path)
+{
+    std::string bytes = ReadWholeFile(path);
+    if (bytes.size() > kMaxFileSize)
+        throw EReadError("Cannot open file " + path + ": it is larger than the editor takes (" +
+            std::to_string(kMaxFileSize >> 20) + " MB)");
+    if (bytes.find('\0') != std::string::npos)
+        throw EReadError("Cannot open file " + path + ": it holds binary data, not text");
+    if (!PlainText && IsRichText(bytes))
+        bytes = RichTextToPlain(bytes);
+    SetText(bytes);
 }
 
 int TRichEdit::SelStart() const { return m_edit->textCursor().selectionStart(); }
@@ -183,7 +131,6 @@ bool TRichEdit::Modified() const { return m_edit->document()->isModified(); }
 
 void TRichEdit::SetModified(bool on) { m_edit->document()->setModified(on); }
 
-void TRichEdit::SetReadOnly(bool on) { m_edit->setReadOnly(on); }
 
 void TRichEdit::SelectAll() { m_edit->selectAll(); }
 

@@ -5,29 +5,22 @@
 // character. Every change of the text, by the user or by code, sets
 // Modified; OnSelectionChange fires on every move of the caret.
 
-#include "platform/Control.h"
-#include "platform/Strings.h"
+#include "platform/Memo.h"
 
-#include <memory>
-
-class QPlainTextEdit;
-
-class TRichEdit : public TWinControl {
+class TRichEdit : public TMemo {
 public:
     explicit TRichEdit(TComponent* owner);
     ~TRichEdit() override;
 
-    // The lines; loading a file through them in rich mode (PlainText false)
-    // reduces a rich-text file to its text.
-    TStrings& Lines() { return *m_lines; }
+    // Loading a file through Lines in rich mode (PlainText false) reduces a
+    // rich-text file to its text.
     bool PlainText = false;
     // Files loaded through Lines are refused, with a clear error and the
     // text unchanged, above this size or when they hold NUL bytes.
     static constexpr std::size_t kMaxFileSize = std::size_t(32) << 20;
 
-    std::string Text() const;
-    void SetText(const std::string&);
-    void Clear();
+    void SetText(const std::string&) override;
+    void Clear() override;
 
     int SelStart() const;
     void SetSelStart(int);
@@ -42,7 +35,6 @@ public:
 
     bool Modified() const;
     void SetModified(bool);
-    void SetReadOnly(bool);
 
     void SelectAll();
     void Undo();
@@ -51,17 +43,13 @@ public:
     void CopyToClipboard();
     void PasteFromClipboard();
 
-    bool WantReturns() const override { return true; }
-
-    TNotifyEvent OnChange;
     TNotifyEvent OnSelectionChange;
 
-    QPlainTextEdit* Editor() const { return m_edit; }
+protected:
+    void LoadFromFile(const std::string& path) override;
 
 private:
-    class LineList;
     QPlainTextEdit* m_edit;
-    std::unique_ptr<TStrings> m_lines;
     int m_lastPos = -1;
     int m_lastAnchor = -1;
 };
