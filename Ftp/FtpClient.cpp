@@ -2,7 +2,7 @@
 
 #include "Ftp/Ftpcli.h"
 
-#include "net/MessagePump.h"
+#include "platform/MessagePump.h"
 #include "platform/Application.h"
 
 #include <algorithm>

@@ -5,7 +5,7 @@
 
 #include "Update/HttpText.h"
 #include "Update/HttpUrl.h"
-#include "net/MessagePump.h"
+#include "platform/MessagePump.h"
 #include "net/WSocket.h"
 #include "platform/Application.h"
 #include "platform/StrUtils.h"

@@ -2,7 +2,7 @@
 // the same process over 127.0.0.1, everything driven by the message loop;
 // beside it, a plain blocking socket pair copies the same bytes.
 
-#include "net/MessagePump.h"
+#include "platform/MessagePump.h"
 #include "net/WSocket.h"
 #include "platform/Application.h"
 

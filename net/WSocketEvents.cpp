@@ -3,7 +3,7 @@
 
 #include "net/WSocket.h"
 
-#include "net/MessagePump.h"
+#include "platform/MessagePump.h"
 #include "platform/Application.h"
 
 #include <arpa/inet.h>

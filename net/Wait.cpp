@@ -3,7 +3,7 @@
 #include "platform/Application.h"
 #include "platform/TextCodec.h"
 #include "platform/Timer.h"
-#include "net/MessagePump.h"
+#include "platform/MessagePump.h"
 
 #include <QApplication>
 #include <QEvent>

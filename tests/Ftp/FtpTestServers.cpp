@@ -1,6 +1,6 @@
 #include "tests/Ftp/FtpTestServers.h"
 
-#include "net/MessagePump.h"
+#include "platform/MessagePump.h"
 #include "platform/Application.h"
 #include "platform/Messages.h"
 
@@ -21,19 +21,6 @@
 #include <memory>
 
 extern char** environ;
-
-bool RunUntil(const std::function<bool()>& done, int timeoutMs)
-{
-    std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs);
-    while (!done()) {
-        if (GetTickCount64() >= deadline)
-            return false;
-        Application->ProcessMessages();
-        if (!done())
-            WaitForMessages(20);
-    }
-    return true;
-}
 
 std::string PatternBytes(std::size_t size, unsigned seed)
 {

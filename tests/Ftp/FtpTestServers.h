@@ -4,6 +4,7 @@
 // session line by line from a thread of its own (for faults a real server
 // does not produce on demand).
 
+#include "tests/support/MessageLoop.h"
 #include <atomic>
 #include <functional>
 #include <map>
@@ -12,8 +13,6 @@
 #include <thread>
 #include <vector>
 
-// Pumps the message loop until `done` holds or the time is up.
-bool RunUntil(const std::function<bool()>& done, int timeoutMs = 10000);
 // A file of `size` bytes that differ from block to block.
 std::string PatternBytes(std::size_t size, unsigned seed = 1);
 

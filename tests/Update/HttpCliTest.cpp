@@ -182,7 +182,7 @@ TEST(HttpCli, AStatusOf400OrMoreRaisesAndClosesAfterTheStatusLine)
     EXPECT_EQ(out.Code, 404);
     EXPECT_FALSE(docBegan);
     EXPECT_EQ(http.RcvdHeader().Strings(http.RcvdHeader().Count() - 1), "HTTP/1.0 404 Not Found here");
-    PumpUntil([&] { return server.Connections() == 1 && closedEarly.load(); }, 6000);
+    RunUntil([&] { return server.Connections() == 1 && closedEarly.load(); }, 6000);
     EXPECT_TRUE(closedEarly.load());
 }
 
@@ -248,7 +248,7 @@ TEST(HttpCli, ARequestWhileBusyRaisesAndLeavesTheRunningOne)
         EXPECT_EQ(e.Message, "HTTP component is busy");
         EXPECT_EQ(e.ErrorCode, 1);
     }
-    ASSERT_TRUE(PumpUntil([&] { return http.State() == HttpClientState::Ready; }));
+    ASSERT_TRUE(RunUntil([&] { return http.State() == HttpClientState::Ready; }));
     EXPECT_EQ(http.StatusCode, 200);
     EXPECT_EQ(http.ReceivedBytes, 5);
 }
@@ -291,7 +291,7 @@ TEST(HttpCli, AbortEndsARunningRequestWhichThenFailsOnce)
     EXPECT_TRUE(out.Raised);
     EXPECT_EQ(out.Message, "Connection aborted on request");
     EXPECT_EQ(http.RequestError, 3);
-    PumpUntil([&] { return done > 0; });
+    RunUntil([&] { return done > 0; });
     EXPECT_EQ(done, 1);
     EXPECT_EQ(doneError, 3);
 
@@ -378,11 +378,11 @@ TEST(HttpCli, AbortWhileLookingUpFinishesAtOnce)
     ASSERT_EQ(http.State(), HttpClientState::LookingUp);
     http.Abort();
     EXPECT_EQ(http.State(), HttpClientState::Aborting);
-    ASSERT_TRUE(PumpUntil([&] { return done == 1; }));
+    ASSERT_TRUE(RunUntil([&] { return done == 1; }));
     EXPECT_EQ(http.State(), HttpClientState::Ready);
     EXPECT_EQ(http.StatusCode, 404);
     EXPECT_EQ(http.ReasonPhrase, "Connection aborted on request");
-    PumpUntil([] { return false; }, 200);
+    RunUntil([] { return false; }, 200);
     EXPECT_EQ(done, 1);
     EXPECT_EQ(server.Connections(), 0);
 }

@@ -125,7 +125,7 @@ TEST(HttpFaults, OverlongHeaderLinesAndEndlessHeadersFailAndClose)
     GetOutcome out = RunGet(http);
     EXPECT_TRUE(out.Raised);
     EXPECT_EQ(out.Message, "header line too long");
-    PumpUntil([&] { return closed.load(); }, 6000);
+    RunUntil([&] { return closed.load(); }, 6000);
     EXPECT_TRUE(closed.load());
 
     std::atomic<bool> stopped { false };
@@ -142,7 +142,7 @@ TEST(HttpFaults, OverlongHeaderLinesAndEndlessHeadersFailAndClose)
     out = RunGet(http);
     EXPECT_TRUE(out.Raised);
     EXPECT_EQ(out.Message, "response header too large");
-    PumpUntil([&] { return stopped.load(); }, 6000);
+    RunUntil([&] { return stopped.load(); }, 6000);
     EXPECT_TRUE(stopped.load());
 }
 

@@ -3,9 +3,10 @@
 // each connection from a test's own function on a thread of its own, and a
 // loop that pumps messages until a condition holds.
 
-#include "net/MessagePump.h"
+#include "platform/MessagePump.h"
 #include "platform/Application.h"
 #include "platform/Messages.h"
+#include "tests/support/MessageLoop.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -19,19 +20,6 @@
 #include <string>
 #include <thread>
 #include <vector>
-
-inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 10000)
-{
-    std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs);
-    while (!done()) {
-        if (GetTickCount64() >= deadline)
-            return false;
-        Application->ProcessMessages();
-        if (!done())
-            WaitForMessages(20);
-    }
-    return true;
-}
 
 inline void SendText(int fd, const std::string& bytes)
 {

@@ -88,6 +88,6 @@ TEST_F(UpdaterInNamespace, SearchShowDownloadAndStart)
     EXPECT_EQ(Status(), "Done...");
     EXPECT_EQ(ReadFileBytes(File("update.exe")), kInstaller);
     EXPECT_TRUE(Executable("update.exe"));
-    EXPECT_TRUE(PumpUntil([&] { return Exists("installer-ran"); }));
+    EXPECT_TRUE(RunUntil([&] { return Exists("installer-ran"); }));
     EXPECT_EQ(Entries(), (std::vector<std::string> { "update.txt", "update.exe" }));
 }

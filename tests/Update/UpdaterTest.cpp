@@ -67,7 +67,7 @@ TEST_F(Updater, SearchShowsTheDescriptionThenUpdateStartsTheInstaller)
     EXPECT_EQ(Form1->Button3->Caption(), "Update");
     EXPECT_EQ(ReadFileBytes(File("update.exe")), kInstaller);
     EXPECT_TRUE(Executable("update.exe"));
-    EXPECT_TRUE(PumpUntil([&] { return Exists("installer-ran"); }));
+    EXPECT_TRUE(RunUntil([&] { return Exists("installer-ran"); }));
     EXPECT_EQ(Entries(), (std::vector<std::string> { "update.txt", "update.exe" }));
 }
 

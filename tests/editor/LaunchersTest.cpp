@@ -154,14 +154,14 @@ TEST_F(AllWindowsTest, ToolsStartTheCompanionProgramsFromTheProgramFolderWithout
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
     EXPECT_FALSE(Form1->itaMenuButton3->Down());
     EXPECT_EQ(Form1->AppRunner1->ApplicationName, programs.Path() + "/update");
-    ASSERT_TRUE(PumpUntil([&] { return FileExistsNow(programs.File("update.ran")); }));
+    ASSERT_TRUE(RunUntil([&] { return FileExistsNow(programs.File("update.ran")); }));
 
     Form1->itaMenuButton3->SetDown(true);
     Do([] { find<TMenuItem>("FTPAccess1")->Click(); });
     EXPECT_FALSE(Form1->itaMenuButton3->Down());
-    ASSERT_TRUE(PumpUntil([&] { return FileExistsNow(programs.File("ftp.ran")); }));
+    ASSERT_TRUE(RunUntil([&] { return FileExistsNow(programs.File("ftp.ran")); }));
     // No arguments, and the folder the editor runs in.
-    PumpUntil([&] { return ReadFileBytes(programs.File("ftp.ran")).find('\n') != std::string::npos; });
+    RunUntil([&] { return ReadFileBytes(programs.File("ftp.ran")).find('\n') != std::string::npos; });
     EXPECT_EQ(ReadFileBytes(programs.File("update.ran")), "|" + GetCurrentDir() + "\n");
     EXPECT_EQ(ReadFileBytes(programs.File("ftp.ran")), "|" + GetCurrentDir() + "\n");
     EXPECT_TRUE(Questions.empty());
@@ -175,7 +175,7 @@ TEST_F(AllWindowsTest, AMissingCompanionProgramDoesNothingVisible)
     Form1->Edit3->SetText(empty.Path());
     Do([] { find<TMenuItem>("UpdateCorvana1")->Click(); });
     Do([] { find<TMenuItem>("FTPAccess1")->Click(); });
-    PumpFor(50);
+    RunFor(50);
     EXPECT_TRUE(Questions.empty());
     EXPECT_TRUE(Errors.empty());
     EXPECT_FALSE(Form1->AppRunner1->Terminated());

@@ -33,12 +33,12 @@ protected:
     // The starts recorded once the browser has been heard from.
     std::string Starts(std::size_t expected)
     {
-        PumpUntil([&] {
+        RunUntil([&] {
             std::string text = FileExistsNow(Record) ? ReadFileBytes(Record) : "";
             return std::size_t(std::count(text.begin(), text.end(), '\n')) >= expected;
         });
         // A wrongly started browser would have had time to write too.
-        PumpFor(100);
+        RunFor(100);
         return FileExistsNow(Record) ? ReadFileBytes(Record) : "";
     }
 };

@@ -2,9 +2,10 @@
 // Helpers of the socket tests: plain blocking peers on 127.0.0.1 and a loop
 // that pumps messages until a condition holds.
 
-#include "net/MessagePump.h"
+#include "platform/MessagePump.h"
 #include "net/WSocket.h"
 #include "platform/Application.h"
+#include "tests/support/MessageLoop.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -14,25 +15,6 @@
 
 #include <functional>
 #include <string>
-
-inline bool RunUntil(const std::function<bool()>& done, int timeoutMs = 5000)
-{
-    std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs);
-    while (!done()) {
-        if (GetTickCount64() >= deadline)
-            return false;
-        Application->ProcessMessages();
-        if (!done())
-            WaitForMessages(20);
-    }
-    return true;
-}
-
-// Pumps messages for a while, whatever happens.
-inline void RunFor(int ms)
-{
-    RunUntil([] { return false; }, ms);
-}
 
 inline sockaddr_in Loopback(int port)
 {

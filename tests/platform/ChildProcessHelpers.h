@@ -3,6 +3,7 @@
 // the message loop running, and zombie checks.
 
 #include "platform/Messages.h"
+#include "tests/support/MessageLoop.h"
 #include "tests/support/TempDir.h"
 
 #include <sys/stat.h>
@@ -22,24 +23,6 @@ inline std::string WriteScript(const std::string& path, const std::string& body)
     WriteFileBytes(path, "#!/bin/sh\n" + body + "\n");
     ::chmod(path.c_str(), 0755);
     return path;
-}
-
-// Runs the message loop until `done` holds or `ms` have passed.
-inline bool PumpUntil(const std::function<bool()>& done, int ms = 5000)
-{
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        ProcessPostedMessages();
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
-
-inline void PumpFor(int ms)
-{
-    PumpUntil([] { return false; }, ms);
 }
 
 // Gone entirely: neither running nor left as a zombie.

@@ -120,5 +120,5 @@ TEST(ReapInBackground, AnUnwatchedChildLeavesNoZombie)
     ASSERT_GT(pid, 0);
     ReapInBackground(pid);
     EXPECT_TRUE(ProcessAlive(pid));  // not killed
-    EXPECT_TRUE(PumpUntil([pid] { return ProcessGone(pid); }, 5000));
+    EXPECT_TRUE(RunUntil([pid] { return ProcessGone(pid); }, 5000));
 }

@@ -56,8 +56,8 @@ TEST(AppRunner, RunsTheProgramAndReportsItsEnd)
     pid_t pid = runner.ProcessId();
     EXPECT_GT(pid, 0);
 
-    ASSERT_TRUE(PumpUntil([&] { return rec.terminated > 0; }));
-    PumpFor(300);
+    ASSERT_TRUE(RunUntil([&] { return rec.terminated > 0; }));
+    RunFor(300);
     EXPECT_EQ(rec.terminated, 1);
     EXPECT_TRUE(runner.Terminated());
     EXPECT_EQ(runner.ExitCode(), 7u);
@@ -73,7 +73,7 @@ TEST(AppRunner, ProgramNamedFirstInTheCommandLine)
     TAppRunner runner(nullptr);
     runner.CommandLine = "\"" + dir.File("my prog") + "\" arg";
     ASSERT_TRUE(runner.Execute());
-    ASSERT_TRUE(PumpUntil([&] { return runner.Terminated(); }));
+    ASSERT_TRUE(RunUntil([&] { return runner.Terminated(); }));
     EXPECT_EQ(ReadFileBytes(dir.File("out")), dir.File("my prog") + "|arg\n");
 }
 
@@ -83,7 +83,7 @@ TEST(AppRunner, ExitBySignalIs128PlusTheSignal)
     runner.ApplicationName = "/bin/sh";
     runner.CommandLine = "sh -c \"kill -KILL $$\"";
     ASSERT_TRUE(runner.Execute());
-    ASSERT_TRUE(PumpUntil([&] { return runner.Terminated(); }));
+    ASSERT_TRUE(RunUntil([&] { return runner.Terminated(); }));
     EXPECT_EQ(runner.ExitCode(), 128u + SIGKILL);
 }
 
@@ -102,7 +102,7 @@ TEST(AppRunner, FailedStartLeavesTheRunnerNotStarted)
     runner.CurrentDirectory.clear();
     runner.CommandLine = "   ";
     EXPECT_FALSE(runner.Execute());
-    PumpFor(300);
+    RunFor(300);
     EXPECT_FALSE(runner.Idle());
     EXPECT_FALSE(runner.Terminated());
     EXPECT_EQ(runner.ExitCode(), 0u);
@@ -130,21 +130,21 @@ TEST(AppRunner, IdleFiresEachTimeTheProgramTurnsIdle)
     ASSERT_TRUE(runner.Execute());
     pid_t pid = runner.ProcessId();
 
-    PumpFor(250);
+    RunFor(250);
     EXPECT_EQ(rec.idle, 0);
     probe->idle = true;
-    ASSERT_TRUE(PumpUntil([&] { return rec.idle == 1; }));
+    ASSERT_TRUE(RunUntil([&] { return rec.idle == 1; }));
     EXPECT_TRUE(runner.Idle());
-    PumpFor(300);
+    RunFor(300);
     EXPECT_EQ(rec.idle, 1);  // once per turn, not once per look
     probe->idle = false;
-    ASSERT_TRUE(PumpUntil([&] { return !runner.Idle(); }));
+    ASSERT_TRUE(RunUntil([&] { return !runner.Idle(); }));
     probe->idle = true;
-    ASSERT_TRUE(PumpUntil([&] { return rec.idle == 2; }));
+    ASSERT_TRUE(RunUntil([&] { return rec.idle == 2; }));
     EXPECT_FALSE(rec.offThread);
 
     ::kill(pid, SIGTERM);
-    ASSERT_TRUE(PumpUntil([&] { return runner.Terminated(); }));
+    ASSERT_TRUE(RunUntil([&] { return runner.Terminated(); }));
     EXPECT_EQ(runner.ExitCode(), 128u + SIGTERM);
     EXPECT_EQ(rec.terminated, 1);
 }
@@ -158,19 +158,19 @@ TEST(AppRunner, RealProbeSeesASleepingProgramIdleAndABusyOneNot)
     runner.CommandLine = "sh -c \"while :; do :; done\"";
     ASSERT_TRUE(runner.Execute());
     pid_t busy = runner.ProcessId();
-    PumpFor(600);
+    RunFor(600);
     EXPECT_EQ(rec.idle, 0);
 
     runner.ApplicationName = "/bin/sleep";
     runner.CommandLine = "sleep 30";
     ASSERT_TRUE(runner.Execute());
     pid_t sleeper = runner.ProcessId();
-    EXPECT_TRUE(PumpUntil([&] { return rec.idle == 1; }));
+    EXPECT_TRUE(RunUntil([&] { return rec.idle == 1; }));
     EXPECT_TRUE(runner.Idle());
     ::kill(busy, SIGKILL);
     ::kill(sleeper, SIGKILL);
-    EXPECT_TRUE(PumpUntil([&] { return ProcessGone(busy); }));
-    EXPECT_TRUE(PumpUntil([&] { return runner.Terminated(); }));
+    EXPECT_TRUE(RunUntil([&] { return ProcessGone(busy); }));
+    EXPECT_TRUE(RunUntil([&] { return runner.Terminated(); }));
 }
 
 TEST(AppRunner, SecondExecuteHandsOverAndTheFirstIsStillReaped)
@@ -188,8 +188,8 @@ TEST(AppRunner, SecondExecuteHandsOverAndTheFirstIsStillReaped)
     pid_t second = runner.ProcessId();
     EXPECT_NE(first, second);
 
-    ASSERT_TRUE(PumpUntil([&] { return rec.terminated > 0; }));
-    PumpFor(300);
+    ASSERT_TRUE(RunUntil([&] { return rec.terminated > 0; }));
+    RunFor(300);
     EXPECT_EQ(rec.terminated, 1);
     EXPECT_EQ(runner.ExitCode(), 2u);  // the first program's end was not reported
     EXPECT_TRUE(ProcessGone(first));
@@ -209,8 +209,8 @@ TEST(AppRunner, AReportAlreadyPostedForAnEarlierStartIsDropped)
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
     runner.CommandLine = "sh -c \"sleep 0.3; exit 6\"";
     ASSERT_TRUE(runner.Execute());
-    ASSERT_TRUE(PumpUntil([&] { return rec.terminated > 0; }));
-    PumpFor(200);
+    ASSERT_TRUE(RunUntil([&] { return rec.terminated > 0; }));
+    RunFor(200);
     EXPECT_EQ(rec.terminated, 1);
     EXPECT_EQ(runner.ExitCode(), 6u);
     EXPECT_TRUE(ProcessGone(first));
@@ -228,11 +228,11 @@ TEST(AppRunner, DestroyingTheRunnerNeitherKillsNorForgetsTheChild)
         runner.CommandLine = "sh -c \"sleep 0.6\"";
         ASSERT_TRUE(runner.Execute());
         pid = runner.ProcessId();
-        PumpFor(150);
+        RunFor(150);
     }
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(600));
     EXPECT_TRUE(ProcessAlive(pid));
-    EXPECT_TRUE(PumpUntil([&] { return ProcessGone(pid); }));
+    EXPECT_TRUE(RunUntil([&] { return ProcessGone(pid); }));
     EXPECT_EQ(events, 0);
 }
 
@@ -246,7 +246,7 @@ TEST(AppRunner, AnEndedButUnreportedChildIsReapedWhenTheRunnerGoes)
         ASSERT_TRUE(runner.Execute());
         pid = runner.ProcessId();
     }
-    EXPECT_TRUE(PumpUntil([&] { return ProcessGone(pid); }));
+    EXPECT_TRUE(RunUntil([&] { return ProcessGone(pid); }));
 }
 
 TEST(AppRunner, HandlerMayFreeTheRunner)
@@ -261,7 +261,7 @@ TEST(AppRunner, HandlerMayFreeTheRunner)
     runner->ApplicationName = "/bin/sh";
     runner->CommandLine = "sh -c true";
     ASSERT_TRUE(runner->Execute());
-    EXPECT_TRUE(PumpUntil([&] { return freed; }));
+    EXPECT_TRUE(RunUntil([&] { return freed; }));
 }
 
 TEST(AppRunner, HandlerMayStartTheNextRun)
@@ -275,7 +275,7 @@ TEST(AppRunner, HandlerMayStartTheNextRun)
             runner.Execute();
     };
     ASSERT_TRUE(runner.Execute());
-    EXPECT_TRUE(PumpUntil([&] { return runs == 3; }));
+    EXPECT_TRUE(RunUntil([&] { return runs == 3; }));
     EXPECT_EQ(runner.ExitCode(), 3u);
 }
 

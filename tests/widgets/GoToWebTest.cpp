@@ -24,7 +24,7 @@ struct FakeBrowser {
     }
     std::string Arguments()
     {
-        if (!PumpUntil([this] { return FileExistsNow(record); }))
+        if (!RunUntil([this] { return FileExistsNow(record); }))
             return "(browser not started)";
         return ReadFileBytes(record);
     }

@@ -1,4 +1,4 @@
-#include "net/MessagePump.h"
+#include "platform/MessagePump.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
