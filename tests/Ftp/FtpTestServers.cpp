@@ -1,4 +1,5 @@
 #include "tests/Ftp/FtpTestServers.h"
+#include "tests/support/Loopback.h"
 
 #include "platform/MessagePump.h"
 #include "platform/Application.h"
@@ -44,17 +45,6 @@ sockaddr_in loopback(int port, const char* address = "127.0.0.1")
     a.sin_port = htons(std::uint16_t(port));
     ::inet_pton(AF_INET, address, &a.sin_addr);
     return a;
-}
-
-int freePort()
-{
-    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a = loopback(0);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    socklen_t len = sizeof a;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-    ::close(fd);
-    return ntohs(a.sin_port);
 }
 
 int spawn(const std::vector<std::string>& args, int stdoutFd)
@@ -135,7 +125,7 @@ std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartVsftpd(const std::str
     ::mkdir((work + "/empty").c_str(), 0755);
     // A port picked free may be taken again before vsftpd binds it.
     for (int attempt = 0; attempt < 5; ++attempt) {
-        server->m_port = port ? port : freePort();
+        server->m_port = port ? port : UnusedLoopbackPort();
         std::string conf = work + "/vsftpd.conf";
         std::ofstream out(conf);
         out << "listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\nlisten_port=" << server->m_port << "\n"

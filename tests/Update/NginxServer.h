@@ -3,6 +3,7 @@
 // test's own, serving a folder on 127.0.0.1, started in the foreground and
 // stopped with the object.
 
+#include "tests/support/Loopback.h"
 #include "tests/support/TempDir.h"
 
 #include <arpa/inet.h>
@@ -51,7 +52,7 @@ public:
           << "  client_body_temp_path " << d << "/tmp;\n  proxy_temp_path " << d << "/tmp;\n"
           << "  fastcgi_temp_path " << d << "/tmp;\n  uwsgi_temp_path " << d << "/tmp;\n  scgi_temp_path " << d << "/tmp;\n"
           << "  types { text/plain txt; text/html html htm; application/octet-stream exe bin; }\n"
-          << "  server {\n    listen " << listen << ";\n    root " << Root() << ";\n  }\n}\n";
+          << "  sendfile on;\n  server {\n    listen " << listen << ";\n    root " << Root() << ";\n  }\n}\n";
         return conf;
     }
 
@@ -59,14 +60,14 @@ public:
     bool Start()
     {
         for (int attempt = 0; attempt < 5; ++attempt) {
-            m_port = freePort();
+            m_port = UnusedLoopbackPort();
             std::string conf = WriteConfig("127.0.0.1:" + std::to_string(m_port));
             m_pid = ::fork();
             if (m_pid == 0) {
                 ::execl(Program, "nginx", "-p", m_dir->Path().c_str(), "-c", conf.c_str(), static_cast<char*>(nullptr));
                 ::_exit(127);
             }
-            if (waitForPort())
+            if (WaitForLoopbackPort(m_port, m_pid))
                 return true;
             Stop();
         }
@@ -97,39 +98,6 @@ public:
     }
 
 private:
-    static int freePort()
-    {
-        int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in a {};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        socklen_t len = sizeof a;
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-        ::close(fd);
-        return ntohs(a.sin_port);
-    }
-
-    bool waitForPort() const
-    {
-        for (int i = 0; i < 100; ++i) {
-            int status = 0;
-            if (::waitpid(m_pid, &status, WNOHANG) == m_pid)
-                return false;
-            int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-            sockaddr_in a {};
-            a.sin_family = AF_INET;
-            a.sin_port = htons(std::uint16_t(m_port));
-            a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-            bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
-            ::close(fd);
-            if (ok)
-                return true;
-            ::usleep(50 * 1000);
-        }
-        return false;
-    }
-
     std::unique_ptr<TempDir> m_dir;
     pid_t m_pid = -1;
     int m_port = 0;

@@ -5,6 +5,7 @@
 #include "platform/MessagePump.h"
 #include "net/WSocket.h"
 #include "platform/Application.h"
+#include "tests/support/Loopback.h"
 #include "tests/support/MessageLoop.h"
 
 #include <arpa/inet.h>
@@ -74,17 +75,6 @@ inline int PlainConnect(int port)
         return -1;
     }
     return fd;
-}
-
-// A port of 127.0.0.1 where nobody listens (the moment it is returned).
-inline int UnusedPort()
-{
-    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a = Loopback(0);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    int port = LocalPort(fd);
-    ::close(fd);
-    return port;
 }
 
 inline void SendAll(int fd, const std::string& bytes)

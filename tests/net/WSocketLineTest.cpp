@@ -183,7 +183,7 @@ TEST(WSocketWait, CountdownStopsWhenTheStateIsReached)
 
     // A refused connect ends a wait for the connection.
     socket.SetAddr("127.0.0.1");
-    socket.SetPort(std::to_string(UnusedPort()));
+    socket.SetPort(std::to_string(UnusedLoopbackPort()));
     socket.Connect();
     start = GetTickCount64();
     EXPECT_FALSE(socket.Wait(10, wsConnected));

@@ -33,7 +33,7 @@ TEST(WSocketSession, RefusedConnectIsReportedThenClosed)
     socket.OnSessionConnected = [&](TObject*, std::uint16_t error) { log.push_back("connected " + std::to_string(error)); };
     socket.OnSessionClosed = [&](TObject*, std::uint16_t error) { log.push_back("closed " + std::to_string(error)); };
     socket.SetAddr("127.0.0.1");
-    socket.SetPort(std::to_string(UnusedPort()));
+    socket.SetPort(std::to_string(UnusedLoopbackPort()));
     socket.Connect();
     ASSERT_TRUE(RunUntil([&] { return log.size() >= 2; }));
     EXPECT_EQ(log, (std::vector<std::string> { "connected 10061", "closed 0" }));
@@ -266,7 +266,7 @@ TEST(WSocketSession, HandlersMayFreeTheirComponent)
         gone = true;
     };
     refused->SetAddr("127.0.0.1");
-    refused->SetPort(std::to_string(UnusedPort()));
+    refused->SetPort(std::to_string(UnusedLoopbackPort()));
     refused->Connect();
     ASSERT_TRUE(RunUntil([&] { return gone; }));
 

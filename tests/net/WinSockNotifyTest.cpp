@@ -189,7 +189,7 @@ TEST(WinSockNotify, ARefusedConnectIsReportedLater)
     Recorder recorder;
     SOCKET s = winsock::socket(AF_INET, SOCK_STREAM, 0);
     winsock::WSAAsyncSelect(s, recorder.Window, kNotify, FD_READ | FD_WRITE | FD_CONNECT | FD_CLOSE);
-    sockaddr_in a = Loopback(UnusedPort());
+    sockaddr_in a = Loopback(UnusedLoopbackPort());
     EXPECT_EQ(winsock::connect(s, &a, sizeof a), SOCKET_ERROR);
     EXPECT_EQ(winsock::WSAGetLastError(), WSAEWOULDBLOCK);
     ASSERT_TRUE(RunUntil([&] { return !recorder.Notes.empty(); }));

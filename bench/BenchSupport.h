@@ -1,0 +1,72 @@
+#pragma once
+// What the network benchmarks share: the test file, timing, and running the
+// program they are measured against (no shell; its output is dropped).
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace bench {
+
+constexpr long long kFileSize = 1LL << 30;
+
+// 1 GiB of a pattern that differs from MiB to MiB.
+inline bool WriteTestFile(const std::string& path)
+{
+    std::ofstream out(path, std::ios::binary);
+    std::vector<char> chunk(1 << 20);
+    for (std::size_t i = 0; i < chunk.size(); ++i)
+        chunk[i] = char((i * 131 + 17) & 0xFF);
+    for (long long done = 0; done < kFileSize; done += static_cast<long long>(chunk.size())) {
+        chunk[0] = char(done >> 20);
+        out.write(chunk.data(), std::streamsize(chunk.size()));
+    }
+    return bool(out);
+}
+
+inline long long FileSize(const std::string& path)
+{
+    std::error_code ec;
+    auto n = std::filesystem::file_size(path, ec);
+    return ec ? -1 : static_cast<long long>(n);
+}
+
+inline double SecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// MB/s (10^6 bytes) of the test file in `seconds`.
+inline double Rate(double seconds) { return seconds > 0 ? double(kFileSize) / 1e6 / seconds : 0; }
+
+// Runs a program to its end; its exit code, or -1 when it could not start.
+inline int RunProgram(std::vector<std::string> args)
+{
+    std::vector<char*> argv;
+    for (auto& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed)
+        return -1;
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}
