@@ -8,21 +8,9 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-template<class T>
-T* place(TForm1* form, TWinControl* parent, const char* name, int left, int top, int width, int height)
-{
-    auto* control = new T(form);
-    control->Name = name;
-    control->SetParent(parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
-
 TLabel* label(TForm1* form, TWinControl* parent, const char* name, int left, int top, const char* caption)
 {
-    auto* l = new TLabel(form);
-    l->Name = name;
-    l->SetParent(parent);
+    auto* l = NewControl<TLabel>(form, parent, name);
     l->SetLeft(left);
     l->SetTop(top);
     l->SetCaption(caption);
@@ -40,12 +28,12 @@ TForm1::TForm1(TComponent* owner)
     Position = poScreenCenter;
     SetClientSize(516, 259);
 
-    Button1 = place<TButton>(this, this, "Button1", 200, 232, 75, 25);
+    Button1 = NewControl<TButton>(this, this, "Button1", 200, 232, 75, 25);
     Button1->SetCaption("Upload");
     Button1->Default = true;
     Button1->OnClick = [this](TObject* s) { Button1Click(s); };
 
-    Panel1 = place<TPanel>(this, this, "Panel1", 8, 8, 505, 217);
+    Panel1 = NewControl<TPanel>(this, this, "Panel1", 8, 8, 505, 217);
     Panel1->SetBevelOuter(bvRaised);
 
     Label7 = label(this, Panel1, "Label7", 8, 8, "Local File");
@@ -57,24 +45,24 @@ TForm1::TForm1(TComponent* owner)
     Label1 = label(this, Panel1, "Label1", 240, 40, "Label1");
     Label1->Hide();
 
-    Edit6 = place<TEdit>(this, Panel1, "Edit6", 8, 24, 265, 21);
-    Edit5 = place<TEdit>(this, Panel1, "Edit5", 8, 184, 185, 21);
-    Edit3 = place<TEdit>(this, Panel1, "Edit3", 8, 104, 185, 21);
+    Edit6 = NewControl<TEdit>(this, Panel1, "Edit6", 8, 24, 265, 21);
+    Edit5 = NewControl<TEdit>(this, Panel1, "Edit5", 8, 184, 185, 21);
+    Edit3 = NewControl<TEdit>(this, Panel1, "Edit3", 8, 104, 185, 21);
     Edit3->SetPasswordChar('*');
-    Edit1 = place<TEdit>(this, Panel1, "Edit1", 8, 144, 185, 21);
-    Edit4 = place<TEdit>(this, Panel1, "Edit4", 304, 24, 185, 21);
-    Edit2 = place<TEdit>(this, Panel1, "Edit2", 8, 64, 185, 21);
-    Memo1 = place<TMemo>(this, Panel1, "Memo1", 200, 64, 289, 141);
-    BitBtn1 = place<TBitBtn>(this, Panel1, "BitBtn1", 275, 24, 22, 22);
+    Edit1 = NewControl<TEdit>(this, Panel1, "Edit1", 8, 144, 185, 21);
+    Edit4 = NewControl<TEdit>(this, Panel1, "Edit4", 304, 24, 185, 21);
+    Edit2 = NewControl<TEdit>(this, Panel1, "Edit2", 8, 64, 185, 21);
+    Memo1 = NewControl<TMemo>(this, Panel1, "Memo1", 200, 64, 289, 141);
+    BitBtn1 = NewControl<TBitBtn>(this, Panel1, "BitBtn1", 275, 24, 22, 22);
     BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
 
-    Button2 = place<TButton>(this, this, "Button2", 440, 232, 75, 25);
+    Button2 = NewControl<TButton>(this, this, "Button2", 440, 232, 75, 25);
     Button2->SetCaption("Exit");
     Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    Button3 = place<TButton>(this, this, "Button3", 360, 232, 75, 25);
+    Button3 = NewControl<TButton>(this, this, "Button3", 360, 232, 75, 25);
     Button3->SetCaption("Delete");
     Button3->OnClick = [this](TObject* s) { Button3Click(s); };
-    Button6 = place<TButton>(this, this, "Button6", 280, 232, 75, 25);
+    Button6 = NewControl<TButton>(this, this, "Button6", 280, 232, 75, 25);
     Button6->SetCaption("Make Dir");
     Button6->OnClick = [this](TObject* s) { Button6Click(s); };
 

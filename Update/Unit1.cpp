@@ -16,18 +16,6 @@
 
 TForm1* Form1 = nullptr;
 
-namespace {
-
-template<class T>
-T* make(TForm1* form, const char* name)
-{
-    auto* c = new T(form);
-    c->Name = name;
-    c->SetParent(form);
-    return c;
-}
-
-}
 
 TForm1::TForm1(TComponent* owner)
     : TForm(owner)
@@ -56,10 +44,7 @@ TForm1::~TForm1()
 
 void TForm1::BuildControls()
 {
-    AniIcon1 = new TAniIcon(this);
-    AniIcon1->Name = "AniIcon1";
-    AniIcon1->SetParent(this);
-    AniIcon1->SetBounds(8, 8, 32, 32);
+    AniIcon1 = NewControl<TAniIcon>(this, this, "AniIcon1", 8, 8, 32, 32);
     AniIcon1->AniFile().ReadData(BusyCursorData());
     AniIcon1->SetFrame(0);
 
@@ -77,35 +62,35 @@ void TForm1::BuildControls()
         { &Label8, "Label8", "Done...", false },
     };
     for (const LabelSpec& spec : labels) {
-        TLabel* label = make<TLabel>(this, spec.name);
+        TLabel* label = NewControl<TLabel>(this, this, spec.name);
         label->SetLeft(44);
         label->SetTop(6);
         label->SetCaption(spec.caption);
         label->SetVisible(spec.visible);
         *spec.label = label;
     }
-    Label2 = make<TLabel>(this, "Label2");
+    Label2 = NewControl<TLabel>(this, this, "Label2");
     Label2->SetCaption("Orvelins");
     Label2->SetBounds(200, 6, 50, 16);
     Label2->SetVisible(false);
 
-    TrackBar1 = make<TTrackBar>(this, "TrackBar1");
+    TrackBar1 = NewControl<TTrackBar>(this, this, "TrackBar1");
     TrackBar1->SetBounds(44, 24, 213, 24);
     TrackBar1->SetRange(0, 50);
     TrackBar1->SetPosition(0);
     TrackBar1->SetTickStyle(tsNone);
     TrackBar1->SetEnabled(false);
 
-    Button1 = make<TButton>(this, "Button1");
+    Button1 = NewControl<TButton>(this, this, "Button1");
     Button1->SetCaption("Start");
     Button1->SetBounds(8, 56, 75, 25);
     Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button3 = make<TButton>(this, "Button3");
+    Button3 = NewControl<TButton>(this, this, "Button3");
     Button3->SetCaption("Update");
     Button3->SetBounds(94, 56, 75, 25);
     Button3->SetVisible(false);
     Button3->OnClick = [this](TObject* s) { Button3Click(s); };
-    Button2 = make<TButton>(this, "Button2");
+    Button2 = NewControl<TButton>(this, this, "Button2");
     Button2->SetCaption("Exit");
     Button2->SetBounds(180, 56, 75, 25);
     Button2->OnClick = [this](TObject* s) { Button2Click(s); };
@@ -122,13 +107,13 @@ void TForm1::BuildControls()
         { &Edit4, "Edit4", "" },
     };
     for (const EditSpec& spec : edits) {
-        TEdit* edit = make<TEdit>(this, spec.name);
+        TEdit* edit = NewControl<TEdit>(this, this, spec.name);
         edit->SetText(spec.text);
         edit->SetVisible(false);
         *spec.edit = edit;
     }
 
-    Memo1 = make<TMemo>(this, "Memo1");
+    Memo1 = NewControl<TMemo>(this, this, "Memo1");
     Memo1->SetVisible(false);
 
     Timer1 = new TTimer(this);
@@ -140,7 +125,7 @@ void TForm1::BuildControls()
     TOfficeButton** officeButtons[] = { &OfficeButton1, &OfficeButton2, &OfficeButton4 };
     const char* officeNames[] = { "OfficeButton1", "OfficeButton2", "OfficeButton4" };
     for (int i = 0; i < 3; ++i) {
-        TOfficeButton* button = make<TOfficeButton>(this, officeNames[i]);
+        TOfficeButton* button = NewControl<TOfficeButton>(this, this, officeNames[i]);
         button->SetCaption("Orvelin");
         button->SetVisible(false);
         *officeButtons[i] = button;

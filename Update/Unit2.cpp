@@ -11,9 +11,7 @@ TForm2::TForm2(TComponent* owner)
     Position = poScreenCenter;
     SetClientSize(334, 288);
 
-    RichEdit1 = new TRichEdit(this);
-    RichEdit1->Name = "RichEdit1";
-    RichEdit1->SetParent(this);
+    RichEdit1 = NewControl<TRichEdit>(this, this, "RichEdit1");
     RichEdit1->PlainText = true;
     RichEdit1->SetAlign(alClient);
     RichEdit1->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) { RichEdit1MouseDown(s, b, sh, x, y); };

@@ -80,9 +80,7 @@ TOpenDialog* TElementDialog::NewOpenDialog(const char* name, const TBrowseFilter
 
 TGroupBox* TElementDialog::NewGroupBox(TWinControl* parent, const char* name, const char* caption, int left, int top, int width, int height)
 {
-    auto* box = new TGroupBox(this);
-    box->Name = name;
-    box->SetParent(parent);
+    auto* box = NewControl<TGroupBox>(this, parent, name);
     box->SetCaption(caption);
     box->SetBounds(left, top, width, height);
     return box;
@@ -90,9 +88,7 @@ TGroupBox* TElementDialog::NewGroupBox(TWinControl* parent, const char* name, co
 
 TLabel* TElementDialog::NewLabel(TWinControl* parent, const char* name, const char* caption, int left, int top)
 {
-    auto* label = new TLabel(this);
-    label->Name = name;
-    label->SetParent(parent);
+    auto* label = NewControl<TLabel>(this, parent, name);
     label->SetLeft(left);
     label->SetTop(top);
     label->SetCaption(caption);
@@ -101,10 +97,7 @@ TLabel* TElementDialog::NewLabel(TWinControl* parent, const char* name, const ch
 
 TEdit* TElementDialog::NewEdit(TWinControl* parent, const char* name, int left, int top, int width, const std::string& text)
 {
-    auto* edit = new TEdit(this);
-    edit->Name = name;
-    edit->SetParent(parent);
-    edit->SetBounds(left, top, width, 21);
+    auto* edit = NewControl<TEdit>(this, parent, name, left, top, width, 21);
     edit->SetText(text);
     return edit;
 }
@@ -123,10 +116,7 @@ TUpDown* TElementDialog::NewUpDown(const char* name, TEdit* associate, int min, 
 
 TComboBox* TElementDialog::NewComboBox(TWinControl* parent, const char* name, int left, int top, int width, const std::vector<std::string>& items)
 {
-    auto* box = new TComboBox(this);
-    box->Name = name;
-    box->SetParent(parent);
-    box->SetBounds(left, top, width, 21);
+    auto* box = NewControl<TComboBox>(this, parent, name, left, top, width, 21);
     box->SetItems(items);
     box->SetText("");
     return box;
@@ -134,18 +124,13 @@ TComboBox* TElementDialog::NewComboBox(TWinControl* parent, const char* name, in
 
 TBitBtn* TElementDialog::NewBrowseButton(TWinControl* parent, const char* name, int left, int top)
 {
-    auto* button = new TBitBtn(this);
-    button->Name = name;
-    button->SetParent(parent);
-    button->SetBounds(left, top, 25, 23);
+    auto* button = NewControl<TBitBtn>(this, parent, name, left, top, 25, 23);
     return button;
 }
 
 TButton* TElementDialog::NewButton(TWinControl* parent, const char* name, const char* caption, int left, int top)
 {
-    auto* button = new TButton(this);
-    button->Name = name;
-    button->SetParent(parent);
+    auto* button = NewControl<TButton>(this, parent, name);
     button->SetCaption(caption);
     button->SetBounds(left, top, 75, 25);
     return button;

@@ -217,24 +217,18 @@ void fillToolbar(TForm1* form, TitaToolBar* bar, const ToolButtonRow (&rows)[N])
     int separators = 0;
     for (const ToolButtonRow& row : rows) {
         if (!*row.name) {
-            auto* sep = new TToolbarSep97(form);
-            sep->Name = bar->Name + "Sep" + std::to_string(++separators);
-            sep->SetParent(bar);
+            NewControl<TToolbarSep97>(form, bar, bar->Name + "Sep" + std::to_string(++separators));
             continue;
         }
         if (std::string(row.name).rfind("itaPopupButton", 0) == 0) {
-            auto* toggle = new TitaPopupButton(form);
-            toggle->Name = row.name;
+            auto* toggle = NewControl<TitaPopupButton>(form, bar, row.name);
             toggle->SetHint(row.hint);
             toggle->SetGlyphText(row.glyph);
-            toggle->SetParent(bar);
             continue;
         }
-        auto* button = new TToolbarButton97(form);
-        button->Name = row.name;
+        auto* button = NewControl<TToolbarButton97>(form, bar, row.name);
         button->SetHint(row.hint);
         button->SetGlyphText(row.glyph);
-        button->SetParent(bar);
     }
 }
 
@@ -252,9 +246,7 @@ TitaToolBar* newToolbar(TForm1* form, TitaDock* dock, const char* name, const ch
 
 TEdit* hiddenEdit(TForm1* form, const char* name, const std::string& text)
 {
-    auto* edit = new TEdit(form);
-    edit->Name = name;
-    edit->SetParent(form);
+    auto* edit = NewControl<TEdit>(form, form, name);
     edit->SetVisible(false);
     edit->SetText(text);
     return edit;
@@ -262,9 +254,7 @@ TEdit* hiddenEdit(TForm1* form, const char* name, const std::string& text)
 
 TLabel* hiddenLabel(TForm1* form, const char* name, const std::string& caption)
 {
-    auto* label = new TLabel(form);
-    label->Name = name;
-    label->SetParent(form);
+    auto* label = NewControl<TLabel>(form, form, name);
     label->SetVisible(false);
     label->SetCaption(caption);
     return label;
@@ -272,9 +262,7 @@ TLabel* hiddenLabel(TForm1* form, const char* name, const std::string& caption)
 
 TOfficeButton* hiddenOfficeButton(TForm1* form, const char* name, TNotifyEvent onClick)
 {
-    auto* button = new TOfficeButton(form);
-    button->Name = name;
-    button->SetParent(form);
+    auto* button = NewControl<TOfficeButton>(form, form, name);
     button->SetVisible(false);
     button->SetCaption("Orvelin");
     button->OnClick = std::move(onClick);
@@ -300,15 +288,11 @@ void TForm1::buildHiddenFields()
     Label6 = hiddenLabel(this, "Label6", "Orvelin");
     Label8 = hiddenLabel(this, "Label8", "Orvelin");
 
-    RichEdit2 = new TRichEdit(this);
-    RichEdit2->Name = "RichEdit2";
-    RichEdit2->SetParent(this);
+    RichEdit2 = NewControl<TRichEdit>(this, this, "RichEdit2");
     RichEdit2->SetVisible(false);
     RichEdit2->PlainText = false;
 
-    RichEdit3 = new TRichEdit(this);
-    RichEdit3->Name = "RichEdit3";
-    RichEdit3->SetParent(this);
+    RichEdit3 = NewControl<TRichEdit>(this, this, "RichEdit3");
     RichEdit3->SetVisible(false);
     RichEdit3->PlainText = true;
 
@@ -373,9 +357,7 @@ void TForm1::buildMenus()
 
 void TForm1::buildToolbars()
 {
-    itaDock1 = new TitaDock(this);
-    itaDock1->Name = "itaDock1";
-    itaDock1->SetParent(this);
+    itaDock1 = NewControl<TitaDock>(this, this, "itaDock1");
     itaDock1->SetAlign(alTop);
 
     MainMenu = newToolbar(this, itaDock1, "MainMenu", "Main Menu", 0);
@@ -429,16 +411,12 @@ void TForm1::buildToolbars()
 
 void TForm1::buildSidePanel()
 {
-    Panel3 = new TPanel(this);
-    Panel3->Name = "Panel3";
-    Panel3->SetParent(this);
+    Panel3 = NewControl<TPanel>(this, this, "Panel3");
     Panel3->SetBevelOuter(bvNone);
     Panel3->SetBounds(0, 0, 209, 400);
     Panel3->SetAlign(alLeft);
 
-    PageControl1 = new TPageControl(this);
-    PageControl1->Name = "PageControl1";
-    PageControl1->SetParent(Panel3);
+    PageControl1 = NewControl<TPageControl>(this, Panel3, "PageControl1");
     PageControl1->SetAlign(alClient);
     auto sheet = [this](TPageControl* control, const char* name, const char* caption) {
         auto* page = new TTabSheet(this);
@@ -451,9 +429,7 @@ void TForm1::buildSidePanel()
     TabSheet2 = sheet(PageControl1, "TabSheet2", "Link to File");
     TabSheet3 = sheet(PageControl1, "TabSheet3", "Insert HTML");
 
-    PageControl2 = new TPageControl(this);
-    PageControl2->Name = "PageControl2";
-    PageControl2->SetParent(TabSheet3);
+    PageControl2 = NewControl<TPageControl>(this, TabSheet3, "PageControl2");
     PageControl2->SetAlign(alClient);
     TabSheet4 = sheet(PageControl2, "TabSheet4", "Normal");
     sheet(PageControl2, "TabSheet5", "Fonts");
@@ -462,15 +438,10 @@ void TForm1::buildSidePanel()
     fillTab(this, TabSheet4, kNormalTabButtons);
     fillTab(this, TabSheet7, kAppletsTabButtons);
 
-    Image2 = new TImage(this);
-    Image2->Name = "Image2";
-    Image2->SetParent(TabSheet1);
-    Image2->SetBounds(8, 8, 185, 121);
+    Image2 = NewControl<TImage>(this, TabSheet1, "Image2", 8, 8, 185, 121);
     Image2->SetStretch(true);
 
-    Label2 = new TLabel(this);
-    Label2->Name = "Label2";
-    Label2->SetParent(TabSheet1);
+    Label2 = NewControl<TLabel>(this, TabSheet1, "Label2");
     Label2->SetAutoSize(false);
     Label2->Transparent = true;
     Label2->SetBounds(160, 272, 17, 17);

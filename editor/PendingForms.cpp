@@ -62,9 +62,7 @@ TPendingForm::TPendingForm(TComponent* owner, int number)
     BorderStyle = bsDialog;
     Position = poScreenCenter;
     SetClientSize(320, 120);
-    auto* close = new TButton(this);
-    close->Name = "Button1";
-    close->SetParent(this);
+    auto* close = NewControl<TButton>(this, this, "Button1");
     close->SetCaption("Close");
     close->SetBounds(122, 80, 75, 25);
     close->Cancel = true;

@@ -40,9 +40,7 @@ TForm1::TForm1(TComponent* owner)
     buildSidePanel();
     buildLaunchers();
 
-    RichEdit1 = new TRichEdit(this);
-    RichEdit1->Name = "RichEdit1";
-    RichEdit1->SetParent(this);
+    RichEdit1 = NewControl<TRichEdit>(this, this, "RichEdit1");
     RichEdit1->PlainText = true;
     RichEdit1->SetBounds(209, 0, 583, 400);
     RichEdit1->SetAlign(alRight);
@@ -51,9 +49,7 @@ TForm1::TForm1(TComponent* owner)
     RichEdit1->OnKeyDown = [this](TObject* s, std::uint16_t& key, TShiftState shift) { RichEdit1KeyDown(s, key, shift); };
     RichEdit1->OnSelectionChange = [this](TObject* s) { RichEdit1SelectionChange(s); };
 
-    StatusBar1 = new TStatusBar(this);
-    StatusBar1->Name = "StatusBar1";
-    StatusBar1->SetParent(this);
+    StatusBar1 = NewControl<TStatusBar>(this, this, "StatusBar1");
     StatusBar1->SetSimpleText("Welcome to Corvana");
 
     OnCreate = [this](TObject* s) { FormCreate(s); };

@@ -40,53 +40,37 @@ TForm2::TForm2(TComponent* owner)
     Position = poScreenCenter;
     SetClientSize(346, 215);
 
-    Label1 = new TLabel(this);
-    Label1->Name = "Label1";
-    Label1->SetParent(this);
+    Label1 = NewControl<TLabel>(this, this, "Label1");
     Label1->SetCaption("Page title:");
     Label1->SetBounds(8, 160, 60, 16);
 
-    Edit1 = new TEdit(this);
-    Edit1->Name = "Edit1";
-    Edit1->SetParent(this);
-    Edit1->SetBounds(8, 180, 241, 24);
+    Edit1 = NewControl<TEdit>(this, this, "Edit1", 8, 180, 241, 24);
     Edit1->SetText("Place your title here");
     Edit1->SetEnabled(false);
 
-    Button1 = new TButton(this);
-    Button1->Name = "Button1";
-    Button1->SetParent(this);
+    Button1 = NewControl<TButton>(this, this, "Button1");
     Button1->SetCaption("OK");
     Button1->SetBounds(264, 8, 75, 25);
     Button1->Default = true;
     Button1->OnClick = [this](TObject* s) { Button1Click(s); };
 
-    Button2 = new TButton(this);
-    Button2->Name = "Button2";
-    Button2->SetParent(this);
+    Button2 = NewControl<TButton>(this, this, "Button2");
     Button2->SetCaption("Cancel");
     Button2->SetBounds(264, 40, 75, 25);
     Button2->OnClick = [this](TObject* s) { Button2Click(s); };
 
-    ListView1 = new TListView(this);
-    ListView1->Name = "ListView1";
-    ListView1->SetParent(this);
-    ListView1->SetBounds(8, 8, 249, 145);
+    ListView1 = NewControl<TListView>(this, this, "ListView1", 8, 8, 249, 145);
     for (const char* caption : kTemplates)
         ListView1->AddItem(caption, 0);
     ListView1->SetIcon(0, pageIcon());
     ListView1->OnClick = [this](TObject* s) { ListView1Click(s); };
     ListView1->OnDblClick = [this](TObject* s) { ListView1DblClick(s); };
 
-    RichEdit1 = new TRichEdit(this);
-    RichEdit1->Name = "RichEdit1";
-    RichEdit1->SetParent(this);
+    RichEdit1 = NewControl<TRichEdit>(this, this, "RichEdit1");
     RichEdit1->SetVisible(false);
     RichEdit1->PlainText = false;
 
-    Label2 = new TLabel(this);
-    Label2->Name = "Label2";
-    Label2->SetParent(this);
+    Label2 = NewControl<TLabel>(this, this, "Label2");
     Label2->SetVisible(false);
     Label2->SetCaption("Orvelin");
 

@@ -148,3 +148,22 @@ private:
     std::vector<TControl*> m_controls;
     bool m_realigning = false;
 };
+
+// A control made from its design values: owned by `owner` (freed with it)
+// and shown inside `parent`.
+template<class T>
+T* NewControl(TComponent* owner, TWinControl* parent, const std::string& name)
+{
+    auto* control = new T(owner);
+    control->Name = name;
+    control->SetParent(parent);
+    return control;
+}
+
+template<class T>
+T* NewControl(TComponent* owner, TWinControl* parent, const std::string& name, int left, int top, int width, int height)
+{
+    T* control = NewControl<T>(owner, parent, name);
+    control->SetBounds(left, top, width, height);
+    return control;
+}
