@@ -16,7 +16,6 @@
 
 TForm1* Form1 = nullptr;
 
-
 TForm1::TForm1(TComponent* owner)
     : TForm(owner)
 {
