@@ -175,6 +175,9 @@ protected:
     // A transfer reply other than the awaited one: the transfer ends, and
     // the request with that reply's error (or the malformed-reply error).
     void EndTransferOnReply(bool validReply, bool abortiveClose);
+    // The final reply of a transfer: 226 or 250 completes it, anything else
+    // shows `failure` and fails it.
+    void TransferFinalReply(const char* failure, bool abortiveClose);
     void FailTransfer(int error, const std::string& message);
     // Ends the data connection of a transfer cut short on this side.
     void CutTransfer(int error, const std::string& message);

@@ -206,20 +206,7 @@ void TCustomFtpCli::RetrFirstReply()
     EndTransferOnReply(valid, false);
 }
 
-void TCustomFtpCli::RetrFinalReply()
-{
-    if (m_finalReply)
-        return;
-    m_statusCode = FtpReplyNumber(m_lastResponse);
-    bool valid = IsFtpReplyLine(m_lastResponse);
-    if (valid && (m_statusCode == 226 || m_statusCode == 250)) {
-        m_finalReply = true;
-        TransferCompletionCheck();
-        return;
-    }
-    Display("! RETR/LIST/NLST Failed");
-    EndTransferOnReply(valid, false);
-}
+void TCustomFtpCli::RetrFinalReply() { TransferFinalReply("! RETR/LIST/NLST Failed", false); }
 
 void TCustomFtpCli::RetrieveBlock()
 {
@@ -325,7 +312,9 @@ void TCustomFtpCli::StorFirstReply()
     EndTransferOnReply(valid, m_storSending);
 }
 
-void TCustomFtpCli::StorFinalReply()
+void TCustomFtpCli::StorFinalReply() { TransferFinalReply("! STOR Failed", !m_storEof); }
+
+void TCustomFtpCli::TransferFinalReply(const char* failure, bool abortiveClose)
 {
     if (m_finalReply)
         return;
@@ -336,8 +325,8 @@ void TCustomFtpCli::StorFinalReply()
         TransferCompletionCheck();
         return;
     }
-    Display("! STOR Failed");
-    EndTransferOnReply(valid, !m_storEof);
+    Display(failure);
+    EndTransferOnReply(valid, abortiveClose);
 }
 
 void TCustomFtpCli::EndTransferOnReply(bool validReply, bool abortiveClose)
