@@ -17,16 +17,40 @@ std::function<void(TForm*)> TForm::ModalResponder;
 
 namespace {
 
-// The window that last lost activation to another window of the program;
-// nullptr while the program as a whole is inactive.
+// The window of the program that was activated last (nullptr once it is
+// gone, or once the program has been left for another one), and whether
+// any window has been activated yet.
 TForm* g_lastActive = nullptr;
 bool g_anyActivated = false;
+// When the program last lost activation altogether. A moment without an
+// active window while one of our windows hands over to another (a dialog
+// closing) is not a visit to another program.
+std::uint64_t g_inactiveSince = 0;
+constexpr std::uint64_t kHandOverMs = 500;
+
+void watchApplicationState()
+{
+    static bool watching = false;
+    if (watching || !qApp)
+        return;
+    watching = true;
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, qApp, [](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive) {
+            if (g_inactiveSince && GetTickCount64() - g_inactiveSince > kHandOverMs)
+                g_lastActive = nullptr;
+            g_inactiveSince = 0;
+        } else if (!g_inactiveSince) {
+            g_inactiveSince = GetTickCount64();
+        }
+    });
+}
 
 }
 
 TForm::TForm(TComponent* owner)
     : TWinControl(owner)
 {
+    watchApplicationState();
     auto* w = new QWidget(nullptr, Qt::Window);
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     SetWidget(w);
@@ -142,10 +166,10 @@ void TForm::SetVisible(bool on)
                     OnResize(this);
             });
         }
-        if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        // The headless platform cannot raise a window; it can activate one.
+        if (QGuiApplication::platformName() != QLatin1String("offscreen"))
             w->raise();
-            w->activateWindow();
-        }
+        w->activateWindow();
         if (m_activeControl && m_activeControl->CanFocus())
             m_activeControl->SetFocus();
     } else {
@@ -299,9 +323,11 @@ bool TForm::DialogKey(std::uint16_t key) { return pressDialogButton(this, key); 
 
 void TForm::activated()
 {
+    // Qt activates the new window before it deactivates the old one, so the
+    // hand-over is judged by which window of ours was active last.
     bool fromOwnWindow = !g_anyActivated || (g_lastActive && g_lastActive != this);
     g_anyActivated = true;
-    g_lastActive = nullptr;
+    g_lastActive = this;
     if (fromOwnWindow && OnActivate)
         OnActivate(this);
 }
@@ -325,13 +351,6 @@ bool TForm::WidgetEvent(QEvent* e)
         }
         return TWinControl::WidgetEvent(e);
     case QEvent::WindowDeactivate:
-        // Activation that goes to another window of ours arrives right after;
-        // activation that leaves the program does not.
-        g_lastActive = this;
-        PostCall([] {
-            if (!QApplication::activeWindow())
-                g_lastActive = nullptr;
-        });
         if (OnDeactivate)
             OnDeactivate(this);
         return false;

@@ -8,6 +8,7 @@
 #include "platform/Messages.h"
 #include "platform/RichEdit.h"
 #include "platform/StdCtrls.h"
+#include "tests/support/MessageLoop.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -193,4 +194,23 @@ TEST(Form, AnExceptionInTheCreationHandlerIsShownAndStartUpGoesOn)
     delete first;
     EXPECT_EQ(Application->MainForm(), nullptr);
     Application->OnException = nullptr;
+}
+
+TEST(Form, OnActivateFiresWhenAnotherWindowOfTheProgramHandsOver)
+{
+    TForm first(nullptr);
+    TForm second(nullptr);
+    int firstActivated = 0, secondActivated = 0;
+    first.OnActivate = [&](TObject*) { ++firstActivated; };
+    second.OnActivate = [&](TObject*) { ++secondActivated; };
+    first.Show();
+    ASSERT_TRUE(RunUntil([&] { return first.Active(); }, 2000)) << "this platform does not activate windows";
+    EXPECT_EQ(firstActivated, 1);
+    second.Show();
+    ASSERT_TRUE(RunUntil([&] { return second.Active(); }, 2000));
+    EXPECT_EQ(secondActivated, 1);
+    second.Hide();
+    first.Widget()->activateWindow();
+    ASSERT_TRUE(RunUntil([&] { return first.Active(); }, 2000));
+    EXPECT_EQ(firstActivated, 2) << "activation handed over by the second window";
 }
