@@ -66,7 +66,9 @@ public:
     const std::string& DnsResult() const { return m_dnsResult; }
     const std::vector<std::string>& DnsResultList() const { return m_dnsResultList; }
     TSocketState State() const { return m_state; }
-    int ReadCount() const { return m_readCount; }
+    // Bytes received on this connection; 64 bits, as one connection may
+    // carry more than 2 GiB.
+    std::int64_t ReadCount() const { return m_readCount; }
     // Bytes waiting in the platform's receive buffer; -1 when unknown.
     int RcvdCount();
     int LastError() const { return m_lastError; }
@@ -191,7 +193,7 @@ protected:
     bool m_lineMode = false;
     int m_lineLength = 0;
     std::string m_line;
-    int m_readCount = 0;
+    std::int64_t m_readCount = 0;
     bool m_closeReported = false;
     HostEntry m_hostEntry;
     HANDLE m_dnsLookupHandle = 0;
