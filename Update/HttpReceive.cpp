@@ -268,6 +268,12 @@ void THttpCli::BodyPiece(const char* data, int length)
             return;
     }
     ++m_bodyPieceCount;
+    // Bytes past the announced end belong to no document: the answer is
+    // not the document it claims to be.
+    if (m_contentLengthGiven && ReceivedBytes + length > ContentLength) {
+        Fail("the document is longer than its Content-Length (" + std::to_string(ContentLength) + " bytes)");
+        return;
+    }
     ReceivedBytes += length;
     NotifyDocData(data, length);
     if (!*alive || !StillReceiving(serial))

@@ -292,3 +292,12 @@ TEST(HttpFaults, TransferCodingsOtherThanIdentityFail)
     EXPECT_FALSE(out.Raised) << out.Message;
     EXPECT_EQ(body, "hello");
 }
+
+TEST(HttpFaults, ABodyOfAnotherLengthThanAnnouncedFails)
+{
+    ExpectFailures({
+        { "HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nhello, and more", "the document is longer than its Content-Length (5 bytes)" },
+        { "HTTP/1.0 200 OK\r\nContent-Length: 0\r\n\r\nx", "the document is longer than its Content-Length (0 bytes)" },
+        { "HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nhel", "connection closed before the end of the document (3 of 5 bytes)" },
+    });
+}
