@@ -30,8 +30,7 @@ bool TFtpClient::WaitUntilReady()
             AbortRequest();
             if (!*alive)
                 return false;
-            m_errorMessage = "426 Timeout";
-            m_statusCode = 426;
+            ShowFailure("426 Timeout");
             return false;
         }
         if (MultiThreaded)

@@ -151,6 +151,9 @@ protected:
     template<class F>
     void RunLowLevel(TFtpRequest rq, F&& body);
     void FailRunningRequest(const std::string& message);
+    // A failure found on this side, written as a reply line: the status
+    // code, the last response and the error message all show it.
+    void ShowFailure(const std::string& line);
 
     // ---- requests and the step engine (FtpcliSteps.cpp)
     void StartHighLevel(TFtpRequest rq, TFtpStepSet steps);

@@ -386,6 +386,9 @@ void TCustomFtpCli::TransferCompletionCheck()
         return;
     ShowStatistics();
     m_restartPos = 0;
+    // The server may have answered 226 for a transfer this side cut short.
+    if (m_transferError != 0)
+        ShowFailure(m_errorMessage);
     m_lastStepError = m_transferError;
     EndRequest(m_transferError);
 }

@@ -532,3 +532,55 @@ TEST(FtpClientSettings, PortAbove65535IsRefused)
     EXPECT_TRUE(client.Binary());
     EXPECT_EQ(client.Timeout, 15);
 }
+
+TEST_F(FtpFault, StatusLastResponseAndErrorMessageTellTheSameFailure)
+{
+    struct Case {
+        const char* Name;
+        CommandHook Hook;
+    };
+    std::vector<Case> cases {
+        { "control connection lost mid-upload",
+            [](ScriptConnection& c, const std::string& verb, const std::string&) {
+                if (verb != "STOR")
+                    return false;
+                c.Reply("150 Opening data connection");
+                int fd = c.ConnectData();
+                char buf[4096];
+                ::recv(fd, buf, sizeof buf, MSG_WAITALL);
+                // The server goes away: the data connection first.
+                ::close(fd);
+                usleep(50 * 1000);
+                c.Close();
+                return true;
+            } },
+        { "reply line too long",
+            [](ScriptConnection& c, const std::string& verb, const std::string&) {
+                if (verb != "USER")
+                    return false;
+                c.Send(std::string(4096, 'x'));
+                Silence(c);
+                return true;
+            } },
+    };
+    for (const Case& k : cases) {
+        RecordingClient fresh;
+        ScriptedFtpServer server([&](ScriptConnection& c) { RunStandardSession(server, c, k.Hook); });
+        Prepare(server, 4 * 1024 * 1024);
+        fresh->HostName = client->HostName;
+        fresh->SetPort(client->Port());
+        fresh->UserName = client->UserName;
+        fresh->PassWord = client->PassWord;
+        fresh->HostFileName = client->HostFileName;
+        fresh->LocalFileName = client->LocalFileName;
+        fresh->Timeout = 5;
+        EXPECT_FALSE(fresh->TransmitSync()) << k.Name;
+        ASSERT_TRUE(fresh.WaitDone(1)) << k.Name;
+        const DoneRecord& done = fresh.Done[0];
+        EXPECT_NE(done.Error, 0) << k.Name;
+        EXPECT_NE(fresh->ErrorMessage(), "426 Timeout") << k.Name;
+        EXPECT_EQ(done.LastResponse, done.ErrorMessage) << k.Name;
+        EXPECT_EQ(fresh->StatusCode(), done.Error) << k.Name << ": " << done.ErrorMessage;
+        EXPECT_EQ(FtpReplyNumber(done.ErrorMessage), done.Error) << k.Name << ": " << done.ErrorMessage;
+    }
+}
