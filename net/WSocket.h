@@ -71,6 +71,10 @@ public:
     std::int64_t ReadCount() const { return m_readCount; }
     // Bytes waiting in the platform's receive buffer; -1 when unknown.
     int RcvdCount();
+    // Bytes of this connection the peer has taken: those handed to the
+    // platform less those it still holds unacknowledged. Grows only as fast
+    // as the peer reads, however large the platform's buffers.
+    std::int64_t TakenCount();
     int LastError() const { return m_lastError; }
     // Wait, ReadLine and Flush pump messages themselves instead of running
     // the countdown of WaitCtrl.
@@ -194,6 +198,7 @@ protected:
     int m_lineLength = 0;
     std::string m_line;
     std::int64_t m_readCount = 0;
+    std::int64_t m_sentCount = 0;
     bool m_closeReported = false;
     HostEntry m_hostEntry;
     HANDLE m_dnsLookupHandle = 0;
