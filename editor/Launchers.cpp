@@ -5,6 +5,10 @@
 #include "editor/Unit1.h"
 
 #include "dialogs/Unit5.h"
+#include "dialogs/Unit9.h"
+#include "dialogs/Unit18.h"
+#include "dialogs/Unit22.h"
+#include "dialogs/Unit24.h"
 #include "editor/PendingForms.h"
 #include "platform/Dialogs.h"
 
