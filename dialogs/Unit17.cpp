@@ -16,6 +16,7 @@ TForm17::TForm17(TComponent* owner)
     Button1 = NewButton(this, "Button1", "OK", 272, 16);
     Button1->Default = true;
     Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
+    SetActiveControl(ListBox1);
 
     ListBox1->OnClick = [this](TObject* s) { ListBox1Click(s); };
     ListBox1->OnDblClick = [this](TObject* s) { ListBox1DblClick(s); };

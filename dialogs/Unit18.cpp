@@ -17,6 +17,7 @@ TForm18::TForm18(TComponent* owner)
     Button1 = NewButton(this, "Button1", "OK", 272, 16);
     Button1->Default = true;
     Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
+    SetActiveControl(Edit1);
 
     Button1->OnClick = [this](TObject* s) { Button1Click(s); };
     Button2->OnClick = [this](TObject* s) { Button2Click(s); };

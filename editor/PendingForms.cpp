@@ -14,7 +14,6 @@ TForm11* Form11 = nullptr;
 TForm12* Form12 = nullptr;
 TForm13* Form13 = nullptr;
 TForm14* Form14 = nullptr;
-TForm17* Form17 = nullptr;
 TForm19* Form19 = nullptr;
 TForm20* Form20 = nullptr;
 TForm21* Form21 = nullptr;

@@ -3,6 +3,7 @@
 
 #include "dialogs/Unit5.h"
 #include "dialogs/Unit9.h"
+#include "dialogs/Unit17.h"
 #include "dialogs/Unit18.h"
 #include "dialogs/Unit22.h"
 #include "dialogs/Unit24.h"

@@ -154,6 +154,7 @@ TEST_F(ScriptBlockDialogsTest, ScrollingTextWritesItsThirtyEightLinesInEitherCas
         EXPECT_EQ(std::count(block.begin(), block.end(), '\n'), 38);
     }
     std::string block = Run<TForm18>(Form18, [](TForm18* d) {
+        EXPECT_EQ(d->Widget()->focusWidget(), d->Edit1->Widget());
         TypeInto(d->Edit1, "Sale \"now\" <b>");
         ClickOn(d->Button1);
     });
