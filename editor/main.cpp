@@ -7,6 +7,8 @@
 #include "dialogs/Unit18.h"
 #include "dialogs/Unit22.h"
 #include "dialogs/Unit24.h"
+#include "generators/Unit13.h"
+#include "generators/Unit14.h"
 #include "editor/PendingForms.h"
 #include "editor/Unit1.h"
 #include "generators/Unit2.h"

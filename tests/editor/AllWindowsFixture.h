@@ -8,6 +8,8 @@
 #include "dialogs/Unit18.h"
 #include "dialogs/Unit22.h"
 #include "dialogs/Unit24.h"
+#include "generators/Unit13.h"
+#include "generators/Unit14.h"
 #include "tests/editor/MainWindowFixture.h"
 
 class AllWindowsTest : public MainWindowTest {
