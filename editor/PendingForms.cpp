@@ -9,7 +9,6 @@ TForm4* Form4 = nullptr;
 TForm6* Form6 = nullptr;
 TForm7* Form7 = nullptr;
 TForm8* Form8 = nullptr;
-TForm10* Form10 = nullptr;
 TForm11* Form11 = nullptr;
 TForm12* Form12 = nullptr;
 TForm19* Form19 = nullptr;

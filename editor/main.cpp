@@ -7,6 +7,7 @@
 #include "dialogs/Unit18.h"
 #include "dialogs/Unit22.h"
 #include "dialogs/Unit24.h"
+#include "generators/Unit10.h"
 #include "generators/Unit13.h"
 #include "generators/Unit14.h"
 #include "editor/PendingForms.h"

@@ -33,6 +33,8 @@ void TLabel::SetCaption(const std::string& text)
 
 void TLabel::SetAutoSize(bool on) { m_autoSize = on; }
 
+void TLabel::SetWordWrap(bool on) { m_label->setWordWrap(on); }
+
 TEdit::TEdit(TComponent* owner)
     : TWinControl(owner)
     , m_edit(new QLineEdit)

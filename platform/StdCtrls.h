@@ -15,6 +15,8 @@ public:
     void SetCaption(const std::string&) override;
     bool Transparent = false;
     void SetAutoSize(bool);
+    // Long captions break into lines within the label's width.
+    void SetWordWrap(bool);
 
 private:
     QLabel* m_label;
