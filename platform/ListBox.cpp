@@ -3,7 +3,7 @@
 #include "platform/Exception.h"
 #include "platform/TextCodec.h"
 
-#include <QApplication>
+#include <QEvent>
 #include <QListWidget>
 
 TListBox::TListBox(TComponent* owner)
@@ -14,15 +14,23 @@ TListBox::TListBox(TComponent* owner)
     SetWidget(m_list);
     SetBounds(0, 0, 121, 97);
     // A move by the keyboard picks at once; a press of the mouse picks on
-    // its release, as a click, also on the item already selected.
+    // its release, as a click, also on the item already selected. The
+    // current item the list takes by itself when it gets the focus is no
+    // pick.
     QObject::connect(m_list, &QListWidget::currentRowChanged, [this](int row) {
-        if (!m_settingIndex && row >= 0 && QApplication::mouseButtons() == Qt::NoButton && !Destroying())
+        if (m_keyMove && !m_settingIndex && row >= 0 && !Destroying())
             Click();
     });
     QObject::connect(m_list, &QListWidget::itemClicked, [this] {
         if (!Destroying())
             Click();
     });
+}
+
+bool TListBox::WidgetEvent(QEvent* e)
+{
+    m_keyMove = e->type() == QEvent::KeyPress;
+    return TWinControl::WidgetEvent(e);
 }
 
 int TListBox::ItemCount() const { return m_list->count(); }

@@ -22,7 +22,13 @@ public:
     int ItemIndex() const;
     void SetItemIndex(int);
 
+protected:
+    bool WidgetEvent(QEvent*) override;
+
 private:
     QListWidget* m_list;
     bool m_settingIndex = false;
+    // Between a key's press reaching the list and the next event: a move
+    // of the current item then is the user's pick.
+    bool m_keyMove = false;
 };

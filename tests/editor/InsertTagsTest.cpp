@@ -41,6 +41,8 @@ TEST_F(InsertTagsTest, AClickCopiesTheTagAndOkInsertsItWithoutClosing)
     Visit([&](TForm17* d) {
         EXPECT_EQ(d->ListBox1->ItemCount(), 100);
         EXPECT_EQ(d->Widget()->focusWidget(), d->ListBox1->Widget());
+        // Taking the focus picks nothing.
+        EXPECT_EQ(d->Edit1->Text(), "");
         ClickRow(d, "<A HREF=\"\"></A>");
         EXPECT_EQ(d->Edit1->Text(), "<A HREF=\"\"></A>");
         ClickOn(d->Button1);
