@@ -6,7 +6,7 @@
 TForm13* Form13 = nullptr;
 
 TForm13::TForm13(TComponent* owner)
-    : TElementDialog(owner, "Form13", "Frame Wizard", 45, 313, 161)
+    : TElementDialog(owner, "Form13", "Frame Wizard", 45, 345, 161)
 {
     Label1 = NewLabel(this, "Label1", "Do you want to divide the page into rows or columns?", 8, 8);
     RadioButton1 = NewControl<TRadioButton>(this, this, "RadioButton1", 24, 36, 113, 17);
@@ -16,9 +16,9 @@ TForm13::TForm13(TComponent* owner)
     Label3 = NewLabel(this, "Label3", "How many frames do you want?", 8, 72);
     Edit1 = NewEdit(this, "Edit1", 8, 90, 41);
     UpDown1 = NewUpDown("UpDown1", Edit1, kMinFrames, kMaxFrames);
-    Button1 = NewButton(this, "Button1", "OK", 150, 128);
+    Button1 = NewButton(this, "Button1", "OK", 182, 128);
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 230, 128);
+    Button2 = NewButton(this, "Button2", "Cancel", 262, 128);
     Button2->Cancel = true;
     Reset();
 

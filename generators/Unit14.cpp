@@ -10,7 +10,7 @@ TForm14* Form14 = nullptr;
 namespace {
 
 constexpr int kGroupWidth = 290;
-constexpr int kGroupHeight = 88;
+constexpr int kGroupHeight = 96;
 
 std::string number(int n) { return std::to_string(n); }
 
@@ -24,13 +24,13 @@ TForm14::TForm14(TComponent* owner)
         int left = 8 + (n - 1) % 2 * (kGroupWidth + 8), top = 8 + (n - 1) / 2 * (kGroupHeight + 8);
         TFrameControls& f = Frames[std::size_t(n - 1)];
         f.GroupBox = NewGroupBox(this, ("GroupBox" + number(n)).c_str(), ("Frame " + number(n)).c_str(), left, top, kGroupWidth, kGroupHeight);
-        NewLabel(f.GroupBox, ("LabelName" + number(n)).c_str(), "Name", 8, 16);
-        f.Name = NewEdit(f.GroupBox, ("Edit" + number(2 * n - 1)).c_str(), 8, 32, 133);
-        NewLabel(f.GroupBox, ("LabelURL" + number(n)).c_str(), "URL", 149, 16);
-        f.Address = NewEdit(f.GroupBox, ("Edit" + number(2 * n)).c_str(), 149, 32, 133);
-        NewLabel(f.GroupBox, ("LabelScrolling" + number(n)).c_str(), "Scrolling", 8, 62);
-        f.Scrolling = NewComboBox(f.GroupBox, ("ComboBox" + number(n)).c_str(), 64, 58, 77, { "Auto", "Yes", "No" });
-        f.NoResize = NewControl<TCheckBox>(this, f.GroupBox, "CheckBox" + number(n), 149, 60, 121, 17);
+        NewLabel(f.GroupBox, ("LabelName" + number(n)).c_str(), "Name", 8, 22);
+        f.Name = NewEdit(f.GroupBox, ("Edit" + number(2 * n - 1)).c_str(), 8, 38, 133);
+        NewLabel(f.GroupBox, ("LabelURL" + number(n)).c_str(), "URL", 149, 22);
+        f.Address = NewEdit(f.GroupBox, ("Edit" + number(2 * n)).c_str(), 149, 38, 133);
+        NewLabel(f.GroupBox, ("LabelScrolling" + number(n)).c_str(), "Scrolling", 8, 70);
+        f.Scrolling = NewComboBox(f.GroupBox, ("ComboBox" + number(n)).c_str(), 64, 66, 77, { "Auto", "Yes", "No" });
+        f.NoResize = NewControl<TCheckBox>(this, f.GroupBox, "CheckBox" + number(n), 149, 68, 121, 17);
         f.NoResize->SetCaption("No Resize");
     }
     int buttonsTop = 8 + 4 * (kGroupHeight + 8);
