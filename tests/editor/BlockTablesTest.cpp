@@ -113,6 +113,17 @@ TEST(EntryPage, NoForwardingLeavesOutTheScriptAndEmptyKeywordsKeepTheirSeparator
     EXPECT_NE(lines[22].find("corvana.example"), std::string::npos);
 }
 
+TEST(EntryPage, LongAndForeignFieldsGoInUnchanged)
+{
+    std::string title(10000, 'x');
+    title += "\xc3\xa9\xe2\x82\xac ${q}";
+    TEntryPage page { title, "a\"b", false, { "<k>" }, "d" };
+    auto lines = EntryPageLines(page, "\"");
+    EXPECT_EQ(lines[4], "<TITLE>" + title + "</TITLE>");
+    EXPECT_EQ(lines[8], "window.location=\"a\"b\";");
+    EXPECT_EQ(lines[3], "<META name=\"keywords\" content=\"<k>, , , , , , , \">");
+}
+
 TEST(TagTemplates, OneHundredRowsInTheirOrder)
 {
     EXPECT_STREQ(kTagTemplates[0], "<!-- -->");

@@ -218,3 +218,19 @@ TEST_F(ScriptBlockDialogsTest, ABlockReplacesTheSelectionAndLeavesTheCaretOnTheN
     EXPECT_EQ(Form1->RichEdit1->SelStart(), int(Form1->RichEdit1->Text().size()) - 4);
     EXPECT_EQ(Form1->RichEdit1->SelLength(), 0);
 }
+
+TEST_F(ScriptBlockDialogsTest, ScriptBrowseTakesTheBareFileNameAndLeavesTheFocus)
+{
+    StartAll();
+    WriteFileBytes(Dir.File("menu.js"), "//");
+    FileChoices = { Dir.File("menu.js") };
+    std::string block = Run<TForm24>(Form24, [](TForm24* d) {
+        EXPECT_EQ(d->Widget()->focusWidget(), d->ComboBox1->Widget()->focusProxy() ? d->ComboBox1->Widget()->focusProxy() : d->ComboBox1->Widget());
+        QWidget* before = d->Widget()->focusWidget();
+        ClickOn(d->BitBtn1);
+        EXPECT_EQ(d->Widget()->focusWidget(), before);
+        ClickOn(d->Button1);
+    });
+    EXPECT_EQ(Form24->OpenDialog1->Filter, "All Files (*.*)|*.*");
+    EXPECT_EQ(block, "<SCRIPT SOURCE=\"menu.js\">\n</SCRIPT>\n");
+}
