@@ -23,7 +23,8 @@ TForm14::TForm14(TComponent* owner)
         // Two frames to a row, in reading order.
         int left = 8 + (n - 1) % 2 * (kGroupWidth + 8), top = 8 + (n - 1) / 2 * (kGroupHeight + 8);
         TFrameControls& f = Frames[std::size_t(n - 1)];
-        f.GroupBox = NewGroupBox(this, ("GroupBox" + number(n)).c_str(), ("Frame " + number(n)).c_str(), left, top, kGroupWidth, kGroupHeight);
+        std::string caption = "Frame " + number(n);
+        f.GroupBox = NewGroupBox(this, ("GroupBox" + number(n)).c_str(), caption.c_str(), left, top, kGroupWidth, kGroupHeight);
         NewLabel(f.GroupBox, ("LabelName" + number(n)).c_str(), "Name", 8, 22);
         f.Name = NewEdit(f.GroupBox, ("Edit" + number(2 * n - 1)).c_str(), 8, 38, 133);
         NewLabel(f.GroupBox, ("LabelURL" + number(n)).c_str(), "URL", 149, 22);
