@@ -2,6 +2,14 @@
 // the message loop until Exit or the main window closes.
 
 #include "dialogs/Unit5.h"
+#include "dialogs/Unit9.h"
+#include "dialogs/Unit17.h"
+#include "dialogs/Unit18.h"
+#include "dialogs/Unit22.h"
+#include "dialogs/Unit24.h"
+#include "generators/Unit10.h"
+#include "generators/Unit13.h"
+#include "generators/Unit14.h"
 #include "editor/PendingForms.h"
 #include "editor/Unit1.h"
 #include "generators/Unit2.h"

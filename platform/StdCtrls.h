@@ -15,11 +15,16 @@ public:
     void SetCaption(const std::string&) override;
     bool Transparent = false;
     void SetAutoSize(bool);
+    // Long captions break into lines within the label's width.
+    void SetWordWrap(bool);
 
 private:
     QLabel* m_label;
     bool m_autoSize = true;
 };
+
+// The character case an edit keeps its text in.
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
 class TEdit : public TWinControl {
 public:
@@ -31,11 +36,22 @@ public:
     void SetPasswordChar(char);
     void SetMaxLength(int);
     void SelectAll();
+    // Outside ecNormal the edit shows and returns its text in that case,
+    // what is typed or set afterwards too.
+    TEditCharCase CharCase() const { return m_charCase; }
+    void SetCharCase(TEditCharCase);
+    // The caret, in characters from the start; no selection after setting.
+    int SelStart() const;
+    void SetSelStart(int);
 
     TNotifyEvent OnChange;
 
 private:
+    // Puts the text into the edit's case; true when it had to change.
+    bool applyCharCase();
+
     QLineEdit* m_edit;
+    TEditCharCase m_charCase = ecNormal;
 };
 
 class TButton : public TWinControl {
