@@ -19,6 +19,11 @@ TComboBox::TComboBox(TComponent* owner)
         if (OnChange && !Destroying())
             OnChange(this);
     });
+    // Picking an item from the list is the combo box's click.
+    QObject::connect(m_box, &QComboBox::activated, [this] {
+        if (!Destroying())
+            Click();
+    });
 }
 
 std::string TComboBox::Text() const { return QStringToBytes(m_box->currentText()); }
