@@ -3,6 +3,7 @@
 // fields through which the dialogs exchange settings and results, and the
 // document commands.
 
+#include "editor/Settings.h"
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
 #include "platform/FileDialog.h"
@@ -161,6 +162,7 @@ public:
     bool UpperCaseTags() const { return Edit4->Text() == "Upercase"; }
 
 private:
+    TSettingsReader m_settings;
     void buildToolbars();
     void buildMenus();
     void buildSidePanel();

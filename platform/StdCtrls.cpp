@@ -39,6 +39,7 @@ TEdit::TEdit(TComponent* owner)
     : TWinControl(owner)
     , m_edit(new QLineEdit)
 {
+    ClicksOnRelease = true;
     SetWidget(m_edit);
     SetBounds(0, 0, 121, 21);
     QObject::connect(m_edit, &QLineEdit::textChanged, [this] {
