@@ -38,6 +38,11 @@ void TToolbarButton97::SetDown(bool on)
     m_button->setChecked(on);
 }
 
+void TToolbarButton97::SetShowHint(bool on)
+{
+    m_button->setToolTip(on ? BytesToQString(Hint()) : QString());
+}
+
 void TToolbarButton97::SetAllowAllUp(bool on) { m_button->setCheckable(on); }
 
 void TToolbarButton97::Click()

@@ -15,6 +15,8 @@ public:
     bool Down() const;
     void SetDown(bool);
     void SetAllowAllUp(bool);
+    // Off: the hint is not shown as a tool tip.
+    void SetShowHint(bool);
     void Click() override;
 
     // Once the mouse has left the button, and at the start of every click.
