@@ -2,6 +2,7 @@
 
 #include "editor/Entities.h"
 #include "editor/Unit1.h"
+#include "widgets/GlyphStrip.h"
 
 #include <vector>
 
@@ -123,13 +124,34 @@ const std::vector<ToolButtonRow>& allRows()
     return table.rows;
 }
 
-// The button's face: its short caption, or its cell of the glyph strip.
-void setFace(TForm1*, TToolbarButton97* button, const ToolButtonRow& row)
+// The glyph strip, read once per program folder.
+const TGlyphStrip& glyphStrip(TForm1* form)
 {
-    if (*row.caption)
-        button->SetCaption(row.caption);
-    else
-        button->SetGlyphText(std::string(row.hint).substr(0, 2));
+    static std::string path;
+    static TGlyphStrip strip;
+    if (path != GlyphStripPath(form)) {
+        path = GlyphStripPath(form);
+        strip.Load(path, 16, kGlyphCells);
+    }
+    return strip;
+}
+
+// The button's face: its short caption in a font of its own, or its cell of
+// the glyph strip. The three bracket and ampersand captions are in 13-pixel
+// "MS Sans Serif"; the tag captions in bold.
+void setFace(TForm1* form, TToolbarButton97* button, const ToolButtonRow& row)
+{
+    if (!*row.caption) {
+        button->SetGlyph(glyphStrip(form).Cell(row.glyph));
+        return;
+    }
+    std::string caption = row.caption;
+    if (caption == "&&" || caption == "<" || caption == ">")
+        button->Font.Size = 10;
+    else if (row.place != bpCharacters)
+        button->Font.Style = fsBold;
+    button->Font.Color = clBtnText;
+    button->SetCaption(caption);
 }
 
 // Palette tabs: rows of eight buttons, 23 by 22.
