@@ -883,8 +883,11 @@ void TToolbarButton97::WndProc(TMessage& m)
         return;
     }
     case CM_MOUSELEAVE:
+        // Handled when the loop is idle again, as the class library does: a
+        // move onto a neighbour reaches the neighbour first, which takes the
+        // mouse from this button before the leave notice is looked at.
         TGraphicControl::WndProc(m);
-        leaveHover();
+        QTimer::singleShot(0, Widget(), [this] { leaveHover(); });
         return;
     default:
         TGraphicControl::WndProc(m);
