@@ -2,6 +2,8 @@
 
 #include "editor/Entities.h"
 #include "editor/Unit1.h"
+#include "platform/Application.h"
+#include "platform/StrUtils.h"
 #include "widgets/GlyphStrip.h"
 
 #include <vector>
@@ -125,12 +127,12 @@ const std::vector<ToolButtonRow>& allRows()
 }
 
 // The glyph strip, read once per program folder.
-const TGlyphStrip& glyphStrip(TForm1* form)
+const TGlyphStrip& glyphStrip()
 {
     static std::string path;
     static TGlyphStrip strip;
-    if (path != GlyphStripPath(form)) {
-        path = GlyphStripPath(form);
+    if (path != GlyphStripPath()) {
+        path = GlyphStripPath();
         strip.Load(path, 16, kGlyphCells);
     }
     return strip;
@@ -139,10 +141,10 @@ const TGlyphStrip& glyphStrip(TForm1* form)
 // The button's face: its short caption in a font of its own, or its cell of
 // the glyph strip. The three bracket and ampersand captions are in 13-pixel
 // "MS Sans Serif"; the tag captions in bold.
-void setFace(TForm1* form, TToolbarButton97* button, const ToolButtonRow& row)
+void setFace(TToolbarButton97* button, const ToolButtonRow& row)
 {
     if (!*row.caption) {
-        button->SetGlyph(glyphStrip(form).Cell(row.glyph));
+        button->SetGlyph(glyphStrip().Cell(row.glyph));
         return;
     }
     std::string caption = row.caption;
@@ -173,7 +175,12 @@ const ToolButtonRow* FindToolButton(const std::string& name)
 
 const char* StatusText(const ToolButtonRow& row) { return row.status ? row.status : row.hint; }
 
-std::string GlyphStripPath(TForm1* form) { return form->Edit3->Text() + "/ToolGlyphs.bmp"; }
+std::string GlyphStripPath()
+{
+    // The buttons are made before the window records the program folder.
+    std::string folder = ExtractFileDir(TApplication::ExeName());
+    return (folder.empty() ? GetCurrentDir() : folder) + "/ToolGlyphs.bmp";
+}
 
 TToolbarButton97* NewToolButton(TForm1* form, TWinControl* parent, const std::string& name)
 {
@@ -183,7 +190,7 @@ TToolbarButton97* NewToolButton(TForm1* form, TWinControl* parent, const std::st
     auto* button = NewControl<TToolbarButton97>(form, parent, name);
     button->SetHint(row->hint);
     button->SetShowHint(row->showHint);
-    setFace(form, button, *row);
+    setFace(button, *row);
     button->SetEnabled(row->enabled);
     button->OnClick = [form, h = row->click](TObject* sender) { (form->*h)(sender); };
     button->OnMouseMove = [form, text = StatusText(*row)](TObject*, TShiftState, int, int) {

@@ -59,6 +59,6 @@ void PlaceTabButtons(TForm1*, TTabSheet* tab, ButtonPlace);
 // welcome text back; the two toggles of the Standard bar show their hints.
 void BindStatusHints(TForm1*);
 
-// Where the glyph strip is read from; a missing or bad file leaves the
+// Where the glyph strip is read from (the program folder); a missing or bad file leaves the
 // buttons without pictures.
-std::string GlyphStripPath(TForm1*);
+std::string GlyphStripPath();
