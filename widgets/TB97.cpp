@@ -757,12 +757,9 @@ void TToolbarButton97::MouseDown(TMouseButton button, TShiftState shift, int x, 
 {
     TB97Unit& u = TB97Unit::get();
     // The press that closed this button's own menu comes round again: drop it.
-    if (u.swallowPress == this) {
-        u.swallowPress = nullptr;
-        if (button == mbLeft) {
-            SetMouseCapture(false);
-            return;
-        }
+    if (u.swallowPress == this && button == mbLeft) {
+        SetMouseCapture(false);
+        return;
     }
     TGraphicControl::MouseDown(button, shift, x, y);
     if (!Enabled())
@@ -846,18 +843,25 @@ void TToolbarButton97::Click()
 void TToolbarButton97::dropMenu()
 {
     SetMouseCapture(false);
-    TPoint at { 0, Height() };
-    TPoint screen = ClientToScreen(at);
+    TPoint screen = ClientToScreen({ 0, Height() });
     m_dropdownMenu->PopupComponent = this;
-    m_dropdownMenu->Popup(screen.X, screen.Y);
-    // A press outside the menu closes it and is handed on again; the one on
-    // this button would open the menu once more.
+    // The press that closes the menu is handed on by the platform to the
+    // control under the mouse, during the menu's loop or queued after it; on
+    // this button it would drop the menu again. Such a press is ignored
+    // until the loop has turned once after the menu closed.
     TB97Unit& u = TB97Unit::get();
-    TPoint cursor = ScreenToClient(GetCursorPos());
-    if (QGuiApplication::mouseButtons() & Qt::LeftButton && cursor.X >= 0 && cursor.Y >= 0 && cursor.X < Width() && cursor.Y < Height()) {
-        u.swallowPress = this;
-        QTimer::singleShot(0, [] { TB97Unit::get().swallowPress = nullptr; });
-    }
+    u.swallowPress = this;
+    struct Restore {
+        TToolbarButton97* b;
+        ~Restore()
+        {
+            QTimer::singleShot(0, b->Widget(), [b = b] {
+                if (TB97Unit::get().swallowPress == b)
+                    TB97Unit::get().swallowPress = nullptr;
+            });
+        }
+    } restore { this };
+    m_dropdownMenu->Popup(screen.X, screen.Y);
 }
 
 void TToolbarButton97::WndProc(TMessage& m)

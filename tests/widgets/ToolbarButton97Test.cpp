@@ -3,12 +3,14 @@
 
 #include "platform/AppHooks.h"
 #include "platform/Form.h"
+#include "platform/Menus.h"
 #include "platform/Mouse.h"
 #include "platform/Timer.h"
 #include "tests/support/MessageLoop.h"
 #include "widgets/TB97.h"
 
 #include <QTest>
+#include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -264,4 +266,50 @@ TEST_F(HoverTest, TheTimerAndTheDeactivationTakeTheMouseFromTheTrackedButton)
     CallMainWindowHooks(deactivate);
     EXPECT_EQ(log.back(), "exit B");
     EXPECT_EQ(TToolbarButton97::TrackedButton(), nullptr);
+}
+
+namespace {
+
+// Answers the menu as a user who closes it by pressing on the button that
+// dropped it: the platform hands that press on during the menu's loop and
+// once more queued after it.
+struct ClosingPress : TMenuRunner {
+    QWidget* button = nullptr;
+    int runs = 0;
+    TMenuItem* Run(TPopupMenu*, TPoint) override
+    {
+        if (++runs > 3)
+            return nullptr;  // a button that drops its menu again would go on for ever
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+        return nullptr;
+    }
+};
+
+}
+
+TEST(ToolbarButton97, ThePressThatClosesItsMenuDoesNotDropItAgain)
+{
+    TForm form(nullptr);
+    form.SetClientSize(100, 40);
+    TToolbarButton97 button(&form);
+    button.SetParent(&form);
+    TPopupMenu menu(&form);
+    button.SetDropdownMenu(&menu);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+    ClosingPress runner;
+    runner.button = button.Widget();
+    SetMenuRunner(&runner);
+    QTest::mouseClick(button.Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    RunFor(20);
+    EXPECT_EQ(runner.runs, 1);
+    EXPECT_EQ(menu.PopupComponent, &button);
+    // A later press is the user's own: the menu drops again.
+    QTest::mouseClick(button.Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    RunFor(20);
+    EXPECT_EQ(runner.runs, 2);
+    SetMenuRunner(nullptr);
 }
