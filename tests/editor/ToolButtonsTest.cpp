@@ -281,6 +281,18 @@ TEST_F(ToolButtonsTest, TheStatusBarFollowsTheMouseOverTheButtons)
     EXPECT_EQ(Form1->StatusBar1->SimpleText(), "Create a new file");
     moveOver(Form1->RichEdit1, 50, 50);
     EXPECT_EQ(Form1->StatusBar1->SimpleText(), kWelcomeText);
+    moveOver(Form1->itaPopupButton2, 5, 5);
+    EXPECT_EQ(Form1->StatusBar1->SimpleText(), "Change to Uppercase or Lowercase letters");
     SetCursorPosSource(nullptr);
     TToolbarButton97::SetApplicationActiveSource(nullptr);
+}
+
+TEST_F(ToolButtonsTest, EveryButtonShowsItsHintAsAToolTipButThreeCharacters)
+{
+    const std::set<std::string> silent = { "Em space", "o tilde", "y acute accent" };
+    for (int i = 0; i < ToolButtonCount(); ++i) {
+        const ToolButtonRow& row = ToolButtonAt(i);
+        QString tip = button(row.name)->Widget()->toolTip();
+        EXPECT_EQ(tip.toStdString(), silent.count(row.hint) ? "" : row.hint) << row.name;
+    }
 }
