@@ -1,6 +1,7 @@
 // The main window's parts, built from tables: the menus, the three toolbars
-// on their dock, the side panel with its dialog buttons, the hidden fields,
-// and the commands the dialog buttons run.
+// on their dock, the side panel with its palette tabs, the hidden fields and
+// the launchers. The tool buttons themselves, with their commands, come from
+// the table of ToolButtons.h.
 
 #include "editor/Unit1.h"
 
