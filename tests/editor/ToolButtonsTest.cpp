@@ -281,7 +281,18 @@ TEST_F(ToolButtonsTest, TheStatusBarFollowsTheMouseOverTheButtons)
     EXPECT_EQ(Form1->StatusBar1->SimpleText(), "Create a new file");
     moveOver(Form1->RichEdit1, 50, 50);
     EXPECT_EQ(Form1->StatusBar1->SimpleText(), kWelcomeText);
+    // A click reports the mouse leaving: the welcome text until it moves again.
+    TToolbarButton97* bold = button("ToolbarButton9711");
+    moveOver(bold, 5, 5);
+    EXPECT_EQ(Form1->StatusBar1->SimpleText(), "Bold");
+    QTest::mouseClick(window, Qt::LeftButton, {}, window->mapFromGlobal(bold->Widget()->mapToGlobal(QPoint(5, 5))));
+    EXPECT_EQ(Form1->StatusBar1->SimpleText(), kWelcomeText);
+    moveOver(bold, 6, 6);
+    EXPECT_EQ(Form1->StatusBar1->SimpleText(), "Bold");
+    // Bold's exit comes after the toggle's first move.
     moveOver(Form1->itaPopupButton2, 5, 5);
+    RunFor(10);
+    moveOver(Form1->itaPopupButton2, 6, 6);
     EXPECT_EQ(Form1->StatusBar1->SimpleText(), "Change to Uppercase or Lowercase letters");
     SetCursorPosSource(nullptr);
     TToolbarButton97::SetApplicationActiveSource(nullptr);
