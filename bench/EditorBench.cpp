@@ -9,11 +9,14 @@
 #include "platform/Dialogs.h"
 #include "platform/FileDialog.h"
 #include "platform/Messages.h"
+#include "platform/Mouse.h"
 #include "platform/Registry.h"
+#include "widgets/TB97.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include <cstdio>
@@ -116,6 +119,50 @@ int main(int argc, char** argv)
     ProcessPostedMessages();
     long rss = residentKiB();
 
+    // The tool buttons: all of them made, one hover, one toolbar repaint.
+    int buttons = 0;
+    for (int i = 0; i < Form1->ComponentCount(); ++i)
+        buttons += dynamic_cast<TToolbarButton97*>(Form1->Components(i)) != nullptr;
+    if (buttons != 161) {
+        std::fprintf(stderr, "error: %d tool buttons, not 161\n", buttons);
+        return 1;
+    }
+    TToolbarButton97::SetApplicationActiveSource([] { return true; });
+    auto* bold = static_cast<TToolbarButton97*>(Form1->FindComponent("ToolbarButton9711"));
+    TPoint cursor = bold->ClientToScreen({ 5, 5 });
+    SetCursorPosSource([&] { return cursor; });
+    qint64 boldPainted = -1;
+    class ButtonPaintWatch final : public QObject {
+    public:
+        explicit ButtonPaintWatch(qint64& at) : m_at(at) {}
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint)
+                m_at = g_clock.nsecsElapsed();
+            return false;
+        }
+    private:
+        qint64& m_at;
+    } boldWatch(boldPainted);
+    bold->Widget()->installEventFilter(&boldWatch);
+    qint64 hoverStart = g_clock.nsecsElapsed();
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), bold->Widget()->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(bold->Widget(), &move);
+    while (boldPainted < hoverStart && g_clock.nsecsElapsed() - hoverStart < 1000000000)
+        QCoreApplication::processEvents();
+    qint64 hover = boldPainted - hoverStart;
+    if (Form1->StatusBar1->SimpleText() != "Bold" || bold->State() != tsHot || boldPainted < hoverStart) {
+        std::fprintf(stderr, "error: the hover over Bold did not show its text and hot frame\n");
+        return 1;
+    }
+    const int repaints = 100;
+    QElapsedTimer r;
+    r.start();
+    for (int i = 0; i < repaints; ++i)
+        Form1->Standard->Widget()->repaint();
+    qint64 toolbarRepaint = r.nsecsElapsed() / repaints;
+    SetCursorPosSource(nullptr);
+
     // A 20 MiB page of ordinary markup lines.
     std::string page;
     const std::string line = "<P>Lorem ipsum <B>dolor</B> sit amet, <A HREF=\"x.htm\">consectetur</A> adipiscing.</P>\r\n";
@@ -144,6 +191,8 @@ int main(int argc, char** argv)
     std::printf("corvana editor benchmark (%s platform)\n", qPrintable(QGuiApplication::platformName()));
     report("start to first painted main window", ms(beforeMain + g_firstPaint), "ms", 300);
     report("resident memory after start-up", double(rss) / 1024.0, "MiB", 80);
+    report("one hover onto a tool button, painted", ms(hover), "ms", 16);
+    report("full repaint of the Standard toolbar", ms(toolbarRepaint), "ms", 2);
     report("Open of a 20 MiB page", ms(open), "ms", 1000);
     report("Save of a 20 MiB page", ms(save), "ms", 300);
     report("one tag-sized insert into that page", ms(insert), "ms", 16);

@@ -1,8 +1,11 @@
 // The main window's parts, built from tables: the menus, the three toolbars
-// on their dock, the side panel with its dialog buttons, the hidden fields,
-// and the commands the dialog buttons run.
+// on their dock, the side panel with its palette tabs, the hidden fields and
+// the launchers. The tool buttons themselves, with their commands, come from
+// the table of ToolButtons.h.
 
 #include "editor/Unit1.h"
+
+#include "editor/ToolButtons.h"
 
 namespace {
 
@@ -102,6 +105,16 @@ const MenuRow kContextMenu[] = {
     { "SaveAs2", "File1", "Save As...", "", &TForm1::Saveas1Click, true },
     { "N6", "", "-", "", nullptr, true },
     { "Tags1", "", "&Tags", "", nullptr, true },
+    { "Bold2", "Tags1", "Bold", "Ctrl+B", &TForm1::Bold2Click, true },
+    { "Italic2", "Tags1", "Italic", "Ctrl+I", &TForm1::Italic2Click, true },
+    { "Underlined2", "Tags1", "Underlined", "Ctrl+U", &TForm1::Underlined2Click, true },
+    { "N10", "Tags1", "-", "", nullptr, true },
+    { "Center2", "Tags1", "Center", "Ctrl+E", &TForm1::Center2Click, true },
+    { "LeftJustify2", "Tags1", "Left Justify", "", &TForm1::LeftJustify2Click, true },
+    { "RightJustify2", "Tags1", "Right Justify", "", &TForm1::RightJustify2Click, true },
+    { "N11", "Tags1", "-", "", nullptr, true },
+    { "LineBreak1", "Tags1", "Line Break", "", &TForm1::LineBreak1Click, true },
+    { "Paragraph1", "Tags1", "Paragraph", "", &TForm1::Paragraph1Click, true },
     { "HorizontalRule1", "Tags1", "Horizontal Rule...", "", &TForm1::HorizontalRule1Click, true },
     { "N9", "", "-", "", nullptr, true },
     { "Cut2", "", "Cut", "Ctrl+X", &TForm1::ToolbarButton975Click, true },
@@ -109,6 +122,27 @@ const MenuRow kContextMenu[] = {
     { "Paste2", "", "Paste", "Ctrl+V", &TForm1::ToolbarButton979Click, true },
     { "N7", "", "-", "", nullptr, true },
     { "SelectAll2", "", "Select All", "Ctrl+A", &TForm1::SelectAll2Click, true },
+};
+
+// The menu bar's "Tags" menu.
+const MenuRow kTagsMenu[] = {
+    { "Starttag1", "", "Start tag <>", "", &TForm1::Starttag1Click, true },
+    { "Endtag1", "", "End tag </>", "", &TForm1::Endtag1Click, true },
+    { "N12", "", "-", "", nullptr, true },
+    { "Bold1", "", "Bold", "Ctrl+B", &TForm1::Bold1Click, true },
+    { "Italic1", "", "Italic", "Ctrl+I", &TForm1::Italic1Click, true },
+    { "Underlined1", "", "Underline", "Ctrl+U", &TForm1::Underlined1Click, true },
+    { "N13", "", "-", "", nullptr, true },
+    { "DecreaseTextSize1", "", "Decrease Text Size", "", &TForm1::DecreaseTextSize1Click, true },
+    { "IncreaseTextSize1", "", "Increase Text Size", "", &TForm1::IncreaseTextSize1Click, true },
+    { "N14", "", "-", "", nullptr, true },
+    { "Center1", "", "Center", "Ctrl+E", &TForm1::Center1Click, true },
+    { "LeftJustify1", "", "Left Justify", "", &TForm1::LeftJustify1Click, true },
+    { "RightJustify1", "", "Right Justify", "", &TForm1::RightJustify1Click, true },
+    { "N15", "", "-", "", nullptr, true },
+    { "Paragraph2", "", "Paragraph", "", &TForm1::Paragraph2Click, true },
+    { "N16", "", "-", "", nullptr, true },
+    { "Strong1", "", "Strong", "", &TForm1::Strong1Click, true },
 };
 
 const MenuRow kToolsMenu[] = {
@@ -119,59 +153,6 @@ const MenuRow kToolsMenu[] = {
     { "PageGenerator1", "", "&Page Generator", "", &TForm1::PageGenerator1Click, true },
 };
 
-// The dialog buttons of the side panel's "Normal" and "Applets" tabs.
-struct TabButtonRow {
-    const char* name;
-    const char* hint;
-    const char* glyph;
-};
-
-const TabButtonRow kNormalTabButtons[] = {
-    { "ToolbarButton97113", "Insert Image", "Im" }, { "ToolbarButton97130", "Horizontal Rule", "HR" },
-    { "ToolbarButton97133", "Insert Hyper Link", "A" }, { "ToolbarButton97135", "E-Mail", "@" },
-    { "ToolbarButton97137", "Add Music or Sound", "Mu" }, { "ToolbarButton97140", "Insert Marquee", "Abc" },
-    { "ToolbarButton97142", "Start the Frame Wizard", "Fr" }, { "ToolbarButton97145", "Insert Tags", "<>" },
-    { "ToolbarButton97148", "Font", "F" }, { "ToolbarButton97150", "Form Action", "Fa" },
-    { "ToolbarButton97152", "Form Field", "Ff" }, { "ToolbarButton97154", "Image Map", "Map" },
-    { "ToolbarButton97156", "Insert Meta", "Me" }, { "ToolbarButton97158", "Insert Script", "Js" },
-    { "ToolbarButton97160", "JAVA Applet", "Ap" }, { "ToolbarButton97162", "Parameter", "Pa" },
-    { "ToolbarButton97164", "Embeded Item", "Em" },
-};
-
-const TabButtonRow kAppletsTabButtons[] = {
-    { "ToolbarButton97123", "Page Transfer", "Go" },
-    { "ToolbarButton97147", "Scrolling text on statusbar", "St" },
-};
-
-// Which command each dialog button runs, wherever the button sits.
-struct LaunchRow {
-    const char* button;
-    Handler handler;
-};
-
-const LaunchRow kLaunchers[] = {
-    { "ToolbarButton9710", &TForm1::ToolbarButton9710Click },
-    { "ToolbarButton97113", &TForm1::ToolbarButton97113Click }, { "ToolbarButton97127", &TForm1::ToolbarButton97113Click },
-    { "ToolbarButton97130", &TForm1::ToolbarButton97130Click }, { "ToolbarButton97131", &TForm1::ToolbarButton97130Click },
-    { "ToolbarButton97133", &TForm1::ToolbarButton97133Click }, { "ToolbarButton97134", &TForm1::ToolbarButton97133Click },
-    { "ToolbarButton97135", &TForm1::ToolbarButton97135Click }, { "ToolbarButton97136", &TForm1::ToolbarButton97136Click },
-    { "ToolbarButton97123", &TForm1::ToolbarButton97123Click },
-    { "ToolbarButton97137", &TForm1::ToolbarButton97137Click }, { "ToolbarButton97138", &TForm1::ToolbarButton97137Click },
-    { "ToolbarButton97140", &TForm1::ToolbarButton97139Click }, { "ToolbarButton97139", &TForm1::ToolbarButton97139Click },
-    { "ToolbarButton97142", &TForm1::ToolbarButton97141Click }, { "ToolbarButton97141", &TForm1::ToolbarButton97141Click },
-    { "ToolbarButton97145", &TForm1::ToolbarButton97145Click }, { "ToolbarButton97146", &TForm1::ToolbarButton97145Click },
-    { "ToolbarButton97147", &TForm1::ToolbarButton97147Click },
-    { "ToolbarButton97148", &TForm1::ToolbarButton97148Click }, { "ToolbarButton97149", &TForm1::ToolbarButton97148Click },
-    { "ToolbarButton97150", &TForm1::ToolbarButton97150Click }, { "ToolbarButton97151", &TForm1::ToolbarButton97150Click },
-    { "ToolbarButton97152", &TForm1::ToolbarButton97152Click }, { "ToolbarButton97153", &TForm1::ToolbarButton97152Click },
-    { "ToolbarButton97154", &TForm1::ToolbarButton97154Click }, { "ToolbarButton97155", &TForm1::ToolbarButton97154Click },
-    { "ToolbarButton97156", &TForm1::ToolbarButton97156Click }, { "ToolbarButton97157", &TForm1::ToolbarButton97156Click },
-    { "ToolbarButton97158", &TForm1::ToolbarButton97158Click }, { "ToolbarButton97159", &TForm1::ToolbarButton97158Click },
-    { "ToolbarButton97160", &TForm1::ToolbarButton97160Click }, { "ToolbarButton97161", &TForm1::ToolbarButton97160Click },
-    { "ToolbarButton97162", &TForm1::ToolbarButton97162Click }, { "ToolbarButton97163", &TForm1::ToolbarButton97163Click },
-    { "ToolbarButton97164", &TForm1::ToolbarButton97164Click }, { "ToolbarButton97165", &TForm1::ToolbarButton97164Click },
-};
-
 // The main menu is never shown: its one top-level item is invisible and
 // holds the window's shortcut items.
 const MenuRow kMainMenu[] = {
@@ -179,6 +160,10 @@ const MenuRow kMainMenu[] = {
     { "New3", "Shortcuts1", "New", "Ctrl+N", &TForm1::New1Click, true },
     { "Open3", "Shortcuts1", "Open", "Ctrl+O", &TForm1::Open1Click, true },
     { "Save3", "Shortcuts1", "Save", "Ctrl+S", &TForm1::Save1Click, true },
+    { "Bold3", "Shortcuts1", "Bold", "Ctrl+B", &TForm1::Bold3Click, true },
+    { "Italic3", "Shortcuts1", "Italic", "Ctrl+I", &TForm1::Italic3Click, true },
+    { "Underlined3", "Shortcuts1", "Underlined", "Ctrl+U", &TForm1::Underlined3Click, true },
+    { "Center3", "Shortcuts1", "Center", "Ctrl+E", &TForm1::Center3Click, true },
 };
 
 template<std::size_t N>
@@ -193,21 +178,6 @@ void fillMenu(TForm1* form, TMenu* menu, const MenuRow (&rows)[N])
             onClick = [form, h = row.handler](TObject* sender) { (form->*h)(sender); };
         TMenuItem* item = NewItem(form, parent, row.name, row.caption, TextToShortCut(row.shortcut), onClick);
         item->Enabled = row.enabled;
-    }
-}
-
-// Tab buttons stand in rows of six from the tab's top left corner.
-template<std::size_t N>
-void fillTab(TForm1* form, TTabSheet* tab, const TabButtonRow (&rows)[N])
-{
-    const int perRow = 6, size = 28, margin = 8;
-    for (std::size_t i = 0; i < N; ++i) {
-        auto* button = new TToolbarButton97(form);
-        button->Name = rows[i].name;
-        button->SetHint(rows[i].hint);
-        button->SetGlyphText(rows[i].glyph);
-        button->SetParent(tab);
-        button->SetBounds(margin + int(i % perRow) * size, margin + int(i / perRow) * size, size - 2, size - 2);
     }
 }
 
@@ -226,9 +196,7 @@ void fillToolbar(TForm1* form, TitaToolBar* bar, const ToolButtonRow (&rows)[N])
             toggle->SetGlyphText(row.glyph);
             continue;
         }
-        auto* button = NewControl<TToolbarButton97>(form, bar, row.name);
-        button->SetHint(row.hint);
-        button->SetGlyphText(row.glyph);
+        NewToolButton(form, bar, row.name);
     }
 }
 
@@ -344,6 +312,7 @@ void TForm1::buildMenus()
     fillMenu(this, PopupMenu1, kEditMenu);
     fillMenu(this, PopupMenu6, kContextMenu);
     fillMenu(this, PopupMenu5, kToolsMenu);
+    fillMenu(this, PopupMenu3, kTagsMenu);
     PopupMenu1->OnPopup = [this](TObject* s) { PopupMenu1Popup(s); };
     PopupMenu6->OnPopup = [this](TObject* s) { PopupMenu6Popup(s); };
     Undo1 = find<TMenuItem>(this, "Undo1");
@@ -398,15 +367,6 @@ void TForm1::buildToolbars()
     ToolbarButton978 = find<TToolbarButton97>(this, "ToolbarButton978");
     ToolbarButton979 = find<TToolbarButton97>(this, "ToolbarButton979");
     ToolbarButton9710 = find<TToolbarButton97>(this, "ToolbarButton9710");
-    for (TToolbarButton97* b : { ToolbarButton977, ToolbarButton975, ToolbarButton978, ToolbarButton979 })
-        b->SetEnabled(false);
-
-    ToolbarButton976->OnClick = [this](TObject* s) { New1Click(s); };
-    ToolbarButton974->OnClick = [this](TObject* s) { Open1Click(s); };
-    ToolbarButton977->OnClick = [this](TObject* s) { Save1Click(s); };
-    ToolbarButton975->OnClick = [this](TObject* s) { ToolbarButton975Click(s); };
-    ToolbarButton978->OnClick = [this](TObject* s) { ToolbarButton978Click(s); };
-    ToolbarButton979->OnClick = [this](TObject* s) { ToolbarButton979Click(s); };
 }
 
 void TForm1::buildSidePanel()
@@ -432,11 +392,13 @@ void TForm1::buildSidePanel()
     PageControl2 = NewControl<TPageControl>(this, TabSheet3, "PageControl2");
     PageControl2->SetAlign(alClient);
     TabSheet4 = sheet(PageControl2, "TabSheet4", "Normal");
-    sheet(PageControl2, "TabSheet5", "Fonts");
+    TabSheet5 = sheet(PageControl2, "TabSheet5", "Fonts");
     TabSheet7 = sheet(PageControl2, "TabSheet7", "Applets");
-    sheet(PageControl2, "TabSheet6", "Characters");
-    fillTab(this, TabSheet4, kNormalTabButtons);
-    fillTab(this, TabSheet7, kAppletsTabButtons);
+    TabSheet6 = sheet(PageControl2, "TabSheet6", "Characters");
+    PlaceTabButtons(this, TabSheet4, bpNormal);
+    PlaceTabButtons(this, TabSheet5, bpFonts);
+    PlaceTabButtons(this, TabSheet7, bpApplets);
+    PlaceTabButtons(this, TabSheet6, bpCharacters);
 
     Image2 = NewControl<TImage>(this, TabSheet1, "Image2", 8, 8, 185, 121);
     Image2->SetStretch(true);
@@ -454,10 +416,4 @@ void TForm1::buildLaunchers()
     GoToWeb1->BrowserState = gwMaximized;
     AppRunner1 = new TAppRunner(this);
     AppRunner1->Name = "AppRunner1";
-
-    for (const LaunchRow& row : kLaunchers)
-        find<TToolbarButton97>(this, row.button)->OnClick = [this, h = row.handler](TObject* sender) { (this->*h)(sender); };
-    // The Marquee buttons are the ones with a caption.
-    find<TToolbarButton97>(this, "ToolbarButton97139")->SetCaption("Abc");
-    find<TToolbarButton97>(this, "ToolbarButton97140")->SetCaption("Abc");
 }

@@ -2,6 +2,7 @@
 
 #include "editor/PendingForms.h"
 #include "editor/Settings.h"
+#include "editor/ToolButtons.h"
 #include "generators/PageSkeleton.h"
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
@@ -51,6 +52,7 @@ TForm1::TForm1(TComponent* owner)
 
     StatusBar1 = NewControl<TStatusBar>(this, this, "StatusBar1");
     StatusBar1->SetSimpleText("Welcome to Corvana");
+    BindStatusHints(this);
 
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnShow = [this](TObject* s) { FormShow(s); };

@@ -3,7 +3,9 @@
 // fields through which the dialogs exchange settings and results, and the
 // document commands.
 
+#include "editor/Entities.h"
 #include "editor/Settings.h"
+#include "editor/TagCommands.h"
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
 #include "platform/FileDialog.h"
@@ -43,7 +45,9 @@ public:
     TTabSheet* TabSheet3;  // "Insert HTML"
     TPageControl* PageControl2;
     TTabSheet* TabSheet4;  // "Normal"
+    TTabSheet* TabSheet5;  // "Fonts"
     TTabSheet* TabSheet7;  // "Applets"
+    TTabSheet* TabSheet6;  // "Characters"
     TImage* Image2;
     TRichEdit* RichEdit1;
     TStatusBar* StatusBar1;
@@ -152,6 +156,14 @@ public:
     void ToolbarButton97162Click(TObject* sender);  // Parameter
     void ToolbarButton97163Click(TObject* sender);  // Parameter
     void ToolbarButton97164Click(TObject* sender);  // Embeded Item
+
+    // --- Tag commands, their menu items and the character palette ----------
+#define CORVANA_DECLARE_TAG_HANDLER(handler, command, popsTags) void handler(TObject* sender);
+    CORVANA_TAG_HANDLERS(CORVANA_DECLARE_TAG_HANDLER)
+#define CORVANA_DECLARE_TAG_SHORTCUT(handler, target) void handler(TObject* sender);
+    CORVANA_TAG_SHORTCUT_HANDLERS(CORVANA_DECLARE_TAG_SHORTCUT)
+#define CORVANA_DECLARE_ENTITY_HANDLER(n) void ToolbarButton97##n##Click(TObject* sender);
+    CORVANA_ENTITY_BUTTONS(CORVANA_DECLARE_ENTITY_HANDLER)
 
     // --- Editor events and enabling rules ------------------------------------
     void RichEdit1KeyDown(TObject* sender, std::uint16_t& key, TShiftState shift);

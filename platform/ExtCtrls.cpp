@@ -82,3 +82,8 @@ TBevel::TBevel(TComponent* owner)
     SetWidget(line);
     SetBounds(0, 0, 8, 22);
 }
+
+void TBevel::BoundsChanged()
+{
+    static_cast<QFrame*>(Widget())->setFrameShape(Width() > Height() ? QFrame::HLine : QFrame::VLine);
+}

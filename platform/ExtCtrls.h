@@ -37,7 +37,11 @@ private:
     QLabel* m_label;
 };
 
+// A sunken line: across when wider than high, else upright.
 class TBevel : public TControl {
 public:
     explicit TBevel(TComponent* owner);
+
+protected:
+    void BoundsChanged() override;
 };

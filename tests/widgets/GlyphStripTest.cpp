@@ -1,0 +1,39 @@
+// A glyph strip that cannot be used leaves the buttons without pictures.
+
+#include "widgets/GlyphStrip.h"
+
+#include "platform/FileIO.h"
+#include "tests/support/TempDir.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+TEST(GlyphStrip, AMissingTruncatedOrMisshapenFileGivesEmptyCells)
+{
+    TempDir dir { "glyphs" };
+    QImage good(16 * 3, 16, QImage::Format_RGB32);
+    good.fill(Qt::red);
+    good.setPixel(17, 0, qRgb(0, 0, 255));
+    ASSERT_TRUE(good.save(QString::fromStdString(dir.File("good.bmp")), "BMP"));
+    std::string bytes = ReadFileBytes(dir.File("good.bmp"));
+    WriteFileBytes(dir.File("truncated.bmp"), bytes.substr(0, 40));
+    QImage tall(48, 32, QImage::Format_RGB32);
+    tall.fill(Qt::red);
+    tall.save(QString::fromStdString(dir.File("tall.bmp")), "BMP");
+    WriteFileBytes(dir.File("text.bmp"), "not a picture");
+
+    struct Case {
+        const char* file;
+        bool loads;
+    } cases[] = { { "good.bmp", true }, { "missing.bmp", false }, { "truncated.bmp", false }, { "tall.bmp", false }, { "text.bmp", false } };
+    for (const Case& c : cases) {
+        TGlyphStrip strip;
+        EXPECT_EQ(strip.Load(dir.File(c.file), 16, 3), c.loads) << c.file;
+        EXPECT_EQ(strip.Cell(1).Empty(), !c.loads) << c.file;
+        EXPECT_TRUE(strip.Cell(3).Empty()) << "past the strip";
+    }
+    TGlyphStrip strip;
+    strip.Load(dir.File("good.bmp"), 16, 3);
+    EXPECT_EQ(strip.Cell(1).Pixel(1, 0), clBlue);
+    EXPECT_FALSE(strip.Load(dir.File("good.bmp"), 16, 4)) << "too few cells";
+}

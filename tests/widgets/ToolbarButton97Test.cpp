@@ -1,0 +1,315 @@
+// The flat tool button: its picture in every state, pixel by pixel, the
+// placing of glyph and caption, and the order of its mouse events.
+
+#include "platform/AppHooks.h"
+#include "platform/Form.h"
+#include "platform/Menus.h"
+#include "platform/Mouse.h"
+#include "platform/Timer.h"
+#include "tests/support/MessageLoop.h"
+#include "widgets/TB97.h"
+
+#include <QTest>
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A 16 x 16 picture on olive: a black square at (4..11, 4..11), and a white
+// and a silver pixel beside it.
+TBitmap square(int cells = 1)
+{
+    TBitmap b(16 * cells, 16);
+    b.Canvas().Brush.Color = 0x008080;
+    b.Canvas().FillRect({ 0, 0, 16 * cells, 16 });
+    for (int cell = 0; cell < cells; ++cell) {
+        b.Canvas().Brush.Color = cell == 1 ? clGray : clBlack;
+        b.Canvas().FillRect({ cell * 16 + 4, 4, cell * 16 + 12, 12 });
+    }
+    b.Canvas().SetPixel(1, 13, clWhite);
+    b.Canvas().SetPixel(2, 1, clSilver);
+    return b;
+}
+
+TBitmap painted(TToolbarButton97& button)
+{
+    TBitmap out(button.Width(), button.Height());
+    button.PaintTo(out.Canvas());
+    return out;
+}
+
+}
+
+TEST(ToolbarButton97, PaintsEachStateWithItsEdgeAndGlyphPlace)
+{
+    // Flat, 23 x 22: the client is inset by 1, the glyph centred at (4, 3),
+    // pushed states move it by (1, 1).
+    TForm form(nullptr);
+    TToolbarButton97 button(&form);
+    button.SetParent(&form);
+    button.SetGlyph(square());
+
+    TBitmap up = painted(button);
+    EXPECT_EQ(up.Pixel(0, 0), ColorToRGB(clBtnFace)) << "no frame until the mouse comes";
+    EXPECT_EQ(up.Pixel(22, 21), ColorToRGB(clBtnFace));
+    EXPECT_EQ(up.Pixel(4 + 4, 3 + 4), clBlack) << "the square's corner";
+    EXPECT_EQ(up.Pixel(4 + 3, 3 + 4), ColorToRGB(clBtnFace)) << "olive is transparent";
+
+    TToolbarButton97 held(&form);
+    held.SetParent(&form);
+    held.SetGlyph(square());
+    held.SetGroupIndex(1);
+    held.SetAllowAllUp(true);
+    held.SetDown(true);
+    TBitmap down = painted(held);
+    EXPECT_EQ(down.Pixel(0, 0), ColorToRGB(clBtnShadow)) << "sunken: shadow top left";
+    EXPECT_EQ(down.Pixel(22, 21), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(down.Pixel(5 + 4, 4 + 4), clBlack) << "the glyph moved by (1, 1)";
+    // The dither: highlight where x and y are both even or both odd.
+    EXPECT_EQ(down.Pixel(2, 2), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(down.Pixel(3, 2), ColorToRGB(clBtnFace));
+    EXPECT_EQ(down.Pixel(3, 3), ColorToRGB(clBtnHighlight));
+}
+
+TEST(ToolbarButton97, TheGeneratedDisabledImageEmbossesTheDarkPixels)
+{
+    TForm form(nullptr);
+    TToolbarButton97 button(&form);
+    button.SetParent(&form);
+    button.SetGlyph(square());
+    button.SetEnabled(false);
+    TBitmap shot = painted(button);
+    const int gx = 4, gy = 3;
+    EXPECT_EQ(shot.Pixel(gx + 4, gy + 4), ColorToRGB(clBtnShadow)) << "dark pixels in the shadow colour";
+    EXPECT_EQ(shot.Pixel(gx + 12, gy + 12), ColorToRGB(clBtnHighlight)) << "the highlight one pixel down and right";
+    EXPECT_EQ(shot.Pixel(gx + 1, gy + 13), ColorToRGB(clBtnFace)) << "white vanishes";
+    EXPECT_EQ(shot.Pixel(gx + 2, gy + 1), ColorToRGB(clBtnFace)) << "silver vanishes";
+    EXPECT_EQ(shot.Pixel(gx + 3, gy + 3), ColorToRGB(clBtnFace)) << "transparent stays transparent";
+    EXPECT_EQ(button.State(), tsDisabled);
+}
+
+TEST(ToolbarButton97, TwoGlyphsGiveTheDisabledStateItsOwnCell)
+{
+    TForm form(nullptr);
+    TToolbarButton97 button(&form);
+    button.SetParent(&form);
+    button.SetGlyph(square(2));
+    EXPECT_EQ(button.NumGlyphs(), 2);
+    EXPECT_EQ(painted(button).Pixel(4 + 4, 3 + 4), clBlack) << "cell 0 when up";
+    button.SetEnabled(false);
+    EXPECT_EQ(painted(button).Pixel(4 + 4, 3 + 4), ColorToRGB(clBtnShadow)) << "cell 1's gray in the shadow colour";
+}
+
+TEST(ToolbarButton97, TheNumberOfGlyphsFollowsTheBitmapsShape)
+{
+    struct Case {
+        int width;
+        int numGlyphs;
+    } cases[] = { { 48, 3 }, { 40, 3 }, { 96, 1 }, { 16, 1 } };
+    TForm form(nullptr);
+    TToolbarButton97 button(&form);
+    for (const Case& c : cases) {
+        TBitmap b(c.width, 16);
+        button.SetGlyph(b);
+        EXPECT_EQ(button.NumGlyphs(), c.numGlyphs) << c.width << " wide";
+    }
+    button.SetNumGlyphs(7);
+    EXPECT_EQ(button.NumGlyphs(), 5);
+    button.SetMargin(-2);
+    EXPECT_EQ(button.Margin(), -1);
+    button.SetDropdownCombo(true);
+    EXPECT_EQ(button.Width(), 23 + 11);
+    button.SetBounds(0, 0, 5, 22);
+    button.SetDropdownCombo(false);
+    EXPECT_EQ(button.Width(), 1);
+}
+
+TEST(ToolbarButton97, GlyphAndCaptionAreCentredTogetherWithTheSpacingBetween)
+{
+    TButtonGlyph glyph;
+    glyph.SetGlyph(square());
+    TBitmap scratch(100, 40);
+    TButtonGlyph::Content content;
+    content.client = { 1, 1, 99, 39 };
+    content.caption = "Abc";
+    int tw = scratch.Canvas().TextWidth("Abc");
+    TContentPlace place = glyph.PlaceContent(scratch.Canvas(), content);
+    int margin = (98 - (4 + 16 + tw) + 1) / 2;
+    EXPECT_EQ(place.glyph.X, 1 + margin);
+    EXPECT_EQ(place.text.Left, 1 + margin + 16 + 4);
+    EXPECT_EQ(place.glyph.Y, 1 + (38 - 16 + 1) / 2);
+
+    content.caption.clear();
+    content.margin = -1;
+    content.spacing = -1;
+    place = glyph.PlaceContent(scratch.Canvas(), content);
+    EXPECT_EQ(place.glyph.X, 1 + (98 - 16 + 1) / 2) << "a glyph alone is centred";
+}
+
+TEST(ToolbarButton97, ButtonsOfOneImageSizeShareOneGlyphList)
+{
+    TForm form(nullptr);
+    TToolbarButton97 a(&form), b(&form);
+    a.SetGlyph(square());
+    b.SetGlyph(square());
+    painted(a);
+    painted(b);
+    ASSERT_NE(GlyphCache(), nullptr);
+    EXPECT_EQ(GlyphCache()->ListCount(), 1);
+    EXPECT_EQ(a.GlyphObject().List(), b.GlyphObject().List());
+    EXPECT_EQ(a.GlyphObject().List()->Count(), 2);
+}
+
+namespace {
+
+struct Watched {
+    Watched(TForm& form, const char* name, int left, std::vector<std::string>& log)
+        : button(&form)
+    {
+        button.Name = name;
+        button.SetParent(&form);
+        button.SetBounds(left, 0, 23, 22);
+        std::string n = name;
+        button.OnMouseMove = [&log, n](TObject*, TShiftState, int, int) {
+            if (log.empty() || log.back() != "move " + n)
+                log.push_back("move " + n);
+        };
+        button.OnMouseEnter = [&log, n](TObject*) { log.push_back("enter " + n); };
+        button.OnMouseExit = [&log, n](TObject*) { log.push_back("exit " + n); };
+        button.OnClick = [&log, n](TObject*) { log.push_back("click " + n); };
+    }
+    TToolbarButton97 button;
+};
+
+class HoverTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TToolbarButton97::SetApplicationActiveSource([] { return true; });
+        form.SetClientSize(200, 60);
+        form.Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+        SetCursorPosSource([this] { return cursor; });
+    }
+    void TearDown() override
+    {
+        SetCursorPosSource(nullptr);
+        TToolbarButton97::SetApplicationActiveSource(nullptr);
+    }
+    // The mouse at a point of the window, as the platform reports it.
+    void moveTo(QPoint p)
+    {
+        QPoint screen = form.Widget()->mapToGlobal(p);
+        cursor = { screen.x(), screen.y() };
+        QTest::mouseMove(form.Widget()->windowHandle(), p);
+    }
+    QWindow* window() { return form.Widget()->windowHandle(); }
+
+    TForm form { nullptr };
+    std::vector<std::string> log;
+    Watched a { form, "A", 0, log };
+    Watched b { form, "B", 23, log };
+    TPoint cursor;
+};
+
+}
+
+TEST_F(HoverTest, ArrivalMovesFirstThenTheOldButtonExitsThenTheNewOneEnters)
+{
+    moveTo({ 5, 5 });
+    moveTo({ 8, 8 });
+    moveTo({ 30, 5 });
+    RunFor(10);
+    EXPECT_EQ(log, (std::vector<std::string> { "move A", "enter A", "move A", "move B", "exit A", "enter B" }));
+    EXPECT_EQ(TToolbarButton97::TrackedButton(), &b.button);
+    EXPECT_TRUE(TToolbarButton97::HoverTimer()->Enabled());
+    EXPECT_EQ(b.button.State(), tsHot);
+}
+
+TEST_F(HoverTest, AClickRunsTheExitBeforeOnClickAndEntersAgainUnderTheCursor)
+{
+    moveTo({ 5, 5 });
+    log.clear();
+    QTest::mouseClick(window(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(log, (std::vector<std::string> { "exit A", "click A", "enter A" }));
+}
+
+TEST_F(HoverTest, APressDraggedOutAndReleasedClicksNothing)
+{
+    moveTo({ 5, 5 });
+    QTest::mousePress(window(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(a.button.State(), tsPressed);
+    cursor = { -1000, -1000 };
+    QTest::mouseMove(window(), QPoint(5, 40));
+    EXPECT_EQ(a.button.State(), tsUp) << "pops up outside while held";
+    QTest::mouseRelease(window(), Qt::LeftButton, {}, QPoint(5, 40));
+    EXPECT_EQ(std::count(log.begin(), log.end(), "click A"), 0);
+    EXPECT_EQ(log.back(), "exit A");
+}
+
+TEST_F(HoverTest, TheTimerAndTheDeactivationTakeTheMouseFromTheTrackedButton)
+{
+    moveTo({ 5, 5 });
+    cursor = { -1000, -1000 };  // gone without a leave notice
+    ASSERT_TRUE(RunUntil([&] { return TToolbarButton97::TrackedButton() == nullptr; }, 1000));
+    EXPECT_EQ(log.back(), "exit A");
+    EXPECT_FALSE(TToolbarButton97::HoverTimer()->Enabled());
+
+    moveTo({ 30, 5 });
+    TMessage deactivate { WM_ACTIVATEAPP, 0, 0, 0 };
+    CallMainWindowHooks(deactivate);
+    EXPECT_EQ(log.back(), "exit B");
+    EXPECT_EQ(TToolbarButton97::TrackedButton(), nullptr);
+}
+
+namespace {
+
+// Answers the menu as a user who closes it by pressing on the button that
+// dropped it: the platform hands that press on during the menu's loop and
+// once more queued after it.
+struct ClosingPress : TMenuRunner {
+    QWidget* button = nullptr;
+    int runs = 0;
+    TMenuItem* Run(TPopupMenu*, TPoint) override
+    {
+        if (++runs > 3)
+            return nullptr;  // a button that drops its menu again would go on for ever
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+        return nullptr;
+    }
+};
+
+}
+
+TEST(ToolbarButton97, ThePressThatClosesItsMenuDoesNotDropItAgain)
+{
+    TForm form(nullptr);
+    form.SetClientSize(100, 40);
+    TToolbarButton97 button(&form);
+    button.SetParent(&form);
+    TPopupMenu menu(&form);
+    button.SetDropdownMenu(&menu);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+    ClosingPress runner;
+    runner.button = button.Widget();
+    SetMenuRunner(&runner);
+    QTest::mouseClick(button.Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    RunFor(20);
+    EXPECT_EQ(runner.runs, 1);
+    EXPECT_EQ(menu.PopupComponent, &button);
+    // A later press is the user's own: the menu drops again.
+    QTest::mouseClick(button.Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    RunFor(20);
+    EXPECT_EQ(runner.runs, 2);
+    SetMenuRunner(nullptr);
+}
