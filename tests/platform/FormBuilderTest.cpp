@@ -52,3 +52,12 @@ TEST(FormBuilder, TheCheckedLookUpNamesWhatIsMissingOrOfAnotherClass)
     EXPECT_EQ(edit2->nextInFocusChain(), w.FindComponentAs<TButton>("Button1")->Widget()) << "Tab goes as designed";
     EXPECT_EQ(w.ClientWidth(), 200);
 }
+
+TEST(FormBuilder, AToolWindowShowsAsOne)
+{
+    for (TFormBorderStyle border : { bsToolWindow, bsSizeToolWin, bsDialog }) {
+        TDesignedForm form(nullptr, "Floating", "Bar", 0, 213, 61, border);
+        form.Show();
+        EXPECT_EQ(form.Widget()->windowType() == Qt::Tool, border != bsDialog) << border;
+    }
+}
