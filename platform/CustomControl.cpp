@@ -48,6 +48,7 @@ struct TPaintState {
     bool inPaintEvent = false;
     bool captured = false;
     bool grabbed = false;
+    bool pressing = false;
     bool clicked = false;
     bool mouseInside = false;
     TBitmap buffer;
@@ -123,7 +124,7 @@ void TPaintedControl<Base>::SetMouseCapture(bool on)
         g_capture = this;
         // A held button already keeps the mouse with the widget pressed;
         // without one the widget must ask for it.
-        if (w && w->isVisible() && QGuiApplication::mouseButtons() == Qt::NoButton) {
+        if (!s.pressing && w && w->isVisible() && QGuiApplication::mouseButtons() == Qt::NoButton) {
             w->grabMouse();
             s.grabbed = true;
         }
@@ -185,8 +186,12 @@ void TPaintedControl<Base>::WndProc(TMessage& m)
             break;
         case TMouseAction::Down:
         case TMouseAction::DoubleClick:
-            if (ControlStyle & csCaptureMouse)
+            if (ControlStyle & csCaptureMouse) {
+                // The press itself keeps the mouse with the widget until the release.
+                s.pressing = true;
                 SetMouseCapture(true);
+                s.pressing = false;
+            }
             if (action == TMouseAction::DoubleClick) {
                 DblClick();
                 shift |= ssDouble;
