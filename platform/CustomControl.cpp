@@ -44,14 +44,14 @@ TMouseButton buttonOf(Qt::MouseButton b) { return b == Qt::RightButton ? mbRight
 TControl* GetCaptureControl() { return g_capture; }
 
 struct TPaintState {
+    // Painting: the canvas Paint draws on, and the opaque controls' bitmap.
     TCanvas* canvas = nullptr;
-    bool inPaintEvent = false;
-    bool captured = false;
-    bool grabbed = false;
-    bool pressing = false;
-    bool clicked = false;
-    bool mouseInside = false;
     TBitmap buffer;
+    bool inPaintEvent = false;
+    // The mouse: captured (by a press, or grabbed on request), a left press
+    // that may still click, and whether it is over the control.
+    bool captured = false, pressing = false, grabbed = false;
+    bool clicked = false, mouseInside = false;
 };
 
 template<class Base>
