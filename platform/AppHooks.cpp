@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 
 #include <map>
@@ -74,10 +75,18 @@ private:
     bool mouse(QWidget* widget, QMouseEvent* e)
     {
         // An event a widget ignores travels on to its parent: filter it once.
-        if (e == m_last && e->type() == m_lastType)
-            return false;
+        // (Events are often made at one address one after another, so the
+        // address alone does not tell.)
+        QPointF global = e->globalPosition();
+        bool passedOn = e == m_last && e->type() == m_lastType && e->timestamp() == m_lastTime && global == m_lastGlobal
+            && m_lastReceiver && widget->isAncestorOf(m_lastReceiver);
         m_last = e;
         m_lastType = e->type();
+        m_lastTime = e->timestamp();
+        m_lastGlobal = global;
+        m_lastReceiver = widget;
+        if (passedOn)
+            return false;
         Qt::MouseButton b = e->button();
         TMouseButton button = b == Qt::RightButton ? mbRight : b == Qt::MiddleButton ? mbMiddle : mbLeft;
         TMouseAction action = e->type() == QEvent::MouseMove ? TMouseAction::Move
@@ -96,6 +105,9 @@ private:
 
     const QEvent* m_last = nullptr;
     QEvent::Type m_lastType = QEvent::None;
+    quint64 m_lastTime = 0;
+    QPointF m_lastGlobal;
+    QPointer<QWidget> m_lastReceiver;
 };
 
 std::unique_ptr<Watcher> g_watcher;
