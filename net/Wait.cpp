@@ -1,5 +1,6 @@
 #include "net/Wait.h"
 
+#include "platform/AppHooks.h"
 #include "platform/Application.h"
 #include "platform/TextCodec.h"
 #include "platform/Timer.h"
@@ -7,35 +8,41 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QMouseEvent>
 
 #include <cctype>
 
 namespace {
 
-// Keeps the user's keys and clicks from reaching any window while a
-// countdown runs modally.
+// Keeps the user's keys and left and right clicks from reaching any window
+// while a countdown runs modally, with a beep for each.
 class RefuseInput final : public QObject {
 public:
+    RefuseInput()
+        : m_clicks(InstallMouseFilter([](UINT msg, TPoint, TControl*) {
+            TMouseAction action = MouseActionOf(msg);
+            bool refused = (action == TMouseAction::Down || action == TMouseAction::DoubleClick) && MouseButtonOf(msg) != mbMiddle;
+            if (refused)
+                QApplication::beep();
+            return refused;
+        }))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~RefuseInput() override
+    {
+        qApp->removeEventFilter(this);
+        RemoveMouseFilter(m_clicks);
+    }
     bool eventFilter(QObject*, QEvent* e) override
     {
-        switch (e->type()) {
-        case QEvent::KeyPress:
-            QApplication::beep();
-            return true;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick: {
-            auto button = static_cast<QMouseEvent*>(e)->button();
-            if (button == Qt::LeftButton || button == Qt::RightButton) {
-                QApplication::beep();
-                return true;
-            }
+        if (e->type() != QEvent::KeyPress)
             return false;
-        }
-        default:
-            return false;
-        }
+        QApplication::beep();
+        return true;
     }
+
+private:
+    int m_clicks;
 };
 
 }
@@ -104,23 +111,16 @@ void TCustomWait::Stop()
 void TCustomWait::RunModal()
 {
     RefuseInput refuse;
-    qApp->installEventFilter(&refuse);
     auto alive = Tracker();
-    try {
-        ModalResult = mrNone;
-        Start();
-        while (!alive.expired() && Running()) {
-            if (OnWaiting)
-                OnWaiting(this);
-            Application->ProcessMessages();
-            if (!alive.expired() && Running())
-                WaitForMessages(1000);
-        }
-    } catch (...) {
-        qApp->removeEventFilter(&refuse);
-        throw;
+    ModalResult = mrNone;
+    Start();
+    while (!alive.expired() && Running()) {
+        if (OnWaiting)
+            OnWaiting(this);
+        Application->ProcessMessages();
+        if (!alive.expired() && Running())
+            WaitForMessages(1000);
     }
-    qApp->removeEventFilter(&refuse);
 }
 
 void TCustomWait::RestoreCaption() { SetCaption(std::to_string(m_startValue)); }
