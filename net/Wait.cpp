@@ -1,5 +1,6 @@
 #include "net/Wait.h"
 
+#include "platform/AppHooks.h"
 #include "platform/Application.h"
 #include "platform/TextCodec.h"
 #include "platform/Timer.h"
@@ -7,49 +8,50 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFont>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QWidget>
 
 #include <cctype>
 
 namespace {
 
-// Keeps the user's keys and clicks from reaching any window while a
-// countdown runs modally.
+// Keeps the user's keys and left and right clicks from reaching any window
+// while a countdown runs modally, with a beep for each.
 class RefuseInput final : public QObject {
 public:
+    RefuseInput()
+        : m_clicks(InstallMouseFilter([](UINT msg, TPoint, TControl*) {
+            TMouseAction action = MouseActionOf(msg);
+            bool refused = (action == TMouseAction::Down || action == TMouseAction::DoubleClick) && MouseButtonOf(msg) != mbMiddle;
+            if (refused)
+                QApplication::beep();
+            return refused;
+        }))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~RefuseInput() override
+    {
+        qApp->removeEventFilter(this);
+        RemoveMouseFilter(m_clicks);
+    }
     bool eventFilter(QObject*, QEvent* e) override
     {
-        switch (e->type()) {
-        case QEvent::KeyPress:
-            QApplication::beep();
-            return true;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick: {
-            auto button = static_cast<QMouseEvent*>(e)->button();
-            if (button == Qt::LeftButton || button == Qt::RightButton) {
-                QApplication::beep();
-                return true;
-            }
+        if (e->type() != QEvent::KeyPress)
             return false;
-        }
-        default:
-            return false;
-        }
+        QApplication::beep();
+        return true;
     }
+
+private:
+    int m_clicks;
 };
 
 }
 
 TCustomWait::TCustomWait(TComponent* owner)
-    : TWinControl(owner)
+    : TCustomControl(owner)
     , m_tracker(std::make_shared<TCustomWait*>(this))
 {
-    auto* w = new QWidget;
-    w->setAttribute(Qt::WA_OpaquePaintEvent);
-    SetWidget(w);
+    ControlStyle |= csOpaque;
     SetBounds(Left(), Top(), 192, 32);
     TControl::SetCaption("60");
     m_timer = new TTimer(this);
@@ -66,8 +68,7 @@ TCustomWait::~TCustomWait()
 void TCustomWait::SetCaption(const std::string& text)
 {
     TControl::SetCaption(text);
-    if (Widget())
-        Widget()->update();
+    Invalidate();
 }
 
 unsigned short TCustomWait::Interval() const { return static_cast<unsigned short>(m_timer->Interval()); }
@@ -110,23 +111,16 @@ void TCustomWait::Stop()
 void TCustomWait::RunModal()
 {
     RefuseInput refuse;
-    qApp->installEventFilter(&refuse);
     auto alive = Tracker();
-    try {
-        ModalResult = mrNone;
-        Start();
-        while (!alive.expired() && Running()) {
-            if (OnWaiting)
-                OnWaiting(this);
-            Application->ProcessMessages();
-            if (!alive.expired() && Running())
-                WaitForMessages(1000);
-        }
-    } catch (...) {
-        qApp->removeEventFilter(&refuse);
-        throw;
+    ModalResult = mrNone;
+    Start();
+    while (!alive.expired() && Running()) {
+        if (OnWaiting)
+            OnWaiting(this);
+        Application->ProcessMessages();
+        if (!alive.expired() && Running())
+            WaitForMessages(1000);
     }
-    qApp->removeEventFilter(&refuse);
 }
 
 void TCustomWait::RestoreCaption() { SetCaption(std::to_string(m_startValue)); }
@@ -153,30 +147,20 @@ void TCustomWait::Tick()
     Repaint();
 }
 
-bool TCustomWait::WidgetEvent(QEvent* e)
-{
-    if (e->type() == QEvent::Paint) {
-        Paint();
-        return true;
-    }
-    return TWinControl::WidgetEvent(e);
-}
-
 void TCustomWait::Paint()
 {
-    QWidget* w = Widget();
-    QPainter p(w);
-    int width = w->width(), height = w->height();
-    p.setPen(Qt::black);
-    p.setBrush(Qt::white);
-    p.drawRect(0, 0, width - 1, height - 1);
+    TCanvas& c = *Canvas();
+    const int width = Width(), height = Height();
+    c.Pen.Color = clBlack;
+    c.Brush.Color = clWhite;
+    c.Rectangle(0, 0, width, height);
     int start = m_startValue > 0 ? m_startValue : 1;
     int bar = int(static_cast<long long>(CaptionNumber()) * (width - 7) / start);
-    p.fillRect(QRect(QPoint(3, 3), QPoint(3 + bar, height - 4)), w->palette().color(QPalette::Highlight));
-    QFont font("Courrier", 8);
-    font.setFixedPitch(true);
-    font.setStyleHint(QFont::TypeWriter);
-    p.setFont(font);
-    QFontMetrics metrics(font);
-    p.drawText(4, height / 2 - 8 + metrics.ascent(), BytesToQString(Caption()));
+    c.Brush.Color = clHighlight;
+    c.FillRect({ 3, 3, 4 + bar, height - 3 });
+    c.Brush.Style = bsClear;
+    c.Font.Name = "Courrier";
+    c.Font.Size = 8;
+    c.Font.Color = clBlack;
+    c.TextOut(4, height / 2 - 8, Caption());
 }

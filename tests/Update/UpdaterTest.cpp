@@ -4,6 +4,14 @@
 
 #include "platform/Timer.h"
 #include "platform/TrackBar.h"
+#include "platform/RichEdit.h"
+#include "tests/support/MessageLoop.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -234,4 +242,18 @@ TEST_F(Updater, AnAnswerWithoutAWholeInstallerStartsNothing)
         EXPECT_EQ(Entries(), std::vector<std::string> { "update.exe" }) << answer;
         Form1->Button3Click(Form1->Button3);  // the Stop left on the button
     }
+}
+
+TEST_F(Updater, TheInformationWrapsALongDescriptionAtWords)
+{
+    std::string line;
+    for (int i = 0; i < 60; ++i)
+        line += "update ";
+    Form2->RichEdit1->SetText(line);
+    Form2->Show();
+    RunFor(50);
+    auto* editor = Form2->RichEdit1->Editor();
+    EXPECT_EQ(editor->horizontalScrollBar()->maximum(), 0) << "no scrolling sideways";
+    EXPECT_GT(editor->document()->firstBlock().layout()->lineCount(), 1);
+    Form2->Hide();
 }
