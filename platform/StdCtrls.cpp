@@ -55,6 +55,10 @@ void TEdit::SetMaxLength(int n) { m_edit->setMaxLength(n > 0 ? n : 32767); }
 
 void TEdit::SelectAll() { m_edit->selectAll(); }
 
+int TEdit::SelStart() const { return m_edit->hasSelectedText() ? m_edit->selectionStart() : m_edit->cursorPosition(); }
+
+void TEdit::SetSelStart(int position) { m_edit->setCursorPosition(position); }
+
 TButton::TButton(TComponent* owner)
     : TWinControl(owner)
     , m_button(new QPushButton)

@@ -31,6 +31,9 @@ public:
     void SetPasswordChar(char);
     void SetMaxLength(int);
     void SelectAll();
+    // The caret, counted in characters from the start.
+    int SelStart() const;
+    void SetSelStart(int);
 
     TNotifyEvent OnChange;
 
