@@ -114,6 +114,19 @@ TUpDown* TElementDialog::NewUpDown(const char* name, TEdit* associate, int min, 
     return upDown;
 }
 
+TMultiBaseEdit* TElementDialog::NewMultiBaseEdit(TWinControl* parent, const char* name, int left, int top, int width)
+{
+    return NewControl<TMultiBaseEdit>(this, parent, name, left, top, width, 21);
+}
+
+TCheckBox* TElementDialog::NewCheckBox(TWinControl* parent, const char* name, const char* caption, int left, int top, bool checked)
+{
+    auto* box = NewControl<TCheckBox>(this, parent, name, left, top, 97, 17);
+    box->SetCaption(caption);
+    box->SetChecked(checked);
+    return box;
+}
+
 TComboBox* TElementDialog::NewComboBox(TWinControl* parent, const char* name, int left, int top, int width, const std::vector<std::string>& items)
 {
     auto* box = NewControl<TComboBox>(this, parent, name, left, top, width, 21);

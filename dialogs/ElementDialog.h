@@ -12,6 +12,7 @@
 #include "platform/GroupBox.h"
 #include "platform/StdCtrls.h"
 #include "platform/UpDown.h"
+#include "widgets/MultiBaseEdit.h"
 
 #include <string>
 #include <vector>
@@ -55,6 +56,8 @@ protected:
     TLabel* NewLabel(TWinControl* parent, const char* name, const char* caption, int left, int top);
     TEdit* NewEdit(TWinControl* parent, const char* name, int left, int top, int width, const std::string& text = {});
     TUpDown* NewUpDown(const char* name, TEdit* associate, int min, int max);
+    TMultiBaseEdit* NewMultiBaseEdit(TWinControl* parent, const char* name, int left, int top, int width);
+    TCheckBox* NewCheckBox(TWinControl* parent, const char* name, const char* caption, int left, int top, bool checked = false);
     TComboBox* NewComboBox(TWinControl* parent, const char* name, int left, int top, int width, const std::vector<std::string>& items);
     TBitBtn* NewBrowseButton(TWinControl* parent, const char* name, int left, int top);
     TButton* NewButton(TWinControl* parent, const char* name, const char* caption, int left, int top);

@@ -1,6 +1,75 @@
 #include "dialogs/PageWriter.h"
 
 #include "editor/Unit1.h"
+#include "platform/ComboBox.h"
+#include "platform/StdCtrls.h"
+
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+TComponent* findControl(const TComponent& dialog, const char* name)
+{
+    TComponent* control = dialog.FindComponent(name);
+    if (!control)
+        throw std::logic_error(dialog.Name + " has no control " + name);
+    return control;
+}
+
+std::string controlText(const TComponent& dialog, const char* name)
+{
+    if (!name)
+        return {};
+    TComponent* control = findControl(dialog, name);
+    if (auto* edit = dynamic_cast<TEdit*>(control))
+        return edit->Text();
+    if (auto* box = dynamic_cast<TComboBox*>(control))
+        return box->Text();
+    throw std::logic_error(std::string(name) + " of " + dialog.Name + " holds no text");
+}
+
+bool ticked(const TComponent& dialog, const char* name)
+{
+    auto* box = dynamic_cast<TCheckBox*>(findControl(dialog, name));
+    if (!box)
+        throw std::logic_error(std::string(name) + " of " + dialog.Name + " is no check box");
+    return box->Checked();
+}
+
+bool written(const TComponent& dialog, const TPiece& piece, const std::string& text)
+{
+    switch (piece.when) {
+    case TPieceWhen::Always:
+        return true;
+    case TPieceWhen::NotEmpty:
+        return !text.empty();
+    case TPieceWhen::NotZero:
+        return text != "0";
+    case TPieceWhen::Ticked:
+        return ticked(dialog, piece.control);
+    case TPieceWhen::Unticked:
+        return !ticked(dialog, piece.control);
+    }
+    return false;
+}
+
+std::string valueText(TAttrValue value, const std::string& text)
+{
+    switch (value) {
+    case TAttrValue::Bare:
+        return text;
+    case TAttrValue::Quoted:
+        return QuotedValue(text);
+    case TAttrValue::None:
+        return {};
+    case TAttrValue::Quote:
+        return Form1->Edit2->Text();
+    }
+    return {};
+}
+
+}
 
 bool UpperCaseChosen() { return Form1->Edit4->Text() == "Upercase"; }
 
@@ -15,7 +84,7 @@ std::string AttributePiece(const TAttribute& attribute, const std::string& text,
     if (attribute.when == TAttrWhen::NotEmpty && text.empty())
         return {};
     std::string name = upper ? attribute.upper : attribute.lower;
-    return name + (attribute.value == TAttrValue::Quoted ? QuotedValue(text) : text);
+    return name + valueText(attribute.value, text);
 }
 
 void InsertPiece(const std::string& piece)
@@ -23,6 +92,22 @@ void InsertPiece(const std::string& piece)
     // An attribute left out writes nothing at all.
     if (!piece.empty())
         Form1->RichEdit1->SetSelText(piece);
+}
+
+void WritePieces(const TComponent& dialog, std::span<const TPiece> pieces)
+{
+    bool upper = UpperCaseChosen();
+    std::vector<std::string> runs(1);
+    for (const TPiece& piece : pieces) {
+        bool ticks = piece.when == TPieceWhen::Ticked || piece.when == TPieceWhen::Unticked;
+        std::string text = ticks ? std::string() : controlText(dialog, piece.control);
+        if (written(dialog, piece, text))
+            runs.back() += (upper ? piece.upper : piece.lower) + valueText(piece.value, text);
+        if (!piece.runsOn)
+            runs.emplace_back();
+    }
+    for (const std::string& run : runs)
+        InsertPiece(run);
 }
 
 void InsertScratch()

@@ -5,6 +5,7 @@
 #include "editor/Unit1.h"
 
 #include "dialogs/Unit5.h"
+#include "dialogs/Unit6.h"
 #include "editor/PendingForms.h"
 #include "platform/Dialogs.h"
 

@@ -6,7 +6,6 @@
 
 TForm3* Form3 = nullptr;
 TForm4* Form4 = nullptr;
-TForm6* Form6 = nullptr;
 TForm7* Form7 = nullptr;
 TForm8* Form8 = nullptr;
 TForm9* Form9 = nullptr;

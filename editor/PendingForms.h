@@ -23,7 +23,6 @@ public:
 
 using TForm3 = TPendingFormN<3>;
 using TForm4 = TPendingFormN<4>;
-using TForm6 = TPendingFormN<6>;
 using TForm7 = TPendingFormN<7>;
 using TForm8 = TPendingFormN<8>;
 using TForm9 = TPendingFormN<9>;
@@ -47,7 +46,6 @@ using TForm28 = TPendingFormN<28>;
 
 extern TForm3* Form3;
 extern TForm4* Form4;
-extern TForm6* Form6;
 extern TForm7* Form7;
 extern TForm8* Form8;
 extern TForm9* Form9;

@@ -2,6 +2,7 @@
 // the message loop until Exit or the main window closes.
 
 #include "dialogs/Unit5.h"
+#include "dialogs/Unit6.h"
 #include "editor/PendingForms.h"
 #include "editor/Unit1.h"
 #include "generators/Unit2.h"

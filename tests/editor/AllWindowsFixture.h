@@ -3,6 +3,7 @@
 // makes them, for tests of the commands that open them.
 
 #include "dialogs/Unit5.h"
+#include "dialogs/Unit6.h"
 #include "tests/editor/MainWindowFixture.h"
 
 class AllWindowsTest : public MainWindowTest {

@@ -1,0 +1,131 @@
+#pragma once
+// Element dialogs used as the user uses them: opened from their launcher,
+// filled in by typing and clicking, confirmed with the mouse; what the page
+// gained is compared with the element expected in both tag cases.
+
+#include "tests/editor/AllWindowsFixture.h"
+#include "tests/support/UserInput.h"
+
+#include "platform/ComboBox.h"
+#include "platform/Messages.h"
+
+#include <QCloseEvent>
+
+using TLauncher = void (TForm1::*)(TObject*);
+
+// What the page gained at the caret, and where the caret stands in it.
+struct TInserted {
+    std::string text;
+    int caret = 0;
+};
+
+// One use of a dialog: the user's input and the element it writes, with
+// the caret that many characters before the element's end.
+template<class Form>
+struct TElementCase {
+    const char* what;
+    std::function<void(Form*)> fill;
+    std::string upper;
+    std::string lower;
+    int caretBack = 0;
+};
+
+class ElementDialogTest : public AllWindowsTest {
+protected:
+    void SetUp() override { StartAll(); }
+
+    // Retypes an edit's or a list's text key by key.
+    static void Type(TEdit* edit, const std::string& text)
+    {
+        edit->SelectAll();
+        TypeInto(edit->Widget(), text);
+    }
+    static void Type(TComboBox* box, const std::string& text)
+    {
+        box->SetText("");
+        TypeInto(box->Widget(), text);
+    }
+    static void Tick(TCheckBox* box) { PressKeyOn(box->Widget(), Qt::Key_Space, " "); }
+    static void Press(TButton* button) { ClickOn(button->Widget()); }
+    static void CloseBox(TForm* form)
+    {
+        QCloseEvent close;
+        QApplication::sendEvent(form->Widget(), &close);
+    }
+
+    // Opens the dialog, lets the user work in it (which should close it) and
+    // returns what the page gained.
+    template<class Form>
+    TInserted Use(TLauncher launcher, const std::function<void(Form*)>& use)
+    {
+        Form1->RichEdit1->SetSelLength(0);
+        std::string before = Form1->RichEdit1->Text();
+        int start = Form1->RichEdit1->SelStart();
+        StillOpen = false;
+        InModal = [this, use](TForm* form) {
+            use(static_cast<Form*>(form));
+            // A dialog left open would hold the test: close it.
+            if (form->Visible() && form->ModalResult() == mrNone)
+                StillOpen = true, form->Close();
+        };
+        Do([launcher] { (Form1->*launcher)(Form1); });
+        std::string after = Form1->RichEdit1->Text();
+        return { after.substr(std::size_t(start), after.size() - before.size()), Form1->RichEdit1->SelStart() - start };
+    }
+
+    // Each case in both tag cases, confirmed with the OK button.
+    template<class Form>
+    void ExpectElements(TLauncher launcher, TButton* Form::*ok, const std::vector<TElementCase<Form>>& cases)
+    {
+        for (const auto& c : cases)
+            for (bool upper : { true, false }) {
+                Form1->Edit4->SetText(upper ? "Upercase" : "Lowercase");
+                TInserted got = Use<Form>(launcher, [&](Form* d) {
+                    c.fill(d);
+                    Press(d->*ok);
+                });
+                const std::string& want = upper ? c.upper : c.lower;
+                EXPECT_FALSE(StillOpen) << c.what;
+                EXPECT_EQ(got.text, want) << c.what;
+                EXPECT_EQ(got.caret, int(want.size()) - c.caretBack) << c.what;
+            }
+        Form1->Edit4->SetText("Upercase");
+    }
+
+    // OK, Cancel, Escape and the close box each leave the dialog as
+    // `isReset` says, and the next opening finds it so. Escape presses
+    // Cancel where Cancel is the window's cancel button, else does nothing.
+    template<class Form>
+    void ExpectResetOnEveryWayOut(TLauncher launcher, TButton* Form::*ok, TButton* Form::*cancel,
+        const std::function<void(Form*)>& fill, const std::function<bool(Form*)>& isReset)
+    {
+        const std::function<void(Form*)> waysOut[] = {
+            [ok](Form* d) { Press(d->*ok); },
+            [cancel](Form* d) { Press(d->*cancel); },
+            [cancel](Form* d) {
+                QWidget* focused = d->Widget()->focusWidget();
+                PressKeyOn(focused ? focused : d->Widget(), Qt::Key_Escape);
+                EXPECT_EQ(d->Visible() && d->ModalResult() == mrNone, !(d->*cancel)->Cancel);
+                if (d->ModalResult() == mrNone)
+                    d->Close();
+            },
+            [](Form* d) { CloseBox(d); },
+            [cancel](Form* d) { Press(d->*cancel); },
+        };
+        int way = 0;
+        for (const auto& wayOut : waysOut) {
+            bool resetOnOpening = false;
+            Use<Form>(launcher, [&](Form* d) {
+                resetOnOpening = isReset(d);
+                fill(d);
+                wayOut(d);
+            });
+            EXPECT_FALSE(StillOpen) << "opening " << way;
+            // The first opening shows the design state.
+            EXPECT_TRUE(resetOnOpening || way == 0) << "opening " << way;
+            ++way;
+        }
+    }
+
+    bool StillOpen = false;
+};
