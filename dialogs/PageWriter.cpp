@@ -37,15 +37,15 @@ bool ticked(const TComponent& dialog, const char* name)
     return box->Checked();
 }
 
-bool written(const TComponent& dialog, const TPiece& piece, const std::string& text)
+bool written(const TComponent& dialog, const TPiece& piece)
 {
     switch (piece.when) {
     case TPieceWhen::Always:
         return true;
     case TPieceWhen::NotEmpty:
-        return !text.empty();
+        return !controlText(dialog, piece.control).empty();
     case TPieceWhen::NotZero:
-        return text != "0";
+        return controlText(dialog, piece.control) != "0";
     case TPieceWhen::Ticked:
         return ticked(dialog, piece.control);
     case TPieceWhen::Unticked:
@@ -99,16 +99,21 @@ void WritePieces(const TComponent& dialog, std::span<const TPiece> pieces)
     bool upper = UpperCaseChosen();
     std::vector<std::string> runs(1);
     for (const TPiece& piece : pieces) {
-        bool ticks = piece.when == TPieceWhen::Ticked || piece.when == TPieceWhen::Unticked;
-        std::string text = ticks ? std::string() : controlText(dialog, piece.control);
-        if (written(dialog, piece, text))
+        if (written(dialog, piece)) {
+            bool valued = piece.value == TAttrValue::Bare || piece.value == TAttrValue::Quoted;
+            std::string text = valued ? controlText(dialog, piece.source ? piece.source : piece.control) : std::string();
             runs.back() += (upper ? piece.upper : piece.lower) + valueText(piece.value, text);
+        }
         if (!piece.runsOn)
             runs.emplace_back();
     }
     for (const std::string& run : runs)
         InsertPiece(run);
 }
+
+void MoveCaretBack(int characters) { Form1->RichEdit1->SetSelStart(Form1->RichEdit1->SelStart() - characters); }
+
+void FocusPage() { Form1->RichEdit1->SetFocus(); }
 
 void InsertScratch()
 {

@@ -40,15 +40,22 @@ std::string AttributePiece(const TAttribute&, const std::string& text, bool uppe
 // it. An empty piece (an attribute left out) changes nothing.
 void InsertPiece(const std::string& piece);
 
+// Moves the page's caret back by that many characters, into the element
+// just written; and gives the page editor the focus.
+void MoveCaretBack(int characters);
+void FocusPage();
+
 // Inserts what a dialog collected in the main window's scratch editor, as
 // one text ending with a line break, and clears the scratch editor.
 void InsertScratch();
 
 // One piece of an element as a dialog's table lists it: the literal in
-// both cases, when it is written, and the value after the literal, read
-// from the named control of the dialog (an edit's or a list's text, or a
-// check box's tick). NotZero leaves the piece out only for the text "0".
-// A piece that runs on is written in one replacement with the next.
+// both cases, when it is written, and the value after the literal. The
+// condition tests the named control of the dialog (an edit's or a list's
+// text, or a check box's tick; NotZero leaves the piece out only for the
+// text "0"); the value is that control's text, or the text of `source`
+// when one is named. A piece that runs on is written in one replacement
+// with the next.
 enum class TPieceWhen { Always, NotEmpty, NotZero, Ticked, Unticked };
 
 struct TPiece {
@@ -57,6 +64,7 @@ struct TPiece {
     TPieceWhen when = TPieceWhen::Always;
     const char* control = nullptr;
     TAttrValue value = TAttrValue::None;
+    const char* source = nullptr;
     bool runsOn = false;
 };
 

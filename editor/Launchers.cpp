@@ -6,6 +6,9 @@
 
 #include "dialogs/Unit5.h"
 #include "dialogs/Unit6.h"
+#include "dialogs/Unit7.h"
+#include "dialogs/Unit8.h"
+#include "dialogs/Unit11.h"
 #include "editor/PendingForms.h"
 #include "platform/Dialogs.h"
 

@@ -6,11 +6,8 @@
 
 TForm3* Form3 = nullptr;
 TForm4* Form4 = nullptr;
-TForm7* Form7 = nullptr;
-TForm8* Form8 = nullptr;
 TForm9* Form9 = nullptr;
 TForm10* Form10 = nullptr;
-TForm11* Form11 = nullptr;
 TForm12* Form12 = nullptr;
 TForm13* Form13 = nullptr;
 TForm14* Form14 = nullptr;

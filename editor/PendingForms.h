@@ -23,11 +23,8 @@ public:
 
 using TForm3 = TPendingFormN<3>;
 using TForm4 = TPendingFormN<4>;
-using TForm7 = TPendingFormN<7>;
-using TForm8 = TPendingFormN<8>;
 using TForm9 = TPendingFormN<9>;
 using TForm10 = TPendingFormN<10>;
-using TForm11 = TPendingFormN<11>;
 using TForm12 = TPendingFormN<12>;
 using TForm13 = TPendingFormN<13>;
 using TForm14 = TPendingFormN<14>;
@@ -46,11 +43,8 @@ using TForm28 = TPendingFormN<28>;
 
 extern TForm3* Form3;
 extern TForm4* Form4;
-extern TForm7* Form7;
-extern TForm8* Form8;
 extern TForm9* Form9;
 extern TForm10* Form10;
-extern TForm11* Form11;
 extern TForm12* Form12;
 extern TForm13* Form13;
 extern TForm14* Form14;

@@ -3,6 +3,9 @@
 
 #include "dialogs/Unit5.h"
 #include "dialogs/Unit6.h"
+#include "dialogs/Unit7.h"
+#include "dialogs/Unit8.h"
+#include "dialogs/Unit11.h"
 #include "editor/PendingForms.h"
 #include "editor/Unit1.h"
 #include "generators/Unit2.h"

@@ -4,6 +4,9 @@
 
 #include "dialogs/Unit5.h"
 #include "dialogs/Unit6.h"
+#include "dialogs/Unit7.h"
+#include "dialogs/Unit8.h"
+#include "dialogs/Unit11.h"
 #include "tests/editor/MainWindowFixture.h"
 
 class AllWindowsTest : public MainWindowTest {
