@@ -9,6 +9,9 @@
 #include "dialogs/Unit7.h"
 #include "dialogs/Unit8.h"
 #include "dialogs/Unit11.h"
+#include "dialogs/Unit19.h"
+#include "dialogs/Unit20.h"
+#include "dialogs/Unit23.h"
 #include "editor/PendingForms.h"
 #include "platform/Dialogs.h"
 

@@ -7,6 +7,9 @@
 #include "dialogs/Unit7.h"
 #include "dialogs/Unit8.h"
 #include "dialogs/Unit11.h"
+#include "dialogs/Unit19.h"
+#include "dialogs/Unit20.h"
+#include "dialogs/Unit23.h"
 #include "tests/editor/MainWindowFixture.h"
 
 class AllWindowsTest : public MainWindowTest {

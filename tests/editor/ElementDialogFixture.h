@@ -47,6 +47,13 @@ protected:
     }
     static void Tick(TCheckBox* box) { PressKeyOn(box->Widget(), Qt::Key_Space, " "); }
     static void Press(TButton* button) { ClickOn(button->Widget()); }
+    // Whether the control (or a part of it, as a list's edit) has the
+    // dialog's focus.
+    static bool HasFocus(TForm* form, TWinControl* control)
+    {
+        QWidget* focused = form->Widget()->focusWidget();
+        return focused && (focused == control->Widget() || control->Widget()->isAncestorOf(focused));
+    }
     static void CloseBox(TForm* form)
     {
         QCloseEvent close;

@@ -41,7 +41,7 @@ TEST_F(LinkMailSoundTest, CreateLinkBrowsesToABareNameAndResetsToHttp)
         },
         [](TForm7* d) {
             return d->Edit1->Text() == "http://" && d->Edit1->SelStart() == 7 && d->Edit2->Text().empty()
-                && d->ComboBox1->Text().empty() && d->Widget()->focusWidget() == d->Edit1->Widget();
+                && d->ComboBox1->Text().empty() && HasFocus(d, d->Edit1);
         });
 }
 
@@ -57,7 +57,7 @@ TEST_F(LinkMailSoundTest, EMailWritesAMailtoLink)
     ExpectResetOnEveryWayOut<TForm8>(&TForm1::ToolbarButton97135Click, &TForm8::Button1, &TForm8::Button2,
         [](TForm8* d) { Type(d->Edit1, "a@b"); Type(d->Edit2, "c"); },
         [](TForm8* d) {
-            return d->Edit1->Text().empty() && d->Edit2->Text().empty() && d->Widget()->focusWidget() == d->Edit1->Widget();
+            return d->Edit1->Text().empty() && d->Edit2->Text().empty() && HasFocus(d, d->Edit1);
         });
 }
 
@@ -78,7 +78,7 @@ TEST_F(LinkMailSoundTest, SoundLoopsForeverUntilANumberIsGiven)
         [](TForm11* d) { Type(d->Edit1, "b.wav"); Type(d->MultiBaseEdit1, "7"); },
         [](TForm11* d) {
             return d->Edit1->Text().empty() && d->MultiBaseEdit1->Text() == "0" && d->CheckBox1->Checked()
-                && d->Widget()->focusWidget() == d->Edit1->Widget();
+                && HasFocus(d, d->Edit1);
         });
     EXPECT_EQ(Form11->OpenDialog1->Filter, kSoundFiles.filter);
 }

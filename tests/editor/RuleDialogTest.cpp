@@ -45,7 +45,7 @@ TEST_F(RuleDialogTest, EveryWayOutLeavesItReset)
         },
         [](TForm6* d) {
             return d->Edit1->Text().empty() && d->Edit2->Text().empty() && d->ComboBox1->Text().empty()
-                && !d->CheckBox1->Checked() && d->Widget()->focusWidget() == d->Edit1->Widget();
+                && !d->CheckBox1->Checked() && HasFocus(d, d->Edit1);
         });
     EXPECT_EQ(Form6->Caption(), "Horizontal Rule");
     EXPECT_EQ(Form6->HelpContext, 44);
