@@ -16,10 +16,7 @@ TForm18* Form18 = nullptr;
 TForm21* Form21 = nullptr;
 TForm22* Form22 = nullptr;
 TForm24* Form24 = nullptr;
-TForm25* Form25 = nullptr;
-TForm26* Form26 = nullptr;
 TForm27* Form27 = nullptr;
-TForm28* Form28 = nullptr;
 
 namespace {
 

@@ -33,10 +33,7 @@ using TForm18 = TPendingFormN<18>;
 using TForm21 = TPendingFormN<21>;
 using TForm22 = TPendingFormN<22>;
 using TForm24 = TPendingFormN<24>;
-using TForm25 = TPendingFormN<25>;
-using TForm26 = TPendingFormN<26>;
 using TForm27 = TPendingFormN<27>;
-using TForm28 = TPendingFormN<28>;
 
 extern TForm3* Form3;
 extern TForm4* Form4;
@@ -50,7 +47,4 @@ extern TForm18* Form18;
 extern TForm21* Form21;
 extern TForm22* Form22;
 extern TForm24* Form24;
-extern TForm25* Form25;
-extern TForm26* Form26;
 extern TForm27* Form27;
-extern TForm28* Form28;

@@ -10,6 +10,9 @@
 #include "dialogs/Unit19.h"
 #include "dialogs/Unit20.h"
 #include "dialogs/Unit23.h"
+#include "dialogs/Unit25.h"
+#include "dialogs/Unit26.h"
+#include "dialogs/Unit28.h"
 #include "tests/editor/MainWindowFixture.h"
 
 class AllWindowsTest : public MainWindowTest {
