@@ -15,6 +15,7 @@
 #include "dialogs/Unit25.h"
 #include "dialogs/Unit26.h"
 #include "dialogs/Unit28.h"
+#include "dialogs/Unit12.h"
 #include "editor/PendingForms.h"
 #include "platform/Dialogs.h"
 

@@ -8,7 +8,6 @@ TForm3* Form3 = nullptr;
 TForm4* Form4 = nullptr;
 TForm9* Form9 = nullptr;
 TForm10* Form10 = nullptr;
-TForm12* Form12 = nullptr;
 TForm13* Form13 = nullptr;
 TForm14* Form14 = nullptr;
 TForm17* Form17 = nullptr;

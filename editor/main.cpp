@@ -12,6 +12,7 @@
 #include "dialogs/Unit25.h"
 #include "dialogs/Unit26.h"
 #include "dialogs/Unit28.h"
+#include "dialogs/Unit12.h"
 #include "editor/PendingForms.h"
 #include "editor/Unit1.h"
 #include "generators/Unit2.h"

@@ -13,6 +13,7 @@
 #include "dialogs/Unit25.h"
 #include "dialogs/Unit26.h"
 #include "dialogs/Unit28.h"
+#include "dialogs/Unit12.h"
 #include "tests/editor/MainWindowFixture.h"
 
 class AllWindowsTest : public MainWindowTest {
