@@ -16,6 +16,7 @@
 #include "dialogs/Unit26.h"
 #include "dialogs/Unit28.h"
 #include "dialogs/Unit12.h"
+#include "dialogs/Unit21.h"
 #include "editor/PendingForms.h"
 #include "platform/Dialogs.h"
 

@@ -12,7 +12,6 @@ TForm13* Form13 = nullptr;
 TForm14* Form14 = nullptr;
 TForm17* Form17 = nullptr;
 TForm18* Form18 = nullptr;
-TForm21* Form21 = nullptr;
 TForm22* Form22 = nullptr;
 TForm24* Form24 = nullptr;
 TForm27* Form27 = nullptr;

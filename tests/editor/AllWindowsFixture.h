@@ -14,6 +14,7 @@
 #include "dialogs/Unit26.h"
 #include "dialogs/Unit28.h"
 #include "dialogs/Unit12.h"
+#include "dialogs/Unit21.h"
 #include "tests/editor/MainWindowFixture.h"
 
 class AllWindowsTest : public MainWindowTest {

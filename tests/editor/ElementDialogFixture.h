@@ -34,6 +34,7 @@ class ElementDialogTest : public AllWindowsTest {
 protected:
     void SetUp() override { StartAll(); }
 
+public:
     // Retypes an edit's or a list's text key by key.
     static void Type(TEdit* edit, const std::string& text)
     {
@@ -44,6 +45,14 @@ protected:
     {
         box->SetText("");
         TypeInto(box->Widget(), text);
+    }
+    // Picks a list item with the arrow keys, as one goes down (or up) the list.
+    static void Pick(TComboBox* box, const std::string& item)
+    {
+        int n = box->ItemCount();
+        for (int i = 0; i < 2 * n && box->Text() != item; ++i)
+            PressKeyOn(box->Widget(), i < n ? Qt::Key_Down : Qt::Key_Up);
+        EXPECT_EQ(box->Text(), item);
     }
     static void Tick(TCheckBox* box) { PressKeyOn(box->Widget(), Qt::Key_Space, " "); }
     static void Press(TButton* button) { ClickOn(button->Widget()); }
@@ -60,6 +69,7 @@ protected:
         QApplication::sendEvent(form->Widget(), &close);
     }
 
+protected:
     // Opens the dialog, lets the user work in it (which should close it) and
     // returns what the page gained.
     template<class Form>
