@@ -11,6 +11,8 @@
 
 #include <QCloseEvent>
 
+#include <algorithm>
+
 using TLauncher = void (TForm1::*)(TObject*);
 
 // What the page gained at the caret, and where the caret stands in it.
@@ -75,9 +77,11 @@ protected:
     template<class Form>
     TInserted Use(TLauncher launcher, const std::function<void(Form*)>& use)
     {
-        Form1->RichEdit1->SetSelLength(0);
-        std::string before = Form1->RichEdit1->Text();
-        int start = Form1->RichEdit1->SelStart();
+        // The caret in the middle of a line of a page of ASCII text.
+        const std::string before = "<P>\nab|cd\n</P>";
+        const int start = 6;
+        Form1->RichEdit1->SetText(before);
+        Form1->RichEdit1->SetSelStart(start);
         StillOpen = false;
         InModal = [this, use](TForm* form) {
             use(static_cast<Form*>(form));
@@ -87,7 +91,15 @@ protected:
         };
         Do([launcher] { (Form1->*launcher)(Form1); });
         std::string after = Form1->RichEdit1->Text();
-        return { after.substr(std::size_t(start), after.size() - before.size()), Form1->RichEdit1->SelStart() - start };
+        std::string inserted = after.substr(std::size_t(start), after.size() - before.size());
+        EXPECT_EQ(after, before.substr(0, std::size_t(start)) + inserted + before.substr(std::size_t(start)));
+        return { inserted, Form1->RichEdit1->SelStart() - start };
+    }
+
+    // The editor counts characters, not the bytes of their UTF-8 form.
+    static int Characters(const std::string& text)
+    {
+        return int(std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
     }
 
     // Each case in both tag cases, confirmed with the OK button.
@@ -104,7 +116,7 @@ protected:
                 const std::string& want = upper ? c.upper : c.lower;
                 EXPECT_FALSE(StillOpen) << c.what;
                 EXPECT_EQ(got.text, want) << c.what;
-                EXPECT_EQ(got.caret, int(want.size()) - c.caretBack) << c.what;
+                EXPECT_EQ(got.caret, Characters(want) - c.caretBack) << c.what;
             }
         Form1->Edit4->SetText("Upercase");
     }

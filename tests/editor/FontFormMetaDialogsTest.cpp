@@ -78,6 +78,8 @@ TEST_F(FontFormMetaTest, FormActionPostsToTheQuotedAction)
         { "empty action", [](TForm20*) {}, "<FORM METHOD=POST ACTION=\"\"></FORM>", "<form method=post action=\"\"></form>" },
         { "action", [](TForm20* d) { Type(d->Edit1, "/cgi-bin/mail.pl"); },
             "<FORM METHOD=POST ACTION=\"/cgi-bin/mail.pl\"></FORM>", "<form method=post action=\"/cgi-bin/mail.pl\"></form>" },
+        { "odd text as it stands", [](TForm20* d) { d->Edit1->SetText("caf\xc3\xa9 \"<&>\"\nx"); },
+            "<FORM METHOD=POST ACTION=\"caf\xc3\xa9 \"<&>\"\nx\"></FORM>", "<form method=post action=\"caf\xc3\xa9 \"<&>\"\nx\"></form>" },
     });
     ExpectResetOnEveryWayOut<TForm20>(&TForm1::ToolbarButton97150Click, &TForm20::Button1, &TForm20::Button2,
         [](TForm20* d) { Type(d->Edit1, "x"); },
