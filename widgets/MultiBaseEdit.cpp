@@ -107,9 +107,10 @@ bool TMultiBaseEdit::WidgetEvent(QEvent* e)
     if (e->type() != QEvent::KeyPress)
         return false;
     // Only keys that type a character are filtered: the window's own keys
-    // (Tab, Enter, Escape) and the moving keys never reach the text as one.
+    // (Tab, Enter, Escape), Delete and the moving keys never reach the text
+    // as one.
     auto* key = static_cast<QKeyEvent*>(e);
-    if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+    if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete)
         return false;
     QChar c = key->text().at(0);
     return c.unicode() >= 0x80 || !Accepts(char(c.unicode()));

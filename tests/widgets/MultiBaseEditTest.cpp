@@ -94,4 +94,9 @@ TEST(MultiBaseEdit, OnlyTheBaseDigitsAreTyped)
     edit.SelectAll();
     TypeInto(edit.Widget(), "-");
     EXPECT_EQ(edit.Text(), "-");
+    // Delete is no character: it deletes as in any edit.
+    edit.SetText("12");
+    edit.SetSelStart(0);
+    PressKeyOn(edit.Widget(), Qt::Key_Delete, QString(QChar(0x7f)));
+    EXPECT_EQ(edit.Text(), "2");
 }
