@@ -27,7 +27,8 @@ TForm11::TForm11(TComponent* owner)
     Label2 = NewLabel(this, "Label2", "Loop", 8, 56);
     MultiBaseEdit1 = NewMultiBaseEdit(this, "MultiBaseEdit1", 8, 72, 49);
     UpDown1 = NewUpDown("UpDown1", MultiBaseEdit1, 0, 100);
-    CheckBox1 = NewCheckBox(this, "CheckBox1", "Infinite", 96, 74, true);
+    CheckBox1 = NewCheckBox(this, "CheckBox1", "Infinite", 96, 74);
+    CheckBox1->SetChecked(true);
 
     Button1 = NewButton(this, "Button1", "OK", 272, 8);
     Button1->Default = true;

@@ -48,7 +48,8 @@ TForm12::TForm12(TComponent* owner)
     Label6 = NewLabel(this, "Label6", "Loop", 152, 104);
     MultiBaseEdit3 = NewMultiBaseEdit(this, "MultiBaseEdit3", 152, 120, 49);
     UpDown3 = NewUpDown("UpDown3", MultiBaseEdit3, 0, 100);
-    CheckBox1 = NewCheckBox(this, "CheckBox1", "Infinite", 220, 122, true);
+    CheckBox1 = NewCheckBox(this, "CheckBox1", "Infinite", 220, 122);
+    CheckBox1->SetChecked(true);
     Label7 = NewLabel(this, "Label7", "Background Color", 8, 152);
     ComboBox3 = NewComboBox(this, "ComboBox3", 8, 168, 129,
         { "Black", "Olive", "Teal", "Red", "Blue", "Maroon", "Navy", "Gray", "Lime", "Fuchsia", "White", "Green", "Purple",
