@@ -36,12 +36,12 @@ TForm11::TForm11(TComponent* owner)
     Button2->Cancel = true;
     OpenDialog1 = NewOpenDialog("OpenDialog1", kSoundFiles);
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
-    MultiBaseEdit1->OnChange = [this](TObject* s) { MultiBaseEdit1Change(s); };
-    SetOpeningHandler([this](TObject* s) { FormActivate(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    Button1->OnClick = Method(this, &TForm11::Button1Click);
+    Button2->OnClick = Method(this, &TForm11::Button2Click);
+    BitBtn1->OnClick = Method(this, &TForm11::BitBtn1Click);
+    MultiBaseEdit1->OnChange = Method(this, &TForm11::MultiBaseEdit1Change);
+    SetOpeningHandler(Method(this, &TForm11::FormActivate));
+    OnCloseQuery = Method(this, &TForm11::FormCloseQuery);
 }
 
 void TForm11::Button1Click(TObject*)

@@ -67,11 +67,11 @@ TForm12::TForm12(TComponent* owner)
     Button1->Default = true;
     Button2 = NewButton(this, "Button2", "Cancel", 296, 40);
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    MultiBaseEdit3->OnChange = [this](TObject* s) { MultiBaseEdit3Change(s); };
-    SetOpeningHandler([this](TObject* s) { FormActivate(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    Button1->OnClick = Method(this, &TForm12::Button1Click);
+    Button2->OnClick = Method(this, &TForm12::Button2Click);
+    MultiBaseEdit3->OnChange = Method(this, &TForm12::MultiBaseEdit3Change);
+    SetOpeningHandler(Method(this, &TForm12::FormActivate));
+    OnCloseQuery = Method(this, &TForm12::FormCloseQuery);
 }
 
 void TForm12::Button1Click(TObject*)

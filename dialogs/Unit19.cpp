@@ -37,13 +37,13 @@ TForm19::TForm19(TComponent* owner)
     Button1->Default = true;
     Button2 = NewButton(this, "Button2", "Cancel", 222, 40);
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
+    Button1->OnClick = Method(this, &TForm19::Button1Click);
+    Button2->OnClick = Method(this, &TForm19::Button2Click);
     SetOpeningHandler([this](TObject* s) {
         FormShow(s);
         FormActivate(s);
     });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    OnCloseQuery = Method(this, &TForm19::FormCloseQuery);
 }
 
 void TForm19::Button1Click(TObject*)

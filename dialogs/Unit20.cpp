@@ -26,10 +26,10 @@ TForm20::TForm20(TComponent* owner)
     Button1->Default = true;
     Button2 = NewButton(this, "Button2", "Cancel", 272, 40);
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    SetOpeningHandler([this](TObject* s) { FormShow(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    Button1->OnClick = Method(this, &TForm20::Button1Click);
+    Button2->OnClick = Method(this, &TForm20::Button2Click);
+    SetOpeningHandler(Method(this, &TForm20::FormShow));
+    OnCloseQuery = Method(this, &TForm20::FormCloseQuery);
 }
 
 void TForm20::Button1Click(TObject*)

@@ -110,11 +110,11 @@ TForm21::TForm21(TComponent* owner)
     Button1->Default = true;
     Button2 = NewButton(this, "Button2", "Cancel", 272, 40);
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    ComboBox1->OnChange = [this](TObject* s) { ComboBox1Change(s); };
-    SetOpeningHandler([this](TObject* s) { FormShow(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    Button1->OnClick = Method(this, &TForm21::Button1Click);
+    Button2->OnClick = Method(this, &TForm21::Button2Click);
+    ComboBox1->OnChange = Method(this, &TForm21::ComboBox1Change);
+    SetOpeningHandler(Method(this, &TForm21::FormShow));
+    OnCloseQuery = Method(this, &TForm21::FormCloseQuery);
 }
 
 // A type typed by hand that names none of the list writes nothing.

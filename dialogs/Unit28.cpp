@@ -40,11 +40,11 @@ TForm28::TForm28(TComponent* owner)
     Button2 = NewButton(this, "Button2", "Cancel", 272, 40);
     OpenDialog1 = NewOpenDialog("OpenDialog1", kAnyFiles);
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
-    SetOpeningHandler([this](TObject* s) { FormActivate(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    Button1->OnClick = Method(this, &TForm28::Button1Click);
+    Button2->OnClick = Method(this, &TForm28::Button2Click);
+    BitBtn1->OnClick = Method(this, &TForm28::BitBtn1Click);
+    SetOpeningHandler(Method(this, &TForm28::FormActivate));
+    OnCloseQuery = Method(this, &TForm28::FormCloseQuery);
 }
 
 void TForm28::Button1Click(TObject*)

@@ -39,10 +39,10 @@ TForm6::TForm6(TComponent* owner)
     Button2 = NewButton(this, "Button2", "Cancel", 190, 40);
     Button2->Cancel = true;
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    SetOpeningHandler([this](TObject* s) { FormActivate(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    Button1->OnClick = Method(this, &TForm6::Button1Click);
+    Button2->OnClick = Method(this, &TForm6::Button2Click);
+    SetOpeningHandler(Method(this, &TForm6::FormActivate));
+    OnCloseQuery = Method(this, &TForm6::FormCloseQuery);
 }
 
 void TForm6::Button1Click(TObject*)

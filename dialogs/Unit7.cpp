@@ -36,11 +36,11 @@ TForm7::TForm7(TComponent* owner)
     Button1->Cancel = true;
     OpenDialog1 = NewOpenDialog("OpenDialog1", kWebFiles);
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
-    SetOpeningHandler([this](TObject* s) { FormActivate(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    Button1->OnClick = Method(this, &TForm7::Button1Click);
+    Button2->OnClick = Method(this, &TForm7::Button2Click);
+    BitBtn1->OnClick = Method(this, &TForm7::BitBtn1Click);
+    SetOpeningHandler(Method(this, &TForm7::FormActivate));
+    OnCloseQuery = Method(this, &TForm7::FormCloseQuery);
 }
 
 void TForm7::Button1Click(TObject*) { Close(); }

@@ -33,10 +33,10 @@ TForm8::TForm8(TComponent* owner)
     Button2 = NewButton(this, "Button2", "Cancel", 272, 40);
     Button2->Cancel = true;
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    SetOpeningHandler([this](TObject* s) { FormActivate(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    Button1->OnClick = Method(this, &TForm8::Button1Click);
+    Button2->OnClick = Method(this, &TForm8::Button2Click);
+    SetOpeningHandler(Method(this, &TForm8::FormActivate));
+    OnCloseQuery = Method(this, &TForm8::FormCloseQuery);
 }
 
 void TForm8::Button1Click(TObject*)
