@@ -2,40 +2,27 @@
 
 #include "editor/Unit1.h"
 #include "platform/ComboBox.h"
+#include "platform/FormBuilder.h"
 #include "platform/StdCtrls.h"
 
-#include <stdexcept>
 #include <vector>
 
 namespace {
 
-TComponent* findControl(const TComponent& dialog, const char* name)
-{
-    TComponent* control = dialog.FindComponent(name);
-    if (!control)
-        throw std::logic_error(dialog.Name + " has no control " + name);
-    return control;
-}
-
+// The text of the dialog's edit or list of that name ("" for none).
 std::string controlText(const TComponent& dialog, const char* name)
 {
     if (!name)
         return {};
-    TComponent* control = findControl(dialog, name);
+    auto* control = FindComponentAs<TWinControl>(&dialog, name);
     if (auto* edit = dynamic_cast<TEdit*>(control))
         return edit->Text();
     if (auto* box = dynamic_cast<TComboBox*>(control))
         return box->Text();
-    throw std::logic_error(std::string(name) + " of " + dialog.Name + " holds no text");
+    throw EComponentError("Component \"" + std::string(name) + "\" holds no text");
 }
 
-bool ticked(const TComponent& dialog, const char* name)
-{
-    auto* box = dynamic_cast<TCheckBox*>(findControl(dialog, name));
-    if (!box)
-        throw std::logic_error(std::string(name) + " of " + dialog.Name + " is no check box");
-    return box->Checked();
-}
+bool ticked(const TComponent& dialog, const char* name) { return FindComponentAs<TCheckBox>(&dialog, name)->Checked(); }
 
 bool written(const TComponent& dialog, const TPiece& piece)
 {

@@ -4,6 +4,7 @@
 #include "tests/editor/MainWindowFixture.h"
 
 #include "dialogs/PageWriter.h"
+#include "platform/Exception.h"
 #include "platform/StdCtrls.h"
 
 namespace {
@@ -63,6 +64,6 @@ TEST_F(MainWindowTest, TablesOfPiecesFollowTheirConditionsAndForms)
     }
     // A table naming a control the dialog lacks writes nothing at all.
     Form1->RichEdit1->SetText("[]");
-    EXPECT_THROW(WritePieces(dialog, kBroken), std::logic_error);
+    EXPECT_THROW(WritePieces(dialog, kBroken), EComponentError);
     EXPECT_EQ(Form1->RichEdit1->Text(), "[]");
 }
