@@ -4,7 +4,7 @@
 // gained is compared with the element expected in both tag cases.
 
 #include "tests/editor/AllWindowsFixture.h"
-#include "tests/support/UserInput.h"
+#include <QTest>
 
 #include "platform/ComboBox.h"
 #include "platform/Messages.h"
@@ -41,23 +41,23 @@ public:
     static void Type(TEdit* edit, const std::string& text)
     {
         edit->SelectAll();
-        TypeInto(edit->Widget(), text);
+        QTest::keyClicks(edit->Widget(), QString::fromStdString(text));
     }
     static void Type(TComboBox* box, const std::string& text)
     {
         box->SetText("");
-        TypeInto(box->Widget(), text);
+        QTest::keyClicks(box->Widget(), QString::fromStdString(text));
     }
     // Picks a list item with the arrow keys, as one goes down (or up) the list.
     static void Pick(TComboBox* box, const std::string& item)
     {
         int n = box->ItemCount();
         for (int i = 0; i < 2 * n && box->Text() != item; ++i)
-            PressKeyOn(box->Widget(), i < n ? Qt::Key_Down : Qt::Key_Up);
+            QTest::keyClick(box->Widget(), i < n ? Qt::Key_Down : Qt::Key_Up);
         EXPECT_EQ(box->Text(), item);
     }
-    static void Tick(TCheckBox* box) { PressKeyOn(box->Widget(), Qt::Key_Space, " "); }
-    static void Press(TButton* button) { ClickOn(button->Widget()); }
+    static void Tick(TCheckBox* box) { QTest::keyClick(box->Widget(), Qt::Key_Space); }
+    static void Press(TButton* button) { QTest::mouseClick(button->Widget(), Qt::LeftButton); }
     // Whether the control (or a part of it, as a list's edit) has the
     // dialog's focus.
     static bool HasFocus(TForm* form, TWinControl* control)
@@ -133,7 +133,7 @@ protected:
             [cancel](Form* d) { Press(d->*cancel); },
             [cancel](Form* d) {
                 QWidget* focused = d->Widget()->focusWidget();
-                PressKeyOn(focused ? focused : d->Widget(), Qt::Key_Escape);
+                QTest::keyClick(focused ? focused : d->Widget(), Qt::Key_Escape);
                 EXPECT_EQ(d->Visible() && d->ModalResult() == mrNone, !(d->*cancel)->Cancel);
                 if (d->ModalResult() == mrNone)
                     d->Close();

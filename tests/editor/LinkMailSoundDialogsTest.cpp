@@ -11,7 +11,7 @@ TEST_F(LinkMailSoundTest, CreateLinkWaitsInsideTheLinkWithoutADescription)
 {
     ExpectElements<TForm7>(&TForm1::ToolbarButton97133Click, &TForm7::Button2, {
         { "confirmed at once", [](TForm7*) {}, "<A HREF=\"http://\"></A>", "<a href=\"http://\"></a>", 4 },
-        { "typing goes on after http://", [](TForm7* d) { TypeInto(d->Edit1->Widget(), "x.org"); },
+        { "typing goes on after http://", [](TForm7* d) { QTest::keyClicks(d->Edit1->Widget(), "x.org"); },
             "<A HREF=\"http://x.org\"></A>", "<a href=\"http://x.org\"></a>", 4 },
         { "description and target", [](TForm7* d) {
               Type(d->Edit1, "a.htm");
@@ -71,7 +71,7 @@ TEST_F(LinkMailSoundTest, SoundLoopsForeverUntilANumberIsGiven)
             "<BGSOUND SRC=\"\" LOOP=INFINITE>", "<bgsound src=\"\" loop=infinite>" },
         { "stepped loop", [](TForm11* d) { d->UpDown1->Step(btNext); d->UpDown1->Step(btNext); },
             "<BGSOUND SRC=\"\" LOOP=2>", "<bgsound src=\"\" loop=2>" },
-        { "emptied loop", [](TForm11* d) { Type(d->MultiBaseEdit1, "x"); PressKeyOn(d->MultiBaseEdit1->Widget(), Qt::Key_Backspace, "\b"); },
+        { "emptied loop", [](TForm11* d) { Type(d->MultiBaseEdit1, "x"); QTest::keyClick(d->MultiBaseEdit1->Widget(), Qt::Key_Backspace); },
             "<BGSOUND SRC=\"\" LOOP=>", "<bgsound src=\"\" loop=>" },
     });
     ExpectResetOnEveryWayOut<TForm11>(&TForm1::ToolbarButton97137Click, &TForm11::Button1, &TForm11::Button2,

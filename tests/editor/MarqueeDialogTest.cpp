@@ -10,7 +10,7 @@ namespace {
 class MarqueeDialogTest : public ElementDialogTest {
 protected:
     // A click on the upper arrow of an up-down control.
-    static void ClickUp(TUpDown* upDown) { ClickOn(upDown->Widget()->findChildren<QToolButton*>().at(0)); }
+    static void ClickUp(TUpDown* upDown) { QTest::mouseClick(upDown->Widget()->findChildren<QToolButton*>().at(0), Qt::LeftButton); }
 };
 
 }
@@ -33,7 +33,7 @@ TEST_F(MarqueeDialogTest, WritesTheAttributesInTheirFixedOrder)
               Type(d->ComboBox3, "Yellow");
           }, "<MARQUEE WIDTH=300 BGCOLOR=\"Yellow\" BEHAVIOR=Alternate DIRECTION=\"Right\" LOOP=INFINITE></MARQUEE>",
             "<marquee width=300 bgcolor=\"Yellow\" behavior=Alternate direction=\"Right\" loop=infinite></marquee>" },
-        { "emptied height", [](TForm12* d) { d->MultiBaseEdit4->SelectAll(); PressKeyOn(d->MultiBaseEdit4->Widget(), Qt::Key_Backspace, "\b"); },
+        { "emptied height", [](TForm12* d) { d->MultiBaseEdit4->SelectAll(); QTest::keyClick(d->MultiBaseEdit4->Widget(), Qt::Key_Backspace); },
             "<MARQUEE HEIGHT= LOOP=INFINITE></MARQUEE>", "<marquee height= loop=infinite></marquee>" },
         { "everything", [](TForm12* d) {
               Type(d->Edit1, "Hello <b>world</b>");

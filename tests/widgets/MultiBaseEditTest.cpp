@@ -4,7 +4,7 @@
 #include "widgets/MultiBaseEdit.h"
 
 #include "platform/Exception.h"
-#include "tests/support/UserInput.h"
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -83,20 +83,20 @@ TEST(MultiBaseEdit, OnlyTheBaseDigitsAreTyped)
         TMultiBaseEdit edit(nullptr);
         edit.SetBase(c.base);
         edit.SetText("");
-        TypeInto(edit.Widget(), c.typed);
+        QTest::keyClicks(edit.Widget(), c.typed);
         EXPECT_EQ(edit.Text(), c.shown) << c.typed;
     }
     // Backspace in every base; a "-" only where the selection starts at the front.
     TMultiBaseEdit edit(nullptr);
     edit.SetText("58");
-    PressKeyOn(edit.Widget(), Qt::Key_Backspace, "\b");
+    QTest::keyClick(edit.Widget(), Qt::Key_Backspace);
     EXPECT_EQ(edit.Text(), "5");
     edit.SelectAll();
-    TypeInto(edit.Widget(), "-");
+    QTest::keyClicks(edit.Widget(), "-");
     EXPECT_EQ(edit.Text(), "-");
     // Delete is no character: it deletes as in any edit.
     edit.SetText("12");
     edit.SetSelStart(0);
-    PressKeyOn(edit.Widget(), Qt::Key_Delete, QString(QChar(0x7f)));
+    QTest::keyClick(edit.Widget(), Qt::Key_Delete);
     EXPECT_EQ(edit.Text(), "2");
 }
