@@ -2,8 +2,6 @@
 
 #include "platform/Application.h"
 
-#include <QWidget>
-
 TForm1* Form1 = nullptr;
 
 TForm1::TForm1(TComponent* owner)
@@ -43,10 +41,7 @@ TForm1::TForm1(TComponent* owner)
     Button6 = NewButton(this, "Button6", "Make Dir", 280, 232, Method(this, &TForm1::Button6Click));
 
     // The fields in the order the user fills them.
-    QWidget* order[] = { Edit6->Widget(), Edit2->Widget(), Edit3->Widget(), Edit1->Widget(), Edit5->Widget(),
-        Edit4->Widget(), Memo1->Widget(), BitBtn1->Widget() };
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    SetTabOrder({ Edit6, Edit2, Edit3, Edit1, Edit5, Edit4, Memo1, BitBtn1 });
 
     FtpClient1 = NewComponent<TFtpClient>("FtpClient1");
     FtpClient1->Timeout = 15;

@@ -40,24 +40,20 @@ void TForm1::BuildControls()
     AniIcon1->AniFile().ReadData(BusyCursorData());
     AniIcon1->SetFrame(0);
 
-    // One place, one label at a time: the window shows the label of its state.
-    struct LabelSpec {
-        TLabel** label;
-        const char* name;
-        const char* caption;
-        bool visible;
-    } labels[] = {
-        { &Label1, "Label1", "Searching for updates. Please wait...", false },
-        { &Label3, "Label3", "Click the Start button to search for updates", true },
-        { &Label5, "Label5", "Receiving information...", false },
-        { &Label6, "Label6", "Receiving failed...", false },
-        { &Label7, "Label7", "Receiving file...", false },
-        { &Label8, "Label8", "Done...", false },
+    // One place, one label at a time: the window shows the label of its
+    // state, at first the invitation to start.
+    auto stateLabel = [this](const char* name, const char* caption) {
+        TLabel* label = NewLabel(this, name, caption, 44, 6);
+        label->SetVisible(false);
+        return label;
     };
-    for (const LabelSpec& spec : labels) {
-        *spec.label = NewLabel(this, spec.name, spec.caption, 44, 6);
-        (*spec.label)->SetVisible(spec.visible);
-    }
+    Label1 = stateLabel("Label1", "Searching for updates. Please wait...");
+    Label3 = stateLabel("Label3", "Click the Start button to search for updates");
+    Label5 = stateLabel("Label5", "Receiving information...");
+    Label6 = stateLabel("Label6", "Receiving failed...");
+    Label7 = stateLabel("Label7", "Receiving file...");
+    Label8 = stateLabel("Label8", "Done...");
+    Label3->SetVisible(true);
     Label2 = NewLabel(this, "Label2", "Orvelins", 200, 6);
     Label2->SetBounds(200, 6, 50, 16);
     Label2->SetVisible(false);

@@ -18,6 +18,12 @@ template<class F>
 struct Registry {
     std::map<int, F> items;
     int next = 1;
+
+    int add(F f)
+    {
+        items.emplace(next, std::move(f));
+        return next++;
+    }
 };
 
 Registry<TWindowHook>& hooks()
@@ -115,41 +121,37 @@ void updateWatcher()
 
 }
 
-int HookMainWindow(TWindowHook hook)
+namespace {
+
+template<class F>
+int install(Registry<F>& registry, F f)
 {
-    int id = hooks().next++;
-    hooks().items.emplace(id, std::move(hook));
+    int id = registry.add(std::move(f));
     updateWatcher();
     return id;
 }
 
-void UnhookMainWindow(int id)
+template<class F>
+void uninstall(Registry<F>& registry, int id)
 {
-    hooks().items.erase(id);
+    registry.items.erase(id);
     updateWatcher();
 }
 
+}
+
+int HookMainWindow(TWindowHook hook) { return install(hooks(), std::move(hook)); }
+void UnhookMainWindow(int id) { uninstall(hooks(), id); }
+int InstallMouseFilter(TMouseFilter filter) { return install(filters(), std::move(filter)); }
+void RemoveMouseFilter(int id) { uninstall(filters(), id); }
+
 bool CallMainWindowHooks(TMessage& m)
 {
-    auto snapshot = hooks().items;
+    auto snapshot = hooks().items;  // a hook may remove itself
     for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it)
         if (it->second(m))
             return true;
     return false;
-}
-
-int InstallMouseFilter(TMouseFilter filter)
-{
-    int id = filters().next++;
-    filters().items.emplace(id, std::move(filter));
-    updateWatcher();
-    return id;
-}
-
-void RemoveMouseFilter(int id)
-{
-    filters().items.erase(id);
-    updateWatcher();
 }
 
 int MouseFilterCount() { return int(filters().items.size()); }

@@ -322,26 +322,15 @@ template class TPaintedControl<TWinControl>;
 
 // ---------------------------------------------------------------------------
 
+// The button messages come in threes per button: down, up, double click.
 TMouseAction MouseActionOf(UINT msg)
 {
-    switch (msg) {
-    case WM_MOUSEMOVE:
+    if (msg == WM_MOUSEMOVE)
         return TMouseAction::Move;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-        return TMouseAction::Down;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-        return TMouseAction::Up;
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-        return TMouseAction::DoubleClick;
-    default:
+    if (msg < WM_LBUTTONDOWN || msg > WM_MBUTTONDBLCLK)
         return TMouseAction::None;
-    }
+    constexpr TMouseAction inThree[] = { TMouseAction::Down, TMouseAction::Up, TMouseAction::DoubleClick };
+    return inThree[(msg - WM_LBUTTONDOWN) % 3];
 }
 
 TMouseButton MouseButtonOf(UINT msg)

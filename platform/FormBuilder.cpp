@@ -108,3 +108,13 @@ TTimer* TDesignedForm::NewTimer(const char* name, unsigned interval, TNotifyEven
     timer->OnTimer = std::move(onTimer);
     return timer;
 }
+
+void TDesignedForm::SetTabOrder(std::initializer_list<TWinControl*> controls)
+{
+    const TWinControl* previous = nullptr;
+    for (const TWinControl* c : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous->Widget(), c->Widget());
+        previous = c;
+    }
+}

@@ -10,6 +10,7 @@
 #include "platform/Form.h"
 #include "platform/Graphics.h"
 
+#include <initializer_list>
 #include <string>
 #include <typeinfo>
 #include <utility>
@@ -76,6 +77,8 @@ protected:
     TMemo* NewMemo(TWinControl* parent, const char* name, int left, int top, int width, int height);
     // Starts disabled unless `enabled`.
     TTimer* NewTimer(const char* name, unsigned interval, TNotifyEvent onTimer, bool enabled = true);
+    // The order Tab moves through these controls, first to last.
+    void SetTabOrder(std::initializer_list<TWinControl*> controls);
     // Any other component without a place on the screen.
     template<class T>
     T* NewComponent(const char* name)
