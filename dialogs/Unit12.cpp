@@ -62,6 +62,8 @@ TForm12::TForm12(TComponent* owner)
     Label10 = NewLabel(this, "Label10", "Width", 80, 200);
     MultiBaseEdit5 = NewMultiBaseEdit(this, "MultiBaseEdit5", 80, 216, 49);
     UpDown5 = NewUpDown("UpDown5", MultiBaseEdit5, 0, 100);
+    SetTabOrder({ Edit1, ComboBox1, ComboBox2, MultiBaseEdit1, MultiBaseEdit2, MultiBaseEdit3, CheckBox1, ComboBox3, ComboBox4,
+        MultiBaseEdit4, MultiBaseEdit5 });
 
     Button1 = NewButton(this, "Button1", "OK", 296, 8);
     Button1->Default = true;

@@ -32,6 +32,7 @@ TForm19::TForm19(TComponent* owner)
     Label3 = NewLabel(this, "Label3", "Size", 8, 104);
     Edit1 = NewEdit(this, "Edit1", 8, 120, 49, "0");
     UpDown1 = NewUpDown("UpDown1", Edit1, 0, 100);
+    SetTabOrder({ ComboBox1, ComboBox2, Edit1 });
 
     Button1 = NewButton(this, "Button1", "OK", 222, 8);
     Button1->Default = true;

@@ -105,6 +105,7 @@ TForm21::TForm21(TComponent* owner)
     UpDown2 = NewUpDown("UpDown2", Edit4, 0, 100);
     for (TControl* number : std::initializer_list<TControl*> { Edit3, UpDown1, Edit4, UpDown2 })
         number->SetEnabled(false);
+    SetTabOrder({ ComboBox1, Edit1, Edit2, Edit3, Edit4 });
 
     Button1 = NewButton(this, "Button1", "OK", 272, 8);
     Button1->Default = true;

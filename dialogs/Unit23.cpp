@@ -32,6 +32,7 @@ TForm23::TForm23(TComponent* owner)
     ComboBox2 = NewComboBox(this, "ComboBox2", 8, 120, 177, { "Expires", "Reply-to", "Keywords", "PICS-Label" });
     Label4 = NewLabel(this, "Label4", "URL", 8, 152);
     Edit2 = NewEdit(this, "Edit2", 8, 168, 255);
+    SetTabOrder({ ComboBox1, Edit1, ComboBox2, Edit2 });
 
     Button1 = NewButton(this, "Button1", "OK", 272, 8);
     Button1->Default = true;

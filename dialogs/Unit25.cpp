@@ -34,6 +34,7 @@ TForm25::TForm25(TComponent* owner)
     Label3 = NewLabel(this, "Label3", "Height", 96, 104);
     Edit3 = NewEdit(this, "Edit3", 96, 120, 49, "0");
     UpDown2 = NewUpDown("UpDown2", Edit3, 0, 100);
+    SetTabOrder({ Edit1, Edit4, Edit2, Edit3 });
 
     Button1 = NewButton(this, "Button1", "OK", 272, 8);
     Button1->Default = true;

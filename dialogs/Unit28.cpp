@@ -34,6 +34,7 @@ TForm28::TForm28(TComponent* owner)
     Label3 = NewLabel(this, "Label3", "Width", 96, 56);
     Edit3 = NewEdit(this, "Edit3", 96, 72, 49, "0");
     UpDown2 = NewUpDown("UpDown2", Edit3, 0, 100);
+    SetTabOrder({ Edit1, Edit2, Edit3 });
 
     Button1 = NewButton(this, "Button1", "OK", 272, 8);
     Button1->Default = true;

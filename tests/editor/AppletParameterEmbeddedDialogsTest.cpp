@@ -67,3 +67,18 @@ TEST_F(EmbeddedObjectsTest, EmbeddedItemHasNoEndTagAndPutsWidthFirst)
         [](TForm28* d) { Type(d->Edit1, "x"); Type(d->Edit2, "1"); Type(d->Edit3, "2"); },
         [](TForm28* d) { return d->Edit1->Text().empty() && d->Edit2->Text().empty() && d->Edit3->Text().empty() && HasFocus(d, d->Edit1); });
 }
+
+TEST_F(EmbeddedObjectsTest, AppletTabsFromTheSourceToTheMessageBeforeTheSize)
+{
+    std::vector<TWinControl*> visited;
+    Use<TForm25>(&TForm1::ToolbarButton97160Click, [&](TForm25* d) {
+        for (int i = 0; i < 4; ++i) {
+            for (TWinControl* c : std::initializer_list<TWinControl*> { d->Edit1, d->Edit4, d->Edit2, d->Edit3 })
+                if (HasFocus(d, c))
+                    visited.push_back(c);
+            QTest::keyClick(d->Widget()->focusWidget(), Qt::Key_Tab);
+        }
+        EXPECT_EQ(visited, (std::vector<TWinControl*> { d->Edit1, d->Edit4, d->Edit2, d->Edit3 }));
+        Press(d->Button2);
+    });
+}
