@@ -71,3 +71,8 @@ TOpenDialog* TElementDialog::NewOpenDialog(const char* name, const TBrowseFilter
     dialog->Options = filter.options;
     return dialog;
 }
+
+TMultiBaseEdit* TElementDialog::NewMultiBaseEdit(TWinControl* parent, const char* name, int left, int top, int width)
+{
+    return NewControl<TMultiBaseEdit>(this, parent, name, left, top, width, 21);
+}

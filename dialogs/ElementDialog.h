@@ -12,6 +12,7 @@
 #include "platform/GroupBox.h"
 #include "platform/StdCtrls.h"
 #include "platform/UpDown.h"
+#include "widgets/MultiBaseEdit.h"
 
 #include <string>
 #include <vector>
@@ -52,6 +53,7 @@ protected:
     // Controls made from design values, owned by the dialog; the others
     // (labels, edits, buttons, ...) come with every designed window.
     TOpenDialog* NewOpenDialog(const char* name, const TBrowseFilter&);
+    TMultiBaseEdit* NewMultiBaseEdit(TWinControl* parent, const char* name, int left, int top, int width);
 
 private:
     TNotifyEvent m_opening;

@@ -4,15 +4,19 @@
 // string values, and every piece replaces the selection of the page editor
 // in turn, so that the pieces form one run with the caret after the last.
 
+#include <span>
 #include <string>
+
+class TComponent;
 
 // The main window's tag case is exactly "Upercase".
 bool UpperCaseChosen();
 
 // Whether an attribute is written when its control is empty, and how its
-// value is written: bare (numbers, keywords) or between quote characters.
+// value is written: bare (numbers, keywords) or between quote characters;
+// or, after a piece's literal, nothing or the quote character alone.
 enum class TAttrWhen { Always, NotEmpty };
-enum class TAttrValue { Bare, Quoted };
+enum class TAttrValue { Bare, Quoted, None, Quote };
 
 // One attribute of an element: its name piece in both cases (" WIDTH=",
 // " width="), beginning with a blank.
@@ -36,6 +40,35 @@ std::string AttributePiece(const TAttribute&, const std::string& text, bool uppe
 // it. An empty piece (an attribute left out) changes nothing.
 void InsertPiece(const std::string& piece);
 
+// Moves the page's caret back by that many characters, into the element
+// just written; and gives the page editor the focus.
+void MoveCaretBack(int characters);
+void FocusPage();
+
 // Inserts what a dialog collected in the main window's scratch editor, as
 // one text ending with a line break, and clears the scratch editor.
 void InsertScratch();
+
+// One piece of an element as a dialog's table lists it: the literal in
+// both cases, when it is written, and the value after the literal. The
+// condition tests the named control of the dialog (an edit's or a list's
+// text, or a check box's tick; NotZero leaves the piece out only for the
+// text "0"); the value is that control's text, or the text of `source`
+// when one is named. A piece that runs on is written in one replacement
+// with the next.
+enum class TPieceWhen { Always, NotEmpty, NotZero, Ticked, Unticked };
+
+struct TPiece {
+    const char* upper;
+    const char* lower;
+    TPieceWhen when = TPieceWhen::Always;
+    const char* control = nullptr;
+    TAttrValue value = TAttrValue::None;
+    const char* source = nullptr;
+    bool runsOn = false;
+};
+
+// Writes the pieces in order at the page's caret, in the main window's tag
+// case and quote. Every value is read before the first piece is written,
+// so a piece that cannot be made leaves the page as it was.
+void WritePieces(const TComponent& dialog, std::span<const TPiece> pieces);

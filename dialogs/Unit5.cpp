@@ -6,12 +6,18 @@ TForm5* Form5 = nullptr;
 
 namespace {
 
-const TAttribute kSource = { "<IMG SRC=", "<img src=", TAttrWhen::Always, TAttrValue::Quoted };
-const TAttribute kWidth = { " WIDTH=", " width=", TAttrWhen::NotEmpty, TAttrValue::Bare };
-const TAttribute kHeight = { " HEIGHT=", " height=", TAttrWhen::NotEmpty, TAttrValue::Bare };
-const TAttribute kBorder = { " BORDER=", " border=", TAttrWhen::Always, TAttrValue::Bare };
-const TAttribute kAlign = { " ALIGN=", " align=", TAttrWhen::NotEmpty, TAttrValue::Quoted };
-const TAttribute kAlt = { " ALT=", " alt=", TAttrWhen::Always, TAttrValue::Quoted };
+using enum TPieceWhen;
+using enum TAttrValue;
+
+const TPiece kImage[] = {
+    { "<IMG SRC=", "<img src=", Always, "Edit1", Quoted },
+    { " WIDTH=", " width=", NotEmpty, "Edit5", Bare },
+    { " HEIGHT=", " height=", NotEmpty, "Edit4", Bare },
+    { " BORDER=", " border=", Always, "Edit3", Bare },
+    { " ALIGN=", " align=", NotEmpty, "ComboBox1", Quoted },
+    { " ALT=", " alt=", Always, "Edit2", Quoted, nullptr, true },
+    { ">", ">" },
+};
 
 }
 
@@ -53,13 +59,7 @@ void TForm5::Button1Click(TObject*)
         RefuseInsert("You have to select an image before you can insert the HTML text!");
         return;
     }
-    bool upper = UpperCaseChosen();
-    InsertPiece(AttributePiece(kSource, Edit1->Text(), upper));
-    InsertPiece(AttributePiece(kWidth, Edit5->Text(), upper));
-    InsertPiece(AttributePiece(kHeight, Edit4->Text(), upper));
-    InsertPiece(AttributePiece(kBorder, Edit3->Text(), upper));
-    InsertPiece(AttributePiece(kAlign, ComboBox1->Text(), upper));
-    InsertPiece(AttributePiece(kAlt, Edit2->Text(), upper) + ">");
+    WritePieces(*this, kImage);
     Close();
 }
 

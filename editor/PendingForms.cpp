@@ -6,19 +6,7 @@
 
 TForm3* Form3 = nullptr;
 TForm4* Form4 = nullptr;
-TForm6* Form6 = nullptr;
-TForm7* Form7 = nullptr;
-TForm8* Form8 = nullptr;
-TForm11* Form11 = nullptr;
-TForm12* Form12 = nullptr;
-TForm19* Form19 = nullptr;
-TForm20* Form20 = nullptr;
-TForm21* Form21 = nullptr;
-TForm23* Form23 = nullptr;
-TForm25* Form25 = nullptr;
-TForm26* Form26 = nullptr;
 TForm27* Form27 = nullptr;
-TForm28* Form28 = nullptr;
 
 namespace {
 

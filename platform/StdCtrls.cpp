@@ -57,10 +57,6 @@ void TEdit::SetCharCase(TEditCharCase charCase)
     applyCharCase();
 }
 
-int TEdit::SelStart() const { return m_edit->cursorPosition(); }
-
-void TEdit::SetSelStart(int position) { m_edit->setCursorPosition(position); }
-
 bool TEdit::applyCharCase()
 {
     if (m_charCase == ecNormal)
@@ -86,6 +82,10 @@ void TEdit::SetPasswordChar(char c) { m_edit->setEchoMode(c ? QLineEdit::Passwor
 void TEdit::SetMaxLength(int n) { m_edit->setMaxLength(n > 0 ? n : 32767); }
 
 void TEdit::SelectAll() { m_edit->selectAll(); }
+
+int TEdit::SelStart() const { return m_edit->hasSelectedText() ? m_edit->selectionStart() : m_edit->cursorPosition(); }
+
+void TEdit::SetSelStart(int position) { m_edit->setCursorPosition(position); }
 
 TButton::TButton(TComponent* owner)
     : TWinControl(owner)

@@ -11,6 +11,18 @@
 #include "generators/Unit10.h"
 #include "generators/Unit13.h"
 #include "generators/Unit14.h"
+#include "dialogs/Unit6.h"
+#include "dialogs/Unit7.h"
+#include "dialogs/Unit8.h"
+#include "dialogs/Unit11.h"
+#include "dialogs/Unit12.h"
+#include "dialogs/Unit19.h"
+#include "dialogs/Unit20.h"
+#include "dialogs/Unit21.h"
+#include "dialogs/Unit23.h"
+#include "dialogs/Unit25.h"
+#include "dialogs/Unit26.h"
+#include "dialogs/Unit28.h"
 #include "tests/editor/MainWindowFixture.h"
 
 class AllWindowsTest : public MainWindowTest {

@@ -1,0 +1,45 @@
+#include "dialogs/Unit20.h"
+
+#include "dialogs/PageWriter.h"
+
+TForm20* Form20 = nullptr;
+
+namespace {
+
+using enum TPieceWhen;
+using enum TAttrValue;
+
+const TPiece kForm[] = {
+    { "<FORM METHOD=POST ACTION=", "<form method=post action=", Always, "Edit1", Quoted, nullptr, true },
+    { "></FORM>", "></form>" },
+};
+
+}
+
+TForm20::TForm20(TComponent* owner)
+    : TElementDialog(owner, "Form20", "Form Action", 47, 353, 65)
+{
+    Label1 = NewLabel(this, "Label1", "Form Action", 8, 8);
+    Edit1 = NewEdit(this, "Edit1", 8, 24, 255);
+
+    Button1 = NewButton(this, "Button1", "OK", 272, 8);
+    Button1->Default = true;
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 40);
+
+    Button1->OnClick = Method(this, &TForm20::Button1Click);
+    Button2->OnClick = Method(this, &TForm20::Button2Click);
+    SetOpeningHandler(Method(this, &TForm20::FormShow));
+    OnCloseQuery = Method(this, &TForm20::FormCloseQuery);
+}
+
+void TForm20::Button1Click(TObject*)
+{
+    WritePieces(*this, kForm);
+    Close();
+}
+
+void TForm20::Button2Click(TObject*) { Close(); }
+
+void TForm20::FormShow(TObject*) { Edit1->SetFocus(); }
+
+void TForm20::FormCloseQuery(TObject*, bool&) { Edit1->SetText(""); }

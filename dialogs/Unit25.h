@@ -1,0 +1,30 @@
+#pragma once
+// TForm25, "JAVA Applet": an applet from its class, size and the message
+// for browsers without JAVA, written at the page's caret.
+
+#include "dialogs/ElementDialog.h"
+
+class TForm25 : public TElementDialog {
+public:
+    explicit TForm25(TComponent* owner);
+
+    TLabel* Label1;
+    TEdit* Edit1;  // source
+    TLabel* Label4;
+    TEdit* Edit4;  // message
+    TLabel* Label2;
+    TEdit* Edit2;  // width
+    TUpDown* UpDown1;
+    TLabel* Label3;
+    TEdit* Edit3;  // height
+    TUpDown* UpDown2;
+    TButton* Button1;  // OK
+    TButton* Button2;  // Cancel
+
+    void Button1Click(TObject* sender);
+    void Button2Click(TObject* sender);
+    void FormShow(TObject* sender);
+    void FormCloseQuery(TObject* sender, bool& canClose);
+};
+
+extern TForm25* Form25;

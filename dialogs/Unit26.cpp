@@ -1,0 +1,53 @@
+#include "dialogs/Unit26.h"
+
+#include "dialogs/PageWriter.h"
+
+TForm26* Form26 = nullptr;
+
+namespace {
+
+using enum TPieceWhen;
+using enum TAttrValue;
+
+const TPiece kParameter[] = {
+    { "<PARAM", "<param" },
+    { " NAME=", " name=", NotEmpty, "Edit1", Quoted },
+    { " VALUE=", " value=", NotEmpty, "Edit2", Quoted },
+    { "></PARAM>", "></param>" },
+};
+
+}
+
+TForm26::TForm26(TComponent* owner)
+    : TElementDialog(owner, "Form26", "Parameter", 54, 353, 105)
+{
+    Label1 = NewLabel(this, "Label1", "Name", 8, 8);
+    Edit1 = NewEdit(this, "Edit1", 8, 24, 255);
+    Label2 = NewLabel(this, "Label2", "Value", 8, 56);
+    Edit2 = NewEdit(this, "Edit2", 8, 72, 255);
+
+    Button1 = NewButton(this, "Button1", "OK", 272, 8);
+    Button1->Default = true;
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 40);
+
+    Button1->OnClick = Method(this, &TForm26::Button1Click);
+    Button2->OnClick = Method(this, &TForm26::Button2Click);
+    SetOpeningHandler(Method(this, &TForm26::FormShow));
+    OnCloseQuery = Method(this, &TForm26::FormCloseQuery);
+}
+
+void TForm26::Button1Click(TObject*)
+{
+    WritePieces(*this, kParameter);
+    Close();
+}
+
+void TForm26::Button2Click(TObject*) { Close(); }
+
+void TForm26::FormShow(TObject*) { Edit1->SetFocus(); }
+
+void TForm26::FormCloseQuery(TObject*, bool&)
+{
+    Edit1->SetText("");
+    Edit2->SetText("");
+}

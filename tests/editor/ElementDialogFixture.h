@@ -1,0 +1,160 @@
+#pragma once
+// Element dialogs used as the user uses them: opened from their launcher,
+// filled in by typing and clicking, confirmed with the mouse; what the page
+// gained is compared with the element expected in both tag cases.
+
+#include "tests/editor/AllWindowsFixture.h"
+#include <QTest>
+
+#include "platform/ComboBox.h"
+#include "platform/Messages.h"
+
+#include <QCloseEvent>
+
+#include <algorithm>
+
+using TLauncher = void (TForm1::*)(TObject*);
+
+// What the page gained at the caret, and where the caret stands in it.
+struct TInserted {
+    std::string text;
+    int caret = 0;
+};
+
+// One use of a dialog: the user's input and the element it writes, with
+// the caret that many characters before the element's end.
+template<class Form>
+struct TElementCase {
+    const char* what;
+    std::function<void(Form*)> fill;
+    std::string upper;
+    std::string lower;
+    int caretBack = 0;
+};
+
+class ElementDialogTest : public AllWindowsTest {
+protected:
+    void SetUp() override { StartAll(); }
+
+public:
+    // Retypes an edit's or a list's text key by key.
+    static void Type(TEdit* edit, const std::string& text)
+    {
+        edit->SelectAll();
+        QTest::keyClicks(edit->Widget(), QString::fromStdString(text));
+    }
+    static void Type(TComboBox* box, const std::string& text)
+    {
+        box->SetText("");
+        QTest::keyClicks(box->Widget(), QString::fromStdString(text));
+    }
+    // Picks a list item with the arrow keys, as one goes down (or up) the list.
+    static void Pick(TComboBox* box, const std::string& item)
+    {
+        int n = box->ItemCount();
+        for (int i = 0; i < 2 * n && box->Text() != item; ++i)
+            QTest::keyClick(box->Widget(), i < n ? Qt::Key_Down : Qt::Key_Up);
+        EXPECT_EQ(box->Text(), item);
+    }
+    static void Tick(TCheckBox* box) { QTest::keyClick(box->Widget(), Qt::Key_Space); }
+    static void Press(TButton* button) { QTest::mouseClick(button->Widget(), Qt::LeftButton); }
+    // Whether the control (or a part of it, as a list's edit) has the
+    // dialog's focus.
+    static bool HasFocus(TForm* form, TWinControl* control)
+    {
+        QWidget* focused = form->Widget()->focusWidget();
+        return focused && (focused == control->Widget() || control->Widget()->isAncestorOf(focused));
+    }
+    static void CloseBox(TForm* form)
+    {
+        QCloseEvent close;
+        QApplication::sendEvent(form->Widget(), &close);
+    }
+
+protected:
+    // Opens the dialog, lets the user work in it (which should close it) and
+    // returns what the page gained.
+    template<class Form>
+    TInserted Use(TLauncher launcher, const std::function<void(Form*)>& use)
+    {
+        // The caret in the middle of a line of a page of ASCII text.
+        const std::string before = "<P>\nab|cd\n</P>";
+        const int start = 6;
+        Form1->RichEdit1->SetText(before);
+        Form1->RichEdit1->SetSelStart(start);
+        StillOpen = false;
+        InModal = [this, use](TForm* form) {
+            use(static_cast<Form*>(form));
+            // A dialog left open would hold the test: close it.
+            if (form->Visible() && form->ModalResult() == mrNone)
+                StillOpen = true, form->Close();
+        };
+        Do([launcher] { (Form1->*launcher)(Form1); });
+        std::string after = Form1->RichEdit1->Text();
+        std::string inserted = after.substr(std::size_t(start), after.size() - before.size());
+        EXPECT_EQ(after, before.substr(0, std::size_t(start)) + inserted + before.substr(std::size_t(start)));
+        return { inserted, Form1->RichEdit1->SelStart() - start };
+    }
+
+    // The editor counts characters, not the bytes of their UTF-8 form.
+    static int Characters(const std::string& text)
+    {
+        return int(std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    }
+
+    // Each case in both tag cases, confirmed with the OK button.
+    template<class Form>
+    void ExpectElements(TLauncher launcher, TButton* Form::*ok, const std::vector<TElementCase<Form>>& cases)
+    {
+        for (const auto& c : cases)
+            for (bool upper : { true, false }) {
+                Form1->Edit4->SetText(upper ? "Upercase" : "Lowercase");
+                TInserted got = Use<Form>(launcher, [&](Form* d) {
+                    c.fill(d);
+                    Press(d->*ok);
+                });
+                const std::string& want = upper ? c.upper : c.lower;
+                EXPECT_FALSE(StillOpen) << c.what;
+                EXPECT_EQ(got.text, want) << c.what;
+                EXPECT_EQ(got.caret, Characters(want) - c.caretBack) << c.what;
+            }
+        Form1->Edit4->SetText("Upercase");
+    }
+
+    // OK, Cancel, Escape and the close box each leave the dialog as
+    // `isReset` says, and the next opening finds it so. Escape presses
+    // Cancel where Cancel is the window's cancel button, else does nothing.
+    template<class Form>
+    void ExpectResetOnEveryWayOut(TLauncher launcher, TButton* Form::*ok, TButton* Form::*cancel,
+        const std::function<void(Form*)>& fill, const std::function<bool(Form*)>& isReset)
+    {
+        const std::function<void(Form*)> waysOut[] = {
+            [ok](Form* d) { Press(d->*ok); },
+            [cancel](Form* d) { Press(d->*cancel); },
+            [cancel](Form* d) {
+                QWidget* focused = d->Widget()->focusWidget();
+                QTest::keyClick(focused ? focused : d->Widget(), Qt::Key_Escape);
+                EXPECT_EQ(d->Visible() && d->ModalResult() == mrNone, !(d->*cancel)->Cancel);
+                if (d->ModalResult() == mrNone)
+                    d->Close();
+            },
+            [](Form* d) { CloseBox(d); },
+            [cancel](Form* d) { Press(d->*cancel); },
+        };
+        int way = 0;
+        for (const auto& wayOut : waysOut) {
+            bool resetOnOpening = false;
+            Use<Form>(launcher, [&](Form* d) {
+                resetOnOpening = isReset(d);
+                fill(d);
+                wayOut(d);
+            });
+            EXPECT_FALSE(StillOpen) << "opening " << way;
+            // The first opening shows the design state.
+            EXPECT_TRUE(resetOnOpening || way == 0) << "opening " << way;
+            ++way;
+        }
+    }
+
+    bool StillOpen = false;
+};
