@@ -232,13 +232,13 @@ void fillToolbar(TForm1* form, TitaToolBar* bar, const ToolButtonRow (&rows)[N])
     }
 }
 
-TitaToolBar* newToolbar(TForm1* form, TitaDock* dock, const char* name, const char* caption, int top)
+TitaToolBar* newToolbar(TForm1* form, TitaDock* dock, const char* name, const char* caption, TRect bounds)
 {
     auto* bar = new TitaToolBar(form);
     bar->Name = name;
     bar->SetCaption(caption);
-    bar->Resizable = false;
-    bar->SetTop(top);
+    bar->AllowResize = false;
+    bar->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
     bar->SetParent(dock);
     bar->SetPopupMenu(form->PopupMenu8);
     return bar;
@@ -359,8 +359,9 @@ void TForm1::buildToolbars()
 {
     itaDock1 = NewControl<TitaDock>(this, this, "itaDock1");
     itaDock1->SetAlign(alTop);
+    itaDock1->SetHeight(74);
 
-    MainMenu = newToolbar(this, itaDock1, "MainMenu", "Main Menu", 0);
+    MainMenu = newToolbar(this, itaDock1, "MainMenu", "Main Menu", { 0, 0, 185, 22 });
     struct MenuButtonRow {
         TitaMenuButton** button;
         const char* name;
@@ -384,10 +385,25 @@ void TForm1::buildToolbars()
         *row.button = button;
     }
 
-    Standard = newToolbar(this, itaDock1, "Standard", "Standard", 30);
+    Standard = newToolbar(this, itaDock1, "Standard", "Standard", { 0, 22, 617, 48 });
     fillToolbar(this, Standard, kStandardButtons);
-    Toolbar1 = newToolbar(this, itaDock1, "Toolbar1", "No Name", 60);
+    Toolbar1 = newToolbar(this, itaDock1, "Toolbar1", "No Name", { 0, 48, 505, 74 });
     fillToolbar(this, Toolbar1, kMiscButtons);
+    // The bars' controls stand in a row from the grip; then each bar puts
+    // back its stored place.
+    for (TitaToolBar* bar : { MainMenu, Standard, Toolbar1 }) {
+        int x = bar->DragBox()->Left() + bar->DragBox()->Width();
+        for (int i = 0; i < bar->ControlCount(); ++i) {
+            TControl* c = bar->Controls(i);
+            if (c == bar->DragBox())
+                continue;
+            c->SetLeft(x);
+            c->SetAlign(alLeft);
+            x += c->Width();
+        }
+        bar->Loaded();
+    }
+    itaDock1->Loaded();
 
     itaPopupButton1 = find<TitaPopupButton>(this, "itaPopupButton1");
     itaPopupButton2 = find<TitaPopupButton>(this, "itaPopupButton2");

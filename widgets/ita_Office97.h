@@ -1,27 +1,168 @@
 #pragma once
-// The dock, its toolbars, and the menu-bar and toggle buttons on them.
+// The dock, its movable toolbars with their grips, and the menu-bar and
+// toggle buttons on them.
+//
+// A bar sits in a row of a dock (a column of a vertical dock), is dragged
+// by its grip along the row, onto another bar's row (the two change
+// places), off the dock into a floating tool window of its own, and back
+// onto a dock. Its state is kept under the application's settings key
+// (widgets/ita_common.h), section "ToolBar\<caption>", and put back by
+// Loaded. All geometry is in client coordinates of the bar, so the drag
+// runs the same from a real mouse and from a test.
 
 #include "platform/Control.h"
+#include "platform/ExtCtrls.h"
+#include "platform/Graphics.h"
+#include "widgets/ita_Glyphs.h"
+
+#include <map>
+#include <string>
+#include <vector>
 
 class QToolButton;
 class TPopupMenu;
+class TFPForm97;
+class TTBDragBox;
 
-// A toolbar: its controls in a row, left to right in creation order.
-class TitaToolBar : public TWinControl {
+enum TSide : unsigned { sdLeft = 1, sdTop = 2, sdRight = 4, sdBottom = 8 };
+using TSides = unsigned;
+constexpr TSides kAllSides = sdLeft | sdTop | sdRight | sdBottom;
+enum TVerticalAlignment { vaTop, vaCenter, vaBottom };
+
+// The panel base of docks and bars: bevels and a border on chosen sides.
+class TitaCustomPanel : public TWinControl {
 public:
-    explicit TitaToolBar(TComponent* owner);
-    void SetCaption(const std::string&) override;
-    void Realign() override;
-    bool Resizable = true;
-    TNotifyEvent OnFloat;
+    explicit TitaCustomPanel(TComponent* owner);
+
+    TPanelBevel BevelOuter() const { return m_bevelOuter; }
+    TPanelBevel BevelInner() const { return m_bevelInner; }
+    void SetBevelOuter(TPanelBevel);
+    void SetBevelInner(TPanelBevel);
+    int BevelWidth = 1;
+    int BorderWidth = 0;
+    TSides BevelSides() const { return m_sides; }
+    void SetBevelSides(TSides);
+    TColor BorderColor() const { return m_borderColor; }
+    void SetBorderColor(TColor);
+    TVerticalAlignment VerticalAlignment() const { return m_verticalAlignment; }
+    void SetVerticalAlignment(TVerticalAlignment);
+    TColor Color = clBtnFace;
+
+    // Frames, then the fill of what is left inside them.
+    void PaintPanel(TCanvas&) const;
+
+protected:
+    // The client area lies inside every frame.
+    void AdjustClientRect(TRect&) const override;
+    void Invalidate();
+
+private:
+    TPanelBevel m_bevelOuter = bvNone;
+    TPanelBevel m_bevelInner = bvNone;
+    TSides m_sides = kAllSides;
+    TColor m_borderColor = clBtnFace;
+    TVerticalAlignment m_verticalAlignment = vaCenter;
 };
 
-// The dock: its toolbars stacked from the top; its height follows them.
-class TitaDock : public TWinControl {
+// A dock: aligned top or bottom it stacks its bars in rows, aligned left or
+// right it stands them side by side in columns. Its size follows its bars.
+class TitaDock : public TitaCustomPanel {
 public:
     explicit TitaDock(TComponent* owner);
-    void Realign() override;
+    // After its bars are in: an empty dock takes no room.
+    void Loaded();
+    bool Horizontal() const;
+
+protected:
+    bool WidgetEvent(QEvent*) override;
 };
+
+class TitaToolBar : public TitaCustomPanel {
+public:
+    explicit TitaToolBar(TComponent* owner);
+    ~TitaToolBar() override;
+
+    void SetCaption(const std::string&) override;
+    // After its controls are in: sorts them and puts back the stored state.
+    void Loaded();
+
+    // Hidden bars stay children of their dock, out of its size.
+    void Hide();
+    void Show();
+    bool Floating() const { return m_floating; }
+    TFPForm97* FloatingWindow() const { return m_form; }
+    TTBDragBox* DragBox() const { return m_dragBox; }
+
+    bool AllowResize = false;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnFloat;
+    TNotifyEvent OnStatic;
+
+    // The mouse in the bar's client coordinates (the grip and the floating
+    // window pass theirs on converted to these).
+    virtual void MouseDown(TMouseButton, TShiftState, int x, int y);
+    virtual void MouseMove(TShiftState, int x, int y);
+    virtual void MouseUp(TMouseButton, TShiftState, int x, int y);
+
+    // Writes what changed since the last write or read of the stored state.
+    void SaveState();
+    std::string Section() const { return "ToolBar\\" + Caption(); }
+    void Paint(TCanvas&);
+
+    // The controls in visual order.
+    const std::vector<TControl*>& SortedControls() const { return m_sorted; }
+    void Realign() override;
+
+protected:
+    bool WidgetEvent(QEvent*) override;
+    void AdjustClientRect(TRect&) const override;
+
+private:
+    friend class TFPForm97;
+    void restoreState();
+    void floatAt(int x, int y);
+    void undock();
+    void dockIn();
+    void swapBars(TitaToolBar* other);
+    TitaToolBar* barAtPoint(TPoint p) const;
+    TitaDock* dockAtPoint(TPoint p) const;
+    void sortControls();
+    void orientControls();
+    void turn(bool toHorizontal);
+    TitaDock* dock() const;
+    void takeMouseCapture();
+    void keepOnScreen();
+    std::string readStored(const char* name);
+    void writeStored(const char* name, const std::string& value);
+
+    int m_grabX = 0, m_grabY = 0;
+    std::vector<TControl*> m_sorted;
+    bool m_floating = false;
+    TTBDragBox* m_dragBox = nullptr;
+    TFPForm97* m_form = nullptr;
+    // The stored values as last read or written.
+    std::map<std::string, std::string> m_stored;
+};
+
+// A bar's grip: ridges to take hold of, passing the mouse on to its bar.
+class TTBDragBox : public TControl {
+public:
+    explicit TTBDragBox(TComponent* owner);
+    void Paint(TCanvas&);
+    void MouseDown(TMouseButton, TShiftState, int x, int y);
+    void MouseMove(TShiftState, int x, int y);
+    void MouseUp(TMouseButton, TShiftState, int x, int y);
+
+protected:
+    bool WidgetEvent(QEvent*) override;
+};
+
+// Program-wide state of the bars.
+namespace ToolBarState {
+// The height kept above a floating bar for its window's title.
+constexpr int kCaptionOffset = 20;
+}
 
 // A flat button that may stay down.
 class TitaSpeedButton : public TControl {
