@@ -3,8 +3,6 @@
 #include "platform/FileIO.h"
 #include "platform/Timer.h"
 
-#include <QPainter>
-#include <QWidget>
 
 TAniFile::TAniFile(const TAniFile& other)
     : TObject()
@@ -96,30 +94,14 @@ void TAniFile::frameChanged()
 
 // ---------------------------------------------------------------------------
 
-// The icon's own widget: paints through the icon.
-class AniIconWidget final : public QWidget {
-public:
-    explicit AniIconWidget(TAniIcon* icon)
-        : m_icon(icon)
-    {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override { m_icon->Paint(); }
-
-private:
-    TAniIcon* m_icon;
-};
-
 TAniIcon::TAniIcon(TComponent* owner)
-    : TControl(owner)
+    : TGraphicControl(owner)
 {
+    ControlStyle |= csOpaque;
     SetBounds(0, 0, TIconImage::Size, TIconImage::Size);
-    SetWidget(new AniIconWidget(this));
     m_file.OnFrameChange = [this](TObject*) {
-        if (Widget() && !Destroying())
-            Widget()->update();
+        if (!Destroying())
+            Invalidate();
     };
 }
 
@@ -132,8 +114,7 @@ TAniIcon::~TAniIcon()
 void TAniIcon::SetAniFile(const TAniFile& file)
 {
     m_file = file;
-    if (Widget())
-        Widget()->update();
+    Invalidate();
 }
 
 void TAniIcon::SetAnimated(bool on)
@@ -153,15 +134,13 @@ void TAniIcon::SetAnimated(bool on)
 void TAniIcon::SetFrame(int frame)
 {
     m_file.SetCurrentFrame(frame);
-    if (Widget())
-        Widget()->update();
+    Invalidate();
 }
 
 void TAniIcon::SetColor(TColor color)
 {
     m_color = color;
-    if (Widget())
-        Widget()->update();
+    Invalidate();
 }
 
 void TAniIcon::PaintTo(TCanvas& canvas) const
@@ -172,12 +151,4 @@ void TAniIcon::PaintTo(TCanvas& canvas) const
     m_file.Draw(canvas, { 0, 0, Width(), Height() });
 }
 
-void TAniIcon::Paint()
-{
-    if (!Widget() || Width() <= 0 || Height() <= 0)
-        return;
-    TBitmap buffer(Width(), Height());
-    PaintTo(buffer.Canvas());
-    QPainter painter(Widget());
-    painter.drawImage(0, 0, buffer.Image());
-}
+void TAniIcon::Paint() { PaintTo(*Canvas()); }

@@ -5,7 +5,7 @@
 // Animated is set.
 
 #include "Update/AniFileReader.h"
-#include "platform/Control.h"
+#include "platform/CustomControl.h"
 #include "platform/Graphics.h"
 
 #include <memory>
@@ -74,7 +74,7 @@ private:
     std::uint32_t m_tick = 0;
 };
 
-class TAniIcon : public TControl {
+class TAniIcon : public TGraphicControl {
 public:
     static constexpr unsigned FrameInterval = 20;  // ms
 
@@ -102,11 +102,9 @@ public:
     void PaintTo(TCanvas&) const;
 
 protected:
-    void Paint();
+    void Paint() override;
 
 private:
-    friend class AniIconWidget;
-
     TAniFile m_file;
     std::unique_ptr<TTimer> m_timer;
     bool m_animated = false;

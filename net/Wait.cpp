@@ -7,10 +7,7 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFont>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QWidget>
 
 #include <cctype>
 
@@ -44,12 +41,10 @@ public:
 }
 
 TCustomWait::TCustomWait(TComponent* owner)
-    : TWinControl(owner)
+    : TCustomControl(owner)
     , m_tracker(std::make_shared<TCustomWait*>(this))
 {
-    auto* w = new QWidget;
-    w->setAttribute(Qt::WA_OpaquePaintEvent);
-    SetWidget(w);
+    ControlStyle |= csOpaque;
     SetBounds(Left(), Top(), 192, 32);
     TControl::SetCaption("60");
     m_timer = new TTimer(this);
@@ -66,8 +61,7 @@ TCustomWait::~TCustomWait()
 void TCustomWait::SetCaption(const std::string& text)
 {
     TControl::SetCaption(text);
-    if (Widget())
-        Widget()->update();
+    Invalidate();
 }
 
 unsigned short TCustomWait::Interval() const { return static_cast<unsigned short>(m_timer->Interval()); }
@@ -153,30 +147,20 @@ void TCustomWait::Tick()
     Repaint();
 }
 
-bool TCustomWait::WidgetEvent(QEvent* e)
-{
-    if (e->type() == QEvent::Paint) {
-        Paint();
-        return true;
-    }
-    return TWinControl::WidgetEvent(e);
-}
-
 void TCustomWait::Paint()
 {
-    QWidget* w = Widget();
-    QPainter p(w);
-    int width = w->width(), height = w->height();
-    p.setPen(Qt::black);
-    p.setBrush(Qt::white);
-    p.drawRect(0, 0, width - 1, height - 1);
+    TCanvas& c = *Canvas();
+    const int width = Width(), height = Height();
+    c.Pen.Color = clBlack;
+    c.Brush.Color = clWhite;
+    c.Rectangle(0, 0, width, height);
     int start = m_startValue > 0 ? m_startValue : 1;
     int bar = int(static_cast<long long>(CaptionNumber()) * (width - 7) / start);
-    p.fillRect(QRect(QPoint(3, 3), QPoint(3 + bar, height - 4)), w->palette().color(QPalette::Highlight));
-    QFont font("Courrier", 8);
-    font.setFixedPitch(true);
-    font.setStyleHint(QFont::TypeWriter);
-    p.setFont(font);
-    QFontMetrics metrics(font);
-    p.drawText(4, height / 2 - 8 + metrics.ascent(), BytesToQString(Caption()));
+    c.Brush.Color = clHighlight;
+    c.FillRect({ 3, 3, 4 + bar, height - 3 });
+    c.Brush.Style = bsClear;
+    c.Font.Name = "Courrier";
+    c.Font.Size = 8;
+    c.Font.Color = clBlack;
+    c.TextOut(4, height / 2 - 8, Caption());
 }

@@ -4,7 +4,7 @@
 // they are not pumping messages themselves; keyboard and mouse clicks are
 // refused with a beep meanwhile, everything else is dispatched.
 
-#include "platform/Control.h"
+#include "platform/CustomControl.h"
 
 #include <functional>
 #include <memory>
@@ -13,7 +13,7 @@ class TTimer;
 
 using TWaitEvent = std::function<void(TObject* sender, int count)>;
 
-class TCustomWait : public TWinControl {
+class TCustomWait : public TCustomControl {
 public:
     explicit TCustomWait(TComponent* owner);
     ~TCustomWait() override;
@@ -41,8 +41,7 @@ public:
     std::weak_ptr<TCustomWait*> Tracker() const { return m_tracker; }
 
 protected:
-    bool WidgetEvent(QEvent*) override;
-    virtual void Paint();
+    void Paint() override;
 
 private:
     void Tick();

@@ -155,6 +155,8 @@ void TForm::SetVisible(bool on)
             }
         }
         m_shownOnce = true;
+        if ((BorderStyle == bsToolWindow || BorderStyle == bsSizeToolWin) && !(w->windowFlags() & Qt::Tool))
+            w->setWindowFlag(Qt::Tool, true);
         m_inShow = true;
         applyWindowState();
         m_inShow = false;

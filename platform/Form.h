@@ -16,7 +16,8 @@ class TMenuItem;
 
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TPosition { poDesigned, poScreenCenter };
-enum TFormBorderStyle { bsSizeable, bsDialog, bsSingle, bsNone };
+// Tool windows (floating toolbars) have a small caption and no task-bar entry.
+enum TFormBorderStyle { bsSizeable, bsDialog, bsSingle, bsNone, bsToolWindow, bsSizeToolWin };
 
 class TForm : public TWinControl {
 public:

@@ -27,6 +27,11 @@ QFont toQFont(const TFont& f)
     font.setItalic(f.Style & fsItalic);
     font.setUnderline(f.Style & fsUnderline);
     font.setStrikeOut(f.Style & fsStrikeOut);
+    // A typewriter face the system lacks falls back to another fixed-pitch one.
+    if (font.family().startsWith(QLatin1String("cour"), Qt::CaseInsensitive)) {
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+    }
     // The platform draws plain pixels in the font colour.
     font.setStyleStrategy(QFont::NoAntialias);
     return font;

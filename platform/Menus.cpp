@@ -1,5 +1,7 @@
 #include "platform/Menus.h"
 
+#include "platform/AppHooks.h"
+
 #include "platform/TextCodec.h"
 
 #include <QAction>
@@ -110,21 +112,36 @@ void fill(QMenu* menu, TMenuItem* parent, TMenuItem*& chosen)
     }
 }
 
+// The real runner: a Qt pop-up menu, run to its end.
+class QtMenuRunner final : public TMenuRunner {
+public:
+    TMenuItem* Run(TPopupMenu* popup, TPoint screen) override
+    {
+        TMenuItem* chosen = nullptr;
+        QMenu menu;
+        fill(&menu, popup->Items(), chosen);
+        menu.exec(QPoint(screen.X, screen.Y));
+        return chosen;
+    }
+};
+
+TMenuRunner* g_menuRunner = nullptr;
+
+}
+
+void SetMenuRunner(TMenuRunner* runner) { g_menuRunner = runner; }
+
+TMenuRunner* MenuRunner()
+{
+    static QtMenuRunner real;
+    return g_menuRunner ? g_menuRunner : &real;
 }
 
 void TPopupMenu::Popup(int x, int y)
 {
     if (OnPopup)
         OnPopup(this);
-    TMenuItem* chosen = nullptr;
-    if (Responder) {
-        chosen = Responder(this);
-    } else {
-        delete m_menu;
-        m_menu = new QMenu;
-        fill(m_menu, Items(), chosen);
-        m_menu->exec(QPoint(x, y));
-    }
+    TMenuItem* chosen = Responder ? Responder(this) : MenuRunner()->Run(this, { x, y });
     if (chosen)
         chosen->Click();
 }

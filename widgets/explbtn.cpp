@@ -4,30 +4,12 @@
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
 
-#include <QCursor>
+#include "platform/Mouse.h"
+
 #include <QEvent>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QWidget>
 
 #include <algorithm>
 #include <cctype>
-
-// The button's own widget: paints through the button.
-class OfficeButtonWidget final : public QWidget {
-public:
-    explicit OfficeButtonWidget(TOfficeButton* button)
-        : m_button(button)
-    {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override { m_button->Paint(); }
-
-private:
-    TOfficeButton* m_button;
-};
 
 namespace {
 
@@ -87,11 +69,12 @@ TBitmap MakeShadedBitmap(const TBitmap& source, TExplorerButtonShadingType shadi
 }
 
 TOfficeButton::TOfficeButton(TComponent* owner)
-    : TControl(owner)
+    : TGraphicControl(owner)
 {
     ++g_buttons;
+    // The button clicks in MouseUp itself, by its own rules.
+    ControlStyle = csCaptureMouse | csSetCaption | csDoubleClicks | csOpaque;
     SetBounds(0, 0, 50, 40);
-    SetWidget(new OfficeButtonWidget(this));
 }
 
 TOfficeButton::~TOfficeButton()
@@ -277,50 +260,22 @@ void TOfficeButton::updateHint()
 
 bool TOfficeButton::cursorInside() const
 {
-    QWidget* w = Widget();
-    return w && w->rect().contains(w->mapFromGlobal(QCursor::pos()));
+    if (!Widget())
+        return false;
+    TPoint p = ScreenToClient(GetCursorPos());
+    return p.X >= 0 && p.Y >= 0 && p.X < Width() && p.Y < Height();
 }
 
 // --- mouse and keyboard ------------------------------------------------------
 
 bool TOfficeButton::WidgetEvent(QEvent* e)
 {
-    bool eaten = TControl::WidgetEvent(e);
-    switch (e->type()) {
-    case QEvent::Enter:
-        MouseEnter();
-        break;
-    case QEvent::Leave:
-        MouseLeave();
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        auto* me = static_cast<QMouseEvent*>(e);
-        if (me->button() == Qt::LeftButton)
-            MouseDown(mbLeft, int(me->position().x()), int(me->position().y()));
-        return true;
-    }
-    case QEvent::MouseButtonRelease: {
-        auto* me = static_cast<QMouseEvent*>(e);
-        MouseUp(me->button() == Qt::LeftButton ? mbLeft : me->button() == Qt::RightButton ? mbRight : mbMiddle,
-            int(me->position().x()), int(me->position().y()));
-        return true;
-    }
-    case QEvent::MouseMove: {
-        auto* me = static_cast<QMouseEvent*>(e);
-        MouseMove(int(me->position().x()), int(me->position().y()));
-        break;
-    }
-    case QEvent::ContextMenu:
-        if (eaten) {
-            // The pop-up menu has closed: the mouse may be anywhere now.
-            m_hot = cursorInside();
-            m_pressed = false;
-            Repaint();
-        }
-        break;
-    default:
-        break;
+    bool eaten = TGraphicControl::WidgetEvent(e);
+    if (e->type() == QEvent::ContextMenu && eaten) {
+        // The pop-up menu has closed: the mouse may be anywhere now.
+        m_hot = cursorInside();
+        m_pressed = false;
+        Repaint();
     }
     return eaten;
 }
@@ -347,8 +302,9 @@ void TOfficeButton::MouseLeave()
         OnExit(this);
 }
 
-void TOfficeButton::MouseMove(int x, int y)
+void TOfficeButton::MouseMove(TShiftState shift, int x, int y)
 {
+    TGraphicControl::MouseMove(shift, x, y);
     // The widget keeps the mouse while the button is held, and hears of no
     // leaving or entering until it is released: follow the mouse here.
     if (!m_pressed)
@@ -360,7 +316,19 @@ void TOfficeButton::MouseMove(int x, int y)
         MouseLeave();
 }
 
-void TOfficeButton::MouseDown(TMouseButton button, int, int)
+void TOfficeButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    TGraphicControl::MouseDown(button, shift, x, y);
+    buttonDown(button);
+}
+
+void TOfficeButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    TGraphicControl::MouseUp(button, shift, x, y);
+    buttonUp(button, x, y);
+}
+
+void TOfficeButton::buttonDown(TMouseButton button)
 {
     if (button != mbLeft || !Enabled() || !Visible())
         return;
@@ -369,14 +337,16 @@ void TOfficeButton::MouseDown(TMouseButton button, int, int)
     Repaint();
     if (!m_dropDownMenu)
         return;
-    QPoint corner = Widget() ? Widget()->mapToGlobal(QPoint(0, Height())) : QPoint(0, Height());
-    m_dropDownMenu->Popup(corner.x(), corner.y());
+    TPoint corner = ClientToScreen({ 0, Height() });
+    m_dropDownMenu->Popup(corner.X, corner.Y);
+    // The menu had the mouse; the release it took is not the button's.
+    SetMouseCapture(false);
     m_hot = cursorInside();
     m_pressed = false;
     Repaint();
 }
 
-void TOfficeButton::MouseUp(TMouseButton button, int x, int y)
+void TOfficeButton::buttonUp(TMouseButton button, int x, int y)
 {
     if (button != mbLeft || !Enabled() || !Visible() || !m_pressed)
         return;
@@ -407,9 +377,9 @@ bool TOfficeButton::DialogChar(char key)
         return false;
     MouseEnter();
     ProcessPostedMessages();
-    MouseDown(mbLeft, 0, 0);
+    buttonDown(mbLeft);
     ProcessPostedMessages();
-    MouseUp(mbLeft, 0, 0);
+    buttonUp(mbLeft, 0, 0);
     if (!cursorInside())
         m_hot = false;
     return true;
@@ -417,17 +387,116 @@ bool TOfficeButton::DialogChar(char key)
 
 // --- painting ----------------------------------------------------------------
 
-void TOfficeButton::Paint()
-{
-    if (!Visible() || !Widget() || Width() <= 0 || Height() <= 0)
-        return;
-    TBitmap buffer(Width(), Height());
-    PaintTo(buffer.Canvas());
-    QPainter painter(Widget());
-    painter.drawImage(0, 0, buffer.Image());
-}
+void TOfficeButton::Paint() { PaintTo(*Canvas()); }
+
+struct TOfficeButton::Look {
+    enum Bevel { NoBevel, PressedBevel, HoverBevel } bevel = NoBevel;
+    const TBitmap* image = nullptr;
+    bool embossImage = false;
+    int imageShift = 0;
+    int captionShift = 0;
+    TColor captionColor = clWindowText;
+    bool embossCaption = false;
+};
+
+struct TOfficeButton::Placement {
+    std::string caption;  // empty when none is shown
+    unsigned format = 0;
+    bool mark = false;
+    int imgX = 0, imgY = 0, imgW = 0, imgH = 0;
+    int textX = 0, textY = 0, textW = 0, textH = 0;
+};
 
 void TOfficeButton::PaintTo(TCanvas& c)
+{
+    Look look = lookNow();
+    draw(c, look, place(c, look));
+}
+
+TOfficeButton::Look TOfficeButton::lookNow() const
+{
+    Look look;
+    look.captionColor = Font.Color;
+    const bool enabled = Enabled();
+    if (!enabled) {
+        if (m_down)
+            look.bevel = Look::PressedBevel;
+        if (!m_disabledBitmap.Empty())
+            look.image = &m_disabledBitmap;
+        else if (!m_bitmap.Empty()) {
+            look.image = &m_bitmap;
+            look.embossImage = true;
+        }
+        look.embossCaption = true;
+    } else if ((m_pressed && m_hot) || m_down) {
+        look.bevel = Look::PressedBevel;
+        look.captionShift = m_bevelStyle == bsRaised ? 1 : 0;
+        look.imageShift = 1;
+        look.image = m_bitmap.Empty() ? nullptr : &m_bitmap;
+    } else {
+        if (m_hot)
+            look.bevel = Look::HoverBevel;
+        else
+            look.captionColor = m_unselectedFontColor;
+        look.captionShift = m_hot && m_bevelStyle == bsLowered ? 1 : 0;
+        if (!m_hot && (m_options & boMonoDisplay))
+            look.image = !m_noFocusBitmap.Empty() ? &m_noFocusBitmap : &m_shadedBitmap;
+        else
+            look.image = &m_bitmap;
+        if (look.image->Empty())
+            look.image = nullptr;
+    }
+    return look;
+}
+
+// On the size of the image proper, whichever image is shown.
+TOfficeButton::Placement TOfficeButton::place(TCanvas& c, const Look&) const
+{
+    const int w = Width(), h = Height();
+    Placement p;
+    p.mark = (m_options & boPopupMark) && m_dropDownMenu;
+    p.imgW = m_bitmap.Empty() ? 0 : m_bitmap.Width();
+    p.imgH = m_bitmap.Empty() ? 0 : m_bitmap.Height();
+    const int boxW = p.imgW + (p.mark ? 10 : 0);
+    p.caption = (m_options & boIconOnly) ? std::string() : Caption();
+    const int maxTextW = std::max(0, w - 4);
+    p.format = (m_alignment == taLeftJustify ? DT_LEFT : m_alignment == taRightJustify ? DT_RIGHT : DT_CENTER)
+        | (m_wordWrap ? DT_WORDBREAK : DT_END_ELLIPSIS);
+    if (!p.caption.empty()) {
+        c.Font = Font;
+        TRect measure { 0, 0, maxTextW, 0 };
+        c.DrawText(p.caption, measure, p.format | DT_CALCRECT);
+        p.textW = std::min(measure.Width(), maxTextW);
+        p.textH = measure.Height();
+    }
+    const int gap = !p.caption.empty() && boxW > 0 ? 2 : 0;
+    auto along = [&](int size) {
+        switch (m_alignment) {
+        case taLeftJustify:
+            return 3;
+        case taRightJustify:
+            return w - 3 - size;
+        default:
+            return (w - size) / 2;
+        }
+    };
+    if (m_layout == blBitmapTop || m_layout == blBitmapBottom) {
+        int top = (h - (p.imgH + gap + p.textH)) / 2;
+        p.imgX = along(boxW);
+        p.textX = along(p.textW);
+        p.imgY = m_layout == blBitmapTop ? top : top + p.textH + gap;
+        p.textY = m_layout == blBitmapTop ? top + p.imgH + gap : top;
+    } else {
+        int left = along(boxW + gap + p.textW);
+        p.imgX = m_layout == blBitmapLeft ? left : left + p.textW + gap;
+        p.textX = m_layout == blBitmapLeft ? left + boxW + gap : left;
+        p.imgY = (h - p.imgH) / 2;
+        p.textY = (h - p.textH) / 2;
+    }
+    return p;
+}
+
+void TOfficeButton::draw(TCanvas& c, const Look& look, const Placement& p) const
 {
     const int w = Width(), h = Height();
     c.Brush.Style = bsSolid;
@@ -442,128 +511,46 @@ void TOfficeButton::PaintTo(TCanvas& c)
 
     // The hover bevel stands out and the pressed one sinks for a raised
     // button; a lowered button has them the other way round.
-    auto bevel = [&](bool pressedLook) {
-        if (!(m_options & boShowBevel))
-            return;
-        bool lowered = pressedLook == (m_bevelStyle == bsRaised);
+    if (look.bevel != Look::NoBevel && (m_options & boShowBevel)) {
+        bool lowered = (look.bevel == Look::PressedBevel) == (m_bevelStyle == bsRaised);
         TRect r { 0, 0, w, h };
         if (lowered)
             Frame3D(c, r, clBtnShadow, clBtnHighlight, 1);
         else
             Frame3D(c, r, clBtnHighlight, clBtnShadow, 1);
-    };
-
-    const bool enabled = Enabled();
-    const bool pressedLook = enabled && ((m_pressed && m_hot) || m_down);
-    const TBitmap* image = nullptr;
-    bool embossImage = false;
-    int imageShift = 0, captionShift = 0;
-    TColor captionColor = Font.Color;
-    bool embossCaption = false;
-
-    if (!enabled) {
-        if (m_down)
-            bevel(true);
-        if (!m_disabledBitmap.Empty())
-            image = &m_disabledBitmap;
-        else if (!m_bitmap.Empty()) {
-            image = &m_bitmap;
-            embossImage = true;
-        }
-        embossCaption = true;
-    } else if (pressedLook) {
-        bevel(true);
-        captionShift = m_bevelStyle == bsRaised ? 1 : 0;
-        imageShift = 1;
-        image = m_bitmap.Empty() ? nullptr : &m_bitmap;
-    } else {
-        if (m_hot)
-            bevel(false);
-        else
-            captionColor = m_unselectedFontColor;
-        captionShift = m_hot && m_bevelStyle == bsLowered ? 1 : 0;
-        if (!m_hot && (m_options & boMonoDisplay))
-            image = !m_noFocusBitmap.Empty() ? &m_noFocusBitmap : &m_shadedBitmap;
-        else
-            image = &m_bitmap;
-        if (image->Empty())
-            image = nullptr;
     }
 
-    // Layout, on the size of the image proper.
-    const bool mark = (m_options & boPopupMark) && m_dropDownMenu;
-    const int imgW = m_bitmap.Empty() ? 0 : m_bitmap.Width();
-    const int imgH = m_bitmap.Empty() ? 0 : m_bitmap.Height();
-    const int boxW = imgW + (mark ? 10 : 0);
-    const std::string caption = (m_options & boIconOnly) ? std::string() : Caption();
-    const bool showCaption = !caption.empty();
-    const int maxTextW = std::max(0, w - 4);
-    unsigned format = (m_alignment == taLeftJustify ? DT_LEFT : m_alignment == taRightJustify ? DT_RIGHT : DT_CENTER)
-        | (m_wordWrap ? DT_WORDBREAK : DT_END_ELLIPSIS);
-    int textW = 0, textH = 0;
-    if (showCaption) {
-        c.Font = Font;
-        TRect measure { 0, 0, maxTextW, 0 };
-        c.DrawText(caption, measure, format | DT_CALCRECT);
-        textW = std::min(measure.Width(), maxTextW);
-        textH = measure.Height();
-    }
-    const int gap = showCaption && boxW > 0 ? 2 : 0;
-    auto place = [&](int size) {
-        switch (m_alignment) {
-        case taLeftJustify:
-            return 3;
-        case taRightJustify:
-            return w - 3 - size;
-        default:
-            return (w - size) / 2;
-        }
-    };
-    int imgX, imgY, textX, textY;
-    if (m_layout == blBitmapTop || m_layout == blBitmapBottom) {
-        int top = (h - (imgH + gap + textH)) / 2;
-        imgX = place(boxW);
-        textX = place(textW);
-        imgY = m_layout == blBitmapTop ? top : top + textH + gap;
-        textY = m_layout == blBitmapTop ? top + imgH + gap : top;
-    } else {
-        int left = place(boxW + gap + textW);
-        imgX = m_layout == blBitmapLeft ? left : left + textW + gap;
-        textX = m_layout == blBitmapLeft ? left + boxW + gap : left;
-        imgY = (h - imgH) / 2;
-        textY = (h - textH) / 2;
-    }
-
-    if (image) {
-        TColor key = image->TopLeftColor();
-        if (embossImage) {
-            c.DrawShape(imgX + 1, imgY + 1, *image, key, clBtnHighlight);
-            c.DrawShape(imgX, imgY, *image, key, clBtnShadow);
+    if (look.image) {
+        TColor key = look.image->TopLeftColor();
+        if (look.embossImage) {
+            c.DrawShape(p.imgX + 1, p.imgY + 1, *look.image, key, clBtnHighlight);
+            c.DrawShape(p.imgX, p.imgY, *look.image, key, clBtnShadow);
         } else {
-            c.DrawTransparent(imgX + imageShift, imgY + imageShift, *image, key);
+            c.DrawTransparent(p.imgX + look.imageShift, p.imgY + look.imageShift, *look.image, key);
         }
     }
 
-    if (mark) {
+    if (p.mark) {
         // 7, 5, 3 and 1 pixels, pointing down, just right of the image.
-        int x0 = imgX + imgW + 3, y0 = imgY + imgH / 2 - 2;
-        TColor markColor = enabled ? captionColor : clBtnShadow;
+        int x0 = p.imgX + p.imgW + 3, y0 = p.imgY + p.imgH / 2 - 2;
+        TColor markColor = Enabled() ? look.captionColor : clBtnShadow;
         for (int row = 0; row < 4; ++row)
             for (int x = x0 + row; x < x0 + 7 - row; ++x)
                 c.SetPixel(x, y0 + row, markColor);
     }
 
-    if (showCaption) {
+    if (!p.caption.empty()) {
         c.Font = Font;
-        TRect r { textX + captionShift, textY + captionShift, textX + captionShift + textW, textY + captionShift + textH };
-        if (embossCaption) {
+        int x = p.textX + look.captionShift, y = p.textY + look.captionShift;
+        TRect r { x, y, x + p.textW, y + p.textH };
+        if (look.embossCaption) {
             TRect lit { r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1 };
             c.Font.Color = clBtnHighlight;
-            c.DrawText(caption, lit, format);
+            c.DrawText(p.caption, lit, p.format);
             c.Font.Color = clBtnShadow;
         } else {
-            c.Font.Color = captionColor;
+            c.Font.Color = look.captionColor;
         }
-        c.DrawText(caption, r, format);
+        c.DrawText(p.caption, r, p.format);
     }
 }

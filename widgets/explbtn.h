@@ -8,7 +8,7 @@
 // their click handlers directly; the drawing and mouse rules make the
 // button whole wherever it is shown.
 
-#include "platform/Control.h"
+#include "platform/CustomControl.h"
 #include "platform/Graphics.h"
 
 #include <memory>
@@ -23,7 +23,7 @@ enum TExplorerButtonOption : unsigned { boMonoDisplay = 1, boIconOnly = 2, boPop
 using TExplorerButtonOptions = unsigned;
 enum TExplorerButtonShadingType { stLight, stMedium, stDark };
 
-class TOfficeButton : public TControl {
+class TOfficeButton : public TGraphicControl {
 public:
     explicit TOfficeButton(TComponent* owner);
     ~TOfficeButton() override;
@@ -97,16 +97,27 @@ public:
 
 protected:
     bool WidgetEvent(QEvent*) override;
-    void Paint();
+    void Paint() override;
 
-    void MouseEnter();
-    void MouseLeave();
-    void MouseDown(TMouseButton, int x, int y);
-    void MouseUp(TMouseButton, int x, int y);
-    void MouseMove(int x, int y);
+    void MouseEnter() override;
+    void MouseLeave() override;
+    void MouseDown(TMouseButton, TShiftState, int x, int y) override;
+    void MouseUp(TMouseButton, TShiftState, int x, int y) override;
+    void MouseMove(TShiftState, int x, int y) override;
 
 private:
-    friend class OfficeButtonWidget;
+    // Painting in three steps: what the button shows now, where each part
+    // goes, then the drawing.
+    struct Look;
+    struct Placement;
+    Look lookNow() const;
+    Placement place(TCanvas&, const Look&) const;
+    void draw(TCanvas&, const Look&, const Placement&) const;
+
+    // The button's own press and release, by mouse or accelerator.
+    void buttonDown(TMouseButton);
+    void buttonUp(TMouseButton, int x, int y);
+
     template<class F> void forEachInGroup(F);
     void releaseOthers();
     void makeShaded();

@@ -1,0 +1,157 @@
+#include "platform/AppHooks.h"
+
+#include "platform/Application.h"
+#include "platform/Control.h"
+#include "platform/ControlMessages.h"
+#include "platform/Form.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+template<class F>
+struct Registry {
+    std::map<int, F> items;
+    int next = 1;
+};
+
+Registry<TWindowHook>& hooks()
+{
+    static Registry<TWindowHook> r;
+    return r;
+}
+
+Registry<TMouseFilter>& filters()
+{
+    static Registry<TMouseFilter> r;
+    return r;
+}
+
+TMouseFilterStats g_stats;
+
+// Turns what Qt tells the application into the messages hooks and filters see.
+class Watcher final : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        switch (e->type()) {
+        case QEvent::ApplicationStateChange:
+            if (watched == qApp && !hooks().items.empty()) {
+                bool active = static_cast<QApplicationStateChangeEvent*>(e)->applicationState() == Qt::ApplicationActive;
+                TMessage m { WM_ACTIVATEAPP, WPARAM(active), 0, 0 };
+                CallMainWindowHooks(m);
+            }
+            return false;
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate:
+            if (!hooks().items.empty() && Application && Application->MainForm() && watched == Application->MainForm()->Widget()) {
+                TMessage m { WM_ACTIVATE, e->type() == QEvent::WindowActivate ? WA_ACTIVE : WA_INACTIVE, 0, 0 };
+                CallMainWindowHooks(m);
+            }
+            return false;
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            return !filters().items.empty() && watched->isWidgetType() && mouse(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(e));
+        default:
+            return false;
+        }
+    }
+
+private:
+    bool mouse(QWidget* widget, QMouseEvent* e)
+    {
+        // An event a widget ignores travels on to its parent: filter it once.
+        if (e == m_last && e->type() == m_lastType)
+            return false;
+        m_last = e;
+        m_lastType = e->type();
+        Qt::MouseButton b = e->button();
+        TMouseButton button = b == Qt::RightButton ? mbRight : b == Qt::MiddleButton ? mbMiddle : mbLeft;
+        TMouseAction action = e->type() == QEvent::MouseMove ? TMouseAction::Move
+            : e->type() == QEvent::MouseButtonPress         ? TMouseAction::Down
+            : e->type() == QEvent::MouseButtonRelease       ? TMouseAction::Up
+                                                            : TMouseAction::DoubleClick;
+        UINT msg = MouseMessage(action, button);
+        QPoint p = e->globalPosition().toPoint();
+        TControl* target = TControl::FromWidget(widget);
+        auto snapshot = filters().items;  // a filter may remove itself
+        for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it)
+            if (it->second(msg, { p.x(), p.y() }, target))
+                return true;
+        return false;
+    }
+
+    const QEvent* m_last = nullptr;
+    QEvent::Type m_lastType = QEvent::None;
+};
+
+std::unique_ptr<Watcher> g_watcher;
+bool g_watchingMouse = false;
+
+void updateWatcher()
+{
+    bool wanted = !hooks().items.empty() || !filters().items.empty();
+    bool mouse = !filters().items.empty();
+    if (mouse != g_watchingMouse) {
+        g_watchingMouse = mouse;
+        ++(mouse ? g_stats.Attached : g_stats.Detached);
+    }
+    if (wanted && !g_watcher && qApp) {
+        g_watcher = std::make_unique<Watcher>();
+        qApp->installEventFilter(g_watcher.get());
+    } else if (!wanted && g_watcher) {
+        if (qApp)
+            qApp->removeEventFilter(g_watcher.get());
+        g_watcher.reset();
+    }
+}
+
+}
+
+int HookMainWindow(TWindowHook hook)
+{
+    int id = hooks().next++;
+    hooks().items.emplace(id, std::move(hook));
+    updateWatcher();
+    return id;
+}
+
+void UnhookMainWindow(int id)
+{
+    hooks().items.erase(id);
+    updateWatcher();
+}
+
+bool CallMainWindowHooks(TMessage& m)
+{
+    auto snapshot = hooks().items;
+    for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it)
+        if (it->second(m))
+            return true;
+    return false;
+}
+
+int InstallMouseFilter(TMouseFilter filter)
+{
+    int id = filters().next++;
+    filters().items.emplace(id, std::move(filter));
+    updateWatcher();
+    return id;
+}
+
+void RemoveMouseFilter(int id)
+{
+    filters().items.erase(id);
+    updateWatcher();
+}
+
+int MouseFilterCount() { return int(filters().items.size()); }
+
+TMouseFilterStats MouseFilterStats() { return g_stats; }

@@ -1,0 +1,305 @@
+#include "platform/AppHooks.h"
+#include "platform/Application.h"
+#include "platform/CustomControl.h"
+#include "platform/Form.h"
+#include "platform/Menus.h"
+#include "platform/Mouse.h"
+#include "tests/support/MessageLoop.h"
+
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Fills itself with one colour and marks one pixel, and logs what reaches it.
+class Probe : public TGraphicControl {
+public:
+    Probe(TWinControl* parent, std::string name, int left, TColor fill = clNone)
+        : TGraphicControl(parent)
+        , Fill(fill)
+    {
+        Name = std::move(name);
+        SetParent(parent);
+        SetBounds(left, 0, 20, 20);
+    }
+    TColor Fill;
+    std::vector<std::string>* Log = nullptr;
+    int Moves = 0;
+
+protected:
+    void Paint() override
+    {
+        if (Fill != clNone) {
+            Canvas()->Brush.Color = Fill;
+            Canvas()->FillRect({ 0, 0, Width(), Height() });
+        }
+        Canvas()->SetPixel(5, 5, clBlue);
+    }
+    void MouseEnter() override { log("enter"); }
+    void MouseLeave() override { log("leave"); }
+    void MouseMove(TShiftState s, int x, int y) override
+    {
+        ++Moves;
+        TGraphicControl::MouseMove(s, x, y);
+    }
+    void log(const char* what)
+    {
+        if (Log)
+            Log->push_back(std::string(what) + " " + Name);
+    }
+};
+
+class Ground : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+
+protected:
+    void Paint() override
+    {
+        Canvas()->Brush.Color = clRed;
+        Canvas()->FillRect({ 0, 0, Width(), Height() });
+    }
+};
+
+TBitmap grab(TControl& c)
+{
+    TBitmap out;
+    out.SetImage(c.Widget()->grab().toImage());
+    return out;
+}
+
+QPoint at(TControl& c, int x, int y) { return c.Widget()->mapTo(c.Widget()->window(), QPoint(x, y)); }
+
+}
+
+TEST(CustomControl, OpaqueControlsPaintTheirWholeAreaOthersLetTheParentShow)
+{
+    struct Case {
+        TControlStyle style;
+        TColor fill;
+        TColor untouched;
+    } cases[] = {
+        { 0, clNone, clRed },                 // drawn straight over the parent
+        { csOpaque, clNone, clWhite },        // an off-screen bitmap, white where Paint left nothing
+        { csOpaque, clGreen, clGreen },
+    };
+    for (const Case& c : cases) {
+        Ground ground(nullptr);
+        ground.ControlStyle |= csOpaque;
+        ground.SetBounds(0, 0, 60, 30);
+        Probe probe(&ground, "probe", 10, c.fill);
+        probe.ControlStyle = (probe.ControlStyle & ~csOpaque) | c.style;
+        TBitmap shot = grab(ground);
+        EXPECT_EQ(shot.Pixel(2, 2), clRed) << "the parent around the control";
+        EXPECT_EQ(shot.Pixel(10 + 5, 5), clBlue) << "what Paint drew";
+        EXPECT_EQ(shot.Pixel(10 + 1, 1), c.untouched) << "style " << c.style;
+        EXPECT_EQ(probe.Canvas(), nullptr) << "the canvas is Paint's alone";
+    }
+}
+
+TEST(CustomControl, TheMouseLeavesOneNeighbourBeforeItEntersTheNextAndMovesReachBoth)
+{
+    TForm form(nullptr);
+    form.SetClientSize(100, 50);
+    std::vector<std::string> log;
+    Probe a(&form, "A", 0), b(&form, "B", 20);
+    a.Log = b.Log = &log;
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+    for (QPoint p : { at(a, 5, 5), at(a, 10, 10), at(b, 5, 5), at(b, 8, 8), QPoint(80, 40) })
+        QTest::mouseMove(form.Widget()->windowHandle(), p);
+    EXPECT_EQ(log, (std::vector<std::string> { "enter A", "leave A", "enter B", "leave B" }));
+    EXPECT_GE(a.Moves, 2) << "moves without a button held";
+    EXPECT_GE(b.Moves, 2);
+    EXPECT_FALSE(a.MouseInControl());
+}
+
+TEST(CustomControl, APressDraggedOutAndReleasedOutsideClicksNothing)
+{
+    struct Case {
+        QPoint release;
+        int clicks;
+    } cases[] = { { { 15, 15 }, 1 }, { { 35, 10 }, 0 }, { { -5, 5 }, 0 } };
+    for (const Case& c : cases) {
+        TForm form(nullptr);
+        form.SetClientSize(100, 50);
+        Probe a(&form, "A", 20);
+        int clicks = 0, ups = 0;
+        a.OnClick = [&](TObject*) { ++clicks; };
+        a.OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int x, int) {
+            ++ups;
+            EXPECT_EQ(x, c.release.x()) << "the captured control hears the release where it happens";
+        };
+        form.Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+        QWindow* window = form.Widget()->windowHandle();
+        QTest::mousePress(window, Qt::LeftButton, {}, at(a, 5, 5));
+        EXPECT_TRUE(a.MouseCapture());
+        EXPECT_EQ(GetCaptureControl(), &a);
+        QTest::mouseMove(window, at(a, c.release.x(), c.release.y()));
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at(a, c.release.x(), c.release.y()));
+        EXPECT_FALSE(a.MouseCapture());
+        EXPECT_EQ(GetCaptureControl(), nullptr);
+        EXPECT_EQ(ups, 1);
+        EXPECT_EQ(clicks, c.clicks) << "released at " << c.release.x() << "," << c.release.y();
+    }
+}
+
+TEST(CustomControl, SubclassedWindowProcsRunNewestFirstAndRestoreInTurn)
+{
+    TForm form(nullptr);
+    Probe a(&form, "A", 0);
+    std::vector<std::string> log;
+    auto own = a.WindowProc;
+    a.WindowProc = [&, own](TMessage& m) {
+        log.push_back("own");
+        own(m);
+    };
+    auto layer = [&](const char* name) {
+        return TSubclass(a, [&log, name](TMessage& m, const TWndMethod& previous) {
+            log.push_back(name);
+            if (m.Msg != WM_USER + 1)
+                previous(m);
+            else
+                m.Result = 7;
+        });
+    };
+    {
+        TSubclass first = layer("first");
+        {
+            TSubclass second = layer("second");
+            EXPECT_EQ(a.Perform(CM_SYSCOLORCHANGE, 0, 0), 0);
+            EXPECT_EQ(log, (std::vector<std::string> { "second", "first", "own" }));
+            log.clear();
+            TMessage m { CM_SYSCOLORCHANGE, 0, 0, 0 };
+            Broadcast(&form, m);
+            EXPECT_EQ(log.size(), 3u) << "broadcast goes through the same chain";
+            log.clear();
+            EXPECT_EQ(a.Perform(WM_USER + 1, 0, 0), 7) << "a subclasser may answer and stop";
+            EXPECT_EQ(log, (std::vector<std::string> { "second" }));
+            log.clear();
+        }
+        NotifySysColorChange();
+        EXPECT_EQ(log, (std::vector<std::string> { "first", "own" }));
+        log.clear();
+    }
+    a.Perform(WM_MOUSEMOVE, 0, PointToLParam(3, -4));
+    EXPECT_EQ(log, (std::vector<std::string> { "own" }));
+    EXPECT_EQ(a.Moves, 1);
+}
+
+TEST(CustomControl, MouseFiltersAttachOnceAndDetachWithTheLast)
+{
+    TForm form(nullptr);
+    form.SetClientSize(100, 50);
+    Probe a(&form, "A", 0);
+    int downs = 0;
+    a.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++downs; };
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+    TMouseFilterStats before = MouseFilterStats();
+    std::vector<std::string> seen;
+    bool eat = false;
+    int first = InstallMouseFilter([&](UINT msg, TPoint, TControl* target) {
+        if (msg == WM_LBUTTONDOWN)
+            seen.push_back("first " + (target ? target->Name : std::string("-")));
+        return false;
+    });
+    int second = InstallMouseFilter([&](UINT msg, TPoint, TControl*) {
+        if (msg == WM_LBUTTONDOWN)
+            seen.push_back("second");
+        return msg == WM_LBUTTONDOWN && eat;
+    });
+    EXPECT_EQ(MouseFilterStats().Attached, before.Attached + 1);
+    QWindow* window = form.Widget()->windowHandle();
+    QTest::mouseClick(window, Qt::LeftButton, {}, at(a, 5, 5));
+    EXPECT_EQ(seen, (std::vector<std::string> { "second", "first A" }));
+    EXPECT_EQ(downs, 1);
+    eat = true;
+    QTest::mouseClick(window, Qt::LeftButton, {}, at(a, 5, 5));
+    EXPECT_EQ(downs, 1) << "an eaten press never reaches the control";
+    RemoveMouseFilter(second);
+    EXPECT_EQ(MouseFilterCount(), 1);
+    EXPECT_EQ(MouseFilterStats().Detached, before.Detached);
+    RemoveMouseFilter(first);
+    EXPECT_EQ(MouseFilterStats().Detached, before.Detached + 1);
+    seen.clear();
+    QTest::mouseClick(window, Qt::LeftButton, {}, at(a, 5, 5));
+    EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(downs, 2);
+}
+
+TEST(CustomControl, MainWindowHooksSeeItsActivationAndDeactivation)
+{
+    TForm* main = nullptr;
+    Application->CreateForm(main);
+    TForm other(nullptr);
+    std::vector<WPARAM> seen;
+    int id = HookMainWindow([&](TMessage& m) {
+        if (m.Msg == WM_ACTIVATE)
+            seen.push_back(m.WParam);
+        return false;
+    });
+    main->Show();
+    ASSERT_TRUE(RunUntil([&] { return main->Active(); }, 2000)) << "this platform does not activate windows";
+    other.Show();
+    ASSERT_TRUE(RunUntil([&] { return other.Active(); }, 2000));
+    UnhookMainWindow(id);
+    main->Widget()->activateWindow();
+    RunUntil([&] { return main->Active(); }, 2000);
+    EXPECT_EQ(seen, (std::vector<WPARAM> { WA_ACTIVE, WA_INACTIVE }));
+    delete main;
+}
+
+TEST(CustomControl, CursorSourceAndDragTargetFollowTheScript)
+{
+    TForm form(nullptr);
+    form.SetClientSize(100, 50);
+    Probe a(&form, "A", 20);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+    TPoint inA = a.ClientToScreen({ 5, 5 });
+    SetCursorPosSource([&] { return inA; });
+    EXPECT_EQ(GetCursorPos().X, inA.X);
+    SetCursorPosSource(nullptr);
+    EXPECT_EQ(a.ScreenToClient(inA).Y, 5);
+    EXPECT_EQ(FindDragTarget(inA, false), &a);
+    a.SetEnabled(false);
+    EXPECT_EQ(FindDragTarget(inA, true), &a);
+    EXPECT_EQ(FindDragTarget(inA, false), &form);
+}
+
+TEST(CustomControl, AScriptedMenuRunnerChoosesForTheUser)
+{
+    struct Script : TMenuRunner {
+        std::string pick;
+        TPoint shownAt;
+        TMenuItem* Run(TPopupMenu* menu, TPoint screen) override
+        {
+            shownAt = screen;
+            for (int i = 0; i < menu->Items()->Count(); ++i)
+                if (menu->Items()->Items(i)->Caption == pick)
+                    return menu->Items()->Items(i);
+            return nullptr;
+        }
+    } script;
+    TPopupMenu menu(nullptr);
+    std::string ran;
+    for (const char* caption : { "&Open", "&Close" })
+        NewItem(&menu, menu.Items(), "", caption, 0, [&ran, caption](TObject*) { ran = caption; });
+    SetMenuRunner(&script);
+    for (const char* pick : { "&Close", "Missing" }) {
+        ran.clear();
+        script.pick = pick;
+        menu.Popup(30, 40);
+        EXPECT_EQ(ran, script.pick == "Missing" ? "" : pick);
+        EXPECT_EQ(script.shownAt.X, 30);
+        EXPECT_EQ(script.shownAt.Y, 40);
+    }
+    SetMenuRunner(nullptr);
+    EXPECT_NE(MenuRunner(), &script);
+}
