@@ -4,6 +4,9 @@
 
 #include "editor/Unit1.h"
 
+#include <QFont>
+#include <QFontMetrics>
+
 namespace {
 
 using Handler = void (TForm1::*)(TObject*);
@@ -221,9 +224,10 @@ void fillToolbar(TForm1* form, TitaToolBar* bar, const ToolButtonRow (&rows)[N])
             continue;
         }
         if (std::string(row.name).rfind("itaPopupButton", 0) == 0) {
-            auto* toggle = NewControl<TitaPopupButton>(form, bar, row.name);
+            auto* toggle = NewControl<TitaPopupButton>(form, bar, row.name, 0, 0, 23, 22);
             toggle->SetHint(row.hint);
             toggle->SetGlyphText(row.glyph);
+            toggle->SetGroupIndex(std::string(row.name) == "itaPopupButton1" ? 6990 : 5898);
             continue;
         }
         auto* button = NewControl<TToolbarButton97>(form, bar, row.name);
@@ -367,20 +371,23 @@ void TForm1::buildToolbars()
         const char* name;
         const char* caption;
         TPopupMenu* menu;
+        int group;
     };
     const MenuButtonRow menuButtons[] = {
-        { &itaMenuButton1, "itaMenuButton1", "File", PopupMenu2 },
-        { &itaMenuButton2, "itaMenuButton2", "Edit", PopupMenu1 },
-        { &itaMenuButton3, "itaMenuButton3", "Tools", PopupMenu5 },
-        { &itaMenuButton4, "itaMenuButton4", "Tags", PopupMenu3 },
-        { &itaMenuButton5, "itaMenuButton5", "Help", PopupMenu4 },
-        { &itaMenuButton6, "itaMenuButton6", "View", PopupMenu7 },
+        { &itaMenuButton1, "itaMenuButton1", "File", PopupMenu2, 1017 },
+        { &itaMenuButton2, "itaMenuButton2", "Edit", PopupMenu1, 7163 },
+        { &itaMenuButton3, "itaMenuButton3", "Tools", PopupMenu5, 2183 },
+        { &itaMenuButton4, "itaMenuButton4", "Tags", PopupMenu3, 9828 },
+        { &itaMenuButton5, "itaMenuButton5", "Help", PopupMenu4, 1896 },
+        { &itaMenuButton6, "itaMenuButton6", "View", PopupMenu7, 8938 },
     };
     for (const auto& row : menuButtons) {
         auto* button = new TitaMenuButton(this);
         button->Name = row.name;
         button->SetCaption(row.caption);
-        button->DropdownMenu = row.menu;
+        button->Menu = row.menu;
+        button->SetGroupIndex(row.group);
+        button->SetBounds(0, 0, 10 + QFontMetrics(QFont()).horizontalAdvance(row.caption) + 8, 18);
         button->SetParent(MainMenu);
         *row.button = button;
     }

@@ -54,72 +54,18 @@ TRect screenArea()
 
 bool horizontalAlign(TAlign a) { return a == alNone || a == alTop || a == alBottom; }
 
-TShiftState shiftOf(const QMouseEvent* me)
-{
-    TShiftState s = 0;
-    if (me->buttons() & Qt::LeftButton)
-        s |= ssLeft;
-    if (me->buttons() & Qt::RightButton)
-        s |= ssRight;
-    if (me->modifiers() & Qt::ShiftModifier)
-        s |= ssShift;
-    if (me->modifiers() & Qt::ControlModifier)
-        s |= ssCtrl;
-    return s;
-}
-
-// Paints a control's widget through a canvas of its size.
-template<class F>
-void paintWidget(QWidget* w, F&& paint)
-{
-    QImage image(w->size(), QImage::Format_RGB32);
-    TCanvas canvas(&image);
-    paint(canvas);
-    QPainter(w).drawImage(0, 0, image);
-}
-
-// Mouse events of a widget, in its own coordinates, to three handlers.
-template<class Down, class Move, class Up>
-bool forwardMouse(QEvent* e, Down&& down, Move&& move, Up&& up)
-{
-    switch (e->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseMove: {
-        auto* me = static_cast<QMouseEvent*>(e);
-        TMouseButton button = me->button() == Qt::RightButton ? mbRight : me->button() == Qt::MiddleButton ? mbMiddle : mbLeft;
-        int x = int(me->position().x()), y = int(me->position().y());
-        if (e->type() == QEvent::MouseButtonPress)
-            down(button, shiftOf(me) | (button == mbLeft ? TShiftState(ssLeft) : 0), x, y);
-        else if (e->type() == QEvent::MouseMove)
-            move(shiftOf(me), x, y);
-        else
-            up(button, shiftOf(me), x, y);
-        return false;
-    }
-    default:
-        return false;
-    }
-}
 
 }  // namespace
 
 // --- TitaCustomPanel ---------------------------------------------------------
 
 TitaCustomPanel::TitaCustomPanel(TComponent* owner)
-    : TWinControl(owner)
+    : TCustomControl(owner)
 {
-    auto* w = new QWidget;
-    w->setAutoFillBackground(false);
-    w->setAttribute(Qt::WA_OpaquePaintEvent);
-    SetWidget(w);
+    ControlStyle &= ~(csSetCaption | csOpaque);
 }
 
-void TitaCustomPanel::Invalidate()
-{
-    if (Widget())
-        Widget()->update();
-}
+void TitaCustomPanel::Paint() { PaintPanel(*Canvas()); }
 
 void TitaCustomPanel::SetBevelOuter(TPanelBevel v)
 {
@@ -230,20 +176,13 @@ void TitaDock::Loaded()
 
 bool TitaDock::Horizontal() const { return Align() != alLeft && Align() != alRight; }
 
-bool TitaDock::WidgetEvent(QEvent* e)
-{
-    if (e->type() == QEvent::Paint) {
-        paintWidget(Widget(), [this](TCanvas& c) { PaintPanel(c); });
-        return true;
-    }
-    return TitaCustomPanel::WidgetEvent(e);
-}
 
 // --- TitaToolBar -----------------------------------------------------------------
 
 TitaToolBar::TitaToolBar(TComponent* owner)
     : TitaCustomPanel(owner)
 {
+    ControlStyle |= csOpaque;
     TControl::SetCaption("No Name");
     SetBounds(0, 0, 185, 26);
     SetBevelInner(bvRaised);
@@ -672,8 +611,9 @@ void TitaToolBar::swapBars(TitaToolBar* other)
     other->SetVisible(true);
 }
 
-void TitaToolBar::MouseDown(TMouseButton button, TShiftState, int x, int y)
+void TitaToolBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
+    TitaCustomPanel::MouseDown(button, shift, x, y);
     if (button == mbLeft) {
         m_grabX = x;
         m_grabY = y;
@@ -688,6 +628,7 @@ void TitaToolBar::MouseMove(TShiftState shift, int x, int y)
         Guard() { g_dragGuard = true; }
         ~Guard() { g_dragGuard = false; }
     } guard;
+    TitaCustomPanel::MouseMove(shift, x, y);
     if (!(shift & ssLeft))
         return;
     TitaDock* target = dockAtPoint({ x, y });
@@ -746,44 +687,30 @@ void TitaToolBar::MouseMove(TShiftState shift, int x, int y)
     dockIn();
 }
 
-void TitaToolBar::MouseUp(TMouseButton, TShiftState, int, int)
+void TitaToolBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
+    TitaCustomPanel::MouseUp(button, shift, x, y);
     if (Widget() && QWidget::mouseGrabber() == Widget())
         Widget()->releaseMouse();
 }
 
-void TitaToolBar::Paint(TCanvas& canvas)
+void TitaToolBar::Paint()
 {
     SaveState();
-    PaintPanel(canvas);
-}
-
-bool TitaToolBar::WidgetEvent(QEvent* e)
-{
-    if (e->type() == QEvent::Paint) {
-        paintWidget(Widget(), [this](TCanvas& c) { Paint(c); });
-        return true;
-    }
-    forwardMouse(
-        e, [this](TMouseButton b, TShiftState s, int x, int y) { MouseDown(b, s, x, y); },
-        [this](TShiftState s, int x, int y) { MouseMove(s, x, y); },
-        [this](TMouseButton b, TShiftState s, int x, int y) { MouseUp(b, s, x, y); });
-    return TitaCustomPanel::WidgetEvent(e);
+    PaintPanel(*Canvas());
 }
 
 // --- TTBDragBox --------------------------------------------------------------------
 
 TTBDragBox::TTBDragBox(TComponent* owner)
-    : TControl(owner)
+    : TGraphicControl(owner)
 {
-    auto* w = new QWidget;
-    w->setAttribute(Qt::WA_OpaquePaintEvent);
-    w->setCursor(Qt::OpenHandCursor);
-    SetWidget(w);
+    ControlStyle |= csOpaque;
+    Widget()->setCursor(Qt::OpenHandCursor);
     SetBounds(0, 0, kGripSize, kGripSize);
 }
 
-void TTBDragBox::Paint(TCanvas& canvas)
+void TTBDragBox::PaintOn(TCanvas& canvas) const
 {
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = clBtnFace;
@@ -823,17 +750,4 @@ void TTBDragBox::MouseUp(TMouseButton b, TShiftState s, int x, int y)
 {
     if (auto* bar = dynamic_cast<TitaToolBar*>(Parent()))
         bar->MouseUp(b, s, x + Left(), y + Top());
-}
-
-bool TTBDragBox::WidgetEvent(QEvent* e)
-{
-    if (e->type() == QEvent::Paint) {
-        paintWidget(Widget(), [this](TCanvas& c) { Paint(c); });
-        return true;
-    }
-    forwardMouse(
-        e, [this](TMouseButton b, TShiftState s, int x, int y) { MouseDown(b, s, x, y); },
-        [this](TShiftState s, int x, int y) { MouseMove(s, x, y); },
-        [this](TMouseButton b, TShiftState s, int x, int y) { MouseUp(b, s, x, y); });
-    return TControl::WidgetEvent(e);
 }

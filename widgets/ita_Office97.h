@@ -11,6 +11,7 @@
 // runs the same from a real mouse and from a test.
 
 #include "platform/Control.h"
+#include "platform/CustomControl.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Graphics.h"
 #include "widgets/ita_Glyphs.h"
@@ -30,7 +31,7 @@ constexpr TSides kAllSides = sdLeft | sdTop | sdRight | sdBottom;
 enum TVerticalAlignment { vaTop, vaCenter, vaBottom };
 
 // The panel base of docks and bars: bevels and a border on chosen sides.
-class TitaCustomPanel : public TWinControl {
+class TitaCustomPanel : public TCustomControl {
 public:
     explicit TitaCustomPanel(TComponent* owner);
 
@@ -54,7 +55,7 @@ public:
 protected:
     // The client area lies inside every frame.
     void AdjustClientRect(TRect&) const override;
-    void Invalidate();
+    void Paint() override;
 
 private:
     TPanelBevel m_bevelOuter = bvNone;
@@ -72,9 +73,6 @@ public:
     // After its bars are in: an empty dock takes no room.
     void Loaded();
     bool Horizontal() const;
-
-protected:
-    bool WidgetEvent(QEvent*) override;
 };
 
 class TitaToolBar : public TitaCustomPanel {
@@ -101,21 +99,20 @@ public:
 
     // The mouse in the bar's client coordinates (the grip and the floating
     // window pass theirs on converted to these).
-    virtual void MouseDown(TMouseButton, TShiftState, int x, int y);
-    virtual void MouseMove(TShiftState, int x, int y);
-    virtual void MouseUp(TMouseButton, TShiftState, int x, int y);
+    void MouseDown(TMouseButton, TShiftState, int x, int y) override;
+    void MouseMove(TShiftState, int x, int y) override;
+    void MouseUp(TMouseButton, TShiftState, int x, int y) override;
 
     // Writes what changed since the last write or read of the stored state.
     void SaveState();
     std::string Section() const { return "ToolBar\\" + Caption(); }
-    void Paint(TCanvas&);
 
     // The controls in visual order.
     const std::vector<TControl*>& SortedControls() const { return m_sorted; }
     void Realign() override;
 
 protected:
-    bool WidgetEvent(QEvent*) override;
+    void Paint() override;
     void AdjustClientRect(TRect&) const override;
 
 private:
@@ -146,16 +143,16 @@ private:
 };
 
 // A bar's grip: ridges to take hold of, passing the mouse on to its bar.
-class TTBDragBox : public TControl {
+class TTBDragBox : public TGraphicControl {
 public:
     explicit TTBDragBox(TComponent* owner);
-    void Paint(TCanvas&);
-    void MouseDown(TMouseButton, TShiftState, int x, int y);
-    void MouseMove(TShiftState, int x, int y);
-    void MouseUp(TMouseButton, TShiftState, int x, int y);
+    void PaintOn(TCanvas&) const;
 
 protected:
-    bool WidgetEvent(QEvent*) override;
+    void Paint() override { PaintOn(*Canvas()); }
+    void MouseDown(TMouseButton, TShiftState, int x, int y) override;
+    void MouseMove(TShiftState, int x, int y) override;
+    void MouseUp(TMouseButton, TShiftState, int x, int y) override;
 };
 
 // Program-wide state of the bars.
@@ -164,38 +161,100 @@ namespace ToolBarState {
 constexpr int kCaptionOffset = 20;
 }
 
-// A flat button that may stay down.
-class TitaSpeedButton : public TControl {
+// A windowless speed button: one cell of a glyph strip and/or a caption,
+// flat (framed only under the mouse) or raised. Buttons of one parent with
+// the same non-zero GroupIndex form a group of which at most one is down.
+enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+
+class TitaSpeedButton : public TGraphicControl {
 public:
     explicit TitaSpeedButton(TComponent* owner);
-    void SetCaption(const std::string&) override;
-    void SetGlyphText(const std::string&);
+    ~TitaSpeedButton() override;
+
     bool Down() const { return m_down; }
-    virtual void SetDown(bool);
-    bool AllowAllUp = true;
-    int GroupIndex = 0;
+    // A button without a group never stays down; a down one stays down
+    // unless AllowAllUp.
+    void SetDown(bool);
+    int GroupIndex() const { return m_groupIndex; }
+    void SetGroupIndex(int);
+    bool AllowAllUp() const { return m_allowAllUp; }
+    void SetAllowAllUp(bool);
+    bool Flat() const { return m_flat; }
+    void SetFlat(bool);
+    TButtonLayout Layout() const { return m_layout; }
+    void SetLayout(TButtonLayout);
+    int GlyphIndex() const { return m_glyphIndex; }
+    void SetGlyphIndex(int);
+    TitaGlyphs* Glyphs = nullptr;
+    // A short text drawn in place of a picture when there is no strip.
+    void SetGlyphText(const std::string&);
+    void SetCaption(const std::string&) override;
+    void SetEnabled(bool) override;
+    TFont Font;
+
+    // 0 up, 1 disabled, 2 pressed, 3 exclusive (latched down).
+    int State() const { return m_state; }
+    bool MouseIn() const { return m_mouseIn; }
+
+    TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
 
+    void MouseDown(TMouseButton, TShiftState, int x, int y) override;
+    void MouseMove(TShiftState, int x, int y) override;
+    void MouseUp(TMouseButton, TShiftState, int x, int y) override;
+    void PaintOn(TCanvas&);
+
 protected:
-    bool WidgetEvent(QEvent*) override;
-    QToolButton* Button() const { return m_button; }
+    void Paint() override { PaintOn(*Canvas()); }
+    void MouseEnter() override;
+    void MouseLeave() override;
+    void WndProc(TMessage&) override;
+    // Draws the caption where there is no cell; the menu button turns it.
+    virtual void PaintCaption(TCanvas&, TRect r, bool enabled);
+    void SetMouseIn(bool on) { m_mouseIn = on; }
+    void tellGroup();
+    void recomputeMouseIn();
 
 private:
-    QToolButton* m_button;
+    bool m_tracking = true;
+    int m_groupIndex = 0;
+    int m_glyphIndex = 0;
     bool m_down = false;
+    bool m_dragging = false;
+    bool m_allowAllUp = false;
+    TButtonLayout m_layout = blGlyphLeft;
+    bool m_flat = true;
+    bool m_mouseIn = false;
+    int m_state = 0;
+    std::string m_glyphText;
 };
 
-// A toggle: every click flips Down, then runs OnClick.
+// A speed button that drops its Menu below itself when clicked.
 class TitaPopupButton : public TitaSpeedButton {
 public:
     explicit TitaPopupButton(TComponent* owner);
+    ~TitaPopupButton() override;
     void Click() override;
+    TPopupMenu* Menu = nullptr;
 };
 
-// A menu-bar button: a click puts it down and drops its menu.
-class TitaMenuButton : public TitaSpeedButton {
+// An entry of a menu bar: a click latches it and drops its menu; while a
+// menu of the bar is open, the mouse moving onto another menu button of the
+// same window closes that menu and opens the other button's.
+class TitaMenuButton : public TitaPopupButton {
 public:
     explicit TitaMenuButton(TComponent* owner);
+    ~TitaMenuButton() override;
     void Click() override;
-    TPopupMenu* DropdownMenu = nullptr;
+
+    // The menu-bar state, one copy per program.
+    static bool MenuMode();
+    static TitaMenuButton* CurrentButton();
+
+protected:
+    void MouseEnter() override;
+    void PaintCaption(TCanvas&, TRect r, bool enabled) override;
+
+private:
+    void open(bool releaseAfter);
 };
