@@ -107,11 +107,33 @@ const MenuRow kContextMenu[] = {
     { "Tags1", "", "&Tags", "", nullptr, true },
     { "HorizontalRule1", "Tags1", "Horizontal Rule...", "", &TForm1::HorizontalRule1Click, true },
     { "N9", "", "-", "", nullptr, true },
+    { "View2", "", "View", "", nullptr, true },
+    { "MainToolbar3", "View2", "Main Toolbar", "", &TForm1::MainToolbar3Click, true },
+    { "StandardToolbar3", "View2", "Standard Toolbar", "", &TForm1::StandardToolbar3Click, true },
+    { "MiscToolbar2", "View2", "Misc Toolbar", "", &TForm1::MiscToolbar2Click, true },
+    { "N31", "View2", "-", "", nullptr, true },
+    { "ShowHidePanel2", "View2", "Show/Hide Panel", "", &TForm1::ShowHidePanel2Click, true },
+    { "N32", "", "-", "", nullptr, true },
     { "Cut2", "", "Cut", "Ctrl+X", &TForm1::ToolbarButton975Click, true },
     { "Copy2", "", "Copy", "Ctrl+C", &TForm1::ToolbarButton978Click, true },
     { "Paste2", "", "Paste", "Ctrl+V", &TForm1::ToolbarButton979Click, true },
     { "N7", "", "-", "", nullptr, true },
     { "SelectAll2", "", "Select All", "Ctrl+A", &TForm1::SelectAll2Click, true },
+};
+
+const MenuRow kViewMenu[] = {
+    { "MainToolbar1", "", "Main Toolbar", "", &TForm1::MainToolbar1Click, true },
+    { "StandardToolbar1", "", "Standard Toolbar", "", &TForm1::StandardToolbar1Click, true },
+    { "ButtonToolbar1", "", "Misc Toolbar", "", &TForm1::ButtonToolbar1Click, true },
+    { "N30", "", "-", "", nullptr, true },
+    { "ShowHidePanel1", "", "Show/Hide Panel", "", &TForm1::ShowHidePanel1Click, true },
+};
+
+// The toolbars' context menu.
+const MenuRow kToolbarMenu[] = {
+    { "MainToolbar2", "", "Main Toolbar", "", &TForm1::MainToolbar2Click, true },
+    { "StandardToolbar2", "", "Standard Toolbar", "", &TForm1::StandardToolbar2Click, true },
+    { "MiscToolbar1", "", "Misc Toolbar", "", &TForm1::MiscToolbar1Click, true },
 };
 
 const MenuRow kToolsMenu[] = {
@@ -350,6 +372,10 @@ void TForm1::buildMenus()
     fillMenu(this, PopupMenu5, kToolsMenu);
     PopupMenu1->OnPopup = [this](TObject* s) { PopupMenu1Popup(s); };
     PopupMenu6->OnPopup = [this](TObject* s) { PopupMenu6Popup(s); };
+    fillMenu(this, PopupMenu7, kViewMenu);
+    fillMenu(this, PopupMenu8, kToolbarMenu);
+    PopupMenu7->OnPopup = [this](TObject* s) { PopupMenu7Popup(s); };
+    PopupMenu8->OnPopup = [this](TObject* s) { PopupMenu8Popup(s); };
     Undo1 = find<TMenuItem>(this, "Undo1");
     Cut1 = find<TMenuItem>(this, "Cut1");
     Copy1 = find<TMenuItem>(this, "Copy1");
@@ -424,6 +450,9 @@ void TForm1::buildToolbars()
     for (TToolbarButton97* b : { ToolbarButton977, ToolbarButton975, ToolbarButton978, ToolbarButton979 })
         b->SetEnabled(false);
 
+    MainMenu->OnFloat = [this](TObject* s) { MainMenuFloat(s); };
+    itaPopupButton1->OnClick = [this](TObject* s) { itaPopupButton1Click(s); };
+    itaPopupButton2->OnClick = [this](TObject* s) { itaPopupButton2Click(s); };
     ToolbarButton976->OnClick = [this](TObject* s) { New1Click(s); };
     ToolbarButton974->OnClick = [this](TObject* s) { Open1Click(s); };
     ToolbarButton977->OnClick = [this](TObject* s) { Save1Click(s); };
