@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 
 #include <map>
@@ -68,10 +69,13 @@ private:
     bool mouse(QWidget* widget, QMouseEvent* e)
     {
         // An event a widget ignores travels on to its parent: filter it once.
-        if (e == m_last && e->type() == m_lastType)
+        // (A new event may reuse the old one's address, so the same address
+        // counts as the same event only on its way up.)
+        if (e == m_last && e->type() == m_lastType && m_lastWidget && widget != m_lastWidget && widget->isAncestorOf(m_lastWidget))
             return false;
         m_last = e;
         m_lastType = e->type();
+        m_lastWidget = widget;
         Qt::MouseButton b = e->button();
         TMouseButton button = b == Qt::RightButton ? mbRight : b == Qt::MiddleButton ? mbMiddle : mbLeft;
         TMouseAction action = e->type() == QEvent::MouseMove ? TMouseAction::Move
@@ -90,6 +94,7 @@ private:
 
     const QEvent* m_last = nullptr;
     QEvent::Type m_lastType = QEvent::None;
+    QPointer<QWidget> m_lastWidget;
 };
 
 std::unique_ptr<Watcher> g_watcher;
