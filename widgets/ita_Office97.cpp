@@ -614,6 +614,7 @@ void TitaToolBar::swapBars(TitaToolBar* other)
 void TitaToolBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     TitaCustomPanel::MouseDown(button, shift, x, y);
+    m_held = button == mbLeft;
     if (button == mbLeft) {
         m_grabX = x;
         m_grabY = y;
@@ -690,13 +691,19 @@ void TitaToolBar::MouseMove(TShiftState shift, int x, int y)
 void TitaToolBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     TitaCustomPanel::MouseUp(button, shift, x, y);
+    if (m_held) {
+        m_held = false;
+        SaveState();
+    }
     if (Widget() && QWidget::mouseGrabber() == Widget())
         Widget()->releaseMouse();
 }
 
 void TitaToolBar::Paint()
 {
-    SaveState();
+    // A drag stores where it ends, not every step on the way.
+    if (!m_held)
+        SaveState();
     PaintPanel(*Canvas());
 }
 

@@ -136,6 +136,7 @@ private:
     int m_grabX = 0, m_grabY = 0;
     std::vector<TControl*> m_sorted;
     bool m_floating = false;
+    bool m_held = false;  // the left button went down on the bar
     TTBDragBox* m_dragBox = nullptr;
     TFPForm97* m_form = nullptr;
     // The stored values as last read or written.
