@@ -2,96 +2,65 @@
 
 #include "platform/Application.h"
 
-#include <QWidget>
-
 TForm1* Form1 = nullptr;
 
-namespace {
-
-TLabel* label(TForm1* form, TWinControl* parent, const char* name, int left, int top, const char* caption)
-{
-    auto* l = NewControl<TLabel>(form, parent, name);
-    l->SetLeft(left);
-    l->SetTop(top);
-    l->SetCaption(caption);
-    return l;
-}
-
-}
-
 TForm1::TForm1(TComponent* owner)
-    : TForm(owner)
+    : TDesignedForm(owner, "Form1", "FTP Access", 0, 516, 259)
 {
-    Name = "Form1";
-    SetCaption("FTP Access");
-    BorderStyle = bsDialog;
-    Position = poScreenCenter;
-    SetClientSize(516, 259);
+    SetFont(TFont());  // "MS Sans Serif", 8 points
 
-    Button1 = NewControl<TButton>(this, this, "Button1", 200, 232, 75, 25);
-    Button1->SetCaption("Upload");
+    Button1 = NewButton(this, "Button1", "Upload", 200, 232, Method(this, &TForm1::Button1Click));
     Button1->Default = true;
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
 
     Panel1 = NewControl<TPanel>(this, this, "Panel1", 8, 8, 505, 217);
-    Panel1->SetBevelOuter(bvRaised);
+    Panel1->SetBevelInner(bvRaised);
+    Panel1->SetBevelOuter(bvLowered);
 
-    Label7 = label(this, Panel1, "Label7", 8, 8, "Local File");
-    Label6 = label(this, Panel1, "Label6", 8, 168, "Host File Name");
-    Label4 = label(this, Panel1, "Label4", 8, 88, "Password");
-    Label2 = label(this, Panel1, "Label2", 8, 128, "Host Name");
-    Label5 = label(this, Panel1, "Label5", 304, 8, "Hostdir");
-    Label3 = label(this, Panel1, "Label3", 8, 48, "User Name");
-    Label1 = label(this, Panel1, "Label1", 240, 40, "Label1");
+    Label7 = NewLabel(Panel1, "Label7", "Local File", 8, 8);
+    Label6 = NewLabel(Panel1, "Label6", "Host File Name", 8, 168);
+    Label4 = NewLabel(Panel1, "Label4", "Password", 8, 88);
+    Label2 = NewLabel(Panel1, "Label2", "Host Name", 8, 128);
+    Label5 = NewLabel(Panel1, "Label5", "Hostdir", 304, 8);
+    Label3 = NewLabel(Panel1, "Label3", "User Name", 8, 48);
+    Label1 = NewLabel(Panel1, "Label1", "Label1", 240, 40);
     Label1->Hide();
 
-    Edit6 = NewControl<TEdit>(this, Panel1, "Edit6", 8, 24, 265, 21);
-    Edit5 = NewControl<TEdit>(this, Panel1, "Edit5", 8, 184, 185, 21);
-    Edit3 = NewControl<TEdit>(this, Panel1, "Edit3", 8, 104, 185, 21);
+    Edit6 = NewEdit(Panel1, "Edit6", 8, 24, 265);
+    Edit5 = NewEdit(Panel1, "Edit5", 8, 184, 185);
+    Edit3 = NewEdit(Panel1, "Edit3", 8, 104, 185);
     Edit3->SetPasswordChar('*');
-    Edit1 = NewControl<TEdit>(this, Panel1, "Edit1", 8, 144, 185, 21);
-    Edit4 = NewControl<TEdit>(this, Panel1, "Edit4", 304, 24, 185, 21);
-    Edit2 = NewControl<TEdit>(this, Panel1, "Edit2", 8, 64, 185, 21);
-    Memo1 = NewControl<TMemo>(this, Panel1, "Memo1", 200, 64, 289, 141);
+    Edit1 = NewEdit(Panel1, "Edit1", 8, 144, 185);
+    Edit4 = NewEdit(Panel1, "Edit4", 304, 24, 185);
+    Edit2 = NewEdit(Panel1, "Edit2", 8, 64, 185);
+    Memo1 = NewMemo(Panel1, "Memo1", 200, 64, 289, 141);
     BitBtn1 = NewControl<TBitBtn>(this, Panel1, "BitBtn1", 275, 24, 22, 22);
-    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
+    BitBtn1->OnClick = Method(this, &TForm1::BitBtn1Click);
 
-    Button2 = NewControl<TButton>(this, this, "Button2", 440, 232, 75, 25);
-    Button2->SetCaption("Exit");
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    Button3 = NewControl<TButton>(this, this, "Button3", 360, 232, 75, 25);
-    Button3->SetCaption("Delete");
-    Button3->OnClick = [this](TObject* s) { Button3Click(s); };
-    Button6 = NewControl<TButton>(this, this, "Button6", 280, 232, 75, 25);
-    Button6->SetCaption("Make Dir");
-    Button6->OnClick = [this](TObject* s) { Button6Click(s); };
+    Button2 = NewButton(this, "Button2", "Exit", 440, 232, Method(this, &TForm1::Button2Click));
+    Button3 = NewButton(this, "Button3", "Delete", 360, 232, Method(this, &TForm1::Button3Click));
+    Button6 = NewButton(this, "Button6", "Make Dir", 280, 232, Method(this, &TForm1::Button6Click));
 
     // The fields in the order the user fills them.
-    QWidget* order[] = { Edit6->Widget(), Edit2->Widget(), Edit3->Widget(), Edit1->Widget(), Edit5->Widget(),
-        Edit4->Widget(), Memo1->Widget(), BitBtn1->Widget() };
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    SetTabOrder({ Edit6, Edit2, Edit3, Edit1, Edit5, Edit4, Memo1, BitBtn1 });
 
-    FtpClient1 = new TFtpClient(this);
-    FtpClient1->Name = "FtpClient1";
+    FtpClient1 = NewComponent<TFtpClient>("FtpClient1");
     FtpClient1->Timeout = 15;
     FtpClient1->MultiThreaded = false;
     FtpClient1->SetPort("ftp");
     FtpClient1->DisplayFlag = false;
     FtpClient1->SetBinary(true);
-    FtpClient1->OnProgress = [this](TObject* s, std::int64_t count, bool& abort) { FtpClient1Progress(s, count, abort); };
-    FtpClient1->OnSessionConnected = [this](TObject* s, std::uint16_t e) { FtpClient1SessionConnected(s, e); };
-    FtpClient1->OnSessionClosed = [this](TObject* s, std::uint16_t e) { FtpClient1SessionClosed(s, e); };
-    FtpClient1->OnRequestDone = [this](TObject* s, TFtpRequest rq, std::uint16_t e) { FtpClient1RequestDone(s, rq, e); };
-    FtpClient1->OnStateChange = [this](TObject* s) { FtpClient1StateChange(s); };
+    FtpClient1->OnProgress = Method(this, &TForm1::FtpClient1Progress);
+    FtpClient1->OnSessionConnected = Method(this, &TForm1::FtpClient1SessionConnected);
+    FtpClient1->OnSessionClosed = Method(this, &TForm1::FtpClient1SessionClosed);
+    FtpClient1->OnRequestDone = Method(this, &TForm1::FtpClient1RequestDone);
+    FtpClient1->OnStateChange = Method(this, &TForm1::FtpClient1StateChange);
 
-    OpenDialog1 = new TOpenDialog(this);
-    OpenDialog1->Name = "OpenDialog1";
+    OpenDialog1 = NewComponent<TOpenDialog>("OpenDialog1");
     OpenDialog1->DefaultExt = "*.*";
     OpenDialog1->Filter = "All Files (*.*)|*.*";
     OpenDialog1->Options = ofHideReadOnly | ofPathMustExist | ofFileMustExist;
 
-    OnShow = [this](TObject* s) { FormShow(s); };
+    OnShow = Method(this, &TForm1::FormShow);
 }
 
 void TForm1::FormShow(TObject*) { Edit6->SetFocus(); }

@@ -8,11 +8,11 @@
 #include "platform/BitBtn.h"
 #include "platform/ExtCtrls.h"
 #include "platform/FileDialog.h"
-#include "platform/Form.h"
+#include "platform/FormBuilder.h"
 #include "platform/Memo.h"
 #include "platform/StdCtrls.h"
 
-class TForm1 : public TForm {
+class TForm1 : public TDesignedForm {
 public:
     explicit TForm1(TComponent* owner);
 

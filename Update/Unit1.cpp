@@ -11,23 +11,16 @@
 #include "widgets/AppRun.h"
 #include "widgets/explbtn.h"
 
-#include <QFont>
-#include <QWidget>
 
 TForm1* Form1 = nullptr;
 
 TForm1::TForm1(TComponent* owner)
-    : TForm(owner)
+    : TDesignedForm(owner, "Form1", "Update Corvana", 0, 263, 86)
 {
-    Name = "Form1";
-    SetCaption("Update Corvana");
-    BorderStyle = bsDialog;
-    Position = poScreenCenter;
-    SetClientSize(263, 86);
     // The small dialog font the layout is made for.
-    QFont font = Widget()->font();
-    font.setPixelSize(10);
-    Widget()->setFont(font);
+    TFont font;
+    font.Height = -10;
+    SetFont(font);
     BuildControls();
 }
 
@@ -47,53 +40,36 @@ void TForm1::BuildControls()
     AniIcon1->AniFile().ReadData(BusyCursorData());
     AniIcon1->SetFrame(0);
 
-    struct LabelSpec {
-        TLabel** label;
-        const char* name;
-        const char* caption;
-        bool visible;
-    } labels[] = {
-        { &Label1, "Label1", "Searching for updates. Please wait...", false },
-        { &Label3, "Label3", "Click the Start button to search for updates", true },
-        { &Label5, "Label5", "Receiving information...", false },
-        { &Label6, "Label6", "Receiving failed...", false },
-        { &Label7, "Label7", "Receiving file...", false },
-        { &Label8, "Label8", "Done...", false },
+    // One place, one label at a time: the window shows the label of its
+    // state, at first the invitation to start.
+    auto stateLabel = [this](const char* name, const char* caption) {
+        TLabel* label = NewLabel(this, name, caption, 44, 6);
+        label->SetVisible(false);
+        return label;
     };
-    for (const LabelSpec& spec : labels) {
-        TLabel* label = NewControl<TLabel>(this, this, spec.name);
-        label->SetLeft(44);
-        label->SetTop(6);
-        label->SetCaption(spec.caption);
-        label->SetVisible(spec.visible);
-        *spec.label = label;
-    }
-    Label2 = NewControl<TLabel>(this, this, "Label2");
-    Label2->SetCaption("Orvelins");
+    Label1 = stateLabel("Label1", "Searching for updates. Please wait...");
+    Label3 = stateLabel("Label3", "Click the Start button to search for updates");
+    Label5 = stateLabel("Label5", "Receiving information...");
+    Label6 = stateLabel("Label6", "Receiving failed...");
+    Label7 = stateLabel("Label7", "Receiving file...");
+    Label8 = stateLabel("Label8", "Done...");
+    Label3->SetVisible(true);
+    Label2 = NewLabel(this, "Label2", "Orvelins", 200, 6);
     Label2->SetBounds(200, 6, 50, 16);
     Label2->SetVisible(false);
 
-    TrackBar1 = NewControl<TTrackBar>(this, this, "TrackBar1");
-    TrackBar1->SetBounds(44, 24, 213, 24);
+    TrackBar1 = NewControl<TTrackBar>(this, this, "TrackBar1", 44, 24, 213, 24);
     TrackBar1->SetRange(0, 50);
     TrackBar1->SetPosition(0);
     TrackBar1->SetTickStyle(tsNone);
     TrackBar1->SetEnabled(false);
 
-    Button1 = NewControl<TButton>(this, this, "Button1");
-    Button1->SetCaption("Start");
-    Button1->SetBounds(8, 56, 75, 25);
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button3 = NewControl<TButton>(this, this, "Button3");
-    Button3->SetCaption("Update");
-    Button3->SetBounds(94, 56, 75, 25);
+    Button1 = NewButton(this, "Button1", "Start", 8, 56, Method(this, &TForm1::Button1Click));
+    Button3 = NewButton(this, "Button3", "Update", 94, 56, Method(this, &TForm1::Button3Click));
     Button3->SetVisible(false);
-    Button3->OnClick = [this](TObject* s) { Button3Click(s); };
-    Button2 = NewControl<TButton>(this, this, "Button2");
-    Button2->SetCaption("Exit");
-    Button2->SetBounds(180, 56, 75, 25);
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
+    Button2 = NewButton(this, "Button2", "Exit", 180, 56, Method(this, &TForm1::Button2Click));
 
+    // The request settings, never shown.
     struct EditSpec {
         TEdit** edit;
         const char* name;
@@ -106,42 +82,39 @@ void TForm1::BuildControls()
         { &Edit4, "Edit4", "" },
     };
     for (const EditSpec& spec : edits) {
-        TEdit* edit = NewControl<TEdit>(this, this, spec.name);
-        edit->SetText(spec.text);
-        edit->SetVisible(false);
-        *spec.edit = edit;
+        *spec.edit = NewEdit(this, spec.name, 0, 0, 121, spec.text);
+        (*spec.edit)->SetVisible(false);
     }
 
-    Memo1 = NewControl<TMemo>(this, this, "Memo1");
+    Memo1 = NewMemo(this, "Memo1", 0, 0, 185, 89);
     Memo1->SetVisible(false);
 
-    Timer1 = new TTimer(this);
-    Timer1->Name = "Timer1";
-    Timer1->SetEnabled(false);
-    Timer1->SetInterval(1);
-    Timer1->OnTimer = [this](TObject* s) { Timer1Timer(s); };
+    Timer1 = NewTimer("Timer1", 1, Method(this, &TForm1::Timer1Timer), false);
 
-    TOfficeButton** officeButtons[] = { &OfficeButton1, &OfficeButton2, &OfficeButton4 };
-    const char* officeNames[] = { "OfficeButton1", "OfficeButton2", "OfficeButton4" };
-    for (int i = 0; i < 3; ++i) {
-        TOfficeButton* button = NewControl<TOfficeButton>(this, this, officeNames[i]);
+    struct OfficeSpec {
+        TOfficeButton** button;
+        const char* name;
+        void (TForm1::*onClick)(TObject*);
+    } officeButtons[] = {
+        { &OfficeButton1, "OfficeButton1", &TForm1::OfficeButton1Click },
+        { &OfficeButton2, "OfficeButton2", &TForm1::OfficeButton2Click },
+        { &OfficeButton4, "OfficeButton4", &TForm1::OfficeButton4Click },
+    };
+    for (const OfficeSpec& spec : officeButtons) {
+        TOfficeButton* button = NewControl<TOfficeButton>(this, this, spec.name);
         button->SetCaption("Orvelin");
         button->SetVisible(false);
-        *officeButtons[i] = button;
+        button->OnClick = Method(this, spec.onClick);
+        *spec.button = button;
     }
-    OfficeButton1->OnClick = [this](TObject* s) { OfficeButton1Click(s); };
-    OfficeButton2->OnClick = [this](TObject* s) { OfficeButton2Click(s); };
-    OfficeButton4->OnClick = [this](TObject* s) { OfficeButton4Click(s); };
 
-    HttpCli1 = new THttpCli(this);
-    HttpCli1->Name = "HttpCli1";
+    HttpCli1 = NewComponent<THttpCli>("HttpCli1");
     HttpCli1->URL = DescriptionUrl;
-    HttpCli1->OnCommand = [this](TObject* s, std::string& line) { HttpCli1Command(s, line); };
-    HttpCli1->OnDocBegin = [this](TObject* s) { HttpCli1DocBegin(s); };
-    HttpCli1->OnDocEnd = [this](TObject* s) { HttpCli1DocEnd(s); };
-    HttpCli1->OnRequestDone = [this](TObject* s, THttpRequest kind, std::uint16_t error) { HttpCli1RequestDone(s, kind, error); };
+    HttpCli1->OnCommand = Method(this, &TForm1::HttpCli1Command);
+    HttpCli1->OnDocBegin = Method(this, &TForm1::HttpCli1DocBegin);
+    HttpCli1->OnDocEnd = Method(this, &TForm1::HttpCli1DocEnd);
+    HttpCli1->OnRequestDone = Method(this, &TForm1::HttpCli1RequestDone);
 
-    AppRunner1 = new TAppRunner(this);
-    AppRunner1->Name = "AppRunner1";
+    AppRunner1 = NewComponent<TAppRunner>("AppRunner1");
     AppRunner1->ApplicationName = InstallerName;
 }

@@ -5,7 +5,7 @@
 // takes its real name only once the request has succeeded.
 
 #include "Update/HttpProt.h"
-#include "platform/Form.h"
+#include "platform/FormBuilder.h"
 #include "platform/StdCtrls.h"
 
 #include <string>
@@ -18,7 +18,7 @@ class TOfficeButton;
 class TAppRunner;
 class TStream;
 
-class TForm1 : public TForm {
+class TForm1 : public TDesignedForm {
 public:
     // Where the update lives.
     static constexpr const char* DescriptionUrl = "http://update.corvana.example/Corvana/update/update.txt";

@@ -1,11 +1,11 @@
 #pragma once
 // TForm2, "Update Information": shows the update description; any mouse
-// button pressed in the text closes it.
+// button pressed in the text closes it. Long lines wrap at words.
 
-#include "platform/Form.h"
+#include "platform/FormBuilder.h"
 #include "platform/RichEdit.h"
 
-class TForm2 : public TForm {
+class TForm2 : public TDesignedForm {
 public:
     explicit TForm2(TComponent* owner);
 

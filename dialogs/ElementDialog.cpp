@@ -33,14 +33,8 @@ const TBrowseFilter kAnyFiles = {
 };
 
 TElementDialog::TElementDialog(TComponent* owner, const char* name, const char* caption, int helpContext, int clientWidth, int clientHeight)
-    : TForm(owner)
+    : TDesignedForm(owner, name, caption, helpContext, clientWidth, clientHeight)
 {
-    Name = name;
-    SetCaption(caption);
-    HelpContext = helpContext;
-    BorderStyle = bsDialog;
-    Position = poScreenCenter;
-    SetClientSize(clientWidth, clientHeight);
 }
 
 void TElementDialog::SetOpeningHandler(TNotifyEvent handler)
@@ -76,62 +70,4 @@ TOpenDialog* TElementDialog::NewOpenDialog(const char* name, const TBrowseFilter
     dialog->DefaultExt = filter.defaultExt;
     dialog->Options = filter.options;
     return dialog;
-}
-
-TGroupBox* TElementDialog::NewGroupBox(TWinControl* parent, const char* name, const char* caption, int left, int top, int width, int height)
-{
-    auto* box = NewControl<TGroupBox>(this, parent, name);
-    box->SetCaption(caption);
-    box->SetBounds(left, top, width, height);
-    return box;
-}
-
-TLabel* TElementDialog::NewLabel(TWinControl* parent, const char* name, const char* caption, int left, int top)
-{
-    auto* label = NewControl<TLabel>(this, parent, name);
-    label->SetLeft(left);
-    label->SetTop(top);
-    label->SetCaption(caption);
-    return label;
-}
-
-TEdit* TElementDialog::NewEdit(TWinControl* parent, const char* name, int left, int top, int width, const std::string& text)
-{
-    auto* edit = NewControl<TEdit>(this, parent, name, left, top, width, 21);
-    edit->SetText(text);
-    return edit;
-}
-
-TUpDown* TElementDialog::NewUpDown(const char* name, TEdit* associate, int min, int max)
-{
-    auto* upDown = new TUpDown(this);
-    upDown->Name = name;
-    upDown->Min = min;
-    upDown->Max = max;
-    // The position before the association, so the edit keeps its design text.
-    upDown->SetPosition(int(StrToIntDef(associate->Text(), min)));
-    upDown->SetAssociate(associate);
-    return upDown;
-}
-
-TComboBox* TElementDialog::NewComboBox(TWinControl* parent, const char* name, int left, int top, int width, const std::vector<std::string>& items)
-{
-    auto* box = NewControl<TComboBox>(this, parent, name, left, top, width, 21);
-    box->SetItems(items);
-    box->SetText("");
-    return box;
-}
-
-TBitBtn* TElementDialog::NewBrowseButton(TWinControl* parent, const char* name, int left, int top)
-{
-    auto* button = NewControl<TBitBtn>(this, parent, name, left, top, 25, 23);
-    return button;
-}
-
-TButton* TElementDialog::NewButton(TWinControl* parent, const char* name, const char* caption, int left, int top)
-{
-    auto* button = NewControl<TButton>(this, parent, name);
-    button->SetCaption(caption);
-    button->SetBounds(left, top, 75, 25);
-    return button;
 }

@@ -8,7 +8,7 @@
 #include "platform/BitBtn.h"
 #include "platform/ComboBox.h"
 #include "platform/FileDialog.h"
-#include "platform/Form.h"
+#include "platform/FormBuilder.h"
 #include "platform/GroupBox.h"
 #include "platform/StdCtrls.h"
 #include "platform/UpDown.h"
@@ -28,7 +28,7 @@ extern const TBrowseFilter kWebFiles;     // Create Link
 extern const TBrowseFilter kSoundFiles;   // Music/Sound Effects
 extern const TBrowseFilter kAnyFiles;     // Script, Embeded Item
 
-class TElementDialog : public TForm {
+class TElementDialog : public TDesignedForm {
 public:
     TElementDialog(TComponent* owner, const char* name, const char* caption, int helpContext, int clientWidth, int clientHeight);
 
@@ -49,15 +49,9 @@ protected:
     // changes then.
     static bool BrowseBareName(TOpenDialog* dialog, TEdit* edit);
 
-    // Controls made from design values, owned by the dialog.
+    // Controls made from design values, owned by the dialog; the others
+    // (labels, edits, buttons, ...) come with every designed window.
     TOpenDialog* NewOpenDialog(const char* name, const TBrowseFilter&);
-    TGroupBox* NewGroupBox(TWinControl* parent, const char* name, const char* caption, int left, int top, int width, int height);
-    TLabel* NewLabel(TWinControl* parent, const char* name, const char* caption, int left, int top);
-    TEdit* NewEdit(TWinControl* parent, const char* name, int left, int top, int width, const std::string& text = {});
-    TUpDown* NewUpDown(const char* name, TEdit* associate, int min, int max);
-    TComboBox* NewComboBox(TWinControl* parent, const char* name, int left, int top, int width, const std::vector<std::string>& items);
-    TBitBtn* NewBrowseButton(TWinControl* parent, const char* name, int left, int top);
-    TButton* NewButton(TWinControl* parent, const char* name, const char* caption, int left, int top);
 
 private:
     TNotifyEvent m_opening;

@@ -3,6 +3,7 @@
 // and the commands the dialog buttons run.
 
 #include "editor/Unit1.h"
+#include "platform/FormBuilder.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -212,7 +213,7 @@ void fillMenu(TForm1* form, TMenu* menu, const MenuRow (&rows)[N])
     for (const MenuRow& row : rows) {
         TMenuItem* parent = menu->Items();
         if (*row.parent)
-            parent = static_cast<TMenuItem*>(form->FindComponent(row.parent));
+            parent = FindComponentAs<TMenuItem>(form, row.parent);
         TNotifyEvent onClick;
         if (row.handler)
             onClick = [form, h = row.handler](TObject* sender) { (form->*h)(sender); };
@@ -298,7 +299,7 @@ TOfficeButton* hiddenOfficeButton(TForm1* form, const char* name, TNotifyEvent o
 template<class T>
 T* find(TForm1* form, const char* name)
 {
-    return static_cast<T*>(form->FindComponent(name));
+    return FindComponentAs<T>(form, name);
 }
 
 }

@@ -55,21 +55,14 @@ const char* PendingFormCaption(int number)
 }
 
 TPendingForm::TPendingForm(TComponent* owner, int number)
-    : TForm(owner)
+    : TDesignedForm(owner, "", PendingFormCaption(number), 0, 320, 120)
 {
     Name = "Form" + std::to_string(number);
-    SetCaption(PendingFormCaption(number));
-    BorderStyle = bsDialog;
-    Position = poScreenCenter;
-    SetClientSize(320, 120);
-    auto* close = NewControl<TButton>(this, this, "Button1");
-    close->SetCaption("Close");
-    close->SetBounds(122, 80, 75, 25);
+    auto* close = NewButton(this, "Button1", "Close", 122, 80, [this](TObject*) {
+        if (!Modal())
+            Close();
+    });
     close->Cancel = true;
     close->Default = true;
     close->ModalResult = mrCancel;
-    close->OnClick = [this](TObject*) {
-        if (!Modal())
-            Close();
-    };
 }

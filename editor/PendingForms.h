@@ -3,11 +3,11 @@
 // are not built yet: each is its captioned window with a Close button, so
 // that whoever opens one can leave it again.
 
-#include "platform/Form.h"
+#include "platform/FormBuilder.h"
 
 const char* PendingFormCaption(int number);
 
-class TPendingForm : public TForm {
+class TPendingForm : public TDesignedForm {
 public:
     TPendingForm(TComponent* owner, int number);
 };

@@ -42,6 +42,7 @@ TForm1::TForm1(TComponent* owner)
 
     RichEdit1 = NewControl<TRichEdit>(this, this, "RichEdit1");
     RichEdit1->PlainText = true;
+    RichEdit1->SetWordWrap(false);  // the page's lines as they are written
     RichEdit1->SetBounds(209, 0, 583, 400);
     RichEdit1->SetAlign(alRight);
     RichEdit1->SetPopupMenu(PopupMenu6);

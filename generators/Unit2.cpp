@@ -32,49 +32,34 @@ const char* const kTemplates[] = { "Blank Document", "Default Template", "Alphab
 }
 
 TForm2::TForm2(TComponent* owner)
-    : TForm(owner)
+    : TDesignedForm(owner, "Form2", "New Template", 0, 346, 215)
 {
-    Name = "Form2";
-    SetCaption("New Template");
-    BorderStyle = bsDialog;
-    Position = poScreenCenter;
-    SetClientSize(346, 215);
-
-    Label1 = NewControl<TLabel>(this, this, "Label1");
-    Label1->SetCaption("Page title:");
+    Label1 = NewLabel(this, "Label1", "Page title:", 8, 160);
     Label1->SetBounds(8, 160, 60, 16);
 
-    Edit1 = NewControl<TEdit>(this, this, "Edit1", 8, 180, 241, 24);
-    Edit1->SetText("Place your title here");
+    Edit1 = NewEdit(this, "Edit1", 8, 180, 241, "Place your title here");
+    Edit1->SetHeight(24);
     Edit1->SetEnabled(false);
 
-    Button1 = NewControl<TButton>(this, this, "Button1");
-    Button1->SetCaption("OK");
-    Button1->SetBounds(264, 8, 75, 25);
+    Button1 = NewButton(this, "Button1", "OK", 264, 8, Method(this, &TForm2::Button1Click));
     Button1->Default = true;
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-
-    Button2 = NewControl<TButton>(this, this, "Button2");
-    Button2->SetCaption("Cancel");
-    Button2->SetBounds(264, 40, 75, 25);
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
+    Button2 = NewButton(this, "Button2", "Cancel", 264, 40, Method(this, &TForm2::Button2Click));
 
     ListView1 = NewControl<TListView>(this, this, "ListView1", 8, 8, 249, 145);
     for (const char* caption : kTemplates)
         ListView1->AddItem(caption, 0);
     ListView1->SetIcon(0, pageIcon());
-    ListView1->OnClick = [this](TObject* s) { ListView1Click(s); };
-    ListView1->OnDblClick = [this](TObject* s) { ListView1DblClick(s); };
+    ListView1->OnClick = Method(this, &TForm2::ListView1Click);
+    ListView1->OnDblClick = Method(this, &TForm2::ListView1DblClick);
 
     RichEdit1 = NewControl<TRichEdit>(this, this, "RichEdit1");
     RichEdit1->SetVisible(false);
     RichEdit1->PlainText = false;
 
-    Label2 = NewControl<TLabel>(this, this, "Label2");
+    Label2 = NewLabel(this, "Label2", "Orvelin", 0, 0);
     Label2->SetVisible(false);
-    Label2->SetCaption("Orvelin");
 
-    OnActivate = [this](TObject* s) { FormActivate(s); };
+    OnActivate = Method(this, &TForm2::FormActivate);
 }
 
 int TForm2::SelectedPosition() const

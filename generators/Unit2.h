@@ -4,11 +4,11 @@
 // reads it (the selected item, the title) and does the page work.
 
 #include "platform/ComCtrls.h"
-#include "platform/Form.h"
+#include "platform/FormBuilder.h"
 #include "platform/RichEdit.h"
 #include "platform/StdCtrls.h"
 
-class TForm2 : public TForm {
+class TForm2 : public TDesignedForm {
 public:
     explicit TForm2(TComponent* owner);
 

@@ -19,6 +19,12 @@ template<class F>
 struct Registry {
     std::map<int, F> items;
     int next = 1;
+
+    int add(F f)
+    {
+        items.emplace(next, std::move(f));
+        return next++;
+    }
 };
 
 Registry<TWindowHook>& hooks()
@@ -69,13 +75,18 @@ private:
     bool mouse(QWidget* widget, QMouseEvent* e)
     {
         // An event a widget ignores travels on to its parent: filter it once.
-        // (A new event may reuse the old one's address, so the same address
-        // counts as the same event only on its way up.)
-        if (e == m_last && e->type() == m_lastType && m_lastWidget && widget != m_lastWidget && widget->isAncestorOf(m_lastWidget))
-            return false;
+        // (Events are often made at one address one after another, so the
+        // address alone does not tell.)
+        QPointF global = e->globalPosition();
+        bool passedOn = e == m_last && e->type() == m_lastType && e->timestamp() == m_lastTime && global == m_lastGlobal
+            && m_lastReceiver && widget->isAncestorOf(m_lastReceiver);
         m_last = e;
         m_lastType = e->type();
-        m_lastWidget = widget;
+        m_lastTime = e->timestamp();
+        m_lastGlobal = global;
+        m_lastReceiver = widget;
+        if (passedOn)
+            return false;
         Qt::MouseButton b = e->button();
         TMouseButton button = b == Qt::RightButton ? mbRight : b == Qt::MiddleButton ? mbMiddle : mbLeft;
         TMouseAction action = e->type() == QEvent::MouseMove ? TMouseAction::Move
@@ -94,7 +105,9 @@ private:
 
     const QEvent* m_last = nullptr;
     QEvent::Type m_lastType = QEvent::None;
-    QPointer<QWidget> m_lastWidget;
+    quint64 m_lastTime = 0;
+    QPointF m_lastGlobal;
+    QPointer<QWidget> m_lastReceiver;
 };
 
 std::unique_ptr<Watcher> g_watcher;
@@ -120,41 +133,37 @@ void updateWatcher()
 
 }
 
-int HookMainWindow(TWindowHook hook)
+namespace {
+
+template<class F>
+int install(Registry<F>& registry, F f)
 {
-    int id = hooks().next++;
-    hooks().items.emplace(id, std::move(hook));
+    int id = registry.add(std::move(f));
     updateWatcher();
     return id;
 }
 
-void UnhookMainWindow(int id)
+template<class F>
+void uninstall(Registry<F>& registry, int id)
 {
-    hooks().items.erase(id);
+    registry.items.erase(id);
     updateWatcher();
 }
 
+}
+
+int HookMainWindow(TWindowHook hook) { return install(hooks(), std::move(hook)); }
+void UnhookMainWindow(int id) { uninstall(hooks(), id); }
+int InstallMouseFilter(TMouseFilter filter) { return install(filters(), std::move(filter)); }
+void RemoveMouseFilter(int id) { uninstall(filters(), id); }
+
 bool CallMainWindowHooks(TMessage& m)
 {
-    auto snapshot = hooks().items;
+    auto snapshot = hooks().items;  // a hook may remove itself
     for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it)
         if (it->second(m))
             return true;
     return false;
-}
-
-int InstallMouseFilter(TMouseFilter filter)
-{
-    int id = filters().next++;
-    filters().items.emplace(id, std::move(filter));
-    updateWatcher();
-    return id;
-}
-
-void RemoveMouseFilter(int id)
-{
-    filters().items.erase(id);
-    updateWatcher();
 }
 
 int MouseFilterCount() { return int(filters().items.size()); }

@@ -44,13 +44,14 @@ TMouseButton buttonOf(Qt::MouseButton b) { return b == Qt::RightButton ? mbRight
 TControl* GetCaptureControl() { return g_capture; }
 
 struct TPaintState {
+    // Painting: the canvas Paint draws on, and the opaque controls' bitmap.
     TCanvas* canvas = nullptr;
-    bool inPaintEvent = false;
-    bool captured = false;
-    bool grabbed = false;
-    bool clicked = false;
-    bool mouseInside = false;
     TBitmap buffer;
+    bool inPaintEvent = false;
+    // The mouse: captured (by a press, or grabbed on request), a left press
+    // that may still click, and whether it is over the control.
+    bool captured = false, pressing = false, grabbed = false;
+    bool clicked = false, mouseInside = false;
 };
 
 template<class Base>
@@ -123,7 +124,7 @@ void TPaintedControl<Base>::SetMouseCapture(bool on)
         g_capture = this;
         // A held button already keeps the mouse with the widget pressed;
         // without one the widget must ask for it.
-        if (w && w->isVisible() && QGuiApplication::mouseButtons() == Qt::NoButton) {
+        if (!s.pressing && w && w->isVisible() && QGuiApplication::mouseButtons() == Qt::NoButton) {
             w->grabMouse();
             s.grabbed = true;
         }
@@ -185,8 +186,12 @@ void TPaintedControl<Base>::WndProc(TMessage& m)
             break;
         case TMouseAction::Down:
         case TMouseAction::DoubleClick:
-            if (ControlStyle & csCaptureMouse)
+            if (ControlStyle & csCaptureMouse) {
+                // The press itself keeps the mouse with the widget until the release.
+                s.pressing = true;
                 SetMouseCapture(true);
+                s.pressing = false;
+            }
             if (action == TMouseAction::DoubleClick) {
                 DblClick();
                 shift |= ssDouble;
@@ -322,26 +327,15 @@ template class TPaintedControl<TWinControl>;
 
 // ---------------------------------------------------------------------------
 
+// The button messages come in threes per button: down, up, double click.
 TMouseAction MouseActionOf(UINT msg)
 {
-    switch (msg) {
-    case WM_MOUSEMOVE:
+    if (msg == WM_MOUSEMOVE)
         return TMouseAction::Move;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-        return TMouseAction::Down;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-        return TMouseAction::Up;
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-        return TMouseAction::DoubleClick;
-    default:
+    if (msg < WM_LBUTTONDOWN || msg > WM_MBUTTONDBLCLK)
         return TMouseAction::None;
-    }
+    constexpr TMouseAction inThree[] = { TMouseAction::Down, TMouseAction::Up, TMouseAction::DoubleClick };
+    return inThree[(msg - WM_LBUTTONDOWN) % 3];
 }
 
 TMouseButton MouseButtonOf(UINT msg)

@@ -46,3 +46,6 @@ inline std::string InvalidRegType(const std::string& value) { return "Invalid da
 inline std::string ListIndexError(int index) { return "List index out of bounds (" + std::to_string(index) + ")"; }
 inline std::string InvalidInteger(const std::string& text) { return "'" + text + "' is not a valid integer value"; }
 }
+
+// A component looked up by name that is not there, or not of the class asked for.
+CORVANA_EXCEPTION(EComponentError, Exception)

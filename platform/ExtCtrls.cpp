@@ -2,11 +2,14 @@
 
 #include "platform/Exception.h"
 #include "platform/FileIO.h"
+#include "platform/Graphics.h"
 #include "platform/TextCodec.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 
 TPanel::TPanel(TComponent* owner)
@@ -18,8 +21,8 @@ TPanel::TPanel(TComponent* owner)
     m_text->setAlignment(Qt::AlignCenter);
     m_text->setAttribute(Qt::WA_TransparentForMouseEvents);
     SetWidget(m_frame);
+    m_frame->setFrameStyle(QFrame::NoFrame);
     SetBounds(0, 0, 185, 41);
-    SetBevelOuter(bvRaised);
 }
 
 void TPanel::SetCaption(const std::string& text)
@@ -32,17 +35,31 @@ void TPanel::SetCaption(const std::string& text)
 
 void TPanel::SetBevelOuter(TPanelBevel bevel)
 {
-    switch (bevel) {
-    case bvNone:
-        m_frame->setFrameStyle(QFrame::NoFrame);
-        break;
-    case bvLowered:
-        m_frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        break;
-    case bvRaised:
-        m_frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        break;
-    }
+    m_bevelOuter = bevel;
+    m_frame->update();
+}
+
+void TPanel::SetBevelInner(TPanelBevel bevel)
+{
+    m_bevelInner = bevel;
+    m_frame->update();
+}
+
+bool TPanel::WidgetEvent(QEvent* e)
+{
+    if (e->type() != QEvent::Paint)
+        return TWinControl::WidgetEvent(e);
+    QImage layer(m_frame->size(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    TCanvas canvas(&layer);
+    TRect r { 0, 0, layer.width(), layer.height() };
+    for (TPanelBevel bevel : { m_bevelOuter, m_bevelInner })
+        if (bevel == bvLowered)
+            Frame3D(canvas, r, clBtnShadow, clBtnHighlight, 1);
+        else if (bevel == bvRaised)
+            Frame3D(canvas, r, clBtnHighlight, clBtnShadow, 1);
+    QPainter(m_frame).drawImage(0, 0, layer);
+    return true;
 }
 
 TImage::TImage(TComponent* owner)

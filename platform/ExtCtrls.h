@@ -12,9 +12,19 @@ class TPanel : public TWinControl {
 public:
     explicit TPanel(TComponent* owner);
     void SetCaption(const std::string&) override;
+    // The outer bevel, then the inner one inside it, one line each: a
+    // lowered bevel is dark at the top and left, a raised one light.
+    TPanelBevel BevelOuter() const { return m_bevelOuter; }
     void SetBevelOuter(TPanelBevel);
+    TPanelBevel BevelInner() const { return m_bevelInner; }
+    void SetBevelInner(TPanelBevel);
+
+protected:
+    bool WidgetEvent(QEvent*) override;
 
 private:
+    TPanelBevel m_bevelOuter = bvRaised;
+    TPanelBevel m_bevelInner = bvNone;
     QFrame* m_frame;
     QLabel* m_text;
 };

@@ -155,7 +155,7 @@ void TForm::SetVisible(bool on)
             }
         }
         m_shownOnce = true;
-        if ((BorderStyle == bsToolWindow || BorderStyle == bsSizeToolWin) && !(w->windowFlags() & Qt::Tool))
+        if ((BorderStyle == bsToolWindow || BorderStyle == bsSizeToolWin) && w->windowType() != Qt::Tool)
             w->setWindowFlag(Qt::Tool, true);
         m_inShow = true;
         applyWindowState();

@@ -17,21 +17,33 @@ QRgb ToQRgb(TColor c)
 
 TColor FromQRgb(QRgb q) { return RGB(qRed(q), qGreen(q), qBlue(q)); }
 
-namespace {
-
-QFont toQFont(const TFont& f)
+QFont ToQFont(const TFont& f)
 {
     QFont font(BytesToQString(f.Name));
-    font.setPointSize(f.Size > 0 ? f.Size : 8);
+    if (f.Height != 0)
+        font.setPixelSize(std::abs(f.Height));
+    else
+        font.setPointSize(f.Size > 0 ? f.Size : 8);
     font.setBold(f.Style & fsBold);
     font.setItalic(f.Style & fsItalic);
     font.setUnderline(f.Style & fsUnderline);
     font.setStrikeOut(f.Style & fsStrikeOut);
-    // A typewriter face the system lacks falls back to another fixed-pitch one.
+    // A face the system lacks falls back to the closest one of its kind:
+    // typewriter faces to a fixed-pitch one, the rest to a sans-serif one.
     if (font.family().startsWith(QLatin1String("cour"), Qt::CaseInsensitive)) {
         font.setStyleHint(QFont::TypeWriter);
         font.setFixedPitch(true);
+    } else {
+        font.setStyleHint(QFont::SansSerif);
     }
+    return font;
+}
+
+namespace {
+
+QFont toQFont(const TFont& f)
+{
+    QFont font = ToQFont(f);
     // The platform draws plain pixels in the font colour.
     font.setStyleStrategy(QFont::NoAntialias);
     return font;

@@ -11,6 +11,7 @@
 #include "platform/SysColors.h"
 #include "platform/Types.h"
 
+#include <QFont>
 #include <QImage>
 
 #include <string>
@@ -37,6 +38,9 @@ using TFontStyles = unsigned;
 struct TFont {
     std::string Name = "MS Sans Serif";
     int Size = 8;  // points
+    // When not 0, the character height in pixels (the class library writes
+    // it negative), in place of Size.
+    int Height = 0;
     TColor Color = clWindowText;
     TFontStyles Style = 0;
 };
@@ -133,4 +137,5 @@ void Frame3D(TCanvas&, TRect& rect, TColor topColor, TColor bottomColor, int wid
 
 // At the Qt boundary.
 QRgb ToQRgb(TColor);
+QFont ToQFont(const TFont&);
 TColor FromQRgb(QRgb);

@@ -76,3 +76,10 @@ void TMemo::Clear() { m_edit->clear(); }
 void TMemo::SetReadOnly(bool on) { m_edit->setReadOnly(on); }
 
 void TMemo::LoadFromFile(const std::string& path) { SetText(ReadWholeFile(path)); }
+
+bool TMemo::WordWrap() const { return m_edit->lineWrapMode() != QPlainTextEdit::NoWrap; }
+
+void TMemo::SetWordWrap(bool on)
+{
+    m_edit->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}

@@ -21,6 +21,11 @@ public:
     virtual void SetText(const std::string&);
     virtual void Clear();
     void SetReadOnly(bool);
+    // Long lines wrap at word boundaries to the control's width (on by
+    // default, as the class library has it); off, they run on behind a
+    // horizontal scroll bar.
+    bool WordWrap() const;
+    void SetWordWrap(bool);
 
     bool WantReturns() const override { return true; }
 

@@ -17,7 +17,6 @@ TRichEdit::TRichEdit(TComponent* owner)
     : TMemo(owner)
     , m_edit(Editor())
 {
-    m_edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_edit->setTabChangesFocus(true);
     m_edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_edit->setUndoRedoEnabled(true);

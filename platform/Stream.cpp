@@ -50,12 +50,16 @@ TFileStream::~TFileStream()
         ::close(m_fd);
 }
 
-std::int64_t TFileStream::Read(void* buffer, std::int64_t count)
+namespace {
+
+// A call the kernel cuts short or interrupts goes on until all is moved, the
+// end is reached or an error stops it.
+template<class Char, class Move>
+std::int64_t moveWhole(Char* p, std::int64_t count, Move move)
 {
     std::int64_t done = 0;
-    auto* p = static_cast<char*>(buffer);
     while (done < count) {
-        ssize_t n = ::read(m_fd, p + done, std::size_t(count - done));
+        ssize_t n = move(p + done, std::size_t(count - done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -65,19 +69,16 @@ std::int64_t TFileStream::Read(void* buffer, std::int64_t count)
     return done;
 }
 
+}
+
+std::int64_t TFileStream::Read(void* buffer, std::int64_t count)
+{
+    return moveWhole(static_cast<char*>(buffer), count, [this](char* p, std::size_t n) { return ::read(m_fd, p, n); });
+}
+
 std::int64_t TFileStream::Write(const void* buffer, std::int64_t count)
 {
-    std::int64_t done = 0;
-    auto* p = static_cast<const char*>(buffer);
-    while (done < count) {
-        ssize_t n = ::write(m_fd, p + done, std::size_t(count - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    return done;
+    return moveWhole(static_cast<const char*>(buffer), count, [this](const char* p, std::size_t n) { return ::write(m_fd, p, n); });
 }
 
 std::int64_t TFileStream::Seek(std::int64_t offset, TSeekOrigin origin)

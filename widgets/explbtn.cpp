@@ -97,11 +97,14 @@ const TBitmap& TOfficeButton::downPattern()
 
 // --- properties --------------------------------------------------------------
 
-void TOfficeButton::SetAlignment(TAlignment v)
+template<class T, class V>
+void TOfficeButton::repaintWith(T& field, V value)
 {
-    m_alignment = v;
+    field = value;
     Repaint();
 }
+
+void TOfficeButton::SetAlignment(TAlignment v) { repaintWith(m_alignment, v); }
 
 void TOfficeButton::SetAllowAllUp(bool v)
 {
@@ -109,11 +112,7 @@ void TOfficeButton::SetAllowAllUp(bool v)
     forEachInGroup([v](TOfficeButton* b) { b->m_allowAllUp = v; });
 }
 
-void TOfficeButton::SetBevelStyle(TBevelStyle v)
-{
-    m_bevelStyle = v;
-    Repaint();
-}
+void TOfficeButton::SetBevelStyle(TBevelStyle v) { repaintWith(m_bevelStyle, v); }
 
 void TOfficeButton::SetBitmap(const TBitmap& v)
 {
@@ -122,17 +121,9 @@ void TOfficeButton::SetBitmap(const TBitmap& v)
     Repaint();
 }
 
-void TOfficeButton::SetNoFocusBitmap(const TBitmap& v)
-{
-    m_noFocusBitmap = v;
-    Repaint();
-}
+void TOfficeButton::SetNoFocusBitmap(const TBitmap& v) { repaintWith(m_noFocusBitmap, v); }
 
-void TOfficeButton::SetDisabledBitmap(const TBitmap& v)
-{
-    m_disabledBitmap = v;
-    Repaint();
-}
+void TOfficeButton::SetDisabledBitmap(const TBitmap& v) { repaintWith(m_disabledBitmap, v); }
 
 void TOfficeButton::SetCaption(const std::string& v)
 {
@@ -160,11 +151,7 @@ void TOfficeButton::SetDown(bool v)
     Repaint();
 }
 
-void TOfficeButton::SetDropDownMenu(TPopupMenu* v)
-{
-    m_dropDownMenu = v;
-    Repaint();
-}
+void TOfficeButton::SetDropDownMenu(TPopupMenu* v) { repaintWith(m_dropDownMenu, v); }
 
 void TOfficeButton::SetEnabled(bool v)
 {
@@ -176,11 +163,7 @@ void TOfficeButton::SetEnabled(bool v)
     Repaint();
 }
 
-void TOfficeButton::SetLayout(TExplorerButtonLayout v)
-{
-    m_layout = v;
-    Repaint();
-}
+void TOfficeButton::SetLayout(TExplorerButtonLayout v) { repaintWith(m_layout, v); }
 
 void TOfficeButton::SetOptions(TExplorerButtonOptions v)
 {
@@ -196,23 +179,11 @@ void TOfficeButton::SetShadingType(TExplorerButtonShadingType v)
     Repaint();
 }
 
-void TOfficeButton::SetShowDownPattern(bool v)
-{
-    m_showDownPattern = v;
-    Repaint();
-}
+void TOfficeButton::SetShowDownPattern(bool v) { repaintWith(m_showDownPattern, v); }
 
-void TOfficeButton::SetUnselectedFontColor(TColor v)
-{
-    m_unselectedFontColor = v;
-    Repaint();
-}
+void TOfficeButton::SetUnselectedFontColor(TColor v) { repaintWith(m_unselectedFontColor, v); }
 
-void TOfficeButton::SetWordWrap(bool v)
-{
-    m_wordWrap = v;
-    Repaint();
-}
+void TOfficeButton::SetWordWrap(bool v) { repaintWith(m_wordWrap, v); }
 
 template<class F>
 void TOfficeButton::forEachInGroup(F f)

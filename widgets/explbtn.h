@@ -119,6 +119,8 @@ private:
     void buttonUp(TMouseButton, int x, int y);
 
     template<class F> void forEachInGroup(F);
+    // A property that only changes the look.
+    template<class T, class V> void repaintWith(T& field, V value);
     void releaseOthers();
     void makeShaded();
     void updateHint();

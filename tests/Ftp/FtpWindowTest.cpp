@@ -6,6 +6,10 @@
 #include "tests/support/TempDir.h"
 
 #include "platform/Keys.h"
+#include "platform/Graphics.h"
+
+#include <QFontInfo>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -176,4 +180,25 @@ TEST_F(FtpWindow, UploadMakeDirAndDeleteOnTheFtpPort)
     for (const auto& line : Log())
         errorLine = errorLine || line.rfind("Error = 550 (550 ", 0) == 0;
     EXPECT_TRUE(errorLine);
+}
+
+TEST_F(FtpWindow, ThePanelIsSunkOutsideRaisedInsideAndTheFieldsUseTheWindowFont)
+{
+    const TColor light = RGB(250, 250, 200), dark = RGB(100, 100, 120);
+    SetSysColor(COLOR_BTNHIGHLIGHT, light);
+    SetSysColor(COLOR_BTNSHADOW, dark);
+    TBitmap shot;
+    shot.SetImage(form->Panel1->Widget()->grab().toImage());
+    ResetSysColors();
+    const int r = shot.Width() - 1, b = shot.Height() - 1;
+    struct Ring {
+        int x, y;
+        TColor colour;
+    } rings[] = { { 0, 0, dark }, { r, b, light }, { 1, 1, light }, { r - 1, b - 1, dark } };
+    for (const Ring& ring : rings)
+        EXPECT_EQ(shot.Pixel(ring.x, ring.y), ring.colour) << ring.x << "," << ring.y;
+
+    QFontInfo used(form->Edit6->Widget()->font());
+    EXPECT_EQ(used.pointSize(), 8);
+    EXPECT_FALSE(used.fixedPitch()) << used.family().toStdString();
 }

@@ -4,6 +4,14 @@
 
 #include "platform/Timer.h"
 #include "platform/TrackBar.h"
+#include "platform/RichEdit.h"
+#include "tests/support/MessageLoop.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -209,4 +217,18 @@ TEST_F(Updater, StopDuringTheDownloadLeavesNoFileBehind)
     EXPECT_EQ(Form1->Button1->Caption(), "Start");
     EXPECT_TRUE(Entries().empty());
     EXPECT_FALSE(Exists("installer-ran"));
+}
+
+TEST_F(Updater, TheInformationWrapsALongDescriptionAtWords)
+{
+    std::string line;
+    for (int i = 0; i < 60; ++i)
+        line += "update ";
+    Form2->RichEdit1->SetText(line);
+    Form2->Show();
+    RunFor(50);
+    auto* editor = Form2->RichEdit1->Editor();
+    EXPECT_EQ(editor->horizontalScrollBar()->maximum(), 0) << "no scrolling sideways";
+    EXPECT_GT(editor->document()->firstBlock().layout()->lineCount(), 1);
+    Form2->Hide();
 }

@@ -204,9 +204,11 @@ TEST(CustomControl, MouseFiltersAttachOnceAndDetachWithTheLast)
     TMouseFilterStats before = MouseFilterStats();
     std::vector<std::string> seen;
     bool eat = false;
+    int moves = 0;
     int first = InstallMouseFilter([&](UINT msg, TPoint, TControl* target) {
         if (msg == WM_LBUTTONDOWN)
             seen.push_back("first " + (target ? target->Name : std::string("-")));
+        moves += msg == WM_MOUSEMOVE;
         return false;
     });
     int second = InstallMouseFilter([&](UINT msg, TPoint, TControl*) {
@@ -216,6 +218,9 @@ TEST(CustomControl, MouseFiltersAttachOnceAndDetachWithTheLast)
     });
     EXPECT_EQ(MouseFilterStats().Attached, before.Attached + 1);
     QWindow* window = form.Widget()->windowHandle();
+    for (int x : { 2, 4, 6 })
+        QTest::mouseMove(window, at(a, x, 5));
+    EXPECT_EQ(moves, 3) << "every move, each once";
     QTest::mouseClick(window, Qt::LeftButton, {}, at(a, 5, 5));
     EXPECT_EQ(seen, (std::vector<std::string> { "second", "first A" }));
     EXPECT_EQ(downs, 1);
