@@ -3,6 +3,7 @@
 // their controls.
 
 #include "editor/Unit1.h"
+#include "platform/FormBuilder.h"
 
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
@@ -157,5 +158,5 @@ void TForm1::PopupMenu6Popup(TObject*)
     // The View submenu's check marks follow what shows.
     for (auto [item, on] : { std::pair { "MainToolbar3", MainMenu->Visible() }, { "StandardToolbar3", Standard->Visible() },
              { "MiscToolbar2", Toolbar1->Visible() }, { "ShowHidePanel2", Panel3->Visible() } })
-        static_cast<TMenuItem*>(FindComponent(item))->Checked = on;
+        FindComponentAs<TMenuItem>(this, item)->Checked = on;
 }

@@ -3,6 +3,7 @@
 
 #include "editor/Settings.h"
 #include "editor/Unit1.h"
+#include "platform/FormBuilder.h"
 
 namespace {
 
@@ -14,11 +15,7 @@ void showOrHide(TitaToolBar* bar)
         bar->Show();
 }
 
-void check(TForm1* form, const char* item, bool on)
-{
-    if (auto* i = dynamic_cast<TMenuItem*>(form->FindComponent(item)))
-        i->Checked = on;
-}
+void check(TForm1* form, const char* item, bool on) { FindComponentAs<TMenuItem>(form, item)->Checked = on; }
 
 }  // namespace
 

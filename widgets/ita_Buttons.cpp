@@ -314,7 +314,7 @@ void TitaSpeedButton::PaintCaption(TCanvas& canvas, TRect r, bool enabled)
     canvas.DrawText(text, r, format);
 }
 
-void TitaSpeedButton::PaintOn(TCanvas& canvas)
+void TitaSpeedButton::PaintTo(TCanvas& canvas)
 {
     if (!Enabled()) {
         m_state = stDisabled;

@@ -717,7 +717,7 @@ TTBDragBox::TTBDragBox(TComponent* owner)
     SetBounds(0, 0, kGripSize, kGripSize);
 }
 
-void TTBDragBox::PaintOn(TCanvas& canvas) const
+void TTBDragBox::PaintTo(TCanvas& canvas) const
 {
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = clBtnFace;

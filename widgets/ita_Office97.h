@@ -147,10 +147,10 @@ private:
 class TTBDragBox : public TGraphicControl {
 public:
     explicit TTBDragBox(TComponent* owner);
-    void PaintOn(TCanvas&) const;
+    void PaintTo(TCanvas&) const;
 
 protected:
-    void Paint() override { PaintOn(*Canvas()); }
+    void Paint() override { PaintTo(*Canvas()); }
     void MouseDown(TMouseButton, TShiftState, int x, int y) override;
     void MouseMove(TShiftState, int x, int y) override;
     void MouseUp(TMouseButton, TShiftState, int x, int y) override;
@@ -203,10 +203,10 @@ public:
     void MouseDown(TMouseButton, TShiftState, int x, int y) override;
     void MouseMove(TShiftState, int x, int y) override;
     void MouseUp(TMouseButton, TShiftState, int x, int y) override;
-    void PaintOn(TCanvas&);
+    void PaintTo(TCanvas&);
 
 protected:
-    void Paint() override { PaintOn(*Canvas()); }
+    void Paint() override { PaintTo(*Canvas()); }
     void MouseEnter() override;
     void MouseLeave() override;
     void WndProc(TMessage&) override;

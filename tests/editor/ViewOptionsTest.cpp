@@ -5,6 +5,7 @@
 #include "tests/editor/MainWindowFixture.h"
 
 #include "platform/AppHooks.h"
+#include "platform/FormBuilder.h"
 #include "platform/Messages.h"
 #include "widgets/ita_common.h"
 
@@ -32,7 +33,7 @@ struct Chooser : TMenuRunner {
     TMenuItem* Run(TPopupMenu* menu, TPoint) override
     {
         menus.push_back(menu);
-        return static_cast<TMenuItem*>(form->FindComponent(item));
+        return FindComponentAs<TMenuItem>(form, item);
     }
 };
 
@@ -44,7 +45,7 @@ int storedPanel()
     return reg.ReadInteger("Panel");
 }
 
-bool checked(const char* name) { return static_cast<TMenuItem*>(Form1->FindComponent(name))->Checked; }
+bool checked(const char* name) { return FindComponentAs<TMenuItem>(Form1, name)->Checked; }
 
 }  // namespace
 

@@ -334,7 +334,7 @@ TEST(Grip, ARowGripShowsTwoRaisedRidges)
     grip.SetAlign(alLeft);
     grip.SetBounds(0, 0, 12, 18);
     TBitmap image(12, 18);
-    grip.PaintOn(image.Canvas());
+    grip.PaintTo(image.Canvas());
     const TColor hi = GetSysColor(COLOR_BTNHIGHLIGHT), sh = GetSysColor(COLOR_BTNSHADOW), face = GetSysColor(COLOR_BTNFACE);
     const TColor column[] = { face, face, hi, face, sh, hi, face, sh, face };
     for (int x = 0; x < 9; ++x)

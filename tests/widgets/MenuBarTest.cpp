@@ -203,7 +203,7 @@ TEST_F(MenuBarTest, ALatchedButtonShowsThePatternAndAColumnCaptionIsTurned)
     auto* toggle = NewControl<TitaPopupButton>(form.get(), bar, "T", 200, 0, 22, 22);
     toggle->SetDown(true);
     TBitmap image(22, 22);
-    toggle->PaintOn(image.Canvas());
+    toggle->PaintTo(image.Canvas());
     const TColor hi = GetSysColor(COLOR_BTNHIGHLIGHT), face = GetSysColor(COLOR_BTNFACE);
     EXPECT_EQ(image.Pixel(4, 4), hi);
     EXPECT_EQ(image.Pixel(5, 4), face);
@@ -216,7 +216,7 @@ TEST_F(MenuBarTest, ALatchedButtonShowsThePatternAndAColumnCaptionIsTurned)
     column.SetBounds(0, 0, 18, 40);
     column.SetCaption("File");
     TBitmap turned(18, 40);
-    column.PaintOn(turned.Canvas());
+    column.PaintTo(turned.Canvas());
     int black = 0;
     for (int x = 0; x < 18; ++x)
         for (int y = 0; y < 40; ++y)
