@@ -222,6 +222,12 @@ void TitaSpeedButton::WndProc(TMessage& m)
     TGraphicControl::WndProc(m);
 }
 
+void TitaSpeedButton::DblClick()
+{
+    if (m_down)
+        TGraphicControl::DblClick();
+}
+
 void TitaSpeedButton::recomputeMouseIn()
 {
     if (m_flat)
@@ -349,26 +355,69 @@ void TitaSpeedButton::PaintTo(TCanvas& canvas)
     }
     if (Glyphs && !Glyphs->Picture().Empty()) {
         const TBitmap& cell = Glyphs->GetCell(m_glyphIndex);
-        int w = cell.Width(), h = cell.Height();
+        const int w = cell.Width(), h = cell.Height();
+        const std::string& text = Caption();
         TRect g { r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2 };
-        int gx = g.Left + (g.Width() - w) / 2, gy = g.Top + (g.Height() - h) / 2;
-        if (!Caption().empty()) {
-            int textWidth = canvas.TextWidth(Caption());
-            gx -= textWidth / 2;
-            TRect t { gx + w + 4, g.Top, g.Right, g.Bottom };
-            canvas.Brush.Style = bsClear;
-            canvas.DrawText(Caption(), t, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-        }
-        if (Enabled()) {
-            Glyphs->DrawCell(canvas, gx, gy, m_glyphIndex);
+        TRect t;
+        unsigned align = DT_CENTER;
+        if (m_layout == blGlyphLeft || m_layout == blGlyphRight) {
+            int d = (w - g.Width()) / 2;
+            g = { g.Left - d, g.Top, g.Right + d, g.Bottom };
+            if (!text.empty()) {
+                int half = canvas.TextWidth(text) / 2;
+                g = { g.Left - half, g.Top, g.Right + half, g.Bottom };
+            }
+            t = g;
+            if (m_layout == blGlyphLeft) {
+                t.Left += w + 4;
+                align = DT_LEFT;
+            } else {
+                t.Right -= w + 4;
+                align = DT_RIGHT;
+                g.Left = g.Right - w;
+            }
+            g.Top += (g.Height() - h) / 2;
         } else {
-            // Embossed: the black of the cell, once light and once dark.
+            int d = (h - g.Height()) / 2;
+            g = { g.Left, g.Top - d, g.Right, g.Bottom + d };
+            int textHeight = text.empty() ? 0 : canvas.TextHeight(text);
+            if (!text.empty())
+                g = { g.Left, g.Top - textHeight / 2, g.Right, g.Bottom + textHeight / 2 };
+            t = g;
+            if (m_layout == blGlyphTop) {
+                t.Top += h + 4;
+                t.Bottom = t.Top + textHeight;
+            } else {
+                t.Bottom -= h + 4;
+                t.Top = t.Bottom - textHeight;
+                g.Top = g.Bottom - h;
+            }
+            g.Left += (g.Width() - w) / 2;
+        }
+        const unsigned format = DT_SINGLELINE | DT_VCENTER | align;
+        canvas.Brush.Style = bsClear;
+        if (Enabled()) {
+            Glyphs->DrawCell(canvas, g.Left, g.Top, m_glyphIndex);
+            if (!text.empty()) {
+                canvas.Font.Color = Font.Color;
+                canvas.DrawText(text, t, format);
+            }
+        } else {
+            // Embossed: the black of the cell, once light and once dark;
+            // other colours of the cell vanish.
             for (int x = 0; x < w; ++x)
                 for (int y = 0; y < h; ++y)
                     if (cell.Pixel(x, y) == clBlack) {
-                        canvas.SetPixel(gx + x + 1, gy + y + 1, clBtnHighlight);
-                        canvas.SetPixel(gx + x, gy + y, clBtnShadow);
+                        canvas.SetPixel(g.Left + x + 1, g.Top + y + 1, clBtnHighlight);
+                        canvas.SetPixel(g.Left + x, g.Top + y, clBtnShadow);
                     }
+            if (!text.empty()) {
+                TRect moved { t.Left + 1, t.Top + 1, t.Right + 1, t.Bottom + 1 };
+                canvas.Font.Color = clBtnHighlight;
+                canvas.DrawText(text, moved, format);
+                canvas.Font.Color = clBtnShadow;
+                canvas.DrawText(text, t, format);
+            }
         }
     } else {
         PaintCaption(canvas, r, Enabled());

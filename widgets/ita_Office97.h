@@ -209,6 +209,8 @@ protected:
     void Paint() override { PaintTo(*Canvas()); }
     void MouseEnter() override;
     void MouseLeave() override;
+    // OnDblClick fires only for a latched button.
+    void DblClick() override;
     void WndProc(TMessage&) override;
     // Draws the caption where there is no cell; the menu button turns it.
     virtual void PaintCaption(TCanvas&, TRect r, bool enabled);

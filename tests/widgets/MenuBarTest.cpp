@@ -225,3 +225,29 @@ TEST_F(MenuBarTest, ALatchedButtonShowsThePatternAndAColumnCaptionIsTurned)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SpeedButtonGlyph, ADisabledButtonEmbossesTheBlackOfItsCellAndDropsOtherColours)
+{
+    TBitmap strip(16, 16);
+    strip.Canvas().SetPixel(3, 3, clBlack);
+    strip.Canvas().SetPixel(5, 5, clRed);
+    TitaGlyphs glyphs(nullptr);
+    glyphs.SetPicture(strip);
+    TitaSpeedButton button(nullptr);
+    button.SetBounds(0, 0, 22, 22);
+    button.Glyphs = &glyphs;
+    TBitmap image(22, 22);
+    button.PaintTo(image.Canvas());
+    // The 16-pixel cell stands centred in the 18-pixel glyph area at (3, 3).
+    EXPECT_EQ(image.Pixel(8, 8), clRed);
+    EXPECT_EQ(image.Pixel(6, 6), clBlack);
+    button.SetEnabled(false);
+    button.PaintTo(image.Canvas());
+    EXPECT_EQ(image.Pixel(6, 6), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(image.Pixel(7, 7), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(image.Pixel(8, 8), GetSysColor(COLOR_BTNFACE));
+}
+
+}  // namespace
