@@ -10,7 +10,9 @@
 #include "platform/Messages.h"
 #include "platform/Registry.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -341,6 +343,40 @@ TEST(Grip, ARowGripShowsTwoRaisedRidges)
         EXPECT_EQ(image.Pixel(x, 8), column[x]) << x;
     EXPECT_EQ(image.Pixel(2, 17), hi);
     EXPECT_EQ(image.Pixel(4, 0), sh);
+}
+
+}  // namespace
+
+namespace {
+
+void sendTo(QWidget* w, QEvent::Type type, int x, int y)
+{
+    Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
+    Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, QPointF(x, y), QPointF(w->mapToGlobal(QPoint(x, y))), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+TEST_F(DockTest, TheFloatingWindowsTitleDragsTheBarAndItsCloseBoxHidesIt)
+{
+    Store("No Name", "isFloat", "1");
+    Store("No Name", "XPosition", "100");
+    Store("No Name", "YPosition", "300");
+    Start();
+    TFPForm97* window = bars[2]->FloatingWindow();
+    ASSERT_NE(window, nullptr);
+    QWidget* w = window->Widget();
+    sendTo(w, QEvent::MouseButtonPress, 50, 10);
+    sendTo(w, QEvent::MouseMove, 80, 30);
+    sendTo(w, QEvent::MouseButtonRelease, 80, 30);
+    EXPECT_EQ(window->Left(), 130);
+    EXPECT_EQ(window->Top(), 300);
+    EXPECT_TRUE(bars[2]->Floating());
+    TRect box = window->CloseBox();
+    sendTo(w, QEvent::MouseButtonPress, (box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
+    EXPECT_FALSE(bars[2]->Visible());
+    EXPECT_FALSE(window->Visible());
+    EXPECT_EQ(Stored("No Name", "isVisible"), "0");
 }
 
 }  // namespace
