@@ -19,6 +19,9 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include <algorithm>
+#include <vector>
+
 #include <cstdio>
 #include <filesystem>
 #include <cstdlib>
@@ -82,6 +85,73 @@ void report(const char* what, double value, const char* unit, double target)
         value < target ? "ok" : "MISSED");
 }
 
+qint64 median(std::vector<qint64> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+struct BarFigures {
+    qint64 dragStep = 0, floatOff = 0, redock = 0, restore = 0;
+    bool ok = true;
+};
+
+// The main window's bars: drag steps along a row, floating off the dock and
+// back, and the restore of three bars from stored state; each result checked.
+BarFigures measureBars()
+{
+    BarFigures f;
+    QElapsedTimer t;
+    TitaToolBar* standard = Form1->Standard;
+    standard->SetWidth(500);
+    std::vector<qint64> steps;
+    standard->MouseDown(mbLeft, ssLeft, 200, 5);
+    for (int i = 0; i < 200; ++i) {
+        int before = standard->Left();
+        t.start();
+        standard->MouseMove(ssLeft, i % 2 ? 190 : 210, 5);
+        steps.push_back(t.nsecsElapsed());
+        f.ok = f.ok && standard->Left() != before;
+    }
+    standard->MouseUp(mbLeft, 0, 200, 5);
+    f.dragStep = median(steps);
+
+    TitaToolBar* bar = Form1->Toolbar1;
+    std::vector<qint64> floats, docks;
+    for (int i = 0; i < 10; ++i) {
+        bar->MouseDown(mbLeft, ssLeft, 5, 5);
+        t.start();
+        bar->MouseMove(ssLeft, 5, 400);
+        ProcessPostedMessages();
+        floats.push_back(t.nsecsElapsed());
+        f.ok = f.ok && bar->Floating();
+        bar->MouseUp(mbLeft, 0, 5, 400);
+        // Over the dock by the title strip, then the move that docks it.
+        int dockTop = Form1->itaDock1->Widget()->mapToGlobal(QPoint(0, 0)).y();
+        int dy = dockTop + 20 - bar->Widget()->mapToGlobal(QPoint(0, 0)).y();
+        bar->MouseDown(mbLeft, ssLeft, 40, -10);
+        bar->MouseMove(ssLeft, 40, -10 + dy);
+        t.start();
+        bar->MouseMove(ssLeft, 40, -10 + dy);
+        ProcessPostedMessages();
+        docks.push_back(t.nsecsElapsed());
+        f.ok = f.ok && !bar->Floating();
+        bar->MouseUp(mbLeft, 0, 40, -10 + dy);
+    }
+    f.floatOff = median(floats);
+    f.redock = median(docks);
+
+    // Stored state for the three bars, then their restore as at start-up.
+    for (TitaToolBar* b : { Form1->MainMenu, Form1->Standard, Form1->Toolbar1 })
+        b->SaveState();
+    t.start();
+    for (TitaToolBar* b : { Form1->MainMenu, Form1->Standard, Form1->Toolbar1 })
+        b->Loaded();
+    f.restore = t.nsecsElapsed();
+    f.ok = f.ok && Form1->itaDock1->Height() == 74 && Form1->MainMenu->Top() == 0;
+    return f;
+}
+
 }
 
 int main(int argc, char** argv)
@@ -118,6 +188,7 @@ int main(int argc, char** argv)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     ProcessPostedMessages();
     long rss = residentKiB();
+    BarFigures bars = measureBars();
 
     // The tool buttons: all of them made, one hover, one toolbar repaint.
     int buttons = 0;
@@ -196,6 +267,14 @@ int main(int argc, char** argv)
     report("Open of a 20 MiB page", ms(open), "ms", 1000);
     report("Save of a 20 MiB page", ms(save), "ms", 300);
     report("one tag-sized insert into that page", ms(insert), "ms", 16);
+    report("one drag step of a bar along its row", ms(bars.dragStep), "ms", 4);
+    report("a bar dragged off the dock (float)", ms(bars.floatOff), "ms", 50);
+    report("a floating bar dropped on the dock", ms(bars.redock), "ms", 50);
+    report("restoring three stored bars at start-up", ms(bars.restore), "ms", 10);
+    if (!bars.ok) {
+        std::fprintf(stderr, "the bars did not end where they should\n");
+        return 1;
+    }
 
     delete Application;
     std::error_code ec;

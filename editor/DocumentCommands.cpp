@@ -3,6 +3,7 @@
 // their controls.
 
 #include "editor/Unit1.h"
+#include "platform/FormBuilder.h"
 
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
@@ -154,4 +155,8 @@ void TForm1::PopupMenu6Popup(TObject*)
     bool selected = RichEdit1->SelLength() > 0;
     Cut2->Enabled = selected;
     Copy2->Enabled = selected;
+    // The View submenu's check marks follow what shows.
+    for (auto [item, on] : { std::pair { "MainToolbar3", MainMenu->Visible() }, { "StandardToolbar3", Standard->Visible() },
+             { "MiscToolbar2", Toolbar1->Visible() }, { "ShowHidePanel2", Panel3->Visible() } })
+        FindComponentAs<TMenuItem>(this, item)->Checked = on;
 }

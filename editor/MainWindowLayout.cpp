@@ -8,6 +8,9 @@
 
 #include "editor/ToolButtons.h"
 
+#include <QFont>
+#include <QFontMetrics>
+
 namespace {
 
 using Handler = void (TForm1::*)(TObject*);
@@ -118,6 +121,13 @@ const MenuRow kContextMenu[] = {
     { "Paragraph1", "Tags1", "Paragraph", "", &TForm1::Paragraph1Click, true },
     { "HorizontalRule1", "Tags1", "Horizontal Rule...", "", &TForm1::HorizontalRule1Click, true },
     { "N9", "", "-", "", nullptr, true },
+    { "View2", "", "View", "", nullptr, true },
+    { "MainToolbar3", "View2", "Main Toolbar", "", &TForm1::MainToolbar3Click, true },
+    { "StandardToolbar3", "View2", "Standard Toolbar", "", &TForm1::StandardToolbar3Click, true },
+    { "MiscToolbar2", "View2", "Misc Toolbar", "", &TForm1::MiscToolbar2Click, true },
+    { "N31", "View2", "-", "", nullptr, true },
+    { "ShowHidePanel2", "View2", "Show/Hide Panel", "", &TForm1::ShowHidePanel2Click, true },
+    { "N32", "", "-", "", nullptr, true },
     { "Cut2", "", "Cut", "Ctrl+X", &TForm1::ToolbarButton975Click, true },
     { "Copy2", "", "Copy", "Ctrl+C", &TForm1::ToolbarButton978Click, true },
     { "Paste2", "", "Paste", "Ctrl+V", &TForm1::ToolbarButton979Click, true },
@@ -144,6 +154,22 @@ const MenuRow kTagsMenu[] = {
     { "Paragraph2", "", "Paragraph", "", &TForm1::Paragraph2Click, true },
     { "N16", "", "-", "", nullptr, true },
     { "Strong1", "", "Strong", "", &TForm1::Strong1Click, true },
+};
+
+// The menu bar's "View" menu.
+const MenuRow kViewMenu[] = {
+    { "MainToolbar1", "", "Main Toolbar", "", &TForm1::MainToolbar1Click, true },
+    { "StandardToolbar1", "", "Standard Toolbar", "", &TForm1::StandardToolbar1Click, true },
+    { "ButtonToolbar1", "", "Misc Toolbar", "", &TForm1::ButtonToolbar1Click, true },
+    { "N30", "", "-", "", nullptr, true },
+    { "ShowHidePanel1", "", "Show/Hide Panel", "", &TForm1::ShowHidePanel1Click, true },
+};
+
+// The toolbars' context menu.
+const MenuRow kToolbarMenu[] = {
+    { "MainToolbar2", "", "Main Toolbar", "", &TForm1::MainToolbar2Click, true },
+    { "StandardToolbar2", "", "Standard Toolbar", "", &TForm1::StandardToolbar2Click, true },
+    { "MiscToolbar1", "", "Misc Toolbar", "", &TForm1::MiscToolbar1Click, true },
 };
 
 const MenuRow kToolsMenu[] = {
@@ -192,22 +218,23 @@ void fillToolbar(TForm1* form, TitaToolBar* bar, const ToolButtonRow (&rows)[N])
             continue;
         }
         if (std::string(row.name).rfind("itaPopupButton", 0) == 0) {
-            auto* toggle = NewControl<TitaPopupButton>(form, bar, row.name);
+            auto* toggle = NewControl<TitaPopupButton>(form, bar, row.name, 0, 0, 23, 22);
             toggle->SetHint(row.hint);
             toggle->SetGlyphText(row.glyph);
+            toggle->SetGroupIndex(std::string(row.name) == "itaPopupButton1" ? 6990 : 5898);
             continue;
         }
         NewToolButton(form, bar, row.name);
     }
 }
 
-TitaToolBar* newToolbar(TForm1* form, TitaDock* dock, const char* name, const char* caption, int top)
+TitaToolBar* newToolbar(TForm1* form, TitaDock* dock, const char* name, const char* caption, TRect bounds)
 {
     auto* bar = new TitaToolBar(form);
     bar->Name = name;
     bar->SetCaption(caption);
-    bar->Resizable = false;
-    bar->SetTop(top);
+    bar->AllowResize = false;
+    bar->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
     bar->SetParent(dock);
     bar->SetPopupMenu(form->PopupMenu8);
     return bar;
@@ -316,6 +343,10 @@ void TForm1::buildMenus()
     fillMenu(this, PopupMenu3, kTagsMenu);
     PopupMenu1->OnPopup = [this](TObject* s) { PopupMenu1Popup(s); };
     PopupMenu6->OnPopup = [this](TObject* s) { PopupMenu6Popup(s); };
+    fillMenu(this, PopupMenu7, kViewMenu);
+    fillMenu(this, PopupMenu8, kToolbarMenu);
+    PopupMenu7->OnPopup = [this](TObject* s) { PopupMenu7Popup(s); };
+    PopupMenu8->OnPopup = [this](TObject* s) { PopupMenu8Popup(s); };
     Undo1 = find<TMenuItem>(this, "Undo1");
     Cut1 = find<TMenuItem>(this, "Cut1");
     Copy1 = find<TMenuItem>(this, "Copy1");
@@ -329,35 +360,54 @@ void TForm1::buildToolbars()
 {
     itaDock1 = NewControl<TitaDock>(this, this, "itaDock1");
     itaDock1->SetAlign(alTop);
+    itaDock1->SetHeight(74);
 
-    MainMenu = newToolbar(this, itaDock1, "MainMenu", "Main Menu", 0);
+    MainMenu = newToolbar(this, itaDock1, "MainMenu", "Main Menu", { 0, 0, 185, 22 });
     struct MenuButtonRow {
         TitaMenuButton** button;
         const char* name;
         const char* caption;
         TPopupMenu* menu;
+        int group;
     };
     const MenuButtonRow menuButtons[] = {
-        { &itaMenuButton1, "itaMenuButton1", "File", PopupMenu2 },
-        { &itaMenuButton2, "itaMenuButton2", "Edit", PopupMenu1 },
-        { &itaMenuButton3, "itaMenuButton3", "Tools", PopupMenu5 },
-        { &itaMenuButton4, "itaMenuButton4", "Tags", PopupMenu3 },
-        { &itaMenuButton5, "itaMenuButton5", "Help", PopupMenu4 },
-        { &itaMenuButton6, "itaMenuButton6", "View", PopupMenu7 },
+        { &itaMenuButton1, "itaMenuButton1", "File", PopupMenu2, 1017 },
+        { &itaMenuButton2, "itaMenuButton2", "Edit", PopupMenu1, 7163 },
+        { &itaMenuButton3, "itaMenuButton3", "Tools", PopupMenu5, 2183 },
+        { &itaMenuButton4, "itaMenuButton4", "Tags", PopupMenu3, 9828 },
+        { &itaMenuButton5, "itaMenuButton5", "Help", PopupMenu4, 1896 },
+        { &itaMenuButton6, "itaMenuButton6", "View", PopupMenu7, 8938 },
     };
     for (const auto& row : menuButtons) {
         auto* button = new TitaMenuButton(this);
         button->Name = row.name;
         button->SetCaption(row.caption);
-        button->DropdownMenu = row.menu;
+        button->Menu = row.menu;
+        button->SetGroupIndex(row.group);
+        button->SetBounds(0, 0, 10 + QFontMetrics(QFont()).horizontalAdvance(row.caption) + 8, 18);
         button->SetParent(MainMenu);
         *row.button = button;
     }
 
-    Standard = newToolbar(this, itaDock1, "Standard", "Standard", 30);
+    Standard = newToolbar(this, itaDock1, "Standard", "Standard", { 0, 22, 617, 48 });
     fillToolbar(this, Standard, kStandardButtons);
-    Toolbar1 = newToolbar(this, itaDock1, "Toolbar1", "No Name", 60);
+    Toolbar1 = newToolbar(this, itaDock1, "Toolbar1", "No Name", { 0, 48, 505, 74 });
     fillToolbar(this, Toolbar1, kMiscButtons);
+    // The bars' controls stand in a row from the grip; then each bar puts
+    // back its stored place.
+    for (TitaToolBar* bar : { MainMenu, Standard, Toolbar1 }) {
+        int x = bar->DragBox()->Left() + bar->DragBox()->Width();
+        for (int i = 0; i < bar->ControlCount(); ++i) {
+            TControl* c = bar->Controls(i);
+            if (c == bar->DragBox())
+                continue;
+            c->SetLeft(x);
+            c->SetAlign(alLeft);
+            x += c->Width();
+        }
+        bar->Loaded();
+    }
+    itaDock1->Loaded();
 
     itaPopupButton1 = find<TitaPopupButton>(this, "itaPopupButton1");
     itaPopupButton2 = find<TitaPopupButton>(this, "itaPopupButton2");
@@ -368,6 +418,9 @@ void TForm1::buildToolbars()
     ToolbarButton978 = find<TToolbarButton97>(this, "ToolbarButton978");
     ToolbarButton979 = find<TToolbarButton97>(this, "ToolbarButton979");
     ToolbarButton9710 = find<TToolbarButton97>(this, "ToolbarButton9710");
+    MainMenu->OnFloat = [this](TObject* s) { MainMenuFloat(s); };
+    itaPopupButton1->OnClick = [this](TObject* s) { itaPopupButton1Click(s); };
+    itaPopupButton2->OnClick = [this](TObject* s) { itaPopupButton2Click(s); };
 }
 
 void TForm1::buildSidePanel()

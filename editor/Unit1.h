@@ -171,6 +171,24 @@ public:
     void PopupMenu1Popup(TObject* sender);
     void PopupMenu6Popup(TObject* sender);
 
+    // --- View options ------------------------------------------------------
+    void itaPopupButton1Click(TObject* sender);  // panel toggle
+    void itaPopupButton2Click(TObject* sender);  // tag-case toggle
+    void MainToolbar1Click(TObject* sender);
+    void StandardToolbar1Click(TObject* sender);
+    void ButtonToolbar1Click(TObject* sender);
+    void ShowHidePanel1Click(TObject* sender);
+    void MainToolbar2Click(TObject* sender);
+    void StandardToolbar2Click(TObject* sender);
+    void MiscToolbar1Click(TObject* sender);
+    void MainToolbar3Click(TObject* sender);
+    void StandardToolbar3Click(TObject* sender);
+    void MiscToolbar2Click(TObject* sender);
+    void ShowHidePanel2Click(TObject* sender);
+    void PopupMenu7Popup(TObject* sender);
+    void PopupMenu8Popup(TObject* sender);
+    void MainMenuFloat(TObject* sender);
+
     bool UpperCaseTags() const { return Edit4->Text() == "Upercase"; }
 
 private:

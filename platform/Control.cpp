@@ -286,6 +286,7 @@ void TWinControl::Realign()
         return;
     m_realigning = true;
     TRect r { 0, 0, ClientWidth(), ClientHeight() };
+    AdjustClientRect(r);
     for (TAlign pass : { alTop, alBottom, alLeft, alRight, alClient }) {
         std::vector<TControl*> list;
         for (TControl* c : m_controls)

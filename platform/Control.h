@@ -136,6 +136,9 @@ public:
 
 protected:
     bool WidgetEvent(QEvent*) override;
+    // The area aligned children are placed in, from the client rectangle
+    // (frames drawn by the control itself lie outside it).
+    virtual void AdjustClientRect(TRect&) const {}
 
     bool Realigning() const { return m_realigning; }
     void SetRealigning(bool on) { m_realigning = on; }

@@ -137,12 +137,16 @@ TMenuRunner* MenuRunner()
     return g_menuRunner ? g_menuRunner : &real;
 }
 
-void TPopupMenu::Popup(int x, int y)
+TMenuItem* TPopupMenu::Track(int x, int y)
 {
     if (OnPopup)
         OnPopup(this);
-    TMenuItem* chosen = Responder ? Responder(this) : MenuRunner()->Run(this, { x, y });
-    if (chosen)
+    return Responder ? Responder(this) : MenuRunner()->Run(this, { x, y });
+}
+
+void TPopupMenu::Popup(int x, int y)
+{
+    if (TMenuItem* chosen = Track(x, y))
         chosen->Click();
 }
 

@@ -69,6 +69,9 @@ public:
     // Fires OnPopup, then shows the menu at the screen point and runs the
     // chosen item (after the menu has closed).
     void Popup(int x, int y);
+    // Fires OnPopup and shows the menu at the screen point; the chosen item
+    // (nullptr when none) is the caller's to run.
+    TMenuItem* Track(int x, int y);
 
     bool AutoPopup = true;
     // The control whose right click dropped it.

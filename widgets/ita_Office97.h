@@ -1,60 +1,263 @@
 #pragma once
-// The dock, its toolbars, and the menu-bar and toggle buttons on them.
+// The dock, its movable toolbars with their grips, and the menu-bar and
+// toggle buttons on them.
+//
+// A bar sits in a row of a dock (a column of a vertical dock), is dragged
+// by its grip along the row, onto another bar's row (the two change
+// places), off the dock into a floating tool window of its own, and back
+// onto a dock. Its state is kept under the application's settings key
+// (widgets/ita_common.h), section "ToolBar\<caption>", and put back by
+// Loaded. All geometry is in client coordinates of the bar, so the drag
+// runs the same from a real mouse and from a test.
 
 #include "platform/Control.h"
+#include "platform/CustomControl.h"
+#include "platform/ExtCtrls.h"
+#include "platform/Graphics.h"
+#include "widgets/ita_Glyphs.h"
+
+#include <map>
+#include <string>
+#include <vector>
 
 class QToolButton;
 class TPopupMenu;
+class TFPForm97;
+class TTBDragBox;
 
-// A toolbar: its controls in a row, left to right in creation order.
-class TitaToolBar : public TWinControl {
-public:
-    explicit TitaToolBar(TComponent* owner);
-    void SetCaption(const std::string&) override;
-    void Realign() override;
-    bool Resizable = true;
-    TNotifyEvent OnFloat;
-};
+enum TSide : unsigned { sdLeft = 1, sdTop = 2, sdRight = 4, sdBottom = 8 };
+using TSides = unsigned;
+constexpr TSides kAllSides = sdLeft | sdTop | sdRight | sdBottom;
+enum TVerticalAlignment { vaTop, vaCenter, vaBottom };
 
-// The dock: its toolbars stacked from the top; its height follows them.
-class TitaDock : public TWinControl {
+// The panel base of docks and bars: bevels and a border on chosen sides.
+class TitaCustomPanel : public TCustomControl {
 public:
-    explicit TitaDock(TComponent* owner);
-    void Realign() override;
-};
+    explicit TitaCustomPanel(TComponent* owner);
 
-// A flat button that may stay down.
-class TitaSpeedButton : public TControl {
-public:
-    explicit TitaSpeedButton(TComponent* owner);
-    void SetCaption(const std::string&) override;
-    void SetGlyphText(const std::string&);
-    bool Down() const { return m_down; }
-    virtual void SetDown(bool);
-    bool AllowAllUp = true;
-    int GroupIndex = 0;
-    TNotifyEvent OnMouseLeave;
+    TPanelBevel BevelOuter() const { return m_bevelOuter; }
+    TPanelBevel BevelInner() const { return m_bevelInner; }
+    void SetBevelOuter(TPanelBevel);
+    void SetBevelInner(TPanelBevel);
+    int BevelWidth = 1;
+    int BorderWidth = 0;
+    TSides BevelSides() const { return m_sides; }
+    void SetBevelSides(TSides);
+    TColor BorderColor() const { return m_borderColor; }
+    void SetBorderColor(TColor);
+    TVerticalAlignment VerticalAlignment() const { return m_verticalAlignment; }
+    void SetVerticalAlignment(TVerticalAlignment);
+    TColor Color = clBtnFace;
+
+    // Frames, then the fill of what is left inside them.
+    void PaintPanel(TCanvas&) const;
 
 protected:
-    bool WidgetEvent(QEvent*) override;
-    QToolButton* Button() const { return m_button; }
+    // The client area lies inside every frame.
+    void AdjustClientRect(TRect&) const override;
+    void Paint() override;
 
 private:
-    QToolButton* m_button;
-    bool m_down = false;
+    TPanelBevel m_bevelOuter = bvNone;
+    TPanelBevel m_bevelInner = bvNone;
+    TSides m_sides = kAllSides;
+    TColor m_borderColor = clBtnFace;
+    TVerticalAlignment m_verticalAlignment = vaCenter;
 };
 
-// A toggle: every click flips Down, then runs OnClick.
+// A dock: aligned top or bottom it stacks its bars in rows, aligned left or
+// right it stands them side by side in columns. Its size follows its bars.
+class TitaDock : public TitaCustomPanel {
+public:
+    explicit TitaDock(TComponent* owner);
+    // After its bars are in: an empty dock takes no room.
+    void Loaded();
+    bool Horizontal() const;
+};
+
+class TitaToolBar : public TitaCustomPanel {
+public:
+    explicit TitaToolBar(TComponent* owner);
+    ~TitaToolBar() override;
+
+    void SetCaption(const std::string&) override;
+    // After its controls are in: sorts them and puts back the stored state.
+    void Loaded();
+
+    // Hidden bars stay children of their dock, out of its size.
+    void Hide();
+    void Show();
+    bool Floating() const { return m_floating; }
+    TFPForm97* FloatingWindow() const { return m_form; }
+    TTBDragBox* DragBox() const { return m_dragBox; }
+
+    bool AllowResize = false;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnFloat;
+    TNotifyEvent OnStatic;
+
+    // The mouse in the bar's client coordinates (the grip and the floating
+    // window pass theirs on converted to these).
+    void MouseDown(TMouseButton, TShiftState, int x, int y) override;
+    void MouseMove(TShiftState, int x, int y) override;
+    void MouseUp(TMouseButton, TShiftState, int x, int y) override;
+
+    // Writes what changed since the last write or read of the stored state.
+    void SaveState();
+    std::string Section() const { return "ToolBar\\" + Caption(); }
+
+    // The controls in visual order.
+    const std::vector<TControl*>& SortedControls() const { return m_sorted; }
+    void Realign() override;
+
+protected:
+    void Paint() override;
+    void AdjustClientRect(TRect&) const override;
+
+private:
+    friend class TFPForm97;
+    void restoreState();
+    void floatAt(int x, int y);
+    void undock();
+    void dockIn();
+    void swapBars(TitaToolBar* other);
+    TitaToolBar* barAtPoint(TPoint p) const;
+    TitaDock* dockAtPoint(TPoint p) const;
+    void sortControls();
+    void orientControls();
+    void turn(bool toHorizontal);
+    TitaDock* dock() const;
+    void takeMouseCapture();
+    void keepOnScreen();
+    std::string readStored(const char* name);
+    void writeStored(const char* name, const std::string& value);
+
+    int m_grabX = 0, m_grabY = 0;
+    std::vector<TControl*> m_sorted;
+    bool m_floating = false;
+    bool m_held = false;  // the left button went down on the bar
+    TTBDragBox* m_dragBox = nullptr;
+    TFPForm97* m_form = nullptr;
+    // The stored values as last read or written.
+    std::map<std::string, std::string> m_stored;
+};
+
+// A bar's grip: ridges to take hold of, passing the mouse on to its bar.
+class TTBDragBox : public TGraphicControl {
+public:
+    explicit TTBDragBox(TComponent* owner);
+    void PaintTo(TCanvas&) const;
+
+protected:
+    void Paint() override { PaintTo(*Canvas()); }
+    void MouseDown(TMouseButton, TShiftState, int x, int y) override;
+    void MouseMove(TShiftState, int x, int y) override;
+    void MouseUp(TMouseButton, TShiftState, int x, int y) override;
+};
+
+// Program-wide state of the bars.
+namespace ToolBarState {
+// The height kept above a floating bar for its window's title.
+constexpr int kCaptionOffset = 20;
+}
+
+// A windowless speed button: one cell of a glyph strip and/or a caption,
+// flat (framed only under the mouse) or raised. Buttons of one parent with
+// the same non-zero GroupIndex form a group of which at most one is down.
+enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+
+class TitaSpeedButton : public TGraphicControl {
+public:
+    explicit TitaSpeedButton(TComponent* owner);
+    ~TitaSpeedButton() override;
+
+    bool Down() const { return m_down; }
+    // A button without a group never stays down; a down one stays down
+    // unless AllowAllUp.
+    void SetDown(bool);
+    int GroupIndex() const { return m_groupIndex; }
+    void SetGroupIndex(int);
+    bool AllowAllUp() const { return m_allowAllUp; }
+    void SetAllowAllUp(bool);
+    bool Flat() const { return m_flat; }
+    void SetFlat(bool);
+    TButtonLayout Layout() const { return m_layout; }
+    void SetLayout(TButtonLayout);
+    int GlyphIndex() const { return m_glyphIndex; }
+    void SetGlyphIndex(int);
+    TitaGlyphs* Glyphs = nullptr;
+    // A short text drawn in place of a picture when there is no strip.
+    void SetGlyphText(const std::string&);
+    void SetCaption(const std::string&) override;
+    void SetEnabled(bool) override;
+    TFont Font;
+
+    // 0 up, 1 disabled, 2 pressed, 3 exclusive (latched down).
+    int State() const { return m_state; }
+    bool MouseIn() const { return m_mouseIn; }
+
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+
+    void MouseDown(TMouseButton, TShiftState, int x, int y) override;
+    void MouseMove(TShiftState, int x, int y) override;
+    void MouseUp(TMouseButton, TShiftState, int x, int y) override;
+    void PaintTo(TCanvas&);
+
+protected:
+    void Paint() override { PaintTo(*Canvas()); }
+    void MouseEnter() override;
+    void MouseLeave() override;
+    // OnDblClick fires only for a latched button.
+    void DblClick() override;
+    void WndProc(TMessage&) override;
+    // Draws the caption where there is no cell; the menu button turns it.
+    virtual void PaintCaption(TCanvas&, TRect r, bool enabled);
+    void SetMouseIn(bool on) { m_mouseIn = on; }
+    void tellGroup();
+    void recomputeMouseIn();
+
+private:
+    bool m_tracking = true;
+    int m_groupIndex = 0;
+    int m_glyphIndex = 0;
+    bool m_down = false;
+    bool m_dragging = false;
+    bool m_allowAllUp = false;
+    TButtonLayout m_layout = blGlyphLeft;
+    bool m_flat = true;
+    bool m_mouseIn = false;
+    int m_state = 0;
+    std::string m_glyphText;
+};
+
+// A speed button that drops its Menu below itself when clicked.
 class TitaPopupButton : public TitaSpeedButton {
 public:
     explicit TitaPopupButton(TComponent* owner);
+    ~TitaPopupButton() override;
     void Click() override;
+    TPopupMenu* Menu = nullptr;
 };
 
-// A menu-bar button: a click puts it down and drops its menu.
-class TitaMenuButton : public TitaSpeedButton {
+// An entry of a menu bar: a click latches it and drops its menu; while a
+// menu of the bar is open, the mouse moving onto another menu button of the
+// same window closes that menu and opens the other button's.
+class TitaMenuButton : public TitaPopupButton {
 public:
     explicit TitaMenuButton(TComponent* owner);
+    ~TitaMenuButton() override;
     void Click() override;
-    TPopupMenu* DropdownMenu = nullptr;
+
+    // The menu-bar state, one copy per program.
+    static bool MenuMode();
+    static TitaMenuButton* CurrentButton();
+
+protected:
+    void MouseEnter() override;
+    void PaintCaption(TCanvas&, TRect r, bool enabled) override;
+
+private:
+    void open(bool releaseAfter);
 };

@@ -81,6 +81,9 @@ void MainWindowTest::TearDown()
     QuestionResponder = nullptr;
     TOpenDialog::Responder = nullptr;
     TForm::ModalResponder = nullptr;
+    // The bars' stored places belong to one test.
+    TRegistry reg;
+    reg.DeleteKey("Software\\Brelwick");
 }
 
 void MainWindowTest::PressKey(int qtKey, Qt::KeyboardModifiers modifiers)

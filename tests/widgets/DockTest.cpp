@@ -1,0 +1,382 @@
+// The dock and its bars: rows at start, stored state coming back (absurd
+// state included), dragging along a row, swapping rows, floating off the
+// dock and docking again, and what is written to the settings store.
+
+#include "widgets/flpfrm97.h"
+#include "widgets/ita_Office97.h"
+#include "widgets/ita_common.h"
+
+#include "platform/Application.h"
+#include "platform/Messages.h"
+#include "platform/Registry.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+std::string storeFile() { return std::string(std::getenv("XDG_CONFIG_HOME")) + "/corvana-registry/HKEY_CURRENT_USER"; }
+
+class DockTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Application->Title = "DockTest";
+        TRegistry reg;
+        reg.DeleteKey("Software\\Brelwick");
+    }
+    void TearDown() override { form.reset(); }
+
+    // The main window's dock and bars as its design gives them.
+    void Start()
+    {
+        form = std::make_unique<TForm>(nullptr);
+        form->SetBounds(100, 100, 808, 400);
+        dock = NewControl<TitaDock>(form.get(), form.get(), "itaDock1");
+        dock->SetHeight(74);
+        bars[0] = bar("MainMenu", "Main Menu", 0, 185, 22);
+        bars[1] = bar("Standard", "Standard", 22, 617, 26);
+        bars[2] = bar("Toolbar1", "No Name", 48, 505, 26);
+        for (TitaToolBar* b : bars)
+            b->Loaded();
+        dock->Loaded();
+        form->Show();
+        ProcessPostedMessages();
+    }
+    TitaToolBar* bar(const char* name, const char* caption, int top, int width, int height)
+    {
+        auto* b = NewControl<TitaToolBar>(form.get(), dock, name, 0, top, width, height);
+        b->SetCaption(caption);
+        b->OnFloat = [this](TObject*) { events += "float "; };
+        b->OnStatic = [this](TObject*) { events += "static "; };
+        return b;
+    }
+    void Store(const std::string& caption, const std::string& name, const std::string& value)
+    {
+        WriteRegString("ToolBar\\" + caption, name, value);
+    }
+    std::string Stored(const std::string& caption, const std::string& name)
+    {
+        return ReadRegString("ToolBar\\" + caption, name, "(none)");
+    }
+    // Presses the grip and moves by (dx, dy) in steps, as a drag does.
+    void Drag(TitaToolBar* b, int x, int y, std::initializer_list<TPoint> moves)
+    {
+        b->MouseDown(mbLeft, ssLeft, x, y);
+        for (TPoint m : moves)
+            b->MouseMove(ssLeft, m.X, m.Y);
+        b->MouseUp(mbLeft, 0, 0, 0);
+        ProcessPostedMessages();
+    }
+    std::vector<int> Tops() const { return { bars[0]->Top(), bars[1]->Top(), bars[2]->Top() }; }
+
+    std::unique_ptr<TForm> form;
+    TitaDock* dock = nullptr;
+    TitaToolBar* bars[3] {};
+    std::string events;
+};
+
+TEST(SettingsHelpers, StoredTextsReadAsTheirNumbersOrTheDefault)
+{
+    Application->Title = "HelperTest";
+    struct Case {
+        const char* text;
+        int expected;
+    } cases[] = {
+        { "0x1F", 31 }, { "0X1f", 31 }, { "12", 12 }, { "-7", -7 }, { "12abc", 99 }, { "0x", 99 },
+        { "", 99 }, { " 5", 99 }, { "99999999999", 99 }, { "0xFFFFFFFF", -1 },
+    };
+    for (const Case& c : cases) {
+        WriteRegString("ToolBar\\T", "V", c.text);
+        EXPECT_EQ(ReadRegInteger("ToolBar\\T", "V", 99), c.expected) << c.text;
+    }
+    WriteRegString("ToolBar\\T", "B", "2");
+    EXPECT_TRUE(ReadRegBool("ToolBar\\T", "B", false));
+    WriteRegBool("ToolBar\\T", "B", false);
+    EXPECT_EQ(ReadRegString("ToolBar\\T", "B", "?"), "0");
+    EXPECT_EQ(ReadRegInteger("ToolBar\\Missing", "V", 4), 4);
+    EXPECT_EQ(ReadRegString("ToolBar\\T", "Missing", "d"), "d");
+    EXPECT_EQ(AppSettingsKey(), "Software\\Brelwick\\HelperTest\\");
+}
+
+TEST_F(DockTest, FirstStartGivesThreeRowsInLoadOrderAndA74PixelDock)
+{
+    Start();
+    EXPECT_EQ(Tops(), (std::vector<int> { 0, 22, 48 }));
+    EXPECT_EQ(dock->Height(), 74);
+    for (TitaToolBar* b : bars) {
+        EXPECT_TRUE(b->Visible());
+        EXPECT_FALSE(b->Floating());
+        EXPECT_EQ(b->Parent(), dock);
+    }
+    EXPECT_EQ(events, "") << "restoring fires no float or static event";
+    // The grip and the controls sit inside the bar's frames.
+    EXPECT_EQ(bars[0]->DragBox()->Left(), 2);
+    EXPECT_EQ(bars[0]->DragBox()->Height(), 18);
+}
+
+TEST_F(DockTest, AHiddenBarComesBackHiddenAndShowingItAppendsItAsTheBottomRow)
+{
+    Store("Standard", "isVisible", "0");
+    Start();
+    EXPECT_FALSE(bars[1]->Visible());
+    EXPECT_EQ(dock->Height(), 48);
+    EXPECT_EQ(bars[2]->Top(), 22);
+    bars[1]->Show();
+    EXPECT_TRUE(bars[1]->Visible());
+    EXPECT_EQ(bars[1]->Top(), 48);
+    EXPECT_EQ(dock->Height(), 74);
+    bars[0]->Hide();
+    EXPECT_EQ(Stored("Main Menu", "isVisible"), "0");
+    EXPECT_EQ(Tops(), (std::vector<int> { 0, 26, 0 }));
+    EXPECT_EQ(dock->Height(), 52);
+}
+
+TEST_F(DockTest, DraggingAlongTheRowStopsAtBothEdgesOfTheDock)
+{
+    Start();
+    TitaToolBar* b = bars[2];
+    // The mouse stays over the dock, or the bar would float.
+    struct Case {
+        int from, to;
+        int left;
+    } cases[] = { { 400, 450, 50 }, { 400, 300, 0 }, { 5, 395, dock->Width() - b->Width() } };
+    for (const Case& c : cases) {
+        Drag(b, c.from, 5, { { c.to, 5 } });
+        EXPECT_EQ(b->Left(), c.left) << c.from << "->" << c.to;
+        EXPECT_EQ(b->Top(), 48);
+    }
+    // A bar wider than its dock keeps its left edge at the (negative) bound.
+    b->SetWidth(dock->Width() + 40);
+    Drag(b, 5, 5, { { 6, 5 } });
+    EXPECT_EQ(b->Left(), -40);
+}
+
+TEST_F(DockTest, DraggingABarAcrossTheMiddleOfTheNextRowSwapsTheRows)
+{
+    Start();
+    // Main Menu (22 high) down into Standard's lower half.
+    Drag(bars[0], 5, 5, { { 5, 22 + 14 } });
+    EXPECT_EQ(Tops(), (std::vector<int> { 26, 0, 48 }));
+    // Not yet past the middle: nothing changes.
+    Drag(bars[2], 5, 5, { { 5, -5 } });
+    EXPECT_EQ(Tops(), (std::vector<int> { 26, 0, 48 }));
+    // No Name up past Main Menu's middle: the rows between shift.
+    Drag(bars[2], 5, 5, { { 5, -14 } });
+    EXPECT_EQ(Tops(), (std::vector<int> { 52, 0, 26 }));
+    EXPECT_EQ(dock->Height(), 74);
+}
+
+TEST_F(DockTest, ABarDraggedOffFloatsAndDraggedBackDocksAsTheBottomRow)
+{
+    Start();
+    TitaToolBar* b = bars[0];
+    Drag(b, 5, 5, { { 5, 200 } });
+    ASSERT_TRUE(b->Floating());
+    EXPECT_EQ(events, "float ");
+    TFPForm97* window = b->FloatingWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->Caption(), "Main Menu");
+    EXPECT_EQ(b->Parent(), window);
+    EXPECT_EQ(window->ClientWidth(), b->Width());
+    EXPECT_EQ(dock->Height(), 52);
+    EXPECT_EQ(Tops(), (std::vector<int> { 0, 0, 26 }));
+    EXPECT_FALSE(b->DragBox()->Visible());
+
+    // Pressing the window's title (negative y) and moving it over the dock.
+    TPoint dockTop = { dock->Widget()->mapToGlobal(QPoint(0, 0)).x(), dock->Widget()->mapToGlobal(QPoint(0, 0)).y() };
+    int dy = dockTop.Y + 30 - b->Widget()->mapToGlobal(QPoint(0, 0)).y();
+    Drag(b, 40, -10, { { 40, -10 + dy }, { 40, -10 + dy } });
+    EXPECT_FALSE(b->Floating());
+    EXPECT_EQ(b->Parent(), dock);
+    EXPECT_EQ(events, "float static ");
+    EXPECT_EQ(b->Top(), 52);
+    EXPECT_EQ(dock->Height(), 74);
+    EXPECT_TRUE(b->DragBox()->Visible());
+    EXPECT_EQ(b->FloatingWindow(), nullptr);
+}
+
+TEST_F(DockTest, AFloatingBarComesBackAtItsStoredPlaceAndStoresTheSameNumbers)
+{
+    Store("No Name", "isFloat", "1");
+    Store("No Name", "XPosition", "200");
+    Store("No Name", "YPosition", "250");
+    Start();
+    TitaToolBar* b = bars[2];
+    ASSERT_TRUE(b->Floating());
+    EXPECT_EQ(b->FloatingWindow()->Left(), 200);
+    EXPECT_EQ(b->FloatingWindow()->Top(), 230);
+    EXPECT_EQ(dock->Height(), 48);
+    b->SaveState();
+    EXPECT_EQ(Stored("No Name", "XPosition"), "200");
+    EXPECT_EQ(Stored("No Name", "YPosition"), "250");
+
+    // The close box hides the bar and stores it hidden; Show brings the
+    // window back at the same place.
+    b->FloatingWindow()->Close();
+    EXPECT_FALSE(b->Visible());
+    EXPECT_EQ(Stored("No Name", "isVisible"), "0");
+    b->Show();
+    EXPECT_TRUE(b->FloatingWindow()->Visible());
+    EXPECT_EQ(b->FloatingWindow()->Left(), 200);
+}
+
+TEST_F(DockTest, AbsurdStoredStateStillGivesUsableBarsOnTheDockOrOnScreen)
+{
+    Store("Main Menu", "XPosition", "-99999");
+    Store("Main Menu", "Width", "abc");
+    Store("Main Menu", "Height", "-5");
+    Store("Main Menu", "DockName", "Standard");  // a bar, not a dock
+    Store("Standard", "Width", "999999999");
+    Store("Standard", "DockName", "NoSuchDock");
+    Store("No Name", "isFloat", "7");
+    Store("No Name", "XPosition", "-4000");
+    Store("No Name", "YPosition", "0x7FFFFFFF");
+    Store("No Name", "Height", "100000");
+    Start();
+    QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(bars[0]->Parent(), dock);
+    EXPECT_EQ(bars[0]->Left(), 0);
+    EXPECT_EQ(bars[0]->Width(), 185);
+    EXPECT_EQ(bars[0]->Height(), 22);
+    EXPECT_EQ(bars[1]->Parent(), dock);
+    EXPECT_EQ(bars[1]->Width(), 617);
+    EXPECT_EQ(bars[2]->Height(), 26);
+    ASSERT_TRUE(bars[2]->Floating());
+    TFPForm97* w = bars[2]->FloatingWindow();
+    EXPECT_TRUE(screen.contains(QRect(w->Left(), w->Top(), w->Width(), w->Height()))) << w->Left() << "," << w->Top();
+    EXPECT_EQ(dock->Height(), bars[0]->Height() + bars[1]->Height());
+}
+
+TEST_F(DockTest, RepaintsWithUnchangedStateWriteNothing)
+{
+    Start();
+    for (TitaToolBar* b : bars)
+        b->Repaint();
+    EXPECT_EQ(Stored("Standard", "DockName"), "itaDock1");
+    EXPECT_EQ(Stored("Standard", "YPosition"), "22");
+    std::filesystem::remove(storeFile());
+    for (int i = 0; i < 3; ++i)
+        for (TitaToolBar* b : bars)
+            b->Repaint();
+    EXPECT_FALSE(std::filesystem::exists(storeFile()));
+    // A change is written at the next paint.
+    Drag(bars[1], 5, 5, { { 25, 5 } });
+    bars[1]->Repaint();
+    EXPECT_EQ(Stored("Standard", "XPosition"), "20");
+}
+
+TEST(Glyphs, CellsAreCutFromTheGridAndKeyedOnTheirOwnBottomLeftPixel)
+{
+    TBitmap strip(128, 32);
+    strip.Canvas().SetPixel(16, 16, clRed);     // first pixel of cell 9
+    strip.Canvas().SetPixel(16, 31, clBlue);    // bottom-left of cell 9
+    strip.Canvas().SetPixel(17, 31, clBlue);
+    TitaGlyphs glyphs(nullptr);
+    glyphs.SetPicture(strip);
+    glyphs.Cols = 8;
+    glyphs.Rows = 2;
+    EXPECT_EQ(glyphs.Width(), 16);
+    EXPECT_EQ(glyphs.Height(), 16);
+    EXPECT_EQ(glyphs.GetCell(9).Pixel(0, 0), clRed);
+
+    for (int w : { 0, 200, -3 }) {
+        glyphs.SetWidth(w);
+        EXPECT_EQ(glyphs.Cols, 8) << w;
+    }
+    glyphs.SetWidth(32);
+    EXPECT_EQ(glyphs.Cols, 4);
+    glyphs.Cols = 8;
+
+    // Cell 9 is keyed on blue, cell 0 on white: each shows the background
+    // only where its own key colour is.
+    TBitmap target(16, 32);
+    target.Canvas().Brush.Color = clGreen;
+    target.Canvas().FillRect({ 0, 0, 16, 32 });
+    glyphs.DrawCell(target.Canvas(), 0, 0, 9);
+    glyphs.DrawCell(target.Canvas(), 0, 16, 0);
+    EXPECT_EQ(target.Pixel(0, 15), clGreen);
+    EXPECT_EQ(target.Pixel(1, 15), clGreen);
+    EXPECT_EQ(target.Pixel(0, 0), clRed);
+    EXPECT_EQ(target.Pixel(5, 5), clWhite);
+    EXPECT_EQ(target.Pixel(5, 20), clGreen);
+    // A cell past the strip is blank, never memory beyond the picture.
+    EXPECT_EQ(glyphs.GetCell(500).Width(), 16);
+}
+
+TEST(PanelPainting, FramesGoOnTheChosenSidesAndTheFillShrinksOnAll)
+{
+    TitaDock panel(nullptr);
+    panel.SetAlign(alNone);
+    panel.SetBounds(0, 0, 20, 10);
+    panel.SetBevelOuter(bvRaised);
+    panel.SetBevelSides(sdTop | sdBottom);
+    panel.Color = clRed;
+    TBitmap image(20, 10);
+    image.Canvas().Brush.Color = clGreen;
+    image.Canvas().FillRect({ 0, 0, 20, 10 });
+    panel.PaintPanel(image.Canvas());
+    EXPECT_EQ(image.Pixel(5, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(image.Pixel(5, 9), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(image.Pixel(0, 5), clGreen) << "no side line";
+    EXPECT_EQ(image.Pixel(19, 5), clGreen);
+    EXPECT_EQ(image.Pixel(1, 5), clRed);
+}
+
+TEST(Grip, ARowGripShowsTwoRaisedRidges)
+{
+    TTBDragBox grip(nullptr);
+    grip.SetAlign(alLeft);
+    grip.SetBounds(0, 0, 12, 18);
+    TBitmap image(12, 18);
+    grip.PaintTo(image.Canvas());
+    const TColor hi = GetSysColor(COLOR_BTNHIGHLIGHT), sh = GetSysColor(COLOR_BTNSHADOW), face = GetSysColor(COLOR_BTNFACE);
+    const TColor column[] = { face, face, hi, face, sh, hi, face, sh, face };
+    for (int x = 0; x < 9; ++x)
+        EXPECT_EQ(image.Pixel(x, 8), column[x]) << x;
+    EXPECT_EQ(image.Pixel(2, 17), hi);
+    EXPECT_EQ(image.Pixel(4, 0), sh);
+}
+
+}  // namespace
+
+namespace {
+
+void sendTo(QWidget* w, QEvent::Type type, int x, int y)
+{
+    Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
+    Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, QPointF(x, y), QPointF(w->mapToGlobal(QPoint(x, y))), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+TEST_F(DockTest, TheFloatingWindowsTitleDragsTheBarAndItsCloseBoxHidesIt)
+{
+    Store("No Name", "isFloat", "1");
+    Store("No Name", "XPosition", "100");
+    Store("No Name", "YPosition", "300");
+    Start();
+    TFPForm97* window = bars[2]->FloatingWindow();
+    ASSERT_NE(window, nullptr);
+    QWidget* w = window->Widget();
+    sendTo(w, QEvent::MouseButtonPress, 50, 10);
+    sendTo(w, QEvent::MouseMove, 80, 30);
+    sendTo(w, QEvent::MouseButtonRelease, 80, 30);
+    EXPECT_EQ(window->Left(), 130);
+    EXPECT_EQ(window->Top(), 300);
+    EXPECT_TRUE(bars[2]->Floating());
+    TRect box = window->CloseBox();
+    sendTo(w, QEvent::MouseButtonPress, (box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
+    EXPECT_FALSE(bars[2]->Visible());
+    EXPECT_FALSE(window->Visible());
+    EXPECT_EQ(Stored("No Name", "isVisible"), "0");
+}
+
+}  // namespace

@@ -1,0 +1,253 @@
+// The menu bar and the toggle buttons, clicked through their widgets, with a
+// scripted menu runner standing in for the user at an open menu.
+
+#include "widgets/ita_Office97.h"
+
+#include "platform/AppHooks.h"
+#include "platform/Form.h"
+#include "platform/Menus.h"
+#include "platform/Messages.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+void send(TControl* c, QEvent::Type type, int x = 5, int y = 5)
+{
+    QWidget* w = c->Widget();
+    QPointF local(x, y), global = QPointF(w->mapToGlobal(QPoint(x, y)));
+    Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QMouseEvent e(type, local, global, button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+void click(TControl* c, int x = 5, int y = 5)
+{
+    send(c, QEvent::MouseButtonPress, x, y);
+    send(c, QEvent::MouseButtonRelease, x, y);
+}
+
+// Records each menu it is asked to run, with its point, and answers from a
+// script: an action run while the menu is "open", then the item chosen.
+struct ScriptedRunner : TMenuRunner {
+    struct Step {
+        std::function<void()> whileOpen;
+        TMenuItem* choice = nullptr;
+    };
+    std::vector<Step> script;
+    std::vector<std::pair<TPopupMenu*, TPoint>> runs;
+    std::vector<bool> downWhileOpen;
+    TitaMenuButton* watched = nullptr;
+    TMenuItem* Run(TPopupMenu* menu, TPoint p) override
+    {
+        runs.emplace_back(menu, p);
+        if (watched)
+            downWhileOpen.push_back(watched->Down());
+        if (runs.size() > script.size())
+            return nullptr;
+        Step step = script[runs.size() - 1];
+        if (step.whileOpen)
+            step.whileOpen();
+        return step.choice;
+    }
+};
+
+class MenuBarTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetMenuRunner(&runner);
+        form = std::make_unique<TForm>(nullptr);
+        form->SetBounds(50, 50, 600, 300);
+        bar = new TCustomControl(form.get());
+        bar->SetParent(form.get());
+        bar->SetBounds(0, 0, 400, 22);
+        const char* captions[] = { "File", "Edit", "View" };
+        for (int i = 0; i < 3; ++i) {
+            menus[i] = new TPopupMenu(form.get());
+            items[i] = NewItem(form.get(), menus[i]->Items(), std::string("Item") + captions[i], captions[i],
+                0, [this, i](TObject*) { chosen.push_back(i); });
+            buttons[i] = NewControl<TitaMenuButton>(form.get(), bar, captions[i], 40 * i, 2, 40, 18);
+            buttons[i]->SetCaption(captions[i]);
+            buttons[i]->SetAlign(alLeft);
+            buttons[i]->SetGroupIndex(100 + i);
+            buttons[i]->Menu = menus[i];
+        }
+        form->Show();
+        ProcessPostedMessages();
+    }
+    void TearDown() override
+    {
+        form.reset();
+        SetMenuRunner(nullptr);
+    }
+    TPoint below(TControl* c) const
+    {
+        QPoint p = c->Widget()->mapToGlobal(QPoint(0, c->Height()));
+        return { p.x(), p.y() };
+    }
+
+    ScriptedRunner runner;
+    std::unique_ptr<TForm> form;
+    TCustomControl* bar = nullptr;
+    TPopupMenu* menus[3] {};
+    TMenuItem* items[3] {};
+    TitaMenuButton* buttons[3] {};
+    std::vector<int> chosen;
+};
+
+TEST_F(MenuBarTest, AClickDropsTheMenuBelowTheLatchedButtonAndAChoiceReleasesTheBar)
+{
+    runner.watched = buttons[0];
+    runner.script = { { nullptr, items[0] } };
+    click(buttons[0]);
+    ASSERT_EQ(runner.runs.size(), 1u);
+    EXPECT_EQ(runner.runs[0].first, menus[0]);
+    EXPECT_EQ(runner.runs[0].second.X, below(buttons[0]).X);
+    EXPECT_EQ(runner.runs[0].second.Y, below(buttons[0]).Y);
+    EXPECT_EQ(runner.downWhileOpen, std::vector<bool> { true });
+    EXPECT_EQ(chosen, std::vector<int> { 0 });
+    EXPECT_FALSE(buttons[0]->Down());
+    EXPECT_FALSE(TitaMenuButton::MenuMode());
+    EXPECT_EQ(TitaMenuButton::CurrentButton(), nullptr);
+}
+
+TEST_F(MenuBarTest, ADismissedMenuEndsMenuModeAndPopsTheButtonUp)
+{
+    click(buttons[1]);
+    EXPECT_EQ(runner.runs.size(), 1u);
+    EXPECT_TRUE(chosen.empty());
+    EXPECT_FALSE(buttons[1]->Down());
+    EXPECT_FALSE(TitaMenuButton::MenuMode());
+}
+
+TEST_F(MenuBarTest, MovingOntoAnotherButtonWhileAMenuIsOpenSwitchesToItsMenu)
+{
+    runner.watched = buttons[1];
+    runner.script = { { [this] { send(buttons[1], QEvent::MouseMove, 3, 3); }, nullptr }, { nullptr, items[1] } };
+    click(buttons[0]);
+    EXPECT_FALSE(buttons[0]->Down());
+    ProcessPostedMessages();
+    ASSERT_EQ(runner.runs.size(), 2u);
+    EXPECT_EQ(runner.runs[1].first, menus[1]);
+    EXPECT_EQ(runner.runs[1].second.X, below(buttons[1]).X);
+    EXPECT_EQ(runner.downWhileOpen[1], true);
+    EXPECT_EQ(chosen, std::vector<int> { 1 });
+    EXPECT_FALSE(buttons[1]->Down());
+    EXPECT_FALSE(TitaMenuButton::MenuMode());
+    // After the switch the filter still works: another round switches again.
+    runner.runs.clear();
+    runner.script = { { [this] { send(buttons[2], QEvent::MouseMove, 3, 3); }, nullptr }, { nullptr, nullptr } };
+    click(buttons[1]);
+    ProcessPostedMessages();
+    ASSERT_EQ(runner.runs.size(), 2u);
+    EXPECT_EQ(runner.runs[1].first, menus[2]);
+}
+
+TEST_F(MenuBarTest, AHiddenButtonOrOneOfAnotherWindowIsNeverSwitchedTo)
+{
+    buttons[2]->SetVisible(false);
+    TForm other(nullptr);
+    other.SetBounds(50, 50, 600, 300);
+    TPopupMenu otherMenu(&other);
+    auto* foreign = NewControl<TitaMenuButton>(&other, &other, "Foreign", 0, 0, 200, 200);
+    foreign->Menu = &otherMenu;
+    other.Show();
+    runner.script = { { [&] {
+                           send(buttons[2], QEvent::MouseMove, 3, 3);
+                           send(foreign, QEvent::MouseMove, 3, 3);
+                       },
+        nullptr } };
+    click(buttons[0]);
+    ProcessPostedMessages();
+    EXPECT_EQ(runner.runs.size(), 1u);
+    EXPECT_FALSE(TitaMenuButton::MenuMode());
+}
+
+TEST_F(MenuBarTest, AToggleGoesDownAndUpAndAGroupMateGoesUpWhenAnotherGoesDown)
+{
+    auto* a = NewControl<TitaPopupButton>(form.get(), bar, "A", 200, 0, 22, 22);
+    auto* b = NewControl<TitaPopupButton>(form.get(), bar, "B", 230, 0, 22, 22);
+    int clicks = 0;
+    a->OnClick = [&](TObject*) { ++clicks; };
+    click(a);
+    EXPECT_TRUE(a->Down());
+    click(a);
+    EXPECT_FALSE(a->Down());
+    EXPECT_EQ(clicks, 2);
+    // Released just on the bottom edge it still clicks; on the right edge not.
+    click(a, 5, a->Height());
+    EXPECT_TRUE(a->Down());
+    click(a, a->Width(), 5);
+    EXPECT_TRUE(a->Down());
+    b->SetGroupIndex(a->GroupIndex());
+    b->SetDown(true);
+    EXPECT_TRUE(b->Down());
+    EXPECT_FALSE(a->Down());
+    // Without a group a button never stays down.
+    TitaSpeedButton plain(form.get());
+    plain.SetDown(true);
+    EXPECT_FALSE(plain.Down());
+}
+
+TEST_F(MenuBarTest, ALatchedButtonShowsThePatternAndAColumnCaptionIsTurned)
+{
+    auto* toggle = NewControl<TitaPopupButton>(form.get(), bar, "T", 200, 0, 22, 22);
+    toggle->SetDown(true);
+    TBitmap image(22, 22);
+    toggle->PaintTo(image.Canvas());
+    const TColor hi = GetSysColor(COLOR_BTNHIGHLIGHT), face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(image.Pixel(4, 4), hi);
+    EXPECT_EQ(image.Pixel(5, 4), face);
+    EXPECT_EQ(image.Pixel(0, 5), GetSysColor(COLOR_BTNSHADOW)) << "sunken frame";
+
+    // A menu button standing in a column reads upwards; the pixel loops
+    // reach one past the text bitmap and nothing breaks.
+    TitaMenuButton column(form.get());
+    column.SetAlign(alTop);
+    column.SetBounds(0, 0, 18, 40);
+    column.SetCaption("File");
+    TBitmap turned(18, 40);
+    column.PaintTo(turned.Canvas());
+    int black = 0;
+    for (int x = 0; x < 18; ++x)
+        for (int y = 0; y < 40; ++y)
+            black += turned.Pixel(x, y) == clBlack;
+    EXPECT_GT(black, 10);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SpeedButtonGlyph, ADisabledButtonEmbossesTheBlackOfItsCellAndDropsOtherColours)
+{
+    TBitmap strip(16, 16);
+    strip.Canvas().SetPixel(3, 3, clBlack);
+    strip.Canvas().SetPixel(5, 5, clRed);
+    TitaGlyphs glyphs(nullptr);
+    glyphs.SetPicture(strip);
+    TitaSpeedButton button(nullptr);
+    button.SetBounds(0, 0, 22, 22);
+    button.Glyphs = &glyphs;
+    TBitmap image(22, 22);
+    button.PaintTo(image.Canvas());
+    // The 16-pixel cell stands centred in the 18-pixel glyph area at (3, 3).
+    EXPECT_EQ(image.Pixel(8, 8), clRed);
+    EXPECT_EQ(image.Pixel(6, 6), clBlack);
+    button.SetEnabled(false);
+    button.PaintTo(image.Canvas());
+    EXPECT_EQ(image.Pixel(6, 6), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(image.Pixel(7, 7), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(image.Pixel(8, 8), GetSysColor(COLOR_BTNFACE));
+}
+
+}  // namespace
