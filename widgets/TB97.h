@@ -10,6 +10,7 @@
 // 125 ms timer finds the cursor elsewhere, or the application is
 // deactivated; then it fires OnMouseExit.
 
+#include "platform/Buttons.h"
 #include "platform/CustomControl.h"
 #include "platform/Graphics.h"
 
@@ -21,7 +22,6 @@ class TPopupMenu;
 class TTimer;
 
 enum TButtonDisplayMode { dmBoth, dmGlyphOnly, dmTextOnly };
-enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 // The state number is also the glyph cell and image slot of the state.
 enum TToolButtonState { tsUp = 0, tsDisabled = 1, tsPressed = 2, tsHeld = 3, tsHot = 4 };
 

@@ -1,11 +1,5 @@
 #include "widgets/ita_Glyphs.h"
 
-namespace {
-
-constexpr TColor clOlive = 0x008080;
-
-}  // namespace
-
 TitaGlyphs::TitaGlyphs(TComponent* owner)
     : TComponent(owner)
 {

@@ -10,6 +10,7 @@
 // Loaded. All geometry is in client coordinates of the bar, so the drag
 // runs the same from a real mouse and from a test.
 
+#include "platform/Buttons.h"
 #include "platform/Control.h"
 #include "platform/CustomControl.h"
 #include "platform/ExtCtrls.h"
@@ -165,7 +166,6 @@ constexpr int kCaptionOffset = 20;
 // A windowless speed button: one cell of a glyph strip and/or a caption,
 // flat (framed only under the mouse) or raised. Buttons of one parent with
 // the same non-zero GroupIndex form a group of which at most one is down.
-enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 class TitaSpeedButton : public TGraphicControl {
 public:
