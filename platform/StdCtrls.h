@@ -15,10 +15,20 @@ public:
     void SetCaption(const std::string&) override;
     bool Transparent = false;
     void SetAutoSize(bool);
+    // Font.Color, Font.Style underline and bold, Font.Height in pixels.
+    TColor FontColor() const { return m_fontColor; }
+    void SetFontColor(TColor);
+    void SetFontUnderline(bool);
+    void SetFontBold(bool);
+    void SetFontHeight(int pixels);
+    void SetWordWrap(bool);
 
 private:
+    void fitText();
+
     QLabel* m_label;
     bool m_autoSize = true;
+    TColor m_fontColor = clWindowText;
 };
 
 class TEdit : public TWinControl {
