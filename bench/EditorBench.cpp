@@ -3,6 +3,7 @@
 // insert into that page. Runs headless unless a display is given.
 
 #include "editor/PendingForms.h"
+#include "editor/Unit27.h"
 #include "editor/Unit1.h"
 #include "generators/Unit2.h"
 #include "platform/Application.h"

@@ -119,6 +119,13 @@ const MenuRow kToolsMenu[] = {
     { "PageGenerator1", "", "&Page Generator", "", &TForm1::PageGenerator1Click, true },
 };
 
+const MenuRow kHelpMenu[] = {
+    { "Help1", "", "Help", "", &TForm1::Help1Click, true },
+    { "TipoftheDay2", "", "Tip of the Day", "", &TForm1::TipoftheDay2Click, true },
+    { "N12", "", "-", "", nullptr, true },
+    { "About1", "", "&About", "", &TForm1::About1Click, true },
+};
+
 // The dialog buttons of the side panel's "Normal" and "Applets" tabs.
 struct TabButtonRow {
     const char* name;
@@ -344,6 +351,7 @@ void TForm1::buildMenus()
     fillMenu(this, PopupMenu1, kEditMenu);
     fillMenu(this, PopupMenu6, kContextMenu);
     fillMenu(this, PopupMenu5, kToolsMenu);
+    fillMenu(this, PopupMenu4, kHelpMenu);
     PopupMenu1->OnPopup = [this](TObject* s) { PopupMenu1Popup(s); };
     PopupMenu6->OnPopup = [this](TObject* s) { PopupMenu6Popup(s); };
     Undo1 = find<TMenuItem>(this, "Undo1");
@@ -445,6 +453,7 @@ void TForm1::buildSidePanel()
     Label2->SetAutoSize(false);
     Label2->Transparent = true;
     Label2->SetBounds(160, 272, 17, 17);
+    Label2->OnDblClick = [this](TObject* s) { Label2DblClick(s); };
 }
 
 void TForm1::buildLaunchers()

@@ -5,7 +5,6 @@
 #include <string>
 
 TForm3* Form3 = nullptr;
-TForm4* Form4 = nullptr;
 TForm6* Form6 = nullptr;
 TForm7* Form7 = nullptr;
 TForm8* Form8 = nullptr;
@@ -25,7 +24,6 @@ TForm23* Form23 = nullptr;
 TForm24* Form24 = nullptr;
 TForm25* Form25 = nullptr;
 TForm26* Form26 = nullptr;
-TForm27* Form27 = nullptr;
 TForm28* Form28 = nullptr;
 
 namespace {

@@ -22,7 +22,6 @@ public:
 };
 
 using TForm3 = TPendingFormN<3>;
-using TForm4 = TPendingFormN<4>;
 using TForm6 = TPendingFormN<6>;
 using TForm7 = TPendingFormN<7>;
 using TForm8 = TPendingFormN<8>;
@@ -42,11 +41,9 @@ using TForm23 = TPendingFormN<23>;
 using TForm24 = TPendingFormN<24>;
 using TForm25 = TPendingFormN<25>;
 using TForm26 = TPendingFormN<26>;
-using TForm27 = TPendingFormN<27>;
 using TForm28 = TPendingFormN<28>;
 
 extern TForm3* Form3;
-extern TForm4* Form4;
 extern TForm6* Form6;
 extern TForm7* Form7;
 extern TForm8* Form8;
@@ -66,5 +63,4 @@ extern TForm23* Form23;
 extern TForm24* Form24;
 extern TForm25* Form25;
 extern TForm26* Form26;
-extern TForm27* Form27;
 extern TForm28* Form28;

@@ -1,6 +1,7 @@
 #include "editor/Unit1.h"
 
 #include "editor/PendingForms.h"
+#include "editor/Unit27.h"
 #include "editor/Settings.h"
 #include "generators/PageSkeleton.h"
 #include "platform/Application.h"

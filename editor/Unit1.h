@@ -152,6 +152,12 @@ public:
     void ToolbarButton97163Click(TObject* sender);  // Parameter
     void ToolbarButton97164Click(TObject* sender);  // Embeded Item
 
+    // --- Help, Tip of the Day and About box ------------------------------------
+    void Help1Click(TObject* sender);
+    void TipoftheDay2Click(TObject* sender);
+    void About1Click(TObject* sender);
+    void Label2DblClick(TObject* sender);
+
     // --- Editor events and enabling rules ------------------------------------
     void RichEdit1KeyDown(TObject* sender, std::uint16_t& key, TShiftState shift);
     void RichEdit1SelectionChange(TObject* sender);

@@ -3,6 +3,8 @@
 
 #include "dialogs/Unit5.h"
 #include "editor/PendingForms.h"
+#include "editor/Unit27.h"
+#include "editor/Unit4.h"
 #include "editor/Unit1.h"
 #include "generators/Unit2.h"
 #include "platform/Application.h"

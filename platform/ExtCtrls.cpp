@@ -45,6 +45,22 @@ void TPanel::SetBevelOuter(TPanelBevel bevel)
     }
 }
 
+// The frame shows one bevel; a raised inner one inside a lowered outer one
+// reads as a sunken panel.
+void TPanel::SetBevelInner(TPanelBevel bevel)
+{
+    if (bevel != bvNone)
+        m_frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+}
+
+void TPanel::SetColor(TColor color)
+{
+    m_frame->setAutoFillBackground(true);
+    QPalette palette = m_frame->palette();
+    palette.setColor(QPalette::Window, QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF)));
+    m_frame->setPalette(palette);
+}
+
 TImage::TImage(TComponent* owner)
     : TControl(owner)
     , m_label(new QLabel)
@@ -65,6 +81,12 @@ void TImage::LoadFromFile(const std::string& path)
 }
 
 bool TImage::Empty() const { return m_label->pixmap().isNull(); }
+
+void TImage::Assign(const TImage& other)
+{
+    m_label->setPixmap(other.m_label->pixmap());
+    SetStretch(Stretch);
+}
 
 void TImage::SetStretch(bool on)
 {

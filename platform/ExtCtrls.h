@@ -13,6 +13,8 @@ public:
     explicit TPanel(TComponent* owner);
     void SetCaption(const std::string&) override;
     void SetBevelOuter(TPanelBevel);
+    void SetBevelInner(TPanelBevel);
+    void SetColor(TColor);
 
 private:
     QFrame* m_frame;
@@ -27,6 +29,8 @@ public:
     // and EInvalidGraphic when it holds no picture.
     void LoadFromFile(const std::string& path);
     bool Empty() const;
+    // Picture.Assign: the other image's picture (none when it has none).
+    void Assign(const TImage& other);
     bool Stretch = false;
     void SetStretch(bool);
 
