@@ -4,7 +4,6 @@
 
 #include <string>
 
-TForm3* Form3 = nullptr;
 TForm6* Form6 = nullptr;
 TForm7* Form7 = nullptr;
 TForm8* Form8 = nullptr;

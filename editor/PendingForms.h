@@ -21,7 +21,6 @@ public:
     }
 };
 
-using TForm3 = TPendingFormN<3>;
 using TForm6 = TPendingFormN<6>;
 using TForm7 = TPendingFormN<7>;
 using TForm8 = TPendingFormN<8>;
@@ -43,7 +42,6 @@ using TForm25 = TPendingFormN<25>;
 using TForm26 = TPendingFormN<26>;
 using TForm28 = TPendingFormN<28>;
 
-extern TForm3* Form3;
 extern TForm6* Form6;
 extern TForm7* Form7;
 extern TForm8* Form8;

@@ -1,6 +1,7 @@
 // corvana: the HTML site editor. Creates every window in order, then runs
 // the message loop until Exit or the main window closes.
 
+#include "dialogs/Unit3.h"
 #include "dialogs/Unit5.h"
 #include "editor/PendingForms.h"
 #include "editor/Unit27.h"
