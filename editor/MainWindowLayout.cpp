@@ -454,6 +454,8 @@ void TForm1::buildSidePanel()
     Label2->Transparent = true;
     Label2->SetBounds(160, 272, 17, 17);
     Label2->OnDblClick = [this](TObject* s) { Label2DblClick(s); };
+    buildWebPagesTab();
+    buildLinkToFileTab();
 }
 
 void TForm1::buildLaunchers()

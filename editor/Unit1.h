@@ -5,11 +5,13 @@
 
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
+#include "platform/FileCtrl.h"
 #include "platform/FileDialog.h"
 #include "platform/Form.h"
 #include "platform/Menus.h"
 #include "platform/RichEdit.h"
 #include "platform/StdCtrls.h"
+#include "platform/TreeView.h"
 #include "widgets/AppRun.h"
 #include "widgets/GoToWeb.h"
 #include "widgets/TB97.h"
@@ -44,6 +46,13 @@ public:
     TTabSheet* TabSheet4;  // "Normal"
     TTabSheet* TabSheet7;  // "Applets"
     TImage* Image2;
+    TTreeView* TreeView1;  // the link tree on "Web Pages"
+    TButton* Button1;      // "Go There!"
+    TDriveComboBox* DriveComboBox1;      // "Link to File": places
+    TDirectoryListBox* DirectoryListBox1;
+    TFileListBox* FileListBox1;
+    TFilterComboBox* FilterComboBox1;
+    TButton* Button2;      // "&Link To File"
     TRichEdit* RichEdit1;
     TStatusBar* StatusBar1;
     TOpenDialog* OpenDialog1;
@@ -158,6 +167,16 @@ public:
     void About1Click(TObject* sender);
     void Label2DblClick(TObject* sender);
 
+    // --- Side panel: the link tree and the file browser ------------------------
+    void TreeView1Click(TObject* sender);
+    void TreeView1DblClick(TObject* sender);
+    void Button1Click(TObject* sender);  // Go There!
+    void FileListBox1Click(TObject* sender);
+    void FileListBox1DblClick(TObject* sender);
+    void Button2Click(TObject* sender);  // Link To File
+    void RichEdit1DragOver(TObject* sender, TObject* source, int x, int y, bool& accept);
+    void RichEdit1DragDrop(TObject* sender, TObject* source, int x, int y);
+
     // --- Editor events and enabling rules ------------------------------------
     void RichEdit1KeyDown(TObject* sender, std::uint16_t& key, TShiftState shift);
     void RichEdit1SelectionChange(TObject* sender);
@@ -172,6 +191,11 @@ private:
     void buildSidePanel();
     void buildHiddenFields();
     void buildLaunchers();
+    void buildWebPagesTab();
+    void buildLinkToFileTab();
+    void acceptPanelDrops();
+    void openTreeItem();
+    void fileInsert(bool upperCase);
     void putUp(TitaMenuButton*);
 };
 
