@@ -7,6 +7,8 @@
 #include "platform/IniFiles.h"
 #include "platform/StrUtils.h"
 
+#include <QPlainTextEdit>
+
 #include <optional>
 
 TForm27* Form27 = nullptr;
@@ -52,6 +54,14 @@ TForm27::TForm27(TComponent* owner)
     RichEdit1->PlainText = true;
     RichEdit1->SetReadOnly(true);
     RichEdit1->SetEnabled(false);
+    // Disabled, the tip must still read as plain black text on white.
+    QPlainTextEdit* text = RichEdit1->Editor();
+    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text->setFrameShape(QFrame::NoFrame);
+    QPalette palette = text->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
+    text->setPalette(palette);
 
     CheckBox1 = NewControl<TCheckBox>(this, this, "CheckBox1", 8, 197, 160, 17);
     CheckBox1->SetCaption("Show tip at startup");

@@ -175,7 +175,7 @@ TDirectoryListBox::TDirectoryListBox(TComponent* owner)
     m_list->setUniformItemSizes(true);
     SetWidget(m_list);
     SetBounds(0, 0, 145, 97);
-    QObject::connect(m_list, &QListWidget::itemActivated, [this](QListWidgetItem* item) {
+    QObject::connect(m_list, &QListWidget::itemDoubleClicked, [this](QListWidgetItem* item) {
         if (!Destroying())
             OpenItem(m_list->row(item));
     });

@@ -61,7 +61,7 @@ public:
     void SetDirectory(const std::string& folder);
     // The folder of each line, in order.
     const std::vector<std::string>& Folders() const { return m_folders; }
-    // Opening a line (a double click or Enter) makes it the directory.
+    // Opening a line (a double click) makes it the directory.
     void OpenItem(int index);
 
     TNotifyEvent OnChange;

@@ -84,6 +84,8 @@ void TTreeView::SetSelected(TTreeNode* node)
 
 void TTreeView::FullExpand() { m_tree->expandAll(); }
 
+void TTreeView::MakeVisible(const TTreeNode* node) { m_tree->scrollToItem(node->m_item); }
+
 TPoint TTreeView::ItemCentre(const TTreeNode* node) const
 {
     QPoint p = m_tree->visualItemRect(node->m_item).center();

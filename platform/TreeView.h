@@ -47,6 +47,8 @@ public:
     TTreeNode* Selected() const;
     void SetSelected(TTreeNode*);
     void FullExpand();
+    // Scrolls the item into view.
+    void MakeVisible(const TTreeNode*);
     bool ReadOnly = true;
     // The middle of an item, in the coordinates of the item area (the
     // scroll area's viewport), where the mouse clicks it.
