@@ -39,7 +39,7 @@ TForm4::TForm4(TComponent* owner)
     Label12->SetBounds(0, 8, 9, 17);
     Label12->OnDblClick = [this](TObject* s) { Label12DblClick(s); };
 
-    Panel1 = NewControl<TPanel>(this, this, "Panel1", 5, 172, 257, 225);
+    Panel1 = NewControl<TPanel>(this, this, "Panel1", 8, 172, 257, 225);
     Panel1->SetBevelInner(bvRaised);
     Panel1->SetBevelOuter(bvLowered);
     Label1 = NewControl<TLabel>(this, Panel1, "Label1", 16, 12, 0, 0);
