@@ -13,25 +13,25 @@ TFtpClient::TFtpClient(TComponent* owner)
     Timeout = 15;
 }
 
-bool TFtpClient::CheckProgress()
-{
-    // Data flowing keeps a waiting caller waiting.
-    m_deadline = GetTickCount64() + std::uint64_t(std::max(Timeout, 0)) * 1000;
-    return TCustomFtpCli::CheckProgress();
-}
-
 bool TFtpClient::WaitUntilReady()
 {
     auto alive = m_alive;
     m_deadline = GetTickCount64() + std::uint64_t(std::max(Timeout, 0)) * 1000;
+    std::int64_t progress = TransferProgress();
     while (m_state != ftpReady) {
         std::uint64_t now = GetTickCount64();
+        // Data reaching the other side keeps the caller waiting; bytes that
+        // only fill the platform's buffers for a server that has stopped
+        // reading do not.
+        if (std::int64_t reached = TransferProgress(); reached != progress) {
+            progress = reached;
+            m_deadline = now + std::uint64_t(std::max(Timeout, 0)) * 1000;
+        }
         if (Timeout > 0 && now >= m_deadline) {
             AbortRequest();
             if (!*alive)
                 return false;
-            m_errorMessage = "426 Timeout";
-            m_statusCode = 426;
+            ShowFailure("426 Timeout");
             return false;
         }
         if (MultiThreaded)

@@ -121,6 +121,9 @@ protected:
     virtual void Display(const std::string& text);
     // Reports transfer progress; false when the user asked to abort.
     virtual bool CheckProgress();
+    // Bytes of the running transfer that have reached the other side:
+    // received, or taken by the server (not merely queued for it).
+    std::int64_t TransferProgress();
 
     using TStepProc = void (TCustomFtpCli::*)();
 
@@ -151,6 +154,9 @@ protected:
     template<class F>
     void RunLowLevel(TFtpRequest rq, F&& body);
     void FailRunningRequest(const std::string& message);
+    // A failure found on this side, written as a reply line: the status
+    // code, the last response and the error message all show it.
+    void ShowFailure(const std::string& line);
 
     // ---- requests and the step engine (FtpcliSteps.cpp)
     void StartHighLevel(TFtpRequest rq, TFtpStepSet steps);
@@ -278,11 +284,9 @@ public:
     bool DeleteSync();
 
     // Waits until the client is ready; on time-out the request is aborted
-    // ("426 Timeout"). True when the finished request reported no error.
+    // ("426 Timeout"). Transfer data reaching the other side keeps it
+    // waiting. True when the finished request reported no error.
     bool WaitUntilReady();
-
-protected:
-    bool CheckProgress() override;
 
 private:
     template<class F>

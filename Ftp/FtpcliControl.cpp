@@ -206,10 +206,10 @@ void TCustomFtpCli::ControlDataAvailable()
         // A line that never ends is no reply: the connection is given up.
         m_receive.clear();
         Display("! Reply line too long");
-        if (m_lastStepError == 0)
+        if (m_lastStepError == 0) {
             m_lastStepError = 500;
-        if (m_errorMessage.empty())
-            m_errorMessage = "500 Reply line too long";
+            ShowFailure("500 Reply line too long");
+        }
         m_control->Abort();
     }
 }
@@ -369,11 +369,15 @@ void TCustomFtpCli::ControlSessionClosed(std::uint16_t error)
     // Only the close that follows QUIT is expected; any other leaves the
     // request without its answer.
     int result = m_lastStepError;
-    if (result == 0 && !aborting && m_lastStep != stQuit) {
+    if (result == 0 && !aborting && m_transferError != 0 && m_dataMode != dmNone) {
+        // The transfer had failed already: that failure is the one told.
+        result = m_transferError;
+        m_lastStepError = result;
+        ShowFailure(m_errorMessage);
+    } else if (result == 0 && !aborting && m_lastStep != stQuit) {
         result = kConnectionLost;
         m_lastStepError = result;
-        if (m_errorMessage.empty())
-            m_errorMessage = "421 Connection closed.";
+        ShowFailure("421 Connection closed.");
     }
     if (!aborting)
         SetState(ftpInternalReady);
@@ -407,6 +411,13 @@ void TCustomFtpCli::AbortRequest()
         EndRequest(m_highLevel ? kAborted : (m_lastStepError ? m_lastStepError : kAborted));
     }
     SetState(ftpReady);
+}
+
+void TCustomFtpCli::ShowFailure(const std::string& line)
+{
+    m_lastResponse = line;
+    m_statusCode = FtpReplyNumber(line);
+    m_errorMessage = line;
 }
 
 void TCustomFtpCli::FailRunningRequest(const std::string& message)

@@ -36,6 +36,13 @@ bool TCustomFtpCli::CheckProgress()
     return false;
 }
 
+std::int64_t TCustomFtpCli::TransferProgress()
+{
+    if (m_dataMode == dmStore && m_dataAccepted)
+        return m_data->TakenCount();
+    return m_byteCount;
+}
+
 // ---- PORT
 
 void TCustomFtpCli::DataPort()
@@ -322,6 +329,15 @@ void TCustomFtpCli::TransferFinalReply(const char* failure, bool abortiveClose)
     bool valid = IsFtpReplyLine(m_lastResponse);
     if (valid && (m_statusCode == 226 || m_statusCode == 250)) {
         m_finalReply = true;
+        if (m_dataMode == dmStore && m_storEof && !m_storClosed) {
+            // The server has the whole file: what is left of the
+            // connection goes, and its close ends the transfer.
+            auto alive = m_alive;
+            m_data->Close();
+            if (!*alive || m_storClosed)
+                return;
+            m_storClosed = true;
+        }
         TransferCompletionCheck();
         return;
     }
@@ -341,6 +357,8 @@ void TCustomFtpCli::EndTransferOnReply(bool validReply, bool abortiveClose)
 
 void TCustomFtpCli::SendNextBlock()
 {
+    if (m_storEof)
+        return;
     auto alive = m_alive;
     std::uint64_t serial = m_transferSerial;
     // One Send per round, so that the socket reports one drained queue for
@@ -372,8 +390,11 @@ void TCustomFtpCli::SendNextBlock()
         return;
     }
     if (atEnd) {
+        // Only the sending side ends: the socket stays until the server
+        // has read everything and closes, so that how much it has taken
+        // can still be told (a slow server may still be reading).
         m_storEof = true;
-        m_data->Close();
+        m_data->ShutDown(1);
     }
 }
 
@@ -386,6 +407,9 @@ void TCustomFtpCli::TransferCompletionCheck()
         return;
     ShowStatistics();
     m_restartPos = 0;
+    // The server may have answered 226 for a transfer this side cut short.
+    if (m_transferError != 0)
+        ShowFailure(m_errorMessage);
     m_lastStepError = m_transferError;
     EndRequest(m_transferError);
 }

@@ -162,6 +162,14 @@ void THttpCli::HeaderLine(const std::string& line)
             }
             ContentLength = std::stoll(digits);
             m_contentLengthGiven = true;
+        } else if (name == "transfer-encoding") {
+            // The request asks for HTTP/1.0: a body in any coding but
+            // identity would be saved with its framing.
+            std::string coding = trimBlanks(value);
+            if (LowerCase(coding) != "identity") {
+                Fail("the server sent the document in a transfer coding this client does not read: " + coding);
+                return;
+            }
         } else if (name == "content-type") {
             ContentType = value;
         } else if (name == "www-authenticate") {
@@ -260,6 +268,12 @@ void THttpCli::BodyPiece(const char* data, int length)
             return;
     }
     ++m_bodyPieceCount;
+    // Bytes past the announced end belong to no document: the answer is
+    // not the document it claims to be.
+    if (m_contentLengthGiven && ReceivedBytes + length > ContentLength) {
+        Fail("the document is longer than its Content-Length (" + std::to_string(ContentLength) + " bytes)");
+        return;
+    }
     ReceivedBytes += length;
     NotifyDocData(data, length);
     if (!*alive || !StillReceiving(serial))

@@ -85,6 +85,15 @@ void TForm1::Button3Click(TObject*)
         OfficeButton1Click(nullptr);
         return;
     }
+    // Only an installer this request wrote, whole, is started: an answer
+    // without a body (304, or an empty 200) leaves an older file of that
+    // name in the folder, which is not the one asked for.
+    struct stat written {};
+    if (m_documentName != InstallerName || ::stat(m_documentName.c_str(), &written) != 0 || written.st_size == 0) {
+        Log("No installer in the answer: " + std::to_string(HttpCli1->StatusCode) + " " + HttpCli1->ReasonPhrase);
+        OfficeButton1Click(nullptr);
+        return;
+    }
     { TFileStream check(HttpCli1->DocumentName, fmOpenRead); }
     makeExecutable(HttpCli1->DocumentName);
     AppRunner1->Execute();
@@ -161,6 +170,8 @@ void TForm1::PrepareRequest(const std::string& url)
 bool TForm1::Fetch()
 {
     DiscardPartial();
+    // Names the document this request writes, once it begins to.
+    m_documentName.clear();
     try {
         HttpCli1->Get();
     } catch (const std::exception&) {

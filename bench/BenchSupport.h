@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -38,6 +39,24 @@ inline long long FileSize(const std::string& path)
     std::error_code ec;
     auto n = std::filesystem::file_size(path, ec);
     return ec ? -1 : static_cast<long long>(n);
+}
+
+// Whether two files hold the same bytes: a transfer counts only when what
+// arrived is what was sent.
+inline bool SameFile(const std::string& a, const std::string& b)
+{
+    std::ifstream x(a, std::ios::binary), y(b, std::ios::binary);
+    if (!x || !y)
+        return false;
+    std::vector<char> p(1 << 20), q(1 << 20);
+    for (;;) {
+        x.read(p.data(), std::streamsize(p.size()));
+        y.read(q.data(), std::streamsize(q.size()));
+        if (x.gcount() != y.gcount() || !std::equal(p.begin(), p.begin() + x.gcount(), q.begin()))
+            return false;
+        if (x.gcount() == 0)
+            return x.eof() && y.eof();
+    }
 }
 
 inline double SecondsSince(std::chrono::steady_clock::time_point start)

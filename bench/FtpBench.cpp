@@ -74,15 +74,16 @@ int main(int argc, char** argv)
     } else {
         int port = server->Port();
         std::printf("upload of %lld bytes to vsftpd on 127.0.0.1 (active mode, image type)\n", bench::kFileSize);
-        for (int round = 1; round <= 2; ++round) {
+        for (int round = 1; round <= 3; ++round) {
             double mine = clientUpload(port, local);
-            bool mineOk = bench::FileSize(root + "/client.bin") == bench::kFileSize;
+            bool mineOk = bench::SameFile(root + "/client.bin", local);
             std::filesystem::remove(root + "/client.bin");
             double theirs = curlUpload(port, local);
-            bool theirsOk = bench::FileSize(root + "/curl.bin") == bench::kFileSize;
+            bool theirsOk = bench::SameFile(root + "/curl.bin", local);
             std::filesystem::remove(root + "/curl.bin");
             if (mine < 0 || theirs < 0 || !mineOk || !theirsOk) {
-                std::printf("round %d failed\n", round);
+                std::printf("round %d failed%s%s\n", round, mineOk ? "" : " (TFtpClient's file differs)",
+                    theirsOk ? "" : " (curl's file differs)");
                 rc = 1;
                 break;
             }

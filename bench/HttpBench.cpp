@@ -48,6 +48,7 @@ int main(int argc, char** argv)
         oursSeconds = bench::SecondsSince(start);
     }
     long long oursSize = bench::FileSize(ours);
+    bool oursSame = bench::SameFile(ours, nginx.Root() + "/big.bin");
     std::filesystem::remove(ours);
 
     std::string theirs = nginx.Dir() + "/curl.bin";
@@ -55,10 +56,13 @@ int main(int argc, char** argv)
     int rc = bench::RunProgram({ "/usr/bin/curl", "--http1.0", "-s", "-o", theirs, url });
     double theirsSeconds = bench::SecondsSince(start);
     long long curlSize = bench::FileSize(theirs);
+    bool curlSame = bench::SameFile(theirs, nginx.Root() + "/big.bin");
 
     std::printf("THttpCli: %lld bytes in %.3f s = %.1f MB/s\n", oursSize, oursSeconds, bench::Rate(oursSeconds));
     std::printf("curl:     %lld bytes in %.3f s = %.1f MB/s (exit %d)\n", curlSize, theirsSeconds, bench::Rate(theirsSeconds), rc);
     std::printf("ratio (THttpCli / curl): %.2f\n", theirsSeconds / oursSeconds);
     delete Application;
-    return oursSize == bench::kFileSize && curlSize == bench::kFileSize ? 0 : 1;
+    if (!oursSame || !curlSame)
+        std::printf("the bytes received differ from the file served:%s%s\n", oursSame ? "" : " THttpCli", curlSame ? "" : " curl");
+    return oursSize == bench::kFileSize && curlSize == bench::kFileSize && oursSame && curlSame ? 0 : 1;
 }

@@ -5,6 +5,14 @@
 #include "editor/Unit1.h"
 
 #include "dialogs/Unit5.h"
+#include "dialogs/Unit9.h"
+#include "dialogs/Unit17.h"
+#include "dialogs/Unit18.h"
+#include "dialogs/Unit22.h"
+#include "dialogs/Unit24.h"
+#include "generators/Unit10.h"
+#include "generators/Unit13.h"
+#include "generators/Unit14.h"
 #include "editor/PendingForms.h"
 #include "platform/Dialogs.h"
 

@@ -1,5 +1,8 @@
 #include "editor/Settings.h"
 
+#include "platform/Application.h"
+#include "platform/Exception.h"
+
 TSettingsKey::TSettingsKey()
     : m_registry(std::make_unique<TRegistry>())
 {
@@ -11,3 +14,32 @@ TSettingsKey::TSettingsKey()
 }
 
 TSettingsKey::~TSettingsKey() { m_registry->CloseKey(); }
+
+std::string TSettingsReader::String(TSettingsKey& key, const std::string& name)
+{
+    try {
+        return key->ReadString(name);
+    } catch (const ERegistryException&) {
+        wrongType(name);
+        return {};
+    }
+}
+
+std::optional<int> TSettingsReader::Integer(TSettingsKey& key, const std::string& name)
+{
+    if (!key->ValueExists(name))
+        return std::nullopt;
+    try {
+        return key->ReadInteger(name);
+    } catch (const ERegistryException&) {
+        wrongType(name);
+        return std::nullopt;
+    }
+}
+
+// Called inside the catch block: the application object shows the error.
+void TSettingsReader::wrongType(const std::string& name)
+{
+    if (m_shown.insert(name).second && Application)
+        Application->HandleException(nullptr);
+}

@@ -6,6 +6,9 @@
 #include "platform/Registry.h"
 
 #include <memory>
+#include <optional>
+#include <set>
+#include <string>
 
 class TSettingsKey {
 public:
@@ -18,4 +21,18 @@ public:
 
 private:
     std::unique_ptr<TRegistry> m_registry;
+};
+
+// The main window's reads of its settings. A value stored with another type
+// than the window expects is shown by the application object once per name
+// and window, then read as absent, so that start-up completes and a resize
+// does not bring the message back.
+class TSettingsReader {
+public:
+    std::string String(TSettingsKey&, const std::string& name);
+    std::optional<int> Integer(TSettingsKey&, const std::string& name);
+
+private:
+    void wrongType(const std::string& name);
+    std::set<std::string> m_shown;
 };

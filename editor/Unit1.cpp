@@ -69,7 +69,7 @@ void TForm1::FormCreate(TObject*)
     Edit3->SetText(programFolder());
     {
         TSettingsKey key;
-        if (key->ReadString("Upercase") == "No") {
+        if (m_settings.String(key, "Upercase") == "No") {
             Edit4->SetText("Lowercase");
             itaPopupButton2->SetDown(true);
         } else {
@@ -85,13 +85,14 @@ void TForm1::FormCreate(TObject*)
 
 void TForm1::FormShow(TObject*)
 {
-    if (Edit4->Text() == "Lowercase")
+    bool lower = Edit4->Text() == "Lowercase";
+    if (lower)
         RichEdit1->SetText(PageSkeleton(false, kDefaultTitle));
     // The marker comment ends the page; the caret goes to the first empty
-    // line of the body.
+    // line of the body, in whichever case the skeleton shown has.
     std::string text = RichEdit1->Text();
     std::size_t marker = text.rfind(kMarkerComment);
-    std::size_t body = text.find(UpperCaseTags() ? "<BODY>\n" : "<body>\n");
+    std::size_t body = text.find(lower ? "<body>\n" : "<BODY>\n");
     if (marker != std::string::npos) {
         RichEdit1->SetSelStart(int(marker));
         RichEdit1->SetSelLength(int(std::string(kMarkerComment).size()));
@@ -115,7 +116,7 @@ void TForm1::FormResize(TObject*)
         bar->SetLeft(0);
     }
     TSettingsKey key;
-    if (key->ValueExists("Panel") && key->ReadInteger("Panel") == 1) {
+    if (m_settings.Integer(key, "Panel") == 1) {
         Panel3->SetVisible(false);
         RichEdit1->SetAlign(alClient);
         itaPopupButton1->SetDown(false);
@@ -124,7 +125,7 @@ void TForm1::FormResize(TObject*)
         RichEdit1->SetWidth(Width() - 217);
         itaPopupButton1->SetDown(true);
     }
-    if (key->ReadString("Tip") != "No" && Label6->Caption() == kOrvelin) {
+    if (m_settings.String(key, "Tip") != "No" && Label6->Caption() == kOrvelin) {
         Label6->SetCaption(kOrvelins);
         // The window is mapped and painted before the tip goes over it.
         Application->ProcessMessages();

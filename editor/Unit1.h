@@ -3,6 +3,7 @@
 // fields through which the dialogs exchange settings and results, and the
 // document commands.
 
+#include "editor/Settings.h"
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
 #include "platform/FileCtrl.h"
@@ -184,8 +185,11 @@ public:
     void PopupMenu6Popup(TObject* sender);
 
     bool UpperCaseTags() const { return Edit4->Text() == "Upercase"; }
+    // The program's reads of its settings, shared with the Tip of the Day.
+    TSettingsReader& SettingsReader() { return m_settings; }
 
 private:
+    TSettingsReader m_settings;
     void buildToolbars();
     void buildMenus();
     void buildSidePanel();

@@ -83,7 +83,7 @@ void TForm27::FormShow(TObject*)
 {
     {
         TSettingsKey key;
-        CheckBox1->SetChecked(key->ReadString("Tip") != "No");
+        CheckBox1->SetChecked(Form1->SettingsReader().String(key, "Tip") != "No");
     }
     // A tips file that cannot be read is reported, and the window still
     // shows.
@@ -109,7 +109,7 @@ void TForm27::Button1Click(TObject*)
     // the first.
     long long n = 0;
     if (key->ValueExists("TNumber"))
-        n = number(key->ReadString("TNumber")).value_or(0);
+        n = number(Form1->SettingsReader().String(key, "TNumber")).value_or(0);
     if (n < 0 || n > *last)
         n = 0;
     RichEdit1->SetText(ini.ReadString(kSection, IntToStr(n), IntToStr(n)));

@@ -3,6 +3,7 @@
 #include "net/Wait.h"
 #include "platform/StrUtils.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cctype>
 
@@ -85,6 +86,7 @@ void TCustomWSocket::ResetDefaults()
     m_lineLength = 0;
     m_paused = false;
     m_readCount = 0;
+    m_sentCount = 0;
     m_closeReported = false;
     FlushTimeout = 60;
 }
@@ -173,6 +175,14 @@ int TCustomWSocket::RcvdCount()
         return -1;
     }
     return int(n);
+}
+
+std::int64_t TCustomWSocket::TakenCount()
+{
+    unsigned long held = 0;
+    if (m_hSocket == INVALID_SOCKET || winsock::ioctlsocket(m_hSocket, winsock::SIOCOUTQ_, &held) == SOCKET_ERROR)
+        return m_sentCount;
+    return std::max<std::int64_t>(m_sentCount - std::int64_t(held), 0);
 }
 
 TWait* TCustomWSocket::WaitCtrl() const { return m_waitTracker.expired() ? nullptr : m_waitCtrl; }

@@ -66,9 +66,15 @@ public:
     const std::string& DnsResult() const { return m_dnsResult; }
     const std::vector<std::string>& DnsResultList() const { return m_dnsResultList; }
     TSocketState State() const { return m_state; }
-    int ReadCount() const { return m_readCount; }
+    // Bytes received on this connection; 64 bits, as one connection may
+    // carry more than 2 GiB.
+    std::int64_t ReadCount() const { return m_readCount; }
     // Bytes waiting in the platform's receive buffer; -1 when unknown.
     int RcvdCount();
+    // Bytes of this connection the peer has taken: those handed to the
+    // platform less those it still holds unacknowledged. Grows only as fast
+    // as the peer reads, however large the platform's buffers.
+    std::int64_t TakenCount();
     int LastError() const { return m_lastError; }
     // Wait, ReadLine and Flush pump messages themselves instead of running
     // the countdown of WaitCtrl.
@@ -191,7 +197,8 @@ protected:
     bool m_lineMode = false;
     int m_lineLength = 0;
     std::string m_line;
-    int m_readCount = 0;
+    std::int64_t m_readCount = 0;
+    std::int64_t m_sentCount = 0;
     bool m_closeReported = false;
     HostEntry m_hostEntry;
     HANDLE m_dnsLookupHandle = 0;

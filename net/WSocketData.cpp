@@ -121,6 +121,7 @@ void TCustomWSocket::TryToSend()
             sent = winsock::WSASend(m_hSocket, pieces, count, m_sendFlags);
 
         if (sent > 0) {
+            m_sentCount += sent;
             int left = sent;
             for (auto& block : m_bufferList) {
                 if (left == 0)

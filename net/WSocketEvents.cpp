@@ -109,7 +109,7 @@ void TCustomWSocket::ReadEventLoop(std::uint16_t error)
             if (!*alive)
                 return;
         } else {
-            int before = m_readCount;
+            std::int64_t before = m_readCount;
             bool handled = FireDataAvailable(error);
             if (!*alive || !handled)
                 return;
@@ -140,7 +140,7 @@ void TCustomWSocket::DrainUntilClosed()
         unsigned long waiting = 0;
         if (winsock::ioctlsocket(m_hSocket, winsock::FIONREAD_, &waiting) == SOCKET_ERROR)
             return;
-        int before = m_readCount;
+        std::int64_t before = m_readCount;
         if (waiting > 0) {
             if (m_lineMode)
                 ReadLineChars();

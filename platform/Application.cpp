@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QThread>
 
 #include <cstdio>
 #include <cstdlib>
@@ -50,7 +51,11 @@ void TApplication::Run()
 void TApplication::Terminate()
 {
     m_terminated = true;
-    QCoreApplication::exit(0);
+    // Ends the loops that run (the main loop and any modal one). With none
+    // running there is nothing to end, and Qt's quit request would outlive
+    // this application object: every later loop would return at once.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }
 
 void TApplication::ProcessMessages() { ProcessPostedMessages(); }

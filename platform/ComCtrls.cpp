@@ -16,6 +16,7 @@ TStatusBar::TStatusBar(TComponent* owner)
 {
     m_label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_label->setContentsMargins(4, 0, 4, 0);
+    ClicksOnRelease = true;
     SetWidget(m_label);
     SetBounds(0, 0, 200, 20);
     SetAlign(alBottom);
@@ -48,6 +49,8 @@ TListView::TListView(TComponent* owner)
     m_list->setIconSize(QSize(32, 32));
     m_list->setGridSize(QSize(96, 64));
     m_list->setWordWrap(true);
+    // A click on the list, on an item or between them, is the list's click.
+    ClicksOnRelease = true;
     SetWidget(m_list);
     SetReadOnly(false);
 }

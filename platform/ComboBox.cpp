@@ -13,11 +13,20 @@ TComboBox::TComboBox(TComponent* owner)
     m_box->setEditable(true);
     // Typed text stays text; it never becomes an item of the list.
     m_box->setInsertPolicy(QComboBox::NoInsert);
+    // The class library's combo box completes nothing: what the user types
+    // is the text, also when an item differs from it only in case.
+    m_box->setCompleter(nullptr);
+    m_box->setDuplicatesEnabled(true);
     SetWidget(m_box);
     SetBounds(0, 0, 145, 24);
     QObject::connect(m_box, &QComboBox::editTextChanged, [this] {
         if (OnChange && !Destroying())
             OnChange(this);
+    });
+    // Picking an item from the list is the combo box's click.
+    QObject::connect(m_box, &QComboBox::activated, [this] {
+        if (!Destroying())
+            Click();
     });
 }
 

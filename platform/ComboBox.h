@@ -1,6 +1,7 @@
 #pragma once
 // TComboBox: an edit with a drop-down list of items. The user may pick an
-// item or type any text; Text is what the edit shows.
+// item (which is the box's OnClick) or type any text, which is never
+// completed from the items; Text is what the edit shows.
 
 #include "platform/Control.h"
 

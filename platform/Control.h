@@ -101,8 +101,8 @@ private:
     TPopupMenu* m_popupMenu = nullptr;
 
 protected:
-    // Labels, panels and images click on a left-button release inside them;
-    // buttons click through their widget instead.
+    // Most controls click on a left-button release inside them; buttons,
+    // check boxes and combo boxes click through their widget instead.
     bool ClicksOnRelease = false;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/DesktopApps.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sys/stat.h>
@@ -216,20 +217,86 @@ std::vector<std::string> RemoveFieldCodes(const std::vector<std::string>& words)
     return out;
 }
 
-std::vector<std::string> DefaultApplicationCommand(const std::string& mimeType)
+namespace {
+
+// The command of the first installed, shown application of `ids`.
+std::vector<std::string> firstCommand(const std::vector<std::string>& ids, const std::vector<std::string>& removed = {})
 {
-    for (auto& list : MimeAppsListFiles()) {
-        std::string ids = ReadDesktopValue(list, "Default Applications", mimeType);
-        for (auto& id : splitList(ids, ';')) {
-            std::string desktop = FindDesktopFile(trim(id));
-            if (desktop.empty())
-                continue;
-            if (ReadDesktopValue(desktop, "Desktop Entry", "Hidden") == "true")
-                continue;
-            auto words = RemoveFieldCodes(SplitExecLine(ReadDesktopValue(desktop, "Desktop Entry", "Exec")));
-            if (!words.empty())
-                return words;
-        }
+    for (auto& id : ids) {
+        if (std::find(removed.begin(), removed.end(), id) != removed.end())
+            continue;
+        std::string desktop = FindDesktopFile(id);
+        if (desktop.empty() || ReadDesktopValue(desktop, "Desktop Entry", "Hidden") == "true")
+            continue;
+        auto words = RemoveFieldCodes(SplitExecLine(ReadDesktopValue(desktop, "Desktop Entry", "Exec")));
+        if (!words.empty())
+            return words;
     }
     return {};
+}
+
+std::vector<std::string> idsOf(const std::string& file, const char* group, const std::string& mimeType)
+{
+    std::vector<std::string> ids;
+    for (auto& id : splitList(ReadDesktopValue(file, group, mimeType), ';'))
+        if (!trim(id).empty())
+            ids.push_back(trim(id));
+    return ids;
+}
+
+}
+
+std::vector<std::string> DefaultApplicationCommand(const std::string& mimeType)
+{
+    const std::vector<std::string> lists = MimeAppsListFiles();
+    std::vector<std::string> added, removed;
+    for (auto& list : lists) {
+        auto words = firstCommand(idsOf(list, "Default Applications", mimeType));
+        if (!words.empty())
+            return words;
+        for (auto& id : idsOf(list, "Removed Associations", mimeType))
+            removed.push_back(id);
+        for (auto& id : idsOf(list, "Added Associations", mimeType))
+            added.push_back(id);
+    }
+    std::vector<std::string> cached;
+    for (auto& folder : ApplicationFolders())
+        for (auto& id : idsOf(folder + "/mimeinfo.cache", "MIME Cache", mimeType))
+            cached.push_back(id);
+    auto words = firstCommand(added, removed);
+    return !words.empty() ? words : firstCommand(cached, removed);
+}
+
+std::vector<std::string> BrowserCommand(const std::string& address)
+{
+    for (const char* type : { "text/html", "x-scheme-handler/http" }) {
+        auto words = DefaultApplicationCommand(type);
+        if (!words.empty()) {
+            words.push_back(address);
+            return words;
+        }
+    }
+    for (auto& entry : splitList(env("BROWSER"), ':')) {
+        auto words = SplitExecLine(entry);
+        if (words.empty())
+            continue;
+        bool placed = false;
+        for (auto& word : words) {
+            std::string out;
+            for (std::size_t i = 0; i < word.size(); ++i) {
+                if (word[i] == '%' && i + 1 < word.size() && (word[i + 1] == 's' || word[i + 1] == '%')) {
+                    out += word[i + 1] == 's' ? address : "%";
+                    placed |= word[i + 1] == 's';
+                    ++i;
+                } else {
+                    out += word[i];
+                }
+            }
+            word = std::move(out);
+        }
+        if (!placed)
+            words.push_back(address);
+        return words;
+    }
+    return { "xdg-open", address };
 }

@@ -5,8 +5,12 @@
 // Lists are read from, in order: $XDG_CONFIG_HOME (default ~/.config), each
 // folder of $XDG_CONFIG_DIRS (default /etc/xdg), $XDG_DATA_HOME/applications
 // (default ~/.local/share/applications) and each $XDG_DATA_DIRS/applications
-// (default /usr/local/share:/usr/share). The first application of a type's
-// "Default Applications" entry whose desktop file is installed wins.
+// (default /usr/local/share:/usr/share). The first installed application
+// wins: of the lists' "Default Applications" entries, in list order; else of
+// their "Added Associations" entries; else of the "MIME Cache" entries of
+// each applications folder's mimeinfo.cache, in folder order. An
+// application named in a list's "Removed Associations" counts only as a
+// default.
 
 #include <string>
 #include <string_view>
@@ -15,6 +19,13 @@
 // The default application's command for a MIME type, as an argument vector
 // (program first) with the field codes removed; empty when there is none.
 std::vector<std::string> DefaultApplicationCommand(const std::string& mimeType);
+
+// The command that shows `address` in the web browser, the address as its
+// last argument: the application for "text/html", else for
+// "x-scheme-handler/http"; else the first command of $BROWSER (its "%s"
+// replaced by the address, or the address added); else "xdg-open". The
+// address is always one argument, whatever it holds.
+std::vector<std::string> BrowserCommand(const std::string& address);
 
 // The pieces, for callers and tests.
 std::vector<std::string> MimeAppsListFiles();

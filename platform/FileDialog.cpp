@@ -50,6 +50,9 @@ QString caseless(const std::string& mask)
     return out;
 }
 
+// Each filter as "Description (masks)": the dialog matches by the masks in
+// the last parentheses and, with the details hidden, shows the description
+// alone, exactly as the program wrote it.
 QStringList qtFilters(const std::string& filter)
 {
     QStringList result;
@@ -95,6 +98,7 @@ bool TOpenDialog::Execute()
     dialog.setFileMode(IsSave() ? QFileDialog::AnyFile : ((Options & ofFileMustExist) ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     QStringList filters = qtFilters(Filter);
     dialog.setNameFilters(filters);
     if (FilterIndex >= 1 && FilterIndex <= filters.size())

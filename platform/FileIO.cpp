@@ -3,6 +3,7 @@
 #include "platform/Exception.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
@@ -105,6 +106,49 @@ std::string ReadWholeFile(const std::string& path)
         if (n == 0)
             break;
         bytes.append(buffer, std::size_t(n));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+std::string ReadRegularFile(const std::string& path, std::size_t maxSize, const std::string& tooLarge)
+{
+    // Opening a FIFO without O_NONBLOCK waits for a writer.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw EFOpenError(Msg::FOpenError(path));
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        throw EFOpenError(Msg::FOpenError(path));
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw EFOpenError(Msg::FOpenError(path) + ": it is not a file");
+    }
+    if (st.st_size < 0 || std::uint64_t(st.st_size) > maxSize) {
+        ::close(fd);
+        throw EReadError(Msg::FOpenError(path) + ": " + tooLarge);
+    }
+    std::string bytes;
+    bytes.reserve(std::size_t(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR || errno == EAGAIN)
+                continue;
+            ::close(fd);
+            throw EReadError(Msg::ReadError());
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, std::size_t(n));
+        // A file that grows while it is read is cut off at the limit's edge.
+        if (bytes.size() > maxSize) {
+            ::close(fd);
+            throw EReadError(Msg::FOpenError(path) + ": " + tooLarge);
+        }
     }
     ::close(fd);
     return bytes;

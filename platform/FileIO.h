@@ -5,12 +5,20 @@
 // a half-written file behind: the new contents go to a temporary file in the
 // same folder, which then replaces the old file in one step.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 // The file's bytes. Raises EFOpenError when the file cannot be opened (it is
 // missing, a folder, or not readable) and EReadError when reading fails.
 std::string ReadWholeFile(const std::string& path);
+
+// The bytes of a file a user chose, read only when it is a regular file of
+// at most maxSize bytes. A FIFO, a device or a socket is refused without
+// waiting on it (EFOpenError, "Cannot open file <path>: it is not a file");
+// a larger file is refused before a byte is read (EReadError whose text is
+// "Cannot open file <path>: " + tooLarge).
+std::string ReadRegularFile(const std::string& path, std::size_t maxSize, const std::string& tooLarge);
 
 // Replaces the file's contents with data, or creates it. The old file keeps
 // its permissions (a new one gets the usual 0666 less the umask); a symbolic

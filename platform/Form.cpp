@@ -234,6 +234,9 @@ int TForm::ShowModal()
 {
     if (m_inModal || Visible())
         throw EInvalidOperation("Cannot make a visible window modal");
+    // A program that is ending shows no more modal windows.
+    if (Application && Application->Terminated())
+        return mrCancel;
     m_inModal = true;
     m_modalResult = mrNone;
     Widget()->setWindowModality(Qt::ApplicationModal);
@@ -246,8 +249,15 @@ int TForm::ShowModal()
                 ModalResponder(this);
         });
     for (;;) {
-        if (m_modalResult == mrNone)
+        if (m_modalResult == mrNone) {
             loop.exec();
+            // Only a modal result or a quit request ends the loop; after a
+            // quit request every loop returns at once, so waiting on would spin.
+            if (m_modalResult == mrNone) {
+                m_modalResult = mrCancel;
+                break;
+            }
+        }
         if (Application && Application->Terminated()) {
             if (m_modalResult == mrNone)
                 m_modalResult = mrCancel;

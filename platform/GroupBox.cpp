@@ -8,6 +8,7 @@ TGroupBox::TGroupBox(TComponent* owner)
     : TWinControl(owner)
     , m_box(new QGroupBox)
 {
+    ClicksOnRelease = true;
     SetWidget(m_box);
     SetBounds(0, 0, 185, 105);
 }

@@ -51,6 +51,7 @@ TMemo::TMemo(TComponent* owner)
     , m_lines(std::make_unique<LineList>(this))
 {
     m_edit->setUndoRedoEnabled(false);
+    ClicksOnRelease = true;
     SetWidget(m_edit);
     SetBounds(0, 0, 185, 89);
     QObject::connect(m_edit, &QPlainTextEdit::textChanged, [this] {

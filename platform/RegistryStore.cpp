@@ -173,7 +173,7 @@ std::optional<TRegistryStore> TRegistryStore::Parse(std::string_view text)
             if (line.back() != ']' || line.size() < 2)
                 return std::nullopt;
             auto path = unescape(line.substr(1, line.size() - 2));
-            if (!path)
+            if (!path || !withinLimits(normalise(*path)))
                 return std::nullopt;
             section = store.CreateKey(*path);
             continue;
@@ -183,7 +183,7 @@ std::optional<TRegistryStore> TRegistryStore::Parse(std::string_view text)
             return std::nullopt;
         auto name = unescape(line.substr(0, eq));
         auto data = unescape(line.substr(eq + 3));
-        if (!name || !data)
+        if (!name || !data || name->size() > kMaxValueName)
             return std::nullopt;
         TRegValue value;
         value.Name = *name;
@@ -255,6 +255,21 @@ std::string TRegistryStore::normalise(std::string_view path)
     return out;
 }
 
+bool TRegistryStore::withinLimits(std::string_view path)
+{
+    std::size_t depth = 0;
+    std::size_t pos = 0;
+    while (pos < path.size()) {
+        std::size_t sep = path.find('\\', pos);
+        if (sep == std::string_view::npos)
+            sep = path.size();
+        if (++depth > kMaxKeyDepth || sep - pos > kMaxKeyName)
+            return false;
+        pos = sep + 1;
+    }
+    return true;
+}
+
 std::optional<std::string> TRegistryStore::FindKey(const std::string& path) const
 {
     std::string norm = normalise(path);
@@ -269,6 +284,10 @@ std::optional<std::string> TRegistryStore::FindKey(const std::string& path) cons
 std::string TRegistryStore::CreateKey(const std::string& path)
 {
     std::string norm = normalise(path);
+    // Each level keeps its whole path: the limits also keep the cost of a
+    // deep key in bounds.
+    if (!withinLimits(norm))
+        throw Exception("The key " + norm.substr(0, kMaxKeyName) + " is too deep or its name too long");
     std::string stored;
     std::size_t pos = 0;
     while (pos < norm.size()) {
@@ -324,6 +343,8 @@ void TRegistryStore::SetValue(const std::string& path, TRegValue value)
     auto key = m_keys.find(norm);
     if (key == m_keys.end())
         return;
+    if (value.Name.size() > kMaxValueName)
+        throw Exception("The value name " + value.Name.substr(0, kMaxKeyName) + " is too long");
     auto [it, added] = key->second.Values.try_emplace(fold(value.Name));
     if (!added)
         value.Name = it->second.Name;

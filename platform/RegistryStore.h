@@ -20,6 +20,12 @@
 // again, the change applied and the whole file replaced in one step, so two
 // programs never lose each other's writes. A file that cannot be read, or
 // that is not in this form, is never written over.
+//
+// Keys are at most kMaxKeyDepth names deep, a key name at most kMaxKeyName
+// bytes (the system registry's limit) and a value name at most
+// kMaxValueName bytes, so that reading a file costs at most kMaxKeyDepth
+// times its size. A file beyond them counts as not in the store's form;
+// creating such a key or value raises Exception.
 
 #include <functional>
 #include <map>
@@ -39,6 +45,10 @@ struct TRegValue {
 
 class TRegistryStore {
 public:
+    static constexpr std::size_t kMaxKeyDepth = 64;
+    static constexpr std::size_t kMaxKeyName = 255;
+    static constexpr std::size_t kMaxValueName = 16383;
+
     // The folder of the store files and the file of one root.
     static std::string Folder();
     static std::string FileOf(const std::string& rootName);
@@ -77,6 +87,7 @@ private:
     };
     static std::string fold(std::string_view);
     static std::string normalise(std::string_view path);
+    static bool withinLimits(std::string_view normalisedPath);
 
     std::map<std::string, Key> m_keys{{std::string(), Key{}}};  // by folded path; the root is always there
 };

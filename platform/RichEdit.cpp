@@ -56,10 +56,7 @@ void TRichEdit::Clear()
 
 void TRichEdit::LoadFromFile(const std::string& path)
 {
-    std::string bytes = ReadWholeFile(path);
-    if (bytes.size() > kMaxFileSize)
-        throw EReadError("Cannot open file " + path + ": it is larger than the editor takes (" +
-            std::to_string(kMaxFileSize >> 20) + " MB)");
+    std::string bytes = ReadRegularFile(path, kMaxFileSize, "it is larger than the editor takes (" + std::to_string(kMaxFileSize >> 20) + " MB)");
     if (bytes.find('\0') != std::string::npos)
         throw EReadError("Cannot open file " + path + ": it holds binary data, not text");
     if (!PlainText && IsRichText(bytes))

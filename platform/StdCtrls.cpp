@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 TLabel::TLabel(TComponent* owner)
     : TControl(owner)
     , m_label(new QLabel)
@@ -77,12 +79,40 @@ TEdit::TEdit(TComponent* owner)
     : TWinControl(owner)
     , m_edit(new QLineEdit)
 {
+    ClicksOnRelease = true;
     SetWidget(m_edit);
     SetBounds(0, 0, 121, 21);
     QObject::connect(m_edit, &QLineEdit::textChanged, [this] {
+        // A change of case comes back here once, as the text in its case.
+        if (applyCharCase())
+            return;
         if (OnChange && !Destroying())
             OnChange(this);
     });
+}
+
+void TEdit::SetCharCase(TEditCharCase charCase)
+{
+    m_charCase = charCase;
+    applyCharCase();
+}
+
+int TEdit::SelStart() const { return m_edit->cursorPosition(); }
+
+void TEdit::SetSelStart(int position) { m_edit->setCursorPosition(position); }
+
+bool TEdit::applyCharCase()
+{
+    if (m_charCase == ecNormal)
+        return false;
+    QString text = m_edit->text();
+    QString cased = m_charCase == ecLowerCase ? text.toLower() : text.toUpper();
+    if (cased == text)
+        return false;
+    int caret = m_edit->cursorPosition();
+    m_edit->setText(cased);
+    m_edit->setCursorPosition(std::min(caret, int(cased.size())));
+    return true;
 }
 
 std::string TEdit::Text() const { return QStringToBytes(m_edit->text()); }

@@ -31,6 +31,9 @@ private:
     TColor m_fontColor = clWindowText;
 };
 
+// The character case an edit keeps its text in.
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+
 class TEdit : public TWinControl {
 public:
     explicit TEdit(TComponent* owner);
@@ -41,11 +44,22 @@ public:
     void SetPasswordChar(char);
     void SetMaxLength(int);
     void SelectAll();
+    // Outside ecNormal the edit shows and returns its text in that case,
+    // what is typed or set afterwards too.
+    TEditCharCase CharCase() const { return m_charCase; }
+    void SetCharCase(TEditCharCase);
+    // The caret, in characters from the start; no selection after setting.
+    int SelStart() const;
+    void SetSelStart(int);
 
     TNotifyEvent OnChange;
 
 private:
+    // Puts the text into the edit's case; true when it had to change.
+    bool applyCharCase();
+
     QLineEdit* m_edit;
+    TEditCharCase m_charCase = ecNormal;
 };
 
 class TButton : public TWinControl {

@@ -4,6 +4,7 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <netdb.h>
+#include <linux/sockios.h>
 #include <sys/ioctl.h>
 #include <sys/uio.h>
 #include <unistd.h>
@@ -243,10 +244,10 @@ int getpeername(SOCKET s, sockaddr_in* address, int* length)
 
 int ioctlsocket(SOCKET s, long command, unsigned long* argument)
 {
-    if (command != FIONREAD_ || !argument)
+    if ((command != FIONREAD_ && command != SIOCOUTQ_) || !argument)
         return fail(WSAEINVAL);
     int n = 0;
-    if (::ioctl(s, FIONREAD, &n) < 0)
+    if (::ioctl(s, command == FIONREAD_ ? FIONREAD : SIOCOUTQ, &n) < 0)
         return failErrno();
     *argument = static_cast<unsigned long>(n);
     return 0;

@@ -67,9 +67,11 @@ int closesocket(SOCKET);
 int setsockopt(SOCKET, int level, int option, const void* value, int length);
 int getsockname(SOCKET, sockaddr_in* address, int* length);
 int getpeername(SOCKET, sockaddr_in* address, int* length);
-// FIONREAD only: the bytes waiting to be read.
+// FIONREAD: the bytes waiting to be read; SIOCOUTQ_: the bytes sent that
+// the peer has not taken yet.
 int ioctlsocket(SOCKET, long command, unsigned long* argument);
 constexpr long FIONREAD_ = 0x4004667F;
+constexpr long SIOCOUTQ_ = 0x40047473;
 
 // Dotted address to network-order number; INADDR_NONE_ when it is not one.
 std::uint32_t inet_addr(const char* text);

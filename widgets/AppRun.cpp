@@ -142,14 +142,17 @@ bool TAppRunner::Execute()
         start.Arguments = { start.Program };
 
     pid_t pid = StartProcess(start);
-    bool ok = pid > 0;
+    // A start that fails changes nothing: a program started before is still
+    // watched and its end still reported.
+    if (pid <= 0)
+        return false;
     ++m_run;
     m_idle = false;
     m_terminated = false;
-    m_exitCode = ok ? StillActive : 0;
-    m_pid = ok ? pid : 0;
+    m_exitCode = StillActive;
+    m_pid = pid;
     m_spy->Watch(m_pid, m_run);
-    return ok;
+    return true;
 }
 
 void TAppRunner::SetIdleProbe(std::shared_ptr<TIdleProbe> probe) { m_spy->SetProbe(std::move(probe)); }

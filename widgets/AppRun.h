@@ -39,8 +39,8 @@ public:
 
     // Starts the program and returns at once. A second start hands the
     // watcher over to the new program; the first one runs on unwatched.
-    // False when the program cannot be started: the runner is then "not
-    // started" (no flags, exit code 0, no events).
+    // False when the program cannot be started; nothing else changes (a
+    // program started before is still watched).
     bool Execute();
 
     // Results of the last start.

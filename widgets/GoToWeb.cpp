@@ -14,15 +14,11 @@ bool TGoToWeb::SendMail() { return launch("mailto:" + EMail); }
 
 bool TGoToWeb::launch(const std::string& address)
 {
-    std::vector<std::string> command = DefaultApplicationCommand("text/html");
-    if (command.empty())
-        return false;
     TProcessStart start;
-    start.Program = command[0];
+    start.Arguments = BrowserCommand(address);
+    start.Program = start.Arguments[0];
     // A bare program name is looked up the way the desktop does.
     start.SearchPath = true;
-    start.Arguments = command;
-    start.Arguments.push_back(address);
     pid_t pid = StartProcess(start);
     if (pid <= 0)
         return false;

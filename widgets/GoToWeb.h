@@ -1,6 +1,6 @@
 #pragma once
 // TGoToWeb: opens an address, or a "mailto:" address, in the desktop's
-// default web browser (the default application for HTML pages).
+// web browser (platform/DesktopApps.h: BrowserCommand).
 //
 // The browser's command is split into an argument vector and the address is
 // added as one more argument, whatever it holds; no shell sees any of it.
@@ -21,7 +21,7 @@ public:
     // on, so it is only kept.
     TBrowserState BrowserState = gwMaximized;
 
-    // False when no browser is registered or it cannot be started.
+    // False when the browser cannot be started (none found, not even xdg-open).
     bool OpenUrl();
     bool SendMail();
 

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <thread>
 
 namespace {
 
@@ -531,4 +532,114 @@ TEST(FtpClientSettings, PortAbove65535IsRefused)
     EXPECT_EQ(client.State(), ftpReady);
     EXPECT_TRUE(client.Binary());
     EXPECT_EQ(client.Timeout, 15);
+}
+
+TEST_F(FtpFault, StatusLastResponseAndErrorMessageTellTheSameFailure)
+{
+    struct Case {
+        const char* Name;
+        CommandHook Hook;
+    };
+    std::vector<Case> cases {
+        { "control connection lost mid-upload",
+            [](ScriptConnection& c, const std::string& verb, const std::string&) {
+                if (verb != "STOR")
+                    return false;
+                c.Reply("150 Opening data connection");
+                int fd = c.ConnectData();
+                char buf[4096];
+                ::recv(fd, buf, sizeof buf, MSG_WAITALL);
+                // The server goes away: the data connection first.
+                ::close(fd);
+                usleep(50 * 1000);
+                c.Close();
+                return true;
+            } },
+        { "reply line too long",
+            [](ScriptConnection& c, const std::string& verb, const std::string&) {
+                if (verb != "USER")
+                    return false;
+                c.Send(std::string(4096, 'x'));
+                Silence(c);
+                return true;
+            } },
+    };
+    for (const Case& k : cases) {
+        RecordingClient fresh;
+        ScriptedFtpServer server([&](ScriptConnection& c) { RunStandardSession(server, c, k.Hook); });
+        Prepare(server, 4 * 1024 * 1024);
+        fresh->HostName = client->HostName;
+        fresh->SetPort(client->Port());
+        fresh->UserName = client->UserName;
+        fresh->PassWord = client->PassWord;
+        fresh->HostFileName = client->HostFileName;
+        fresh->LocalFileName = client->LocalFileName;
+        fresh->Timeout = 5;
+        EXPECT_FALSE(fresh->TransmitSync()) << k.Name;
+        ASSERT_TRUE(fresh.WaitDone(1)) << k.Name;
+        const DoneRecord& done = fresh.Done[0];
+        EXPECT_NE(done.Error, 0) << k.Name;
+        EXPECT_NE(fresh->ErrorMessage(), "426 Timeout") << k.Name;
+        EXPECT_EQ(done.LastResponse, done.ErrorMessage) << k.Name;
+        EXPECT_EQ(fresh->StatusCode(), done.Error) << k.Name << ": " << done.ErrorMessage;
+        EXPECT_EQ(FtpReplyNumber(done.ErrorMessage), done.Error) << k.Name << ": " << done.ErrorMessage;
+    }
+}
+
+TEST_F(FtpFault, ASlowServerFinishesTheUploadAndAStalledOneTimesOut)
+{
+    struct Case {
+        const char* Name;
+        // Bytes the server reads before it stops reading; 0: all of them.
+        std::size_t StopAfter;
+        bool Succeeds;
+    };
+    const std::vector<Case> cases { { "reads 100 KB/s", 0, true }, { "stops reading", 64 * 1024, false } };
+    for (const Case& k : cases) {
+        ScriptedFtpServer server([&](ScriptConnection& c) {
+            RunStandardSession(server, c, [&](ScriptConnection& c, const std::string& verb, const std::string& arg) {
+                if (verb != "STOR")
+                    return false;
+                c.Reply("150 Opening data connection");
+                int fd = c.ConnectData("127.0.0.1", 4096);
+                std::string bytes;
+                char buf[2048];
+                auto start = std::chrono::steady_clock::now();
+                for (;;) {
+                    if (k.StopAfter && bytes.size() >= k.StopAfter) {
+                        // Holds the connection without reading until the client goes.
+                        std::string line;
+                        while (c.ReadCommand(line, 20000)) {
+                        }
+                        break;
+                    }
+                    // 100 KB a second: the next piece waits for its time.
+                    std::this_thread::sleep_until(start + std::chrono::microseconds(bytes.size() * 10));
+                    ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+                    if (n <= 0)
+                        break;
+                    bytes.append(buf, std::size_t(n));
+                }
+                server.Store(arg, bytes);
+                ::close(fd);
+                c.Reply("226 Transfer complete");
+                return true;
+            });
+        });
+        Prepare(server, 160 * 1024);
+        client->Timeout = 1;
+        std::size_t before = client.Done.size();
+        auto start = std::chrono::steady_clock::now();
+        bool ok = client->TransmitSync();
+        auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(ok, k.Succeeds) << k.Name << ": " << client->ErrorMessage();
+        if (k.Succeeds) {
+            EXPECT_TRUE(server.Received("up.bin") == content) << k.Name;
+        } else {
+            EXPECT_EQ(client->ErrorMessage(), "426 Timeout") << k.Name;
+            EXPECT_LT(took, 4s) << k.Name;
+        }
+        EXPECT_TRUE(client.WaitDone(before + 1)) << k.Name;
+    }
+    client->Timeout = 15;
 }

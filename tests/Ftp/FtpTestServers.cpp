@@ -258,13 +258,15 @@ bool ScriptConnection::ReadCommand(std::string& line, int timeoutMs)
     }
 }
 
-int ScriptConnection::ConnectData(const std::string& sourceAddress)
+int ScriptConnection::ConnectData(const std::string& sourceAddress, int receiveBuffer)
 {
     int h1, h2, h3, h4, p1, p2;
     if (std::sscanf(PortLine.c_str(), "PORT %d,%d,%d,%d,%d,%d", &h1, &h2, &h3, &h4, &p1, &p2) != 6)
         return -1;
     std::string address = std::to_string(h1) + "." + std::to_string(h2) + "." + std::to_string(h3) + "." + std::to_string(h4);
     int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (receiveBuffer > 0)
+        ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
     sockaddr_in source = loopback(0, sourceAddress.c_str());
     ::bind(fd, reinterpret_cast<sockaddr*>(&source), sizeof source);
     sockaddr_in target = loopback(p1 * 256 + p2, address.c_str());

@@ -58,8 +58,9 @@ public:
     // The next command line without CR LF; false when the client closed or
     // the time passed.
     bool ReadCommand(std::string& line, int timeoutMs = 10000);
-    // Connects to the address of the last PORT line (from `sourceAddress`).
-    int ConnectData(const std::string& sourceAddress = "127.0.0.1");
+    // Connects to the address of the last PORT line (from `sourceAddress`);
+    // `receiveBuffer` bytes of receive buffer when not 0.
+    int ConnectData(const std::string& sourceAddress = "127.0.0.1", int receiveBuffer = 0);
     // Everything until the client closes; `reset` tells whether it ended
     // with a reset instead of an orderly close.
     static std::string ReceiveAll(int fd, bool* reset = nullptr);

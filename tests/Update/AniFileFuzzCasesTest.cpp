@@ -14,7 +14,7 @@ namespace {
 
 std::filesystem::path corpusFolder()
 {
-    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "fuzz" / "corpus";
+    return std::filesystem::path(CORVANA_SOURCE_DIR) / "fuzz" / "corpus";
 }
 
 }

@@ -260,3 +260,44 @@ TEST(HttpFaults, UrlsThatCannotBeFetchedFailInsteadOfHanging)
     EXPECT_EQ(RunGet(http).Message, "no host name given");
     EXPECT_EQ(server.Connections(), 0);
 }
+
+namespace {
+
+struct FailCase {
+    std::string Response;
+    std::string Message;
+};
+
+void ExpectFailures(const std::vector<FailCase>& cases)
+{
+    for (const FailCase& c : cases) {
+        GetOutcome out = Fetch(c.Response);
+        EXPECT_TRUE(out.Raised) << c.Response;
+        EXPECT_EQ(out.Message, c.Message);
+    }
+}
+
+}
+
+TEST(HttpFaults, TransferCodingsOtherThanIdentityFail)
+{
+    ExpectFailures({
+        { "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n",
+            "the server sent the document in a transfer coding this client does not read: chunked" },
+        { "HTTP/1.1 200 OK\r\nContent-Length: 5\r\nTransfer-Encoding: gzip, chunked\r\n\r\nhello",
+            "the server sent the document in a transfer coding this client does not read: gzip, chunked" },
+    });
+    std::string body;
+    GetOutcome out = Fetch("HTTP/1.0 200 OK\r\nTransfer-Encoding: Identity\r\nContent-Length: 5\r\n\r\nhello", &body);
+    EXPECT_FALSE(out.Raised) << out.Message;
+    EXPECT_EQ(body, "hello");
+}
+
+TEST(HttpFaults, ABodyOfAnotherLengthThanAnnouncedFails)
+{
+    ExpectFailures({
+        { "HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nhello, and more", "the document is longer than its Content-Length (5 bytes)" },
+        { "HTTP/1.0 200 OK\r\nContent-Length: 0\r\n\r\nx", "the document is longer than its Content-Length (0 bytes)" },
+        { "HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nhel", "connection closed before the end of the document (3 of 5 bytes)" },
+    });
+}

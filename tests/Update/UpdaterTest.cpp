@@ -210,3 +210,28 @@ TEST_F(Updater, StopDuringTheDownloadLeavesNoFileBehind)
     EXPECT_TRUE(Entries().empty());
     EXPECT_FALSE(Exists("installer-ran"));
 }
+
+TEST_F(Updater, AnAnswerWithoutAWholeInstallerStartsNothing)
+{
+    const std::vector<std::string> answers {
+        "HTTP/1.0 200 OK\r\nContent-Length: 0\r\n\r\n",
+        "HTTP/1.0 304 Not Modified\r\n\r\n",
+        "HTTP/1.0 200 OK\r\n\r\n",
+        "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n20\r\n#!/bin/sh\necho bad > installer-ran\n\r\n0\r\n\r\n",
+        "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n#!/bin/sh\necho bad > installer-ran\n",
+    };
+    for (const std::string& answer : answers) {
+        ScriptedServer server(Answer(answer));
+        // An installer of an earlier update is still in the folder.
+        WriteFileBytes(File("update.exe"), "#!/bin/sh\necho old > installer-ran\n");
+        ::chmod(File("update.exe").c_str(), 0755);
+        PointAt(server);
+        Form1->Button3Click(Form1->Button3);
+        EXPECT_EQ(Status(), "Receiving failed...") << answer;
+        usleep(200 * 1000);
+        Application->ProcessMessages();
+        EXPECT_FALSE(Exists("installer-ran")) << answer;
+        EXPECT_EQ(Entries(), std::vector<std::string> { "update.exe" }) << answer;
+        Form1->Button3Click(Form1->Button3);  // the Stop left on the button
+    }
+}

@@ -4,6 +4,14 @@
 
 #include "dialogs/Unit3.h"
 #include "dialogs/Unit5.h"
+#include "dialogs/Unit9.h"
+#include "dialogs/Unit17.h"
+#include "dialogs/Unit18.h"
+#include "dialogs/Unit22.h"
+#include "dialogs/Unit24.h"
+#include "generators/Unit10.h"
+#include "generators/Unit13.h"
+#include "generators/Unit14.h"
 #include "tests/editor/MainWindowFixture.h"
 
 class AllWindowsTest : public MainWindowTest {

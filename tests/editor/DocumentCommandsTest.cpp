@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 TEST_F(MainWindowTest, SaveOfAnUntitledPageIsSaveAsAndWritesCrLfLines)
 {
@@ -124,6 +125,43 @@ TEST_F(MainWindowTest, OpeningAMissingBinaryOrHugeFileChangesNothing)
         }
         EXPECT_EQ(Form1->RichEdit1->Text(), before) << name;
         EXPECT_EQ(Form1->Edit1->Text(), "Untitled") << name;
+    }
+}
+
+TEST_F(MainWindowTest, OpenAndInsertRefuseSpecialAndHugeFilesWithoutReadingOrWaiting)
+{
+    std::string fifo = Dir.File("pipe.htm");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string sparse = Dir.File("sparse.htm");
+    {
+        std::filesystem::path p(sparse);
+        WriteFileBytes(sparse, "");
+        std::filesystem::resize_file(p, std::uintmax_t(20) << 30);  // 20 GB, no blocks
+    }
+    struct Case {
+        std::string file;
+        const char* reason;
+    };
+    const Case cases[] = {
+        { fifo, ": it is not a file" },
+        { "/dev/zero", ": it is not a file" },
+        { sparse, ": it is larger than the editor takes (32 MB)" },
+    };
+    Start();
+    std::string before = Form1->RichEdit1->Text();
+    for (const auto& c : cases) {
+        for (bool insert : { false, true }) {
+            SCOPED_TRACE(c.file + (insert ? " (Insert)" : " (Open)"));
+            Errors.clear();
+            FileChoices = { c.file };
+            alarm(20);  // a read that blocks fails the run instead of hanging it
+            Do([insert] { insert ? Form1->Insert1Click(Form1) : Form1->OfficeButton12Click(Form1); });
+            alarm(0);
+            ASSERT_EQ(Errors.size(), 1u);
+            EXPECT_EQ(Errors[0], "Cannot open file " + c.file + c.reason);
+            EXPECT_EQ(Form1->RichEdit1->Text(), before);
+            EXPECT_EQ(Form1->Edit1->Text(), "Untitled");
+        }
     }
 }
 

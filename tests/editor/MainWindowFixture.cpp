@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
 #include <QPlainTextEdit>
 
 void MainWindowTest::SetSetting(const std::string& name, const std::string& value)
@@ -102,10 +105,15 @@ void MainWindowTest::NewPage(int position, const char* title)
             dialog->Button2Click(dialog);
             return;
         }
-        dialog->ListView1->SetSelected(dialog->ListView1->Items(position));
-        dialog->ListView1Click(dialog);
-        if (title)
-            dialog->Edit1->SetText(title);
+        // As the user does it: a click on the item, the title typed in.
+        auto* list = static_cast<QListWidget*>(dialog->ListView1->Widget());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(position)).center());
+        if (title) {
+            auto* edit = static_cast<QLineEdit*>(dialog->Edit1->Widget());
+            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(edit, Qt::Key_Backspace);
+            QTest::keyClicks(edit, title);
+        }
         dialog->Button1->Click();
     };
     Do([] { Form1->New1Click(Form1); });

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 #include <optional>
 #include <string>
@@ -51,4 +52,14 @@ protected:
     void NewPage(int position, const char* title = nullptr);
 
     TempDir Dir { "editor" };
+
+private:
+    // Each test starts with no settings at all, whatever tests ran before it
+    // in the same process.
+    struct OwnSettings {
+        TempDir config { "settings" };
+        std::string saved = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+        OwnSettings() { setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1); }
+        ~OwnSettings() { setenv("XDG_CONFIG_HOME", saved.c_str(), 1); }
+    } m_ownSettings;
 };

@@ -6,6 +6,7 @@
 #include "generators/PageSkeleton.h"
 #include "platform/Messages.h"
 #include <filesystem>
+#include <functional>
 #include "platform/StrUtils.h"
 
 namespace {
@@ -115,14 +116,43 @@ TEST_F(MainWindowTest, NoSettingsKeyCreatesItOnFirstAccess)
     EXPECT_TRUE(reg.KeyExists("Software\\Corvana"));
 }
 
-TEST_F(MainWindowTest, ASettingOfTheWrongTypeIsShownAndTheWindowStaysUsable)
+TEST_F(MainWindowTest, ASettingOfTheWrongTypeIsShownOnceAndReadsAsAbsent)
 {
-    SetSetting("Upercase", 5);
-    Start();
-    ASSERT_FALSE(Errors.empty());
-    EXPECT_NE(Errors.front().find("Upercase"), std::string::npos);
-    EXPECT_EQ(Form1->Edit3->Text(), ExtractFileDir(TApplication::ExeName()));
-    EXPECT_EQ(Form1->RichEdit1->Text(), kUpperSkeleton);
+    struct Case {
+        const char* name;
+        std::function<void()> store;
+    };
+    const Case cases[] = {
+        { "Upercase", [this] { SetSetting("Upercase", 5); } },
+        { "Panel", [this] { SetSetting("Panel", "1"); } },
+        { "Tip", [this] { SetSetting("Tip", 0); } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Errors.clear();
+        TRegistry reg;
+        reg.RootKey = HKEY_LOCAL_MACHINE;
+        reg.DeleteKey("Software\\Corvana");
+        c.store();
+        Start(/*tip=*/std::string(c.name) == "Tip");
+        ASSERT_EQ(Errors.size(), 1u);
+        EXPECT_EQ(Errors[0], "Invalid data type for '" + std::string(c.name) + "'");
+
+        // The window is complete: upper case, logo, side panel, laid out.
+        EXPECT_EQ(Form1->Edit4->Text(), "Upercase");
+        EXPECT_FALSE(Form1->Image2->Empty());
+        EXPECT_TRUE(Form1->Panel3->Visible());
+        EXPECT_EQ(Form1->RichEdit1->Width(), Form1->Width() - 217);
+        // Typed text goes into the body.
+        EXPECT_EQ(Form1->RichEdit1->SelStart(), int(kUpperSkeleton.find("<BODY>\n") + 7));
+        PressKey(Qt::Key_X);
+        EXPECT_NE(Form1->RichEdit1->Text().find("<BODY>\nx\n"), std::string::npos);
+
+        Form1->SetBounds(0, 0, 700, 500);
+        ProcessPostedMessages();
+        Form1->FormResize(Form1);
+        EXPECT_EQ(Errors.size(), 1u) << "a resize does not repeat the message";
+    }
 }
 
 TEST_F(MainWindowTest, ClosingWithoutChangesAsksNothing)

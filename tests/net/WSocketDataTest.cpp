@@ -176,3 +176,38 @@ TEST(WSocketData, WhatACloseLeftUnsentIsNotSentOnTheNextConnection)
     EXPECT_EQ(ReadAll(peer2), "fresh");
     ::close(peer2);
 }
+
+TEST(WSocketData, ReceivedByteCountGoesPast2GiB)
+{
+    PlainListener listener;
+    ProbeSocket socket(nullptr);
+    int peer = -1;
+    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    const std::int64_t total = (std::int64_t(1) << 31) + 10;
+    std::thread sender([&] {
+        std::string block(1 << 20, 'x');
+        for (std::int64_t left = total; left > 0;) {
+            ssize_t n = ::send(peer, block.data(), std::size_t(std::min<std::int64_t>(left, std::int64_t(block.size()))),
+                MSG_NOSIGNAL);
+            if (n <= 0)
+                break;
+            left -= n;
+        }
+    });
+    std::vector<char> buffer(1 << 20);
+    std::int64_t received = 0;
+    auto start = std::chrono::steady_clock::now();
+    while (received < total && std::chrono::steady_clock::now() - start < std::chrono::seconds(60)) {
+        int n = socket.Receive(buffer.data(), int(buffer.size()));
+        if (n > 0) {
+            received += n;
+            continue;
+        }
+        pollfd p { socket.Handle(), POLLIN, 0 };
+        ::poll(&p, 1, 100);
+    }
+    sender.join();
+    EXPECT_EQ(received, total);
+    EXPECT_EQ(socket.ReadCount(), total);
+    ::close(peer);
+}

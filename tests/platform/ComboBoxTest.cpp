@@ -4,6 +4,11 @@
 #include "platform/ComboBox.h"
 
 #include "platform/Exception.h"
+#include "platform/Form.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -43,4 +48,23 @@ TEST(ComboBox, ChangesAreReportedAndBadIndexesRaise)
     box.ClearItems();
     EXPECT_EQ(box.ItemCount(), 0);
     EXPECT_EQ(box.Text(), "typed \xE9 bytes");
+}
+
+TEST(ComboBox, TypedTextIsWrittenAsTypedNeverCompletedFromTheItems)
+{
+    const char* const typed[] = { "left", "L", "lef", "TOP2" };
+    for (const char* text : typed) {
+        SCOPED_TRACE(text);
+        TForm form(nullptr);
+        auto* box = NewControl<TComboBox>(&form, &form, "ComboBox1", 8, 8, 145, 24);
+        box->SetItems({ "TOP", "LEFT", "left-aligned" });
+        form.Show();
+        QLineEdit* edit = static_cast<QComboBox*>(box->Widget())->lineEdit();
+        QTest::keyClicks(edit, text);
+        EXPECT_EQ(box->Text(), text);
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_EQ(box->Text(), text);
+        EXPECT_EQ(box->ItemIndex(), -1);
+        form.Hide();
+    }
 }

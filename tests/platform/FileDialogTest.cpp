@@ -5,6 +5,10 @@
 #include "platform/FileDialog.h"
 #include "tests/support/TempDir.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -68,4 +72,26 @@ TEST(FileDialog, OpenRefusesAFileThatDoesNotExist)
     dialog.Options = ofFileMustExist | ofPathMustExist;
     EXPECT_FALSE(Answer { dir.File("there") }(dialog)) << "no extension is added when opening";
     EXPECT_TRUE(Answer { dir.File("there.htm") }(dialog));
+}
+
+TEST(FileDialog, TheFileTypeListShowsTheFilterTextsExactly)
+{
+    TOpenDialog dialog(nullptr);
+    dialog.Filter = "HTML Files (*.htm; *.html)|*.htm; *.html|All Files (*.*)|*.*|Text Files (*.txt)|*.txt";
+    dialog.FilterIndex = 2;
+    std::vector<std::string> shown;
+    std::string selected;
+    QTimer::singleShot(0, [&] {
+        auto* qt = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(qt, nullptr);
+        auto* types = qt->findChild<QComboBox*>("fileTypeCombo");
+        ASSERT_NE(types, nullptr);
+        for (int i = 0; i < types->count(); ++i)
+            shown.push_back(types->itemText(i).toStdString());
+        selected = types->currentText().toStdString();
+        qt->reject();
+    });
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(shown, std::vector<std::string>({ "HTML Files (*.htm; *.html)", "All Files (*.*)", "Text Files (*.txt)" }));
+    EXPECT_EQ(selected, "All Files (*.*)");
 }

@@ -13,7 +13,11 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <unistd.h>
 
 namespace {
 
@@ -108,6 +112,49 @@ TEST(Form, ShowModalRunsUntilAResultAndAsksOnCloseQuery)
     TForm::ModalResponder = [](TForm* f) { f->Close(); };
     EXPECT_EQ(form.ShowModal(), mrCancel);
     TForm::ModalResponder = nullptr;
+}
+
+TEST(Form, AModalWindowNeitherStartsNorWaitsOnceTheProgramIsEnding)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> before;  // with no loop running
+        std::function<void()> inModal;
+        bool shows;
+    };
+    const Case cases[] = {
+        { "terminated before", [] { Application->Terminate(); }, nullptr, false },
+        { "terminated from inside", nullptr, [] { Application->Terminate(); }, true },
+        { "quit asked of Qt from inside", nullptr, [] { QCoreApplication::exit(0); }, true },
+        // What an earlier program run left in the same process: every event
+        // loop returns at once.
+        { "quit left over from before", [] { QCoreApplication::exit(0); }, nullptr, false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TApplication* saved = Application;
+        Application = new TApplication;
+        TForm form(nullptr);
+        bool shown = false;
+        TForm::ModalResponder = [&](TForm*) {
+            shown = true;
+            if (c.inModal)
+                c.inModal();
+        };
+        if (c.before)
+            c.before();
+        alarm(20);  // a spinning loop fails the run instead of hanging it
+        EXPECT_EQ(form.ShowModal(), mrCancel);
+        alarm(0);
+        EXPECT_EQ(shown, c.shows);
+        EXPECT_FALSE(form.Visible());
+        TForm::ModalResponder = nullptr;
+        delete Application;
+        Application = saved;
+        // The application loop clears Qt's quit request when it ends.
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+    }
 }
 
 TEST(Form, EnterAndEscapeReachOnlyDefaultAndCancelButtons)

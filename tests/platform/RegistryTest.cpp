@@ -294,3 +294,47 @@ TEST_F(RegistryTest, PathsSubkeysAndDeletion)
     r.RootKey = HKEY_CLASSES_ROOT;
     EXPECT_FALSE(r.KeyExists("\\Software"));
 }
+
+TEST_F(RegistryTest, KeysTooDeepOrNamesTooLongReadAsADamagedStore)
+{
+    const std::string file = storeFile("HKEY_LOCAL_MACHINE");
+    fs::create_directories(fs::path(file).parent_path());
+    std::string deep;
+    for (int i = 0; i < 20000; ++i)
+        deep += i ? "\\k" : "k";
+    auto path = [](std::size_t depth) {
+        std::string p = "Software";
+        for (std::size_t i = 1; i < depth; ++i)
+            p += "\\k";
+        return p;
+    };
+    struct Case {
+        const char* name;
+        std::string line;
+        bool readable;
+    };
+    const Case cases[] = {
+        { "20,000 levels", "[" + deep + "]\n", false },
+        { "one level too deep", "[" + path(TRegistryStore::kMaxKeyDepth + 1) + "]\n", false },
+        { "deepest allowed", "[" + path(TRegistryStore::kMaxKeyDepth) + "]\n", true },
+        { "key name too long", "[Software\\" + std::string(TRegistryStore::kMaxKeyName + 1, 'n') + "]\n", false },
+        { "longest key name", "[Software\\" + std::string(TRegistryStore::kMaxKeyName, 'n') + "]\n", true },
+        { "value name too long", "[K]\n" + std::string(TRegistryStore::kMaxValueName + 1, 'v') + "=s:x\n", false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string text = "# corvana-registry 1\n[Software\\Corvana]\nTip=s:No\n" + c.line;
+        WriteFileBytes(file, text);
+        EXPECT_EQ(settings()->ReadString("Tip"), c.readable ? "No" : "");
+        EXPECT_TRUE(ReadFileBytes(file) == text) << "never written over";
+    }
+
+    // Nor can such a key or value be made.
+    fs::remove(file);
+    TRegistry r;
+    r.RootKey = HKEY_LOCAL_MACHINE;
+    EXPECT_FALSE(r.OpenKey(path(TRegistryStore::kMaxKeyDepth + 1), true));
+    ASSERT_TRUE(r.OpenKey("Software\\Corvana", true));
+    EXPECT_THROW(r.WriteString(std::string(TRegistryStore::kMaxValueName + 1, 'v'), "x"), ERegistryException);
+    EXPECT_FALSE(fs::exists(file) && ReadFileBytes(file).find("vvvv") != std::string::npos);
+}

@@ -1,6 +1,7 @@
 #pragma once
 // Points the desktop's configuration and data folders at temporary folders
-// for one test, and puts the old values back afterwards.
+// for one test, with no $BROWSER, and puts the old values (and $PATH) back
+// afterwards.
 
 #include "tests/support/TempDir.h"
 
@@ -15,7 +16,7 @@ class XdgSandbox {
 public:
     XdgSandbox()
     {
-        for (const char* name : { "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS" }) {
+        for (const char* name : { "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS", "BROWSER", "PATH" }) {
             const char* v = std::getenv(name);
             m_saved.emplace_back(name, v ? std::optional<std::string>(v) : std::nullopt);
         }
@@ -27,6 +28,7 @@ public:
         ::setenv("XDG_CONFIG_DIRS", SystemConfig().c_str(), 1);
         ::setenv("XDG_DATA_HOME", Data().c_str(), 1);
         ::setenv("XDG_DATA_DIRS", SystemData().c_str(), 1);
+        ::unsetenv("BROWSER");
     }
     ~XdgSandbox()
     {

@@ -288,3 +288,23 @@ TEST(AppRunner, OwnerFreesIt)
     ASSERT_TRUE(runner->Execute());
     EXPECT_EQ(owner.ComponentCount(), 1);
 }
+
+TEST(AppRunner, AFailedStartKeepsWatchingTheProgramStartedBefore)
+{
+    TempDir dir("runner");
+    TAppRunner runner(nullptr);
+    Recorder rec;
+    rec.Attach(runner);
+    runner.ApplicationName = "/bin/sh";
+    runner.CommandLine = "sh -c \"sleep 0.3; exit 3\"";
+    ASSERT_TRUE(runner.Execute());
+    pid_t first = runner.ProcessId();
+    runner.ApplicationName = dir.File("missing");
+    EXPECT_FALSE(runner.Execute());
+    EXPECT_EQ(runner.ProcessId(), first);
+    EXPECT_EQ(runner.ExitCode(), TAppRunner::StillActive);
+
+    ASSERT_TRUE(RunUntil([&] { return rec.terminated > 0; }));
+    EXPECT_EQ(runner.ExitCode(), 3u);
+    EXPECT_TRUE(ProcessGone(first));
+}

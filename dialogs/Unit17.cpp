@@ -1,0 +1,45 @@
+#include "dialogs/Unit17.h"
+
+#include "dialogs/PageWriter.h"
+#include "dialogs/TagTemplates.h"
+#include "editor/Unit1.h"
+
+TForm17* Form17 = nullptr;
+
+TForm17::TForm17(TComponent* owner)
+    : TElementDialog(owner, "Form17", "Insert Tags", 46, 353, 241)
+{
+    // The list comes first, so it has the focus when the dialog opens.
+    ListBox1 = NewControl<TListBox>(this, this, "ListBox1", 8, 8, 257, 193);
+    ListBox1->SetItems(std::vector<std::string>(kTagTemplates.begin(), kTagTemplates.end()));
+    Edit1 = NewEdit(this, "Edit1", 8, 212, 257);
+    Button1 = NewButton(this, "Button1", "OK", 272, 16);
+    Button1->Default = true;
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
+    SetActiveControl(ListBox1);
+
+    ListBox1->OnClick = [this](TObject* s) { ListBox1Click(s); };
+    ListBox1->OnDblClick = [this](TObject* s) { ListBox1DblClick(s); };
+    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
+    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
+    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+}
+
+void TForm17::ListBox1Click(TObject*)
+{
+    // The edit keeps lower-case pages lower case, in what is typed too.
+    Edit1->SetCharCase(UpperCaseChosen() ? ecNormal : ecLowerCase);
+    if (ListBox1->ItemIndex() >= 0)
+        Edit1->SetText(ListBox1->Items(ListBox1->ItemIndex()));
+}
+
+// The click before it has already copied the template.
+void TForm17::ListBox1DblClick(TObject* sender) { Button1Click(sender); }
+
+// Writes without closing, so that several tags go in one visit; an empty
+// edit still replaces the page's selection.
+void TForm17::Button1Click(TObject*) { Form1->RichEdit1->SetSelText(Edit1->Text()); }
+
+void TForm17::Button2Click(TObject*) { Close(); }
+
+void TForm17::FormCloseQuery(TObject*, bool&) { Edit1->SetText(""); }

@@ -1,0 +1,38 @@
+#include "dialogs/Unit18.h"
+
+#include "dialogs/ScratchBlock.h"
+#include "dialogs/ScriptBlocks.h"
+#include "editor/Unit1.h"
+
+TForm18* Form18 = nullptr;
+
+TForm18::TForm18(TComponent* owner)
+    : TElementDialog(owner, "Form18", "Scrolling Text", 58, 353, 105)
+{
+    // The edit comes first, so it has the focus when the dialog opens.
+    Label1 = NewLabel(this, "Label1", "Text to scroll", 8, 8);
+    Edit1 = NewEdit(this, "Edit1", 8, 24, 257);
+    Label2 = NewLabel(this, "Label2", "ABC", 8, 60);
+    Label3 = NewLabel(this, "Label3", "ABC", 216, 60);
+    Button1 = NewButton(this, "Button1", "OK", 272, 16);
+    Button1->Default = true;
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
+    SetActiveControl(Edit1);
+
+    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
+    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
+    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+}
+
+void TForm18::Button1Click(TObject*)
+{
+    // One fixed form whatever the tag case.
+    TScratchBlock block;
+    block.AddLines(ScrollerScript(Form1->Edit2->Text(), Edit1->Text()));
+    block.Insert();
+    Close();
+}
+
+void TForm18::Button2Click(TObject*) { Close(); }
+
+void TForm18::FormCloseQuery(TObject*, bool&) { Edit1->SetText(""); }

@@ -1,0 +1,23 @@
+#pragma once
+// TForm18, "Scrolling Text": a script that scrolls the user's text through
+// the browser's status bar, with the body tag that starts it.
+
+#include "dialogs/ElementDialog.h"
+
+class TForm18 : public TElementDialog {
+public:
+    explicit TForm18(TComponent* owner);
+
+    TLabel* Label1;
+    TEdit* Edit1;  // the text to scroll
+    TLabel* Label2;  // "ABC", decoration
+    TLabel* Label3;  // "ABC", decoration
+    TButton* Button1;  // OK
+    TButton* Button2;  // Cancel
+
+    void Button1Click(TObject* sender);
+    void Button2Click(TObject* sender);
+    void FormCloseQuery(TObject* sender, bool& canClose);
+};
+
+extern TForm18* Form18;

@@ -1,0 +1,53 @@
+#include "dialogs/Unit22.h"
+
+#include "dialogs/BlockLines.h"
+#include "dialogs/PageWriter.h"
+#include "dialogs/ScratchBlock.h"
+#include "editor/Unit1.h"
+
+TForm22* Form22 = nullptr;
+
+namespace {
+
+// The area's three values are left empty between their quotes.
+const std::vector<std::string_view> kUpper = {
+    "<MAP NAME=${q}${name}${q}>",
+    "<AREA SHAPE=${q}${q} COORDS=${q}${q} HREF=${q}${q}>",
+    "</MAP>",
+};
+const std::vector<std::string_view> kLower = {
+    "<map name=${q}${name}${q}>",
+    "<area shape=${q}${q} coords=${q}${q} href=${q}${q}>",
+    "</map>",
+};
+
+}
+
+TForm22::TForm22(TComponent* owner)
+    : TElementDialog(owner, "Form22", "Map Name", 50, 353, 81)
+{
+    Label1 = NewLabel(this, "Label1", "Map Name", 8, 8);
+    Edit1 = NewEdit(this, "Edit1", 8, 24, 257);
+    Button1 = NewButton(this, "Button1", "OK", 272, 16);
+    Button1->Default = true;
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
+
+    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
+    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
+    SetOpeningHandler([this](TObject* s) { FormShow(s); });
+    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+}
+
+void TForm22::Button1Click(TObject*)
+{
+    TScratchBlock block;
+    block.AddLines(FillLines(UpperCaseChosen() ? kUpper : kLower, { { "q", Form1->Edit2->Text() }, { "name", Edit1->Text() } }));
+    block.Insert();
+    Close();
+}
+
+void TForm22::Button2Click(TObject*) { Close(); }
+
+void TForm22::FormShow(TObject*) { Edit1->SetFocus(); }
+
+void TForm22::FormCloseQuery(TObject*, bool&) { Edit1->SetText(""); }

@@ -1,0 +1,22 @@
+#pragma once
+// TForm22, "Map Name": the skeleton of an image map, its name and one area
+// whose values the user fills in later.
+
+#include "dialogs/ElementDialog.h"
+
+class TForm22 : public TElementDialog {
+public:
+    explicit TForm22(TComponent* owner);
+
+    TLabel* Label1;
+    TEdit* Edit1;  // the map's name
+    TButton* Button1;  // OK
+    TButton* Button2;  // Cancel
+
+    void Button1Click(TObject* sender);
+    void Button2Click(TObject* sender);
+    void FormShow(TObject* sender);
+    void FormCloseQuery(TObject* sender, bool& canClose);
+};
+
+extern TForm22* Form22;

@@ -1,0 +1,60 @@
+#include "dialogs/Unit24.h"
+
+#include "dialogs/PageWriter.h"
+#include "dialogs/ScratchBlock.h"
+
+TForm24* Form24 = nullptr;
+
+namespace {
+
+const TAttribute kLanguage = { " LANGUAGE=", " language=", TAttrWhen::NotEmpty, TAttrValue::Quoted };
+const TAttribute kSource = { " SOURCE=", " source=", TAttrWhen::NotEmpty, TAttrValue::Quoted };
+
+}
+
+TForm24::TForm24(TComponent* owner)
+    : TElementDialog(owner, "Form24", "Script", 52, 353, 113)
+{
+    Label1 = NewLabel(this, "Label1", "Language", 8, 8);
+    ComboBox1 = NewComboBox(this, "ComboBox1", 8, 24, 169, { "JavaScript", "JavaScript1.1", "JavaScript1.2", "JScript", "VBScript" });
+    Label2 = NewLabel(this, "Label2", "Source", 8, 56);
+    Edit1 = NewEdit(this, "Edit1", 8, 72, 225);
+    BitBtn1 = NewBrowseButton(this, "BitBtn1", 238, 71);
+    Button1 = NewButton(this, "Button1", "OK", 272, 16);
+    Button1->Default = true;
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
+    OpenDialog1 = NewOpenDialog("OpenDialog1", kAnyFiles);
+
+    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
+    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
+    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
+    SetOpeningHandler([this](TObject* s) { FormShow(s); });
+    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+}
+
+void TForm24::Button1Click(TObject*)
+{
+    bool upper = UpperCaseChosen();
+    // The opening tag is built on the scratch editor's first line, the end
+    // tag added as a line of its own.
+    TScratchBlock block;
+    block.AddPiece(upper ? "<SCRIPT" : "<script");
+    block.AddPiece(AttributePiece(kLanguage, ComboBox1->Text(), upper));
+    block.AddPiece(AttributePiece(kSource, Edit1->Text(), upper));
+    block.AddPiece(">");
+    block.AddLine(upper ? "</SCRIPT>" : "</script>");
+    block.Insert();
+    Close();
+}
+
+void TForm24::Button2Click(TObject*) { Close(); }
+
+void TForm24::BitBtn1Click(TObject*) { BrowseBareName(OpenDialog1, Edit1); }
+
+void TForm24::FormShow(TObject*) { ComboBox1->SetFocus(); }
+
+void TForm24::FormCloseQuery(TObject*, bool&)
+{
+    ComboBox1->SetText("");
+    Edit1->SetText("");
+}

@@ -1,0 +1,28 @@
+#pragma once
+// TForm24, "Script": a SCRIPT element in the script language chosen, with
+// an external source file when one is given, and its end tag on the next
+// line.
+
+#include "dialogs/ElementDialog.h"
+
+class TForm24 : public TElementDialog {
+public:
+    explicit TForm24(TComponent* owner);
+
+    TLabel* Label1;
+    TComboBox* ComboBox1;  // language
+    TLabel* Label2;
+    TEdit* Edit1;  // source file
+    TBitBtn* BitBtn1;
+    TButton* Button1;  // OK
+    TButton* Button2;  // Cancel
+    TOpenDialog* OpenDialog1;
+
+    void Button1Click(TObject* sender);
+    void Button2Click(TObject* sender);
+    void BitBtn1Click(TObject* sender);
+    void FormShow(TObject* sender);
+    void FormCloseQuery(TObject* sender, bool& canClose);
+};
+
+extern TForm24* Form24;

@@ -1,0 +1,173 @@
+// The frame wizard, both steps worked through their controls: the frame
+// sets it writes, a count it has no frame set for, and the reset of both
+// steps whenever step 2 closes.
+
+#include "tests/editor/AllWindowsFixture.h"
+#include "tests/editor/DialogDriving.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+
+namespace {
+
+class FrameWizardTest : public AllWindowsTest {
+protected:
+    // Opens the wizard from its button; `step1` and `step2` work the steps
+    // (step 2 is reached only when step 1 presses OK). Returns what was
+    // written at the caret.
+    std::string Run(const std::function<void(TForm13*)>& step1, const std::function<void(TForm14*)>& step2)
+    {
+        int caret = Form1->RichEdit1->SelStart();
+        InModal = [=](TForm* form) {
+            if (form == Form13)
+                step1(Form13);
+            else
+                step2(Form14);
+        };
+        Do([] { static_cast<TToolbarButton97*>(Form1->FindComponent("ToolbarButton97141"))->Click(); });
+        EXPECT_FALSE(Form13->Visible());
+        EXPECT_FALSE(Form14->Visible());
+        EXPECT_EQ(Form1->RichEdit3->Text(), "");
+        return PageFrom(caret);
+    }
+
+    template<class Control>
+    static void Retype(Control* edit, const std::string& text)
+    {
+        KeyOn(edit, Qt::Key_End);
+        while (!edit->Text().empty())
+            KeyOn(edit, Qt::Key_Backspace);
+        TypeInto(edit, text);
+    }
+
+    static bool IsReset()
+    {
+        bool reset = Form13->RadioButton1->Checked() && !Form13->RadioButton2->Checked() && Form13->Edit1->Text() == "2";
+        for (int n = 1; n <= 8; ++n) {
+            const auto& f = Form14->Frames[std::size_t(n - 1)];
+            reset = reset && f.Name->Text() == "Frame " + std::to_string(n) && f.Address->Text() == "http://"
+                && f.Scrolling->Text() == "Auto" && !f.NoResize->Checked();
+        }
+        return reset;
+    }
+};
+
+}
+
+TEST_F(FrameWizardTest, TwoAndThreeRowsWithTheOpeningValues)
+{
+    StartAll();
+    EXPECT_TRUE(IsReset());
+    auto ok1 = [](TForm13* d) { ClickOn(d->Button1); };
+    auto ok2 = [](TForm14* d) { ClickOn(d->Button1); };
+    EXPECT_EQ(Run(ok1, ok2),
+        "<FRAMESET ROWS=\"27%,*\">\n"
+        "<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
+        "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
+        "</FRAMESET>\n");
+    EXPECT_EQ(Run([](TForm13* d) { d->UpDown1->Step(btNext); ClickOn(d->Button1); }, ok2),
+        "<FRAMESET ROWS=\"27%,*,31%\">\n"
+        "<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
+        "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
+        "<FRAME NAME=\"Frame 3\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
+        "</FRAMESET>\n");
+}
+
+TEST_F(FrameWizardTest, EightColumnsInLowerCaseWithNoResizeOnOneFrameOnly)
+{
+    StartAll();
+    Form1->Edit4->SetText("Lowercase");
+    Form1->Edit2->SetText("'");
+    std::string block = Run(
+        [](TForm13* d) {
+            ClickOn(d->RadioButton2);
+            Retype(d->Edit1, "8");
+            KeyOn(d->Edit1, Qt::Key_Return);
+        },
+        [](TForm14* d) {
+            auto& f = d->Frames[4];
+            Retype(f.Name, "menu");
+            Retype(f.Address, "menu.htm");
+            Retype(f.Scrolling, "No");
+            ClickOn(f.NoResize);
+            ClickOn(d->Button1);
+        });
+    std::string expected = "<frameset cols='14%,7%,6%,*,11%,10%,16%,15%'>\n";
+    for (int n = 1; n <= 8; ++n)
+        expected += n == 5 ? "<frame name='menu' src='menu.htm' scrolling='No' noresize>\n"
+                           : "<frame name='Frame " + std::to_string(n) + "' src='http://' scrolling='Auto'>\n";
+    EXPECT_EQ(block, expected + "</frameset>\n");
+    EXPECT_TRUE(IsReset());
+}
+
+TEST_F(FrameWizardTest, ACountWithoutAFrameSetWritesNothingAndStillResets)
+{
+    StartAll();
+    std::string page = Form1->RichEdit1->Text();
+    for (const char* count : { "9", "1", "", "3 " }) {
+        std::string block = Run(
+            [count](TForm13* d) {
+                ClickOn(d->RadioButton2);
+                Retype(d->Edit1, count);
+                ClickOn(d->Button1);
+            },
+            [](TForm14* d) {
+                Retype(d->Frames[0].Name, "kept?");
+                ClickOn(d->Button1);
+            });
+        EXPECT_EQ(block, "") << count;
+        EXPECT_TRUE(IsReset()) << count;
+    }
+    EXPECT_EQ(Form1->RichEdit1->Text(), page);
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsChoices)
+{
+    StartAll();
+    std::string page = Form1->RichEdit1->Text();
+    auto choose = [](TForm13* d) {
+        ClickOn(d->RadioButton2);
+        d->UpDown1->Step(btNext);
+    };
+    // Cancel and Escape at step 1 keep the choices.
+    Run([&](TForm13* d) { choose(d); ClickOn(d->Button2); }, nullptr);
+    Run([](TForm13* d) { KeyOn(d->Edit1, Qt::Key_Escape); }, nullptr);
+    EXPECT_TRUE(Form13->RadioButton2->Checked());
+    EXPECT_EQ(Form13->Edit1->Text(), "3");
+
+    const std::function<void(TForm14*)> waysOut[] = {
+        [](TForm14* d) { ClickOn(d->Button2); },
+        [](TForm14* d) {
+            QCloseEvent close;
+            QApplication::sendEvent(d->Widget(), &close);
+        },
+    };
+    for (const auto& wayOut : waysOut) {
+        Run([&](TForm13* d) { choose(d); ClickOn(d->Button1); },
+            [&](TForm14* d) {
+                Retype(d->Frames[7].Address, "x.htm");
+                ClickOn(d->Frames[0].NoResize);
+                // Escape is not bound at step 2.
+                KeyOn(d->Frames[0].Name, Qt::Key_Escape);
+                EXPECT_TRUE(d->Visible());
+                wayOut(d);
+            });
+        EXPECT_TRUE(IsReset());
+    }
+    EXPECT_EQ(Form1->RichEdit1->Text(), page);
+}
+
+TEST_F(FrameWizardTest, TheArrowsKeepTheCountWithinTwoToEight)
+{
+    StartAll();
+    for (int i = 0; i < 10; ++i)
+        Form13->UpDown1->Step(btNext);
+    EXPECT_EQ(Form13->Edit1->Text(), "8");
+    for (int i = 0; i < 10; ++i)
+        Form13->UpDown1->Step(btPrev);
+    EXPECT_EQ(Form13->Edit1->Text(), "2");
+    EXPECT_EQ(Form13->Caption(), "Frame Wizard");
+    EXPECT_EQ(Form14->Caption(), "Frame Wizard");
+    EXPECT_EQ(Form14->HelpContext, 45);
+}

@@ -1,0 +1,107 @@
+// The Insert Tags dialog: picking a tag by mouse or keyboard, the tag case
+// of the edit, several insertions in one visit, and its reset on closing.
+
+#include "tests/editor/AllWindowsFixture.h"
+#include "tests/editor/DialogDriving.h"
+
+#include <QListWidget>
+
+namespace {
+
+class InsertTagsTest : public AllWindowsTest {
+protected:
+    void Visit(const std::function<void(TForm17*)>& use)
+    {
+        InModal = [use](TForm* form) {
+            use(static_cast<TForm17*>(form));
+            if (form->Visible())
+                ClickOn(static_cast<TForm17*>(form)->Button2);
+        };
+        Do([] { static_cast<TToolbarButton97*>(Form1->FindComponent("ToolbarButton97145"))->Click(); });
+        EXPECT_FALSE(Form17->Visible());
+    }
+
+    static void ClickRow(TForm17* d, const char* row, bool twice = false)
+    {
+        auto* list = static_cast<QListWidget*>(d->ListBox1->Widget());
+        auto found = list->findItems(row, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << row;
+        list->scrollToItem(found[0]);
+        ClickAt(list->viewport(), list->visualItemRect(found[0]).center(), twice);
+    }
+};
+
+}
+
+TEST_F(InsertTagsTest, AClickCopiesTheTagAndOkInsertsItWithoutClosing)
+{
+    StartAll();
+    Form1->RichEdit1->SetText("");
+    bool stayedOpen = false;
+    Visit([&](TForm17* d) {
+        EXPECT_EQ(d->ListBox1->ItemCount(), 100);
+        EXPECT_EQ(d->Widget()->focusWidget(), d->ListBox1->Widget());
+        // Taking the focus picks nothing.
+        EXPECT_EQ(d->Edit1->Text(), "");
+        ClickRow(d, "<A HREF=\"\"></A>");
+        EXPECT_EQ(d->Edit1->Text(), "<A HREF=\"\"></A>");
+        ClickOn(d->Button1);
+        ClickOn(d->Button1);
+        stayedOpen = d->Visible();
+        // The keyboard picks as the mouse does.
+        KeyOn(d->ListBox1, Qt::Key_Down);
+        EXPECT_EQ(d->Edit1->Text(), "<A NAME=\"\"></A>");
+        // The edit's text is what goes in, changed or not.
+        KeyOn(d->Edit1, Qt::Key_End);
+        TypeInto(d->Edit1, "!");
+        ClickOn(d->Button1);
+    });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(Form1->RichEdit1->Text(), "<A HREF=\"\"></A><A HREF=\"\"></A><A NAME=\"\"></A>!");
+    EXPECT_EQ(Form17->Edit1->Text(), "");
+}
+
+TEST_F(InsertTagsTest, LowerCasePagesGetLowerCaseTagsAlsoWhenTyped)
+{
+    StartAll();
+    Form1->Edit4->SetText("Lowercase");
+    Form1->Edit2->SetText("'");  // the anchors keep their own double quotes
+    Form1->RichEdit1->SetText("");
+    Visit([](TForm17* d) {
+        ClickRow(d, "<BLOCKQUOTE></BLOCKQUOTE>");
+        EXPECT_EQ(d->Edit1->Text(), "<blockquote></blockquote>");
+        ClickOn(d->Button1);
+        ClickRow(d, "<A NAME=\"\"></A>");
+        KeyOn(d->Edit1, Qt::Key_End);
+        TypeInto(d->Edit1, "X");
+        ClickOn(d->Button1);
+    });
+    EXPECT_EQ(Form1->RichEdit1->Text(), "<blockquote></blockquote><a name=\"\"></a>x");
+
+    // The case is taken at each pick.
+    Form1->Edit4->SetText("Upercase");
+    Form1->RichEdit1->SetText("");
+    Visit([](TForm17* d) {
+        ClickRow(d, "<BLOCKQUOTE></BLOCKQUOTE>");
+        ClickOn(d->Button1);
+    });
+    EXPECT_EQ(Form1->RichEdit1->Text(), "<BLOCKQUOTE></BLOCKQUOTE>");
+}
+
+TEST_F(InsertTagsTest, ADoubleClickInsertsAtOnceAndAnEmptyEditStillReplacesTheSelection)
+{
+    StartAll();
+    Form1->RichEdit1->SetText("a[sel]b");
+    Form1->RichEdit1->SetSelStart(1);
+    Form1->RichEdit1->SetSelLength(5);
+    bool open = false;
+    Visit([&](TForm17* d) {
+        ClickOn(d->Button1);  // nothing picked yet
+        EXPECT_EQ(Form1->RichEdit1->Text(), "ab");
+        ClickRow(d, "<BR>", true);
+        open = d->Visible();
+    });
+    EXPECT_TRUE(open);
+    EXPECT_EQ(Form1->RichEdit1->Text(), "a<BR>b");
+    EXPECT_EQ(Form1->RichEdit1->SelStart(), 5);
+}

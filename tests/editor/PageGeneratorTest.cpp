@@ -1,0 +1,194 @@
+// The page generator through its window: the fields checked in order, the
+// page saved byte for byte, "View Code" after a save only, a failed save,
+// and the reset on closing.
+
+#include "tests/editor/AllWindowsFixture.h"
+#include "tests/editor/DialogDriving.h"
+
+#include "generators/EntryPage.h"
+#include "platform/FileIO.h"
+
+#include <filesystem>
+
+namespace {
+
+class PageGeneratorTest : public AllWindowsTest {
+protected:
+    // Opens the generator from the Tools menu and lets `use` work it.
+    void Visit(const std::function<void(TForm10*)>& use)
+    {
+        InModal = [use](TForm* form) {
+            auto* d = static_cast<TForm10*>(form);
+            use(d);
+            if (d->Visible())
+                ClickOn(d->Button2);
+        };
+        Do([] { Form1->PageGenerator1Click(Form1); });
+        EXPECT_FALSE(Form10->Visible());
+    }
+
+    // Generate pressed as the user does, its messages and errors shown.
+    void Generate(TForm10* d)
+    {
+        try {
+            ClickOn(d->Button1);
+        } catch (const std::exception& e) {
+            Errors.push_back(e.what());
+        }
+    }
+
+    static void Fill(TForm10* d, const std::string& title, const std::string& url, const std::string& description)
+    {
+        d->PageControl1->SetActivePage(d->TabSheet2);
+        TypeInto(d->Edit1, title);
+        TypeInto(d->Edit2, url);
+        TypeInto(d->Edit11, description);
+    }
+
+    static TEdit* Keyword(TForm10* d, const char* name) { return static_cast<TEdit*>(d->FindComponent(name)); }
+
+    std::vector<std::string> Messages() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& q : Questions) {
+            EXPECT_EQ(q.Type, mtInformation);
+            texts.push_back(q.Text);
+        }
+        return texts;
+    }
+};
+
+std::string joinedCrLf(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        text += (i ? "\r\n" : "") + lines[i];
+    return text;
+}
+
+}
+
+TEST_F(PageGeneratorTest, FieldsAreCheckedInOrderWithTheirMessages)
+{
+    StartAll();
+    Visit([&](TForm10* d) {
+        Generate(d);
+        Fill(d, "Shop", "", "");
+        Generate(d);
+        TypeInto(d->Edit11, " ");  // a blank is a description
+        Generate(d);
+        EXPECT_FALSE(d->Button3->Visible());
+        EXPECT_EQ(d->Edit1->Text(), "Shop");
+    });
+    EXPECT_EQ(Messages(), (std::vector<std::string> {
+        "You must enter a site title before you can generate the page",
+        "You must write down a description of the site before you can generate the page",
+        "You must enter the URL of the site you want to automatically be transfered to, or you can uncheck the checkbox.",
+    }));
+    EXPECT_TRUE(FileDialogTitles.empty());
+}
+
+TEST_F(PageGeneratorTest, ThePageIsSavedByteForByteAndViewCodeShowsIt)
+{
+    StartAll();
+    Form1->Edit4->SetText("Lowercase");  // the page's tags stand as they are
+    FileChoices = { Dir.File("entry") };
+    std::string page = Form1->RichEdit1->Text();
+    bool viewShown = false, codeShown = false;
+    Visit([&](TForm10* d) {
+        EXPECT_EQ(d->PageControl1->ActivePage(), d->TabSheet1);
+        Fill(d, "Tom's \"<Shop>\" \xc3\xa9t\xc3\xa9", "http://shop.example/", "Fine goods");
+        const char* reading[] = { "Edit3", "Edit4", "Edit5", "Edit8", "Edit6", "Edit7", "Edit10", "Edit9" };
+        for (int k = 0; k < 8; ++k)
+            TypeInto(Keyword(d, reading[k]), "k" + std::to_string(k + 1));
+        Generate(d);
+        viewShown = d->Button3->Visible();
+        ClickOn(d->Button3);
+        codeShown = d->RichEdit1->Visible() && d->Button3->Caption() == "Hide Code";
+        ClickOn(d->Button3);
+        EXPECT_FALSE(d->RichEdit1->Visible());
+        EXPECT_EQ(d->Button3->Caption(), "View Code");
+    });
+    EXPECT_TRUE(viewShown);
+    EXPECT_TRUE(codeShown);
+    TEntryPage expected { "Tom's \"<Shop>\" \xc3\xa9t\xc3\xa9", "http://shop.example/", false,
+        { "k1", "k2", "k3", "k4", "k5", "k6", "k7", "k8" }, "Fine goods" };
+    auto lines = EntryPageLines(expected, "\"");
+    ASSERT_EQ(lines.size(), 31u);
+    EXPECT_EQ(ReadFileBytes(Dir.File("entry.htm")), joinedCrLf(lines));
+    EXPECT_EQ(lines[3], "<META name=\"keywords\" content=\"k1, k2, k3, k4, k5, k6, k7, k8\">");
+    // The page being edited is left alone.
+    EXPECT_EQ(Form1->RichEdit1->Text(), page);
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(PageGeneratorTest, TheTickedBoxLeavesOutTheScriptAndCancelLeavesViewCodeHidden)
+{
+    StartAll();
+    Form1->Edit2->SetText("'");
+    FileChoices = { std::nullopt, Dir.File("plain.html") };
+    std::string inView;
+    bool hiddenAfterCancel = false, hiddenAgain = false;
+    Visit([&](TForm10* d) {
+        Fill(d, "T", "", "D");
+        ClickOn(d->CheckBox1);
+        Generate(d);
+        hiddenAfterCancel = !d->Button3->Visible();
+        inView = d->RichEdit1->Text();
+        Generate(d);
+        EXPECT_TRUE(d->Button3->Visible());
+        FileChoices = { std::nullopt };
+        Generate(d);
+        hiddenAgain = !d->Button3->Visible();
+    });
+    EXPECT_TRUE(hiddenAfterCancel);
+    EXPECT_TRUE(hiddenAgain);
+    TEntryPage expected { "T", "", true, {}, "D" };
+    std::string saved = ReadFileBytes(Dir.File("plain.html"));
+    EXPECT_EQ(saved, joinedCrLf(EntryPageLines(expected, "'")));
+    EXPECT_EQ(inView, ToEditorText(saved));
+    EXPECT_EQ(saved.find("<script"), std::string::npos);
+    EXPECT_NE(saved.find("<A HREF=''>Click Here"), std::string::npos);
+}
+
+TEST_F(PageGeneratorTest, AFailedSaveShowsTheMessageAndLeavesViewCodeHidden)
+{
+    StartAll();
+    std::filesystem::create_directory(Dir.File("taken.htm"));
+    FileChoices = { Dir.File("taken.htm") };
+    bool hidden = false;
+    std::string inView;
+    Visit([&](TForm10* d) {
+        Fill(d, "T", "http://a.example/", "D");
+        Generate(d);
+        hidden = !d->Button3->Visible();
+        inView = d->RichEdit1->Text();
+    });
+    EXPECT_TRUE(hidden);
+    EXPECT_EQ(Errors, (std::vector<std::string> { "Cannot create file " + Dir.File("taken.htm") }));
+    EXPECT_NE(inView.find("<TITLE>T</TITLE>"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(Dir.File("taken.htm")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 1);
+}
+
+TEST_F(PageGeneratorTest, ClosingResetsEverythingForTheNextOpening)
+{
+    StartAll();
+    FileChoices = { Dir.File("a.htm") };
+    Visit([&](TForm10* d) {
+        Fill(d, "T", "http://a.example/", "D");
+        TypeInto(Keyword(d, "Edit9"), "k8");
+        ClickOn(d->CheckBox1);
+        Generate(d);
+        ClickOn(d->Button3);
+    });
+    bool reset = false;
+    Visit([&](TForm10* d) {
+        reset = d->PageControl1->ActivePage() == d->TabSheet1 && d->Edit1->Text().empty() && d->Edit2->Text().empty()
+            && d->Edit11->Text().empty() && !d->CheckBox1->Checked() && d->RichEdit1->Text().empty() && !d->RichEdit1->Visible()
+            && !d->Button3->Visible() && d->Button3->Caption() == "View Code";
+        for (TEdit* keyword : d->Keywords)
+            reset = reset && keyword->Text().empty();
+    });
+    EXPECT_TRUE(reset);
+}

@@ -1,0 +1,98 @@
+// A mouse click reaches OnClick for every kind of control, as the class
+// library delivers it: clicked through the real widget, never by calling
+// the handler.
+
+#include "platform/ComCtrls.h"
+#include "platform/ComboBox.h"
+#include "platform/ExtCtrls.h"
+#include "platform/Form.h"
+#include "platform/GroupBox.h"
+#include "platform/Memo.h"
+#include "platform/StdCtrls.h"
+
+#include <QAbstractItemView>
+#include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QListWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// The widget the mouse meets: a scroll area's viewport, else the widget.
+QWidget* mouseTarget(TControl* c)
+{
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(c->Widget()))
+        return area->viewport();
+    return c->Widget();
+}
+
+void clickInside(TControl* c) { QTest::mouseClick(mouseTarget(c), Qt::LeftButton, {}, QPoint(5, 5)); }
+
+}
+
+TEST(ControlClick, AMouseClickReachesOnClickForEveryControlKind)
+{
+    struct Case {
+        const char* kind;
+        std::function<TControl*(TForm*)> make;
+        std::function<void(TControl*)> click = clickInside;
+    };
+    const Case cases[] = {
+        { "label", [](TForm* f) { return NewControl<TLabel>(f, f, "Label1", 8, 8, 80, 20); } },
+        { "panel", [](TForm* f) { return NewControl<TPanel>(f, f, "Panel1", 8, 8, 80, 40); } },
+        { "image", [](TForm* f) { return NewControl<TImage>(f, f, "Image1", 8, 8, 40, 40); } },
+        { "edit", [](TForm* f) { return NewControl<TEdit>(f, f, "Edit1", 8, 8, 80, 24); } },
+        { "memo", [](TForm* f) { return NewControl<TMemo>(f, f, "Memo1", 8, 8, 120, 80); } },
+        { "group box", [](TForm* f) { return NewControl<TGroupBox>(f, f, "GroupBox1", 8, 8, 120, 80); } },
+        { "status bar", [](TForm* f) { return NewControl<TStatusBar>(f, f, "StatusBar1"); } },
+        { "button", [](TForm* f) { return NewControl<TButton>(f, f, "Button1", 8, 8, 75, 25); } },
+        { "check box", [](TForm* f) { return NewControl<TCheckBox>(f, f, "CheckBox1", 8, 8, 97, 17); } },
+        { "list view, on an item",
+            [](TForm* f) {
+                auto* list = NewControl<TListView>(f, f, "ListView1", 8, 8, 249, 145);
+                list->AddItem("one");
+                list->AddItem("two");
+                return list;
+            },
+            [](TControl* c) {
+                auto* list = static_cast<QListWidget*>(c->Widget());
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+            } },
+        { "list view, between items",
+            [](TForm* f) { return NewControl<TListView>(f, f, "ListView1", 8, 8, 249, 145); },
+            [](TControl* c) { QTest::mouseClick(mouseTarget(c), Qt::LeftButton, {}, QPoint(240, 140)); } },
+        { "combo box, an item picked from its list",
+            [](TForm* f) {
+                auto* box = NewControl<TComboBox>(f, f, "ComboBox1", 8, 8, 145, 24);
+                box->SetItems({ "TOP", "LEFT" });
+                return box;
+            },
+            [](TControl* c) {
+                auto* box = static_cast<QComboBox*>(c->Widget());
+                box->showPopup();
+                QAbstractItemView* view = box->view();
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(box->model()->index(1, 0)).center());
+            } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 400, 300);
+        TControl* control = c.make(&form);
+        form.Show();
+        int clicks = 0;
+        control->OnClick = [&](TObject* sender) {
+            EXPECT_EQ(sender, control);
+            ++clicks;
+        };
+        c.click(control);
+        EXPECT_EQ(clicks, 1);
+        // The right button is no click.
+        QTest::mouseClick(mouseTarget(control), Qt::RightButton, {}, QPoint(5, 5));
+        EXPECT_EQ(clicks, 1);
+        form.Hide();
+    }
+}
