@@ -125,8 +125,12 @@ private:
 void SetDragMode(TControl* control, TDragMode mode)
 {
     QWidget* w = inputWidget(control);
-    for (auto* starter : w->findChildren<DragStarter*>(Qt::FindDirectChildrenOnly))
-        delete starter;
+    // The starter has no meta-object of its own: it is told from the
+    // widget's other children by its C++ type.
+    const QObjectList children = w->children();
+    for (QObject* child : children)
+        if (dynamic_cast<DragStarter*>(child))
+            delete child;
     if (mode == dmAutomatic)
         w->installEventFilter(new DragStarter(control, w));
 }
