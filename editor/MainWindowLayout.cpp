@@ -180,6 +180,13 @@ const MenuRow kToolsMenu[] = {
     { "PageGenerator1", "", "&Page Generator", "", &TForm1::PageGenerator1Click, true },
 };
 
+const MenuRow kHelpMenu[] = {
+    { "Help1", "", "Help", "", &TForm1::Help1Click, true },
+    { "TipoftheDay2", "", "Tip of the Day", "", &TForm1::TipoftheDay2Click, true },
+    { "N12", "", "-", "", nullptr, true },
+    { "About1", "", "&About", "", &TForm1::About1Click, true },
+};
+
 // The main menu is never shown: its one top-level item is invisible and
 // holds the window's shortcut items.
 const MenuRow kMainMenu[] = {
@@ -341,6 +348,7 @@ void TForm1::buildMenus()
     fillMenu(this, PopupMenu6, kContextMenu);
     fillMenu(this, PopupMenu5, kToolsMenu);
     fillMenu(this, PopupMenu3, kTagsMenu);
+    fillMenu(this, PopupMenu4, kHelpMenu);
     PopupMenu1->OnPopup = [this](TObject* s) { PopupMenu1Popup(s); };
     PopupMenu6->OnPopup = [this](TObject* s) { PopupMenu6Popup(s); };
     fillMenu(this, PopupMenu7, kViewMenu);
@@ -461,6 +469,9 @@ void TForm1::buildSidePanel()
     Label2->SetAutoSize(false);
     Label2->Transparent = true;
     Label2->SetBounds(160, 272, 17, 17);
+    Label2->OnDblClick = [this](TObject* s) { Label2DblClick(s); };
+    buildWebPagesTab();
+    buildLinkToFileTab();
 }
 
 void TForm1::buildLaunchers()

@@ -4,9 +4,6 @@
 
 #include <string>
 
-TForm3* Form3 = nullptr;
-TForm4* Form4 = nullptr;
-TForm27* Form27 = nullptr;
 
 namespace {
 

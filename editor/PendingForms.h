@@ -21,10 +21,3 @@ public:
     }
 };
 
-using TForm3 = TPendingFormN<3>;
-using TForm4 = TPendingFormN<4>;
-using TForm27 = TPendingFormN<27>;
-
-extern TForm3* Form3;
-extern TForm4* Form4;
-extern TForm27* Form27;

@@ -1,6 +1,7 @@
 #include "editor/Unit1.h"
 
 #include "editor/PendingForms.h"
+#include "editor/Unit27.h"
 #include "editor/Settings.h"
 #include "editor/ToolButtons.h"
 #include "generators/PageSkeleton.h"
@@ -50,6 +51,7 @@ TForm1::TForm1(TComponent* owner)
     RichEdit1->SetText(PageSkeleton(true, kDefaultTitle));
     RichEdit1->OnKeyDown = [this](TObject* s, std::uint16_t& key, TShiftState shift) { RichEdit1KeyDown(s, key, shift); };
     RichEdit1->OnSelectionChange = [this](TObject* s) { RichEdit1SelectionChange(s); };
+    acceptPanelDrops();
 
     StatusBar1 = NewControl<TStatusBar>(this, this, "StatusBar1");
     StatusBar1->SetSimpleText("Welcome to Corvana");

@@ -8,11 +8,13 @@
 #include "editor/TagCommands.h"
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
+#include "platform/FileCtrl.h"
 #include "platform/FileDialog.h"
 #include "platform/Form.h"
 #include "platform/Menus.h"
 #include "platform/RichEdit.h"
 #include "platform/StdCtrls.h"
+#include "platform/TreeView.h"
 #include "widgets/AppRun.h"
 #include "widgets/GoToWeb.h"
 #include "widgets/TB97.h"
@@ -49,6 +51,13 @@ public:
     TTabSheet* TabSheet7;  // "Applets"
     TTabSheet* TabSheet6;  // "Characters"
     TImage* Image2;
+    TTreeView* TreeView1;  // the link tree on "Web Pages"
+    TButton* Button1;      // "Go There!"
+    TDriveComboBox* DriveComboBox1;      // "Link to File": places
+    TDirectoryListBox* DirectoryListBox1;
+    TFileListBox* FileListBox1;
+    TFilterComboBox* FilterComboBox1;
+    TButton* Button2;      // "&Link To File"
     TRichEdit* RichEdit1;
     TStatusBar* StatusBar1;
     TOpenDialog* OpenDialog1;
@@ -165,6 +174,22 @@ public:
 #define CORVANA_DECLARE_ENTITY_HANDLER(n) void ToolbarButton97##n##Click(TObject* sender);
     CORVANA_ENTITY_BUTTONS(CORVANA_DECLARE_ENTITY_HANDLER)
 
+    // --- Help, Tip of the Day and About box ------------------------------------
+    void Help1Click(TObject* sender);
+    void TipoftheDay2Click(TObject* sender);
+    void About1Click(TObject* sender);
+    void Label2DblClick(TObject* sender);
+
+    // --- Side panel: the link tree and the file browser ------------------------
+    void TreeView1Click(TObject* sender);
+    void TreeView1DblClick(TObject* sender);
+    void Button1Click(TObject* sender);  // Go There!
+    void FileListBox1Click(TObject* sender);
+    void FileListBox1DblClick(TObject* sender);
+    void Button2Click(TObject* sender);  // Link To File
+    void RichEdit1DragOver(TObject* sender, TObject* source, int x, int y, bool& accept);
+    void RichEdit1DragDrop(TObject* sender, TObject* source, int x, int y);
+
     // --- Editor events and enabling rules ------------------------------------
     void RichEdit1KeyDown(TObject* sender, std::uint16_t& key, TShiftState shift);
     void RichEdit1SelectionChange(TObject* sender);
@@ -190,6 +215,8 @@ public:
     void MainMenuFloat(TObject* sender);
 
     bool UpperCaseTags() const { return Edit4->Text() == "Upercase"; }
+    // The program's reads of its settings, shared with the Tip of the Day.
+    TSettingsReader& SettingsReader() { return m_settings; }
 
 private:
     TSettingsReader m_settings;
@@ -198,6 +225,11 @@ private:
     void buildSidePanel();
     void buildHiddenFields();
     void buildLaunchers();
+    void buildWebPagesTab();
+    void buildLinkToFileTab();
+    void acceptPanelDrops();
+    void openTreeItem();
+    void fileInsert(bool upperCase);
     void putUp(TitaMenuButton*);
 };
 

@@ -1,6 +1,7 @@
 // corvana: the HTML site editor. Creates every window in order, then runs
 // the message loop until Exit or the main window closes.
 
+#include "dialogs/Unit3.h"
 #include "dialogs/Unit5.h"
 #include "dialogs/Unit9.h"
 #include "dialogs/Unit17.h"
@@ -23,6 +24,8 @@
 #include "dialogs/Unit26.h"
 #include "dialogs/Unit28.h"
 #include "editor/PendingForms.h"
+#include "editor/Unit27.h"
+#include "editor/Unit4.h"
 #include "editor/Unit1.h"
 #include "generators/Unit2.h"
 #include "platform/Application.h"

@@ -33,6 +33,7 @@ CORVANA_EXCEPTION(EListError, Exception)
 CORVANA_EXCEPTION(EInvalidOperation, Exception)
 CORVANA_EXCEPTION(EInvalidGraphic, Exception)
 CORVANA_EXCEPTION(EOutOfResources, Exception)
+CORVANA_EXCEPTION(EInOutError, Exception)
 
 // The class library's message texts.
 namespace Msg {

@@ -62,6 +62,14 @@ bool TPanel::WidgetEvent(QEvent* e)
     return true;
 }
 
+void TPanel::SetColor(TColor color)
+{
+    m_frame->setAutoFillBackground(true);
+    QPalette palette = m_frame->palette();
+    palette.setColor(QPalette::Window, QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF)));
+    m_frame->setPalette(palette);
+}
+
 TImage::TImage(TComponent* owner)
     : TControl(owner)
     , m_label(new QLabel)
@@ -82,6 +90,12 @@ void TImage::LoadFromFile(const std::string& path)
 }
 
 bool TImage::Empty() const { return m_label->pixmap().isNull(); }
+
+void TImage::Assign(const TImage& other)
+{
+    m_label->setPixmap(other.m_label->pixmap());
+    SetStretch(Stretch);
+}
 
 void TImage::SetStretch(bool on)
 {

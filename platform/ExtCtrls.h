@@ -18,6 +18,7 @@ public:
     void SetBevelOuter(TPanelBevel);
     TPanelBevel BevelInner() const { return m_bevelInner; }
     void SetBevelInner(TPanelBevel);
+    void SetColor(TColor);
 
 protected:
     bool WidgetEvent(QEvent*) override;
@@ -37,6 +38,8 @@ public:
     // and EInvalidGraphic when it holds no picture.
     void LoadFromFile(const std::string& path);
     bool Empty() const;
+    // Picture.Assign: the other image's picture (none when it has none).
+    void Assign(const TImage& other);
     bool Stretch = false;
     void SetStretch(bool);
 

@@ -25,6 +25,11 @@ void TLabel::SetCaption(const std::string& text)
     QString shown = BytesToQString(text);
     shown.replace(QLatin1String("&&"), QChar(0xE000)).remove(QLatin1Char('&')).replace(QChar(0xE000), QLatin1Char('&'));
     m_label->setText(shown);
+    fitText();
+}
+
+void TLabel::fitText()
+{
     if (m_autoSize) {
         QSize hint = m_label->sizeHint();
         SetBounds(Left(), Top(), hint.width(), hint.height());
@@ -32,6 +37,41 @@ void TLabel::SetCaption(const std::string& text)
 }
 
 void TLabel::SetAutoSize(bool on) { m_autoSize = on; }
+
+void TLabel::SetFontColor(TColor color)
+{
+    m_fontColor = color;
+    QPalette palette = m_label->palette();
+    if (color == clWindowText)
+        palette = QPalette();
+    else
+        palette.setColor(QPalette::WindowText, QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF)));
+    m_label->setPalette(palette);
+}
+
+void TLabel::SetFontUnderline(bool on)
+{
+    QFont font = m_label->font();
+    font.setUnderline(on);
+    m_label->setFont(font);
+    fitText();
+}
+
+void TLabel::SetFontBold(bool on)
+{
+    QFont font = m_label->font();
+    font.setBold(on);
+    m_label->setFont(font);
+    fitText();
+}
+
+void TLabel::SetFontHeight(int pixels)
+{
+    QFont font = m_label->font();
+    font.setPixelSize(pixels);
+    m_label->setFont(font);
+    fitText();
+}
 
 void TLabel::SetWordWrap(bool on) { m_label->setWordWrap(on); }
 

@@ -15,12 +15,20 @@ public:
     void SetCaption(const std::string&) override;
     bool Transparent = false;
     void SetAutoSize(bool);
-    // Long captions break into lines within the label's width.
+    // Font.Color, Font.Style underline and bold, Font.Height in pixels.
+    TColor FontColor() const { return m_fontColor; }
+    void SetFontColor(TColor);
+    void SetFontUnderline(bool);
+    void SetFontBold(bool);
+    void SetFontHeight(int pixels);
     void SetWordWrap(bool);
 
 private:
+    void fitText();
+
     QLabel* m_label;
     bool m_autoSize = true;
+    TColor m_fontColor = clWindowText;
 };
 
 // The character case an edit keeps its text in.

@@ -2,6 +2,7 @@
 // The main window with every dialog window of the program made as start-up
 // makes them, for tests of the commands that open them.
 
+#include "dialogs/Unit3.h"
 #include "dialogs/Unit5.h"
 #include "dialogs/Unit9.h"
 #include "dialogs/Unit17.h"

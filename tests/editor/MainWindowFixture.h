@@ -3,6 +3,8 @@
 // every modal question answered from a script and every shown error kept.
 
 #include "editor/PendingForms.h"
+#include "editor/Unit27.h"
+#include "editor/Unit4.h"
 #include "editor/Unit1.h"
 #include "generators/Unit2.h"
 #include "platform/Application.h"

@@ -1,39 +1,11 @@
 #include "widgets/GoToWeb.h"
 
-#include "tests/platform/ChildProcessHelpers.h"
-#include "tests/platform/XdgSandbox.h"
+#include "tests/widgets/FakeBrowser.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
-
-namespace {
-
-// A browser that writes each argument it gets on a line of its own.
-struct FakeBrowser {
-    XdgSandbox xdg;
-    std::string program = xdg.File("fake browser");
-    std::string record = xdg.File("args");
-
-    FakeBrowser()
-    {
-        WriteScript(program, "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + record + ".tmp'; mv '" + record + ".tmp' '" + record + "'");
-    }
-    void Register(const std::string& execArgs = "%u")
-    {
-        xdg.AddApplication("fake.desktop", "\"" + program + "\" " + execArgs);
-        xdg.SetDefault(xdg.Config(), "text/html", "fake.desktop;");
-    }
-    std::string Arguments()
-    {
-        if (!RunUntil([this] { return FileExistsNow(record); }))
-            return "(browser not started)";
-        return ReadFileBytes(record);
-    }
-};
-
-}
 
 TEST(GoToWeb, OpenUrlHandsTheAddressOverAsOneArgument)
 {

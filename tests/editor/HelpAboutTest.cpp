@@ -1,0 +1,178 @@
+#include "tests/editor/AllWindowsFixture.h"
+
+#include "editor/Unit27.h"
+#include "editor/Unit4.h"
+#include "platform/Messages.h"
+#include "tests/widgets/FakeBrowser.h"
+
+#include <QTest>
+
+namespace {
+
+class HelpAboutTest : public AllWindowsTest {
+protected:
+    // The program folder is a folder of the test's own, with this tips file.
+    void StartWithTips(const std::optional<std::string>& tips)
+    {
+        StartAll();
+        Form1->Edit3->SetText(Dir.Path());
+        if (tips)
+            WriteFileBytes(Dir.File("Tips.dat"), *tips);
+    }
+    // Opens the tip window from the Help menu and records what it shows.
+    std::vector<std::string> ShowTips(int nextClicks)
+    {
+        std::vector<std::string> shown;
+        InModal = [&](TForm*) {
+            shown.push_back(Form27->RichEdit1->Text());
+            for (int i = 0; i < nextClicks; ++i) {
+                Do([] { QTest::mouseClick(Form27->Button1->Widget(), Qt::LeftButton); });
+                shown.push_back(Form27->RichEdit1->Text());
+            }
+            QTest::mouseClick(Form27->Button2->Widget(), Qt::LeftButton);
+        };
+        Do([] { static_cast<TMenuItem*>(Form1->FindComponent("TipoftheDay2"))->Click(); });
+        InModal = nullptr;
+        return shown;
+    }
+    const std::string threeTips = "[Orvelin]\r\nItems=2\r\n0=First, \"quoted\" tip\r\n1=Second\r\n2=Third\r\n";
+};
+
+}
+
+TEST_F(HelpAboutTest, TipsGoRoundAndTheNextNumberIsStored)
+{
+    struct Case {
+        const char* stored;  // "TNumber" before, nullptr for none
+        int clicks;
+        std::vector<std::string> shown;
+        const char* after;
+    };
+    const std::vector<Case> cases = {
+        { nullptr, 0, { "First, \"quoted\" tip" }, "1" },
+        { "1", 2, { "Second", "Third", "First, \"quoted\" tip" }, "1" },
+        { "2", 0, { "Third" }, "0" },
+        // Numbers that name no tip start again at the first.
+        { "5", 0, { "First, \"quoted\" tip" }, "1" },
+        { "-3", 0, { "First, \"quoted\" tip" }, "1" },
+        { "abc", 0, { "First, \"quoted\" tip" }, "1" },
+    };
+    StartWithTips(threeTips);
+    for (const Case& c : cases) {
+        if (c.stored)
+            SetSetting("TNumber", c.stored);
+        else {
+            TRegistry reg;
+            reg.RootKey = HKEY_LOCAL_MACHINE;
+            reg.OpenKey("Software\\Corvana", false);
+            reg.DeleteValue("TNumber");
+        }
+        EXPECT_EQ(ShowTips(c.clicks), c.shown) << (c.stored ? c.stored : "none");
+        EXPECT_EQ(StoredString("TNumber"), c.after);
+    }
+    EXPECT_EQ(Form1->Label6->Caption(), "Orvelins");
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(HelpAboutTest, AMissingTipShowsItsNumber)
+{
+    StartWithTips("[Orvelin]\nItems=1\n0=Only one\n");
+    SetSetting("TNumber", "1");
+    EXPECT_EQ(ShowTips(0), std::vector<std::string> { "1" });
+    EXPECT_EQ(StoredString("TNumber"), "0");
+}
+
+TEST_F(HelpAboutTest, ATipsFileWithoutItemsIsNamedAndChangesNothing)
+{
+    for (const std::optional<std::string>& tips : { std::optional<std::string>(), std::optional<std::string>("[Orvelin]\n0=x\n"),
+             std::optional<std::string>("[Orvelin]\nItems=two\n") }) {
+        StartWithTips(tips);
+        SetSetting("TNumber", "1");
+        Errors.clear();
+        EXPECT_EQ(ShowTips(1), (std::vector<std::string> { "", "" }));
+        ASSERT_EQ(Errors.size(), 2u);
+        EXPECT_NE(Errors[0].find(Dir.File("Tips.dat")), std::string::npos) << Errors[0];
+        EXPECT_EQ(StoredString("TNumber"), "1");
+        TearDown();
+    }
+}
+
+TEST_F(HelpAboutTest, ItemsReadOnceServeALaterMissingFile)
+{
+    StartWithTips(threeTips);
+    ShowTips(0);
+    std::remove(Dir.File("Tips.dat").c_str());
+    EXPECT_EQ(ShowTips(0), std::vector<std::string> { "1" });
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(HelpAboutTest, CloseStoresTheStartUpChoiceAndTheCloseBoxDoesNot)
+{
+    StartWithTips(threeTips);
+    SetSetting("Tip", "Yes");
+    InModal = [](TForm*) {
+        EXPECT_TRUE(Form27->CheckBox1->Checked());
+        QTest::mouseClick(Form27->CheckBox1->Widget(), Qt::LeftButton);
+        QTest::mouseClick(Form27->Button2->Widget(), Qt::LeftButton);
+    };
+    Do([] { Form1->TipoftheDay2Click(Form1); });
+    EXPECT_EQ(StoredString("Tip"), "No");
+
+    InModal = [](TForm*) {
+        EXPECT_FALSE(Form27->CheckBox1->Checked());
+        QTest::mouseClick(Form27->CheckBox1->Widget(), Qt::LeftButton);
+        Form27->Close();  // the close box
+    };
+    Do([] { Form1->TipoftheDay2Click(Form1); });
+    EXPECT_EQ(StoredString("Tip"), "No");
+}
+
+TEST_F(HelpAboutTest, TheHiddenPictureNeedsBothHotSpots)
+{
+    StartWithTips(std::nullopt);
+    std::vector<bool> seen;
+    InModal = [&](TForm*) {
+        QTest::mouseDClick(Form4->Label12->Widget(), Qt::LeftButton);
+        seen.push_back(Form4->Panel2->Visible());
+        QTest::mouseClick(Form4->Button1->Widget(), Qt::LeftButton);
+    };
+    auto about = [] { static_cast<TMenuItem*>(Form1->FindComponent("About1"))->Click(); };
+    Do(about);
+    QTest::mouseDClick(Form1->Label2->Widget(), Qt::LeftButton);
+    EXPECT_EQ(Form1->Label8->Caption(), "Orvelins");
+    Do(about);
+    Do(about);
+    EXPECT_EQ(seen, (std::vector<bool> { false, true, false }));
+    EXPECT_EQ(Form4->Label2->Caption(), "Version 1.1");
+    EXPECT_EQ(Form4->URLLabel1->FontColor(), clBlue);
+}
+
+TEST_F(HelpAboutTest, AboutBoxKeepsTheMainLogoWhenItsOwnFileIsMissing)
+{
+    StartWithTips(std::nullopt);
+    InModal = [](TForm* form) {
+        Form4->FormActivate(Form4);
+        form->SetModalResult(mrOk);
+    };
+    Do([] { Form1->About1Click(Form1); });
+    EXPECT_FALSE(Form4->Image1->Empty());
+    ASSERT_FALSE(Errors.empty());
+    EXPECT_NE(Errors.back().find("Corvana.bmp"), std::string::npos);
+}
+
+TEST_F(HelpAboutTest, HelpOpensTheHelpPageOrSaysItIsNotAvailable)
+{
+    FakeBrowser browser;
+    browser.Register();
+    StartWithTips(std::nullopt);
+    auto help = [] { static_cast<TMenuItem*>(Form1->FindComponent("Help1"))->Click(); };
+    Do(help);
+    ASSERT_EQ(Questions.size(), 1u);
+    EXPECT_EQ(Questions[0].Text, "Help is not available");
+    EXPECT_FALSE(browser.Started());
+    WriteFileBytes(Dir.File("Help.htm"), "<HTML></HTML>");
+    Do(help);
+    EXPECT_EQ(browser.Arguments(), Dir.File("Help.htm") + "\n");
+    EXPECT_EQ(Questions.size(), 1u);
+    EXPECT_EQ(Application->LastHelpCommand, 3u);
+}

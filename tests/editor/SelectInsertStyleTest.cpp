@@ -1,0 +1,50 @@
+#include "tests/editor/AllWindowsFixture.h"
+
+#include <QComboBox>
+#include <QTest>
+
+namespace {
+
+class SelectInsertStyleTest : public AllWindowsTest {
+protected:
+    // Opens the dialog, lets `answer` act in it, and returns the word left.
+    std::string Ask(const std::function<void()>& answer)
+    {
+        InModal = [&](TForm*) { answer(); };
+        Form3->ShowModal();
+        InModal = nullptr;
+        return Form3->Label2->Caption();
+    }
+    void Click(TButton* button) { QTest::mouseClick(button->Widget(), Qt::LeftButton); }
+    void Pick(int index) { static_cast<QComboBox*>(Form3->ComboBox1->Widget())->setCurrentIndex(index); }
+};
+
+}
+
+TEST_F(SelectInsertStyleTest, EachChoiceLeavesItsWord)
+{
+    StartAll();
+    EXPECT_EQ(Form3->Caption(), "Select Insert Style");
+    EXPECT_EQ(Form3->ComboBox1->Text(), "Hyper Link");
+    EXPECT_EQ(Ask([&] { Click(Form3->Button1); }), "Link") << "OK without touching the list";
+    const char* words[] = { "Link", "Image", "Sound", "Text" };
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(Ask([&] { Pick(i); Click(Form3->Button1); }), words[i]);
+        EXPECT_EQ(Ask([&] { Click(Form3->Button2); }), "No") << "Cancel, whatever is chosen";
+    }
+    // The last choice shows again; typed text that names no item is a link.
+    EXPECT_EQ(Form3->ComboBox1->Text(), "Pre-formated Text");
+    EXPECT_EQ(Ask([&] { Form3->ComboBox1->SetText("Picture"); Click(Form3->Button1); }), "Link");
+}
+
+TEST_F(SelectInsertStyleTest, TheCloseBoxAndEscapeLeaveNoWord)
+{
+    StartAll();
+    Form3->Label2->SetCaption("Orvelin");
+    EXPECT_EQ(Ask([] { Form3->Close(); }), "Orvelin");
+    EXPECT_EQ(Ask([] {
+        QTest::keyClick(Form3->ComboBox1->Widget(), Qt::Key_Escape);
+        Form3->Close();
+    }),
+        "Orvelin");
+}

@@ -1,0 +1,42 @@
+#include "tests/editor/SitePanelFixture.h"
+
+#include "platform/DragDrop.h"
+
+#include <QComboBox>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPlainTextEdit>
+
+bool SitePanelTest::Drop(TControl* source)
+{
+    QWidget* target = Form1->RichEdit1->Editor()->viewport();
+    std::unique_ptr<QMimeData> data(source ? DragData(source) : new QMimeData);
+    if (!source)
+        data->setText("from elsewhere");
+    QPointF at(20, 20);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction | Qt::LinkAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(at, Qt::CopyAction | Qt::LinkAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    Do([&] { QApplication::sendEvent(target, &drop); });
+    return true;
+}
+
+void SitePanelTest::Answer(int choice)
+{
+    InModal = [this, choice](TForm* form) {
+        ++StyleAsked;
+        if (choice == -2) {
+            form->Close();
+            return;
+        }
+        auto* dialog = static_cast<TForm3*>(form);
+        if (choice == -1) {
+            QTest::mouseClick(dialog->Button2->Widget(), Qt::LeftButton);
+            return;
+        }
+        static_cast<QComboBox*>(dialog->ComboBox1->Widget())->setCurrentIndex(choice);
+        QTest::mouseClick(dialog->Button1->Widget(), Qt::LeftButton);
+    };
+}

@@ -1,0 +1,262 @@
+#include "tests/editor/SitePanelFixture.h"
+
+#include "tests/widgets/FakeBrowser.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+
+TEST_F(SitePanelTest, ADropBeforeAnyClickInsertsNothingAndAsksNothing)
+{
+    StartPanel(true);
+    Answer(0);
+    EXPECT_TRUE(Drop(Form1->FileListBox1));
+    EXPECT_TRUE(Drop(Form1->TreeView1));
+    EXPECT_EQ(Page(), "0123456789");
+    EXPECT_EQ(StyleAsked, 0);
+    EXPECT_EQ(Form3->Label2->Caption(), "Orvelin");
+    EXPECT_FALSE(Drop(nullptr)) << "drags from outside the program are refused";
+}
+
+TEST_F(SitePanelTest, EveryInsertStyleInBothCasesPutsTheCaretWhereTheTextGoes)
+{
+    struct Case {
+        int choice;
+        const char* upper;
+        const char* lower;
+        int caretFromEnd;  // characters between the caret and the end of the insert
+    };
+    const Case cases[] = {
+        { 0, "<A HREF=\"a.htm\"></A>", "<a href=\"a.htm\"></a>", 4 },
+        { 1, "<IMG SRC=\"a.htm\" BORDER=0 ALT=\"\">", "<img src=\"a.htm\" border=0 alt=\"\">", 2 },
+        { 2, "<BGSOUND SRC=\"a.htm\" LOOP=INFINITE>", "<bgsound src=\"a.htm\" loop=infinite>", 0 },
+        { 3, "<PRE>\nline one\nline two\n</PRE>", "<pre>\nline one\nline two\n</pre>", 0 },
+        { -1, "", "", 0 },  // Cancel
+        { -2, "<A HREF=\"a.htm\"></A>", "<a href=\"a.htm\"></a>", 4 },  // the close box: no word is a link
+    };
+    for (bool upper : { true, false }) {
+        for (const Case& c : cases) {
+            StartPanel(upper, { { "a.htm", "line one\r\nline two" } });
+            Answer(c.choice);
+            ClickFile(0);
+            EXPECT_EQ(Form1->Label3->Caption(), "Orvelins");
+            EXPECT_TRUE(Drop(Form1->FileListBox1));
+            std::string insert = upper ? c.upper : c.lower;
+            EXPECT_EQ(Page(), "01234" + insert + "56789") << c.choice << " upper " << upper;
+            EXPECT_EQ(Caret(), 5 + int(insert.size()) - c.caretFromEnd) << c.choice;
+            EXPECT_EQ(StyleAsked, 1);
+            EXPECT_EQ(Form3->Label2->Caption(), "Orvelin");
+            EXPECT_EQ(Form1->Label3->Caption(), "Orvelins") << "a drop keeps the marker";
+            TearDown();
+        }
+    }
+}
+
+TEST_F(SitePanelTest, EveryDropAfterAFileClickAsksAgain)
+{
+    StartPanel(true);
+    Answer(-1);
+    ClickFile(0);
+    Drop(Form1->TreeView1);  // the marker counts, not the drag's source
+    Drop(Form1->FileListBox1);
+    EXPECT_EQ(StyleAsked, 2);
+}
+
+TEST_F(SitePanelTest, LinkToFileWritesUpperCaseOncePerClick)
+{
+    StartPanel(false);
+    Answer(0);
+    ClickFile(0);
+    QTest::mouseClick(Form1->Button2->Widget(), Qt::LeftButton);
+    EXPECT_EQ(Page(), "01234<A HREF=\"a.htm\"></A>56789");
+    EXPECT_EQ(Form1->Label3->Caption(), "Orvelin is best");
+    EXPECT_EQ(Form3->Label2->Caption(), "Orvelin");
+    QTest::mouseClick(Form1->Button2->Widget(), Qt::LeftButton);
+    EXPECT_TRUE(Drop(Form1->FileListBox1));
+    EXPECT_EQ(StyleAsked, 1);
+    // A double click on the file list is a click and Link To File.
+    Answer(1);
+    ClickFile(0, true);
+    EXPECT_EQ(StyleAsked, 2);
+    EXPECT_NE(Page().find("<IMG SRC=\"a.htm\" BORDER=0 ALT=\"\">"), std::string::npos);
+    EXPECT_EQ(Form1->Label3->Caption(), "Orvelin is best");
+}
+
+TEST_F(SitePanelTest, TreeItemsOpenInTheBrowserAndDropAsAnchors)
+{
+    struct Case {
+        int index;
+        const char* opened;  // what the browser gets, "" for nothing
+        const char* anchor;  // the lower-case anchor a drop writes, "" for none
+    };
+    const Case cases[] = {
+        { 0, "", "" },
+        { 1, "https://www.corvana.example/", "<a href=\"https://www.corvana.example/\">Corvana's Homepage</a>" },
+        { 2, "https://www.corvana.example/palisade/", "<a href=\"https://www.corvana.example/palisade/\">Palisade's Homepage</a>" },
+        { 3, "", "" },
+        { 4, "mailto:author@corvana.example", "<a href=\"mailto:author@corvana.example\">Tomas Brelwick</a>" },
+        { 5, "", "" },
+        { 6, "https://duckduckgo.com/", "<a href=\"https://duckduckgo.com/\">DuckDuckGo</a>" },
+        { 7, "https://www.gnu.org/", "<a href=\"https://www.gnu.org/\">The GNU Project</a>" },
+        { 8, "https://www.qt.io/", "<a href=\"https://www.qt.io/\">The Qt Company</a>" },
+        { 9, "https://www.mozilla.org/", "<a href=\"https://www.mozilla.org/\">Mozilla</a>" },
+    };
+    for (const Case& c : cases) {
+        for (bool goThere : { false, true }) {
+            FakeBrowser browser;
+            browser.Register();
+            StartPanel(false);
+            ClickTreeItem(c.index, !goThere);
+            if (goThere)
+                QTest::mouseClick(Form1->Button1->Widget(), Qt::LeftButton);
+            if (*c.opened)
+                EXPECT_EQ(browser.Arguments(), std::string(c.opened) + "\n") << c.index;
+            else
+                EXPECT_FALSE(browser.Started(100)) << c.index;
+            EXPECT_EQ(Form1->Label3->Caption(), "Orvelin");
+            EXPECT_TRUE(Drop(Form1->FileListBox1));
+            EXPECT_EQ(Page(), "01234" + std::string(c.anchor) + "56789") << c.index;
+            TearDown();
+        }
+    }
+}
+
+TEST_F(SitePanelTest, AFileListThatLostItsSelectionAsksNothingAndResetsTheMarkers)
+{
+    StartPanel(true, { { "a.htm", "x" }, { "b.gif", "y" } });
+    Answer(0);
+    ClickFile(1);
+    Form1->FilterComboBox1->SetItemIndex(2);  // web documents only: b.gif goes
+    EXPECT_EQ(Form1->FileListBox1->Count(), 1);
+    Drop(Form1->FileListBox1);
+    QTest::mouseClick(Form1->Button2->Widget(), Qt::LeftButton);
+    EXPECT_EQ(StyleAsked, 0);
+    EXPECT_TRUE(Errors.empty());
+    EXPECT_EQ(Page(), "0123456789");
+    EXPECT_EQ(Form1->Label3->Caption(), "Orvelin is best");
+    EXPECT_EQ(Form3->Label2->Caption(), "Orvelin");
+}
+
+TEST_F(SitePanelTest, TextThatCannotBeReadLeavesThePageUntouched)
+{
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool vanish;
+        const char* error;
+    };
+    const Case cases[] = {
+        { "gone.txt", "x", true, "Cannot open file" },
+        { "binary.dat", std::string("a\0b", 3), false, "binary data" },
+        { "huge.txt", std::string((50u << 20), 'x'), false, "larger than" },
+    };
+    for (const Case& c : cases) {
+        StartPanel(true, { { c.name, c.bytes } });
+        Answer(3);
+        ClickFile(0);
+        if (c.vanish)
+            std::remove((Site + "/" + c.name).c_str());
+        Drop(Form1->FileListBox1);
+        EXPECT_EQ(Page(), "0123456789") << c.name;
+        ASSERT_EQ(Errors.size(), 1u) << c.name;
+        EXPECT_NE(Errors[0].find(c.error), std::string::npos) << Errors[0];
+        TearDown();
+    }
+}
+
+TEST_F(SitePanelTest, AwkwardFileNamesGoInWhole)
+{
+    struct Case {
+        std::string name;
+        std::string href;
+    };
+    const std::vector<Case> cases = {
+        { "my page.htm", "my page.htm" },
+        { "say \"hi\".htm", "say %22hi%22.htm" },
+        { "it's <b>.htm", "it%27s %3Cb%3E.htm" },
+        { "100%.htm", "100%25.htm" },
+        { "line\nbreak.htm", "line%0Abreak.htm" },
+        { "caf\xC3\xA9.htm", "caf\xC3\xA9.htm" },
+        { "caf\xE9.htm", "caf%E9.htm" },
+    };
+    for (const Case& c : cases) {
+        StartPanel(true, { { c.name, "x" } });
+        ASSERT_EQ(Form1->FileListBox1->Count(), 1);
+        EXPECT_EQ(Form1->FileListBox1->Items(0), c.name);
+        Answer(0);
+        ClickFile(0);
+        Drop(Form1->FileListBox1);
+        EXPECT_EQ(Page(), "01234<A HREF=\"" + c.href + "\"></A>56789");
+        TearDown();
+    }
+}
+
+TEST_F(SitePanelTest, TheFileBrowserFollowsPlaceFolderAndFilter)
+{
+    StartPanel(true, { { "page.HTM", "" }, { "b.html", "" }, { "pic.gif", "" }, { "pic2.JPG", "" }, { "notes.txt", "" }, { ".hidden", "" } });
+    ::mkdir((Site + "/sub").c_str(), 0755);
+    ::symlink((Site + "/nowhere").c_str(), (Site + "/dangling.htm").c_str());
+    Form1->DirectoryListBox1->SetDirectory(Site);
+    struct Case {
+        int filter;
+        std::vector<std::string> files;
+    };
+    const Case cases[] = {
+        { 0, { "b.html", "dangling.htm", "notes.txt", "page.HTM", "pic.gif", "pic2.JPG" } },
+        { 1, { "b.html", "dangling.htm", "page.HTM", "pic.gif", "pic2.JPG" } },
+        { 2, { "b.html", "dangling.htm", "page.HTM" } },
+        { 3, { "pic.gif", "pic2.JPG" } },
+    };
+    for (const Case& c : cases) {
+        Form1->FilterComboBox1->SetItemIndex(c.filter);
+        std::vector<std::string> shown;
+        for (int i = 0; i < Form1->FileListBox1->Count(); ++i)
+            shown.push_back(Form1->FileListBox1->Items(i));
+        EXPECT_EQ(shown, c.files) << Form1->FilterComboBox1->Filters()[std::size_t(c.filter)].Description;
+    }
+    EXPECT_EQ(Form1->FilterComboBox1->Filters().size(), 4u);
+
+    // The folder list: the chain from "/" and the folders inside.
+    const std::vector<std::string>& folders = Form1->DirectoryListBox1->Folders();
+    EXPECT_EQ(folders.front(), "/");
+    EXPECT_EQ(folders.back(), Site + "/sub");
+    ShowTab(Form1->TabSheet2);
+    auto* list = static_cast<QListWidget*>(Form1->DirectoryListBox1->Widget());
+    QPoint at = list->visualItemRect(list->item(int(folders.size()) - 1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(Form1->DirectoryListBox1->Directory(), Site + "/sub");
+    EXPECT_EQ(Form1->FileListBox1->Count(), 0);
+}
+
+TEST_F(SitePanelTest, AFolderThatCannotBeReadIsNamed)
+{
+    StartPanel(true);
+    std::string locked = Dir.File("locked"), vanished = Dir.File("vanished");
+    ::mkdir(locked.c_str(), 0);
+    bool root = ::geteuid() == 0;  // root reads every folder
+    for (const std::string& folder : { vanished, locked }) {
+        if (folder == locked && root)
+            continue;
+        Errors.clear();
+        Do([&] { Form1->DirectoryListBox1->SetDirectory(folder); });
+        ASSERT_EQ(Errors.size(), 1u);
+        EXPECT_NE(Errors[0].find("Cannot read the folder " + folder), std::string::npos) << Errors[0];
+        EXPECT_EQ(Form1->FileListBox1->Count(), 0);
+        EXPECT_EQ(Form1->DirectoryListBox1->Folders().back(), folder) << "the chain still shows";
+    }
+    ::chmod(locked.c_str(), 0755);
+}
+
+TEST(Places, MountPointsAUserWouldPickWithTheirEscapesDecoded)
+{
+    const std::string mounts = "/dev/sda1 / ext4 rw 0 0\n"
+                               "proc /proc proc rw 0 0\n"
+                               "/dev/sdb1 /media/me/USB\\040STICK vfat rw 0 0\n"
+                               "/dev/sdc1 /mnt/backup ext4 rw 0 0\n"
+                               "/dev/sdd1 /run/media/me/Disk ext4 rw 0 0\n"
+                               "tmpfs /run/user/1000 tmpfs rw 0 0\n"
+                               "/dev/sdb1 /media/me/USB\\040STICK vfat rw 0 0\n";
+    EXPECT_EQ(PlacesFromMounts(mounts, "/home/me"),
+        (std::vector<std::string> { "/", "/home/me", "/media/me/USB STICK", "/mnt/backup", "/run/media/me/Disk" }));
+}

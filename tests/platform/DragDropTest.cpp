@@ -1,0 +1,64 @@
+#include "platform/DragDrop.h"
+
+#include "platform/ExtCtrls.h"
+#include "platform/Memo.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A drag's data names its control while that control can be dragged; data
+// from elsewhere names none. (Drops on a target are driven in the editor's
+// side-panel tests.)
+TEST(DragDrop, DataFromElsewhereOrAControlNoLongerDraggableNamesNoSource)
+{
+    TPanel source(nullptr);
+    std::unique_ptr<QMimeData> before(DragData(&source));
+    EXPECT_EQ(DragSource(before.get()), nullptr);
+    SetDragMode(&source, dmAutomatic);
+    std::unique_ptr<QMimeData> data(DragData(&source));
+    EXPECT_EQ(DragSource(data.get()), &source);
+    QMimeData text;
+    text.setText("hello");
+    EXPECT_EQ(DragSource(&text), nullptr);
+    EXPECT_EQ(DragSource(nullptr), nullptr);
+    SetDragMode(&source, dmManual);
+    EXPECT_EQ(DragSource(data.get()), nullptr);
+}
+
+// The offscreen platform ends every drag at once, so the drop is the event
+// the target receives from the desktop.
+TEST(DragDrop, ATargetHearsDragsOfTheProgramsControlsOnly)
+{
+    TPanel window(nullptr);
+    auto* source = NewControl<TPanel>(&window, &window, "Source", 10, 10, 100, 40);
+    auto* target = NewControl<TMemo>(&window, &window, "Target", 10, 100, 200, 100);
+    SetDragMode(source, dmAutomatic);
+    std::vector<std::string> heard;
+    SetDropHandlers(
+        target,
+        [&](TObject* sender, TObject* from, int, int, bool& accept) {
+            heard.push_back(from == source && sender == target ? "over" : "over?");
+            accept = true;
+        },
+        [&](TObject* sender, TObject* from, int, int) { heard.push_back(from == source && sender == target ? "drop" : "drop?"); });
+    QWidget* to = target->Editor()->viewport();
+    auto send = [&](QMimeData* data) {
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(to, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(to, &drop);
+        return enter.isAccepted();
+    };
+    std::unique_ptr<QMimeData> ours(DragData(source));
+    EXPECT_TRUE(send(ours.get()));
+    QMimeData text;
+    text.setText("from another program");
+    EXPECT_FALSE(send(&text));
+    EXPECT_EQ(heard, (std::vector<std::string> { "over", "drop" }));
+    EXPECT_EQ(target->Text(), "") << "the editor's own drop does not run";
+}
