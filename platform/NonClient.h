@@ -3,7 +3,7 @@
 // that say which part of the frame a point lies on, the system commands of
 // the window menu, and the platform's rounding multiply-divide.
 
-#include "platform/Messages.h"
+#include "platform/ControlMessages.h"
 
 #include <cstdint>
 
