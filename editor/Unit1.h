@@ -15,6 +15,7 @@
 #include "widgets/TB97.h"
 #include "widgets/explbtn.h"
 #include "widgets/ita_Office97.h"
+#include "widgets/marsCap.h"
 
 #include <string>
 
@@ -51,6 +52,7 @@ public:
     TOpenDialog* OpenDialog2;
     TGoToWeb* GoToWeb1;  // opens the saved page in the browser
     TAppRunner* AppRunner1;  // starts the companion programs
+    TMarsCaption* MarsCaption1;  // the painted title bar
 
     // Tool buttons by name (all of them are also found with FindComponent).
     TToolbarButton97* ToolbarButton976;   // New
@@ -166,6 +168,7 @@ private:
     void buildSidePanel();
     void buildHiddenFields();
     void buildLaunchers();
+    void buildCaptionBar();
     void putUp(TitaMenuButton*);
 };
 

@@ -150,6 +150,7 @@ void TForm::SetOwnFrame(TNonClientHandler handler)
         m_client->setGeometry(kFrame, kFrame + kCaption, std::max(1, outer.width() - 2 * kFrame), std::max(1, outer.height() - 2 * kFrame - kCaption));
     if (shown)
         w->show();
+    Realign();
 }
 
 void TForm::SetClientSize(int width, int height) { SetBounds(Left(), Top(), width + 2 * kFrame, height + 2 * kFrame + kCaption); }
