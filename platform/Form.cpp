@@ -127,8 +127,10 @@ void TForm::SetOwnFrame(TNonClientHandler handler)
     if (on == bool(m_client))
         return;
     const bool shown = w->isVisible();
-    QRect outer = on ? w->geometry().adjusted(-kFrame, -kFrame - kCaption, kFrame, kFrame)
-                     : w->geometry().adjusted(kFrame, kFrame + kCaption, -kFrame, -kFrame);
+    // The window stays where it is; the frame comes out of, or goes back
+    // into, its size.
+    QRect outer = on ? w->geometry().adjusted(0, 0, 2 * kFrame, 2 * kFrame + kCaption)
+                     : w->geometry().adjusted(0, 0, -2 * kFrame, -2 * kFrame - kCaption);
     QWidget* from = ClientWidget();
     if (on) {
         m_client = new QWidget(w);
@@ -167,7 +169,9 @@ void TForm::applyWindowState()
     switch (m_windowState) {
     case wsMaximized:
         // Without a window manager to honour the request the window still
-        // takes the screen's free area.
+        // takes the screen's free area, and gets its own size back later.
+        if (!Widget()->isMaximized())
+            m_normalGeometry = Widget()->geometry();
         if (QScreen* screen = QGuiApplication::primaryScreen())
             Widget()->setGeometry(screen->availableGeometry());
         Widget()->showMaximized();
@@ -175,9 +179,13 @@ void TForm::applyWindowState()
     case wsMinimized:
         Widget()->showMinimized();
         break;
-    case wsNormal:
+    case wsNormal: {
+        const bool wasMaximized = Widget()->isMaximized();
         Widget()->showNormal();
+        if (wasMaximized && m_normalGeometry.isValid())
+            Widget()->setGeometry(m_normalGeometry);
         break;
+    }
     }
 }
 

@@ -8,6 +8,8 @@
 #include "platform/Control.h"
 #include "platform/Keys.h"
 
+#include <QRect>
+
 #include <functional>
 
 class QEventLoop;
@@ -114,4 +116,5 @@ private:
     TWinControl* m_activeControl = nullptr;
     QWidget* m_client = nullptr;
     TNonClientHandler m_nonClient;
+    QRect m_normalGeometry;  // before the window was maximised
 };

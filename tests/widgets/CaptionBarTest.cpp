@@ -136,6 +136,8 @@ TEST_F(CaptionBar, DoubleClickOnTheCaptionMaximisesAndRestores)
     EXPECT_EQ(caption->WindowState(), wsMaximized);
     QTest::mouseDClick(window(), Qt::LeftButton, {}, textPoint());
     EXPECT_EQ(caption->WindowState(), wsNormal);
+    EXPECT_EQ(form->Width(), 640);  // its own size back
+    EXPECT_EQ(form->Height(), 480);
 }
 
 TEST_F(CaptionBar, SystemButtonsClickOnlyWhenReleasedOverThem)
