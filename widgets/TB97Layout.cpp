@@ -249,6 +249,34 @@ TRect KeepOnScreen(TRect r, const TRect& area, bool onlyIfFullyOff)
     return r;
 }
 
+TMoveStep TrackMoveStep(const std::vector<TDockTarget>& docks, const TMoveDrag& d, TPoint cursor, bool ctrl)
+{
+    TMoveStep step;
+    const int w0 = d.OldWidth - 1, h0 = d.OldHeight - 1;
+    if (!ctrl)
+        for (bool leftRight : { false, true }) {
+            if (leftRight && !d.CanDockLeftRight)
+                break;
+            for (std::size_t i = 0; i < docks.size() && step.Target < 0; ++i) {
+                const TDockTarget& dock = docks[i];
+                if (!dock.AllowDrag || (dock.Position == dpLeft || dock.Position == dpRight) != leftRight)
+                    continue;
+                TRect r = DragRect(cursor, d.Grab, d.OldWidth, d.OldHeight, dock.Width, dock.Height);
+                if (InDockingZone(dock.Screen, dock.Position, cursor, d.Grab, w0, h0, r)) {
+                    step.Target = int(i);
+                    step.Rect = r;
+                }
+            }
+            if (step.Target >= 0)
+                return step;
+        }
+    // Floating: the cursor stays on the work area and so does a part of the bar.
+    TPoint c { std::clamp(cursor.X, d.WorkArea.Left, std::max(d.WorkArea.Left, d.WorkArea.Right - 1)),
+        std::clamp(cursor.Y, d.WorkArea.Top, std::max(d.WorkArea.Top, d.WorkArea.Bottom - 1)) };
+    step.Rect = KeepTouching(DragRect(c, d.Grab, d.OldWidth, d.OldHeight, d.FloatingWidth, d.FloatingHeight), d.WorkArea, d.Inset);
+    return step;
+}
+
 // --- Sizing a floating bar -------------------------------------------------
 
 std::vector<TSizeCandidate> SizeCandidates(const std::vector<TBarItem>& items, const TFloatingFrame& frame, bool byHeight)

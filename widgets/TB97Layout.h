@@ -104,6 +104,29 @@ TRect KeepTouching(TRect, const TRect& workArea, int inset);
 // onlyIfFullyOff nothing while it overlaps the area at all.
 TRect KeepOnScreen(TRect, const TRect& workArea, bool onlyIfFullyOff);
 
+// One step of dragging a bar: the first top or bottom dock whose docking
+// zone holds the cursor, else (when the bar may dock there) the first left
+// or right one, else floating (always floating while Ctrl is held).
+struct TDockTarget {
+    TRect Screen;              // one pixel thicker across when empty
+    TDockPosition Position = dpTop;
+    bool AllowDrag = true;
+    int Width = 0, Height = 0; // the bar's outer size docked there
+};
+struct TMoveStep {
+    int Target = -1;           // index into the docks; -1 floating
+    TRect Rect;                // where the outline goes
+};
+struct TMoveDrag {
+    TPoint Grab;               // in the bar
+    int OldWidth = 0, OldHeight = 0;
+    int FloatingWidth = 0, FloatingHeight = 0;
+    TRect WorkArea;
+    int Inset = 8;             // SM_CXFRAME + 4
+    bool CanDockLeftRight = true;
+};
+TMoveStep TrackMoveStep(const std::vector<TDockTarget>&, const TMoveDrag&, TPoint cursor, bool ctrl);
+
 // --- Sizing a floating bar -------------------------------------------------
 struct TSizeCandidate {
     int Width = 0, Height = 0;  // outer

@@ -201,6 +201,17 @@ TEST(Dragging, DockingZoneAndKeepingOnScreen)
         EXPECT_EQ(r.Top, c.out.Top);
         EXPECT_EQ(r.Width(), c.in.Width());
     }
+    std::vector<TDockTarget> docks { { { 0, 0, 800, 1 }, dpTop, true, 100, 26 }, { { 0, 1, 27, 600 }, dpLeft, true, 27, 100 } };
+    TMoveDrag drag { grab, 100, 26, 108, 50, area, 8, true };
+    EXPECT_EQ(TrackMoveStep(docks, drag, { 300, 3 }, false).Target, 0);
+    EXPECT_EQ(TrackMoveStep(docks, drag, { 300, 3 }, true).Target, -1);  // Ctrl: never docks
+    EXPECT_EQ(TrackMoveStep(docks, drag, { 10, 300 }, false).Target, 1);
+    drag.CanDockLeftRight = false;
+    EXPECT_EQ(TrackMoveStep(docks, drag, { 10, 300 }, false).Target, -1);
+    TMoveStep off = TrackMoveStep(docks, drag, { -3000, 5000 }, false);
+    EXPECT_EQ(off.Rect.Width(), 108);
+    EXPECT_TRUE(Overlaps(off.Rect, area));
+
     TRect touching = KeepTouching({ -500, 10, -400, 40 }, area, 8);
     EXPECT_TRUE(Overlaps(touching, { 8, 8, 1272, 1016 }));
 }
