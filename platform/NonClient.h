@@ -51,6 +51,9 @@ constexpr UINT SC_CLOSE = 0xF060;
 constexpr UINT SC_RESTORE = 0xF120;
 constexpr UINT SC_CONTEXTHELP = 0xF180;
 
+// Whether a point lies in [Left, Right) x [Top, Bottom).
+constexpr bool InRect(const TRect& r, TPoint p) { return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom; }
+
 // a * b / c in 64 bits, rounded half away from zero; -1 when c is 0.
 constexpr int MulDiv(int a, int b, int c)
 {

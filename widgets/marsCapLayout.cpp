@@ -90,8 +90,6 @@ void LayoutCaption(TCaptionLayout& l, const TCaptionWindow& w, const TCaptionMet
     place(cbHelp, biHelp, true);
 }
 
-bool InRect(const TRect& r, TPoint p) { return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom; }
-
 TRect HotRect(const TCaptionLayout& l, TCaptionButtonKind kind)
 {
     const TCaptionButtonPlace& b = l.Buttons[kind];

@@ -60,7 +60,6 @@ void LayoutCaption(TCaptionLayout&, const TCaptionWindow&, const TCaptionMetrics
 // Where a press still counts for the button: 2 pixels above and below, the
 // close button 2 more to the right.
 TRect HotRect(const TCaptionLayout&, TCaptionButtonKind);
-bool InRect(const TRect&, TPoint);
 // The visible button whose hot rectangle holds the point, tested close,
 // maximise, minimise, help; -1 for none.
 int CaptionButtonAt(const TCaptionLayout&, TPoint);
