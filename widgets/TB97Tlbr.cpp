@@ -91,10 +91,7 @@ TToolbar97::~TToolbar97()
 {
     hideOutline();
     delete m_outline;
-    if (m_form && !m_form->Destroying())
-        unhookForm(m_form);
-    else if (m_form)
-        unhookForm(m_form);
+    unhookForm(m_form);
 }
 
 TDock97* TToolbar97::DockedTo() const { return dynamic_cast<TDock97*>(Parent()); }
@@ -187,7 +184,9 @@ void TToolbar97::applyParentFlags()
 {
     QWidget* w = Widget();
     if (Floating()) {
-        w->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+        // A floating toolbar never takes the activation from its form.
+        w->setAttribute(Qt::WA_ShowWithoutActivating);
+        w->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
         w->setGeometry(Left(), Top(), Width(), Height());
         w->setVisible(Visible());
     }
