@@ -108,6 +108,20 @@ TEST_F(CaptionBar, PaintsTheGradientAndTextActiveAndInactive)
     EXPECT_EQ(paint(true).Pixel(l.Caption.Right - 1, y), 0xA00000u);
 }
 
+TEST_F(CaptionBar, TheWindowShowsItsActivityInTheTitleBar)
+{
+    const TCaptionLayout& l = caption->Layout();
+    auto leftColour = [&] { return FromQRgb(window()->grab().toImage().pixel(l.Caption.Left, l.Caption.Top + 1)) & 0xFFFFFF; };
+    window()->activateWindow();
+    ASSERT_TRUE(RunUntil([&] { return caption->IsActive(); }, 2000));
+    EXPECT_EQ(leftColour(), clBlack);
+    TForm other(nullptr);
+    other.Show();
+    other.Widget()->activateWindow();
+    ASSERT_TRUE(RunUntil([&] { return !caption->IsActive(); }, 2000));
+    EXPECT_EQ(leftColour(), clGray);
+}
+
 TEST_F(CaptionBar, ControlsLiveInsideTheOwnFrame)
 {
     EXPECT_TRUE(form->OwnFrame());
