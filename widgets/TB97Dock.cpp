@@ -32,6 +32,44 @@ void TDock97::SetAllowDrag(bool on)
     LayoutBars();
 }
 
+void TDock97::SetBackground(const TBitmap& picture)
+{
+    m_background = picture;
+    backgroundChanged();
+}
+
+void TDock97::SetBackgroundTransparent(bool on)
+{
+    m_backgroundTransparent = on;
+    backgroundChanged();
+}
+
+void TDock97::backgroundChanged()
+{
+    m_transparentCopy.Clear();
+    Invalidate();
+    for (TToolbar97* bar : Bars())
+        bar->Invalidate();
+}
+
+const TBitmap* TDock97::BackgroundToTile() const
+{
+    if (m_background.Empty())
+        return nullptr;
+    if (!m_backgroundTransparent)
+        return &m_background;
+    if (m_transparentCopy.Empty()) {
+        m_transparentCopy = m_background;
+        const TColor key = m_background.Pixel(0, m_background.Height() - 1);
+        const TColor face = ColorToRGB(Color);
+        for (int y = 0; y < m_background.Height(); ++y)
+            for (int x = 0; x < m_background.Width(); ++x)
+                if (m_background.Pixel(x, y) == key)
+                    m_transparentCopy.Canvas().SetPixel(x, y, face);
+    }
+    return &m_transparentCopy;
+}
+
 void TDock97::SetBoundLines(TDockBoundLines lines)
 {
     m_boundLines = lines;
@@ -155,6 +193,8 @@ void TDock97::Paint()
     TCanvas& c = *Canvas();
     c.Brush.Color = Color;
     c.FillRect({ 0, 0, Width(), Height() });
+    if (const TBitmap* picture = BackgroundToTile())
+        TileBackground(c, *picture, Width(), Height(), Left(), Top());
     if (Width() < 2 || Height() < 2)
         return;
     c.Pen.Color = clBtnShadow;
@@ -188,6 +228,17 @@ TFloatParent::TFloatParent(TComponent* owner)
 }
 
 // --- Helpers for buttons and separators ----------------------------------
+
+void TileBackground(TCanvas& c, const TBitmap& picture, int width, int height, int originX, int originY)
+{
+    const int w = picture.Width(), h = picture.Height();
+    if (w <= 0 || h <= 0)
+        return;
+    const int startX = -(((originX % w) + w) % w), startY = -(((originY % h) + h) % h);
+    for (int y = startY; y < height; y += h)
+        for (int x = startX; x < width; x += w)
+            c.Draw(x, y, picture);
+}
 
 bool DockedLeftRight(const TControl* control)
 {

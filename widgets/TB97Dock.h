@@ -29,6 +29,15 @@ public:
 
     bool AllowDrag() const { return m_allowDrag; }
     void SetAllowDrag(bool);
+    const TBitmap& Background() const { return m_background; }
+    // Copies the picture; the dock and its toolbars tile it.
+    void SetBackground(const TBitmap&);
+    bool BackgroundTransparent() const { return m_backgroundTransparent; }
+    // The picture's bottom-left colour then shows the dock's Color.
+    void SetBackgroundTransparent(bool);
+    // What the dock and its toolbars tile, nullptr for none; tiles start at
+    // the dock's origin in its parent.
+    const TBitmap* BackgroundToTile() const;
     TDockBoundLines BoundLines() const { return m_boundLines; }
     void SetBoundLines(TDockBoundLines);
     TColor Color = clBtnFace;
@@ -61,7 +70,12 @@ private:
     friend class TToolbar97;
     void barsChanged(bool inserting, TToolbar97*);
 
+    void backgroundChanged();
+
     bool m_allowDrag = true;
+    TBitmap m_background;
+    bool m_backgroundTransparent = false;
+    mutable TBitmap m_transparentCopy;  // made on first need
     TDockBoundLines m_boundLines = 0;
     bool m_fixAlign = false;
     bool m_limitToOneRow = false;
@@ -181,6 +195,10 @@ private:
     TSizeCandidate m_sizeCandidate;
     QWidget* m_outline = nullptr;
 };
+
+// Tiles the picture over the canvas so that its (0, 0) lies at (-originX,
+// -originY) of the canvas.
+void TileBackground(TCanvas&, const TBitmap&, int width, int height, int originX, int originY);
 
 // Whether a control lies on a toolbar docked at a left or right dock.
 bool DockedLeftRight(const TControl*);

@@ -313,6 +313,8 @@ void TToolbar97::Paint()
     c.FillRect({ 0, 0, Width(), Height() });
     TDock97* dock = DockedTo();
     if (dock) {
+        if (const TBitmap* picture = dock->BackgroundToTile())
+            TileBackground(c, *picture, Width(), Height(), dock->Left() + Left(), dock->Top() + Top());
         TRect edge { 0, 0, Width(), Height() };
         Frame3D(c, edge, clBtnHighlight, clBtnShadow, 1);
         if (dock->AllowDrag()) {

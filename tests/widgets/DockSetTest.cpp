@@ -236,6 +236,25 @@ TEST_F(DockSet, ButtonsKnowWhenTheirBarIsDockedLeftOrRight)
     EXPECT_FALSE(DockedLeftRight(b->Controls(0)));
 }
 
+TEST_F(DockSet, BackgroundTilesFromTheDocksOriginAndItsCornerColourCanShowThrough)
+{
+    TToolbar97* b = bar({ 4 }, top);
+    TBitmap picture(3, 2);
+    const TColor colours[2][3] = { { clRed, clBlue, clGreen }, { clNavy, clMaroon, clGray } };
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            picture.Canvas().SetPixel(x, y, colours[y][x]);
+    top->SetBackground(picture);
+    auto pixel = [](TControl* c, int x, int y) { return FromQRgb(c->Widget()->grab().toImage().pixel(x, y)) & 0xFFFFFF; };
+    // The toolbar lies at (0, 0) of the dock, which lies at the form's top.
+    const int dx = top->Left(), dy = top->Top();
+    for (auto [x, y] : { std::pair { 20, 5 }, std::pair { 21, 5 }, std::pair { 25, 10 } })
+        EXPECT_EQ(pixel(b, x, y), colours[(y + dy) % 2][(x + dx) % 3]) << x << "," << y;
+    top->SetBackgroundTransparent(true);  // the bottom-left colour, navy, shows the dock's colour
+    EXPECT_EQ(top->BackgroundToTile()->Pixel(0, 1), ColorToRGB(clBtnFace));
+    EXPECT_EQ(top->BackgroundToTile()->Pixel(1, 1), clMaroon);
+}
+
 TEST(ToolbarSeparator, Pixels)
 {
     TBitmap horizontal(6, 22);
