@@ -20,6 +20,14 @@ TDock97::TDock97(TComponent* owner)
     LayoutBars();
 }
 
+TDock97::~TDock97()
+{
+    if (TComponent* owner = Owner())
+        for (int i = 0; i < owner->ComponentCount(); ++i)
+            if (auto* bar = dynamic_cast<TToolbar97*>(owner->Components(i)); bar && bar->DefaultDock == this)
+                bar->DefaultDock = nullptr;
+}
+
 void TDock97::SetAllowDrag(bool on)
 {
     if (on == m_allowDrag)

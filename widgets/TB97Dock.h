@@ -26,6 +26,8 @@ class TDock97 : public TCustomControl {
 public:
     // The owner must be a form.
     explicit TDock97(TComponent* owner);
+    // Toolbars that had it as their default dock lose it.
+    ~TDock97() override;
 
     bool AllowDrag() const { return m_allowDrag; }
     void SetAllowDrag(bool);

@@ -99,8 +99,16 @@ TEST_F(DockSet, ErrorTexts)
 
 TEST_F(DockSet, BarsOfOneRowLieSideBySide)
 {
+    std::vector<std::pair<bool, TToolbar97*>> inserted;
+    top->OnInsertRemoveBar = [&](TObject*, bool inserting, TToolbar97* bar) { inserted.push_back({ inserting, bar }); };
     TToolbar97* a = bar({ 2 }, top);
     TToolbar97* b = bar({ 3 }, top);
+    int changing = 0, changed = 0;
+    b->OnDockChanging = [&](TObject*) { ++changing; };
+    b->OnDockChanged = [&](TObject*) { ++changed; };
+    ASSERT_EQ(inserted.size(), 2u);
+    EXPECT_TRUE(inserted[1].first);
+    EXPECT_EQ(inserted[1].second, b);
     a->SetDockPos(0);
     b->SetDockPos(0);
     EXPECT_EQ(a->Left(), 0);
@@ -114,6 +122,15 @@ TEST_F(DockSet, BarsOfOneRowLieSideBySide)
     b->SetDockedTo(nullptr);
     a->SetDockedTo(nullptr);
     EXPECT_EQ(top->Height(), 0);
+    EXPECT_EQ(changing, 1);
+    EXPECT_EQ(changed, 1);
+    EXPECT_FALSE(inserted.back().first);
+
+    // A dock that goes is no bar's default dock any more.
+    auto* spare = new TDock97(form.get());
+    b->DefaultDock = spare;
+    delete spare;
+    EXPECT_EQ(b->DefaultDock, nullptr);
 }
 
 TEST_F(DockSet, DraggingDocksFloatsAndOpensNewRows)
