@@ -63,6 +63,7 @@ TForm1::TForm1(TComponent* owner)
     OnResize = [this](TObject* s) { FormResize(s); };
     OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
     OnDestroy = [this](TObject* s) { FormDestroy(s); };
+    buildCaptionBar();
 }
 
 void TForm1::FormCreate(TObject*)

@@ -20,6 +20,7 @@
 #include "widgets/TB97.h"
 #include "widgets/explbtn.h"
 #include "widgets/ita_Office97.h"
+#include "widgets/marsCap.h"
 
 #include <string>
 
@@ -65,6 +66,7 @@ public:
     TOpenDialog* OpenDialog2;
     TGoToWeb* GoToWeb1;  // opens the saved page in the browser
     TAppRunner* AppRunner1;  // starts the companion programs
+    TMarsCaption* MarsCaption1;  // the painted title bar
 
     // Tool buttons by name (all of them are also found with FindComponent).
     TToolbarButton97* ToolbarButton976;   // New
@@ -230,6 +232,7 @@ private:
     void acceptPanelDrops();
     void openTreeItem();
     void fileInsert(bool upperCase);
+    void buildCaptionBar();
     void putUp(TitaMenuButton*);
 };
 

@@ -96,14 +96,63 @@ void TForm::SetCaption(const std::string& text)
     Widget()->setWindowTitle(BytesToQString(text));
 }
 
-int TForm::Width() const { return Widget()->width() + 2 * kFrame; }
+int TForm::Width() const { return Widget()->width() + (m_client ? 0 : 2 * kFrame); }
 
-int TForm::Height() const { return Widget()->height() + 2 * kFrame + kCaption; }
+int TForm::Height() const { return Widget()->height() + (m_client ? 0 : 2 * kFrame + kCaption); }
 
 void TForm::SetBounds(int left, int top, int width, int height)
 {
-    Widget()->setGeometry(left, top, std::max(1, width - 2 * kFrame), std::max(1, height - 2 * kFrame - kCaption));
+    if (m_client)
+        Widget()->setGeometry(left, top, std::max(1, width), std::max(1, height));
+    else
+        Widget()->setGeometry(left, top, std::max(1, width - 2 * kFrame), std::max(1, height - 2 * kFrame - kCaption));
     TControl::SetBounds(left, top, width, height);
+}
+
+QWidget* TForm::ClientWidget() const { return m_client ? m_client : Widget(); }
+
+TRect TForm::ClientRectInWindow() const
+{
+    if (!m_client)
+        return { 0, 0, Widget()->width(), Widget()->height() };
+    QRect r = m_client->geometry();
+    return { r.left(), r.top(), r.right() + 1, r.bottom() + 1 };
+}
+
+void TForm::SetOwnFrame(TNonClientHandler handler)
+{
+    QWidget* w = Widget();
+    const bool on = bool(handler);
+    m_nonClient = std::move(handler);
+    if (on == bool(m_client))
+        return;
+    const bool shown = w->isVisible();
+    // The window stays where it is; the frame comes out of, or goes back
+    // into, its size.
+    QRect outer = on ? w->geometry().adjusted(0, 0, 2 * kFrame, 2 * kFrame + kCaption)
+                     : w->geometry().adjusted(0, 0, -2 * kFrame, -2 * kFrame - kCaption);
+    QWidget* from = ClientWidget();
+    if (on) {
+        m_client = new QWidget(w);
+        m_client->show();
+    }
+    QWidget* to = on ? m_client : w;
+    for (int i = 0; i < ControlCount(); ++i)
+        if (QWidget* child = Controls(i)->Widget(); child && child->parentWidget() == from) {
+            child->setParent(to);
+            child->setVisible(Controls(i)->Visible());
+        }
+    if (!on) {
+        delete m_client;
+        m_client = nullptr;
+    }
+    w->setWindowFlag(Qt::FramelessWindowHint, on);
+    w->setGeometry(outer);
+    if (m_client)
+        m_client->setGeometry(kFrame, kFrame + kCaption, std::max(1, outer.width() - 2 * kFrame), std::max(1, outer.height() - 2 * kFrame - kCaption));
+    if (shown)
+        w->show();
+    Realign();
 }
 
 void TForm::SetClientSize(int width, int height) { SetBounds(Left(), Top(), width + 2 * kFrame, height + 2 * kFrame + kCaption); }
@@ -120,7 +169,9 @@ void TForm::applyWindowState()
     switch (m_windowState) {
     case wsMaximized:
         // Without a window manager to honour the request the window still
-        // takes the screen's free area.
+        // takes the screen's free area, and gets its own size back later.
+        if (!Widget()->isMaximized())
+            m_normalGeometry = Widget()->geometry();
         if (QScreen* screen = QGuiApplication::primaryScreen())
             Widget()->setGeometry(screen->availableGeometry());
         Widget()->showMaximized();
@@ -128,9 +179,13 @@ void TForm::applyWindowState()
     case wsMinimized:
         Widget()->showMinimized();
         break;
-    case wsNormal:
+    case wsNormal: {
+        const bool wasMaximized = Widget()->isMaximized();
         Widget()->showNormal();
+        if (wasMaximized && m_normalGeometry.isValid())
+            Widget()->setGeometry(m_normalGeometry);
         break;
+    }
     }
 }
 
@@ -346,6 +401,12 @@ void TForm::activated()
 
 bool TForm::WidgetEvent(QEvent* e)
 {
+    if (m_client && e->type() == QEvent::Resize) {
+        QWidget* w = Widget();
+        m_client->setGeometry(kFrame, kFrame + kCaption, std::max(1, w->width() - 2 * kFrame), std::max(1, w->height() - 2 * kFrame - kCaption));
+    }
+    if (m_nonClient && m_nonClient(e))
+        return true;
     switch (e->type()) {
     case QEvent::Close:
         // The close box: the window decides through Close.

@@ -8,6 +8,8 @@
 #include "platform/Control.h"
 #include "platform/Keys.h"
 
+#include <QRect>
+
 #include <functional>
 
 class QEventLoop;
@@ -38,6 +40,19 @@ public:
     static constexpr int kCaption = 23;
     int Width() const override;
     int Height() const override;
+
+    // A window that draws its own frame and title bar: the platform's frame
+    // goes, the controls move into an inner client area inset by kFrame and
+    // kCaption (so the window arithmetic above still holds), and the handler
+    // sees the window's own events first: painting, the mouse outside the
+    // client area, activation and state changes; true eats the event. An
+    // empty handler gives the platform's frame back.
+    using TNonClientHandler = std::function<bool(QEvent*)>;
+    void SetOwnFrame(TNonClientHandler);
+    bool OwnFrame() const { return m_client != nullptr; }
+    QWidget* ClientWidget() const override;
+    // The client area in window coordinates.
+    TRect ClientRectInWindow() const;
     void SetBounds(int left, int top, int width, int height) override;
     void SetClientSize(int width, int height);
 
@@ -99,4 +114,7 @@ private:
     bool m_resizedInShow = false;
     QEventLoop* m_loop = nullptr;
     TWinControl* m_activeControl = nullptr;
+    QWidget* m_client = nullptr;
+    TNonClientHandler m_nonClient;
+    QRect m_normalGeometry;  // before the window was maximised
 };

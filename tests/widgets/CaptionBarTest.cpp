@@ -1,0 +1,236 @@
+// The caption bar on a real form: its painting, its mouse through the
+// window's own events, its window menu, and its life with the form.
+
+#include "widgets/marsCap.h"
+
+#include "platform/Exception.h"
+#include "platform/ExtCtrls.h"
+#include "platform/Form.h"
+#include "platform/Menus.h"
+#include "tests/support/MessageLoop.h"
+
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+struct CaptionBar : ::testing::Test {
+    std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
+    TMarsCaption* caption = nullptr;
+    std::uint64_t clock = 5000;
+    int closeQueries = 0;
+
+    CaptionBar()
+    {
+        form->SetCaption("Page");
+        form->SetBounds(10, 10, 640, 480);
+        form->OnCloseQuery = [this](TObject*, bool& can) {
+            ++closeQueries;
+            can = false;
+        };
+        caption = new TMarsCaption(form.get());
+        caption->SetActiveBeginColor(clBlack);
+        caption->SetActiveEndColor(0xA00000);
+        caption->SetActiveFontColor(clWhite);
+        caption->SetInactiveBeginColor(clGray);
+        caption->SetInactiveEndColor(clSilver);
+        caption->SetInactiveFontColor(clSilver);
+        caption->Mouse().Clock = [this] { return clock; };
+        caption->Mouse().DoubleClickTime = 500;
+        form->Show();
+    }
+    ~CaptionBar() override { TPopupMenu::Responder = nullptr; }
+
+    QWidget* window() { return form->Widget(); }
+    QPoint textPoint() { return QPoint(caption->Layout().Text.Left + 60, caption->Layout().Text.Top + 5); }
+    QPoint buttonPoint(TCaptionButtonKind kind)
+    {
+        const TCaptionButtonPlace& b = caption->Layout().Buttons[kind];
+        return QPoint(b.X + b.Width / 2, b.Y + b.Height / 2);
+    }
+    TBitmap paint(bool active)
+    {
+        TBitmap strip(form->Width(), 40);
+        strip.Canvas().Brush.Color = RGB(1, 2, 3);
+        strip.Canvas().FillRect({ 0, 0, strip.Width(), strip.Height() });
+        caption->PaintCaption(strip.Canvas(), active);
+        return strip;
+    }
+};
+
+TEST(CaptionBarOwner, MustBeAForm)
+{
+    TPanel panel(nullptr);
+    try {
+        TMarsCaption bar(&panel);
+        FAIL() << "no error";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message, "The MarsCaption's owner must be a Form!");
+    }
+    EXPECT_THROW(TMarsCaption(nullptr), Exception);
+}
+
+TEST_F(CaptionBar, PaintsTheGradientAndTextActiveAndInactive)
+{
+    const TCaptionLayout& l = caption->Layout();
+    const int y = l.Caption.Top + 1;
+    TBitmap active = paint(true);
+    EXPECT_EQ(active.Pixel(l.Caption.Left, y), clBlack);
+    EXPECT_EQ(active.Pixel(l.Caption.Right - 1, y), 0xA00000u);
+    // 64 bands: the colour changes at the first band's edge.
+    const int edge = l.Caption.Left + MulDiv(1, l.Caption.Width(), 64);
+    EXPECT_EQ(active.Pixel(edge - 1, y), clBlack);
+    EXPECT_NE(active.Pixel(edge, y), clBlack);
+    int white = 0, silver = 0;
+    TBitmap inactive = paint(false);
+    EXPECT_EQ(inactive.Pixel(l.Caption.Left, y), clGray);
+    for (int x = l.Text.Left; x < l.Text.Left + 60; ++x)
+        for (int yy = l.Text.Top; yy < l.Text.Bottom; ++yy) {
+            white += active.Pixel(x, yy) == clWhite;
+            silver += inactive.Pixel(x, yy) == clSilver;
+        }
+    EXPECT_GT(white, 10);
+    EXPECT_GT(silver, 10);
+
+    // No bands at all still fills the strip, with the begin colour.
+    for (int n : { 0, -3 }) {
+        caption->SetNumColors(n);
+        TBitmap none = paint(true);
+        EXPECT_EQ(none.Pixel(l.Caption.Right - 1, y), clBlack) << n;
+        EXPECT_EQ(none.Pixel(l.Text.Right - 1, y), clBlack) << n;
+    }
+    caption->SetNumColors(1);
+    EXPECT_EQ(paint(true).Pixel(l.Caption.Right - 1, y), clBlack);
+    caption->SetNumColors(100000);
+    EXPECT_EQ(paint(true).Pixel(l.Caption.Right - 1, y), 0xA00000u);
+}
+
+TEST_F(CaptionBar, TheWindowShowsItsActivityInTheTitleBar)
+{
+    const TCaptionLayout& l = caption->Layout();
+    auto leftColour = [&] { return FromQRgb(window()->grab().toImage().pixel(l.Caption.Left, l.Caption.Top + 1)) & 0xFFFFFF; };
+    window()->activateWindow();
+    ASSERT_TRUE(RunUntil([&] { return caption->IsActive(); }, 2000));
+    EXPECT_EQ(leftColour(), clBlack);
+    TForm other(nullptr);
+    other.Show();
+    other.Widget()->activateWindow();
+    ASSERT_TRUE(RunUntil([&] { return !caption->IsActive(); }, 2000));
+    EXPECT_EQ(leftColour(), clGray);
+}
+
+TEST_F(CaptionBar, ControlsLiveInsideTheOwnFrame)
+{
+    EXPECT_TRUE(form->OwnFrame());
+    EXPECT_EQ(form->Width(), 640);
+    EXPECT_EQ(window()->width(), 640);
+    EXPECT_EQ(form->ClientWidth(), 640 - 2 * TForm::kFrame);
+    EXPECT_EQ(form->ClientHeight(), 480 - 2 * TForm::kFrame - TForm::kCaption);
+    auto* panel = NewControl<TPanel>(form.get(), form.get(), "Panel1");
+    panel->SetAlign(alClient);
+    EXPECT_EQ(panel->Widget()->mapTo(window(), QPoint(0, 0)), QPoint(TForm::kFrame, TForm::kFrame + TForm::kCaption));
+    EXPECT_EQ(caption->HitTest({ 100, 100 }), HTCLIENT);
+    EXPECT_EQ(caption->HitTest({ 100, 10 }), HTCAPTION);
+    EXPECT_EQ(caption->HitTest({ 1, 200 }), HTLEFT);
+    EXPECT_EQ(caption->HitTest({ 639, 479 }), HTBOTTOMRIGHT);
+
+    // Freed alone, the caption bar gives the platform's frame back.
+    delete caption;
+    EXPECT_FALSE(form->OwnFrame());
+    EXPECT_EQ(panel->Widget()->parentWidget(), window());
+    EXPECT_EQ(form->Width(), 640);
+}
+
+TEST_F(CaptionBar, DoubleClickOnTheCaptionMaximisesAndRestores)
+{
+    QTest::mouseDClick(window(), Qt::LeftButton, {}, textPoint());
+    EXPECT_EQ(caption->WindowState(), wsMaximized);
+    QTest::mouseDClick(window(), Qt::LeftButton, {}, textPoint());
+    EXPECT_EQ(caption->WindowState(), wsNormal);
+    EXPECT_EQ(form->Width(), 640);  // its own size back
+    EXPECT_EQ(form->Height(), 480);
+}
+
+TEST_F(CaptionBar, SystemButtonsClickOnlyWhenReleasedOverThem)
+{
+    QTest::mousePress(window(), Qt::LeftButton, {}, buttonPoint(cbClose));
+    EXPECT_TRUE(caption->Button(cbClose).Pushed());
+    QTest::mouseMove(window(), textPoint());
+    EXPECT_FALSE(caption->Button(cbClose).Pushed());
+    QTest::mouseRelease(window(), Qt::LeftButton, {}, textPoint());
+    EXPECT_EQ(closeQueries, 0);
+
+    QTest::mouseClick(window(), Qt::LeftButton, {}, buttonPoint(cbClose));
+    EXPECT_EQ(closeQueries, 1);
+    QTest::mouseClick(window(), Qt::LeftButton, {}, buttonPoint(cbMaximize));
+    EXPECT_EQ(caption->WindowState(), wsMaximized);
+}
+
+TEST_F(CaptionBar, IconDoubleClickClosesThroughTheCloseQuestion)
+{
+    int menus = 0;
+    TPopupMenu::Responder = [&](TPopupMenu*) -> TMenuItem* {
+        ++menus;
+        clock += 200;  // the second press closes the menu
+        return nullptr;
+    };
+    const TCaptionLayout& l = caption->Layout();
+    QPoint icon(l.Icon.Left + 5, l.Icon.Top + 5);
+    QTest::mousePress(window(), Qt::LeftButton, {}, icon);
+    QTest::mouseRelease(window(), Qt::LeftButton, {}, icon);
+    EXPECT_EQ(menus, 1);
+    EXPECT_EQ(closeQueries, 1);
+
+    TPopupMenu::Responder = [&](TPopupMenu*) -> TMenuItem* {
+        clock += 900;  // too slow for a double click
+        return nullptr;
+    };
+    QTest::mousePress(window(), Qt::LeftButton, {}, icon);
+    QTest::mouseRelease(window(), Qt::LeftButton, {}, icon);
+    EXPECT_EQ(closeQueries, 1);
+}
+
+TEST_F(CaptionBar, RightClickOpensTheWindowMenuWithItsGreyStates)
+{
+    std::vector<bool> enabled;
+    TPopupMenu::Responder = [&](TPopupMenu* menu) -> TMenuItem* {
+        enabled.clear();
+        for (int i = 0; i < menu->Items()->Count(); ++i)
+            enabled.push_back(menu->Items()->Items(i)->Enabled);
+        return menu->Items()->Items(4);  // Maximize
+    };
+    QTest::mousePress(window(), Qt::RightButton, {}, textPoint());
+    EXPECT_TRUE(enabled.empty());  // not before the release
+    QTest::mouseRelease(window(), Qt::RightButton, {}, textPoint());
+    EXPECT_EQ(enabled, (std::vector<bool> { false, true, true, true, true, true, true }));
+    EXPECT_EQ(caption->WindowState(), wsMaximized);
+
+    TPopupMenu::Responder = [&](TPopupMenu* menu) -> TMenuItem* {
+        enabled.clear();
+        for (int i = 0; i < menu->Items()->Count(); ++i)
+            enabled.push_back(menu->Items()->Items(i)->Enabled);
+        return nullptr;
+    };
+    QTest::mouseClick(window(), Qt::RightButton, {}, textPoint());
+    EXPECT_EQ(enabled, (std::vector<bool> { true, false, false, true, false, true, true }));
+
+    enabled.clear();
+    QTest::mouseClick(window(), Qt::RightButton, {}, buttonPoint(cbClose));
+    EXPECT_TRUE(enabled.empty());
+}
+
+TEST(CaptionBarLife, FreedWithItsFormOnce)
+{
+    auto* form = new TForm(nullptr);
+    auto* caption = new TMarsCaption(form);
+    form->Show();
+    caption->SetApplicationName("Corvana");
+    RunFor(20);
+    delete form;  // takes the caption bar and its buttons with it
+    SUCCEED();
+}
+
+}

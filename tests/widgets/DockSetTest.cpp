@@ -1,0 +1,291 @@
+// The docking set on a real form: docks stacking toolbars, dragging with the
+// mouse, floating, sizing, closing and parking, and the set's error texts.
+
+#include "widgets/TB97Dock.h"
+
+#include "platform/AppHooks.h"
+#include "platform/Exception.h"
+#include "platform/ExtCtrls.h"
+#include "platform/Form.h"
+#include "platform/Mouse.h"
+#include "widgets/TB97.h"
+
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+struct DockSet : ::testing::Test {
+    std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
+    TDock97* top = nullptr;
+    TDock97* bottom = nullptr;
+    TDock97* left = nullptr;
+    TPoint cursor;
+
+    DockSet()
+    {
+        form->SetBounds(0, 0, 800, 600);
+        top = NewControl<TDock97>(form.get(), form.get(), "Dock971");
+        bottom = NewControl<TDock97>(form.get(), form.get(), "Dock972");
+        bottom->SetPosition(dpBottom);
+        left = NewControl<TDock97>(form.get(), form.get(), "Dock973");
+        left->SetPosition(dpLeft);
+        form->Show();
+        TToolbar97::WorkArea = [] { return TRect { 0, 0, 1280, 1024 }; };
+        SetCursorPosSource([this] { return cursor; });
+    }
+    ~DockSet() override
+    {
+        SetCursorPosSource(nullptr);
+        TToolbar97::WorkArea = nullptr;
+    }
+
+    // Buttons of 23 x 22 in groups, a separator between groups.
+    TToolbar97* bar(std::initializer_list<int> groups, TDock97* dock)
+    {
+        auto* b = new TToolbar97(form.get());
+        int n = 0;
+        for (int count : groups) {
+            if (n++)
+                NewControl<TToolbarSep97>(form.get(), b, "");
+            for (int i = 0; i < count; ++i)
+                NewControl<TPanel>(form.get(), b, "", 0, 0, 23, 22);
+        }
+        b->SetDockedTo(dock);
+        return b;
+    }
+    void drag(TToolbar97* b, QPoint from, TPoint to)
+    {
+        QWidget* w = b->Widget();
+        QPoint global = w->mapToGlobal(from);
+        cursor = { global.x(), global.y() };
+        QTest::mousePress(w, Qt::LeftButton, {}, from);
+        cursor = to;
+        QTest::mouseMove(w, from + QPoint(1, 1));
+        QTest::mouseRelease(w, Qt::LeftButton, {}, from + QPoint(1, 1));
+    }
+};
+
+template<class F>
+std::string errorOf(F f)
+{
+    try {
+        f();
+    } catch (const Exception& e) {
+        return e.Message;
+    }
+    return "";
+}
+
+TEST_F(DockSet, ErrorTexts)
+{
+    TPanel panel(nullptr);
+    EXPECT_EQ(errorOf([&] { TDock97 d(&panel); }), "TDock97 must be owned by a form");
+    EXPECT_EQ(errorOf([&] { TToolbar97 t(&panel); }), "TToolbar97 must be owned by a form");
+    TToolbar97* b = bar({ 2 }, top);
+    EXPECT_EQ(errorOf([&] { top->SetPosition(dpLeft); }), "Cannot change Position of a TDock97 if it already contains controls");
+    EXPECT_EQ(errorOf([&] { top->Hide(); }), "Cannot hide a TDock97");
+    auto* inner = new TDock97(form.get());
+    EXPECT_EQ(errorOf([&] { inner->SetParent(top); }), "A TDock97 control cannot be placed inside a TToolbar97 or another TDock97");
+    auto* holder = NewControl<TPanel>(form.get(), form.get(), "Holder");
+    EXPECT_EQ(errorOf([&] { b->SetParent(holder); }), "TToolbar97 can only be placed on a TDock97 or directly on the form");
+    EXPECT_EQ(b->DockedTo(), top);
+    b->SetParent(form.get());  // directly on the form: it floats
+    EXPECT_TRUE(b->Floating());
+}
+
+TEST_F(DockSet, BarsOfOneRowLieSideBySide)
+{
+    std::vector<std::pair<bool, TToolbar97*>> inserted;
+    top->OnInsertRemoveBar = [&](TObject*, bool inserting, TToolbar97* bar) { inserted.push_back({ inserting, bar }); };
+    TToolbar97* a = bar({ 2 }, top);
+    TToolbar97* b = bar({ 3 }, top);
+    int changing = 0, changed = 0;
+    b->OnDockChanging = [&](TObject*) { ++changing; };
+    b->OnDockChanged = [&](TObject*) { ++changed; };
+    ASSERT_EQ(inserted.size(), 2u);
+    EXPECT_TRUE(inserted[1].first);
+    EXPECT_EQ(inserted[1].second, b);
+    a->SetDockPos(0);
+    b->SetDockPos(0);
+    EXPECT_EQ(a->Left(), 0);
+    EXPECT_EQ(a->Width(), 11 + 46 + 2);
+    EXPECT_EQ(b->Left(), a->Width());
+    EXPECT_EQ(b->Top(), 0);
+    EXPECT_EQ(top->Height(), 26);
+    EXPECT_EQ(form->Controls(0)->Name, "Dock971");
+
+    // A bar that leaves its dock empties the row and the dock shrinks.
+    b->SetDockedTo(nullptr);
+    a->SetDockedTo(nullptr);
+    EXPECT_EQ(top->Height(), 0);
+    EXPECT_EQ(changing, 1);
+    EXPECT_EQ(changed, 1);
+    EXPECT_FALSE(inserted.back().first);
+
+    // A dock that goes is no bar's default dock any more.
+    auto* spare = new TDock97(form.get());
+    b->DefaultDock = spare;
+    delete spare;
+    EXPECT_EQ(b->DefaultDock, nullptr);
+}
+
+TEST_F(DockSet, DraggingDocksFloatsAndOpensNewRows)
+{
+    TToolbar97* a = bar({ 2 }, top);
+    TToolbar97* b = bar({ 2 }, top);
+    b->DefaultDock = top;
+    // Dragged by its handle far away: it floats there.
+    drag(b, QPoint(5, 5), { 600, 400 });
+    EXPECT_TRUE(b->Floating());
+    EXPECT_FALSE(b->Parked());
+    EXPECT_NEAR(b->Left(), 600, 10);
+    EXPECT_EQ(top->Bars().size(), 1u);
+
+    // Dropped just below the top dock's only row: a new row opens there.
+    QPoint dockOrigin = top->Widget()->mapToGlobal(QPoint(0, 0));
+    drag(b, QPoint(10, 8), { dockOrigin.x() + 200, dockOrigin.y() + 27 });
+    ASSERT_EQ(b->DockedTo(), top);
+    EXPECT_EQ(b->DockRow(), 1);
+    EXPECT_EQ(a->DockRow(), 0);
+    EXPECT_EQ(top->Height(), 52);
+
+    // A double click on its handle floats it, another docks it at its default dock.
+    auto at = [&](QPoint p) {
+        QPoint g = b->Widget()->mapToGlobal(p);
+        cursor = { g.x(), g.y() };
+        return p;
+    };
+    QTest::mouseDClick(b->Widget(), Qt::LeftButton, {}, at(QPoint(5, 5)));
+    EXPECT_TRUE(b->Floating());
+    QTest::mouseDClick(b->Widget(), Qt::LeftButton, {}, at(QPoint(20, 10)));  // on the caption
+    EXPECT_EQ(b->DockedTo(), top);
+
+    // With Ctrl held it does not dock.
+    TToolbar97* c = bar({ 1 }, nullptr);
+    c->SetParked(false);
+    QWidget* w = c->Widget();
+    cursor = { 300, 300 };
+    QTest::mousePress(w, Qt::LeftButton, {}, QPoint(20, 25));
+    cursor = { dockOrigin.x() + 100, dockOrigin.y() + 5 };
+    QTest::mouseMove(w, QPoint(21, 25));
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::ControlModifier, QPoint(21, 25));
+    EXPECT_TRUE(c->Floating());
+}
+
+TEST_F(DockSet, FloatingBarNarrowedByItsLeftEdgeWrapsNoNarrowerThanItsWidestControl)
+{
+    TToolbar97* b = bar({ 2, 2, 2 }, nullptr);
+    b->SetParked(false);
+    const int right = b->Left() + b->Width();
+    QWidget* w = b->Widget();
+    cursor = { b->Left() + 1, b->Top() + 30 };
+    QTest::mousePress(w, Qt::LeftButton, {}, QPoint(1, 30));
+    cursor = { right - 10, b->Top() + 30 };  // far narrower than anything
+    QTest::mouseMove(w, QPoint(2, 30));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(2, 30));
+    EXPECT_EQ(b->Width(), 23 + 8 + TToolbar97::FloatingFrame().Width());
+    EXPECT_EQ(b->Left() + b->Width(), right);  // the right edge stayed
+    EXPECT_EQ(b->FloatingWrapWidth(), 23 + 8);
+    ASSERT_EQ(b->WrapLines().size(), 2u);
+    EXPECT_GT(b->Height(), 3 * 22);
+}
+
+TEST_F(DockSet, CloseButtonHidesTheBarOnlyWhenReleasedOverIt)
+{
+    TToolbar97* b = bar({ 2 }, nullptr);
+    b->SetParked(false);
+    int closed = 0;
+    b->OnClose = [&](TObject*) { ++closed; };
+    const TFloatingFrame& f = TToolbar97::FloatingFrame();
+    QPoint close(b->Width() - f.Frame - 6, f.Frame + 5);
+    QTest::mousePress(b->Widget(), Qt::LeftButton, {}, close);
+    QTest::mouseMove(b->Widget(), QPoint(10, 10));
+    QTest::mouseRelease(b->Widget(), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(closed, 0);
+    QTest::mouseClick(b->Widget(), Qt::LeftButton, {}, close);
+    EXPECT_EQ(closed, 1);
+    EXPECT_FALSE(b->Visible());
+}
+
+TEST_F(DockSet, FloatingBarsParkWhileTheProgramIsInactive)
+{
+    TToolbar97* b = bar({ 2 }, nullptr);
+    EXPECT_TRUE(b->Parked());  // a new bar waits for the program to be active
+    EXPECT_EQ(b->Left(), -b->Width());
+    TMessage active { WM_ACTIVATEAPP, 1, 0, 0 };
+    CallMainWindowHooks(active);
+    EXPECT_FALSE(b->Parked());
+    const int left = b->Left();
+    TMessage inactive { WM_ACTIVATEAPP, 0, 0, 0 };
+    CallMainWindowHooks(inactive);
+    EXPECT_EQ(b->Left(), -b->Width());
+    CallMainWindowHooks(active);
+    EXPECT_EQ(b->Left(), left);
+
+    // The hook stays for the form's other bars when the first one goes.
+    TToolbar97* second = bar({ 1 }, nullptr);
+    delete b;
+    CallMainWindowHooks(inactive);
+    EXPECT_TRUE(second->Parked());
+}
+
+TEST_F(DockSet, FloatingBarPlacedOffEveryScreenComesBack)
+{
+    TToolbar97* b = bar({ 2 }, nullptr);
+    b->SetParked(false);
+    b->SetBounds(-5000, 9000, b->Width(), b->Height());
+    b->KeepOnScreen(true);
+    EXPECT_EQ(b->Left(), 0);
+    EXPECT_EQ(b->Top() + b->Height(), 1024);
+}
+
+TEST_F(DockSet, ButtonsKnowWhenTheirBarIsDockedLeftOrRight)
+{
+    TToolbar97* b = bar({ 2 }, left);
+    EXPECT_TRUE(DockedLeftRight(b->Controls(0)));
+    EXPECT_EQ(left->Width(), 23 + 4);
+    EXPECT_EQ(b->Controls(1)->Top(), 11 + 22);
+    b->SetDockedTo(top);
+    EXPECT_FALSE(DockedLeftRight(b->Controls(0)));
+}
+
+TEST_F(DockSet, BackgroundTilesFromTheDocksOriginAndItsCornerColourCanShowThrough)
+{
+    TToolbar97* b = bar({ 4 }, top);
+    TBitmap picture(3, 2);
+    const TColor colours[2][3] = { { clRed, clBlue, clGreen }, { clNavy, clMaroon, clGray } };
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            picture.Canvas().SetPixel(x, y, colours[y][x]);
+    top->SetBackground(picture);
+    auto pixel = [](TControl* c, int x, int y) { return FromQRgb(c->Widget()->grab().toImage().pixel(x, y)) & 0xFFFFFF; };
+    // The toolbar lies at (0, 0) of the dock, which lies at the form's top.
+    const int dx = top->Left(), dy = top->Top();
+    for (auto [x, y] : { std::pair { 20, 5 }, std::pair { 21, 5 }, std::pair { 25, 10 } })
+        EXPECT_EQ(pixel(b, x, y), colours[(y + dy) % 2][(x + dx) % 3]) << x << "," << y;
+    top->SetBackgroundTransparent(true);  // the bottom-left colour, navy, shows the dock's colour
+    EXPECT_EQ(top->BackgroundToTile()->Pixel(0, 1), ColorToRGB(clBtnFace));
+    EXPECT_EQ(top->BackgroundToTile()->Pixel(1, 1), clMaroon);
+}
+
+TEST(ToolbarSeparator, Pixels)
+{
+    TBitmap horizontal(6, 22);
+    PaintToolbarSep(horizontal.Canvas(), 6, 22, false, false);
+    EXPECT_EQ(horizontal.Pixel(2, 10), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(horizontal.Pixel(3, 10), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(horizontal.Pixel(4, 10), clWhite);
+    TBitmap vertical(22, 6);
+    PaintToolbarSep(vertical.Canvas(), 22, 6, true, false);
+    EXPECT_EQ(vertical.Pixel(10, 2), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(vertical.Pixel(10, 3), ColorToRGB(clBtnHighlight));
+    TBitmap blank(6, 22);
+    PaintToolbarSep(blank.Canvas(), 6, 22, false, true);
+    EXPECT_EQ(blank.Pixel(2, 10), clWhite);
+}
+
+}

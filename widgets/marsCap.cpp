@@ -1,0 +1,573 @@
+#include "widgets/marsCap.h"
+
+#include "platform/Exception.h"
+#include "platform/Form.h"
+#include "platform/Menus.h"
+#include "platform/Mouse.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWhatsThis>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+
+// --- System buttons --------------------------------------------------------
+
+TMarsCaptionSystemButton::TMarsCaptionSystemButton(TMarsCaption& caption, TCaptionButtonKind kind)
+    : m_caption(caption)
+    , m_kind(kind)
+{
+}
+
+void TMarsCaptionSystemButton::MouseMessage(UINT msg, TPoint client)
+{
+    const TCaptionLayout& l = m_caption.Layout();
+    const TCaptionButtonPlace& place = l.Buttons[m_kind];
+    const bool hot = InRect(HotRect(l, m_kind), { place.X + client.X, place.Y + client.Y });
+    bool repaint = false, click = false;
+    if (msg == WM_LBUTTONDOWN)
+        repaint = m_track.Down(place.Enabled);
+    else if (msg == WM_MOUSEMOVE)
+        repaint = m_track.Move(hot);
+    else if (msg == WM_LBUTTONUP) {
+        repaint = m_track.Tracking;
+        click = m_track.Up(hot);
+    }
+    if (repaint && m_caption.Form())
+        m_caption.Form()->Widget()->update();
+    if (click)
+        PerformCommand();
+}
+
+void TMarsCaptionSystemButton::PerformCommand() { m_caption.SystemCommand(CaptionButtonCommand(m_kind, m_caption.WindowState())); }
+
+// --- The caption bar -------------------------------------------------------
+
+TMarsCaption::TMarsCaption(TComponent* owner)
+    : TComponent(owner)
+{
+    m_form = dynamic_cast<TForm*>(owner);
+    if (!m_form)
+        throw Exception("The MarsCaption's owner must be a Form!");
+    for (TCaptionButtonKind kind : { cbClose, cbMinimize, cbMaximize, cbHelp })
+        m_buttons[kind] = std::make_unique<TMarsCaptionSystemButton>(*this, kind);
+    m_applicationNameFont.Style = fsBold;
+    m_form->SetOwnFrame([this](QEvent* e) { return nonClientEvent(e); });
+    m_form->Widget()->setMouseTracking(true);
+    refreshFrame();
+}
+
+TMarsCaption::~TMarsCaption()
+{
+    // Freed with its form, the window goes too; freed alone, the form gets
+    // the platform's frame back.
+    if (Owner() && !Owner()->Destroying())
+        m_form->SetOwnFrame(nullptr);
+}
+
+void TMarsCaption::setColor(int index, TColor c)
+{
+    if (m_colors[index] == c)
+        return;
+    m_colors[index] = c;
+    refreshFrame();
+}
+
+void TMarsCaption::SetApplicationName(const std::string& name)
+{
+    if (name == m_applicationName)
+        return;
+    m_applicationName = name;
+    refreshFrame();
+}
+
+void TMarsCaption::SetApplicationNameFont(const TFont& f)
+{
+    m_applicationNameFont = f;
+    refreshFrame();
+}
+
+void TMarsCaption::SetCaptionFont(const TFont& f)
+{
+    m_captionFont = f;
+    refreshFrame();
+}
+
+void TMarsCaption::SetAutoSize(bool on)
+{
+    if (on == m_autoSize)
+        return;
+    m_autoSize = on;
+    refreshFrame();
+}
+
+void TMarsCaption::SetNumColors(int n)
+{
+    if (n == m_numColors)
+        return;
+    m_numColors = n;
+    refreshFrame();
+}
+
+void TMarsCaption::refreshFrame() { m_form->Widget()->update(); }
+
+TWindowState TMarsCaption::WindowState() const
+{
+    QWidget* w = m_form->Widget();
+    if (!w->isVisible())
+        return m_form->WindowState();
+    if (w->isMinimized())
+        return wsMinimized;
+    return w->isMaximized() ? wsMaximized : wsNormal;
+}
+
+bool TMarsCaption::IsActive() const { return m_form->Widget()->isActiveWindow(); }
+
+const TCaptionLayout& TMarsCaption::Layout()
+{
+    LayoutCaption(m_layout, { m_form->BorderStyle, m_formIcons, WindowState(), m_form->Widget()->width() });
+    return m_layout;
+}
+
+TCaptionState TMarsCaption::captionState()
+{
+    Layout();
+    return { WindowState(), false, m_layout.Buttons[cbMaximize].Enabled };
+}
+
+// --- Painting --------------------------------------------------------------
+
+namespace {
+
+void drawIcon(TCanvas& canvas, const TRect& r)
+{
+    if (r.Width() <= 0 || r.Height() <= 0)
+        return;
+    QIcon icon = QApplication::windowIcon();
+    const int size = std::min(r.Width(), r.Height());
+    const int x = r.Left, y = r.Top + (r.Height() - size) / 2;
+    if (!icon.isNull()) {
+        TBitmap picture;
+        picture.SetImage(icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_RGB32));
+        canvas.Draw(x, y, picture);
+        return;
+    }
+    // The standard application picture: a small window.
+    canvas.Brush.Color = clWhite;
+    canvas.FillRect({ x + 1, y + 2, x + size - 1, y + size - 2 });
+    canvas.Brush.Color = clNavy;
+    canvas.FillRect({ x + 1, y + 2, x + size - 1, y + 5 });
+    canvas.Brush.Color = clBlack;
+    canvas.FrameRect({ x + 1, y + 2, x + size - 1, y + size - 2 });
+}
+
+int textHeightFor(const TRect& r) { return std::max(1, r.Height() - 5) * 72 / 96; }
+
+}
+
+void TMarsCaption::PaintCaption(TCanvas& canvas, bool active)
+{
+    Layout();
+    const TRect& cap = m_layout.Caption;
+    const TColor begin = active ? ActiveBeginColor() : InactiveBeginColor();
+    const TColor end = active ? ActiveEndColor() : InactiveEndColor();
+    canvas.Brush.Style = bsSolid;
+    // Without bands the strip still shows the begin colour, not whatever
+    // lay beneath it.
+    if (m_numColors <= 0) {
+        canvas.Brush.Color = begin;
+        canvas.FillRect(cap);
+    }
+    for (const TGradientBand& band : GradientBands(cap, begin, end, m_numColors)) {
+        canvas.Brush.Color = band.Color;
+        canvas.FillRect({ band.X0, cap.Top, band.X1, cap.Bottom });
+    }
+
+    const TRect& icon = m_layout.Icon;
+    drawIcon(canvas, { icon.Left + 2, icon.Top + 1, icon.Right, icon.Bottom - 1 });
+
+    TBrushStyle keepStyle = canvas.Brush.Style;
+    canvas.Brush.Style = bsClear;
+    const TColor fontColor = active ? ActiveFontColor() : InactiveFontColor();
+    TRect r = m_layout.Text;
+    const unsigned format = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
+    auto drawText = [&](const std::string& text, TFont font) {
+        font.Color = fontColor;
+        if (m_autoSize)
+            font.Size = textHeightFor(r);
+        canvas.Font = font;
+        TRect measured = r;
+        canvas.DrawText(text, measured, format | DT_CALCRECT);
+        canvas.DrawText(text, r, format);
+        r.Left = std::min(r.Right, measured.Right);
+    };
+    if (!m_applicationName.empty())
+        drawText(m_applicationName, m_applicationNameFont);
+    if (r.Width() > 0)
+        drawText(m_form->Caption(), m_captionFont);
+    canvas.Brush.Style = keepStyle;
+
+    const TWindowState state = WindowState();
+    for (TCaptionButtonKind kind : { cbClose, cbMaximize, cbMinimize, cbHelp }) {
+        const TCaptionButtonPlace& b = m_layout.Buttons[kind];
+        if (!b.Visible)
+            continue;
+        TCaptionGlyph glyph = TCaptionGlyph::Close;
+        if (kind == cbMinimize)
+            glyph = state == wsMinimized ? TCaptionGlyph::Restore : TCaptionGlyph::Minimize;
+        else if (kind == cbMaximize)
+            glyph = state == wsMaximized ? TCaptionGlyph::Restore : TCaptionGlyph::Maximize;
+        else if (kind == cbHelp)
+            glyph = TCaptionGlyph::Help;
+        DrawCaptionButton(canvas, { b.X, b.Y, b.X + b.Width, b.Y + b.Height }, glyph, m_buttons[kind]->Pushed(), !b.Enabled);
+    }
+}
+
+void DrawCaptionButton(TCanvas& c, const TRect& rect, TCaptionGlyph glyph, bool pushed, bool inactive)
+{
+    if (rect.Width() <= 0 || rect.Height() <= 0)
+        return;
+    c.Brush.Style = bsSolid;
+    c.Brush.Color = clBtnFace;
+    c.FillRect(rect);
+    TRect e = rect;
+    if (pushed) {
+        Frame3D(c, e, clBlack, clBtnHighlight, 1);
+        Frame3D(c, e, clBtnShadow, clBtnFace, 1);
+    } else {
+        Frame3D(c, e, clBtnHighlight, clBlack, 1);
+        Frame3D(c, e, clBtnFace, clBtnShadow, 1);
+    }
+    const int g = std::max(4, std::min(e.Width(), e.Height()) - 6);
+    const int x0 = e.Left + (e.Width() - g) / 2 + (pushed ? 1 : 0);
+    const int y0 = e.Top + (e.Height() - g) / 2 + (pushed ? 1 : 0);
+    auto draw = [&](int dx, int dy, TColor color) {
+        const int x = x0 + dx, y = y0 + dy;
+        c.Brush.Color = color;
+        switch (glyph) {
+        case TCaptionGlyph::Close:
+            for (int i = 0; i < g; ++i) {
+                c.FillRect({ x + i, y + i, x + i + 2, y + i + 1 });
+                c.FillRect({ x + g - 2 - i, y + i, x + g - i, y + i + 1 });
+            }
+            break;
+        case TCaptionGlyph::Minimize:
+            c.FillRect({ x + 1, y + g - 2, x + g - 2, y + g });
+            break;
+        case TCaptionGlyph::Maximize:
+            c.FrameRect({ x, y, x + g, y + g });
+            c.FillRect({ x, y, x + g, y + 2 });
+            break;
+        case TCaptionGlyph::Restore: {
+            const int s = g * 2 / 3;
+            c.FrameRect({ x + g - s, y, x + g, y + s });
+            c.FillRect({ x + g - s, y, x + g, y + 2 });
+            c.Brush.Color = clBtnFace;
+            c.FillRect({ x + 1, y + g - s + 1, x + s - 1, y + g - 1 });
+            c.Brush.Color = color;
+            c.FrameRect({ x, y + g - s, x + s, y + g });
+            c.FillRect({ x, y + g - s, x + s, y + g - s + 2 });
+            break;
+        }
+        case TCaptionGlyph::Help: {
+            TBrushStyle keep = c.Brush.Style;
+            c.Brush.Style = bsClear;
+            c.Font.Color = color;
+            c.Font.Style = fsBold;
+            TRect t { x, y, x + g, y + g };
+            c.DrawText("?", t, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+            c.Brush.Style = keep;
+            break;
+        }
+        }
+    };
+    if (inactive) {
+        draw(1, 1, clBtnHighlight);
+        draw(0, 0, clBtnShadow);
+    } else {
+        draw(0, 0, clBtnText);
+    }
+}
+
+void TMarsCaption::paintNonClient()
+{
+    QWidget* w = m_form->Widget();
+    const int width = w->width(), height = w->height();
+    const TRect client = m_form->ClientRectInWindow();
+    if (width <= 0 || client.Top <= 0)
+        return;
+    QImage strip(width, client.Top, QImage::Format_RGB32);
+    TCanvas canvas(&strip);
+    canvas.Brush.Color = clBtnFace;
+    canvas.FillRect({ 0, 0, width, client.Top });
+    canvas.Pen.Color = clBtnHighlight;
+    canvas.MoveTo(0, client.Top);
+    canvas.LineTo(0, 0);
+    canvas.LineTo(width - 1, 0);
+    canvas.Pen.Color = clBlack;
+    canvas.MoveTo(width - 1, 0);
+    canvas.LineTo(width - 1, client.Top);
+    PaintCaption(canvas, IsActive());
+
+    QPainter p(w);
+    p.drawImage(0, 0, strip);
+    const QColor face = QColor::fromRgb(ToQRgb(clBtnFace));
+    p.fillRect(0, client.Top, client.Left, height - client.Top, face);
+    p.fillRect(client.Right, client.Top, width - client.Right, height - client.Top, face);
+    p.fillRect(0, client.Bottom, width, height - client.Bottom, face);
+    p.setPen(QColor::fromRgb(ToQRgb(clBtnHighlight)));
+    p.drawLine(0, client.Top, 0, height - 1);
+    p.setPen(QColor::fromRgb(ToQRgb(clBlack)));
+    p.drawLine(width - 1, client.Top, width - 1, height - 1);
+    p.drawLine(0, height - 1, width - 1, height - 1);
+}
+
+// --- The mouse -------------------------------------------------------------
+
+int TMarsCaption::HitTest(TPoint p)
+{
+    const TRect client = m_form->ClientRectInWindow();
+    if (InRect(client, p))
+        return HTCLIENT;
+    Layout();
+    if (InRect(m_layout.Caption, p))
+        return HTCAPTION;
+    const TFormBorderStyle style = m_form->BorderStyle;
+    if ((style != bsSizeable && style != bsSizeToolWin) || WindowState() != wsNormal)
+        return HTNOWHERE;
+    QWidget* w = m_form->Widget();
+    const int corner = 16;
+    const bool left = p.X < client.Left, right = p.X >= client.Right;
+    const bool top = p.Y < m_layout.FrameY, bottom = p.Y >= client.Bottom;
+    const bool nearLeft = p.X < corner, nearRight = p.X >= w->width() - corner;
+    const bool nearTop = p.Y < corner, nearBottom = p.Y >= w->height() - corner;
+    if ((top && nearLeft) || (left && nearTop))
+        return HTTOPLEFT;
+    if ((top && nearRight) || (right && nearTop))
+        return HTTOPRIGHT;
+    if ((bottom && nearLeft) || (left && nearBottom))
+        return HTBOTTOMLEFT;
+    if ((bottom && nearRight) || (right && nearBottom))
+        return HTBOTTOMRIGHT;
+    if (top)
+        return HTTOP;
+    if (bottom)
+        return HTBOTTOM;
+    if (left)
+        return HTLEFT;
+    if (right)
+        return HTRIGHT;
+    return HTNOWHERE;
+}
+
+namespace {
+
+Qt::Edges edgesOf(int hit)
+{
+    switch (hit) {
+    case HTLEFT:
+        return Qt::LeftEdge;
+    case HTRIGHT:
+        return Qt::RightEdge;
+    case HTTOP:
+        return Qt::TopEdge;
+    case HTBOTTOM:
+        return Qt::BottomEdge;
+    case HTTOPLEFT:
+        return Qt::TopEdge | Qt::LeftEdge;
+    case HTTOPRIGHT:
+        return Qt::TopEdge | Qt::RightEdge;
+    case HTBOTTOMLEFT:
+        return Qt::BottomEdge | Qt::LeftEdge;
+    case HTBOTTOMRIGHT:
+        return Qt::BottomEdge | Qt::RightEdge;
+    default:
+        return {};
+    }
+}
+
+Qt::CursorShape cursorOf(int hit)
+{
+    switch (hit) {
+    case HTLEFT:
+    case HTRIGHT:
+        return Qt::SizeHorCursor;
+    case HTTOP:
+    case HTBOTTOM:
+        return Qt::SizeVerCursor;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT:
+        return Qt::SizeFDiagCursor;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT:
+        return Qt::SizeBDiagCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+UINT ncMessage(QEvent::Type type, Qt::MouseButton button)
+{
+    if (type == QEvent::MouseMove)
+        return WM_NCMOUSEMOVE;
+    const UINT base = button == Qt::RightButton ? WM_NCRBUTTONDOWN : button == Qt::MiddleButton ? WM_NCMBUTTONDOWN : WM_NCLBUTTONDOWN;
+    if (type == QEvent::MouseButtonRelease)
+        return base + 1;
+    if (type == QEvent::MouseButtonDblClick)
+        return base + 2;
+    return base;
+}
+
+}
+
+void TMarsCaption::NonClientMouse(UINT msg, int hitTest, TPoint p)
+{
+    TCaptionStep step = m_mouse.NonClient(msg, hitTest, p, Layout(), captionState());
+    QWidget* w = m_form->Widget();
+    if (step.BringToFront) {
+        // The headless platform cannot raise a window; it can activate one.
+        if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+            w->raise();
+        w->activateWindow();
+    }
+    switch (step.Do) {
+    case TCaptionDo::PassOn:
+        if (msg == WM_NCLBUTTONDOWN && hitTest == HTCAPTION && w->windowHandle())
+            w->windowHandle()->startSystemMove();
+        else if (msg == WM_NCLBUTTONDOWN && w->windowHandle() && edgesOf(hitTest))
+            w->windowHandle()->startSystemResize(edgesOf(hitTest));
+        break;
+    case TCaptionDo::ToButton:
+        m_buttons[step.Button]->MouseMessage(step.ButtonMessage, step.ButtonPoint);
+        if (m_buttons[step.Button]->Tracking())
+            m_trackingButton = step.Button;
+        break;
+    case TCaptionDo::IconMenu: {
+        QPoint origin = w->mapToGlobal(QPoint(m_layout.FrameX, m_layout.FrameY + m_layout.CaptionHeight));
+        openSystemMenu({ origin.x(), origin.y() });
+        break;
+    }
+    case TCaptionDo::CursorMenu:
+    case TCaptionDo::MinimizedMenu:
+        openSystemMenu(GetCursorPos());
+        break;
+    case TCaptionDo::Command:
+        SystemCommand(step.Command);
+        break;
+    case TCaptionDo::PassOnNowhere:
+    case TCaptionDo::Handled:
+        break;
+    }
+}
+
+bool TMarsCaption::nonClientEvent(QEvent* e)
+{
+    QWidget* w = m_form->Widget();
+    switch (e->type()) {
+    case QEvent::Paint:
+        paintNonClient();
+        return false;
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+    case QEvent::WindowStateChange:
+    case QEvent::WindowTitleChange:
+        w->update();
+        return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        break;
+    default:
+        return false;
+    }
+    auto* me = static_cast<QMouseEvent*>(e);
+    const TPoint p { int(me->position().x()), int(me->position().y()) };
+    if (m_trackingButton >= 0) {
+        // The pressed button has the mouse until the release.
+        TMarsCaptionSystemButton& b = *m_buttons[m_trackingButton];
+        const TCaptionButtonPlace& place = Layout().Buttons[m_trackingButton];
+        const UINT msg = e->type() == QEvent::MouseMove ? WM_MOUSEMOVE : e->type() == QEvent::MouseButtonRelease ? WM_LBUTTONUP : 0;
+        if (msg == WM_LBUTTONUP)
+            m_trackingButton = -1;
+        if (msg)
+            b.MouseMessage(msg, { p.X - place.X, p.Y - place.Y });
+        return true;
+    }
+    const int hit = HitTest(p);
+    if (hit == HTCLIENT)
+        return false;
+    if (e->type() == QEvent::MouseMove && me->buttons() == Qt::NoButton) {
+        w->setCursor(cursorOf(hit));
+        return true;
+    }
+    if (e->type() == QEvent::MouseButtonRelease && me->button() == Qt::RightButton && hit != HTCAPTION)
+        m_mouse.ClientRightUp();
+    NonClientMouse(ncMessage(e->type(), me->button()), hit, p);
+    return true;
+}
+
+// --- The window menu -------------------------------------------------------
+
+TPopupMenu* TMarsCaption::SystemMenu()
+{
+    if (!m_systemMenu) {
+        m_systemMenu = new TPopupMenu(this);
+        const struct {
+            const char* caption;
+            UINT command;
+        } items[] = {
+            { "&Restore", SC_RESTORE }, { "&Move", SC_MOVE }, { "&Size", SC_SIZE }, { "Mi&nimize", SC_MINIMIZE },
+            { "Ma&ximize", SC_MAXIMIZE }, { "-", 0 }, { "&Close", SC_CLOSE },
+        };
+        for (const auto& item : items)
+            NewItem(this, m_systemMenu->Items(), "", item.caption, 0,
+                item.command ? TNotifyEvent([this, c = item.command](TObject*) { SystemCommand(c); }) : TNotifyEvent());
+    }
+    Layout();
+    const TSystemMenuState s = SystemMenuState(WindowState(), false, m_layout.Icons, m_layout.Buttons[cbMaximize].Enabled,
+        m_layout.Buttons[cbMinimize].Enabled);
+    const bool enabled[] = { s.Restore, s.Move, s.Size, s.Minimize, s.Maximize, true, true };
+    for (int i = 0; i < m_systemMenu->Items()->Count(); ++i)
+        m_systemMenu->Items()->Items(i)->Enabled = enabled[i];
+    return m_systemMenu;
+}
+
+void TMarsCaption::openSystemMenu(TPoint screen) { SystemMenu()->Popup(screen.X, screen.Y); }
+
+void TMarsCaption::SystemCommand(UINT command)
+{
+    QWidget* w = m_form->Widget();
+    switch (command) {
+    case SC_CLOSE:
+        m_form->Close();
+        return;
+    case SC_MINIMIZE:
+        m_form->SetWindowState(wsMinimized);
+        break;
+    case SC_MAXIMIZE:
+        m_form->SetWindowState(wsMaximized);
+        break;
+    case SC_RESTORE:
+        m_form->SetWindowState(wsNormal);
+        break;
+    case SC_MOVE:
+        if (w->windowHandle())
+            w->windowHandle()->startSystemMove();
+        break;
+    case SC_SIZE:
+        if (w->windowHandle())
+            w->windowHandle()->startSystemResize(Qt::RightEdge | Qt::BottomEdge);
+        break;
+    case SC_CONTEXTHELP:
+        QWhatsThis::enterWhatsThisMode();
+        break;
+    default:
+        break;
+    }
+    w->update();
+}
