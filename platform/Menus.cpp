@@ -120,7 +120,9 @@ public:
         TMenuItem* chosen = nullptr;
         QMenu menu;
         fill(&menu, popup->Items(), chosen);
-        menu.exec(QPoint(screen.X, screen.Y));
+        const int width = menu.sizeHint().width();
+        const int x = popup->Alignment == paRight ? screen.X - width : popup->Alignment == paCenter ? screen.X - width / 2 : screen.X;
+        menu.exec(QPoint(x, screen.Y));
         return chosen;
     }
 };

@@ -61,6 +61,10 @@ public:
     using TMenu::TMenu;
 };
 
+// Where a pop-up menu lies against its point: its left edge, its right edge
+// or its middle there.
+enum TPopupAlignment { paLeft, paRight, paCenter };
+
 class TPopupMenu : public TMenu {
 public:
     explicit TPopupMenu(TComponent* owner);
@@ -74,6 +78,7 @@ public:
     TMenuItem* Track(int x, int y);
 
     bool AutoPopup = true;
+    TPopupAlignment Alignment = paLeft;
     // The control whose right click dropped it.
     TControl* PopupComponent = nullptr;
     TNotifyEvent OnPopup;

@@ -1,5 +1,7 @@
 #include "widgets/TB97.h"
 
+#include "widgets/TB97Dock.h"
+
 #include "platform/AppHooks.h"
 #include "platform/Exception.h"
 #include "platform/Form.h"
@@ -9,7 +11,6 @@
 #include "platform/Timer.h"
 
 #include <QApplication>
-#include <QFrame>
 #include <QTimer>
 #include <QWidget>
 
@@ -843,7 +844,18 @@ void TToolbarButton97::Click()
 void TToolbarButton97::dropMenu()
 {
     SetMouseCapture(false);
-    TPoint screen = ClientToScreen({ 0, Height() });
+    // Below the button; on a toolbar docked at the left beside it to the
+    // right, at the right beside it to the left (the menu's right edge at
+    // the button's left).
+    TPoint at { 0, Height() };
+    TPopupAlignment alignment = paLeft;
+    if (DockedLeftRight(this)) {
+        if (static_cast<TToolbar97*>(Parent())->DockedTo()->Position() == dpLeft)
+            at = { Width(), 0 };
+        else
+            at = { 0, 0 }, alignment = paRight;
+    }
+    const TPoint screen = ClientToScreen(at);
     m_dropdownMenu->PopupComponent = this;
     // The press that closes the menu is handed on by the platform to the
     // control under the mouse, during the menu's loop or queued after it; on
@@ -853,14 +865,18 @@ void TToolbarButton97::dropMenu()
     u.swallowPress = this;
     struct Restore {
         TToolbarButton97* b;
+        TPopupMenu* menu;
+        TPopupAlignment alignment;
         ~Restore()
         {
+            menu->Alignment = alignment;
             QTimer::singleShot(0, b->Widget(), [b = b] {
                 if (TB97Unit::get().swallowPress == b)
                     TB97Unit::get().swallowPress = nullptr;
             });
         }
-    } restore { this };
+    } restore { this, m_dropdownMenu, m_dropdownMenu->Alignment };
+    m_dropdownMenu->Alignment = alignment;
     m_dropdownMenu->Popup(screen.X, screen.Y);
 }
 
@@ -973,10 +989,80 @@ void TToolbarButton97::PaintTo(TCanvas& canvas)
 // --- Separator ---------------------------------------------------------------------------
 
 TToolbarSep97::TToolbarSep97(TComponent* owner)
-    : TControl(owner)
+    : TGraphicControl(owner)
 {
-    auto* line = new QFrame;
-    line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-    SetWidget(line);
+    ControlStyle &= ~unsigned(csCaptureMouse | csOpaque);
     SetBounds(0, 0, 6, 22);
+}
+
+void TToolbarSep97::SetBlank(bool blank)
+{
+    if (blank == m_blank)
+        return;
+    m_blank = blank;
+    Invalidate();
+    // A floating toolbar draws its wrap lines by their separators' Blank.
+    layoutToolbar();
+}
+
+void TToolbarSep97::SetSizeHorz(int size)
+{
+    if (size < 1 || size == m_sizeHorz)
+        return;
+    m_sizeHorz = size;
+    layoutToolbar();
+}
+
+void TToolbarSep97::SetSizeVert(int size)
+{
+    if (size < 1 || size == m_sizeVert)
+        return;
+    m_sizeVert = size;
+    layoutToolbar();
+}
+
+void TToolbarSep97::layoutToolbar()
+{
+    if (auto* bar = dynamic_cast<TToolbar97*>(Parent()))
+        bar->LayoutControls();
+}
+
+void TToolbarSep97::Paint()
+{
+    PaintToolbarSep(*Canvas(), Width(), Height(), DockedLeftRight(this), m_blank);
+}
+
+bool TToolbarSep97::forward(UINT msg, TShiftState shift, int x, int y)
+{
+    auto* bar = dynamic_cast<TToolbar97*>(Parent());
+    if (!bar)
+        return false;
+    bar->Perform(msg, WPARAM(shift & ~ssDouble), PointToLParam(Left() + x, Top() + y));
+    return true;
+}
+
+void TToolbarSep97::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    TGraphicControl::MouseDown(button, shift, x, y);
+    const TMouseAction action = (shift & ssDouble) ? TMouseAction::DoubleClick : TMouseAction::Down;
+    if (forward(MouseMessage(action, button), shift, x, y))
+        m_forwarding = true;
+}
+
+void TToolbarSep97::MouseMove(TShiftState shift, int x, int y)
+{
+    TGraphicControl::MouseMove(shift, x, y);
+    // The press that began on the separator drags the toolbar: the mouse
+    // stays with the separator until the release, so its moves are handed on.
+    if (m_forwarding)
+        forward(WM_MOUSEMOVE, shift, x, y);
+}
+
+void TToolbarSep97::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    TGraphicControl::MouseUp(button, shift, x, y);
+    if (!m_forwarding)
+        return;
+    m_forwarding = false;
+    forward(MouseMessage(TMouseAction::Up, button), shift, x, y);
 }

@@ -240,7 +240,35 @@ enum : unsigned {
 };
 void DrawEdge(TCanvas&, TRect, unsigned edge, unsigned flags);
 
-class TToolbarSep97 : public TControl {
+// The gap between groups of controls on a toolbar: an etched pair of lines
+// across the line of controls, or only space when Blank. A TToolbar97 gives
+// it SizeHorz along a row and SizeVert down a column, and breaks a floating
+// toolbar's lines after it. A press on it is the toolbar's: it drags the bar.
+class TToolbarSep97 : public TGraphicControl {
 public:
     explicit TToolbarSep97(TComponent* owner);
+
+    bool Blank() const { return m_blank; }
+    void SetBlank(bool);
+    // 1 and up; smaller sizes are ignored.
+    int SizeHorz() const { return m_sizeHorz; }
+    void SetSizeHorz(int);
+    int SizeVert() const { return m_sizeVert; }
+    void SetSizeVert(int);
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton, TShiftState, int X, int Y) override;
+    void MouseMove(TShiftState, int X, int Y) override;
+    void MouseUp(TMouseButton, TShiftState, int X, int Y) override;
+
+private:
+    void layoutToolbar();
+    // Hands a mouse message on to the toolbar, in its coordinates.
+    bool forward(UINT msg, TShiftState, int x, int y);
+
+    bool m_blank = false;
+    int m_sizeHorz = 6;
+    int m_sizeVert = 6;
+    bool m_forwarding = false;  // a press went to the toolbar
 };

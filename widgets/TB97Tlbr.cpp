@@ -130,7 +130,12 @@ std::vector<TBarItem> TToolbar97::Items() const
     for (int i = 0; i < ControlCount(); ++i) {
         TControl* c = Controls(i);
         TBarItem item;
-        item.Separator = dynamic_cast<TToolbarSep97*>(c) != nullptr;
+        if (auto* sep = dynamic_cast<TToolbarSep97*>(c)) {
+            item.Separator = true;
+            item.Blank = sep->Blank();
+            item.SizeHorz = sep->SizeHorz();
+            item.SizeVert = sep->SizeVert();
+        }
         item.Visible = c->Visible();
         item.Width = c->Width();
         item.Height = c->Height();

@@ -7,6 +7,7 @@
 #include "platform/Exception.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Form.h"
+#include "platform/Menus.h"
 #include "platform/Mouse.h"
 #include "widgets/TB97.h"
 
@@ -270,6 +271,98 @@ TEST_F(DockSet, BackgroundTilesFromTheDocksOriginAndItsCornerColourCanShowThroug
     top->SetBackgroundTransparent(true);  // the bottom-left colour, navy, shows the dock's colour
     EXPECT_EQ(top->BackgroundToTile()->Pixel(0, 1), ColorToRGB(clBtnFace));
     EXPECT_EQ(top->BackgroundToTile()->Pixel(1, 1), clMaroon);
+}
+
+TEST_F(DockSet, SeparatorsTakeTheirSizeAlongTheLineAndPaintByTheBarsDirection)
+{
+    struct Case {
+        const char* dock;
+        bool blank;
+        TPoint sepSize;     // width x height
+        int nextButton;     // along the line, after the separator
+        TPoint shadow, highlight;  // in the separator, when not blank
+    };
+    const Case cases[] = {
+        { "top", false, { 10, 22 }, 11 + 23 + 10, { 4, 11 }, { 5, 11 } },
+        { "left", false, { 23, 3 }, 11 + 22 + 3, { 11, 0 }, { 11, 1 } },
+        { "top", true, { 10, 22 }, 11 + 23 + 10, { 4, 11 }, { 5, 11 } },
+    };
+    for (const Case& c : cases) {
+        TDock97* dock = std::string(c.dock) == "top" ? top : left;
+        TToolbar97* b = bar({ 1, 1 }, dock);
+        auto* sep = static_cast<TToolbarSep97*>(b->Controls(1));
+        sep->SetSizeHorz(10);
+        sep->SetSizeVert(3);
+        sep->SetSizeVert(0);  // ignored
+        sep->SetBlank(c.blank);
+        EXPECT_EQ(sep->Width(), c.sepSize.X) << c.dock;
+        EXPECT_EQ(sep->Height(), c.sepSize.Y) << c.dock;
+        const bool vertical = dock == left;
+        EXPECT_EQ(vertical ? b->Controls(2)->Top() : b->Controls(2)->Left(), c.nextButton) << c.dock;
+        const QImage image = b->Widget()->grab().toImage();
+        auto pixel = [&](TPoint p) { return FromQRgb(image.pixel(sep->Left() + p.X, sep->Top() + p.Y)) & 0xFFFFFF; };
+        EXPECT_EQ(pixel(c.shadow), ColorToRGB(c.blank ? b->Color : clBtnShadow)) << c.dock << c.blank;
+        EXPECT_EQ(pixel(c.highlight), ColorToRGB(c.blank ? b->Color : clBtnHighlight)) << c.dock << c.blank;
+        delete b;
+    }
+}
+
+TEST_F(DockSet, ADoubleClickOnASeparatorFloatsItsToolbar)
+{
+    TToolbar97* b = bar({ 1, 1 }, top);
+    QTest::mouseDClick(b->Controls(1)->Widget(), Qt::LeftButton, {}, QPoint(2, 5));
+    EXPECT_TRUE(b->Floating());
+}
+
+namespace {
+
+struct PlaceRecorder : TMenuRunner {
+    TPoint at;
+    TPopupAlignment alignment = paCenter;
+    TMenuItem* Run(TPopupMenu* menu, TPoint screen) override
+    {
+        at = screen;
+        alignment = menu->Alignment;
+        return nullptr;
+    }
+};
+
+}
+
+TEST_F(DockSet, AButtonDropsItsMenuBelowItOrBesideItOnALeftOrRightDock)
+{
+    TDock97* right = NewControl<TDock97>(form.get(), form.get(), "Dock974");
+    right->SetPosition(dpRight);
+    struct Case {
+        TDock97* dock;
+        TPoint at;  // in the button
+        TPopupAlignment alignment;
+    };
+    const Case cases[] = {
+        { top, { 0, 22 }, paLeft },
+        { nullptr, { 0, 22 }, paLeft },  // floating
+        { left, { 23, 0 }, paLeft },
+        { right, { 0, 0 }, paRight },
+    };
+    TPopupMenu menu(form.get());
+    menu.Alignment = paCenter;
+    PlaceRecorder recorder;
+    SetMenuRunner(&recorder);
+    for (const Case& c : cases) {
+        auto* b = new TToolbar97(form.get());
+        auto* button = NewControl<TToolbarButton97>(form.get(), b, "");
+        button->SetDropdownMenu(&menu);
+        b->SetDockedTo(c.dock);
+        b->SetParked(false);
+        QTest::mouseClick(button->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+        const TPoint expected = button->ClientToScreen(c.at);
+        EXPECT_EQ(recorder.at.X, expected.X) << (c.dock ? c.dock->Name : "floating");
+        EXPECT_EQ(recorder.at.Y, expected.Y) << (c.dock ? c.dock->Name : "floating");
+        EXPECT_EQ(recorder.alignment, c.alignment);
+        EXPECT_EQ(menu.Alignment, paCenter);  // the menu's own again
+        delete b;
+    }
+    SetMenuRunner(nullptr);
 }
 
 TEST(ToolbarSeparator, Pixels)
