@@ -221,7 +221,8 @@ void fillToolbar(TForm1* form, TitaToolBar* bar, const ToolButtonRow (&rows)[N])
     int separators = 0;
     for (const ToolButtonRow& row : rows) {
         if (!*row.name) {
-            NewControl<TToolbarSep97>(form, bar, bar->Name + "Sep" + std::to_string(++separators));
+            // The bars' groups are parted by a bevel line.
+            NewControl<TBevel>(form, bar, bar->Name + "Sep" + std::to_string(++separators));
             continue;
         }
         if (std::string(row.name).rfind("itaPopupButton", 0) == 0) {

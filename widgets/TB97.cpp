@@ -1021,6 +1021,13 @@ void TToolbarSep97::SetSizeVert(int size)
     layoutToolbar();
 }
 
+void TToolbarSep97::SetParent(TWinControl* parent)
+{
+    if (parent && !dynamic_cast<TToolbar97*>(parent))
+        throw EInvalidOperation("TToolbarSep97 can only be placed on a TToolbar97");
+    TGraphicControl::SetParent(parent);
+}
+
 void TToolbarSep97::layoutToolbar()
 {
     if (auto* bar = dynamic_cast<TToolbar97*>(Parent()))

@@ -255,6 +255,8 @@ public:
     void SetSizeHorz(int);
     int SizeVert() const { return m_sizeVert; }
     void SetSizeVert(int);
+    // Only a TToolbar97 takes a separator.
+    void SetParent(TWinControl*) override;
 
 protected:
     void Paint() override;
