@@ -18,11 +18,11 @@ TForm17::TForm17(TComponent* owner)
     Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
     SetActiveControl(ListBox1);
 
-    ListBox1->OnClick = [this](TObject* s) { ListBox1Click(s); };
-    ListBox1->OnDblClick = [this](TObject* s) { ListBox1DblClick(s); };
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    ListBox1->OnClick = Method(this, &TForm17::ListBox1Click);
+    ListBox1->OnDblClick = Method(this, &TForm17::ListBox1DblClick);
+    Button1->OnClick = Method(this, &TForm17::Button1Click);
+    Button2->OnClick = Method(this, &TForm17::Button2Click);
+    OnCloseQuery = Method(this, &TForm17::FormCloseQuery);
 }
 
 void TForm17::ListBox1Click(TObject*)

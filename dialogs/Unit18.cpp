@@ -19,9 +19,9 @@ TForm18::TForm18(TComponent* owner)
     Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
     SetActiveControl(Edit1);
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    Button1->OnClick = Method(this, &TForm18::Button1Click);
+    Button2->OnClick = Method(this, &TForm18::Button2Click);
+    OnCloseQuery = Method(this, &TForm18::FormCloseQuery);
 }
 
 void TForm18::Button1Click(TObject*)

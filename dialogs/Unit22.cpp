@@ -32,10 +32,10 @@ TForm22::TForm22(TComponent* owner)
     Button1->Default = true;
     Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    SetOpeningHandler([this](TObject* s) { FormShow(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    Button1->OnClick = Method(this, &TForm22::Button1Click);
+    Button2->OnClick = Method(this, &TForm22::Button2Click);
+    SetOpeningHandler(Method(this, &TForm22::FormShow));
+    OnCloseQuery = Method(this, &TForm22::FormCloseQuery);
 }
 
 void TForm22::Button1Click(TObject*)

@@ -25,11 +25,11 @@ TForm24::TForm24(TComponent* owner)
     Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
     OpenDialog1 = NewOpenDialog("OpenDialog1", kAnyFiles);
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
-    SetOpeningHandler([this](TObject* s) { FormShow(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    Button1->OnClick = Method(this, &TForm24::Button1Click);
+    Button2->OnClick = Method(this, &TForm24::Button2Click);
+    BitBtn1->OnClick = Method(this, &TForm24::BitBtn1Click);
+    SetOpeningHandler(Method(this, &TForm24::FormShow));
+    OnCloseQuery = Method(this, &TForm24::FormCloseQuery);
 }
 
 void TForm24::Button1Click(TObject*)

@@ -46,11 +46,11 @@ TForm5::TForm5(TComponent* owner)
     Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
     OpenDialog1 = NewOpenDialog("OpenDialog1", kImageFiles);
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
-    SetOpeningHandler([this](TObject* s) { FormActivate(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    Button1->OnClick = Method(this, &TForm5::Button1Click);
+    Button2->OnClick = Method(this, &TForm5::Button2Click);
+    BitBtn1->OnClick = Method(this, &TForm5::BitBtn1Click);
+    SetOpeningHandler(Method(this, &TForm5::FormActivate));
+    OnCloseQuery = Method(this, &TForm5::FormCloseQuery);
 }
 
 void TForm5::Button1Click(TObject*)

@@ -41,12 +41,12 @@ TForm9::TForm9(TComponent* owner)
     Button2 = NewButton(this, "Button2", "OK", 206, 104);
     Button2->Default = true;
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    CheckBox1->OnClick = [this](TObject* s) { CheckBox1Click(s); };
-    CheckBox2->OnClick = [this](TObject* s) { CheckBox2Click(s); };
-    SetOpeningHandler([this](TObject* s) { FormActivate(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    Button1->OnClick = Method(this, &TForm9::Button1Click);
+    Button2->OnClick = Method(this, &TForm9::Button2Click);
+    CheckBox1->OnClick = Method(this, &TForm9::CheckBox1Click);
+    CheckBox2->OnClick = Method(this, &TForm9::CheckBox2Click);
+    SetOpeningHandler(Method(this, &TForm9::FormActivate));
+    OnCloseQuery = Method(this, &TForm9::FormCloseQuery);
 }
 
 void TForm9::Button2Click(TObject*)

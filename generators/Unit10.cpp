@@ -81,12 +81,12 @@ TForm10::TForm10(TComponent* owner)
     SaveDialog1->DefaultExt = "*.htm; *.html";
     SaveDialog1->Options = ofOverwritePrompt | ofHideReadOnly | ofPathMustExist;
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    Button3->OnClick = [this](TObject* s) { Button3Click(s); };
-    OfficeButton1->OnClick = [this](TObject* s) { OfficeButton1Click(s); };
-    SetOpeningHandler([this](TObject* s) { FormActivate(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    Button1->OnClick = Method(this, &TForm10::Button1Click);
+    Button2->OnClick = Method(this, &TForm10::Button2Click);
+    Button3->OnClick = Method(this, &TForm10::Button3Click);
+    OfficeButton1->OnClick = Method(this, &TForm10::OfficeButton1Click);
+    SetOpeningHandler(Method(this, &TForm10::FormActivate));
+    OnCloseQuery = Method(this, &TForm10::FormCloseQuery);
 }
 
 void TForm10::FormActivate(TObject*) { PageControl1->SetActivePage(TabSheet1); }

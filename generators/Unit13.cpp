@@ -22,8 +22,8 @@ TForm13::TForm13(TComponent* owner)
     Button2->Cancel = true;
     Reset();
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
+    Button1->OnClick = Method(this, &TForm13::Button1Click);
+    Button2->OnClick = Method(this, &TForm13::Button2Click);
 }
 
 void TForm13::Button1Click(TObject*)

@@ -41,9 +41,9 @@ TForm14::TForm14(TComponent* owner)
     bool canClose = true;
     FormCloseQuery(this, canClose);
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    Button1->OnClick = Method(this, &TForm14::Button1Click);
+    Button2->OnClick = Method(this, &TForm14::Button2Click);
+    OnCloseQuery = Method(this, &TForm14::FormCloseQuery);
 }
 
 void TForm14::Button1Click(TObject*)
