@@ -53,8 +53,7 @@ TForm10::TForm10(TComponent* owner)
     Edit1 = NewEdit(TabSheet2, "Edit1", 8, 24, 401);
     Label2 = NewLabel(TabSheet2, "Label2", "URL of your homepage to automatically forward the user to:", 8, 52);
     Edit2 = NewEdit(TabSheet2, "Edit2", 8, 68, 401);
-    CheckBox1 = NewControl<TCheckBox>(this, TabSheet2, "CheckBox1", 8, 94, 300, 17);
-    CheckBox1->SetCaption("Do not forward to this page automatically");
+    CheckBox1 = NewCheckBox(TabSheet2, "CheckBox1", "Do not forward to this page automatically", 8, 94, 300);
     Label3 = NewLabel(TabSheet2, "Label3", "Keywords:", 8, 118);
     for (std::size_t k = 0; k < Keywords.size(); ++k) {
         const TKeywordPlace& place = kKeywordPlaces[k];

@@ -31,8 +31,7 @@ TForm14::TForm14(TComponent* owner)
         f.Address = NewEdit(f.GroupBox, ("Edit" + number(2 * n)).c_str(), 149, 38, 133);
         NewLabel(f.GroupBox, ("LabelScrolling" + number(n)).c_str(), "Scrolling", 8, 70);
         f.Scrolling = NewComboBox(f.GroupBox, ("ComboBox" + number(n)).c_str(), 64, 66, 77, { "Auto", "Yes", "No" });
-        f.NoResize = NewControl<TCheckBox>(this, f.GroupBox, "CheckBox" + number(n), 149, 68, 121, 17);
-        f.NoResize->SetCaption("No Resize");
+        f.NoResize = NewCheckBox(f.GroupBox, ("CheckBox" + number(n)).c_str(), "No Resize", 149, 68, 121);
     }
     int buttonsTop = 8 + 4 * (kGroupHeight + 8);
     Button1 = NewButton(this, "Button1", "OK", 8 + 2 * kGroupWidth + 8 - 160, buttonsTop);
