@@ -28,12 +28,10 @@ TForm22::TForm22(TComponent* owner)
 {
     Label1 = NewLabel(this, "Label1", "Map Name", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 257);
-    Button1 = NewButton(this, "Button1", "OK", 272, 16);
+    Button1 = NewButton(this, "Button1", "OK", 272, 16, Method(this, &TForm22::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 48, Method(this, &TForm22::Button2Click));
 
-    Button1->OnClick = Method(this, &TForm22::Button1Click);
-    Button2->OnClick = Method(this, &TForm22::Button2Click);
     SetOpeningHandler(Method(this, &TForm22::FormShow));
     OnCloseQuery = Method(this, &TForm22::FormCloseQuery);
 }

@@ -41,13 +41,11 @@ TForm5::TForm5(TComponent* owner)
     Label6 = NewLabel(GroupBox1, "Label6", "Height", 96, 150);
     Edit4 = NewEdit(GroupBox1, "Edit4", 96, 166, 65);
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 16);
+    Button1 = NewButton(this, "Button1", "OK", 272, 16, Method(this, &TForm5::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 48, Method(this, &TForm5::Button2Click));
     OpenDialog1 = NewOpenDialog("OpenDialog1", kImageFiles);
 
-    Button1->OnClick = Method(this, &TForm5::Button1Click);
-    Button2->OnClick = Method(this, &TForm5::Button2Click);
     BitBtn1->OnClick = Method(this, &TForm5::BitBtn1Click);
     SetOpeningHandler(Method(this, &TForm5::FormActivate));
     OnCloseQuery = Method(this, &TForm5::FormCloseQuery);

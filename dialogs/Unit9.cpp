@@ -34,13 +34,11 @@ TForm9::TForm9(TComponent* owner)
     Edit3 = NewEdit(Panel2, "Edit3", 8, 66, 257);
     CheckBox2 = NewCheckBox(Panel2, "CheckBox2", "Check Browser", 8, 96, 121);
 
-    Button1 = NewButton(this, "Button1", "Cancel", 126, 104);
+    Button1 = NewButton(this, "Button1", "Cancel", 126, 104, Method(this, &TForm9::Button1Click));
     Button1->Cancel = true;
-    Button2 = NewButton(this, "Button2", "OK", 206, 104);
+    Button2 = NewButton(this, "Button2", "OK", 206, 104, Method(this, &TForm9::Button2Click));
     Button2->Default = true;
 
-    Button1->OnClick = Method(this, &TForm9::Button1Click);
-    Button2->OnClick = Method(this, &TForm9::Button2Click);
     CheckBox1->OnClick = Method(this, &TForm9::CheckBox1Click);
     CheckBox2->OnClick = Method(this, &TForm9::CheckBox2Click);
     SetOpeningHandler(Method(this, &TForm9::FormActivate));

@@ -66,10 +66,10 @@ TForm10::TForm10(TComponent* owner)
     RichEdit1->SetAlign(alClient);
     RichEdit1->SetVisible(false);
 
-    Button1 = NewButton(this, "Button1", "Generate", 198, 304);
+    Button1 = NewButton(this, "Button1", "Generate", 198, 304, Method(this, &TForm10::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Exit", 278, 304);
-    Button3 = NewButton(this, "Button3", "View Code", 358, 304);
+    Button2 = NewButton(this, "Button2", "Exit", 278, 304, Method(this, &TForm10::Button2Click));
+    Button3 = NewButton(this, "Button3", "View Code", 358, 304, Method(this, &TForm10::Button3Click));
     Button3->SetVisible(false);
     OfficeButton1 = NewControl<TOfficeButton>(this, this, "OfficeButton1");
     OfficeButton1->SetVisible(false);
@@ -80,9 +80,6 @@ TForm10::TForm10(TComponent* owner)
     SaveDialog1->DefaultExt = "*.htm; *.html";
     SaveDialog1->Options = ofOverwritePrompt | ofHideReadOnly | ofPathMustExist;
 
-    Button1->OnClick = Method(this, &TForm10::Button1Click);
-    Button2->OnClick = Method(this, &TForm10::Button2Click);
-    Button3->OnClick = Method(this, &TForm10::Button3Click);
     OfficeButton1->OnClick = Method(this, &TForm10::OfficeButton1Click);
     SetOpeningHandler(Method(this, &TForm10::FormActivate));
     OnCloseQuery = Method(this, &TForm10::FormCloseQuery);

@@ -34,14 +34,12 @@ TForm14::TForm14(TComponent* owner)
         f.NoResize = NewCheckBox(f.GroupBox, ("CheckBox" + number(n)).c_str(), "No Resize", 149, 68, 121);
     }
     int buttonsTop = 8 + 4 * (kGroupHeight + 8);
-    Button1 = NewButton(this, "Button1", "OK", 8 + 2 * kGroupWidth + 8 - 160, buttonsTop);
+    Button1 = NewButton(this, "Button1", "OK", 8 + 2 * kGroupWidth + 8 - 160, buttonsTop, Method(this, &TForm14::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 8 + 2 * kGroupWidth + 8 - 80, buttonsTop);
+    Button2 = NewButton(this, "Button2", "Cancel", 8 + 2 * kGroupWidth + 8 - 80, buttonsTop, Method(this, &TForm14::Button2Click));
     bool canClose = true;
     FormCloseQuery(this, canClose);
 
-    Button1->OnClick = Method(this, &TForm14::Button1Click);
-    Button2->OnClick = Method(this, &TForm14::Button2Click);
     OnCloseQuery = Method(this, &TForm14::FormCloseQuery);
 }
 
