@@ -30,14 +30,12 @@ TForm11::TForm11(TComponent* owner)
     CheckBox1 = NewCheckBox(this, "CheckBox1", "Infinite", 96, 74);
     CheckBox1->SetChecked(true);
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 8);
+    Button1 = NewButton(this, "Button1", "OK", 272, 8, Method(this, &TForm11::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 40);
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 40, Method(this, &TForm11::Button2Click));
     Button2->Cancel = true;
     OpenDialog1 = NewOpenDialog("OpenDialog1", kSoundFiles);
 
-    Button1->OnClick = Method(this, &TForm11::Button1Click);
-    Button2->OnClick = Method(this, &TForm11::Button2Click);
     BitBtn1->OnClick = Method(this, &TForm11::BitBtn1Click);
     MultiBaseEdit1->OnChange = Method(this, &TForm11::MultiBaseEdit1Change);
     SetOpeningHandler(Method(this, &TForm11::FormActivate));

@@ -65,12 +65,10 @@ TForm12::TForm12(TComponent* owner)
     SetTabOrder({ Edit1, ComboBox1, ComboBox2, MultiBaseEdit1, MultiBaseEdit2, MultiBaseEdit3, CheckBox1, ComboBox3, ComboBox4,
         MultiBaseEdit4, MultiBaseEdit5 });
 
-    Button1 = NewButton(this, "Button1", "OK", 296, 8);
+    Button1 = NewButton(this, "Button1", "OK", 296, 8, Method(this, &TForm12::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 296, 40);
+    Button2 = NewButton(this, "Button2", "Cancel", 296, 40, Method(this, &TForm12::Button2Click));
 
-    Button1->OnClick = Method(this, &TForm12::Button1Click);
-    Button2->OnClick = Method(this, &TForm12::Button2Click);
     MultiBaseEdit3->OnChange = Method(this, &TForm12::MultiBaseEdit3Change);
     SetOpeningHandler(Method(this, &TForm12::FormActivate));
     OnCloseQuery = Method(this, &TForm12::FormCloseQuery);

@@ -13,16 +13,14 @@ TForm17::TForm17(TComponent* owner)
     ListBox1 = NewControl<TListBox>(this, this, "ListBox1", 8, 8, 257, 193);
     ListBox1->SetItems(std::vector<std::string>(kTagTemplates.begin(), kTagTemplates.end()));
     Edit1 = NewEdit(this, "Edit1", 8, 212, 257);
-    Button1 = NewButton(this, "Button1", "OK", 272, 16);
+    Button1 = NewButton(this, "Button1", "OK", 272, 16, Method(this, &TForm17::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 48, Method(this, &TForm17::Button2Click));
     SetActiveControl(ListBox1);
 
-    ListBox1->OnClick = [this](TObject* s) { ListBox1Click(s); };
-    ListBox1->OnDblClick = [this](TObject* s) { ListBox1DblClick(s); };
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    ListBox1->OnClick = Method(this, &TForm17::ListBox1Click);
+    ListBox1->OnDblClick = Method(this, &TForm17::ListBox1DblClick);
+    OnCloseQuery = Method(this, &TForm17::FormCloseQuery);
 }
 
 void TForm17::ListBox1Click(TObject*)

@@ -14,14 +14,12 @@ TForm18::TForm18(TComponent* owner)
     Edit1 = NewEdit(this, "Edit1", 8, 24, 257);
     Label2 = NewLabel(this, "Label2", "ABC", 8, 60);
     Label3 = NewLabel(this, "Label3", "ABC", 216, 60);
-    Button1 = NewButton(this, "Button1", "OK", 272, 16);
+    Button1 = NewButton(this, "Button1", "OK", 272, 16, Method(this, &TForm18::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 48, Method(this, &TForm18::Button2Click));
     SetActiveControl(Edit1);
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    OnCloseQuery = Method(this, &TForm18::FormCloseQuery);
 }
 
 void TForm18::Button1Click(TObject*)

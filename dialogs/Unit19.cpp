@@ -34,12 +34,10 @@ TForm19::TForm19(TComponent* owner)
     UpDown1 = NewUpDown("UpDown1", Edit1, 0, 100);
     SetTabOrder({ ComboBox1, ComboBox2, Edit1 });
 
-    Button1 = NewButton(this, "Button1", "OK", 222, 8);
+    Button1 = NewButton(this, "Button1", "OK", 222, 8, Method(this, &TForm19::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 222, 40);
+    Button2 = NewButton(this, "Button2", "Cancel", 222, 40, Method(this, &TForm19::Button2Click));
 
-    Button1->OnClick = Method(this, &TForm19::Button1Click);
-    Button2->OnClick = Method(this, &TForm19::Button2Click);
     SetOpeningHandler([this](TObject* s) {
         FormShow(s);
         FormActivate(s);

@@ -22,12 +22,10 @@ TForm20::TForm20(TComponent* owner)
     Label1 = NewLabel(this, "Label1", "Form Action", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 255);
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 8);
+    Button1 = NewButton(this, "Button1", "OK", 272, 8, Method(this, &TForm20::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 40);
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 40, Method(this, &TForm20::Button2Click));
 
-    Button1->OnClick = Method(this, &TForm20::Button1Click);
-    Button2->OnClick = Method(this, &TForm20::Button2Click);
     SetOpeningHandler(Method(this, &TForm20::FormShow));
     OnCloseQuery = Method(this, &TForm20::FormCloseQuery);
 }

@@ -107,12 +107,10 @@ TForm21::TForm21(TComponent* owner)
         number->SetEnabled(false);
     SetTabOrder({ ComboBox1, Edit1, Edit2, Edit3, Edit4 });
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 8);
+    Button1 = NewButton(this, "Button1", "OK", 272, 8, Method(this, &TForm21::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 40);
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 40, Method(this, &TForm21::Button2Click));
 
-    Button1->OnClick = Method(this, &TForm21::Button1Click);
-    Button2->OnClick = Method(this, &TForm21::Button2Click);
     ComboBox1->OnChange = Method(this, &TForm21::ComboBox1Change);
     SetOpeningHandler(Method(this, &TForm21::FormShow));
     OnCloseQuery = Method(this, &TForm21::FormCloseQuery);

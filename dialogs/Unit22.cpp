@@ -28,14 +28,12 @@ TForm22::TForm22(TComponent* owner)
 {
     Label1 = NewLabel(this, "Label1", "Map Name", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 257);
-    Button1 = NewButton(this, "Button1", "OK", 272, 16);
+    Button1 = NewButton(this, "Button1", "OK", 272, 16, Method(this, &TForm22::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 48, Method(this, &TForm22::Button2Click));
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    SetOpeningHandler([this](TObject* s) { FormShow(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    SetOpeningHandler(Method(this, &TForm22::FormShow));
+    OnCloseQuery = Method(this, &TForm22::FormCloseQuery);
 }
 
 void TForm22::Button1Click(TObject*)

@@ -34,12 +34,10 @@ TForm23::TForm23(TComponent* owner)
     Edit2 = NewEdit(this, "Edit2", 8, 168, 255);
     SetTabOrder({ ComboBox1, Edit1, ComboBox2, Edit2 });
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 8);
+    Button1 = NewButton(this, "Button1", "OK", 272, 8, Method(this, &TForm23::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 40);
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 40, Method(this, &TForm23::Button2Click));
 
-    Button1->OnClick = Method(this, &TForm23::Button1Click);
-    Button2->OnClick = Method(this, &TForm23::Button2Click);
     SetOpeningHandler(Method(this, &TForm23::FormShow));
     OnCloseQuery = Method(this, &TForm23::FormCloseQuery);
 }

@@ -20,16 +20,14 @@ TForm24::TForm24(TComponent* owner)
     Label2 = NewLabel(this, "Label2", "Source", 8, 56);
     Edit1 = NewEdit(this, "Edit1", 8, 72, 225);
     BitBtn1 = NewBrowseButton(this, "BitBtn1", 238, 71);
-    Button1 = NewButton(this, "Button1", "OK", 272, 16);
+    Button1 = NewButton(this, "Button1", "OK", 272, 16, Method(this, &TForm24::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 48, Method(this, &TForm24::Button2Click));
     OpenDialog1 = NewOpenDialog("OpenDialog1", kAnyFiles);
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
-    SetOpeningHandler([this](TObject* s) { FormShow(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    BitBtn1->OnClick = Method(this, &TForm24::BitBtn1Click);
+    SetOpeningHandler(Method(this, &TForm24::FormShow));
+    OnCloseQuery = Method(this, &TForm24::FormCloseQuery);
 }
 
 void TForm24::Button1Click(TObject*)

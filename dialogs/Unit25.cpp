@@ -36,12 +36,10 @@ TForm25::TForm25(TComponent* owner)
     UpDown2 = NewUpDown("UpDown2", Edit3, 0, 100);
     SetTabOrder({ Edit1, Edit4, Edit2, Edit3 });
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 8);
+    Button1 = NewButton(this, "Button1", "OK", 272, 8, Method(this, &TForm25::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 40);
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 40, Method(this, &TForm25::Button2Click));
 
-    Button1->OnClick = Method(this, &TForm25::Button1Click);
-    Button2->OnClick = Method(this, &TForm25::Button2Click);
     SetOpeningHandler(Method(this, &TForm25::FormShow));
     OnCloseQuery = Method(this, &TForm25::FormCloseQuery);
 }

@@ -26,12 +26,10 @@ TForm26::TForm26(TComponent* owner)
     Label2 = NewLabel(this, "Label2", "Value", 8, 56);
     Edit2 = NewEdit(this, "Edit2", 8, 72, 255);
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 8);
+    Button1 = NewButton(this, "Button1", "OK", 272, 8, Method(this, &TForm26::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 40);
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 40, Method(this, &TForm26::Button2Click));
 
-    Button1->OnClick = Method(this, &TForm26::Button1Click);
-    Button2->OnClick = Method(this, &TForm26::Button2Click);
     SetOpeningHandler(Method(this, &TForm26::FormShow));
     OnCloseQuery = Method(this, &TForm26::FormCloseQuery);
 }

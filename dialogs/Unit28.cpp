@@ -36,13 +36,11 @@ TForm28::TForm28(TComponent* owner)
     UpDown2 = NewUpDown("UpDown2", Edit3, 0, 100);
     SetTabOrder({ Edit1, Edit2, Edit3 });
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 8);
+    Button1 = NewButton(this, "Button1", "OK", 272, 8, Method(this, &TForm28::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 40);
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 40, Method(this, &TForm28::Button2Click));
     OpenDialog1 = NewOpenDialog("OpenDialog1", kAnyFiles);
 
-    Button1->OnClick = Method(this, &TForm28::Button1Click);
-    Button2->OnClick = Method(this, &TForm28::Button2Click);
     BitBtn1->OnClick = Method(this, &TForm28::BitBtn1Click);
     SetOpeningHandler(Method(this, &TForm28::FormActivate));
     OnCloseQuery = Method(this, &TForm28::FormCloseQuery);

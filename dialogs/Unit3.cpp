@@ -10,30 +10,17 @@ const char* const kWords[] = { "Link", "Image", "Sound", "Text" };
 }
 
 TForm3::TForm3(TComponent* owner)
-    : TForm(owner)
+    : TDesignedForm(owner, "Form3", "Select Insert Style", 0, 241, 105)
 {
-    Name = "Form3";
-    SetCaption("Select Insert Style");
-    BorderStyle = bsDialog;
-    Position = poScreenCenter;
-    SetClientSize(241, 105);
-
-    Label1 = NewControl<TLabel>(this, this, "Label1", 16, 12, 0, 0);
-    Label1->SetCaption("Select insert style");
-    ComboBox1 = NewControl<TComboBox>(this, this, "ComboBox1", 16, 32, 209, 21);
-    ComboBox1->SetItems({ "Hyper Link", "Image", "Background Sound", "Pre-formated Text" });
+    Label1 = NewLabel(this, "Label1", "Select insert style", 16, 12);
+    ComboBox1 = NewComboBox(this, "ComboBox1", 16, 32, 209, { "Hyper Link", "Image", "Background Sound", "Pre-formated Text" });
     ComboBox1->SetText("Hyper Link");
-    Label2 = NewControl<TLabel>(this, this, "Label2");
+    Label2 = NewLabel(this, "Label2", "", 0, 0);
     Label2->SetVisible(false);
-    Label2->SetCaption("");
-    Button1 = NewControl<TButton>(this, this, "Button1", 40, 68, 75, 25);
-    Button1->SetCaption("OK");
+    Button1 = NewButton(this, "Button1", "OK", 40, 68, Method(this, &TForm3::Button1Click));
     Button1->Default = true;
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
     // Cancel is a button like any other: Escape does not reach it.
-    Button2 = NewControl<TButton>(this, this, "Button2", 126, 68, 75, 25);
-    Button2->SetCaption("Cancel");
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
+    Button2 = NewButton(this, "Button2", "Cancel", 126, 68, Method(this, &TForm3::Button2Click));
 }
 
 void TForm3::Button1Click(TObject*)

@@ -5,10 +5,10 @@
 // window reads after ShowModal and resets.
 
 #include "platform/ComboBox.h"
-#include "platform/Form.h"
+#include "platform/FormBuilder.h"
 #include "platform/StdCtrls.h"
 
-class TForm3 : public TForm {
+class TForm3 : public TDesignedForm {
 public:
     explicit TForm3(TComponent* owner);
 

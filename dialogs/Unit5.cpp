@@ -41,16 +41,14 @@ TForm5::TForm5(TComponent* owner)
     Label6 = NewLabel(GroupBox1, "Label6", "Height", 96, 150);
     Edit4 = NewEdit(GroupBox1, "Edit4", 96, 166, 65);
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 16);
+    Button1 = NewButton(this, "Button1", "OK", 272, 16, Method(this, &TForm5::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 48);
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 48, Method(this, &TForm5::Button2Click));
     OpenDialog1 = NewOpenDialog("OpenDialog1", kImageFiles);
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
-    SetOpeningHandler([this](TObject* s) { FormActivate(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    BitBtn1->OnClick = Method(this, &TForm5::BitBtn1Click);
+    SetOpeningHandler(Method(this, &TForm5::FormActivate));
+    OnCloseQuery = Method(this, &TForm5::FormCloseQuery);
 }
 
 void TForm5::Button1Click(TObject*)

@@ -34,13 +34,11 @@ TForm6::TForm6(TComponent* owner)
     ComboBox1 = NewComboBox(this, "ComboBox1", 8, 72, 153, { "CENTER", "RIGHT", "LEFT" });
     CheckBox1 = NewCheckBox(this, "CheckBox1", "No Shading", 8, 106);
 
-    Button1 = NewButton(this, "Button1", "OK", 190, 8);
+    Button1 = NewButton(this, "Button1", "OK", 190, 8, Method(this, &TForm6::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 190, 40);
+    Button2 = NewButton(this, "Button2", "Cancel", 190, 40, Method(this, &TForm6::Button2Click));
     Button2->Cancel = true;
 
-    Button1->OnClick = Method(this, &TForm6::Button1Click);
-    Button2->OnClick = Method(this, &TForm6::Button2Click);
     SetOpeningHandler(Method(this, &TForm6::FormActivate));
     OnCloseQuery = Method(this, &TForm6::FormCloseQuery);
 }

@@ -30,14 +30,12 @@ TForm7::TForm7(TComponent* owner)
     Label3 = NewLabel(this, "Label3", "Target", 8, 104);
     ComboBox1 = NewComboBox(this, "ComboBox1", 8, 120, 145, { "_blank", "_self", "_parent", "_top" });
 
-    Button2 = NewButton(this, "Button2", "OK", 272, 8);
+    Button2 = NewButton(this, "Button2", "OK", 272, 8, Method(this, &TForm7::Button2Click));
     Button2->Default = true;
-    Button1 = NewButton(this, "Button1", "Cancel", 272, 40);
+    Button1 = NewButton(this, "Button1", "Cancel", 272, 40, Method(this, &TForm7::Button1Click));
     Button1->Cancel = true;
     OpenDialog1 = NewOpenDialog("OpenDialog1", kWebFiles);
 
-    Button1->OnClick = Method(this, &TForm7::Button1Click);
-    Button2->OnClick = Method(this, &TForm7::Button2Click);
     BitBtn1->OnClick = Method(this, &TForm7::BitBtn1Click);
     SetOpeningHandler(Method(this, &TForm7::FormActivate));
     OnCloseQuery = Method(this, &TForm7::FormCloseQuery);

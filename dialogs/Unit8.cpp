@@ -28,13 +28,11 @@ TForm8::TForm8(TComponent* owner)
     Label2 = NewLabel(this, "Label2", "Description", 8, 56);
     Edit2 = NewEdit(this, "Edit2", 8, 72, 255);
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 8);
+    Button1 = NewButton(this, "Button1", "OK", 272, 8, Method(this, &TForm8::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 40);
+    Button2 = NewButton(this, "Button2", "Cancel", 272, 40, Method(this, &TForm8::Button2Click));
     Button2->Cancel = true;
 
-    Button1->OnClick = Method(this, &TForm8::Button1Click);
-    Button2->OnClick = Method(this, &TForm8::Button2Click);
     SetOpeningHandler(Method(this, &TForm8::FormActivate));
     OnCloseQuery = Method(this, &TForm8::FormCloseQuery);
 }

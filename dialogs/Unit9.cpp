@@ -24,8 +24,7 @@ TForm9::TForm9(TComponent* owner)
     Panel1 = NewControl<TPanel>(this, this, "Panel1", 8, 8, 273, 89);
     Label1 = NewLabel(Panel1, "Label1", "URL", 8, 8);
     Edit1 = NewEdit(Panel1, "Edit1", 8, 24, 257);
-    CheckBox1 = NewControl<TCheckBox>(this, Panel1, "CheckBox1", 8, 56, 121, 17);
-    CheckBox1->SetCaption("Check Browser");
+    CheckBox1 = NewCheckBox(Panel1, "CheckBox1", "Check Browser", 8, 56, 121);
 
     Panel2 = NewControl<TPanel>(this, this, "Panel2", 8, 8, 273, 120);
     Panel2->SetVisible(false);
@@ -33,20 +32,17 @@ TForm9::TForm9(TComponent* owner)
     Edit2 = NewEdit(Panel2, "Edit2", 8, 24, 257);
     Label3 = NewLabel(Panel2, "Label3", "URL  (If user is not running Netscape)", 8, 50);
     Edit3 = NewEdit(Panel2, "Edit3", 8, 66, 257);
-    CheckBox2 = NewControl<TCheckBox>(this, Panel2, "CheckBox2", 8, 96, 121, 17);
-    CheckBox2->SetCaption("Check Browser");
+    CheckBox2 = NewCheckBox(Panel2, "CheckBox2", "Check Browser", 8, 96, 121);
 
-    Button1 = NewButton(this, "Button1", "Cancel", 126, 104);
+    Button1 = NewButton(this, "Button1", "Cancel", 126, 104, Method(this, &TForm9::Button1Click));
     Button1->Cancel = true;
-    Button2 = NewButton(this, "Button2", "OK", 206, 104);
+    Button2 = NewButton(this, "Button2", "OK", 206, 104, Method(this, &TForm9::Button2Click));
     Button2->Default = true;
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    CheckBox1->OnClick = [this](TObject* s) { CheckBox1Click(s); };
-    CheckBox2->OnClick = [this](TObject* s) { CheckBox2Click(s); };
-    SetOpeningHandler([this](TObject* s) { FormActivate(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    CheckBox1->OnClick = Method(this, &TForm9::CheckBox1Click);
+    CheckBox2->OnClick = Method(this, &TForm9::CheckBox2Click);
+    SetOpeningHandler(Method(this, &TForm9::FormActivate));
+    OnCloseQuery = Method(this, &TForm9::FormCloseQuery);
 }
 
 void TForm9::Button2Click(TObject*)

@@ -12,6 +12,7 @@
 #include "dialogs/Unit3.h"
 #include "platform/DragDrop.h"
 #include "platform/Exception.h"
+#include "platform/FormBuilder.h"
 #include "platform/StrUtils.h"
 
 #include <QApplication>
@@ -124,12 +125,12 @@ void TForm1::buildWebPagesTab()
     }
     TreeView1->FullExpand();
     SetDragMode(TreeView1, dmAutomatic);
-    TreeView1->OnClick = [this](TObject* s) { TreeView1Click(s); };
-    TreeView1->OnDblClick = [this](TObject* s) { TreeView1DblClick(s); };
+    TreeView1->OnClick = Method(this, &TForm1::TreeView1Click);
+    TreeView1->OnDblClick = Method(this, &TForm1::TreeView1DblClick);
 
     Button1 = NewControl<TButton>(this, TabSheet1, "Button1", 8, 272, 75, 25);
     Button1->SetCaption("Go There!");
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
+    Button1->OnClick = Method(this, &TForm1::Button1Click);
 }
 
 void TForm1::buildLinkToFileTab()
@@ -156,16 +157,14 @@ void TForm1::buildLinkToFileTab()
     }
 
     SetDragMode(FileListBox1, dmAutomatic);
-    FileListBox1->OnClick = [this](TObject* s) { FileListBox1Click(s); };
-    FileListBox1->OnDblClick = [this](TObject* s) { FileListBox1DblClick(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
+    FileListBox1->OnClick = Method(this, &TForm1::FileListBox1Click);
+    FileListBox1->OnDblClick = Method(this, &TForm1::FileListBox1DblClick);
+    Button2->OnClick = Method(this, &TForm1::Button2Click);
 }
 
 void TForm1::acceptPanelDrops()
 {
-    SetDropHandlers(
-        RichEdit1, [this](TObject* s, TObject* source, int x, int y, bool& accept) { RichEdit1DragOver(s, source, x, y, accept); },
-        [this](TObject* s, TObject* source, int x, int y) { RichEdit1DragDrop(s, source, x, y); });
+    SetDropHandlers(RichEdit1, Method(this, &TForm1::RichEdit1DragOver), Method(this, &TForm1::RichEdit1DragDrop));
 }
 
 void TForm1::TreeView1Click(TObject*) { Label3->SetCaption(kOrvelin); }

@@ -28,14 +28,8 @@ std::optional<long long> number(const std::string& text)
 }
 
 TForm27::TForm27(TComponent* owner)
-    : TForm(owner)
+    : TDesignedForm(owner, "Form27", "Tip of the Day", 0, 400, 230)
 {
-    Name = "Form27";
-    SetCaption("Tip of the Day");
-    BorderStyle = bsDialog;
-    Position = poScreenCenter;
-    SetClientSize(400, 230);
-
     Panel1 = NewControl<TPanel>(this, this, "Panel1", 8, 8, 65, 177);
     Panel1->SetBevelOuter(bvNone);
     Panel1->SetColor(0x7F7F7F);
@@ -63,20 +57,15 @@ TForm27::TForm27(TComponent* owner)
     palette.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
     text->setPalette(palette);
 
-    CheckBox1 = NewControl<TCheckBox>(this, this, "CheckBox1", 8, 197, 160, 17);
-    CheckBox1->SetCaption("Show tip at startup");
+    CheckBox1 = NewCheckBox(this, "CheckBox1", "Show tip at startup", 8, 197, 160);
     CheckBox1->SetChecked(true);
-    Button1 = NewControl<TButton>(this, this, "Button1", 236, 193, 75, 25);
-    Button1->SetCaption("Next Tip");
+    Button1 = NewButton(this, "Button1", "Next Tip", 236, 193, Method(this, &TForm27::Button1Click));
     Button1->Default = true;
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2 = NewControl<TButton>(this, this, "Button2", 317, 193, 75, 25);
-    Button2->SetCaption("Close");
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
+    Button2 = NewButton(this, "Button2", "Close", 317, 193, Method(this, &TForm27::Button2Click));
     Edit1 = NewControl<TEdit>(this, this, "Edit1");
     Edit1->SetVisible(false);
 
-    OnShow = [this](TObject* s) { FormShow(s); };
+    OnShow = Method(this, &TForm27::FormShow);
 }
 
 void TForm27::FormShow(TObject*)

@@ -4,11 +4,11 @@
 // ("TNumber") and whether the window shows at start-up ("Tip").
 
 #include "platform/ExtCtrls.h"
-#include "platform/Form.h"
+#include "platform/FormBuilder.h"
 #include "platform/RichEdit.h"
 #include "platform/StdCtrls.h"
 
-class TForm27 : public TForm {
+class TForm27 : public TDesignedForm {
 public:
     explicit TForm27(TComponent* owner);
 

@@ -23,33 +23,25 @@ const CreditRow kCredits[] = {
 }
 
 TForm4::TForm4(TComponent* owner)
-    : TForm(owner)
+    : TDesignedForm(owner, "Form4", "About Corvana", 0, 268, 405)
 {
-    Name = "Form4";
-    SetCaption("About Corvana");
-    BorderStyle = bsDialog;
-    Position = poScreenCenter;
-    SetClientSize(268, 405);
-
     Image1 = NewControl<TImage>(this, this, "Image1", 8, 8, 257, 161);
     Image1->SetStretch(true);
     Label12 = NewControl<TLabel>(this, this, "Label12");
     Label12->SetAutoSize(false);
     Label12->Transparent = true;
     Label12->SetBounds(0, 8, 9, 17);
-    Label12->OnDblClick = [this](TObject* s) { Label12DblClick(s); };
+    Label12->OnDblClick = Method(this, &TForm4::Label12DblClick);
 
     Panel1 = NewControl<TPanel>(this, this, "Panel1", 8, 172, 257, 225);
     Panel1->SetBevelInner(bvRaised);
     Panel1->SetBevelOuter(bvLowered);
-    Label1 = NewControl<TLabel>(this, Panel1, "Label1", 16, 12, 0, 0);
+    Label1 = NewLabel(Panel1, "Label1", "Corvana", 16, 12);
     Label1->SetFontHeight(19);
     Label1->SetFontBold(true);
-    Label1->SetCaption("Corvana");
-    Label2 = NewControl<TLabel>(this, Panel1, "Label2", 16, 42, 0, 0);
-    Label2->SetCaption("Version 1.1");
+    Label2 = NewLabel(Panel1, "Label2", "Version 1.1", 16, 42);
     for (const CreditRow& row : kCredits)
-        NewControl<TLabel>(this, Panel1, row.name, 16, row.top, 0, 0)->SetCaption(row.caption);
+        NewLabel(Panel1, row.name, row.caption, 16, row.top);
     URLLabel1 = NewControl<TURLLabel>(this, Panel1, "URLLabel1", 16, 170, 0, 0);
     URLLabel1->ColorMoveOver = clRed;
     URLLabel1->URL = "https://www.corvana.example/";
@@ -60,16 +52,13 @@ TForm4::TForm4(TComponent* owner)
     Panel2->SetVisible(false);
     Image5 = NewControl<TImage>(this, Panel2, "Image5", 25, 4, 190, 180);
     Image5->SetStretch(true);
-    Label11 = NewControl<TLabel>(this, Panel2, "Label11", 60, 188, 0, 0);
-    Label11->SetCaption("The author himself...");
+    Label11 = NewLabel(Panel2, "Label11", "The author himself...", 60, 188);
 
-    Button1 = NewControl<TButton>(this, this, "Button1", 96, 366, 75, 25);
-    Button1->SetCaption("OK");
+    Button1 = NewButton(this, "Button1", "OK", 96, 366, Method(this, &TForm4::Button1Click));
     Button1->Default = true;
     Button1->ModalResult = mrOk;
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
 
-    OnActivate = [this](TObject* s) { FormActivate(s); };
+    OnActivate = Method(this, &TForm4::FormActivate);
 }
 
 void TForm4::FormActivate(TObject*)

@@ -4,11 +4,11 @@
 // picture that two hot spots reveal.
 
 #include "platform/ExtCtrls.h"
-#include "platform/Form.h"
+#include "platform/FormBuilder.h"
 #include "platform/StdCtrls.h"
 #include "widgets/URLLabel.h"
 
-class TForm4 : public TForm {
+class TForm4 : public TDesignedForm {
 public:
     explicit TForm4(TComponent* owner);
 

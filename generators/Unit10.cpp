@@ -53,8 +53,7 @@ TForm10::TForm10(TComponent* owner)
     Edit1 = NewEdit(TabSheet2, "Edit1", 8, 24, 401);
     Label2 = NewLabel(TabSheet2, "Label2", "URL of your homepage to automatically forward the user to:", 8, 52);
     Edit2 = NewEdit(TabSheet2, "Edit2", 8, 68, 401);
-    CheckBox1 = NewControl<TCheckBox>(this, TabSheet2, "CheckBox1", 8, 94, 300, 17);
-    CheckBox1->SetCaption("Do not forward to this page automatically");
+    CheckBox1 = NewCheckBox(TabSheet2, "CheckBox1", "Do not forward to this page automatically", 8, 94, 300);
     Label3 = NewLabel(TabSheet2, "Label3", "Keywords:", 8, 118);
     for (std::size_t k = 0; k < Keywords.size(); ++k) {
         const TKeywordPlace& place = kKeywordPlaces[k];
@@ -67,10 +66,10 @@ TForm10::TForm10(TComponent* owner)
     RichEdit1->SetAlign(alClient);
     RichEdit1->SetVisible(false);
 
-    Button1 = NewButton(this, "Button1", "Generate", 198, 304);
+    Button1 = NewButton(this, "Button1", "Generate", 198, 304, Method(this, &TForm10::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Exit", 278, 304);
-    Button3 = NewButton(this, "Button3", "View Code", 358, 304);
+    Button2 = NewButton(this, "Button2", "Exit", 278, 304, Method(this, &TForm10::Button2Click));
+    Button3 = NewButton(this, "Button3", "View Code", 358, 304, Method(this, &TForm10::Button3Click));
     Button3->SetVisible(false);
     OfficeButton1 = NewControl<TOfficeButton>(this, this, "OfficeButton1");
     OfficeButton1->SetVisible(false);
@@ -81,12 +80,9 @@ TForm10::TForm10(TComponent* owner)
     SaveDialog1->DefaultExt = "*.htm; *.html";
     SaveDialog1->Options = ofOverwritePrompt | ofHideReadOnly | ofPathMustExist;
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    Button3->OnClick = [this](TObject* s) { Button3Click(s); };
-    OfficeButton1->OnClick = [this](TObject* s) { OfficeButton1Click(s); };
-    SetOpeningHandler([this](TObject* s) { FormActivate(s); });
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    OfficeButton1->OnClick = Method(this, &TForm10::OfficeButton1Click);
+    SetOpeningHandler(Method(this, &TForm10::FormActivate));
+    OnCloseQuery = Method(this, &TForm10::FormCloseQuery);
 }
 
 void TForm10::FormActivate(TObject*) { PageControl1->SetActivePage(TabSheet1); }

@@ -16,14 +16,12 @@ TForm13::TForm13(TComponent* owner)
     Label3 = NewLabel(this, "Label3", "How many frames do you want?", 8, 72);
     Edit1 = NewEdit(this, "Edit1", 8, 90, 41);
     UpDown1 = NewUpDown("UpDown1", Edit1, kMinFrames, kMaxFrames);
-    Button1 = NewButton(this, "Button1", "OK", 182, 128);
+    Button1 = NewButton(this, "Button1", "OK", 182, 128, Method(this, &TForm13::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 262, 128);
+    Button2 = NewButton(this, "Button2", "Cancel", 262, 128, Method(this, &TForm13::Button2Click));
     Button2->Cancel = true;
     Reset();
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
 }
 
 void TForm13::Button1Click(TObject*)

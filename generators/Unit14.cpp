@@ -31,19 +31,16 @@ TForm14::TForm14(TComponent* owner)
         f.Address = NewEdit(f.GroupBox, ("Edit" + number(2 * n)).c_str(), 149, 38, 133);
         NewLabel(f.GroupBox, ("LabelScrolling" + number(n)).c_str(), "Scrolling", 8, 70);
         f.Scrolling = NewComboBox(f.GroupBox, ("ComboBox" + number(n)).c_str(), 64, 66, 77, { "Auto", "Yes", "No" });
-        f.NoResize = NewControl<TCheckBox>(this, f.GroupBox, "CheckBox" + number(n), 149, 68, 121, 17);
-        f.NoResize->SetCaption("No Resize");
+        f.NoResize = NewCheckBox(f.GroupBox, ("CheckBox" + number(n)).c_str(), "No Resize", 149, 68, 121);
     }
     int buttonsTop = 8 + 4 * (kGroupHeight + 8);
-    Button1 = NewButton(this, "Button1", "OK", 8 + 2 * kGroupWidth + 8 - 160, buttonsTop);
+    Button1 = NewButton(this, "Button1", "OK", 8 + 2 * kGroupWidth + 8 - 160, buttonsTop, Method(this, &TForm14::Button1Click));
     Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 8 + 2 * kGroupWidth + 8 - 80, buttonsTop);
+    Button2 = NewButton(this, "Button2", "Cancel", 8 + 2 * kGroupWidth + 8 - 80, buttonsTop, Method(this, &TForm14::Button2Click));
     bool canClose = true;
     FormCloseQuery(this, canClose);
 
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+    OnCloseQuery = Method(this, &TForm14::FormCloseQuery);
 }
 
 void TForm14::Button1Click(TObject*)

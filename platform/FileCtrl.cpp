@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 
@@ -35,6 +36,19 @@ std::string decodeOctal(const std::string& field)
         out += field[i];
     }
     return out;
+}
+
+// A choice the user makes in a drive or filter box passes on to the list tied
+// to it, then to OnChange; none while the control is being destroyed.
+void whenChosen(QComboBox* box, TWinControl* control, const TNotifyEvent& onChange, std::function<void()> passOn)
+{
+    QObject::connect(box, qOverload<int>(&QComboBox::activated), [control, &onChange, passOn](int) {
+        if (control->Destroying())
+            return;
+        passOn();
+        if (onChange)
+            onChange(control);
+    });
 }
 
 bool under(const std::string& path, const std::string& folder)
@@ -122,13 +136,9 @@ TDriveComboBox::TDriveComboBox(TComponent* owner)
 {
     SetWidget(m_box);
     SetBounds(0, 0, 145, 22);
-    QObject::connect(m_box, qOverload<int>(&QComboBox::activated), [this](int) {
-        if (Destroying())
-            return;
+    whenChosen(m_box, this, OnChange, [this] {
         if (DirList)
             DirList->SetDirectory(Drive());
-        if (OnChange)
-            OnChange(this);
     });
     SetPlaces(MachinePlaces());
 }
@@ -316,13 +326,9 @@ TFilterComboBox::TFilterComboBox(TComponent* owner)
 {
     SetWidget(m_box);
     SetBounds(0, 0, 145, 22);
-    QObject::connect(m_box, qOverload<int>(&QComboBox::activated), [this](int) {
-        if (Destroying())
-            return;
+    whenChosen(m_box, this, OnChange, [this] {
         if (FileList)
             FileList->SetMask(Mask());
-        if (OnChange)
-            OnChange(this);
     });
 }
 

@@ -79,79 +79,73 @@ bool writeAll(int fd, std::string_view data)
     return true;
 }
 
-}  // namespace
+// Closes a descriptor on every way out of a read.
+struct Descriptor {
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    int fd = -1;
+};
 
-std::string ReadWholeFile(const std::string& path)
+// Opens a file to read; a folder is a file that cannot be opened.
+int openForReading(const std::string& path, int flags, struct stat& st)
 {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | flags);
     if (fd < 0)
         throw EFOpenError(Msg::FOpenError(path));
-    struct stat st;
     if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
         ::close(fd);
         throw EFOpenError(Msg::FOpenError(path));
     }
-    std::string bytes;
-    if (S_ISREG(st.st_mode) && st.st_size > 0)
-        bytes.reserve(std::size_t(st.st_size));
-    char buffer[65536];
-    for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            ::close(fd);
-            throw EReadError(Msg::ReadError());
-        }
-        if (n == 0)
-            break;
-        bytes.append(buffer, std::size_t(n));
-    }
-    ::close(fd);
-    return bytes;
+    return fd;
 }
 
-std::string ReadRegularFile(const std::string& path, std::size_t maxSize, const std::string& tooLarge)
+// Reads to the end of the file. A file that grows past maxSize while it is
+// read is cut off at the limit's edge.
+std::string readToEnd(int fd, std::size_t expected, std::size_t maxSize, const std::string& path,
+                      const std::string& tooLarge)
 {
-    // Opening a FIFO without O_NONBLOCK waits for a writer.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        throw EFOpenError(Msg::FOpenError(path));
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        throw EFOpenError(Msg::FOpenError(path));
-    }
-    if (!S_ISREG(st.st_mode)) {
-        ::close(fd);
-        throw EFOpenError(Msg::FOpenError(path) + ": it is not a file");
-    }
-    if (st.st_size < 0 || std::uint64_t(st.st_size) > maxSize) {
-        ::close(fd);
-        throw EReadError(Msg::FOpenError(path) + ": " + tooLarge);
-    }
     std::string bytes;
-    bytes.reserve(std::size_t(st.st_size));
+    bytes.reserve(expected);
     char buffer[65536];
     for (;;) {
         ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR || errno == EAGAIN)
                 continue;
-            ::close(fd);
             throw EReadError(Msg::ReadError());
         }
         if (n == 0)
             break;
         bytes.append(buffer, std::size_t(n));
-        // A file that grows while it is read is cut off at the limit's edge.
-        if (bytes.size() > maxSize) {
-            ::close(fd);
+        if (bytes.size() > maxSize)
             throw EReadError(Msg::FOpenError(path) + ": " + tooLarge);
-        }
     }
-    ::close(fd);
     return bytes;
+}
+
+}  // namespace
+
+std::string ReadWholeFile(const std::string& path)
+{
+    struct stat st;
+    Descriptor file{openForReading(path, 0, st)};
+    return readToEnd(file.fd, S_ISREG(st.st_mode) && st.st_size > 0 ? std::size_t(st.st_size) : 0,
+                     std::string::npos, path, std::string());
+}
+
+std::string ReadRegularFile(const std::string& path, std::size_t maxSize, const std::string& tooLarge)
+{
+    // Opening a FIFO without O_NONBLOCK waits for a writer.
+    struct stat st;
+    Descriptor file{openForReading(path, O_NONBLOCK, st)};
+    if (!S_ISREG(st.st_mode))
+        throw EFOpenError(Msg::FOpenError(path) + ": it is not a file");
+    if (st.st_size < 0 || std::uint64_t(st.st_size) > maxSize)
+        throw EReadError(Msg::FOpenError(path) + ": " + tooLarge);
+    return readToEnd(file.fd, std::size_t(st.st_size), maxSize, path, tooLarge);
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view data)

@@ -2,6 +2,7 @@
 
 #include "platform/Form.h"
 #include "platform/Menus.h"
+#include "tests/support/MouseInput.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
@@ -16,21 +17,7 @@ namespace {
 
 void send(TOfficeButton& b, QEvent::Type type, int x = 5, int y = 5, Qt::MouseButton button = Qt::LeftButton)
 {
-    QWidget* w = b.Widget();
-    QPointF local(x, y), global = QPointF(w->mapToGlobal(QPoint(x, y)));
-    if (type == QEvent::Enter) {
-        QEnterEvent e(local, local, global);
-        QCoreApplication::sendEvent(w, &e);
-    } else if (type == QEvent::Leave) {
-        QEvent e(QEvent::Leave);
-        QCoreApplication::sendEvent(w, &e);
-    } else {
-        Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-        if (type == QEvent::MouseMove)
-            button = Qt::NoButton;
-        QMouseEvent e(type, local, global, button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &e);
-    }
+    SendMouse(b.Widget(), type, x, y, button);
 }
 
 void clickWithMouse(TOfficeButton& b)

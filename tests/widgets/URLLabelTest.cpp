@@ -1,6 +1,7 @@
 #include "widgets/URLLabel.h"
 
 #include "platform/ExtCtrls.h"
+#include "tests/support/MouseInput.h"
 #include "tests/widgets/FakeBrowser.h"
 
 #include <QCoreApplication>
@@ -13,19 +14,7 @@ namespace {
 
 void send(TURLLabel& label, QEvent::Type type, int x = 2, int y = 2)
 {
-    QWidget* w = label.Widget();
-    QPointF local(x, y), global = QPointF(w->mapToGlobal(QPoint(x, y)));
-    if (type == QEvent::Enter) {
-        QEnterEvent e(local, local, global);
-        QCoreApplication::sendEvent(w, &e);
-    } else if (type == QEvent::Leave) {
-        QEvent e(QEvent::Leave);
-        QCoreApplication::sendEvent(w, &e);
-    } else {
-        Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
-        QMouseEvent e(type, local, global, Qt::LeftButton, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &e);
-    }
+    SendMouse(label.Widget(), type, x, y);
 }
 
 struct URLLabelTest : ::testing::Test {

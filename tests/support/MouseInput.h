@@ -1,0 +1,12 @@
+#pragma once
+// The mouse as a user moves it over a widget: entering, leaving, pressing,
+// moving with the button held and releasing, at a point of the widget.
+
+#include <QEvent>
+#include <Qt>
+
+class QWidget;
+
+// Sends one mouse event of that type at (x, y) of the widget. A press and a
+// move hold `button`; a release holds nothing; a move names no button.
+void SendMouse(QWidget* widget, QEvent::Type type, int x, int y, Qt::MouseButton button = Qt::LeftButton);
