@@ -265,7 +265,6 @@ protected:
     // Requests started directly by the caller and still inside their call:
     // an exception then goes back to that caller.
     int m_directDepth = 0;
-    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };
 
 class TFtpClient : public TCustomFtpCli {

@@ -24,9 +24,9 @@ bool TCustomFtpCli::CheckProgress()
 {
     bool abort = false;
     if (OnProgress) {
-        auto alive = m_alive;
+        auto alive = AliveGuard();
         OnProgress(this, m_byteCount + m_restartPos, abort);
-        if (!*alive)
+        if (!alive)
             return false;
     }
     if (!abort)
@@ -332,9 +332,9 @@ void TCustomFtpCli::TransferFinalReply(const char* failure, bool abortiveClose)
         if (m_dataMode == dmStore && m_storEof && !m_storClosed) {
             // The server has the whole file: what is left of the
             // connection goes, and its close ends the transfer.
-            auto alive = m_alive;
+            auto alive = AliveGuard();
             m_data->Close();
-            if (!*alive || m_storClosed)
+            if (!alive || m_storClosed)
                 return;
             m_storClosed = true;
         }
@@ -359,7 +359,7 @@ void TCustomFtpCli::SendNextBlock()
 {
     if (m_storEof)
         return;
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     std::uint64_t serial = m_transferSerial;
     // One Send per round, so that the socket reports one drained queue for
     // it; the file is still read a block at a time, with progress for each.
@@ -368,7 +368,7 @@ void TCustomFtpCli::SendNextBlock()
     for (int i = 0; i < kSendBlocksPerRound; ++i) {
         if (!CheckProgress())
             return;
-        if (!*alive || serial != m_transferSerial || !m_localFile || m_data->State() != wsConnected)
+        if (!alive || serial != m_transferSerial || !m_localFile || m_data->State() != wsConnected)
             return;
         char block[kSendBlock];
         std::size_t n = std::fread(block, 1, kSendBlock, m_localFile);
