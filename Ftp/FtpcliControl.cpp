@@ -313,11 +313,11 @@ void TCustomFtpCli::EndRequest(int error)
         return;
     }
     SetState(ftpReady);
-    CloseDataSocket(m_dataMode == dmStore && m_storSending && !m_storEof);
+    CloseDataSocket(m_transfer.mode == dmStore && m_transfer.phase == tpSending);
     CloseLocalFile();
-    m_dataMode = dmNone;
-    m_commandSent = false;
-    m_storSending = false;
+    m_transfer.mode = dmNone;
+    m_transfer.commandSent = false;
+    m_transfer.phase = tpWaiting;
     if (m_highLevel && m_savedStatus != -1) {
         m_lastResponse = m_savedResponse;
         m_statusCode = m_savedStatus;
@@ -368,7 +368,7 @@ void TCustomFtpCli::ControlSessionClosed(std::uint16_t error)
     // Only the close that follows QUIT is expected; any other leaves the
     // request without its answer.
     int result = m_lastStepError;
-    if (result == 0 && !aborting && m_transferError != 0 && m_dataMode != dmNone) {
+    if (result == 0 && !aborting && m_transferError != 0 && m_transfer.mode != dmNone) {
         // The transfer had failed already: that failure is the one told.
         result = m_transferError;
         m_lastStepError = result;
@@ -401,7 +401,7 @@ void TCustomFtpCli::AbortRequest()
         if (!alive)
             return;
     }
-    CloseDataSocket(m_dataMode == dmStore);
+    CloseDataSocket(m_transfer.mode == dmStore);
     CloseLocalFile();
     m_connected = false;
     if (m_requestRunning) {
