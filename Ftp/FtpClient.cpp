@@ -15,7 +15,7 @@ TFtpClient::TFtpClient(TComponent* owner)
 
 bool TFtpClient::WaitUntilReady()
 {
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     m_deadline = GetTickCount64() + std::uint64_t(std::max(Timeout, 0)) * 1000;
     std::int64_t progress = TransferProgress();
     while (m_state != ftpReady) {
@@ -29,7 +29,7 @@ bool TFtpClient::WaitUntilReady()
         }
         if (Timeout > 0 && now >= m_deadline) {
             AbortRequest();
-            if (!*alive)
+            if (!alive)
                 return false;
             ShowFailure("426 Timeout");
             return false;
@@ -40,7 +40,7 @@ bool TFtpClient::WaitUntilReady()
             Application->ProcessMessages();
         else
             ProcessPostedMessages();
-        if (!*alive)
+        if (!alive)
             return false;
         if (m_state != ftpReady) {
             int wait = 100;
@@ -49,7 +49,7 @@ bool TFtpClient::WaitUntilReady()
                 wait = now >= m_deadline ? 0 : int(std::min<std::uint64_t>(m_deadline - now, 100));
             }
             WaitForMessages(wait);
-            if (!*alive)
+            if (!alive)
                 return false;
         }
     }

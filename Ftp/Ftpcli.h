@@ -237,7 +237,22 @@ protected:
 
     // ---- transfer
     enum TDataMode { dmNone, dmRetrieve, dmStore };
-    TDataMode m_dataMode = dmNone;
+    // Where an upload's sending stands: it waits until both the command has
+    // gone and the server's connection has come (in either order), sends,
+    // and has sent the whole file once the local file is at its end.
+    enum TTransferPhase { tpWaiting, tpSending, tpAllSent };
+    // The transfer under way, from its PORT to its end. It ends once the
+    // final reply and the close of the data connection have both come, in
+    // whichever order the server sends them.
+    struct TTransfer {
+        TDataMode mode = dmNone;
+        TTransferPhase phase = tpWaiting;
+        bool commandSent = false;
+        bool dataAccepted = false;
+        bool finalReply = false;
+        bool dataClosed = false;
+    };
+    TTransfer m_transfer;
     std::FILE* m_localFile = nullptr;
     std::uint64_t m_startTime = 0;
     std::uint64_t m_stopTime = 0;
@@ -245,17 +260,10 @@ protected:
     std::int64_t m_restartPos = 0;
     std::string m_retrCmd;
     bool m_append = false;
-    bool m_finalReply = false;
-    bool m_retrClosed = false;
-    bool m_storClosed = false;
     // The server's address: the data connection is taken from it only.
     std::uint32_t m_serverAddress = 0;
-    // The accepted data connection, and whether the server has made it yet.
+    // The accepted data connection.
     SOCKET m_dataHandle = INVALID_SOCKET;
-    bool m_dataAccepted = false;
-    bool m_commandSent = false;
-    bool m_storSending = false;
-    bool m_storEof = false;
     // Non-zero once a transfer has been cut short on this side.
     int m_transferError = 0;
     // Counts transfers, so that a send loop stops when its transfer ended.
@@ -265,7 +273,6 @@ protected:
     // Requests started directly by the caller and still inside their call:
     // an exception then goes back to that caller.
     int m_directDepth = 0;
-    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };
 
 class TFtpClient : public TCustomFtpCli {

@@ -32,7 +32,6 @@ TCustomFtpCli::TCustomFtpCli(TComponent* owner)
 TCustomFtpCli::~TCustomFtpCli()
 {
     BeginDestroy();
-    *m_alive = false;
     DeallocateHWnd(m_window);
     for (TWSocket* s : { m_control, m_data }) {
         s->OnSessionConnected = nullptr;
@@ -190,7 +189,7 @@ void TCustomFtpCli::ControlDataAvailable()
         return;
     m_receive.append(buffer, std::size_t(n));
 
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     std::uint64_t serial = m_controlSerial;
     for (;;) {
         std::size_t end = m_receive.find("\r\n");
@@ -199,7 +198,7 @@ void TCustomFtpCli::ControlDataAvailable()
         std::string line = m_receive.substr(0, end);
         m_receive.erase(0, end + 2);
         HandleReplyLine(line);
-        if (!*alive || serial != m_controlSerial)
+        if (!alive || serial != m_controlSerial)
             return;
     }
     if (m_receive.size() >= kReplyBufferSize) {
@@ -217,14 +216,14 @@ void TCustomFtpCli::ControlDataAvailable()
 void TCustomFtpCli::HandleReplyLine(const std::string& line)
 {
     m_lastResponse = line;
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     if (OnResponse) {
         OnResponse(this);
-        if (!*alive)
+        if (!alive)
             return;
     }
     Display("< " + line);
-    if (!*alive)
+    if (!alive)
         return;
     // Only the last line of a reply reaches the state's handler.
     if (!m_assembler.Feed(line))
@@ -251,10 +250,10 @@ void TCustomFtpCli::BannerReply()
         return;
     }
     SetState(ftpConnected);
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     if (OnSessionConnected) {
         OnSessionConnected(this, 0);
-        if (!*alive)
+        if (!alive)
             return;
     }
     EndRequest(0);
@@ -314,11 +313,11 @@ void TCustomFtpCli::EndRequest(int error)
         return;
     }
     SetState(ftpReady);
-    CloseDataSocket(m_dataMode == dmStore && m_storSending && !m_storEof);
+    CloseDataSocket(m_transfer.mode == dmStore && m_transfer.phase == tpSending);
     CloseLocalFile();
-    m_dataMode = dmNone;
-    m_commandSent = false;
-    m_storSending = false;
+    m_transfer.mode = dmNone;
+    m_transfer.commandSent = false;
+    m_transfer.phase = tpWaiting;
     if (m_highLevel && m_savedStatus != -1) {
         m_lastResponse = m_savedResponse;
         m_statusCode = m_savedStatus;
@@ -348,14 +347,14 @@ void TCustomFtpCli::ControlSessionClosed(std::uint16_t error)
     m_receive.clear();
     m_assembler.Reset();
     bool aborting = m_state == ftpAbort;
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     if (m_connected) {
         m_connected = false;
         if (!aborting)
             SetState(ftpNotConnected);
         if (OnSessionClosed) {
             OnSessionClosed(this, error);
-            if (!*alive)
+            if (!alive)
                 return;
         }
     }
@@ -369,7 +368,7 @@ void TCustomFtpCli::ControlSessionClosed(std::uint16_t error)
     // Only the close that follows QUIT is expected; any other leaves the
     // request without its answer.
     int result = m_lastStepError;
-    if (result == 0 && !aborting && m_transferError != 0 && m_dataMode != dmNone) {
+    if (result == 0 && !aborting && m_transferError != 0 && m_transfer.mode != dmNone) {
         // The transfer had failed already: that failure is the one told.
         result = m_transferError;
         m_lastStepError = result;
@@ -386,7 +385,7 @@ void TCustomFtpCli::ControlSessionClosed(std::uint16_t error)
 
 void TCustomFtpCli::AbortRequest()
 {
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     bool running = m_requestRunning;
     if (running) {
         if (!m_highLevel && m_lastStepError == 0)
@@ -395,14 +394,14 @@ void TCustomFtpCli::AbortRequest()
     }
     SetState(ftpAbort);
     m_control->CancelDnsLookup();
-    if (!*alive)
+    if (!alive)
         return;
     if (m_control->State() != wsClosed) {
         m_control->Close();
-        if (!*alive)
+        if (!alive)
             return;
     }
-    CloseDataSocket(m_dataMode == dmStore);
+    CloseDataSocket(m_transfer.mode == dmStore);
     CloseLocalFile();
     m_connected = false;
     if (m_requestRunning) {

@@ -24,9 +24,9 @@ bool TCustomFtpCli::CheckProgress()
 {
     bool abort = false;
     if (OnProgress) {
-        auto alive = m_alive;
+        auto alive = AliveGuard();
         OnProgress(this, m_byteCount + m_restartPos, abort);
-        if (!*alive)
+        if (!alive)
             return false;
     }
     if (!abort)
@@ -38,7 +38,7 @@ bool TCustomFtpCli::CheckProgress()
 
 std::int64_t TCustomFtpCli::TransferProgress()
 {
-    if (m_dataMode == dmStore && m_dataAccepted)
+    if (m_transfer.mode == dmStore && m_transfer.dataAccepted)
         return m_data->TakenCount();
     return m_byteCount;
 }
@@ -50,11 +50,11 @@ void TCustomFtpCli::DataPort()
     RunLowLevel(ftpRqPort, [this] {
         ConnectedCheck();
         CloseDataSocket(false);
-        m_dataMode = dmNone;
-        m_dataAccepted = false;
+        m_transfer.mode = dmNone;
+        m_transfer.dataAccepted = false;
         m_dataHandle = INVALID_SOCKET;
-        m_commandSent = false;
-        m_storSending = false;
+        m_transfer.commandSent = false;
+        m_transfer.phase = tpWaiting;
         m_data->SetProto("tcp");
         m_data->SetAddr("0.0.0.0");
         m_data->SetPort("0");
@@ -96,18 +96,18 @@ void TCustomFtpCli::DataSessionAvailable(std::uint16_t)
     m_data->OnDataAvailable = [this](TObject*, std::uint16_t) { Guarded([&] { DataDataAvailable(); }); };
     m_data->OnDataSent = [this](TObject*, std::uint16_t) { Guarded([&] { DataSent(); }); };
     m_dataHandle = h;
-    m_dataAccepted = true;
+    m_transfer.dataAccepted = true;
     m_data->Dup(h);
     m_startTime = GetTickCount64();
-    if (m_dataMode == dmStore && m_commandSent && !m_storSending) {
-        m_storSending = true;
+    if (m_transfer.mode == dmStore && m_transfer.commandSent && m_transfer.phase == tpWaiting) {
+        m_transfer.phase = tpSending;
         SendNextBlock();
     }
 }
 
 void TCustomFtpCli::DataDataAvailable()
 {
-    if (m_dataMode == dmRetrieve) {
+    if (m_transfer.mode == dmRetrieve) {
         RetrieveBlock();
         return;
     }
@@ -118,28 +118,28 @@ void TCustomFtpCli::DataDataAvailable()
 
 void TCustomFtpCli::DataSent()
 {
-    if (m_dataMode == dmStore && m_storSending)
+    if (m_transfer.mode == dmStore && m_transfer.phase != tpWaiting)
         SendNextBlock();
 }
 
 void TCustomFtpCli::DataSessionClosed(std::uint16_t error)
 {
-    m_dataAccepted = false;
+    m_transfer.dataAccepted = false;
     m_dataHandle = INVALID_SOCKET;
-    if (m_dataMode == dmRetrieve) {
+    if (m_transfer.mode == dmRetrieve) {
         if (m_localFile && std::fclose(m_localFile) != 0)
             FailTransfer(kLocalFileError, "451 Error writing local file");
         m_localFile = nullptr;
         if (error != 0)
             FailTransfer(kAborted, "426 Data connection reset.");
-        m_retrClosed = true;
+        m_transfer.dataClosed = true;
         TransferCompletionCheck();
-    } else if (m_dataMode == dmStore) {
+    } else if (m_transfer.mode == dmStore) {
         CloseLocalFile();
         // The server or the network ended the upload before the file did.
-        if (!m_storEof)
+        if (m_transfer.phase != tpAllSent)
             FailTransfer(kAborted, "426 Data connection closed.");
-        m_storClosed = true;
+        m_transfer.dataClosed = true;
         TransferCompletionCheck();
     }
 }
@@ -162,15 +162,15 @@ void TCustomFtpCli::StartRetrieval(TFtpRequest rq, TFtpStep step, const char* na
         if (HasCommandBreak(HostFileName))
             throw FtpException("Invalid character in HostFileName");
         m_retrCmd = name;
-        m_finalReply = false;
-        m_retrClosed = false;
+        m_transfer.finalReply = false;
+        m_transfer.dataClosed = false;
         m_requestDone = false;
         m_lastStepError = 0;
         m_lastStep = step;
         m_byteCount = 0;
         m_transferError = 0;
         ++m_transferSerial;
-        m_dataMode = dmRetrieve;
+        m_transfer.mode = dmRetrieve;
         CloseLocalFile();
         if (m_restartPos > 0) {
             m_localFile = std::fopen(LocalFileName.c_str(), "r+b");
@@ -194,8 +194,8 @@ void TCustomFtpCli::StartRetrieval(TFtpRequest rq, TFtpStep step, const char* na
         m_next = &TCustomFtpCli::RetrFirstReply;
         SetState(ftpWaitingResponse);
         SendCommand(HostFileName.empty() ? m_retrCmd : m_retrCmd + " " + HostFileName);
-        m_commandSent = true;
-        if (m_dataAccepted)
+        m_transfer.commandSent = true;
+        if (m_transfer.dataAccepted)
             m_startTime = GetTickCount64();
     });
 }
@@ -266,17 +266,16 @@ void TCustomFtpCli::StartStore(TFtpRequest rq, TFtpStep step, bool append)
         if (HasCommandBreak(HostFileName))
             throw FtpException("Invalid character in HostFileName");
         m_append = append;
-        m_finalReply = false;
-        m_storClosed = false;
+        m_transfer.finalReply = false;
+        m_transfer.dataClosed = false;
         m_requestDone = false;
         m_lastStepError = 0;
         m_lastStep = step;
         m_byteCount = 0;
         m_transferError = 0;
-        m_storEof = false;
-        m_storSending = false;
+        m_transfer.phase = tpWaiting;
         ++m_transferSerial;
-        m_dataMode = dmStore;
+        m_transfer.mode = dmStore;
         CloseLocalFile();
         m_localFile = std::fopen(LocalFileName.c_str(), "rb");
         if (m_localFile && m_restartPos > 0 && fseeko(m_localFile, off_t(m_restartPos), SEEK_SET) != 0)
@@ -296,7 +295,7 @@ void TCustomFtpCli::StartStore(TFtpRequest rq, TFtpStep step, bool append)
         m_next = &TCustomFtpCli::StorFirstReply;
         SetState(ftpWaitingResponse);
         SendCommand((append ? "APPE " : "STOR ") + HostFileName);
-        m_commandSent = true;
+        m_transfer.commandSent = true;
     });
 }
 
@@ -307,8 +306,8 @@ void TCustomFtpCli::StorFirstReply()
     if (valid && (m_statusCode == 125 || m_statusCode == 150)) {
         m_next = &TCustomFtpCli::StorFinalReply;
         // A connection the server made before the command starts now.
-        if (m_dataAccepted && !m_storSending) {
-            m_storSending = true;
+        if (m_transfer.dataAccepted && m_transfer.phase == tpWaiting) {
+            m_transfer.phase = tpSending;
             m_startTime = GetTickCount64();
             SendNextBlock();
         }
@@ -316,27 +315,27 @@ void TCustomFtpCli::StorFirstReply()
     }
     m_next = nullptr;
     m_restartPos = 0;
-    EndTransferOnReply(valid, m_storSending);
+    EndTransferOnReply(valid, m_transfer.phase != tpWaiting);
 }
 
-void TCustomFtpCli::StorFinalReply() { TransferFinalReply("! STOR Failed", !m_storEof); }
+void TCustomFtpCli::StorFinalReply() { TransferFinalReply("! STOR Failed", m_transfer.phase != tpAllSent); }
 
 void TCustomFtpCli::TransferFinalReply(const char* failure, bool abortiveClose)
 {
-    if (m_finalReply)
+    if (m_transfer.finalReply)
         return;
     m_statusCode = FtpReplyNumber(m_lastResponse);
     bool valid = IsFtpReplyLine(m_lastResponse);
     if (valid && (m_statusCode == 226 || m_statusCode == 250)) {
-        m_finalReply = true;
-        if (m_dataMode == dmStore && m_storEof && !m_storClosed) {
+        m_transfer.finalReply = true;
+        if (m_transfer.mode == dmStore && m_transfer.phase == tpAllSent && !m_transfer.dataClosed) {
             // The server has the whole file: what is left of the
             // connection goes, and its close ends the transfer.
-            auto alive = m_alive;
+            auto alive = AliveGuard();
             m_data->Close();
-            if (!*alive || m_storClosed)
+            if (!alive || m_transfer.dataClosed)
                 return;
-            m_storClosed = true;
+            m_transfer.dataClosed = true;
         }
         TransferCompletionCheck();
         return;
@@ -357,9 +356,9 @@ void TCustomFtpCli::EndTransferOnReply(bool validReply, bool abortiveClose)
 
 void TCustomFtpCli::SendNextBlock()
 {
-    if (m_storEof)
+    if (m_transfer.phase == tpAllSent)
         return;
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     std::uint64_t serial = m_transferSerial;
     // One Send per round, so that the socket reports one drained queue for
     // it; the file is still read a block at a time, with progress for each.
@@ -368,7 +367,7 @@ void TCustomFtpCli::SendNextBlock()
     for (int i = 0; i < kSendBlocksPerRound; ++i) {
         if (!CheckProgress())
             return;
-        if (!*alive || serial != m_transferSerial || !m_localFile || m_data->State() != wsConnected)
+        if (!alive || serial != m_transferSerial || !m_localFile || m_data->State() != wsConnected)
             return;
         char block[kSendBlock];
         std::size_t n = std::fread(block, 1, kSendBlock, m_localFile);
@@ -393,7 +392,7 @@ void TCustomFtpCli::SendNextBlock()
         // Only the sending side ends: the socket stays until the server
         // has read everything and closes, so that how much it has taken
         // can still be told (a slow server may still be reading).
-        m_storEof = true;
+        m_transfer.phase = tpAllSent;
         m_data->ShutDown(1);
     }
 }
@@ -402,8 +401,7 @@ void TCustomFtpCli::SendNextBlock()
 
 void TCustomFtpCli::TransferCompletionCheck()
 {
-    bool closed = m_dataMode == dmStore ? m_storClosed : m_retrClosed;
-    if (!m_finalReply || !closed)
+    if (!m_transfer.finalReply || !m_transfer.dataClosed)
         return;
     ShowStatistics();
     m_restartPos = 0;
@@ -429,7 +427,7 @@ void TCustomFtpCli::CutTransfer(int error, const std::string& message)
         return;
     // An upload is reset, not ended, so that the server does not take the
     // part it has for the whole file.
-    if (m_dataMode == dmStore && m_dataAccepted && m_dataHandle != INVALID_SOCKET) {
+    if (m_transfer.mode == dmStore && m_transfer.dataAccepted && m_dataHandle != INVALID_SOCKET) {
         linger hard { 1, 0 };
         winsock::setsockopt(m_dataHandle, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
         m_data->Abort();
@@ -445,7 +443,7 @@ void TCustomFtpCli::CloseDataSocket(bool abortive)
     m_data->OnDataAvailable = nullptr;
     m_data->OnDataSent = nullptr;
     if (m_data->State() != wsClosed) {
-        if (abortive && m_dataAccepted && m_dataHandle != INVALID_SOCKET) {
+        if (abortive && m_transfer.dataAccepted && m_dataHandle != INVALID_SOCKET) {
             linger hard { 1, 0 };
             winsock::setsockopt(m_dataHandle, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
             m_data->Abort();
@@ -453,7 +451,7 @@ void TCustomFtpCli::CloseDataSocket(bool abortive)
             m_data->Close();
         }
     }
-    m_dataAccepted = false;
+    m_transfer.dataAccepted = false;
     m_dataHandle = INVALID_SOCKET;
 }
 

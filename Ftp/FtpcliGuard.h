@@ -11,11 +11,11 @@
 template<class F>
 void TCustomFtpCli::Guarded(F&& body)
 {
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     try {
         body();
     } catch (const std::exception& e) {
-        if (!*alive)
+        if (!alive)
             return;
         if (m_directDepth > 0)
             throw;
@@ -36,18 +36,18 @@ void TCustomFtpCli::RunLowLevel(TFtpRequest rq, F&& body)
     }
     m_rqType = rq;
     m_requestRunning = true;
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     ++m_directDepth;
     try {
         body();
     } catch (const std::exception& e) {
-        if (*alive) {
+        if (alive) {
             --m_directDepth;
             if (m_requestRunning)
                 FailRunningRequest(e.what());
         }
         throw;
     }
-    if (*alive)
+    if (alive)
         --m_directDepth;
 }

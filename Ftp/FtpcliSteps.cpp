@@ -265,20 +265,20 @@ void TCustomFtpCli::StartHighLevel(TFtpRequest rq, TFtpStepSet steps)
     m_lastStep = stNone;
     m_lastResponse.clear();
     m_errorMessage.clear();
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     ++m_directDepth;
     try {
         CheckArguments(steps);
         RunEngine();
     } catch (const std::exception& e) {
-        if (*alive) {
+        if (alive) {
             --m_directDepth;
             if (m_requestRunning)
                 FailRunningRequest(e.what());
         }
         throw;
     }
-    if (*alive)
+    if (alive)
         --m_directDepth;
 }
 

@@ -34,7 +34,6 @@ THttpCli::THttpCli(TComponent* owner)
 
 THttpCli::~THttpCli()
 {
-    *m_alive = false;
     BeginDestroy();
     // The socket goes with the owned components; it must not call back.
     m_socket->OnSessionConnected = nullptr;
@@ -56,16 +55,16 @@ void THttpCli::Get() { RunRequest(RequestGet); }
 void THttpCli::RunRequest(THttpRequest kind)
 {
     StartRequest(kind);
-    auto alive = m_alive;
-    while (*alive && m_state != HttpClientState::Ready) {
+    auto alive = AliveGuard();
+    while (alive && m_state != HttpClientState::Ready) {
         if (m_multiThreaded)
             m_socket->PumpMessages();
         else
             Application->ProcessMessages();
-        if (*alive && m_state != HttpClientState::Ready)
+        if (alive && m_state != HttpClientState::Ready)
             WaitForMessages(100);
     }
-    if (!*alive)
+    if (!alive)
         throw EHttpException("Connection aborted on request", 404);
     if (StatusCode >= 400)
         throw EHttpException(ReasonPhrase, std::uint16_t(StatusCode));
@@ -207,18 +206,18 @@ void THttpCli::SocketSessionConnected(TObject*, std::uint16_t error)
     m_connected = true;
     m_next = NextStep::Header;
     SetState(HttpClientState::WaitingHeader);
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     std::uint64_t serial = m_serial;
     try {
         static const char* const methods[] = { "GET", "GET", "POST", "HEAD" };
         SendRequest(methods[m_requestType], "1.0");
-        if (*alive && serial == m_serial && m_requestType == RequestPost && m_connected) {
+        if (alive && serial == m_serial && m_requestType == RequestPost && m_connected) {
             NotifySendBegin();
             m_maySend = true;
             SendNextPostPiece();
         }
     } catch (const std::exception& e) {
-        if (*alive && serial == m_serial)
+        if (alive && serial == m_serial)
             Fail(std::string("can't send the request: ") + e.what());
     }
 }
@@ -272,9 +271,9 @@ void THttpCli::Abort()
     if (m_state == HttpClientState::Ready || m_finished)
         return;
     HttpClientState old = m_state;
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     SetState(HttpClientState::Aborting);
-    if (!*alive)
+    if (!alive)
         return;
     StatusCode = 404;
     ReasonPhrase = "Connection aborted on request";
@@ -290,7 +289,7 @@ void THttpCli::Abort()
     }
     // Without a connection (looking up, or between the two connections of
     // a relocation) nothing else would end it.
-    if (*alive)
+    if (alive)
         Finish();
 }
 
@@ -303,13 +302,13 @@ void THttpCli::Fail(const std::string& reason)
     m_failed = true;
     m_relocating = false;
     m_next = NextStep::None;
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     if (m_socket->State() != wsClosed) {
         using namespace std::placeholders;
         m_socket->OnSessionClosed = std::bind(&THttpCli::SocketSessionClosed, this, _1, _2);
         CloseConnection();
     }
-    if (*alive)
+    if (alive)
         Finish();
 }
 

@@ -214,5 +214,4 @@ private:
     std::uint64_t m_serial = 0;
     bool m_finished = false;
     bool m_failed = false;
-    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

@@ -42,7 +42,7 @@ void THttpCli::SocketDataAvailable(TObject*, std::uint16_t)
 {
     if (m_requestType == RequestNone)
         return;
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     std::uint64_t serial = m_serial;
     try {
         int space = ReceiveBufferSize - 1 - m_receiveLength;
@@ -67,14 +67,14 @@ void THttpCli::SocketDataAvailable(TObject*, std::uint16_t)
         }
         ConsumeLines();
     } catch (const std::exception& e) {
-        if (*alive && serial == m_serial)
+        if (alive && serial == m_serial)
             Fail(e.what());
     }
 }
 
 void THttpCli::ConsumeLines()
 {
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     std::uint64_t serial = m_serial;
     for (;;) {
         char* buffer = m_receiveBuffer.get();
@@ -99,14 +99,14 @@ void THttpCli::ConsumeLines()
             return;
         }
         HeaderLine(line);
-        if (!*alive || !StillReceiving(serial) || m_state != HttpClientState::WaitingHeader)
+        if (!alive || !StillReceiving(serial) || m_state != HttpClientState::WaitingHeader)
             return;
     }
 }
 
 void THttpCli::HeaderLine(const std::string& line)
 {
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     std::uint64_t serial = m_serial;
     m_headerBytes += int(line.size()) + 2;
     if (m_headerBytes > MaxHeaderSize) {
@@ -115,7 +115,7 @@ void THttpCli::HeaderLine(const std::string& line)
     }
     if (m_headerLineCount == 0) {
         NotifyHeaderBegin();
-        if (!*alive || !StillReceiving(serial))
+        if (!alive || !StillReceiving(serial))
             return;
     }
     ++m_headerLineCount;
@@ -152,7 +152,7 @@ void THttpCli::HeaderLine(const std::string& line)
         std::string value = valueStart == std::string::npos ? std::string() : line.substr(valueStart);
         if (name == "location") {
             FollowLocation(value);
-            if (!*alive || !StillReceiving(serial))
+            if (!alive || !StillReceiving(serial))
                 return;
         } else if (name == "content-length") {
             std::string digits = trimBlanks(value);
@@ -178,7 +178,7 @@ void THttpCli::HeaderLine(const std::string& line)
     }
     if (OnHeaderData) {
         OnHeaderData(this);
-        if (!*alive || serial != m_serial || m_finished || m_failed)
+        if (!alive || serial != m_serial || m_finished || m_failed)
             return;
     }
     // The rest of a failed response is not read.
@@ -241,14 +241,14 @@ void THttpCli::HeaderEnd()
     m_headerDone = true;
     if (LowerCase(ExtractFileExt(DocumentName)) == ".exe" && ContentType == "text/html")
         DocumentName = DocumentName.substr(0, DocumentName.size() - 3) + "htm";
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     std::uint64_t serial = m_serial;
     SetState(HttpClientState::ReceivingBody);
-    if (!*alive || !StillReceiving(serial))
+    if (!alive || !StillReceiving(serial))
         return;
     m_next = NextStep::Body;
     NotifyHeaderEnd();
-    if (!*alive || !StillReceiving(serial))
+    if (!alive || !StillReceiving(serial))
         return;
     // What came with the empty line is the first piece of the body.
     if (m_receiveLength > 0) {
@@ -260,11 +260,11 @@ void THttpCli::HeaderEnd()
 
 void THttpCli::BodyPiece(const char* data, int length)
 {
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     std::uint64_t serial = m_serial;
     if (m_bodyPieceCount == 0) {
         NotifyDocBegin();
-        if (!*alive || !StillReceiving(serial))
+        if (!alive || !StillReceiving(serial))
             return;
     }
     ++m_bodyPieceCount;
@@ -276,7 +276,7 @@ void THttpCli::BodyPiece(const char* data, int length)
     }
     ReceivedBytes += length;
     NotifyDocData(data, length);
-    if (!*alive || !StillReceiving(serial))
+    if (!alive || !StillReceiving(serial))
         return;
     if (ReceiveStream) {
         try {

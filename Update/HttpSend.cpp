@@ -20,9 +20,9 @@ void THttpCli::SendRequest(const std::string& method, const std::string& version
 {
     // The lines collect in the request buffer and leave in one Send.
     m_requestHeader.clear();
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     std::uint64_t serial = m_serial;
-    auto gone = [&] { return !*alive || serial != m_serial || !m_connected; };
+    auto gone = [&] { return !alive || serial != m_serial || !m_connected; };
 
     NotifyHeaderBegin();
     if (gone())
@@ -69,10 +69,10 @@ void THttpCli::SendNextPostPiece()
     std::int64_t n = PostStream->Read(m_sendBuffer.get(), SendBufferSize);
     if (n > 0) {
         SentBytes += n;
-        auto alive = m_alive;
+        auto alive = AliveGuard();
         std::uint64_t serial = m_serial;
         NotifySendData(m_sendBuffer.get(), int(n));
-        if (!*alive || serial != m_serial || !m_connected)
+        if (!alive || serial != m_serial || !m_connected)
             return;
         m_socket->Send(m_sendBuffer.get(), int(n));
         return;
@@ -85,12 +85,12 @@ void THttpCli::SocketDataSent(TObject*, std::uint16_t)
 {
     if (m_finished || !m_maySend)
         return;
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     std::uint64_t serial = m_serial;
     try {
         SendNextPostPiece();
     } catch (const std::exception& e) {
-        if (*alive && serial == m_serial)
+        if (alive && serial == m_serial)
             Fail(std::string("can't send the request: ") + e.what());
     }
 }

@@ -4,7 +4,6 @@
 #include "platform/Messages.h"
 #include "platform/StrUtils.h"
 
-#include <QPointer>
 #include <QWidget>
 
 const TBrowseFilter kImageFiles = {
@@ -42,9 +41,8 @@ void TElementDialog::SetOpeningHandler(TNotifyEvent handler)
     m_opening = std::move(handler);
     OnShow = [this](TObject*) {
         // From the message loop, once the window is up and can take focus.
-        QPointer<QWidget> alive(Widget());
-        PostCall([this, alive] {
-            if (alive && !Destroying() && Visible() && m_opening)
+        PostCall([this, alive = AliveGuard()] {
+            if (alive && Visible() && m_opening)
                 m_opening(this);
         });
     };

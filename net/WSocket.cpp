@@ -47,7 +47,6 @@ TCustomWSocket::TCustomWSocket(TComponent* owner)
 TCustomWSocket::~TCustomWSocket()
 {
     BeginDestroy();
-    *m_alive = false;
     // A countdown run for this socket would otherwise go on to its end.
     if (m_waiting && WaitCtrlUsable() && WaitCtrl()->Running())
         WaitCtrl()->Stop();
@@ -185,12 +184,12 @@ std::int64_t TCustomWSocket::TakenCount()
     return std::max<std::int64_t>(m_sentCount - std::int64_t(held), 0);
 }
 
-TWait* TCustomWSocket::WaitCtrl() const { return m_waitTracker.expired() ? nullptr : m_waitCtrl; }
+TWait* TCustomWSocket::WaitCtrl() const { return m_waitAlive ? m_waitCtrl : nullptr; }
 
 void TCustomWSocket::SetWaitCtrl(TWait* wait)
 {
     m_waitCtrl = wait;
-    m_waitTracker = wait ? wait->Tracker() : std::weak_ptr<TCustomWait*>();
+    m_waitAlive = wait ? wait->AliveGuard() : TAliveGuard();
 }
 
 TSocketSendFlags TCustomWSocket::SendFlags() const
@@ -237,9 +236,9 @@ void TCustomWSocket::ReportSocketError(const std::string& step)
         m_bufferList.clear();
         m_allSent = true;
         if (m_state != wsClosed) {
-            auto alive = m_alive;
+            auto alive = AliveGuard();
             ChangeState(wsClosed);
-            if (!*alive)
+            if (!alive)
                 return;
         }
     }
@@ -318,9 +317,9 @@ void TCustomWSocket::ChangeState(TSocketState newState)
 {
     TSocketState oldState = m_state;
     m_state = newState;
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     FireChangeState(oldState, newState);
-    if (!*alive)
+    if (!alive)
         return;
     if (WaitCtrlUsable() && m_hasAwaitedState
         && (newState == m_awaitedState || (m_awaitedState == wsConnected && newState == wsClosed)))

@@ -188,7 +188,7 @@ protected:
     int m_bufferSize = TBuffer::DefaultSize;
     int m_sendFlags = 0;
     TWait* m_waitCtrl = nullptr;
-    std::weak_ptr<TCustomWait*> m_waitTracker;
+    TAliveGuard m_waitAlive;
     TSocketState m_awaitedState = wsInvalidState;
     bool m_hasAwaitedState = false;
     int m_lastError = 0;
@@ -206,7 +206,6 @@ protected:
 
     // Goes false when the component is freed, so that code running after an
     // event handler can tell whether the handler freed it.
-    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     // Counts connections, so that a late self-notification of a closed one
     // is not taken for the next.
     std::uint64_t m_session = 0;

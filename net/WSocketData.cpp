@@ -35,9 +35,9 @@ int TCustomWSocket::Send(const void* data, int length)
         QueueData(static_cast<const char*>(data), length);
     else
         length = 0;
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     TryToSend();
-    if (!*alive)
+    if (!alive)
         return length;
     // OnDataSent always comes from the message loop, never from inside Send.
     if (m_allSent && m_hSocket != INVALID_SOCKET)
@@ -49,14 +49,13 @@ int TCustomWSocket::SendStr(const std::string& text) { return Send(text.data(), 
 
 void TCustomWSocket::PostSelfWrite()
 {
-    std::weak_ptr<bool> alive = m_alive;
+    auto alive = AliveGuard();
     HWND window = m_window;
     SOCKET s = m_hSocket;
     std::uint64_t session = m_session;
     PostCall([this, alive, window, s, session] {
-        auto keep = alive.lock();
         // Dropped when the component has gone or its connection has changed.
-        if (!keep || !*keep || m_session != session)
+        if (!alive || m_session != session)
             return;
         SendMessage(window, WM_ASYNCSELECT, WPARAM(s), LPARAM(FD_WRITE));
     });
@@ -82,7 +81,7 @@ void TCustomWSocket::TryToSend()
         m_allSent = true;
         return;
     }
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     WSABUF pieces[kPiecesPerSend];
     for (;;) {
         // A drained first block is freed unless it is the only one, which
@@ -172,7 +171,7 @@ void TCustomWSocket::ReadLineChars()
         EndLineMode();
         return;
     }
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     while (m_state == wsConnected) {
         unsigned long waiting = 0;
         if (winsock::ioctlsocket(m_hSocket, winsock::FIONREAD_, &waiting) == SOCKET_ERROR) {
@@ -201,7 +200,7 @@ void TCustomWSocket::ReadLineChars()
             if (tooLong && OnLineTooLong && !Destroying()) {
                 auto handler = OnLineTooLong;
                 handler(this);
-                if (!*alive)
+                if (!alive)
                     return;
             }
             if (end) {
@@ -239,9 +238,9 @@ void TCustomWSocket::ReadLine(int seconds, std::string& line)
         m_lineLength = 0;
     }
     m_lineMode = true;
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     ReadLineChars();
-    if (!*alive) {
+    if (!alive) {
         line.clear();
         return;
     }
@@ -249,21 +248,21 @@ void TCustomWSocket::ReadLine(int seconds, std::string& line)
         ++m_waiting;
         if (MultiThreaded) {
             std::uint64_t deadline = GetTickCount64() + std::uint64_t(std::max(seconds, 0)) * 1000;
-            while (*alive && m_lineMode && GetTickCount64() < deadline) {
+            while (alive && m_lineMode && GetTickCount64() < deadline) {
                 PumpMessages();
-                if (*alive && m_lineMode)
+                if (alive && m_lineMode)
                     WaitForMessages(remainingMs(deadline));
             }
         } else {
             TWait* wait = WaitCtrl();
-            auto waitAlive = wait->Tracker();
+            auto waitAlive = wait->AliveGuard();
             wait->SetCaption(std::to_string(seconds));
             wait->Show();
             wait->RunModal();
-            if (!waitAlive.expired())
+            if (waitAlive)
                 wait->Hide();
         }
-        if (!*alive) {
+        if (!alive) {
             line.clear();
             return;
         }
@@ -278,32 +277,32 @@ bool TCustomWSocket::Wait(int seconds, TSocketState state)
         return false;
     m_awaitedState = state;
     m_hasAwaitedState = true;
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     if (MultiThreaded) {
         ++m_waiting;
         std::uint64_t deadline = GetTickCount64() + std::uint64_t(std::max(seconds, 0)) * 1000;
-        while (*alive && m_state != state && GetTickCount64() < deadline) {
+        while (alive && m_state != state && GetTickCount64() < deadline) {
             PumpMessages();
-            if (*alive && m_state != state)
+            if (alive && m_state != state)
                 WaitForMessages(remainingMs(deadline));
         }
     } else if (!WaitCtrl()) {
         winsock::WSASetLastError(WSANO_DATA);
         ReportSocketError("TWSocket.Wait");
-        if (*alive)
+        if (alive)
             m_hasAwaitedState = false;
         return false;
     } else {
         ++m_waiting;
         TWait* wait = WaitCtrl();
-        auto waitAlive = wait->Tracker();
+        auto waitAlive = wait->AliveGuard();
         wait->SetCaption(std::to_string(seconds));
         wait->Show();
         wait->RunModal();
-        if (!waitAlive.expired())
+        if (waitAlive)
             wait->Hide();
     }
-    if (!*alive)
+    if (!alive)
         return false;
     --m_waiting;
     bool reached = m_state == state;
@@ -313,17 +312,17 @@ bool TCustomWSocket::Wait(int seconds, TSocketState state)
 
 void TCustomWSocket::Flush()
 {
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     if (MultiThreaded) {
         // Bounded like the countdown: a peer that stops reading must not
         // hold the caller for ever.
         std::uint64_t deadline = GetTickCount64() + std::uint64_t(std::max(FlushTimeout, 0)) * 1000;
-        while (*alive && m_hSocket != INVALID_SOCKET && !m_allSent && GetTickCount64() < deadline) {
+        while (alive && m_hSocket != INVALID_SOCKET && !m_allSent && GetTickCount64() < deadline) {
             TryToSend();
-            if (!*alive || m_hSocket == INVALID_SOCKET || m_allSent)
+            if (!alive || m_hSocket == INVALID_SOCKET || m_allSent)
                 return;
             PumpMessages();
-            if (*alive && m_hSocket != INVALID_SOCKET && !m_allSent)
+            if (alive && m_hSocket != INVALID_SOCKET && !m_allSent)
                 WaitForMessages(remainingMs(deadline));
         }
         return;
@@ -333,11 +332,11 @@ void TCustomWSocket::Flush()
         ReportError("No wait object assigned");
         return;
     }
-    auto waitAlive = wait->Tracker();
+    auto waitAlive = wait->AliveGuard();
     auto finish = [&] {
-        if (*alive)
+        if (alive)
             --m_waiting;
-        if (!waitAlive.expired()) {
+        if (waitAlive) {
             wait->Stop();
             wait->Hide();
         }
@@ -347,12 +346,12 @@ void TCustomWSocket::Flush()
     wait->Show();
     wait->Start();
     try {
-        while (*alive && !waitAlive.expired() && wait->Running() && m_hSocket != INVALID_SOCKET && !m_allSent) {
+        while (alive && waitAlive && wait->Running() && m_hSocket != INVALID_SOCKET && !m_allSent) {
             TryToSend();
-            if (!*alive || m_hSocket == INVALID_SOCKET || m_allSent)
+            if (!alive || m_hSocket == INVALID_SOCKET || m_allSent)
                 break;
             Application->ProcessMessages();
-            if (*alive && !waitAlive.expired() && wait->Running() && m_hSocket != INVALID_SOCKET && !m_allSent)
+            if (alive && waitAlive && wait->Running() && m_hSocket != INVALID_SOCKET && !m_allSent)
                 WaitForMessages(1000);
         }
     } catch (...) {

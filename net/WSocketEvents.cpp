@@ -41,10 +41,10 @@ void TCustomWSocket::DoSocketNotification(TMessage& m)
         return;
     unsigned events = unsigned(m.LParam) & 0xFFFF;
     auto error = std::uint16_t((std::uint64_t(m.LParam) >> 16) & 0xFFFF);
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     // Each step may have closed, reconnected or freed the component; what
     // is left of the notification belongs to the socket it came for.
-    auto gone = [&] { return !*alive || m_hSocket != s; };
+    auto gone = [&] { return !alive || m_hSocket != s; };
 
     if (events & FD_CONNECT) {
         ChangeState(wsConnected);
@@ -101,17 +101,17 @@ void TCustomWSocket::DoSocketNotification(TMessage& m)
 void TCustomWSocket::ReadEventLoop(std::uint16_t error)
 {
     SOCKET s = m_hSocket;
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     for (;;) {
         m_lastError = 0;
         if (m_lineMode) {
             ReadLineChars();
-            if (!*alive)
+            if (!alive)
                 return;
         } else {
             std::int64_t before = m_readCount;
             bool handled = FireDataAvailable(error);
-            if (!*alive || !handled)
+            if (!alive || !handled)
                 return;
             // A handler that takes nothing would otherwise be called for
             // ever; what it left waits for the next notification.
@@ -132,10 +132,10 @@ void TCustomWSocket::ReadEventLoop(std::uint16_t error)
 
 void TCustomWSocket::DrainUntilClosed()
 {
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     while (m_hSocket != INVALID_SOCKET && m_state != wsClosed) {
         Application->ProcessMessages();
-        if (!*alive || m_hSocket == INVALID_SOCKET || m_state == wsClosed)
+        if (!alive || m_hSocket == INVALID_SOCKET || m_state == wsClosed)
             return;
         unsigned long waiting = 0;
         if (winsock::ioctlsocket(m_hSocket, winsock::FIONREAD_, &waiting) == SOCKET_ERROR)
@@ -146,7 +146,7 @@ void TCustomWSocket::DrainUntilClosed()
                 ReadLineChars();
             else
                 FireDataAvailable(0);
-            if (!*alive)
+            if (!alive)
                 return;
         }
         // The end of the connection arrives as its close notification; until

@@ -28,9 +28,9 @@ void TCustomWSocket::Connect()
         return;
     }
     ++m_session;
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     ChangeState(wsOpened);
-    if (!*alive)
+    if (!alive)
         return;
 
     if (m_type == SOCK_DGRAM) {
@@ -38,13 +38,13 @@ void TCustomWSocket::Connect()
         local.sin_family = AF_INET;
         if (winsock::bind(m_hSocket, &local, sizeof local) == SOCKET_ERROR) {
             ReportErrorFmt("winsock.bind failed, error #" + std::to_string(winsock::WSAGetLastError()));
-            if (!*alive)
+            if (!alive)
                 return;
         }
         int len = sizeof local;
         if (winsock::getsockname(m_hSocket, &local, &len) == SOCKET_ERROR) {
             ReportErrorFmt("winsock.getsockname failed, error #" + std::to_string(winsock::WSAGetLastError()));
-            if (!*alive)
+            if (!alive)
                 return;
         } else {
             m_localPort = ntohs(local.sin_port);
@@ -83,7 +83,7 @@ void TCustomWSocket::Connect()
 
     if (m_type == SOCK_DGRAM) {
         ChangeState(wsConnected);
-        if (!*alive)
+        if (!alive)
             return;
         FireSessionConnected(0);
         return;
@@ -122,7 +122,7 @@ int TCustomWSocket::Listen()
         return -1;
     }
     ++m_session;
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     if (winsock::bind(m_hSocket, &m_sin, sizeof m_sin) == SOCKET_ERROR) {
         // The socket goes before the report, which may raise.
         int error = winsock::WSAGetLastError();
@@ -130,22 +130,22 @@ int TCustomWSocket::Listen()
         m_hSocket = INVALID_SOCKET;
         winsock::WSASetLastError(error);
         ReportSocketError("Bind");
-        if (*alive)
+        if (alive)
             Close();
         return -1;
     }
     ChangeState(wsBound);
-    if (!*alive)
+    if (!alive)
         return -1;
     if (m_type == SOCK_DGRAM) {
         ChangeState(wsListening);
-        if (!*alive)
+        if (!alive)
             return -1;
         ChangeState(wsConnected);
-        if (!*alive)
+        if (!alive)
             return -1;
         FireSessionConnected(0);
-        if (!*alive)
+        if (!alive)
             return -1;
     } else {
         if (winsock::listen(m_hSocket, 5) == SOCKET_ERROR) {
@@ -153,7 +153,7 @@ int TCustomWSocket::Listen()
             return -1;
         }
         ChangeState(wsListening);
-        if (!*alive)
+        if (!alive)
             return -1;
     }
     if (winsock::WSAAsyncSelect(m_hSocket, m_window, WM_ASYNCSELECT, FD_READ | FD_WRITE | FD_ACCEPT | FD_CLOSE)
@@ -187,7 +187,7 @@ void TCustomWSocket::Dup(SOCKET newHSocket)
         ReportSocketError("Dup");
         return;
     }
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     if (m_state != wsClosed) {
         if (winsock::closesocket(m_hSocket) == SOCKET_ERROR) {
             m_hSocket = INVALID_SOCKET;
@@ -196,7 +196,7 @@ void TCustomWSocket::Dup(SOCKET newHSocket)
         }
         m_hSocket = INVALID_SOCKET;
         ChangeState(wsClosed);
-        if (!*alive)
+        if (!alive)
             return;
     }
     m_hSocket = newHSocket;
@@ -215,11 +215,11 @@ void TCustomWSocket::Abort() { InternalClose(false, 0); }
 
 void TCustomWSocket::InternalClose(bool graceful, std::uint16_t error)
 {
-    auto alive = m_alive;
+    auto alive = AliveGuard();
     if (m_hSocket == INVALID_SOCKET) {
         if (m_state != wsClosed) {
             ChangeState(wsClosed);
-            if (!*alive)
+            if (!alive)
                 return;
         }
         ResetDefaults();
@@ -239,12 +239,12 @@ void TCustomWSocket::InternalClose(bool graceful, std::uint16_t error)
     m_hSocket = INVALID_SOCKET;
     ++m_session;
     ChangeState(wsClosed);
-    if (!*alive)
+    if (!alive)
         return;
     if (!Destroying() && !m_closeReported && OnSessionClosed) {
         m_closeReported = true;
         FireSessionClosed(error);
-        if (!*alive)
+        if (!alive)
             return;
     }
     // A handler that opened a new connection keeps its settings.
@@ -256,9 +256,9 @@ void TCustomWSocket::InternalClose(bool graceful, std::uint16_t error)
 void TCustomWSocket::DnsLookup(const std::string& hostName)
 {
     if (hostName.empty()) {
-        auto alive = m_alive;
+        auto alive = AliveGuard();
         ReportError("DNS lookup: invalid host name.");
-        if (!*alive)
+        if (!alive)
             return;
         FireDnsLookupDone(WSAEINVAL);
         return;

@@ -49,7 +49,6 @@ private:
 
 TCustomWait::TCustomWait(TComponent* owner)
     : TCustomControl(owner)
-    , m_tracker(std::make_shared<TCustomWait*>(this))
 {
     ControlStyle |= csOpaque;
     SetBounds(Left(), Top(), 192, 32);
@@ -111,14 +110,14 @@ void TCustomWait::Stop()
 void TCustomWait::RunModal()
 {
     RefuseInput refuse;
-    auto alive = Tracker();
+    auto alive = AliveGuard();
     ModalResult = mrNone;
     Start();
-    while (!alive.expired() && Running()) {
+    while (alive && Running()) {
         if (OnWaiting)
             OnWaiting(this);
         Application->ProcessMessages();
-        if (!alive.expired() && Running())
+        if (alive && Running())
             WaitForMessages(1000);
     }
 }
@@ -128,10 +127,10 @@ void TCustomWait::RestoreCaption() { SetCaption(std::to_string(m_startValue)); }
 void TCustomWait::Tick()
 {
     int n = CaptionNumber();
-    auto alive = Tracker();
+    auto alive = AliveGuard();
     if (OnWait)
         OnWait(this, n - 1);
-    if (alive.expired())
+    if (!alive)
         return;
     if (n >= 2) {
         SetCaption(std::to_string(n - 1));
@@ -141,7 +140,7 @@ void TCustomWait::Tick()
         SetCaption(std::to_string(m_startValue));
         if (OnTimeout)
             OnTimeout(this);
-        if (alive.expired())
+        if (!alive)
             return;
     }
     Repaint();

@@ -36,10 +36,6 @@ public:
     TNotifyEvent OnWaitStop;
     TNotifyEvent OnTimeout;
 
-    // Goes empty when the control is freed, so that holders of a pointer can
-    // tell (the socket's WaitCtrl).
-    std::weak_ptr<TCustomWait*> Tracker() const { return m_tracker; }
-
 protected:
     void Paint() override;
 
@@ -49,7 +45,6 @@ private:
 
     TTimer* m_timer = nullptr;
     int m_startValue = 60;
-    std::shared_ptr<TCustomWait*> m_tracker;
 };
 
 class TWait : public TCustomWait {

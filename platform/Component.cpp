@@ -12,7 +12,7 @@ TComponent::TComponent(TComponent* owner)
 
 TComponent::~TComponent()
 {
-    m_destroying = true;
+    BeginDestroy();
     DestroyComponents();
     if (m_owner)
         m_owner->RemoveComponent(this);
@@ -26,7 +26,7 @@ void TComponent::DestroyComponents()
         m_components.pop_back();
         child->m_owner = nullptr;
         child->BeforeDestruction();
-        child->m_destroying = true;
+        child->BeginDestroy();
         delete child;
     }
 }

@@ -2,6 +2,7 @@
 // TComponent: the owner tree. Owner is not parent: a component is freed with
 // its owner, whatever window it happens to sit in.
 
+#include "platform/Alive.h"
 #include "platform/Types.h"
 
 #include <string>
@@ -21,6 +22,9 @@ public:
     // Case-insensitive, like every name look-up of the class library.
     TComponent* FindComponent(const std::string& name) const;
     bool Destroying() const { return m_destroying; }
+    // Reports "gone" once this component's destruction has begun; take it
+    // before calling out to a handler that may free the component.
+    TAliveGuard AliveGuard() const { return m_alive.Guard(); }
 
     std::string Name;
     int Tag = 0;
@@ -32,7 +36,11 @@ public:
 protected:
     // Called first thing in a subclass destructor chain that must stop
     // firing events while its owned parts go away.
-    void BeginDestroy() { m_destroying = true; }
+    void BeginDestroy()
+    {
+        m_destroying = true;
+        m_alive.Kill();
+    }
     // Frees the owned components now, last created first.
     void DestroyComponents();
 
@@ -43,4 +51,5 @@ private:
     TComponent* m_owner = nullptr;
     std::vector<TComponent*> m_components;
     bool m_destroying = false;
+    TAliveFlag m_alive;
 };

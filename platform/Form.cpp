@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
@@ -217,9 +216,8 @@ void TForm::SetVisible(bool on)
         m_inShow = false;
         if (m_resizedInShow) {
             m_resizedInShow = false;
-            QPointer<QWidget> alive(w);
-            PostCall([this, alive] {
-                if (alive && !Destroying() && OnResize)
+            PostCall([this, alive = AliveGuard()] {
+                if (alive && OnResize)
                     OnResize(this);
             });
         }
