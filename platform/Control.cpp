@@ -25,8 +25,11 @@ public:
     }
     bool eventFilter(QObject* watched, QEvent* e) override
     {
-        if (m_control->Destroying())
-            return false;
+        // Nothing reaches a control whose window is being taken down: hiding
+        // it sends leave and focus events into half-destroyed owners.
+        for (const TControl* c = m_control; c; c = c->Parent())
+            if (c->Destroying())
+                return false;
         if (watched == m_control->m_widget)
             return m_control->WidgetEvent(e);
         // A scroll area's mouse input arrives at its viewport.
@@ -254,11 +257,11 @@ TWinControl::~TWinControl()
     // Children are freed by their owner, which may be this control's owner
     // and come later: take their widgets out before this widget goes.
     for (TControl* c : m_controls) {
-        c->m_parent = nullptr;
         if (c->m_widget) {
             c->m_widget->hide();
             c->m_widget->setParent(nullptr);
         }
+        c->m_parent = nullptr;
     }
     m_controls.clear();
 }
