@@ -2,7 +2,6 @@
 // memory after start-up, Open and Save of a 20 MiB page, and one tag-sized
 // insert into that page. Runs headless unless a display is given.
 
-#include "editor/PendingForms.h"
 #include "editor/Unit27.h"
 #include "editor/Unit1.h"
 #include "generators/Unit2.h"

@@ -25,7 +25,6 @@
 #include "dialogs/Unit25.h"
 #include "dialogs/Unit26.h"
 #include "dialogs/Unit28.h"
-#include "editor/PendingForms.h"
 #include "platform/Dialogs.h"
 
 namespace {

@@ -1,6 +1,5 @@
 #include "editor/Unit1.h"
 
-#include "editor/PendingForms.h"
 #include "editor/Unit27.h"
 #include "editor/Settings.h"
 #include "editor/ToolButtons.h"

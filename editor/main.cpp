@@ -23,7 +23,6 @@
 #include "dialogs/Unit25.h"
 #include "dialogs/Unit26.h"
 #include "dialogs/Unit28.h"
-#include "editor/PendingForms.h"
 #include "editor/Unit27.h"
 #include "editor/Unit4.h"
 #include "editor/Unit1.h"

@@ -2,7 +2,6 @@
 // A main window and its New Template dialog, made fresh for each test, with
 // every modal question answered from a script and every shown error kept.
 
-#include "editor/PendingForms.h"
 #include "editor/Unit27.h"
 #include "editor/Unit4.h"
 #include "editor/Unit1.h"
