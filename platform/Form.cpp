@@ -21,6 +21,9 @@ namespace {
 // any window has been activated yet.
 TForm* g_lastActive = nullptr;
 bool g_anyActivated = false;
+// The window active last was freed while the program stayed active: the
+// next window to be activated takes over from it.
+bool g_lastActiveFreed = false;
 // When the program last lost activation altogether. A moment without an
 // active window while one of our windows hands over to another (a dialog
 // closing) is not a visit to another program.
@@ -35,8 +38,10 @@ void watchApplicationState()
     watching = true;
     QObject::connect(qApp, &QGuiApplication::applicationStateChanged, qApp, [](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive) {
-            if (g_inactiveSince && GetTickCount64() - g_inactiveSince > kHandOverMs)
+            if (g_inactiveSince && GetTickCount64() - g_inactiveSince > kHandOverMs) {
                 g_lastActive = nullptr;
+                g_lastActiveFreed = false;
+            }
             g_inactiveSince = 0;
         } else if (!g_inactiveSince) {
             g_inactiveSince = GetTickCount64();
@@ -59,8 +64,10 @@ TForm::TForm(TComponent* owner)
 
 TForm::~TForm()
 {
-    if (g_lastActive == this)
+    if (g_lastActive == this) {
         g_lastActive = nullptr;
+        g_lastActiveFreed = true;
+    }
     if (Application)
         Application->FormDestroyed(this);
 }
@@ -390,8 +397,9 @@ void TForm::activated()
 {
     // Qt activates the new window before it deactivates the old one, so the
     // hand-over is judged by which window of ours was active last.
-    bool fromOwnWindow = !g_anyActivated || (g_lastActive && g_lastActive != this);
+    bool fromOwnWindow = !g_anyActivated || g_lastActiveFreed || (g_lastActive && g_lastActive != this);
     g_anyActivated = true;
+    g_lastActiveFreed = false;
     g_lastActive = this;
     if (fromOwnWindow && OnActivate)
         OnActivate(this);

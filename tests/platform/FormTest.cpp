@@ -261,3 +261,18 @@ TEST(Form, OnActivateFiresWhenAnotherWindowOfTheProgramHandsOver)
     ASSERT_TRUE(RunUntil([&] { return first.Active(); }, 2000));
     EXPECT_EQ(firstActivated, 2) << "activation handed over by the second window";
 }
+
+TEST(Form, OnActivateFiresWhenTheWindowActiveLastWasFreed)
+{
+    int activated = 0;
+    TForm next(nullptr);
+    next.OnActivate = [&](TObject*) { ++activated; };
+    {
+        TForm gone(nullptr);
+        gone.Show();
+        ASSERT_TRUE(RunUntil([&] { return gone.Active(); }, 2000)) << "this platform does not activate windows";
+    }
+    next.Show();
+    ASSERT_TRUE(RunUntil([&] { return next.Active(); }, 2000));
+    EXPECT_EQ(activated, 1) << "the freed window handed activation over";
+}
