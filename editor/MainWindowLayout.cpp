@@ -300,9 +300,9 @@ void TForm1::buildHiddenFields()
     RichEdit3->SetVisible(false);
     RichEdit3->PlainText = true;
 
-    OfficeButton1 = hiddenOfficeButton(this, "OfficeButton1", [this](TObject* s) { OfficeButton1Click(s); });
-    OfficeButton2 = hiddenOfficeButton(this, "OfficeButton2", [this](TObject* s) { OfficeButton2Click(s); });
-    OfficeButton12 = hiddenOfficeButton(this, "OfficeButton12", [this](TObject* s) { OfficeButton12Click(s); });
+    OfficeButton1 = hiddenOfficeButton(this, "OfficeButton1", Method(this, &TForm1::OfficeButton1Click));
+    OfficeButton2 = hiddenOfficeButton(this, "OfficeButton2", Method(this, &TForm1::OfficeButton2Click));
+    OfficeButton12 = hiddenOfficeButton(this, "OfficeButton12", Method(this, &TForm1::OfficeButton12Click));
 
     const char* const pageFilter = "HTML Files (*.htm; *.html)|*.htm; *.html|All Files (*.*)|*.*";
     OpenDialog1 = new TOpenDialog(this);
@@ -350,12 +350,12 @@ void TForm1::buildMenus()
     fillMenu(this, PopupMenu5, kToolsMenu);
     fillMenu(this, PopupMenu3, kTagsMenu);
     fillMenu(this, PopupMenu4, kHelpMenu);
-    PopupMenu1->OnPopup = [this](TObject* s) { PopupMenu1Popup(s); };
-    PopupMenu6->OnPopup = [this](TObject* s) { PopupMenu6Popup(s); };
+    PopupMenu1->OnPopup = Method(this, &TForm1::PopupMenu1Popup);
+    PopupMenu6->OnPopup = Method(this, &TForm1::PopupMenu6Popup);
     fillMenu(this, PopupMenu7, kViewMenu);
     fillMenu(this, PopupMenu8, kToolbarMenu);
-    PopupMenu7->OnPopup = [this](TObject* s) { PopupMenu7Popup(s); };
-    PopupMenu8->OnPopup = [this](TObject* s) { PopupMenu8Popup(s); };
+    PopupMenu7->OnPopup = Method(this, &TForm1::PopupMenu7Popup);
+    PopupMenu8->OnPopup = Method(this, &TForm1::PopupMenu8Popup);
     Undo1 = find<TMenuItem>(this, "Undo1");
     Cut1 = find<TMenuItem>(this, "Cut1");
     Copy1 = find<TMenuItem>(this, "Copy1");
@@ -427,9 +427,9 @@ void TForm1::buildToolbars()
     ToolbarButton978 = find<TToolbarButton97>(this, "ToolbarButton978");
     ToolbarButton979 = find<TToolbarButton97>(this, "ToolbarButton979");
     ToolbarButton9710 = find<TToolbarButton97>(this, "ToolbarButton9710");
-    MainMenu->OnFloat = [this](TObject* s) { MainMenuFloat(s); };
-    itaPopupButton1->OnClick = [this](TObject* s) { itaPopupButton1Click(s); };
-    itaPopupButton2->OnClick = [this](TObject* s) { itaPopupButton2Click(s); };
+    MainMenu->OnFloat = Method(this, &TForm1::MainMenuFloat);
+    itaPopupButton1->OnClick = Method(this, &TForm1::itaPopupButton1Click);
+    itaPopupButton2->OnClick = Method(this, &TForm1::itaPopupButton2Click);
 }
 
 void TForm1::buildSidePanel()
@@ -470,7 +470,7 @@ void TForm1::buildSidePanel()
     Label2->SetAutoSize(false);
     Label2->Transparent = true;
     Label2->SetBounds(160, 272, 17, 17);
-    Label2->OnDblClick = [this](TObject* s) { Label2DblClick(s); };
+    Label2->OnDblClick = Method(this, &TForm1::Label2DblClick);
     buildWebPagesTab();
     buildLinkToFileTab();
 }

@@ -5,6 +5,7 @@
 #include "editor/ToolButtons.h"
 #include "generators/PageSkeleton.h"
 #include "platform/Application.h"
+#include "platform/FormBuilder.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/StrUtils.h"
@@ -48,20 +49,20 @@ TForm1::TForm1(TComponent* owner)
     RichEdit1->SetAlign(alRight);
     RichEdit1->SetPopupMenu(PopupMenu6);
     RichEdit1->SetText(PageSkeleton(true, kDefaultTitle));
-    RichEdit1->OnKeyDown = [this](TObject* s, std::uint16_t& key, TShiftState shift) { RichEdit1KeyDown(s, key, shift); };
-    RichEdit1->OnSelectionChange = [this](TObject* s) { RichEdit1SelectionChange(s); };
+    RichEdit1->OnKeyDown = Method(this, &TForm1::RichEdit1KeyDown);
+    RichEdit1->OnSelectionChange = Method(this, &TForm1::RichEdit1SelectionChange);
     acceptPanelDrops();
 
     StatusBar1 = NewControl<TStatusBar>(this, this, "StatusBar1");
     StatusBar1->SetSimpleText("Welcome to Corvana");
     BindStatusHints(this);
 
-    OnCreate = [this](TObject* s) { FormCreate(s); };
-    OnShow = [this](TObject* s) { FormShow(s); };
-    OnActivate = [this](TObject* s) { FormActivate(s); };
-    OnResize = [this](TObject* s) { FormResize(s); };
-    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
-    OnDestroy = [this](TObject* s) { FormDestroy(s); };
+    OnCreate = Method(this, &TForm1::FormCreate);
+    OnShow = Method(this, &TForm1::FormShow);
+    OnActivate = Method(this, &TForm1::FormActivate);
+    OnResize = Method(this, &TForm1::FormResize);
+    OnCloseQuery = Method(this, &TForm1::FormCloseQuery);
+    OnDestroy = Method(this, &TForm1::FormDestroy);
     buildCaptionBar();
 }
 

@@ -1,5 +1,6 @@
 #include "widgets/flpfrm97.h"
 
+#include "platform/FormBuilder.h"
 #include "platform/Graphics.h"
 #include "widgets/ita_Office97.h"
 
@@ -31,9 +32,9 @@ TFPForm97::TFPForm97(TComponent* owner)
     Widget()->setAttribute(Qt::WA_OpaquePaintEvent);
     Widget()->setMouseTracking(true);
     SetBounds(320, 195, 213, 61 + kCaptionOffset);
-    OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
-    OnDeactivate = [this](TObject* s) { FormDeactivate(s); };
-    OnResize = [this](TObject* s) { FormResize(s); };
+    OnClose = Method(this, &TFPForm97::FormClose);
+    OnDeactivate = Method(this, &TFPForm97::FormDeactivate);
+    OnResize = Method(this, &TFPForm97::FormResize);
 }
 
 int TFPForm97::Width() const { return Widget()->width(); }
