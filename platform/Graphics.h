@@ -122,6 +122,9 @@ public:
     TColor Pixel(int x, int y) const { return m_canvas.Pixel(x, y); }
     // The colour of the top-left pixel, which marks transparency.
     TColor TopLeftColor() const { return Pixel(0, 0); }
+    // The colour of the bottom-left pixel: the key a glyph or background
+    // picture is drawn transparent by.
+    TColor BottomLeftColor() const { return Pixel(0, Height() - 1); }
 
     const QImage& Image() const { return m_image; }
     void SetImage(const QImage&);

@@ -183,7 +183,7 @@ void TGlyphCache::ReleaseList(TGlyphList* list)
 namespace {
 
 // The class library's automatic transparent colour: the bottom-left pixel.
-TColor transparentColorOf(const TBitmap& b) { return b.Empty() ? clOlive : b.Pixel(0, b.Height() - 1); }
+TColor transparentColorOf(const TBitmap& b) { return b.Empty() ? clOlive : b.BottomLeftColor(); }
 
 }
 

@@ -68,7 +68,7 @@ const TBitmap* TDock97::BackgroundToTile() const
         return &m_background;
     if (m_transparentCopy.Empty()) {
         m_transparentCopy = m_background;
-        const TColor key = m_background.Pixel(0, m_background.Height() - 1);
+        const TColor key = m_background.BottomLeftColor();
         const TColor face = ColorToRGB(Color);
         for (int y = 0; y < m_background.Height(); ++y)
             for (int x = 0; x < m_background.Width(); ++x)

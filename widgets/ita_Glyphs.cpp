@@ -10,7 +10,7 @@ TColor TitaGlyphs::pictureTransparentColor() const
 {
     if (m_picture.Empty())
         return clOlive;
-    return m_picture.Pixel(0, m_picture.Height() - 1) & ~TColor(0x02000000);
+    return m_picture.BottomLeftColor() & ~TColor(0x02000000);
 }
 
 void TitaGlyphs::SetPicture(const TBitmap& picture)
@@ -65,7 +65,7 @@ void TitaGlyphs::DrawCell(TCanvas& canvas, int x, int y, int index)
     if (graphic.Empty())
         return;
     if (Masked && MaskColor != clNone)
-        canvas.DrawTransparent(x, y, graphic, graphic.Pixel(0, graphic.Height() - 1));
+        canvas.DrawTransparent(x, y, graphic, graphic.BottomLeftColor());
     else
         canvas.Draw(x, y, graphic);
 }
