@@ -7,8 +7,6 @@ TForm1* Form1 = nullptr;
 TForm1::TForm1(TComponent* owner)
     : TDesignedForm(owner, "Form1", "FTP Access", 0, 516, 259)
 {
-    SetFont(TFont());  // "MS Sans Serif", 8 points
-
     Button1 = NewButton(this, "Button1", "Upload", 200, 232, Method(this, &TForm1::Button1Click));
     Button1->Default = true;
 

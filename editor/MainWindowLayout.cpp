@@ -393,7 +393,7 @@ void TForm1::buildToolbars()
         button->SetCaption(row.caption);
         button->Menu = row.menu;
         button->SetGroupIndex(row.group);
-        button->SetBounds(0, 0, 10 + QFontMetrics(QFont()).horizontalAdvance(row.caption) + 8, 18);
+        button->SetBounds(0, 0, 10 + QFontMetrics(ToQFont(TFont())).horizontalAdvance(row.caption) + 8, 18);
         button->SetParent(MainMenu);
         *row.button = button;
     }

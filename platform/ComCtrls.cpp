@@ -1,14 +1,51 @@
 #include "platform/ComCtrls.h"
 
 #include "platform/Exception.h"
+#include "platform/Graphics.h"
+#include "platform/SysColors.h"
 #include "platform/TextCodec.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QListWidget>
+#include <QProxyStyle>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include <algorithm>
+
+namespace {
+
+// The desktop's tab control pads a caption by 5 pixels on each side and 2
+// above and below; the rest of the look is the style's own.
+class DesktopTabStyle final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 2 * 5;
+        if (metric == PM_TabBarTabVSpace)
+            return 2 * 2;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size, const QWidget* widget) const override
+    {
+        return type == CT_TabBarTab ? size : QProxyStyle::sizeFromContents(type, option, size, widget);
+    }
+};
+
+QStyle* desktopTabs()
+{
+    static DesktopTabStyle* style = [] {
+        auto* s = new DesktopTabStyle;
+        s->setParent(qApp);
+        return s;
+    }();
+    return style;
+}
+
+}
 
 TStatusBar::TStatusBar(TComponent* owner)
     : TWinControl(owner)
@@ -112,6 +149,7 @@ TPageControl::TPageControl(TComponent* owner)
     , m_tabs(new QTabWidget)
 {
     SetWidget(m_tabs);
+    m_tabs->tabBar()->setStyle(desktopTabs());
     QObject::connect(m_tabs, &QTabWidget::currentChanged, [this] {
         if (OnChange && !Destroying())
             OnChange(this);
@@ -148,7 +186,13 @@ void TPageControl::removePage(TTabSheet* sheet)
 TTabSheet::TTabSheet(TComponent* owner)
     : TWinControl(owner)
 {
-    SetWidget(new QWidget);
+    auto* page = new QWidget;
+    // A page is in the button face, as the controls on it are.
+    page->setAutoFillBackground(true);
+    QPalette palette = page->palette();
+    palette.setColor(QPalette::Window, QColor(ToQRgb(clBtnFace)));
+    page->setPalette(palette);
+    SetWidget(page);
 }
 
 TTabSheet::~TTabSheet()

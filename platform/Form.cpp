@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/Exception.h"
+#include "platform/Graphics.h"
 #include "platform/Menus.h"
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
@@ -57,6 +58,9 @@ TForm::TForm(TComponent* owner)
     watchApplicationState();
     auto* w = new QWidget(nullptr, Qt::Window);
     w->setAttribute(Qt::WA_DeleteOnClose, false);
+    // Every window starts in the class library's window font, which its
+    // controls inherit.
+    w->setFont(ToQFont(TFont()));
     SetWidget(w);
     TControl::SetVisible(false);
     SetBounds(0, 0, 400 + 2 * kFrame, 300 + 2 * kFrame + kCaption);

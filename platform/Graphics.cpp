@@ -3,6 +3,7 @@
 #include "platform/TextCodec.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -17,17 +18,42 @@ QRgb ToQRgb(TColor c)
 
 TColor FromQRgb(QRgb q) { return RGB(qRed(q), qGreen(q), qBlue(q)); }
 
+namespace {
+
+// The class library's faces that Linux desktops lack, and their twins of
+// the same metrics.
+struct FaceTwin {
+    const char* face;
+    const char* twin;
+};
+const FaceTwin kFaceTwins[] = {
+    { "MS Sans Serif", "Liberation Sans" },
+};
+
+QString installedFace(const QString& face)
+{
+    if (QFontDatabase::hasFamily(face))
+        return face;
+    for (const FaceTwin& row : kFaceTwins)
+        if (face.compare(QLatin1String(row.face), Qt::CaseInsensitive) == 0 && QFontDatabase::hasFamily(QLatin1String(row.twin)))
+            return QLatin1String(row.twin);
+    return face;
+}
+
+}
+
 QFont ToQFont(const TFont& f)
 {
-    QFont font(BytesToQString(f.Name));
-    if (f.Height != 0)
-        font.setPixelSize(std::abs(f.Height));
-    else
-        font.setPointSize(f.Size > 0 ? f.Size : 8);
+    QFont font(installedFace(BytesToQString(f.Name)));
+    // Points become pixels as the class library counts them, at 96 pixels
+    // per inch whatever the screen says: 8 points are 11 pixels.
+    font.setPixelSize(f.Height != 0 ? std::abs(f.Height) : ((f.Size > 0 ? f.Size : 8) * 96 + 36) / 72);
     font.setBold(f.Style & fsBold);
     font.setItalic(f.Style & fsItalic);
     font.setUnderline(f.Style & fsUnderline);
     font.setStrikeOut(f.Style & fsStrikeOut);
+    // Whole-pixel glyph advances, as the class library measures text.
+    font.setHintingPreference(QFont::PreferFullHinting);
     // A face the system lacks falls back to the closest one of its kind:
     // typewriter faces to a fixed-pitch one, the rest to a sans-serif one.
     if (font.family().startsWith(QLatin1String("cour"), Qt::CaseInsensitive)) {

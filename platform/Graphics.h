@@ -140,5 +140,8 @@ void Frame3D(TCanvas&, TRect& rect, TColor topColor, TColor bottomColor, int wid
 
 // At the Qt boundary.
 QRgb ToQRgb(TColor);
+// The font as the screen draws it: a class-library face the system lacks
+// becomes its installed twin of the same metrics ("MS Sans Serif",
+// the window font of every window, becomes Liberation Sans).
 QFont ToQFont(const TFont&);
 TColor FromQRgb(QRgb);
