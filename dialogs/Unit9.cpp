@@ -19,7 +19,7 @@ void focusAfterHttp(TEdit* edit)
 }
 
 TForm9::TForm9(TComponent* owner)
-    : TElementDialog(owner, "Form9", "Page Transfer", 57, 289, 128)
+    : TElementDialog(owner, "Form9", "Page Transfer", 57, 289, 134)
 {
     Panel1 = NewControl<TPanel>(this, this, "Panel1", 8, 8, 273, 89);
     Label1 = NewLabel(Panel1, "Label1", "URL", 8, 8);

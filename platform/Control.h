@@ -33,14 +33,14 @@ public:
     virtual void SetParent(TWinControl*);
     TForm* ParentForm() const;
 
-    int Left() const { return m_left; }
-    int Top() const { return m_top; }
+    virtual int Left() const { return m_left; }
+    virtual int Top() const { return m_top; }
     virtual int Width() const { return m_width; }
     virtual int Height() const { return m_height; }
-    void SetLeft(int v) { SetBounds(v, m_top, m_width, m_height); }
-    void SetTop(int v) { SetBounds(m_left, v, m_width, m_height); }
-    virtual void SetWidth(int v) { SetBounds(m_left, m_top, v, m_height); }
-    virtual void SetHeight(int v) { SetBounds(m_left, m_top, m_width, v); }
+    void SetLeft(int v) { SetBounds(v, Top(), Width(), Height()); }
+    void SetTop(int v) { SetBounds(Left(), v, Width(), Height()); }
+    virtual void SetWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
+    virtual void SetHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
     virtual void SetBounds(int left, int top, int width, int height);
 
     TAlign Align() const { return m_align; }

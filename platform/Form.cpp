@@ -106,16 +106,31 @@ void TForm::SetCaption(const std::string& text)
     Widget()->setWindowTitle(BytesToQString(text));
 }
 
-int TForm::Width() const { return Widget()->width() + (m_client ? 0 : 2 * kFrame); }
+namespace {
 
-int TForm::Height() const { return Widget()->height() + (m_client ? 0 : 2 * kFrame + kCaption); }
+// What the platform's frame adds to the client area.
+int frameWidth(TFormBorderStyle border) { return 2 * (border == bsDialog ? TForm::kDialogFrame : TForm::kFrame); }
+int frameHeight(TFormBorderStyle border)
+{
+    return border == bsDialog ? 2 * TForm::kDialogFrame + TForm::kDialogCaption : 2 * TForm::kFrame + TForm::kCaption;
+}
+
+}
+
+int TForm::Left() const { return Widget()->geometry().x(); }
+
+int TForm::Top() const { return Widget()->geometry().y(); }
+
+int TForm::Width() const { return Widget()->width() + (m_client ? 0 : frameWidth(BorderStyle)); }
+
+int TForm::Height() const { return Widget()->height() + (m_client ? 0 : frameHeight(BorderStyle)); }
 
 void TForm::SetBounds(int left, int top, int width, int height)
 {
     if (m_client)
         Widget()->setGeometry(left, top, std::max(1, width), std::max(1, height));
     else
-        Widget()->setGeometry(left, top, std::max(1, width - 2 * kFrame), std::max(1, height - 2 * kFrame - kCaption));
+        Widget()->setGeometry(left, top, std::max(1, width - frameWidth(BorderStyle)), std::max(1, height - frameHeight(BorderStyle)));
     TControl::SetBounds(left, top, width, height);
 }
 
@@ -165,7 +180,7 @@ void TForm::SetOwnFrame(TNonClientHandler handler)
     Realign();
 }
 
-void TForm::SetClientSize(int width, int height) { SetBounds(Left(), Top(), width + 2 * kFrame, height + 2 * kFrame + kCaption); }
+void TForm::SetClientSize(int width, int height) { SetBounds(Left(), Top(), width + frameWidth(BorderStyle), height + frameHeight(BorderStyle)); }
 
 void TForm::SetWindowState(TWindowState state)
 {

@@ -38,6 +38,13 @@ public:
     // the height) in a window's size; handlers rely on that arithmetic.
     static constexpr int kFrame = 4;
     static constexpr int kCaption = 23;
+    // A dialog's frame is thinner and its caption lower.
+    static constexpr int kDialogFrame = 3;
+    static constexpr int kDialogCaption = 19;
+    // Where the window is now: centred, or moved by the user, it stays
+    // there when code changes its size.
+    int Left() const override;
+    int Top() const override;
     int Width() const override;
     int Height() const override;
 
