@@ -5,6 +5,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 std::function<std::vector<std::string>()>& source()
@@ -19,9 +21,15 @@ std::vector<std::string> ScreenFonts()
 {
     if (source())
         return source()();
+    // A family that several foundries make is listed as "Name [foundry]";
+    // the desktop lists it once, by the name a page can ask for.
     std::vector<std::string> names;
-    for (const QString& family : QFontDatabase::families())
-        names.push_back(QStringToBytes(family));
+    for (const QString& family : QFontDatabase::families()) {
+        qsizetype bracket = family.indexOf(QLatin1String(" ["));
+        std::string name = QStringToBytes(bracket < 0 ? family : family.left(bracket));
+        if (std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(name);
+    }
     return names;
 }
 

@@ -5,6 +5,10 @@
 
 #include "platform/ScreenFonts.h"
 
+#include <QFontDatabase>
+
+#include <algorithm>
+
 namespace {
 
 class FontFormMetaTest : public ElementDialogTest {
@@ -70,6 +74,29 @@ TEST_F(FontFormMetaTest, FontFacesAreTheSystemsOnEveryOpening)
             return d->ComboBox1->Text().empty() && d->ComboBox2->Text().empty() && d->Edit1->Text().empty()
                 && HasFocus(d, d->ComboBox1);
         });
+}
+
+TEST_F(FontFormMetaTest, FontListsEachFamilyOnceByTheNameAPageAsksFor)
+{
+    // A family that two foundries make is the one the pick is made from.
+    QString shared;
+    for (const QString& family : QFontDatabase::families())
+        if (family.contains(QLatin1String(" [")) && shared.isEmpty())
+            shared = family.left(family.indexOf(QLatin1String(" [")));
+    std::vector<std::string> items;
+    TInserted picked = Use<TForm19>(&TForm1::ToolbarButton97148Click, [&](TForm19* d) {
+        items = Items(d->ComboBox1);
+        if (!shared.isEmpty())
+            Pick(d->ComboBox1, shared.toStdString());
+        Press(d->Button1);
+    });
+    std::vector<std::string> sorted = items;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end());
+    for (const std::string& item : items)
+        EXPECT_EQ(item.find('['), std::string::npos) << item;
+    if (!shared.isEmpty())
+        EXPECT_NE(picked.text.find(" FACE=\"" + shared.toStdString() + "\">"), std::string::npos) << picked.text;
 }
 
 TEST_F(FontFormMetaTest, FormActionPostsToTheQuotedAction)
