@@ -7,6 +7,7 @@
 // Orvelins: the file list, "Orvelin is best": neither since Link To File);
 // a drop and Link To File act on it, not on where the drag came from.
 
+#include "editor/HomePage.h"
 #include "editor/Unit1.h"
 
 #include "dialogs/Unit3.h"
@@ -39,8 +40,8 @@ struct LinkRow {
 
 const LinkRow kLinks[] = {
     { 0, "Products", 0, 1, lkGroup, "", "" },
-    { 1, "Corvana", 2, 2, lkWeb, "https://www.corvana.example/", "Corvana's Homepage" },
-    { 1, "Palisade", 3, 3, lkWeb, "https://www.corvana.example/palisade/", "Palisade's Homepage" },
+    { 1, "Corvana", 2, 2, lkWeb, kProductHomePage, "Corvana's Homepage" },
+    { 1, "Palisade", 3, 3, lkWeb, "http://www.corvana.example/palisade/", "Palisade's Homepage" },
     { 0, "E-Mail", 0, 1, lkGroup, "", "" },
     { 1, "E-Mail the author", 4, 4, lkMail, "author@corvana.example", "Tomas Brelwick" },
     { 0, "Web Pages", 0, 1, lkGroup, "", "" },

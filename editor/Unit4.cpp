@@ -1,5 +1,6 @@
 #include "editor/Unit4.h"
 
+#include "editor/HomePage.h"
 #include "editor/Unit1.h"
 #include "platform/Application.h"
 
@@ -44,7 +45,7 @@ TForm4::TForm4(TComponent* owner)
         NewLabel(Panel1, row.name, row.caption, 16, row.top);
     URLLabel1 = NewControl<TURLLabel>(this, Panel1, "URLLabel1", 16, 170, 0, 0);
     URLLabel1->ColorMoveOver = clRed;
-    URLLabel1->URL = "https://www.corvana.example/";
+    URLLabel1->URL = kProductHomePage;
     URLLabel1->SetCaption("www.corvana.example");
 
     Panel2 = NewControl<TPanel>(this, Panel1, "Panel2", 8, 8, 241, 209);

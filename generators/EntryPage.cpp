@@ -3,8 +3,6 @@
 #include "dialogs/BlockLines.h"
 #include "dialogs/ScriptBlocks.h"
 
-const char* const kProductHomePage = "http://www.corvana.example/";
-
 namespace {
 
 const std::vector<std::string_view> kHead = {

@@ -4,6 +4,8 @@
 // black-on-black print, with a script in the head that forwards the visitor
 // to the site's home page unless forwarding is off.
 
+#include "editor/HomePage.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -16,9 +18,6 @@ struct TEntryPage {
     std::array<std::string, 8> keywords;
     std::string description;
 };
-
-// The product's home page, named in the page's last link.
-extern const char* const kProductHomePage;
 
 // The page's lines (31, or 25 without forwarding), tags written as they
 // stand whatever the editor's tag case; the fields go in unchanged.

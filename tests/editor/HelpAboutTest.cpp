@@ -1,5 +1,6 @@
 #include "tests/editor/AllWindowsFixture.h"
 
+#include "editor/HomePage.h"
 #include "editor/Unit27.h"
 #include "editor/Unit4.h"
 #include "platform/Messages.h"
@@ -145,6 +146,19 @@ TEST_F(HelpAboutTest, TheHiddenPictureNeedsBothHotSpots)
     EXPECT_EQ(seen, (std::vector<bool> { false, true, false }));
     EXPECT_EQ(Form4->Label2->Caption(), "Version 1.1");
     EXPECT_EQ(Form4->URLLabel1->FontColor(), clBlue);
+}
+
+TEST_F(HelpAboutTest, TheAboutBoxLinkOpensTheHomePage)
+{
+    FakeBrowser browser;
+    browser.Register();
+    StartWithTips(std::nullopt);
+    InModal = [](TForm*) {
+        QTest::mouseClick(Form4->URLLabel1->Widget(), Qt::LeftButton);
+        QTest::mouseClick(Form4->Button1->Widget(), Qt::LeftButton);
+    };
+    Do([] { static_cast<TMenuItem*>(Form1->FindComponent("About1"))->Click(); });
+    EXPECT_EQ(browser.Arguments(), std::string(kProductHomePage) + "\n");
 }
 
 TEST_F(HelpAboutTest, AboutBoxKeepsTheMainLogoWhenItsOwnFileIsMissing)

@@ -1,5 +1,6 @@
 #include "tests/editor/SitePanelFixture.h"
 
+#include "editor/HomePage.h"
 #include "tests/widgets/FakeBrowser.h"
 
 #include <sys/stat.h>
@@ -87,12 +88,13 @@ TEST_F(SitePanelTest, TreeItemsOpenInTheBrowserAndDropAsAnchors)
     struct Case {
         int index;
         const char* opened;  // what the browser gets, "" for nothing
-        const char* anchor;  // the lower-case anchor a drop writes, "" for none
+        std::string anchor;  // the lower-case anchor a drop writes, "" for none
     };
     const Case cases[] = {
         { 0, "", "" },
-        { 1, "https://www.corvana.example/", "<a href=\"https://www.corvana.example/\">Corvana's Homepage</a>" },
-        { 2, "https://www.corvana.example/palisade/", "<a href=\"https://www.corvana.example/palisade/\">Palisade's Homepage</a>" },
+        // The one home page the About box and the entry page name too.
+        { 1, kProductHomePage, "<a href=\"" + std::string(kProductHomePage) + "\">Corvana's Homepage</a>" },
+        { 2, "http://www.corvana.example/palisade/", "<a href=\"http://www.corvana.example/palisade/\">Palisade's Homepage</a>" },
         { 3, "", "" },
         { 4, "mailto:author@corvana.example", "<a href=\"mailto:author@corvana.example\">Tomas Brelwick</a>" },
         { 5, "", "" },
