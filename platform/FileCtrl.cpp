@@ -256,10 +256,6 @@ TFileListBox::TFileListBox(TComponent* owner)
         if (!Destroying() && OnClick)
             OnClick(this);
     });
-    QObject::connect(m_list, &QListWidget::itemDoubleClicked, [this] {
-        if (!Destroying() && OnDblClick)
-            OnDblClick(this);
-    });
 }
 
 void TFileListBox::SetDirectory(const std::string& folder)
