@@ -414,6 +414,10 @@ bool TWinControl::WidgetEvent(QEvent* e)
             if (key == 0)
                 return true;
         }
+        // Alt with a key is a command (a menu's or a caption's accelerator),
+        // never typing.
+        if ((shift & ssAlt) && !(shift & ssCtrl) && !ke->text().isEmpty())
+            return true;
         if (OnKeyPress && !ke->text().isEmpty() && ke->text().at(0).unicode() < 0x80) {
             char ch = char(ke->text().at(0).unicode());
             OnKeyPress(this, ch);
