@@ -33,69 +33,53 @@ namespace {
 
 struct Kind {
     const char* name;
-    // Makes the control on the panel, filled as a user would find it.
     std::function<TControl*(TComponent* owner, TWinControl* panel)> make;
     // Clicked away from the control's items, in its empty area.
     bool onEmptyArea = false;
 };
 
+using TMake = std::function<TControl*(TComponent*, TWinControl*)>;
+
+// A control of that kind on the panel, filled as a user would find it.
 template<class T>
-std::function<TControl*(TComponent*, TWinControl*)> plain()
+TMake with(std::function<void(T*)> fill = {})
 {
-    return [](TComponent* owner, TWinControl* panel) { return NewControl<T>(owner, panel, "Control1", 10, 10, 120, 60); };
+    return [fill](TComponent* owner, TWinControl* panel) {
+        auto* c = NewControl<T>(owner, panel, "Control1", 10, 10, 120, 60);
+        if (fill)
+            fill(c);
+        return c;
+    };
 }
 
 TempDir g_folder("dblclick");
 
-TControl* fileList(TComponent* owner, TWinControl* panel)
-{
+const TMake fileList = with<TFileListBox>([](TFileListBox* list) {
     WriteFileBytes(g_folder.File("a.htm"), "x");
-    auto* list = NewControl<TFileListBox>(owner, panel, "Control1", 10, 10, 120, 60);
     list->SetDirectory(g_folder.Path());
-    return list;
-}
+});
+const TMake tree = with<TTreeView>([](TTreeView* t) { t->AddChild(nullptr, "Products", -1, -1); });
+const TMake listBox = with<TListBox>([](TListBox* list) { list->SetItems({ "one" }); });
+const TMake listView = with<TListView>([](TListView* list) { list->AddItem("one"); });
 
-TControl* tree(TComponent* owner, TWinControl* panel)
-{
-    auto* t = NewControl<TTreeView>(owner, panel, "Control1", 10, 10, 120, 60);
-    t->AddChild(nullptr, "Products", -1, -1);
-    return t;
-}
-
-TControl* listBox(TComponent* owner, TWinControl* panel)
-{
-    auto* list = NewControl<TListBox>(owner, panel, "Control1", 10, 10, 120, 60);
-    list->SetItems({ "one" });
-    return list;
-}
-
-TControl* listView(TComponent* owner, TWinControl* panel)
-{
-    auto* list = NewControl<TListView>(owner, panel, "Control1", 10, 10, 120, 60);
-    list->AddItem("one");
-    return list;
-}
-
+// These buttons answer a double click only while they are down.
 template<class T>
-std::function<TControl*(TComponent*, TWinControl*)> latched()
+TMake latched()
 {
-    // These buttons answer a double click only while they are down.
-    return [](TComponent* owner, TWinControl* panel) {
-        auto* b = NewControl<T>(owner, panel, "Control1", 10, 10, 40, 22);
+    return with<T>([](T* b) {
         b->SetGroupIndex(7);
         b->SetDown(true);
-        return b;
-    };
+    });
 }
 
 const Kind kKinds[] = {
-    { "TLabel", plain<TLabel>() },
-    { "TEdit", plain<TEdit>() },
-    { "TButton", plain<TButton>() },
-    { "TBitBtn", plain<TBitBtn>() },
-    { "TCheckBox", plain<TCheckBox>() },
-    { "TRadioButton", plain<TRadioButton>() },
-    { "TComboBox", plain<TComboBox>() },
+    { "TLabel", with<TLabel>() },
+    { "TEdit", with<TEdit>() },
+    { "TButton", with<TButton>() },
+    { "TBitBtn", with<TBitBtn>() },
+    { "TCheckBox", with<TCheckBox>() },
+    { "TRadioButton", with<TRadioButton>() },
+    { "TComboBox", with<TComboBox>() },
     { "TListBox", listBox },
     { "TListBox empty area", listBox, true },
     { "TListView", listView },
@@ -103,22 +87,22 @@ const Kind kKinds[] = {
     { "TTreeView empty area", tree, true },
     { "TFileListBox", fileList },
     { "TFileListBox empty area", fileList, true },
-    { "TDirectoryListBox", plain<TDirectoryListBox>(), true },
-    { "TDriveComboBox", plain<TDriveComboBox>() },
-    { "TFilterComboBox", plain<TFilterComboBox>() },
-    { "TMemo", plain<TMemo>() },
-    { "TRichEdit", plain<TRichEdit>() },
-    { "TPanel", plain<TPanel>() },
-    { "TImage", plain<TImage>() },
-    { "TBevel", plain<TBevel>() },
-    { "TGroupBox", plain<TGroupBox>() },
-    { "TStatusBar", plain<TStatusBar>() },
+    { "TDirectoryListBox", with<TDirectoryListBox>(), true },
+    { "TDriveComboBox", with<TDriveComboBox>() },
+    { "TFilterComboBox", with<TFilterComboBox>() },
+    { "TMemo", with<TMemo>() },
+    { "TRichEdit", with<TRichEdit>() },
+    { "TPanel", with<TPanel>() },
+    { "TImage", with<TImage>() },
+    { "TBevel", with<TBevel>() },
+    { "TGroupBox", with<TGroupBox>() },
+    { "TStatusBar", with<TStatusBar>() },
     { "TListView empty area", listView, true },
-    { "TTrackBar", plain<TTrackBar>() },
-    { "TCustomControl", plain<TCustomControl>() },
-    { "TMultiBaseEdit", plain<TMultiBaseEdit>() },
-    { "TURLLabel", plain<TURLLabel>() },
-    { "TOfficeButton", plain<TOfficeButton>() },
+    { "TTrackBar", with<TTrackBar>() },
+    { "TCustomControl", with<TCustomControl>() },
+    { "TMultiBaseEdit", with<TMultiBaseEdit>() },
+    { "TURLLabel", with<TURLLabel>() },
+    { "TOfficeButton", with<TOfficeButton>() },
     { "TToolbarButton97", latched<TToolbarButton97>() },
     { "TitaSpeedButton", latched<TitaSpeedButton>() },
 };
