@@ -24,6 +24,7 @@ TForm7::TForm7(TComponent* owner)
 {
     Label1 = NewLabel(this, "Label1", "URL", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 225, "http://");
+    Edit1->AutoSelect = false;
     BitBtn1 = NewBrowseButton(this, "BitBtn1", 238, 23);
     Label2 = NewLabel(this, "Label2", "Description", 8, 56);
     Edit2 = NewEdit(this, "Edit2", 8, 72, 255);

@@ -6,6 +6,8 @@
 #include "platform/TextCodec.h"
 
 #include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QKeyEvent>
@@ -30,9 +32,13 @@ public:
         for (const TControl* c = m_control; c; c = c->Parent())
             if (c->Destroying())
                 return false;
-        if (watched == m_control->m_widget)
+        if (watched == m_control->m_widget) {
+            if (cameFromInnerWidget(e))
+                return false;
             return m_control->WidgetEvent(e);
-        // A scroll area's mouse input arrives at its viewport.
+        }
+        // A scroll area's mouse input arrives at its viewport, an editable
+        // combo box's at its edit.
         switch (e->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
@@ -46,6 +52,24 @@ public:
     }
 
 private:
+    // What the viewport left alone comes on to the scroll area itself: the
+    // control has seen it already.
+    bool cameFromInnerWidget(QEvent* e) const
+    {
+        auto* area = qobject_cast<QAbstractScrollArea*>(m_control->m_widget);
+        if (!area)
+            return false;
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            return area->viewport()->geometry().contains(static_cast<QMouseEvent*>(e)->position().toPoint());
+        default:
+            return false;
+        }
+    }
+
     TControl* m_control;
 };
 
@@ -84,9 +108,17 @@ void TControl::SetWidget(QWidget* w)
     m_bridge = new WidgetBridge(this);
     w->installEventFilter(m_bridge);
     w->setMouseTracking(true);
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) {
-        area->viewport()->installEventFilter(m_bridge);
-        area->viewport()->setMouseTracking(true);
+    // The mouse belongs to the control under it: what it leaves alone does
+    // not reach the control it sits on.
+    w->setAttribute(Qt::WA_NoMousePropagation);
+    QWidget* inner = nullptr;
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(w))
+        inner = area->viewport();
+    else if (auto* combo = qobject_cast<QComboBox*>(w))
+        inner = combo->lineEdit();
+    if (inner) {
+        inner->installEventFilter(m_bridge);
+        inner->setMouseTracking(true);
     }
     if (m_width == 0 && m_height == 0) {
         QSize hint = w->sizeHint();
@@ -382,6 +414,10 @@ bool TWinControl::WidgetEvent(QEvent* e)
             if (key == 0)
                 return true;
         }
+        // Alt with a key is a command (a menu's or a caption's accelerator),
+        // never typing.
+        if ((shift & ssAlt) && !(shift & ssCtrl) && !ke->text().isEmpty())
+            return true;
         if (OnKeyPress && !ke->text().isEmpty() && ke->text().at(0).unicode() < 0x80) {
             char ch = char(ke->text().at(0).unicode());
             OnKeyPress(this, ch);

@@ -124,7 +124,7 @@ public:
     void SetFocus();
     bool Focused() const;
     bool CanFocus() const;
-    // Multi-line editors keep Enter for themselves.
+    // Multi-line editors and buttons keep Enter for themselves.
     virtual bool WantReturns() const { return false; }
 
     TKeyEvent OnKeyDown;

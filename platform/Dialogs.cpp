@@ -1,6 +1,7 @@
 #include "platform/Dialogs.h"
 
 #include "platform/Application.h"
+#include "platform/Form.h"
 #include "platform/TextCodec.h"
 #include "platform/Types.h"
 
@@ -33,6 +34,7 @@ int runBox(const TQuestion& q)
 {
     if (QuestionResponder)
         return QuestionResponder(q);
+    TModalHandBack handBack;
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(BytesToQString(q.Caption));
     box.setText(BytesToQString(q.Text));

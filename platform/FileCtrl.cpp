@@ -1,6 +1,7 @@
 #include "platform/FileCtrl.h"
 
 #include "platform/Exception.h"
+#include "platform/ListBox.h"
 #include "platform/StrUtils.h"
 #include "platform/TextCodec.h"
 
@@ -247,19 +248,18 @@ void TDirectoryListBox::SetDirectory(const std::string& folder)
 TFileListBox::TFileListBox(TComponent* owner)
     : TWinControl(owner)
     , m_list(new QListWidget)
+    , m_picks(TListPicks::Watch(m_list, this))
 {
     m_list->setUniformItemSizes(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     SetWidget(m_list);
     SetBounds(0, 0, 145, 97);
-    QObject::connect(m_list, &QListWidget::itemClicked, [this] {
-        if (!Destroying() && OnClick)
-            OnClick(this);
-    });
-    QObject::connect(m_list, &QListWidget::itemDoubleClicked, [this] {
-        if (!Destroying() && OnDblClick)
-            OnDblClick(this);
-    });
+}
+
+bool TFileListBox::WidgetEvent(QEvent* e)
+{
+    m_picks->Saw(e);
+    return TWinControl::WidgetEvent(e);
 }
 
 void TFileListBox::SetDirectory(const std::string& folder)
@@ -276,8 +276,10 @@ void TFileListBox::SetMask(const std::string& mask)
 
 void TFileListBox::Update()
 {
+    m_picks->ByProgram = true;
     m_names.clear();
     m_list->clear();
+    m_picks->ByProgram = false;
     if (m_directory.empty())
         return;
     std::vector<std::string> all = listFolder(m_directory, false);
@@ -289,7 +291,9 @@ void TFileListBox::Update()
         rows.push_back(shown(name));
         m_names.push_back(std::move(name));
     }
+    m_picks->ByProgram = true;
     m_list->addItems(rows);
+    m_picks->ByProgram = false;
 }
 
 int TFileListBox::ItemIndex() const
@@ -304,7 +308,9 @@ void TFileListBox::SetItemIndex(int index)
         m_list->clearSelection();
         return;
     }
+    m_picks->ByProgram = true;
     m_list->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+    m_picks->ByProgram = false;
 }
 
 std::string TFileListBox::FileName() const

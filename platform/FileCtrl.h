@@ -19,6 +19,7 @@ class QListWidget;
 
 class TFileListBox;
 class TDirectoryListBox;
+class TListPicks;
 
 // The places of this machine a user would pick: "/", the home folder, and
 // the mount points under /media, /run/media and /mnt, from a mounts table
@@ -72,6 +73,8 @@ private:
     std::vector<std::string> m_folders;
 };
 
+// Its OnClick fires when the user picks a file, by a click or with the
+// arrow keys, as a list box's does.
 class TFileListBox : public TWinControl {
 public:
     explicit TFileListBox(TComponent* owner);
@@ -93,8 +96,12 @@ public:
     std::string FileName() const;
     void SetItemHeight(int);
 
+protected:
+    bool WidgetEvent(QEvent*) override;
+
 private:
     QListWidget* m_list;
+    TListPicks* m_picks;
     std::string m_directory;
     std::string m_mask = "*.*";
     std::vector<std::string> m_names;

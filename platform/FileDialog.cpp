@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/FileMask.h"
+#include "platform/Form.h"
 #include "platform/StrUtils.h"
 #include "platform/TextCodec.h"
 
@@ -93,6 +94,7 @@ bool TOpenDialog::Execute()
         auto answer = Responder(*this);
         return answer && Accept(*answer);
     }
+    TModalHandBack handBack;
     QFileDialog dialog(QApplication::activeWindow(), BytesToQString(Title));
     dialog.setAcceptMode(IsSave() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(IsSave() ? QFileDialog::AnyFile : ((Options & ofFileMustExist) ? QFileDialog::ExistingFile : QFileDialog::AnyFile));

@@ -52,6 +52,20 @@ void watchApplicationState()
 
 }
 
+TModalHandBack::TModalHandBack()
+    : m_before(QApplication::activeWindow())
+{
+}
+
+TModalHandBack::~TModalHandBack()
+{
+    QWidget* w = m_before;
+    if (!w && Application && Application->MainForm())
+        w = Application->MainForm()->Widget();
+    if (w && w->isVisible() && !w->isActiveWindow())
+        w->activateWindow();
+}
+
 TForm::TForm(TComponent* owner)
     : TWinControl(owner)
 {
@@ -318,6 +332,7 @@ int TForm::ShowModal()
     // A program that is ending shows no more modal windows.
     if (Application && Application->Terminated())
         return mrCancel;
+    TModalHandBack handBack;
     m_inModal = true;
     m_modalResult = mrNone;
     Widget()->setWindowModality(Qt::ApplicationModal);

@@ -8,7 +8,9 @@
 #include "platform/Control.h"
 #include "platform/Keys.h"
 
+#include <QPointer>
 #include <QRect>
+#include <QWidget>
 
 #include <functional>
 
@@ -20,6 +22,20 @@ enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TPosition { poDesigned, poScreenCenter };
 // Tool windows (floating toolbars) have a small caption and no task-bar entry.
 enum TFormBorderStyle { bsSizeable, bsDialog, bsSingle, bsNone, bsToolWindow, bsSizeToolWin };
+
+// Held while a modal window runs: when it has closed, the window that was
+// active before it (or else the main window) is active again and gets the
+// keyboard back, also where no window manager hands activation over.
+class TModalHandBack {
+public:
+    TModalHandBack();
+    ~TModalHandBack();
+    TModalHandBack(const TModalHandBack&) = delete;
+    TModalHandBack& operator=(const TModalHandBack&) = delete;
+
+private:
+    QPointer<QWidget> m_before;
+};
 
 class TForm : public TWinControl {
 public:

@@ -6,30 +6,53 @@
 #include <QEvent>
 #include <QListWidget>
 
+namespace {
+
+// Owned by the list's widget, so that it goes with it.
+class PicksHolder final : public QObject {
+public:
+    explicit PicksHolder(QObject* list)
+        : QObject(list)
+    {
+    }
+    TListPicks picks;
+};
+
+}
+
+TListPicks* TListPicks::Watch(QListWidget* list, TControl* control)
+{
+    TListPicks* picks = &(new PicksHolder(list))->picks;
+    // A move by the keyboard picks at once; a press of the mouse picks on
+    // its release, as a click, also on the item already selected.
+    QObject::connect(list, &QListWidget::currentRowChanged, list, [picks, control](int row) {
+        if (picks->m_keyMove && !picks->ByProgram && row >= 0 && !control->Destroying())
+            control->Click();
+    });
+    QObject::connect(list, &QListWidget::itemClicked, list, [control] {
+        if (!control->Destroying())
+            control->Click();
+    });
+    return picks;
+}
+
+// Between a key's press reaching the list and the next event, a move of the
+// current item is the user's.
+void TListPicks::Saw(const QEvent* e) { m_keyMove = e->type() == QEvent::KeyPress; }
+
 TListBox::TListBox(TComponent* owner)
     : TWinControl(owner)
     , m_list(new QListWidget)
+    , m_picks(TListPicks::Watch(m_list, this))
 {
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     SetWidget(m_list);
     SetBounds(0, 0, 121, 97);
-    // A move by the keyboard picks at once; a press of the mouse picks on
-    // its release, as a click, also on the item already selected. The
-    // current item the list takes by itself when it gets the focus is no
-    // pick.
-    QObject::connect(m_list, &QListWidget::currentRowChanged, [this](int row) {
-        if (m_keyMove && !m_settingIndex && row >= 0 && !Destroying())
-            Click();
-    });
-    QObject::connect(m_list, &QListWidget::itemClicked, [this] {
-        if (!Destroying())
-            Click();
-    });
 }
 
 bool TListBox::WidgetEvent(QEvent* e)
 {
-    m_keyMove = e->type() == QEvent::KeyPress;
+    m_picks->Saw(e);
     return TWinControl::WidgetEvent(e);
 }
 
@@ -44,11 +67,11 @@ std::string TListBox::Items(int index) const
 
 void TListBox::SetItems(const std::vector<std::string>& items)
 {
-    m_settingIndex = true;
+    m_picks->ByProgram = true;
     m_list->clear();
     for (const auto& item : items)
         m_list->addItem(BytesToQString(item));
-    m_settingIndex = false;
+    m_picks->ByProgram = false;
 }
 
 int TListBox::ItemIndex() const { return m_list->currentRow(); }
@@ -57,7 +80,7 @@ void TListBox::SetItemIndex(int index)
 {
     if (index < -1 || index >= m_list->count())
         throw EListError(Msg::ListIndexError(index));
-    m_settingIndex = true;
+    m_picks->ByProgram = true;
     m_list->setCurrentRow(index);
-    m_settingIndex = false;
+    m_picks->ByProgram = false;
 }

@@ -4,6 +4,8 @@
 #include "platform/TextCodec.h"
 
 #include <QCheckBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,9 +77,36 @@ void TLabel::SetFontHeight(int pixels)
 
 void TLabel::SetWordWrap(bool on) { m_label->setWordWrap(on); }
 
+namespace {
+
+class EditWidget final : public QLineEdit {
+public:
+    explicit EditWidget(const bool& autoSelect)
+        : m_autoSelect(autoSelect)
+    {
+    }
+
+protected:
+    void focusInEvent(QFocusEvent* e) override
+    {
+        const bool byKeyboard = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason || e->reason() == Qt::ShortcutFocusReason;
+        if (m_autoSelect || !byKeyboard) {
+            QLineEdit::focusInEvent(e);
+            return;
+        }
+        QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&plain);
+    }
+
+private:
+    const bool& m_autoSelect;
+};
+
+}
+
 TEdit::TEdit(TComponent* owner)
     : TWinControl(owner)
-    , m_edit(new QLineEdit)
+    , m_edit(new EditWidget(AutoSelect))
 {
     ClicksOnRelease = true;
     SetWidget(m_edit);
@@ -152,6 +181,16 @@ void TButton::Click()
         if (TForm* form = ParentForm())
             form->SetModalResult(ModalResult);
     TControl::Click();
+}
+
+bool TButton::WidgetEvent(QEvent* e)
+{
+    if (TWinControl::WidgetEvent(e))
+        return true;
+    if (e->type() != QEvent::KeyPress || VirtualKeyOf(static_cast<QKeyEvent*>(e)) != VK_RETURN)
+        return false;
+    Click();
+    return true;
 }
 
 bool TButton::HandlesDialogKey(std::uint16_t key) const

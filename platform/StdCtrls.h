@@ -51,6 +51,9 @@ public:
     // The caret, in characters from the start; no selection after setting.
     int SelStart() const;
     void SetSelStart(int);
+    // Reached with the keyboard, the edit selects all its text; without
+    // AutoSelect the text stays unselected and the caret where it stood.
+    bool AutoSelect = true;
 
     TNotifyEvent OnChange;
 
@@ -69,10 +72,16 @@ public:
     // A click also sets the modal result of the window it sits in.
     void Click() override;
     bool HandlesDialogKey(std::uint16_t key) const override;
+    // Enter presses the focused button itself; the window's default button
+    // takes it only from controls that are no buttons.
+    bool WantReturns() const override { return true; }
 
     bool Default = false;
     bool Cancel = false;
     TModalResult ModalResult = mrNone;
+
+protected:
+    bool WidgetEvent(QEvent*) override;
 
 private:
     QPushButton* m_button;

@@ -19,10 +19,6 @@ TTreeView::TTreeView(TComponent* owner)
         if (!Destroying() && OnClick)
             OnClick(this);
     });
-    QObject::connect(m_tree, &QTreeWidget::itemDoubleClicked, [this] {
-        if (!Destroying() && OnDblClick)
-            OnDblClick(this);
-    });
 }
 
 TTreeView::~TTreeView() { delete m_images; }

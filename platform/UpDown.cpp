@@ -3,11 +3,39 @@
 #include "platform/StdCtrls.h"
 #include "platform/StrUtils.h"
 
+#include <QKeyEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
+
+namespace {
+
+// Takes the Up and Down keys of the edit for the arrows.
+class ArrowKeys final : public QObject {
+public:
+    ArrowKeys(QObject* parent, TUpDown* upDown)
+        : QObject(parent)
+        , m_upDown(upDown)
+    {
+    }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        int key = static_cast<QKeyEvent*>(e)->key();
+        if (key != Qt::Key_Up && key != Qt::Key_Down)
+            return false;
+        m_upDown->Step(key == Qt::Key_Up ? btNext : btPrev);
+        return true;
+    }
+
+private:
+    TUpDown* m_upDown;
+};
+
+}
 
 TUpDown::TUpDown(TComponent* owner)
     : TControl(owner)
@@ -27,6 +55,8 @@ TUpDown::TUpDown(TComponent* owner)
         b->setFocusPolicy(Qt::NoFocus);
         layout->addWidget(b);
     }
+    // Owned by the arrows' widget: it goes with them.
+    m_keys = new ArrowKeys(box, this);
     SetWidget(box);
     SetBounds(0, 0, 15, 21);
     QObject::connect(m_up, &QToolButton::clicked, [this] {
@@ -50,9 +80,12 @@ void TUpDown::SetPosition(int value)
 
 void TUpDown::SetAssociate(TEdit* edit)
 {
+    if (m_associate)
+        m_associate->Widget()->removeEventFilter(m_keys);
     m_associate = edit;
     if (!edit)
         return;
+    edit->Widget()->installEventFilter(m_keys);
     SetParent(edit->Parent());
     SetBounds(edit->Left() + edit->Width(), edit->Top(), Width(), edit->Height());
 }

@@ -1,10 +1,12 @@
 #pragma once
 // TUpDown: the pair of arrow buttons beside a number edit. A click reads the
 // edit's number, steps it by Increment within Min and Max, and writes it
-// back; the edit stays the place that holds the value.
+// back; the edit stays the place that holds the value. The Up and Down keys
+// in the edit step it as the arrows do.
 
 #include "platform/Control.h"
 
+class QObject;
 class QToolButton;
 class TEdit;
 
@@ -33,6 +35,7 @@ private:
 
     QToolButton* m_up;
     QToolButton* m_down;
+    QObject* m_keys;
     TEdit* m_associate = nullptr;
     int m_position = 0;
 };

@@ -880,14 +880,15 @@ void TToolbarButton97::dropMenu()
     m_dropdownMenu->Popup(screen.X, screen.Y);
 }
 
+void TToolbarButton97::DblClick()
+{
+    if (m_down)
+        TGraphicControl::DblClick();
+}
+
 void TToolbarButton97::WndProc(TMessage& m)
 {
     switch (m.Msg) {
-    case WM_LBUTTONDBLCLK:
-        TGraphicControl::WndProc(m);
-        if (m_down && OnDblClick)
-            OnDblClick(this);
-        return;
     case CM_ENABLEDCHANGED:
         m_glyph.StateImage(Enabled() ? tsUp : tsDisabled);
         syncHover();

@@ -193,6 +193,8 @@ protected:
     void MouseMove(TShiftState, int X, int Y) override;
     void MouseUp(TMouseButton, TShiftState, int X, int Y) override;
     void WndProc(TMessage&) override;
+    // OnDblClick fires only for a button that is down.
+    void DblClick() override;
 
 private:
     friend struct TB97Unit;

@@ -51,7 +51,7 @@ bool g_hookBusy = false;
 void releaseBar(TitaMenuButton* current)
 {
     if (current)
-        current->SetDown(false);
+        current->Release();
     g_ownerForm = nullptr;
     g_current = nullptr;
     g_menuMode = false;
@@ -86,7 +86,7 @@ bool menuBarFilter(UINT msg, TPoint screen, TControl*)
     if (!found)
         return false;
     if (g_current)
-        g_current->SetDown(false);
+        g_current->Release();
     g_switch = false;
     if (QWidget* open = QApplication::activePopupWidget())
         open->close();
@@ -226,6 +226,14 @@ void TitaSpeedButton::DblClick()
 {
     if (m_down)
         TGraphicControl::DblClick();
+}
+
+void TitaSpeedButton::SetMouseIn(bool on)
+{
+    if (on == m_mouseIn)
+        return;
+    m_mouseIn = on;
+    Invalidate();
 }
 
 void TitaSpeedButton::recomputeMouseIn()
@@ -478,6 +486,12 @@ TitaMenuButton::~TitaMenuButton()
     }
 }
 
+void TitaMenuButton::Release()
+{
+    SetMouseIn(false);
+    SetDown(false);
+}
+
 bool TitaMenuButton::MenuMode() { return g_menuMode; }
 
 TitaMenuButton* TitaMenuButton::CurrentButton() { return g_current; }
@@ -487,7 +501,6 @@ void TitaMenuButton::Click()
     if (!Menu)
         return;
     if (this == g_current) {
-        SetMouseIn(false);
         releaseBar(this);
         return;
     }
@@ -511,10 +524,8 @@ void TitaMenuButton::open(bool releaseAfter)
     // the next button.
     if (!g_switch)
         releaseBar(g_current);
-    if (releaseAfter) {
-        SetMouseIn(false);
-        SetDown(false);
-    }
+    if (releaseAfter)
+        Release();
     if (g_switch && g_switchTo)
         // As the mouse entering the new button would: once this menu's loop
         // has ended.

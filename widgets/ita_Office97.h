@@ -214,7 +214,7 @@ protected:
     void WndProc(TMessage&) override;
     // Draws the caption where there is no cell; the menu button turns it.
     virtual void PaintCaption(TCanvas&, TRect r, bool enabled);
-    void SetMouseIn(bool on) { m_mouseIn = on; }
+    void SetMouseIn(bool);
     void tellGroup();
     void recomputeMouseIn();
 
@@ -249,6 +249,9 @@ public:
     explicit TitaMenuButton(TComponent* owner);
     ~TitaMenuButton() override;
     void Click() override;
+    // Up and without its hover frame, as the bar leaves a button whose menu
+    // has closed or was left for another.
+    void Release();
 
     // The menu-bar state, one copy per program.
     static bool MenuMode();

@@ -83,6 +83,20 @@ TEST_F(SitePanelTest, LinkToFileWritesUpperCaseOncePerClick)
     EXPECT_EQ(Form1->Label3->Caption(), "Orvelin is best");
 }
 
+TEST_F(SitePanelTest, AFileChosenWithTheArrowKeysIsLinkedFromTheKeyboard)
+{
+    StartPanel(true, { { "a.htm", "x" }, { "b.gif", "y" } });
+    Answer(0);
+    ShowTab(Form1->TabSheet2);
+    Form1->FileListBox1->SetFocus();
+    QTest::keyClick(Files(), Qt::Key_Down);
+    QTest::keyClick(Files(), Qt::Key_Down);
+    EXPECT_EQ(Form1->Label3->Caption(), "Orvelins");
+    Form1->Button2->SetFocus();
+    QTest::keyClick(Form1->Button2->Widget(), Qt::Key_Return);
+    EXPECT_EQ(Page(), "01234<A HREF=\"b.gif\"></A>56789");
+}
+
 TEST_F(SitePanelTest, TreeItemsOpenInTheBrowserAndDropAsAnchors)
 {
     struct Case {

@@ -22,3 +22,15 @@ void SendMouse(QWidget* w, QEvent::Type type, int x, int y, Qt::MouseButton butt
         QCoreApplication::sendEvent(w, &e);
     }
 }
+
+void DoubleClick(QWidget* w, int x, int y)
+{
+    QWidget* target = w;
+    QPoint at(x, y);
+    if (QWidget* inner = w->childAt(at)) {
+        at = inner->mapFrom(w, at);
+        target = inner;
+    }
+    for (QEvent::Type type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease })
+        SendMouse(target, type, at.x(), at.y());
+}

@@ -9,6 +9,10 @@
 #include "platform/Messages.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -89,6 +93,24 @@ protected:
         form.reset();
         SetMenuRunner(nullptr);
     }
+    // The colour the screen shows at a point of a control, as last painted.
+    static TColor Shown(TControl* c, int x, int y)
+    {
+        ProcessPostedMessages();
+        QCoreApplication::processEvents();
+        QPoint at = c->Widget()->mapTo(c->Widget()->window(), QPoint(x, y));
+        QImage image = QGuiApplication::primaryScreen()->grabWindow(c->Widget()->window()->winId(), at.x(), at.y(), 1, 1).toImage();
+        QRgb p = image.pixel(0, 0);
+        return TColor(qRed(p) | qGreen(p) << 8 | qBlue(p) << 16);
+    }
+    // No button keeps a hover frame, in its state or on the screen.
+    void ExpectNoFrames()
+    {
+        for (TitaMenuButton* b : buttons) {
+            EXPECT_FALSE(b->MouseIn()) << b->Caption();
+            EXPECT_EQ(Shown(b, 0, 0), GetSysColor(COLOR_BTNFACE)) << b->Caption();
+        }
+    }
     TPoint below(TControl* c) const
     {
         QPoint p = c->Widget()->mapToGlobal(QPoint(0, c->Height()));
@@ -127,6 +149,7 @@ TEST_F(MenuBarTest, ADismissedMenuEndsMenuModeAndPopsTheButtonUp)
     EXPECT_TRUE(chosen.empty());
     EXPECT_FALSE(buttons[1]->Down());
     EXPECT_FALSE(TitaMenuButton::MenuMode());
+    ExpectNoFrames();
 }
 
 TEST_F(MenuBarTest, MovingOntoAnotherButtonWhileAMenuIsOpenSwitchesToItsMenu)
@@ -143,6 +166,7 @@ TEST_F(MenuBarTest, MovingOntoAnotherButtonWhileAMenuIsOpenSwitchesToItsMenu)
     EXPECT_EQ(chosen, std::vector<int> { 1 });
     EXPECT_FALSE(buttons[1]->Down());
     EXPECT_FALSE(TitaMenuButton::MenuMode());
+    ExpectNoFrames();
     // After the switch the filter still works: another round switches again.
     runner.runs.clear();
     runner.script = { { [this] { send(buttons[2], QEvent::MouseMove, 3, 3); }, nullptr }, { nullptr, nullptr } };
@@ -150,6 +174,7 @@ TEST_F(MenuBarTest, MovingOntoAnotherButtonWhileAMenuIsOpenSwitchesToItsMenu)
     ProcessPostedMessages();
     ASSERT_EQ(runner.runs.size(), 2u);
     EXPECT_EQ(runner.runs[1].first, menus[2]);
+    ExpectNoFrames();
 }
 
 TEST_F(MenuBarTest, AHiddenButtonOrOneOfAnotherWindowIsNeverSwitchedTo)

@@ -1,0 +1,71 @@
+// The main window from the keyboard: what Alt with a letter does to the
+// page, and where typing goes once a modal window has closed.
+
+#include "tests/editor/AllWindowsFixture.h"
+#include "platform/FormBuilder.h"
+#include "tests/support/MessageLoop.h"
+#include "widgets/TB97.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// A key as the keyboard sends it: to whatever has the focus, or nowhere.
+void KeyAtFocus(int qtKey)
+{
+    if (QWidget* focused = QApplication::focusWidget())
+        QTest::keyClick(focused, Qt::Key(qtKey));
+}
+
+}
+
+TEST_F(MainWindowTest, AltWithALetterChangesNothingInThePage)
+{
+    Start();
+    const std::string before = Form1->RichEdit1->Text();
+    for (int key : { Qt::Key_F, Qt::Key_V, Qt::Key_E, Qt::Key_1 })
+        PressKey(key, Qt::AltModifier);
+    EXPECT_EQ(Form1->RichEdit1->Text(), before);
+    EXPECT_FALSE(Form1->RichEdit1->Modified());
+}
+
+class ModalFocusTest : public AllWindowsTest {};
+
+TEST_F(ModalFocusTest, TypingGoesToThePageOnceAModalWindowClosesWithEscape)
+{
+    struct Case {
+        const char* what;
+        std::function<void()> open;
+    };
+    const Case cases[] = {
+        { "Open's file dialog", [this] { PressKey(Qt::Key_O, Qt::ControlModifier); } },
+        { "the E-Mail dialog", [] {
+             auto* button = FindComponentAs<TToolbarButton97>(Form1, "ToolbarButton97135");
+             QTest::mouseClick(button->Widget(), Qt::LeftButton);
+         } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        InModal = [](TForm* form) { QTest::keyClick(form->Widget()->focusWidget(), Qt::Key_Escape); };
+        StartAll();
+        // The real file dialog, left with Escape once it shows.
+        TOpenDialog::Responder = nullptr;
+        QTimer escape;
+        QObject::connect(&escape, &QTimer::timeout, [] {
+            if (QWidget* modal = QApplication::activeModalWidget(); modal && !TControl::FromWidget(modal))
+                QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key_Escape);
+        });
+        escape.start(50);
+        ASSERT_TRUE(RunUntil([] { return Form1->Active() && Form1->RichEdit1->Focused(); }, 2000));
+        Form1->RichEdit1->SetText("ab");
+        Form1->RichEdit1->SetSelStart(1);
+        c.open();
+        escape.stop();
+        RunFor(100);
+        KeyAtFocus(Qt::Key_X);
+        EXPECT_EQ(Form1->RichEdit1->Text(), "axb");
+        TearDown();
+    }
+}
