@@ -16,10 +16,10 @@ public:
     EditorProcess();
     ~EditorProcess();  // ends the editor if it still runs
 
-    // The copied program folder and the settings store's file in the
-    // editor's own settings folder, to plant files before Start.
+    // A file of the copied program folder, and the settings store's file of
+    // a root in the editor's own settings folder, to plant files before Start.
     std::string ProgramFile(const std::string& name) const { return m_dir.File("bin/" + name); }
-    std::string StoreFile() const { return m_dir.File("config/corvana-registry/HKEY_LOCAL_MACHINE"); }
+    std::string StoreFile(const std::string& root) const { return m_dir.File("config/corvana-registry/" + root); }
 
     void Start();
     // Whether a visible window of that title is there within timeoutMs (the

@@ -18,10 +18,12 @@ namespace fs = std::filesystem;
 namespace {
 
 struct BadFile {
-    const char* file;     // "store", or a file of the program folder
+    const char* file;     // "store", "user store" (the bars'), or a file of the program folder
     const char* kind;     // what stands in its place
     const char* message;  // part of the one message shown; empty: none
 };
+
+void PrintTo(const BadFile& bad, std::ostream* os) { *os << bad.file << " as " << bad.kind; }
 
 const char* const kStoreFailure = "Failed to set data for 'TNumber'.";
 
@@ -31,6 +33,8 @@ const BadFile kBadFiles[] = {
     { "store", "folder", kStoreFailure },
     { "store", "huge", kStoreFailure },
     { "store", "malformed", kStoreFailure },
+    { "user store", "fifo", "" },
+    { "user store", "device", "" },
     { "Tips.dat", "fifo", "Tips.dat" },
     { "Tips.dat", "device", "Tips.dat" },
     { "Tips.dat", "folder", "Tips.dat" },
@@ -81,8 +85,10 @@ TEST_P(StartupFilesTest, TheEditorStartsWholeAndEveryWindowClosesByItsOwnButton)
 {
     const BadFile& bad = GetParam();
     EditorProcess editor;
-    const bool store = std::string(bad.file) == "store";
-    const std::string path = store ? editor.StoreFile() : editor.ProgramFile(bad.file);
+    const std::string file = bad.file;
+    const std::string path = file == "store"        ? editor.StoreFile("HKEY_LOCAL_MACHINE")
+                             : file == "user store" ? editor.StoreFile("HKEY_CURRENT_USER")
+                                                    : editor.ProgramFile(file);
     plant(path, bad.kind);
     const std::string before = fingerprint(path);
     editor.Start();
