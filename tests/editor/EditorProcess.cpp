@@ -39,21 +39,12 @@ bool pollFor(const std::function<bool()>& done, int timeoutMs)
     return true;
 }
 
-std::vector<std::string> lines(const std::string& text)
+std::vector<std::string> split(const std::string& text, char separator)
 {
     std::vector<std::string> out;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        out.push_back(line);
-    return out;
-}
-
-std::vector<std::string> fields(const std::string& line)
-{
-    std::vector<std::string> out;
-    std::istringstream in(line);
-    for (std::string f; std::getline(in, f, '\t');)
-        out.push_back(f);
+    for (std::string part; std::getline(in, part, separator);)
+        out.push_back(part);
     return out;
 }
 
@@ -125,8 +116,8 @@ void EditorProcess::Start()
 std::vector<EditorProcess::Window> EditorProcess::windows()
 {
     std::vector<Window> out;
-    for (const std::string& line : lines(readIfThere(m_dir.File("probe.out")))) {
-        std::vector<std::string> f = fields(line);
+    for (const std::string& line : split(readIfThere(m_dir.File("probe.out")), '\n')) {
+        std::vector<std::string> f = split(line, '\t');
         if (f.size() == 5 && f[0] == "window")
             out.push_back({ f[1], f[2], std::atoi(f[3].c_str()), f[4] == "1" });
     }
@@ -164,7 +155,7 @@ int EditorProcess::TitledWindows()
 std::vector<std::string> EditorProcess::Messages()
 {
     std::vector<std::string> out;
-    for (const std::string& line : lines(readIfThere(m_dir.File("probe.out.log"))))
+    for (const std::string& line : split(readIfThere(m_dir.File("probe.out.log")), '\n'))
         if (line.rfind("message\t", 0) == 0)
             out.push_back(line.substr(8));
     return out;
