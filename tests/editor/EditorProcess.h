@@ -26,7 +26,7 @@ public:
     // probe answering also says the editor's message loop runs). "(message)"
     // stands for a message box.
     bool WaitForWindow(const std::string& title, int timeoutMs = 5000);
-    bool WaitUntilGone(const std::string& title, int timeoutMs = 3000);
+    bool WaitUntilGone(const std::string& title, int timeoutMs = 5000);
     // The number of widgets in that window, 0 when it is not shown.
     int WidgetCount(const std::string& title);
     // The windows made so far, shown or hidden (message boxes aside).
