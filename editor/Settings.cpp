@@ -45,10 +45,10 @@ void TSettingsReader::wrongType(const std::string& name)
 }
 
 template<class Write>
-void TSettingsWriter::write(Write&& write)
+void TSettingsWriter::write(Write&& store)
 {
     try {
-        write();
+        store();
     } catch (const ERegistryException&) {
         if (!m_shown && Application) {
             m_shown = true;

@@ -49,6 +49,6 @@ public:
 
 private:
     template<class Write>
-    void write(Write&&);
+    void write(Write&& store);
     bool m_shown = false;
 };
