@@ -23,8 +23,9 @@ void TForm1::Help1Click(TObject*)
     // There is no help viewer here: the help page opens in the browser.
     std::string page = Edit3->Text() + "/Help.htm";
     GoToWeb1->Url = page;
-    if (!FileExists(page) || !GoToWeb1->OpenUrl())
-        ShowMessage("Help is not available");
+    auto notAvailable = [] { ShowMessage("Help is not available"); };
+    if (!FileExists(page) || !GoToWeb1->OpenUrl(notAvailable))
+        notAvailable();
 }
 
 void TForm1::TipoftheDay2Click(TObject*)

@@ -43,3 +43,26 @@ void TSettingsReader::wrongType(const std::string& name)
     if (m_shown.insert(name).second && Application)
         Application->HandleException(nullptr);
 }
+
+template<class Write>
+void TSettingsWriter::write(Write&& store)
+{
+    try {
+        store();
+    } catch (const ERegistryException&) {
+        if (!m_shown && Application) {
+            m_shown = true;
+            Application->HandleException(nullptr);
+        }
+    }
+}
+
+void TSettingsWriter::String(TSettingsKey& key, const std::string& name, const std::string& value)
+{
+    write([&] { key->WriteString(name, value); });
+}
+
+void TSettingsWriter::Integer(TSettingsKey& key, const std::string& name, int value)
+{
+    write([&] { key->WriteInteger(name, value); });
+}

@@ -36,3 +36,19 @@ private:
     void wrongType(const std::string& name);
     std::set<std::string> m_shown;
 };
+
+// The main window's writes of its settings. A store that cannot be written
+// (damaged, unreadable, a folder in its place) is left as it is; the first
+// failure of a run is shown by the application object, later ones are not,
+// and the command that stores goes on: what it stores only matters to later
+// runs.
+class TSettingsWriter {
+public:
+    void String(TSettingsKey&, const std::string& name, const std::string& value);
+    void Integer(TSettingsKey&, const std::string& name, int value);
+
+private:
+    template<class Write>
+    void write(Write&& store);
+    bool m_shown = false;
+};

@@ -217,11 +217,14 @@ public:
     void MainMenuFloat(TObject* sender);
 
     bool UpperCaseTags() const { return Edit4->Text() == "Upercase"; }
-    // The program's reads of its settings, shared with the Tip of the Day.
+    // The program's reads and writes of its settings, shared with the Tip of
+    // the Day.
     TSettingsReader& SettingsReader() { return m_settings; }
+    TSettingsWriter& SettingsWriter() { return m_settingsWriter; }
 
 private:
     TSettingsReader m_settings;
+    TSettingsWriter m_settingsWriter;
     void buildToolbars();
     void buildMenus();
     void buildSidePanel();

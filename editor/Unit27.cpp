@@ -103,14 +103,14 @@ void TForm27::Button1Click(TObject*)
         n = 0;
     RichEdit1->SetText(ini.ReadString(kSection, IntToStr(n), IntToStr(n)));
     n = n >= *last ? 0 : n + 1;
-    key->WriteString("TNumber", IntToStr(n));
+    Form1->SettingsWriter().String(key, "TNumber", IntToStr(n));
 }
 
 void TForm27::Button2Click(TObject*)
 {
     {
         TSettingsKey key;
-        key->WriteString("Tip", CheckBox1->Checked() ? "Yes" : "No");
+        Form1->SettingsWriter().String(key, "Tip", CheckBox1->Checked() ? "Yes" : "No");
     }
     Close();
 }

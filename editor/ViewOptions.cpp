@@ -23,11 +23,11 @@ void TForm1::itaPopupButton1Click(TObject*)
 {
     TSettingsKey key;
     if (Panel3->Visible()) {
-        key->WriteInteger("Panel", 1);
+        m_settingsWriter.Integer(key, "Panel", 1);
         Panel3->SetVisible(false);
         RichEdit1->SetAlign(alClient);
     } else {
-        key->WriteInteger("Panel", 2);
+        m_settingsWriter.Integer(key, "Panel", 2);
         Panel3->SetVisible(true);
         RichEdit1->SetAlign(alRight);
         // Beside the panel at once, not at the next resize.
@@ -39,10 +39,10 @@ void TForm1::itaPopupButton2Click(TObject*)
 {
     TSettingsKey key;
     if (Edit4->Text() == "Upercase") {
-        key->WriteString("Upercase", "No");
+        m_settingsWriter.String(key, "Upercase", "No");
         Edit4->SetText("Lowercase");
     } else {
-        key->WriteString("Upercase", "Yes");
+        m_settingsWriter.String(key, "Upercase", "Yes");
         Edit4->SetText("Upercase");
     }
 }

@@ -81,11 +81,7 @@ TImage::TImage(TComponent* owner)
 
 void TImage::LoadFromFile(const std::string& path)
 {
-    std::string bytes = ReadWholeFile(path);
-    QImage image;
-    if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size())))
-        throw EInvalidGraphic("Bitmap image is not valid");
-    m_label->setPixmap(QPixmap::fromImage(image));
+    m_label->setPixmap(QPixmap::fromImage(ReadPictureFile(path)));
     SetStretch(Stretch);
 }
 

@@ -34,8 +34,8 @@ class TImage : public TControl {
 public:
     explicit TImage(TComponent* owner);
 
-    // Picture.LoadFromFile: raises EFOpenError when the file cannot be read
-    // and EInvalidGraphic when it holds no picture.
+    // Picture.LoadFromFile, through ReadPictureFile (Graphics.h) and its
+    // errors.
     void LoadFromFile(const std::string& path);
     bool Empty() const;
     // Picture.Assign: the other image's picture (none when it has none).

@@ -1,5 +1,7 @@
 #include "platform/Graphics.h"
 
+#include "platform/Exception.h"
+#include "platform/FileIO.h"
 #include "platform/TextCodec.h"
 
 #include <QFont>
@@ -324,4 +326,14 @@ void Frame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, 
     ++rect.Right;
     canvas.Pen.Color = pen;
     canvas.PenPos = keep;
+}
+
+QImage ReadPictureFile(const std::string& path)
+{
+    std::string bytes = ReadRegularFile(path, kMaxPictureFile,
+                                        "it is larger than a picture may be (" + std::to_string(kMaxPictureFile >> 20) + " MB)");
+    QImage image;
+    if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size())))
+        throw EInvalidGraphic("Bitmap image is not valid");
+    return image;
 }

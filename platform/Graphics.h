@@ -134,6 +134,13 @@ private:
     TCanvas m_canvas { &m_image };
 };
 
+// A picture file (BMP, PNG, ...), read only when it is a regular file of at
+// most kMaxPictureFile bytes (FileIO.h: ReadRegularFile), so that a FIFO or a
+// device in its place cannot hold the program up. Raises EFOpenError or
+// EReadError when it cannot be read, EInvalidGraphic when it holds no picture.
+constexpr std::size_t kMaxPictureFile = std::size_t(16) << 20;
+QImage ReadPictureFile(const std::string& path);
+
 // The class library's 3D frame: top and left in one colour, right and bottom
 // in the other, `width` lines deep; rect shrinks by width on every side.
 void Frame3D(TCanvas&, TRect& rect, TColor topColor, TColor bottomColor, int width);

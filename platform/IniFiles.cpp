@@ -11,9 +11,10 @@ TIniFile::TIniFile(const std::string& fileName)
 {
     std::string text;
     try {
-        text = ReadWholeFile(fileName);
+        text = ReadRegularFile(fileName, kMaxFileSize, "it is larger than a profile file may be");
     } catch (const EStreamError&) {
-        // A profile file that is not there reads as empty.
+        // A profile file that is not there, is too large or is no regular
+        // file reads as empty.
     }
     parse(text);
 }

@@ -2,18 +2,22 @@
 // TIniFile: reads a profile file, the "[Section]" and "Key=Value" layout.
 //
 // The file is read whole when the reader is made; a missing or unreadable
-// file reads as empty. Section and key names compare case-insensitively and
+// file reads as empty, and so does one larger than kMaxFileSize or one that
+// is no regular file (it is never waited on). Section and key names compare case-insensitively and
 // the first entry of a name wins. Blanks around names and values are
 // dropped, and a value is otherwise taken whole: quotes, commas and "="
 // inside it stay. Lines starting with ";" are comments; CR LF, CR and LF
 // all end a line.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class TIniFile {
 public:
+    static constexpr std::size_t kMaxFileSize = std::size_t(4) << 20;
+
     explicit TIniFile(const std::string& fileName);
 
     const std::string& FileName() const { return m_fileName; }

@@ -128,7 +128,7 @@ std::optional<TRegistryStore> TRegistryStore::Load(const std::string& file)
     if (::stat(file.c_str(), &st) != 0 && errno == ENOENT)
         return TRegistryStore();
     try {
-        return Parse(ReadWholeFile(file));
+        return Parse(ReadRegularFile(file, kMaxFileSize, "it is larger than a settings file may be"));
     } catch (const Exception&) {
         return std::nullopt;
     }

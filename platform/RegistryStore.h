@@ -48,6 +48,10 @@ public:
     static constexpr std::size_t kMaxKeyDepth = 64;
     static constexpr std::size_t kMaxKeyName = 255;
     static constexpr std::size_t kMaxValueName = 16383;
+    // A file larger than this, or one that is no regular file (a FIFO, a
+    // device, a folder), cannot be read: it is never waited on, and counts
+    // as damaged.
+    static constexpr std::size_t kMaxFileSize = std::size_t(4) << 20;
 
     // The folder of the store files and the file of one root.
     static std::string Folder();

@@ -1,15 +1,18 @@
 #include "widgets/GlyphStrip.h"
 
-#include "platform/TextCodec.h"
-
-#include <QImage>
+#include "platform/Exception.h"
 
 bool TGlyphStrip::Load(const std::string& path, int cellSize, int cells)
 {
     m_strip.Clear();
     m_size = cellSize;
-    QImage image(BytesToQString(path));
-    if (image.isNull() || cellSize <= 0 || image.height() != cellSize || image.width() < cellSize * cells)
+    QImage image;
+    try {
+        image = ReadPictureFile(path);
+    } catch (const Exception&) {
+        return false;
+    }
+    if ( cellSize <= 0 || image.height() != cellSize || image.width() < cellSize * cells)
         return false;
     m_strip.SetImage(image);
     return true;

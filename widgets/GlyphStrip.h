@@ -1,7 +1,8 @@
 #pragma once
 // A row of equal square pictures in one bitmap file, cut into cells. A file
-// that is missing, unreadable, truncated or of the wrong shape gives empty
-// cells: the buttons go without pictures, and nothing fails.
+// that is missing, unreadable, truncated, of the wrong shape, or no regular
+// file (Graphics.h: ReadPictureFile) gives empty cells: the buttons go
+// without pictures, and nothing fails.
 
 #include "platform/Graphics.h"
 

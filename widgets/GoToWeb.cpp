@@ -3,16 +3,32 @@
 #include "platform/DesktopApps.h"
 #include "platform/Process.h"
 
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <thread>
+
 TGoToWeb::TGoToWeb(TComponent* owner)
     : TComponent(owner)
 {
+    m_receiver = AllocateHWnd([this](TMessage& m) {
+        auto it = m_watched.find(m.WParam);
+        if (it == m_watched.end())
+            return;
+        std::function<void()> failed = std::move(it->second);
+        m_watched.erase(it);
+        if (m.LParam && failed)
+            failed();
+    });
 }
 
-bool TGoToWeb::OpenUrl() { return launch(Url); }
+TGoToWeb::~TGoToWeb() { DeallocateHWnd(m_receiver); }
 
-bool TGoToWeb::SendMail() { return launch("mailto:" + EMail); }
+bool TGoToWeb::OpenUrl(std::function<void()> failed) { return launch(Url, std::move(failed)); }
 
-bool TGoToWeb::launch(const std::string& address)
+bool TGoToWeb::SendMail() { return launch("mailto:" + EMail, {}); }
+
+bool TGoToWeb::launch(const std::string& address, std::function<void()> failed)
 {
     TProcessStart start;
     start.Arguments = BrowserCommand(address);
@@ -22,7 +38,20 @@ bool TGoToWeb::launch(const std::string& address)
     pid_t pid = StartProcess(start);
     if (pid <= 0)
         return false;
-    // Nobody waits for the browser; it must not linger as a zombie.
-    ReapInBackground(pid);
+    if (!failed) {
+        // Nobody waits for the browser; it must not linger as a zombie.
+        ReapInBackground(pid);
+        return true;
+    }
+    // Waited for off the message loop: a browser may run for hours.
+    WPARAM watch = ++m_lastWatch;
+    m_watched[watch] = std::move(failed);
+    std::thread([pid, watch, receiver = m_receiver, started = GetTickCount64()] {
+        int status = 0;
+        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        bool soon = GetTickCount64() - started <= kOpenerFailMs;
+        PostMessage(receiver, WM_USER, watch, soon && ExitCodeFromStatus(status) != 0);
+    }).detach();
     return true;
 }

@@ -569,6 +569,7 @@ void TToolbarButton97::SetDropdownCombo(bool on)
 void TToolbarButton97::SetDropdownMenu(TPopupMenu* menu)
 {
     m_dropdownMenu = menu;
+    m_dropdownMenuAlive = menu ? menu->AliveGuard() : TAliveGuard();
     if (m_dropdownArrow)
         repaintButton(true);
 }
@@ -701,7 +702,7 @@ void TToolbarButton97::MouseMove(TShiftState shift, int x, int y)
 
 bool TToolbarButton97::inside(int x, int y) const
 {
-    int width = Width() - (m_dropdownCombo && m_dropdownMenu ? kArrowPart : 0);
+    int width = Width() - (m_dropdownCombo && DropdownMenu() ? kArrowPart : 0);
     return x >= 0 && x < width && y >= 0 && y < Height();
 }
 
@@ -774,7 +775,7 @@ void TToolbarButton97::MouseDown(TMouseButton button, TShiftState shift, int x, 
         if (OnMouseEnter)
             OnMouseEnter(this);
     }
-    m_menuPressed = m_dropdownMenu && (!m_dropdownCombo || x >= Width() - kArrowPart);
+    m_menuPressed = DropdownMenu() && (!m_dropdownCombo || x >= Width() - kArrowPart);
     struct ClearMenuPressed {
         bool& flag;
         ~ClearMenuPressed() { flag = false; }
@@ -835,7 +836,7 @@ void TToolbarButton97::Click()
         repaintButton(true);
     }
     leaveHover();
-    if (!m_dropdownMenu || (m_dropdownCombo && !m_menuPressed))
+    if (!DropdownMenu() || (m_dropdownCombo && !m_menuPressed))
         TGraphicControl::Click();
     else
         dropMenu();
@@ -856,7 +857,8 @@ void TToolbarButton97::dropMenu()
             at = { 0, 0 }, alignment = paRight;
     }
     const TPoint screen = ClientToScreen(at);
-    m_dropdownMenu->PopupComponent = this;
+    TPopupMenu* menu = DropdownMenu();
+    menu->PopupComponent = this;
     // The press that closes the menu is handed on by the platform to the
     // control under the mouse, during the menu's loop or queued after it; on
     // this button it would drop the menu again. Such a press is ignored
@@ -866,18 +868,21 @@ void TToolbarButton97::dropMenu()
     struct Restore {
         TToolbarButton97* b;
         TPopupMenu* menu;
+        TAliveGuard menuAlive;
         TPopupAlignment alignment;
         ~Restore()
         {
-            menu->Alignment = alignment;
+            // A command of the menu may have freed it.
+            if (menuAlive)
+                menu->Alignment = alignment;
             QTimer::singleShot(0, b->Widget(), [b = b] {
                 if (TB97Unit::get().swallowPress == b)
                     TB97Unit::get().swallowPress = nullptr;
             });
         }
-    } restore { this, m_dropdownMenu, m_dropdownMenu->Alignment };
-    m_dropdownMenu->Alignment = alignment;
-    m_dropdownMenu->Popup(screen.X, screen.Y);
+    } restore { this, menu, menu->AliveGuard(), menu->Alignment };
+    menu->Alignment = alignment;
+    menu->Popup(screen.X, screen.Y);
 }
 
 void TToolbarButton97::DblClick()
@@ -938,7 +943,7 @@ void TToolbarButton97::PaintTo(TCanvas& canvas)
     }
     canvas.Font = Font;
     TRect r { 0, 0, Width(), Height() };
-    const bool combo = m_dropdownCombo && m_dropdownMenu;
+    const bool combo = m_dropdownCombo && DropdownMenu();
     const bool pushedState = m_state == tsPressed || m_state == tsHeld;
     const bool edge = !m_flat || pushedState || (m_mouseIn && m_state != tsDisabled);
     auto edgeStyle = [this](bool pushed) -> std::pair<unsigned, unsigned> {
@@ -977,7 +982,7 @@ void TToolbarButton97::PaintTo(TCanvas& canvas)
     content.spacing = m_spacing;
     content.showGlyph = m_displayMode != dmTextOnly;
     content.showText = m_displayMode != dmGlyphOnly;
-    content.dropArrow = m_dropdownArrow && !m_dropdownCombo && m_dropdownMenu;
+    content.dropArrow = m_dropdownArrow && !m_dropdownCombo && DropdownMenu();
     m_glyph.DrawContent(canvas, content, m_state);
     if (combo) {
         const int x = Width() - 13, y = Height() / 2 - 1;

@@ -140,7 +140,8 @@ public:
     void SetDropdownArrow(bool);
     bool DropdownCombo() const { return m_dropdownCombo; }
     void SetDropdownCombo(bool);
-    TPopupMenu* DropdownMenu() const { return m_dropdownMenu; }
+    // Forgotten once the menu is freed.
+    TPopupMenu* DropdownMenu() const { return m_dropdownMenuAlive ? m_dropdownMenu : nullptr; }
     void SetDropdownMenu(TPopupMenu*);
     bool Flat() const { return m_flat; }
     void SetFlat(bool);
@@ -221,6 +222,7 @@ private:
     bool m_dropdownArrow = true;
     bool m_dropdownCombo = false;
     TPopupMenu* m_dropdownMenu = nullptr;
+    TAliveGuard m_dropdownMenuAlive;
     bool m_flat = true;
     TButtonLayout m_layout = blGlyphLeft;
     int m_margin = -1;

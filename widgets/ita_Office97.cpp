@@ -335,7 +335,9 @@ void TitaToolBar::restoreState()
         floatAt(x, y);
         orientControls();
     } else {
-        SetBounds(std::clamp(x, 0, std::max(0, screen.Width() - w)), std::max(0, y), w, h);
+        // A docked bar's place is bounded by the screen as its size is, so
+        // that no edge of it lies beyond what a rectangle can hold.
+        SetBounds(std::clamp(x, 0, std::max(0, screen.Width() - w)), std::clamp(y, 0, std::max(0, screen.Height() - h)), w, h);
         std::string name = readStored("DockName");
         if (name.empty() && Parent())
             name = Parent()->Name;

@@ -103,7 +103,8 @@ int StoredInteger(const std::string& text, int def)
     } else if (first != last && *first == '+') {
         ++first;
     }
-    if (first == last || (base == 16 && *first == '-'))
+    // One sign at most: the reader below takes a "-" of its own.
+    if (first == last || (*first == '-' && first != text.data()))
         return def;
     long long value = 0;
     auto [end, ec] = std::from_chars(first, last, value, base);

@@ -190,3 +190,16 @@ TEST_F(HelpAboutTest, HelpOpensTheHelpPageOrSaysItIsNotAvailable)
     EXPECT_EQ(Questions.size(), 1u);
     EXPECT_EQ(Application->LastHelpCommand, 3u);
 }
+
+TEST_F(HelpAboutTest, HelpSaysItIsNotAvailableWhenTheOpenerFindsNoBrowser)
+{
+    XdgSandbox xdg;  // no browser registered: xdg-open is the opener
+    std::filesystem::create_directories(xdg.File("bin"));
+    WriteScript(xdg.File("bin/xdg-open"), "exit 3");
+    ::setenv("PATH", (xdg.File("bin") + ":" + std::getenv("PATH")).c_str(), 1);
+    StartWithTips(std::nullopt);
+    WriteFileBytes(Dir.File("Help.htm"), "<HTML></HTML>");
+    Do([] { static_cast<TMenuItem*>(Form1->FindComponent("Help1"))->Click(); });
+    ASSERT_TRUE(RunUntil([this] { return !Questions.empty(); }, 3000));
+    EXPECT_EQ(Questions[0].Text, "Help is not available");
+}

@@ -81,6 +81,20 @@ TEST_F(MainWindowTest, TheTagCaseToggleTwiceReturnsSettingAndFieldAndLeavesTheTe
     EXPECT_EQ(Form1->RichEdit1->Text(), text);
 }
 
+TEST_F(MainWindowTest, TogglesWorkOnAStoreThatCannotBeWrittenWhichIsShownOnceAndKept)
+{
+    Start();
+    Form1->FormResize(Form1);
+    const std::string store = std::string(std::getenv("XDG_CONFIG_HOME")) + "/corvana-registry/HKEY_LOCAL_MACHINE";
+    WriteFileBytes(store, "damaged");
+    clickWidget(Form1->itaPopupButton1);
+    EXPECT_FALSE(Form1->Panel3->Visible());
+    clickWidget(Form1->itaPopupButton2);
+    EXPECT_EQ(Form1->Edit4->Text(), "Lowercase");
+    EXPECT_EQ(Errors, std::vector<std::string>{ "Failed to set data for 'Panel'" });
+    EXPECT_EQ(ReadFileBytes(store), "damaged");
+}
+
 TEST_F(MainWindowTest, ToolbarItemsShowAndHideTheirBarWithCheckMarksFollowing)
 {
     Start();

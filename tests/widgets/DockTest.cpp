@@ -234,8 +234,11 @@ TEST_F(DockTest, AbsurdStoredStateStillGivesUsableBarsOnTheDockOrOnScreen)
     Store("Main Menu", "Width", "abc");
     Store("Main Menu", "Height", "-5");
     Store("Main Menu", "DockName", "Standard");  // a bar, not a dock
+    Store("Main Menu", "isFloat", "+-1");  // no number
     Store("Standard", "Width", "999999999");
     Store("Standard", "DockName", "NoSuchDock");
+    Store("Standard", "XPosition", "2147483647");
+    Store("Standard", "YPosition", "2147483647");
     Store("No Name", "isFloat", "7");
     Store("No Name", "XPosition", "-4000");
     Store("No Name", "YPosition", "0x7FFFFFFF");
@@ -248,6 +251,8 @@ TEST_F(DockTest, AbsurdStoredStateStillGivesUsableBarsOnTheDockOrOnScreen)
     EXPECT_EQ(bars[0]->Height(), 22);
     EXPECT_EQ(bars[1]->Parent(), dock);
     EXPECT_EQ(bars[1]->Width(), 617);
+    EXPECT_LE(bars[1]->Left() + bars[1]->Width(), screen.width());
+    EXPECT_LE(bars[1]->Top() + bars[1]->Height(), dock->Height());
     EXPECT_EQ(bars[2]->Height(), 26);
     ASSERT_TRUE(bars[2]->Floating());
     TFPForm97* w = bars[2]->FloatingWindow();

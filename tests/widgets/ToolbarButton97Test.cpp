@@ -313,3 +313,22 @@ TEST(ToolbarButton97, ThePressThatClosesItsMenuDoesNotDropItAgain)
     EXPECT_EQ(runner.runs, 2);
     SetMenuRunner(nullptr);
 }
+
+TEST(ToolbarButton97, AFreedDropDownMenuIsForgottenAndTheButtonClicksAgain)
+{
+    TForm form(nullptr);
+    form.SetClientSize(100, 40);
+    TToolbarButton97 button(&form);
+    button.SetParent(&form);
+    int clicks = 0;
+    button.OnClick = [&](TObject*) { ++clicks; };
+    auto* menu = new TPopupMenu(&form);
+    button.SetDropdownMenu(menu);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+    delete menu;
+    EXPECT_EQ(button.DropdownMenu(), nullptr);
+    QTest::mouseClick(button.Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    RunFor(20);
+    EXPECT_EQ(clicks, 1);
+}

@@ -1,0 +1,115 @@
+// A probe preloaded into a program that a test starts as a child process.
+// It lets the test see the program's windows and press its buttons as a
+// user would, without any hook in the program itself.
+//
+// Every 50 ms, from the program's own message loop (so an answer also says
+// the loop runs):
+// - $APP_PROBE_OUT gets the top-level windows, one a line: "window <TAB>
+//   title <TAB> class <TAB> number of widgets inside <TAB> 1 when shown", and
+//   $APP_PROBE_OUT.log gets each message box the first time it shows:
+//   "message <TAB> text";
+// - new lines of $APP_PROBE_IN are carried out: "click <TAB> window title
+//   <TAB> button text" presses that button of that window with the mouse
+//   (the window title "(message)" names the message box shown).
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdlib>
+
+namespace {
+
+QString g_out;
+QString g_in;
+int g_done = 0;
+
+void writeAtomically(const QString& path, const QByteArray& data)
+{
+    QFile tmp(path + ".tmp");
+    if (!tmp.open(QIODevice::WriteOnly))
+        return;
+    tmp.write(data);
+    tmp.close();
+    ::rename(QFile::encodeName(path + ".tmp").constData(), QFile::encodeName(path).constData());
+}
+
+QWidget* findWindow(const QString& title)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible())
+            continue;
+        bool message = qobject_cast<QMessageBox*>(w) != nullptr;
+        if (title == "(message)" ? message : !message && w->windowTitle() == title)
+            return w;
+    }
+    return nullptr;
+}
+
+void click(const QString& title, const QString& text)
+{
+    QWidget* window = findWindow(title);
+    if (!window)
+        return;
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        if (b->isVisible() && b->text().remove('&') == text) {
+            QTest::mouseClick(b, Qt::LeftButton);
+            return;
+        }
+}
+
+void look()
+{
+    QByteArray state;
+    QByteArray shown;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        state += "window\t" + w->windowTitle().toUtf8() + "\t" + w->metaObject()->className() + "\t" +
+                 QByteArray::number(w->findChildren<QWidget*>().size()) + "\t" + (w->isVisible() ? "1" : "0") + "\n";
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (box && box->isVisible() && !box->property("probeSeen").toBool()) {
+            box->setProperty("probeSeen", true);
+            shown += "message\t" + box->text().toUtf8() + "\n";
+        }
+    }
+    writeAtomically(g_out, state);
+    if (!shown.isEmpty()) {
+        QFile log(g_out + ".log");
+        if (log.open(QIODevice::Append))
+            log.write(shown);
+    }
+
+    QFile in(g_in);
+    if (!in.open(QIODevice::ReadOnly))
+        return;
+    QList<QByteArray> lines = in.readAll().split('\n');
+    for (int i = g_done; i + 1 < lines.size(); ++i) {
+        QList<QByteArray> f = lines[i].split('\t');
+        ++g_done;
+        // Pressed from a fresh call, so that a modal window the press opens
+        // does not hold this look up.
+        if (f.size() == 3 && f[0] == "click")
+            QTimer::singleShot(0, qApp, [t = QString::fromUtf8(f[1]), b = QString::fromUtf8(f[2])] { click(t, b); });
+    }
+}
+
+void startProbe()
+{
+    const char* out = std::getenv("APP_PROBE_OUT");
+    const char* in = std::getenv("APP_PROBE_IN");
+    if (!out || !in)
+        return;
+    g_out = QString::fromLocal8Bit(out);
+    g_in = QString::fromLocal8Bit(in);
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, look);
+    timer->start(50);
+}
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(startProbe)
