@@ -27,6 +27,10 @@ bool g_dragGuard = false;
 
 constexpr int kGripSize = 12;
 constexpr int kMinBarSize = kGripSize + 4;
+// How much of a floating bar's title bar stays on the screen at least.
+constexpr int kTitleHold = 48;
+// Stored places beyond this are nowhere near any screen.
+constexpr int kFarOff = 1 << 20;
 
 TPoint toScreen(const TControl* c, TPoint p)
 {
@@ -329,10 +333,8 @@ void TitaToolBar::restoreState()
     int h = size("Height", Height(), screen.Height() / 4);
     SetBounds(Left(), Top(), w, h);
     if (boolean("isFloat", false)) {
-        // Fully on screen, title bar included.
-        x = std::clamp(x, screen.Left, std::max(screen.Left, screen.Right - w));
-        y = std::clamp(y, screen.Top + kCaptionOffset, std::max(screen.Top + kCaptionOffset, screen.Bottom - h));
-        floatAt(x, y);
+        floatAt(std::clamp(x, -kFarOff, kFarOff), std::clamp(y, -kFarOff, kFarOff));
+        keepOnScreen();
         orientControls();
     } else {
         SetBounds(std::clamp(x, 0, std::max(0, screen.Width() - w)), std::max(0, y), w, h);
@@ -503,6 +505,10 @@ void TitaToolBar::floatAt(int x, int y)
     if (!g_restoring && OnFloat)
         OnFloat(this);
     m_floating = true;
+    // Out of its row it needs no more room than its controls take; a stored
+    // size only comes back for a window the user may size.
+    if (!g_restoring || !AllowResize)
+        SetBounds(Left(), Top(), neededWidth(), Height());
     bool wasVisible = Visible();
     m_form = new TFPForm97(nullptr);
     m_form->SetSizeable(AllowResize);
@@ -518,6 +524,36 @@ void TitaToolBar::floatAt(int x, int y)
     Realign();
     if (wasVisible)
         SetVisible(true);
+}
+
+void TitaToolBar::keepOnScreen()
+{
+    // Where it was, moved only as far as keeps a piece of its title bar on
+    // the screen to take hold of.
+    const TRect screen = screenArea();
+    const int w = m_form->Width();
+    const int hold = std::min(w, kTitleHold);
+    const int left = std::clamp(m_form->Left(), screen.Left - w + hold, std::max(screen.Left - w + hold, screen.Right - hold));
+    const int top = std::clamp(m_form->Top(), screen.Top, std::max(screen.Top, screen.Bottom - kCaptionOffset));
+    m_form->SetBounds(left, top, w, m_form->Height());
+}
+
+int TitaToolBar::neededWidth() const
+{
+    TRect inside { 0, 0, Width(), Height() };
+    AdjustClientRect(inside);
+    int along = 0, right = 0;
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        if (!c->Visible())
+            continue;
+        if (c->Align() == alLeft || c->Align() == alRight)
+            along += c->Width();
+        else
+            right = std::max(right, c->Left() + c->Width() - inside.Left);
+    }
+    // Never narrower than high, or docking again would turn it upright.
+    return std::max({ kMinBarSize, Height(), std::max(along, right) + Width() - inside.Width() });
 }
 
 void TitaToolBar::takeMouseCapture()
@@ -566,7 +602,8 @@ TitaToolBar* TitaToolBar::barAtPoint(TPoint p) const
     TPoint at { p.X + Left(), p.Y + Top() };
     for (int i = 0; i < d->ControlCount(); ++i) {
         auto* bar = dynamic_cast<TitaToolBar*>(d->Controls(i));
-        if (!bar || bar == this)
+        // A hidden bar is out of its dock's rows: nothing changes place with it.
+        if (!bar || bar == this || !bar->Visible())
             continue;
         TRect r { bar->Left() + 1, bar->Top() + 1, bar->Left() + bar->Width() - 1, bar->Top() + bar->Height() - 1 };
         if (d->Horizontal()) {
@@ -587,6 +624,12 @@ void TitaToolBar::swapBars(TitaToolBar* other)
     TitaDock* d = dock();
     if (!other || other == this || !d)
         return;
+    // Only the bars shown take part; hidden ones keep their place and stay
+    // hidden.
+    std::vector<TitaToolBar*> shown;
+    for (int i = 0; i < d->ControlCount(); ++i)
+        if (auto* bar = dynamic_cast<TitaToolBar*>(d->Controls(i)); bar && bar->Visible())
+            shown.push_back(bar);
     SetVisible(false);
     other->SetVisible(false);
     bool horizontal = d->Horizontal();
@@ -596,8 +639,8 @@ void TitaToolBar::swapBars(TitaToolBar* other)
     TitaToolBar* upper = pos(this) < pos(other) ? this : other;
     TitaToolBar* lower = upper == this ? other : this;
     auto shiftBeyond = [&](int limit, int by) {
-        for (int i = 0; i < d->ControlCount(); ++i)
-            if (auto* bar = dynamic_cast<TitaToolBar*>(d->Controls(i)); bar && pos(bar) > limit)
+        for (TitaToolBar* bar : shown)
+            if (pos(bar) > limit)
                 move(bar, pos(bar) + by);
     };
     shiftBeyond(pos(lower), size(upper) - size(lower));

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QTest>
 #include <QWidget>
 
 void SendMouse(QWidget* w, QEvent::Type type, int x, int y, Qt::MouseButton button)
@@ -21,4 +23,19 @@ void SendMouse(QWidget* w, QEvent::Type type, int x, int y, Qt::MouseButton butt
         QMouseEvent e(type, local, global, button, held, Qt::NoModifier);
         QCoreApplication::sendEvent(w, &e);
     }
+}
+
+void DragMouse(QWidget* widget, QPoint from, std::initializer_list<QPoint> path)
+{
+    QPointer<QWidget> pressed = widget;
+    QTest::mousePress(widget, Qt::LeftButton, {}, from);
+    auto holder = [&]() -> QWidget* { return QWidget::mouseGrabber() ? QWidget::mouseGrabber() : pressed.data(); };
+    QPoint last = widget->mapToGlobal(from);
+    for (QPoint p : path) {
+        if (QWidget* w = holder())
+            QTest::mouseMove(w, w->mapFromGlobal(p));
+        last = p;
+    }
+    if (QWidget* w = holder())
+        QTest::mouseRelease(w, Qt::LeftButton, {}, w->mapFromGlobal(last));
 }

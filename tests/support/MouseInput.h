@@ -3,10 +3,19 @@
 // moving with the button held and releasing, at a point of the widget.
 
 #include <QEvent>
+#include <QPoint>
 #include <Qt>
+
+#include <initializer_list>
 
 class QWidget;
 
 // Sends one mouse event of that type at (x, y) of the widget. A press and a
 // move hold `button`; a release holds nothing; a move names no button.
 void SendMouse(QWidget* widget, QEvent::Type type, int x, int y, Qt::MouseButton button = Qt::LeftButton);
+
+// A drag with the left button through the window system: pressed at `from`
+// of the widget, moved through the screen points of `path`, released at the
+// last one. As on a desktop, each event goes to the widget holding the
+// mouse: the one that took the capture, else the one pressed.
+void DragMouse(QWidget* widget, QPoint from, std::initializer_list<QPoint> path);

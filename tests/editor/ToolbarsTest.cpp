@@ -1,0 +1,93 @@
+// The main window's bars as the user handles them: dragged by the grip
+// across rows and off the dock, the floating window dragged by its title,
+// the window resized and the program started again; and the pictures of
+// the two toggles.
+
+#include "tests/editor/MainWindowFixture.h"
+
+#include "platform/AppHooks.h"
+#include "platform/FormBuilder.h"
+#include "platform/Messages.h"
+#include "tests/support/MouseInput.h"
+#include "widgets/flpfrm97.h"
+#include "widgets/ita_common.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+QPoint screenPoint(TControl* c, int x, int y) { return c->Widget()->mapToGlobal(QPoint(x, y)); }
+
+std::string stored(TitaToolBar* bar, const char* name) { return ReadRegString(bar->Section(), name, "?"); }
+
+// Chooses one item of whatever menu opens.
+struct ChooseItem : TMenuRunner {
+    std::string name;
+    TMenuItem* Run(TPopupMenu*, TPoint) override { return FindComponentAs<TMenuItem>(Form1, name); }
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, AHiddenBarStaysHiddenWhenAnotherIsDraggedAcrossItsRow)
+{
+    Start();
+    ChooseItem menu;
+    menu.name = "StandardToolbar2";
+    SetMenuRunner(&menu);
+    Form1->PopupMenu8->Popup(0, 0);
+    SetMenuRunner(nullptr);
+    ASSERT_FALSE(Form1->Standard->Visible());
+    // The menu bar's grip, down past the middle of the "No Name" row below.
+    TTBDragBox* grip = Form1->MainMenu->DragBox();
+    DragMouse(grip->Widget(), { 5, 5 }, { screenPoint(Form1->MainMenu, 5, 22 + 14) });
+    ProcessPostedMessages();
+    for (TitaToolBar* bar : { Form1->MainMenu, Form1->Toolbar1 })
+        bar->Repaint();
+    EXPECT_FALSE(Form1->Standard->Visible());
+    EXPECT_EQ(stored(Form1->Standard, "isVisible"), "0");
+    EXPECT_EQ(Form1->Toolbar1->Top(), 0);
+    EXPECT_EQ(Form1->MainMenu->Top(), 26);
+    EXPECT_EQ(Form1->itaDock1->Height(), 48);
+}
+
+TEST_F(MainWindowTest, ABarDraggedOffFloatsAsWideAsItsButtonsAndComesBackThereAtTheNextStart)
+{
+    Start();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    TitaToolBar* bar = Form1->Standard;
+    DragMouse(bar->DragBox()->Widget(), { 5, 5 }, { screenPoint(Form1->RichEdit1, 300, 150), screenPoint(Form1->RichEdit1, 300, 200) });
+    ProcessPostedMessages();
+    ASSERT_TRUE(bar->Floating());
+    TFPForm97* window = bar->FloatingWindow();
+    int right = 0;
+    for (int i = 0; i < bar->ControlCount(); ++i)
+        if (bar->Controls(i)->Visible())
+            right = std::max(right, bar->Controls(i)->Left() + bar->Controls(i)->Width());
+    EXPECT_EQ(window->ClientWidth(), right + 1) << "the last button ends at the window's edge";
+    EXPECT_EQ(bar->Width(), window->ClientWidth());
+
+    // The main window's resize stretches the docked bars only.
+    const int floatingWidth = window->Width();
+    Form1->SetWindowState(wsNormal);
+    Form1->SetBounds(0, 0, 700, 500);
+    ProcessPostedMessages();
+    EXPECT_EQ(Form1->MainMenu->Width(), 700 - 8);
+    EXPECT_EQ(window->Width(), floatingWidth);
+    EXPECT_EQ(bar->Width(), window->ClientWidth());
+
+    // Its title dragged until the window hangs past the screen's right edge.
+    const QPoint grab = screenPoint(window, 30, 10);
+    const QPoint to(screen.right() - 60, screen.top() + 200);
+    DragMouse(window->Widget(), { 30, 10 }, { grab + QPoint(5, 5), to });
+    ProcessPostedMessages();
+    const int left = window->Left(), top = window->Top();
+    ASSERT_EQ(left, to.x() - 30);
+    ASSERT_GT(left + window->Width(), screen.right());
+
+    Start();
+    ASSERT_TRUE(Form1->Standard->Floating());
+    EXPECT_EQ(Form1->Standard->FloatingWindow()->Left(), left);
+    EXPECT_EQ(Form1->Standard->FloatingWindow()->Top(), top);
+}
