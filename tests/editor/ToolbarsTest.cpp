@@ -28,6 +28,23 @@ struct ChooseItem : TMenuRunner {
     TMenuItem* Run(TPopupMenu*, TPoint) override { return FindComponentAs<TMenuItem>(Form1, name); }
 };
 
+// Whether the cell shows on the button: every pixel of it but its key colour
+// at one place of the button's picture.
+bool showsCell(const QImage& button, const QImage& cell)
+{
+    const QRgb key = cell.pixel(0, cell.height() - 1);
+    for (int dy = 0; dy + cell.height() <= button.height(); ++dy)
+        for (int dx = 0; dx + cell.width() <= button.width(); ++dx) {
+            bool all = true;
+            for (int y = 0; all && y < cell.height(); ++y)
+                for (int x = 0; all && x < cell.width(); ++x)
+                    all = cell.pixel(x, y) == key || button.pixel(dx + x, dy + y) == cell.pixel(x, y);
+            if (all)
+                return true;
+        }
+    return false;
+}
+
 }  // namespace
 
 TEST_F(MainWindowTest, AHiddenBarStaysHiddenWhenAnotherIsDraggedAcrossItsRow)
@@ -90,4 +107,28 @@ TEST_F(MainWindowTest, ABarDraggedOffFloatsAsWideAsItsButtonsAndComesBackThereAt
     ASSERT_TRUE(Form1->Standard->Floating());
     EXPECT_EQ(Form1->Standard->FloatingWindow()->Left(), left);
     EXPECT_EQ(Form1->Standard->FloatingWindow()->Top(), top);
+}
+
+TEST_F(MainWindowTest, TheTogglesShowTheirCellsOfTheFirstGlyphStripAndTheAboutBoxHoldsItsSpeedButton)
+{
+    Start();
+    TitaGlyphs* strip = FindComponentAs<TitaGlyphs>(Form1, "itaGlyphs1");
+    for (const char* name : { "itaGlyphs1", "itaGlyphs2" }) {
+        TitaGlyphs* glyphs = FindComponentAs<TitaGlyphs>(Form1, name);
+        EXPECT_EQ(glyphs->Cols, 8) << name;
+        EXPECT_EQ(glyphs->Width(), 16) << name;
+    }
+    struct Case {
+        TitaPopupButton* toggle;
+        int cell, other;
+    } cases[] = { { Form1->itaPopupButton1, 0, 1 }, { Form1->itaPopupButton2, 1, 0 } };
+    for (const Case& c : cases) {
+        const QImage shown = c.toggle->Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(showsCell(shown, strip->GetCell(c.cell).Image().convertToFormat(QImage::Format_RGB32))) << c.toggle->Name;
+        EXPECT_FALSE(showsCell(shown, strip->GetCell(c.other).Image().convertToFormat(QImage::Format_RGB32))) << c.toggle->Name;
+    }
+    TForm4 about(nullptr);
+    TitaSpeedButton* hidden = FindComponentAs<TitaSpeedButton>(&about, "itaSpeedButton1");
+    EXPECT_FALSE(hidden->Visible());
+    EXPECT_TRUE(hidden->Flat());
 }
