@@ -4,6 +4,8 @@
 #include "widgets/TB97Dock.h"
 
 #include "platform/AppHooks.h"
+#include "platform/Application.h"
+#include "platform/ControlMessages.h"
 #include "platform/Exception.h"
 #include "platform/Form.h"
 #include "platform/Mouse.h"
@@ -19,10 +21,11 @@
 
 namespace {
 
-// The main-window hook serves every toolbar of a form and goes with the
-// last of them, whichever toolbar installed it.
+// The main-window hook and the form's own hook serve every toolbar of a
+// form and go with the last of them, whichever toolbar installed them.
 struct FormHook {
     int id = 0;
+    int formId = 0;
     int bars = 0;
 };
 std::map<TForm*, FormHook>& formHooks()
@@ -34,12 +37,19 @@ std::map<TForm*, FormHook>& formHooks()
 void hookForm(TForm* form)
 {
     FormHook& h = formHooks()[form];
-    if (h.bars++ == 0)
+    if (h.bars++ == 0) {
         h.id = HookMainWindow([form](TMessage& m) {
             if (m.Msg == WM_ACTIVATEAPP)
                 TToolbar97::ShowFloatingBars(form, m.WParam != 0);
             return false;
         });
+        // Hidden or minimised, the form takes its floating bars along.
+        h.formId = HookFormWindow(form, [form](TMessage& m) {
+            if (m.Msg == WM_WINDOWPOSCHANGED)
+                TToolbar97::ShowFloatingBars(form, ApplicationActive());
+            return false;
+        });
+    }
 }
 
 void unhookForm(TForm* form)
@@ -49,8 +59,23 @@ void unhookForm(TForm* form)
         return;
     if (--it->second.bars == 0) {
         UnhookMainWindow(it->second.id);
+        UnhookFormWindow(it->second.formId);
         formHooks().erase(it);
     }
+}
+
+// A caption too wide for its place loses one character at a time, "..."
+// following, while it is at least 5 characters long.
+std::string fittedCaption(TCanvas& c, std::string text, int width)
+{
+    bool shortened = false;
+    while (c.TextWidth(text) > width && text.size() >= 5) {
+        text.erase(text.size() - (shortened ? 4 : 1), 1);
+        if (!shortened)
+            text += "...";
+        shortened = true;
+    }
+    return text;
 }
 
 TRect screenWorkArea()
@@ -286,7 +311,9 @@ void TToolbar97::SetParked(bool on)
 
 void TToolbar97::ShowFloatingBars(TForm* form, bool applicationActive)
 {
-    const bool show = applicationActive && form->Visible() && form->WindowState() != wsMinimized;
+    // Minimised by the program or by the window manager.
+    auto minimised = [](const TForm* f) { return f && (f->WindowState() == wsMinimized || f->Widget()->isMinimized()); };
+    const bool show = applicationActive && form->Visible() && !minimised(form) && !(Application && minimised(Application->MainForm()));
     for (int i = 0; i < form->ComponentCount(); ++i)
         if (auto* bar = dynamic_cast<TToolbar97*>(form->Components(i)); bar && bar->Floating())
             bar->SetParked(!show);
@@ -347,7 +374,7 @@ void TToolbar97::Paint()
     c.Font = TFont();
     c.Font.Color = clWhite;
     TRect text { caption.Left + 2, caption.Top, (m_closeButton ? closeButtonRect().Left : caption.Right) - 2, caption.Bottom };
-    c.DrawText(Caption(), text, DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+    c.DrawText(fittedCaption(c, Caption(), text.Width()), text, DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER);
     c.Brush.Style = bsSolid;
     if (m_closeButton) {
         TRect b = closeButtonRect();
