@@ -165,6 +165,11 @@ protected:
 namespace ToolBarState {
 // The height kept above a floating bar for its window's title.
 constexpr int kCaptionOffset = 20;
+// The grip's thickness across its bar.
+constexpr int kGripSize = 12;
+// Set while bars are built and their state restored: nothing is saved, no
+// float or static event fires, the mouse is not taken.
+bool& Restoring();
 }
 
 // A windowless speed button: one cell of a glyph strip and/or a caption,
