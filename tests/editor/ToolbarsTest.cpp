@@ -53,7 +53,8 @@ TEST_F(MainWindowTest, AHiddenBarStaysHiddenWhenAnotherIsDraggedAcrossItsRow)
     ChooseItem menu;
     menu.name = "StandardToolbar2";
     SetMenuRunner(&menu);
-    Form1->PopupMenu8->Popup(0, 0);
+    // The toolbars' menu, from a right click on the bar past its buttons.
+    RightClick(Form1->Standard->Widget(), Form1->Standard->Width() - 5, 10);
     SetMenuRunner(nullptr);
     ASSERT_FALSE(Form1->Standard->Visible());
     // The menu bar's grip, down past the middle of the "No Name" row below.

@@ -1,5 +1,6 @@
 #include "tests/support/MouseInput.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QMouseEvent>
@@ -38,4 +39,12 @@ void DragMouse(QWidget* widget, QPoint from, std::initializer_list<QPoint> path)
     }
     if (QWidget* w = holder())
         QTest::mouseRelease(w, Qt::LeftButton, {}, w->mapFromGlobal(last));
+}
+
+void RightClick(QWidget* w, int x, int y)
+{
+    SendMouse(w, QEvent::MouseButtonPress, x, y, Qt::RightButton);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(x, y), w->mapToGlobal(QPoint(x, y)));
+    QCoreApplication::sendEvent(w, &menu);
+    SendMouse(w, QEvent::MouseButtonRelease, x, y, Qt::RightButton);
 }

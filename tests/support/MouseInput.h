@@ -19,3 +19,7 @@ void SendMouse(QWidget* widget, QEvent::Type type, int x, int y, Qt::MouseButton
 // last one. As on a desktop, each event goes to the widget holding the
 // mouse: the one that took the capture, else the one pressed.
 void DragMouse(QWidget* widget, QPoint from, std::initializer_list<QPoint> path);
+
+// A click of the right button at (x, y) of the widget, with the request for
+// its context menu that the window system sends with it.
+void RightClick(QWidget* widget, int x, int y);
