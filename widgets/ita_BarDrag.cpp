@@ -163,6 +163,8 @@ void TitaToolBar::MouseMove(TShiftState shift, int x, int y)
                 m_grabX = y;
                 m_grabY = kCaptionOffset;
             }
+            // The bar floats narrower than its row: the mouse keeps to it.
+            m_grabX = std::min(m_grabX, neededWidth() - 1);
         }
         TPoint s = toScreen(this, { x - m_grabX, y - m_grabY });
         floatAt(s.X, s.Y);

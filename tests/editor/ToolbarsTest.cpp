@@ -75,10 +75,13 @@ TEST_F(MainWindowTest, ABarDraggedOffFloatsAsWideAsItsButtonsAndComesBackThereAt
     Start();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     TitaToolBar* bar = Form1->Standard;
-    DragMouse(bar->DragBox()->Widget(), { 5, 5 }, { screenPoint(Form1->RichEdit1, 300, 150), screenPoint(Form1->RichEdit1, 300, 200) });
+    // Taken by the free end of its row, past the buttons.
+    const QPoint drop = screenPoint(Form1->RichEdit1, 500, 200);
+    DragMouse(bar->Widget(), { bar->Width() - 3, 10 }, { screenPoint(Form1->RichEdit1, 500, 150), drop });
     ProcessPostedMessages();
     ASSERT_TRUE(bar->Floating());
     TFPForm97* window = bar->FloatingWindow();
+    EXPECT_TRUE(QRect(window->Left(), window->Top(), window->Width(), window->Height()).contains(drop)) << "still under the mouse";
     int right = 0;
     for (int i = 0; i < bar->ControlCount(); ++i)
         if (bar->Controls(i)->Visible())
