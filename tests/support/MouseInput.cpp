@@ -8,24 +8,6 @@
 #include <QTest>
 #include <QWidget>
 
-void SendMouse(QWidget* w, QEvent::Type type, int x, int y, Qt::MouseButton button)
-{
-    QPointF local(x, y), global = QPointF(w->mapToGlobal(QPoint(x, y)));
-    if (type == QEvent::Enter) {
-        QEnterEvent e(local, local, global);
-        QCoreApplication::sendEvent(w, &e);
-    } else if (type == QEvent::Leave) {
-        QEvent e(QEvent::Leave);
-        QCoreApplication::sendEvent(w, &e);
-    } else {
-        Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-        if (type == QEvent::MouseMove)
-            button = Qt::NoButton;
-        QMouseEvent e(type, local, global, button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &e);
-    }
-}
-
 void DragMouse(QWidget* widget, QPoint from, std::initializer_list<QPoint> path)
 {
     QPointer<QWidget> pressed = widget;
@@ -47,4 +29,22 @@ void RightClick(QWidget* w, int x, int y)
     QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(x, y), w->mapToGlobal(QPoint(x, y)));
     QCoreApplication::sendEvent(w, &menu);
     SendMouse(w, QEvent::MouseButtonRelease, x, y, Qt::RightButton);
+}
+
+void SendMouse(QWidget* w, QEvent::Type type, int x, int y, Qt::MouseButton button)
+{
+    QPointF local(x, y), global = QPointF(w->mapToGlobal(QPoint(x, y)));
+    if (type == QEvent::Enter) {
+        QEnterEvent e(local, local, global);
+        QCoreApplication::sendEvent(w, &e);
+    } else if (type == QEvent::Leave) {
+        QEvent e(QEvent::Leave);
+        QCoreApplication::sendEvent(w, &e);
+    } else {
+        Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        if (type == QEvent::MouseMove)
+            button = Qt::NoButton;
+        QMouseEvent e(type, local, global, button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &e);
+    }
 }

@@ -10,10 +10,6 @@
 
 class QWidget;
 
-// Sends one mouse event of that type at (x, y) of the widget. A press and a
-// move hold `button`; a release holds nothing; a move names no button.
-void SendMouse(QWidget* widget, QEvent::Type type, int x, int y, Qt::MouseButton button = Qt::LeftButton);
-
 // A drag with the left button through the window system: pressed at `from`
 // of the widget, moved through the screen points of `path`, released at the
 // last one. As on a desktop, each event goes to the widget holding the
@@ -23,3 +19,7 @@ void DragMouse(QWidget* widget, QPoint from, std::initializer_list<QPoint> path)
 // A click of the right button at (x, y) of the widget, with the request for
 // its context menu that the window system sends with it.
 void RightClick(QWidget* widget, int x, int y);
+
+// Sends one mouse event of that type at (x, y) of the widget. A press and a
+// move hold `button`; a release holds nothing; a move names no button.
+void SendMouse(QWidget* widget, QEvent::Type type, int x, int y, Qt::MouseButton button = Qt::LeftButton);
