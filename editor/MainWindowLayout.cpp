@@ -7,6 +7,7 @@
 #include "platform/FormBuilder.h"
 
 #include "editor/ToolButtons.h"
+#include "widgets/GlyphStrip.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -226,10 +227,14 @@ void fillToolbar(TForm1* form, TitaToolBar* bar, const ToolButtonRow (&rows)[N])
             continue;
         }
         if (std::string(row.name).rfind("itaPopupButton", 0) == 0) {
+            const bool panel = std::string(row.name) == "itaPopupButton1";
             auto* toggle = NewControl<TitaPopupButton>(form, bar, row.name, 0, 0, 23, 22);
             toggle->SetHint(row.hint);
+            // The letters stand in while the strip has no picture.
             toggle->SetGlyphText(row.glyph);
-            toggle->SetGroupIndex(std::string(row.name) == "itaPopupButton1" ? 6990 : 5898);
+            toggle->Glyphs = form->itaGlyphs1;
+            toggle->SetGlyphIndex(panel ? 0 : 1);
+            toggle->SetGroupIndex(panel ? 6990 : 5898);
             continue;
         }
         NewToolButton(form, bar, row.name);
@@ -246,6 +251,17 @@ TitaToolBar* newToolbar(TForm1* form, TitaDock* dock, const char* name, const ch
     bar->SetParent(dock);
     bar->SetPopupMenu(form->PopupMenu8);
     return bar;
+}
+
+TitaGlyphs* glyphStrip(TForm1* form, const char* name, const char* file)
+{
+    auto* glyphs = new TitaGlyphs(form);
+    glyphs->Name = name;
+    TGlyphStrip picture;
+    if (picture.Load(GlyphStripPath(file), 16, 8))
+        glyphs->SetPicture(picture.Picture());
+    glyphs->Cols = 8;
+    return glyphs;
 }
 
 TEdit* hiddenEdit(TForm1* form, const char* name, const std::string& text)
@@ -367,6 +383,8 @@ void TForm1::buildMenus()
 
 void TForm1::buildToolbars()
 {
+    itaGlyphs1 = glyphStrip(this, "itaGlyphs1", "BarGlyphs1.bmp");
+    itaGlyphs2 = glyphStrip(this, "itaGlyphs2", "BarGlyphs2.bmp");
     itaDock1 = NewControl<TitaDock>(this, this, "itaDock1");
     itaDock1->SetAlign(alTop);
     itaDock1->SetHeight(74);

@@ -175,11 +175,11 @@ const ToolButtonRow* FindToolButton(const std::string& name)
 
 const char* StatusText(const ToolButtonRow& row) { return row.status ? row.status : row.hint; }
 
-std::string GlyphStripPath()
+std::string GlyphStripPath(const char* file)
 {
     // The buttons are made before the window records the program folder.
     std::string folder = ExtractFileDir(TApplication::ExeName());
-    return (folder.empty() ? GetCurrentDir() : folder) + "/ToolGlyphs.bmp";
+    return (folder.empty() ? GetCurrentDir() : folder) + "/" + file;
 }
 
 TToolbarButton97* NewToolButton(TForm1* form, TWinControl* parent, const std::string& name)

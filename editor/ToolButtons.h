@@ -61,4 +61,4 @@ void BindStatusHints(TForm1*);
 
 // Where the glyph strip is read from (the program folder); a missing or bad file leaves the
 // buttons without pictures.
-std::string GlyphStripPath();
+std::string GlyphStripPath(const char* file = "ToolGlyphs.bmp");

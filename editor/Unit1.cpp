@@ -115,7 +115,10 @@ void TForm1::FormActivate(TObject*)
 
 void TForm1::FormResize(TObject*)
 {
+    // A floating bar keeps the width of its own window.
     for (TitaToolBar* bar : { MainMenu, Standard, Toolbar1 }) {
+        if (bar->Floating())
+            continue;
         bar->SetWidth(Width() - 8);
         bar->SetLeft(0);
     }

@@ -41,6 +41,8 @@ public:
     TitaMenuButton* itaMenuButton6;  // "View"
     TitaPopupButton* itaPopupButton1;  // panel toggle; down = panel shown
     TitaPopupButton* itaPopupButton2;  // tag-case toggle; down = lower case
+    TitaGlyphs* itaGlyphs1;  // the toggles' pictures: cell 0 panel, cell 1 tag case
+    TitaGlyphs* itaGlyphs2;  // the same pictures greyed
     TPanel* Panel3;
     TPageControl* PageControl1;
     TTabSheet* TabSheet1;  // "Web Pages"

@@ -59,6 +59,9 @@ TForm4::TForm4(TComponent* owner)
     Button1->Default = true;
     Button1->ModalResult = mrOk;
 
+    itaSpeedButton1 = NewControl<TitaSpeedButton>(this, this, "itaSpeedButton1");
+    itaSpeedButton1->SetVisible(false);
+
     OnActivate = Method(this, &TForm4::FormActivate);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/FormBuilder.h"
 #include "platform/StdCtrls.h"
 #include "widgets/URLLabel.h"
+#include "widgets/ita_Office97.h"
 
 class TForm4 : public TDesignedForm {
 public:
@@ -22,6 +23,7 @@ public:
     TImage* Image5;
     TLabel* Label11;
     TButton* Button1;    // "OK"
+    TitaSpeedButton* itaSpeedButton1;  // hidden, flat
 
     void FormActivate(TObject* sender);
     void Label12DblClick(TObject* sender);

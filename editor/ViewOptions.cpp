@@ -107,6 +107,6 @@ void TForm1::PopupMenu8Popup(TObject*)
 
 void TForm1::MainMenuFloat(TObject*)
 {
-    MainMenu->SetWidth(Width() - 8);
-    MainMenu->SetLeft(0);
+    // Nothing to stretch: like every bar, the menu bar floats as wide as its
+    // buttons (a window-wide one ran past the screen's edge).
 }

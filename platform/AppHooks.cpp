@@ -33,6 +33,32 @@ Registry<TWindowHook>& hooks()
     return r;
 }
 
+struct TFormHook {
+    const TControl* form;
+    TWindowHook hook;
+};
+
+Registry<TFormHook>& formHooks()
+{
+    static Registry<TFormHook> r;
+    return r;
+}
+
+// The last word of WM_ACTIVATEAPP: -1 none yet, else 0 or 1.
+int g_applicationActive = -1;
+
+void callFormHooks(const QWidget* window)
+{
+    const TControl* form = TControl::FromWidget(window);
+    if (!form || form->Destroying())
+        return;
+    TMessage m { WM_WINDOWPOSCHANGED, 0, 0, 0 };
+    auto snapshot = formHooks().items;  // a hook may remove itself
+    for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it)
+        if (it->second.form == form && it->second.hook(m))
+            return;
+}
+
 Registry<TMouseFilter>& filters()
 {
     static Registry<TMouseFilter> r;
@@ -60,6 +86,14 @@ public:
                 TMessage m { WM_ACTIVATE, e->type() == QEvent::WindowActivate ? WA_ACTIVE : WA_INACTIVE, 0, 0 };
                 CallMainWindowHooks(m);
             }
+            return false;
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowStateChange:
+            if (!formHooks().items.empty() && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+                callFormHooks(static_cast<QWidget*>(watched));
             return false;
         case QEvent::MouseMove:
         case QEvent::MouseButtonPress:
@@ -115,7 +149,7 @@ bool g_watchingMouse = false;
 
 void updateWatcher()
 {
-    bool wanted = !hooks().items.empty() || !filters().items.empty();
+    bool wanted = !hooks().items.empty() || !filters().items.empty() || !formHooks().items.empty();
     bool mouse = !filters().items.empty();
     if (mouse != g_watchingMouse) {
         g_watchingMouse = mouse;
@@ -128,6 +162,7 @@ void updateWatcher()
         if (qApp)
             qApp->removeEventFilter(g_watcher.get());
         g_watcher.reset();
+        g_applicationActive = -1;  // nobody heard of changes meanwhile
     }
 }
 
@@ -157,8 +192,20 @@ void UnhookMainWindow(int id) { uninstall(hooks(), id); }
 int InstallMouseFilter(TMouseFilter filter) { return install(filters(), std::move(filter)); }
 void RemoveMouseFilter(int id) { uninstall(filters(), id); }
 
+int HookFormWindow(TForm* form, TWindowHook hook) { return install(formHooks(), TFormHook { form, std::move(hook) }); }
+void UnhookFormWindow(int id) { uninstall(formHooks(), id); }
+
+bool ApplicationActive()
+{
+    if (g_applicationActive >= 0)
+        return g_applicationActive != 0;
+    return qApp && QGuiApplication::applicationState() == Qt::ApplicationActive;
+}
+
 bool CallMainWindowHooks(TMessage& m)
 {
+    if (m.Msg == WM_ACTIVATEAPP)
+        g_applicationActive = m.WParam != 0;
     auto snapshot = hooks().items;  // a hook may remove itself
     for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it)
         if (it->second(m))

@@ -8,6 +8,7 @@
 #include <functional>
 
 class TControl;
+class TForm;
 class TMenuItem;
 class TPopupMenu;
 
@@ -20,6 +21,15 @@ int HookMainWindow(TWindowHook);  // an id for UnhookMainWindow
 void UnhookMainWindow(int id);
 // Delivers a message to the hooks; true when one of them handled it.
 bool CallMainWindowHooks(TMessage&);
+// Whether the program is the active one: as the last WM_ACTIVATEAPP the
+// hooks saw says, before any as the window system says.
+bool ApplicationActive();
+
+// Form hooks see WM_WINDOWPOSCHANGED of one form after its window was shown,
+// hidden, moved, sized, minimised or restored (the form's own state is then
+// up to date). A hook answering true keeps it from the older ones.
+int HookFormWindow(TForm*, TWindowHook);  // an id for UnhookFormWindow
+void UnhookFormWindow(int id);
 
 // The mouse filter sees every mouse message of the program (WM_MOUSEMOVE,
 // WM_xBUTTONDOWN, ...), at its screen point, before the control under it;

@@ -5,7 +5,11 @@ order of GlyphCell in editor/ToolButtons.h: 36 command pictures, then the 84
 characters of the "Characters" palette in palette order (the nine captioned
 buttons get an empty cell).
 
-    python3 tools/make_glyphs.py            # writes assets/ToolGlyphs.bmp
+Also the main window's two glyph strips of eight cells each: BarGlyphs1.bmp
+(cell 0 the side panel toggle, cell 1 the tag case toggle) and BarGlyphs2.bmp
+(the same two pictures greyed).
+
+    python3 tools/make_glyphs.py            # writes the three strips into assets/
 """
 
 import os
@@ -248,6 +252,16 @@ def draw_characters():
     return cells
 
 
+def draw_bar_glyphs(c0=NAVY, c1=BLACK, face=WHITE, light=SILVER):
+    cells = [Cell() for _ in range(8)]
+    panel, case = cells[0], cells[1]
+    panel.rect(1, 2, 15, 14, face); panel.frame(1, 2, 15, 14, c0); panel.rect(1, 2, 15, 4, c0)  # a window
+    panel.rect(2, 4, 6, 13, light); panel.vline(6, 4, 13, c0)                                   # its side panel
+    lines(panel, [6, 8, 10], [(8, 5), (8, 4), (8, 5)])
+    case.text("A", 1, 4, c1); case.text("a", 9, 4, c1)                                          # "Aa"
+    return cells
+
+
 def write_bmp(path, cells):
     width, height = SIZE * len(cells), SIZE
     row_bytes = (width * 3 + 3) & ~3
@@ -270,8 +284,10 @@ def main():
     assert len(commands) == 36, len(commands)
     characters = draw_characters()
     assert len(characters) == 84, len(characters)
-    out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "assets", "ToolGlyphs.bmp")
-    write_bmp(out, commands + characters)
+    assets = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "assets")
+    write_bmp(os.path.join(assets, "ToolGlyphs.bmp"), commands + characters)
+    write_bmp(os.path.join(assets, "BarGlyphs1.bmp"), draw_bar_glyphs())
+    write_bmp(os.path.join(assets, "BarGlyphs2.bmp"), draw_bar_glyphs(GRAY, GRAY, SILVER, WHITE))
 
 
 if __name__ == "__main__":

@@ -14,6 +14,7 @@ public:
     // `cellSize` high holding at least `cells` cells.
     bool Load(const std::string& path, int cellSize, int cells);
     bool Loaded() const { return !m_strip.Empty(); }
+    const TBitmap& Picture() const { return m_strip; }
     // The cell's picture, or an empty bitmap.
     TBitmap Cell(int index) const;
 

@@ -4,6 +4,8 @@
 #include "widgets/TB97Dock.h"
 
 #include "platform/AppHooks.h"
+#include "platform/Application.h"
+#include "platform/ControlMessages.h"
 #include "platform/Exception.h"
 #include "platform/Form.h"
 #include "platform/Mouse.h"
@@ -19,10 +21,11 @@
 
 namespace {
 
-// The main-window hook serves every toolbar of a form and goes with the
-// last of them, whichever toolbar installed it.
+// The main-window hook and the form's own hook serve every toolbar of a
+// form and go with the last of them, whichever toolbar installed them.
 struct FormHook {
     int id = 0;
+    int formId = 0;
     int bars = 0;
 };
 std::map<TForm*, FormHook>& formHooks()
@@ -34,12 +37,19 @@ std::map<TForm*, FormHook>& formHooks()
 void hookForm(TForm* form)
 {
     FormHook& h = formHooks()[form];
-    if (h.bars++ == 0)
+    if (h.bars++ == 0) {
         h.id = HookMainWindow([form](TMessage& m) {
             if (m.Msg == WM_ACTIVATEAPP)
                 TToolbar97::ShowFloatingBars(form, m.WParam != 0);
             return false;
         });
+        // Hidden or minimised, the form takes its floating bars along.
+        h.formId = HookFormWindow(form, [form](TMessage& m) {
+            if (m.Msg == WM_WINDOWPOSCHANGED)
+                TToolbar97::ShowFloatingBars(form, ApplicationActive());
+            return false;
+        });
+    }
 }
 
 void unhookForm(TForm* form)
@@ -49,6 +59,7 @@ void unhookForm(TForm* form)
         return;
     if (--it->second.bars == 0) {
         UnhookMainWindow(it->second.id);
+        UnhookFormWindow(it->second.formId);
         formHooks().erase(it);
     }
 }
@@ -286,7 +297,9 @@ void TToolbar97::SetParked(bool on)
 
 void TToolbar97::ShowFloatingBars(TForm* form, bool applicationActive)
 {
-    const bool show = applicationActive && form->Visible() && form->WindowState() != wsMinimized;
+    // Minimised by the program or by the window manager.
+    auto minimised = [](const TForm* f) { return f && (f->WindowState() == wsMinimized || f->Widget()->isMinimized()); };
+    const bool show = applicationActive && form->Visible() && !minimised(form) && !(Application && minimised(Application->MainForm()));
     for (int i = 0; i < form->ComponentCount(); ++i)
         if (auto* bar = dynamic_cast<TToolbar97*>(form->Components(i)); bar && bar->Floating())
             bar->SetParked(!show);
@@ -300,79 +313,6 @@ void TToolbar97::KeepOnScreen(bool onlyIfFullyOff)
     TRect r = ::KeepOnScreen({ Left(), Top(), Left() + Width(), Top() + Height() }, area, onlyIfFullyOff);
     SetBounds(r.Left, r.Top, r.Width(), r.Height());
     m_floatingRect = r;
-}
-
-// --- Painting ------------------------------------------------------------
-
-TRect TToolbar97::closeButtonRect() const
-{
-    const TFloatingFrame& f = FloatingFrame();
-    const int size = f.Caption - 4;
-    return { Width() - f.Frame - size - 2, f.Frame + 2, Width() - f.Frame - 2, f.Frame + 2 + size };
-}
-
-void TToolbar97::Paint()
-{
-    TCanvas& c = *Canvas();
-    c.Brush.Color = Color;
-    c.FillRect({ 0, 0, Width(), Height() });
-    TDock97* dock = DockedTo();
-    if (dock) {
-        if (const TBitmap* picture = dock->BackgroundToTile())
-            TileBackground(c, *picture, Width(), Height(), dock->Left() + Left(), dock->Top() + Top());
-        TRect edge { 0, 0, Width(), Height() };
-        Frame3D(c, edge, clBtnHighlight, clBtnShadow, 1);
-        if (dock->AllowDrag()) {
-            const bool vertical = dock->Vertical();
-            for (int start : { 4, 7 }) {
-                TRect bar = vertical ? TRect { 2, start, ClientWidth() - 2, start + 3 } : TRect { start, 2, start + 3, ClientHeight() - 2 };
-                Frame3D(c, bar, clBtnHighlight, clBtnShadow, 1);
-                if (vertical)
-                    c.SetPixel(ClientWidth() - 3, start, clBtnHighlight);
-                else
-                    c.SetPixel(start, ClientHeight() - 3, clBtnHighlight);
-            }
-        }
-        return;
-    }
-    // Floating: the frame, the caption, the close button, the wrap lines.
-    const TFloatingFrame& f = FloatingFrame();
-    TRect frame { 0, 0, Width(), Height() };
-    Frame3D(c, frame, clBtnFace, clBlack, 1);
-    Frame3D(c, frame, clBtnHighlight, clBtnShadow, 1);
-    TRect caption { f.Frame, f.Frame, Width() - f.Frame, f.Frame + f.Caption - 1 };
-    c.Brush.Color = 0xA00000;
-    c.FillRect(caption);
-    c.Brush.Style = bsClear;
-    c.Font = TFont();
-    c.Font.Color = clWhite;
-    TRect text { caption.Left + 2, caption.Top, (m_closeButton ? closeButtonRect().Left : caption.Right) - 2, caption.Bottom };
-    c.DrawText(Caption(), text, DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
-    c.Brush.Style = bsSolid;
-    if (m_closeButton) {
-        TRect b = closeButtonRect();
-        c.Brush.Color = clBtnFace;
-        c.FillRect(b);
-        TRect e = b;
-        Frame3D(c, e, m_closePressed ? clBtnShadow : clBtnHighlight, m_closePressed ? clBtnHighlight : clBlack, 1);
-        c.Pen.Color = clBtnText;
-        const int o = m_closePressed ? 1 : 0;
-        c.MoveTo(b.Left + 3 + o, b.Top + 3 + o);
-        c.LineTo(b.Right - 3 + o, b.Bottom - 3 + o);
-        c.MoveTo(b.Right - 4 + o, b.Top + 3 + o);
-        c.LineTo(b.Left + 2 + o, b.Bottom - 3 + o);
-    }
-    const int top = f.Frame + f.Caption;
-    for (const TWrapLine& line : m_layout.WrapLines) {
-        if (line.Blank)
-            continue;
-        c.Pen.Color = clBtnShadow;
-        c.MoveTo(f.Frame + 1, top + line.Position - 4);
-        c.LineTo(Width() - f.Frame - 1, top + line.Position - 4);
-        c.Pen.Color = clBtnHighlight;
-        c.MoveTo(f.Frame + 1, top + line.Position - 3);
-        c.LineTo(Width() - f.Frame - 1, top + line.Position - 3);
-    }
 }
 
 // --- The mouse -----------------------------------------------------------

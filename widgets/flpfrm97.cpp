@@ -1,5 +1,7 @@
 #include "widgets/flpfrm97.h"
 
+#include "platform/AppHooks.h"
+#include "platform/ControlMessages.h"
 #include "platform/FormBuilder.h"
 #include "platform/Graphics.h"
 #include "widgets/ita_Office97.h"
@@ -35,7 +37,17 @@ TFPForm97::TFPForm97(TComponent* owner)
     OnClose = Method(this, &TFPForm97::FormClose);
     OnDeactivate = Method(this, &TFPForm97::FormDeactivate);
     OnResize = Method(this, &TFPForm97::FormResize);
+    // Without a window manager nothing keeps the window above the others:
+    // it goes back on top whenever the main window is activated (shown at
+    // start after the bars that float came back).
+    m_hook = HookMainWindow([this](TMessage& m) {
+        if (m.Msg == WM_ACTIVATE && m.WParam == WA_ACTIVE && Visible())
+            Widget()->raise();
+        return false;
+    });
 }
+
+TFPForm97::~TFPForm97() { UnhookMainWindow(m_hook); }
 
 int TFPForm97::Width() const { return Widget()->width(); }
 

@@ -14,6 +14,7 @@ class TitaToolBar;
 class TFPForm97 : public TForm {
 public:
     explicit TFPForm97(TComponent* owner);
+    ~TFPForm97() override;
 
     // The bar it hosts (none until the bar floats in it).
     TitaToolBar* ToolBar = nullptr;
@@ -41,4 +42,5 @@ protected:
 private:
     QWidget* m_client;
     bool m_sizeable = false;
+    int m_hook = 0;
 };

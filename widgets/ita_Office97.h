@@ -120,6 +120,8 @@ private:
     friend class TFPForm97;
     void restoreState();
     void floatAt(int x, int y);
+    // The width the visible controls take in a row, frames included.
+    int neededWidth() const;
     void undock();
     void dockIn();
     void swapBars(TitaToolBar* other);
@@ -130,6 +132,8 @@ private:
     void turn(bool toHorizontal);
     TitaDock* dock() const;
     void takeMouseCapture();
+    // Moves the floating window just far enough to leave its title bar
+    // within reach.
     void keepOnScreen();
     std::string readStored(const char* name);
     void writeStored(const char* name, const std::string& value);
@@ -161,6 +165,11 @@ protected:
 namespace ToolBarState {
 // The height kept above a floating bar for its window's title.
 constexpr int kCaptionOffset = 20;
+// The grip's thickness across its bar.
+constexpr int kGripSize = 12;
+// Set while bars are built and their state restored: nothing is saved, no
+// float or static event fires, the mouse is not taken.
+bool& Restoring();
 }
 
 // A windowless speed button: one cell of a glyph strip and/or a caption,

@@ -7,6 +7,7 @@
 #include "platform/AppHooks.h"
 #include "platform/FormBuilder.h"
 #include "platform/Messages.h"
+#include "widgets/flpfrm97.h"
 #include "widgets/ita_common.h"
 
 #include <QCoreApplication>
@@ -137,7 +138,7 @@ TEST_F(MainWindowTest, ToolbarItemsShowAndHideTheirBarWithCheckMarksFollowing)
     SetMenuRunner(nullptr);
 }
 
-TEST_F(MainWindowTest, TheMenuBarMadeFloatingTakesTheWindowWidth)
+TEST_F(MainWindowTest, TheMenuBarMadeFloatingTakesTheWidthOfItsButtons)
 {
     Start();
     Form1->MainMenu->MouseDown(mbLeft, ssLeft, 5, 5);
@@ -145,7 +146,9 @@ TEST_F(MainWindowTest, TheMenuBarMadeFloatingTakesTheWindowWidth)
     Form1->MainMenu->MouseUp(mbLeft, 0, 5, 300);
     ProcessPostedMessages();
     ASSERT_TRUE(Form1->MainMenu->Floating());
-    EXPECT_EQ(Form1->MainMenu->Width(), Form1->Width() - 8);
+    const TControl* last = Form1->itaMenuButton6;
+    EXPECT_EQ(Form1->MainMenu->Width(), last->Left() + last->Width() + 1);
+    EXPECT_EQ(Form1->MainMenu->FloatingWindow()->ClientWidth(), Form1->MainMenu->Width());
     EXPECT_EQ(Form1->MainMenu->Left(), 0);
     EXPECT_EQ(Form1->itaDock1->Height(), 52);
 }

@@ -1,9 +1,35 @@
 #include "tests/support/MouseInput.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QTest>
 #include <QWidget>
+
+void DragMouse(QWidget* widget, QPoint from, std::initializer_list<QPoint> path)
+{
+    QPointer<QWidget> pressed = widget;
+    QTest::mousePress(widget, Qt::LeftButton, {}, from);
+    auto holder = [&]() -> QWidget* { return QWidget::mouseGrabber() ? QWidget::mouseGrabber() : pressed.data(); };
+    QPoint last = widget->mapToGlobal(from);
+    for (QPoint p : path) {
+        if (QWidget* w = holder())
+            QTest::mouseMove(w, w->mapFromGlobal(p));
+        last = p;
+    }
+    if (QWidget* w = holder())
+        QTest::mouseRelease(w, Qt::LeftButton, {}, w->mapFromGlobal(last));
+}
+
+void RightClick(QWidget* w, int x, int y)
+{
+    SendMouse(w, QEvent::MouseButtonPress, x, y, Qt::RightButton);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(x, y), w->mapToGlobal(QPoint(x, y)));
+    QCoreApplication::sendEvent(w, &menu);
+    SendMouse(w, QEvent::MouseButtonRelease, x, y, Qt::RightButton);
+}
 
 void SendMouse(QWidget* w, QEvent::Type type, int x, int y, Qt::MouseButton button)
 {

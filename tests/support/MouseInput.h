@@ -3,9 +3,22 @@
 // moving with the button held and releasing, at a point of the widget.
 
 #include <QEvent>
+#include <QPoint>
 #include <Qt>
 
+#include <initializer_list>
+
 class QWidget;
+
+// A drag with the left button through the window system: pressed at `from`
+// of the widget, moved through the screen points of `path`, released at the
+// last one. As on a desktop, each event goes to the widget holding the
+// mouse: the one that took the capture, else the one pressed.
+void DragMouse(QWidget* widget, QPoint from, std::initializer_list<QPoint> path);
+
+// A click of the right button at (x, y) of the widget, with the request for
+// its context menu that the window system sends with it.
+void RightClick(QWidget* widget, int x, int y);
 
 // Sends one mouse event of that type at (x, y) of the widget. A press and a
 // move hold `button`; a release holds nothing; a move names no button.

@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -232,6 +233,49 @@ TEST_F(DockSet, FloatingBarsParkWhileTheProgramIsInactive)
     delete b;
     CallMainWindowHooks(inactive);
     EXPECT_TRUE(second->Parked());
+}
+
+TEST_F(DockSet, FloatingBarsParkWhileTheirFormIsHiddenOrMinimised)
+{
+    TToolbar97* b = bar({ 2 }, nullptr);
+    TMessage active { WM_ACTIVATEAPP, 1, 0, 0 };
+    CallMainWindowHooks(active);
+    ASSERT_FALSE(b->Parked());
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        bool parked;
+    } steps[] = {
+        { "minimised", [&] { form->SetWindowState(wsMinimized); }, true },
+        { "restored", [&] { form->SetWindowState(wsNormal); }, false },
+        { "hidden", [&] { form->Hide(); }, true },
+        { "shown", [&] { form->Show(); }, false },
+    };
+    for (const Step& step : steps) {
+        step.act();
+        ProcessPostedMessages();
+        EXPECT_EQ(b->Parked(), step.parked) << step.what;
+    }
+}
+
+TEST_F(DockSet, AFloatingCaptionTooLongLosesOneCharacterAtATimeBeforeItsDots)
+{
+    TToolbar97* narrow = bar({ 1 }, nullptr);
+    TToolbar97* wide = bar({ 8 }, nullptr);
+    ASSERT_LT(narrow->Width(), 45);
+    // The start of the caption's place, where the text begins.
+    const TFloatingFrame& f = TToolbar97::FloatingFrame();
+    auto start = [&](TToolbar97* t, const std::string& caption) {
+        t->SetCaption(caption);
+        return t->Widget()->grab().toImage().copy(f.Frame + 2, f.Frame, 8, f.Caption - 1);
+    };
+    const QImage shown = start(narrow, "Standard");
+    // As some start of the caption followed by dots shows in a wide bar.
+    bool prefix = false;
+    for (std::size_t n = 1; n < 8 && !prefix; ++n)
+        prefix = shown == start(wide, std::string("Standard").substr(0, n) + "...");
+    EXPECT_TRUE(prefix);
+    EXPECT_NE(shown, start(wide, "...")) << "no more than dots";
 }
 
 TEST_F(DockSet, FloatingBarPlacedOffEveryScreenComesBack)
