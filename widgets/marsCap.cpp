@@ -3,6 +3,7 @@
 #include "platform/Exception.h"
 #include "platform/Form.h"
 #include "platform/Menus.h"
+#include "platform/Messages.h"
 #include "platform/Mouse.h"
 
 #include <QApplication>
@@ -12,6 +13,98 @@
 #include <QWindow>
 
 #include <algorithm>
+
+
+// The left clicks while the window menu is open. A press on the icon that
+// closes the menu is the second click of a double click there, and the
+// closing menu keeps its release from every widget: the release is taken
+// here, as the window system hands it over, and given to the caption.
+class TMarsCaption::TMenuClickWatch final : public QObject {
+public:
+    explicit TMenuClickWatch(TMarsCaption& caption)
+        : m_caption(caption)
+    {
+    }
+    ~TMenuClickWatch() override { disarm(); }
+
+    // `icon` (screen) is where a press makes its release the caption's.
+    void MenuOpens(const QRect& icon)
+    {
+        m_icon = icon;
+        m_doubleClick = m_iconPressed = false;
+        m_menuOpen = true;
+        qApp->installEventFilter(this);
+    }
+    // True when a double click came while the menu was open.
+    bool MenuClosed()
+    {
+        m_menuOpen = false;
+        // The menu's window may go before the release reaches it, and the
+        // release with it: the press stands for the click, and a release
+        // that still comes is eaten.
+        if (m_iconPressed)
+            releaseToCaption(m_lastPress);
+        else
+            disarm();
+        return m_doubleClick;
+    }
+
+    bool eventFilter(QObject* receiver, QEvent* e) override
+    {
+        const QEvent::Type type = e->type();
+        if (!qobject_cast<QWindow*>(receiver)
+            || (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease))
+            return false;
+        auto* me = static_cast<QMouseEvent*>(e);
+        const QPoint at = me->globalPosition().toPoint();
+        if (me->button() != Qt::LeftButton)
+            return false;
+        if (type != QEvent::MouseButtonRelease) {
+            if (m_menuOpen) {
+                m_doubleClick = m_doubleClick || type == QEvent::MouseButtonDblClick;
+                m_iconPressed = m_icon.contains(at);
+                m_lastPress = at;
+                return false;
+            }
+            // The closing press handed on to the window is already counted.
+            if (m_eatRelease && m_icon.contains(at))
+                return true;
+            disarm();
+            return false;
+        }
+        if (m_eatRelease) {
+            disarm();
+            return true;
+        }
+        if (!m_iconPressed)
+            return false;
+        releaseToCaption(at);
+        return true;
+    }
+
+private:
+    void disarm()
+    {
+        m_iconPressed = m_eatRelease = false;
+        qApp->removeEventFilter(this);
+    }
+    void releaseToCaption(QPoint at)
+    {
+        m_iconPressed = false;
+        m_eatRelease = !m_menuOpen;
+        // Run once the event is through: closing may free the window.
+        const QPoint local = m_caption.m_form->Widget()->mapFromGlobal(at);
+        PostCall([&caption = m_caption, alive = m_caption.AliveGuard(), local] {
+            if (alive)
+                caption.NonClientMouse(WM_NCLBUTTONUP, HTCAPTION, { local.x(), local.y() });
+        });
+    }
+
+    TMarsCaption& m_caption;
+    QRect m_icon;
+    QPoint m_lastPress;
+    bool m_menuOpen = false, m_iconPressed = false, m_eatRelease = false, m_doubleClick = false;
+};
 
 // --- System buttons --------------------------------------------------------
 
@@ -54,6 +147,8 @@ TMarsCaption::TMarsCaption(TComponent* owner)
     for (TCaptionButtonKind kind : { cbClose, cbMinimize, cbMaximize, cbHelp })
         m_buttons[kind] = std::make_unique<TMarsCaptionSystemButton>(*this, kind);
     m_applicationNameFont.Style = fsBold;
+    m_menuClicks = std::make_unique<TMenuClickWatch>(*this);
+    m_mouse.DoubleClickTime = unsigned(QApplication::doubleClickInterval());
     m_form->SetOwnFrame([this](QEvent* e) { return nonClientEvent(e); });
     m_form->Widget()->setMouseTracking(true);
     refreshFrame();
@@ -221,6 +316,12 @@ Qt::CursorShape cursorOf(int hit)
     }
 }
 
+TPoint screenOf(QWidget* w, TPoint p)
+{
+    const QPoint g = w->mapToGlobal(QPoint(p.X, p.Y));
+    return { g.x(), g.y() };
+}
+
 UINT ncMessage(QEvent::Type type, Qt::MouseButton button)
 {
     if (type == QEvent::MouseMove)
@@ -247,10 +348,12 @@ void TMarsCaption::NonClientMouse(UINT msg, int hitTest, TPoint p)
     }
     switch (step.Do) {
     case TCaptionDo::PassOn:
-        if (msg == WM_NCLBUTTONDOWN && hitTest == HTCAPTION && w->windowHandle())
-            w->windowHandle()->startSystemMove();
-        else if (msg == WM_NCLBUTTONDOWN && w->windowHandle() && edgesOf(hitTest))
-            w->windowHandle()->startSystemResize(edgesOf(hitTest));
+        // The desktop is asked to move only once the pointer has gone a
+        // few pixels: asked at the press, it would take the double click.
+        if (msg == WM_NCLBUTTONDOWN && hitTest == HTCAPTION)
+            beginDrag(TCaptionDragKind::Pending, {}, false, screenOf(w, p));
+        else if (msg == WM_NCLBUTTONDOWN && edgesOf(hitTest))
+            beginSize(edgesOf(hitTest), false, screenOf(w, p));
         break;
     case TCaptionDo::ToButton:
         m_buttons[step.Button]->MouseMessage(step.ButtonMessage, step.ButtonPoint);
@@ -259,18 +362,23 @@ void TMarsCaption::NonClientMouse(UINT msg, int hitTest, TPoint p)
         break;
     case TCaptionDo::IconMenu: {
         QPoint origin = w->mapToGlobal(QPoint(m_layout.FrameX, m_layout.FrameY + m_layout.CaptionHeight));
-        openSystemMenu({ origin.x(), origin.y() });
+        const QRect icon(w->mapToGlobal(QPoint(m_layout.Icon.Left, m_layout.Icon.Top)), QSize(m_layout.Icon.Width(), m_layout.Icon.Height()));
+        openSystemMenu({ origin.x(), origin.y() }, icon);
         break;
     }
     case TCaptionDo::CursorMenu:
-    case TCaptionDo::MinimizedMenu:
         openSystemMenu(GetCursorPos());
+        break;
+    case TCaptionDo::MinimizedMenu:
+        openMinimizedMenu();
         break;
     case TCaptionDo::Command:
         SystemCommand(step.Command);
         break;
     case TCaptionDo::PassOnNowhere:
     case TCaptionDo::Handled:
+        if (step.CaptureMouse)
+            beginDrag(TCaptionDragKind::Minimized, {}, false, screenOf(w, p));
         break;
     }
 }
@@ -298,6 +406,8 @@ bool TMarsCaption::nonClientEvent(QEvent* e)
     }
     auto* me = static_cast<QMouseEvent*>(e);
     const TPoint p { int(me->position().x()), int(me->position().y()) };
+    if (m_drag.Kind != TCaptionDragKind::None && followDrag(me))
+        return true;
     if (m_trackingButton >= 0) {
         // The pressed button has the mouse until the release.
         TMarsCaptionSystemButton& b = *m_buttons[m_trackingButton];
@@ -324,18 +434,23 @@ bool TMarsCaption::nonClientEvent(QEvent* e)
 
 // --- The window menu -------------------------------------------------------
 
+namespace {
+
+const struct {
+    const char* caption;
+    UINT command;
+} kSystemMenu[] = {
+    { "&Restore", SC_RESTORE }, { "&Move", SC_MOVE }, { "&Size", SC_SIZE }, { "Mi&nimize", SC_MINIMIZE },
+    { "Ma&ximize", SC_MAXIMIZE }, { "-", 0 }, { "&Close", SC_CLOSE },
+};
+
+}
+
 TPopupMenu* TMarsCaption::SystemMenu()
 {
     if (!m_systemMenu) {
         m_systemMenu = new TPopupMenu(this);
-        const struct {
-            const char* caption;
-            UINT command;
-        } items[] = {
-            { "&Restore", SC_RESTORE }, { "&Move", SC_MOVE }, { "&Size", SC_SIZE }, { "Mi&nimize", SC_MINIMIZE },
-            { "Ma&ximize", SC_MAXIMIZE }, { "-", 0 }, { "&Close", SC_CLOSE },
-        };
-        for (const auto& item : items)
+        for (const auto& item : kSystemMenu)
             NewItem(this, m_systemMenu->Items(), "", item.caption, 0,
                 item.command ? TNotifyEvent([this, c = item.command](TObject*) { SystemCommand(c); }) : TNotifyEvent());
     }
@@ -343,12 +458,32 @@ TPopupMenu* TMarsCaption::SystemMenu()
     const TSystemMenuState s = SystemMenuState(WindowState(), false, m_layout.Icons, m_layout.Buttons[cbMaximize].Enabled,
         m_layout.Buttons[cbMinimize].Enabled);
     const bool enabled[] = { s.Restore, s.Move, s.Size, s.Minimize, s.Maximize, true, true };
-    for (int i = 0; i < m_systemMenu->Items()->Count(); ++i)
+    for (int i = 0; i < m_systemMenu->Items()->Count(); ++i) {
         m_systemMenu->Items()->Items(i)->Enabled = enabled[i];
+        m_systemMenu->Items()->Items(i)->Default = kSystemMenu[i].command == s.Default;
+    }
     return m_systemMenu;
 }
 
-void TMarsCaption::openSystemMenu(TPoint screen) { SystemMenu()->Popup(screen.X, screen.Y); }
+bool TMarsCaption::openSystemMenu(TPoint screen, const QRect& icon)
+{
+    TPopupMenu* menu = SystemMenu();
+    m_menuClicks->MenuOpens(icon);
+    TMenuItem* chosen = menu->Track(screen.X, screen.Y);
+    const bool doubleClick = m_menuClicks->MenuClosed();
+    if (chosen)
+        chosen->Click();
+    return doubleClick;
+}
+
+void TMarsCaption::openMinimizedMenu()
+{
+    Layout();
+    const QPoint origin = m_form->Widget()->mapToGlobal(QPoint(0, 2 * m_layout.FrameY + m_layout.CaptionHeight));
+    auto alive = AliveGuard();
+    if (openSystemMenu({ origin.x(), origin.y() }) && alive)
+        SystemCommand(SC_RESTORE);
+}
 
 void TMarsCaption::SystemCommand(UINT command)
 {
@@ -367,12 +502,11 @@ void TMarsCaption::SystemCommand(UINT command)
         m_form->SetWindowState(wsNormal);
         break;
     case SC_MOVE:
-        if (w->windowHandle())
-            w->windowHandle()->startSystemMove();
+        if (!(w->windowHandle() && w->windowHandle()->startSystemMove()))
+            beginDrag(TCaptionDragKind::Move, {}, true, GetCursorPos());
         break;
     case SC_SIZE:
-        if (w->windowHandle())
-            w->windowHandle()->startSystemResize(Qt::RightEdge | Qt::BottomEdge);
+        beginSize(Qt::RightEdge | Qt::BottomEdge, true, GetCursorPos());
         break;
     case SC_CONTEXTHELP:
         QWhatsThis::enterWhatsThisMode();
