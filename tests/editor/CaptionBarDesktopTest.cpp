@@ -13,20 +13,9 @@
 #include <functional>
 #include <ostream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
-
-std::string programFolder()
-{
-    if (const char* bin = std::getenv("CORVANA_BIN"))
-        return bin;
-    char self[4096] = {};
-    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    std::string path(self, n > 0 ? std::size_t(n) : 0);
-    return path.substr(0, path.rfind('/'));
-}
 
 bool near(int a, int b) { return std::abs(a - b) <= 12; }  // a window manager lags a few pixels behind
 
@@ -173,7 +162,7 @@ TEST_P(CaptionBarOnDesktop, GestureHasItsEffect)
     std::filesystem::create_directory(settings.File("corvana-registry"));
     WriteFileBytes(settings.File("corvana-registry/HKEY_LOCAL_MACHINE"), "# corvana-registry 1\n[Software]\n[Software\\Corvana]\nTip=s:No\n");
     Editor editor { desktop };
-    editor.pid = desktop.Start(programFolder() + "/corvana", { "XDG_CONFIG_HOME=" + settings.Path() });
+    editor.pid = desktop.Start(XDesktop::ProgramFolder() + "/corvana", { "XDG_CONFIG_HOME=" + settings.Path() });
     editor.window = desktop.WaitForWindow("Corvana");
     ASSERT_NE(editor.window, 0u) << "no editor window";
     ASSERT_TRUE(Editor::maximised(editor.waitFor(Editor::maximised))) << "the editor did not start maximised";

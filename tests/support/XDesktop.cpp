@@ -95,9 +95,21 @@ XDesktop::~XDesktop()
     }
 }
 
+std::string XDesktop::ProgramFolder()
+{
+    if (const char* bin = std::getenv("CORVANA_BIN"))
+        return bin;
+    // The test programs live beside the programs.
+    char self[4096] = {};
+    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    const std::string path(self, n > 0 ? std::size_t(n) : 0);
+    return path.substr(0, path.rfind('/'));
+}
+
 void XDesktop::pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
-pid_t XDesktop::spawn(const std::vector<std::string>& argv, const std::vector<std::string>& extra, int displayFd, int outFd)
+pid_t XDesktop::spawn(const std::vector<std::string>& argv, const std::vector<std::string>& extra, int displayFd, int outFd,
+    const std::string& errors)
 {
     // The test's own environment, less what places the program elsewhere
     // and what the caller sets anew.
@@ -124,7 +136,7 @@ pid_t XDesktop::spawn(const std::vector<std::string>& argv, const std::vector<st
         posix_spawn_file_actions_adddup2(&actions, outFd, 1);
     else
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, errors.empty() ? "/dev/null" : errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (displayFd >= 0)
         posix_spawn_file_actions_adddup2(&actions, displayFd, kDisplayFd);
     pid_t pid = -1;
@@ -154,7 +166,10 @@ std::string XDesktop::run(const std::vector<std::string>& argv)
     return out;
 }
 
-pid_t XDesktop::Start(const std::string& path, const std::vector<std::string>& env) { return spawn({ path }, env); }
+pid_t XDesktop::Start(const std::string& path, const std::vector<std::string>& env, const std::string& errors)
+{
+    return spawn({ path }, env, -1, -1, errors);
+}
 
 bool XDesktop::Running(pid_t pid)
 {

@@ -21,15 +21,19 @@ public:
     XDesktop(const XDesktop&) = delete;
     XDesktop& operator=(const XDesktop&) = delete;
 
+    // build/bin, where the programs are.
+    static std::string ProgramFolder();
+
     // What keeps the desktop from starting: Xvfb missing (a reason to skip),
     // or anything else (a failure). Both empty once it is up.
     const std::string& Missing() const { return m_missing; }
     const std::string& Broken() const { return m_broken; }
     const std::string& Display() const { return m_display; }
 
-    // Starts a program on the display, on the X11 platform whatever the
-    // test itself runs on, with extra NAME=value settings.
-    pid_t Start(const std::string& path, const std::vector<std::string>& env = {});
+    // Starts a program on the display, with the platform left to it
+    // whatever the test itself runs on, and extra NAME=value settings; what
+    // it reports goes to the file `errors` when one is named.
+    pid_t Start(const std::string& path, const std::vector<std::string>& env = {}, const std::string& errors = {});
     // The program has not ended (an ended one is reaped).
     bool Running(pid_t);
 
@@ -45,7 +49,8 @@ public:
     std::string XDoTool(const std::vector<std::string>& args);
 
 private:
-    pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env, int displayFd = -1, int outFd = -1);
+    pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env, int displayFd = -1, int outFd = -1,
+        const std::string& errors = {});
     std::string run(const std::vector<std::string>& argv);
     static void pause(int ms);
 
