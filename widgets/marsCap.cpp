@@ -14,7 +14,6 @@
 
 #include <algorithm>
 
-
 // The left clicks while the window menu is open. A press on the icon that
 // closes the menu is the second click of a double click there, and the
 // closing menu keeps its release from every widget: the release is taken

@@ -56,11 +56,15 @@ struct Editor {
         EXPECT_EQ(g.Width, 800) << "not restored";
         return g;
     }
-    // The window menu at the caption, then one of its items by its key.
-    void menu(const char* key)
+    // The window menu at the caption, one of its items by its key, then the
+    // bare pointer moved and clicked.
+    void menuThenMouse(const char* key, int dx, int dy)
     {
-        click(caption(), 1, 3);
+        const Point start = caption();
+        click(start, 1, 3);
         XKey(desktop, key);
+        XMoveBy(desktop, dx, dy);
+        click({ start.x + dx, start.y + dy });
     }
     void expectMovedBy(const TWindowGeometry& from, int dx, int dy)
     {
@@ -100,19 +104,13 @@ const Gesture kGestures[] = {
     { "MenuMoveFollowsTheMouseToTheClick", true,
         [](Editor& e) {
             const TWindowGeometry from = e.restore();
-            const Editor::Point start = e.caption();
-            e.menu("m");
-            XMoveBy(e.desktop, 100, 80);
-            e.click({ start.x + 100, start.y + 80 });
+            e.menuThenMouse("m", 100, 80);
             e.expectMovedBy(from, 100, 80);
         } },
     { "MenuSizeFollowsTheMouseToTheClick", true,
         [](Editor& e) {
             const TWindowGeometry from = e.restore();
-            const Editor::Point start = e.caption();
-            e.menu("s");
-            XMoveBy(e.desktop, 60, 40);
-            e.click({ start.x + 60, start.y + 40 });
+            e.menuThenMouse("s", 60, 40);
             e.expectSizedBy(from, 60, 40);
         } },
     { "IconDoubleClickClosesTheWindow", true,
