@@ -118,6 +118,14 @@ const Gesture kGestures[] = {
             e.click(e.icon(), 2);
             EXPECT_TRUE(e.desktop.WaitUntilGone(e.pid, 8000)) << "the editor still runs";
         } },
+    { "IconDoubleClickOnAChangedPageAsksFirst", true,
+        [](Editor& e) {
+            e.click(e.at(600, 500));  // into the page
+            XKey(e.desktop, "x");
+            e.click(e.icon(), 2);
+            EXPECT_NE(e.desktop.WaitForWindow("Confirm", 5000), 0u) << "no question";
+            EXPECT_TRUE(e.desktop.Running(e.pid));
+        } },
     { "MinimisedWindowDragsAndClickOpensItsMenu", false,
         [](Editor& e) {
             const TWindowGeometry from = e.restore();
