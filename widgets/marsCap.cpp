@@ -85,7 +85,8 @@ private:
     void disarm()
     {
         m_iconPressed = m_eatRelease = false;
-        qApp->removeEventFilter(this);
+        if (qApp)
+            qApp->removeEventFilter(this);
     }
     void releaseToCaption(QPoint at)
     {
