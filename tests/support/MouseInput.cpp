@@ -10,24 +10,6 @@
 
 #include <string>
 
-void SendMouse(QWidget* w, QEvent::Type type, int x, int y, Qt::MouseButton button)
-{
-    QPointF local(x, y), global = QPointF(w->mapToGlobal(QPoint(x, y)));
-    if (type == QEvent::Enter) {
-        QEnterEvent e(local, local, global);
-        QCoreApplication::sendEvent(w, &e);
-    } else if (type == QEvent::Leave) {
-        QEvent e(QEvent::Leave);
-        QCoreApplication::sendEvent(w, &e);
-    } else {
-        Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-        if (type == QEvent::MouseMove)
-            button = Qt::NoButton;
-        QMouseEvent e(type, local, global, button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &e);
-    }
-}
-
 // --- A real X desktop --------------------------------------------------------
 
 namespace {
@@ -70,4 +52,22 @@ void XKey(XDesktop& d, const char* key)
 {
     d.XDoTool({ "key", key });
     settle();
+}
+
+void SendMouse(QWidget* w, QEvent::Type type, int x, int y, Qt::MouseButton button)
+{
+    QPointF local(x, y), global = QPointF(w->mapToGlobal(QPoint(x, y)));
+    if (type == QEvent::Enter) {
+        QEnterEvent e(local, local, global);
+        QCoreApplication::sendEvent(w, &e);
+    } else if (type == QEvent::Leave) {
+        QEvent e(QEvent::Leave);
+        QCoreApplication::sendEvent(w, &e);
+    } else {
+        Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        if (type == QEvent::MouseMove)
+            button = Qt::NoButton;
+        QMouseEvent e(type, local, global, button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &e);
+    }
 }
