@@ -10,11 +10,13 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <vector>
 
 TApplication* Application = nullptr;
 
@@ -164,6 +166,35 @@ bool GuiDisplayAvailable(std::string& why)
     return false;
 }
 
+namespace {
+
+bool set(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+// Floating toolbars and the title bar place their windows themselves, which
+// the native Wayland platform leaves to the compositor. Where a Wayland
+// desktop also offers X11 (XWayland), the program runs there, unless the
+// user has chosen a platform. The choice goes on the command line, not into
+// the environment the program hands to what it starts.
+std::vector<char*> preferX11(int argc, char** argv)
+{
+    std::vector<char*> args(argv, argv + argc);
+    static char option[] = "-platform", xcb[] = "xcb";
+    const bool wayland = set("WAYLAND_DISPLAY") || std::string(set("XDG_SESSION_TYPE") ? std::getenv("XDG_SESSION_TYPE") : "") == "wayland";
+    const bool chosen = set("QT_QPA_PLATFORM") || std::any_of(args.begin(), args.end(), [](const char* a) { return std::string(a) == "-platform"; });
+    std::string why;
+    if (wayland && !chosen && set("DISPLAY") && localDisplayAnswers(std::getenv("DISPLAY"), why)) {
+        args.insert(args.begin() + std::min<std::ptrdiff_t>(1, argc), { option, xcb });
+    }
+    args.push_back(nullptr);
+    return args;
+}
+
+}
+
 int RunGuiProgram(int argc, char** argv, const char* programName, const std::function<void()>& startUp)
 {
     std::string why;
@@ -171,7 +202,9 @@ int RunGuiProgram(int argc, char** argv, const char* programName, const std::fun
         std::fprintf(stderr, "%s: %s\n", programName, why.c_str());
         return 1;
     }
-    GuardedApplication qt(argc, argv);
+    std::vector<char*> args = preferX11(argc, argv);
+    int count = int(args.size()) - 1;
+    GuardedApplication qt(count, args.data());
     qt.setQuitOnLastWindowClosed(false);
     auto* app = new TApplication;
     Application = app;

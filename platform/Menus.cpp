@@ -108,6 +108,12 @@ void fill(QMenu* menu, TMenuItem* parent, TMenuItem*& chosen)
         action->setEnabled(item->Enabled);
         action->setCheckable(item->Checked || item->RadioItem);
         action->setChecked(item->Checked);
+        if (item->Default) {
+            QFont bold = menu->font();
+            bold.setBold(true);
+            action->setFont(bold);
+            menu->setDefaultAction(action);
+        }
         QObject::connect(action, &QAction::triggered, [item, &chosen] { chosen = item; });
     }
 }

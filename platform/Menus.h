@@ -23,6 +23,8 @@ public:
     bool Visible = true;
     bool Checked = false;
     bool RadioItem = false;
+    // The item a double click would choose, shown in bold.
+    bool Default = false;
     int GroupIndex = 0;
     TNotifyEvent OnClick;
 

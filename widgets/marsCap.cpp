@@ -3,17 +3,108 @@
 #include "platform/Exception.h"
 #include "platform/Form.h"
 #include "platform/Menus.h"
+#include "platform/Messages.h"
 #include "platform/Mouse.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QWhatsThis>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
+
+// The left clicks while the window menu is open. A press on the icon that
+// closes the menu is the second click of a double click there, and the
+// closing menu keeps its release from every widget: the release is taken
+// here, as the window system hands it over, and given to the caption.
+class TMarsCaption::TMenuClickWatch final : public QObject {
+public:
+    explicit TMenuClickWatch(TMarsCaption& caption)
+        : m_caption(caption)
+    {
+    }
+    ~TMenuClickWatch() override { disarm(); }
+
+    // `icon` (screen) is where a press makes its release the caption's.
+    void MenuOpens(const QRect& icon)
+    {
+        m_icon = icon;
+        m_doubleClick = m_iconPressed = false;
+        m_menuOpen = true;
+        qApp->installEventFilter(this);
+    }
+    // True when a double click came while the menu was open.
+    bool MenuClosed()
+    {
+        m_menuOpen = false;
+        // The menu's window may go before the release reaches it, and the
+        // release with it: the press stands for the click, and a release
+        // that still comes is eaten.
+        if (m_iconPressed)
+            releaseToCaption(m_lastPress);
+        else
+            disarm();
+        return m_doubleClick;
+    }
+
+    bool eventFilter(QObject* receiver, QEvent* e) override
+    {
+        const QEvent::Type type = e->type();
+        if (!qobject_cast<QWindow*>(receiver)
+            || (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease))
+            return false;
+        auto* me = static_cast<QMouseEvent*>(e);
+        const QPoint at = me->globalPosition().toPoint();
+        if (me->button() != Qt::LeftButton)
+            return false;
+        if (type != QEvent::MouseButtonRelease) {
+            if (m_menuOpen) {
+                m_doubleClick = m_doubleClick || type == QEvent::MouseButtonDblClick;
+                m_iconPressed = m_icon.contains(at);
+                m_lastPress = at;
+                return false;
+            }
+            // The closing press handed on to the window is already counted.
+            if (m_eatRelease && m_icon.contains(at))
+                return true;
+            disarm();
+            return false;
+        }
+        if (m_eatRelease) {
+            disarm();
+            return true;
+        }
+        if (!m_iconPressed)
+            return false;
+        releaseToCaption(at);
+        return true;
+    }
+
+private:
+    void disarm()
+    {
+        m_iconPressed = m_eatRelease = false;
+        if (qApp)
+            qApp->removeEventFilter(this);
+    }
+    void releaseToCaption(QPoint at)
+    {
+        m_iconPressed = false;
+        m_eatRelease = !m_menuOpen;
+        // Run once the event is through: closing may free the window.
+        const QPoint local = m_caption.m_form->Widget()->mapFromGlobal(at);
+        PostCall([&caption = m_caption, alive = m_caption.AliveGuard(), local] {
+            if (alive)
+                caption.NonClientMouse(WM_NCLBUTTONUP, HTCAPTION, { local.x(), local.y() });
+        });
+    }
+
+    TMarsCaption& m_caption;
+    QRect m_icon;
+    QPoint m_lastPress;
+    bool m_menuOpen = false, m_iconPressed = false, m_eatRelease = false, m_doubleClick = false;
+};
 
 // --- System buttons --------------------------------------------------------
 
@@ -56,6 +147,8 @@ TMarsCaption::TMarsCaption(TComponent* owner)
     for (TCaptionButtonKind kind : { cbClose, cbMinimize, cbMaximize, cbHelp })
         m_buttons[kind] = std::make_unique<TMarsCaptionSystemButton>(*this, kind);
     m_applicationNameFont.Style = fsBold;
+    m_menuClicks = std::make_unique<TMenuClickWatch>(*this);
+    m_mouse.DoubleClickTime = unsigned(QApplication::doubleClickInterval());
     m_form->SetOwnFrame([this](QEvent* e) { return nonClientEvent(e); });
     m_form->Widget()->setMouseTracking(true);
     refreshFrame();
@@ -137,193 +230,6 @@ TCaptionState TMarsCaption::captionState()
 {
     Layout();
     return { WindowState(), false, m_layout.Buttons[cbMaximize].Enabled };
-}
-
-// --- Painting --------------------------------------------------------------
-
-namespace {
-
-void drawIcon(TCanvas& canvas, const TRect& r)
-{
-    if (r.Width() <= 0 || r.Height() <= 0)
-        return;
-    QIcon icon = QApplication::windowIcon();
-    const int size = std::min(r.Width(), r.Height());
-    const int x = r.Left, y = r.Top + (r.Height() - size) / 2;
-    if (!icon.isNull()) {
-        TBitmap picture;
-        picture.SetImage(icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_RGB32));
-        canvas.Draw(x, y, picture);
-        return;
-    }
-    // The standard application picture: a small window.
-    canvas.Brush.Color = clWhite;
-    canvas.FillRect({ x + 1, y + 2, x + size - 1, y + size - 2 });
-    canvas.Brush.Color = clNavy;
-    canvas.FillRect({ x + 1, y + 2, x + size - 1, y + 5 });
-    canvas.Brush.Color = clBlack;
-    canvas.FrameRect({ x + 1, y + 2, x + size - 1, y + size - 2 });
-}
-
-int textHeightFor(const TRect& r) { return std::max(1, r.Height() - 5) * 72 / 96; }
-
-}
-
-void TMarsCaption::PaintCaption(TCanvas& canvas, bool active)
-{
-    Layout();
-    const TRect& cap = m_layout.Caption;
-    const TColor begin = active ? ActiveBeginColor() : InactiveBeginColor();
-    const TColor end = active ? ActiveEndColor() : InactiveEndColor();
-    canvas.Brush.Style = bsSolid;
-    // Without bands the strip still shows the begin colour, not whatever
-    // lay beneath it.
-    if (m_numColors <= 0) {
-        canvas.Brush.Color = begin;
-        canvas.FillRect(cap);
-    }
-    for (const TGradientBand& band : GradientBands(cap, begin, end, m_numColors)) {
-        canvas.Brush.Color = band.Color;
-        canvas.FillRect({ band.X0, cap.Top, band.X1, cap.Bottom });
-    }
-
-    const TRect& icon = m_layout.Icon;
-    drawIcon(canvas, { icon.Left + 2, icon.Top + 1, icon.Right, icon.Bottom - 1 });
-
-    TBrushStyle keepStyle = canvas.Brush.Style;
-    canvas.Brush.Style = bsClear;
-    const TColor fontColor = active ? ActiveFontColor() : InactiveFontColor();
-    TRect r = m_layout.Text;
-    const unsigned format = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
-    auto drawText = [&](const std::string& text, TFont font) {
-        font.Color = fontColor;
-        if (m_autoSize)
-            font.Size = textHeightFor(r);
-        canvas.Font = font;
-        TRect measured = r;
-        canvas.DrawText(text, measured, format | DT_CALCRECT);
-        canvas.DrawText(text, r, format);
-        r.Left = std::min(r.Right, measured.Right);
-    };
-    if (!m_applicationName.empty())
-        drawText(m_applicationName, m_applicationNameFont);
-    if (r.Width() > 0)
-        drawText(m_form->Caption(), m_captionFont);
-    canvas.Brush.Style = keepStyle;
-
-    const TWindowState state = WindowState();
-    for (TCaptionButtonKind kind : { cbClose, cbMaximize, cbMinimize, cbHelp }) {
-        const TCaptionButtonPlace& b = m_layout.Buttons[kind];
-        if (!b.Visible)
-            continue;
-        TCaptionGlyph glyph = TCaptionGlyph::Close;
-        if (kind == cbMinimize)
-            glyph = state == wsMinimized ? TCaptionGlyph::Restore : TCaptionGlyph::Minimize;
-        else if (kind == cbMaximize)
-            glyph = state == wsMaximized ? TCaptionGlyph::Restore : TCaptionGlyph::Maximize;
-        else if (kind == cbHelp)
-            glyph = TCaptionGlyph::Help;
-        DrawCaptionButton(canvas, { b.X, b.Y, b.X + b.Width, b.Y + b.Height }, glyph, m_buttons[kind]->Pushed(), !b.Enabled);
-    }
-}
-
-void DrawCaptionButton(TCanvas& c, const TRect& rect, TCaptionGlyph glyph, bool pushed, bool inactive)
-{
-    if (rect.Width() <= 0 || rect.Height() <= 0)
-        return;
-    c.Brush.Style = bsSolid;
-    c.Brush.Color = clBtnFace;
-    c.FillRect(rect);
-    TRect e = rect;
-    if (pushed) {
-        Frame3D(c, e, clBlack, clBtnHighlight, 1);
-        Frame3D(c, e, clBtnShadow, clBtnFace, 1);
-    } else {
-        Frame3D(c, e, clBtnHighlight, clBlack, 1);
-        Frame3D(c, e, clBtnFace, clBtnShadow, 1);
-    }
-    const int g = std::max(4, std::min(e.Width(), e.Height()) - 6);
-    const int x0 = e.Left + (e.Width() - g) / 2 + (pushed ? 1 : 0);
-    const int y0 = e.Top + (e.Height() - g) / 2 + (pushed ? 1 : 0);
-    auto draw = [&](int dx, int dy, TColor color) {
-        const int x = x0 + dx, y = y0 + dy;
-        c.Brush.Color = color;
-        switch (glyph) {
-        case TCaptionGlyph::Close:
-            for (int i = 0; i < g; ++i) {
-                c.FillRect({ x + i, y + i, x + i + 2, y + i + 1 });
-                c.FillRect({ x + g - 2 - i, y + i, x + g - i, y + i + 1 });
-            }
-            break;
-        case TCaptionGlyph::Minimize:
-            c.FillRect({ x + 1, y + g - 2, x + g - 2, y + g });
-            break;
-        case TCaptionGlyph::Maximize:
-            c.FrameRect({ x, y, x + g, y + g });
-            c.FillRect({ x, y, x + g, y + 2 });
-            break;
-        case TCaptionGlyph::Restore: {
-            const int s = g * 2 / 3;
-            c.FrameRect({ x + g - s, y, x + g, y + s });
-            c.FillRect({ x + g - s, y, x + g, y + 2 });
-            c.Brush.Color = clBtnFace;
-            c.FillRect({ x + 1, y + g - s + 1, x + s - 1, y + g - 1 });
-            c.Brush.Color = color;
-            c.FrameRect({ x, y + g - s, x + s, y + g });
-            c.FillRect({ x, y + g - s, x + s, y + g - s + 2 });
-            break;
-        }
-        case TCaptionGlyph::Help: {
-            TBrushStyle keep = c.Brush.Style;
-            c.Brush.Style = bsClear;
-            c.Font.Color = color;
-            c.Font.Style = fsBold;
-            TRect t { x, y, x + g, y + g };
-            c.DrawText("?", t, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-            c.Brush.Style = keep;
-            break;
-        }
-        }
-    };
-    if (inactive) {
-        draw(1, 1, clBtnHighlight);
-        draw(0, 0, clBtnShadow);
-    } else {
-        draw(0, 0, clBtnText);
-    }
-}
-
-void TMarsCaption::paintNonClient()
-{
-    QWidget* w = m_form->Widget();
-    const int width = w->width(), height = w->height();
-    const TRect client = m_form->ClientRectInWindow();
-    if (width <= 0 || client.Top <= 0)
-        return;
-    QImage strip(width, client.Top, QImage::Format_RGB32);
-    TCanvas canvas(&strip);
-    canvas.Brush.Color = clBtnFace;
-    canvas.FillRect({ 0, 0, width, client.Top });
-    canvas.Pen.Color = clBtnHighlight;
-    canvas.MoveTo(0, client.Top);
-    canvas.LineTo(0, 0);
-    canvas.LineTo(width - 1, 0);
-    canvas.Pen.Color = clBlack;
-    canvas.MoveTo(width - 1, 0);
-    canvas.LineTo(width - 1, client.Top);
-    PaintCaption(canvas, IsActive());
-
-    QPainter p(w);
-    p.drawImage(0, 0, strip);
-    const QColor face = QColor::fromRgb(ToQRgb(clBtnFace));
-    p.fillRect(0, client.Top, client.Left, height - client.Top, face);
-    p.fillRect(client.Right, client.Top, width - client.Right, height - client.Top, face);
-    p.fillRect(0, client.Bottom, width, height - client.Bottom, face);
-    p.setPen(QColor::fromRgb(ToQRgb(clBtnHighlight)));
-    p.drawLine(0, client.Top, 0, height - 1);
-    p.setPen(QColor::fromRgb(ToQRgb(clBlack)));
-    p.drawLine(width - 1, client.Top, width - 1, height - 1);
-    p.drawLine(0, height - 1, width - 1, height - 1);
 }
 
 // --- The mouse -------------------------------------------------------------
@@ -410,6 +316,12 @@ Qt::CursorShape cursorOf(int hit)
     }
 }
 
+TPoint screenOf(QWidget* w, TPoint p)
+{
+    const QPoint g = w->mapToGlobal(QPoint(p.X, p.Y));
+    return { g.x(), g.y() };
+}
+
 UINT ncMessage(QEvent::Type type, Qt::MouseButton button)
 {
     if (type == QEvent::MouseMove)
@@ -436,10 +348,12 @@ void TMarsCaption::NonClientMouse(UINT msg, int hitTest, TPoint p)
     }
     switch (step.Do) {
     case TCaptionDo::PassOn:
-        if (msg == WM_NCLBUTTONDOWN && hitTest == HTCAPTION && w->windowHandle())
-            w->windowHandle()->startSystemMove();
-        else if (msg == WM_NCLBUTTONDOWN && w->windowHandle() && edgesOf(hitTest))
-            w->windowHandle()->startSystemResize(edgesOf(hitTest));
+        // The desktop is asked to move only once the pointer has gone a
+        // few pixels: asked at the press, it would take the double click.
+        if (msg == WM_NCLBUTTONDOWN && hitTest == HTCAPTION)
+            beginDrag(TCaptionDragKind::Pending, {}, false, screenOf(w, p));
+        else if (msg == WM_NCLBUTTONDOWN && edgesOf(hitTest))
+            beginSize(edgesOf(hitTest), false, screenOf(w, p));
         break;
     case TCaptionDo::ToButton:
         m_buttons[step.Button]->MouseMessage(step.ButtonMessage, step.ButtonPoint);
@@ -448,18 +362,23 @@ void TMarsCaption::NonClientMouse(UINT msg, int hitTest, TPoint p)
         break;
     case TCaptionDo::IconMenu: {
         QPoint origin = w->mapToGlobal(QPoint(m_layout.FrameX, m_layout.FrameY + m_layout.CaptionHeight));
-        openSystemMenu({ origin.x(), origin.y() });
+        const QRect icon(w->mapToGlobal(QPoint(m_layout.Icon.Left, m_layout.Icon.Top)), QSize(m_layout.Icon.Width(), m_layout.Icon.Height()));
+        openSystemMenu({ origin.x(), origin.y() }, icon);
         break;
     }
     case TCaptionDo::CursorMenu:
-    case TCaptionDo::MinimizedMenu:
         openSystemMenu(GetCursorPos());
+        break;
+    case TCaptionDo::MinimizedMenu:
+        openMinimizedMenu();
         break;
     case TCaptionDo::Command:
         SystemCommand(step.Command);
         break;
     case TCaptionDo::PassOnNowhere:
     case TCaptionDo::Handled:
+        if (step.CaptureMouse)
+            beginDrag(TCaptionDragKind::Minimized, {}, false, screenOf(w, p));
         break;
     }
 }
@@ -487,6 +406,8 @@ bool TMarsCaption::nonClientEvent(QEvent* e)
     }
     auto* me = static_cast<QMouseEvent*>(e);
     const TPoint p { int(me->position().x()), int(me->position().y()) };
+    if (m_drag.Kind != TCaptionDragKind::None && followDrag(me))
+        return true;
     if (m_trackingButton >= 0) {
         // The pressed button has the mouse until the release.
         TMarsCaptionSystemButton& b = *m_buttons[m_trackingButton];
@@ -513,18 +434,23 @@ bool TMarsCaption::nonClientEvent(QEvent* e)
 
 // --- The window menu -------------------------------------------------------
 
+namespace {
+
+const struct {
+    const char* caption;
+    UINT command;
+} kSystemMenu[] = {
+    { "&Restore", SC_RESTORE }, { "&Move", SC_MOVE }, { "&Size", SC_SIZE }, { "Mi&nimize", SC_MINIMIZE },
+    { "Ma&ximize", SC_MAXIMIZE }, { "-", 0 }, { "&Close", SC_CLOSE },
+};
+
+}
+
 TPopupMenu* TMarsCaption::SystemMenu()
 {
     if (!m_systemMenu) {
         m_systemMenu = new TPopupMenu(this);
-        const struct {
-            const char* caption;
-            UINT command;
-        } items[] = {
-            { "&Restore", SC_RESTORE }, { "&Move", SC_MOVE }, { "&Size", SC_SIZE }, { "Mi&nimize", SC_MINIMIZE },
-            { "Ma&ximize", SC_MAXIMIZE }, { "-", 0 }, { "&Close", SC_CLOSE },
-        };
-        for (const auto& item : items)
+        for (const auto& item : kSystemMenu)
             NewItem(this, m_systemMenu->Items(), "", item.caption, 0,
                 item.command ? TNotifyEvent([this, c = item.command](TObject*) { SystemCommand(c); }) : TNotifyEvent());
     }
@@ -532,12 +458,32 @@ TPopupMenu* TMarsCaption::SystemMenu()
     const TSystemMenuState s = SystemMenuState(WindowState(), false, m_layout.Icons, m_layout.Buttons[cbMaximize].Enabled,
         m_layout.Buttons[cbMinimize].Enabled);
     const bool enabled[] = { s.Restore, s.Move, s.Size, s.Minimize, s.Maximize, true, true };
-    for (int i = 0; i < m_systemMenu->Items()->Count(); ++i)
+    for (int i = 0; i < m_systemMenu->Items()->Count(); ++i) {
         m_systemMenu->Items()->Items(i)->Enabled = enabled[i];
+        m_systemMenu->Items()->Items(i)->Default = kSystemMenu[i].command == s.Default;
+    }
     return m_systemMenu;
 }
 
-void TMarsCaption::openSystemMenu(TPoint screen) { SystemMenu()->Popup(screen.X, screen.Y); }
+bool TMarsCaption::openSystemMenu(TPoint screen, const QRect& icon)
+{
+    TPopupMenu* menu = SystemMenu();
+    m_menuClicks->MenuOpens(icon);
+    TMenuItem* chosen = menu->Track(screen.X, screen.Y);
+    const bool doubleClick = m_menuClicks->MenuClosed();
+    if (chosen)
+        chosen->Click();
+    return doubleClick;
+}
+
+void TMarsCaption::openMinimizedMenu()
+{
+    Layout();
+    const QPoint origin = m_form->Widget()->mapToGlobal(QPoint(0, 2 * m_layout.FrameY + m_layout.CaptionHeight));
+    auto alive = AliveGuard();
+    if (openSystemMenu({ origin.x(), origin.y() }) && alive)
+        SystemCommand(SC_RESTORE);
+}
 
 void TMarsCaption::SystemCommand(UINT command)
 {
@@ -556,12 +502,11 @@ void TMarsCaption::SystemCommand(UINT command)
         m_form->SetWindowState(wsNormal);
         break;
     case SC_MOVE:
-        if (w->windowHandle())
-            w->windowHandle()->startSystemMove();
+        if (!(w->windowHandle() && w->windowHandle()->startSystemMove()))
+            beginDrag(TCaptionDragKind::Move, {}, true, GetCursorPos());
         break;
     case SC_SIZE:
-        if (w->windowHandle())
-            w->windowHandle()->startSystemResize(Qt::RightEdge | Qt::BottomEdge);
+        beginSize(Qt::RightEdge | Qt::BottomEdge, true, GetCursorPos());
         break;
     case SC_CONTEXTHELP:
         QWhatsThis::enterWhatsThisMode();

@@ -5,17 +5,22 @@
 // draws its own close, maximise, minimise and help buttons, and gives the
 // title bar its mouse: the window menu on the icon and on a right click,
 // closing by a double click on the icon, maximising and restoring by a
-// double click on the caption. Moving and sizing the window are handed to
-// the desktop.
+// double click on the caption, and dragging a minimised window. Moving and
+// sizing the window are handed to the desktop where it takes them; where it
+// refuses, the caption bar follows the mouse itself.
 
 #include "platform/Component.h"
 #include "platform/Graphics.h"
+#include "widgets/marsCapDrag.h"
 #include "widgets/marsCapLayout.h"
 #include "widgets/marsCapMouse.h"
+
+#include <QRect>
 
 #include <memory>
 
 class QEvent;
+class QMouseEvent;
 class TForm;
 class TMarsCaption;
 class TPopupMenu;
@@ -96,8 +101,18 @@ private:
     void refreshFrame();
     bool nonClientEvent(QEvent*);
     void paintNonClient();
-    void openSystemMenu(TPoint screen);
+    // Runs the window menu; true when a double click came while it was
+    // open. A press in `icon` (screen) that closes it gives the caption
+    // its release.
+    bool openSystemMenu(TPoint screen, const QRect& icon = {});
+    void openMinimizedMenu();
     TCaptionState captionState();
+    // The window following the mouse: a move or size of its own, a press
+    // waiting to become a move, a minimised window's drag.
+    void beginDrag(TCaptionDragKind, Qt::Edges, bool byMenu, TPoint screen);
+    void beginSize(Qt::Edges, bool byMenu, TPoint screen);
+    bool followDrag(QMouseEvent*);
+    void endDrag();
 
     TForm* m_form = nullptr;
     TBorderIcons m_formIcons = biSystemMenu | biMinimize | biMaximize;
@@ -113,6 +128,9 @@ private:
     TCaptionMouse m_mouse;
     TPopupMenu* m_systemMenu = nullptr;
     int m_trackingButton = -1;
+    TCaptionDrag m_drag;
+    class TMenuClickWatch;
+    std::unique_ptr<TMenuClickWatch> m_menuClicks;
 };
 
 // The platform's caption-button face: a raised (or pushed) button with the

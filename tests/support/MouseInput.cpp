@@ -1,5 +1,7 @@
 #include "tests/support/MouseInput.h"
 
+#include "tests/support/XDesktop.h"
+
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QEnterEvent>
@@ -7,6 +9,8 @@
 #include <QPointer>
 #include <QTest>
 #include <QWidget>
+
+#include <string>
 
 void DragMouse(QWidget* widget, QPoint from, std::initializer_list<QPoint> path)
 {
@@ -29,6 +33,50 @@ void RightClick(QWidget* w, int x, int y)
     QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(x, y), w->mapToGlobal(QPoint(x, y)));
     QCoreApplication::sendEvent(w, &menu);
     SendMouse(w, QEvent::MouseButtonRelease, x, y, Qt::RightButton);
+}
+
+// --- A real X desktop --------------------------------------------------------
+
+namespace {
+
+constexpr int kSteps = 10;
+
+void settle() { QTest::qWait(250); }
+
+}
+
+void XClick(XDesktop& d, int x, int y, int count, int button)
+{
+    d.XDoTool({ "mousemove", std::to_string(x), std::to_string(y) });
+    d.XDoTool({ "click", "--repeat", std::to_string(count), "--delay", "100", std::to_string(button) });
+    settle();
+}
+
+void XDrag(XDesktop& d, int fromX, int fromY, int toX, int toY)
+{
+    d.XDoTool({ "mousemove", std::to_string(fromX), std::to_string(fromY), "mousedown", "1" });
+    for (int i = 1; i <= kSteps; ++i) {
+        QTest::qWait(30);
+        d.XDoTool({ "mousemove", std::to_string(fromX + (toX - fromX) * i / kSteps), std::to_string(fromY + (toY - fromY) * i / kSteps) });
+    }
+    QTest::qWait(100);
+    d.XDoTool({ "mouseup", "1" });
+    settle();
+}
+
+void XMoveBy(XDesktop& d, int dx, int dy)
+{
+    for (int i = 0; i < kSteps; ++i) {
+        QTest::qWait(30);
+        d.XDoTool({ "mousemove_relative", "--", std::to_string(dx / kSteps), std::to_string(dy / kSteps) });
+    }
+    QTest::qWait(100);
+}
+
+void XKey(XDesktop& d, const char* key)
+{
+    d.XDoTool({ "key", key });
+    settle();
 }
 
 void SendMouse(QWidget* w, QEvent::Type type, int x, int y, Qt::MouseButton button)

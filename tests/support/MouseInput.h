@@ -20,6 +20,15 @@ void DragMouse(QWidget* widget, QPoint from, std::initializer_list<QPoint> path)
 // its context menu that the window system sends with it.
 void RightClick(QWidget* widget, int x, int y);
 
+// The real pointer and keyboard of an X desktop (XTest events, as xdotool
+// sends them), at screen points. A drag and a bare move go in steps, as a
+// hand moves, so that whoever follows the pointer sees its way.
+class XDesktop;
+void XClick(XDesktop&, int x, int y, int count = 1, int button = 1);
+void XDrag(XDesktop&, int fromX, int fromY, int toX, int toY);
+void XMoveBy(XDesktop&, int dx, int dy);
+void XKey(XDesktop&, const char* key);
+
 // Sends one mouse event of that type at (x, y) of the widget. A press and a
 // move hold `button`; a release holds nothing; a move names no button.
 void SendMouse(QWidget* widget, QEvent::Type type, int x, int y, Qt::MouseButton button = Qt::LeftButton);

@@ -9,7 +9,11 @@
 #include "platform/Menus.h"
 #include "tests/support/MessageLoop.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -221,6 +225,44 @@ TEST_F(CaptionBar, RightClickOpensTheWindowMenuWithItsGreyStates)
     QTest::mouseClick(window(), Qt::RightButton, {}, buttonPoint(cbClose));
     EXPECT_TRUE(enabled.empty());
 }
+
+// The real menu, opened with the mouse as the window's state asks: its
+// default item is the one in bold.
+struct DefaultItem {
+    const char* name;
+    TWindowState state;
+    Qt::MouseButton button;  // a minimised window's menu opens on a left click
+    const char* item;
+};
+
+void PrintTo(const DefaultItem& d, std::ostream* os) { *os << d.name; }
+
+struct CaptionBarMenu : CaptionBar, ::testing::WithParamInterface<DefaultItem> {};
+
+TEST_P(CaptionBarMenu, ShowsItsDefaultItemInBold)
+{
+    form->SetWindowState(GetParam().state);
+    QStringList bold;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* a : menu->actions())
+                if (a->font().bold())
+                    bold << a->text();
+            EXPECT_EQ(menu->defaultAction() ? menu->defaultAction()->text() : QString(), GetParam().item);
+            menu->close();
+        }
+    });
+    poll.start(10);
+    QTest::mouseClick(window(), GetParam().button, {}, textPoint());
+    EXPECT_EQ(bold, QStringList { GetParam().item });
+}
+
+INSTANTIATE_TEST_SUITE_P(States, CaptionBarMenu,
+    ::testing::Values(DefaultItem { "Normal", wsNormal, Qt::RightButton, "&Close" },
+        DefaultItem { "Maximised", wsMaximized, Qt::RightButton, "&Restore" },
+        DefaultItem { "Minimised", wsMinimized, Qt::LeftButton, "&Restore" }),
+    [](const ::testing::TestParamInfo<DefaultItem>& info) { return info.param.name; });
 
 TEST(CaptionBarLife, FreedWithItsFormOnce)
 {

@@ -1,0 +1,223 @@
+#include "tests/support/XDesktop.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+// The descriptor Xvfb writes its display number to.
+constexpr int kDisplayFd = 200;
+
+bool onPath(const std::string& program)
+{
+    const char* path = std::getenv("PATH");
+    std::string dirs = path ? path : "/usr/bin:/bin";
+    for (std::size_t start = 0; start <= dirs.size();) {
+        std::size_t end = dirs.find(':', start);
+        if (end == std::string::npos)
+            end = dirs.size();
+        if (::access((dirs.substr(start, end - start) + "/" + program).c_str(), X_OK) == 0)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+// Reads up to a line break, or what came within `ms`.
+std::string readLine(int fd, int ms)
+{
+    std::string line;
+    char c = 0;
+    pollfd p { fd, POLLIN, 0 };
+    while (line.find('\n') == std::string::npos && ::poll(&p, 1, ms) > 0 && ::read(fd, &c, 1) == 1)
+        line += c;
+    return line;
+}
+
+}
+
+XDesktop::XDesktop(bool windowManager)
+{
+    for (const char* tool : { "Xvfb", "openbox", "xdotool", "xprop" })
+        if (!onPath(tool) && (windowManager || std::strcmp(tool, "openbox") != 0))
+            (std::strcmp(tool, "Xvfb") == 0 ? m_missing : m_broken) += std::string(tool) + " is not installed. ";
+    if (!m_missing.empty() || !m_broken.empty())
+        return;
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0) {
+        m_broken = "no pipe";
+        return;
+    }
+    const std::string screen = std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
+    spawn({ "Xvfb", "-displayfd", std::to_string(kDisplayFd), "-screen", "0", screen, "-nolisten", "tcp" }, {}, fds[1]);
+    ::close(fds[1]);
+    std::string number = readLine(fds[0], 10000);
+    ::close(fds[0]);
+    if (number.empty() || number.back() != '\n') {
+        m_broken = "Xvfb gave no display number";
+        return;
+    }
+    m_display = ":" + number.substr(0, number.size() - 1);
+    if (!windowManager)
+        return;
+    spawn({ "openbox" }, {});
+    // openbox is in charge once it names itself on the root window.
+    for (int waited = 0; waited < 10000; waited += 50) {
+        if (run({ "xprop", "-root", "_NET_SUPPORTING_WM_CHECK" }).find("window id") != std::string::npos)
+            return;
+        pause(50);
+    }
+    m_broken = "openbox did not start";
+}
+
+XDesktop::~XDesktop()
+{
+    // The programs first, the display last.
+    const std::vector<pid_t> started = m_started;
+    for (auto it = started.rbegin(); it != started.rend(); ++it) {
+        ::kill(*it, SIGTERM);
+        if (!WaitUntilGone(*it, 3000)) {
+            ::kill(*it, SIGKILL);
+            ::waitpid(*it, nullptr, 0);
+        }
+    }
+}
+
+std::string XDesktop::ProgramFolder()
+{
+    if (const char* bin = std::getenv("CORVANA_BIN"))
+        return bin;
+    // The test programs live beside the programs.
+    char self[4096] = {};
+    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    const std::string path(self, n > 0 ? std::size_t(n) : 0);
+    return path.substr(0, path.rfind('/'));
+}
+
+void XDesktop::pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+pid_t XDesktop::spawn(const std::vector<std::string>& argv, const std::vector<std::string>& extra, int displayFd, int outFd,
+    const std::string& errors)
+{
+    // The test's own environment, less what places the program elsewhere
+    // and what the caller sets anew.
+    std::vector<std::string> env = extra, dropped = { "QT_QPA_PLATFORM=", "DISPLAY=", "WAYLAND_DISPLAY=" };
+    for (const std::string& e : extra)
+        dropped.push_back(e.substr(0, e.find('=') + 1));
+    if (!m_display.empty())
+        env.push_back("DISPLAY=" + m_display);
+    for (char** e = environ; *e; ++e)
+        if (std::none_of(dropped.begin(), dropped.end(), [e](const std::string& name) { return std::strncmp(*e, name.c_str(), name.size()) == 0; }))
+            env.push_back(*e);
+    std::vector<char*> args, envp;
+    for (const std::string& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    for (const std::string& e : env)
+        envp.push_back(const_cast<char*>(e.c_str()));
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    if (outFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, outFd, 1);
+    else
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, errors.empty() ? "/dev/null" : errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (displayFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, displayFd, kDisplayFd);
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), envp.data()) != 0)
+        pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    if (pid > 0 && outFd < 0)
+        m_started.push_back(pid);
+    return pid;
+}
+
+std::string XDesktop::run(const std::vector<std::string>& argv)
+{
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return {};
+    pid_t pid = spawn(argv, {}, -1, fds[1]);
+    ::close(fds[1]);
+    std::string out;
+    char buf[4096];
+    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0 || (n < 0 && errno == EINTR);)
+        if (n > 0)
+            out.append(buf, std::size_t(n));
+    ::close(fds[0]);
+    if (pid > 0)
+        ::waitpid(pid, nullptr, 0);
+    return out;
+}
+
+pid_t XDesktop::Start(const std::string& path, const std::vector<std::string>& env, const std::string& errors)
+{
+    return spawn({ path }, env, -1, -1, errors);
+}
+
+bool XDesktop::Running(pid_t pid)
+{
+    if (pid <= 0)
+        return false;
+    pid_t r = ::waitpid(pid, nullptr, WNOHANG);
+    if (r == pid) {
+        std::erase(m_started, pid);
+        return false;
+    }
+    return r == 0;
+}
+
+bool XDesktop::WaitUntilGone(pid_t pid, int ms)
+{
+    for (int waited = 0; waited <= ms; waited += 20) {
+        if (!Running(pid))
+            return true;
+        pause(20);
+    }
+    return false;
+}
+
+std::string XDesktop::XDoTool(const std::vector<std::string>& args)
+{
+    std::vector<std::string> argv { "xdotool" };
+    argv.insert(argv.end(), args.begin(), args.end());
+    return run(argv);
+}
+
+unsigned long XDesktop::WaitForWindow(const std::string& title, int ms)
+{
+    for (int waited = 0; waited <= ms; waited += 50) {
+        std::string found = XDoTool({ "search", "--onlyvisible", "--name", "^" + title + "$" });
+        if (!found.empty())
+            return std::strtoul(found.c_str(), nullptr, 10);
+        pause(50);
+    }
+    return 0;
+}
+
+TWindowGeometry XDesktop::Geometry(unsigned long window)
+{
+    // X=..., Y=..., WIDTH=..., HEIGHT=... one a line.
+    const std::string out = XDoTool({ "getwindowgeometry", "--shell", std::to_string(window) });
+    auto value = [&out](const char* name) {
+        std::size_t at = out.find(std::string("\n") + name + "=");
+        return at == std::string::npos ? -1 : std::atoi(out.c_str() + at + std::strlen(name) + 2);
+    };
+    return { value("X"), value("Y"), value("WIDTH"), value("HEIGHT") };
+}
