@@ -107,6 +107,8 @@ void TForm1::PopupMenu8Popup(TObject*)
 
 void TForm1::MainMenuFloat(TObject*)
 {
-    // Nothing to stretch: like every bar, the menu bar floats as wide as its
-    // buttons (a window-wide one ran past the screen's edge).
+    // The menu bar alone floats as wide as the window; other bars float as
+    // wide as their buttons.
+    MainMenu->SetWidth(Width() - 8);
+    MainMenu->SetLeft(0);
 }

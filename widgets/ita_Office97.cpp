@@ -361,13 +361,14 @@ void TitaToolBar::floatAt(int x, int y)
         m_form->SetBounds(x, y - kCaptionOffset, m_form->Width(), m_form->Height());
         return;
     }
+    // Out of its row it needs no more room than its controls take (unless
+    // its float handler says otherwise); a stored size only comes back for
+    // a window the user may size.
+    if (!Restoring() || !AllowResize)
+        SetBounds(Left(), Top(), neededWidth(), Height());
     if (!Restoring() && OnFloat)
         OnFloat(this);
     m_floating = true;
-    // Out of its row it needs no more room than its controls take; a stored
-    // size only comes back for a window the user may size.
-    if (!Restoring() || !AllowResize)
-        SetBounds(Left(), Top(), neededWidth(), Height());
     bool wasVisible = Visible();
     m_form = new TFPForm97(nullptr);
     m_form->SetSizeable(AllowResize);
