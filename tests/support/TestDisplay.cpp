@@ -1,9 +1,9 @@
 #include "tests/support/TestDisplay.h"
+#include "tests/support/Spawn.h"
 
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -12,36 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <thread>
-#include <vector>
-
-extern char** environ;
 
 namespace {
-
-pid_t spawnWith(std::vector<std::string> args, const std::vector<std::string>& extraEnv, int keepFd = -1)
-{
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    if (keepFd >= 0)
-        posix_spawn_file_actions_adddup2(&actions, keepFd, 3);
-    std::vector<std::string> env(extraEnv);
-    for (char** e = environ; *e; ++e)
-        env.emplace_back(*e);
-    std::vector<char*> argv, envp;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    for (auto& e : env)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
-        pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-}
 
 void stop(pid_t& pid)
 {
@@ -61,7 +33,7 @@ TestDisplay::TestDisplay(bool windowManager)
         m_problem = "no pipe";
         return;
     }
-    m_server = spawnWith({ "/usr/bin/Xvfb", "-displayfd", "3", "-screen", "0", "800x600x24", "-nolisten", "tcp" }, {}, fds[1]);
+    m_server = SpawnProgram({ "/usr/bin/Xvfb", "-displayfd", "3", "-screen", "0", "800x600x24", "-nolisten", "tcp" }, "", {}, fds[1]);
     ::close(fds[1]);
     std::string number;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
@@ -82,7 +54,7 @@ TestDisplay::TestDisplay(bool windowManager)
     m_name = ":" + number.substr(0, number.find('\n'));
     if (!windowManager)
         return;
-    m_manager = spawnWith({ "/usr/bin/openbox" }, { "DISPLAY=" + m_name });
+    m_manager = SpawnProgram({ "/usr/bin/openbox" }, "", { "DISPLAY=" + m_name });
     if (m_manager <= 0 || !waitForWindowManager()) {
         m_problem = "openbox did not start (is openbox installed?)";
         m_name.clear();
