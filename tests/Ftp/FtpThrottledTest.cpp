@@ -32,9 +32,7 @@ struct Upload {
 
 TEST(ThrottledServer, EveryUploadToAServerReading100KBsEndsWellAndTheServerHoldsItWhole)
 {
-    const char* bin = std::getenv("CORVANA_BIN");
-    ASSERT_NE(bin, nullptr);
-    std::string helper = std::string(bin) + "/ftp_upload_once";
+    std::string helper = CORVANA_BIN_DIR "/ftp_upload_once";
     TempDir work("ftp-throttled");
     std::vector<Upload> uploads;
     for (std::size_t mib : { 1, 3, 10 })

@@ -154,7 +154,7 @@ TEST(AppRunner, IdleFiresEachTimeTheProgramTurnsIdle)
 // Runs the test program that puts up a window on `display` after a while.
 void StartWindowProgram(TAppRunner& runner, const std::string& display, const std::string& marker)
 {
-    runner.ApplicationName = std::string(std::getenv("CORVANA_BIN")) + "/test_show_window";
+    runner.ApplicationName = CORVANA_BIN_DIR "/test_show_window";
     runner.CommandLine = "test_show_window \"" + display + "\" \"" + marker + "\"";
 }
 
