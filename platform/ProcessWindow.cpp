@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <cstdlib>
@@ -98,20 +99,30 @@ bool TDisplayWindows::HasWindow(pid_t pid)
         windows.insert(windows.end(), inner, inner + xcb_query_tree_children_length(tree.get()));
     }
     // Asked all at once, answered in order.
-    std::vector<xcb_get_property_cookie_t> pids;
+    std::vector<xcb_get_property_cookie_t> pids, machines;
     std::vector<xcb_get_window_attributes_cookie_t> states;
     for (xcb_window_t w : windows) {
         pids.push_back(xcb_get_property(m_connection, 0, w, m_pidAtom, XCB_ATOM_CARDINAL, 0, 1));
+        machines.push_back(xcb_get_property(m_connection, 0, w, XCB_ATOM_WM_CLIENT_MACHINE, XCB_ATOM_STRING, 0, 64));
         states.push_back(xcb_get_window_attributes(m_connection, w));
     }
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
     bool found = false;
     for (std::size_t i = 0; i < windows.size(); ++i) {
         Reply<xcb_get_property_reply_t> property(xcb_get_property_reply(m_connection, pids[i], nullptr));
+        Reply<xcb_get_property_reply_t> machine(xcb_get_property_reply(m_connection, machines[i], nullptr));
         Reply<xcb_get_window_attributes_reply_t> state(xcb_get_window_attributes_reply(m_connection, states[i], nullptr));
         if (found || !property || !state || property->format != 32 || xcb_get_property_value_length(property.get()) < 4)
             continue;
         std::uint32_t owner = *static_cast<std::uint32_t*>(xcb_get_property_value(property.get()));
-        found = owner == std::uint32_t(pid) && state->map_state == XCB_MAP_STATE_VIEWABLE;
+        // A process id counts only on the machine that names it: a window
+        // of another machine's client may carry the same number.
+        bool here = !machine || machine->format != 8
+            || std::string(static_cast<const char*>(xcb_get_property_value(machine.get())),
+                   std::size_t(xcb_get_property_value_length(machine.get())))
+                == host;
+        found = owner == std::uint32_t(pid) && here && state->map_state == XCB_MAP_STATE_VIEWABLE;
     }
     return found;
 }

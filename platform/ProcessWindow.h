@@ -1,8 +1,9 @@
 #pragma once
 // Whether a program has put up a window on the X display: a top-level
 // window, mapped, that carries the program's process id (_NET_WM_PID, as
-// Qt and the other toolkits set it). Under a window manager the program's
-// window sits inside the manager's frame, one level further down.
+// Qt and the other toolkits set it) and, where it names one, this machine
+// as its client machine (WM_CLIENT_MACHINE). Under a window manager the
+// program's window sits inside the manager's frame, one level further down.
 
 #include <sys/types.h>
 

@@ -72,6 +72,10 @@ TestDisplay::~TestDisplay()
 bool TestDisplay::waitForWindowManager()
 {
     xcb_connection_t* c = xcb_connect(m_name.c_str(), nullptr);
+    if (xcb_connection_has_error(c)) {
+        xcb_disconnect(c);
+        return false;
+    }
     bool managed = false;
     const char* name = "_NET_SUPPORTING_WM_CHECK";
     auto* atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::uint16_t(std::strlen(name)), name), nullptr);
