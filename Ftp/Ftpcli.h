@@ -16,9 +16,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <deque>
-#include <utility>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // How far the running transfer has come.
@@ -308,7 +308,8 @@ private:
     std::uint64_t m_allowance = 0;
     bool m_whole = false;
     TFtpTransferProgress m_last;
-    // Looks at a full server (time, bytes taken), the last kRateSpan ms.
+    // Looks at a server with full buffers (time, bytes taken), over the
+    // last kRateSpan milliseconds.
     static constexpr std::uint64_t kRateSpan = 20000;
     std::deque<std::pair<std::uint64_t, std::int64_t>> m_full;
 };
@@ -337,5 +338,4 @@ public:
 private:
     template<class F>
     bool Synchronize(F&& start);
-
 };
