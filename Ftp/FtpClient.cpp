@@ -7,6 +7,55 @@
 
 #include <algorithm>
 
+TProgressDeadline::TProgressDeadline(int timeoutSeconds, std::uint64_t now)
+    : m_timeout(std::uint64_t(std::max(timeoutSeconds, 0)) * 1000)
+    , m_lastMove(now)
+{
+}
+
+void TProgressDeadline::Look(std::uint64_t now, const TFtpTransferProgress& p)
+{
+    // Data reaching the other side, or a server whose window opens as its
+    // program reads, keeps the caller waiting; bytes that only fill the
+    // platform's buffers for a server that has stopped reading do not.
+    if (p.Taken != m_last.Taken || p.Window != m_last.Window || p.Whole != m_last.Whole) {
+        m_last = p;
+        m_lastMove = now;
+    }
+    // A closed window: the server's buffers are full, so what its system
+    // took between two such looks is what its program read meanwhile.
+    if (p.Window == 0 && p.Taken > 0 && !p.Whole) {
+        // Only the last looks count: the server's buffers may have grown
+        // before, and what filled them then was not read.
+        m_full.emplace_back(now, p.Taken);
+        while (now - m_full.front().first > kRateSpan)
+            m_full.pop_front();
+    }
+    if (p.Whole && !m_whole) {
+        m_whole = true;
+        m_allowance = BacklogTime(now, p);
+    }
+}
+
+std::uint64_t TProgressDeadline::BacklogTime(std::uint64_t now, const TFtpTransferProgress& p) const
+{
+    // What the server's system took beyond what its program has read at
+    // that rate since the connection began still waits in its buffers.
+    if (m_full.empty() || p.Start == 0 || now <= p.Start)
+        return 0;
+    auto [from, takenFrom] = m_full.front();
+    auto [to, takenTo] = m_full.back();
+    if (to < from + 1000 || takenTo <= takenFrom)
+        return 0;
+    double rate = double(takenTo - takenFrom) / double(to - from);
+    double backlog = double(p.Taken) - rate * double(now - p.Start);
+    if (backlog <= 0)
+        return 0;
+    // Half as much again, for a server that reads unevenly; at most the
+    // time the whole file takes at that rate.
+    return std::uint64_t(std::min(1.5 * backlog, double(p.Taken)) / rate);
+}
+
 TFtpClient::TFtpClient(TComponent* owner)
     : TCustomFtpCli(owner)
 {
@@ -16,18 +65,11 @@ TFtpClient::TFtpClient(TComponent* owner)
 bool TFtpClient::WaitUntilReady()
 {
     auto alive = AliveGuard();
-    m_deadline = GetTickCount64() + std::uint64_t(std::max(Timeout, 0)) * 1000;
-    std::int64_t progress = TransferProgress();
+    TProgressDeadline deadline(Timeout, GetTickCount64());
     while (m_state != ftpReady) {
         std::uint64_t now = GetTickCount64();
-        // Data reaching the other side keeps the caller waiting; bytes that
-        // only fill the platform's buffers for a server that has stopped
-        // reading do not.
-        if (std::int64_t reached = TransferProgress(); reached != progress) {
-            progress = reached;
-            m_deadline = now + std::uint64_t(std::max(Timeout, 0)) * 1000;
-        }
-        if (Timeout > 0 && now >= m_deadline) {
+        deadline.Look(now, TransferProgress());
+        if (Timeout > 0 && now >= deadline.At()) {
             AbortRequest();
             if (!alive)
                 return false;
@@ -46,7 +88,7 @@ bool TFtpClient::WaitUntilReady()
             int wait = 100;
             if (Timeout > 0) {
                 now = GetTickCount64();
-                wait = now >= m_deadline ? 0 : int(std::min<std::uint64_t>(m_deadline - now, 100));
+                wait = now >= deadline.At() ? 0 : int(std::min<std::uint64_t>(deadline.At() - now, 100));
             }
             WaitForMessages(wait);
             if (!alive)

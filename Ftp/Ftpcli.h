@@ -15,9 +15,25 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <deque>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
+
+// How far the running transfer has come.
+struct TFtpTransferProgress {
+    // Bytes that have reached the other side: received, or acknowledged
+    // by the server's system (not merely queued for it).
+    std::int64_t Taken = 0;
+    // An upload: the receive window the server offers, which opens
+    // again as the server's program reads.
+    std::uint32_t Window = 0;
+    // An upload: the server's system holds the whole file and its end.
+    bool Whole = false;
+    // When the data connection began (tick count).
+    std::uint64_t Start = 0;
+};
 
 class TCustomFtpCli : public TComponent {
 public:
@@ -121,9 +137,8 @@ protected:
     virtual void Display(const std::string& text);
     // Reports transfer progress; false when the user asked to abort.
     virtual bool CheckProgress();
-    // Bytes of the running transfer that have reached the other side:
-    // received, or taken by the server (not merely queued for it).
-    std::int64_t TransferProgress();
+    // How far the running transfer has come.
+    TFtpTransferProgress TransferProgress();
 
     using TStepProc = void (TCustomFtpCli::*)();
 
@@ -275,6 +290,30 @@ protected:
     int m_directDepth = 0;
 };
 
+// When a synchronous wait gives up: Timeout after the other side last took
+// anything. Once the server's system holds the whole upload, what is still
+// in its buffers is read without anything showing here; the wait then also
+// allows the time that needs at the rate the server has been reading.
+class TProgressDeadline {
+public:
+    TProgressDeadline(int timeoutSeconds, std::uint64_t now);
+    void Look(std::uint64_t now, const TFtpTransferProgress&);
+    std::uint64_t At() const { return m_lastMove + m_timeout + m_allowance; }
+
+private:
+    std::uint64_t BacklogTime(std::uint64_t now, const TFtpTransferProgress&) const;
+
+    std::uint64_t m_timeout;
+    std::uint64_t m_lastMove;
+    std::uint64_t m_allowance = 0;
+    bool m_whole = false;
+    TFtpTransferProgress m_last;
+    // Looks at a server with full buffers (time, bytes taken), over the
+    // last kRateSpan milliseconds.
+    static constexpr std::uint64_t kRateSpan = 20000;
+    std::deque<std::pair<std::uint64_t, std::int64_t>> m_full;
+};
+
 class TFtpClient : public TCustomFtpCli {
 public:
     explicit TFtpClient(TComponent* owner);
@@ -291,13 +330,12 @@ public:
     bool DeleteSync();
 
     // Waits until the client is ready; on time-out the request is aborted
-    // ("426 Timeout"). Transfer data reaching the other side keeps it
-    // waiting. True when the finished request reported no error.
+    // ("426 Timeout") and an unfinished upload reset. A server still taking
+    // the file keeps it waiting (TProgressDeadline). True when the finished
+    // request reported no error.
     bool WaitUntilReady();
 
 private:
     template<class F>
     bool Synchronize(F&& start);
-
-    std::uint64_t m_deadline = 0;
 };

@@ -313,7 +313,10 @@ void TCustomFtpCli::EndRequest(int error)
         return;
     }
     SetState(ftpReady);
-    CloseDataSocket(m_transfer.mode == dmStore && m_transfer.phase == tpSending);
+    // An upload still open here has not been finished: it is reset, also
+    // when the file's end is still on its way, so that the server does not
+    // take the part it has for the whole file.
+    CloseDataSocket(m_transfer.mode == dmStore);
     CloseLocalFile();
     m_transfer.mode = dmNone;
     m_transfer.commandSent = false;

@@ -36,11 +36,20 @@ bool TCustomFtpCli::CheckProgress()
     return false;
 }
 
-std::int64_t TCustomFtpCli::TransferProgress()
+TFtpTransferProgress TCustomFtpCli::TransferProgress()
 {
-    if (m_transfer.mode == dmStore && m_transfer.dataAccepted)
-        return m_data->TakenCount();
-    return m_byteCount;
+    TFtpTransferProgress p;
+    p.Taken = m_byteCount;
+    p.Start = m_startTime;
+    if (m_transfer.mode != dmStore || !m_transfer.dataAccepted)
+        return p;
+    p.Taken = m_data->TakenCount();
+    if (winsock::TcpPeerState peer; m_data->PeerState(peer)) {
+        p.Window = peer.Window;
+        // The end of the sending side is acknowledged after its last byte.
+        p.Whole = m_transfer.phase == tpAllSent && std::int64_t(peer.Acknowledged) > p.Taken;
+    }
+    return p;
 }
 
 // ---- PORT

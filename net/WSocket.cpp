@@ -176,8 +176,15 @@ int TCustomWSocket::RcvdCount()
     return int(n);
 }
 
+bool TCustomWSocket::PeerState(winsock::TcpPeerState& state)
+{
+    return m_hSocket != INVALID_SOCKET && winsock::GetTcpPeerState(m_hSocket, state);
+}
+
 std::int64_t TCustomWSocket::TakenCount()
 {
+    if (winsock::TcpPeerState peer; PeerState(peer))
+        return std::min<std::int64_t>(std::int64_t(peer.Acknowledged), m_sentCount);
     unsigned long held = 0;
     if (m_hSocket == INVALID_SOCKET || winsock::ioctlsocket(m_hSocket, winsock::SIOCOUTQ_, &held) == SOCKET_ERROR)
         return m_sentCount;

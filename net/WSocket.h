@@ -71,10 +71,11 @@ public:
     std::int64_t ReadCount() const { return m_readCount; }
     // Bytes waiting in the platform's receive buffer; -1 when unknown.
     int RcvdCount();
-    // Bytes of this connection the peer has taken: those handed to the
-    // platform less those it still holds unacknowledged. Grows only as fast
-    // as the peer reads, however large the platform's buffers.
+    // Bytes of this connection the peer's system has acknowledged. Grows
+    // only as fast as the peer reads once its buffers are full.
     std::int64_t TakenCount();
+    // The peer's own report (platform/WinSock.h); false when there is none.
+    bool PeerState(winsock::TcpPeerState&);
     int LastError() const { return m_lastError; }
     // Wait, ReadLine and Flush pump messages themselves instead of running
     // the countdown of WaitCtrl.

@@ -81,3 +81,15 @@ bool TProcIdleProbe::IsIdle(pid_t pid)
     m_lastTicks = ticks;
     return steady && AllThreadsSleeping(pid);
 }
+
+TDesktopIdleProbe::TDesktopIdleProbe(std::string display)
+    : m_windows(std::move(display))
+{
+}
+
+bool TDesktopIdleProbe::IsIdle(pid_t pid)
+{
+    // Looked at each time, so that the second look can compare.
+    bool sleeping = m_sleeping.IsIdle(pid);
+    return sleeping && m_windows.HasWindow(pid);
+}

@@ -2,13 +2,19 @@
 // Whether a started program waits for input.
 //
 // The platform has no "wait until the program is idle for input". The
-// stand-in: a program counts as idle once every one of its threads sleeps
-// and its processor time has not moved since the previous look, both read
-// from /proc. A program that sleeps for any other reason (a console program
-// reading its input, or one that waits on a timer) therefore counts as idle
-// too, and a freshly looked-at program is never idle on the first look.
+// stand-in: a program waits for input once it has put up a window on the
+// desktop's display (platform/ProcessWindow.h) and sleeps there. That it
+// sleeps is read from /proc: every one of its threads sleeps and its
+// processor time has not moved since the previous look, so a freshly
+// looked-at program is never idle on the first look. A program that shows no
+// window (a console program) is never idle, however long it sleeps, and
+// without a display nothing is.
+
+#include "platform/ProcessWindow.h"
 
 #include <sys/types.h>
+
+#include <string>
 
 class TIdleProbe {
 public:
@@ -17,6 +23,7 @@ public:
     virtual bool IsIdle(pid_t pid) = 0;
 };
 
+// Every thread sleeps and the processor time stands still (from /proc).
 class TProcIdleProbe : public TIdleProbe {
 public:
     bool IsIdle(pid_t pid) override;
@@ -24,6 +31,17 @@ public:
 private:
     pid_t m_lastPid = 0;
     unsigned long long m_lastTicks = 0;
+};
+
+// The runner's probe: a window on `display` and asleep.
+class TDesktopIdleProbe : public TIdleProbe {
+public:
+    explicit TDesktopIdleProbe(std::string display = TDisplayWindows::DesktopDisplay());
+    bool IsIdle(pid_t pid) override;
+
+private:
+    TProcIdleProbe m_sleeping;
+    TDisplayWindows m_windows;
 };
 
 // Read from /proc: false when the process is gone.

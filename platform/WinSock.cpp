@@ -5,10 +5,12 @@
 #include <cerrno>
 #include <netdb.h>
 #include <linux/sockios.h>
+#include <linux/tcp.h>
 #include <sys/ioctl.h>
 #include <sys/uio.h>
 #include <unistd.h>
 
+#include <cstddef>
 #include <cstring>
 #include <vector>
 
@@ -251,6 +253,23 @@ int ioctlsocket(SOCKET s, long command, unsigned long* argument)
         return failErrno();
     *argument = static_cast<unsigned long>(n);
     return 0;
+}
+
+bool GetTcpPeerState(SOCKET s, TcpPeerState& state)
+{
+    tcp_info info {};
+    socklen_t length = sizeof info;
+    if (::getsockopt(s, IPPROTO_TCP, TCP_INFO, &info, &length) < 0) {
+        failErrno();
+        return false;
+    }
+    // An older system fills less than it knows of; without the window the
+    // report says nothing.
+    if (length < offsetof(tcp_info, tcpi_snd_wnd) + sizeof info.tcpi_snd_wnd)
+        return false;
+    state.Acknowledged = info.tcpi_bytes_acked;
+    state.Window = info.tcpi_snd_wnd;
+    return true;
 }
 
 std::uint32_t inet_addr(const char* text)

@@ -73,6 +73,15 @@ int ioctlsocket(SOCKET, long command, unsigned long* argument);
 constexpr long FIONREAD_ = 0x4004667F;
 constexpr long SIOCOUTQ_ = 0x40047473;
 
+// What the peer's system has told of a TCP connection: the bytes it has
+// acknowledged (the end of the sending side counts as one) and the receive
+// window it offered last, which opens again as the peer's program reads.
+struct TcpPeerState {
+    std::uint64_t Acknowledged = 0;
+    std::uint32_t Window = 0;
+};
+bool GetTcpPeerState(SOCKET, TcpPeerState&);
+
 // Dotted address to network-order number; INADDR_NONE_ when it is not one.
 std::uint32_t inet_addr(const char* text);
 // Network-order number to dotted text.

@@ -111,7 +111,7 @@ private:
     bool m_stop = false;
     pid_t m_pid = 0;
     std::uint64_t m_run = 0;
-    std::shared_ptr<TIdleProbe> m_probe = std::make_shared<TProcIdleProbe>();
+    std::shared_ptr<TIdleProbe> m_probe = std::make_shared<TDesktopIdleProbe>();
     std::thread m_thread;
 };
 

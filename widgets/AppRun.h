@@ -49,8 +49,9 @@ public:
     std::uint32_t ExitCode() const { return m_exitCode; }
     pid_t ProcessId() const { return m_pid; }
 
-    // How the watcher tells that the program waits for input (by default
-    // from /proc, see platform/ProcessIdle.h).
+    // How the watcher tells that the program waits for input: by default,
+    // once it shows a window on the desktop's display and sleeps there
+    // (platform/ProcessIdle.h); a console program never does.
     void SetIdleProbe(std::shared_ptr<TIdleProbe>);
 
 protected:

@@ -590,27 +590,40 @@ TEST_F(FtpFault, ASlowServerFinishesTheUploadAndAStalledOneTimesOut)
 {
     struct Case {
         const char* Name;
-        // Bytes the server reads before it stops reading; 0: all of them.
+        // Bytes the server reads before it stops reading.
         std::size_t StopAfter;
+        // The server's receive buffer: a large one holds the end of the file
+        // long after the client has sent it.
+        int ReceiveBuffer;
+        std::size_t Size;
+        int Timeout;
         bool Succeeds;
     };
-    const std::vector<Case> cases { { "reads 100 KB/s", 0, true }, { "stops reading", 64 * 1024, false } };
+    const std::size_t all = SIZE_MAX;
+    const std::vector<Case> cases {
+        { "reads 100 KB/s", all, 4096, 160 * 1024, 1, true },
+        { "reads 100 KB/s through large buffers", all, 256 * 1024, 1 << 20, 4, true },
+        { "stops reading", 64 * 1024, 4096, 160 * 1024, 1, false },
+        { "takes nothing", 0, 4096, 1 << 20, 1, false },
+    };
     for (const Case& k : cases) {
         ScriptedFtpServer server([&](ScriptConnection& c) {
             RunStandardSession(server, c, [&](ScriptConnection& c, const std::string& verb, const std::string& arg) {
                 if (verb != "STOR")
                     return false;
                 c.Reply("150 Opening data connection");
-                int fd = c.ConnectData("127.0.0.1", 4096);
+                int fd = c.ConnectData("127.0.0.1", k.ReceiveBuffer);
                 std::string bytes;
                 char buf[2048];
                 auto start = std::chrono::steady_clock::now();
                 for (;;) {
-                    if (k.StopAfter && bytes.size() >= k.StopAfter) {
-                        // Holds the connection without reading until the client goes.
+                    if (bytes.size() >= k.StopAfter) {
+                        // Holds the connection without reading until the
+                        // client goes, then takes what it was left.
                         std::string line;
                         while (c.ReadCommand(line, 20000)) {
                         }
+                        bytes += ScriptConnection::ReceiveAll(fd);
                         break;
                     }
                     // 100 KB a second: the next piece waits for its time.
@@ -626,20 +639,21 @@ TEST_F(FtpFault, ASlowServerFinishesTheUploadAndAStalledOneTimesOut)
                 return true;
             });
         });
-        Prepare(server, 160 * 1024);
-        client->Timeout = 1;
+        Prepare(server, k.Size);
+        client->Timeout = k.Timeout;
         std::size_t before = client.Done.size();
         auto start = std::chrono::steady_clock::now();
         bool ok = client->TransmitSync();
         auto took = std::chrono::steady_clock::now() - start;
         EXPECT_EQ(ok, k.Succeeds) << k.Name << ": " << client->ErrorMessage();
-        if (k.Succeeds) {
-            EXPECT_TRUE(server.Received("up.bin") == content) << k.Name;
-        } else {
+        if (!k.Succeeds) {
             EXPECT_EQ(client->ErrorMessage(), "426 Timeout") << k.Name;
             EXPECT_LT(took, 4s) << k.Name;
         }
         EXPECT_TRUE(client.WaitDone(before + 1)) << k.Name;
+        // What the client reports is what the server ended with.
+        EXPECT_TRUE(RunUntil([&] { return server.Received("up.bin") != "<none>"; }, 15000)) << k.Name;
+        EXPECT_EQ(server.Received("up.bin") == content, k.Succeeds) << k.Name;
     }
     client->Timeout = 15;
 }

@@ -151,7 +151,7 @@ std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartVsftpd(const std::str
     return server;
 }
 
-std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartPyftpdlib(const std::string& root, const std::string& work)
+std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartPyftpdlib(const std::string& root, const std::string& work, int readLimit)
 {
     auto server = std::unique_ptr<ExternalFtpServer>(new ExternalFtpServer);
     server->m_root = root;
@@ -167,6 +167,10 @@ std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartPyftpdlib(const std::
            "a = DummyAuthorizer()\n"
            "a.add_user('corvana', 'secret', sys.argv[1], perm='elradfmwMT')\n"
            "FTPHandler.authorizer = a\n"
+           "if int(sys.argv[2]):\n"
+           "    from pyftpdlib.handlers import ThrottledDTPHandler\n"
+           "    ThrottledDTPHandler.read_limit = int(sys.argv[2])\n"
+           "    FTPHandler.dtp_handler = ThrottledDTPHandler\n"
            "s = FTPServer(('127.0.0.1', 0), FTPHandler)\n"
            "print(s.address[1], flush=True)\n"
            "s.serve_forever()\n";
@@ -176,7 +180,7 @@ std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartPyftpdlib(const std::
         server->m_problem = "no pipe";
         return server;
     }
-    server->m_pid = spawn({ "/usr/bin/python3", script, root }, pipeFds[1]);
+    server->m_pid = spawn({ "/usr/bin/python3", script, root, std::to_string(readLimit) }, pipeFds[1]);
     ::close(pipeFds[1]);
     std::string line;
     pollfd p { pipeFds[0], POLLIN, 0 };

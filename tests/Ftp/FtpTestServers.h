@@ -30,8 +30,9 @@ public:
 
     // vsftpd with anonymous uploads into `root`; `port` 0 picks a free one.
     static std::unique_ptr<ExternalFtpServer> StartVsftpd(const std::string& root, const std::string& work, int port = 0);
-    // pyftpdlib with the account corvana/secret rooted in `root`.
-    static std::unique_ptr<ExternalFtpServer> StartPyftpdlib(const std::string& root, const std::string& work);
+    // pyftpdlib with the account corvana/secret rooted in `root`; it reads
+    // uploads at `readLimit` bytes a second when that is not 0.
+    static std::unique_ptr<ExternalFtpServer> StartPyftpdlib(const std::string& root, const std::string& work, int readLimit = 0);
 
 private:
     bool WaitForGreeting(int timeoutMs);

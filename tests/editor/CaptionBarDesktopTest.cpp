@@ -168,9 +168,10 @@ TEST_P(CaptionBarOnDesktop, GestureHasItsEffect)
     std::filesystem::create_directory(settings.File("corvana-registry"));
     WriteFileBytes(settings.File("corvana-registry/HKEY_LOCAL_MACHINE"), "# corvana-registry 1\n[Software]\n[Software\\Corvana]\nTip=s:No\n");
     Editor editor { desktop };
-    editor.pid = desktop.Start(XDesktop::ProgramFolder() + "/corvana", { "XDG_CONFIG_HOME=" + settings.Path() });
+    const std::string errors = settings.File("errors.txt");
+    editor.pid = desktop.Start(XDesktop::ProgramFolder() + "/corvana", { "XDG_CONFIG_HOME=" + settings.Path() }, errors);
     editor.window = desktop.WaitForWindow("Corvana");
-    ASSERT_NE(editor.window, 0u) << "no editor window";
+    ASSERT_NE(editor.window, 0u) << "no editor window; " << (desktop.Running(editor.pid) ? "it runs" : "it ended") << "; it said: " << ReadFileBytes(errors);
     ASSERT_TRUE(Editor::maximised(editor.waitFor(Editor::maximised))) << "the editor did not start maximised";
     GetParam().gesture->run(editor);
 }

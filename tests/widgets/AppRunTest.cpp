@@ -2,10 +2,12 @@
 
 #include "platform/ProcessIdle.h"
 #include "tests/platform/ChildProcessHelpers.h"
+#include "tests/support/XDesktop.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -149,29 +151,89 @@ TEST(AppRunner, IdleFiresEachTimeTheProgramTurnsIdle)
     EXPECT_EQ(rec.terminated, 1);
 }
 
-TEST(AppRunner, RealProbeSeesASleepingProgramIdleAndABusyOneNot)
+// Runs the test program that puts up a window on `display` after a while.
+void StartWindowProgram(TAppRunner& runner, const std::string& display, const std::string& marker)
 {
-    TAppRunner runner(nullptr);
-    Recorder rec;
-    rec.Attach(runner);
-    runner.ApplicationName = "/bin/sh";
-    runner.CommandLine = "sh -c \"while :; do :; done\"";
-    ASSERT_TRUE(runner.Execute());
-    pid_t busy = runner.ProcessId();
-    RunFor(600);
-    EXPECT_EQ(rec.idle, 0);
+    runner.ApplicationName = CORVANA_BIN_DIR "/test_show_window";
+    runner.CommandLine = "test_show_window \"" + display + "\" \"" + marker + "\"";
+}
 
-    runner.ApplicationName = "/bin/sleep";
-    runner.CommandLine = "sleep 30";
+TEST(AppRunner, WithoutAWindowOnTheDesktopNothingIsIdleAndTheEndIsReported)
+{
+    XDesktop display(false);
+    if (!display.Missing().empty())
+        GTEST_SKIP() << display.Missing();
+    ASSERT_EQ(display.Broken(), "");
+    TempDir dir("runner");
+    struct Case {
+        const char* Name;
+        // The display the runner looks at; none given: the desktop's, which
+        // under the offscreen platform has none.
+        std::optional<std::string> Looks;
+        const char* Console;  // or the window program, on the test's display
+    };
+    const std::vector<Case> cases {
+        { "a sleeping console program", display.Display(), "exec sleep 30" },
+        { "a busy console program", display.Display(), "while :; do :; done" },
+        { "a window, offscreen desktop", std::nullopt, nullptr },
+        { "a window, no display", "", nullptr },
+    };
+    for (const Case& k : cases) {
+        TAppRunner runner(nullptr);
+        Recorder rec;
+        rec.Attach(runner);
+        if (k.Looks)
+            runner.SetIdleProbe(std::make_shared<TDesktopIdleProbe>(*k.Looks));
+        std::string marker = dir.File(std::string(k.Name) + ".shown");
+        if (k.Console) {
+            runner.ApplicationName = "/bin/sh";
+            runner.CommandLine = std::string("sh -c \"") + k.Console + "\"";
+        } else {
+            StartWindowProgram(runner, display.Display(), marker);
+        }
+        ASSERT_TRUE(runner.Execute()) << k.Name;
+        if (!k.Console)
+            EXPECT_TRUE(RunUntil([&] { return FileExistsNow(marker); }, 10000)) << k.Name;
+        RunFor(1500);
+        EXPECT_EQ(rec.idle, 0) << k.Name;
+        EXPECT_FALSE(runner.Idle()) << k.Name;
+        ::kill(runner.ProcessId(), SIGTERM);
+        EXPECT_TRUE(RunUntil([&] { return runner.Terminated(); })) << k.Name;
+        EXPECT_EQ(rec.terminated, 1) << k.Name;
+        EXPECT_EQ(runner.ExitCode(), 128u + SIGTERM) << k.Name;
+    }
+}
+
+class AppRunnerOnADisplay : public ::testing::TestWithParam<bool> {};
+
+TEST_P(AppRunnerOnADisplay, AProgramIsIdleOnceItsWindowShows)
+{
+    XDesktop display(GetParam());
+    if (!display.Missing().empty())
+        GTEST_SKIP() << display.Missing();
+    ASSERT_EQ(display.Broken(), "");
+    TempDir dir("runner");
+    std::string marker = dir.File("shown");
+    TAppRunner runner(nullptr);
+    runner.SetIdleProbe(std::make_shared<TDesktopIdleProbe>(display.Display()));
+    bool shownAtIdle = false;
+    int idle = 0;
+    runner.OnIdle = [&](TObject*) {
+        ++idle;
+        shownAtIdle = FileExistsNow(marker);
+    };
+    StartWindowProgram(runner, display.Display(), marker);
     ASSERT_TRUE(runner.Execute());
-    pid_t sleeper = runner.ProcessId();
-    EXPECT_TRUE(RunUntil([&] { return rec.idle == 1; }));
-    EXPECT_TRUE(runner.Idle());
-    ::kill(busy, SIGKILL);
-    ::kill(sleeper, SIGKILL);
-    EXPECT_TRUE(RunUntil([&] { return ProcessGone(busy); }));
+    ASSERT_TRUE(RunUntil([&] { return idle > 0; }, 10000));
+    EXPECT_TRUE(shownAtIdle);
+    RunFor(300);
+    EXPECT_EQ(idle, 1);
+    ::kill(runner.ProcessId(), SIGTERM);
     EXPECT_TRUE(RunUntil([&] { return runner.Terminated(); }));
 }
+
+INSTANTIATE_TEST_SUITE_P(Desktop, AppRunnerOnADisplay, ::testing::Values(false, true),
+    [](const auto& info) { return info.param ? "openbox" : "NoWindowManager"; });
 
 TEST(AppRunner, SecondExecuteHandsOverAndTheFirstIsStillReaped)
 {

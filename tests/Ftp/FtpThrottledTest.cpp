@@ -1,0 +1,85 @@
+// Uploads to real servers that take the file slowly: each upload runs in a
+// process of its own, all at once, so that the whole measurement lasts about
+// as long as its longest upload.
+
+#include "tests/Ftp/FtpTestServers.h"
+#include "tests/support/Spawn.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <iomanip>
+#include <iostream>
+#include <map>
+#include <sstream>
+
+namespace {
+
+struct Upload {
+    std::size_t Size;
+    std::unique_ptr<TempDir> Root;
+    std::unique_ptr<ExternalFtpServer> Server;
+    std::string Local;
+    std::string Bytes;
+    pid_t Pid = -1;
+};
+
+}
+
+TEST(ThrottledServer, EveryUploadToAServerReading100KBsEndsWellAndTheServerHoldsItWhole)
+{
+    std::string helper = CORVANA_BIN_DIR "/ftp_upload_once";
+    TempDir work("ftp-throttled");
+    std::vector<Upload> uploads;
+    for (std::size_t mib : { 1, 3, 10 })
+        for (int run = 0; run < 10; ++run) {
+            Upload u;
+            u.Size = mib << 20;
+            u.Root = std::make_unique<TempDir>("ftp-root");
+            u.Server = ExternalFtpServer::StartPyftpdlib(u.Root->Path(), u.Root->Path(), 100 * 1024);
+            if (!u.Server->Running())
+                GTEST_SKIP() << u.Server->Problem();
+            u.Bytes = PatternBytes(u.Size, unsigned(uploads.size()));
+            u.Local = work.File("up" + std::to_string(uploads.size()));
+            WriteFileBytes(u.Local, u.Bytes);
+            uploads.push_back(std::move(u));
+        }
+    for (std::size_t i = 0; i < uploads.size(); ++i) {
+        Upload& u = uploads[i];
+        u.Pid = SpawnProgram({ helper, std::to_string(u.Server->Port()), u.Server->User(), u.Server->Password(), u.Local,
+                                 "up.bin", "15" },
+            u.Local + ".out");
+        ASSERT_GT(u.Pid, 0);
+    }
+    // The figures: per size, how many ended well, and each one's seconds.
+    std::map<std::size_t, std::ostringstream> figures;
+    std::map<std::size_t, int> good;
+    for (Upload& u : uploads) {
+        ::waitpid(u.Pid, nullptr, 0);
+        std::string output = ReadFileBytes(u.Local + ".out");
+        std::istringstream line(output);
+        int ok = -1;
+        long ms = 0;
+        line >> ok >> ms;
+        std::string path = u.Root->File("up.bin");
+        // A server told of a failure may still be writing what it has.
+        for (int still = 0, looks = 0; ok != 1 && still < 20 && looks < 300; ++looks) {
+            std::uintmax_t before = std::filesystem::exists(path) ? std::filesystem::file_size(path) : 0;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            still = before == (std::filesystem::exists(path) ? std::filesystem::file_size(path) : 0) ? still + 1 : 0;
+        }
+        std::string stored = ReadFileBytes(path);
+        bool whole = stored == u.Bytes;
+        // What the client says is what the server ended with.
+        EXPECT_EQ(ok == 1, whole) << (u.Size >> 20) << " MiB: " << output << " (the server holds " << stored.size() << ")";
+        EXPECT_EQ(ok, 1) << (u.Size >> 20) << " MiB: " << output;
+        good[u.Size] += ok == 1 && whole;
+        figures[u.Size] << " " << std::fixed << std::setprecision(1) << double(ms) / 1000 << (ok == 1 ? "" : " (failed)");
+    }
+    for (auto& [size, times] : figures)
+        std::cout << (size >> 20) << " MiB: " << good[size] << "/10 ended well; seconds:" << times.str() << "\n";
+}
