@@ -5,7 +5,7 @@
 #include "tests/editor/MainWindowFixture.h"
 
 #include "dialogs/BlockLines.h"
-#include "dialogs/ScratchBlock.h"
+#include "page/ScratchBlock.h"
 #include "dialogs/TagTemplates.h"
 #include "generators/EntryPage.h"
 #include "generators/FrameSet.h"
@@ -156,7 +156,7 @@ TEST_F(MainWindowTest, AScratchBlockIsEmptiedHoweverItIsLeft)
     std::string page = Form1->RichEdit1->Text();
     // Abandoned by an exception before its insertion.
     try {
-        TScratchBlock block;
+        TScratchBlock block(Form1->Page());
         block.SetText("<A>");
         block.AddLine("half");
         throw std::runtime_error("cut short");
@@ -168,7 +168,7 @@ TEST_F(MainWindowTest, AScratchBlockIsEmptiedHoweverItIsLeft)
     // Inserted once only, pieces on the first line.
     Form1->RichEdit1->SetText("");
     {
-        TScratchBlock block;
+        TScratchBlock block(Form1->Page());
         block.AddPiece("<B");
         block.AddPiece(" X>");
         block.AddLine("</B>");

@@ -58,12 +58,12 @@ TEST_F(MainWindowTest, TablesOfPiecesFollowTheirConditionsAndForms)
         Form1->Edit2->SetText(c.quote);
         Form1->RichEdit1->SetText("[]");
         Form1->RichEdit1->SetSelStart(1);
-        WritePieces(dialog, kTable);
+        WritePieces(Form1->Page(), dialog, kTable);
         EXPECT_EQ(Form1->RichEdit1->Text(), "[" + std::string(c.written) + "]") << c.written;
         EXPECT_EQ(Form1->RichEdit1->SelStart(), 1 + int(std::string(c.written).size()));
     }
     // A table naming a control the dialog lacks writes nothing at all.
     Form1->RichEdit1->SetText("[]");
-    EXPECT_THROW(WritePieces(dialog, kBroken), EComponentError);
+    EXPECT_THROW(WritePieces(Form1->Page(), dialog, kBroken), EComponentError);
     EXPECT_EQ(Form1->RichEdit1->Text(), "[]");
 }
