@@ -1,9 +1,10 @@
 #pragma once
-// Element dialogs used as the user uses them: opened from their launcher,
+// Element dialogs used as the user uses them: opened over a page,
 // filled in by typing and clicking, confirmed with the mouse; what the page
 // gained is compared with the element expected in both tag cases.
 
-#include "tests/editor/AllWindowsFixture.h"
+#include "tests/dialogs/PageFixture.h"
+
 #include <QTest>
 
 #include "platform/ComboBox.h"
@@ -12,8 +13,6 @@
 #include <QCloseEvent>
 
 #include <algorithm>
-
-using TLauncher = void (TForm1::*)(TObject*);
 
 // What the page gained at the caret, and where the caret stands in it.
 struct TInserted {
@@ -32,9 +31,9 @@ struct TElementCase {
     int caretBack = 0;
 };
 
-class ElementDialogTest : public AllWindowsTest {
+class ElementDialogTest : public PageTest {
 protected:
-    void SetUp() override { StartAll(); }
+    void SetUp() override { StartPage(); }
 
 public:
     // Retypes an edit's or a list's text key by key.
@@ -80,8 +79,8 @@ protected:
         // The caret in the middle of a line of a page of ASCII text.
         const std::string before = "<P>\nab|cd\n</P>";
         const int start = 6;
-        Form1->RichEdit1->SetText(before);
-        Form1->RichEdit1->SetSelStart(start);
+        PageWindow->RichEdit1->SetText(before);
+        PageWindow->RichEdit1->SetSelStart(start);
         StillOpen = false;
         InModal = [this, use](TForm* form) {
             use(static_cast<Form*>(form));
@@ -89,11 +88,11 @@ protected:
             if (form->Visible() && form->ModalResult() == mrNone)
                 StillOpen = true, form->Close();
         };
-        Do([launcher] { (Form1->*launcher)(Form1); });
-        std::string after = Form1->RichEdit1->Text();
+        Do(launcher);
+        std::string after = PageWindow->RichEdit1->Text();
         std::string inserted = after.substr(std::size_t(start), after.size() - before.size());
         EXPECT_EQ(after, before.substr(0, std::size_t(start)) + inserted + before.substr(std::size_t(start)));
-        return { inserted, Form1->RichEdit1->SelStart() - start };
+        return { inserted, PageWindow->RichEdit1->SelStart() - start };
     }
 
     // The editor counts characters, not the bytes of their UTF-8 form.
@@ -108,7 +107,7 @@ protected:
     {
         for (const auto& c : cases)
             for (bool upper : { true, false }) {
-                Form1->Edit4->SetText(upper ? "Upercase" : "Lowercase");
+                PageWindow->Edit4->SetText(upper ? "Upercase" : "Lowercase");
                 TInserted got = Use<Form>(launcher, [&](Form* d) {
                     c.fill(d);
                     Press(d->*ok);
@@ -118,7 +117,7 @@ protected:
                 EXPECT_EQ(got.text, want) << c.what;
                 EXPECT_EQ(got.caret, Characters(want) - c.caretBack) << c.what;
             }
-        Form1->Edit4->SetText("Upercase");
+        PageWindow->Edit4->SetText("Upercase");
     }
 
     // OK, Cancel, Escape and the close box each leave the dialog as
@@ -157,4 +156,11 @@ protected:
     }
 
     bool StillOpen = false;
+};
+
+// The tests of these dialogs: each is made over the page before the test.
+template<class... Forms>
+class DialogsTest : public ElementDialogTest {
+protected:
+    void SetUp() override { StartPage<Forms...>(); }
 };
