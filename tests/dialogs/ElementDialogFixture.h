@@ -74,6 +74,12 @@ protected:
     // Opens the dialog, lets the user work in it (which should close it) and
     // returns what the page gained.
     template<class Form>
+    TInserted Use(const std::function<void(Form*)>& use)
+    {
+        return Use<Form>(&OpenDialog<Form>, use);
+    }
+    // The same, the dialog opened by the launcher.
+    template<class Form>
     TInserted Use(TLauncher launcher, const std::function<void(Form*)>& use)
     {
         // The caret in the middle of a line of a page of ASCII text.
@@ -103,12 +109,12 @@ protected:
 
     // Each case in both tag cases, confirmed with the OK button.
     template<class Form>
-    void ExpectElements(TLauncher launcher, TButton* Form::*ok, const std::vector<TElementCase<Form>>& cases)
+    void ExpectElements(TButton* Form::*ok, const std::vector<TElementCase<Form>>& cases)
     {
         for (const auto& c : cases)
             for (bool upper : { true, false }) {
                 PageWindow->Edit4->SetText(upper ? "Upercase" : "Lowercase");
-                TInserted got = Use<Form>(launcher, [&](Form* d) {
+                TInserted got = Use<Form>([&](Form* d) {
                     c.fill(d);
                     Press(d->*ok);
                 });
@@ -124,7 +130,7 @@ protected:
     // `isReset` says, and the next opening finds it so. Escape presses
     // Cancel where Cancel is the window's cancel button, else does nothing.
     template<class Form>
-    void ExpectResetOnEveryWayOut(TLauncher launcher, TButton* Form::*ok, TButton* Form::*cancel,
+    void ExpectResetOnEveryWayOut(TButton* Form::*ok, TButton* Form::*cancel,
         const std::function<void(Form*)>& fill, const std::function<bool(Form*)>& isReset)
     {
         const std::function<void(Form*)> waysOut[] = {
@@ -143,7 +149,7 @@ protected:
         int way = 0;
         for (const auto& wayOut : waysOut) {
             bool resetOnOpening = false;
-            Use<Form>(launcher, [&](Form* d) {
+            Use<Form>([&](Form* d) {
                 resetOnOpening = isReset(d);
                 fill(d);
                 wayOut(d);

@@ -6,7 +6,7 @@ using RuleDialogTest = DialogsTest<TForm6>;
 
 TEST_F(RuleDialogTest, WritesTheRuleWithQuotedSizeAndWidth)
 {
-    ExpectElements<TForm6>(&OpenDialog<TForm6>, &TForm6::Button1, {
+    ExpectElements<TForm6>(&TForm6::Button1, {
         { "confirmed at once", [](TForm6*) {}, "<HR>", "<hr>" },
         { "width and no shading", [](TForm6* d) { Type(d->Edit1, "50"); Tick(d->CheckBox1); },
             "<HR WIDTH=\"50\" NOSHADE>", "<hr width=\"50\" noshade>" },
@@ -23,7 +23,7 @@ TEST_F(RuleDialogTest, WritesTheRuleWithQuotedSizeAndWidth)
 
 TEST_F(RuleDialogTest, TheArrowsStepWithinNoughtToAHundred)
 {
-    Use<TForm6>(&OpenDialog<TForm6>, [](TForm6* d) {
+    Use<TForm6>([](TForm6* d) {
         d->UpDown1->Step(btNext);
         EXPECT_EQ(d->Edit1->Text(), "1");
         Type(d->Edit2, "100");
@@ -36,7 +36,7 @@ TEST_F(RuleDialogTest, TheArrowsStepWithinNoughtToAHundred)
 
 TEST_F(RuleDialogTest, EveryWayOutLeavesItReset)
 {
-    ExpectResetOnEveryWayOut<TForm6>(&OpenDialog<TForm6>, &TForm6::Button1, &TForm6::Button2,
+    ExpectResetOnEveryWayOut<TForm6>(&TForm6::Button1, &TForm6::Button2,
         [](TForm6* d) {
             Type(d->Edit1, "5");
             Type(d->Edit2, "6");
