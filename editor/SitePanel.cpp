@@ -232,28 +232,29 @@ void TForm1::fileInsert(bool upperCase)
     const std::string path = FileListBox1->FileName();
     const std::string file = hrefName(FileListBox1->Items(FileListBox1->ItemIndex()));
     const Pieces& p = upperCase ? kUpper : kLower;
-    const std::string q = Page().Quote();
+    TPage& page = Page();
+    const std::string q = page.Quote();
 
     Form3->ShowModal();
     const std::string word = Form3->Label2->Caption();
     if (word == "Image") {
-        Page().Replace(p.imageStart + q + file + q + p.imageMiddle + q + q + ">");
-        Page().Focus();
-        Page().MoveCaretBack(2);
+        page.Replace(p.imageStart + q + file + q + p.imageMiddle + q + q + ">");
+        page.Focus();
+        page.MoveCaretBack(2);
     } else if (word == "Sound") {
-        Page().Replace(p.soundStart + q + file + q + p.soundEnd);
-        Page().Focus();
+        page.Replace(p.soundStart + q + file + q + p.soundEnd);
+        page.Focus();
     } else if (word == "Text") {
         // The file is read first: one that cannot be read leaves the page
         // as it was.
         RichEdit2->Lines().LoadFromFile(path);
-        Page().Replace(p.textStart + RichEdit2->Text() + p.textEnd);
-        Page().Focus();
+        page.Replace(p.textStart + RichEdit2->Text() + p.textEnd);
+        page.Focus();
     } else if (word == "No") {
-        Page().Focus();
+        page.Focus();
     } else {
-        Page().Replace(p.anchorStart + q + file + q + p.emptyAnchorEnd);
-        Page().Focus();
-        Page().MoveCaretBack(4);
+        page.Replace(p.anchorStart + q + file + q + p.emptyAnchorEnd);
+        page.Focus();
+        page.MoveCaretBack(4);
     }
 }
