@@ -31,8 +31,9 @@ const TBrowseFilter kAnyFiles = {
     ofHideReadOnly | ofPathMustExist | ofFileMustExist,
 };
 
-TElementDialog::TElementDialog(TComponent* owner, const char* name, const char* caption, int helpContext, int clientWidth, int clientHeight)
-    : TDesignedForm(owner, name, caption, helpContext, clientWidth, clientHeight)
+TElementDialog::TElementDialog(TComponent* owner, TPage& page, const char* name, const char* caption, int helpContext,
+    int clientWidth, int clientHeight)
+    : TDesignedForm(owner, name, caption, helpContext, clientWidth, clientHeight), m_page(page)
 {
 }
 

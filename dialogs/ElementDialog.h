@@ -1,10 +1,11 @@
 #pragma once
 // TElementDialog: what every element dialog window shares. It is made once
-// at start and shown modally by the main window's launchers; it builds its
-// element from its controls on OK, refuses missing input with an error box,
+// at start over the page it writes into and shown modally by the main
+// window's launchers; it builds its element from its controls on OK, refuses missing input with an error box,
 // takes files by their bare names through its browse button, and resets its
 // controls whenever it closes, so that each opening starts afresh.
 
+#include "page/Page.h"
 #include "platform/BitBtn.h"
 #include "platform/ComboBox.h"
 #include "platform/FileDialog.h"
@@ -31,7 +32,12 @@ extern const TBrowseFilter kAnyFiles;     // Script, Embeded Item
 
 class TElementDialog : public TDesignedForm {
 public:
-    TElementDialog(TComponent* owner, const char* name, const char* caption, int helpContext, int clientWidth, int clientHeight);
+    TElementDialog(TComponent* owner, TPage& page, const char* name, const char* caption, int helpContext, int clientWidth,
+        int clientHeight);
+
+    // Where the dialog writes its element, and whose tag case and quote it
+    // follows.
+    TPage& Page() const { return m_page; }
 
 protected:
     // The handler that puts the first field into its opening state: it runs
@@ -56,5 +62,6 @@ protected:
     TMultiBaseEdit* NewMultiBaseEdit(TWinControl* parent, const char* name, int left, int top, int width);
 
 private:
+    TPage& m_page;
     TNotifyEvent m_opening;
 };

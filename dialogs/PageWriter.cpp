@@ -1,6 +1,6 @@
 #include "dialogs/PageWriter.h"
 
-#include "editor/Unit1.h"
+#include "page/Page.h"
 #include "platform/ComboBox.h"
 #include "platform/FormBuilder.h"
 #include "platform/StdCtrls.h"
@@ -41,72 +41,44 @@ bool written(const TComponent& dialog, const TPiece& piece)
     return false;
 }
 
-std::string valueText(TAttrValue value, const std::string& text)
+std::string valueText(const TPage& page, TAttrValue value, const std::string& text)
 {
     switch (value) {
     case TAttrValue::Bare:
         return text;
     case TAttrValue::Quoted:
-        return QuotedValue(text);
+        return page.Quoted(text);
     case TAttrValue::None:
         return {};
     case TAttrValue::Quote:
-        return Form1->Edit2->Text();
+        return page.Quote();
     }
     return {};
 }
 
 }
 
-bool UpperCaseChosen() { return Form1->Edit4->Text() == "Upercase"; }
-
-std::string QuotedValue(const std::string& value)
-{
-    std::string quote = Form1->Edit2->Text();
-    return quote + value + quote;
-}
-
-std::string AttributePiece(const TAttribute& attribute, const std::string& text, bool upper)
+std::string AttributePiece(const TPage& page, const TAttribute& attribute, const std::string& text, bool upper)
 {
     if (attribute.when == TAttrWhen::NotEmpty && text.empty())
         return {};
     std::string name = upper ? attribute.upper : attribute.lower;
-    return name + valueText(attribute.value, text);
+    return name + valueText(page, attribute.value, text);
 }
 
-void InsertPiece(const std::string& piece)
+void WritePieces(TPage& page, const TComponent& dialog, std::span<const TPiece> pieces)
 {
-    // An attribute left out writes nothing at all.
-    if (!piece.empty())
-        Form1->RichEdit1->SetSelText(piece);
-}
-
-void WritePieces(const TComponent& dialog, std::span<const TPiece> pieces)
-{
-    bool upper = UpperCaseChosen();
+    bool upper = page.UpperCase();
     std::vector<std::string> runs(1);
     for (const TPiece& piece : pieces) {
         if (written(dialog, piece)) {
             bool valued = piece.value == TAttrValue::Bare || piece.value == TAttrValue::Quoted;
             std::string text = valued ? controlText(dialog, piece.source ? piece.source : piece.control) : std::string();
-            runs.back() += (upper ? piece.upper : piece.lower) + valueText(piece.value, text);
+            runs.back() += (upper ? piece.upper : piece.lower) + valueText(page, piece.value, text);
         }
         if (!piece.runsOn)
             runs.emplace_back();
     }
     for (const std::string& run : runs)
-        InsertPiece(run);
-}
-
-void MoveCaretBack(int characters) { Form1->RichEdit1->SetSelStart(Form1->RichEdit1->SelStart() - characters); }
-
-void FocusPage() { Form1->RichEdit1->SetFocus(); }
-
-void InsertScratch()
-{
-    std::string text = Form1->RichEdit3->Text();
-    if (!text.empty() && text.back() != '\n')
-        text += '\n';
-    Form1->RichEdit1->SetSelText(text);
-    Form1->RichEdit3->Clear();
+        page.InsertPiece(run);
 }

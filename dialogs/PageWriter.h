@@ -1,16 +1,14 @@
 #pragma once
-// How an element dialog's markup reaches the page. The main window's tag
-// case picks one of the dialog's two literal sets, its quote field wraps
-// string values, and every piece replaces the selection of the page editor
-// in turn, so that the pieces form one run with the caret after the last.
+// How an element dialog's markup reaches the page it was handed. The page's
+// tag case picks one of the dialog's two literal sets, its quote wraps
+// string values, and every piece replaces the page's selection in turn, so
+// that the pieces form one run with the caret after the last.
 
 #include <span>
 #include <string>
 
 class TComponent;
-
-// The main window's tag case is exactly "Upercase".
-bool UpperCaseChosen();
+class TPage;
 
 // Whether an attribute is written when its control is empty, and how its
 // value is written: bare (numbers, keywords) or between quote characters;
@@ -27,27 +25,10 @@ struct TAttribute {
     TAttrValue value;
 };
 
-// The value between the main window's quote characters, read afresh for
-// every value; an empty quote field leaves the value bare.
-std::string QuotedValue(const std::string& value);
-
 // The attribute's piece for a control's text, or "" when the attribute is
 // optional and the text is empty. Only the empty text counts as no value:
 // "0" and a blank are values.
-std::string AttributePiece(const TAttribute&, const std::string& text, bool upper);
-
-// Replaces the page editor's selection with the piece; the caret ends after
-// it. An empty piece (an attribute left out) changes nothing.
-void InsertPiece(const std::string& piece);
-
-// Moves the page's caret back by that many characters, into the element
-// just written; and gives the page editor the focus.
-void MoveCaretBack(int characters);
-void FocusPage();
-
-// Inserts what a dialog collected in the main window's scratch editor, as
-// one text ending with a line break, and clears the scratch editor.
-void InsertScratch();
+std::string AttributePiece(const TPage&, const TAttribute&, const std::string& text, bool upper);
 
 // One piece of an element as a dialog's table lists it: the literal in
 // both cases, when it is written, and the value after the literal. The
@@ -68,7 +49,7 @@ struct TPiece {
     bool runsOn = false;
 };
 
-// Writes the pieces in order at the page's caret, in the main window's tag
-// case and quote. Every value is read before the first piece is written,
+// Writes the pieces in order at the page's caret, in the page's tag case
+// and quote (read afresh for every value). Every value is read before the first piece is written,
 // so a piece that cannot be made leaves the page as it was.
-void WritePieces(const TComponent& dialog, std::span<const TPiece> pieces);
+void WritePieces(TPage&, const TComponent& dialog, std::span<const TPiece> pieces);

@@ -18,8 +18,8 @@ const TPiece kSound[] = {
 
 }
 
-TForm11::TForm11(TComponent* owner)
-    : TElementDialog(owner, "Form11", "Music/Sound Effects", 41, 353, 113)
+TForm11::TForm11(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form11", "Music/Sound Effects", 41, 353, 113)
 {
     Label1 = NewLabel(this, "Label1", "Source", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 225);
@@ -44,7 +44,7 @@ TForm11::TForm11(TComponent* owner)
 
 void TForm11::Button1Click(TObject*)
 {
-    WritePieces(*this, kSound);
+    WritePieces(Page(), *this, kSound);
     Close();
 }
 

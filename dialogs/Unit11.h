@@ -6,7 +6,7 @@
 
 class TForm11 : public TElementDialog {
 public:
-    explicit TForm11(TComponent* owner);
+    TForm11(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TEdit* Edit1;  // source

@@ -30,8 +30,8 @@ const TPiece kMarquee[] = {
 
 }
 
-TForm12::TForm12(TComponent* owner)
-    : TElementDialog(owner, "Form12", "Marquee", 42, 377, 249)
+TForm12::TForm12(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form12", "Marquee", 42, 377, 249)
 {
     Label1 = NewLabel(this, "Label1", "Text to Scroll", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 273);
@@ -76,7 +76,7 @@ TForm12::TForm12(TComponent* owner)
 
 void TForm12::Button1Click(TObject*)
 {
-    WritePieces(*this, kMarquee);
+    WritePieces(Page(), *this, kMarquee);
     Close();
 }
 

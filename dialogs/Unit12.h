@@ -6,7 +6,7 @@
 
 class TForm12 : public TElementDialog {
 public:
-    explicit TForm12(TComponent* owner);
+    TForm12(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TEdit* Edit1;  // text to scroll

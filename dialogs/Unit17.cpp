@@ -2,12 +2,12 @@
 
 #include "dialogs/PageWriter.h"
 #include "dialogs/TagTemplates.h"
-#include "editor/Unit1.h"
+#include "page/Page.h"
 
 TForm17* Form17 = nullptr;
 
-TForm17::TForm17(TComponent* owner)
-    : TElementDialog(owner, "Form17", "Insert Tags", 46, 353, 241)
+TForm17::TForm17(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form17", "Insert Tags", 46, 353, 241)
 {
     // The list comes first, so it has the focus when the dialog opens.
     ListBox1 = NewControl<TListBox>(this, this, "ListBox1", 8, 8, 257, 193);
@@ -26,7 +26,7 @@ TForm17::TForm17(TComponent* owner)
 void TForm17::ListBox1Click(TObject*)
 {
     // The edit keeps lower-case pages lower case, in what is typed too.
-    Edit1->SetCharCase(UpperCaseChosen() ? ecNormal : ecLowerCase);
+    Edit1->SetCharCase(Page().UpperCase() ? ecNormal : ecLowerCase);
     if (ListBox1->ItemIndex() >= 0)
         Edit1->SetText(ListBox1->Items(ListBox1->ItemIndex()));
 }
@@ -36,7 +36,7 @@ void TForm17::ListBox1DblClick(TObject* sender) { Button1Click(sender); }
 
 // Writes without closing, so that several tags go in one visit; an empty
 // edit still replaces the page's selection.
-void TForm17::Button1Click(TObject*) { Form1->RichEdit1->SetSelText(Edit1->Text()); }
+void TForm17::Button1Click(TObject*) { Page().Replace(Edit1->Text()); }
 
 void TForm17::Button2Click(TObject*) { Close(); }
 

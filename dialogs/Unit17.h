@@ -8,7 +8,7 @@
 
 class TForm17 : public TElementDialog {
 public:
-    explicit TForm17(TComponent* owner);
+    TForm17(TComponent* owner, TPage& page);
 
     TListBox* ListBox1;  // the templates
     TEdit* Edit1;  // the text to insert

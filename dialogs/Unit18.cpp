@@ -1,13 +1,13 @@
 #include "dialogs/Unit18.h"
 
-#include "dialogs/ScratchBlock.h"
+#include "page/ScratchBlock.h"
 #include "dialogs/ScriptBlocks.h"
-#include "editor/Unit1.h"
+#include "page/Page.h"
 
 TForm18* Form18 = nullptr;
 
-TForm18::TForm18(TComponent* owner)
-    : TElementDialog(owner, "Form18", "Scrolling Text", 58, 353, 105)
+TForm18::TForm18(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form18", "Scrolling Text", 58, 353, 105)
 {
     // The edit comes first, so it has the focus when the dialog opens.
     Label1 = NewLabel(this, "Label1", "Text to scroll", 8, 8);
@@ -25,8 +25,8 @@ TForm18::TForm18(TComponent* owner)
 void TForm18::Button1Click(TObject*)
 {
     // One fixed form whatever the tag case.
-    TScratchBlock block;
-    block.AddLines(ScrollerScript(Form1->Edit2->Text(), Edit1->Text()));
+    TScratchBlock block(Page());
+    block.AddLines(ScrollerScript(Page().Quote(), Edit1->Text()));
     block.Insert();
     Close();
 }

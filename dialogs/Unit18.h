@@ -6,7 +6,7 @@
 
 class TForm18 : public TElementDialog {
 public:
-    explicit TForm18(TComponent* owner);
+    TForm18(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TEdit* Edit1;  // the text to scroll

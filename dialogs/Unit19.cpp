@@ -20,8 +20,8 @@ const TPiece kFont[] = {
 
 }
 
-TForm19::TForm19(TComponent* owner)
-    : TElementDialog(owner, "Form19", "Font", 43, 305, 153)
+TForm19::TForm19(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form19", "Font", 43, 305, 153)
 {
     Label1 = NewLabel(this, "Label1", "Font", 8, 8);
     ComboBox1 = NewComboBox(this, "ComboBox1", 8, 24, 201, {});
@@ -47,9 +47,9 @@ TForm19::TForm19(TComponent* owner)
 
 void TForm19::Button1Click(TObject*)
 {
-    WritePieces(*this, kFont);
+    WritePieces(Page(), *this, kFont);
     // The caret waits for the text the font is for, before "</FONT>".
-    MoveCaretBack(7);
+    Page().MoveCaretBack(7);
     Close();
 }
 

@@ -6,7 +6,7 @@
 
 class TForm19 : public TElementDialog {
 public:
-    explicit TForm19(TComponent* owner);
+    TForm19(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TComboBox* ComboBox1;  // face

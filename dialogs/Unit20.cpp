@@ -16,8 +16,8 @@ const TPiece kForm[] = {
 
 }
 
-TForm20::TForm20(TComponent* owner)
-    : TElementDialog(owner, "Form20", "Form Action", 47, 353, 65)
+TForm20::TForm20(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form20", "Form Action", 47, 353, 65)
 {
     Label1 = NewLabel(this, "Label1", "Form Action", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 255);
@@ -32,7 +32,7 @@ TForm20::TForm20(TComponent* owner)
 
 void TForm20::Button1Click(TObject*)
 {
-    WritePieces(*this, kForm);
+    WritePieces(Page(), *this, kForm);
     Close();
 }
 

@@ -6,7 +6,7 @@
 
 class TForm20 : public TElementDialog {
 public:
-    explicit TForm20(TComponent* owner);
+    TForm20(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TEdit* Edit1;  // action

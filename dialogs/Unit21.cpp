@@ -86,8 +86,8 @@ const TPiece kTextArea[] = {
 
 }
 
-TForm21::TForm21(TComponent* owner)
-    : TElementDialog(owner, "Form21", "Form Field", 0, 353, 201)
+TForm21::TForm21(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form21", "Form Field", 0, 353, 201)
 {
     Label1 = NewLabel(this, "Label1", "Type", 8, 8);
     ComboBox1 = NewComboBox(this, "ComboBox1", 8, 24, 145,
@@ -125,13 +125,13 @@ void TForm21::Button1Click(TObject*)
         switch (t.kind) {
         case TFieldKind::Input:
         case TFieldKind::Text:
-            WritePieces(*this, inputPieces(t));
+            WritePieces(Page(), *this, inputPieces(t));
             break;
         case TFieldKind::Select:
-            WritePieces(*this, kSelect);
+            WritePieces(Page(), *this, kSelect);
             break;
         case TFieldKind::TextArea:
-            WritePieces(*this, kTextArea);
+            WritePieces(Page(), *this, kTextArea);
             break;
         }
         break;

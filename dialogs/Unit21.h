@@ -8,7 +8,7 @@
 
 class TForm21 : public TElementDialog {
 public:
-    explicit TForm21(TComponent* owner);
+    TForm21(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TComboBox* ComboBox1;  // type

@@ -2,8 +2,8 @@
 
 #include "dialogs/BlockLines.h"
 #include "dialogs/PageWriter.h"
-#include "dialogs/ScratchBlock.h"
-#include "editor/Unit1.h"
+#include "page/ScratchBlock.h"
+#include "page/Page.h"
 
 TForm22* Form22 = nullptr;
 
@@ -23,8 +23,8 @@ const std::vector<std::string_view> kLower = {
 
 }
 
-TForm22::TForm22(TComponent* owner)
-    : TElementDialog(owner, "Form22", "Map Name", 50, 353, 81)
+TForm22::TForm22(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form22", "Map Name", 50, 353, 81)
 {
     Label1 = NewLabel(this, "Label1", "Map Name", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 257);
@@ -38,8 +38,8 @@ TForm22::TForm22(TComponent* owner)
 
 void TForm22::Button1Click(TObject*)
 {
-    TScratchBlock block;
-    block.AddLines(FillLines(UpperCaseChosen() ? kUpper : kLower, { { "q", Form1->Edit2->Text() }, { "name", Edit1->Text() } }));
+    TScratchBlock block(Page());
+    block.AddLines(FillLines(Page().UpperCase() ? kUpper : kLower, { { "q", Page().Quote() }, { "name", Edit1->Text() } }));
     block.Insert();
     Close();
 }

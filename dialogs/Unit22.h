@@ -6,7 +6,7 @@
 
 class TForm22 : public TElementDialog {
 public:
-    explicit TForm22(TComponent* owner);
+    TForm22(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TEdit* Edit1;  // the map's name

@@ -20,8 +20,8 @@ const TPiece kMeta[] = {
 
 }
 
-TForm23::TForm23(TComponent* owner)
-    : TElementDialog(owner, "Form23", "Meta", 51, 353, 201)
+TForm23::TForm23(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form23", "Meta", 51, 353, 201)
 {
     SetHint("Insert Meta");
     Label1 = NewLabel(this, "Label1", "HTTP-EQUIV", 8, 8);
@@ -44,7 +44,7 @@ TForm23::TForm23(TComponent* owner)
 
 void TForm23::Button1Click(TObject*)
 {
-    WritePieces(*this, kMeta);
+    WritePieces(Page(), *this, kMeta);
     Close();
 }
 

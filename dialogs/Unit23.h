@@ -6,7 +6,7 @@
 
 class TForm23 : public TElementDialog {
 public:
-    explicit TForm23(TComponent* owner);
+    TForm23(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TComboBox* ComboBox1;  // HTTP-EQUIV

@@ -1,7 +1,7 @@
 #include "dialogs/Unit24.h"
 
 #include "dialogs/PageWriter.h"
-#include "dialogs/ScratchBlock.h"
+#include "page/ScratchBlock.h"
 
 TForm24* Form24 = nullptr;
 
@@ -12,8 +12,8 @@ const TAttribute kSource = { " SOURCE=", " source=", TAttrWhen::NotEmpty, TAttrV
 
 }
 
-TForm24::TForm24(TComponent* owner)
-    : TElementDialog(owner, "Form24", "Script", 52, 353, 113)
+TForm24::TForm24(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form24", "Script", 52, 353, 113)
 {
     Label1 = NewLabel(this, "Label1", "Language", 8, 8);
     ComboBox1 = NewComboBox(this, "ComboBox1", 8, 24, 169, { "JavaScript", "JavaScript1.1", "JavaScript1.2", "JScript", "VBScript" });
@@ -32,13 +32,13 @@ TForm24::TForm24(TComponent* owner)
 
 void TForm24::Button1Click(TObject*)
 {
-    bool upper = UpperCaseChosen();
+    bool upper = Page().UpperCase();
     // The opening tag is built on the scratch editor's first line, the end
     // tag added as a line of its own.
-    TScratchBlock block;
+    TScratchBlock block(Page());
     block.AddPiece(upper ? "<SCRIPT" : "<script");
-    block.AddPiece(AttributePiece(kLanguage, ComboBox1->Text(), upper));
-    block.AddPiece(AttributePiece(kSource, Edit1->Text(), upper));
+    block.AddPiece(AttributePiece(Page(), kLanguage, ComboBox1->Text(), upper));
+    block.AddPiece(AttributePiece(Page(), kSource, Edit1->Text(), upper));
     block.AddPiece(">");
     block.AddLine(upper ? "</SCRIPT>" : "</script>");
     block.Insert();

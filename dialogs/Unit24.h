@@ -7,7 +7,7 @@
 
 class TForm24 : public TElementDialog {
 public:
-    explicit TForm24(TComponent* owner);
+    TForm24(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TComboBox* ComboBox1;  // language

@@ -21,8 +21,8 @@ const TPiece kApplet[] = {
 
 }
 
-TForm25::TForm25(TComponent* owner)
-    : TElementDialog(owner, "Form25", "JAVA Applet", 53, 353, 153)
+TForm25::TForm25(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form25", "JAVA Applet", 53, 353, 153)
 {
     Label1 = NewLabel(this, "Label1", "Source", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 255);
@@ -46,7 +46,7 @@ TForm25::TForm25(TComponent* owner)
 
 void TForm25::Button1Click(TObject*)
 {
-    WritePieces(*this, kApplet);
+    WritePieces(Page(), *this, kApplet);
     Close();
 }
 

@@ -6,7 +6,7 @@
 
 class TForm25 : public TElementDialog {
 public:
-    explicit TForm25(TComponent* owner);
+    TForm25(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TEdit* Edit1;  // source

@@ -18,8 +18,8 @@ const TPiece kParameter[] = {
 
 }
 
-TForm26::TForm26(TComponent* owner)
-    : TElementDialog(owner, "Form26", "Parameter", 54, 353, 105)
+TForm26::TForm26(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form26", "Parameter", 54, 353, 105)
 {
     Label1 = NewLabel(this, "Label1", "Name", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 255);
@@ -36,7 +36,7 @@ TForm26::TForm26(TComponent* owner)
 
 void TForm26::Button1Click(TObject*)
 {
-    WritePieces(*this, kParameter);
+    WritePieces(Page(), *this, kParameter);
     Close();
 }
 

@@ -6,7 +6,7 @@
 
 class TForm26 : public TElementDialog {
 public:
-    explicit TForm26(TComponent* owner);
+    TForm26(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TEdit* Edit1;  // name

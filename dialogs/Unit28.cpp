@@ -22,8 +22,8 @@ const TPiece kEmbedded[] = {
 
 }
 
-TForm28::TForm28(TComponent* owner)
-    : TElementDialog(owner, "Form28", "Embeded Item", 55, 353, 105)
+TForm28::TForm28(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form28", "Embeded Item", 55, 353, 105)
 {
     Label1 = NewLabel(this, "Label1", "Embeded Item", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 225);
@@ -48,7 +48,7 @@ TForm28::TForm28(TComponent* owner)
 
 void TForm28::Button1Click(TObject*)
 {
-    WritePieces(*this, kEmbedded);
+    WritePieces(Page(), *this, kEmbedded);
     Close();
 }
 

@@ -6,7 +6,7 @@
 
 class TForm28 : public TElementDialog {
 public:
-    explicit TForm28(TComponent* owner);
+    TForm28(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TEdit* Edit1;  // item

@@ -21,8 +21,8 @@ const TPiece kImage[] = {
 
 }
 
-TForm5::TForm5(TComponent* owner)
-    : TElementDialog(owner, "Form5", "Image", 39, 353, 217)
+TForm5::TForm5(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form5", "Image", 39, 353, 217)
 {
     GroupBox1 = NewGroupBox(this, "GroupBox1", "Proporties:", 8, 8, 257, 201);
     Label1 = NewLabel(GroupBox1, "Label1", "Image", 8, 18);
@@ -57,7 +57,7 @@ void TForm5::Button1Click(TObject*)
         RefuseInsert("You have to select an image before you can insert the HTML text!");
         return;
     }
-    WritePieces(*this, kImage);
+    WritePieces(Page(), *this, kImage);
     Close();
 }
 

@@ -6,7 +6,7 @@
 
 class TForm5 : public TElementDialog {
 public:
-    explicit TForm5(TComponent* owner);
+    TForm5(TComponent* owner, TPage& page);
 
     TGroupBox* GroupBox1;  // "Proporties:"
     TLabel* Label1;

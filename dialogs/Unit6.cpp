@@ -21,8 +21,8 @@ const TPiece kRule[] = {
 
 }
 
-TForm6::TForm6(TComponent* owner)
-    : TElementDialog(owner, "Form6", "Horizontal Rule", 44, 273, 137)
+TForm6::TForm6(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form6", "Horizontal Rule", 44, 273, 137)
 {
     Label1 = NewLabel(this, "Label1", "Width", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 49, "0");
@@ -45,7 +45,7 @@ TForm6::TForm6(TComponent* owner)
 
 void TForm6::Button1Click(TObject*)
 {
-    WritePieces(*this, kRule);
+    WritePieces(Page(), *this, kRule);
     Close();
 }
 

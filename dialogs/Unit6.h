@@ -6,7 +6,7 @@
 
 class TForm6 : public TElementDialog {
 public:
-    explicit TForm6(TComponent* owner);
+    TForm6(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TEdit* Edit1;  // width

@@ -19,8 +19,8 @@ const TPiece kLink[] = {
 
 }
 
-TForm7::TForm7(TComponent* owner)
-    : TElementDialog(owner, "Form7", "Create Link", 38, 353, 153)
+TForm7::TForm7(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form7", "Create Link", 38, 353, 153)
 {
     Label1 = NewLabel(this, "Label1", "URL", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 225, "http://");
@@ -46,11 +46,11 @@ void TForm7::Button1Click(TObject*) { Close(); }
 
 void TForm7::Button2Click(TObject*)
 {
-    WritePieces(*this, kLink);
+    WritePieces(Page(), *this, kLink);
     // Without a description the caret waits between ">" and "</A>".
     if (Edit2->Text().empty())
-        MoveCaretBack(4);
-    FocusPage();
+        Page().MoveCaretBack(4);
+    Page().Focus();
     Close();
 }
 

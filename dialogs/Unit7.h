@@ -6,7 +6,7 @@
 
 class TForm7 : public TElementDialog {
 public:
-    explicit TForm7(TComponent* owner);
+    TForm7(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TEdit* Edit1;  // URL

@@ -20,8 +20,8 @@ const TPiece kMailLink[] = {
 
 }
 
-TForm8::TForm8(TComponent* owner)
-    : TElementDialog(owner, "Form8", "E-Mail", 40, 353, 105)
+TForm8::TForm8(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form8", "E-Mail", 40, 353, 105)
 {
     Label1 = NewLabel(this, "Label1", "E-Mail address", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 255);
@@ -39,11 +39,11 @@ TForm8::TForm8(TComponent* owner)
 
 void TForm8::Button1Click(TObject*)
 {
-    WritePieces(*this, kMailLink);
-    FocusPage();
+    WritePieces(Page(), *this, kMailLink);
+    Page().Focus();
     // Without a description the caret waits between ">" and "</A>".
     if (Edit2->Text().empty())
-        MoveCaretBack(4);
+        Page().MoveCaretBack(4);
     Close();
 }
 

@@ -6,7 +6,7 @@
 
 class TForm8 : public TElementDialog {
 public:
-    explicit TForm8(TComponent* owner);
+    TForm8(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TEdit* Edit1;  // address

@@ -1,8 +1,8 @@
 #include "dialogs/Unit9.h"
 
-#include "dialogs/ScratchBlock.h"
+#include "page/ScratchBlock.h"
 #include "dialogs/ScriptBlocks.h"
-#include "editor/Unit1.h"
+#include "page/Page.h"
 
 TForm9* Form9 = nullptr;
 
@@ -18,8 +18,8 @@ void focusAfterHttp(TEdit* edit)
 
 }
 
-TForm9::TForm9(TComponent* owner)
-    : TElementDialog(owner, "Form9", "Page Transfer", 57, 289, 134)
+TForm9::TForm9(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form9", "Page Transfer", 57, 289, 134)
 {
     Panel1 = NewControl<TPanel>(this, this, "Panel1", 8, 8, 273, 89);
     Label1 = NewLabel(Panel1, "Label1", "URL", 8, 8);
@@ -48,8 +48,8 @@ TForm9::TForm9(TComponent* owner)
 void TForm9::Button2Click(TObject*)
 {
     // Always lower case: the script is the same for every tag case.
-    std::string q = Form1->Edit2->Text();
-    TScratchBlock block;
+    std::string q = Page().Quote();
+    TScratchBlock block(Page());
     block.AddLines(CheckBox2->Checked() ? BrowserCheckScript(q, Edit2->Text(), Edit3->Text()) : TransferScript(q, Edit1->Text()));
     block.Insert();
     Close();

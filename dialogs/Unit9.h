@@ -8,7 +8,7 @@
 
 class TForm9 : public TElementDialog {
 public:
-    explicit TForm9(TComponent* owner);
+    TForm9(TComponent* owner, TPage& page);
 
     TPanel* Panel1;  // one address (shown at start)
     TLabel* Label1;

@@ -115,5 +115,5 @@ EntityPlace EntityPlaceAt(int index)
 
 // A click replaces the selection and leaves the focus where it was.
 #define CORVANA_ENTITY_HANDLER_BODY(n) \
-    void TForm1::ToolbarButton97##n##Click(TObject*) { RichEdit1->SetSelText(FindEntity(n)->text); }
+    void TForm1::ToolbarButton97##n##Click(TObject*) { Page().Replace(FindEntity(n)->text); }
 CORVANA_ENTITY_BUTTONS(CORVANA_ENTITY_HANDLER_BODY)

@@ -7,7 +7,7 @@
 // Orvelins: the file list, "Orvelin is best": neither since Link To File);
 // a drop and Link To File act on it, not on where the drag came from.
 
-#include "editor/HomePage.h"
+#include "generators/HomePage.h"
 #include "editor/Unit1.h"
 
 #include "dialogs/Unit3.h"
@@ -207,16 +207,16 @@ void TForm1::RichEdit1DragOver(TObject*, TObject*, int, int, bool& accept) { acc
 void TForm1::RichEdit1DragDrop(TObject*, TObject*, int, int)
 {
     const Pieces& p = UpperCaseTags() ? kUpper : kLower;
-    const std::string q = Edit2->Text();
+    const std::string q = Page().Quote();
     if (Label3->Caption() == kOrvelin) {
         if (TTreeNode* selected = TreeView1->Selected()) {
             const LinkRow& row = kLinks[selected->AbsoluteIndex()];
             if (row.kind != lkGroup) {
                 std::string target = row.kind == lkMail ? std::string("mailto:") + row.target : row.target;
-                RichEdit1->SetSelText(p.anchorStart + q + target + q + ">" + row.linkText + p.anchorEnd);
+                Page().Replace(p.anchorStart + q + target + q + ">" + row.linkText + p.anchorEnd);
             }
         }
-        RichEdit1->SetFocus();
+        Page().Focus();
     } else if (Label3->Caption() == kOrvelins) {
         fileInsert(UpperCaseTags());
     }
@@ -232,28 +232,29 @@ void TForm1::fileInsert(bool upperCase)
     const std::string path = FileListBox1->FileName();
     const std::string file = hrefName(FileListBox1->Items(FileListBox1->ItemIndex()));
     const Pieces& p = upperCase ? kUpper : kLower;
-    const std::string q = Edit2->Text();
+    TPage& page = Page();
+    const std::string q = page.Quote();
 
     Form3->ShowModal();
     const std::string word = Form3->Label2->Caption();
     if (word == "Image") {
-        RichEdit1->SetSelText(p.imageStart + q + file + q + p.imageMiddle + q + q + ">");
-        RichEdit1->SetFocus();
-        RichEdit1->SetSelStart(RichEdit1->SelStart() - 2);
+        page.Replace(p.imageStart + q + file + q + p.imageMiddle + q + q + ">");
+        page.Focus();
+        page.MoveCaretBack(2);
     } else if (word == "Sound") {
-        RichEdit1->SetSelText(p.soundStart + q + file + q + p.soundEnd);
-        RichEdit1->SetFocus();
+        page.Replace(p.soundStart + q + file + q + p.soundEnd);
+        page.Focus();
     } else if (word == "Text") {
         // The file is read first: one that cannot be read leaves the page
         // as it was.
         RichEdit2->Lines().LoadFromFile(path);
-        RichEdit1->SetSelText(p.textStart + RichEdit2->Text() + p.textEnd);
-        RichEdit1->SetFocus();
+        page.Replace(p.textStart + RichEdit2->Text() + p.textEnd);
+        page.Focus();
     } else if (word == "No") {
-        RichEdit1->SetFocus();
+        page.Focus();
     } else {
-        RichEdit1->SetSelText(p.anchorStart + q + file + q + p.emptyAnchorEnd);
-        RichEdit1->SetFocus();
-        RichEdit1->SetSelStart(RichEdit1->SelStart() - 4);
+        page.Replace(p.anchorStart + q + file + q + p.emptyAnchorEnd);
+        page.Focus();
+        page.MoveCaretBack(4);
     }
 }

@@ -46,30 +46,20 @@ std::string withQuote(const char* text, const std::string& quote)
 
 }
 
-void RunTagCommand(TForm1* form, TagCommand command)
+void RunTagCommand(TPage& page, TagCommand command)
 {
     const TagRow& row = kTagRows[command];
-    TRichEdit* editor = form->RichEdit1;
-    bool upper = form->UpperCaseTags();
-    const std::string quote = form->Edit2->Text();
+    bool upper = page.UpperCase();
+    const std::string quote = page.Quote();
     std::string open = withQuote(upper ? row.upperOpen : row.lowerOpen, quote);
     std::string close = withQuote(upper ? row.upperClose : row.lowerClose, quote);
 
-    if (row.kind == tkInsert) {
-        editor->SetSelText(open);
-    } else {
-        int s = editor->SelStart();
-        int n = editor->SelLength();
-        editor->SetSelLength(0);
-        editor->SetSelText(open);
-        editor->SetSelStart(s + n + row.k1);
-        if (row.kind == tkWrap) {
-            editor->SetSelText(close);
-            editor->SetSelStart(editor->SelStart() - row.k2);
-        }
-    }
-    if (row.takesFocus && editor->CanFocus())
-        editor->SetFocus();
+    if (row.kind == tkInsert)
+        page.Replace(open);
+    else
+        page.Wrap(open, row.k1, close, row.k2);
+    if (row.takesFocus)
+        page.FocusIfPossible();
 }
 
 #define CORVANA_TAG_HANDLER_BODY(handler, command, popsTags) \
@@ -77,7 +67,7 @@ void RunTagCommand(TForm1* form, TagCommand command)
     { \
         if (popsTags) \
             putUp(itaMenuButton4); \
-        RunTagCommand(this, command); \
+        RunTagCommand(Page(), command); \
     }
 CORVANA_TAG_HANDLERS(CORVANA_TAG_HANDLER_BODY)
 

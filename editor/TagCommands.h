@@ -3,7 +3,7 @@
 // selection in an opening and a closing text, insert one text in its place,
 // or insert an empty start or end tag.
 
-class TForm1;
+class TPage;
 
 enum TagCommand {
     tcBold, tcItalic, tcUnderlined, tcCenter, tcLeftJustify, tcRightJustify,
@@ -30,7 +30,8 @@ struct TagRow {
 
 extern const TagRow kTagRows[tcCount];
 
-void RunTagCommand(TForm1*, TagCommand);
+// Writes the command's texts into the page in its tag case and quote.
+void RunTagCommand(TPage&, TagCommand);
 
 // Every handler that runs a tag command: its name, the command, and whether
 // it is an item of the menu bar's "Tags" menu (which pops that button up).

@@ -49,6 +49,7 @@ TForm1::TForm1(TComponent* owner)
     RichEdit1->SetAlign(alRight);
     RichEdit1->SetPopupMenu(PopupMenu6);
     RichEdit1->SetText(PageSkeleton(true, kDefaultTitle));
+    m_page = std::make_unique<TPage>(*RichEdit1, *RichEdit3, *Edit2, *Edit4);
     RichEdit1->OnKeyDown = Method(this, &TForm1::RichEdit1KeyDown);
     RichEdit1->OnSelectionChange = Method(this, &TForm1::RichEdit1SelectionChange);
     acceptPanelDrops();

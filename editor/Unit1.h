@@ -6,6 +6,7 @@
 #include "editor/Entities.h"
 #include "editor/Settings.h"
 #include "editor/TagCommands.h"
+#include "page/Page.h"
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
 #include "platform/FileCtrl.h"
@@ -22,6 +23,7 @@
 #include "widgets/ita_Office97.h"
 #include "widgets/marsCap.h"
 
+#include <memory>
 #include <string>
 
 class TForm1 : public TForm {
@@ -218,13 +220,17 @@ public:
     void PopupMenu8Popup(TObject* sender);
     void MainMenuFloat(TObject* sender);
 
-    bool UpperCaseTags() const { return Edit4->Text() == "Upercase"; }
+    bool UpperCaseTags() const { return m_page->UpperCase(); }
+    // The page over RichEdit1, RichEdit3, Edit2 and Edit4, handed to every
+    // dialog and generator.
+    TPage& Page() { return *m_page; }
     // The program's reads and writes of its settings, shared with the Tip of
     // the Day.
     TSettingsReader& SettingsReader() { return m_settings; }
     TSettingsWriter& SettingsWriter() { return m_settingsWriter; }
 
 private:
+    std::unique_ptr<TPage> m_page;
     TSettingsReader m_settings;
     TSettingsWriter m_settingsWriter;
     void buildToolbars();

@@ -1,6 +1,6 @@
 #include "editor/Unit4.h"
 
-#include "editor/HomePage.h"
+#include "generators/HomePage.h"
 #include "editor/Unit1.h"
 #include "platform/Application.h"
 

@@ -4,7 +4,7 @@
 // black-on-black print, with a script in the head that forwards the visitor
 // to the site's home page unless forwarding is off.
 
-#include "editor/HomePage.h"
+#include "generators/HomePage.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
 #include "generators/Unit10.h"
 
-#include "editor/Unit1.h"
+#include "page/Page.h"
 #include "generators/EntryPage.h"
 #include "platform/Dialogs.h"
 
@@ -31,8 +31,8 @@ void inform(const char* message) { MessageDlg(message, mtInformation, mbOK, 0); 
 
 }
 
-TForm10::TForm10(TComponent* owner)
-    : TElementDialog(owner, "Form10", "Page Generator", 0, 441, 337)
+TForm10::TForm10(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form10", "Page Generator", 0, 441, 337)
 {
     PageControl1 = NewControl<TPageControl>(this, this, "PageControl1", 8, 8, 425, 289);
     TabSheet1 = NewControl<TTabSheet>(this, PageControl1, "TabSheet1");
@@ -107,7 +107,7 @@ void TForm10::OfficeButton1Click(TObject*)
     TEntryPage page { Edit1->Text(), Edit2->Text(), CheckBox1->Checked(), {}, Edit11->Text() };
     for (std::size_t k = 0; k < Keywords.size(); ++k)
         page.keywords[k] = Keywords[k]->Text();
-    for (const auto& line : EntryPageLines(page, Form1->Edit2->Text()))
+    for (const auto& line : EntryPageLines(page, Page().Quote()))
         RichEdit1->Lines().Add(line);
     if (!SaveDialog1->Execute())
         return;

@@ -12,7 +12,7 @@
 
 class TForm10 : public TElementDialog {
 public:
-    explicit TForm10(TComponent* owner);
+    TForm10(TComponent* owner, TPage& page);
 
     TPageControl* PageControl1;
     TTabSheet* TabSheet1;  // "Description"

@@ -5,8 +5,8 @@
 
 TForm13* Form13 = nullptr;
 
-TForm13::TForm13(TComponent* owner)
-    : TElementDialog(owner, "Form13", "Frame Wizard", 45, 345, 161)
+TForm13::TForm13(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form13", "Frame Wizard", 45, 345, 161)
 {
     Label1 = NewLabel(this, "Label1", "Do you want to divide the page into rows or columns?", 8, 8);
     RadioButton1 = NewControl<TRadioButton>(this, this, "RadioButton1", 24, 36, 113, 17);

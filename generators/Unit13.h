@@ -7,7 +7,7 @@
 
 class TForm13 : public TElementDialog {
 public:
-    explicit TForm13(TComponent* owner);
+    TForm13(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TRadioButton* RadioButton1;  // "Rows"

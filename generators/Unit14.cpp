@@ -1,8 +1,8 @@
 #include "generators/Unit14.h"
 
 #include "dialogs/PageWriter.h"
-#include "dialogs/ScratchBlock.h"
-#include "editor/Unit1.h"
+#include "page/ScratchBlock.h"
+#include "page/Page.h"
 #include "generators/Unit13.h"
 
 TForm14* Form14 = nullptr;
@@ -16,8 +16,8 @@ std::string number(int n) { return std::to_string(n); }
 
 }
 
-TForm14::TForm14(TComponent* owner)
-    : TElementDialog(owner, "Form14", "Frame Wizard", 45, 604, 4 * (kGroupHeight + 8) + 41)
+TForm14::TForm14(TComponent* owner, TPage& page)
+    : TElementDialog(owner, page, "Form14", "Frame Wizard", 45, 604, 4 * (kGroupHeight + 8) + 41)
 {
     for (int n = 1; n <= kMaxFrames; ++n) {
         // Two frames to a row, in reading order.
@@ -47,8 +47,8 @@ void TForm14::Button1Click(TObject*)
 {
     // A count other than "2" to "8" (typed past the arrows) has no frame
     // set: nothing is written, and the wizard still ends and resets.
-    TScratchBlock block;
-    auto lines = FrameSetLines(UpperCaseChosen(), Form13->RadioButton1->Checked(), Form1->Edit2->Text(),
+    TScratchBlock block(Page());
+    auto lines = FrameSetLines(Page().UpperCase(), Form13->RadioButton1->Checked(), Page().Quote(),
         FrameCount(Form13->Edit1->Text()), Groups());
     if (!lines.empty()) {
         block.AddLines(lines);

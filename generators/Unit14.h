@@ -11,7 +11,7 @@
 
 class TForm14 : public TElementDialog {
 public:
-    explicit TForm14(TComponent* owner);
+    TForm14(TComponent* owner, TPage& page);
 
     // The controls of one frame: group n holds "Edit<2n-1>" (name),
     // "Edit<2n>" (address), "ComboBox<n>" and "CheckBox<n>".

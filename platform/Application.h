@@ -18,11 +18,12 @@ public:
 
     void Initialize() {}
     // Builds the window (its constructor creates the controls), then runs its
-    // creation handler. The first window created is the main window.
-    template<class T>
-    void CreateForm(T*& reference)
+    // creation handler. The first window created is the main window. What
+    // follows the reference goes to the window's constructor after its owner.
+    template<class T, class... Args>
+    void CreateForm(T*& reference, Args&... args)
     {
-        reference = new T(this);
+        reference = new T(this, args...);
         AddForm(reference);
     }
     TForm* MainForm() const { return m_mainForm; }

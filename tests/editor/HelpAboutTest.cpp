@@ -1,6 +1,6 @@
 #include "tests/editor/AllWindowsFixture.h"
 
-#include "editor/HomePage.h"
+#include "generators/HomePage.h"
 #include "editor/Unit27.h"
 #include "editor/Unit4.h"
 #include "platform/Messages.h"

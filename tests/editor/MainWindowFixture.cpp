@@ -37,33 +37,7 @@ void MainWindowTest::Start(bool tip)
 {
     if (!tip)
         SetSetting("Tip", "No");
-    delete Application;
-    Application = new TApplication;
-    Application->Title = "Corvana";
-    Application->OnException = [this](TObject*, const std::exception& e) { Errors.push_back(e.what()); };
-    QuestionResponder = [this](const TQuestion& q) {
-        Questions.push_back(q);
-        if (Answers.empty())
-            return int(mrCancel);
-        int answer = Answers.front();
-        Answers.pop_front();
-        return answer;
-    };
-    TOpenDialog::Responder = [this](TOpenDialog& dialog) -> std::optional<std::string> {
-        FileDialogTitles.push_back(dialog.Title);
-        if (FileChoices.empty())
-            return std::nullopt;
-        auto choice = FileChoices.front();
-        FileChoices.pop_front();
-        return choice;
-    };
-    TForm::ModalResponder = [this](TForm* form) {
-        ++ModalShowings;
-        if (InModal)
-            InModal(form);
-        else
-            form->SetModalResult(mrCancel);
-    };
+    StartDesktop();
     Application->CreateForm(Form1);
     Application->CreateForm(Form2);
     Application->CreateForm(Form27);
@@ -73,14 +47,10 @@ void MainWindowTest::Start(bool tip)
 
 void MainWindowTest::TearDown()
 {
-    delete Application;
-    Application = new TApplication;
+    ScriptedDesktopTest::TearDown();
     Form1 = nullptr;
     Form2 = nullptr;
     Form27 = nullptr;
-    QuestionResponder = nullptr;
-    TOpenDialog::Responder = nullptr;
-    TForm::ModalResponder = nullptr;
     // The bars' stored places belong to one test.
     TRegistry reg;
     reg.DeleteKey("Software\\Brelwick");
@@ -121,13 +91,4 @@ void MainWindowTest::NewPage(int position, const char* title)
     };
     Do([] { Form1->New1Click(Form1); });
     InModal = nullptr;
-}
-
-void MainWindowTest::Do(const std::function<void()>& command)
-{
-    try {
-        command();
-    } catch (...) {
-        Application->HandleException(nullptr);
-    }
 }

@@ -1,6 +1,6 @@
 #include "tests/editor/SitePanelFixture.h"
 
-#include "editor/HomePage.h"
+#include "generators/HomePage.h"
 #include "tests/widgets/FakeBrowser.h"
 
 #include <sys/stat.h>

@@ -2,8 +2,8 @@
 // page saved byte for byte, "View Code" after a save only, a failed save,
 // and the reset on closing.
 
-#include "tests/editor/AllWindowsFixture.h"
-#include "tests/editor/DialogDriving.h"
+#include "tests/dialogs/PageFixture.h"
+#include "tests/support/DialogDriving.h"
 
 #include "generators/EntryPage.h"
 #include "platform/FileIO.h"
@@ -12,9 +12,9 @@
 
 namespace {
 
-class PageGeneratorTest : public AllWindowsTest {
+class PageGeneratorTest : public PageTest {
 protected:
-    // Opens the generator from the Tools menu and lets `use` work it.
+    // Opens the generator over the page and lets `use` work it.
     void Visit(const std::function<void(TForm10*)>& use)
     {
         InModal = [use](TForm* form) {
@@ -23,7 +23,7 @@ protected:
             if (d->Visible())
                 ClickOn(d->Button2);
         };
-        Do([] { Form1->PageGenerator1Click(Form1); });
+        Do([] { OpenDialog<TForm10>(); });
         EXPECT_FALSE(Form10->Visible());
     }
 
@@ -70,7 +70,7 @@ std::string joinedCrLf(const std::vector<std::string>& lines)
 
 TEST_F(PageGeneratorTest, FieldsAreCheckedInOrderWithTheirMessages)
 {
-    StartAll();
+    StartPage<TForm10>();
     Visit([&](TForm10* d) {
         Generate(d);
         Fill(d, "Shop", "", "");
@@ -90,10 +90,10 @@ TEST_F(PageGeneratorTest, FieldsAreCheckedInOrderWithTheirMessages)
 
 TEST_F(PageGeneratorTest, ThePageIsSavedByteForByteAndViewCodeShowsIt)
 {
-    StartAll();
-    Form1->Edit4->SetText("Lowercase");  // the page's tags stand as they are
+    StartPage<TForm10>();
+    PageWindow->Edit4->SetText("Lowercase");  // the page's tags stand as they are
     FileChoices = { Dir.File("entry") };
-    std::string page = Form1->RichEdit1->Text();
+    std::string page = PageWindow->RichEdit1->Text();
     bool viewShown = false, codeShown = false;
     Visit([&](TForm10* d) {
         EXPECT_EQ(d->PageControl1->ActivePage(), d->TabSheet1);
@@ -118,14 +118,14 @@ TEST_F(PageGeneratorTest, ThePageIsSavedByteForByteAndViewCodeShowsIt)
     EXPECT_EQ(ReadFileBytes(Dir.File("entry.htm")), joinedCrLf(lines));
     EXPECT_EQ(lines[3], "<META name=\"keywords\" content=\"k1, k2, k3, k4, k5, k6, k7, k8\">");
     // The page being edited is left alone.
-    EXPECT_EQ(Form1->RichEdit1->Text(), page);
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), page);
     EXPECT_TRUE(Errors.empty());
 }
 
 TEST_F(PageGeneratorTest, TheTickedBoxLeavesOutTheScriptAndCancelLeavesViewCodeHidden)
 {
-    StartAll();
-    Form1->Edit2->SetText("'");
+    StartPage<TForm10>();
+    PageWindow->Edit2->SetText("'");
     FileChoices = { std::nullopt, Dir.File("plain.html") };
     std::string inView;
     bool hiddenAfterCancel = false, hiddenAgain = false;
@@ -153,7 +153,7 @@ TEST_F(PageGeneratorTest, TheTickedBoxLeavesOutTheScriptAndCancelLeavesViewCodeH
 
 TEST_F(PageGeneratorTest, AFailedSaveShowsTheMessageAndLeavesViewCodeHidden)
 {
-    StartAll();
+    StartPage<TForm10>();
     std::filesystem::create_directory(Dir.File("taken.htm"));
     FileChoices = { Dir.File("taken.htm") };
     bool hidden = false;
@@ -173,7 +173,7 @@ TEST_F(PageGeneratorTest, AFailedSaveShowsTheMessageAndLeavesViewCodeHidden)
 
 TEST_F(PageGeneratorTest, ClosingResetsEverythingForTheNextOpening)
 {
-    StartAll();
+    StartPage<TForm10>();
     FileChoices = { Dir.File("a.htm") };
     Visit([&](TForm10* d) {
         Fill(d, "T", "http://a.example/", "D");

@@ -2,7 +2,7 @@
 // quote, its refusal of an empty source, the browse step, and its reset on
 // every way out.
 
-#include "tests/editor/AllWindowsFixture.h"
+#include "tests/dialogs/PageFixture.h"
 
 #include "platform/FileMask.h"
 
@@ -14,9 +14,9 @@
 
 namespace {
 
-class ImageDialogTest : public AllWindowsTest {
+class ImageDialogTest : public PageTest {
 protected:
-    // Opens the dialog from its button, fills it in `fill` and presses OK.
+    // Opens the dialog over the page, fills it in `fill` and presses OK.
     void InsertImage(const std::function<void(TForm5*)>& fill)
     {
         InModal = [this, fill](TForm* form) {
@@ -28,14 +28,14 @@ protected:
                 StillOpen = true, dialog->Button2->Click();
         };
         StillOpen = false;
-        Do([] { Form1->ToolbarButton97113Click(Form1); });
+        Do([] { OpenDialog<TForm5>(); });
     }
 
     // The page between the caret position before and after an insertion.
     std::string InsertedAt(int start) const
     {
-        std::string text = Form1->RichEdit1->Text();
-        return text.substr(std::size_t(start), std::size_t(Form1->RichEdit1->SelStart() - start));
+        std::string text = PageWindow->RichEdit1->Text();
+        return text.substr(std::size_t(start), std::size_t(PageWindow->RichEdit1->SelStart() - start));
     }
 
     bool StillOpen = false;
@@ -45,22 +45,22 @@ protected:
 
 TEST_F(ImageDialogTest, DefaultsWriteSourceBorderAndEmptyAltAtTheCaret)
 {
-    StartAll();
-    int caret = Form1->RichEdit1->SelStart();
-    std::string before = Form1->RichEdit1->Text();
+    StartPage<TForm5>();
+    int caret = PageWindow->RichEdit1->SelStart();
+    std::string before = PageWindow->RichEdit1->Text();
     InsertImage([](TForm5* d) { d->Edit1->SetText("a.gif"); });
     EXPECT_FALSE(StillOpen);
     EXPECT_EQ(InsertedAt(caret), "<IMG SRC=\"a.gif\" BORDER=0 ALT=\"\">");
-    EXPECT_EQ(Form1->RichEdit1->Text(), before.substr(0, std::size_t(caret)) + InsertedAt(caret) + before.substr(std::size_t(caret)));
-    EXPECT_EQ(Form1->RichEdit1->SelLength(), 0);
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), before.substr(0, std::size_t(caret)) + InsertedAt(caret) + before.substr(std::size_t(caret)));
+    EXPECT_EQ(PageWindow->RichEdit1->SelLength(), 0);
     EXPECT_TRUE(Errors.empty());
     EXPECT_TRUE(Questions.empty());
 }
 
 TEST_F(ImageDialogTest, EveryAttributeInOrderWithValuesTakenAsTheyStand)
 {
-    StartAll();
-    int caret = Form1->RichEdit1->SelStart();
+    StartPage<TForm5>();
+    int caret = PageWindow->RichEdit1->SelStart();
     InsertImage([](TForm5* d) {
         d->Edit1->SetText("pics/cat.jpg");
         d->Edit2->SetText("A \"cat\"");
@@ -72,7 +72,7 @@ TEST_F(ImageDialogTest, EveryAttributeInOrderWithValuesTakenAsTheyStand)
     EXPECT_EQ(InsertedAt(caret), "<IMG SRC=\"pics/cat.jpg\" WIDTH=0 HEIGHT=  BORDER= ALIGN=\"MIDDLE\" ALT=\"A \"cat\"\">");
 
     // A typed alignment is written as typed.
-    caret = Form1->RichEdit1->SelStart();
+    caret = PageWindow->RichEdit1->SelStart();
     InsertImage([](TForm5* d) {
         d->Edit1->SetText("b.gif");
         d->ComboBox1->SetText("center");
@@ -83,7 +83,7 @@ TEST_F(ImageDialogTest, EveryAttributeInOrderWithValuesTakenAsTheyStand)
 
 TEST_F(ImageDialogTest, TagCaseAndQuoteComeFromTheMainWindow)
 {
-    StartAll();
+    StartPage<TForm5>();
     auto fill = [](TForm5* d) {
         d->Edit1->SetText("a.gif");
         d->Edit5->SetText("10");
@@ -91,38 +91,38 @@ TEST_F(ImageDialogTest, TagCaseAndQuoteComeFromTheMainWindow)
         d->Edit2->SetText("alt");
     };
     for (const char* tagCase : { "Lowercase", "upercase", "" }) {
-        Form1->Edit4->SetText(tagCase);
-        int caret = Form1->RichEdit1->SelStart();
+        PageWindow->Edit4->SetText(tagCase);
+        int caret = PageWindow->RichEdit1->SelStart();
         InsertImage(fill);
         EXPECT_EQ(InsertedAt(caret), "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">") << tagCase;
     }
-    Form1->Edit4->SetText("Upercase");
-    Form1->Edit2->SetText("");
-    int caret = Form1->RichEdit1->SelStart();
+    PageWindow->Edit4->SetText("Upercase");
+    PageWindow->Edit2->SetText("");
+    int caret = PageWindow->RichEdit1->SelStart();
     InsertImage(fill);
     EXPECT_EQ(InsertedAt(caret), "<IMG SRC=a.gif WIDTH=10 BORDER=0 ALIGN=top ALT=alt>");
 
-    Form1->Edit2->SetText("'");
-    caret = Form1->RichEdit1->SelStart();
+    PageWindow->Edit2->SetText("'");
+    caret = PageWindow->RichEdit1->SelStart();
     InsertImage(fill);
     EXPECT_EQ(InsertedAt(caret), "<IMG SRC='a.gif' WIDTH=10 BORDER=0 ALIGN='top' ALT='alt'>");
 }
 
 TEST_F(ImageDialogTest, TheSelectionIsReplaced)
 {
-    StartAll();
-    Form1->RichEdit1->SetText("one TWO three");
-    Form1->RichEdit1->SetSelStart(4);
-    Form1->RichEdit1->SetSelLength(3);
+    StartPage<TForm5>();
+    PageWindow->RichEdit1->SetText("one TWO three");
+    PageWindow->RichEdit1->SetSelStart(4);
+    PageWindow->RichEdit1->SetSelLength(3);
     InsertImage([](TForm5* d) { d->Edit1->SetText("x.gif"); });
-    EXPECT_EQ(Form1->RichEdit1->Text(), "one <IMG SRC=\"x.gif\" BORDER=0 ALT=\"\"> three");
-    EXPECT_EQ(Form1->RichEdit1->SelStart(), int(std::string("one <IMG SRC=\"x.gif\" BORDER=0 ALT=\"\">").size()));
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), "one <IMG SRC=\"x.gif\" BORDER=0 ALT=\"\"> three");
+    EXPECT_EQ(PageWindow->RichEdit1->SelStart(), int(std::string("one <IMG SRC=\"x.gif\" BORDER=0 ALT=\"\">").size()));
 }
 
 TEST_F(ImageDialogTest, AnEmptySourceIsRefusedAndTheOtherFieldsStay)
 {
-    StartAll();
-    std::string before = Form1->RichEdit1->Text();
+    StartPage<TForm5>();
+    std::string before = PageWindow->RichEdit1->Text();
     bool keptFields = false;
     InModal = [&](TForm* form) {
         auto* d = static_cast<TForm5*>(form);
@@ -132,19 +132,19 @@ TEST_F(ImageDialogTest, AnEmptySourceIsRefusedAndTheOtherFieldsStay)
         keptFields = d->Visible() && d->ModalResult() == mrNone && d->Edit2->Text() == "kept" && d->Edit5->Text() == "40";
         d->Button2->Click();
     };
-    Do([] { Form1->ToolbarButton97113Click(Form1); });
+    Do([] { OpenDialog<TForm5>(); });
     ASSERT_EQ(Questions.size(), 1u);
     EXPECT_EQ(Questions[0].Text, "You have to select an image before you can insert the HTML text!");
     EXPECT_EQ(Questions[0].Type, mtError);
     EXPECT_EQ(Questions[0].Buttons, unsigned(mbOK));
     EXPECT_TRUE(keptFields);
-    EXPECT_EQ(Form1->RichEdit1->Text(), before);
-    EXPECT_FALSE(Form1->RichEdit1->Modified());
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), before);
+    EXPECT_FALSE(PageWindow->RichEdit1->Modified());
 }
 
 TEST_F(ImageDialogTest, OkCancelAndTheCloseBoxAllLeaveItReset)
 {
-    StartAll();
+    StartPage<TForm5>();
     auto fillAll = [](TForm5* d) {
         d->Edit1->SetText("a.gif");
         d->Edit2->SetText("alt");
@@ -173,19 +173,19 @@ TEST_F(ImageDialogTest, OkCancelAndTheCloseBoxAllLeaveItReset)
             fillAll(d);
             wayOut(d);
         };
-        Do([] { Form1->ToolbarButton97113Click(Form1); });
+        Do([] { OpenDialog<TForm5>(); });
         EXPECT_TRUE(resetOnOpening);
         EXPECT_FALSE(Form5->Visible());
         EXPECT_TRUE(isReset(Form5));
     }
     // Only OK wrote anything: one image beside the nine tags of the skeleton.
-    std::string page = Form1->RichEdit1->Text();
+    std::string page = PageWindow->RichEdit1->Text();
     EXPECT_EQ(std::count(page.begin(), page.end(), '<'), 10);
 }
 
 TEST_F(ImageDialogTest, BrowseTakesTheBareFileNameAlsoOfHiddenFiles)
 {
-    StartAll();
+    StartPage<TForm5>();
     WriteFileBytes(Dir.File("My Cat.GIF"), "GIF89a");
     WriteFileBytes(Dir.File(".hidden.jpg"), "jpg");
     EXPECT_EQ(Form5->OpenDialog1->Filter, "Image Files (*.gif; *.jpg)|*.gif; *.jpg|All Files (*.*)|*.*");
@@ -208,7 +208,7 @@ TEST_F(ImageDialogTest, BrowseTakesTheBareFileNameAlsoOfHiddenFiles)
 
 TEST_F(ImageDialogTest, EachOpeningFocusesTheSourceOnce)
 {
-    StartAll();
+    StartPage<TForm5>();
     auto focused = [] { return Form5->Widget()->focusWidget(); };
     std::vector<bool> sourceFocused;
     QWidget* afterBrowse = nullptr;
@@ -223,15 +223,15 @@ TEST_F(ImageDialogTest, EachOpeningFocusesTheSourceOnce)
         afterBrowse = focused();
         d->Button2->Click();
     };
-    Do([] { Form1->ToolbarButton97113Click(Form1); });
-    Do([] { static_cast<TToolbarButton97*>(Form1->FindComponent("ToolbarButton97127"))->Click(); });
+    Do([] { OpenDialog<TForm5>(); });
+    Do([] { OpenDialog<TForm5>(); });
     EXPECT_EQ(sourceFocused, (std::vector<bool> { true, true }));
     EXPECT_EQ(afterBrowse, Form5->Edit5->Widget());
 }
 
 TEST_F(ImageDialogTest, TheBorderArrowsStepWithinNoughtToTen)
 {
-    StartAll();
+    StartPage<TForm5>();
     Form5->Edit3->SetText("9");
     Form5->UpDown1->Step(btNext);
     EXPECT_EQ(Form5->Edit3->Text(), "10");
@@ -253,7 +253,7 @@ TEST_F(ImageDialogTest, TheBorderArrowsStepWithinNoughtToTen)
 
 TEST_F(ImageDialogTest, TheAlignListHoldsTheEightPositions)
 {
-    StartAll();
+    StartPage<TForm5>();
     std::vector<std::string> items;
     for (int i = 0; i < Form5->ComboBox1->ItemCount(); ++i)
         items.push_back(Form5->ComboBox1->Items(i));

@@ -1,13 +1,13 @@
 // The JAVA Applet, Parameter and Embeded Item dialogs: their elements in both
 // tag cases, browsing, and their resets.
 
-#include "tests/editor/ElementDialogFixture.h"
+#include "tests/dialogs/ElementDialogFixture.h"
 
-using EmbeddedObjectsTest = ElementDialogTest;
+using EmbeddedObjectsTest = DialogsTest<TForm25, TForm26, TForm28>;
 
 TEST_F(EmbeddedObjectsTest, AppletWritesCodeSizeAndMessage)
 {
-    ExpectElements<TForm25>(&TForm1::ToolbarButton97160Click, &TForm25::Button1, {
+    ExpectElements<TForm25>(&TForm25::Button1, {
         { "confirmed at once", [](TForm25*) {}, "<APPLET></APPLET>", "<applet></applet>" },
         { "everything", [](TForm25* d) {
               Type(d->Edit1, "Clock.class");
@@ -17,7 +17,7 @@ TEST_F(EmbeddedObjectsTest, AppletWritesCodeSizeAndMessage)
           }, "<APPLET CODE=\"Clock.class\" WIDTH=200 HEIGHT=100>No JAVA here</APPLET>",
             "<applet code=\"Clock.class\" width=200 height=100>No JAVA here</applet>" },
     });
-    ExpectResetOnEveryWayOut<TForm25>(&TForm1::ToolbarButton97160Click, &TForm25::Button1, &TForm25::Button2,
+    ExpectResetOnEveryWayOut<TForm25>(&TForm25::Button1, &TForm25::Button2,
         [](TForm25* d) {
             Type(d->Edit1, "a");
             Type(d->Edit2, "1");
@@ -32,21 +32,21 @@ TEST_F(EmbeddedObjectsTest, AppletWritesCodeSizeAndMessage)
 
 TEST_F(EmbeddedObjectsTest, ParameterLeavesOutEmptyAttributes)
 {
-    ExpectElements<TForm26>(&TForm1::ToolbarButton97162Click, &TForm26::Button1, {
+    ExpectElements<TForm26>(&TForm26::Button1, {
         { "confirmed at once", [](TForm26*) {}, "<PARAM></PARAM>", "<param></param>" },
         { "name only", [](TForm26* d) { Type(d->Edit1, "speed"); },
             "<PARAM NAME=\"speed\"></PARAM>", "<param name=\"speed\"></param>" },
         { "name and value", [](TForm26* d) { Type(d->Edit1, "speed"); Type(d->Edit2, "fast"); },
             "<PARAM NAME=\"speed\" VALUE=\"fast\"></PARAM>", "<param name=\"speed\" value=\"fast\"></param>" },
     });
-    ExpectResetOnEveryWayOut<TForm26>(&TForm1::ToolbarButton97162Click, &TForm26::Button1, &TForm26::Button2,
+    ExpectResetOnEveryWayOut<TForm26>(&TForm26::Button1, &TForm26::Button2,
         [](TForm26* d) { Type(d->Edit1, "n"); Type(d->Edit2, "v"); },
         [](TForm26* d) { return d->Edit1->Text().empty() && d->Edit2->Text().empty() && HasFocus(d, d->Edit1); });
 }
 
 TEST_F(EmbeddedObjectsTest, EmbeddedItemHasNoEndTagAndPutsWidthFirst)
 {
-    ExpectElements<TForm28>(&TForm1::ToolbarButton97164Click, &TForm28::Button1, {
+    ExpectElements<TForm28>(&TForm28::Button1, {
         { "confirmed at once", [](TForm28*) {}, "<EMBEDED SRC=\"\">", "<embeded src=\"\">" },
         { "width only", [](TForm28* d) { Type(d->Edit3, "120"); }, "<EMBEDED SRC=\"\" WIDTH=120>", "<embeded src=\"\" width=120>" },
         { "height filled first", [](TForm28* d) {
@@ -57,13 +57,13 @@ TEST_F(EmbeddedObjectsTest, EmbeddedItemHasNoEndTagAndPutsWidthFirst)
     });
     WriteFileBytes(Dir.File("tune.mid"), "MThd");
     FileChoices = { Dir.File("tune.mid") };
-    Use<TForm28>(&TForm1::ToolbarButton97164Click, [](TForm28* d) {
+    Use<TForm28>([](TForm28* d) {
         Press(d->BitBtn1);
         EXPECT_EQ(d->Edit1->Text(), "tune.mid");
         EXPECT_TRUE(HasFocus(d, d->Edit2));
         Press(d->Button2);
     });
-    ExpectResetOnEveryWayOut<TForm28>(&TForm1::ToolbarButton97164Click, &TForm28::Button1, &TForm28::Button2,
+    ExpectResetOnEveryWayOut<TForm28>(&TForm28::Button1, &TForm28::Button2,
         [](TForm28* d) { Type(d->Edit1, "x"); Type(d->Edit2, "1"); Type(d->Edit3, "2"); },
         [](TForm28* d) { return d->Edit1->Text().empty() && d->Edit2->Text().empty() && d->Edit3->Text().empty() && HasFocus(d, d->Edit1); });
 }
@@ -71,7 +71,7 @@ TEST_F(EmbeddedObjectsTest, EmbeddedItemHasNoEndTagAndPutsWidthFirst)
 TEST_F(EmbeddedObjectsTest, AppletTabsFromTheSourceToTheMessageBeforeTheSize)
 {
     std::vector<TWinControl*> visited;
-    Use<TForm25>(&TForm1::ToolbarButton97160Click, [&](TForm25* d) {
+    Use<TForm25>([&](TForm25* d) {
         for (int i = 0; i < 4; ++i) {
             for (TWinControl* c : std::initializer_list<TWinControl*> { d->Edit1, d->Edit4, d->Edit2, d->Edit3 })
                 if (HasFocus(d, c))

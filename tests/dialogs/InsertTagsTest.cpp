@@ -1,14 +1,14 @@
 // The Insert Tags dialog: picking a tag by mouse or keyboard, the tag case
 // of the edit, several insertions in one visit, and its reset on closing.
 
-#include "tests/editor/AllWindowsFixture.h"
-#include "tests/editor/DialogDriving.h"
+#include "tests/dialogs/PageFixture.h"
+#include "tests/support/DialogDriving.h"
 
 #include <QListWidget>
 
 namespace {
 
-class InsertTagsTest : public AllWindowsTest {
+class InsertTagsTest : public PageTest {
 protected:
     void Visit(const std::function<void(TForm17*)>& use)
     {
@@ -17,7 +17,7 @@ protected:
             if (form->Visible())
                 ClickOn(static_cast<TForm17*>(form)->Button2);
         };
-        Do([] { static_cast<TToolbarButton97*>(Form1->FindComponent("ToolbarButton97145"))->Click(); });
+        Do([] { OpenDialog<TForm17>(); });
         EXPECT_FALSE(Form17->Visible());
     }
 
@@ -35,8 +35,8 @@ protected:
 
 TEST_F(InsertTagsTest, AClickCopiesTheTagAndOkInsertsItWithoutClosing)
 {
-    StartAll();
-    Form1->RichEdit1->SetText("");
+    StartPage<TForm17>();
+    PageWindow->RichEdit1->SetText("");
     bool stayedOpen = false;
     Visit([&](TForm17* d) {
         EXPECT_EQ(d->ListBox1->ItemCount(), 100);
@@ -57,16 +57,16 @@ TEST_F(InsertTagsTest, AClickCopiesTheTagAndOkInsertsItWithoutClosing)
         ClickOn(d->Button1);
     });
     EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(Form1->RichEdit1->Text(), "<A HREF=\"\"></A><A HREF=\"\"></A><A NAME=\"\"></A>!");
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), "<A HREF=\"\"></A><A HREF=\"\"></A><A NAME=\"\"></A>!");
     EXPECT_EQ(Form17->Edit1->Text(), "");
 }
 
 TEST_F(InsertTagsTest, LowerCasePagesGetLowerCaseTagsAlsoWhenTyped)
 {
-    StartAll();
-    Form1->Edit4->SetText("Lowercase");
-    Form1->Edit2->SetText("'");  // the anchors keep their own double quotes
-    Form1->RichEdit1->SetText("");
+    StartPage<TForm17>();
+    PageWindow->Edit4->SetText("Lowercase");
+    PageWindow->Edit2->SetText("'");  // the anchors keep their own double quotes
+    PageWindow->RichEdit1->SetText("");
     Visit([](TForm17* d) {
         ClickRow(d, "<BLOCKQUOTE></BLOCKQUOTE>");
         EXPECT_EQ(d->Edit1->Text(), "<blockquote></blockquote>");
@@ -76,32 +76,32 @@ TEST_F(InsertTagsTest, LowerCasePagesGetLowerCaseTagsAlsoWhenTyped)
         TypeInto(d->Edit1, "X");
         ClickOn(d->Button1);
     });
-    EXPECT_EQ(Form1->RichEdit1->Text(), "<blockquote></blockquote><a name=\"\"></a>x");
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), "<blockquote></blockquote><a name=\"\"></a>x");
 
     // The case is taken at each pick.
-    Form1->Edit4->SetText("Upercase");
-    Form1->RichEdit1->SetText("");
+    PageWindow->Edit4->SetText("Upercase");
+    PageWindow->RichEdit1->SetText("");
     Visit([](TForm17* d) {
         ClickRow(d, "<BLOCKQUOTE></BLOCKQUOTE>");
         ClickOn(d->Button1);
     });
-    EXPECT_EQ(Form1->RichEdit1->Text(), "<BLOCKQUOTE></BLOCKQUOTE>");
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), "<BLOCKQUOTE></BLOCKQUOTE>");
 }
 
 TEST_F(InsertTagsTest, ADoubleClickInsertsAtOnceAndAnEmptyEditStillReplacesTheSelection)
 {
-    StartAll();
-    Form1->RichEdit1->SetText("a[sel]b");
-    Form1->RichEdit1->SetSelStart(1);
-    Form1->RichEdit1->SetSelLength(5);
+    StartPage<TForm17>();
+    PageWindow->RichEdit1->SetText("a[sel]b");
+    PageWindow->RichEdit1->SetSelStart(1);
+    PageWindow->RichEdit1->SetSelLength(5);
     bool open = false;
     Visit([&](TForm17* d) {
         ClickOn(d->Button1);  // nothing picked yet
-        EXPECT_EQ(Form1->RichEdit1->Text(), "ab");
+        EXPECT_EQ(PageWindow->RichEdit1->Text(), "ab");
         ClickRow(d, "<BR>", true);
         open = d->Visible();
     });
     EXPECT_TRUE(open);
-    EXPECT_EQ(Form1->RichEdit1->Text(), "a<BR>b");
-    EXPECT_EQ(Form1->RichEdit1->SelStart(), 5);
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), "a<BR>b");
+    EXPECT_EQ(PageWindow->RichEdit1->SelStart(), 5);
 }

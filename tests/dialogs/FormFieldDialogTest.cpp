@@ -1,9 +1,9 @@
 // The Form Field dialog: the element of each type in both tag cases, the
 // fields each type makes usable, and what stays from one opening to the next.
 
-#include "tests/editor/ElementDialogFixture.h"
+#include "tests/dialogs/ElementDialogFixture.h"
 
-using FormFieldDialogTest = ElementDialogTest;
+using FormFieldDialogTest = DialogsTest<TForm21>;
 
 namespace {
 
@@ -20,7 +20,7 @@ std::function<void(TForm21*)> field(const char* type, const char* name, const ch
 
 TEST_F(FormFieldDialogTest, EachTypeWritesItsElement)
 {
-    ExpectElements<TForm21>(&TForm1::ToolbarButton97152Click, &TForm21::Button1, {
+    ExpectElements<TForm21>(&TForm21::Button1, {
         { "first opening", [](TForm21*) {}, "<INPUT TYPE=\"CHECKBOX\" NAME=\"\" VALUE=\"\">", "<input type=\"checkbox\" name=\"\" value=\"\">" },
         { "hidden", field("Hidden", "id", "7"), "<INPUT TYPE=\"HIDDEN\" NAME=\"id\" VALUE=\"7\">", "<input type=\"hidden\" name=\"id\" value=\"7\">" },
         { "radio", field("Radio Button", "r", "a"), "<INPUT TYPE=\"RADIO\" NAME=\"r\" VALUE=\"a\">", "<input type=\"radio\" name=\"r\" value=\"a\">" },
@@ -56,7 +56,7 @@ TEST_F(FormFieldDialogTest, TheTypeDecidesWhatIsUsableAndHowItIsLabelled)
         { "Anything", true, true, true, "Rows", "Columns" },
     };
     for (const Look& look : looks)
-        Use<TForm21>(&TForm1::ToolbarButton97152Click, [&](TForm21* d) {
+        Use<TForm21>([&](TForm21* d) {
             if (look.type == std::string("Anything"))
                 Type(d->ComboBox1, look.type);
             else
@@ -69,7 +69,7 @@ TEST_F(FormFieldDialogTest, TheTypeDecidesWhatIsUsableAndHowItIsLabelled)
             Press(d->Button2);
         });
     // Switching to Text clears the numbers.
-    Use<TForm21>(&TForm1::ToolbarButton97152Click, [](TForm21* d) {
+    Use<TForm21>([](TForm21* d) {
         Type(d->Edit3, "3");
         Type(d->Edit4, "4");
         Pick(d->ComboBox1, "Text");
@@ -83,7 +83,7 @@ TEST_F(FormFieldDialogTest, TheTypeStaysAndTheFieldsAreCleared)
 {
     EXPECT_EQ(Form21->Edit3->Text(), "0");
     EXPECT_FALSE(Form21->Edit3->Enabled());
-    ExpectResetOnEveryWayOut<TForm21>(&TForm1::ToolbarButton97152Click, &TForm21::Button1, &TForm21::Button2,
+    ExpectResetOnEveryWayOut<TForm21>(&TForm21::Button1, &TForm21::Button2,
         [](TForm21* d) {
             Pick(d->ComboBox1, "Text");
             Type(d->Edit1, "n");

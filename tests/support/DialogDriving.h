@@ -1,8 +1,7 @@
 #pragma once
-// Driving a dialog as the user does: keys typed into its controls, clicks
-// of the mouse on them, and what its OK wrote into the page.
+// Driving a dialog as the user does: keys typed into its controls and
+// clicks of the mouse on them.
 
-#include "editor/Unit1.h"
 #include "platform/Control.h"
 
 #include <QApplication>
@@ -50,9 +49,3 @@ inline void ClickAt(QWidget* widget, QPoint at, bool twice = false)
 
 inline void ClickOn(TControl* control) { ClickAt(control->Widget(), control->Widget()->rect().center()); }
 
-// The page text between `start` and the caret.
-inline std::string PageFrom(int start)
-{
-    std::string text = Form1->RichEdit1->Text();
-    return text.substr(std::size_t(start), std::size_t(Form1->RichEdit1->SelStart() - start));
-}

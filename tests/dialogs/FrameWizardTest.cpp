@@ -2,32 +2,32 @@
 // sets it writes, a count it has no frame set for, and the reset of both
 // steps whenever step 2 closes.
 
-#include "tests/editor/AllWindowsFixture.h"
-#include "tests/editor/DialogDriving.h"
+#include "tests/dialogs/PageFixture.h"
+#include "tests/support/DialogDriving.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 
 namespace {
 
-class FrameWizardTest : public AllWindowsTest {
+class FrameWizardTest : public PageTest {
 protected:
-    // Opens the wizard from its button; `step1` and `step2` work the steps
+    // Opens the wizard over the page; `step1` and `step2` work the steps
     // (step 2 is reached only when step 1 presses OK). Returns what was
     // written at the caret.
     std::string Run(const std::function<void(TForm13*)>& step1, const std::function<void(TForm14*)>& step2)
     {
-        int caret = Form1->RichEdit1->SelStart();
+        int caret = PageWindow->RichEdit1->SelStart();
         InModal = [=](TForm* form) {
             if (form == Form13)
                 step1(Form13);
             else
                 step2(Form14);
         };
-        Do([] { static_cast<TToolbarButton97*>(Form1->FindComponent("ToolbarButton97141"))->Click(); });
+        Do([] { OpenDialog<TForm13>(); });
         EXPECT_FALSE(Form13->Visible());
         EXPECT_FALSE(Form14->Visible());
-        EXPECT_EQ(Form1->RichEdit3->Text(), "");
+        EXPECT_EQ(PageWindow->RichEdit3->Text(), "");
         return PageFrom(caret);
     }
 
@@ -56,7 +56,7 @@ protected:
 
 TEST_F(FrameWizardTest, TwoAndThreeRowsWithTheOpeningValues)
 {
-    StartAll();
+    StartPage<TForm13, TForm14>();
     EXPECT_TRUE(IsReset());
     auto ok1 = [](TForm13* d) { ClickOn(d->Button1); };
     auto ok2 = [](TForm14* d) { ClickOn(d->Button1); };
@@ -75,9 +75,9 @@ TEST_F(FrameWizardTest, TwoAndThreeRowsWithTheOpeningValues)
 
 TEST_F(FrameWizardTest, EightColumnsInLowerCaseWithNoResizeOnOneFrameOnly)
 {
-    StartAll();
-    Form1->Edit4->SetText("Lowercase");
-    Form1->Edit2->SetText("'");
+    StartPage<TForm13, TForm14>();
+    PageWindow->Edit4->SetText("Lowercase");
+    PageWindow->Edit2->SetText("'");
     std::string block = Run(
         [](TForm13* d) {
             ClickOn(d->RadioButton2);
@@ -102,8 +102,8 @@ TEST_F(FrameWizardTest, EightColumnsInLowerCaseWithNoResizeOnOneFrameOnly)
 
 TEST_F(FrameWizardTest, ACountWithoutAFrameSetWritesNothingAndStillResets)
 {
-    StartAll();
-    std::string page = Form1->RichEdit1->Text();
+    StartPage<TForm13, TForm14>();
+    std::string page = PageWindow->RichEdit1->Text();
     for (const char* count : { "9", "1", "", "3 " }) {
         std::string block = Run(
             [count](TForm13* d) {
@@ -118,14 +118,14 @@ TEST_F(FrameWizardTest, ACountWithoutAFrameSetWritesNothingAndStillResets)
         EXPECT_EQ(block, "") << count;
         EXPECT_TRUE(IsReset()) << count;
     }
-    EXPECT_EQ(Form1->RichEdit1->Text(), page);
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), page);
     EXPECT_TRUE(Errors.empty());
 }
 
 TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsChoices)
 {
-    StartAll();
-    std::string page = Form1->RichEdit1->Text();
+    StartPage<TForm13, TForm14>();
+    std::string page = PageWindow->RichEdit1->Text();
     auto choose = [](TForm13* d) {
         ClickOn(d->RadioButton2);
         d->UpDown1->Step(btNext);
@@ -155,12 +155,12 @@ TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsC
             });
         EXPECT_TRUE(IsReset());
     }
-    EXPECT_EQ(Form1->RichEdit1->Text(), page);
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), page);
 }
 
 TEST_F(FrameWizardTest, TheArrowsKeepTheCountWithinTwoToEight)
 {
-    StartAll();
+    StartPage<TForm13, TForm14>();
     for (int i = 0; i < 10; ++i)
         Form13->UpDown1->Step(btNext);
     EXPECT_EQ(Form13->Edit1->Text(), "8");

@@ -1,26 +1,26 @@
 // The dialogs that write blocks of lines: Page Transfer, Scrolling Text,
 // Map Name and Script, filled in and confirmed through their controls.
 
-#include "tests/editor/AllWindowsFixture.h"
-#include "tests/editor/DialogDriving.h"
+#include "tests/dialogs/PageFixture.h"
+#include "tests/support/DialogDriving.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 
 namespace {
 
-class ScriptBlockDialogsTest : public AllWindowsTest {
+class ScriptBlockDialogsTest : public PageTest {
 protected:
-    // Opens the dialog as its button does, lets `use` work it, and returns
+    // Opens the dialog over the page, lets `use` work it, and returns
     // the block written at the caret.
     template<class Dialog>
     std::string Run(TForm* dialog, const std::function<void(Dialog*)>& use)
     {
-        int caret = Form1->RichEdit1->SelStart();
+        int caret = PageWindow->RichEdit1->SelStart();
         InModal = [use](TForm* form) { use(static_cast<Dialog*>(form)); };
         Do([dialog] { dialog->ShowModal(); });
         EXPECT_FALSE(dialog->Visible());
-        EXPECT_EQ(Form1->RichEdit3->Text(), "");
+        EXPECT_EQ(PageWindow->RichEdit3->Text(), "");
         return PageFrom(caret);
     }
 };
@@ -69,9 +69,9 @@ timerTwo=window.setTimeout("scrollit_r2l(100)",75);
 
 TEST_F(ScriptBlockDialogsTest, PageTransferWritesThreeLinesInLowerCaseWhateverTheTagCase)
 {
-    StartAll();
+    StartPage<TForm9, TForm18, TForm22, TForm24>();
     for (const char* tagCase : { "Upercase", "Lowercase" }) {
-        Form1->Edit4->SetText(tagCase);
+        PageWindow->Edit4->SetText(tagCase);
         std::string block = Run<TForm9>(Form9, [](TForm9* d) { ClickOn(d->Button2); });
         EXPECT_EQ(block, "<script language=\"JavaScript\">\nwindow.location=\"http://\"\n</script>\n") << tagCase;
     }
@@ -85,8 +85,8 @@ TEST_F(ScriptBlockDialogsTest, PageTransferWritesThreeLinesInLowerCaseWhateverTh
 
 TEST_F(ScriptBlockDialogsTest, PageTransferWithTheBrowserCheckWritesSixLines)
 {
-    StartAll();
-    Form1->Edit2->SetText("'");
+    StartPage<TForm9, TForm18, TForm22, TForm24>();
+    PageWindow->Edit2->SetText("'");
     int heightOnSecond = 0;
     bool secondTicked = false;
     std::string block = Run<TForm9>(Form9, [&](TForm9* d) {
@@ -114,8 +114,8 @@ TEST_F(ScriptBlockDialogsTest, PageTransferWithTheBrowserCheckWritesSixLines)
 
 TEST_F(ScriptBlockDialogsTest, PageTransferPanelsSwitchBackAndEveryWayOutResets)
 {
-    StartAll();
-    std::string before = Form1->RichEdit1->Text();
+    StartPage<TForm9, TForm18, TForm22, TForm24>();
+    std::string before = PageWindow->RichEdit1->Text();
     const std::function<void(TForm9*)> waysOut[] = {
         [](TForm9* d) { ClickOn(d->Button1); },
         [](TForm9* d) { KeyOn(d->Edit2, Qt::Key_Escape); },
@@ -141,14 +141,14 @@ TEST_F(ScriptBlockDialogsTest, PageTransferPanelsSwitchBackAndEveryWayOutResets)
         EXPECT_FALSE(Form9->CheckBox1->Checked() || Form9->CheckBox2->Checked());
         EXPECT_EQ(Form9->Edit1->Text() + Form9->Edit2->Text() + Form9->Edit3->Text(), "");
     }
-    EXPECT_EQ(Form1->RichEdit1->Text(), before);
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), before);
 }
 
 TEST_F(ScriptBlockDialogsTest, ScrollingTextWritesItsThirtyEightLinesInEitherCase)
 {
-    StartAll();
+    StartPage<TForm9, TForm18, TForm22, TForm24>();
     for (const char* tagCase : { "Upercase", "Lowercase" }) {
-        Form1->Edit4->SetText(tagCase);
+        PageWindow->Edit4->SetText(tagCase);
         std::string block = Run<TForm18>(Form18, [](TForm18* d) { ClickOn(d->Button1); });
         EXPECT_EQ(block, kScrollerEmpty) << tagCase;
         EXPECT_EQ(std::count(block.begin(), block.end(), '\n'), 38);
@@ -164,16 +164,16 @@ TEST_F(ScriptBlockDialogsTest, ScrollingTextWritesItsThirtyEightLinesInEitherCas
 
 TEST_F(ScriptBlockDialogsTest, MapNameWritesTheSkeletonInTheTagCase)
 {
-    StartAll();
-    Form1->Edit4->SetText("Lowercase");
+    StartPage<TForm9, TForm18, TForm22, TForm24>();
+    PageWindow->Edit4->SetText("Lowercase");
     std::string block = Run<TForm22>(Form22, [](TForm22* d) {
         TypeInto(d->Edit1, "nav");  // focused on opening
         KeyOn(d->Edit1, Qt::Key_Return);
     });
     EXPECT_EQ(block, "<map name=\"nav\">\n<area shape=\"\" coords=\"\" href=\"\">\n</map>\n");
 
-    Form1->Edit4->SetText("Upercase");
-    Form1->Edit2->SetText("");
+    PageWindow->Edit4->SetText("Upercase");
+    PageWindow->Edit2->SetText("");
     block = Run<TForm22>(Form22, [](TForm22* d) {
         EXPECT_EQ(d->Edit1->Text(), "");
         ClickOn(d->Button1);
@@ -183,15 +183,15 @@ TEST_F(ScriptBlockDialogsTest, MapNameWritesTheSkeletonInTheTagCase)
 
 TEST_F(ScriptBlockDialogsTest, ScriptWritesOnlyTheAttributesGiven)
 {
-    StartAll();
-    Form1->Edit4->SetText("Upercase");
+    StartPage<TForm9, TForm18, TForm22, TForm24>();
+    PageWindow->Edit4->SetText("Upercase");
     std::string block = Run<TForm24>(Form24, [](TForm24* d) {
         d->ComboBox1->SetItemIndex(4);  // VBScript
         ClickOn(d->Button1);
     });
     EXPECT_EQ(block, "<SCRIPT LANGUAGE=\"VBScript\">\n</SCRIPT>\n");
 
-    Form1->Edit4->SetText("Lowercase");
+    PageWindow->Edit4->SetText("Lowercase");
     block = Run<TForm24>(Form24, [](TForm24* d) {
         EXPECT_EQ(d->ComboBox1->Text(), "");
         TypeInto(d->ComboBox1, "JavaScript1.2");
@@ -206,22 +206,22 @@ TEST_F(ScriptBlockDialogsTest, ScriptWritesOnlyTheAttributesGiven)
 
 TEST_F(ScriptBlockDialogsTest, ABlockReplacesTheSelectionAndLeavesTheCaretOnTheNextLine)
 {
-    StartAll();
-    Form1->RichEdit1->SetText("<P>[old]</P>");
-    Form1->RichEdit1->SetSelStart(3);
-    Form1->RichEdit1->SetSelLength(5);
+    StartPage<TForm9, TForm18, TForm22, TForm24>();
+    PageWindow->RichEdit1->SetText("<P>[old]</P>");
+    PageWindow->RichEdit1->SetSelStart(3);
+    PageWindow->RichEdit1->SetSelLength(5);
     Run<TForm22>(Form22, [](TForm22* d) {
         TypeInto(d->Edit1, "m");
         ClickOn(d->Button1);
     });
-    EXPECT_EQ(Form1->RichEdit1->Text(), "<P><MAP NAME=\"m\">\n<AREA SHAPE=\"\" COORDS=\"\" HREF=\"\">\n</MAP>\n</P>");
-    EXPECT_EQ(Form1->RichEdit1->SelStart(), int(Form1->RichEdit1->Text().size()) - 4);
-    EXPECT_EQ(Form1->RichEdit1->SelLength(), 0);
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), "<P><MAP NAME=\"m\">\n<AREA SHAPE=\"\" COORDS=\"\" HREF=\"\">\n</MAP>\n</P>");
+    EXPECT_EQ(PageWindow->RichEdit1->SelStart(), int(PageWindow->RichEdit1->Text().size()) - 4);
+    EXPECT_EQ(PageWindow->RichEdit1->SelLength(), 0);
 }
 
 TEST_F(ScriptBlockDialogsTest, ScriptBrowseTakesTheBareFileNameAndLeavesTheFocus)
 {
-    StartAll();
+    StartPage<TForm9, TForm18, TForm22, TForm24>();
     WriteFileBytes(Dir.File("menu.js"), "//");
     FileChoices = { Dir.File("menu.js") };
     std::string block = Run<TForm24>(Form24, [](TForm24* d) {

@@ -1,9 +1,10 @@
 #pragma once
-// Element dialogs used as the user uses them: opened from their launcher,
+// Element dialogs used as the user uses them: opened over a page,
 // filled in by typing and clicking, confirmed with the mouse; what the page
 // gained is compared with the element expected in both tag cases.
 
-#include "tests/editor/AllWindowsFixture.h"
+#include "tests/dialogs/PageFixture.h"
+
 #include <QTest>
 
 #include "platform/ComboBox.h"
@@ -12,8 +13,6 @@
 #include <QCloseEvent>
 
 #include <algorithm>
-
-using TLauncher = void (TForm1::*)(TObject*);
 
 // What the page gained at the caret, and where the caret stands in it.
 struct TInserted {
@@ -32,9 +31,9 @@ struct TElementCase {
     int caretBack = 0;
 };
 
-class ElementDialogTest : public AllWindowsTest {
+class ElementDialogTest : public PageTest {
 protected:
-    void SetUp() override { StartAll(); }
+    void SetUp() override { StartPage(); }
 
 public:
     // Retypes an edit's or a list's text key by key.
@@ -75,13 +74,19 @@ protected:
     // Opens the dialog, lets the user work in it (which should close it) and
     // returns what the page gained.
     template<class Form>
+    TInserted Use(const std::function<void(Form*)>& use)
+    {
+        return Use<Form>(&OpenDialog<Form>, use);
+    }
+    // The same, the dialog opened by the launcher.
+    template<class Form>
     TInserted Use(TLauncher launcher, const std::function<void(Form*)>& use)
     {
         // The caret in the middle of a line of a page of ASCII text.
         const std::string before = "<P>\nab|cd\n</P>";
         const int start = 6;
-        Form1->RichEdit1->SetText(before);
-        Form1->RichEdit1->SetSelStart(start);
+        PageWindow->RichEdit1->SetText(before);
+        PageWindow->RichEdit1->SetSelStart(start);
         StillOpen = false;
         InModal = [this, use](TForm* form) {
             use(static_cast<Form*>(form));
@@ -89,11 +94,11 @@ protected:
             if (form->Visible() && form->ModalResult() == mrNone)
                 StillOpen = true, form->Close();
         };
-        Do([launcher] { (Form1->*launcher)(Form1); });
-        std::string after = Form1->RichEdit1->Text();
+        Do(launcher);
+        std::string after = PageWindow->RichEdit1->Text();
         std::string inserted = after.substr(std::size_t(start), after.size() - before.size());
         EXPECT_EQ(after, before.substr(0, std::size_t(start)) + inserted + before.substr(std::size_t(start)));
-        return { inserted, Form1->RichEdit1->SelStart() - start };
+        return { inserted, PageWindow->RichEdit1->SelStart() - start };
     }
 
     // The editor counts characters, not the bytes of their UTF-8 form.
@@ -104,12 +109,12 @@ protected:
 
     // Each case in both tag cases, confirmed with the OK button.
     template<class Form>
-    void ExpectElements(TLauncher launcher, TButton* Form::*ok, const std::vector<TElementCase<Form>>& cases)
+    void ExpectElements(TButton* Form::*ok, const std::vector<TElementCase<Form>>& cases)
     {
         for (const auto& c : cases)
             for (bool upper : { true, false }) {
-                Form1->Edit4->SetText(upper ? "Upercase" : "Lowercase");
-                TInserted got = Use<Form>(launcher, [&](Form* d) {
+                PageWindow->Edit4->SetText(upper ? "Upercase" : "Lowercase");
+                TInserted got = Use<Form>([&](Form* d) {
                     c.fill(d);
                     Press(d->*ok);
                 });
@@ -118,14 +123,14 @@ protected:
                 EXPECT_EQ(got.text, want) << c.what;
                 EXPECT_EQ(got.caret, Characters(want) - c.caretBack) << c.what;
             }
-        Form1->Edit4->SetText("Upercase");
+        PageWindow->Edit4->SetText("Upercase");
     }
 
     // OK, Cancel, Escape and the close box each leave the dialog as
     // `isReset` says, and the next opening finds it so. Escape presses
     // Cancel where Cancel is the window's cancel button, else does nothing.
     template<class Form>
-    void ExpectResetOnEveryWayOut(TLauncher launcher, TButton* Form::*ok, TButton* Form::*cancel,
+    void ExpectResetOnEveryWayOut(TButton* Form::*ok, TButton* Form::*cancel,
         const std::function<void(Form*)>& fill, const std::function<bool(Form*)>& isReset)
     {
         const std::function<void(Form*)> waysOut[] = {
@@ -144,7 +149,7 @@ protected:
         int way = 0;
         for (const auto& wayOut : waysOut) {
             bool resetOnOpening = false;
-            Use<Form>(launcher, [&](Form* d) {
+            Use<Form>([&](Form* d) {
                 resetOnOpening = isReset(d);
                 fill(d);
                 wayOut(d);
@@ -157,4 +162,11 @@ protected:
     }
 
     bool StillOpen = false;
+};
+
+// The tests of these dialogs: each is made over the page before the test.
+template<class... Forms>
+class DialogsTest : public ElementDialogTest {
+protected:
+    void SetUp() override { StartPage<Forms...>(); }
 };

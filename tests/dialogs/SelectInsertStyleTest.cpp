@@ -1,11 +1,11 @@
-#include "tests/editor/AllWindowsFixture.h"
+#include "tests/dialogs/PageFixture.h"
 
 #include <QComboBox>
 #include <QTest>
 
 namespace {
 
-class SelectInsertStyleTest : public AllWindowsTest {
+class SelectInsertStyleTest : public PageTest {
 protected:
     // Opens the dialog, lets `answer` act in it, and returns the word left.
     std::string Ask(const std::function<void()>& answer)
@@ -23,7 +23,7 @@ protected:
 
 TEST_F(SelectInsertStyleTest, EachChoiceLeavesItsWord)
 {
-    StartAll();
+    StartPage<TForm3>();
     EXPECT_EQ(Form3->Caption(), "Select Insert Style");
     EXPECT_EQ(Form3->ComboBox1->Text(), "Hyper Link");
     EXPECT_EQ(Ask([&] { Click(Form3->Button1); }), "Link") << "OK without touching the list";
@@ -39,7 +39,7 @@ TEST_F(SelectInsertStyleTest, EachChoiceLeavesItsWord)
 
 TEST_F(SelectInsertStyleTest, TheCloseBoxAndEscapeLeaveNoWord)
 {
-    StartAll();
+    StartPage<TForm3>();
     Form3->Label2->SetCaption("Orvelin");
     EXPECT_EQ(Ask([] { Form3->Close(); }), "Orvelin");
     EXPECT_EQ(Ask([] {

@@ -1,7 +1,7 @@
 // The element dialogs worked from the keyboard alone: Tab from field to
 // field, Enter on a button or in a field, the arrow keys in a number field.
 
-#include "tests/editor/ElementDialogFixture.h"
+#include "tests/dialogs/ElementDialogFixture.h"
 #include "tests/support/MessageLoop.h"
 
 #include <cctype>
@@ -39,26 +39,26 @@ struct KeyCase {
 };
 
 const KeyCase kCases[] = {
-    { "rule: Enter on Cancel", &TForm1::ToolbarButton97130Click,
+    { "rule: Enter on Cancel", &OpenDialog<TForm6>,
         [](TForm* d) { TabTo(d, Form6->Button2); Key(d, Qt::Key_Return); }, "" },
-    { "rule: Enter in the width", &TForm1::ToolbarButton97130Click,
+    { "rule: Enter in the width", &OpenDialog<TForm6>,
         [](TForm* d) { Keys(d, "5"); Key(d, Qt::Key_Return); }, "<HR WIDTH=\"5\">" },
-    { "rule: Enter on OK", &TForm1::ToolbarButton97130Click,
+    { "rule: Enter on OK", &OpenDialog<TForm6>,
         [](TForm* d) { TabTo(d, Form6->Button1); Key(d, Qt::Key_Return); }, "<HR>" },
-    { "rule: Up and Down step the width", &TForm1::ToolbarButton97130Click,
+    { "rule: Up and Down step the width", &OpenDialog<TForm6>,
         [](TForm* d) {
             for (int key : { Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down })
                 Key(d, key);
             Key(d, Qt::Key_Return);
         },
         "<HR WIDTH=\"2\">" },
-    { "link: Enter on Browse browses", &TForm1::ToolbarButton97133Click,
+    { "link: Enter on Browse browses", &OpenDialog<TForm7>,
         [](TForm* d) { TabTo(d, Form7->BitBtn1); Key(d, Qt::Key_Return); }, "", 1, false },
-    { "link: Enter on Cancel", &TForm1::ToolbarButton97133Click,
+    { "link: Enter on Cancel", &OpenDialog<TForm7>,
         [](TForm* d) { TabTo(d, Form7->Button1); Key(d, Qt::Key_Return); }, "" },
-    { "link: Enter in the address", &TForm1::ToolbarButton97133Click,
+    { "link: Enter in the address", &OpenDialog<TForm7>,
         [](TForm* d) { Keys(d, "x.org"); Key(d, Qt::Key_Return); }, "<A HREF=\"http://x.org\"></A>" },
-    { "link: the address reached with Tab keeps its text", &TForm1::ToolbarButton97133Click,
+    { "link: the address reached with Tab keeps its text", &OpenDialog<TForm7>,
         [](TForm* d) {
             TabTo(d, Form7->Edit2);
             TabTo(d, Form7->Edit1);
@@ -66,26 +66,26 @@ const KeyCase kCases[] = {
             Key(d, Qt::Key_Return);
         },
         "<A HREF=\"http://x.org\"></A>" },
-    { "mail: Enter on Cancel", &TForm1::ToolbarButton97135Click,
+    { "mail: Enter on Cancel", &OpenDialog<TForm8>,
         [](TForm* d) { TabTo(d, Form8->Button2); Key(d, Qt::Key_Return); }, "" },
-    { "mail: Enter in the description", &TForm1::ToolbarButton97135Click,
+    { "mail: Enter in the description", &OpenDialog<TForm8>,
         [](TForm* d) { Keys(d, "a@b"); TabTo(d, Form8->Edit2); Keys(d, "c"); Key(d, Qt::Key_Return); },
         "<A HREF=\"mailto:a@b\">c</A>" },
-    { "image: Enter on Browse browses", &TForm1::ToolbarButton97113Click,
+    { "image: Enter on Browse browses", &OpenDialog<TForm5>,
         [](TForm* d) { TabTo(d, Form5->BitBtn1); Key(d, Qt::Key_Return); }, "", 1, false },
-    { "image: Up steps the border", &TForm1::ToolbarButton97113Click,
+    { "image: Up steps the border", &OpenDialog<TForm5>,
         [](TForm* d) { Keys(d, "a.gif"); TabTo(d, Form5->Edit3); Key(d, Qt::Key_Up); Key(d, Qt::Key_Return); },
         "<IMG SRC=\"a.gif\" BORDER=1 ALT=\"\">" },
-    { "sound: Up steps the loop and unticks Infinite", &TForm1::ToolbarButton97137Click,
+    { "sound: Up steps the loop and unticks Infinite", &OpenDialog<TForm11>,
         [](TForm* d) { TabTo(d, Form11->MultiBaseEdit1); Key(d, Qt::Key_Up); Key(d, Qt::Key_Up); Key(d, Qt::Key_Return); },
         "<BGSOUND SRC=\"\" LOOP=2>" },
-    { "sound: Enter on Cancel", &TForm1::ToolbarButton97137Click,
+    { "sound: Enter on Cancel", &OpenDialog<TForm11>,
         [](TForm* d) { TabTo(d, Form11->Button2); Key(d, Qt::Key_Return); }, "" },
 };
 
 void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.what; }
 
-class DialogKeysTest : public ElementDialogTest, public ::testing::WithParamInterface<KeyCase> {};
+class DialogKeysTest : public DialogsTest<TForm5, TForm6, TForm7, TForm8, TForm11>, public ::testing::WithParamInterface<KeyCase> {};
 
 TEST_P(DialogKeysTest, TheFocusedButtonTakesEnterAndTheDefaultOneOnlyFromAField)
 {

@@ -1,7 +1,7 @@
 // A dialog's table of pieces written into the page: conditions, value forms,
 // pieces that run on, and a table that cannot be made leaving the page alone.
 
-#include "tests/editor/MainWindowFixture.h"
+#include "tests/dialogs/PageFixture.h"
 
 #include "dialogs/PageWriter.h"
 #include "platform/Exception.h"
@@ -29,9 +29,9 @@ const TPiece kBroken[] = {
 
 }
 
-TEST_F(MainWindowTest, TablesOfPiecesFollowTheirConditionsAndForms)
+TEST_F(PageTest, TablesOfPiecesFollowTheirConditionsAndForms)
 {
-    Start();
+    StartPage();
     TForm dialog(nullptr);
     auto* edit1 = NewControl<TEdit>(&dialog, &dialog, "Edit1");
     auto* edit2 = NewControl<TEdit>(&dialog, &dialog, "Edit2");
@@ -54,16 +54,16 @@ TEST_F(MainWindowTest, TablesOfPiecesFollowTheirConditionsAndForms)
         edit1->SetText(c.one);
         edit2->SetText(c.two);
         box->SetChecked(c.ticked);
-        Form1->Edit4->SetText(c.tagCase);
-        Form1->Edit2->SetText(c.quote);
-        Form1->RichEdit1->SetText("[]");
-        Form1->RichEdit1->SetSelStart(1);
-        WritePieces(dialog, kTable);
-        EXPECT_EQ(Form1->RichEdit1->Text(), "[" + std::string(c.written) + "]") << c.written;
-        EXPECT_EQ(Form1->RichEdit1->SelStart(), 1 + int(std::string(c.written).size()));
+        PageWindow->Edit4->SetText(c.tagCase);
+        PageWindow->Edit2->SetText(c.quote);
+        PageWindow->RichEdit1->SetText("[]");
+        PageWindow->RichEdit1->SetSelStart(1);
+        WritePieces(PageWindow->Page(), dialog, kTable);
+        EXPECT_EQ(PageWindow->RichEdit1->Text(), "[" + std::string(c.written) + "]") << c.written;
+        EXPECT_EQ(PageWindow->RichEdit1->SelStart(), 1 + int(std::string(c.written).size()));
     }
     // A table naming a control the dialog lacks writes nothing at all.
-    Form1->RichEdit1->SetText("[]");
-    EXPECT_THROW(WritePieces(dialog, kBroken), EComponentError);
-    EXPECT_EQ(Form1->RichEdit1->Text(), "[]");
+    PageWindow->RichEdit1->SetText("[]");
+    EXPECT_THROW(WritePieces(PageWindow->Page(), dialog, kBroken), EComponentError);
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), "[]");
 }

@@ -1,12 +1,12 @@
 // The Horizontal Rule dialog: its element in both tag cases, and its reset.
 
-#include "tests/editor/ElementDialogFixture.h"
+#include "tests/dialogs/ElementDialogFixture.h"
 
-using RuleDialogTest = ElementDialogTest;
+using RuleDialogTest = DialogsTest<TForm6>;
 
 TEST_F(RuleDialogTest, WritesTheRuleWithQuotedSizeAndWidth)
 {
-    ExpectElements<TForm6>(&TForm1::ToolbarButton97130Click, &TForm6::Button1, {
+    ExpectElements<TForm6>(&TForm6::Button1, {
         { "confirmed at once", [](TForm6*) {}, "<HR>", "<hr>" },
         { "width and no shading", [](TForm6* d) { Type(d->Edit1, "50"); Tick(d->CheckBox1); },
             "<HR WIDTH=\"50\" NOSHADE>", "<hr width=\"50\" noshade>" },
@@ -23,7 +23,7 @@ TEST_F(RuleDialogTest, WritesTheRuleWithQuotedSizeAndWidth)
 
 TEST_F(RuleDialogTest, TheArrowsStepWithinNoughtToAHundred)
 {
-    Use<TForm6>(&TForm1::ToolbarButton97130Click, [](TForm6* d) {
+    Use<TForm6>([](TForm6* d) {
         d->UpDown1->Step(btNext);
         EXPECT_EQ(d->Edit1->Text(), "1");
         Type(d->Edit2, "100");
@@ -31,12 +31,12 @@ TEST_F(RuleDialogTest, TheArrowsStepWithinNoughtToAHundred)
         EXPECT_EQ(d->Edit2->Text(), "100");
         Press(d->Button1);
     });
-    EXPECT_EQ(Form1->RichEdit1->Text().find("<HR SIZE=\"100\" WIDTH=\"1\">") != std::string::npos, true);
+    EXPECT_EQ(PageWindow->RichEdit1->Text().find("<HR SIZE=\"100\" WIDTH=\"1\">") != std::string::npos, true);
 }
 
 TEST_F(RuleDialogTest, EveryWayOutLeavesItReset)
 {
-    ExpectResetOnEveryWayOut<TForm6>(&TForm1::ToolbarButton97130Click, &TForm6::Button1, &TForm6::Button2,
+    ExpectResetOnEveryWayOut<TForm6>(&TForm6::Button1, &TForm6::Button2,
         [](TForm6* d) {
             Type(d->Edit1, "5");
             Type(d->Edit2, "6");

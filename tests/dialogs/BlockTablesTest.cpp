@@ -2,10 +2,10 @@
 // and tags, the entry page, the ready-made tags, and the scratch block that
 // leaves the scratch editor empty however it is left.
 
-#include "tests/editor/MainWindowFixture.h"
+#include "tests/dialogs/PageFixture.h"
 
 #include "dialogs/BlockLines.h"
-#include "dialogs/ScratchBlock.h"
+#include "page/ScratchBlock.h"
 #include "dialogs/TagTemplates.h"
 #include "generators/EntryPage.h"
 #include "generators/FrameSet.h"
@@ -150,31 +150,31 @@ TEST(TagTemplates, OneHundredRowsInTheirOrder)
     EXPECT_EQ(withEndTag, 84);
 }
 
-TEST_F(MainWindowTest, AScratchBlockIsEmptiedHoweverItIsLeft)
+TEST_F(PageTest, AScratchBlockIsEmptiedHoweverItIsLeft)
 {
-    Start();
-    std::string page = Form1->RichEdit1->Text();
+    StartPage();
+    std::string page = PageWindow->RichEdit1->Text();
     // Abandoned by an exception before its insertion.
     try {
-        TScratchBlock block;
+        TScratchBlock block(PageWindow->Page());
         block.SetText("<A>");
         block.AddLine("half");
         throw std::runtime_error("cut short");
     } catch (const std::runtime_error&) {
     }
-    EXPECT_EQ(Form1->RichEdit3->Text(), "");
-    EXPECT_EQ(Form1->RichEdit1->Text(), page);
+    EXPECT_EQ(PageWindow->RichEdit3->Text(), "");
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), page);
 
     // Inserted once only, pieces on the first line.
-    Form1->RichEdit1->SetText("");
+    PageWindow->RichEdit1->SetText("");
     {
-        TScratchBlock block;
+        TScratchBlock block(PageWindow->Page());
         block.AddPiece("<B");
         block.AddPiece(" X>");
         block.AddLine("</B>");
         block.Insert();
         block.Insert();
     }
-    EXPECT_EQ(Form1->RichEdit1->Text(), "<B X>\n</B>\n");
-    EXPECT_EQ(Form1->RichEdit3->Text(), "");
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), "<B X>\n</B>\n");
+    EXPECT_EQ(PageWindow->RichEdit3->Text(), "");
 }

@@ -1,16 +1,18 @@
 #pragma once
-// TScratchBlock: a block of lines collected in the main window's scratch
-// editor and inserted at the page's caret as one text ending with a line
-// break. The scratch editor is shared by every dialog that writes blocks, so
-// a block empties it however it is left (inserted, abandoned on an early
-// return, or cut short by an exception) and each handler finds it empty.
+// TScratchBlock: a block of lines collected in the page's scratch editor and
+// inserted at the page's caret as one text ending with a line break. The
+// scratch editor is shared by every dialog that writes blocks, so a block
+// empties it however it is left (inserted, abandoned on an early return, or
+// cut short by an exception) and each handler finds it empty.
 
 #include <string>
 #include <vector>
 
+class TPage;
+
 class TScratchBlock {
 public:
-    TScratchBlock() = default;
+    explicit TScratchBlock(TPage& page) : m_page(page) {}
     ~TScratchBlock();
     TScratchBlock(const TScratchBlock&) = delete;
     TScratchBlock& operator=(const TScratchBlock&) = delete;
@@ -29,5 +31,6 @@ public:
     void Insert();
 
 private:
+    TPage& m_page;
     bool m_inserted = false;
 };

@@ -1,15 +1,15 @@
 // The Create Link, E-Mail and Music/Sound Effects dialogs: their elements in
 // both tag cases, where they leave the caret, their own rules and resets.
 
-#include "tests/editor/ElementDialogFixture.h"
+#include "tests/dialogs/ElementDialogFixture.h"
 
 #include "tests/support/TempDir.h"
 
-using LinkMailSoundTest = ElementDialogTest;
+using LinkMailSoundTest = DialogsTest<TForm7, TForm8, TForm11>;
 
 TEST_F(LinkMailSoundTest, CreateLinkWaitsInsideTheLinkWithoutADescription)
 {
-    ExpectElements<TForm7>(&TForm1::ToolbarButton97133Click, &TForm7::Button2, {
+    ExpectElements<TForm7>(&TForm7::Button2, {
         { "confirmed at once", [](TForm7*) {}, "<A HREF=\"http://\"></A>", "<a href=\"http://\"></a>", 4 },
         { "typing goes on after http://", [](TForm7* d) { QTest::keyClicks(d->Edit1->Widget(), "x.org"); },
             "<A HREF=\"http://x.org\"></A>", "<a href=\"http://x.org\"></a>", 4 },
@@ -27,13 +27,13 @@ TEST_F(LinkMailSoundTest, CreateLinkBrowsesToABareNameAndResetsToHttp)
 {
     WriteFileBytes(Dir.File("page.html"), "<html>");
     FileChoices = { Dir.File("page.html") };
-    Use<TForm7>(&TForm1::ToolbarButton97133Click, [](TForm7* d) {
+    Use<TForm7>([](TForm7* d) {
         Press(d->BitBtn1);
         EXPECT_EQ(d->Edit1->Text(), "page.html");
         EXPECT_EQ(d->Widget()->focusWidget(), d->Edit2->Widget());
         Press(d->Button1);
     });
-    ExpectResetOnEveryWayOut<TForm7>(&TForm1::ToolbarButton97133Click, &TForm7::Button2, &TForm7::Button1,
+    ExpectResetOnEveryWayOut<TForm7>(&TForm7::Button2, &TForm7::Button1,
         [](TForm7* d) {
             Type(d->Edit1, "b.htm");
             Type(d->Edit2, "B");
@@ -47,14 +47,14 @@ TEST_F(LinkMailSoundTest, CreateLinkBrowsesToABareNameAndResetsToHttp)
 
 TEST_F(LinkMailSoundTest, EMailWritesAMailtoLink)
 {
-    ExpectElements<TForm8>(&TForm1::ToolbarButton97135Click, &TForm8::Button1, {
+    ExpectElements<TForm8>(&TForm8::Button1, {
         { "confirmed at once", [](TForm8*) {}, "<A HREF=\"mailto:\"></A>", "<a href=\"mailto:\"></a>", 4 },
         { "address only", [](TForm8* d) { Type(d->Edit1, "me@x.org"); },
             "<A HREF=\"mailto:me@x.org\"></A>", "<a href=\"mailto:me@x.org\"></a>", 4 },
         { "address and description", [](TForm8* d) { Type(d->Edit1, "me@x.org"); Type(d->Edit2, "Write me"); },
             "<A HREF=\"mailto:me@x.org\">Write me</A>", "<a href=\"mailto:me@x.org\">Write me</a>" },
     });
-    ExpectResetOnEveryWayOut<TForm8>(&TForm1::ToolbarButton97135Click, &TForm8::Button1, &TForm8::Button2,
+    ExpectResetOnEveryWayOut<TForm8>(&TForm8::Button1, &TForm8::Button2,
         [](TForm8* d) { Type(d->Edit1, "a@b"); Type(d->Edit2, "c"); },
         [](TForm8* d) {
             return d->Edit1->Text().empty() && d->Edit2->Text().empty() && HasFocus(d, d->Edit1);
@@ -63,7 +63,7 @@ TEST_F(LinkMailSoundTest, EMailWritesAMailtoLink)
 
 TEST_F(LinkMailSoundTest, SoundLoopsForeverUntilANumberIsGiven)
 {
-    ExpectElements<TForm11>(&TForm1::ToolbarButton97137Click, &TForm11::Button1, {
+    ExpectElements<TForm11>(&TForm11::Button1, {
         { "confirmed at once", [](TForm11*) {}, "<BGSOUND SRC=\"\" LOOP=INFINITE>", "<bgsound src=\"\" loop=infinite>" },
         { "typed loop", [](TForm11* d) { Type(d->Edit1, "a.mid"); Type(d->MultiBaseEdit1, "3"); },
             "<BGSOUND SRC=\"a.mid\" LOOP=3>", "<bgsound src=\"a.mid\" loop=3>" },
@@ -74,7 +74,7 @@ TEST_F(LinkMailSoundTest, SoundLoopsForeverUntilANumberIsGiven)
         { "emptied loop", [](TForm11* d) { Type(d->MultiBaseEdit1, "x"); QTest::keyClick(d->MultiBaseEdit1->Widget(), Qt::Key_Backspace); },
             "<BGSOUND SRC=\"\" LOOP=>", "<bgsound src=\"\" loop=>" },
     });
-    ExpectResetOnEveryWayOut<TForm11>(&TForm1::ToolbarButton97137Click, &TForm11::Button1, &TForm11::Button2,
+    ExpectResetOnEveryWayOut<TForm11>(&TForm11::Button1, &TForm11::Button2,
         [](TForm11* d) { Type(d->Edit1, "b.wav"); Type(d->MultiBaseEdit1, "7"); },
         [](TForm11* d) {
             return d->Edit1->Text().empty() && d->MultiBaseEdit1->Text() == "0" && d->CheckBox1->Checked()

@@ -1,7 +1,7 @@
 // The Font, Form Action and Meta dialogs: their elements in both tag cases,
 // the caret inside the font element, the face list, and their resets.
 
-#include "tests/editor/ElementDialogFixture.h"
+#include "tests/dialogs/ElementDialogFixture.h"
 
 #include "platform/ScreenFonts.h"
 
@@ -11,7 +11,7 @@
 
 namespace {
 
-class FontFormMetaTest : public ElementDialogTest {
+class FontFormMetaTest : public DialogsTest<TForm19, TForm20, TForm23> {
 protected:
     void TearDown() override
     {
@@ -33,11 +33,11 @@ protected:
 TEST_F(FontFormMetaTest, FontLeavesTheCaretBetweenItsTags)
 {
     // Only the first opening shows the design size.
-    TInserted first = Use<TForm19>(&TForm1::ToolbarButton97148Click, [](TForm19* d) { Press(d->Button1); });
+    TInserted first = Use<TForm19>([](TForm19* d) { Press(d->Button1); });
     EXPECT_EQ(first.text, "<FONT SIZE=\"0\"></FONT>");
     EXPECT_EQ(first.caret, int(first.text.size()) - 7);
 
-    ExpectElements<TForm19>(&TForm1::ToolbarButton97148Click, &TForm19::Button1, {
+    ExpectElements<TForm19>(&TForm19::Button1, {
         { "later opening, nothing changed", [](TForm19*) {}, "<FONT></FONT>", "<font></font>", 7 },
         { "colour only", [](TForm19* d) { Type(d->ComboBox2, "Red"); },
             "<FONT COLOR=\"Red\"></FONT>", "<font color=\"Red\"></font>", 7 },
@@ -55,16 +55,16 @@ TEST_F(FontFormMetaTest, FontFacesAreTheSystemsOnEveryOpening)
         seen.push_back(Items(d->ComboBox1));
         Press(d->Button2);
     };
-    Use<TForm19>(&TForm1::ToolbarButton97148Click, look);
+    Use<TForm19>(look);
     EXPECT_EQ(seen.back(), ScreenFonts());
     SetScreenFontsSource([] { return std::vector<std::string> { "Alpha", "Beta" }; });
-    Use<TForm19>(&TForm1::ToolbarButton97148Click, look);
+    Use<TForm19>(look);
     SetScreenFontsSource([] { return std::vector<std::string> { "Gamma" }; });
-    Use<TForm19>(&TForm1::ToolbarButton97148Click, look);
+    Use<TForm19>(look);
     EXPECT_EQ(seen[1], (std::vector<std::string> { "Alpha", "Beta" }));
     EXPECT_EQ(seen[2], (std::vector<std::string> { "Gamma" }));
 
-    ExpectResetOnEveryWayOut<TForm19>(&TForm1::ToolbarButton97148Click, &TForm19::Button1, &TForm19::Button2,
+    ExpectResetOnEveryWayOut<TForm19>(&TForm19::Button1, &TForm19::Button2,
         [](TForm19* d) {
             Type(d->ComboBox1, "Gamma");
             Type(d->ComboBox2, "Navy");
@@ -84,7 +84,7 @@ TEST_F(FontFormMetaTest, FontListsEachFamilyOnceByTheNameAPageAsksFor)
         if (family.contains(QLatin1String(" [")) && shared.isEmpty())
             shared = family.left(family.indexOf(QLatin1String(" [")));
     std::vector<std::string> items;
-    TInserted picked = Use<TForm19>(&TForm1::ToolbarButton97148Click, [&](TForm19* d) {
+    TInserted picked = Use<TForm19>([&](TForm19* d) {
         items = Items(d->ComboBox1);
         if (!shared.isEmpty())
             Pick(d->ComboBox1, shared.toStdString());
@@ -101,21 +101,21 @@ TEST_F(FontFormMetaTest, FontListsEachFamilyOnceByTheNameAPageAsksFor)
 
 TEST_F(FontFormMetaTest, FormActionPostsToTheQuotedAction)
 {
-    ExpectElements<TForm20>(&TForm1::ToolbarButton97150Click, &TForm20::Button1, {
+    ExpectElements<TForm20>(&TForm20::Button1, {
         { "empty action", [](TForm20*) {}, "<FORM METHOD=POST ACTION=\"\"></FORM>", "<form method=post action=\"\"></form>" },
         { "action", [](TForm20* d) { Type(d->Edit1, "/cgi-bin/mail.pl"); },
             "<FORM METHOD=POST ACTION=\"/cgi-bin/mail.pl\"></FORM>", "<form method=post action=\"/cgi-bin/mail.pl\"></form>" },
         { "odd text as it stands", [](TForm20* d) { d->Edit1->SetText("caf\xc3\xa9 \"<&>\"\nx"); },
             "<FORM METHOD=POST ACTION=\"caf\xc3\xa9 \"<&>\"\nx\"></FORM>", "<form method=post action=\"caf\xc3\xa9 \"<&>\"\nx\"></form>" },
     });
-    ExpectResetOnEveryWayOut<TForm20>(&TForm1::ToolbarButton97150Click, &TForm20::Button1, &TForm20::Button2,
+    ExpectResetOnEveryWayOut<TForm20>(&TForm20::Button1, &TForm20::Button2,
         [](TForm20* d) { Type(d->Edit1, "x"); },
         [](TForm20* d) { return d->Edit1->Text().empty() && HasFocus(d, d->Edit1); });
 }
 
 TEST_F(FontFormMetaTest, MetaWritesAllFourAttributesInTheirOrder)
 {
-    ExpectElements<TForm23>(&TForm1::ToolbarButton97156Click, &TForm23::Button1, {
+    ExpectElements<TForm23>(&TForm23::Button1, {
         { "name and content", [](TForm23* d) { Type(d->Edit1, "html, editor"); Type(d->ComboBox2, "Keywords"); },
             "<META HTTP-EQUIV=\"\" CONTENT=\"html, editor\" NAME=\"Keywords\" URL=\"\">",
             "<meta http-equiv=\"\" content=\"html, editor\" name=\"Keywords\" url=\"\">" },
@@ -127,7 +127,7 @@ TEST_F(FontFormMetaTest, MetaWritesAllFourAttributesInTheirOrder)
           }, "<META HTTP-EQUIV=\"Refresh\" CONTENT=\"5\" NAME=\"x\" URL=\"next.htm\">",
             "<meta http-equiv=\"Refresh\" content=\"5\" name=\"x\" url=\"next.htm\">" },
     });
-    ExpectResetOnEveryWayOut<TForm23>(&TForm1::ToolbarButton97156Click, &TForm23::Button1, &TForm23::Button2,
+    ExpectResetOnEveryWayOut<TForm23>(&TForm23::Button1, &TForm23::Button2,
         [](TForm23* d) {
             Type(d->ComboBox1, "Expires");
             Type(d->Edit1, "c");

@@ -1,13 +1,13 @@
 // The Marquee dialog: its element in both tag cases, its loop rule, the
 // numbers left out at "0", and its reset.
 
-#include "tests/editor/ElementDialogFixture.h"
+#include "tests/dialogs/ElementDialogFixture.h"
 
 #include <QToolButton>
 
 namespace {
 
-class MarqueeDialogTest : public ElementDialogTest {
+class MarqueeDialogTest : public DialogsTest<TForm12> {
 protected:
     // A click on the upper arrow of an up-down control.
     static void ClickUp(TUpDown* upDown) { QTest::mouseClick(upDown->Widget()->findChildren<QToolButton*>().at(0), Qt::LeftButton); }
@@ -17,7 +17,7 @@ protected:
 
 TEST_F(MarqueeDialogTest, WritesTheAttributesInTheirFixedOrder)
 {
-    ExpectElements<TForm12>(&TForm1::ToolbarButton97139Click, &TForm12::Button1, {
+    ExpectElements<TForm12>(&TForm12::Button1, {
         { "confirmed at once", [](TForm12*) {}, "<MARQUEE LOOP=INFINITE></MARQUEE>", "<marquee loop=infinite></marquee>" },
         { "loop stepped to 5", [](TForm12* d) {
               for (int i = 0; i < 5; ++i)
@@ -55,7 +55,7 @@ TEST_F(MarqueeDialogTest, WritesTheAttributesInTheirFixedOrder)
 
 TEST_F(MarqueeDialogTest, EveryWayOutLeavesNoughtsInfiniteAndEmptyLists)
 {
-    ExpectResetOnEveryWayOut<TForm12>(&TForm1::ToolbarButton97139Click, &TForm12::Button1, &TForm12::Button2,
+    ExpectResetOnEveryWayOut<TForm12>(&TForm12::Button1, &TForm12::Button2,
         [](TForm12* d) {
             Type(d->Edit1, "t");
             for (TComboBox* list : { d->ComboBox1, d->ComboBox2, d->ComboBox3, d->ComboBox4 })

@@ -1,0 +1,104 @@
+#pragma once
+// A page to write into, made fresh for each test, and the dialogs a test
+// opens over it: the page editor, the scratch editor and the two hidden
+// fields (the quote and the tag case) on a window of their own, as the main
+// window holds them, without the main window.
+
+#include "dialogs/Unit3.h"
+#include "dialogs/Unit5.h"
+#include "dialogs/Unit6.h"
+#include "dialogs/Unit7.h"
+#include "dialogs/Unit8.h"
+#include "dialogs/Unit9.h"
+#include "dialogs/Unit11.h"
+#include "dialogs/Unit12.h"
+#include "dialogs/Unit17.h"
+#include "dialogs/Unit18.h"
+#include "dialogs/Unit19.h"
+#include "dialogs/Unit20.h"
+#include "dialogs/Unit21.h"
+#include "dialogs/Unit22.h"
+#include "dialogs/Unit23.h"
+#include "dialogs/Unit24.h"
+#include "dialogs/Unit25.h"
+#include "dialogs/Unit26.h"
+#include "dialogs/Unit28.h"
+#include "generators/Unit10.h"
+#include "generators/Unit13.h"
+#include "generators/Unit14.h"
+#include "page/Page.h"
+#include "platform/Application.h"
+#include "platform/RichEdit.h"
+#include "tests/support/ScriptedDesktop.h"
+
+#include <memory>
+#include <type_traits>
+
+// The page's window as the main window starts: the empty upper-case page,
+// unchanged, the quote one double quote, the tag case "Upercase".
+class TPageWindow : public TForm {
+public:
+    explicit TPageWindow(TComponent* owner);
+    TRichEdit* RichEdit1;  // the page
+    TRichEdit* RichEdit3;  // the scratch editor
+    TEdit* Edit2;  // the quote
+    TEdit* Edit4;  // the tag case
+    TPage& Page() { return *m_page; }
+
+private:
+    std::unique_ptr<TPage> m_page;
+};
+
+// The page of the running test.
+inline TPageWindow* PageWindow = nullptr;
+
+// Each dialog's one object, by its class.
+template<class Form>
+Form*& DialogObject();
+#define CORVANA_DIALOG_OBJECT(n) \
+    template<> \
+    inline TForm##n*& DialogObject<TForm##n>() { return Form##n; }
+#define CORVANA_PAGE_DIALOGS(X) \
+    X(3) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(17) X(18) X(19) X(20) X(21) X(22) X(23) X(24) X(25) X(26) X(28)
+CORVANA_PAGE_DIALOGS(CORVANA_DIALOG_OBJECT)
+
+// The dialog, made over the page the first time it is asked for.
+template<class Form>
+Form* Dialog()
+{
+    Form*& form = DialogObject<Form>();
+    if (!form) {
+        if constexpr (std::is_constructible_v<Form, TComponent*, TPage&>)
+            Application->CreateForm(form, PageWindow->Page());
+        else
+            Application->CreateForm(form);
+    }
+    return form;
+}
+
+// Opens the dialog modally, as its launcher does.
+template<class Form>
+void OpenDialog()
+{
+    Dialog<Form>()->ShowModal();
+}
+using TLauncher = void (*)();
+
+class PageTest : public ScriptedDesktopTest {
+protected:
+    // Makes the page, then the dialogs named.
+    template<class... Forms>
+    void StartPage()
+    {
+        StartDesktop();
+        makePage();
+        (Dialog<Forms>(), ...);
+    }
+    void TearDown() override;
+
+private:
+    void makePage();
+};
+
+// The page text between `start` and the caret.
+std::string PageFrom(int start);
