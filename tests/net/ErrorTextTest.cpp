@@ -3,21 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <utility>
 
 TEST(WinsockErrors, TextsOfTheTable)
 {
-    EXPECT_EQ(WinsockErrorText(0), "No Error");
-    EXPECT_EQ(WinsockErrorText(10035), "Operation would block");
-    EXPECT_EQ(WinsockErrorText(10047), "Address family not supported by protocol family");
-    EXPECT_EQ(WinsockErrorText(10054), "Connection reset by peer");
-    EXPECT_EQ(WinsockErrorText(10058), "Can't send after socket shutdown");
-    EXPECT_EQ(WinsockErrorText(10061), "Connection refused");
-    EXPECT_EQ(WinsockErrorText(10069), "Disc quota exceeded");
-    EXPECT_EQ(WinsockErrorText(10092), "WinSock DLL cannot support this application");
-    EXPECT_EQ(WinsockErrorText(11002), "Non-authoritative host not found");
-    EXPECT_EQ(WinsockErrorText(11004), "No Data");
-    EXPECT_EQ(WinsockErrorText(12345), "Not a WinSock error");
-    EXPECT_EQ(WinsockErrorText(10001), "Not a WinSock error");
+    const std::pair<int, const char*> texts[] = {
+        { 0, "No Error" }, { 10035, "Operation would block" }, { 10047, "Address family not supported by protocol family" },
+        { 10054, "Connection reset by peer" }, { 10058, "Can't send after socket shutdown" }, { 10061, "Connection refused" },
+        { 10069, "Disc quota exceeded" }, { 10092, "WinSock DLL cannot support this application" },
+        { 11002, "Non-authoritative host not found" }, { 11004, "No Data" }, { 12345, "Not a WinSock error" },
+        { 10001, "Not a WinSock error" },
+    };
+    for (const auto& [code, text] : texts)
+        EXPECT_EQ(WinsockErrorText(code), text) << code;
     int known = 0;
     for (int n = 0; n < 12000; ++n)
         known += WinsockErrorText(n) != "Not a WinSock error";
@@ -26,12 +24,10 @@ TEST(WinsockErrors, TextsOfTheTable)
 
 TEST(WinsockErrors, PosixNumbersMapToThePlatformsOwn)
 {
-    EXPECT_EQ(WinsockErrorFromErrno(EINPROGRESS), 10035);
-    EXPECT_EQ(WinsockErrorFromErrno(EAGAIN), 10035);
-    EXPECT_EQ(WinsockErrorFromErrno(EPIPE), 10054);
-    EXPECT_EQ(WinsockErrorFromErrno(ECONNRESET), 10054);
-    EXPECT_EQ(WinsockErrorFromErrno(ECONNREFUSED), 10061);
-    EXPECT_EQ(WinsockErrorFromErrno(ENOTCONN), 10057);
-    EXPECT_EQ(WinsockErrorFromErrno(EADDRINUSE), 10048);
-    EXPECT_EQ(WinsockErrorFromErrno(ENOTSOCK), 10038);
+    const std::pair<int, int> numbers[] = {
+        { EINPROGRESS, 10035 }, { EAGAIN, 10035 }, { EPIPE, 10054 }, { ECONNRESET, 10054 },
+        { ECONNREFUSED, 10061 }, { ENOTCONN, 10057 }, { EADDRINUSE, 10048 }, { ENOTSOCK, 10038 },
+    };
+    for (const auto& [posix, winsock] : numbers)
+        EXPECT_EQ(WinsockErrorFromErrno(posix), winsock) << posix;
 }

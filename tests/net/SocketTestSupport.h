@@ -7,6 +7,9 @@
 #include "platform/Application.h"
 #include "tests/support/Loopback.h"
 #include "tests/support/MessageLoop.h"
+#include "tests/support/ThrownMessage.h"
+
+#include <gtest/gtest.h>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -16,15 +19,7 @@
 
 #include <functional>
 #include <string>
-
-inline sockaddr_in Loopback(int port)
-{
-    sockaddr_in a {};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(std::uint16_t(port));
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return a;
-}
+#include <vector>
 
 inline int LocalPort(int fd)
 {
@@ -40,7 +35,7 @@ public:
     PlainListener()
     {
         m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in a = Loopback(0);
+        sockaddr_in a = LoopbackAddress(0);
         ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
         ::listen(m_fd, 8);
         m_port = LocalPort(m_fd);
@@ -69,7 +64,7 @@ private:
 inline int PlainConnect(int port)
 {
     int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a = Loopback(port);
+    sockaddr_in a = LoopbackAddress(port);
     if (::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) < 0) {
         ::close(fd);
         return -1;
@@ -140,3 +135,46 @@ inline bool ConnectTo(TWSocket& socket, PlainListener& listener, int& peer)
     peer = listener.Accept();
     return peer >= 0;
 }
+
+// What the component says, as "connected N", "data TEXT" (one entry per
+// notification) and "closed N".
+inline void LogEvents(TWSocket& socket, std::vector<std::string>& log)
+{
+    socket.OnSessionConnected = [&log](TObject*, std::uint16_t error) { log.push_back("connected " + std::to_string(error)); };
+    socket.OnDataAvailable = [&socket, &log](TObject*, std::uint16_t) {
+        char buf[100];
+        int n = socket.Receive(buf, sizeof buf);
+        if (n > 0)
+            log.push_back("data " + std::string(buf, std::size_t(n)));
+    };
+    socket.OnSessionClosed = [&log](TObject*, std::uint16_t error) { log.push_back("closed " + std::to_string(error)); };
+}
+
+// Everything the component receives, appended to `into`.
+inline void CollectData(TWSocket& socket, std::string& into)
+{
+    socket.OnDataAvailable = [&socket, &into](TObject*, std::uint16_t) {
+        char buf[100];
+        int n = socket.Receive(buf, sizeof buf);
+        if (n > 0)
+            into.append(buf, std::size_t(n));
+    };
+}
+
+// A component and a plain listener for it to reach; the listener's end of
+// the connection in `peer`, closed after the test.
+class SocketPeer : public ::testing::Test {
+protected:
+    void TearDown() override { ClosePeer(); }
+    bool Connect() { return ConnectTo(socket, listener, peer); }
+    void ClosePeer()
+    {
+        if (peer >= 0)
+            ::close(peer);
+        peer = -1;
+    }
+
+    PlainListener listener;
+    ProbeSocket socket { nullptr };
+    int peer = -1;
+};

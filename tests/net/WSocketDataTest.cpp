@@ -21,12 +21,11 @@ std::string Pattern(std::size_t size)
 
 }
 
-TEST(WSocketData, SendQueuesBlocksAndReportsFromTheLoop)
+using WSocketData = SocketPeer;
+
+TEST_F(WSocketData, SendQueuesBlocksAndReportsFromTheLoop)
 {
-    PlainListener listener;
-    ProbeSocket socket(nullptr);
-    int peer = -1;
-    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    ASSERT_TRUE(Connect());
     RunFor(50);  // the write notification that follows the connect
     int sent = 0;
     socket.OnDataSent = [&](TObject*, std::uint16_t error) {
@@ -43,30 +42,20 @@ TEST(WSocketData, SendQueuesBlocksAndReportsFromTheLoop)
     RunFor(50);
     EXPECT_EQ(sent, 1);
     EXPECT_EQ(ReadAll(peer, 4000), data);
-    ::close(peer);
 }
 
-TEST(WSocketData, SendOnAClosedSocketIsRefused)
+TEST_F(WSocketData, SendOnAClosedSocketIsRefused)
 {
-    TWSocket socket(nullptr);
-    try {
-        socket.SendStr("x");
-        FAIL();
-    } catch (const ESocketException& e) {
-        EXPECT_EQ(e.Message, "Error 10057 in function Send\r\nSocket is not connected");
-    }
+    EXPECT_EQ(ThrownMessage([&] { socket.SendStr("x"); }), "Error 10057 in function Send\r\nSocket is not connected");
     int errors = 0;
     socket.OnError = [&](TObject*) { ++errors; };
     EXPECT_EQ(socket.SendStr("x"), -1);
     EXPECT_EQ(errors, 1);
 }
 
-TEST(WSocketData, LargeSendToASlowReaderArrivesWholeAndInOrder)
+TEST_F(WSocketData, LargeSendToASlowReaderArrivesWholeAndInOrder)
 {
-    PlainListener listener;
-    TWSocket socket(nullptr);
-    int peer = -1;
-    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    ASSERT_TRUE(Connect());
     const std::string data = Pattern(24 * 1024 * 1024 + 123);
     std::string received;
     std::atomic<bool> done { false };
@@ -98,16 +87,12 @@ TEST(WSocketData, LargeSendToASlowReaderArrivesWholeAndInOrder)
     reader.join();
     EXPECT_EQ(received.size(), data.size());
     EXPECT_TRUE(received == data);
-    ::close(peer);
 }
 
-TEST(WSocketData, FlushWaitsUntilTheQueueHasGone)
+TEST_F(WSocketData, FlushWaitsUntilTheQueueHasGone)
 {
-    PlainListener listener;
-    ProbeSocket socket(nullptr);
     socket.MultiThreaded = true;
-    int peer = -1;
-    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    ASSERT_TRUE(Connect());
     const std::string data = Pattern(8 * 1024 * 1024);
     std::string received;
     std::thread reader([&] { received = ReadAll(peer, data.size(), 30000); });
@@ -116,15 +101,11 @@ TEST(WSocketData, FlushWaitsUntilTheQueueHasGone)
     EXPECT_TRUE(socket.AllSent());
     reader.join();
     EXPECT_TRUE(received == data);
-    ::close(peer);
 }
 
-TEST(WSocketData, ReceiveCountsAndReportsWaitingBytes)
+TEST_F(WSocketData, ReceiveCountsAndReportsWaitingBytes)
 {
-    PlainListener listener;
-    TWSocket socket(nullptr);
-    int peer = -1;
-    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    ASSERT_TRUE(Connect());
     SendAll(peer, "0123456789");
     ASSERT_TRUE(RunUntil([&] { return socket.RcvdCount() == 10; }));
     char buf[4];
@@ -136,53 +117,40 @@ TEST(WSocketData, ReceiveCountsAndReportsWaitingBytes)
     EXPECT_EQ(socket.Receive(rest, 16), -1);
     EXPECT_EQ(socket.LastError(), 10035);
     EXPECT_EQ(socket.ReadCount(), 10);
-    ::close(peer);
 }
 
-TEST(WSocketData, AHandlerThatReadsNothingIsNotCalledForEver)
+TEST_F(WSocketData, AHandlerThatReadsNothingIsNotCalledForEver)
 {
-    PlainListener listener;
-    TWSocket socket(nullptr);
     int calls = 0;
     socket.OnDataAvailable = [&](TObject*, std::uint16_t) { ++calls; };
-    int peer = -1;
-    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    ASSERT_TRUE(Connect());
     SendAll(peer, "ignored");
     ASSERT_TRUE(RunUntil([&] { return calls > 0; }));
     RunFor(100);
     // No further notification until something is received.
     EXPECT_EQ(calls, 1);
-    ::close(peer);
 }
 
-TEST(WSocketData, WhatACloseLeftUnsentIsNotSentOnTheNextConnection)
+TEST_F(WSocketData, WhatACloseLeftUnsentIsNotSentOnTheNextConnection)
 {
-    PlainListener listener;
-    ProbeSocket socket(nullptr);
-    int peer = -1;
-    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    ASSERT_TRUE(Connect());
     // The peer reads nothing, so most of this stays queued.
     std::string stale(64 * 1024 * 1024, 's');
     socket.Send(stale.data(), int(stale.size()));
     ASSERT_GT(socket.QueuedBlocks(), 1u);
     socket.Close();
-    ::close(peer);
+    ClosePeer();
 
-    int peer2 = -1;
-    ASSERT_TRUE(ConnectTo(socket, listener, peer2));
+    ASSERT_TRUE(Connect());
     socket.SendStr("fresh");
     RunFor(50);
     socket.Close();
-    EXPECT_EQ(ReadAll(peer2), "fresh");
-    ::close(peer2);
+    EXPECT_EQ(ReadAll(peer), "fresh");
 }
 
-TEST(WSocketData, ReceivedByteCountGoesPast2GiB)
+TEST_F(WSocketData, ReceivedByteCountGoesPast2GiB)
 {
-    PlainListener listener;
-    ProbeSocket socket(nullptr);
-    int peer = -1;
-    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    ASSERT_TRUE(Connect());
     const std::int64_t total = (std::int64_t(1) << 31) + 10;
     std::thread sender([&] {
         std::string block(1 << 20, 'x');
@@ -209,5 +177,4 @@ TEST(WSocketData, ReceivedByteCountGoesPast2GiB)
     sender.join();
     EXPECT_EQ(received, total);
     EXPECT_EQ(socket.ReadCount(), total);
-    ::close(peer);
 }

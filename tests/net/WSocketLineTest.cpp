@@ -8,148 +8,146 @@
 #include <chrono>
 #include <thread>
 
-TEST(WSocketLine, OnlyLineFeedEndsALine)
+namespace {
+
+// Sends `bytes` from the peer's end after a fifth of a second, then closes
+// that end if asked.
+std::thread Later(int peer, std::string bytes, bool close = false)
 {
-    PlainListener listener;
-    TWSocket socket(nullptr);
-    socket.MultiThreaded = true;
-    int peer = -1;
-    ASSERT_TRUE(ConnectTo(socket, listener, peer));
-    SendAll(peer, "abc\r\ndef\nghi\rjkl\n");
-    std::string line;
-    socket.ReadLine(5, line);
-    EXPECT_EQ(line, "abc");
-    socket.ReadLine(5, line);
-    EXPECT_EQ(line, "def");
-    socket.ReadLine(5, line);
-    EXPECT_EQ(line, "ghijkl");
-    EXPECT_EQ(socket.ReadCount(), 17);
-    ::close(peer);
+    return std::thread([=] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        SendAll(peer, bytes);
+        if (close)
+            ::close(peer);
+    });
 }
 
-TEST(WSocketLine, ALongLineIsCutAt254Characters)
+// The lines ReadLine gives, one call each.
+std::vector<std::string> ReadLines(TWSocket& socket, int count)
 {
-    PlainListener listener;
-    TWSocket socket(nullptr);
-    socket.MultiThreaded = true;
+    std::vector<std::string> lines(static_cast<std::size_t>(count));
+    for (auto& line : lines)
+        socket.ReadLine(5, line);
+    return lines;
+}
+
+// A component that waits by pumping messages itself or through a countdown.
+class WaitingSocket : public SocketPeer {
+protected:
+    bool Connect(bool countdown)
+    {
+        if (countdown)
+            socket.SetWaitCtrl(&wait);
+        else
+            socket.MultiThreaded = true;
+        return SocketPeer::Connect();
+    }
+    // Milliseconds since the last call.
+    std::uint64_t Took()
+    {
+        std::uint64_t now = GetTickCount64(), took = now - m_start;
+        m_start = now;
+        return took;
+    }
+
+    TWait wait { nullptr };
+
+private:
+    std::uint64_t m_start = GetTickCount64();
+};
+
+using Lines = std::vector<std::string>;
+
+}
+
+using WSocketLine = WaitingSocket;
+using WSocketWait = WaitingSocket;
+
+TEST_F(WSocketLine, OnlyLineFeedEndsALine)
+{
+    ASSERT_TRUE(Connect(false));
+    SendAll(peer, "abc\r\ndef\nghi\rjkl\n");
+    EXPECT_EQ(ReadLines(socket, 3), (Lines { "abc", "def", "ghijkl" }));
+    EXPECT_EQ(socket.ReadCount(), 17);
+}
+
+TEST_F(WSocketLine, ALongLineIsCutAt254Characters)
+{
     int tooLong = 0;
     socket.OnLineTooLong = [&](TObject*) { ++tooLong; };
-    int peer = -1;
-    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    ASSERT_TRUE(Connect(false));
     SendAll(peer, std::string(253, 'a') + "\n" + std::string(254, 'b') + std::string(46, 'c') + "\r\n");
-    std::string line;
-    socket.ReadLine(5, line);
-    EXPECT_EQ(line, std::string(253, 'a'));
-    EXPECT_EQ(tooLong, 0);
-    socket.ReadLine(5, line);
-    EXPECT_EQ(line, std::string(254, 'b'));
-    EXPECT_EQ(tooLong, 1);
-    socket.ReadLine(5, line);
-    EXPECT_EQ(line, std::string(46, 'c'));
-    EXPECT_EQ(tooLong, 1);
-    ::close(peer);
+    const std::string expected[] = { std::string(253, 'a'), std::string(254, 'b'), std::string(46, 'c') };
+    const int tooLongAfter[] = { 0, 1, 1 };
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(ReadLines(socket, 1)[0], expected[i]);
+        EXPECT_EQ(tooLong, tooLongAfter[i]);
+    }
 }
 
-TEST(WSocketLine, ReadLineTimesOutWithThePartAndGoesOnLater)
+TEST_F(WSocketLine, ReadLineTimesOutWithThePartAndGoesOnLater)
 {
-    PlainListener listener;
-    TWSocket socket(nullptr);
-    socket.MultiThreaded = true;
-    int peer = -1;
-    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    ASSERT_TRUE(Connect(false));
     SendAll(peer, "part");
     std::string line;
-    std::uint64_t start = GetTickCount64();
+    Took();
     socket.ReadLine(1, line);
-    std::uint64_t took = GetTickCount64() - start;
+    std::uint64_t took = Took();
     EXPECT_EQ(line, "part");
     EXPECT_GE(took, 900u);
     EXPECT_LT(took, 3000u);
     SendAll(peer, "ial\nnext\n");
-    socket.ReadLine(5, line);
-    EXPECT_EQ(line, "partial");
-    socket.ReadLine(5, line);
-    EXPECT_EQ(line, "next");
-    ::close(peer);
+    EXPECT_EQ(ReadLines(socket, 2), (Lines { "partial", "next" }));
 }
 
-TEST(WSocketLine, ReadLineThroughTheCountdown)
+TEST_F(WSocketLine, ReadLineThroughTheCountdown)
 {
-    PlainListener listener;
-    TWSocket socket(nullptr);
-    TWait wait(nullptr);
-    socket.SetWaitCtrl(&wait);
-    int peer = -1;
-    ASSERT_TRUE(ConnectTo(socket, listener, peer));
-    std::thread late([peer] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        SendAll(peer, "late line\r\n");
-    });
+    ASSERT_TRUE(Connect(true));
+    std::thread late = Later(peer, "late line\r\n");
     std::string line;
-    std::uint64_t start = GetTickCount64();
+    Took();
     socket.ReadLine(10, line);
     late.join();
     EXPECT_EQ(line, "late line");
-    EXPECT_LT(GetTickCount64() - start, 5000u);
+    EXPECT_LT(Took(), 5000u);
     EXPECT_FALSE(wait.Running());
     EXPECT_FALSE(wait.Visible());
 
     // Nothing comes: the countdown runs out and the part is returned.
     SendAll(peer, "no end");
     wait.SetInterval(100);
-    start = GetTickCount64();
+    Took();
     socket.ReadLine(2, line);
     EXPECT_EQ(line, "no end");
     EXPECT_EQ(wait.ModalResult, mrCancel);
-    EXPECT_LT(GetTickCount64() - start, 3000u);
-    ::close(peer);
+    EXPECT_LT(Took(), 3000u);
 }
 
-TEST(WSocketLine, ReadLineNeedsAWaitObject)
+TEST_F(WSocketLine, ReadLineNeedsAWaitObject)
 {
-    TWSocket socket(nullptr);
     std::string line = "kept";
-    try {
-        socket.ReadLine(1, line);
-        FAIL();
-    } catch (const ESocketException& e) {
-        EXPECT_EQ(e.Message, "No wait object assigned");
-    }
-    try {
-        socket.Wait(1, wsConnected);
-        FAIL();
-    } catch (const ESocketException& e) {
-        EXPECT_EQ(e.Message, "Error 11004 in function TWSocket.Wait\r\nNo Data");
-    }
+    EXPECT_EQ(ThrownMessage([&] { socket.ReadLine(1, line); }), "No wait object assigned");
+    EXPECT_EQ(ThrownMessage([&] { socket.Wait(1, wsConnected); }), "Error 11004 in function TWSocket.Wait\r\nNo Data");
 }
 
-TEST(WSocketLine, PeerCloseEndsALineWait)
+TEST_F(WSocketLine, PeerCloseEndsALineWait)
 {
-    PlainListener listener;
-    TWSocket socket(nullptr);
-    TWait wait(nullptr);
-    socket.SetWaitCtrl(&wait);
-    int peer = -1;
-    ASSERT_TRUE(ConnectTo(socket, listener, peer));
-    std::thread closer([peer] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        SendAll(peer, "cut");
-        ::close(peer);
-    });
+    ASSERT_TRUE(Connect(true));
+    std::thread closer = Later(peer, "cut", true);
+    peer = -1;
     std::string line;
-    std::uint64_t start = GetTickCount64();
+    Took();
     socket.ReadLine(20, line);
     closer.join();
     EXPECT_EQ(line, "cut");
-    EXPECT_LT(GetTickCount64() - start, 5000u);
+    EXPECT_LT(Took(), 5000u);
     RunUntil([&] { return socket.State() == wsClosed; });
     EXPECT_EQ(socket.State(), wsClosed);
 }
 
-TEST(WSocketWait, WaitsForAStateOrTimesOut)
+TEST_F(WSocketWait, WaitsForAStateOrTimesOut)
 {
-    PlainListener listener;
-    TWSocket socket(nullptr);
     socket.MultiThreaded = true;
     socket.SetAddr("127.0.0.1");
     socket.SetPort(listener.PortText());
@@ -157,66 +155,50 @@ TEST(WSocketWait, WaitsForAStateOrTimesOut)
     EXPECT_TRUE(socket.Wait(5, wsConnected));
     // Already there: false at once.
     EXPECT_FALSE(socket.Wait(5, wsConnected));
-    std::uint64_t start = GetTickCount64();
+    Took();
     EXPECT_FALSE(socket.Wait(1, wsClosed));
-    EXPECT_GE(GetTickCount64() - start, 900u);
+    EXPECT_GE(Took(), 900u);
     EXPECT_EQ(socket.State(), wsConnected);
 }
 
-TEST(WSocketWait, CountdownStopsWhenTheStateIsReached)
+TEST_F(WSocketWait, CountdownStopsWhenTheStateIsReached)
 {
-    PlainListener listener;
-    TWSocket socket(nullptr);
-    TWait wait(nullptr);
-    socket.SetWaitCtrl(&wait);
-    int peer = -1;
-    ASSERT_TRUE(ConnectTo(socket, listener, peer));
-    std::thread closer([peer] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        ::close(peer);
-    });
-    std::uint64_t start = GetTickCount64();
+    ASSERT_TRUE(Connect(true));
+    std::thread closer = Later(peer, "", true);
+    peer = -1;
+    Took();
     EXPECT_TRUE(socket.Wait(10, wsClosed));
     closer.join();
-    EXPECT_LT(GetTickCount64() - start, 5000u);
+    EXPECT_LT(Took(), 5000u);
     EXPECT_EQ(wait.ModalResult, mrOk);
 
     // A refused connect ends a wait for the connection.
     socket.SetAddr("127.0.0.1");
     socket.SetPort(std::to_string(UnusedLoopbackPort()));
     socket.Connect();
-    start = GetTickCount64();
+    Took();
     EXPECT_FALSE(socket.Wait(10, wsConnected));
-    EXPECT_LT(GetTickCount64() - start, 5000u);
+    EXPECT_LT(Took(), 5000u);
 }
 
-TEST(WSocketWait, AFreedWaitControlIsForgotten)
+TEST_F(WSocketWait, AFreedWaitControlIsForgotten)
 {
-    TWSocket socket(nullptr);
-    auto* wait = new TWait(nullptr);
-    socket.SetWaitCtrl(wait);
-    EXPECT_EQ(socket.WaitCtrl(), wait);
-    delete wait;
+    auto* freed = new TWait(nullptr);
+    socket.SetWaitCtrl(freed);
+    EXPECT_EQ(socket.WaitCtrl(), freed);
+    delete freed;
     EXPECT_EQ(socket.WaitCtrl(), nullptr);
 }
 
-TEST(WSocketLine, ReadLineInsideAnEventHandler)
+TEST_F(WSocketLine, ReadLineInsideAnEventHandler)
 {
     // The synchronous calls of the clients run inside a handler, so the
     // wait is a loop nested in the delivery of another message.
-    PlainListener listener;
-    TWSocket socket(nullptr);
-    TWait wait(nullptr);
-    socket.SetWaitCtrl(&wait);
-    int peer = -1;
-    ASSERT_TRUE(ConnectTo(socket, listener, peer));
+    ASSERT_TRUE(Connect(true));
     std::string line;
     bool ran = false;
-    std::thread late([peer] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        SendAll(peer, "nested\n");
-    });
-    std::uint64_t start = GetTickCount64();
+    std::thread late = Later(peer, "nested\n");
+    Took();
     PostCall([&] {
         socket.ReadLine(10, line);
         ran = true;
@@ -224,6 +206,5 @@ TEST(WSocketLine, ReadLineInsideAnEventHandler)
     ASSERT_TRUE(RunUntil([&] { return ran; }, 15000));
     late.join();
     EXPECT_EQ(line, "nested");
-    EXPECT_LT(GetTickCount64() - start, 5000u);
-    ::close(peer);
+    EXPECT_LT(Took(), 5000u);
 }

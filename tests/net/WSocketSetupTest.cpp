@@ -14,30 +14,14 @@ TEST(WSocketSetup, PortTakesDigitsOrAServiceName)
     EXPECT_EQ(socket.Port(), "ftp");
     socket.SetPort(" 8080abc");
     EXPECT_EQ(socket.PortNumber(), 8080);
-    try {
-        socket.SetPort("no-such-service");
-        FAIL();
-    } catch (const ESocketException& e) {
-        EXPECT_EQ(e.Message, "Error 11004 in function SetPort: Cannot convert port 'no-such-service'\r\nNo Data");
-    }
-    for (const char* tooBig : { "65536", "70000", "99999999999" }) {
-        try {
-            socket.SetPort(tooBig);
-            FAIL() << tooBig;
-        } catch (const ESocketException& e) {
-            EXPECT_EQ(e.Message, std::string("SetPort: Cannot convert port '") + tooBig + "'");
-        }
-    }
+    EXPECT_EQ(ThrownMessage([&] { socket.SetPort("no-such-service"); }), "Error 11004 in function SetPort: Cannot convert port 'no-such-service'\r\nNo Data");
+    for (const char* tooBig : { "65536", "70000", "99999999999" })
+        EXPECT_EQ(ThrownMessage([&] { socket.SetPort(tooBig); }), std::string("SetPort: Cannot convert port '") + tooBig + "'");
     socket.SetPort("65535");
     EXPECT_EQ(socket.PortNumber(), 65535);
     EXPECT_THROW(socket.SetPort("70000"), ESocketException);
     socket.SetAddr("127.0.0.1");
-    try {
-        socket.Connect();
-        FAIL();
-    } catch (const ESocketException& e) {
-        EXPECT_EQ(e.Message, "Connect: No Port Specified");
-    }
+    EXPECT_EQ(ThrownMessage([&] { socket.Connect(); }), "Connect: No Port Specified");
 }
 
 TEST(WSocketSetup, ProtoSelectsTheSocketType)
@@ -71,12 +55,7 @@ TEST(WSocketSetup, AddrResolvesNamesAndRaisesEvenWithOnError)
     EXPECT_EQ(socket.Addr(), " localhost ");
     int errors = 0;
     socket.OnError = [&](TObject*) { ++errors; };
-    try {
-        socket.SetAddr("  ");
-        FAIL();
-    } catch (const ESocketException& e) {
-        EXPECT_EQ(e.Message, "SetAddr: Cannot convert host address '  '");
-    }
+    EXPECT_EQ(ThrownMessage([&] { socket.SetAddr("  "); }), "SetAddr: Cannot convert host address '  '");
     EXPECT_EQ(errors, 0);
     socket.SetAddr("255.255.255.255");
     socket.SetPort("1");
@@ -89,31 +68,12 @@ TEST(WSocketSetup, SettersRefuseWhileOpen)
     TWSocket socket(nullptr);
     int peer = -1;
     ASSERT_TRUE(ConnectTo(socket, listener, peer));
-    std::vector<std::string> refused;
-    for (auto set : std::vector<std::function<void()>> {
-             [&] { socket.SetAddr("10.0.0.1"); },
-             [&] { socket.SetPort("99"); },
-             [&] { socket.SetProto("udp"); },
-         }) {
-        try {
-            set();
-        } catch (const ESocketException& e) {
-            refused.push_back(e.Message);
-        }
-    }
-    EXPECT_EQ(refused, (std::vector<std::string> {
-                           "Cannot change Addr if not closed",
-                           "Cannot change Port if not closed",
-                           "Cannot change Proto if not closed",
-                       }));
+    EXPECT_EQ(ThrownMessage([&] { socket.SetAddr("10.0.0.1"); }), "Cannot change Addr if not closed");
+    EXPECT_EQ(ThrownMessage([&] { socket.SetPort("99"); }), "Cannot change Port if not closed");
+    EXPECT_EQ(ThrownMessage([&] { socket.SetProto("udp"); }), "Cannot change Proto if not closed");
     EXPECT_EQ(socket.Addr(), "127.0.0.1");
     EXPECT_EQ(socket.Proto(), "tcp");
-    try {
-        socket.Connect();
-        FAIL();
-    } catch (const ESocketException& e) {
-        EXPECT_EQ(e.Message, "Connect: Socket already in use");
-    }
+    EXPECT_EQ(ThrownMessage([&] { socket.Connect(); }), "Connect: Socket already in use");
     ::close(peer);
 }
 
@@ -122,12 +82,7 @@ TEST(WSocketSetup, SendFlagsTakeOnlyTheTwoValues)
     TWSocket socket(nullptr);
     socket.SetSendFlags(wsSendUrgent);
     EXPECT_EQ(socket.SendFlags(), wsSendUrgent);
-    try {
-        socket.SetSendFlags(TSocketSendFlags(5));
-        FAIL();
-    } catch (const ESocketException& e) {
-        EXPECT_EQ(e.Message, "Invalid SendFlags");
-    }
+    EXPECT_EQ(ThrownMessage([&] { socket.SetSendFlags(TSocketSendFlags(5)); }), "Invalid SendFlags");
     EXPECT_EQ(socket.SendFlags(), wsSendUrgent);
 }
 

@@ -44,42 +44,59 @@ public:
     std::vector<UINT> Messages;
 };
 
-SOCKET ConnectedStandIn(PlainListener& listener, Recorder& recorder, int& peer)
-{
-    SOCKET s = winsock::socket(AF_INET, SOCK_STREAM, 0);
-    winsock::WSAAsyncSelect(s, recorder.Window, kNotify, FD_READ | FD_WRITE | FD_CONNECT | FD_CLOSE);
-    sockaddr_in a = Loopback(listener.Port());
-    EXPECT_EQ(winsock::connect(s, &a, sizeof a), SOCKET_ERROR);
-    EXPECT_EQ(winsock::WSAGetLastError(), WSAEWOULDBLOCK);
-    peer = listener.Accept();
-    RunUntil([&] { return recorder.Count(FD_WRITE) == 1; });
-    return s;
-}
+// A platform socket connected to a plain listener, announcing everything
+// to a recorder; the listener's end in `peer`.
+class WinSockNotify : public ::testing::Test {
+protected:
+    void TearDown() override { CloseBoth(); }
+    void CloseBoth()
+    {
+        if (s != INVALID_SOCKET)
+            winsock::closesocket(s);
+        ClosePeer();
+        s = INVALID_SOCKET;
+    }
+    void ClosePeer()
+    {
+        if (peer >= 0)
+            ::close(peer);
+        peer = -1;
+    }
+    SOCKET Connect(Recorder& to)
+    {
+        SOCKET made = winsock::socket(AF_INET, SOCK_STREAM, 0);
+        winsock::WSAAsyncSelect(made, to.Window, kNotify, FD_READ | FD_WRITE | FD_CONNECT | FD_CLOSE);
+        sockaddr_in a = LoopbackAddress(listener.Port());
+        EXPECT_EQ(winsock::connect(made, &a, sizeof a), SOCKET_ERROR);
+        EXPECT_EQ(winsock::WSAGetLastError(), WSAEWOULDBLOCK);
+        peer = listener.Accept();
+        RunUntil([&] { return to.Count(FD_WRITE) == 1; });
+        return made;
+    }
+    void Connect() { s = Connect(recorder); }
 
-}
-
-TEST(WinSockNotify, ConnectIsFollowedByOneWrite)
-{
     PlainListener listener;
     Recorder recorder;
+    SOCKET s = INVALID_SOCKET;
     int peer = -1;
-    SOCKET s = ConnectedStandIn(listener, recorder, peer);
+};
+
+}
+
+TEST_F(WinSockNotify, ConnectIsFollowedByOneWrite)
+{
+    Connect();
     RunFor(100);
     ASSERT_EQ(recorder.Notes.size(), 2u);
     EXPECT_EQ(recorder.Notes[0].Event, FD_CONNECT);
     EXPECT_EQ(recorder.Notes[0].Error, 0u);
     EXPECT_EQ(recorder.Notes[1].Event, FD_WRITE);
     EXPECT_EQ(recorder.Notes[0].Socket, WPARAM(s));
-    winsock::closesocket(s);
-    ::close(peer);
 }
 
-TEST(WinSockNotify, ReadIsAnnouncedAgainOnlyAfterARecv)
+TEST_F(WinSockNotify, ReadIsAnnouncedAgainOnlyAfterARecv)
 {
-    PlainListener listener;
-    Recorder recorder;
-    int peer = -1;
-    SOCKET s = ConnectedStandIn(listener, recorder, peer);
+    Connect();
     SendAll(peer, "one");
     ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_READ) == 1; }));
     SendAll(peer, "two");
@@ -95,18 +112,13 @@ TEST(WinSockNotify, ReadIsAnnouncedAgainOnlyAfterARecv)
     EXPECT_EQ(recorder.Count(FD_READ), 2);
     SendAll(peer, "three");
     ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_READ) == 3; }));
-    winsock::closesocket(s);
-    ::close(peer);
 }
 
-TEST(WinSockNotify, CloseComesOnceAfterTheDataAndResetsSay10054)
+TEST_F(WinSockNotify, CloseComesOnceAfterTheDataAndResetsSay10054)
 {
-    PlainListener listener;
-    Recorder recorder;
-    int peer = -1;
-    SOCKET s = ConnectedStandIn(listener, recorder, peer);
+    Connect();
     SendAll(peer, "bye");
-    ::close(peer);
+    ClosePeer();
     ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_CLOSE) == 1; }));
     ASSERT_GE(recorder.Notes.size(), 4u);
     EXPECT_EQ(recorder.Notes[2].Event, FD_READ);
@@ -117,23 +129,22 @@ TEST(WinSockNotify, CloseComesOnceAfterTheDataAndResetsSay10054)
     EXPECT_EQ(winsock::recv(s, buf, 8, 0), 0);
     RunFor(100);
     EXPECT_EQ(recorder.Count(FD_CLOSE), 1);
-    winsock::closesocket(s);
+    CloseBoth();
 
     Recorder second;
-    SOCKET t = ConnectedStandIn(listener, second, peer);
+    s = Connect(second);
     ResetClose(peer);
+    peer = -1;
     ASSERT_TRUE(RunUntil([&] { return second.Count(FD_CLOSE) == 1; }));
     EXPECT_EQ(second.Notes.back().Error, 10054u);
-    EXPECT_EQ(winsock::send(t, "x", 1, 0), SOCKET_ERROR);
+    EXPECT_EQ(winsock::send(s, "x", 1, 0), SOCKET_ERROR);
     EXPECT_EQ(winsock::WSAGetLastError(), 10054);
-    winsock::closesocket(t);
 }
 
-TEST(WinSockNotify, AcceptIsAnnouncedAgainOnlyAfterAnAccept)
+TEST_F(WinSockNotify, AcceptIsAnnouncedAgainOnlyAfterAnAccept)
 {
-    Recorder recorder;
-    SOCKET s = winsock::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a = Loopback(0);
+    s = winsock::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a = LoopbackAddress(0);
     ASSERT_EQ(winsock::bind(s, &a, sizeof a), 0);
     ASSERT_EQ(winsock::listen(s, 5), 0);
     winsock::WSAAsyncSelect(s, recorder.Window, kNotify, FD_ACCEPT);
@@ -155,17 +166,13 @@ TEST(WinSockNotify, AcceptIsAnnouncedAgainOnlyAfterAnAccept)
     EXPECT_EQ(recorder.Count(FD_ACCEPT), 2);
     winsock::closesocket(first);
     winsock::closesocket(second);
-    winsock::closesocket(s);
     ::close(c1);
     ::close(c2);
 }
 
-TEST(WinSockNotify, WriteReturnsOnlyAfterASendThatWouldBlock)
+TEST_F(WinSockNotify, WriteReturnsOnlyAfterASendThatWouldBlock)
 {
-    PlainListener listener;
-    Recorder recorder;
-    int peer = -1;
-    SOCKET s = ConnectedStandIn(listener, recorder, peer);
+    Connect();
     std::string block(1 << 20, 'z');
     long long queued = 0;
     for (;;) {
@@ -180,16 +187,13 @@ TEST(WinSockNotify, WriteReturnsOnlyAfterASendThatWouldBlock)
     EXPECT_EQ(recorder.Count(FD_WRITE), 1);
     EXPECT_EQ(ReadAll(peer, std::size_t(queued)).size(), std::size_t(queued));
     ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_WRITE) == 2; }));
-    winsock::closesocket(s);
-    ::close(peer);
 }
 
-TEST(WinSockNotify, ARefusedConnectIsReportedLater)
+TEST_F(WinSockNotify, ARefusedConnectIsReportedLater)
 {
-    Recorder recorder;
-    SOCKET s = winsock::socket(AF_INET, SOCK_STREAM, 0);
+    s = winsock::socket(AF_INET, SOCK_STREAM, 0);
     winsock::WSAAsyncSelect(s, recorder.Window, kNotify, FD_READ | FD_WRITE | FD_CONNECT | FD_CLOSE);
-    sockaddr_in a = Loopback(UnusedLoopbackPort());
+    sockaddr_in a = LoopbackAddress(UnusedLoopbackPort());
     EXPECT_EQ(winsock::connect(s, &a, sizeof a), SOCKET_ERROR);
     EXPECT_EQ(winsock::WSAGetLastError(), WSAEWOULDBLOCK);
     ASSERT_TRUE(RunUntil([&] { return !recorder.Notes.empty(); }));
@@ -197,15 +201,11 @@ TEST(WinSockNotify, ARefusedConnectIsReportedLater)
     ASSERT_EQ(recorder.Notes.size(), 1u);
     EXPECT_EQ(recorder.Notes[0].Event, FD_CONNECT);
     EXPECT_EQ(recorder.Notes[0].Error, 10061u);
-    winsock::closesocket(s);
 }
 
-TEST(WinSockNotify, NothingArrivesForAClosedSocketOrAGoneReceiver)
+TEST_F(WinSockNotify, NothingArrivesForAClosedSocketOrAGoneReceiver)
 {
-    PlainListener listener;
-    Recorder recorder;
-    int peer = -1;
-    SOCKET s = ConnectedStandIn(listener, recorder, peer);
+    Connect();
     SendAll(peer, "data");
     ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_READ) == 1; }));
     std::size_t before = recorder.Notes.size();
@@ -216,27 +216,24 @@ TEST(WinSockNotify, NothingArrivesForAClosedSocketOrAGoneReceiver)
     QCoreApplication::sendPostedEvents();
     ASSERT_GT(PendingMessageCount(), 0);
     winsock::closesocket(s);
+    s = INVALID_SOCKET;
     // A new socket may take the same number.
     SOCKET fresh = winsock::socket(AF_INET, SOCK_STREAM, 0);
     winsock::WSAAsyncSelect(fresh, recorder.Window, kNotify, FD_READ | FD_CLOSE);
     RunFor(100);
     EXPECT_EQ(recorder.Notes.size(), before);
-    ::close(peer);
+    ClosePeer();
     winsock::closesocket(fresh);
 
     auto* gone = new Recorder;
-    int peer2 = -1;
-    SOCKET t = ConnectedStandIn(listener, *gone, peer2);
-    SendAll(peer2, "late");
+    s = Connect(*gone);
+    SendAll(peer, "late");
     delete gone;
     RunFor(100);
-    winsock::closesocket(t);
-    ::close(peer2);
 }
 
-TEST(WinSockNotify, LookupAnswersAsItsOwnMessage)
+TEST_F(WinSockNotify, LookupAnswersAsItsOwnMessage)
 {
-    Recorder recorder;
     HostEntry entry;
     HANDLE task = winsock::WSAAsyncGetHostByName(recorder.Window, kLookup, "localhost", &entry);
     ASSERT_NE(task, 0u);
