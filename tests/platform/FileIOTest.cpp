@@ -2,6 +2,7 @@
 
 #include "platform/Exception.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/ThrownMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -30,17 +31,6 @@ mode_t modeOf(const std::string& path)
     return st.st_mode & 07777;
 }
 
-template <class E, class F>
-std::string messageOf(F&& f)
-{
-    try {
-        f();
-    } catch (const E& e) {
-        return e.Message;
-    }
-    return "(nothing raised)";
-}
-
 }  // namespace
 
 TEST(FileIO, ReadsEveryByte)
@@ -60,8 +50,8 @@ TEST(FileIO, ReadFailuresRaiseFileOpenError)
 {
     TempDir dir;
     const std::string missing = dir.File("missing.htm");
-    EXPECT_EQ(messageOf<EFOpenError>([&] { ReadWholeFile(missing); }), "Cannot open file " + missing);
-    EXPECT_EQ(messageOf<EFOpenError>([&] { ReadWholeFile(dir.Path()); }), "Cannot open file " + dir.Path());
+    EXPECT_EQ(ThrownMessage<EFOpenError>([&] { ReadWholeFile(missing); }), "Cannot open file " + missing);
+    EXPECT_EQ(ThrownMessage<EFOpenError>([&] { ReadWholeFile(dir.Path()); }), "Cannot open file " + dir.Path());
     if (::geteuid() != 0) {
         WriteFileBytes(dir.File("secret"), "x");
         ::chmod(dir.File("secret").c_str(), 0);
@@ -72,7 +62,7 @@ TEST(FileIO, ReadFailuresRaiseFileOpenError)
 TEST(FileIO, AFailingReadRaisesReadError)
 {
     // Opens as a file, but its first bytes cannot be read.
-    EXPECT_EQ(messageOf<EReadError>([] { ReadWholeFile("/proc/self/mem"); }), "Stream read error");
+    EXPECT_EQ(ThrownMessage<EReadError>([] { ReadWholeFile("/proc/self/mem"); }), "Stream read error");
 }
 
 TEST(FileIO, WriteCreatesAndReplacesWithoutLeftovers)
@@ -122,7 +112,7 @@ TEST(FileIO, CreateFailuresRaiseFileCreateErrorAndKeepTheOldFile)
     // A file where a folder should be.
     WriteFileBytes(dir.File("plain"), "x");
     const std::string impossible = dir.File("plain/page.htm");
-    EXPECT_EQ(messageOf<EFCreateError>([&] { WriteFileAtomically(impossible, "data"); }),
+    EXPECT_EQ(ThrownMessage<EFCreateError>([&] { WriteFileAtomically(impossible, "data"); }),
               "Cannot create file " + impossible);
     // A folder where the file should be.
     fs::create_directory(dir.File("folder"));
@@ -158,7 +148,7 @@ TEST(FileIO, AFullDiskRaisesWriteErrorAndKeepsTheOldFile)
     struct rlimit small = saved;
     small.rlim_cur = 1024;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    std::string message = messageOf<EWriteError>([&] { WriteFileAtomically(file, std::string(100000, 'n')); });
+    std::string message = ThrownMessage<EWriteError>([&] { WriteFileAtomically(file, std::string(100000, 'n')); });
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -169,12 +159,13 @@ TEST(FileIO, AFullDiskRaisesWriteErrorAndKeepsTheOldFile)
 
 TEST(FileIO, LineBreaks)
 {
-    EXPECT_EQ(ToEditorText("a\r\nb\rc\nd\r\n\r\ne"), "a\nb\nc\nd\n\ne");
-    EXPECT_EQ(ToEditorText("\n\r\r\n"), "\n\n\n");
-    EXPECT_EQ(ToEditorText("end\r"), "end\n");
-    EXPECT_EQ(ToFileText("a\nb\n\nc"), "a\r\nb\r\n\r\nc");
-    EXPECT_EQ(ToFileText("no break"), "no break");
-    EXPECT_EQ(ToFileText(""), "");
+    const std::pair<std::string, std::string> toEditor[] = {
+        { "a\r\nb\rc\nd\r\n\r\ne", "a\nb\nc\nd\n\ne" }, { "\n\r\r\n", "\n\n\n" }, { "end\r", "end\n" } };
+    for (const auto& [file, editor] : toEditor)
+        EXPECT_EQ(ToEditorText(file), editor);
+    const std::pair<std::string, std::string> toFile[] = { { "a\nb\n\nc", "a\r\nb\r\n\r\nc" }, { "no break", "no break" }, { "", "" } };
+    for (const auto& [editor, file] : toFile)
+        EXPECT_EQ(ToFileText(editor), file);
     // What the editor saves it reads back unchanged.
     const std::string page = "<HTML>\n<BODY>\n\n</BODY>\n</HTML>\n";
     EXPECT_EQ(ToEditorText(ToFileText(page)), page);

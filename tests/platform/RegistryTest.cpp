@@ -2,6 +2,7 @@
 
 #include "platform/Exception.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/ThrownMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -44,17 +45,6 @@ protected:
     std::string m_old;
 };
 
-template <class F>
-std::string registryError(F&& f)
-{
-    try {
-        f();
-    } catch (const ERegistryException& e) {
-        return e.Message;
-    }
-    return "(nothing raised)";
-}
-
 }  // namespace
 
 TEST_F(RegistryTest, AbsentKeyIsCreatedOnlyWhenAsked)
@@ -70,10 +60,10 @@ TEST_F(RegistryTest, AbsentKeyIsCreatedOnlyWhenAsked)
     EXPECT_FALSE(fs::exists(storeFile("HKEY_CURRENT_USER")));
     EXPECT_FALSE(r.ValueExists("Upercase"));
     EXPECT_EQ(r.ReadString("Upercase"), "");
-    EXPECT_EQ(registryError([&] { r.ReadInteger("Panel"); }), "Failed to get data for 'Panel'");
+    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r.ReadInteger("Panel"); }), "Failed to get data for 'Panel'");
     EXPECT_EQ(r.GetDataType("Panel"), rdUnknown);
     r.CloseKey();
-    EXPECT_EQ(registryError([&] { r.WriteString("Tip", "No"); }), "Failed to set data for 'Tip'");
+    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r.WriteString("Tip", "No"); }), "Failed to set data for 'Tip'");
 }
 
 TEST_F(RegistryTest, KeysAndValueNamesIgnoreCase)
@@ -106,9 +96,9 @@ TEST_F(RegistryTest, TypesSurviveAReopenAndAreChecked)
     EXPECT_EQ(r->ReadInteger("Negative"), -2147483647 - 1);
     EXPECT_TRUE(r->ReadBool("Flag"));
     EXPECT_EQ(r->ReadInteger("Flag"), 1);
-    EXPECT_EQ(registryError([&] { r->ReadInteger("Upercase"); }), "Invalid data type for 'Upercase'");
-    EXPECT_EQ(registryError([&] { r->ReadInteger("TNumber"); }), "Invalid data type for 'TNumber'");
-    EXPECT_EQ(registryError([&] { r->ReadString("Panel"); }), "Invalid data type for 'Panel'");
+    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->ReadInteger("Upercase"); }), "Invalid data type for 'Upercase'");
+    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->ReadInteger("TNumber"); }), "Invalid data type for 'TNumber'");
+    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->ReadString("Panel"); }), "Invalid data type for 'Panel'");
     // A write may change a value's type.
     r->WriteString("Panel", "2");
     EXPECT_EQ(settings()->ReadString("Panel"), "2");
@@ -126,9 +116,9 @@ TEST_F(RegistryTest, ADamagedFileReadsEmptyRefusesWritesAndStaysAsItIs)
     EXPECT_FALSE(r.OpenKey("Software\\Corvana", true));
     EXPECT_EQ(r.ReadString("Upercase"), "");
     EXPECT_FALSE(r.ValueExists("Upercase"));
-    EXPECT_EQ(registryError([&] { r.ReadInteger("Panel"); }), "Failed to get data for 'Panel'");
-    EXPECT_EQ(registryError([&] { r.WriteString("Upercase", "Yes"); }), "Failed to set data for 'Upercase'");
-    EXPECT_EQ(registryError([&] { r.WriteInteger("Panel", 1); }), "Failed to set data for 'Panel'");
+    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r.ReadInteger("Panel"); }), "Failed to get data for 'Panel'");
+    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r.WriteString("Upercase", "Yes"); }), "Failed to set data for 'Upercase'");
+    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r.WriteInteger("Panel", 1); }), "Failed to set data for 'Panel'");
     EXPECT_FALSE(r.DeleteKey("\\Software"));
     EXPECT_EQ(ReadFileBytes(file), damaged);
 
@@ -168,7 +158,7 @@ TEST_F(RegistryTest, AnUnwritableStoreRefusesWritesAndKeepsTheFile)
         ::chmod((m_config.Path() + "/corvana-registry").c_str(), 0555);
         auto r = settings();
         EXPECT_EQ(r->ReadString("Upercase"), "No");
-        EXPECT_EQ(registryError([&] { r->WriteString("Upercase", "Yes"); }), "Failed to set data for 'Upercase'");
+        EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->WriteString("Upercase", "Yes"); }), "Failed to set data for 'Upercase'");
         EXPECT_FALSE(r->OpenKey("\\Software\\Other", true));
         ::chmod((m_config.Path() + "/corvana-registry").c_str(), 0755);
         EXPECT_EQ(ReadFileBytes(file), before);
