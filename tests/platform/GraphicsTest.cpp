@@ -16,6 +16,18 @@ TBitmap canvasOf(int w, int h)
     return b;
 }
 
+struct Spot {
+    int x, y;
+    TColor colour;
+};
+
+// Each spot of the bitmap holds its colour.
+void ExpectPixels(const TBitmap& b, std::initializer_list<Spot> spots)
+{
+    for (const Spot& s : spots)
+        EXPECT_EQ(b.Pixel(s.x, s.y), s.colour) << "at " << s.x << "," << s.y;
+}
+
 int countColor(const TBitmap& b, TColor c, TRect r)
 {
     int n = 0;
@@ -48,20 +60,15 @@ TEST(Graphics, LinesLeaveOutTheirEndPoint)
     c.MoveTo(1, 1);
     c.LineTo(5, 1);
     EXPECT_EQ(countColor(b, kInk, { 0, 0, 10, 10 }), 4);
-    EXPECT_EQ(b.Pixel(1, 1), kInk);
-    EXPECT_EQ(b.Pixel(4, 1), kInk);
-    EXPECT_EQ(b.Pixel(5, 1), kBack);
+    ExpectPixels(b, { { 1, 1, kInk }, { 4, 1, kInk }, { 5, 1, kBack } });
     EXPECT_EQ(c.PenPos.X, 5);
     // Continuing from there draws the corner once.
     c.LineTo(5, 4);
-    EXPECT_EQ(b.Pixel(5, 1), kInk);
-    EXPECT_EQ(b.Pixel(5, 4), kBack);
+    ExpectPixels(b, { { 5, 1, kInk }, { 5, 4, kBack } });
     // A diagonal, backwards.
     c.MoveTo(8, 8);
     c.LineTo(6, 6);
-    EXPECT_EQ(b.Pixel(8, 8), kInk);
-    EXPECT_EQ(b.Pixel(7, 7), kInk);
-    EXPECT_EQ(b.Pixel(6, 6), kBack);
+    ExpectPixels(b, { { 8, 8, kInk }, { 7, 7, kInk }, { 6, 6, kBack } });
     // Off the canvas nothing breaks.
     c.MoveTo(-50, 3);
     c.LineTo(50, 3);
@@ -74,11 +81,7 @@ TEST(Graphics, RectangleRightAndBottomAreOutside)
     TCanvas& c = b.Canvas();
     c.Brush.Color = clWhite;
     c.Rectangle(1, 1, 5, 4);
-    EXPECT_EQ(b.Pixel(1, 1), kInk);
-    EXPECT_EQ(b.Pixel(4, 3), kInk);
-    EXPECT_EQ(b.Pixel(5, 1), kBack);
-    EXPECT_EQ(b.Pixel(1, 4), kBack);
-    EXPECT_EQ(b.Pixel(2, 2), clWhite);
+    ExpectPixels(b, { { 1, 1, kInk }, { 4, 3, kInk }, { 5, 1, kBack }, { 1, 4, kBack }, { 2, 2, clWhite } });
     EXPECT_EQ(countColor(b, kInk, { 0, 0, 8, 8 }), 10);
     // A clear brush leaves the inside alone.
     c.Brush.Style = bsClear;
@@ -87,8 +90,7 @@ TEST(Graphics, RectangleRightAndBottomAreOutside)
     EXPECT_EQ(b.Pixel(2, 2), clWhite);
     c.Brush.Style = bsSolid;
     c.FillRect({ 6, 6, 100, 100 });
-    EXPECT_EQ(b.Pixel(7, 7), clRed);
-    EXPECT_EQ(b.Pixel(5, 5), kBack);
+    ExpectPixels(b, { { 7, 7, clRed }, { 5, 5, kBack } });
 }
 
 TEST(Graphics, Frame3DTopLeftAndBottomRight)
@@ -120,11 +122,7 @@ TEST(Graphics, PatternBrushTilesFromTheOrigin)
     TBitmap b = canvasOf(6, 6);
     b.Canvas().Brush.Bitmap = &pattern;
     b.Canvas().FillRect({ 1, 1, 6, 6 });
-    EXPECT_EQ(b.Pixel(1, 1), clRed);
-    EXPECT_EQ(b.Pixel(2, 1), clWhite);
-    EXPECT_EQ(b.Pixel(3, 2), clWhite);
-    EXPECT_EQ(b.Pixel(4, 4), clRed);
-    EXPECT_EQ(b.Pixel(0, 0), kBack);
+    ExpectPixels(b, { { 1, 1, clRed }, { 2, 1, clWhite }, { 3, 2, clWhite }, { 4, 4, clRed }, { 0, 0, kBack } });
 }
 
 TEST(Graphics, TransparentDrawingAndShapes)
@@ -136,17 +134,12 @@ TEST(Graphics, TransparentDrawingAndShapes)
     image.Canvas().SetPixel(2, 2, clBlue);
     TBitmap b = canvasOf(5, 5);
     b.Canvas().DrawTransparent(1, 1, image, image.TopLeftColor());
-    EXPECT_EQ(b.Pixel(2, 2), clRed);
-    EXPECT_EQ(b.Pixel(3, 3), clBlue);
-    EXPECT_EQ(b.Pixel(1, 1), kBack);
+    ExpectPixels(b, { { 2, 2, clRed }, { 3, 3, clBlue }, { 1, 1, kBack } });
     EXPECT_EQ(countColor(b, kBack, { 0, 0, 5, 5 }), 23);
     b.Canvas().DrawShape(0, 0, image, image.TopLeftColor(), clWhite);
-    EXPECT_EQ(b.Pixel(1, 1), clWhite);
-    EXPECT_EQ(b.Pixel(2, 2), clWhite);
-    EXPECT_EQ(b.Pixel(0, 0), kBack);
+    ExpectPixels(b, { { 1, 1, clWhite }, { 2, 2, clWhite }, { 0, 0, kBack } });
     b.Canvas().Draw(3, 3, image);  // clipped at the edge
-    EXPECT_EQ(b.Pixel(4, 4), clRed);
-    EXPECT_EQ(b.Pixel(3, 3), RGB(0, 255, 0));
+    ExpectPixels(b, { { 4, 4, clRed }, { 3, 3, RGB(0, 255, 0) } });
 }
 
 TEST(Graphics, BitmapsCopyByValue)
