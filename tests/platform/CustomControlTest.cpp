@@ -74,9 +74,23 @@ TBitmap grab(TControl& c)
 
 QPoint at(TControl& c, int x, int y) { return c.Widget()->mapTo(c.Widget()->window(), QPoint(x, y)); }
 
+// A window of 100 by 50 for the probes, shown once they are in it.
+class CustomControl : public ::testing::Test {
+protected:
+    CustomControl() { form.SetClientSize(100, 50); }
+    bool Shown()
+    {
+        form.Show();
+        return QTest::qWaitForWindowExposed(form.Widget());
+    }
+    QWindow* Window() { return form.Widget()->windowHandle(); }
+
+    TForm form { nullptr };
+};
+
 }
 
-TEST(CustomControl, OpaqueControlsPaintTheirWholeAreaOthersLetTheParentShow)
+TEST_F(CustomControl, OpaqueControlsPaintTheirWholeAreaOthersLetTheParentShow)
 {
     struct Case {
         TControlStyle style;
@@ -101,32 +115,28 @@ TEST(CustomControl, OpaqueControlsPaintTheirWholeAreaOthersLetTheParentShow)
     }
 }
 
-TEST(CustomControl, TheMouseLeavesOneNeighbourBeforeItEntersTheNextAndMovesReachBoth)
+TEST_F(CustomControl, TheMouseLeavesOneNeighbourBeforeItEntersTheNextAndMovesReachBoth)
 {
-    TForm form(nullptr);
-    form.SetClientSize(100, 50);
     std::vector<std::string> log;
     Probe a(&form, "A", 0), b(&form, "B", 20);
     a.Log = b.Log = &log;
-    form.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+    ASSERT_TRUE(Shown());
     for (QPoint p : { at(a, 5, 5), at(a, 10, 10), at(b, 5, 5), at(b, 8, 8), QPoint(80, 40) })
-        QTest::mouseMove(form.Widget()->windowHandle(), p);
+        QTest::mouseMove(Window(), p);
     EXPECT_EQ(log, (std::vector<std::string> { "enter A", "leave A", "enter B", "leave B" }));
     EXPECT_GE(a.Moves, 2) << "moves without a button held";
     EXPECT_GE(b.Moves, 2);
     EXPECT_FALSE(a.MouseInControl());
 }
 
-TEST(CustomControl, APressDraggedOutAndReleasedOutsideClicksNothing)
+TEST_F(CustomControl, APressDraggedOutAndReleasedOutsideClicksNothing)
 {
     struct Case {
         QPoint release;
         int clicks;
     } cases[] = { { { 15, 15 }, 1 }, { { 35, 10 }, 0 }, { { -5, 5 }, 0 } };
+    ASSERT_TRUE(Shown());
     for (const Case& c : cases) {
-        TForm form(nullptr);
-        form.SetClientSize(100, 50);
         Probe a(&form, "A", 20);
         int clicks = 0, ups = 0;
         a.OnClick = [&](TObject*) { ++clicks; };
@@ -134,14 +144,11 @@ TEST(CustomControl, APressDraggedOutAndReleasedOutsideClicksNothing)
             ++ups;
             EXPECT_EQ(x, c.release.x()) << "the captured control hears the release where it happens";
         };
-        form.Show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
-        QWindow* window = form.Widget()->windowHandle();
-        QTest::mousePress(window, Qt::LeftButton, {}, at(a, 5, 5));
+        QTest::mousePress(Window(), Qt::LeftButton, {}, at(a, 5, 5));
         EXPECT_TRUE(a.MouseCapture());
         EXPECT_EQ(GetCaptureControl(), &a);
-        QTest::mouseMove(window, at(a, c.release.x(), c.release.y()));
-        QTest::mouseRelease(window, Qt::LeftButton, {}, at(a, c.release.x(), c.release.y()));
+        QTest::mouseMove(Window(), at(a, c.release.x(), c.release.y()));
+        QTest::mouseRelease(Window(), Qt::LeftButton, {}, at(a, c.release.x(), c.release.y()));
         EXPECT_FALSE(a.MouseCapture());
         EXPECT_EQ(GetCaptureControl(), nullptr);
         EXPECT_EQ(ups, 1);
@@ -149,9 +156,8 @@ TEST(CustomControl, APressDraggedOutAndReleasedOutsideClicksNothing)
     }
 }
 
-TEST(CustomControl, SubclassedWindowProcsRunNewestFirstAndRestoreInTurn)
+TEST_F(CustomControl, SubclassedWindowProcsRunNewestFirstAndRestoreInTurn)
 {
-    TForm form(nullptr);
     Probe a(&form, "A", 0);
     std::vector<std::string> log;
     auto own = a.WindowProc;
@@ -192,15 +198,12 @@ TEST(CustomControl, SubclassedWindowProcsRunNewestFirstAndRestoreInTurn)
     EXPECT_EQ(a.Moves, 1);
 }
 
-TEST(CustomControl, MouseFiltersAttachOnceAndDetachWithTheLast)
+TEST_F(CustomControl, MouseFiltersAttachOnceAndDetachWithTheLast)
 {
-    TForm form(nullptr);
-    form.SetClientSize(100, 50);
     Probe a(&form, "A", 0);
     int downs = 0;
     a.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++downs; };
-    form.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+    ASSERT_TRUE(Shown());
     TMouseFilterStats before = MouseFilterStats();
     std::vector<std::string> seen;
     bool eat = false;
@@ -217,7 +220,7 @@ TEST(CustomControl, MouseFiltersAttachOnceAndDetachWithTheLast)
         return msg == WM_LBUTTONDOWN && eat;
     });
     EXPECT_EQ(MouseFilterStats().Attached, before.Attached + 1);
-    QWindow* window = form.Widget()->windowHandle();
+    QWindow* window = Window();
     for (int x : { 2, 4, 6 })
         QTest::mouseMove(window, at(a, x, 5));
     EXPECT_EQ(moves, 3) << "every move, each once";
@@ -238,7 +241,7 @@ TEST(CustomControl, MouseFiltersAttachOnceAndDetachWithTheLast)
     EXPECT_EQ(downs, 2);
 }
 
-TEST(CustomControl, MainWindowHooksSeeItsActivationAndDeactivation)
+TEST_F(CustomControl, MainWindowHooksSeeItsActivationAndDeactivation)
 {
     TForm* main = nullptr;
     Application->CreateForm(main);
@@ -260,13 +263,10 @@ TEST(CustomControl, MainWindowHooksSeeItsActivationAndDeactivation)
     delete main;
 }
 
-TEST(CustomControl, CursorSourceAndDragTargetFollowTheScript)
+TEST_F(CustomControl, CursorSourceAndDragTargetFollowTheScript)
 {
-    TForm form(nullptr);
-    form.SetClientSize(100, 50);
     Probe a(&form, "A", 20);
-    form.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+    ASSERT_TRUE(Shown());
     TPoint inA = a.ClientToScreen({ 5, 5 });
     SetCursorPosSource([&] { return inA; });
     EXPECT_EQ(GetCursorPos().X, inA.X);
@@ -278,7 +278,7 @@ TEST(CustomControl, CursorSourceAndDragTargetFollowTheScript)
     EXPECT_EQ(FindDragTarget(inA, false), &form);
 }
 
-TEST(CustomControl, AScriptedMenuRunnerChoosesForTheUser)
+TEST_F(CustomControl, AScriptedMenuRunnerChoosesForTheUser)
 {
     struct Script : TMenuRunner {
         std::string pick;
