@@ -61,9 +61,7 @@ TEST(Align, TopBottomLeftRightThenClient)
     TForm form(nullptr);
     form.SetClientSize(400, 300);
     auto make = [&](TAlign align, int w, int h) {
-        auto* c = new TEdit(&form);
-        c->SetBounds(0, 0, w, h);
-        c->SetParent(&form);
+        auto* c = NewControl<TEdit>(&form, &form, "", 0, 0, w, h);
         c->SetAlign(align);
         return c;
     };
@@ -95,8 +93,7 @@ TEST(Align, TopBottomLeftRightThenClient)
 TEST(Form, ShowModalRunsUntilAResultAndAsksOnCloseQuery)
 {
     TForm form(nullptr);
-    auto* ok = new TButton(&form);
-    ok->SetParent(&form);
+    auto* ok = NewControl<TButton>(&form, &form, "ok");
     ok->ModalResult = mrOk;
     int asked = 0;
     form.OnCloseQuery = [&](TObject*, bool& canClose) { canClose = ++asked > 1; };
@@ -160,24 +157,19 @@ TEST(Form, AModalWindowNeitherStartsNorWaitsOnceTheProgramIsEnding)
 TEST(Form, EnterAndEscapeReachOnlyDefaultAndCancelButtons)
 {
     TForm form(nullptr);
-    auto* edit = new TEdit(&form);
-    edit->SetParent(&form);
-    auto* memo = new TRichEdit(&form);
-    memo->SetParent(&form);
-    auto* plain = new TButton(&form);
-    plain->SetParent(&form);
+    auto* edit = NewControl<TEdit>(&form, &form, "edit");
+    auto* memo = NewControl<TRichEdit>(&form, &form, "memo");
+    auto* plain = NewControl<TButton>(&form, &form, "plain");
     int plainClicks = 0, okClicks = 0, cancelClicks = 0;
     plain->OnClick = [&](TObject*) { ++plainClicks; };
     press(edit->Widget(), Qt::Key_Return);
     press(edit->Widget(), Qt::Key_Escape);
     EXPECT_EQ(plainClicks, 0);
 
-    auto* ok = new TButton(&form);
-    ok->SetParent(&form);
+    auto* ok = NewControl<TButton>(&form, &form, "ok");
     ok->Default = true;
     ok->OnClick = [&](TObject*) { ++okClicks; };
-    auto* cancel = new TButton(&form);
-    cancel->SetParent(&form);
+    auto* cancel = NewControl<TButton>(&form, &form, "cancel");
     cancel->Cancel = true;
     cancel->OnClick = [&](TObject*) { ++cancelClicks; };
     press(edit->Widget(), Qt::Key_Return);
@@ -193,8 +185,7 @@ TEST(Form, EnterAndEscapeReachOnlyDefaultAndCancelButtons)
 TEST(Form, ShortcutsGoToTheFocusedControlsPopupMenuFirstAndRunOnce)
 {
     TForm form(nullptr);
-    auto* editor = new TRichEdit(&form);
-    editor->SetParent(&form);
+    auto* editor = NewControl<TRichEdit>(&form, &form, "editor");
     auto* popup = new TPopupMenu(&form);
     auto* main = new TMainMenu(&form);
     form.Menu = main;
