@@ -2,49 +2,29 @@
 // the test on a port of its choosing).
 
 #include "tests/net/SocketTestSupport.h"
+#include "tests/support/Spawn.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdio>
-#include <spawn.h>
 #include <sys/wait.h>
-
-extern char** environ;
 
 namespace {
 
+// Serves `folder`; Port() is 0 when the server did not come up.
 class PythonWebServer {
 public:
-    explicit PythonWebServer(const std::string& folder)
+    PythonWebServer(const std::string& folder, const std::string& output)
+        : m_pid(SpawnProgram({ "/usr/bin/python3", "-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder }, output))
     {
-        int out[2];
-        if (::pipe(out) < 0)
-            return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-        posix_spawn_file_actions_addclose(&actions, out[0]);
-        std::vector<std::string> args { "python3", "-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder };
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        if (posix_spawnp(&m_pid, "python3", &actions, nullptr, argv.data(), environ) != 0)
-            m_pid = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        ::close(out[1]);
         // "Serving HTTP on 127.0.0.1 port N (...)"
-        std::string line;
-        char c;
-        pollfd p { out[0], POLLIN, 0 };
-        while (m_pid > 0 && ::poll(&p, 1, 10000) > 0 && ::read(out[0], &c, 1) == 1 && c != '\n')
-            line += c;
-        ::close(out[0]);
-        auto at = line.find(" port ");
-        if (at != std::string::npos)
-            m_port = std::atoi(line.c_str() + at + 6);
+        for (int i = 0; m_pid > 0 && m_port == 0 && i < 200; ++i, ::usleep(50 * 1000)) {
+            std::string said = ReadFileBytes(output);
+            auto at = said.find(" port ");
+            if (at != std::string::npos && said.find('\n', at) != std::string::npos)
+                m_port = std::atoi(said.c_str() + at + 6);
+        }
     }
     ~PythonWebServer()
     {
@@ -69,7 +49,7 @@ TEST(RealServer, FetchesADocumentLineByLineThenInBlocks)
     for (int i = 0; body.size() < 300000; ++i)
         body += "line " + std::to_string(i) + "\n";
     WriteFileBytes(folder.File("page.txt"), body);
-    PythonWebServer server(folder.Path());
+    PythonWebServer server(folder.Path(), folder.File("server.out"));
     if (server.Port() == 0)
         GTEST_SKIP() << "python3 http.server is not available";
 
