@@ -5,26 +5,29 @@
 
 using Words = std::vector<std::string>;
 
-TEST(DesktopApps, NoListMeansNoApplication)
-{
+// Each test reads its own desktop folders.
+class DesktopApps : public ::testing::Test {
+protected:
     XdgSandbox xdg;
+};
+
+TEST_F(DesktopApps, NoListMeansNoApplication)
+{
     EXPECT_TRUE(DefaultApplicationCommand("text/html").empty());
     xdg.SetDefault(xdg.Config(), "text/html", "missing.desktop;");
     EXPECT_TRUE(DefaultApplicationCommand("text/html").empty());
 }
 
-TEST(DesktopApps, UserListAndDesktopFileGiveTheCommand)
+TEST_F(DesktopApps, UserListAndDesktopFileGiveTheCommand)
 {
-    XdgSandbox xdg;
     xdg.AddApplication("web.desktop", "\"/opt/Web Browser/run\" --New-Window %U");
     xdg.SetDefault(xdg.Config(), "text/html", "web.desktop;");
     EXPECT_EQ(DefaultApplicationCommand("text/html"), (Words { "/opt/Web Browser/run", "--New-Window" }));
     EXPECT_TRUE(DefaultApplicationCommand("text/plain").empty());
 }
 
-TEST(DesktopApps, ListsAreSearchedInOrderAndUninstalledEntriesSkipped)
+TEST_F(DesktopApps, ListsAreSearchedInOrderAndUninstalledEntriesSkipped)
 {
-    XdgSandbox xdg;
     xdg.AddApplication("first.desktop", "first %u");
     xdg.AddApplication("second.desktop", "second %u");
     xdg.AddApplication("hidden.desktop", "hidden %u", "Hidden=true\n");
@@ -37,9 +40,8 @@ TEST(DesktopApps, ListsAreSearchedInOrderAndUninstalledEntriesSkipped)
     EXPECT_EQ(DefaultApplicationCommand("text/html"), Words { "first" });
 }
 
-TEST(DesktopApps, SystemDataFolderHoldsApplicationsToo)
+TEST_F(DesktopApps, SystemDataFolderHoldsApplicationsToo)
 {
-    XdgSandbox xdg;
     WriteFileBytes(xdg.SystemData() + "/applications/sys.desktop", "[Other]\nExec=wrong\n[Desktop Entry]\n Exec = sysbrowser %f \n");
     xdg.SetDefault(xdg.SystemData() + "/applications", "text/html", "sys.desktop;");
     EXPECT_EQ(DefaultApplicationCommand("text/html"), Words { "sysbrowser" });
@@ -48,9 +50,8 @@ TEST(DesktopApps, SystemDataFolderHoldsApplicationsToo)
     EXPECT_EQ(FindDesktopFile("../applications/sys.desktop"), "");
 }
 
-TEST(DesktopApps, LongValuesAreReadWhole)
+TEST_F(DesktopApps, LongValuesAreReadWhole)
 {
-    XdgSandbox xdg;
     std::string longArg = "--profile=" + std::string(3000, 'p');
     xdg.AddApplication("web.desktop", "browser " + longArg + " %u");
     std::string ids = std::string(2000, 'x') + ".desktop;web.desktop";
@@ -58,14 +59,14 @@ TEST(DesktopApps, LongValuesAreReadWhole)
     EXPECT_EQ(DefaultApplicationCommand("text/html"), (Words { "browser", longArg }));
 }
 
-TEST(DesktopApps, ExecLineQuoting)
+TEST_F(DesktopApps, ExecLineQuoting)
 {
     EXPECT_EQ(SplitExecLine("  a  b\tc "), (Words { "a", "b", "c" }));
     EXPECT_EQ(SplitExecLine("\"/x y/z\" \"say \\\"hi\\\"\" \"a\\\\b\""), (Words { "/x y/z", "say \"hi\"", "a\\b" }));
     EXPECT_EQ(SplitExecLine("pre\"mid dle\"post"), (Words { "premid dlepost" }));
 }
 
-TEST(DesktopApps, FieldCodesGoWithTheirCharacter)
+TEST_F(DesktopApps, FieldCodesGoWithTheirCharacter)
 {
     EXPECT_EQ(RemoveFieldCodes({ "prog", "%u", "%U", "%f", "%F" }), Words { "prog" });
     EXPECT_EQ(RemoveFieldCodes({ "prog", "--file=%f", "a%%b" }), (Words { "prog", "--file=", "ab" }));
@@ -75,9 +76,8 @@ TEST(DesktopApps, FieldCodesGoWithTheirCharacter)
     EXPECT_EQ(RemoveFieldCodes({ "prog", "" }), (Words { "prog", "" }));
 }
 
-TEST(DesktopApps, StringEscapesOfValues)
+TEST_F(DesktopApps, StringEscapesOfValues)
 {
-    XdgSandbox xdg;
     xdg.AddApplication("esc.desktop", "prog\\sarg \\\\x");
     EXPECT_EQ(ReadDesktopValue(xdg.Data() + "/applications/esc.desktop", "Desktop Entry", "Exec"), "prog arg \\x");
     EXPECT_EQ(ReadDesktopValue(xdg.Data() + "/applications/esc.desktop", "Desktop Entry", "Nothing"), "");

@@ -31,11 +31,16 @@ mode_t modeOf(const std::string& path)
     return st.st_mode & 07777;
 }
 
+// Each test writes into a folder of its own.
+class FileIO : public ::testing::Test {
+protected:
+    TempDir dir;
+};
+
 }  // namespace
 
-TEST(FileIO, ReadsEveryByte)
+TEST_F(FileIO, ReadsEveryByte)
 {
-    TempDir dir;
     std::string all;
     for (int i = 0; i < 256; ++i)
         all.push_back(char(i));
@@ -46,9 +51,8 @@ TEST(FileIO, ReadsEveryByte)
     EXPECT_EQ(ReadWholeFile(dir.File("empty")), "");
 }
 
-TEST(FileIO, ReadFailuresRaiseFileOpenError)
+TEST_F(FileIO, ReadFailuresRaiseFileOpenError)
 {
-    TempDir dir;
     const std::string missing = dir.File("missing.htm");
     EXPECT_EQ(ThrownMessage<EFOpenError>([&] { ReadWholeFile(missing); }), "Cannot open file " + missing);
     EXPECT_EQ(ThrownMessage<EFOpenError>([&] { ReadWholeFile(dir.Path()); }), "Cannot open file " + dir.Path());
@@ -59,15 +63,14 @@ TEST(FileIO, ReadFailuresRaiseFileOpenError)
     }
 }
 
-TEST(FileIO, AFailingReadRaisesReadError)
+TEST_F(FileIO, AFailingReadRaisesReadError)
 {
     // Opens as a file, but its first bytes cannot be read.
     EXPECT_EQ(ThrownMessage<EReadError>([] { ReadWholeFile("/proc/self/mem"); }), "Stream read error");
 }
 
-TEST(FileIO, WriteCreatesAndReplacesWithoutLeftovers)
+TEST_F(FileIO, WriteCreatesAndReplacesWithoutLeftovers)
 {
-    TempDir dir;
     const std::string file = dir.File("page.htm");
     WriteFileAtomically(file, "first");
     EXPECT_EQ(ReadFileBytes(file), "first");
@@ -88,9 +91,8 @@ TEST(FileIO, WriteCreatesAndReplacesWithoutLeftovers)
     EXPECT_EQ(ReadFileBytes(longest), "long name");
 }
 
-TEST(FileIO, SymbolicLinksAreWrittenThrough)
+TEST_F(FileIO, SymbolicLinksAreWrittenThrough)
 {
-    TempDir dir;
     fs::create_directory(dir.File("real"));
     WriteFileBytes(dir.File("real/page.htm"), "old");
     fs::create_symlink("real/page.htm", dir.File("link.htm"));
@@ -106,9 +108,8 @@ TEST(FileIO, SymbolicLinksAreWrittenThrough)
     EXPECT_EQ(ReadFileBytes(dir.File("real/later.htm")), "made");
 }
 
-TEST(FileIO, CreateFailuresRaiseFileCreateErrorAndKeepTheOldFile)
+TEST_F(FileIO, CreateFailuresRaiseFileCreateErrorAndKeepTheOldFile)
 {
-    TempDir dir;
     // A file where a folder should be.
     WriteFileBytes(dir.File("plain"), "x");
     const std::string impossible = dir.File("plain/page.htm");
@@ -134,9 +135,8 @@ TEST(FileIO, CreateFailuresRaiseFileCreateErrorAndKeepTheOldFile)
     }
 }
 
-TEST(FileIO, AFullDiskRaisesWriteErrorAndKeepsTheOldFile)
+TEST_F(FileIO, AFullDiskRaisesWriteErrorAndKeepsTheOldFile)
 {
-    TempDir dir;
     const std::string file = dir.File("page.htm");
     WriteFileBytes(file, "the old page");
 
@@ -157,7 +157,7 @@ TEST(FileIO, AFullDiskRaisesWriteErrorAndKeepsTheOldFile)
     EXPECT_EQ(entriesIn(dir.Path()), 1u);
 }
 
-TEST(FileIO, LineBreaks)
+TEST_F(FileIO, LineBreaks)
 {
     const std::pair<std::string, std::string> toEditor[] = {
         { "a\r\nb\rc\nd\r\n\r\ne", "a\nb\nc\nd\n\ne" }, { "\n\r\r\n", "\n\n\n" }, { "end\r", "end\n" } };
