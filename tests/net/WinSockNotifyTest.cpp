@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -18,7 +19,11 @@ struct Note {
     WPARAM Socket;
     unsigned Event;
     unsigned Error;
+    bool operator==(const Note&) const = default;
 };
+using Notes = std::vector<Note>;
+
+void PrintTo(const Note& n, std::ostream* os) { *os << "socket " << n.Socket << " event " << n.Event << " error " << n.Error; }
 
 // A receiver that writes down what reaches it.
 class Recorder {
@@ -87,11 +92,7 @@ TEST_F(WinSockNotify, ConnectIsFollowedByOneWrite)
 {
     Connect();
     RunFor(100);
-    ASSERT_EQ(recorder.Notes.size(), 2u);
-    EXPECT_EQ(recorder.Notes[0].Event, FD_CONNECT);
-    EXPECT_EQ(recorder.Notes[0].Error, 0u);
-    EXPECT_EQ(recorder.Notes[1].Event, FD_WRITE);
-    EXPECT_EQ(recorder.Notes[0].Socket, WPARAM(s));
+    EXPECT_EQ(recorder.Notes, (Notes { { WPARAM(s), FD_CONNECT, 0 }, { WPARAM(s), FD_WRITE, 0 } }));
 }
 
 TEST_F(WinSockNotify, ReadIsAnnouncedAgainOnlyAfterARecv)
@@ -121,9 +122,7 @@ TEST_F(WinSockNotify, CloseComesOnceAfterTheDataAndResetsSay10054)
     ClosePeer();
     ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_CLOSE) == 1; }));
     ASSERT_GE(recorder.Notes.size(), 4u);
-    EXPECT_EQ(recorder.Notes[2].Event, FD_READ);
-    EXPECT_EQ(recorder.Notes[3].Event, FD_CLOSE);
-    EXPECT_EQ(recorder.Notes[3].Error, 0u);
+    EXPECT_EQ(Notes(recorder.Notes.begin() + 2, recorder.Notes.begin() + 4), (Notes { { WPARAM(s), FD_READ, 0 }, { WPARAM(s), FD_CLOSE, 0 } }));
     char buf[8];
     EXPECT_EQ(winsock::recv(s, buf, 8, 0), 3);
     EXPECT_EQ(winsock::recv(s, buf, 8, 0), 0);
@@ -198,9 +197,7 @@ TEST_F(WinSockNotify, ARefusedConnectIsReportedLater)
     EXPECT_EQ(winsock::WSAGetLastError(), WSAEWOULDBLOCK);
     ASSERT_TRUE(RunUntil([&] { return !recorder.Notes.empty(); }));
     RunFor(100);
-    ASSERT_EQ(recorder.Notes.size(), 1u);
-    EXPECT_EQ(recorder.Notes[0].Event, FD_CONNECT);
-    EXPECT_EQ(recorder.Notes[0].Error, 10061u);
+    EXPECT_EQ(recorder.Notes, (Notes { { WPARAM(s), FD_CONNECT, 10061 } }));
 }
 
 TEST_F(WinSockNotify, NothingArrivesForAClosedSocketOrAGoneReceiver)
