@@ -34,10 +34,17 @@ protected:
     // The settings pattern of the program: a fresh accessor per use.
     static std::unique_ptr<TRegistry> settings(HKEY root = HKEY_LOCAL_MACHINE)
     {
-        auto r = std::make_unique<TRegistry>();
-        r->RootKey = root;
+        auto r = machine(root);
         r->LazyWrite = false;
         r->OpenKey("Software\\Corvana", true);
+        return r;
+    }
+
+    // An accessor with no key open yet.
+    static std::unique_ptr<TRegistry> machine(HKEY root = HKEY_LOCAL_MACHINE)
+    {
+        auto r = std::make_unique<TRegistry>();
+        r->RootKey = root;
         return r;
     }
 
@@ -49,28 +56,26 @@ protected:
 
 TEST_F(RegistryTest, AbsentKeyIsCreatedOnlyWhenAsked)
 {
-    TRegistry r;
-    r.RootKey = HKEY_LOCAL_MACHINE;
-    EXPECT_FALSE(r.OpenKey("Software\\Corvana", false));
-    EXPECT_FALSE(r.KeyExists("\\Software\\Corvana"));
-    EXPECT_TRUE(r.OpenKey("Software\\Corvana", true));
-    EXPECT_EQ(r.CurrentPath(), "Software\\Corvana");
-    EXPECT_TRUE(r.KeyExists("\\Software\\Corvana"));
+    auto r = machine();
+    EXPECT_FALSE(r->OpenKey("Software\\Corvana", false));
+    EXPECT_FALSE(r->KeyExists("\\Software\\Corvana"));
+    EXPECT_TRUE(r->OpenKey("Software\\Corvana", true));
+    EXPECT_EQ(r->CurrentPath(), "Software\\Corvana");
+    EXPECT_TRUE(r->KeyExists("\\Software\\Corvana"));
     EXPECT_TRUE(fs::exists(storeFile("HKEY_LOCAL_MACHINE")));
     EXPECT_FALSE(fs::exists(storeFile("HKEY_CURRENT_USER")));
-    EXPECT_FALSE(r.ValueExists("Upercase"));
-    EXPECT_EQ(r.ReadString("Upercase"), "");
-    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r.ReadInteger("Panel"); }), "Failed to get data for 'Panel'");
-    EXPECT_EQ(r.GetDataType("Panel"), rdUnknown);
-    r.CloseKey();
-    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r.WriteString("Tip", "No"); }), "Failed to set data for 'Tip'");
+    EXPECT_FALSE(r->ValueExists("Upercase"));
+    EXPECT_EQ(r->ReadString("Upercase"), "");
+    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->ReadInteger("Panel"); }), "Failed to get data for 'Panel'");
+    EXPECT_EQ(r->GetDataType("Panel"), rdUnknown);
+    r->CloseKey();
+    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->WriteString("Tip", "No"); }), "Failed to set data for 'Tip'");
 }
 
 TEST_F(RegistryTest, KeysAndValueNamesIgnoreCase)
 {
     settings()->WriteString("Upercase", "No");
-    auto r = std::make_unique<TRegistry>();
-    r->RootKey = HKEY_LOCAL_MACHINE;
+    auto r = machine();
     ASSERT_TRUE(r->OpenKey("\\SOFTWARE\\corvana\\", false));
     EXPECT_EQ(r->CurrentPath(), "Software\\Corvana");
     EXPECT_EQ(r->ReadString("UPERCASE"), "No");
@@ -111,15 +116,14 @@ TEST_F(RegistryTest, ADamagedFileReadsEmptyRefusesWritesAndStaysAsItIs)
     const std::string damaged = ReadFileBytes(file) + "this line is not a setting\n";
     WriteFileBytes(file, damaged);
 
-    TRegistry r;
-    r.RootKey = HKEY_LOCAL_MACHINE;
-    EXPECT_FALSE(r.OpenKey("Software\\Corvana", true));
-    EXPECT_EQ(r.ReadString("Upercase"), "");
-    EXPECT_FALSE(r.ValueExists("Upercase"));
-    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r.ReadInteger("Panel"); }), "Failed to get data for 'Panel'");
-    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r.WriteString("Upercase", "Yes"); }), "Failed to set data for 'Upercase'");
-    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r.WriteInteger("Panel", 1); }), "Failed to set data for 'Panel'");
-    EXPECT_FALSE(r.DeleteKey("\\Software"));
+    auto r = machine();
+    EXPECT_FALSE(r->OpenKey("Software\\Corvana", true));
+    EXPECT_EQ(r->ReadString("Upercase"), "");
+    EXPECT_FALSE(r->ValueExists("Upercase"));
+    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->ReadInteger("Panel"); }), "Failed to get data for 'Panel'");
+    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->WriteString("Upercase", "Yes"); }), "Failed to set data for 'Upercase'");
+    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->WriteInteger("Panel", 1); }), "Failed to set data for 'Panel'");
+    EXPECT_FALSE(r->DeleteKey("\\Software"));
     EXPECT_EQ(ReadFileBytes(file), damaged);
 
     // A failed open forgets the key opened before it.
@@ -164,11 +168,10 @@ TEST_F(RegistryTest, AnUnwritableStoreRefusesWritesAndKeepsTheFile)
         EXPECT_EQ(ReadFileBytes(file), before);
 
         ::chmod(file.c_str(), 0);
-        TRegistry unreadable;
-        unreadable.RootKey = HKEY_LOCAL_MACHINE;
-        EXPECT_FALSE(unreadable.OpenKey("Software\\Corvana", true));
-        EXPECT_EQ(unreadable.ReadString("Upercase"), "");
-        EXPECT_THROW(unreadable.WriteString("Upercase", "Yes"), ERegistryException);
+        auto unreadable = machine();
+        EXPECT_FALSE(unreadable->OpenKey("Software\\Corvana", true));
+        EXPECT_EQ(unreadable->ReadString("Upercase"), "");
+        EXPECT_THROW(unreadable->WriteString("Upercase", "Yes"), ERegistryException);
         ::chmod(file.c_str(), 0600);
         EXPECT_EQ(ReadFileBytes(file), before);
     }
@@ -321,10 +324,9 @@ TEST_F(RegistryTest, KeysTooDeepOrNamesTooLongReadAsADamagedStore)
 
     // Nor can such a key or value be made.
     fs::remove(file);
-    TRegistry r;
-    r.RootKey = HKEY_LOCAL_MACHINE;
-    EXPECT_FALSE(r.OpenKey(path(TRegistryStore::kMaxKeyDepth + 1), true));
-    ASSERT_TRUE(r.OpenKey("Software\\Corvana", true));
-    EXPECT_THROW(r.WriteString(std::string(TRegistryStore::kMaxValueName + 1, 'v'), "x"), ERegistryException);
+    auto r = machine();
+    EXPECT_FALSE(r->OpenKey(path(TRegistryStore::kMaxKeyDepth + 1), true));
+    ASSERT_TRUE(r->OpenKey("Software\\Corvana", true));
+    EXPECT_THROW(r->WriteString(std::string(TRegistryStore::kMaxValueName + 1, 'v'), "x"), ERegistryException);
     EXPECT_FALSE(fs::exists(file) && ReadFileBytes(file).find("vvvv") != std::string::npos);
 }
