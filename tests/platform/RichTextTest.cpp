@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,6 +21,8 @@ struct Conversions {
     const char* name;
     std::vector<std::pair<std::string, std::string>> rows;
 };
+
+void PrintTo(const Conversions& c, std::ostream* os) { *os << c.name; }
 
 const Conversions kConversions[] = {
     { "ParagraphsLinesAndTabs", {
