@@ -136,37 +136,37 @@ inline bool ConnectTo(TWSocket& socket, PlainListener& listener, int& peer)
     return peer >= 0;
 }
 
+// Hands what one receive takes, at each notification of data, to `take`.
+inline void OnReceived(TWSocket& socket, std::function<void(const std::string&)> take)
+{
+    socket.OnDataAvailable = [&socket, take](TObject*, std::uint16_t) {
+        char buf[100];
+        int n = socket.Receive(buf, sizeof buf);
+        if (n > 0)
+            take(std::string(buf, std::size_t(n)));
+    };
+}
+
 // What the component says, as "connected N", "data TEXT" (one entry per
 // notification) and "closed N".
 inline void LogEvents(TWSocket& socket, std::vector<std::string>& log)
 {
     socket.OnSessionConnected = [&log](TObject*, std::uint16_t error) { log.push_back("connected " + std::to_string(error)); };
-    socket.OnDataAvailable = [&socket, &log](TObject*, std::uint16_t) {
-        char buf[100];
-        int n = socket.Receive(buf, sizeof buf);
-        if (n > 0)
-            log.push_back("data " + std::string(buf, std::size_t(n)));
-    };
+    OnReceived(socket, [&log](const std::string& bytes) { log.push_back("data " + bytes); });
     socket.OnSessionClosed = [&log](TObject*, std::uint16_t error) { log.push_back("closed " + std::to_string(error)); };
 }
 
 // Everything the component receives, appended to `into`.
 inline void CollectData(TWSocket& socket, std::string& into)
 {
-    socket.OnDataAvailable = [&socket, &into](TObject*, std::uint16_t) {
-        char buf[100];
-        int n = socket.Receive(buf, sizeof buf);
-        if (n > 0)
-            into.append(buf, std::size_t(n));
-    };
+    OnReceived(socket, [&into](const std::string& bytes) { into += bytes; });
 }
 
-// A component and a plain listener for it to reach; the listener's end of
-// the connection in `peer`, closed after the test.
-class SocketPeer : public ::testing::Test {
+// A plain listener; its end of the connection in `peer`, closed after the
+// test.
+class ListenerEnd : public ::testing::Test {
 protected:
     void TearDown() override { ClosePeer(); }
-    bool Connect() { return ConnectTo(socket, listener, peer); }
     void ClosePeer()
     {
         if (peer >= 0)
@@ -175,6 +175,13 @@ protected:
     }
 
     PlainListener listener;
-    ProbeSocket socket { nullptr };
     int peer = -1;
+};
+
+// A component to connect to the listener.
+class SocketPeer : public ListenerEnd {
+protected:
+    bool Connect() { return ConnectTo(socket, listener, peer); }
+
+    ProbeSocket socket { nullptr };
 };

@@ -42,6 +42,29 @@ protected:
             socket.MultiThreaded = true;
         return SocketPeer::Connect();
     }
+    // The line ReadLine gives while the peer sends `bytes` a little later
+    // (and then closes, if asked); read from inside a handler when `nested`.
+    std::string LineSentLater(const std::string& bytes, int seconds, bool close = false, bool nested = false)
+    {
+        std::thread later = Later(peer, bytes, close);
+        if (close)
+            peer = -1;
+        std::string line;
+        bool ran = false;
+        auto read = [&] {
+            socket.ReadLine(seconds, line);
+            ran = true;
+        };
+        Took();
+        if (nested) {
+            PostCall(read);
+            EXPECT_TRUE(RunUntil([&] { return ran; }, 15000));
+        } else
+            read();
+        later.join();
+        EXPECT_LT(Took(), 5000u);
+        return line;
+    }
     // Milliseconds since the last call.
     std::uint64_t Took()
     {
@@ -104,18 +127,13 @@ TEST_F(WSocketLine, ReadLineTimesOutWithThePartAndGoesOnLater)
 TEST_F(WSocketLine, ReadLineThroughTheCountdown)
 {
     ASSERT_TRUE(Connect(true));
-    std::thread late = Later(peer, "late line\r\n");
-    std::string line;
-    Took();
-    socket.ReadLine(10, line);
-    late.join();
-    EXPECT_EQ(line, "late line");
-    EXPECT_LT(Took(), 5000u);
+    EXPECT_EQ(LineSentLater("late line\r\n", 10), "late line");
     EXPECT_FALSE(wait.Running());
     EXPECT_FALSE(wait.Visible());
 
     // Nothing comes: the countdown runs out and the part is returned.
     SendAll(peer, "no end");
+    std::string line;
     wait.SetInterval(100);
     Took();
     socket.ReadLine(2, line);
@@ -134,14 +152,7 @@ TEST_F(WSocketLine, ReadLineNeedsAWaitObject)
 TEST_F(WSocketLine, PeerCloseEndsALineWait)
 {
     ASSERT_TRUE(Connect(true));
-    std::thread closer = Later(peer, "cut", true);
-    peer = -1;
-    std::string line;
-    Took();
-    socket.ReadLine(20, line);
-    closer.join();
-    EXPECT_EQ(line, "cut");
-    EXPECT_LT(Took(), 5000u);
+    EXPECT_EQ(LineSentLater("cut", 20, true), "cut");
     RunUntil([&] { return socket.State() == wsClosed; });
     EXPECT_EQ(socket.State(), wsClosed);
 }
@@ -195,16 +206,5 @@ TEST_F(WSocketLine, ReadLineInsideAnEventHandler)
     // The synchronous calls of the clients run inside a handler, so the
     // wait is a loop nested in the delivery of another message.
     ASSERT_TRUE(Connect(true));
-    std::string line;
-    bool ran = false;
-    std::thread late = Later(peer, "nested\n");
-    Took();
-    PostCall([&] {
-        socket.ReadLine(10, line);
-        ran = true;
-    });
-    ASSERT_TRUE(RunUntil([&] { return ran; }, 15000));
-    late.join();
-    EXPECT_EQ(line, "nested");
-    EXPECT_LT(Took(), 5000u);
+    EXPECT_EQ(LineSentLater("nested\n", 10, false, true), "nested");
 }

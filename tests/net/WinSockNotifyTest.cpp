@@ -51,7 +51,7 @@ public:
 
 // A platform socket connected to a plain listener, announcing everything
 // to a recorder; the listener's end in `peer`.
-class WinSockNotify : public ::testing::Test {
+class WinSockNotify : public ListenerEnd {
 protected:
     void TearDown() override { CloseBoth(); }
     void CloseBoth()
@@ -60,12 +60,6 @@ protected:
             winsock::closesocket(s);
         ClosePeer();
         s = INVALID_SOCKET;
-    }
-    void ClosePeer()
-    {
-        if (peer >= 0)
-            ::close(peer);
-        peer = -1;
     }
     SOCKET Connect(Recorder& to)
     {
@@ -80,10 +74,8 @@ protected:
     }
     void Connect() { s = Connect(recorder); }
 
-    PlainListener listener;
     Recorder recorder;
     SOCKET s = INVALID_SOCKET;
-    int peer = -1;
 };
 
 }
