@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -174,27 +175,25 @@ TEST_F(CustomControl, SubclassedWindowProcsRunNewestFirstAndRestoreInTurn)
                 m.Result = 7;
         });
     };
+    using Log = std::vector<std::string>;
+    auto heard = [&log] { return std::exchange(log, {}); };
     {
         TSubclass first = layer("first");
         {
             TSubclass second = layer("second");
             EXPECT_EQ(a.Perform(CM_SYSCOLORCHANGE, 0, 0), 0);
-            EXPECT_EQ(log, (std::vector<std::string> { "second", "first", "own" }));
-            log.clear();
+            EXPECT_EQ(heard(), (Log { "second", "first", "own" }));
             TMessage m { CM_SYSCOLORCHANGE, 0, 0, 0 };
             Broadcast(&form, m);
-            EXPECT_EQ(log.size(), 3u) << "broadcast goes through the same chain";
-            log.clear();
+            EXPECT_EQ(heard().size(), 3u) << "broadcast goes through the same chain";
             EXPECT_EQ(a.Perform(WM_USER + 1, 0, 0), 7) << "a subclasser may answer and stop";
-            EXPECT_EQ(log, (std::vector<std::string> { "second" }));
-            log.clear();
+            EXPECT_EQ(heard(), (Log { "second" }));
         }
         NotifySysColorChange();
-        EXPECT_EQ(log, (std::vector<std::string> { "first", "own" }));
-        log.clear();
+        EXPECT_EQ(heard(), (Log { "first", "own" }));
     }
     a.Perform(WM_MOUSEMOVE, 0, PointToLParam(3, -4));
-    EXPECT_EQ(log, (std::vector<std::string> { "own" }));
+    EXPECT_EQ(log, (Log { "own" }));
     EXPECT_EQ(a.Moves, 1);
 }
 

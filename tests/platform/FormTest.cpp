@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <unistd.h>
 
@@ -70,24 +71,21 @@ TEST(Align, TopBottomLeftRightThenClient)
     TEdit* bottom = make(alBottom, 10, 20);
     TEdit* left = make(alLeft, 100, 10);
     TEdit* right = make(alRight, 50, 10);
-    EXPECT_EQ(top->Top(), 0);
-    EXPECT_EQ(top->Width(), 400);
-    EXPECT_EQ(bottom->Top(), 280);
-    EXPECT_EQ(left->Top(), 30);
-    EXPECT_EQ(left->Height(), 250);
-    EXPECT_EQ(right->Left(), 350);
-    EXPECT_EQ(client->Left(), 100);
-    EXPECT_EQ(client->Width(), 250);
-    EXPECT_EQ(client->Height(), 250);
+    using Box = std::array<int, 4>;  // left, top, width, height
+    auto box = [](TControl* c) { return Box { c->Left(), c->Top(), c->Width(), c->Height() }; };
+    EXPECT_EQ(box(top), (Box { 0, 0, 400, 30 }));
+    EXPECT_EQ(box(bottom), (Box { 0, 280, 400, 20 }));
+    EXPECT_EQ(box(left), (Box { 0, 30, 100, 250 }));
+    EXPECT_EQ(box(right), (Box { 350, 30, 50, 250 }));
+    EXPECT_EQ(box(client), (Box { 100, 30, 250, 250 }));
 
     // Hiding a control gives its room to the others.
     left->SetVisible(false);
-    EXPECT_EQ(client->Left(), 0);
-    EXPECT_EQ(client->Width(), 350);
+    EXPECT_EQ(box(client), (Box { 0, 30, 350, 250 }));
     // A wider right-aligned control narrows the client one.
     right->SetWidth(150);
-    EXPECT_EQ(right->Left(), 250);
-    EXPECT_EQ(client->Width(), 250);
+    EXPECT_EQ(box(right), (Box { 250, 30, 150, 250 }));
+    EXPECT_EQ(box(client), (Box { 0, 30, 250, 250 }));
 }
 
 TEST(Form, ShowModalRunsUntilAResultAndAsksOnCloseQuery)
