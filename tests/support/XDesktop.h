@@ -42,7 +42,7 @@ public:
     TWindowGeometry Geometry(unsigned long window);
     // Waits until the window's geometry satisfies `done`; the last one read.
     template<class F>
-    TWindowGeometry WaitForGeometry(unsigned long window, F done, int ms = 3000);
+    TWindowGeometry WaitForGeometry(unsigned long window, F done, int ms = 8000);
     bool WaitUntilGone(pid_t, int ms);
 
     // Runs xdotool on the display; what it printed.
