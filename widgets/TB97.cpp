@@ -25,9 +25,6 @@ struct TB97Unit {
     std::unique_ptr<TTimer> timer;
     TToolbarButton97* tracked = nullptr;
     int hook = -1;
-    std::unique_ptr<TBitmap> dither;
-    TColor ditherFace = 0, ditherHighlight = 0;
-    int buttons = 0;
     std::function<bool()> applicationActive;
     // The button whose menu was closed by a press that Qt hands on again.
     TToolbarButton97* swallowPress = nullptr;
@@ -76,32 +73,15 @@ void TToolbarButton97::SetApplicationActiveSource(std::function<bool()> source)
     TB97Unit::get().applicationActive = std::move(source);
 }
 
-const TBitmap& DitherPattern()
-{
-    TB97Unit& u = TB97Unit::get();
-    if (!u.dither) {
-        u.dither = std::make_unique<TBitmap>(8, 8);
-        u.ditherFace = ColorToRGB(clBtnFace);
-        u.ditherHighlight = ColorToRGB(clBtnHighlight);
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x)
-                u.dither->Canvas().SetPixel(x, y, (x % 2) == (y % 2) ? clBtnHighlight : clBtnFace);
-    }
-    return *u.dither;
-}
-
-
 // --- The button -------------------------------------------------------------------
 
 TToolbarButton97::TToolbarButton97(TComponent* owner)
-    : TGraphicControl(owner)
+    : TGroupButton(owner, TButtonFamily::Tool)
 {
     ControlStyle = csCaptureMouse | csOpaque | csDoubleClicks;
     SetBounds(0, 0, 23, 22);
     m_glyph.OnChange = [this] { repaintButton(true); };
-    TB97Unit& u = TB97Unit::get();
-    ++u.buttons;
-    u.installHook();
+    TB97Unit::get().installHook();
 }
 
 TToolbarButton97::~TToolbarButton97()
@@ -114,20 +94,18 @@ TToolbarButton97::~TToolbarButton97()
     if (u.swallowPress == this)
         u.swallowPress = nullptr;
     m_glyph.OnChange = nullptr;
-    if (--u.buttons == 0)
-        u.dither.reset();
 }
 
 void TToolbarButton97::SetAllowAllUp(bool on)
 {
     m_allowAllUp = on;
-    notifyGroup();
+    TellGroup();
 }
 
 void TToolbarButton97::SetGroupIndex(int index)
 {
     m_groupIndex = index;
-    notifyGroup();
+    TellGroup();
 }
 
 void TToolbarButton97::SetDisplayMode(TButtonDisplayMode mode)
@@ -138,15 +116,12 @@ void TToolbarButton97::SetDisplayMode(TButtonDisplayMode mode)
 
 void TToolbarButton97::SetDown(bool on)
 {
-    if (m_groupIndex == 0)
-        on = false;
-    if (on == m_down || (m_down && !m_allowAllUp))
+    if (!Latch(on))
         return;
-    m_down = on;
     m_state = on ? tsHeld : tsUp;
     repaintButton(true);
     if (on)
-        notifyGroup();
+        TellGroup();
 }
 
 void TToolbarButton97::SetDropdownArrow(bool on)
@@ -248,21 +223,10 @@ void TToolbarButton97::SetEnabled(bool on)
 
 void TToolbarButton97::repaintButton(bool) { Invalidate(); }
 
-void TToolbarButton97::notifyGroup()
+void TToolbarButton97::GroupReleased()
 {
-    if (m_groupIndex == 0 || !Parent())
-        return;
-    for (int i = 0; i < Parent()->ControlCount(); ++i) {
-        auto* other = dynamic_cast<TToolbarButton97*>(Parent()->Controls(i));
-        if (!other || other == this || other->m_groupIndex != m_groupIndex)
-            continue;
-        if (m_down && other->m_down) {
-            other->m_down = false;
-            other->m_state = tsUp;
-            other->repaintButton(true);
-        }
-        other->m_allowAllUp = m_allowAllUp;
-    }
+    m_state = tsUp;
+    repaintButton(true);
 }
 
 // --- Mouse tracking ----------------------------------------------------------------
@@ -499,9 +463,6 @@ void TToolbarButton97::WndProc(TMessage& m)
         return;
     case CM_SYSCOLORCHANGE: {
         TGraphicControl::WndProc(m);
-        TB97Unit& u = TB97Unit::get();
-        if (u.dither && (u.ditherFace != ColorToRGB(clBtnFace) || u.ditherHighlight != ColorToRGB(clBtnHighlight)))
-            u.dither.reset();
         m_glyph.Invalidate();
         m_glyph.StateImage(m_state);
         return;
@@ -566,7 +527,7 @@ void TToolbarButton97::PaintTo(TCanvas& canvas)
     TPoint offset = pushed ? TPoint { 1, 1 } : TPoint { 0, 0 };
     if (m_state == tsHeld && (!m_flat || !m_mouseIn)) {
         canvas.Brush = TBrush();
-        canvas.Brush.Bitmap = &DitherPattern();
+        canvas.Brush.Bitmap = &CheckerPattern();
         canvas.FillRect(r);
         canvas.Brush.Bitmap = nullptr;
     }

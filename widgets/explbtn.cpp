@@ -13,9 +13,6 @@
 
 namespace {
 
-int g_buttons = 0;
-std::unique_ptr<TBitmap> g_pattern;
-
 // "&&" is a plain "&", a single "&" marks the next character.
 std::string withoutAccelerator(const std::string& caption)
 {
@@ -69,9 +66,8 @@ TBitmap MakeShadedBitmap(const TBitmap& source, TExplorerButtonShadingType shadi
 }
 
 TOfficeButton::TOfficeButton(TComponent* owner)
-    : TGraphicControl(owner)
+    : TGroupButton(owner, TButtonFamily::Office)
 {
-    ++g_buttons;
     // The button clicks in MouseUp itself, by its own rules.
     ControlStyle = csCaptureMouse | csSetCaption | csDoubleClicks | csOpaque;
     SetBounds(0, 0, 50, 40);
@@ -80,19 +76,6 @@ TOfficeButton::TOfficeButton(TComponent* owner)
 TOfficeButton::~TOfficeButton()
 {
     BeginDestroy();
-    if (--g_buttons == 0)
-        g_pattern.reset();
-}
-
-const TBitmap& TOfficeButton::downPattern()
-{
-    if (!g_pattern) {
-        g_pattern = std::make_unique<TBitmap>(8, 8);
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x)
-                g_pattern->Canvas().SetPixel(x, y, (x % 2) == (y % 2) ? clBtnHighlight : clBtnFace);
-    }
-    return *g_pattern;
 }
 
 // --- properties --------------------------------------------------------------
@@ -109,7 +92,7 @@ void TOfficeButton::SetAlignment(TAlignment v) { repaintWith(m_alignment, v); }
 void TOfficeButton::SetAllowAllUp(bool v)
 {
     m_allowAllUp = v;
-    forEachInGroup([v](TOfficeButton* b) { b->m_allowAllUp = v; });
+    ShareAllowAllUp();
 }
 
 void TOfficeButton::SetBevelStyle(TBevelStyle v) { repaintWith(m_bevelStyle, v); }
@@ -147,7 +130,7 @@ void TOfficeButton::SetDown(bool v)
         return;
     m_down = v;
     if (v)
-        releaseOthers();
+        ReleaseOthers();
     Repaint();
 }
 
@@ -184,28 +167,6 @@ void TOfficeButton::SetShowDownPattern(bool v) { repaintWith(m_showDownPattern, 
 void TOfficeButton::SetUnselectedFontColor(TColor v) { repaintWith(m_unselectedFontColor, v); }
 
 void TOfficeButton::SetWordWrap(bool v) { repaintWith(m_wordWrap, v); }
-
-template<class F>
-void TOfficeButton::forEachInGroup(F f)
-{
-    if (m_groupIndex == 0 || !Parent())
-        return;
-    for (int i = 0; i < Parent()->ControlCount(); ++i) {
-        auto* b = dynamic_cast<TOfficeButton*>(Parent()->Controls(i));
-        if (b && b != this && b->m_groupIndex == m_groupIndex)
-            f(b);
-    }
-}
-
-void TOfficeButton::releaseOthers()
-{
-    forEachInGroup([](TOfficeButton* b) {
-        if (b->m_down) {
-            b->m_down = false;
-            b->Repaint();
-        }
-    });
-}
 
 void TOfficeButton::makeShaded()
 {
@@ -325,7 +286,7 @@ void TOfficeButton::buttonUp(TMouseButton button, int x, int y)
     if (m_hot && m_groupIndex != 0) {
         if (!m_down) {
             m_down = true;
-            releaseOthers();
+            ReleaseOthers();
         } else if (m_allowAllUp) {
             m_down = false;
         }
@@ -475,7 +436,7 @@ void TOfficeButton::draw(TCanvas& c, const Look& look, const Placement& p) const
     c.Brush.Color = clBtnFace;
     c.FillRect({ 0, 0, w, h });
     if (m_down && m_showDownPattern) {
-        c.Brush.Bitmap = &downPattern();
+        c.Brush.Bitmap = &CheckerPattern();
         c.FillRect({ 0, 0, w, h });
         c.Brush.Bitmap = nullptr;
     }
