@@ -17,9 +17,8 @@ TToolbarSep97::TToolbarSep97(TComponent* owner)
 
 void TToolbarSep97::SetBlank(bool blank)
 {
-    if (blank == m_blank)
+    if (!Change(m_blank, blank))
         return;
-    m_blank = blank;
     Invalidate();
     // A floating toolbar draws its wrap lines by their separators' Blank.
     layoutToolbar();

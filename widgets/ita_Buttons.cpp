@@ -116,34 +116,26 @@ void TitaSpeedButton::SetDown(bool value)
 
 void TitaSpeedButton::SetGroupIndex(int v)
 {
-    if (v == m_groupIndex)
-        return;
-    m_groupIndex = v;
-    TellGroup();
+    if (Change(m_groupIndex, v))
+        TellGroup();
 }
 
 void TitaSpeedButton::SetAllowAllUp(bool v)
 {
-    if (v == m_allowAllUp)
-        return;
-    m_allowAllUp = v;
-    TellGroup();
+    if (Change(m_allowAllUp, v))
+        TellGroup();
 }
 
 void TitaSpeedButton::SetFlat(bool v)
 {
-    if (v != m_flat) {
-        m_flat = v;
+    if (Change(m_flat, v))
         Invalidate();
-    }
 }
 
 void TitaSpeedButton::SetLayout(TButtonLayout v)
 {
-    if (v != m_layout) {
-        m_layout = v;
+    if (Change(m_layout, v))
         Invalidate();
-    }
 }
 
 void TitaSpeedButton::SetGlyphIndex(int v)
