@@ -55,7 +55,8 @@ void TGroupButton::forEachInGroup(F f)
         return;
     for (int i = 0; i < Parent()->ControlCount(); ++i) {
         auto* b = dynamic_cast<TGroupButton*>(Parent()->Controls(i));
-        if (b && b != this && b->m_family == m_family && b->m_groupIndex == m_groupIndex)
+        // A button on its way out is neither told nor painted.
+        if (b && b != this && !b->Destroying() && b->m_family == m_family && b->m_groupIndex == m_groupIndex)
             f(b);
     }
 }
