@@ -34,6 +34,15 @@ protected:
     void TellGroup();
     // Another button of the group has put this one up (Down is false now).
     virtual void GroupReleased() = 0;
+    // A property that only changes the look: set, then LookChanged.
+    template<class T, class V>
+    void SetLook(T& field, V value)
+    {
+        field = value;
+        LookChanged();
+    }
+    // Asks for painting; a button that shows its look at once repaints.
+    virtual void LookChanged() { Invalidate(); }
 
     bool m_down = false;
     int m_groupIndex = 0;

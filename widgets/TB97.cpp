@@ -108,11 +108,7 @@ void TToolbarButton97::SetGroupIndex(int index)
     TellGroup();
 }
 
-void TToolbarButton97::SetDisplayMode(TButtonDisplayMode mode)
-{
-    m_displayMode = mode;
-    repaintButton(true);
-}
+void TToolbarButton97::SetDisplayMode(TButtonDisplayMode mode) { SetLook(m_displayMode, mode); }
 
 void TToolbarButton97::SetDown(bool on)
 {
@@ -124,11 +120,7 @@ void TToolbarButton97::SetDown(bool on)
         TellGroup();
 }
 
-void TToolbarButton97::SetDropdownArrow(bool on)
-{
-    m_dropdownArrow = on;
-    repaintButton(true);
-}
+void TToolbarButton97::SetDropdownArrow(bool on) { SetLook(m_dropdownArrow, on); }
 
 void TToolbarButton97::SetDropdownCombo(bool on)
 {
@@ -156,11 +148,7 @@ void TToolbarButton97::SetFlat(bool on)
 
 void TToolbarButton97::SetGlyph(const TBitmap& bitmap) { m_glyph.SetGlyph(bitmap); }
 
-void TToolbarButton97::SetLayout(TButtonLayout layout)
-{
-    m_layout = layout;
-    repaintButton(true);
-}
+void TToolbarButton97::SetLayout(TButtonLayout layout) { SetLook(m_layout, layout); }
 
 void TToolbarButton97::SetMargin(int margin)
 {
@@ -189,17 +177,9 @@ void TToolbarButton97::SetOpaque(bool on)
     Invalidate();
 }
 
-void TToolbarButton97::SetSpacing(int spacing)
-{
-    m_spacing = spacing;
-    repaintButton(true);
-}
+void TToolbarButton97::SetSpacing(int spacing) { SetLook(m_spacing, spacing); }
 
-void TToolbarButton97::SetWordWrap(bool on)
-{
-    m_wordWrap = on;
-    repaintButton(true);
-}
+void TToolbarButton97::SetWordWrap(bool on) { SetLook(m_wordWrap, on); }
 
 void TToolbarButton97::SetShowHint(bool on)
 {

@@ -80,14 +80,7 @@ TOfficeButton::~TOfficeButton()
 
 // --- properties --------------------------------------------------------------
 
-template<class T, class V>
-void TOfficeButton::repaintWith(T& field, V value)
-{
-    field = value;
-    Repaint();
-}
-
-void TOfficeButton::SetAlignment(TAlignment v) { repaintWith(m_alignment, v); }
+void TOfficeButton::SetAlignment(TAlignment v) { SetLook(m_alignment, v); }
 
 void TOfficeButton::SetAllowAllUp(bool v)
 {
@@ -95,7 +88,7 @@ void TOfficeButton::SetAllowAllUp(bool v)
     ShareAllowAllUp();
 }
 
-void TOfficeButton::SetBevelStyle(TBevelStyle v) { repaintWith(m_bevelStyle, v); }
+void TOfficeButton::SetBevelStyle(TBevelStyle v) { SetLook(m_bevelStyle, v); }
 
 void TOfficeButton::SetBitmap(const TBitmap& v)
 {
@@ -104,9 +97,9 @@ void TOfficeButton::SetBitmap(const TBitmap& v)
     Repaint();
 }
 
-void TOfficeButton::SetNoFocusBitmap(const TBitmap& v) { repaintWith(m_noFocusBitmap, v); }
+void TOfficeButton::SetNoFocusBitmap(const TBitmap& v) { SetLook(m_noFocusBitmap, v); }
 
-void TOfficeButton::SetDisabledBitmap(const TBitmap& v) { repaintWith(m_disabledBitmap, v); }
+void TOfficeButton::SetDisabledBitmap(const TBitmap& v) { SetLook(m_disabledBitmap, v); }
 
 void TOfficeButton::SetCaption(const std::string& v)
 {
@@ -134,7 +127,7 @@ void TOfficeButton::SetDown(bool v)
     Repaint();
 }
 
-void TOfficeButton::SetDropDownMenu(TPopupMenu* v) { repaintWith(m_dropDownMenu, v); }
+void TOfficeButton::SetDropDownMenu(TPopupMenu* v) { SetLook(m_dropDownMenu, v); }
 
 void TOfficeButton::SetEnabled(bool v)
 {
@@ -146,7 +139,7 @@ void TOfficeButton::SetEnabled(bool v)
     Repaint();
 }
 
-void TOfficeButton::SetLayout(TExplorerButtonLayout v) { repaintWith(m_layout, v); }
+void TOfficeButton::SetLayout(TExplorerButtonLayout v) { SetLook(m_layout, v); }
 
 void TOfficeButton::SetOptions(TExplorerButtonOptions v)
 {
@@ -162,11 +155,11 @@ void TOfficeButton::SetShadingType(TExplorerButtonShadingType v)
     Repaint();
 }
 
-void TOfficeButton::SetShowDownPattern(bool v) { repaintWith(m_showDownPattern, v); }
+void TOfficeButton::SetShowDownPattern(bool v) { SetLook(m_showDownPattern, v); }
 
-void TOfficeButton::SetUnselectedFontColor(TColor v) { repaintWith(m_unselectedFontColor, v); }
+void TOfficeButton::SetUnselectedFontColor(TColor v) { SetLook(m_unselectedFontColor, v); }
 
-void TOfficeButton::SetWordWrap(bool v) { repaintWith(m_wordWrap, v); }
+void TOfficeButton::SetWordWrap(bool v) { SetLook(m_wordWrap, v); }
 
 void TOfficeButton::makeShaded()
 {

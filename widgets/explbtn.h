@@ -116,8 +116,7 @@ private:
     void buttonDown(TMouseButton);
     void buttonUp(TMouseButton, int x, int y);
 
-    // A property that only changes the look.
-    template<class T, class V> void repaintWith(T& field, V value);
+    void LookChanged() override { Repaint(); }
     void GroupReleased() override { Repaint(); }
     void makeShaded();
     void updateHint();

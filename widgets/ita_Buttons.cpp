@@ -138,17 +138,9 @@ void TitaSpeedButton::SetLayout(TButtonLayout v)
         Invalidate();
 }
 
-void TitaSpeedButton::SetGlyphIndex(int v)
-{
-    m_glyphIndex = v;
-    Invalidate();
-}
+void TitaSpeedButton::SetGlyphIndex(int v) { SetLook(m_glyphIndex, v); }
 
-void TitaSpeedButton::SetGlyphText(const std::string& text)
-{
-    m_glyphText = text;
-    Invalidate();
-}
+void TitaSpeedButton::SetGlyphText(const std::string& text) { SetLook(m_glyphText, text); }
 
 void TitaSpeedButton::SetCaption(const std::string& text)
 {
