@@ -41,6 +41,17 @@ enum TControlStyleFlag : unsigned {
 };
 using TControlStyle = unsigned;
 
+// Sets a property's field; true when the value changed, so that the setter
+// repaints or lays out only then.
+template<class T, class V>
+bool Change(T& field, const V& value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
 // What takes messages: Perform sends one through WindowProc.
 class TMessageReceiver {
 public:

@@ -1,11 +1,16 @@
 #pragma once
 // The non-client area of a window: its mouse messages, the hit-test codes
 // that say which part of the frame a point lies on, the system commands of
-// the window menu, and the platform's rounding multiply-divide.
+// the window menu, the painting of a frame a window draws itself, and the
+// platform's rounding multiply-divide.
 
 #include "platform/ControlMessages.h"
 
 #include <cstdint>
+#include <functional>
+
+class QWidget;
+class TCanvas;
 
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
@@ -53,6 +58,12 @@ constexpr UINT SC_CONTEXTHELP = 0xF180;
 
 // Whether a point lies in [Left, Right) x [Top, Bottom).
 constexpr bool InRect(const TRect& r, TPoint p) { return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom; }
+
+// The frame of a window that draws its own (a title strip, edges), as the
+// window's paint event asks for it: `paint` draws on a canvas over the whole
+// window, and only what lies outside `client` (window coordinates) reaches
+// the screen, so the controls of the client area are never painted over.
+void PaintNonClient(QWidget* window, const TRect& client, const std::function<void(TCanvas&)>& paint);
 
 // a * b / c in 64 bits, rounded half away from zero; -1 when c is 0.
 constexpr int MulDiv(int a, int b, int c)

@@ -10,8 +10,9 @@
 // 125 ms timer finds the cursor elsewhere, or the application is
 // deactivated; then it fires OnMouseExit.
 
+#include "widgets/GroupButton.h"
+
 #include "platform/Buttons.h"
-#include "platform/CustomControl.h"
 #include "platform/Graphics.h"
 
 #include <functional>
@@ -122,19 +123,16 @@ private:
     bool m_oldDisabledStyle = false;
 };
 
-class TToolbarButton97 : public TGraphicControl {
+class TToolbarButton97 : public TGroupButton {
 public:
     explicit TToolbarButton97(TComponent* owner);
     ~TToolbarButton97() override;
 
     // --- Properties --------------------------------------------------------
-    bool AllowAllUp() const { return m_allowAllUp; }
     void SetAllowAllUp(bool);
-    int GroupIndex() const { return m_groupIndex; }
     void SetGroupIndex(int);
     TButtonDisplayMode DisplayMode() const { return m_displayMode; }
     void SetDisplayMode(TButtonDisplayMode);
-    bool Down() const { return m_down; }
     void SetDown(bool);
     bool DropdownArrow() const { return m_dropdownArrow; }
     void SetDropdownArrow(bool);
@@ -203,7 +201,7 @@ private:
     void leaveHover();
     void syncHover();
     void repaintButton(bool erase);
-    void notifyGroup();
+    void GroupReleased() override;
     void hoverTimerTick();
     bool inside(int x, int y) const;
     void dropMenu();
@@ -215,10 +213,7 @@ private:
     bool m_menuPressed = false;
     TToolButtonState m_state = tsUp;
 
-    bool m_allowAllUp = false;
-    int m_groupIndex = 0;
     TButtonDisplayMode m_displayMode = dmBoth;
-    bool m_down = false;
     bool m_dropdownArrow = true;
     bool m_dropdownCombo = false;
     TPopupMenu* m_dropdownMenu = nullptr;
@@ -231,10 +226,6 @@ private:
     bool m_wordWrap = false;
     bool m_showHint = true;
 };
-
-// The 8 x 8 pattern a held button is filled with: clBtnFace with
-// clBtnHighlight where x and y are both even or both odd.
-const TBitmap& DitherPattern();
 
 // DrawEdge of the platform: BDR_* / EDGE_* styles and BF_* flags.
 enum : unsigned {

@@ -13,9 +13,6 @@
 
 namespace {
 
-int g_buttons = 0;
-std::unique_ptr<TBitmap> g_pattern;
-
 // "&&" is a plain "&", a single "&" marks the next character.
 std::string withoutAccelerator(const std::string& caption)
 {
@@ -69,9 +66,8 @@ TBitmap MakeShadedBitmap(const TBitmap& source, TExplorerButtonShadingType shadi
 }
 
 TOfficeButton::TOfficeButton(TComponent* owner)
-    : TGraphicControl(owner)
+    : TGroupButton(owner, TButtonFamily::Office)
 {
-    ++g_buttons;
     // The button clicks in MouseUp itself, by its own rules.
     ControlStyle = csCaptureMouse | csSetCaption | csDoubleClicks | csOpaque;
     SetBounds(0, 0, 50, 40);
@@ -80,39 +76,19 @@ TOfficeButton::TOfficeButton(TComponent* owner)
 TOfficeButton::~TOfficeButton()
 {
     BeginDestroy();
-    if (--g_buttons == 0)
-        g_pattern.reset();
-}
-
-const TBitmap& TOfficeButton::downPattern()
-{
-    if (!g_pattern) {
-        g_pattern = std::make_unique<TBitmap>(8, 8);
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x)
-                g_pattern->Canvas().SetPixel(x, y, (x % 2) == (y % 2) ? clBtnHighlight : clBtnFace);
-    }
-    return *g_pattern;
 }
 
 // --- properties --------------------------------------------------------------
 
-template<class T, class V>
-void TOfficeButton::repaintWith(T& field, V value)
-{
-    field = value;
-    Repaint();
-}
-
-void TOfficeButton::SetAlignment(TAlignment v) { repaintWith(m_alignment, v); }
+void TOfficeButton::SetAlignment(TAlignment v) { SetLook(m_alignment, v); }
 
 void TOfficeButton::SetAllowAllUp(bool v)
 {
     m_allowAllUp = v;
-    forEachInGroup([v](TOfficeButton* b) { b->m_allowAllUp = v; });
+    ShareAllowAllUp();
 }
 
-void TOfficeButton::SetBevelStyle(TBevelStyle v) { repaintWith(m_bevelStyle, v); }
+void TOfficeButton::SetBevelStyle(TBevelStyle v) { SetLook(m_bevelStyle, v); }
 
 void TOfficeButton::SetBitmap(const TBitmap& v)
 {
@@ -121,9 +97,9 @@ void TOfficeButton::SetBitmap(const TBitmap& v)
     Repaint();
 }
 
-void TOfficeButton::SetNoFocusBitmap(const TBitmap& v) { repaintWith(m_noFocusBitmap, v); }
+void TOfficeButton::SetNoFocusBitmap(const TBitmap& v) { SetLook(m_noFocusBitmap, v); }
 
-void TOfficeButton::SetDisabledBitmap(const TBitmap& v) { repaintWith(m_disabledBitmap, v); }
+void TOfficeButton::SetDisabledBitmap(const TBitmap& v) { SetLook(m_disabledBitmap, v); }
 
 void TOfficeButton::SetCaption(const std::string& v)
 {
@@ -147,11 +123,11 @@ void TOfficeButton::SetDown(bool v)
         return;
     m_down = v;
     if (v)
-        releaseOthers();
+        ReleaseOthers();
     Repaint();
 }
 
-void TOfficeButton::SetDropDownMenu(TPopupMenu* v) { repaintWith(m_dropDownMenu, v); }
+void TOfficeButton::SetDropDownMenu(TPopupMenu* v) { SetLook(m_dropDownMenu, v); }
 
 void TOfficeButton::SetEnabled(bool v)
 {
@@ -163,7 +139,7 @@ void TOfficeButton::SetEnabled(bool v)
     Repaint();
 }
 
-void TOfficeButton::SetLayout(TExplorerButtonLayout v) { repaintWith(m_layout, v); }
+void TOfficeButton::SetLayout(TExplorerButtonLayout v) { SetLook(m_layout, v); }
 
 void TOfficeButton::SetOptions(TExplorerButtonOptions v)
 {
@@ -179,33 +155,11 @@ void TOfficeButton::SetShadingType(TExplorerButtonShadingType v)
     Repaint();
 }
 
-void TOfficeButton::SetShowDownPattern(bool v) { repaintWith(m_showDownPattern, v); }
+void TOfficeButton::SetShowDownPattern(bool v) { SetLook(m_showDownPattern, v); }
 
-void TOfficeButton::SetUnselectedFontColor(TColor v) { repaintWith(m_unselectedFontColor, v); }
+void TOfficeButton::SetUnselectedFontColor(TColor v) { SetLook(m_unselectedFontColor, v); }
 
-void TOfficeButton::SetWordWrap(bool v) { repaintWith(m_wordWrap, v); }
-
-template<class F>
-void TOfficeButton::forEachInGroup(F f)
-{
-    if (m_groupIndex == 0 || !Parent())
-        return;
-    for (int i = 0; i < Parent()->ControlCount(); ++i) {
-        auto* b = dynamic_cast<TOfficeButton*>(Parent()->Controls(i));
-        if (b && b != this && b->m_groupIndex == m_groupIndex)
-            f(b);
-    }
-}
-
-void TOfficeButton::releaseOthers()
-{
-    forEachInGroup([](TOfficeButton* b) {
-        if (b->m_down) {
-            b->m_down = false;
-            b->Repaint();
-        }
-    });
-}
+void TOfficeButton::SetWordWrap(bool v) { SetLook(m_wordWrap, v); }
 
 void TOfficeButton::makeShaded()
 {
@@ -325,7 +279,7 @@ void TOfficeButton::buttonUp(TMouseButton button, int x, int y)
     if (m_hot && m_groupIndex != 0) {
         if (!m_down) {
             m_down = true;
-            releaseOthers();
+            ReleaseOthers();
         } else if (m_allowAllUp) {
             m_down = false;
         }
@@ -475,7 +429,7 @@ void TOfficeButton::draw(TCanvas& c, const Look& look, const Placement& p) const
     c.Brush.Color = clBtnFace;
     c.FillRect({ 0, 0, w, h });
     if (m_down && m_showDownPattern) {
-        c.Brush.Bitmap = &downPattern();
+        c.Brush.Bitmap = &CheckerPattern();
         c.FillRect({ 0, 0, w, h });
         c.Brush.Bitmap = nullptr;
     }

@@ -8,7 +8,8 @@
 // their click handlers directly; the drawing and mouse rules make the
 // button whole wherever it is shown.
 
-#include "platform/CustomControl.h"
+#include "widgets/GroupButton.h"
+
 #include "platform/Graphics.h"
 
 #include <memory>
@@ -23,14 +24,13 @@ enum TExplorerButtonOption : unsigned { boMonoDisplay = 1, boIconOnly = 2, boPop
 using TExplorerButtonOptions = unsigned;
 enum TExplorerButtonShadingType { stLight, stMedium, stDark };
 
-class TOfficeButton : public TGraphicControl {
+class TOfficeButton : public TGroupButton {
 public:
     explicit TOfficeButton(TComponent* owner);
     ~TOfficeButton() override;
 
     TAlignment Alignment() const { return m_alignment; }
     void SetAlignment(TAlignment);
-    bool AllowAllUp() const { return m_allowAllUp; }
     // Copied to the other buttons of the group.
     void SetAllowAllUp(bool);
     TBevelStyle BevelStyle() const { return m_bevelStyle; }
@@ -50,11 +50,9 @@ public:
     void SetCaption(const std::string&) override;
 
     // Buttons with the same non-zero index under one parent form a group.
-    int GroupIndex() const { return m_groupIndex; }
     void SetGroupIndex(int);
     // Stays pressed; ignored while GroupIndex is 0. Setting it releases the
     // other buttons of the group.
-    bool Down() const { return m_down; }
     void SetDown(bool);
 
     // Dropped under the button on mouse down. Not owned.
@@ -118,26 +116,18 @@ private:
     void buttonDown(TMouseButton);
     void buttonUp(TMouseButton, int x, int y);
 
-    template<class F> void forEachInGroup(F);
-    // A property that only changes the look.
-    template<class T, class V> void repaintWith(T& field, V value);
-    void releaseOthers();
+    void LookChanged() override { Repaint(); }
+    void GroupReleased() override { Repaint(); }
     void makeShaded();
     void updateHint();
     bool cursorInside() const;
-    // The checkered 8 x 8 pattern all office buttons share: made on first
-    // need, it lives while any office button does.
-    static const TBitmap& downPattern();
 
     TAlignment m_alignment = taCenter;
-    bool m_allowAllUp = false;
     TBevelStyle m_bevelStyle = bsRaised;
     TBitmap m_bitmap;
     TBitmap m_noFocusBitmap;
     TBitmap m_disabledBitmap;
     TBitmap m_shadedBitmap;
-    int m_groupIndex = 0;
-    bool m_down = false;
     TPopupMenu* m_dropDownMenu = nullptr;
     TExplorerButtonLayout m_layout = blBitmapTop;
     TExplorerButtonOptions m_options = boMonoDisplay | boPopupMark | boShowBevel;

@@ -4,10 +4,10 @@
 #include "platform/ControlMessages.h"
 #include "platform/FormBuilder.h"
 #include "platform/Graphics.h"
+#include "platform/NonClient.h"
 #include "widgets/ita_Office97.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QWidget>
 
 #include <algorithm>
@@ -119,10 +119,7 @@ bool TFPForm97::WidgetEvent(QEvent* e)
 {
     switch (e->type()) {
     case QEvent::Paint: {
-        QImage image(Width(), kCaptionOffset, QImage::Format_RGB32);
-        TCanvas canvas(&image);
-        PaintTitle(canvas);
-        QPainter(Widget()).drawImage(0, 0, image);
+        PaintNonClient(Widget(), { 0, kCaptionOffset, Width(), Height() }, [this](TCanvas& canvas) { PaintTitle(canvas); });
         return true;
     }
     case QEvent::MouseButtonPress:

@@ -16,26 +16,7 @@
 
 namespace {
 
-// A button of a group went down: (group index, the button).
-constexpr UINT CM_BUTTONPRESSED = CM_BASE + 24;
-
 enum : int { stUp = 0, stDisabled = 1, stPressed = 2, stExclusive = 3 };
-
-// Program-wide for speed buttons: their number and the pattern of a latched
-// button, made on first need and freed with the last button.
-int g_speedButtons = 0;
-TBitmap* g_pattern = nullptr;
-
-const TBitmap& pattern()
-{
-    if (!g_pattern) {
-        g_pattern = new TBitmap(8, 8);
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x)
-                g_pattern->Canvas().SetPixel(x, y, (x % 2) == (y % 2) ? clBtnHighlight : clBtnFace);
-    }
-    return *g_pattern;
-}
 
 // The menu bar, one copy per program.
 int g_menuButtons = 0;
@@ -107,33 +88,26 @@ TForm* ownerFormOf(TControl* c)
 // --- TitaSpeedButton -------------------------------------------------------
 
 TitaSpeedButton::TitaSpeedButton(TComponent* owner)
-    : TGraphicControl(owner)
+    : TGroupButton(owner, TButtonFamily::Speed)
 {
     SetBounds(0, 0, 22, 22);
     // The button clicks itself on the release, the bottom edge included.
     ControlStyle = csCaptureMouse | csOpaque | csDoubleClicks;
-    ++g_speedButtons;
 }
 
-TitaSpeedButton::~TitaSpeedButton()
-{
-    if (--g_speedButtons == 0) {
-        delete g_pattern;
-        g_pattern = nullptr;
-    }
-}
+TitaSpeedButton::~TitaSpeedButton() = default;
+
+int TitaSpeedButton::State() const { return Enabled() ? m_state : stDisabled; }
 
 void TitaSpeedButton::SetDown(bool value)
 {
-    bool wanted = value && m_groupIndex != 0;
-    if (wanted == m_down || (m_down && !m_allowAllUp))
+    if (!Latch(value))
         return;
-    m_down = wanted;
-    if (wanted) {
+    if (m_down) {
         if (m_state == stUp)
             Invalidate();
         m_state = stExclusive;
-        tellGroup();
+        TellGroup();
     } else {
         m_state = stUp;
         Invalidate();
@@ -142,47 +116,31 @@ void TitaSpeedButton::SetDown(bool value)
 
 void TitaSpeedButton::SetGroupIndex(int v)
 {
-    if (v == m_groupIndex)
-        return;
-    m_groupIndex = v;
-    tellGroup();
+    if (Change(m_groupIndex, v))
+        TellGroup();
 }
 
 void TitaSpeedButton::SetAllowAllUp(bool v)
 {
-    if (v == m_allowAllUp)
-        return;
-    m_allowAllUp = v;
-    tellGroup();
+    if (Change(m_allowAllUp, v))
+        TellGroup();
 }
 
 void TitaSpeedButton::SetFlat(bool v)
 {
-    if (v != m_flat) {
-        m_flat = v;
+    if (Change(m_flat, v))
         Invalidate();
-    }
 }
 
 void TitaSpeedButton::SetLayout(TButtonLayout v)
 {
-    if (v != m_layout) {
-        m_layout = v;
+    if (Change(m_layout, v))
         Invalidate();
-    }
 }
 
-void TitaSpeedButton::SetGlyphIndex(int v)
-{
-    m_glyphIndex = v;
-    Invalidate();
-}
+void TitaSpeedButton::SetGlyphIndex(int v) { SetLook(m_glyphIndex, v); }
 
-void TitaSpeedButton::SetGlyphText(const std::string& text)
-{
-    m_glyphText = text;
-    Invalidate();
-}
+void TitaSpeedButton::SetGlyphText(const std::string& text) { SetLook(m_glyphText, text); }
 
 void TitaSpeedButton::SetCaption(const std::string& text)
 {
@@ -193,33 +151,19 @@ void TitaSpeedButton::SetCaption(const std::string& text)
 void TitaSpeedButton::SetEnabled(bool on)
 {
     TControl::SetEnabled(on);
+    // A disabled button lets go of the mouse and comes back at rest.
+    if (!on) {
+        m_dragging = false;
+        m_state = m_down && m_groupIndex ? stExclusive : stUp;
+    }
     recomputeMouseIn();
     Invalidate();
 }
 
-void TitaSpeedButton::tellGroup()
+void TitaSpeedButton::GroupReleased()
 {
-    if (m_groupIndex == 0 || !Parent())
-        return;
-    TMessage m { CM_BUTTONPRESSED, WPARAM(m_groupIndex), LPARAM(this), 0 };
-    Broadcast(Parent(), m);
-}
-
-void TitaSpeedButton::WndProc(TMessage& m)
-{
-    if (m.Msg == CM_BUTTONPRESSED) {
-        auto* sender = reinterpret_cast<TitaSpeedButton*>(m.LParam);
-        if (int(m.WParam) != m_groupIndex || sender == this)
-            return;
-        if (sender->Down() && m_down) {
-            m_down = false;
-            m_state = stUp;
-            Invalidate();
-        }
-        m_allowAllUp = sender->AllowAllUp();
-        return;
-    }
-    TGraphicControl::WndProc(m);
+    m_state = stUp;
+    Invalidate();
 }
 
 void TitaSpeedButton::DblClick()
@@ -330,13 +274,8 @@ void TitaSpeedButton::PaintCaption(TCanvas& canvas, TRect r, bool enabled)
 
 void TitaSpeedButton::PaintTo(TCanvas& canvas)
 {
-    if (!Enabled()) {
-        m_state = stDisabled;
-        m_dragging = false;
-    } else if (m_state == stDisabled) {
-        m_state = m_down && m_groupIndex ? stExclusive : stUp;
-    }
-    const bool sunk = m_state == stPressed || m_state == stExclusive;
+    const int state = State();
+    const bool sunk = state == stPressed || state == stExclusive;
     canvas.Font = Font;
     TRect r { 0, 0, Width(), Height() };
     canvas.Brush.Style = bsSolid;
@@ -356,8 +295,8 @@ void TitaSpeedButton::PaintTo(TCanvas& canvas)
     }
     if (sunk)
         r = { r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1 };
-    if (m_state == stExclusive && (!m_flat || !m_mouseIn)) {
-        canvas.Brush.Bitmap = &pattern();
+    if (state == stExclusive && (!m_flat || !m_mouseIn)) {
+        canvas.Brush.Bitmap = &CheckerPattern();
         canvas.FillRect(r);
         canvas.Brush.Bitmap = nullptr;
     }

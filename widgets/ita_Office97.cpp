@@ -291,35 +291,26 @@ void TitaToolBar::undock()
         SetVisible(false);
     SetBevelInner(bvNone);
     m_dragBox->SetVisible(false);
-    if (d->Horizontal()) {
-        for (int i = 0; i < d->ControlCount(); ++i) {
-            TControl* c = d->Controls(i);
-            if (c != this && c->Top() >= Top() + Height())
-                c->SetTop(c->Top() - Height());
-        }
-        bool shared = false;
-        for (int i = 0; i < d->ControlCount(); ++i) {
-            TControl* c = d->Controls(i);
-            shared = shared || (c != this && c->Top() == Top() && c->Height() == Height() && c->Left() < Left());
-        }
-        if (!shared)
-            d->SetHeight(d->Height() - Height());
-    } else {
-        for (int i = 0; i < d->ControlCount(); ++i) {
-            TControl* c = d->Controls(i);
-            if (c != this && c->Left() >= Left() + Width())
-                c->SetLeft(c->Left() - Width());
-        }
-        bool shared = false;
-        for (int i = 0; i < d->ControlCount(); ++i) {
-            TControl* c = d->Controls(i);
-            shared = shared || (c != this && c->Left() == Left() && c->Width() == Width());
-        }
-        if (!shared)
-            d->SetWidth(d->Width() - Width());
-        if (Width() < Height())
-            turn(true);
+    // The bars after this one close up across the dock's rows (its columns
+    // when upright); the dock loses the row unless another bar shares it.
+    const bool rows = d->Horizontal();
+    const auto at = [rows](const TControl* c) { return rows ? c->Top() : c->Left(); };
+    const auto across = [rows](const TControl* c) { return rows ? c->Height() : c->Width(); };
+    const int size = across(this);
+    bool shared = false;
+    for (int i = 0; i < d->ControlCount(); ++i) {
+        TControl* c = d->Controls(i);
+        if (c != this && at(c) >= at(this) + size)
+            rows ? c->SetTop(c->Top() - size) : c->SetLeft(c->Left() - size);
     }
+    for (int i = 0; i < d->ControlCount(); ++i) {
+        TControl* c = d->Controls(i);
+        shared = shared || (c != this && at(c) == at(this) && across(c) == size && (!rows || c->Left() < Left()));
+    }
+    if (!shared)
+        rows ? d->SetHeight(d->Height() - size) : d->SetWidth(d->Width() - size);
+    if (!rows && Width() < Height())
+        turn(true);
     if (!Restoring())
         SetVisible(true);
 }

@@ -15,6 +15,7 @@
 #include "platform/CustomControl.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Graphics.h"
+#include "widgets/GroupButton.h"
 #include "widgets/ita_Glyphs.h"
 
 #include <map>
@@ -176,18 +177,15 @@ bool& Restoring();
 // flat (framed only under the mouse) or raised. Buttons of one parent with
 // the same non-zero GroupIndex form a group of which at most one is down.
 
-class TitaSpeedButton : public TGraphicControl {
+class TitaSpeedButton : public TGroupButton {
 public:
     explicit TitaSpeedButton(TComponent* owner);
     ~TitaSpeedButton() override;
 
-    bool Down() const { return m_down; }
     // A button without a group never stays down; a down one stays down
     // unless AllowAllUp.
     void SetDown(bool);
-    int GroupIndex() const { return m_groupIndex; }
     void SetGroupIndex(int);
-    bool AllowAllUp() const { return m_allowAllUp; }
     void SetAllowAllUp(bool);
     bool Flat() const { return m_flat; }
     void SetFlat(bool);
@@ -203,7 +201,7 @@ public:
     TFont Font;
 
     // 0 up, 1 disabled, 2 pressed, 3 exclusive (latched down).
-    int State() const { return m_state; }
+    int State() const;
     bool MouseIn() const { return m_mouseIn; }
 
     TNotifyEvent OnMouseEnter;
@@ -220,20 +218,16 @@ protected:
     void MouseLeave() override;
     // OnDblClick fires only for a latched button.
     void DblClick() override;
-    void WndProc(TMessage&) override;
+    void GroupReleased() override;
     // Draws the caption where there is no cell; the menu button turns it.
     virtual void PaintCaption(TCanvas&, TRect r, bool enabled);
     void SetMouseIn(bool);
-    void tellGroup();
     void recomputeMouseIn();
 
 private:
     bool m_tracking = true;
-    int m_groupIndex = 0;
     int m_glyphIndex = 0;
-    bool m_down = false;
     bool m_dragging = false;
-    bool m_allowAllUp = false;
     TButtonLayout m_layout = blGlyphLeft;
     bool m_flat = true;
     bool m_mouseIn = false;

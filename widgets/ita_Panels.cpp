@@ -16,44 +16,36 @@ void TitaCustomPanel::Paint() { PaintPanel(*Canvas()); }
 
 void TitaCustomPanel::SetBevelOuter(TPanelBevel v)
 {
-    if (v == m_bevelOuter)
-        return;
-    m_bevelOuter = v;
-    Realign();
-    Invalidate();
+    if (Change(m_bevelOuter, v)) {
+        Realign();
+        Invalidate();
+    }
 }
 
 void TitaCustomPanel::SetBevelInner(TPanelBevel v)
 {
-    if (v == m_bevelInner)
-        return;
-    m_bevelInner = v;
-    Realign();
-    Invalidate();
+    if (Change(m_bevelInner, v)) {
+        Realign();
+        Invalidate();
+    }
 }
 
 void TitaCustomPanel::SetBevelSides(TSides v)
 {
-    if (v == m_sides)
-        return;
-    m_sides = v;
-    Invalidate();
+    if (Change(m_sides, v))
+        Invalidate();
 }
 
 void TitaCustomPanel::SetBorderColor(TColor v)
 {
-    if (v == m_borderColor)
-        return;
-    m_borderColor = v;
-    Invalidate();
+    if (Change(m_borderColor, v))
+        Invalidate();
 }
 
 void TitaCustomPanel::SetVerticalAlignment(TVerticalAlignment v)
 {
-    if (v == m_verticalAlignment)
-        return;
-    m_verticalAlignment = v;
-    Invalidate();
+    if (Change(m_verticalAlignment, v))
+        Invalidate();
 }
 
 void TitaCustomPanel::AdjustClientRect(TRect& r) const

@@ -1,5 +1,6 @@
 #include "widgets/marsCap.h"
 
+#include "platform/CustomControl.h"
 #include "platform/Exception.h"
 #include "platform/Form.h"
 #include "platform/Menus.h"
@@ -164,18 +165,14 @@ TMarsCaption::~TMarsCaption()
 
 void TMarsCaption::setColor(int index, TColor c)
 {
-    if (m_colors[index] == c)
-        return;
-    m_colors[index] = c;
-    refreshFrame();
+    if (Change(m_colors[index], c))
+        refreshFrame();
 }
 
 void TMarsCaption::SetApplicationName(const std::string& name)
 {
-    if (name == m_applicationName)
-        return;
-    m_applicationName = name;
-    refreshFrame();
+    if (Change(m_applicationName, name))
+        refreshFrame();
 }
 
 void TMarsCaption::SetApplicationNameFont(const TFont& f)
@@ -192,18 +189,14 @@ void TMarsCaption::SetCaptionFont(const TFont& f)
 
 void TMarsCaption::SetAutoSize(bool on)
 {
-    if (on == m_autoSize)
-        return;
-    m_autoSize = on;
-    refreshFrame();
+    if (Change(m_autoSize, on))
+        refreshFrame();
 }
 
 void TMarsCaption::SetNumColors(int n)
 {
-    if (n == m_numColors)
-        return;
-    m_numColors = n;
-    refreshFrame();
+    if (Change(m_numColors, n))
+        refreshFrame();
 }
 
 void TMarsCaption::refreshFrame() { m_form->Widget()->update(); }

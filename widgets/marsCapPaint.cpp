@@ -4,10 +4,10 @@
 #include "widgets/marsCap.h"
 
 #include "platform/Form.h"
+#include "platform/NonClient.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QPainter>
 #include <QWidget>
 
 #include <algorithm>
@@ -171,29 +171,28 @@ void TMarsCaption::paintNonClient()
     const TRect client = m_form->ClientRectInWindow();
     if (width <= 0 || client.Top <= 0)
         return;
-    QImage strip(width, client.Top, QImage::Format_RGB32);
-    TCanvas canvas(&strip);
-    canvas.Brush.Color = clBtnFace;
-    canvas.FillRect({ 0, 0, width, client.Top });
-    canvas.Pen.Color = clBtnHighlight;
-    canvas.MoveTo(0, client.Top);
-    canvas.LineTo(0, 0);
-    canvas.LineTo(width - 1, 0);
-    canvas.Pen.Color = clBlack;
-    canvas.MoveTo(width - 1, 0);
-    canvas.LineTo(width - 1, client.Top);
-    PaintCaption(canvas, IsActive());
-
-    QPainter p(w);
-    p.drawImage(0, 0, strip);
-    const QColor face = QColor::fromRgb(ToQRgb(clBtnFace));
-    p.fillRect(0, client.Top, client.Left, height - client.Top, face);
-    p.fillRect(client.Right, client.Top, width - client.Right, height - client.Top, face);
-    p.fillRect(0, client.Bottom, width, height - client.Bottom, face);
-    p.setPen(QColor::fromRgb(ToQRgb(clBtnHighlight)));
-    p.drawLine(0, client.Top, 0, height - 1);
-    p.setPen(QColor::fromRgb(ToQRgb(clBlack)));
-    p.drawLine(width - 1, client.Top, width - 1, height - 1);
-    p.drawLine(0, height - 1, width - 1, height - 1);
+    PaintNonClient(w, client, [&](TCanvas& canvas) {
+        // The title strip: light at the left and top, black at the right.
+        canvas.Brush.Color = clBtnFace;
+        canvas.FillRect({ 0, 0, width, height });
+        canvas.Pen.Color = clBtnHighlight;
+        canvas.MoveTo(0, client.Top);
+        canvas.LineTo(0, 0);
+        canvas.LineTo(width - 1, 0);
+        canvas.Pen.Color = clBlack;
+        canvas.MoveTo(width - 1, 0);
+        canvas.LineTo(width - 1, client.Top);
+        PaintCaption(canvas, IsActive());
+        // The edges round the client area, over whatever the caption left
+        // below its strip.
+        const auto fill = [&](TColor color, TRect r) {
+            canvas.Brush.Style = bsSolid;
+            canvas.Brush.Color = color;
+            canvas.FillRect(r);
+        };
+        fill(clBtnFace, { 0, client.Top, width, height });
+        fill(clBtnHighlight, { 0, client.Top, 1, height });
+        fill(clBlack, { width - 1, client.Top, width, height });
+        fill(clBlack, { 0, height - 1, width, height });
+    });
 }
-

@@ -1,0 +1,74 @@
+#include "widgets/TB97.h"
+#include "widgets/explbtn.h"
+#include "widgets/ita_Office97.h"
+
+#include "platform/Form.h"
+#include "tests/support/MouseInput.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Family {
+    const char* name;
+    TGroupButton* (*make)(TForm*);
+};
+
+template<class T>
+TGroupButton* make(TForm* form)
+{
+    auto* b = new T(form);
+    b->SetParent(form);
+    b->SetGroupIndex(5);
+    return b;
+}
+
+const Family kFamilies[] = {
+    { "TToolbarButton97", make<TToolbarButton97> },
+    { "TitaSpeedButton", make<TitaSpeedButton> },
+    { "TOfficeButton", make<TOfficeButton> },
+};
+
+void clickWithMouse(TGroupButton* b)
+{
+    for (QEvent::Type type : { QEvent::Enter, QEvent::MouseButtonPress, QEvent::MouseButtonRelease })
+        SendMouse(b->Widget(), type, 5, 5);
+}
+
+class FlatButtonGroup : public ::testing::TestWithParam<int> {};
+
+TEST_P(FlatButtonGroup, APressedButtonPutsUpTheOthersOfItsGroupButNotOtherFamilies)
+{
+    const Family& family = kFamilies[GetParam()];
+    const Family& stranger = kFamilies[(GetParam() + 1) % 3];
+    TForm form(nullptr);
+    TGroupButton* a = family.make(&form);
+    TGroupButton* b = family.make(&form);
+    TGroupButton* foreign = stranger.make(&form);
+    clickWithMouse(b);
+    clickWithMouse(foreign);
+    ASSERT_TRUE(b->Down() && foreign->Down()) << family.name;
+    clickWithMouse(a);
+    EXPECT_TRUE(a->Down()) << family.name;
+    EXPECT_FALSE(b->Down()) << family.name;
+    EXPECT_TRUE(foreign->Down()) << family.name << " reached " << stranger.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, FlatButtonGroup, ::testing::Range(0, 3),
+                         [](const auto& info) { return std::string(kFamilies[info.param].name); });
+
+TEST(SpeedButton, ReportsItsStateWithoutBeingPaintedAndPaintingLeavesItAlone)
+{
+    TForm form(nullptr);
+    auto* b = static_cast<TitaSpeedButton*>(make<TitaSpeedButton>(&form));
+    b->SetDown(true);
+    b->SetEnabled(false);
+    EXPECT_EQ(b->State(), 1);
+    TBitmap image(b->Width(), b->Height());
+    b->PaintTo(image.Canvas());
+    EXPECT_EQ(b->State(), 1);
+    b->SetEnabled(true);
+    EXPECT_EQ(b->State(), 3);
+}
+
+}  // namespace
