@@ -1,5 +1,6 @@
 #include "editor/TagCommands.h"
 
+#include "editor/Commands.h"
 #include "editor/Unit1.h"
 
 const TagRow kTagRows[tcCount] = {
@@ -62,15 +63,18 @@ void RunTagCommand(TPage& page, TagCommand command)
         page.FocusIfPossible();
 }
 
-#define CORVANA_TAG_HANDLER_BODY(handler, command, popsTags) \
-    void TForm1::handler(TObject*) \
-    { \
-        if (popsTags) \
-            putUp(itaMenuButton4); \
-        RunTagCommand(Page(), command); \
-    }
-CORVANA_TAG_HANDLERS(CORVANA_TAG_HANDLER_BODY)
-
-#define CORVANA_TAG_SHORTCUT_BODY(handler, target) \
-    void TForm1::handler(TObject* sender) { target(sender); }
-CORVANA_TAG_SHORTCUT_HANDLERS(CORVANA_TAG_SHORTCUT_BODY)
+TNotifyEvent CommandEvent(TForm1* form, const EditorCommand& command)
+{
+    if (command.handler)
+        return [form, h = command.handler](TObject* sender) { (form->*h)(sender); };
+    // A character goes in without moving the focus.
+    if (command.text)
+        return [form, text = command.text](TObject*) { form->Page().Replace(text); };
+    if (command.tag == tcCount)
+        return {};
+    return [form, command](TObject*) {
+        if (command.popsTags)
+            form->itaMenuButton4->SetDown(false);
+        RunTagCommand(form->Page(), command.tag);
+    };
+}

@@ -3,9 +3,7 @@
 // fields through which the dialogs exchange settings and results, and the
 // document commands.
 
-#include "editor/Entities.h"
 #include "editor/Settings.h"
-#include "editor/TagCommands.h"
 #include "page/Page.h"
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
@@ -171,14 +169,6 @@ public:
     void ToolbarButton97162Click(TObject* sender);  // Parameter
     void ToolbarButton97163Click(TObject* sender);  // Parameter
     void ToolbarButton97164Click(TObject* sender);  // Embeded Item
-
-    // --- Tag commands, their menu items and the character palette ----------
-#define CORVANA_DECLARE_TAG_HANDLER(handler, command, popsTags) void handler(TObject* sender);
-    CORVANA_TAG_HANDLERS(CORVANA_DECLARE_TAG_HANDLER)
-#define CORVANA_DECLARE_TAG_SHORTCUT(handler, target) void handler(TObject* sender);
-    CORVANA_TAG_SHORTCUT_HANDLERS(CORVANA_DECLARE_TAG_SHORTCUT)
-#define CORVANA_DECLARE_ENTITY_HANDLER(n) void ToolbarButton97##n##Click(TObject* sender);
-    CORVANA_ENTITY_BUTTONS(CORVANA_DECLARE_ENTITY_HANDLER)
 
     // --- Help, Tip of the Day and About box ------------------------------------
     void Help1Click(TObject* sender);
