@@ -158,5 +158,5 @@ void TForm1::PopupMenu6Popup(TObject*)
     // The View submenu's check marks follow what shows.
     for (auto [item, on] : { std::pair { "MainToolbar3", MainMenu->Visible() }, { "StandardToolbar3", Standard->Visible() },
              { "MiscToolbar2", Toolbar1->Visible() }, { "ShowHidePanel2", Panel3->Visible() } })
-        FindComponentAs<TMenuItem>(this, item)->Checked = on;
+        FindComponentAs<TMenuItem>(item)->Checked = on;
 }

@@ -202,10 +202,8 @@ TitaToolBar* newToolbar(TForm1* form, TitaDock* dock, const char* name, const ch
     return bar;
 }
 
-TitaGlyphs* glyphStrip(TForm1* form, const char* name, const char* file)
+TitaGlyphs* loadGlyphs(TitaGlyphs* glyphs, const char* file)
 {
-    auto* glyphs = new TitaGlyphs(form);
-    glyphs->Name = name;
     TGlyphStrip picture;
     if (picture.Load(GlyphStripPath(file), 16, 8))
         glyphs->SetPicture(picture.Picture());
@@ -270,18 +268,15 @@ void TForm1::buildHiddenFields()
     OfficeButton12 = hiddenOfficeButton(this, "OfficeButton12", Method(this, &TForm1::OfficeButton12Click));
 
     const char* const pageFilter = "HTML Files (*.htm; *.html)|*.htm; *.html|All Files (*.*)|*.*";
-    OpenDialog1 = new TOpenDialog(this);
-    OpenDialog1->Name = "OpenDialog1";
+    OpenDialog1 = NewComponent<TOpenDialog>("OpenDialog1");
     OpenDialog1->Filter = pageFilter;
     OpenDialog1->DefaultExt = "*.htm; *.html";
     OpenDialog1->Options = ofHideReadOnly | ofPathMustExist | ofFileMustExist;
-    SaveDialog1 = new TSaveDialog(this);
-    SaveDialog1->Name = "SaveDialog1";
+    SaveDialog1 = NewComponent<TSaveDialog>("SaveDialog1");
     SaveDialog1->Filter = pageFilter;
     SaveDialog1->DefaultExt = "*.htm; *.html";
     SaveDialog1->Options = ofOverwritePrompt | ofHideReadOnly | ofPathMustExist;
-    OpenDialog2 = new TOpenDialog(this);
-    OpenDialog2->Name = "OpenDialog2";
+    OpenDialog2 = NewComponent<TOpenDialog>("OpenDialog2");
     OpenDialog2->Title = "Insert File";
     OpenDialog2->Filter = "All Files (*.*)|*.*|Web Files (*.htm; *.html)|*.htm; *.html|Text Files (*.txt)|*.txt";
     OpenDialog2->DefaultExt = "*.*";
@@ -290,25 +285,19 @@ void TForm1::buildHiddenFields()
 
 void TForm1::buildMenus()
 {
-    MainMenu1 = new TMainMenu(this);
-    MainMenu1->Name = "MainMenu1";
+    MainMenu1 = NewComponent<TMainMenu>("MainMenu1");
     fillMenu(this, MainMenu1, kMainMenu);
     find<TMenuItem>(this, "Shortcuts1")->Visible = false;
     Menu = MainMenu1;
 
-    auto popup = [this](const char* name) {
-        auto* menu = new TPopupMenu(this);
-        menu->Name = name;
-        return menu;
-    };
-    PopupMenu1 = popup("PopupMenu1");
-    PopupMenu2 = popup("PopupMenu2");
-    PopupMenu3 = popup("PopupMenu3");
-    PopupMenu4 = popup("PopupMenu4");
-    PopupMenu5 = popup("PopupMenu5");
-    PopupMenu6 = popup("PopupMenu6");
-    PopupMenu7 = popup("PopupMenu7");
-    PopupMenu8 = popup("PopupMenu8");
+    PopupMenu1 = NewComponent<TPopupMenu>("PopupMenu1");
+    PopupMenu2 = NewComponent<TPopupMenu>("PopupMenu2");
+    PopupMenu3 = NewComponent<TPopupMenu>("PopupMenu3");
+    PopupMenu4 = NewComponent<TPopupMenu>("PopupMenu4");
+    PopupMenu5 = NewComponent<TPopupMenu>("PopupMenu5");
+    PopupMenu6 = NewComponent<TPopupMenu>("PopupMenu6");
+    PopupMenu7 = NewComponent<TPopupMenu>("PopupMenu7");
+    PopupMenu8 = NewComponent<TPopupMenu>("PopupMenu8");
     fillMenu(this, PopupMenu2, kFileMenu);
     fillMenu(this, PopupMenu1, kEditMenu);
     fillMenu(this, PopupMenu6, kContextMenu);
@@ -332,8 +321,8 @@ void TForm1::buildMenus()
 
 void TForm1::buildToolbars()
 {
-    itaGlyphs1 = glyphStrip(this, "itaGlyphs1", "BarGlyphs1.bmp");
-    itaGlyphs2 = glyphStrip(this, "itaGlyphs2", "BarGlyphs2.bmp");
+    itaGlyphs1 = loadGlyphs(NewComponent<TitaGlyphs>("itaGlyphs1"), "BarGlyphs1.bmp");
+    itaGlyphs2 = loadGlyphs(NewComponent<TitaGlyphs>("itaGlyphs2"), "BarGlyphs2.bmp");
     itaDock1 = NewControl<TitaDock>(this, this, "itaDock1");
     itaDock1->SetAlign(alTop);
     itaDock1->SetHeight(74);
@@ -355,13 +344,11 @@ void TForm1::buildToolbars()
         { &itaMenuButton6, "itaMenuButton6", "View", PopupMenu7, 8938 },
     };
     for (const auto& row : menuButtons) {
-        auto* button = new TitaMenuButton(this);
-        button->Name = row.name;
+        int width = 10 + QFontMetrics(ToQFont(Font())).horizontalAdvance(row.caption) + 8;
+        auto* button = NewControl<TitaMenuButton>(this, MainMenu, row.name, 0, 0, width, 18);
         button->SetCaption(row.caption);
         button->Menu = row.menu;
         button->SetGroupIndex(row.group);
-        button->SetBounds(0, 0, 10 + QFontMetrics(ToQFont(TFont())).horizontalAdvance(row.caption) + 8, 18);
-        button->SetParent(MainMenu);
         *row.button = button;
     }
 
@@ -409,10 +396,8 @@ void TForm1::buildSidePanel()
     PageControl1 = NewControl<TPageControl>(this, Panel3, "PageControl1");
     PageControl1->SetAlign(alClient);
     auto sheet = [this](TPageControl* control, const char* name, const char* caption) {
-        auto* page = new TTabSheet(this);
-        page->Name = name;
+        auto* page = NewControl<TTabSheet>(this, control, name);
         page->SetCaption(caption);
-        page->SetParent(control);
         return page;
     };
     TabSheet1 = sheet(PageControl1, "TabSheet1", "Web Pages");
@@ -444,9 +429,7 @@ void TForm1::buildSidePanel()
 
 void TForm1::buildLaunchers()
 {
-    GoToWeb1 = new TGoToWeb(this);
-    GoToWeb1->Name = "GoToWeb1";
+    GoToWeb1 = NewComponent<TGoToWeb>("GoToWeb1");
     GoToWeb1->BrowserState = gwMaximized;
-    AppRunner1 = new TAppRunner(this);
-    AppRunner1->Name = "AppRunner1";
+    AppRunner1 = NewComponent<TAppRunner>("AppRunner1");
 }

@@ -9,7 +9,7 @@
 #include "platform/ExtCtrls.h"
 #include "platform/FileCtrl.h"
 #include "platform/FileDialog.h"
-#include "platform/Form.h"
+#include "platform/FormBuilder.h"
 #include "platform/Menus.h"
 #include "platform/RichEdit.h"
 #include "platform/StdCtrls.h"
@@ -24,7 +24,7 @@
 #include <memory>
 #include <string>
 
-class TForm1 : public TForm {
+class TForm1 : public TDesignedForm {
 public:
     explicit TForm1(TComponent* owner);
 
