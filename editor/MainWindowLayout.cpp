@@ -192,12 +192,9 @@ void fillToolbar(TForm1* form, TitaToolBar* bar, ButtonPlace place)
 
 TitaToolBar* newToolbar(TForm1* form, TitaDock* dock, const char* name, const char* caption, TRect bounds)
 {
-    auto* bar = new TitaToolBar(form);
-    bar->Name = name;
+    auto* bar = NewControl<TitaToolBar>(form, dock, name, bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
     bar->SetCaption(caption);
     bar->AllowResize = false;
-    bar->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
-    bar->SetParent(dock);
     bar->SetPopupMenu(form->PopupMenu8);
     return bar;
 }
