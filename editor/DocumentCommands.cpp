@@ -17,6 +17,9 @@ bool discardChangesAllowed(TRichEdit* editor)
     return MessageDlg("Are you sure you want to discard the changes?", mtConfirmation, mbYes | mbNo) == mrYes;
 }
 
+// A file was chosen in the dialog (an empty name counts as none).
+bool fileChosen(TOpenDialog* dialog) { return dialog->Execute() && !dialog->FileName.empty(); }
+
 }
 
 void TForm1::putUp(TitaMenuButton* button) { button->SetDown(false); }
@@ -37,10 +40,15 @@ void TForm1::Open1Click(TObject*)
 
 void TForm1::OfficeButton12Click(TObject*)
 {
-    if (!OpenDialog1->Execute() || OpenDialog1->FileName.empty())
+    if (!fileChosen(OpenDialog1))
         return;
     RichEdit1->Lines().LoadFromFile(OpenDialog1->FileName);
-    Edit1->SetText(OpenDialog1->FileName);
+    pageIsFile(OpenDialog1->FileName);
+}
+
+void TForm1::pageIsFile(const std::string& path)
+{
+    Edit1->SetText(path);
     RichEdit1->SetModified(false);
     ToolbarButton977->SetEnabled(false);
 }
@@ -53,25 +61,22 @@ void TForm1::Save1Click(TObject* sender)
         return;
     }
     RichEdit1->Lines().SaveToFile(Edit1->Text());
-    RichEdit1->SetModified(false);
-    ToolbarButton977->SetEnabled(false);
+    pageIsFile(Edit1->Text());
 }
 
 void TForm1::Saveas1Click(TObject*)
 {
     putUp(itaMenuButton1);
-    if (!SaveDialog1->Execute() || SaveDialog1->FileName.empty())
+    if (!fileChosen(SaveDialog1))
         return;
     RichEdit1->Lines().SaveToFile(SaveDialog1->FileName);
-    Edit1->SetText(SaveDialog1->FileName);
-    RichEdit1->SetModified(false);
-    ToolbarButton977->SetEnabled(false);
+    pageIsFile(SaveDialog1->FileName);
 }
 
 void TForm1::Insert1Click(TObject*)
 {
     putUp(itaMenuButton1);
-    if (!OpenDialog2->Execute() || OpenDialog2->FileName.empty())
+    if (!fileChosen(OpenDialog2))
         return;
     RichEdit2->Lines().LoadFromFile(OpenDialog2->FileName);
     RichEdit1->SetSelText(RichEdit2->Text());

@@ -6,6 +6,7 @@
 #include "editor/Unit1.h"
 #include "platform/FormBuilder.h"
 
+#include "editor/HotSpot.h"
 #include "editor/ToolButtons.h"
 #include "widgets/GlyphStrip.h"
 
@@ -415,11 +416,7 @@ void TForm1::buildSidePanel()
     Image2 = NewControl<TImage>(this, TabSheet1, "Image2", 8, 8, 185, 121);
     Image2->SetStretch(true);
 
-    Label2 = NewControl<TLabel>(this, TabSheet1, "Label2");
-    Label2->SetAutoSize(false);
-    Label2->Transparent = true;
-    Label2->SetBounds(160, 272, 17, 17);
-    Label2->OnDblClick = Method(this, &TForm1::Label2DblClick);
+    Label2 = NewHotSpot(this, TabSheet1, "Label2", 160, 272, 17, 17, Method(this, &TForm1::Label2DblClick));
     buildWebPagesTab();
     buildLinkToFileTab();
 }

@@ -235,6 +235,8 @@ private:
     void fileInsert(bool upperCase);
     void buildCaptionBar();
     void putUp(TitaMenuButton*);
+    // The page now is the file at `path`, with nothing left to save.
+    void pageIsFile(const std::string& path);
 };
 
 extern TForm1* Form1;
