@@ -109,30 +109,6 @@ void TForm1::ToolbarButton979Click(TObject*)
     ToolbarButton977->SetEnabled(true);
 }
 
-void TForm1::Cut1Click(TObject* sender)
-{
-    putUp(itaMenuButton2);
-    ToolbarButton975Click(sender);
-}
-
-void TForm1::Copy1Click(TObject* sender)
-{
-    putUp(itaMenuButton2);
-    ToolbarButton978Click(sender);
-}
-
-void TForm1::Paste1Click(TObject* sender)
-{
-    putUp(itaMenuButton2);
-    ToolbarButton979Click(sender);
-}
-
-void TForm1::SelectAll1Click(TObject* sender)
-{
-    putUp(itaMenuButton2);
-    SelectAll2Click(sender);
-}
-
 void TForm1::SelectAll2Click(TObject*) { RichEdit1->SelectAll(); }
 
 void TForm1::RichEdit1KeyDown(TObject*, std::uint16_t&, TShiftState) { ToolbarButton977->SetEnabled(true); }

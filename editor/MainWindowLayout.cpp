@@ -15,6 +15,10 @@
 
 namespace {
 
+// The items of the menu bar's "Edit" and "Tags" menus pop that button up first.
+constexpr MenuBarButton kFromEdit = &TForm1::itaMenuButton2;
+constexpr MenuBarButton kFromTags = &TForm1::itaMenuButton4;
+
 // One menu item; caption "-" is a separator, a parent name nests it. Its
 // click handler is named after it ("Bold1Click"); the hidden shortcut items
 // run their "Tags" menu item's command.
@@ -41,11 +45,11 @@ const MenuRow kFileMenu[] = {
 const MenuRow kEditMenu[] = {
     { "Undo1", "", "&Undo", "Ctrl+Z", &TForm1::Undo1Click, false },
     { "N3", "", "-", "", {}, true },
-    { "Cut1", "", "Cut", "Ctrl+X", &TForm1::Cut1Click, false },
-    { "Copy1", "", "Copy", "Ctrl+C", &TForm1::Copy1Click, false },
-    { "Paste1", "", "Paste", "Ctrl+V", &TForm1::Paste1Click, false },
+    { "Cut1", "", "Cut", "Ctrl+X", { &TForm1::ToolbarButton975Click, kFromEdit }, false },
+    { "Copy1", "", "Copy", "Ctrl+C", { &TForm1::ToolbarButton978Click, kFromEdit }, false },
+    { "Paste1", "", "Paste", "Ctrl+V", { &TForm1::ToolbarButton979Click, kFromEdit }, false },
     { "N4", "", "-", "", {}, true },
-    { "SelectAll1", "", "&Select All", "Ctrl+A", &TForm1::SelectAll1Click, true },
+    { "SelectAll1", "", "&Select All", "Ctrl+A", { &TForm1::SelectAll2Click, kFromEdit }, true },
 };
 
 // The editor's context menu carries the document keys while it has the focus.
@@ -86,23 +90,23 @@ const MenuRow kContextMenu[] = {
 
 // The menu bar's "Tags" menu.
 const MenuRow kTagsMenu[] = {
-    { "Starttag1", "", "Start tag <>", "", FromTagsMenu(tcStartTag), true },
-    { "Endtag1", "", "End tag </>", "", FromTagsMenu(tcEndTag), true },
+    { "Starttag1", "", "Start tag <>", "", { tcStartTag, kFromTags }, true },
+    { "Endtag1", "", "End tag </>", "", { tcEndTag, kFromTags }, true },
     { "N12", "", "-", "", {}, true },
-    { "Bold1", "", "Bold", "Ctrl+B", FromTagsMenu(tcBold), true },
-    { "Italic1", "", "Italic", "Ctrl+I", FromTagsMenu(tcItalic), true },
-    { "Underlined1", "", "Underline", "Ctrl+U", FromTagsMenu(tcUnderlined), true },
+    { "Bold1", "", "Bold", "Ctrl+B", { tcBold, kFromTags }, true },
+    { "Italic1", "", "Italic", "Ctrl+I", { tcItalic, kFromTags }, true },
+    { "Underlined1", "", "Underline", "Ctrl+U", { tcUnderlined, kFromTags }, true },
     { "N13", "", "-", "", {}, true },
-    { "DecreaseTextSize1", "", "Decrease Text Size", "", FromTagsMenu(tcSmall), true },
-    { "IncreaseTextSize1", "", "Increase Text Size", "", FromTagsMenu(tcBig), true },
+    { "DecreaseTextSize1", "", "Decrease Text Size", "", { tcSmall, kFromTags }, true },
+    { "IncreaseTextSize1", "", "Increase Text Size", "", { tcBig, kFromTags }, true },
     { "N14", "", "-", "", {}, true },
-    { "Center1", "", "Center", "Ctrl+E", FromTagsMenu(tcCenter), true },
-    { "LeftJustify1", "", "Left Justify", "", FromTagsMenu(tcLeftJustify), true },
-    { "RightJustify1", "", "Right Justify", "", FromTagsMenu(tcRightJustify), true },
+    { "Center1", "", "Center", "Ctrl+E", { tcCenter, kFromTags }, true },
+    { "LeftJustify1", "", "Left Justify", "", { tcLeftJustify, kFromTags }, true },
+    { "RightJustify1", "", "Right Justify", "", { tcRightJustify, kFromTags }, true },
     { "N15", "", "-", "", {}, true },
-    { "Paragraph2", "", "Paragraph", "", FromTagsMenu(tcParagraph), true },
+    { "Paragraph2", "", "Paragraph", "", { tcParagraph, kFromTags }, true },
     { "N16", "", "-", "", {}, true },
-    { "Strong1", "", "Strong", "", FromTagsMenu(tcStrong), true },
+    { "Strong1", "", "Strong", "", { tcStrong, kFromTags }, true },
 };
 
 // The menu bar's "View" menu.
@@ -143,10 +147,10 @@ const MenuRow kMainMenu[] = {
     { "New3", "Shortcuts1", "New", "Ctrl+N", &TForm1::New1Click, true },
     { "Open3", "Shortcuts1", "Open", "Ctrl+O", &TForm1::Open1Click, true },
     { "Save3", "Shortcuts1", "Save", "Ctrl+S", &TForm1::Save1Click, true },
-    { "Bold3", "Shortcuts1", "Bold", "Ctrl+B", FromTagsMenu(tcBold), true },
-    { "Italic3", "Shortcuts1", "Italic", "Ctrl+I", FromTagsMenu(tcItalic), true },
-    { "Underlined3", "Shortcuts1", "Underlined", "Ctrl+U", FromTagsMenu(tcUnderlined), true },
-    { "Center3", "Shortcuts1", "Center", "Ctrl+E", FromTagsMenu(tcCenter), true },
+    { "Bold3", "Shortcuts1", "Bold", "Ctrl+B", { tcBold, kFromTags }, true },
+    { "Italic3", "Shortcuts1", "Italic", "Ctrl+I", { tcItalic, kFromTags }, true },
+    { "Underlined3", "Shortcuts1", "Underlined", "Ctrl+U", { tcUnderlined, kFromTags }, true },
+    { "Center3", "Shortcuts1", "Center", "Ctrl+E", { tcCenter, kFromTags }, true },
 };
 
 template<std::size_t N>

@@ -65,16 +65,17 @@ void RunTagCommand(TPage& page, TagCommand command)
 
 TNotifyEvent CommandEvent(TForm1* form, const EditorCommand& command)
 {
-    if (command.handler)
-        return [form, h = command.handler](TObject* sender) { (form->*h)(sender); };
     // A character goes in without moving the focus.
     if (command.text)
         return [form, text = command.text](TObject*) { form->Page().Replace(text); };
-    if (command.tag == tcCount)
+    if (!command.handler && command.tag == tcCount)
         return {};
-    return [form, command](TObject*) {
-        if (command.popsTags)
-            form->itaMenuButton4->SetDown(false);
-        RunTagCommand(form->Page(), command.tag);
+    return [form, command](TObject* sender) {
+        if (command.menu)
+            (form->*command.menu)->SetDown(false);
+        if (command.handler)
+            (form->*command.handler)(sender);
+        else
+            RunTagCommand(form->Page(), command.tag);
     };
 }

@@ -129,10 +129,6 @@ public:
     void Insert1Click(TObject* sender);
     void Exit1Click(TObject* sender);
     void Undo1Click(TObject* sender);
-    void Cut1Click(TObject* sender);
-    void Copy1Click(TObject* sender);
-    void Paste1Click(TObject* sender);
-    void SelectAll1Click(TObject* sender);
     void ToolbarButton975Click(TObject* sender);  // Cut
     void ToolbarButton978Click(TObject* sender);  // Copy
     void ToolbarButton979Click(TObject* sender);  // Paste
