@@ -136,8 +136,5 @@ void TForm1::PopupMenu6Popup(TObject*)
     bool selected = RichEdit1->SelLength() > 0;
     Cut2->Enabled = selected;
     Copy2->Enabled = selected;
-    // The View submenu's check marks follow what shows.
-    for (auto [item, on] : { std::pair { "MainToolbar3", MainMenu->Visible() }, { "StandardToolbar3", Standard->Visible() },
-             { "MiscToolbar2", Toolbar1->Visible() }, { "ShowHidePanel2", Panel3->Visible() } })
-        FindComponentAs<TMenuItem>(item)->Checked = on;
+    checkViewItems("MainToolbar3", "StandardToolbar3", "MiscToolbar2", "ShowHidePanel2");
 }

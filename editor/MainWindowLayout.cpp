@@ -15,9 +15,11 @@
 
 namespace {
 
-// The items of the menu bar's "Edit" and "Tags" menus pop that button up first.
+// The items of the menu bar's "Edit", "Tags" and "View" menus pop that
+// button up first.
 constexpr MenuBarButton kFromEdit = &TForm1::itaMenuButton2;
 constexpr MenuBarButton kFromTags = &TForm1::itaMenuButton4;
+constexpr MenuBarButton kFromView = &TForm1::itaMenuButton6;
 
 // One menu item; caption "-" is a separator, a parent name nests it. Its
 // click handler is named after it ("Bold1Click"); the hidden shortcut items
@@ -75,9 +77,9 @@ const MenuRow kContextMenu[] = {
     { "HorizontalRule1", "Tags1", "Horizontal Rule...", "", &TForm1::HorizontalRule1Click, true },
     { "N9", "", "-", "", {}, true },
     { "View2", "", "View", "", {}, true },
-    { "MainToolbar3", "View2", "Main Toolbar", "", &TForm1::MainToolbar3Click, true },
-    { "StandardToolbar3", "View2", "Standard Toolbar", "", &TForm1::StandardToolbar3Click, true },
-    { "MiscToolbar2", "View2", "Misc Toolbar", "", &TForm1::MiscToolbar2Click, true },
+    { "MainToolbar3", "View2", "Main Toolbar", "", &TForm1::MainToolbar2Click, true },
+    { "StandardToolbar3", "View2", "Standard Toolbar", "", &TForm1::StandardToolbar2Click, true },
+    { "MiscToolbar2", "View2", "Misc Toolbar", "", &TForm1::MiscToolbar1Click, true },
     { "N31", "View2", "-", "", {}, true },
     { "ShowHidePanel2", "View2", "Show/Hide Panel", "", &TForm1::ShowHidePanel2Click, true },
     { "N32", "", "-", "", {}, true },
@@ -111,11 +113,11 @@ const MenuRow kTagsMenu[] = {
 
 // The menu bar's "View" menu.
 const MenuRow kViewMenu[] = {
-    { "MainToolbar1", "", "Main Toolbar", "", &TForm1::MainToolbar1Click, true },
-    { "StandardToolbar1", "", "Standard Toolbar", "", &TForm1::StandardToolbar1Click, true },
-    { "ButtonToolbar1", "", "Misc Toolbar", "", &TForm1::ButtonToolbar1Click, true },
+    { "MainToolbar1", "", "Main Toolbar", "", { &TForm1::MainToolbar2Click, kFromView }, true },
+    { "StandardToolbar1", "", "Standard Toolbar", "", { &TForm1::StandardToolbar2Click, kFromView }, true },
+    { "ButtonToolbar1", "", "Misc Toolbar", "", { &TForm1::MiscToolbar1Click, kFromView }, true },
     { "N30", "", "-", "", {}, true },
-    { "ShowHidePanel1", "", "Show/Hide Panel", "", &TForm1::ShowHidePanel1Click, true },
+    { "ShowHidePanel1", "", "Show/Hide Panel", "", { &TForm1::ShowHidePanel2Click, kFromView }, true },
 };
 
 // The toolbars' context menu.

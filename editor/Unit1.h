@@ -191,16 +191,9 @@ public:
     // --- View options ------------------------------------------------------
     void itaPopupButton1Click(TObject* sender);  // panel toggle
     void itaPopupButton2Click(TObject* sender);  // tag-case toggle
-    void MainToolbar1Click(TObject* sender);
-    void StandardToolbar1Click(TObject* sender);
-    void ButtonToolbar1Click(TObject* sender);
-    void ShowHidePanel1Click(TObject* sender);
     void MainToolbar2Click(TObject* sender);
     void StandardToolbar2Click(TObject* sender);
     void MiscToolbar1Click(TObject* sender);
-    void MainToolbar3Click(TObject* sender);
-    void StandardToolbar3Click(TObject* sender);
-    void MiscToolbar2Click(TObject* sender);
     void ShowHidePanel2Click(TObject* sender);
     void PopupMenu7Popup(TObject* sender);
     void PopupMenu8Popup(TObject* sender);
@@ -231,6 +224,9 @@ private:
     void fileInsert(bool upperCase);
     void buildCaptionBar();
     void putUp(TitaMenuButton*);
+    // A View menu's check marks follow which bars and whether the panel show
+    // (a null name: the menu has no such item).
+    void checkViewItems(const char* mainBar, const char* standardBar, const char* miscBar, const char* panel);
     // The page now is the file at `path`, with nothing left to save.
     void pageIsFile(const std::string& path);
 };
