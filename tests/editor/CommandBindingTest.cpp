@@ -1,13 +1,17 @@
-// The menu bar's "Edit" menu, opened from its button: each item runs its
-// command once on the page and puts the "Edit" button back up.
+// Buttons and menu items as the user clicks them: each runs the one command
+// its table row names, once.
 
 #include "tests/editor/MainWindowFixture.h"
 
+#include "editor/ToolButtons.h"
 #include "platform/AppHooks.h"
+#include "widgets/TB97.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -50,4 +54,28 @@ TEST_F(MainWindowTest, EditMenuItemsRunTheirCommandOnceAndPutTheEditButtonUp)
         EXPECT_FALSE(Form1->itaMenuButton2->Down());
     }
     SetMenuRunner(nullptr);
+}
+
+TEST_F(MainWindowTest, EveryButtonThatWritesThePageWritesItsTextOnceAClick)
+{
+    SetSetting("Upercase", "Yes");
+    Start();
+    int writers = 0;
+    for (int i = 0; i < ToolButtonCount(); ++i) {
+        const ToolButtonRow& row = ToolButtonAt(i);
+        if (row.command.handler)
+            continue;  // the dialogs and document commands have tests of their own
+        SCOPED_TRACE(row.name);
+        std::string expected = row.command.text ? row.command.text : "";
+        if (!row.command.text) {
+            const TagRow& tag = kTagRows[row.command.tag];
+            expected = std::string(tag.upperOpen) + tag.upperClose;
+            std::replace(expected.begin(), expected.end(), '\x01', '"');
+        }
+        Form1->RichEdit1->SetText("");
+        QTest::mouseClick(Form1->FindComponentAs<TToolbarButton97>(row.name)->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_EQ(Form1->RichEdit1->Text(), expected);
+        ++writers;
+    }
+    EXPECT_EQ(writers, 84 + 34) << "the characters and the tag buttons";
 }
