@@ -1,7 +1,6 @@
 #include "editor/TagCommands.h"
 
-#include "editor/Commands.h"
-#include "editor/Unit1.h"
+#include "page/Page.h"
 
 const TagRow kTagRows[tcCount] = {
     { tcBold, tkWrap, "<B>", "<b>", "</B>", "</b>", 3, 4, true },
@@ -61,21 +60,4 @@ void RunTagCommand(TPage& page, TagCommand command)
         page.Wrap(open, row.k1, close, row.k2);
     if (row.takesFocus)
         page.FocusIfPossible();
-}
-
-TNotifyEvent CommandEvent(TForm1* form, const EditorCommand& command)
-{
-    // A character goes in without moving the focus.
-    if (command.text)
-        return [form, text = command.text](TObject*) { form->Page().Replace(text); };
-    if (!command.handler && command.tag == tcCount)
-        return {};
-    return [form, command](TObject* sender) {
-        if (command.menu)
-            (form->*command.menu)->SetDown(false);
-        if (command.handler)
-            (form->*command.handler)(sender);
-        else
-            RunTagCommand(form->Page(), command.tag);
-    };
 }
