@@ -6,7 +6,10 @@
 #include "editor/Unit1.h"
 #include "platform/FormBuilder.h"
 
+#include "dialogs/Unit6.h"
 #include "editor/HotSpot.h"
+#include "generators/Unit10.h"
+#include "generators/Unit13.h"
 #include "editor/ToolButtons.h"
 #include "widgets/GlyphStrip.h"
 
@@ -15,9 +18,10 @@
 
 namespace {
 
-// The items of the menu bar's "Edit", "Tags" and "View" menus pop that
-// button up first.
+// The items of the menu bar's "Edit", "Tools", "Tags" and "View" menus pop
+// that button up first.
 constexpr MenuBarButton kFromEdit = &TForm1::itaMenuButton2;
+constexpr MenuBarButton kFromTools = &TForm1::itaMenuButton3;
 constexpr MenuBarButton kFromTags = &TForm1::itaMenuButton4;
 constexpr MenuBarButton kFromView = &TForm1::itaMenuButton6;
 
@@ -74,7 +78,7 @@ const MenuRow kContextMenu[] = {
     { "N11", "Tags1", "-", "", {}, true },
     { "LineBreak1", "Tags1", "Line Break", "", tcBreak, true },
     { "Paragraph1", "Tags1", "Paragraph", "", tcParagraph, true },
-    { "HorizontalRule1", "Tags1", "Horizontal Rule...", "", &TForm1::HorizontalRule1Click, true },
+    { "HorizontalRule1", "Tags1", "Horizontal Rule...", "", ShowDialog<Form6>, true },
     { "N9", "", "-", "", {}, true },
     { "View2", "", "View", "", {}, true },
     { "MainToolbar3", "View2", "Main Toolbar", "", &TForm1::MainToolbar2Click, true },
@@ -128,11 +132,11 @@ const MenuRow kToolbarMenu[] = {
 };
 
 const MenuRow kToolsMenu[] = {
-    { "FrameWizard1", "", "Frame Wizard", "", &TForm1::FrameWizard1Click, true },
+    { "FrameWizard1", "", "Frame Wizard", "", { ShowDialog<Form13>, kFromTools }, true },
     { "FTPAccess1", "", "FTP Access", "", &TForm1::FTPAccess1Click, true },
     { "UpdateCorvana1", "", "Update Corvana", "", &TForm1::UpdateCorvana1Click, true },
     { "N8", "", "-", "", {}, true },
-    { "PageGenerator1", "", "&Page Generator", "", &TForm1::PageGenerator1Click, true },
+    { "PageGenerator1", "", "&Page Generator", "", { ShowDialog<Form10>, kFromTools }, true },
 };
 
 const MenuRow kHelpMenu[] = {

@@ -1,7 +1,26 @@
 #include "editor/ToolButtons.h"
 
+#include "dialogs/Unit5.h"
+#include "dialogs/Unit6.h"
+#include "dialogs/Unit7.h"
+#include "dialogs/Unit8.h"
+#include "dialogs/Unit9.h"
+#include "dialogs/Unit11.h"
+#include "dialogs/Unit12.h"
+#include "dialogs/Unit17.h"
+#include "dialogs/Unit18.h"
+#include "dialogs/Unit19.h"
+#include "dialogs/Unit20.h"
+#include "dialogs/Unit21.h"
+#include "dialogs/Unit22.h"
+#include "dialogs/Unit23.h"
+#include "dialogs/Unit24.h"
+#include "dialogs/Unit25.h"
+#include "dialogs/Unit26.h"
+#include "dialogs/Unit28.h"
 #include "editor/Entities.h"
 #include "editor/Unit1.h"
+#include "generators/Unit13.h"
 #include "platform/Application.h"
 #include "platform/StrUtils.h"
 #include "widgets/GlyphStrip.h"
@@ -40,44 +59,44 @@ const ToolButtonRow kButtonRows[] = {
     // Misc Toolbar.
     { "ToolbarButton9725", bpMisc, gNone, "S", "Strong", nullptr, "ToolbarButton9725Click", tcStrong },
     { "ToolbarButton97126", bpMisc, gLinkFromSelection, "", "Link From the Selected Text", "Create a link from the selected text", "ToolbarButton97125Click", tcLinkFromSelection, gapBevel },
-    { "ToolbarButton97134", bpMisc, gHyperLink, "", "Insert Hyper Link", nullptr, "ToolbarButton97133Click", &F::ToolbarButton97133Click },
-    { "ToolbarButton97127", bpMisc, gImage, "", "Insert Image", "Insert an image", "ToolbarButton97113Click", &F::ToolbarButton97113Click },
-    { "ToolbarButton97136", bpMisc, gEMail, "", "E-Mail", nullptr, "ToolbarButton97136Click", &F::ToolbarButton97136Click, gapBevel },
-    { "ToolbarButton97138", bpMisc, gMusic, "", "Add Music or Sound", nullptr, "ToolbarButton97137Click", &F::ToolbarButton97137Click },
-    { "ToolbarButton97139", bpMisc, gNone, "Abc", "Insert Marquee", nullptr, "ToolbarButton97139Click", &F::ToolbarButton97139Click },
-    { "ToolbarButton97149", bpMisc, gFont, "", "Font", "Change the font", "ToolbarButton97148Click", &F::ToolbarButton97148Click },
-    { "ToolbarButton97131", bpMisc, gRule, "", "Horizontal Rule", nullptr, "ToolbarButton97130Click", &F::ToolbarButton97130Click, gapBevel },
-    { "ToolbarButton97141", bpMisc, gFrames, "", "Start the Frame Wizard", nullptr, "ToolbarButton97141Click", &F::ToolbarButton97141Click },
-    { "ToolbarButton97146", bpMisc, gTags, "", "Insert Tags", nullptr, "ToolbarButton97145Click", &F::ToolbarButton97145Click },
+    { "ToolbarButton97134", bpMisc, gHyperLink, "", "Insert Hyper Link", nullptr, "ToolbarButton97133Click", ShowDialog<Form7> },
+    { "ToolbarButton97127", bpMisc, gImage, "", "Insert Image", "Insert an image", "ToolbarButton97113Click", ShowDialog<Form5> },
+    { "ToolbarButton97136", bpMisc, gEMail, "", "E-Mail", nullptr, "ToolbarButton97136Click", ShowDialog<Form8>, gapBevel },
+    { "ToolbarButton97138", bpMisc, gMusic, "", "Add Music or Sound", nullptr, "ToolbarButton97137Click", ShowDialog<Form11> },
+    { "ToolbarButton97139", bpMisc, gNone, "Abc", "Insert Marquee", nullptr, "ToolbarButton97139Click", ShowDialog<Form12> },
+    { "ToolbarButton97149", bpMisc, gFont, "", "Font", "Change the font", "ToolbarButton97148Click", ShowDialog<Form19> },
+    { "ToolbarButton97131", bpMisc, gRule, "", "Horizontal Rule", nullptr, "ToolbarButton97130Click", ShowDialog<Form6>, gapBevel },
+    { "ToolbarButton97141", bpMisc, gFrames, "", "Start the Frame Wizard", nullptr, "ToolbarButton97141Click", ShowDialog<Form13> },
+    { "ToolbarButton97146", bpMisc, gTags, "", "Insert Tags", nullptr, "ToolbarButton97145Click", ShowDialog<Form17> },
     { "ToolbarButton97144", bpMisc, gComment, "", "Insert Comment", nullptr, "ToolbarButton97143Click", tcComment, gapBevel },
-    { "ToolbarButton97151", bpMisc, gFormAction, "", "Form Action", nullptr, "ToolbarButton97150Click", &F::ToolbarButton97150Click },
-    { "ToolbarButton97153", bpMisc, gFormField, "", "Form Field", nullptr, "ToolbarButton97152Click", &F::ToolbarButton97152Click },
-    { "ToolbarButton97155", bpMisc, gImageMap, "", "Image Map", nullptr, "ToolbarButton97154Click", &F::ToolbarButton97154Click },
-    { "ToolbarButton97157", bpMisc, gMeta, "", "Insert Meta", nullptr, "ToolbarButton97156Click", &F::ToolbarButton97156Click },
-    { "ToolbarButton97159", bpMisc, gScript, "", "Insert Script", nullptr, "ToolbarButton97158Click", &F::ToolbarButton97158Click },
-    { "ToolbarButton97161", bpMisc, gApplet, "", "JAVA Applet", nullptr, "ToolbarButton97160Click", &F::ToolbarButton97160Click },
-    { "ToolbarButton97163", bpMisc, gParameter, "", "Parameter", nullptr, "ToolbarButton97163Click", &F::ToolbarButton97163Click, gapBevel },
-    { "ToolbarButton97165", bpMisc, gEmbed, "", "Embeded Item", nullptr, "ToolbarButton97164Click", &F::ToolbarButton97164Click, gapBevel },
+    { "ToolbarButton97151", bpMisc, gFormAction, "", "Form Action", nullptr, "ToolbarButton97150Click", ShowDialog<Form20> },
+    { "ToolbarButton97153", bpMisc, gFormField, "", "Form Field", nullptr, "ToolbarButton97152Click", ShowDialog<Form21> },
+    { "ToolbarButton97155", bpMisc, gImageMap, "", "Image Map", nullptr, "ToolbarButton97154Click", ShowDialog<Form22> },
+    { "ToolbarButton97157", bpMisc, gMeta, "", "Insert Meta", nullptr, "ToolbarButton97156Click", ShowDialog<Form23> },
+    { "ToolbarButton97159", bpMisc, gScript, "", "Insert Script", nullptr, "ToolbarButton97158Click", ShowDialog<Form24> },
+    { "ToolbarButton97161", bpMisc, gApplet, "", "JAVA Applet", nullptr, "ToolbarButton97160Click", ShowDialog<Form25> },
+    { "ToolbarButton97163", bpMisc, gParameter, "", "Parameter", nullptr, "ToolbarButton97163Click", ShowDialog<Form26>, gapBevel },
+    { "ToolbarButton97165", bpMisc, gEmbed, "", "Embeded Item", nullptr, "ToolbarButton97164Click", ShowDialog<Form28>, gapBevel },
     // "Normal" tab.
     { "ToolbarButton97125", bpNormal, gLinkFromSelection, "", "Link From the Selected Text", "Create a link from the selected text", "ToolbarButton97125Click", tcLinkFromSelection },
-    { "ToolbarButton97133", bpNormal, gHyperLink, "", "Insert Hyper Link", nullptr, "ToolbarButton97133Click", &F::ToolbarButton97133Click },
-    { "ToolbarButton97113", bpNormal, gImage, "", "Insert Image", "Insert an image", "ToolbarButton97113Click", &F::ToolbarButton97113Click },
-    { "ToolbarButton97135", bpNormal, gEMail, "", "E-Mail", nullptr, "ToolbarButton97135Click", &F::ToolbarButton97135Click },
-    { "ToolbarButton97137", bpNormal, gMusic, "", "Add Music or Sound", nullptr, "ToolbarButton97137Click", &F::ToolbarButton97137Click },
-    { "ToolbarButton97140", bpNormal, gNone, "Abc", "Insert Marquee", nullptr, "ToolbarButton97139Click", &F::ToolbarButton97139Click },
-    { "ToolbarButton97148", bpNormal, gFont, "", "Font", "Change the font", "ToolbarButton97148Click", &F::ToolbarButton97148Click },
-    { "ToolbarButton97130", bpNormal, gRule, "", "Horizontal Rule", nullptr, "ToolbarButton97130Click", &F::ToolbarButton97130Click },
-    { "ToolbarButton97142", bpNormal, gFrames, "", "Start the Frame Wizard", nullptr, "ToolbarButton97141Click", &F::ToolbarButton97141Click },
-    { "ToolbarButton97145", bpNormal, gTags, "", "Insert Tags", nullptr, "ToolbarButton97145Click", &F::ToolbarButton97145Click },
+    { "ToolbarButton97133", bpNormal, gHyperLink, "", "Insert Hyper Link", nullptr, "ToolbarButton97133Click", ShowDialog<Form7> },
+    { "ToolbarButton97113", bpNormal, gImage, "", "Insert Image", "Insert an image", "ToolbarButton97113Click", ShowDialog<Form5> },
+    { "ToolbarButton97135", bpNormal, gEMail, "", "E-Mail", nullptr, "ToolbarButton97135Click", ShowDialog<Form8> },
+    { "ToolbarButton97137", bpNormal, gMusic, "", "Add Music or Sound", nullptr, "ToolbarButton97137Click", ShowDialog<Form11> },
+    { "ToolbarButton97140", bpNormal, gNone, "Abc", "Insert Marquee", nullptr, "ToolbarButton97139Click", ShowDialog<Form12> },
+    { "ToolbarButton97148", bpNormal, gFont, "", "Font", "Change the font", "ToolbarButton97148Click", ShowDialog<Form19> },
+    { "ToolbarButton97130", bpNormal, gRule, "", "Horizontal Rule", nullptr, "ToolbarButton97130Click", ShowDialog<Form6> },
+    { "ToolbarButton97142", bpNormal, gFrames, "", "Start the Frame Wizard", nullptr, "ToolbarButton97141Click", ShowDialog<Form13> },
+    { "ToolbarButton97145", bpNormal, gTags, "", "Insert Tags", nullptr, "ToolbarButton97145Click", ShowDialog<Form17> },
     { "ToolbarButton97143", bpNormal, gComment, "", "Insert Comment", nullptr, "ToolbarButton97143Click", tcComment },
-    { "ToolbarButton97150", bpNormal, gFormAction, "", "Form Action", nullptr, "ToolbarButton97150Click", &F::ToolbarButton97150Click },
-    { "ToolbarButton97152", bpNormal, gFormField, "", "Form Field", nullptr, "ToolbarButton97152Click", &F::ToolbarButton97152Click },
-    { "ToolbarButton97154", bpNormal, gImageMap, "", "Image Map", nullptr, "ToolbarButton97154Click", &F::ToolbarButton97154Click },
-    { "ToolbarButton97156", bpNormal, gMeta, "", "Insert Meta", nullptr, "ToolbarButton97156Click", &F::ToolbarButton97156Click },
-    { "ToolbarButton97158", bpNormal, gScript, "", "Insert Script", nullptr, "ToolbarButton97158Click", &F::ToolbarButton97158Click },
-    { "ToolbarButton97160", bpNormal, gApplet, "", "JAVA Applet", nullptr, "ToolbarButton97160Click", &F::ToolbarButton97160Click },
-    { "ToolbarButton97162", bpNormal, gParameter, "", "Parameter", nullptr, "ToolbarButton97162Click", &F::ToolbarButton97162Click },
-    { "ToolbarButton97164", bpNormal, gEmbed, "", "Embeded Item", nullptr, "ToolbarButton97164Click", &F::ToolbarButton97164Click },
+    { "ToolbarButton97150", bpNormal, gFormAction, "", "Form Action", nullptr, "ToolbarButton97150Click", ShowDialog<Form20> },
+    { "ToolbarButton97152", bpNormal, gFormField, "", "Form Field", nullptr, "ToolbarButton97152Click", ShowDialog<Form21> },
+    { "ToolbarButton97154", bpNormal, gImageMap, "", "Image Map", nullptr, "ToolbarButton97154Click", ShowDialog<Form22> },
+    { "ToolbarButton97156", bpNormal, gMeta, "", "Insert Meta", nullptr, "ToolbarButton97156Click", ShowDialog<Form23> },
+    { "ToolbarButton97158", bpNormal, gScript, "", "Insert Script", nullptr, "ToolbarButton97158Click", ShowDialog<Form24> },
+    { "ToolbarButton97160", bpNormal, gApplet, "", "JAVA Applet", nullptr, "ToolbarButton97160Click", ShowDialog<Form25> },
+    { "ToolbarButton97162", bpNormal, gParameter, "", "Parameter", nullptr, "ToolbarButton97162Click", ShowDialog<Form26> },
+    { "ToolbarButton97164", bpNormal, gEmbed, "", "Embeded Item", nullptr, "ToolbarButton97164Click", ShowDialog<Form28> },
     // "Fonts" tab.
     { "ToolbarButton9727", bpFonts, gBig, "", "Increase Text Size", nullptr, "ToolbarButton9727Click", tcBig },
     { "ToolbarButton9728", bpFonts, gSmall, "", "Decrease Text Size", nullptr, "ToolbarButton9728Click", tcSmall },
@@ -94,8 +113,8 @@ const ToolButtonRow kButtonRows[] = {
     { "ToolbarButton97129", bpFonts, gNone, "F+", "Increase Text Size", "Increase Text Size + 1", "ToolbarButton97129Click", tcFontPlus },
     { "ToolbarButton97128", bpFonts, gNone, "F-", "Decrease Text Size - 1", nullptr, "ToolbarButton97128Click", tcFontMinus },
     // "Applets" tab.
-    { "ToolbarButton97123", bpApplets, gPageTransfer, "", "Page Transfer", "This will automatically transfer the visitor of the page to another page", "ToolbarButton97123Click", &F::ToolbarButton97123Click },
-    { "ToolbarButton97147", bpApplets, gScrollText, "", "Scrolling text on statusbar", nullptr, "ToolbarButton97147Click", &F::ToolbarButton97147Click },
+    { "ToolbarButton97123", bpApplets, gPageTransfer, "", "Page Transfer", "This will automatically transfer the visitor of the page to another page", "ToolbarButton97123Click", ShowDialog<Form9> },
+    { "ToolbarButton97147", bpApplets, gScrollText, "", "Scrolling text on statusbar", nullptr, "ToolbarButton97147Click", ShowDialog<Form18> },
 };
 
 // The character buttons' and their handlers' names outlive the rows that

@@ -136,35 +136,11 @@ public:
     void OfficeButton1Click(TObject* sender);  // the new-page procedure
     void OfficeButton12Click(TObject* sender);  // the open-file procedure
 
-    // --- Preview, companion programs and dialog launchers -----------------
+    // --- Preview and companion programs ----------------------------------
     void ToolbarButton9710Click(TObject* sender);  // Preview in Browser
     void OfficeButton2Click(TObject* sender);  // save, then allow the preview
-    void FrameWizard1Click(TObject* sender);
     void FTPAccess1Click(TObject* sender);
     void UpdateCorvana1Click(TObject* sender);
-    void PageGenerator1Click(TObject* sender);
-    void HorizontalRule1Click(TObject* sender);
-    void ToolbarButton97113Click(TObject* sender);  // Image
-    void ToolbarButton97130Click(TObject* sender);  // Horizontal Rule
-    void ToolbarButton97133Click(TObject* sender);  // Create Link
-    void ToolbarButton97135Click(TObject* sender);  // E-Mail
-    void ToolbarButton97136Click(TObject* sender);  // E-Mail
-    void ToolbarButton97123Click(TObject* sender);  // Page Transfer
-    void ToolbarButton97137Click(TObject* sender);  // Music/Sound Effects
-    void ToolbarButton97139Click(TObject* sender);  // Marquee
-    void ToolbarButton97141Click(TObject* sender);  // Frame Wizard
-    void ToolbarButton97145Click(TObject* sender);  // Insert Tags
-    void ToolbarButton97147Click(TObject* sender);  // Scrolling Text
-    void ToolbarButton97148Click(TObject* sender);  // Font
-    void ToolbarButton97150Click(TObject* sender);  // Form Action
-    void ToolbarButton97152Click(TObject* sender);  // Form Field
-    void ToolbarButton97154Click(TObject* sender);  // Map Name
-    void ToolbarButton97156Click(TObject* sender);  // Meta
-    void ToolbarButton97158Click(TObject* sender);  // Script
-    void ToolbarButton97160Click(TObject* sender);  // JAVA Applet
-    void ToolbarButton97162Click(TObject* sender);  // Parameter
-    void ToolbarButton97163Click(TObject* sender);  // Parameter
-    void ToolbarButton97164Click(TObject* sender);  // Embeded Item
 
     // --- Help, Tip of the Day and About box ------------------------------------
     void Help1Click(TObject* sender);
