@@ -6,8 +6,7 @@
 
 void TForm1::buildCaptionBar()
 {
-    MarsCaption1 = new TMarsCaption(this);
-    MarsCaption1->Name = "MarsCaption1";
+    MarsCaption1 = NewComponent<TMarsCaption>("MarsCaption1");
     MarsCaption1->SetActiveBeginColor(clBlack);
     MarsCaption1->SetActiveEndColor(10485760);
     MarsCaption1->SetActiveFontColor(clWhite);

@@ -17,6 +17,9 @@ bool discardChangesAllowed(TRichEdit* editor)
     return MessageDlg("Are you sure you want to discard the changes?", mtConfirmation, mbYes | mbNo) == mrYes;
 }
 
+// A file was chosen in the dialog (an empty name counts as none).
+bool fileChosen(TOpenDialog* dialog) { return dialog->Execute() && !dialog->FileName.empty(); }
+
 }
 
 void TForm1::putUp(TitaMenuButton* button) { button->SetDown(false); }
@@ -37,10 +40,15 @@ void TForm1::Open1Click(TObject*)
 
 void TForm1::OfficeButton12Click(TObject*)
 {
-    if (!OpenDialog1->Execute() || OpenDialog1->FileName.empty())
+    if (!fileChosen(OpenDialog1))
         return;
     RichEdit1->Lines().LoadFromFile(OpenDialog1->FileName);
-    Edit1->SetText(OpenDialog1->FileName);
+    pageIsFile(OpenDialog1->FileName);
+}
+
+void TForm1::pageIsFile(const std::string& path)
+{
+    Edit1->SetText(path);
     RichEdit1->SetModified(false);
     ToolbarButton977->SetEnabled(false);
 }
@@ -53,25 +61,22 @@ void TForm1::Save1Click(TObject* sender)
         return;
     }
     RichEdit1->Lines().SaveToFile(Edit1->Text());
-    RichEdit1->SetModified(false);
-    ToolbarButton977->SetEnabled(false);
+    pageIsFile(Edit1->Text());
 }
 
 void TForm1::Saveas1Click(TObject*)
 {
     putUp(itaMenuButton1);
-    if (!SaveDialog1->Execute() || SaveDialog1->FileName.empty())
+    if (!fileChosen(SaveDialog1))
         return;
     RichEdit1->Lines().SaveToFile(SaveDialog1->FileName);
-    Edit1->SetText(SaveDialog1->FileName);
-    RichEdit1->SetModified(false);
-    ToolbarButton977->SetEnabled(false);
+    pageIsFile(SaveDialog1->FileName);
 }
 
 void TForm1::Insert1Click(TObject*)
 {
     putUp(itaMenuButton1);
-    if (!OpenDialog2->Execute() || OpenDialog2->FileName.empty())
+    if (!fileChosen(OpenDialog2))
         return;
     RichEdit2->Lines().LoadFromFile(OpenDialog2->FileName);
     RichEdit1->SetSelText(RichEdit2->Text());
@@ -104,30 +109,6 @@ void TForm1::ToolbarButton979Click(TObject*)
     ToolbarButton977->SetEnabled(true);
 }
 
-void TForm1::Cut1Click(TObject* sender)
-{
-    putUp(itaMenuButton2);
-    ToolbarButton975Click(sender);
-}
-
-void TForm1::Copy1Click(TObject* sender)
-{
-    putUp(itaMenuButton2);
-    ToolbarButton978Click(sender);
-}
-
-void TForm1::Paste1Click(TObject* sender)
-{
-    putUp(itaMenuButton2);
-    ToolbarButton979Click(sender);
-}
-
-void TForm1::SelectAll1Click(TObject* sender)
-{
-    putUp(itaMenuButton2);
-    SelectAll2Click(sender);
-}
-
 void TForm1::SelectAll2Click(TObject*) { RichEdit1->SelectAll(); }
 
 void TForm1::RichEdit1KeyDown(TObject*, std::uint16_t&, TShiftState) { ToolbarButton977->SetEnabled(true); }
@@ -155,8 +136,5 @@ void TForm1::PopupMenu6Popup(TObject*)
     bool selected = RichEdit1->SelLength() > 0;
     Cut2->Enabled = selected;
     Copy2->Enabled = selected;
-    // The View submenu's check marks follow what shows.
-    for (auto [item, on] : { std::pair { "MainToolbar3", MainMenu->Visible() }, { "StandardToolbar3", Standard->Visible() },
-             { "MiscToolbar2", Toolbar1->Visible() }, { "ShowHidePanel2", Panel3->Visible() } })
-        FindComponentAs<TMenuItem>(this, item)->Checked = on;
+    checkViewItems("MainToolbar3", "StandardToolbar3", "MiscToolbar2", "ShowHidePanel2");
 }

@@ -1,7 +1,5 @@
 #include "editor/Entities.h"
 
-#include "editor/Unit1.h"
-
 // Less than is the first button made; the others follow in layout order.
 const EntityRow kEntityRows[84] = {
     // Symbols.
@@ -112,8 +110,3 @@ EntityPlace EntityPlaceAt(int index)
     int inGroup = index - groupStart[group];
     return { 2 + 23 * (inGroup % 8), groupTop[group] + 22 * (inGroup / 8) };
 }
-
-// A click replaces the selection and leaves the focus where it was.
-#define CORVANA_ENTITY_HANDLER_BODY(n) \
-    void TForm1::ToolbarButton97##n##Click(TObject*) { Page().Replace(FindEntity(n)->text); }
-CORVANA_ENTITY_BUTTONS(CORVANA_ENTITY_HANDLER_BODY)

@@ -6,6 +6,10 @@
 #include "editor/Unit1.h"
 #include "platform/FormBuilder.h"
 
+#include "dialogs/Unit6.h"
+#include "editor/HotSpot.h"
+#include "generators/Unit10.h"
+#include "generators/Unit13.h"
 #include "editor/ToolButtons.h"
 #include "widgets/GlyphStrip.h"
 
@@ -14,68 +18,22 @@
 
 namespace {
 
-using Handler = void (TForm1::*)(TObject*);
+// The items of the menu bar's "Edit", "Tools", "Tags" and "View" menus pop
+// that button up first.
+constexpr MenuBarButton kFromEdit = &TForm1::itaMenuButton2;
+constexpr MenuBarButton kFromTools = &TForm1::itaMenuButton3;
+constexpr MenuBarButton kFromTags = &TForm1::itaMenuButton4;
+constexpr MenuBarButton kFromView = &TForm1::itaMenuButton6;
 
-// One row of a toolbar; an empty name is a separator.
-struct ToolButtonRow {
-    const char* name;
-    const char* hint;
-    const char* glyph;
-};
-
-const ToolButtonRow kStandardButtons[] = {
-    { "ToolbarButton976", "New", "N" }, { "ToolbarButton974", "Open", "O" }, { "ToolbarButton977", "Save", "S" },
-    { "", "", "" },
-    { "ToolbarButton975", "Cut", "X" }, { "ToolbarButton978", "Copy", "C" }, { "ToolbarButton979", "Paste", "V" },
-    { "", "", "" },
-    { "itaPopupButton1", "View/Hide the panel", "P" },
-    { "", "", "" },
-    { "itaPopupButton2", "Change to Uppercase or Lowercase letters", "Aa" },
-    { "", "", "" },
-    { "ToolbarButton9710", "Preview in Browser", "W" },
-    { "", "", "" },
-    { "ToolbarButton9711", "Bold", "B" }, { "ToolbarButton9713", "Italic", "I" }, { "ToolbarButton9712", "Underlined", "U" },
-    { "", "", "" },
-    { "ToolbarButton9726", "Left Justify", "L" }, { "ToolbarButton9714", "Center", "C" }, { "ToolbarButton9718", "Right Justify", "R" },
-    { "", "", "" },
-    { "ToolbarButton9715", "Paragraph", "P" },
-    { "", "", "" },
-    { "ToolbarButton9716", "Break", "BR" }, { "ToolbarButton9717", "Non-breaking space", "NB" },
-    { "", "", "" },
-    { "ToolbarButton9719", "Heading 1", "H1" }, { "ToolbarButton9720", "Heading 2", "H2" },
-    { "ToolbarButton9721", "Heading 3", "H3" }, { "ToolbarButton9722", "Heading 4", "H4" },
-    { "ToolbarButton9723", "Heading 5", "H5" }, { "ToolbarButton9724", "Heading 6", "H6" },
-    { "", "", "" },
-};
-
-const ToolButtonRow kMiscButtons[] = {
-    { "ToolbarButton9725", "Strong", "S" }, { "ToolbarButton97126", "Link From the Selected Text", "LS" },
-    { "", "", "" },
-    { "ToolbarButton97134", "Insert Hyper Link", "A" }, { "ToolbarButton97127", "Insert Image", "Im" },
-    { "ToolbarButton97136", "E-Mail", "@" },
-    { "", "", "" },
-    { "ToolbarButton97138", "Add Music or Sound", "Mu" }, { "ToolbarButton97139", "Insert Marquee", "Abc" },
-    { "ToolbarButton97149", "Font", "F" }, { "ToolbarButton97131", "Horizontal Rule", "HR" },
-    { "", "", "" },
-    { "ToolbarButton97141", "Start the Frame Wizard", "Fr" }, { "ToolbarButton97146", "Insert Tags", "<>" },
-    { "ToolbarButton97144", "Insert Comment", "!" },
-    { "", "", "" },
-    { "ToolbarButton97151", "Form Action", "Fa" }, { "ToolbarButton97153", "Form Field", "Ff" },
-    { "ToolbarButton97155", "Image Map", "Map" }, { "ToolbarButton97157", "Insert Meta", "Me" },
-    { "ToolbarButton97159", "Insert Script", "Js" }, { "ToolbarButton97161", "JAVA Applet", "Ap" },
-    { "ToolbarButton97163", "Parameter", "Pa" },
-    { "", "", "" },
-    { "ToolbarButton97165", "Embeded Item", "Em" },
-    { "", "", "" },
-};
-
-// One menu item; caption "-" is a separator, a parent name nests it.
+// One menu item; caption "-" is a separator, a parent name nests it. Its
+// click handler is named after it ("Bold1Click"); the hidden shortcut items
+// run their "Tags" menu item's command.
 struct MenuRow {
     const char* name;
     const char* parent;
     const char* caption;
     const char* shortcut;
-    Handler handler;
+    EditorCommand command;
     bool enabled;
 };
 
@@ -84,86 +42,86 @@ const MenuRow kFileMenu[] = {
     { "Open1", "", "&Open...", "Ctrl+O", &TForm1::Open1Click, true },
     { "Save1", "", "&Save", "Ctrl+S", &TForm1::Save1Click, true },
     { "Saveas1", "", "S&ave As...", "", &TForm1::Saveas1Click, true },
-    { "N1", "", "-", "", nullptr, true },
+    { "N1", "", "-", "", {}, true },
     { "Insert1", "", "&Insert...", "", &TForm1::Insert1Click, true },
-    { "N2", "", "-", "", nullptr, true },
+    { "N2", "", "-", "", {}, true },
     { "Exit1", "", "E&xit", "", &TForm1::Exit1Click, true },
 };
 
 const MenuRow kEditMenu[] = {
     { "Undo1", "", "&Undo", "Ctrl+Z", &TForm1::Undo1Click, false },
-    { "N3", "", "-", "", nullptr, true },
-    { "Cut1", "", "Cut", "Ctrl+X", &TForm1::Cut1Click, false },
-    { "Copy1", "", "Copy", "Ctrl+C", &TForm1::Copy1Click, false },
-    { "Paste1", "", "Paste", "Ctrl+V", &TForm1::Paste1Click, false },
-    { "N4", "", "-", "", nullptr, true },
-    { "SelectAll1", "", "&Select All", "Ctrl+A", &TForm1::SelectAll1Click, true },
+    { "N3", "", "-", "", {}, true },
+    { "Cut1", "", "Cut", "Ctrl+X", { &TForm1::ToolbarButton975Click, kFromEdit }, false },
+    { "Copy1", "", "Copy", "Ctrl+C", { &TForm1::ToolbarButton978Click, kFromEdit }, false },
+    { "Paste1", "", "Paste", "Ctrl+V", { &TForm1::ToolbarButton979Click, kFromEdit }, false },
+    { "N4", "", "-", "", {}, true },
+    { "SelectAll1", "", "&Select All", "Ctrl+A", { &TForm1::SelectAll2Click, kFromEdit }, true },
 };
 
 // The editor's context menu carries the document keys while it has the focus.
 const MenuRow kContextMenu[] = {
-    { "File1", "", "&File", "", nullptr, true },
+    { "File1", "", "&File", "", {}, true },
     { "New2", "File1", "&New...", "Ctrl+N", &TForm1::New1Click, true },
-    { "N5", "File1", "-", "", nullptr, true },
+    { "N5", "File1", "-", "", {}, true },
     { "Open2", "File1", "&Open", "Ctrl+O", &TForm1::Open1Click, true },
     { "Save2", "File1", "Save", "Ctrl+S", &TForm1::Save1Click, true },
     { "SaveAs2", "File1", "Save As...", "", &TForm1::Saveas1Click, true },
-    { "N6", "", "-", "", nullptr, true },
-    { "Tags1", "", "&Tags", "", nullptr, true },
-    { "Bold2", "Tags1", "Bold", "Ctrl+B", &TForm1::Bold2Click, true },
-    { "Italic2", "Tags1", "Italic", "Ctrl+I", &TForm1::Italic2Click, true },
-    { "Underlined2", "Tags1", "Underlined", "Ctrl+U", &TForm1::Underlined2Click, true },
-    { "N10", "Tags1", "-", "", nullptr, true },
-    { "Center2", "Tags1", "Center", "Ctrl+E", &TForm1::Center2Click, true },
-    { "LeftJustify2", "Tags1", "Left Justify", "", &TForm1::LeftJustify2Click, true },
-    { "RightJustify2", "Tags1", "Right Justify", "", &TForm1::RightJustify2Click, true },
-    { "N11", "Tags1", "-", "", nullptr, true },
-    { "LineBreak1", "Tags1", "Line Break", "", &TForm1::LineBreak1Click, true },
-    { "Paragraph1", "Tags1", "Paragraph", "", &TForm1::Paragraph1Click, true },
-    { "HorizontalRule1", "Tags1", "Horizontal Rule...", "", &TForm1::HorizontalRule1Click, true },
-    { "N9", "", "-", "", nullptr, true },
-    { "View2", "", "View", "", nullptr, true },
-    { "MainToolbar3", "View2", "Main Toolbar", "", &TForm1::MainToolbar3Click, true },
-    { "StandardToolbar3", "View2", "Standard Toolbar", "", &TForm1::StandardToolbar3Click, true },
-    { "MiscToolbar2", "View2", "Misc Toolbar", "", &TForm1::MiscToolbar2Click, true },
-    { "N31", "View2", "-", "", nullptr, true },
+    { "N6", "", "-", "", {}, true },
+    { "Tags1", "", "&Tags", "", {}, true },
+    { "Bold2", "Tags1", "Bold", "Ctrl+B", tcBold, true },
+    { "Italic2", "Tags1", "Italic", "Ctrl+I", tcItalic, true },
+    { "Underlined2", "Tags1", "Underlined", "Ctrl+U", tcUnderlined, true },
+    { "N10", "Tags1", "-", "", {}, true },
+    { "Center2", "Tags1", "Center", "Ctrl+E", tcCenter, true },
+    { "LeftJustify2", "Tags1", "Left Justify", "", tcLeftJustify, true },
+    { "RightJustify2", "Tags1", "Right Justify", "", tcRightJustify, true },
+    { "N11", "Tags1", "-", "", {}, true },
+    { "LineBreak1", "Tags1", "Line Break", "", tcBreak, true },
+    { "Paragraph1", "Tags1", "Paragraph", "", tcParagraph, true },
+    { "HorizontalRule1", "Tags1", "Horizontal Rule...", "", ShowDialog<Form6>, true },
+    { "N9", "", "-", "", {}, true },
+    { "View2", "", "View", "", {}, true },
+    { "MainToolbar3", "View2", "Main Toolbar", "", &TForm1::MainToolbar2Click, true },
+    { "StandardToolbar3", "View2", "Standard Toolbar", "", &TForm1::StandardToolbar2Click, true },
+    { "MiscToolbar2", "View2", "Misc Toolbar", "", &TForm1::MiscToolbar1Click, true },
+    { "N31", "View2", "-", "", {}, true },
     { "ShowHidePanel2", "View2", "Show/Hide Panel", "", &TForm1::ShowHidePanel2Click, true },
-    { "N32", "", "-", "", nullptr, true },
+    { "N32", "", "-", "", {}, true },
     { "Cut2", "", "Cut", "Ctrl+X", &TForm1::ToolbarButton975Click, true },
     { "Copy2", "", "Copy", "Ctrl+C", &TForm1::ToolbarButton978Click, true },
     { "Paste2", "", "Paste", "Ctrl+V", &TForm1::ToolbarButton979Click, true },
-    { "N7", "", "-", "", nullptr, true },
+    { "N7", "", "-", "", {}, true },
     { "SelectAll2", "", "Select All", "Ctrl+A", &TForm1::SelectAll2Click, true },
 };
 
 // The menu bar's "Tags" menu.
 const MenuRow kTagsMenu[] = {
-    { "Starttag1", "", "Start tag <>", "", &TForm1::Starttag1Click, true },
-    { "Endtag1", "", "End tag </>", "", &TForm1::Endtag1Click, true },
-    { "N12", "", "-", "", nullptr, true },
-    { "Bold1", "", "Bold", "Ctrl+B", &TForm1::Bold1Click, true },
-    { "Italic1", "", "Italic", "Ctrl+I", &TForm1::Italic1Click, true },
-    { "Underlined1", "", "Underline", "Ctrl+U", &TForm1::Underlined1Click, true },
-    { "N13", "", "-", "", nullptr, true },
-    { "DecreaseTextSize1", "", "Decrease Text Size", "", &TForm1::DecreaseTextSize1Click, true },
-    { "IncreaseTextSize1", "", "Increase Text Size", "", &TForm1::IncreaseTextSize1Click, true },
-    { "N14", "", "-", "", nullptr, true },
-    { "Center1", "", "Center", "Ctrl+E", &TForm1::Center1Click, true },
-    { "LeftJustify1", "", "Left Justify", "", &TForm1::LeftJustify1Click, true },
-    { "RightJustify1", "", "Right Justify", "", &TForm1::RightJustify1Click, true },
-    { "N15", "", "-", "", nullptr, true },
-    { "Paragraph2", "", "Paragraph", "", &TForm1::Paragraph2Click, true },
-    { "N16", "", "-", "", nullptr, true },
-    { "Strong1", "", "Strong", "", &TForm1::Strong1Click, true },
+    { "Starttag1", "", "Start tag <>", "", { tcStartTag, kFromTags }, true },
+    { "Endtag1", "", "End tag </>", "", { tcEndTag, kFromTags }, true },
+    { "N12", "", "-", "", {}, true },
+    { "Bold1", "", "Bold", "Ctrl+B", { tcBold, kFromTags }, true },
+    { "Italic1", "", "Italic", "Ctrl+I", { tcItalic, kFromTags }, true },
+    { "Underlined1", "", "Underline", "Ctrl+U", { tcUnderlined, kFromTags }, true },
+    { "N13", "", "-", "", {}, true },
+    { "DecreaseTextSize1", "", "Decrease Text Size", "", { tcSmall, kFromTags }, true },
+    { "IncreaseTextSize1", "", "Increase Text Size", "", { tcBig, kFromTags }, true },
+    { "N14", "", "-", "", {}, true },
+    { "Center1", "", "Center", "Ctrl+E", { tcCenter, kFromTags }, true },
+    { "LeftJustify1", "", "Left Justify", "", { tcLeftJustify, kFromTags }, true },
+    { "RightJustify1", "", "Right Justify", "", { tcRightJustify, kFromTags }, true },
+    { "N15", "", "-", "", {}, true },
+    { "Paragraph2", "", "Paragraph", "", { tcParagraph, kFromTags }, true },
+    { "N16", "", "-", "", {}, true },
+    { "Strong1", "", "Strong", "", { tcStrong, kFromTags }, true },
 };
 
 // The menu bar's "View" menu.
 const MenuRow kViewMenu[] = {
-    { "MainToolbar1", "", "Main Toolbar", "", &TForm1::MainToolbar1Click, true },
-    { "StandardToolbar1", "", "Standard Toolbar", "", &TForm1::StandardToolbar1Click, true },
-    { "ButtonToolbar1", "", "Misc Toolbar", "", &TForm1::ButtonToolbar1Click, true },
-    { "N30", "", "-", "", nullptr, true },
-    { "ShowHidePanel1", "", "Show/Hide Panel", "", &TForm1::ShowHidePanel1Click, true },
+    { "MainToolbar1", "", "Main Toolbar", "", { &TForm1::MainToolbar2Click, kFromView }, true },
+    { "StandardToolbar1", "", "Standard Toolbar", "", { &TForm1::StandardToolbar2Click, kFromView }, true },
+    { "ButtonToolbar1", "", "Misc Toolbar", "", { &TForm1::MiscToolbar1Click, kFromView }, true },
+    { "N30", "", "-", "", {}, true },
+    { "ShowHidePanel1", "", "Show/Hide Panel", "", { &TForm1::ShowHidePanel2Click, kFromView }, true },
 };
 
 // The toolbars' context menu.
@@ -174,31 +132,31 @@ const MenuRow kToolbarMenu[] = {
 };
 
 const MenuRow kToolsMenu[] = {
-    { "FrameWizard1", "", "Frame Wizard", "", &TForm1::FrameWizard1Click, true },
+    { "FrameWizard1", "", "Frame Wizard", "", { ShowDialog<Form13>, kFromTools }, true },
     { "FTPAccess1", "", "FTP Access", "", &TForm1::FTPAccess1Click, true },
     { "UpdateCorvana1", "", "Update Corvana", "", &TForm1::UpdateCorvana1Click, true },
-    { "N8", "", "-", "", nullptr, true },
-    { "PageGenerator1", "", "&Page Generator", "", &TForm1::PageGenerator1Click, true },
+    { "N8", "", "-", "", {}, true },
+    { "PageGenerator1", "", "&Page Generator", "", { ShowDialog<Form10>, kFromTools }, true },
 };
 
 const MenuRow kHelpMenu[] = {
     { "Help1", "", "Help", "", &TForm1::Help1Click, true },
     { "TipoftheDay2", "", "Tip of the Day", "", &TForm1::TipoftheDay2Click, true },
-    { "N12", "", "-", "", nullptr, true },
+    { "N12", "", "-", "", {}, true },
     { "About1", "", "&About", "", &TForm1::About1Click, true },
 };
 
 // The main menu is never shown: its one top-level item is invisible and
 // holds the window's shortcut items.
 const MenuRow kMainMenu[] = {
-    { "Shortcuts1", "", "Shortcuts", "", nullptr, true },
+    { "Shortcuts1", "", "Shortcuts", "", {}, true },
     { "New3", "Shortcuts1", "New", "Ctrl+N", &TForm1::New1Click, true },
     { "Open3", "Shortcuts1", "Open", "Ctrl+O", &TForm1::Open1Click, true },
     { "Save3", "Shortcuts1", "Save", "Ctrl+S", &TForm1::Save1Click, true },
-    { "Bold3", "Shortcuts1", "Bold", "Ctrl+B", &TForm1::Bold3Click, true },
-    { "Italic3", "Shortcuts1", "Italic", "Ctrl+I", &TForm1::Italic3Click, true },
-    { "Underlined3", "Shortcuts1", "Underlined", "Ctrl+U", &TForm1::Underlined3Click, true },
-    { "Center3", "Shortcuts1", "Center", "Ctrl+E", &TForm1::Center3Click, true },
+    { "Bold3", "Shortcuts1", "Bold", "Ctrl+B", { tcBold, kFromTags }, true },
+    { "Italic3", "Shortcuts1", "Italic", "Ctrl+I", { tcItalic, kFromTags }, true },
+    { "Underlined3", "Shortcuts1", "Underlined", "Ctrl+U", { tcUnderlined, kFromTags }, true },
+    { "Center3", "Shortcuts1", "Center", "Ctrl+E", { tcCenter, kFromTags }, true },
 };
 
 template<std::size_t N>
@@ -208,55 +166,52 @@ void fillMenu(TForm1* form, TMenu* menu, const MenuRow (&rows)[N])
         TMenuItem* parent = menu->Items();
         if (*row.parent)
             parent = FindComponentAs<TMenuItem>(form, row.parent);
-        TNotifyEvent onClick;
-        if (row.handler)
-            onClick = [form, h = row.handler](TObject* sender) { (form->*h)(sender); };
-        TMenuItem* item = NewItem(form, parent, row.name, row.caption, TextToShortCut(row.shortcut), onClick);
+        TMenuItem* item = NewItem(form, parent, row.name, row.caption, TextToShortCut(row.shortcut), CommandEvent(form, row.command));
         item->Enabled = row.enabled;
     }
 }
 
-template<std::size_t N>
-void fillToolbar(TForm1* form, TitaToolBar* bar, const ToolButtonRow (&rows)[N])
+// The bar's buttons in the table's order, each group followed by a bevel
+// line; the two toggles stand in the Standard bar after Paste.
+void fillToolbar(TForm1* form, TitaToolBar* bar, ButtonPlace place)
 {
     int separators = 0;
-    for (const ToolButtonRow& row : rows) {
-        if (!*row.name) {
-            // The bars' groups are parted by a bevel line.
-            NewControl<TBevel>(form, bar, bar->Name + "Sep" + std::to_string(++separators));
+    auto bevel = [&] { NewControl<TBevel>(form, bar, bar->Name + "Sep" + std::to_string(++separators)); };
+    auto toggle = [&](const char* name, const char* hint, const char* letters, int cell, int group) {
+        auto* button = NewControl<TitaPopupButton>(form, bar, name, 0, 0, 23, 22);
+        button->SetHint(hint);
+        // The letters stand in while the strip has no picture.
+        button->SetGlyphText(letters);
+        button->Glyphs = form->itaGlyphs1;
+        button->SetGlyphIndex(cell);
+        button->SetGroupIndex(group);
+        bevel();
+    };
+    for (int i = 0; i < ToolButtonCount(); ++i) {
+        const ToolButtonRow& row = ToolButtonAt(i);
+        if (row.place != place)
             continue;
-        }
-        if (std::string(row.name).rfind("itaPopupButton", 0) == 0) {
-            const bool panel = std::string(row.name) == "itaPopupButton1";
-            auto* toggle = NewControl<TitaPopupButton>(form, bar, row.name, 0, 0, 23, 22);
-            toggle->SetHint(row.hint);
-            // The letters stand in while the strip has no picture.
-            toggle->SetGlyphText(row.glyph);
-            toggle->Glyphs = form->itaGlyphs1;
-            toggle->SetGlyphIndex(panel ? 0 : 1);
-            toggle->SetGroupIndex(panel ? 6990 : 5898);
-            continue;
-        }
         NewToolButton(form, bar, row.name);
+        if (row.gap != gapNone)
+            bevel();
+        if (row.gap == gapToggles) {
+            toggle("itaPopupButton1", "View/Hide the panel", "P", 0, 6990);
+            toggle("itaPopupButton2", "Change to Uppercase or Lowercase letters", "Aa", 1, 5898);
+        }
     }
 }
 
 TitaToolBar* newToolbar(TForm1* form, TitaDock* dock, const char* name, const char* caption, TRect bounds)
 {
-    auto* bar = new TitaToolBar(form);
-    bar->Name = name;
+    auto* bar = NewControl<TitaToolBar>(form, dock, name, bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
     bar->SetCaption(caption);
     bar->AllowResize = false;
-    bar->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
-    bar->SetParent(dock);
     bar->SetPopupMenu(form->PopupMenu8);
     return bar;
 }
 
-TitaGlyphs* glyphStrip(TForm1* form, const char* name, const char* file)
+TitaGlyphs* loadGlyphs(TitaGlyphs* glyphs, const char* file)
 {
-    auto* glyphs = new TitaGlyphs(form);
-    glyphs->Name = name;
     TGlyphStrip picture;
     if (picture.Load(GlyphStripPath(file), 16, 8))
         glyphs->SetPicture(picture.Picture());
@@ -321,18 +276,15 @@ void TForm1::buildHiddenFields()
     OfficeButton12 = hiddenOfficeButton(this, "OfficeButton12", Method(this, &TForm1::OfficeButton12Click));
 
     const char* const pageFilter = "HTML Files (*.htm; *.html)|*.htm; *.html|All Files (*.*)|*.*";
-    OpenDialog1 = new TOpenDialog(this);
-    OpenDialog1->Name = "OpenDialog1";
+    OpenDialog1 = NewComponent<TOpenDialog>("OpenDialog1");
     OpenDialog1->Filter = pageFilter;
     OpenDialog1->DefaultExt = "*.htm; *.html";
     OpenDialog1->Options = ofHideReadOnly | ofPathMustExist | ofFileMustExist;
-    SaveDialog1 = new TSaveDialog(this);
-    SaveDialog1->Name = "SaveDialog1";
+    SaveDialog1 = NewComponent<TSaveDialog>("SaveDialog1");
     SaveDialog1->Filter = pageFilter;
     SaveDialog1->DefaultExt = "*.htm; *.html";
     SaveDialog1->Options = ofOverwritePrompt | ofHideReadOnly | ofPathMustExist;
-    OpenDialog2 = new TOpenDialog(this);
-    OpenDialog2->Name = "OpenDialog2";
+    OpenDialog2 = NewComponent<TOpenDialog>("OpenDialog2");
     OpenDialog2->Title = "Insert File";
     OpenDialog2->Filter = "All Files (*.*)|*.*|Web Files (*.htm; *.html)|*.htm; *.html|Text Files (*.txt)|*.txt";
     OpenDialog2->DefaultExt = "*.*";
@@ -341,25 +293,19 @@ void TForm1::buildHiddenFields()
 
 void TForm1::buildMenus()
 {
-    MainMenu1 = new TMainMenu(this);
-    MainMenu1->Name = "MainMenu1";
+    MainMenu1 = NewComponent<TMainMenu>("MainMenu1");
     fillMenu(this, MainMenu1, kMainMenu);
     find<TMenuItem>(this, "Shortcuts1")->Visible = false;
     Menu = MainMenu1;
 
-    auto popup = [this](const char* name) {
-        auto* menu = new TPopupMenu(this);
-        menu->Name = name;
-        return menu;
-    };
-    PopupMenu1 = popup("PopupMenu1");
-    PopupMenu2 = popup("PopupMenu2");
-    PopupMenu3 = popup("PopupMenu3");
-    PopupMenu4 = popup("PopupMenu4");
-    PopupMenu5 = popup("PopupMenu5");
-    PopupMenu6 = popup("PopupMenu6");
-    PopupMenu7 = popup("PopupMenu7");
-    PopupMenu8 = popup("PopupMenu8");
+    PopupMenu1 = NewComponent<TPopupMenu>("PopupMenu1");
+    PopupMenu2 = NewComponent<TPopupMenu>("PopupMenu2");
+    PopupMenu3 = NewComponent<TPopupMenu>("PopupMenu3");
+    PopupMenu4 = NewComponent<TPopupMenu>("PopupMenu4");
+    PopupMenu5 = NewComponent<TPopupMenu>("PopupMenu5");
+    PopupMenu6 = NewComponent<TPopupMenu>("PopupMenu6");
+    PopupMenu7 = NewComponent<TPopupMenu>("PopupMenu7");
+    PopupMenu8 = NewComponent<TPopupMenu>("PopupMenu8");
     fillMenu(this, PopupMenu2, kFileMenu);
     fillMenu(this, PopupMenu1, kEditMenu);
     fillMenu(this, PopupMenu6, kContextMenu);
@@ -383,8 +329,8 @@ void TForm1::buildMenus()
 
 void TForm1::buildToolbars()
 {
-    itaGlyphs1 = glyphStrip(this, "itaGlyphs1", "BarGlyphs1.bmp");
-    itaGlyphs2 = glyphStrip(this, "itaGlyphs2", "BarGlyphs2.bmp");
+    itaGlyphs1 = loadGlyphs(NewComponent<TitaGlyphs>("itaGlyphs1"), "BarGlyphs1.bmp");
+    itaGlyphs2 = loadGlyphs(NewComponent<TitaGlyphs>("itaGlyphs2"), "BarGlyphs2.bmp");
     itaDock1 = NewControl<TitaDock>(this, this, "itaDock1");
     itaDock1->SetAlign(alTop);
     itaDock1->SetHeight(74);
@@ -406,20 +352,18 @@ void TForm1::buildToolbars()
         { &itaMenuButton6, "itaMenuButton6", "View", PopupMenu7, 8938 },
     };
     for (const auto& row : menuButtons) {
-        auto* button = new TitaMenuButton(this);
-        button->Name = row.name;
+        int width = 10 + QFontMetrics(ToQFont(Font())).horizontalAdvance(row.caption) + 8;
+        auto* button = NewControl<TitaMenuButton>(this, MainMenu, row.name, 0, 0, width, 18);
         button->SetCaption(row.caption);
         button->Menu = row.menu;
         button->SetGroupIndex(row.group);
-        button->SetBounds(0, 0, 10 + QFontMetrics(ToQFont(TFont())).horizontalAdvance(row.caption) + 8, 18);
-        button->SetParent(MainMenu);
         *row.button = button;
     }
 
     Standard = newToolbar(this, itaDock1, "Standard", "Standard", { 0, 22, 617, 48 });
-    fillToolbar(this, Standard, kStandardButtons);
+    fillToolbar(this, Standard, bpStandard);
     Toolbar1 = newToolbar(this, itaDock1, "Toolbar1", "No Name", { 0, 48, 505, 74 });
-    fillToolbar(this, Toolbar1, kMiscButtons);
+    fillToolbar(this, Toolbar1, bpMisc);
     // The bars' controls stand in a row from the grip; then each bar puts
     // back its stored place.
     for (TitaToolBar* bar : { MainMenu, Standard, Toolbar1 }) {
@@ -460,10 +404,8 @@ void TForm1::buildSidePanel()
     PageControl1 = NewControl<TPageControl>(this, Panel3, "PageControl1");
     PageControl1->SetAlign(alClient);
     auto sheet = [this](TPageControl* control, const char* name, const char* caption) {
-        auto* page = new TTabSheet(this);
-        page->Name = name;
+        auto* page = NewControl<TTabSheet>(this, control, name);
         page->SetCaption(caption);
-        page->SetParent(control);
         return page;
     };
     TabSheet1 = sheet(PageControl1, "TabSheet1", "Web Pages");
@@ -484,20 +426,14 @@ void TForm1::buildSidePanel()
     Image2 = NewControl<TImage>(this, TabSheet1, "Image2", 8, 8, 185, 121);
     Image2->SetStretch(true);
 
-    Label2 = NewControl<TLabel>(this, TabSheet1, "Label2");
-    Label2->SetAutoSize(false);
-    Label2->Transparent = true;
-    Label2->SetBounds(160, 272, 17, 17);
-    Label2->OnDblClick = Method(this, &TForm1::Label2DblClick);
+    Label2 = NewHotSpot(this, TabSheet1, "Label2", 160, 272, 17, 17, Method(this, &TForm1::Label2DblClick));
     buildWebPagesTab();
     buildLinkToFileTab();
 }
 
 void TForm1::buildLaunchers()
 {
-    GoToWeb1 = new TGoToWeb(this);
-    GoToWeb1->Name = "GoToWeb1";
+    GoToWeb1 = NewComponent<TGoToWeb>("GoToWeb1");
     GoToWeb1->BrowserState = gwMaximized;
-    AppRunner1 = new TAppRunner(this);
-    AppRunner1->Name = "AppRunner1";
+    AppRunner1 = NewComponent<TAppRunner>("AppRunner1");
 }

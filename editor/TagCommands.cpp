@@ -1,6 +1,6 @@
 #include "editor/TagCommands.h"
 
-#include "editor/Unit1.h"
+#include "page/Page.h"
 
 const TagRow kTagRows[tcCount] = {
     { tcBold, tkWrap, "<B>", "<b>", "</B>", "</b>", 3, 4, true },
@@ -61,16 +61,3 @@ void RunTagCommand(TPage& page, TagCommand command)
     if (row.takesFocus)
         page.FocusIfPossible();
 }
-
-#define CORVANA_TAG_HANDLER_BODY(handler, command, popsTags) \
-    void TForm1::handler(TObject*) \
-    { \
-        if (popsTags) \
-            putUp(itaMenuButton4); \
-        RunTagCommand(Page(), command); \
-    }
-CORVANA_TAG_HANDLERS(CORVANA_TAG_HANDLER_BODY)
-
-#define CORVANA_TAG_SHORTCUT_BODY(handler, target) \
-    void TForm1::handler(TObject* sender) { target(sender); }
-CORVANA_TAG_SHORTCUT_HANDLERS(CORVANA_TAG_SHORTCUT_BODY)

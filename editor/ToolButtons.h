@@ -1,13 +1,15 @@
 #pragma once
 // The main window's 161 flat tool buttons, one row a button: where it sits,
-// its face (a glyph cell or a short caption), its hint, its status-bar text
-// and its command. The toolbars take their buttons in their own order; the
-// palette tabs are laid out here.
+// its face (a glyph cell or a short caption), its hint, its status-bar text,
+// the name of its click handler and the command or character text that
+// handler runs. The toolbars take their buttons in the table's order with the
+// gaps it names; the palette tabs are laid out here.
+
+#include "editor/Commands.h"
 
 #include <string>
 
 class TForm1;
-class TObject;
 class TTabSheet;
 class TToolbarButton97;
 class TWinControl;
@@ -27,7 +29,9 @@ enum GlyphCell {
 
 enum ButtonPlace { bpStandard, bpMisc, bpNormal, bpFonts, bpApplets, bpCharacters };
 
-using ToolButtonHandler = void (TForm1::*)(TObject*);
+// What follows a toolbar button: nothing, a bevel line, or the Standard
+// bar's two toggles each between bevel lines.
+enum BarGap { gapNone, gapBevel, gapToggles };
 
 struct ToolButtonRow {
     const char* name;
@@ -36,7 +40,9 @@ struct ToolButtonRow {
     const char* caption;  // "" with a glyph
     const char* hint;
     const char* status;   // the status-bar text; nullptr shows the hint
-    ToolButtonHandler click;
+    const char* handler;  // the click handler's name
+    EditorCommand command;
+    BarGap gap = gapNone;
     bool enabled = true;
     bool showHint = true;
 };

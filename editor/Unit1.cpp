@@ -5,7 +5,6 @@
 #include "editor/ToolButtons.h"
 #include "generators/PageSkeleton.h"
 #include "platform/Application.h"
-#include "platform/FormBuilder.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/StrUtils.h"
@@ -28,13 +27,9 @@ std::string programFolder()
 }
 
 TForm1::TForm1(TComponent* owner)
-    : TForm(owner)
+    : TDesignedForm(owner, "Form1", "Corvana", 4, 792, 569, bsSizeable, poDesigned)
 {
-    Name = "Form1";
-    SetCaption("Corvana");
     SetWindowState(wsMaximized);
-    HelpContext = 4;
-    SetBounds(0, 0, 800, 600);
 
     buildHiddenFields();
     buildMenus();

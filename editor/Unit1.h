@@ -3,15 +3,13 @@
 // fields through which the dialogs exchange settings and results, and the
 // document commands.
 
-#include "editor/Entities.h"
 #include "editor/Settings.h"
-#include "editor/TagCommands.h"
 #include "page/Page.h"
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
 #include "platform/FileCtrl.h"
 #include "platform/FileDialog.h"
-#include "platform/Form.h"
+#include "platform/FormBuilder.h"
 #include "platform/Menus.h"
 #include "platform/RichEdit.h"
 #include "platform/StdCtrls.h"
@@ -26,7 +24,7 @@
 #include <memory>
 #include <string>
 
-class TForm1 : public TForm {
+class TForm1 : public TDesignedForm {
 public:
     explicit TForm1(TComponent* owner);
 
@@ -131,10 +129,6 @@ public:
     void Insert1Click(TObject* sender);
     void Exit1Click(TObject* sender);
     void Undo1Click(TObject* sender);
-    void Cut1Click(TObject* sender);
-    void Copy1Click(TObject* sender);
-    void Paste1Click(TObject* sender);
-    void SelectAll1Click(TObject* sender);
     void ToolbarButton975Click(TObject* sender);  // Cut
     void ToolbarButton978Click(TObject* sender);  // Copy
     void ToolbarButton979Click(TObject* sender);  // Paste
@@ -142,43 +136,11 @@ public:
     void OfficeButton1Click(TObject* sender);  // the new-page procedure
     void OfficeButton12Click(TObject* sender);  // the open-file procedure
 
-    // --- Preview, companion programs and dialog launchers -----------------
+    // --- Preview and companion programs ----------------------------------
     void ToolbarButton9710Click(TObject* sender);  // Preview in Browser
     void OfficeButton2Click(TObject* sender);  // save, then allow the preview
-    void FrameWizard1Click(TObject* sender);
     void FTPAccess1Click(TObject* sender);
     void UpdateCorvana1Click(TObject* sender);
-    void PageGenerator1Click(TObject* sender);
-    void HorizontalRule1Click(TObject* sender);
-    void ToolbarButton97113Click(TObject* sender);  // Image
-    void ToolbarButton97130Click(TObject* sender);  // Horizontal Rule
-    void ToolbarButton97133Click(TObject* sender);  // Create Link
-    void ToolbarButton97135Click(TObject* sender);  // E-Mail
-    void ToolbarButton97136Click(TObject* sender);  // E-Mail
-    void ToolbarButton97123Click(TObject* sender);  // Page Transfer
-    void ToolbarButton97137Click(TObject* sender);  // Music/Sound Effects
-    void ToolbarButton97139Click(TObject* sender);  // Marquee
-    void ToolbarButton97141Click(TObject* sender);  // Frame Wizard
-    void ToolbarButton97145Click(TObject* sender);  // Insert Tags
-    void ToolbarButton97147Click(TObject* sender);  // Scrolling Text
-    void ToolbarButton97148Click(TObject* sender);  // Font
-    void ToolbarButton97150Click(TObject* sender);  // Form Action
-    void ToolbarButton97152Click(TObject* sender);  // Form Field
-    void ToolbarButton97154Click(TObject* sender);  // Map Name
-    void ToolbarButton97156Click(TObject* sender);  // Meta
-    void ToolbarButton97158Click(TObject* sender);  // Script
-    void ToolbarButton97160Click(TObject* sender);  // JAVA Applet
-    void ToolbarButton97162Click(TObject* sender);  // Parameter
-    void ToolbarButton97163Click(TObject* sender);  // Parameter
-    void ToolbarButton97164Click(TObject* sender);  // Embeded Item
-
-    // --- Tag commands, their menu items and the character palette ----------
-#define CORVANA_DECLARE_TAG_HANDLER(handler, command, popsTags) void handler(TObject* sender);
-    CORVANA_TAG_HANDLERS(CORVANA_DECLARE_TAG_HANDLER)
-#define CORVANA_DECLARE_TAG_SHORTCUT(handler, target) void handler(TObject* sender);
-    CORVANA_TAG_SHORTCUT_HANDLERS(CORVANA_DECLARE_TAG_SHORTCUT)
-#define CORVANA_DECLARE_ENTITY_HANDLER(n) void ToolbarButton97##n##Click(TObject* sender);
-    CORVANA_ENTITY_BUTTONS(CORVANA_DECLARE_ENTITY_HANDLER)
 
     // --- Help, Tip of the Day and About box ------------------------------------
     void Help1Click(TObject* sender);
@@ -205,16 +167,9 @@ public:
     // --- View options ------------------------------------------------------
     void itaPopupButton1Click(TObject* sender);  // panel toggle
     void itaPopupButton2Click(TObject* sender);  // tag-case toggle
-    void MainToolbar1Click(TObject* sender);
-    void StandardToolbar1Click(TObject* sender);
-    void ButtonToolbar1Click(TObject* sender);
-    void ShowHidePanel1Click(TObject* sender);
     void MainToolbar2Click(TObject* sender);
     void StandardToolbar2Click(TObject* sender);
     void MiscToolbar1Click(TObject* sender);
-    void MainToolbar3Click(TObject* sender);
-    void StandardToolbar3Click(TObject* sender);
-    void MiscToolbar2Click(TObject* sender);
     void ShowHidePanel2Click(TObject* sender);
     void PopupMenu7Popup(TObject* sender);
     void PopupMenu8Popup(TObject* sender);
@@ -245,6 +200,11 @@ private:
     void fileInsert(bool upperCase);
     void buildCaptionBar();
     void putUp(TitaMenuButton*);
+    // A View menu's check marks follow which bars and whether the panel show
+    // (a null name: the menu has no such item).
+    void checkViewItems(const char* mainBar, const char* standardBar, const char* miscBar, const char* panel);
+    // The page now is the file at `path`, with nothing left to save.
+    void pageIsFile(const std::string& path);
 };
 
 extern TForm1* Form1;

@@ -1,5 +1,6 @@
 #include "editor/Unit4.h"
 
+#include "editor/HotSpot.h"
 #include "generators/HomePage.h"
 #include "editor/Unit1.h"
 #include "platform/Application.h"
@@ -28,11 +29,7 @@ TForm4::TForm4(TComponent* owner)
 {
     Image1 = NewControl<TImage>(this, this, "Image1", 8, 8, 257, 161);
     Image1->SetStretch(true);
-    Label12 = NewControl<TLabel>(this, this, "Label12");
-    Label12->SetAutoSize(false);
-    Label12->Transparent = true;
-    Label12->SetBounds(0, 8, 9, 17);
-    Label12->OnDblClick = Method(this, &TForm4::Label12DblClick);
+    Label12 = NewHotSpot(this, this, "Label12", 0, 8, 9, 17, Method(this, &TForm4::Label12DblClick));
 
     Panel1 = NewControl<TPanel>(this, this, "Panel1", 8, 172, 257, 225);
     Panel1->SetBevelInner(bvRaised);

@@ -15,8 +15,6 @@ void showOrHide(TitaToolBar* bar)
         bar->Show();
 }
 
-void check(TForm1* form, const char* item, bool on) { FindComponentAs<TMenuItem>(form, item)->Checked = on; }
-
 }  // namespace
 
 void TForm1::itaPopupButton1Click(TObject*)
@@ -47,42 +45,11 @@ void TForm1::itaPopupButton2Click(TObject*)
     }
 }
 
-void TForm1::MainToolbar1Click(TObject*)
-{
-    showOrHide(MainMenu);
-    putUp(itaMenuButton6);
-}
-
-void TForm1::StandardToolbar1Click(TObject*)
-{
-    showOrHide(Standard);
-    putUp(itaMenuButton6);
-}
-
-void TForm1::ButtonToolbar1Click(TObject*)
-{
-    showOrHide(Toolbar1);
-    putUp(itaMenuButton6);
-}
-
-void TForm1::ShowHidePanel1Click(TObject* sender)
-{
-    itaPopupButton1Click(sender);
-    itaPopupButton1->SetDown(Panel3->Visible());
-    putUp(itaMenuButton6);
-}
-
 void TForm1::MainToolbar2Click(TObject*) { showOrHide(MainMenu); }
 
 void TForm1::StandardToolbar2Click(TObject*) { showOrHide(Standard); }
 
 void TForm1::MiscToolbar1Click(TObject*) { showOrHide(Toolbar1); }
-
-void TForm1::MainToolbar3Click(TObject*) { showOrHide(MainMenu); }
-
-void TForm1::StandardToolbar3Click(TObject*) { showOrHide(Standard); }
-
-void TForm1::MiscToolbar2Click(TObject*) { showOrHide(Toolbar1); }
 
 void TForm1::ShowHidePanel2Click(TObject* sender)
 {
@@ -90,19 +57,16 @@ void TForm1::ShowHidePanel2Click(TObject* sender)
     itaPopupButton1->SetDown(Panel3->Visible());
 }
 
-void TForm1::PopupMenu7Popup(TObject*)
-{
-    check(this, "MainToolbar1", MainMenu->Visible());
-    check(this, "StandardToolbar1", Standard->Visible());
-    check(this, "ButtonToolbar1", Toolbar1->Visible());
-    check(this, "ShowHidePanel1", Panel3->Visible());
-}
+void TForm1::PopupMenu7Popup(TObject*) { checkViewItems("MainToolbar1", "StandardToolbar1", "ButtonToolbar1", "ShowHidePanel1"); }
 
-void TForm1::PopupMenu8Popup(TObject*)
+void TForm1::PopupMenu8Popup(TObject*) { checkViewItems("MainToolbar2", "StandardToolbar2", "MiscToolbar1", nullptr); }
+
+void TForm1::checkViewItems(const char* mainBar, const char* standardBar, const char* miscBar, const char* panel)
 {
-    check(this, "MainToolbar2", MainMenu->Visible());
-    check(this, "StandardToolbar2", Standard->Visible());
-    check(this, "MiscToolbar1", Toolbar1->Visible());
+    for (auto [item, on] : { std::pair { mainBar, MainMenu->Visible() }, { standardBar, Standard->Visible() },
+             { miscBar, Toolbar1->Visible() }, { panel, Panel3->Visible() } })
+        if (item)
+            FindComponentAs<TMenuItem>(item)->Checked = on;
 }
 
 void TForm1::MainMenuFloat(TObject*)
