@@ -3,6 +3,7 @@
 #include "platform/Form.h"
 #include "platform/Menus.h"
 #include "tests/support/MouseInput.h"
+#include "tests/widgets/Pictures.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
@@ -10,8 +11,6 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -25,22 +24,6 @@ void clickWithMouse(TOfficeButton& b)
     send(b, QEvent::Enter);
     send(b, QEvent::MouseButtonPress);
     send(b, QEvent::MouseButtonRelease);
-}
-
-TBitmap paint(TOfficeButton& b)
-{
-    TBitmap out(b.Width(), b.Height());
-    b.PaintTo(out.Canvas());
-    return out;
-}
-
-int count(const TBitmap& b, TColor c)
-{
-    int n = 0;
-    for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width(); ++x)
-            n += b.Pixel(x, y) == c;
-    return n;
 }
 
 // Distinct system colours, so that every pixel tells where it came from.
@@ -57,24 +40,38 @@ struct DistinctColours {
     static constexpr TColor dark = RGB(100, 100, 120);
 };
 
-// 16 x 16: a magenta ground (transparent) around a 6 x 6 red square at (5, 5).
-TBitmap redSquare()
+// 16 x 16: a magenta ground (transparent) around a 6 x 6 square at (5, 5).
+TBitmap square(TColor colour = clRed)
 {
     TBitmap b(16, 16);
     b.Canvas().Brush.Color = RGB(255, 0, 255);
     b.Canvas().FillRect({ 0, 0, 16, 16 });
-    b.Canvas().Brush.Color = RGB(255, 0, 0);
+    b.Canvas().Brush.Color = colour;
     b.Canvas().FillRect({ 5, 5, 11, 11 });
     return b;
 }
 
+// The system colours told apart, and a form for buttons that need one.
+struct OfficeButton : ::testing::Test {
+    DistinctColours colours;
+    TForm form { nullptr };
+    TOfficeButton* onForm(int group = 0)
+    {
+        auto* b = new TOfficeButton(&form);
+        b->SetParent(&form);
+        if (group) {
+            b->SetGroupIndex(group);
+            b->SetDown(true);
+        }
+        return b;
+    }
+};
+
 }
 
-TEST(OfficeButton, HiddenButtonClicksWhenCalledDirectly)
+TEST_F(OfficeButton, HiddenButtonClicksWhenCalledDirectly)
 {
-    TForm form(nullptr);
-    auto* b = new TOfficeButton(&form);
-    b->SetParent(&form);
+    auto* b = onForm();
     b->SetVisible(false);
     b->SetCaption("Orvelin");
     int clicks = 0;
@@ -94,7 +91,7 @@ TEST(OfficeButton, HiddenButtonClicksWhenCalledDirectly)
     b->Click();
 }
 
-TEST(OfficeButton, StartsWithItsDefaults)
+TEST_F(OfficeButton, StartsWithItsDefaults)
 {
     TOfficeButton b(nullptr);
     EXPECT_EQ(b.Width(), 50);
@@ -110,7 +107,7 @@ TEST(OfficeButton, StartsWithItsDefaults)
     EXPECT_TRUE(b.Bitmap().Empty());
 }
 
-TEST(OfficeButton, MouseClickAndEnterExit)
+TEST_F(OfficeButton, MouseClickAndEnterExit)
 {
     TOfficeButton b(nullptr);
     int clicks = 0, enters = 0, exits = 0;
@@ -132,7 +129,7 @@ TEST(OfficeButton, MouseClickAndEnterExit)
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(OfficeButton, ReleasingAfterTheMouseHasLeftDoesNotClick)
+TEST_F(OfficeButton, ReleasingAfterTheMouseHasLeftDoesNotClick)
 {
     TOfficeButton b(nullptr);
     int clicks = 0, exits = 0;
@@ -159,7 +156,7 @@ TEST(OfficeButton, ReleasingAfterTheMouseHasLeftDoesNotClick)
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(OfficeButton, DisabledButtonIgnoresTheMouse)
+TEST_F(OfficeButton, DisabledButtonIgnoresTheMouse)
 {
     TOfficeButton b(nullptr);
     int clicks = 0;
@@ -174,14 +171,9 @@ TEST(OfficeButton, DisabledButtonIgnoresTheMouse)
     EXPECT_EQ(clicks, 0);
 }
 
-TEST(OfficeButton, GroupsBehaveLikeRadioButtons)
+TEST_F(OfficeButton, GroupsBehaveLikeRadioButtons)
 {
-    TForm form(nullptr);
-    auto* a = new TOfficeButton(&form);
-    auto* b = new TOfficeButton(&form);
-    auto* other = new TOfficeButton(&form);
-    for (auto* x : { a, b, other })
-        x->SetParent(&form);
+    auto *a = onForm(), *b = onForm(), *other = onForm();
     // Down means nothing outside a group.
     a->SetDown(true);
     EXPECT_FALSE(a->Down());
@@ -218,7 +210,7 @@ TEST(OfficeButton, GroupsBehaveLikeRadioButtons)
     EXPECT_FALSE(b->Down());
 }
 
-TEST(OfficeButton, IconOnlyTurnsTheCaptionIntoTheHint)
+TEST_F(OfficeButton, IconOnlyTurnsTheCaptionIntoTheHint)
 {
     TOfficeButton b(nullptr);
     b.SetCaption("&Save && Exit");
@@ -233,7 +225,7 @@ TEST(OfficeButton, IconOnlyTurnsTheCaptionIntoTheHint)
     EXPECT_FALSE(b.ShowHint);
 }
 
-TEST(OfficeButton, AcceleratorClicks)
+TEST_F(OfficeButton, AcceleratorClicks)
 {
     TOfficeButton b(nullptr);
     b.SetCaption("Save && &Open");
@@ -248,7 +240,7 @@ TEST(OfficeButton, AcceleratorClicks)
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
+TEST_F(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
 {
     TOfficeButton b(nullptr);
     TPopupMenu menu(nullptr);
@@ -268,9 +260,8 @@ TEST(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
     EXPECT_FALSE(b.Pressed());
 }
 
-TEST(OfficeButton, ShadedImageThresholds)
+TEST_F(OfficeButton, ShadedImageThresholds)
 {
-    DistinctColours colours;
     TBitmap src(8, 1);
     const TColor ground = RGB(1, 2, 3);
     // Sums (stMedium: 553, 231, 57): 554 555 553 232 231 58 57, then the ground.
@@ -279,14 +270,8 @@ TEST(OfficeButton, ShadedImageThresholds)
     for (int i = 0; i < 7; ++i)
         src.Canvas().SetPixel(i + 1, 0, px[i]);
     TBitmap shaded = MakeShadedBitmap(src, stMedium);
-    EXPECT_EQ(shaded.Pixel(0, 0), ground);
-    EXPECT_EQ(shaded.Pixel(1, 0), clWhite);
-    EXPECT_EQ(shaded.Pixel(2, 0), clWhite);
-    EXPECT_EQ(shaded.Pixel(3, 0), colours.light);
-    EXPECT_EQ(shaded.Pixel(4, 0), colours.light);
-    EXPECT_EQ(shaded.Pixel(5, 0), colours.dark);
-    EXPECT_EQ(shaded.Pixel(6, 0), colours.dark);
-    EXPECT_EQ(shaded.Pixel(7, 0), clBlack);
+    ExpectPixels(shaded, { { 0, 0, ground }, { 1, 0, clWhite }, { 2, 0, clWhite }, { 3, 0, colours.light }, { 4, 0, colours.light },
+                             { 5, 0, colours.dark }, { 6, 0, colours.dark }, { 7, 0, clBlack } });
     // Other shadings move the thresholds: a sum of 200 is light, medium or dark.
     TBitmap one(2, 1);
     one.Canvas().SetPixel(0, 0, ground);
@@ -301,205 +286,151 @@ TEST(OfficeButton, ShadedImageThresholds)
     EXPECT_EQ(MakeShadedBitmap(one, stDark).Pixel(1, 0), ground);
 }
 
-TEST(OfficeButton, BevelsFollowTheMouseAndTheStyle)
+TEST_F(OfficeButton, BevelsFollowTheMouseAndTheStyle)
 {
-    DistinctColours colours;
     TOfficeButton b(nullptr);
-    TBitmap calm = paint(b);
-    EXPECT_EQ(count(calm, colours.face), 50 * 40);
+    TBitmap calm = Painted(b);
+    EXPECT_EQ(CountPixels(calm, colours.face), 50 * 40);
 
     send(b, QEvent::Enter);
-    TBitmap hot = paint(b);  // raised
-    EXPECT_EQ(hot.Pixel(0, 0), colours.light);
-    EXPECT_EQ(hot.Pixel(48, 0), colours.light);
-    EXPECT_EQ(hot.Pixel(49, 0), colours.dark);
-    EXPECT_EQ(hot.Pixel(0, 39), colours.dark);
-    EXPECT_EQ(hot.Pixel(49, 39), colours.dark);
-    EXPECT_EQ(hot.Pixel(1, 1), colours.face);
-
+    TBitmap hot = Painted(b);  // raised
+    ExpectPixels(hot, { { 0, 0, colours.light }, { 48, 0, colours.light }, { 49, 0, colours.dark }, { 0, 39, colours.dark },
+                          { 49, 39, colours.dark }, { 1, 1, colours.face } });
     send(b, QEvent::MouseButtonPress);
-    TBitmap pressed = paint(b);  // sunk
-    EXPECT_EQ(pressed.Pixel(0, 0), colours.dark);
-    EXPECT_EQ(pressed.Pixel(49, 39), colours.light);
+    ExpectPixels(Painted(b), { { 0, 0, colours.dark, "sunk" }, { 49, 39, colours.light, "sunk" } });
     send(b, QEvent::MouseButtonRelease);
 
     b.SetBevelStyle(bsLowered);
-    EXPECT_EQ(paint(b).Pixel(0, 0), colours.dark);
+    EXPECT_EQ(Painted(b).Pixel(0, 0), colours.dark);
     b.SetOptions(b.Options() & ~boShowBevel);
-    EXPECT_EQ(count(paint(b), colours.face), 50 * 40);
+    EXPECT_EQ(CountPixels(Painted(b), colours.face), 50 * 40);
 }
 
-TEST(OfficeButton, DownButtonShowsTheCheckeredPattern)
+TEST_F(OfficeButton, DownButtonShowsTheCheckeredPattern)
 {
-    DistinctColours colours;
-    TForm form(nullptr);
-    auto* b = new TOfficeButton(&form);
-    b->SetParent(&form);
-    b->SetGroupIndex(3);
-    b->SetDown(true);
-    TBitmap down = paint(*b);
-    EXPECT_EQ(down.Pixel(0, 0), colours.dark);  // the pressed bevel
+    auto* b = onForm(3);
+    TBitmap down = Painted(*b);
+    EXPECT_EQ(down.Pixel(0, 0), colours.dark) << "the pressed bevel";
     for (int y = 2; y < 6; ++y)
         for (int x = 2; x < 6; ++x)
             EXPECT_EQ(down.Pixel(x, y), (x % 2) == (y % 2) ? colours.light : colours.face) << x << "," << y;
     b->SetShowDownPattern(false);
-    EXPECT_EQ(paint(*b).Pixel(2, 2), colours.face);
+    EXPECT_EQ(Painted(*b).Pixel(2, 2), colours.face);
 }
 
-TEST(OfficeButton, SharedPatternOutlivesAnyOneButton)
+TEST_F(OfficeButton, SharedPatternOutlivesAnyOneButton)
 {
-    DistinctColours colours;
-    TForm form(nullptr);
-    auto make = [&] {
-        auto b = std::make_unique<TOfficeButton>(nullptr);
-        b->SetParent(&form);
-        b->SetGroupIndex(1);
-        b->SetDown(true);
-        return b;
-    };
-    auto first = make();
-    auto second = make();
-    paint(*first);
-    first.reset();  // must not take the pattern with it
-    TBitmap after = paint(*second);
-    EXPECT_EQ(after.Pixel(2, 2), colours.light);
-    EXPECT_EQ(after.Pixel(3, 2), colours.face);
+    TOfficeButton* first = onForm(1);
+    TOfficeButton* second = onForm(1);
+    Painted(*first);
+    delete first;  // must not take the pattern with it
+    ExpectPixels(Painted(*second), { { 2, 2, colours.light }, { 3, 2, colours.face } });
     // The last button frees it; the next one makes it anew in today's colours.
-    second.reset();
+    delete second;
     SetSysColor(COLOR_BTNHIGHLIGHT, RGB(0, 200, 0));
-    auto third = make();
-    EXPECT_EQ(paint(*third).Pixel(2, 2), RGB(0, 200, 0));
+    EXPECT_EQ(Painted(*onForm(1)).Pixel(2, 2), RGB(0, 200, 0));
 }
 
-TEST(OfficeButton, ImageIsShadedUntilHoveredAndShiftsWhenPressed)
+TEST_F(OfficeButton, ImageIsShadedUntilHoveredAndShiftsWhenPressed)
 {
-    DistinctColours colours;
     TOfficeButton b(nullptr);
-    b.SetBitmap(redSquare());
+    b.SetBitmap(square());
     ASSERT_FALSE(b.ShadedBitmap().Empty());
     // Image only: 16 x 16 centred in 50 x 40, at (17, 12); the square at (22, 17).
-    TBitmap calm = paint(b);
-    EXPECT_EQ(calm.Pixel(22, 17), colours.light);  // red's sum 255 is above 231
-    EXPECT_EQ(calm.Pixel(17, 12), colours.face);  // the ground is transparent
-    EXPECT_EQ(count(calm, colours.light), 36);
+    TBitmap calm = Painted(b);
+    ExpectPixels(calm, { { 22, 17, colours.light, "red's sum 255 is above 231" }, { 17, 12, colours.face, "the ground is transparent" } });
+    EXPECT_EQ(CountPixels(calm, colours.light), 36);
 
     send(b, QEvent::Enter);
-    TBitmap hot = paint(b);
+    TBitmap hot = Painted(b);
     EXPECT_EQ(hot.Pixel(22, 17), clRed);
-    EXPECT_EQ(count(hot, clRed), 36);
+    EXPECT_EQ(CountPixels(hot, clRed), 36);
 
     send(b, QEvent::MouseButtonPress);
-    TBitmap pressed = paint(b);
-    EXPECT_EQ(pressed.Pixel(22, 17), colours.face);
-    EXPECT_EQ(pressed.Pixel(23, 18), clRed);
-    EXPECT_EQ(pressed.Pixel(28, 23), clRed);
+    ExpectPixels(Painted(b), { { 22, 17, colours.face }, { 23, 18, clRed }, { 28, 23, clRed } });
     send(b, QEvent::MouseButtonRelease);
     send(b, QEvent::Leave);
 
     // Without the mono display the image keeps its colours.
     b.SetOptions(b.Options() & ~boMonoDisplay);
-    EXPECT_EQ(count(paint(b), clRed), 36);
+    EXPECT_EQ(CountPixels(Painted(b), clRed), 36);
     // An own image for the calm look wins over the shaded one.
     b.SetOptions(b.Options() | boMonoDisplay);
-    TBitmap calmImage = redSquare();
-    calmImage.Canvas().Brush.Color = clBlue;
-    calmImage.Canvas().FillRect({ 5, 5, 11, 11 });
-    b.SetNoFocusBitmap(calmImage);
-    EXPECT_EQ(count(paint(b), clBlue), 36);
+    b.SetNoFocusBitmap(square(clBlue));
+    EXPECT_EQ(CountPixels(Painted(b), clBlue), 36);
 }
 
-TEST(OfficeButton, DisabledImageIsEmbossedUnlessOneIsGiven)
+TEST_F(OfficeButton, DisabledImageIsEmbossedUnlessOneIsGiven)
 {
-    DistinctColours colours;
     TOfficeButton b(nullptr);
-    b.SetBitmap(redSquare());
+    b.SetBitmap(square());
     b.SetEnabled(false);
-    TBitmap off = paint(b);
-    EXPECT_EQ(count(off, clRed), 0);
-    EXPECT_EQ(off.Pixel(22, 17), colours.dark);
-    EXPECT_EQ(off.Pixel(28, 23), colours.light);  // the lit copy shows one down-right
-    EXPECT_EQ(count(off, colours.dark), 36);
-    EXPECT_EQ(count(off, colours.light), 11);
-
-    TBitmap given = redSquare();
-    given.Canvas().Brush.Color = clBlue;
-    given.Canvas().FillRect({ 5, 5, 11, 11 });
-    b.SetDisabledBitmap(given);
-    EXPECT_EQ(count(paint(b), clBlue), 36);
+    TBitmap off = Painted(b);
+    EXPECT_EQ(CountPixels(off, clRed), 0);
+    ExpectPixels(off, { { 22, 17, colours.dark }, { 28, 23, colours.light, "the lit copy shows one down-right" } });
+    EXPECT_EQ(CountPixels(off, colours.dark), 36);
+    EXPECT_EQ(CountPixels(off, colours.light), 11);
+    b.SetDisabledBitmap(square(clBlue));
+    EXPECT_EQ(CountPixels(Painted(b), clBlue), 36);
 }
 
-TEST(OfficeButton, CaptionColourAndPlace)
+TEST_F(OfficeButton, CaptionColourAndPlace)
 {
-    DistinctColours colours;
     TOfficeButton b(nullptr);
     b.SetBounds(0, 0, 80, 30);
     b.SetCaption("&Go");
     b.Font.Color = clNavy;
     b.SetUnselectedFontColor(clMaroon);
-    TBitmap calm = paint(b);
-    EXPECT_GT(count(calm, clMaroon), 5);
-    EXPECT_EQ(count(calm, clNavy), 0);
+    TBitmap calm = Painted(b);
+    EXPECT_GT(CountPixels(calm, clMaroon), 5);
+    EXPECT_EQ(CountPixels(calm, clNavy), 0);
     send(b, QEvent::Enter);
-    TBitmap hot = paint(b);
-    EXPECT_EQ(count(hot, clMaroon), 0);
-    EXPECT_EQ(count(hot, clNavy), count(calm, clMaroon));
+    TBitmap hot = Painted(b);
+    EXPECT_EQ(CountPixels(hot, clMaroon), 0);
+    EXPECT_EQ(CountPixels(hot, clNavy), CountPixels(calm, clMaroon));
 
     // Left alignment puts the text near the left edge, right near the right.
-    auto firstColumn = [](const TBitmap& bmp, TColor c) {
-        for (int x = 0; x < bmp.Width(); ++x)
-            for (int y = 0; y < bmp.Height(); ++y)
-                if (bmp.Pixel(x, y) == c)
-                    return x;
-        return -1;
-    };
     b.SetAlignment(taLeftJustify);
-    int left = firstColumn(paint(b), clNavy);
+    int left = Extent(Painted(b), clNavy).Left;
     b.SetAlignment(taRightJustify);
-    int right = firstColumn(paint(b), clNavy);
+    int right = Extent(Painted(b), clNavy).Left;
     EXPECT_GE(left, 3);
     EXPECT_LT(left, 10);
     EXPECT_GT(right, 40);
 
     // Disabled: embossed in the highlight and shadow colours, no font colour.
     b.SetEnabled(false);
-    TBitmap off = paint(b);
-    EXPECT_EQ(count(off, clNavy), 0);
-    EXPECT_GT(count(off, colours.dark), 5);
-    EXPECT_GT(count(off, colours.light), 0);
+    TBitmap off = Painted(b);
+    EXPECT_EQ(CountPixels(off, clNavy), 0);
+    EXPECT_GT(CountPixels(off, colours.dark), 5);
+    EXPECT_GT(CountPixels(off, colours.light), 0);
 
     // Icon only: no text at all.
     b.SetEnabled(true);
     b.SetOptions(b.Options() | boIconOnly);
-    EXPECT_EQ(count(paint(b), clMaroon), 0);
+    EXPECT_EQ(CountPixels(Painted(b), clMaroon), 0);
 }
 
-TEST(OfficeButton, PopupMarkIsATriangleRightOfTheImage)
+TEST_F(OfficeButton, PopupMarkIsATriangleRightOfTheImage)
 {
-    DistinctColours colours;
     TOfficeButton b(nullptr);
     TPopupMenu menu(nullptr);
-    b.SetBitmap(redSquare());
+    b.SetBitmap(square());
     b.SetUnselectedFontColor(clGreen);
     b.SetDropDownMenu(&menu);
     // Image and mark are 26 wide, centred: the image at (12, 12), the mark at (31, 18).
-    TBitmap withMark = paint(b);
-    EXPECT_EQ(count(withMark, clGreen), 7 + 5 + 3 + 1);
+    TBitmap withMark = Painted(b);
+    EXPECT_EQ(CountPixels(withMark, clGreen), 7 + 5 + 3 + 1);
     for (int x = 31; x < 38; ++x)
         EXPECT_EQ(withMark.Pixel(x, 18), clGreen) << x;
-    EXPECT_EQ(withMark.Pixel(34, 21), clGreen);
-    EXPECT_EQ(withMark.Pixel(33, 21), colours.face);
+    ExpectPixels(withMark, { { 34, 21, clGreen }, { 33, 21, colours.face } });
     b.SetOptions(b.Options() & ~boPopupMark);
-    EXPECT_EQ(count(paint(b), clGreen), 0);
+    EXPECT_EQ(CountPixels(Painted(b), clGreen), 0);
 }
 
-TEST(OfficeButton, ShownButtonPaintsThroughItsWidget)
+TEST_F(OfficeButton, ShownButtonPaintsThroughItsWidget)
 {
-    DistinctColours colours;
-    TForm form(nullptr);
-    auto* b = new TOfficeButton(&form);
-    b->SetParent(&form);
-    b->SetGroupIndex(1);
-    b->SetDown(true);
+    TOfficeButton* b = onForm(1);
     form.Show();
     QImage grabbed = b->Widget()->grab().toImage();
     form.Hide();
@@ -509,39 +440,25 @@ TEST(OfficeButton, ShownButtonPaintsThroughItsWidget)
     EXPECT_EQ(FromQRgb(grabbed.pixel(3, 2)), colours.face);
 }
 
-TEST(OfficeButton, LayoutPutsTheImageOnTheChosenSide)
+TEST_F(OfficeButton, LayoutPutsTheImageOnTheChosenSide)
 {
-    DistinctColours colours;
     TOfficeButton b(nullptr);
     b.SetBounds(0, 0, 90, 60);
-    b.SetBitmap(redSquare());
+    b.SetBitmap(square());
     b.SetOptions(b.Options() & ~boMonoDisplay);
     b.SetCaption("Go");
     b.SetUnselectedFontColor(clNavy);
-    // The extent of a colour: left, top, right, bottom (inclusive).
-    auto extent = [](const TBitmap& bmp, TColor c) {
-        TRect r { bmp.Width(), bmp.Height(), -1, -1 };
-        for (int y = 0; y < bmp.Height(); ++y)
-            for (int x = 0; x < bmp.Width(); ++x)
-                if (bmp.Pixel(x, y) == c) {
-                    r.Left = std::min(r.Left, x);
-                    r.Top = std::min(r.Top, y);
-                    r.Right = std::max(r.Right, x);
-                    r.Bottom = std::max(r.Bottom, y);
-                }
-        return r;
-    };
-    TBitmap top = paint(b);
-    EXPECT_LT(extent(top, clRed).Bottom, extent(top, clNavy).Top);
+    TBitmap top = Painted(b);
+    EXPECT_LT(Extent(top, clRed).Bottom, Extent(top, clNavy).Top);
     b.SetLayout(blBitmapBottom);
-    TBitmap bottom = paint(b);
-    EXPECT_GT(extent(bottom, clRed).Top, extent(bottom, clNavy).Bottom);
+    TBitmap bottom = Painted(b);
+    EXPECT_GT(Extent(bottom, clRed).Top, Extent(bottom, clNavy).Bottom);
     b.SetLayout(blBitmapLeft);
-    TBitmap left = paint(b);
-    EXPECT_LT(extent(left, clRed).Right, extent(left, clNavy).Left);
+    TBitmap left = Painted(b);
+    EXPECT_LT(Extent(left, clRed).Right, Extent(left, clNavy).Left);
     b.SetLayout(blBitmapRight);
-    TBitmap right = paint(b);
-    EXPECT_GT(extent(right, clRed).Left, extent(right, clNavy).Right);
+    TBitmap right = Painted(b);
+    EXPECT_GT(Extent(right, clRed).Left, Extent(right, clNavy).Right);
     // Centred on the other axis: the square's middle row is the button's.
-    EXPECT_NEAR((extent(right, clRed).Top + extent(right, clRed).Bottom) / 2.0, 30, 1.5);
+    EXPECT_NEAR((Extent(right, clRed).Top + Extent(right, clRed).Bottom) / 2.0, 30, 1.5);
 }
