@@ -9,6 +9,7 @@
 #include "platform/Form.h"
 #include "platform/Menus.h"
 #include "platform/Mouse.h"
+#include "tests/widgets/Pictures.h"
 #include "widgets/TB97.h"
 
 #include <QTest>
@@ -59,15 +60,16 @@ struct DockSet : ::testing::Test {
         b->SetDockedTo(dock);
         return b;
     }
-    void drag(TToolbar97* b, QPoint from, TPoint to)
+    // Pressed at `from` of the bar, the mouse goes to the screen point `to`.
+    void drag(TToolbar97* b, QPoint from, TPoint to, Qt::KeyboardModifiers atRelease = {})
     {
         QWidget* w = b->Widget();
         QPoint global = w->mapToGlobal(from);
         cursor = { global.x(), global.y() };
         QTest::mousePress(w, Qt::LeftButton, {}, from);
         cursor = to;
-        QTest::mouseMove(w, from + QPoint(1, 1));
-        QTest::mouseRelease(w, Qt::LeftButton, {}, from + QPoint(1, 1));
+        QTest::mouseMove(w, from + QPoint(1, 0));
+        QTest::mouseRelease(w, Qt::LeftButton, atRelease, from + QPoint(1, 0));
     }
 };
 
@@ -169,12 +171,7 @@ TEST_F(DockSet, DraggingDocksFloatsAndOpensNewRows)
     // With Ctrl held it does not dock.
     TToolbar97* c = bar({ 1 }, nullptr);
     c->SetParked(false);
-    QWidget* w = c->Widget();
-    cursor = { 300, 300 };
-    QTest::mousePress(w, Qt::LeftButton, {}, QPoint(20, 25));
-    cursor = { dockOrigin.x() + 100, dockOrigin.y() + 5 };
-    QTest::mouseMove(w, QPoint(21, 25));
-    QTest::mouseRelease(w, Qt::LeftButton, Qt::ControlModifier, QPoint(21, 25));
+    drag(c, QPoint(20, 25), { dockOrigin.x() + 100, dockOrigin.y() + 5 }, Qt::ControlModifier);
     EXPECT_TRUE(c->Floating());
 }
 
@@ -183,12 +180,7 @@ TEST_F(DockSet, FloatingBarNarrowedByItsLeftEdgeWrapsNoNarrowerThanItsWidestCont
     TToolbar97* b = bar({ 2, 2, 2 }, nullptr);
     b->SetParked(false);
     const int right = b->Left() + b->Width();
-    QWidget* w = b->Widget();
-    cursor = { b->Left() + 1, b->Top() + 30 };
-    QTest::mousePress(w, Qt::LeftButton, {}, QPoint(1, 30));
-    cursor = { right - 10, b->Top() + 30 };  // far narrower than anything
-    QTest::mouseMove(w, QPoint(2, 30));
-    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(2, 30));
+    drag(b, QPoint(1, 30), { right - 10, b->Top() + 30 });  // far narrower than anything
     EXPECT_EQ(b->Width(), 23 + 8 + TToolbar97::FloatingFrame().Width());
     EXPECT_EQ(b->Left() + b->Width(), right);  // the right edge stayed
     EXPECT_EQ(b->FloatingWrapWidth(), 23 + 8);
@@ -413,13 +405,11 @@ TEST(ToolbarSeparator, Pixels)
 {
     TBitmap horizontal(6, 22);
     PaintToolbarSep(horizontal.Canvas(), 6, 22, false, false);
-    EXPECT_EQ(horizontal.Pixel(2, 10), ColorToRGB(clBtnShadow));
-    EXPECT_EQ(horizontal.Pixel(3, 10), ColorToRGB(clBtnHighlight));
-    EXPECT_EQ(horizontal.Pixel(4, 10), clWhite);
+    const TColor shadow = ColorToRGB(clBtnShadow), highlight = ColorToRGB(clBtnHighlight);
+    ExpectPixels(horizontal, { { 2, 10, shadow }, { 3, 10, highlight }, { 4, 10, clWhite } });
     TBitmap vertical(22, 6);
     PaintToolbarSep(vertical.Canvas(), 22, 6, true, false);
-    EXPECT_EQ(vertical.Pixel(10, 2), ColorToRGB(clBtnShadow));
-    EXPECT_EQ(vertical.Pixel(10, 3), ColorToRGB(clBtnHighlight));
+    ExpectPixels(vertical, { { 10, 2, shadow }, { 10, 3, highlight } });
     TBitmap blank(6, 22);
     PaintToolbarSep(blank.Canvas(), 6, 22, false, true);
     EXPECT_EQ(blank.Pixel(2, 10), clWhite);
