@@ -38,6 +38,13 @@ struct SwitchProbe : TIdleProbe {
     bool IsIdle(pid_t) override { return idle; }
 };
 
+// The runner set to run the shell with `script`.
+void SetShell(TAppRunner& runner, const std::string& script)
+{
+    runner.ApplicationName = "/bin/sh";
+    runner.CommandLine = "sh -c \"" + script + "\"";
+}
+
 // A runner whose events are counted, and a folder for its programs.
 struct AppRunner : ::testing::Test {
     TempDir dir { "runner" };
@@ -47,8 +54,7 @@ struct AppRunner : ::testing::Test {
     // The shell running `script`, started.
     bool Shell(const std::string& script)
     {
-        runner.ApplicationName = "/bin/sh";
-        runner.CommandLine = "sh -c \"" + script + "\"";
+        SetShell(runner, script);
         return runner.Execute();
     }
     bool RunUntilEnded() { return RunUntil([&] { return runner.Terminated(); }); }
@@ -185,8 +191,7 @@ TEST_F(AppRunner, WithoutAWindowOnTheDesktopNothingIsIdleAndTheEndIsReported)
             each.SetIdleProbe(std::make_shared<TDesktopIdleProbe>(*k.Looks));
         std::string marker = dir.File(std::string(k.Name) + ".shown");
         if (k.Console) {
-            each.ApplicationName = "/bin/sh";
-            each.CommandLine = std::string("sh -c \"") + k.Console + "\"";
+            SetShell(each, k.Console);
         } else {
             StartWindowProgram(each, display.Display(), marker);
         }
@@ -273,8 +278,7 @@ TEST_F(AppRunner, DestroyingTheRunnerNeitherKillsNorForgetsTheChild)
     {
         TAppRunner gone(nullptr);
         gone.OnTerminated = [&](TObject*) { ++events; };
-        gone.ApplicationName = "/bin/sh";
-        gone.CommandLine = "sh -c \"sleep 0.6\"";
+        SetShell(gone, "sleep 0.6");
         ASSERT_TRUE(gone.Execute());
         pid = gone.ProcessId();
         RunFor(150);
@@ -290,8 +294,7 @@ TEST_F(AppRunner, AnEndedButUnreportedChildIsReapedWhenTheRunnerGoes)
     pid_t pid = 0;
     {
         TAppRunner gone(nullptr);
-        gone.ApplicationName = "/bin/sh";
-        gone.CommandLine = "sh -c \"exit 0\"";
+        SetShell(gone, "exit 0");
         ASSERT_TRUE(gone.Execute());
         pid = gone.ProcessId();
     }
@@ -307,8 +310,7 @@ TEST_F(AppRunner, HandlerMayFreeTheRunner)
         freed = true;
         delete static_cast<TAppRunner*>(sender);
     };
-    freeing->ApplicationName = "/bin/sh";
-    freeing->CommandLine = "sh -c true";
+    SetShell(*freeing, "true");
     ASSERT_TRUE(freeing->Execute());
     EXPECT_TRUE(RunUntil([&] { return freed; }));
 }
@@ -329,8 +331,7 @@ TEST_F(AppRunner, OwnerFreesIt)
 {
     TComponent owner(nullptr);
     auto* owned = new TAppRunner(&owner);
-    owned->ApplicationName = "/bin/sh";
-    owned->CommandLine = "sh -c \"sleep 0.2\"";
+    SetShell(*owned, "sleep 0.2");
     ASSERT_TRUE(owned->Execute());
     EXPECT_EQ(owner.ComponentCount(), 1);
 }

@@ -19,12 +19,19 @@ void send(TOfficeButton& b, QEvent::Type type, int x = 5, int y = 5, Qt::MouseBu
     SendMouse(b.Widget(), type, x, y, button);
 }
 
-void clickWithMouse(TOfficeButton& b)
+// The mouse's events one after the other, at (5, 5) unless a step says where.
+struct MouseStep {
+    QEvent::Type type;
+    int x = 5, y = 5;
+    Qt::MouseButton button = Qt::LeftButton;
+};
+void mouse(TOfficeButton& b, std::initializer_list<MouseStep> steps)
 {
-    send(b, QEvent::Enter);
-    send(b, QEvent::MouseButtonPress);
-    send(b, QEvent::MouseButtonRelease);
+    for (const MouseStep& s : steps)
+        send(b, s.type, s.x, s.y, s.button);
 }
+
+void clickWithMouse(TOfficeButton& b) { mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress }, { QEvent::MouseButtonRelease } }); }
 
 // Distinct system colours, so that every pixel tells where it came from.
 struct DistinctColours {
@@ -123,9 +130,7 @@ TEST_F(OfficeButton, MouseClickAndEnterExit)
     EXPECT_EQ(exits, 1);
     EXPECT_FALSE(b.Hot());
     // The right button does not click.
-    send(b, QEvent::Enter);
-    send(b, QEvent::MouseButtonPress, 5, 5, Qt::RightButton);
-    send(b, QEvent::MouseButtonRelease, 5, 5, Qt::RightButton);
+    mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress, 5, 5, Qt::RightButton }, { QEvent::MouseButtonRelease, 5, 5, Qt::RightButton } });
     EXPECT_EQ(clicks, 1);
 }
 
@@ -135,24 +140,19 @@ TEST_F(OfficeButton, ReleasingAfterTheMouseHasLeftDoesNotClick)
     int clicks = 0, exits = 0;
     b.OnClick = [&](TObject*) { ++clicks; };
     b.OnExit = [&](TObject*) { ++exits; };
-    send(b, QEvent::Enter);
-    send(b, QEvent::MouseButtonPress);
+    mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress } });
     EXPECT_TRUE(b.Pressed());
     send(b, QEvent::MouseMove, 80, 5);  // held, so the widget keeps the mouse
     EXPECT_FALSE(b.Hot());
     EXPECT_EQ(exits, 1);
-    send(b, QEvent::MouseButtonRelease, 80, 5);
-    send(b, QEvent::Leave);
+    mouse(b, { { QEvent::MouseButtonRelease, 80, 5 }, { QEvent::Leave } });
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(exits, 1);
     EXPECT_FALSE(b.Pressed());
 
     // Leaving and coming back before the release still clicks.
-    send(b, QEvent::Enter);
-    send(b, QEvent::MouseButtonPress);
-    send(b, QEvent::MouseMove, 80, 5);
-    send(b, QEvent::MouseMove, 10, 10);
-    send(b, QEvent::MouseButtonRelease, 10, 10);
+    mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress }, { QEvent::MouseMove, 80, 5 }, { QEvent::MouseMove, 10, 10 },
+                 { QEvent::MouseButtonRelease, 10, 10 } });
     EXPECT_EQ(clicks, 1);
 }
 
@@ -161,13 +161,11 @@ TEST_F(OfficeButton, DisabledButtonIgnoresTheMouse)
     TOfficeButton b(nullptr);
     int clicks = 0;
     b.OnClick = [&](TObject*) { ++clicks; };
-    send(b, QEvent::Enter);
-    send(b, QEvent::MouseButtonPress);
+    mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress } });
     b.SetEnabled(false);
     EXPECT_FALSE(b.Hot());
     EXPECT_FALSE(b.Pressed());
-    send(b, QEvent::MouseButtonPress);
-    send(b, QEvent::MouseButtonRelease);
+    mouse(b, { { QEvent::MouseButtonPress }, { QEvent::MouseButtonRelease } });
     EXPECT_EQ(clicks, 0);
 }
 
@@ -348,8 +346,7 @@ TEST_F(OfficeButton, ImageIsShadedUntilHoveredAndShiftsWhenPressed)
 
     send(b, QEvent::MouseButtonPress);
     ExpectPixels(Painted(b), { { 22, 17, colours.face }, { 23, 18, clRed }, { 28, 23, clRed } });
-    send(b, QEvent::MouseButtonRelease);
-    send(b, QEvent::Leave);
+    mouse(b, { { QEvent::MouseButtonRelease }, { QEvent::Leave } });
 
     // Without the mono display the image keeps its colours.
     b.SetOptions(b.Options() & ~boMonoDisplay);
@@ -448,17 +445,19 @@ TEST_F(OfficeButton, LayoutPutsTheImageOnTheChosenSide)
     b.SetOptions(b.Options() & ~boMonoDisplay);
     b.SetCaption("Go");
     b.SetUnselectedFontColor(clNavy);
-    TBitmap top = Painted(b);
-    EXPECT_LT(Extent(top, clRed).Bottom, Extent(top, clNavy).Top);
-    b.SetLayout(blBitmapBottom);
-    TBitmap bottom = Painted(b);
-    EXPECT_GT(Extent(bottom, clRed).Top, Extent(bottom, clNavy).Bottom);
-    b.SetLayout(blBitmapLeft);
-    TBitmap left = Painted(b);
-    EXPECT_LT(Extent(left, clRed).Right, Extent(left, clNavy).Left);
-    b.SetLayout(blBitmapRight);
-    TBitmap right = Painted(b);
-    EXPECT_GT(Extent(right, clRed).Left, Extent(right, clNavy).Right);
-    // Centred on the other axis: the square's middle row is the button's.
-    EXPECT_NEAR((Extent(right, clRed).Top + Extent(right, clRed).Bottom) / 2.0, 30, 1.5);
+    // The image's (red) and the text's (navy) extents under a layout.
+    auto placed = [&](TExplorerButtonLayout layout) {
+        b.SetLayout(layout);
+        TBitmap shot = Painted(b);
+        return std::pair { Extent(shot, clRed), Extent(shot, clNavy) };
+    };
+    auto [top, topText] = placed(blBitmapTop);
+    EXPECT_LT(top.Bottom, topText.Top);
+    auto [bottom, bottomText] = placed(blBitmapBottom);
+    EXPECT_GT(bottom.Top, bottomText.Bottom);
+    auto [left, leftText] = placed(blBitmapLeft);
+    EXPECT_LT(left.Right, leftText.Left);
+    auto [right, rightText] = placed(blBitmapRight);
+    EXPECT_GT(right.Left, rightText.Right);
+    EXPECT_NEAR((right.Top + right.Bottom) / 2.0, 30, 1.5);
 }
