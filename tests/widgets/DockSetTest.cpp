@@ -60,6 +60,19 @@ struct DockSet : ::testing::Test {
         b->SetDockedTo(dock);
         return b;
     }
+    // A bar floating on the screen, out of its parking place.
+    TToolbar97* floating(std::initializer_list<int> groups)
+    {
+        TToolbar97* b = bar(groups, nullptr);
+        b->SetParked(false);
+        return b;
+    }
+    // The program turning active or inactive, as the main window hears it.
+    static void appActive(bool active)
+    {
+        TMessage m { WM_ACTIVATEAPP, WPARAM(active), 0, 0 };
+        CallMainWindowHooks(m);
+    }
     // Pressed at `from` of the bar, the mouse goes to the screen point `to`.
     void drag(TToolbar97* b, QPoint from, TPoint to, Qt::KeyboardModifiers atRelease = {})
     {
@@ -169,16 +182,14 @@ TEST_F(DockSet, DraggingDocksFloatsAndOpensNewRows)
     EXPECT_EQ(b->DockedTo(), top);
 
     // With Ctrl held it does not dock.
-    TToolbar97* c = bar({ 1 }, nullptr);
-    c->SetParked(false);
+    TToolbar97* c = floating({ 1 });
     drag(c, QPoint(20, 25), { dockOrigin.x() + 100, dockOrigin.y() + 5 }, Qt::ControlModifier);
     EXPECT_TRUE(c->Floating());
 }
 
 TEST_F(DockSet, FloatingBarNarrowedByItsLeftEdgeWrapsNoNarrowerThanItsWidestControl)
 {
-    TToolbar97* b = bar({ 2, 2, 2 }, nullptr);
-    b->SetParked(false);
+    TToolbar97* b = floating({ 2, 2, 2 });
     const int right = b->Left() + b->Width();
     drag(b, QPoint(1, 30), { right - 10, b->Top() + 30 });  // far narrower than anything
     EXPECT_EQ(b->Width(), 23 + 8 + TToolbar97::FloatingFrame().Width());
@@ -190,8 +201,7 @@ TEST_F(DockSet, FloatingBarNarrowedByItsLeftEdgeWrapsNoNarrowerThanItsWidestCont
 
 TEST_F(DockSet, CloseButtonHidesTheBarOnlyWhenReleasedOverIt)
 {
-    TToolbar97* b = bar({ 2 }, nullptr);
-    b->SetParked(false);
+    TToolbar97* b = floating({ 2 });
     int closed = 0;
     b->OnClose = [&](TObject*) { ++closed; };
     const TFloatingFrame& f = TToolbar97::FloatingFrame();
@@ -210,28 +220,25 @@ TEST_F(DockSet, FloatingBarsParkWhileTheProgramIsInactive)
     TToolbar97* b = bar({ 2 }, nullptr);
     EXPECT_TRUE(b->Parked());  // a new bar waits for the program to be active
     EXPECT_EQ(b->Left(), -b->Width());
-    TMessage active { WM_ACTIVATEAPP, 1, 0, 0 };
-    CallMainWindowHooks(active);
+    appActive(true);
     EXPECT_FALSE(b->Parked());
     const int left = b->Left();
-    TMessage inactive { WM_ACTIVATEAPP, 0, 0, 0 };
-    CallMainWindowHooks(inactive);
+    appActive(false);
     EXPECT_EQ(b->Left(), -b->Width());
-    CallMainWindowHooks(active);
+    appActive(true);
     EXPECT_EQ(b->Left(), left);
 
     // The hook stays for the form's other bars when the first one goes.
     TToolbar97* second = bar({ 1 }, nullptr);
     delete b;
-    CallMainWindowHooks(inactive);
+    appActive(false);
     EXPECT_TRUE(second->Parked());
 }
 
 TEST_F(DockSet, FloatingBarsParkWhileTheirFormIsHiddenOrMinimised)
 {
     TToolbar97* b = bar({ 2 }, nullptr);
-    TMessage active { WM_ACTIVATEAPP, 1, 0, 0 };
-    CallMainWindowHooks(active);
+    appActive(true);
     ASSERT_FALSE(b->Parked());
     struct Step {
         const char* what;
@@ -272,8 +279,7 @@ TEST_F(DockSet, AFloatingCaptionTooLongLosesOneCharacterAtATimeBeforeItsDots)
 
 TEST_F(DockSet, FloatingBarPlacedOffEveryScreenComesBack)
 {
-    TToolbar97* b = bar({ 2 }, nullptr);
-    b->SetParked(false);
+    TToolbar97* b = floating({ 2 });
     b->SetBounds(-5000, 9000, b->Width(), b->Height());
     b->KeepOnScreen(true);
     EXPECT_EQ(b->Left(), 0);
@@ -331,8 +337,7 @@ TEST_F(DockSet, SeparatorsTakeTheirSizeAlongTheLineAndPaintByTheBarsDirection)
         sep->SetSizeVert(3);
         sep->SetSizeVert(0);  // ignored
         sep->SetBlank(c.blank);
-        EXPECT_EQ(sep->Width(), c.sepSize.X) << c.dock;
-        EXPECT_EQ(sep->Height(), c.sepSize.Y) << c.dock;
+        EXPECT_EQ(std::pair(sep->Width(), sep->Height()), std::pair(c.sepSize.X, c.sepSize.Y)) << c.dock;
         const bool vertical = dock == left;
         EXPECT_EQ(vertical ? b->Controls(2)->Top() : b->Controls(2)->Left(), c.nextButton) << c.dock;
         const QImage image = b->Widget()->grab().toImage();
@@ -392,8 +397,7 @@ TEST_F(DockSet, AButtonDropsItsMenuBelowItOrBesideItOnALeftOrRightDock)
         b->SetParked(false);
         QTest::mouseClick(button->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
         const TPoint expected = button->ClientToScreen(c.at);
-        EXPECT_EQ(recorder.at.X, expected.X) << (c.dock ? c.dock->Name : "floating");
-        EXPECT_EQ(recorder.at.Y, expected.Y) << (c.dock ? c.dock->Name : "floating");
+        EXPECT_EQ(std::pair(recorder.at.X, recorder.at.Y), std::pair(expected.X, expected.Y)) << (c.dock ? c.dock->Name : "floating");
         EXPECT_EQ(recorder.alignment, c.alignment);
         EXPECT_EQ(menu.Alignment, paCenter);  // the menu's own again
         delete b;
