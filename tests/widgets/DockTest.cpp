@@ -193,8 +193,7 @@ TEST_F(DockTest, ABarDraggedOffFloatsAndDraggedBackDocksAsTheBottomRow)
     EXPECT_FALSE(b->DragBox()->Visible());
 
     // Pressing the window's title (negative y) and moving it over the dock.
-    TPoint dockTop = { dock->Widget()->mapToGlobal(QPoint(0, 0)).x(), dock->Widget()->mapToGlobal(QPoint(0, 0)).y() };
-    int dy = dockTop.Y + 30 - b->Widget()->mapToGlobal(QPoint(0, 0)).y();
+    int dy = dock->Widget()->mapToGlobal(QPoint(0, 30)).y() - b->Widget()->mapToGlobal(QPoint(0, 0)).y();
     Drag(b, 40, -10, { { 40, -10 + dy }, { 40, -10 + dy } });
     EXPECT_FALSE(b->Floating());
     EXPECT_EQ(b->Parent(), dock);
