@@ -286,7 +286,7 @@ TEST_F(ToolbarButton97, ThePressThatClosesItsMenuDoesNotDropItAgain)
 {
     TPopupMenu menu(&form);
     button.SetDropdownMenu(&menu);
-    showForm();
+    ASSERT_NO_FATAL_FAILURE(showForm());
     ClosingPress runner;
     runner.button = button.Widget();
     SetMenuRunner(&runner);
@@ -305,7 +305,7 @@ TEST_F(ToolbarButton97, AFreedDropDownMenuIsForgottenAndTheButtonClicksAgain)
     button.OnClick = [&](TObject*) { ++clicks; };
     auto* menu = new TPopupMenu(&form);
     button.SetDropdownMenu(menu);
-    showForm();
+    ASSERT_NO_FATAL_FAILURE(showForm());
     delete menu;
     EXPECT_EQ(button.DropdownMenu(), nullptr);
     clickButton();
