@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 
 namespace {
 
@@ -58,19 +60,27 @@ TBitmap square(TColor colour = clRed)
     return b;
 }
 
-// The system colours told apart, and a form for buttons that need one.
+// The system colours told apart, a button on its own, and a form for
+// buttons that need one.
 struct OfficeButton : ::testing::Test {
     DistinctColours colours;
+    std::optional<TOfficeButton> alone { std::in_place, nullptr };
+    TOfficeButton& b = *alone;
+    int clicks = 0;
+    void countClicks(TOfficeButton& button)
+    {
+        button.OnClick = [this](TObject*) { ++clicks; };
+    }
     TForm form { nullptr };
     TOfficeButton* onForm(int group = 0)
     {
-        auto* b = new TOfficeButton(&form);
-        b->SetParent(&form);
+        auto* made = new TOfficeButton(&form);
+        made->SetParent(&form);
         if (group) {
-            b->SetGroupIndex(group);
-            b->SetDown(true);
+            made->SetGroupIndex(group);
+            made->SetDown(true);
         }
-        return b;
+        return made;
     }
 };
 
@@ -78,29 +88,27 @@ struct OfficeButton : ::testing::Test {
 
 TEST_F(OfficeButton, HiddenButtonClicksWhenCalledDirectly)
 {
-    auto* b = onForm();
-    b->SetVisible(false);
-    b->SetCaption("Orvelin");
-    int clicks = 0;
-    b->OnClick = [&](TObject* sender) {
-        EXPECT_EQ(sender, b);
+    auto* hidden = onForm();
+    hidden->SetVisible(false);
+    hidden->SetCaption("Orvelin");
+    hidden->OnClick = [&](TObject* sender) {
+        EXPECT_EQ(sender, hidden);
         ++clicks;
     };
-    b->Click();
+    hidden->Click();
     EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(b->Hot());
-    EXPECT_FALSE(b->Pressed());
+    EXPECT_FALSE(hidden->Hot());
+    EXPECT_FALSE(hidden->Pressed());
     // The mouse cannot reach a hidden button.
-    clickWithMouse(*b);
+    clickWithMouse(*hidden);
     EXPECT_EQ(clicks, 1);
     // Without a handler nothing happens.
-    b->OnClick = nullptr;
-    b->Click();
+    hidden->OnClick = nullptr;
+    hidden->Click();
 }
 
 TEST_F(OfficeButton, StartsWithItsDefaults)
 {
-    TOfficeButton b(nullptr);
     EXPECT_EQ(b.Width(), 50);
     EXPECT_EQ(b.Height(), 40);
     EXPECT_EQ(b.Alignment(), taCenter);
@@ -116,9 +124,8 @@ TEST_F(OfficeButton, StartsWithItsDefaults)
 
 TEST_F(OfficeButton, MouseClickAndEnterExit)
 {
-    TOfficeButton b(nullptr);
-    int clicks = 0, enters = 0, exits = 0;
-    b.OnClick = [&](TObject*) { ++clicks; };
+    int enters = 0, exits = 0;
+    countClicks(b);
     b.OnEnter = [&](TObject*) { ++enters; };
     b.OnExit = [&](TObject*) { ++exits; };
     clickWithMouse(b);
@@ -136,9 +143,8 @@ TEST_F(OfficeButton, MouseClickAndEnterExit)
 
 TEST_F(OfficeButton, ReleasingAfterTheMouseHasLeftDoesNotClick)
 {
-    TOfficeButton b(nullptr);
-    int clicks = 0, exits = 0;
-    b.OnClick = [&](TObject*) { ++clicks; };
+    int exits = 0;
+    countClicks(b);
     b.OnExit = [&](TObject*) { ++exits; };
     mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress } });
     EXPECT_TRUE(b.Pressed());
@@ -158,9 +164,7 @@ TEST_F(OfficeButton, ReleasingAfterTheMouseHasLeftDoesNotClick)
 
 TEST_F(OfficeButton, DisabledButtonIgnoresTheMouse)
 {
-    TOfficeButton b(nullptr);
-    int clicks = 0;
-    b.OnClick = [&](TObject*) { ++clicks; };
+    countClicks(b);
     mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress } });
     b.SetEnabled(false);
     EXPECT_FALSE(b.Hot());
@@ -171,46 +175,44 @@ TEST_F(OfficeButton, DisabledButtonIgnoresTheMouse)
 
 TEST_F(OfficeButton, GroupsBehaveLikeRadioButtons)
 {
-    auto *a = onForm(), *b = onForm(), *other = onForm();
+    auto *a = onForm(), *mate = onForm(), *other = onForm();
     // Down means nothing outside a group.
     a->SetDown(true);
     EXPECT_FALSE(a->Down());
 
     a->SetGroupIndex(1);
-    b->SetGroupIndex(1);
+    mate->SetGroupIndex(1);
     other->SetGroupIndex(2);
     other->SetDown(true);
-    int clicks = 0;
-    a->OnClick = [&](TObject*) { ++clicks; };
+    countClicks(*a);
 
     clickWithMouse(*a);
     EXPECT_TRUE(a->Down());
     EXPECT_EQ(clicks, 1);
-    clickWithMouse(*b);
-    EXPECT_TRUE(b->Down());
+    clickWithMouse(*mate);
+    EXPECT_TRUE(mate->Down());
     EXPECT_FALSE(a->Down());
     EXPECT_TRUE(other->Down());  // another group
 
     // A down button stays down when clicked, but still clicks.
-    clickWithMouse(*b);
-    EXPECT_TRUE(b->Down());
+    clickWithMouse(*mate);
+    EXPECT_TRUE(mate->Down());
     // AllowAllUp goes to the whole group.
     a->SetAllowAllUp(true);
-    EXPECT_TRUE(b->AllowAllUp());
+    EXPECT_TRUE(mate->AllowAllUp());
     EXPECT_FALSE(other->AllowAllUp());
-    clickWithMouse(*b);
-    EXPECT_FALSE(b->Down());
+    clickWithMouse(*mate);
+    EXPECT_FALSE(mate->Down());
 
     a->SetDown(true);
-    b->SetDown(true);
+    mate->SetDown(true);
     EXPECT_FALSE(a->Down());
-    b->SetGroupIndex(0);
-    EXPECT_FALSE(b->Down());
+    mate->SetGroupIndex(0);
+    EXPECT_FALSE(mate->Down());
 }
 
 TEST_F(OfficeButton, IconOnlyTurnsTheCaptionIntoTheHint)
 {
-    TOfficeButton b(nullptr);
     b.SetCaption("&Save && Exit");
     EXPECT_EQ(b.Hint(), "");
     b.SetOptions(b.Options() | boIconOnly);
@@ -225,10 +227,8 @@ TEST_F(OfficeButton, IconOnlyTurnsTheCaptionIntoTheHint)
 
 TEST_F(OfficeButton, AcceleratorClicks)
 {
-    TOfficeButton b(nullptr);
     b.SetCaption("Save && &Open");
-    int clicks = 0;
-    b.OnClick = [&](TObject*) { ++clicks; };
+    countClicks(b);
     EXPECT_FALSE(b.DialogChar('s'));
     EXPECT_TRUE(b.DialogChar('o'));
     EXPECT_EQ(clicks, 1);
@@ -240,9 +240,8 @@ TEST_F(OfficeButton, AcceleratorClicks)
 
 TEST_F(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
 {
-    TOfficeButton b(nullptr);
     TPopupMenu menu(nullptr);
-    int popups = 0, clicks = 0;
+    int popups = 0;
     TPopupMenu::Responder = [&](TPopupMenu* m) -> TMenuItem* {
         EXPECT_EQ(m, &menu);
         EXPECT_TRUE(b.Pressed());
@@ -250,7 +249,7 @@ TEST_F(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
         return nullptr;
     };
     b.SetDropDownMenu(&menu);
-    b.OnClick = [&](TObject*) { ++clicks; };
+    countClicks(b);
     clickWithMouse(b);
     TPopupMenu::Responder = nullptr;
     EXPECT_EQ(popups, 1);
@@ -286,7 +285,6 @@ TEST_F(OfficeButton, ShadedImageThresholds)
 
 TEST_F(OfficeButton, BevelsFollowTheMouseAndTheStyle)
 {
-    TOfficeButton b(nullptr);
     TBitmap calm = Painted(b);
     EXPECT_EQ(CountPixels(calm, colours.face), 50 * 40);
 
@@ -306,18 +304,19 @@ TEST_F(OfficeButton, BevelsFollowTheMouseAndTheStyle)
 
 TEST_F(OfficeButton, DownButtonShowsTheCheckeredPattern)
 {
-    auto* b = onForm(3);
-    TBitmap down = Painted(*b);
+    auto* held = onForm(3);
+    TBitmap down = Painted(*held);
     EXPECT_EQ(down.Pixel(0, 0), colours.dark) << "the pressed bevel";
     for (int y = 2; y < 6; ++y)
         for (int x = 2; x < 6; ++x)
             EXPECT_EQ(down.Pixel(x, y), (x % 2) == (y % 2) ? colours.light : colours.face) << x << "," << y;
-    b->SetShowDownPattern(false);
-    EXPECT_EQ(Painted(*b).Pixel(2, 2), colours.face);
+    held->SetShowDownPattern(false);
+    EXPECT_EQ(Painted(*held).Pixel(2, 2), colours.face);
 }
 
 TEST_F(OfficeButton, SharedPatternOutlivesAnyOneButton)
 {
+    alone.reset();  // only the buttons made here count
     TOfficeButton* first = onForm(1);
     TOfficeButton* second = onForm(1);
     Painted(*first);
@@ -331,7 +330,6 @@ TEST_F(OfficeButton, SharedPatternOutlivesAnyOneButton)
 
 TEST_F(OfficeButton, ImageIsShadedUntilHoveredAndShiftsWhenPressed)
 {
-    TOfficeButton b(nullptr);
     b.SetBitmap(square());
     ASSERT_FALSE(b.ShadedBitmap().Empty());
     // Image only: 16 x 16 centred in 50 x 40, at (17, 12); the square at (22, 17).
@@ -359,7 +357,6 @@ TEST_F(OfficeButton, ImageIsShadedUntilHoveredAndShiftsWhenPressed)
 
 TEST_F(OfficeButton, DisabledImageIsEmbossedUnlessOneIsGiven)
 {
-    TOfficeButton b(nullptr);
     b.SetBitmap(square());
     b.SetEnabled(false);
     TBitmap off = Painted(b);
@@ -373,7 +370,6 @@ TEST_F(OfficeButton, DisabledImageIsEmbossedUnlessOneIsGiven)
 
 TEST_F(OfficeButton, CaptionColourAndPlace)
 {
-    TOfficeButton b(nullptr);
     b.SetBounds(0, 0, 80, 30);
     b.SetCaption("&Go");
     b.Font.Color = clNavy;
@@ -410,7 +406,6 @@ TEST_F(OfficeButton, CaptionColourAndPlace)
 
 TEST_F(OfficeButton, PopupMarkIsATriangleRightOfTheImage)
 {
-    TOfficeButton b(nullptr);
     TPopupMenu menu(nullptr);
     b.SetBitmap(square());
     b.SetUnselectedFontColor(clGreen);
@@ -427,9 +422,9 @@ TEST_F(OfficeButton, PopupMarkIsATriangleRightOfTheImage)
 
 TEST_F(OfficeButton, ShownButtonPaintsThroughItsWidget)
 {
-    TOfficeButton* b = onForm(1);
+    TOfficeButton* down = onForm(1);
     form.Show();
-    QImage grabbed = b->Widget()->grab().toImage();
+    QImage grabbed = down->Widget()->grab().toImage();
     form.Hide();
     ASSERT_FALSE(grabbed.isNull());
     EXPECT_EQ(FromQRgb(grabbed.pixel(0, 0)), colours.dark);
@@ -439,7 +434,6 @@ TEST_F(OfficeButton, ShownButtonPaintsThroughItsWidget)
 
 TEST_F(OfficeButton, LayoutPutsTheImageOnTheChosenSide)
 {
-    TOfficeButton b(nullptr);
     b.SetBounds(0, 0, 90, 60);
     b.SetBitmap(square());
     b.SetOptions(b.Options() & ~boMonoDisplay);
