@@ -38,16 +38,35 @@ struct SwitchProbe : TIdleProbe {
     bool IsIdle(pid_t) override { return idle; }
 };
 
+// The runner set to run the shell with `script`.
+void SetShell(TAppRunner& runner, const std::string& script)
+{
+    runner.ApplicationName = "/bin/sh";
+    runner.CommandLine = "sh -c \"" + script + "\"";
 }
 
-TEST(AppRunner, RunsTheProgramAndReportsItsEnd)
+// A runner whose events are counted, and a folder for its programs.
+struct AppRunner : ::testing::Test {
+    TempDir dir { "runner" };
+    TAppRunner runner { nullptr };
+    Recorder rec;
+    AppRunner() { rec.Attach(runner); }
+    // The shell running `script`, started.
+    bool Shell(const std::string& script)
+    {
+        SetShell(runner, script);
+        return runner.Execute();
+    }
+    bool RunUntilEnded() { return RunUntil([&] { return runner.Terminated(); }); }
+    bool RunUntilReported() { return RunUntil([&] { return rec.terminated > 0; }); }
+};
+
+}
+
+TEST_F(AppRunner, RunsTheProgramAndReportsItsEnd)
 {
-    TempDir dir("runner");
     std::string out = dir.File("out");
     WriteScript(dir.File("prog"), "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '" + out + "'; exit 7");
-    TAppRunner runner(nullptr);
-    Recorder rec;
-    rec.Attach(runner);
     runner.ApplicationName = dir.File("prog");
     runner.CommandLine = "prog \"two words\" plain";
     runner.CurrentDirectory = "/";
@@ -58,7 +77,7 @@ TEST(AppRunner, RunsTheProgramAndReportsItsEnd)
     pid_t pid = runner.ProcessId();
     EXPECT_GT(pid, 0);
 
-    ASSERT_TRUE(RunUntil([&] { return rec.terminated > 0; }));
+    ASSERT_TRUE(RunUntilReported());
     RunFor(300);
     EXPECT_EQ(rec.terminated, 1);
     EXPECT_TRUE(runner.Terminated());
@@ -68,33 +87,24 @@ TEST(AppRunner, RunsTheProgramAndReportsItsEnd)
     EXPECT_TRUE(ProcessGone(pid));
 }
 
-TEST(AppRunner, ProgramNamedFirstInTheCommandLine)
+TEST_F(AppRunner, ProgramNamedFirstInTheCommandLine)
 {
-    TempDir dir("runner");
     WriteScript(dir.File("my prog"), "echo \"$0|$1\" > '" + dir.File("out") + "'");
-    TAppRunner runner(nullptr);
     runner.CommandLine = "\"" + dir.File("my prog") + "\" arg";
     ASSERT_TRUE(runner.Execute());
-    ASSERT_TRUE(RunUntil([&] { return runner.Terminated(); }));
+    ASSERT_TRUE(RunUntilEnded());
     EXPECT_EQ(ReadFileBytes(dir.File("out")), dir.File("my prog") + "|arg\n");
 }
 
-TEST(AppRunner, ExitBySignalIs128PlusTheSignal)
+TEST_F(AppRunner, ExitBySignalIs128PlusTheSignal)
 {
-    TAppRunner runner(nullptr);
-    runner.ApplicationName = "/bin/sh";
-    runner.CommandLine = "sh -c \"kill -KILL $$\"";
-    ASSERT_TRUE(runner.Execute());
-    ASSERT_TRUE(RunUntil([&] { return runner.Terminated(); }));
+    ASSERT_TRUE(Shell("kill -KILL $$"));
+    ASSERT_TRUE(RunUntilEnded());
     EXPECT_EQ(runner.ExitCode(), 128u + SIGKILL);
 }
 
-TEST(AppRunner, FailedStartLeavesTheRunnerNotStarted)
+TEST_F(AppRunner, FailedStartLeavesTheRunnerNotStarted)
 {
-    TempDir dir("runner");
-    TAppRunner runner(nullptr);
-    Recorder rec;
-    rec.Attach(runner);
     runner.ApplicationName = dir.File("missing");
     EXPECT_FALSE(runner.Execute());
     runner.ApplicationName = "/bin/sh";
@@ -112,21 +122,17 @@ TEST(AppRunner, FailedStartLeavesTheRunnerNotStarted)
     EXPECT_EQ(rec.idle + rec.terminated, 0);
 }
 
-TEST(AppRunner, BareNameIsLookedForInTheCurrentFolderOnly)
+TEST_F(AppRunner, BareNameIsLookedForInTheCurrentFolderOnly)
 {
-    TAppRunner runner(nullptr);
     runner.ApplicationName = "sh";  // on the PATH, not here
     runner.CommandLine = "sh -c true";
     EXPECT_FALSE(runner.Execute());
 }
 
-TEST(AppRunner, IdleFiresEachTimeTheProgramTurnsIdle)
+TEST_F(AppRunner, IdleFiresEachTimeTheProgramTurnsIdle)
 {
     auto probe = std::make_shared<SwitchProbe>();
-    TAppRunner runner(nullptr);
     runner.SetIdleProbe(probe);
-    Recorder rec;
-    rec.Attach(runner);
     runner.ApplicationName = "/bin/sleep";
     runner.CommandLine = "sleep 30";
     ASSERT_TRUE(runner.Execute());
@@ -146,7 +152,7 @@ TEST(AppRunner, IdleFiresEachTimeTheProgramTurnsIdle)
     EXPECT_FALSE(rec.offThread);
 
     ::kill(pid, SIGTERM);
-    ASSERT_TRUE(RunUntil([&] { return runner.Terminated(); }));
+    ASSERT_TRUE(RunUntilEnded());
     EXPECT_EQ(runner.ExitCode(), 128u + SIGTERM);
     EXPECT_EQ(rec.terminated, 1);
 }
@@ -158,13 +164,12 @@ void StartWindowProgram(TAppRunner& runner, const std::string& display, const st
     runner.CommandLine = "test_show_window \"" + display + "\" \"" + marker + "\"";
 }
 
-TEST(AppRunner, WithoutAWindowOnTheDesktopNothingIsIdleAndTheEndIsReported)
+TEST_F(AppRunner, WithoutAWindowOnTheDesktopNothingIsIdleAndTheEndIsReported)
 {
     XDesktop display(false);
     if (!display.Missing().empty())
         GTEST_SKIP() << display.Missing();
     ASSERT_EQ(display.Broken(), "");
-    TempDir dir("runner");
     struct Case {
         const char* Name;
         // The display the runner looks at; none given: the desktop's, which
@@ -179,28 +184,28 @@ TEST(AppRunner, WithoutAWindowOnTheDesktopNothingIsIdleAndTheEndIsReported)
         { "a window, no display", "", nullptr },
     };
     for (const Case& k : cases) {
-        TAppRunner runner(nullptr);
-        Recorder rec;
-        rec.Attach(runner);
+        TAppRunner each(nullptr);
+        Recorder seen;
+        seen.Attach(each);
         if (k.Looks)
-            runner.SetIdleProbe(std::make_shared<TDesktopIdleProbe>(*k.Looks));
+            each.SetIdleProbe(std::make_shared<TDesktopIdleProbe>(*k.Looks));
         std::string marker = dir.File(std::string(k.Name) + ".shown");
         if (k.Console) {
-            runner.ApplicationName = "/bin/sh";
-            runner.CommandLine = std::string("sh -c \"") + k.Console + "\"";
+            SetShell(each, k.Console);
         } else {
-            StartWindowProgram(runner, display.Display(), marker);
+            StartWindowProgram(each, display.Display(), marker);
         }
-        ASSERT_TRUE(runner.Execute()) << k.Name;
-        if (!k.Console)
+        ASSERT_TRUE(each.Execute()) << k.Name;
+        if (!k.Console) {
             EXPECT_TRUE(RunUntil([&] { return FileExistsNow(marker); }, 10000)) << k.Name;
+        }
         RunFor(1500);
-        EXPECT_EQ(rec.idle, 0) << k.Name;
-        EXPECT_FALSE(runner.Idle()) << k.Name;
-        ::kill(runner.ProcessId(), SIGTERM);
-        EXPECT_TRUE(RunUntil([&] { return runner.Terminated(); })) << k.Name;
-        EXPECT_EQ(rec.terminated, 1) << k.Name;
-        EXPECT_EQ(runner.ExitCode(), 128u + SIGTERM) << k.Name;
+        EXPECT_EQ(seen.idle, 0) << k.Name;
+        EXPECT_FALSE(each.Idle()) << k.Name;
+        ::kill(each.ProcessId(), SIGTERM);
+        EXPECT_TRUE(RunUntil([&] { return each.Terminated(); })) << k.Name;
+        EXPECT_EQ(seen.terminated, 1) << k.Name;
+        EXPECT_EQ(each.ExitCode(), 128u + SIGTERM) << k.Name;
     }
 }
 
@@ -235,22 +240,15 @@ TEST_P(AppRunnerOnADisplay, AProgramIsIdleOnceItsWindowShows)
 INSTANTIATE_TEST_SUITE_P(Desktop, AppRunnerOnADisplay, ::testing::Values(false, true),
     [](const auto& info) { return info.param ? "openbox" : "NoWindowManager"; });
 
-TEST(AppRunner, SecondExecuteHandsOverAndTheFirstIsStillReaped)
+TEST_F(AppRunner, SecondExecuteHandsOverAndTheFirstIsStillReaped)
 {
-    TempDir dir("runner");
-    TAppRunner runner(nullptr);
-    Recorder rec;
-    rec.Attach(runner);
-    runner.ApplicationName = "/bin/sh";
-    runner.CommandLine = "sh -c \"sleep 0.4; exit 1\"";
-    ASSERT_TRUE(runner.Execute());
+    ASSERT_TRUE(Shell("sleep 0.4; exit 1"));
     pid_t first = runner.ProcessId();
-    runner.CommandLine = "sh -c \"sleep 0.8; exit 2\"";
-    ASSERT_TRUE(runner.Execute());
+    ASSERT_TRUE(Shell("sleep 0.8; exit 2"));
     pid_t second = runner.ProcessId();
     EXPECT_NE(first, second);
 
-    ASSERT_TRUE(RunUntil([&] { return rec.terminated > 0; }));
+    ASSERT_TRUE(RunUntilReported());
     RunFor(300);
     EXPECT_EQ(rec.terminated, 1);
     EXPECT_EQ(runner.ExitCode(), 2u);  // the first program's end was not reported
@@ -258,38 +256,31 @@ TEST(AppRunner, SecondExecuteHandsOverAndTheFirstIsStillReaped)
     EXPECT_TRUE(ProcessGone(second));
 }
 
-TEST(AppRunner, AReportAlreadyPostedForAnEarlierStartIsDropped)
+TEST_F(AppRunner, AReportAlreadyPostedForAnEarlierStartIsDropped)
 {
-    TAppRunner runner(nullptr);
-    Recorder rec;
-    rec.Attach(runner);
-    runner.ApplicationName = "/bin/sh";
-    runner.CommandLine = "sh -c \"exit 5\"";
-    ASSERT_TRUE(runner.Execute());
+    ASSERT_TRUE(Shell("exit 5"));
     pid_t first = runner.ProcessId();
     // Let the watcher see the end and post it, without delivering it.
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
-    runner.CommandLine = "sh -c \"sleep 0.3; exit 6\"";
-    ASSERT_TRUE(runner.Execute());
-    ASSERT_TRUE(RunUntil([&] { return rec.terminated > 0; }));
+    ASSERT_TRUE(Shell("sleep 0.3; exit 6"));
+    ASSERT_TRUE(RunUntilReported());
     RunFor(200);
     EXPECT_EQ(rec.terminated, 1);
     EXPECT_EQ(runner.ExitCode(), 6u);
     EXPECT_TRUE(ProcessGone(first));
 }
 
-TEST(AppRunner, DestroyingTheRunnerNeitherKillsNorForgetsTheChild)
+TEST_F(AppRunner, DestroyingTheRunnerNeitherKillsNorForgetsTheChild)
 {
     pid_t pid = 0;
     int events = 0;
     auto started = std::chrono::steady_clock::now();
     {
-        TAppRunner runner(nullptr);
-        runner.OnTerminated = [&](TObject*) { ++events; };
-        runner.ApplicationName = "/bin/sh";
-        runner.CommandLine = "sh -c \"sleep 0.6\"";
-        ASSERT_TRUE(runner.Execute());
-        pid = runner.ProcessId();
+        TAppRunner gone(nullptr);
+        gone.OnTerminated = [&](TObject*) { ++events; };
+        SetShell(gone, "sleep 0.6");
+        ASSERT_TRUE(gone.Execute());
+        pid = gone.ProcessId();
         RunFor(150);
     }
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(600));
@@ -298,75 +289,63 @@ TEST(AppRunner, DestroyingTheRunnerNeitherKillsNorForgetsTheChild)
     EXPECT_EQ(events, 0);
 }
 
-TEST(AppRunner, AnEndedButUnreportedChildIsReapedWhenTheRunnerGoes)
+TEST_F(AppRunner, AnEndedButUnreportedChildIsReapedWhenTheRunnerGoes)
 {
     pid_t pid = 0;
     {
-        TAppRunner runner(nullptr);
-        runner.ApplicationName = "/bin/sh";
-        runner.CommandLine = "sh -c \"exit 0\"";
-        ASSERT_TRUE(runner.Execute());
-        pid = runner.ProcessId();
+        TAppRunner gone(nullptr);
+        SetShell(gone, "exit 0");
+        ASSERT_TRUE(gone.Execute());
+        pid = gone.ProcessId();
     }
     EXPECT_TRUE(RunUntil([&] { return ProcessGone(pid); }));
 }
 
-TEST(AppRunner, HandlerMayFreeTheRunner)
+TEST_F(AppRunner, HandlerMayFreeTheRunner)
 {
-    auto* runner = new TAppRunner(nullptr);
+    auto* freeing = new TAppRunner(nullptr);
     bool freed = false;
-    runner->OnTerminated = [&](TObject* sender) {
+    freeing->OnTerminated = [&](TObject* sender) {
         // Nothing of the closure may be used once its runner is gone.
         freed = true;
         delete static_cast<TAppRunner*>(sender);
     };
-    runner->ApplicationName = "/bin/sh";
-    runner->CommandLine = "sh -c true";
-    ASSERT_TRUE(runner->Execute());
+    SetShell(*freeing, "true");
+    ASSERT_TRUE(freeing->Execute());
     EXPECT_TRUE(RunUntil([&] { return freed; }));
 }
 
-TEST(AppRunner, HandlerMayStartTheNextRun)
+TEST_F(AppRunner, HandlerMayStartTheNextRun)
 {
-    TAppRunner runner(nullptr);
     int runs = 0;
-    runner.ApplicationName = "/bin/sh";
-    runner.CommandLine = "sh -c \"exit 3\"";
     runner.OnTerminated = [&](TObject*) {
         if (++runs < 3)
             runner.Execute();
     };
-    ASSERT_TRUE(runner.Execute());
+    ASSERT_TRUE(Shell("exit 3"));
     EXPECT_TRUE(RunUntil([&] { return runs == 3; }));
     EXPECT_EQ(runner.ExitCode(), 3u);
 }
 
-TEST(AppRunner, OwnerFreesIt)
+TEST_F(AppRunner, OwnerFreesIt)
 {
     TComponent owner(nullptr);
-    auto* runner = new TAppRunner(&owner);
-    runner->ApplicationName = "/bin/sh";
-    runner->CommandLine = "sh -c \"sleep 0.2\"";
-    ASSERT_TRUE(runner->Execute());
+    auto* owned = new TAppRunner(&owner);
+    SetShell(*owned, "sleep 0.2");
+    ASSERT_TRUE(owned->Execute());
     EXPECT_EQ(owner.ComponentCount(), 1);
 }
 
-TEST(AppRunner, AFailedStartKeepsWatchingTheProgramStartedBefore)
+TEST_F(AppRunner, AFailedStartKeepsWatchingTheProgramStartedBefore)
 {
-    TempDir dir("runner");
-    TAppRunner runner(nullptr);
-    Recorder rec;
-    rec.Attach(runner);
-    runner.ApplicationName = "/bin/sh";
-    runner.CommandLine = "sh -c \"sleep 0.3; exit 3\"";
-    ASSERT_TRUE(runner.Execute());
+    ASSERT_TRUE(Shell("sleep 0.3; exit 3"));
     pid_t first = runner.ProcessId();
     runner.ApplicationName = dir.File("missing");
     EXPECT_FALSE(runner.Execute());
     EXPECT_EQ(runner.ProcessId(), first);
     EXPECT_EQ(runner.ExitCode(), TAppRunner::StillActive);
 
-    ASSERT_TRUE(RunUntil([&] { return rec.terminated > 0; }));
+    ASSERT_TRUE(RunUntilReported());
     EXPECT_EQ(runner.ExitCode(), 3u);
     EXPECT_TRUE(ProcessGone(first));
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TCaptionLayout layoutOf(TFormBorderStyle style, TBorderIcons icons, TWindowState state = wsNormal, int width = 800)
@@ -34,10 +36,9 @@ TEST(CaptionBarLayout, ButtonsFromTheRightPerBorderStyle)
     for (const Case& c : cases) {
         TCaptionLayout l = layoutOf(c.style, c.icons);
         SCOPED_TRACE(int(c.style) * 100 + int(c.icons));
-        EXPECT_EQ(l.Buttons[cbClose].Visible, c.close);
-        EXPECT_EQ(l.Buttons[cbMaximize].Visible, c.maximize);
-        EXPECT_EQ(l.Buttons[cbMinimize].Visible, c.minimize);
-        EXPECT_EQ(l.Buttons[cbHelp].Visible, c.help);
+        // Close, maximise, minimise, help.
+        EXPECT_EQ(std::tuple(l.Buttons[cbClose].Visible, l.Buttons[cbMaximize].Visible, l.Buttons[cbMinimize].Visible, l.Buttons[cbHelp].Visible),
+            std::tuple(c.close, c.maximize, c.minimize, c.help));
     }
 
     TCaptionLayout l = layoutOf(bsSizeable, kAll);
@@ -80,12 +81,11 @@ TEST(CaptionBarLayout, GradientBands)
     auto three = GradientBands(bar, RGB(0, 0, 0), RGB(255, 100, 9), 3);
     ASSERT_EQ(three.size(), 3u);
     EXPECT_EQ(three[0].X0, 0);
-    EXPECT_EQ(three[0].X1, 100);
-    EXPECT_EQ(three[1].X1, 200);
-    EXPECT_EQ(three[2].X1, 300);
-    EXPECT_EQ(three[0].Color, RGB(0, 0, 0));
-    EXPECT_EQ(three[1].Color, RGB(128, 50, 5));  // half-way, rounded
-    EXPECT_EQ(three[2].Color, RGB(255, 100, 9));
+    const TColor colours[] = { RGB(0, 0, 0), RGB(128, 50, 5), RGB(255, 100, 9) };  // half-way rounded
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(three[i].X1, 100 * (i + 1)) << i;
+        EXPECT_EQ(three[i].Color, colours[i]) << i;
+    }
 
     auto one = GradientBands(bar, clGray, clSilver, 1);
     ASSERT_EQ(one.size(), 1u);
@@ -129,12 +129,8 @@ TEST(CaptionBarLayout, SystemMenuGreyStates)
     for (const Case& c : cases) {
         TSystemMenuState s = SystemMenuState(c.state, c.mdi, c.icons, c.maxEnabled, true);
         SCOPED_TRACE(int(c.state) * 10 + c.mdi);
-        EXPECT_EQ(s.Restore, c.restore);
-        EXPECT_EQ(s.Move, c.move);
-        EXPECT_EQ(s.Size, c.size);
-        EXPECT_EQ(s.Minimize, c.minimize);
-        EXPECT_EQ(s.Maximize, c.maximize);
-        EXPECT_EQ(s.Default, c.def);
+        EXPECT_EQ(std::tuple(s.Restore, s.Move, s.Size, s.Minimize, s.Maximize, s.Default),
+            std::tuple(c.restore, c.move, c.size, c.minimize, c.maximize, c.def));
     }
 }
 
@@ -217,8 +213,7 @@ TEST_F(CaptionBarMouse, ButtonsGetClientMessagesRelativeToThem)
     EXPECT_EQ(s.Do, TCaptionDo::ToButton);
     EXPECT_EQ(s.Button, cbMinimize);
     EXPECT_EQ(s.ButtonMessage, WM_LBUTTONDOWN);
-    EXPECT_EQ(s.ButtonPoint.X, 4);
-    EXPECT_EQ(s.ButtonPoint.Y, 5);
+    EXPECT_EQ(std::pair(s.ButtonPoint.X, s.ButtonPoint.Y), std::pair(4, 5));
 
     TCaptionButtonTrack t;
     EXPECT_FALSE(t.Down(false));
@@ -245,8 +240,7 @@ TEST_F(CaptionBarMouse, MinimisedWindowDragsAndClicksForItsMenu)
     EXPECT_EQ(nc(WM_NCLBUTTONDBLCLK, text()).Do, TCaptionDo::Handled);  // never passed on
     TCaptionStep move = mouse.ClientMove({ text().X + 5, text().Y }, { 505, 503 }, { 500, 500 });
     EXPECT_TRUE(move.MoveWindow);
-    EXPECT_EQ(move.Delta.X, 5);
-    EXPECT_EQ(move.Delta.Y, 3);
+    EXPECT_EQ(std::pair(move.Delta.X, move.Delta.Y), std::pair(5, 3));
     EXPECT_FALSE(mouse.ClientMove({ 0, 0 }, { 505, 503 }, { 500, 500 }).MoveWindow);
     TCaptionStep up = mouse.ClientLeftUp();
     EXPECT_TRUE(up.SetMinPosition);

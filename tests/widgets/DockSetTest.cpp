@@ -9,6 +9,7 @@
 #include "platform/Form.h"
 #include "platform/Menus.h"
 #include "platform/Mouse.h"
+#include "tests/widgets/Pictures.h"
 #include "widgets/TB97.h"
 
 #include <QTest>
@@ -59,15 +60,29 @@ struct DockSet : ::testing::Test {
         b->SetDockedTo(dock);
         return b;
     }
-    void drag(TToolbar97* b, QPoint from, TPoint to)
+    // A bar floating on the screen, out of its parking place.
+    TToolbar97* floating(std::initializer_list<int> groups)
+    {
+        TToolbar97* b = bar(groups, nullptr);
+        b->SetParked(false);
+        return b;
+    }
+    // The program turning active or inactive, as the main window hears it.
+    static void appActive(bool active)
+    {
+        TMessage m { WM_ACTIVATEAPP, WPARAM(active), 0, 0 };
+        CallMainWindowHooks(m);
+    }
+    // Pressed at `from` of the bar, the mouse goes to the screen point `to`.
+    void drag(TToolbar97* b, QPoint from, TPoint to, Qt::KeyboardModifiers atRelease = {})
     {
         QWidget* w = b->Widget();
         QPoint global = w->mapToGlobal(from);
         cursor = { global.x(), global.y() };
         QTest::mousePress(w, Qt::LeftButton, {}, from);
         cursor = to;
-        QTest::mouseMove(w, from + QPoint(1, 1));
-        QTest::mouseRelease(w, Qt::LeftButton, {}, from + QPoint(1, 1));
+        QTest::mouseMove(w, from + QPoint(1, 0));
+        QTest::mouseRelease(w, Qt::LeftButton, atRelease, from + QPoint(1, 0));
     }
 };
 
@@ -167,28 +182,16 @@ TEST_F(DockSet, DraggingDocksFloatsAndOpensNewRows)
     EXPECT_EQ(b->DockedTo(), top);
 
     // With Ctrl held it does not dock.
-    TToolbar97* c = bar({ 1 }, nullptr);
-    c->SetParked(false);
-    QWidget* w = c->Widget();
-    cursor = { 300, 300 };
-    QTest::mousePress(w, Qt::LeftButton, {}, QPoint(20, 25));
-    cursor = { dockOrigin.x() + 100, dockOrigin.y() + 5 };
-    QTest::mouseMove(w, QPoint(21, 25));
-    QTest::mouseRelease(w, Qt::LeftButton, Qt::ControlModifier, QPoint(21, 25));
+    TToolbar97* c = floating({ 1 });
+    drag(c, QPoint(20, 25), { dockOrigin.x() + 100, dockOrigin.y() + 5 }, Qt::ControlModifier);
     EXPECT_TRUE(c->Floating());
 }
 
 TEST_F(DockSet, FloatingBarNarrowedByItsLeftEdgeWrapsNoNarrowerThanItsWidestControl)
 {
-    TToolbar97* b = bar({ 2, 2, 2 }, nullptr);
-    b->SetParked(false);
+    TToolbar97* b = floating({ 2, 2, 2 });
     const int right = b->Left() + b->Width();
-    QWidget* w = b->Widget();
-    cursor = { b->Left() + 1, b->Top() + 30 };
-    QTest::mousePress(w, Qt::LeftButton, {}, QPoint(1, 30));
-    cursor = { right - 10, b->Top() + 30 };  // far narrower than anything
-    QTest::mouseMove(w, QPoint(2, 30));
-    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(2, 30));
+    drag(b, QPoint(1, 30), { right - 10, b->Top() + 30 });  // far narrower than anything
     EXPECT_EQ(b->Width(), 23 + 8 + TToolbar97::FloatingFrame().Width());
     EXPECT_EQ(b->Left() + b->Width(), right);  // the right edge stayed
     EXPECT_EQ(b->FloatingWrapWidth(), 23 + 8);
@@ -198,8 +201,7 @@ TEST_F(DockSet, FloatingBarNarrowedByItsLeftEdgeWrapsNoNarrowerThanItsWidestCont
 
 TEST_F(DockSet, CloseButtonHidesTheBarOnlyWhenReleasedOverIt)
 {
-    TToolbar97* b = bar({ 2 }, nullptr);
-    b->SetParked(false);
+    TToolbar97* b = floating({ 2 });
     int closed = 0;
     b->OnClose = [&](TObject*) { ++closed; };
     const TFloatingFrame& f = TToolbar97::FloatingFrame();
@@ -218,28 +220,25 @@ TEST_F(DockSet, FloatingBarsParkWhileTheProgramIsInactive)
     TToolbar97* b = bar({ 2 }, nullptr);
     EXPECT_TRUE(b->Parked());  // a new bar waits for the program to be active
     EXPECT_EQ(b->Left(), -b->Width());
-    TMessage active { WM_ACTIVATEAPP, 1, 0, 0 };
-    CallMainWindowHooks(active);
+    appActive(true);
     EXPECT_FALSE(b->Parked());
     const int left = b->Left();
-    TMessage inactive { WM_ACTIVATEAPP, 0, 0, 0 };
-    CallMainWindowHooks(inactive);
+    appActive(false);
     EXPECT_EQ(b->Left(), -b->Width());
-    CallMainWindowHooks(active);
+    appActive(true);
     EXPECT_EQ(b->Left(), left);
 
     // The hook stays for the form's other bars when the first one goes.
     TToolbar97* second = bar({ 1 }, nullptr);
     delete b;
-    CallMainWindowHooks(inactive);
+    appActive(false);
     EXPECT_TRUE(second->Parked());
 }
 
 TEST_F(DockSet, FloatingBarsParkWhileTheirFormIsHiddenOrMinimised)
 {
     TToolbar97* b = bar({ 2 }, nullptr);
-    TMessage active { WM_ACTIVATEAPP, 1, 0, 0 };
-    CallMainWindowHooks(active);
+    appActive(true);
     ASSERT_FALSE(b->Parked());
     struct Step {
         const char* what;
@@ -280,8 +279,7 @@ TEST_F(DockSet, AFloatingCaptionTooLongLosesOneCharacterAtATimeBeforeItsDots)
 
 TEST_F(DockSet, FloatingBarPlacedOffEveryScreenComesBack)
 {
-    TToolbar97* b = bar({ 2 }, nullptr);
-    b->SetParked(false);
+    TToolbar97* b = floating({ 2 });
     b->SetBounds(-5000, 9000, b->Width(), b->Height());
     b->KeepOnScreen(true);
     EXPECT_EQ(b->Left(), 0);
@@ -339,8 +337,7 @@ TEST_F(DockSet, SeparatorsTakeTheirSizeAlongTheLineAndPaintByTheBarsDirection)
         sep->SetSizeVert(3);
         sep->SetSizeVert(0);  // ignored
         sep->SetBlank(c.blank);
-        EXPECT_EQ(sep->Width(), c.sepSize.X) << c.dock;
-        EXPECT_EQ(sep->Height(), c.sepSize.Y) << c.dock;
+        EXPECT_EQ(std::pair(sep->Width(), sep->Height()), std::pair(c.sepSize.X, c.sepSize.Y)) << c.dock;
         const bool vertical = dock == left;
         EXPECT_EQ(vertical ? b->Controls(2)->Top() : b->Controls(2)->Left(), c.nextButton) << c.dock;
         const QImage image = b->Widget()->grab().toImage();
@@ -400,8 +397,7 @@ TEST_F(DockSet, AButtonDropsItsMenuBelowItOrBesideItOnALeftOrRightDock)
         b->SetParked(false);
         QTest::mouseClick(button->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
         const TPoint expected = button->ClientToScreen(c.at);
-        EXPECT_EQ(recorder.at.X, expected.X) << (c.dock ? c.dock->Name : "floating");
-        EXPECT_EQ(recorder.at.Y, expected.Y) << (c.dock ? c.dock->Name : "floating");
+        EXPECT_EQ(std::pair(recorder.at.X, recorder.at.Y), std::pair(expected.X, expected.Y)) << (c.dock ? c.dock->Name : "floating");
         EXPECT_EQ(recorder.alignment, c.alignment);
         EXPECT_EQ(menu.Alignment, paCenter);  // the menu's own again
         delete b;
@@ -413,13 +409,11 @@ TEST(ToolbarSeparator, Pixels)
 {
     TBitmap horizontal(6, 22);
     PaintToolbarSep(horizontal.Canvas(), 6, 22, false, false);
-    EXPECT_EQ(horizontal.Pixel(2, 10), ColorToRGB(clBtnShadow));
-    EXPECT_EQ(horizontal.Pixel(3, 10), ColorToRGB(clBtnHighlight));
-    EXPECT_EQ(horizontal.Pixel(4, 10), clWhite);
+    const TColor shadow = ColorToRGB(clBtnShadow), highlight = ColorToRGB(clBtnHighlight);
+    ExpectPixels(horizontal, { { 2, 10, shadow }, { 3, 10, highlight }, { 4, 10, clWhite } });
     TBitmap vertical(22, 6);
     PaintToolbarSep(vertical.Canvas(), 22, 6, true, false);
-    EXPECT_EQ(vertical.Pixel(10, 2), ColorToRGB(clBtnShadow));
-    EXPECT_EQ(vertical.Pixel(10, 3), ColorToRGB(clBtnHighlight));
+    ExpectPixels(vertical, { { 10, 2, shadow }, { 10, 3, highlight } });
     TBitmap blank(6, 22);
     PaintToolbarSep(blank.Canvas(), 6, 22, false, true);
     EXPECT_EQ(blank.Pixel(2, 10), clWhite);

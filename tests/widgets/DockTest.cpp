@@ -9,10 +9,10 @@
 #include "platform/Application.h"
 #include "platform/Messages.h"
 #include "platform/Registry.h"
+#include "tests/support/MouseInput.h"
+#include "tests/widgets/Pictures.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -58,9 +58,11 @@ protected:
         b->OnStatic = [this](TObject*) { events += "static "; };
         return b;
     }
-    void Store(const std::string& caption, const std::string& name, const std::string& value)
+    // Values stored for the bar of that caption, name by name.
+    void Store(const std::string& caption, std::initializer_list<std::pair<const char*, const char*>> values)
     {
-        WriteRegString("ToolBar\\" + caption, name, value);
+        for (auto [name, value] : values)
+            WriteRegString("ToolBar\\" + caption, name, value);
     }
     std::string Stored(const std::string& caption, const std::string& name)
     {
@@ -124,7 +126,7 @@ TEST_F(DockTest, FirstStartGivesThreeRowsInLoadOrderAndA74PixelDock)
 
 TEST_F(DockTest, AHiddenBarComesBackHiddenAndShowingItAppendsItAsTheBottomRow)
 {
-    Store("Standard", "isVisible", "0");
+    Store("Standard", { { "isVisible", "0" } });
     Start();
     EXPECT_FALSE(bars[1]->Visible());
     EXPECT_EQ(dock->Height(), 48);
@@ -191,8 +193,7 @@ TEST_F(DockTest, ABarDraggedOffFloatsAndDraggedBackDocksAsTheBottomRow)
     EXPECT_FALSE(b->DragBox()->Visible());
 
     // Pressing the window's title (negative y) and moving it over the dock.
-    TPoint dockTop = { dock->Widget()->mapToGlobal(QPoint(0, 0)).x(), dock->Widget()->mapToGlobal(QPoint(0, 0)).y() };
-    int dy = dockTop.Y + 30 - b->Widget()->mapToGlobal(QPoint(0, 0)).y();
+    int dy = dock->Widget()->mapToGlobal(QPoint(0, 30)).y() - b->Widget()->mapToGlobal(QPoint(0, 0)).y();
     Drag(b, 40, -10, { { 40, -10 + dy }, { 40, -10 + dy } });
     EXPECT_FALSE(b->Floating());
     EXPECT_EQ(b->Parent(), dock);
@@ -205,9 +206,7 @@ TEST_F(DockTest, ABarDraggedOffFloatsAndDraggedBackDocksAsTheBottomRow)
 
 TEST_F(DockTest, AFloatingBarComesBackAtItsStoredPlaceAndStoresTheSameNumbers)
 {
-    Store("No Name", "isFloat", "1");
-    Store("No Name", "XPosition", "200");
-    Store("No Name", "YPosition", "250");
+    Store("No Name", { { "isFloat", "1" }, { "XPosition", "200" }, { "YPosition", "250" } });
     Start();
     TitaToolBar* b = bars[2];
     ASSERT_TRUE(b->Floating());
@@ -230,19 +229,10 @@ TEST_F(DockTest, AFloatingBarComesBackAtItsStoredPlaceAndStoresTheSameNumbers)
 
 TEST_F(DockTest, AbsurdStoredStateStillGivesUsableBarsOnTheDockOrOnScreen)
 {
-    Store("Main Menu", "XPosition", "-99999");
-    Store("Main Menu", "Width", "abc");
-    Store("Main Menu", "Height", "-5");
-    Store("Main Menu", "DockName", "Standard");  // a bar, not a dock
-    Store("Main Menu", "isFloat", "+-1");  // no number
-    Store("Standard", "Width", "999999999");
-    Store("Standard", "DockName", "NoSuchDock");
-    Store("Standard", "XPosition", "2147483647");
-    Store("Standard", "YPosition", "2147483647");
-    Store("No Name", "isFloat", "7");
-    Store("No Name", "XPosition", "-4000");
-    Store("No Name", "YPosition", "0x7FFFFFFF");
-    Store("No Name", "Height", "100000");
+    // A bar's name for a dock, and no number for "isFloat".
+    Store("Main Menu", { { "XPosition", "-99999" }, { "Width", "abc" }, { "Height", "-5" }, { "DockName", "Standard" }, { "isFloat", "+-1" } });
+    Store("Standard", { { "Width", "999999999" }, { "DockName", "NoSuchDock" }, { "XPosition", "2147483647" }, { "YPosition", "2147483647" } });
+    Store("No Name", { { "isFloat", "7" }, { "XPosition", "-4000" }, { "YPosition", "0x7FFFFFFF" }, { "Height", "100000" } });
     Start();
     QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_EQ(bars[0]->Parent(), dock);
@@ -311,11 +301,7 @@ TEST(Glyphs, CellsAreCutFromTheGridAndKeyedOnTheirOwnBottomLeftPixel)
     target.Canvas().FillRect({ 0, 0, 16, 32 });
     glyphs.DrawCell(target.Canvas(), 0, 0, 9);
     glyphs.DrawCell(target.Canvas(), 0, 16, 0);
-    EXPECT_EQ(target.Pixel(0, 15), clGreen);
-    EXPECT_EQ(target.Pixel(1, 15), clGreen);
-    EXPECT_EQ(target.Pixel(0, 0), clRed);
-    EXPECT_EQ(target.Pixel(5, 5), clWhite);
-    EXPECT_EQ(target.Pixel(5, 20), clGreen);
+    ExpectPixels(target, { { 0, 15, clGreen }, { 1, 15, clGreen }, { 0, 0, clRed }, { 5, 5, clWhite }, { 5, 20, clGreen } });
     // A cell past the strip is blank, never memory beyond the picture.
     EXPECT_EQ(glyphs.GetCell(500).Width(), 16);
 }
@@ -332,11 +318,8 @@ TEST(PanelPainting, FramesGoOnTheChosenSidesAndTheFillShrinksOnAll)
     image.Canvas().Brush.Color = clGreen;
     image.Canvas().FillRect({ 0, 0, 20, 10 });
     panel.PaintPanel(image.Canvas());
-    EXPECT_EQ(image.Pixel(5, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(image.Pixel(5, 9), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(image.Pixel(0, 5), clGreen) << "no side line";
-    EXPECT_EQ(image.Pixel(19, 5), clGreen);
-    EXPECT_EQ(image.Pixel(1, 5), clRed);
+    ExpectPixels(image, { { 5, 0, GetSysColor(COLOR_BTNHIGHLIGHT) }, { 5, 9, GetSysColor(COLOR_BTNSHADOW) },
+                            { 0, 5, clGreen, "no side line" }, { 19, 5, clGreen }, { 1, 5, clRed } });
 }
 
 TEST(Grip, ARowGripShowsTwoRaisedRidges)
@@ -350,39 +333,24 @@ TEST(Grip, ARowGripShowsTwoRaisedRidges)
     const TColor column[] = { face, face, hi, face, sh, hi, face, sh, face };
     for (int x = 0; x < 9; ++x)
         EXPECT_EQ(image.Pixel(x, 8), column[x]) << x;
-    EXPECT_EQ(image.Pixel(2, 17), hi);
-    EXPECT_EQ(image.Pixel(4, 0), sh);
-}
-
-}  // namespace
-
-namespace {
-
-void sendTo(QWidget* w, QEvent::Type type, int x, int y)
-{
-    Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
-    Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent e(type, QPointF(x, y), QPointF(w->mapToGlobal(QPoint(x, y))), button, held, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &e);
+    ExpectPixels(image, { { 2, 17, hi }, { 4, 0, sh } });
 }
 
 TEST_F(DockTest, TheFloatingWindowsTitleDragsTheBarAndItsCloseBoxHidesIt)
 {
-    Store("No Name", "isFloat", "1");
-    Store("No Name", "XPosition", "100");
-    Store("No Name", "YPosition", "300");
+    Store("No Name", { { "isFloat", "1" }, { "XPosition", "100" }, { "YPosition", "300" } });
     Start();
     TFPForm97* window = bars[2]->FloatingWindow();
     ASSERT_NE(window, nullptr);
     QWidget* w = window->Widget();
-    sendTo(w, QEvent::MouseButtonPress, 50, 10);
-    sendTo(w, QEvent::MouseMove, 80, 30);
-    sendTo(w, QEvent::MouseButtonRelease, 80, 30);
+    SendMouse(w, QEvent::MouseButtonPress, 50, 10);
+    SendMouse(w, QEvent::MouseMove, 80, 30);
+    SendMouse(w, QEvent::MouseButtonRelease, 80, 30);
     EXPECT_EQ(window->Left(), 130);
     EXPECT_EQ(window->Top(), 300);
     EXPECT_TRUE(bars[2]->Floating());
     TRect box = window->CloseBox();
-    sendTo(w, QEvent::MouseButtonPress, (box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
+    SendMouse(w, QEvent::MouseButtonPress, (box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
     EXPECT_FALSE(bars[2]->Visible());
     EXPECT_FALSE(window->Visible());
     EXPECT_EQ(Stored("No Name", "isVisible"), "0");

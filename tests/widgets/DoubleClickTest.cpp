@@ -27,6 +27,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -135,9 +136,7 @@ TEST_P(DoubleClickTest, RunsTheControlsHandlerOnceAndNotThePanels)
 INSTANTIATE_TEST_SUITE_P(EveryKind, DoubleClickTest, ::testing::ValuesIn(kKinds),
     [](const auto& info) {
         std::string name = info.param.name;
-        for (char& c : name)
-            if (c == ' ')
-                c = '_';
+        std::replace(name.begin(), name.end(), ' ', '_');
         return name;
     });
 

@@ -7,13 +7,14 @@
 #include "platform/Form.h"
 #include "platform/Menus.h"
 #include "platform/Messages.h"
+#include "tests/support/MouseInput.h"
+#include "tests/widgets/Pictures.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
-#include <QMouseEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -23,20 +24,13 @@
 
 namespace {
 
-void send(TControl* c, QEvent::Type type, int x = 5, int y = 5)
-{
-    QWidget* w = c->Widget();
-    QPointF local(x, y), global = QPointF(w->mapToGlobal(QPoint(x, y)));
-    Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-    QMouseEvent e(type, local, global, button, held, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &e);
-}
+// The mouse passing over a control, no button held.
+void moveOver(TControl* c) { SendMouse(c->Widget(), QEvent::MouseMove, 3, 3, Qt::NoButton); }
 
 void click(TControl* c, int x = 5, int y = 5)
 {
-    send(c, QEvent::MouseButtonPress, x, y);
-    send(c, QEvent::MouseButtonRelease, x, y);
+    SendMouse(c->Widget(), QEvent::MouseButtonPress, x, y);
+    SendMouse(c->Widget(), QEvent::MouseButtonRelease, x, y);
 }
 
 // Records each menu it is asked to run, with its point, and answers from a
@@ -155,7 +149,7 @@ TEST_F(MenuBarTest, ADismissedMenuEndsMenuModeAndPopsTheButtonUp)
 TEST_F(MenuBarTest, MovingOntoAnotherButtonWhileAMenuIsOpenSwitchesToItsMenu)
 {
     runner.watched = buttons[1];
-    runner.script = { { [this] { send(buttons[1], QEvent::MouseMove, 3, 3); }, nullptr }, { nullptr, items[1] } };
+    runner.script = { { [this] { moveOver(buttons[1]); }, nullptr }, { nullptr, items[1] } };
     click(buttons[0]);
     EXPECT_FALSE(buttons[0]->Down());
     ProcessPostedMessages();
@@ -169,7 +163,7 @@ TEST_F(MenuBarTest, MovingOntoAnotherButtonWhileAMenuIsOpenSwitchesToItsMenu)
     ExpectNoFrames();
     // After the switch the filter still works: another round switches again.
     runner.runs.clear();
-    runner.script = { { [this] { send(buttons[2], QEvent::MouseMove, 3, 3); }, nullptr }, { nullptr, nullptr } };
+    runner.script = { { [this] { moveOver(buttons[2]); }, nullptr }, { nullptr, nullptr } };
     click(buttons[1]);
     ProcessPostedMessages();
     ASSERT_EQ(runner.runs.size(), 2u);
@@ -186,11 +180,7 @@ TEST_F(MenuBarTest, AHiddenButtonOrOneOfAnotherWindowIsNeverSwitchedTo)
     auto* foreign = NewControl<TitaMenuButton>(&other, &other, "Foreign", 0, 0, 200, 200);
     foreign->Menu = &otherMenu;
     other.Show();
-    runner.script = { { [&] {
-                           send(buttons[2], QEvent::MouseMove, 3, 3);
-                           send(foreign, QEvent::MouseMove, 3, 3);
-                       },
-        nullptr } };
+    runner.script = { { [&] { moveOver(buttons[2]), moveOver(foreign); }, nullptr } };
     click(buttons[0]);
     ProcessPostedMessages();
     EXPECT_EQ(runner.runs.size(), 1u);
@@ -227,12 +217,8 @@ TEST_F(MenuBarTest, ALatchedButtonShowsThePatternAndAColumnCaptionIsTurned)
 {
     auto* toggle = NewControl<TitaPopupButton>(form.get(), bar, "T", 200, 0, 22, 22);
     toggle->SetDown(true);
-    TBitmap image(22, 22);
-    toggle->PaintTo(image.Canvas());
-    const TColor hi = GetSysColor(COLOR_BTNHIGHLIGHT), face = GetSysColor(COLOR_BTNFACE);
-    EXPECT_EQ(image.Pixel(4, 4), hi);
-    EXPECT_EQ(image.Pixel(5, 4), face);
-    EXPECT_EQ(image.Pixel(0, 5), GetSysColor(COLOR_BTNSHADOW)) << "sunken frame";
+    ExpectPixels(Painted(*toggle), { { 4, 4, GetSysColor(COLOR_BTNHIGHLIGHT) }, { 5, 4, GetSysColor(COLOR_BTNFACE) },
+                                       { 0, 5, GetSysColor(COLOR_BTNSHADOW), "sunken frame" } });
 
     // A menu button standing in a column reads upwards; the pixel loops
     // reach one past the text bitmap and nothing breaks.
@@ -240,18 +226,8 @@ TEST_F(MenuBarTest, ALatchedButtonShowsThePatternAndAColumnCaptionIsTurned)
     column.SetAlign(alTop);
     column.SetBounds(0, 0, 18, 40);
     column.SetCaption("File");
-    TBitmap turned(18, 40);
-    column.PaintTo(turned.Canvas());
-    int black = 0;
-    for (int x = 0; x < 18; ++x)
-        for (int y = 0; y < 40; ++y)
-            black += turned.Pixel(x, y) == clBlack;
-    EXPECT_GT(black, 10);
+    EXPECT_GT(CountPixels(Painted(column), clBlack), 10);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(SpeedButtonGlyph, ADisabledButtonEmbossesTheBlackOfItsCellAndDropsOtherColours)
 {
@@ -266,13 +242,10 @@ TEST(SpeedButtonGlyph, ADisabledButtonEmbossesTheBlackOfItsCellAndDropsOtherColo
     TBitmap image(22, 22);
     button.PaintTo(image.Canvas());
     // The 16-pixel cell stands centred in the 18-pixel glyph area at (3, 3).
-    EXPECT_EQ(image.Pixel(8, 8), clRed);
-    EXPECT_EQ(image.Pixel(6, 6), clBlack);
+    ExpectPixels(image, { { 8, 8, clRed }, { 6, 6, clBlack } });
     button.SetEnabled(false);
     button.PaintTo(image.Canvas());
-    EXPECT_EQ(image.Pixel(6, 6), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(image.Pixel(7, 7), GetSysColor(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(image.Pixel(8, 8), GetSysColor(COLOR_BTNFACE));
+    ExpectPixels(image, { { 6, 6, GetSysColor(COLOR_BTNSHADOW) }, { 7, 7, GetSysColor(COLOR_BTNHIGHLIGHT) }, { 8, 8, GetSysColor(COLOR_BTNFACE) } });
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "platform/Form.h"
 #include "platform/Menus.h"
 #include "tests/support/MouseInput.h"
+#include "tests/widgets/Pictures.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
@@ -10,8 +11,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <memory>
+#include <optional>
+
 
 namespace {
 
@@ -20,28 +21,19 @@ void send(TOfficeButton& b, QEvent::Type type, int x = 5, int y = 5, Qt::MouseBu
     SendMouse(b.Widget(), type, x, y, button);
 }
 
-void clickWithMouse(TOfficeButton& b)
+// The mouse's events one after the other, at (5, 5) unless a step says where.
+struct MouseStep {
+    QEvent::Type type;
+    int x = 5, y = 5;
+    Qt::MouseButton button = Qt::LeftButton;
+};
+void mouse(TOfficeButton& b, std::initializer_list<MouseStep> steps)
 {
-    send(b, QEvent::Enter);
-    send(b, QEvent::MouseButtonPress);
-    send(b, QEvent::MouseButtonRelease);
+    for (const MouseStep& s : steps)
+        send(b, s.type, s.x, s.y, s.button);
 }
 
-TBitmap paint(TOfficeButton& b)
-{
-    TBitmap out(b.Width(), b.Height());
-    b.PaintTo(out.Canvas());
-    return out;
-}
-
-int count(const TBitmap& b, TColor c)
-{
-    int n = 0;
-    for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width(); ++x)
-            n += b.Pixel(x, y) == c;
-    return n;
-}
+void clickWithMouse(TOfficeButton& b) { mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress }, { QEvent::MouseButtonRelease } }); }
 
 // Distinct system colours, so that every pixel tells where it came from.
 struct DistinctColours {
@@ -57,46 +49,66 @@ struct DistinctColours {
     static constexpr TColor dark = RGB(100, 100, 120);
 };
 
-// 16 x 16: a magenta ground (transparent) around a 6 x 6 red square at (5, 5).
-TBitmap redSquare()
+// 16 x 16: a magenta ground (transparent) around a 6 x 6 square at (5, 5).
+TBitmap square(TColor colour = clRed)
 {
     TBitmap b(16, 16);
     b.Canvas().Brush.Color = RGB(255, 0, 255);
     b.Canvas().FillRect({ 0, 0, 16, 16 });
-    b.Canvas().Brush.Color = RGB(255, 0, 0);
+    b.Canvas().Brush.Color = colour;
     b.Canvas().FillRect({ 5, 5, 11, 11 });
     return b;
 }
 
+// The system colours told apart, a button on its own, and a form for
+// buttons that need one.
+struct OfficeButton : ::testing::Test {
+    DistinctColours colours;
+    std::optional<TOfficeButton> alone { std::in_place, nullptr };
+    TOfficeButton& b = *alone;
+    int clicks = 0;
+    void countClicks(TOfficeButton& button)
+    {
+        button.OnClick = [this](TObject*) { ++clicks; };
+    }
+    TForm form { nullptr };
+    TOfficeButton* onForm(int group = 0)
+    {
+        auto* made = new TOfficeButton(&form);
+        made->SetParent(&form);
+        if (group) {
+            made->SetGroupIndex(group);
+            made->SetDown(true);
+        }
+        return made;
+    }
+};
+
 }
 
-TEST(OfficeButton, HiddenButtonClicksWhenCalledDirectly)
+TEST_F(OfficeButton, HiddenButtonClicksWhenCalledDirectly)
 {
-    TForm form(nullptr);
-    auto* b = new TOfficeButton(&form);
-    b->SetParent(&form);
-    b->SetVisible(false);
-    b->SetCaption("Orvelin");
-    int clicks = 0;
-    b->OnClick = [&](TObject* sender) {
-        EXPECT_EQ(sender, b);
+    auto* hidden = onForm();
+    hidden->SetVisible(false);
+    hidden->SetCaption("Orvelin");
+    hidden->OnClick = [&](TObject* sender) {
+        EXPECT_EQ(sender, hidden);
         ++clicks;
     };
-    b->Click();
+    hidden->Click();
     EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(b->Hot());
-    EXPECT_FALSE(b->Pressed());
+    EXPECT_FALSE(hidden->Hot());
+    EXPECT_FALSE(hidden->Pressed());
     // The mouse cannot reach a hidden button.
-    clickWithMouse(*b);
+    clickWithMouse(*hidden);
     EXPECT_EQ(clicks, 1);
     // Without a handler nothing happens.
-    b->OnClick = nullptr;
-    b->Click();
+    hidden->OnClick = nullptr;
+    hidden->Click();
 }
 
-TEST(OfficeButton, StartsWithItsDefaults)
+TEST_F(OfficeButton, StartsWithItsDefaults)
 {
-    TOfficeButton b(nullptr);
     EXPECT_EQ(b.Width(), 50);
     EXPECT_EQ(b.Height(), 40);
     EXPECT_EQ(b.Alignment(), taCenter);
@@ -110,11 +122,10 @@ TEST(OfficeButton, StartsWithItsDefaults)
     EXPECT_TRUE(b.Bitmap().Empty());
 }
 
-TEST(OfficeButton, MouseClickAndEnterExit)
+TEST_F(OfficeButton, MouseClickAndEnterExit)
 {
-    TOfficeButton b(nullptr);
-    int clicks = 0, enters = 0, exits = 0;
-    b.OnClick = [&](TObject*) { ++clicks; };
+    int enters = 0, exits = 0;
+    countClicks(b);
     b.OnEnter = [&](TObject*) { ++enters; };
     b.OnExit = [&](TObject*) { ++exits; };
     clickWithMouse(b);
@@ -126,101 +137,82 @@ TEST(OfficeButton, MouseClickAndEnterExit)
     EXPECT_EQ(exits, 1);
     EXPECT_FALSE(b.Hot());
     // The right button does not click.
-    send(b, QEvent::Enter);
-    send(b, QEvent::MouseButtonPress, 5, 5, Qt::RightButton);
-    send(b, QEvent::MouseButtonRelease, 5, 5, Qt::RightButton);
+    mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress, 5, 5, Qt::RightButton }, { QEvent::MouseButtonRelease, 5, 5, Qt::RightButton } });
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(OfficeButton, ReleasingAfterTheMouseHasLeftDoesNotClick)
+TEST_F(OfficeButton, ReleasingAfterTheMouseHasLeftDoesNotClick)
 {
-    TOfficeButton b(nullptr);
-    int clicks = 0, exits = 0;
-    b.OnClick = [&](TObject*) { ++clicks; };
+    int exits = 0;
+    countClicks(b);
     b.OnExit = [&](TObject*) { ++exits; };
-    send(b, QEvent::Enter);
-    send(b, QEvent::MouseButtonPress);
+    mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress } });
     EXPECT_TRUE(b.Pressed());
     send(b, QEvent::MouseMove, 80, 5);  // held, so the widget keeps the mouse
     EXPECT_FALSE(b.Hot());
     EXPECT_EQ(exits, 1);
-    send(b, QEvent::MouseButtonRelease, 80, 5);
-    send(b, QEvent::Leave);
+    mouse(b, { { QEvent::MouseButtonRelease, 80, 5 }, { QEvent::Leave } });
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(exits, 1);
     EXPECT_FALSE(b.Pressed());
 
     // Leaving and coming back before the release still clicks.
-    send(b, QEvent::Enter);
-    send(b, QEvent::MouseButtonPress);
-    send(b, QEvent::MouseMove, 80, 5);
-    send(b, QEvent::MouseMove, 10, 10);
-    send(b, QEvent::MouseButtonRelease, 10, 10);
+    mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress }, { QEvent::MouseMove, 80, 5 }, { QEvent::MouseMove, 10, 10 },
+                 { QEvent::MouseButtonRelease, 10, 10 } });
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(OfficeButton, DisabledButtonIgnoresTheMouse)
+TEST_F(OfficeButton, DisabledButtonIgnoresTheMouse)
 {
-    TOfficeButton b(nullptr);
-    int clicks = 0;
-    b.OnClick = [&](TObject*) { ++clicks; };
-    send(b, QEvent::Enter);
-    send(b, QEvent::MouseButtonPress);
+    countClicks(b);
+    mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress } });
     b.SetEnabled(false);
     EXPECT_FALSE(b.Hot());
     EXPECT_FALSE(b.Pressed());
-    send(b, QEvent::MouseButtonPress);
-    send(b, QEvent::MouseButtonRelease);
+    mouse(b, { { QEvent::MouseButtonPress }, { QEvent::MouseButtonRelease } });
     EXPECT_EQ(clicks, 0);
 }
 
-TEST(OfficeButton, GroupsBehaveLikeRadioButtons)
+TEST_F(OfficeButton, GroupsBehaveLikeRadioButtons)
 {
-    TForm form(nullptr);
-    auto* a = new TOfficeButton(&form);
-    auto* b = new TOfficeButton(&form);
-    auto* other = new TOfficeButton(&form);
-    for (auto* x : { a, b, other })
-        x->SetParent(&form);
+    auto *a = onForm(), *mate = onForm(), *other = onForm();
     // Down means nothing outside a group.
     a->SetDown(true);
     EXPECT_FALSE(a->Down());
 
     a->SetGroupIndex(1);
-    b->SetGroupIndex(1);
+    mate->SetGroupIndex(1);
     other->SetGroupIndex(2);
     other->SetDown(true);
-    int clicks = 0;
-    a->OnClick = [&](TObject*) { ++clicks; };
+    countClicks(*a);
 
     clickWithMouse(*a);
     EXPECT_TRUE(a->Down());
     EXPECT_EQ(clicks, 1);
-    clickWithMouse(*b);
-    EXPECT_TRUE(b->Down());
+    clickWithMouse(*mate);
+    EXPECT_TRUE(mate->Down());
     EXPECT_FALSE(a->Down());
     EXPECT_TRUE(other->Down());  // another group
 
     // A down button stays down when clicked, but still clicks.
-    clickWithMouse(*b);
-    EXPECT_TRUE(b->Down());
+    clickWithMouse(*mate);
+    EXPECT_TRUE(mate->Down());
     // AllowAllUp goes to the whole group.
     a->SetAllowAllUp(true);
-    EXPECT_TRUE(b->AllowAllUp());
+    EXPECT_TRUE(mate->AllowAllUp());
     EXPECT_FALSE(other->AllowAllUp());
-    clickWithMouse(*b);
-    EXPECT_FALSE(b->Down());
+    clickWithMouse(*mate);
+    EXPECT_FALSE(mate->Down());
 
     a->SetDown(true);
-    b->SetDown(true);
+    mate->SetDown(true);
     EXPECT_FALSE(a->Down());
-    b->SetGroupIndex(0);
-    EXPECT_FALSE(b->Down());
+    mate->SetGroupIndex(0);
+    EXPECT_FALSE(mate->Down());
 }
 
-TEST(OfficeButton, IconOnlyTurnsTheCaptionIntoTheHint)
+TEST_F(OfficeButton, IconOnlyTurnsTheCaptionIntoTheHint)
 {
-    TOfficeButton b(nullptr);
     b.SetCaption("&Save && Exit");
     EXPECT_EQ(b.Hint(), "");
     b.SetOptions(b.Options() | boIconOnly);
@@ -233,12 +225,10 @@ TEST(OfficeButton, IconOnlyTurnsTheCaptionIntoTheHint)
     EXPECT_FALSE(b.ShowHint);
 }
 
-TEST(OfficeButton, AcceleratorClicks)
+TEST_F(OfficeButton, AcceleratorClicks)
 {
-    TOfficeButton b(nullptr);
     b.SetCaption("Save && &Open");
-    int clicks = 0;
-    b.OnClick = [&](TObject*) { ++clicks; };
+    countClicks(b);
     EXPECT_FALSE(b.DialogChar('s'));
     EXPECT_TRUE(b.DialogChar('o'));
     EXPECT_EQ(clicks, 1);
@@ -248,11 +238,10 @@ TEST(OfficeButton, AcceleratorClicks)
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
+TEST_F(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
 {
-    TOfficeButton b(nullptr);
     TPopupMenu menu(nullptr);
-    int popups = 0, clicks = 0;
+    int popups = 0;
     TPopupMenu::Responder = [&](TPopupMenu* m) -> TMenuItem* {
         EXPECT_EQ(m, &menu);
         EXPECT_TRUE(b.Pressed());
@@ -260,7 +249,7 @@ TEST(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
         return nullptr;
     };
     b.SetDropDownMenu(&menu);
-    b.OnClick = [&](TObject*) { ++clicks; };
+    countClicks(b);
     clickWithMouse(b);
     TPopupMenu::Responder = nullptr;
     EXPECT_EQ(popups, 1);
@@ -268,9 +257,8 @@ TEST(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
     EXPECT_FALSE(b.Pressed());
 }
 
-TEST(OfficeButton, ShadedImageThresholds)
+TEST_F(OfficeButton, ShadedImageThresholds)
 {
-    DistinctColours colours;
     TBitmap src(8, 1);
     const TColor ground = RGB(1, 2, 3);
     // Sums (stMedium: 553, 231, 57): 554 555 553 232 231 58 57, then the ground.
@@ -279,14 +267,8 @@ TEST(OfficeButton, ShadedImageThresholds)
     for (int i = 0; i < 7; ++i)
         src.Canvas().SetPixel(i + 1, 0, px[i]);
     TBitmap shaded = MakeShadedBitmap(src, stMedium);
-    EXPECT_EQ(shaded.Pixel(0, 0), ground);
-    EXPECT_EQ(shaded.Pixel(1, 0), clWhite);
-    EXPECT_EQ(shaded.Pixel(2, 0), clWhite);
-    EXPECT_EQ(shaded.Pixel(3, 0), colours.light);
-    EXPECT_EQ(shaded.Pixel(4, 0), colours.light);
-    EXPECT_EQ(shaded.Pixel(5, 0), colours.dark);
-    EXPECT_EQ(shaded.Pixel(6, 0), colours.dark);
-    EXPECT_EQ(shaded.Pixel(7, 0), clBlack);
+    ExpectPixels(shaded, { { 0, 0, ground }, { 1, 0, clWhite }, { 2, 0, clWhite }, { 3, 0, colours.light }, { 4, 0, colours.light },
+                             { 5, 0, colours.dark }, { 6, 0, colours.dark }, { 7, 0, clBlack } });
     // Other shadings move the thresholds: a sum of 200 is light, medium or dark.
     TBitmap one(2, 1);
     one.Canvas().SetPixel(0, 0, ground);
@@ -301,207 +283,148 @@ TEST(OfficeButton, ShadedImageThresholds)
     EXPECT_EQ(MakeShadedBitmap(one, stDark).Pixel(1, 0), ground);
 }
 
-TEST(OfficeButton, BevelsFollowTheMouseAndTheStyle)
+TEST_F(OfficeButton, BevelsFollowTheMouseAndTheStyle)
 {
-    DistinctColours colours;
-    TOfficeButton b(nullptr);
-    TBitmap calm = paint(b);
-    EXPECT_EQ(count(calm, colours.face), 50 * 40);
+    TBitmap calm = Painted(b);
+    EXPECT_EQ(CountPixels(calm, colours.face), 50 * 40);
 
     send(b, QEvent::Enter);
-    TBitmap hot = paint(b);  // raised
-    EXPECT_EQ(hot.Pixel(0, 0), colours.light);
-    EXPECT_EQ(hot.Pixel(48, 0), colours.light);
-    EXPECT_EQ(hot.Pixel(49, 0), colours.dark);
-    EXPECT_EQ(hot.Pixel(0, 39), colours.dark);
-    EXPECT_EQ(hot.Pixel(49, 39), colours.dark);
-    EXPECT_EQ(hot.Pixel(1, 1), colours.face);
-
+    TBitmap hot = Painted(b);  // raised
+    ExpectPixels(hot, { { 0, 0, colours.light }, { 48, 0, colours.light }, { 49, 0, colours.dark }, { 0, 39, colours.dark },
+                          { 49, 39, colours.dark }, { 1, 1, colours.face } });
     send(b, QEvent::MouseButtonPress);
-    TBitmap pressed = paint(b);  // sunk
-    EXPECT_EQ(pressed.Pixel(0, 0), colours.dark);
-    EXPECT_EQ(pressed.Pixel(49, 39), colours.light);
+    ExpectPixels(Painted(b), { { 0, 0, colours.dark, "sunk" }, { 49, 39, colours.light, "sunk" } });
     send(b, QEvent::MouseButtonRelease);
 
     b.SetBevelStyle(bsLowered);
-    EXPECT_EQ(paint(b).Pixel(0, 0), colours.dark);
+    EXPECT_EQ(Painted(b).Pixel(0, 0), colours.dark);
     b.SetOptions(b.Options() & ~boShowBevel);
-    EXPECT_EQ(count(paint(b), colours.face), 50 * 40);
+    EXPECT_EQ(CountPixels(Painted(b), colours.face), 50 * 40);
 }
 
-TEST(OfficeButton, DownButtonShowsTheCheckeredPattern)
+TEST_F(OfficeButton, DownButtonShowsTheCheckeredPattern)
 {
-    DistinctColours colours;
-    TForm form(nullptr);
-    auto* b = new TOfficeButton(&form);
-    b->SetParent(&form);
-    b->SetGroupIndex(3);
-    b->SetDown(true);
-    TBitmap down = paint(*b);
-    EXPECT_EQ(down.Pixel(0, 0), colours.dark);  // the pressed bevel
+    auto* held = onForm(3);
+    TBitmap down = Painted(*held);
+    EXPECT_EQ(down.Pixel(0, 0), colours.dark) << "the pressed bevel";
     for (int y = 2; y < 6; ++y)
         for (int x = 2; x < 6; ++x)
             EXPECT_EQ(down.Pixel(x, y), (x % 2) == (y % 2) ? colours.light : colours.face) << x << "," << y;
-    b->SetShowDownPattern(false);
-    EXPECT_EQ(paint(*b).Pixel(2, 2), colours.face);
+    held->SetShowDownPattern(false);
+    EXPECT_EQ(Painted(*held).Pixel(2, 2), colours.face);
 }
 
-TEST(OfficeButton, SharedPatternOutlivesAnyOneButton)
+TEST_F(OfficeButton, SharedPatternOutlivesAnyOneButton)
 {
-    DistinctColours colours;
-    TForm form(nullptr);
-    auto make = [&] {
-        auto b = std::make_unique<TOfficeButton>(nullptr);
-        b->SetParent(&form);
-        b->SetGroupIndex(1);
-        b->SetDown(true);
-        return b;
-    };
-    auto first = make();
-    auto second = make();
-    paint(*first);
-    first.reset();  // must not take the pattern with it
-    TBitmap after = paint(*second);
-    EXPECT_EQ(after.Pixel(2, 2), colours.light);
-    EXPECT_EQ(after.Pixel(3, 2), colours.face);
+    alone.reset();  // only the buttons made here count
+    TOfficeButton* first = onForm(1);
+    TOfficeButton* second = onForm(1);
+    Painted(*first);
+    delete first;  // must not take the pattern with it
+    ExpectPixels(Painted(*second), { { 2, 2, colours.light }, { 3, 2, colours.face } });
     // The last button frees it; the next one makes it anew in today's colours.
-    second.reset();
+    delete second;
     SetSysColor(COLOR_BTNHIGHLIGHT, RGB(0, 200, 0));
-    auto third = make();
-    EXPECT_EQ(paint(*third).Pixel(2, 2), RGB(0, 200, 0));
+    EXPECT_EQ(Painted(*onForm(1)).Pixel(2, 2), RGB(0, 200, 0));
 }
 
-TEST(OfficeButton, ImageIsShadedUntilHoveredAndShiftsWhenPressed)
+TEST_F(OfficeButton, ImageIsShadedUntilHoveredAndShiftsWhenPressed)
 {
-    DistinctColours colours;
-    TOfficeButton b(nullptr);
-    b.SetBitmap(redSquare());
+    b.SetBitmap(square());
     ASSERT_FALSE(b.ShadedBitmap().Empty());
     // Image only: 16 x 16 centred in 50 x 40, at (17, 12); the square at (22, 17).
-    TBitmap calm = paint(b);
-    EXPECT_EQ(calm.Pixel(22, 17), colours.light);  // red's sum 255 is above 231
-    EXPECT_EQ(calm.Pixel(17, 12), colours.face);  // the ground is transparent
-    EXPECT_EQ(count(calm, colours.light), 36);
+    TBitmap calm = Painted(b);
+    ExpectPixels(calm, { { 22, 17, colours.light, "red's sum 255 is above 231" }, { 17, 12, colours.face, "the ground is transparent" } });
+    EXPECT_EQ(CountPixels(calm, colours.light), 36);
 
     send(b, QEvent::Enter);
-    TBitmap hot = paint(b);
+    TBitmap hot = Painted(b);
     EXPECT_EQ(hot.Pixel(22, 17), clRed);
-    EXPECT_EQ(count(hot, clRed), 36);
+    EXPECT_EQ(CountPixels(hot, clRed), 36);
 
     send(b, QEvent::MouseButtonPress);
-    TBitmap pressed = paint(b);
-    EXPECT_EQ(pressed.Pixel(22, 17), colours.face);
-    EXPECT_EQ(pressed.Pixel(23, 18), clRed);
-    EXPECT_EQ(pressed.Pixel(28, 23), clRed);
-    send(b, QEvent::MouseButtonRelease);
-    send(b, QEvent::Leave);
+    ExpectPixels(Painted(b), { { 22, 17, colours.face }, { 23, 18, clRed }, { 28, 23, clRed } });
+    mouse(b, { { QEvent::MouseButtonRelease }, { QEvent::Leave } });
 
     // Without the mono display the image keeps its colours.
     b.SetOptions(b.Options() & ~boMonoDisplay);
-    EXPECT_EQ(count(paint(b), clRed), 36);
+    EXPECT_EQ(CountPixels(Painted(b), clRed), 36);
     // An own image for the calm look wins over the shaded one.
     b.SetOptions(b.Options() | boMonoDisplay);
-    TBitmap calmImage = redSquare();
-    calmImage.Canvas().Brush.Color = clBlue;
-    calmImage.Canvas().FillRect({ 5, 5, 11, 11 });
-    b.SetNoFocusBitmap(calmImage);
-    EXPECT_EQ(count(paint(b), clBlue), 36);
+    b.SetNoFocusBitmap(square(clBlue));
+    EXPECT_EQ(CountPixels(Painted(b), clBlue), 36);
 }
 
-TEST(OfficeButton, DisabledImageIsEmbossedUnlessOneIsGiven)
+TEST_F(OfficeButton, DisabledImageIsEmbossedUnlessOneIsGiven)
 {
-    DistinctColours colours;
-    TOfficeButton b(nullptr);
-    b.SetBitmap(redSquare());
+    b.SetBitmap(square());
     b.SetEnabled(false);
-    TBitmap off = paint(b);
-    EXPECT_EQ(count(off, clRed), 0);
-    EXPECT_EQ(off.Pixel(22, 17), colours.dark);
-    EXPECT_EQ(off.Pixel(28, 23), colours.light);  // the lit copy shows one down-right
-    EXPECT_EQ(count(off, colours.dark), 36);
-    EXPECT_EQ(count(off, colours.light), 11);
-
-    TBitmap given = redSquare();
-    given.Canvas().Brush.Color = clBlue;
-    given.Canvas().FillRect({ 5, 5, 11, 11 });
-    b.SetDisabledBitmap(given);
-    EXPECT_EQ(count(paint(b), clBlue), 36);
+    TBitmap off = Painted(b);
+    EXPECT_EQ(CountPixels(off, clRed), 0);
+    ExpectPixels(off, { { 22, 17, colours.dark }, { 28, 23, colours.light, "the lit copy shows one down-right" } });
+    EXPECT_EQ(CountPixels(off, colours.dark), 36);
+    EXPECT_EQ(CountPixels(off, colours.light), 11);
+    b.SetDisabledBitmap(square(clBlue));
+    EXPECT_EQ(CountPixels(Painted(b), clBlue), 36);
 }
 
-TEST(OfficeButton, CaptionColourAndPlace)
+TEST_F(OfficeButton, CaptionColourAndPlace)
 {
-    DistinctColours colours;
-    TOfficeButton b(nullptr);
     b.SetBounds(0, 0, 80, 30);
     b.SetCaption("&Go");
     b.Font.Color = clNavy;
     b.SetUnselectedFontColor(clMaroon);
-    TBitmap calm = paint(b);
-    EXPECT_GT(count(calm, clMaroon), 5);
-    EXPECT_EQ(count(calm, clNavy), 0);
+    TBitmap calm = Painted(b);
+    EXPECT_GT(CountPixels(calm, clMaroon), 5);
+    EXPECT_EQ(CountPixels(calm, clNavy), 0);
     send(b, QEvent::Enter);
-    TBitmap hot = paint(b);
-    EXPECT_EQ(count(hot, clMaroon), 0);
-    EXPECT_EQ(count(hot, clNavy), count(calm, clMaroon));
+    TBitmap hot = Painted(b);
+    EXPECT_EQ(CountPixels(hot, clMaroon), 0);
+    EXPECT_EQ(CountPixels(hot, clNavy), CountPixels(calm, clMaroon));
 
     // Left alignment puts the text near the left edge, right near the right.
-    auto firstColumn = [](const TBitmap& bmp, TColor c) {
-        for (int x = 0; x < bmp.Width(); ++x)
-            for (int y = 0; y < bmp.Height(); ++y)
-                if (bmp.Pixel(x, y) == c)
-                    return x;
-        return -1;
-    };
     b.SetAlignment(taLeftJustify);
-    int left = firstColumn(paint(b), clNavy);
+    int left = Extent(Painted(b), clNavy).Left;
     b.SetAlignment(taRightJustify);
-    int right = firstColumn(paint(b), clNavy);
+    int right = Extent(Painted(b), clNavy).Left;
     EXPECT_GE(left, 3);
     EXPECT_LT(left, 10);
     EXPECT_GT(right, 40);
 
     // Disabled: embossed in the highlight and shadow colours, no font colour.
     b.SetEnabled(false);
-    TBitmap off = paint(b);
-    EXPECT_EQ(count(off, clNavy), 0);
-    EXPECT_GT(count(off, colours.dark), 5);
-    EXPECT_GT(count(off, colours.light), 0);
+    TBitmap off = Painted(b);
+    EXPECT_EQ(CountPixels(off, clNavy), 0);
+    EXPECT_GT(CountPixels(off, colours.dark), 5);
+    EXPECT_GT(CountPixels(off, colours.light), 0);
 
     // Icon only: no text at all.
     b.SetEnabled(true);
     b.SetOptions(b.Options() | boIconOnly);
-    EXPECT_EQ(count(paint(b), clMaroon), 0);
+    EXPECT_EQ(CountPixels(Painted(b), clMaroon), 0);
 }
 
-TEST(OfficeButton, PopupMarkIsATriangleRightOfTheImage)
+TEST_F(OfficeButton, PopupMarkIsATriangleRightOfTheImage)
 {
-    DistinctColours colours;
-    TOfficeButton b(nullptr);
     TPopupMenu menu(nullptr);
-    b.SetBitmap(redSquare());
+    b.SetBitmap(square());
     b.SetUnselectedFontColor(clGreen);
     b.SetDropDownMenu(&menu);
     // Image and mark are 26 wide, centred: the image at (12, 12), the mark at (31, 18).
-    TBitmap withMark = paint(b);
-    EXPECT_EQ(count(withMark, clGreen), 7 + 5 + 3 + 1);
+    TBitmap withMark = Painted(b);
+    EXPECT_EQ(CountPixels(withMark, clGreen), 7 + 5 + 3 + 1);
     for (int x = 31; x < 38; ++x)
         EXPECT_EQ(withMark.Pixel(x, 18), clGreen) << x;
-    EXPECT_EQ(withMark.Pixel(34, 21), clGreen);
-    EXPECT_EQ(withMark.Pixel(33, 21), colours.face);
+    ExpectPixels(withMark, { { 34, 21, clGreen }, { 33, 21, colours.face } });
     b.SetOptions(b.Options() & ~boPopupMark);
-    EXPECT_EQ(count(paint(b), clGreen), 0);
+    EXPECT_EQ(CountPixels(Painted(b), clGreen), 0);
 }
 
-TEST(OfficeButton, ShownButtonPaintsThroughItsWidget)
+TEST_F(OfficeButton, ShownButtonPaintsThroughItsWidget)
 {
-    DistinctColours colours;
-    TForm form(nullptr);
-    auto* b = new TOfficeButton(&form);
-    b->SetParent(&form);
-    b->SetGroupIndex(1);
-    b->SetDown(true);
+    TOfficeButton* down = onForm(1);
     form.Show();
-    QImage grabbed = b->Widget()->grab().toImage();
+    QImage grabbed = down->Widget()->grab().toImage();
     form.Hide();
     ASSERT_FALSE(grabbed.isNull());
     EXPECT_EQ(FromQRgb(grabbed.pixel(0, 0)), colours.dark);
@@ -509,39 +432,26 @@ TEST(OfficeButton, ShownButtonPaintsThroughItsWidget)
     EXPECT_EQ(FromQRgb(grabbed.pixel(3, 2)), colours.face);
 }
 
-TEST(OfficeButton, LayoutPutsTheImageOnTheChosenSide)
+TEST_F(OfficeButton, LayoutPutsTheImageOnTheChosenSide)
 {
-    DistinctColours colours;
-    TOfficeButton b(nullptr);
     b.SetBounds(0, 0, 90, 60);
-    b.SetBitmap(redSquare());
+    b.SetBitmap(square());
     b.SetOptions(b.Options() & ~boMonoDisplay);
     b.SetCaption("Go");
     b.SetUnselectedFontColor(clNavy);
-    // The extent of a colour: left, top, right, bottom (inclusive).
-    auto extent = [](const TBitmap& bmp, TColor c) {
-        TRect r { bmp.Width(), bmp.Height(), -1, -1 };
-        for (int y = 0; y < bmp.Height(); ++y)
-            for (int x = 0; x < bmp.Width(); ++x)
-                if (bmp.Pixel(x, y) == c) {
-                    r.Left = std::min(r.Left, x);
-                    r.Top = std::min(r.Top, y);
-                    r.Right = std::max(r.Right, x);
-                    r.Bottom = std::max(r.Bottom, y);
-                }
-        return r;
+    // The image's (red) and the text's (navy) extents under a layout.
+    auto placed = [&](TExplorerButtonLayout layout) {
+        b.SetLayout(layout);
+        TBitmap shot = Painted(b);
+        return std::pair { Extent(shot, clRed), Extent(shot, clNavy) };
     };
-    TBitmap top = paint(b);
-    EXPECT_LT(extent(top, clRed).Bottom, extent(top, clNavy).Top);
-    b.SetLayout(blBitmapBottom);
-    TBitmap bottom = paint(b);
-    EXPECT_GT(extent(bottom, clRed).Top, extent(bottom, clNavy).Bottom);
-    b.SetLayout(blBitmapLeft);
-    TBitmap left = paint(b);
-    EXPECT_LT(extent(left, clRed).Right, extent(left, clNavy).Left);
-    b.SetLayout(blBitmapRight);
-    TBitmap right = paint(b);
-    EXPECT_GT(extent(right, clRed).Left, extent(right, clNavy).Right);
-    // Centred on the other axis: the square's middle row is the button's.
-    EXPECT_NEAR((extent(right, clRed).Top + extent(right, clRed).Bottom) / 2.0, 30, 1.5);
+    auto [top, topText] = placed(blBitmapTop);
+    EXPECT_LT(top.Bottom, topText.Top);
+    auto [bottom, bottomText] = placed(blBitmapBottom);
+    EXPECT_GT(bottom.Top, bottomText.Bottom);
+    auto [left, leftText] = placed(blBitmapLeft);
+    EXPECT_LT(left.Right, leftText.Left);
+    auto [right, rightText] = placed(blBitmapRight);
+    EXPECT_GT(right.Left, rightText.Right);
+    EXPECT_NEAR((right.Top + right.Bottom) / 2.0, 30, 1.5);
 }
