@@ -74,7 +74,8 @@ XDesktop::XDesktop(bool windowManager)
         return;
     spawn({ "openbox" }, {});
     // openbox is in charge once it names itself on the root window.
-    for (int waited = 0; waited < 10000; waited += 50) {
+    // A loaded machine may take a while to start it.
+    for (int waited = 0; waited < 30000; waited += 50) {
         if (run({ "xprop", "-root", "_NET_SUPPORTING_WM_CHECK" }).find("window id") != std::string::npos)
             return;
         pause(50);

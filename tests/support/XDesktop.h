@@ -38,7 +38,7 @@ public:
     bool Running(pid_t);
 
     // The visible window of that exact title, waited for; 0 when none came.
-    unsigned long WaitForWindow(const std::string& title, int ms = 15000);
+    unsigned long WaitForWindow(const std::string& title, int ms = 30000);
     TWindowGeometry Geometry(unsigned long window);
     // Waits until the window's geometry satisfies `done`; the last one read.
     template<class F>
