@@ -50,10 +50,7 @@ void FtpFault::Prepare(const ScriptedFtpServer& target, std::size_t size)
 {
     content = PatternBytes(size, 11);
     WriteFileBytes(work.File("up.bin"), content);
-    client->HostName = "127.0.0.1";
-    client->SetPort(std::to_string(target.Port()));
-    client->UserName = "user";
-    client->PassWord = "pass";
+    client.PointAt(target.Port(), "user", "pass");
     client->HostDirName = "";
     client->HostFileName = "up.bin";
     client->LocalFileName = work.File("up.bin");

@@ -8,18 +8,6 @@
 
 #include <filesystem>
 
-namespace {
-
-void ScriptedLogin(RecordingClient& client, const ScriptedFtpServer& server)
-{
-    client->HostName = "127.0.0.1";
-    client->SetPort(std::to_string(server.Port()));
-    client->UserName = "user";
-    client->PassWord = "pass";
-}
-
-}
-
 TEST(FtpRequests, LowLevelStepsOnALoggedInSession)
 {
     ScriptedFtpServer server([&](ScriptConnection& c) {
@@ -36,7 +24,7 @@ TEST(FtpRequests, LowLevelStepsOnALoggedInSession)
         });
     });
     RecordingClient client;
-    ScriptedLogin(client, server);
+    client.PointAt(server.Port(), "user", "pass");
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
     EXPECT_EQ(client.Done[0].RqType, ftpRqLogin);
@@ -89,7 +77,7 @@ TEST(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
         });
     });
     RecordingClient client;
-    ScriptedLogin(client, server);
+    client.PointAt(server.Port(), "user", "pass");
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
     EXPECT_EQ(client.Done[0].Error, 0);
@@ -105,7 +93,7 @@ TEST(FtpRequests, EmptyUserNameEndsTheRequestAndReachesTheApplication)
 {
     ScriptedFtpServer server([&](ScriptConnection& c) { RunStandardSession(server, c); });
     RecordingClient client;
-    ScriptedLogin(client, server);
+    client.PointAt(server.Port(), "user", "pass");
     client->UserName = "";
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
@@ -124,7 +112,7 @@ TEST(FtpRequests, AbortAtEachStageEndsTheRequestOnce)
         }
     });
     RecordingClient client;
-    ScriptedLogin(client, server);
+    client.PointAt(server.Port(), "user", "pass");
     client->HostFileName = "d";
 
     // While the name is looked up.
@@ -164,9 +152,7 @@ TEST(FtpRequests, RetrievalAndListingFromVsftpd)
     if (!server->Running())
         GTEST_SKIP() << server->Problem();
     RecordingClient client;
-    client->HostName = "127.0.0.1";
-    client->SetPort(std::to_string(server->Port()));
-    client->UserName = "anonymous";
+    client.PointAt(server->Port(), "anonymous");
     client->HostDirName = "pub";
     client->HostFileName = "data.bin";
     client->LocalFileName = work.File("copy.bin");

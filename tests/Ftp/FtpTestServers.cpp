@@ -377,21 +377,16 @@ void RunStandardSession(ScriptedFtpServer& server, ScriptConnection& c, const Co
             c.PortLine = line;
         if (hook && hook(c, verb, arg))
             continue;
-        if (verb == "USER")
-            c.Reply("331 Password please");
-        else if (verb == "PASS")
-            c.Reply("230 Logged in");
-        else if (verb == "CWD")
-            c.Reply("250 \"" + arg + "\" is current");
-        else if (verb == "TYPE")
-            c.Reply("200 Type set");
-        else if (verb == "PORT")
-            c.Reply("200 PORT ok");
-        else if (verb == "MKD")
-            c.Reply("257 \"" + arg + "\" created");
-        else if (verb == "DELE")
-            c.Reply("250 Deleted");
-        else if (verb == "STOR") {
+        // The plain answers; "%" stands for the argument.
+        static const std::map<std::string, std::string> answers { { "USER", "331 Password please" }, { "PASS", "230 Logged in" },
+            { "CWD", "250 \"%\" is current" }, { "TYPE", "200 Type set" }, { "PORT", "200 PORT ok" }, { "MKD", "257 \"%\" created" },
+            { "DELE", "250 Deleted" } };
+        if (auto plain = answers.find(verb); plain != answers.end()) {
+            std::string reply = plain->second;
+            if (std::size_t at = reply.find('%'); at != std::string::npos)
+                reply.replace(at, 1, arg);
+            c.Reply(reply);
+        } else if (verb == "STOR") {
             c.Reply("150 Opening data connection");
             int fd = c.ConnectData();
             bool reset = false;
