@@ -84,18 +84,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, FtpReplyFault, ::testing::ValuesIn(kReplyFaults)
 
 TEST_F(FtpFault, MultiLineRepliesRunTheirStepOnce)
 {
-    auto& server = Serve(Session(
-        [](ScriptConnection& c, const std::string& verb, const std::string&) {
-            if (verb == "USER")
-                c.Send("331-Password wanted\r\n 331 this line is text\r\n331 Password please\r\n");
-            else if (verb == "PASS")
-                c.Send("230-Welcome\r\n230-Second line\r\n230 Logged in\r\n");
-            else if (verb == "TYPE")
-                c.Send("200-Type\r\nnot a code\r\n200 Type set to I\r\n");
-            else
-                return false;
-            return true;
-        },
+    auto& server = Serve(Session(Answers({ { "USER", "331-Password wanted\r\n 331 this line is text\r\n331 Password please\r\n" },
+                                     { "PASS", "230-Welcome\r\n230-Second line\r\n230 Logged in\r\n" },
+                                     { "TYPE", "200-Type\r\nnot a code\r\n200 Type set to I\r\n" } }),
         "220-Welcome to the scripted server\r\n second line begins with a blank\r\n220 ready"));
     EXPECT_TRUE(client->TransmitSync()) << client->ErrorMessage();
     ASSERT_TRUE(client.WaitDone(1));
@@ -117,12 +108,7 @@ TEST_F(FtpFault, MultiLineRepliesRunTheirStepOnce)
 
 TEST_F(FtpFault, ReplyWithoutDigitsFailsItsStep)
 {
-    Serve(Session([](ScriptConnection& c, const std::string& verb, const std::string&) {
-        if (verb != "TYPE" && verb != "NOOP")
-            return false;
-        c.Reply("Sure, whatever you say");
-        return true;
-    }));
+    Serve(Session(Answers({ { "TYPE", "Sure, whatever you say\r\n" }, { "NOOP", "Sure, whatever you say\r\n" } })));
     EXPECT_FALSE(client->TransmitSync());
     ASSERT_TRUE(client.WaitDone(1));
     EXPECT_NE(client.Done[0].Error, 0);

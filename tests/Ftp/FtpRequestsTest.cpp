@@ -8,22 +8,22 @@
 
 #include <filesystem>
 
-TEST(FtpRequests, LowLevelStepsOnALoggedInSession)
+namespace {
+
+class FtpRequests : public ::testing::Test {
+protected:
+    RecordingClient client;
+};
+
+}
+
+TEST_F(FtpRequests, LowLevelStepsOnALoggedInSession)
 {
     ScriptedFtpServer server([&](ScriptConnection& c) {
-        RunStandardSession(server, c, [](ScriptConnection& c, const std::string& verb, const std::string&) {
-            if (verb == "USER")
-                c.Reply("230 No password needed");
-            else if (verb == "PWD")
-                c.Reply("257 \"/home/\"\"q\"\"\" is current");
-            else if (verb == "SIZE")
-                c.Reply("213 6442450944");
-            else
-                return false;
-            return true;
-        });
+        RunStandardSession(server, c,
+            Answers({ { "USER", "230 No password needed\r\n" }, { "PWD", "257 \"/home/\"\"q\"\"\" is current\r\n" },
+                { "SIZE", "213 6442450944\r\n" } }));
     });
-    RecordingClient client;
     client.PointAt(server.Port(), "user", "pass");
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
@@ -62,7 +62,7 @@ TEST(FtpRequests, LowLevelStepsOnALoggedInSession)
     EXPECT_EQ(client->State(), ftpReady);
 }
 
-TEST(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
+TEST_F(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
 {
     ScriptedFtpServer server([&](ScriptConnection& c) {
         RunStandardSession(server, c, [](ScriptConnection& c, const std::string& verb, const std::string&) {
@@ -76,7 +76,6 @@ TEST(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
             return true;
         });
     });
-    RecordingClient client;
     client.PointAt(server.Port(), "user", "pass");
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
@@ -89,10 +88,9 @@ TEST(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
     EXPECT_EQ(client.Done[1].Error, 0);
 }
 
-TEST(FtpRequests, EmptyUserNameEndsTheRequestAndReachesTheApplication)
+TEST_F(FtpRequests, EmptyUserNameEndsTheRequestAndReachesTheApplication)
 {
     ScriptedFtpServer server([&](ScriptConnection& c) { RunStandardSession(server, c); });
-    RecordingClient client;
     client.PointAt(server.Port(), "user", "pass");
     client->UserName = "";
     client->Login();
@@ -104,14 +102,13 @@ TEST(FtpRequests, EmptyUserNameEndsTheRequestAndReachesTheApplication)
     ASSERT_TRUE(RunUntil([&] { return server.Connections() == 1; }));
 }
 
-TEST(FtpRequests, AbortAtEachStageEndsTheRequestOnce)
+TEST_F(FtpRequests, AbortAtEachStageEndsTheRequestOnce)
 {
     ScriptedFtpServer server([&](ScriptConnection& c) {
         std::string line;
         while (c.ReadCommand(line, 20000)) {
         }
     });
-    RecordingClient client;
     client.PointAt(server.Port(), "user", "pass");
     client->HostFileName = "d";
 
@@ -141,7 +138,7 @@ TEST(FtpRequests, AbortAtEachStageEndsTheRequestOnce)
     EXPECT_EQ(client.Done.size(), 2u);
 }
 
-TEST(FtpRequests, RetrievalAndListingFromVsftpd)
+TEST_F(FtpRequests, RetrievalAndListingFromVsftpd)
 {
     TempDir root("ftp-root");
     TempDir work("ftp-work");
@@ -151,7 +148,6 @@ TEST(FtpRequests, RetrievalAndListingFromVsftpd)
     auto server = ExternalFtpServer::StartVsftpd(root.Path(), work.Path());
     if (!server->Running())
         GTEST_SKIP() << server->Problem();
-    RecordingClient client;
     client.PointAt(server->Port(), "anonymous");
     client->HostDirName = "pub";
     client->HostFileName = "data.bin";
