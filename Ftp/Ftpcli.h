@@ -192,6 +192,8 @@ protected:
     void StartStore(TFtpRequest rq, TFtpStep step, bool append);
     // The checks and the fresh state that every transfer begins with.
     void BeginTransfer(const std::string& notConnected, TFtpStep step, bool store);
+    // Sends the transfer's command; `firstReply` takes its first answer.
+    void SendTransferCommand(TStepProc firstReply, const std::string& command);
     void RetrFirstReply();
     void RetrFinalReply();
     void StorFirstReply();

@@ -181,6 +181,16 @@ void TCustomFtpCli::BeginTransfer(const std::string& notConnected, TFtpStep step
     CloseLocalFile();
 }
 
+void TCustomFtpCli::SendTransferCommand(TStepProc firstReply, const std::string& command)
+{
+    m_okCodes.clear();
+    m_doneAsync = nullptr;
+    m_next = firstReply;
+    SetState(ftpWaitingResponse);
+    SendCommand(command);
+    m_transfer.commandSent = true;
+}
+
 void TCustomFtpCli::StartRetrieval(TFtpRequest rq, TFtpStep step, const char* name)
 {
     RunLowLevel(rq, [&] {
@@ -203,12 +213,7 @@ void TCustomFtpCli::StartRetrieval(TFtpRequest rq, TFtpStep step, const char* na
             EndRequest(550);
             return;
         }
-        m_okCodes.clear();
-        m_doneAsync = nullptr;
-        m_next = &TCustomFtpCli::RetrFirstReply;
-        SetState(ftpWaitingResponse);
-        SendCommand(HostFileName.empty() ? m_retrCmd : m_retrCmd + " " + HostFileName);
-        m_transfer.commandSent = true;
+        SendTransferCommand(&TCustomFtpCli::RetrFirstReply, HostFileName.empty() ? m_retrCmd : m_retrCmd + " " + HostFileName);
         if (m_transfer.dataAccepted)
             m_startTime = GetTickCount64();
     });
@@ -289,12 +294,7 @@ void TCustomFtpCli::StartStore(TFtpRequest rq, TFtpStep step, bool append)
             EndRequest(550);
             return;
         }
-        m_okCodes.clear();
-        m_doneAsync = nullptr;
-        m_next = &TCustomFtpCli::StorFirstReply;
-        SetState(ftpWaitingResponse);
-        SendCommand((append ? "APPE " : "STOR ") + HostFileName);
-        m_transfer.commandSent = true;
+        SendTransferCommand(&TCustomFtpCli::StorFirstReply, (append ? "APPE " : "STOR ") + HostFileName);
     });
 }
 
