@@ -168,6 +168,10 @@ protected:
     // step of the running request instead.
     template<class F>
     void RunLowLevel(TFtpRequest rq, F&& body);
+    // Runs a body called by the caller itself: an exception ends the
+    // running request, then goes back to the caller.
+    template<class F>
+    void Direct(F&& body);
     void FailRunningRequest(const std::string& message);
     // A failure found on this side, written as a reply line: the status
     // code, the last response and the error message all show it.
@@ -186,6 +190,10 @@ protected:
     void DataSent();
     void StartRetrieval(TFtpRequest rq, TFtpStep step, const char* name);
     void StartStore(TFtpRequest rq, TFtpStep step, bool append);
+    // The checks and the fresh state that every transfer begins with.
+    void BeginTransfer(const std::string& notConnected, TFtpStep step, bool store);
+    // Sends the transfer's command; `firstReply` takes its first answer.
+    void SendTransferCommand(TStepProc firstReply, const std::string& command);
     void RetrFirstReply();
     void RetrFinalReply();
     void StorFirstReply();

@@ -161,26 +161,41 @@ void TCustomFtpCli::ListData() { StartRetrieval(ftpRqDir, stListData, "LIST"); }
 
 void TCustomFtpCli::NlstData() { StartRetrieval(ftpRqLs, stNlstData, "NLST"); }
 
+void TCustomFtpCli::BeginTransfer(const std::string& notConnected, TFtpStep step, bool store)
+{
+    if (!m_connected)
+        throw FtpException(notConnected);
+    if (LocalFileName.empty())
+        throw FtpException("LocalFileName empty");
+    if (HasCommandBreak(HostFileName))
+        throw FtpException("Invalid character in HostFileName");
+    m_transfer.finalReply = false;
+    m_transfer.dataClosed = false;
+    m_requestDone = false;
+    m_lastStepError = 0;
+    m_lastStep = step;
+    m_byteCount = 0;
+    m_transferError = 0;
+    ++m_transferSerial;
+    m_transfer.mode = store ? dmStore : dmRetrieve;
+    CloseLocalFile();
+}
+
+void TCustomFtpCli::SendTransferCommand(TStepProc firstReply, const std::string& command)
+{
+    m_okCodes.clear();
+    m_doneAsync = nullptr;
+    m_next = firstReply;
+    SetState(ftpWaitingResponse);
+    SendCommand(command);
+    m_transfer.commandSent = true;
+}
+
 void TCustomFtpCli::StartRetrieval(TFtpRequest rq, TFtpStep step, const char* name)
 {
     RunLowLevel(rq, [&] {
-        if (!m_connected)
-            throw FtpException(std::string(name) + ": not connected");
-        if (LocalFileName.empty())
-            throw FtpException("LocalFileName empty");
-        if (HasCommandBreak(HostFileName))
-            throw FtpException("Invalid character in HostFileName");
+        BeginTransfer(std::string(name) + ": not connected", step, false);
         m_retrCmd = name;
-        m_transfer.finalReply = false;
-        m_transfer.dataClosed = false;
-        m_requestDone = false;
-        m_lastStepError = 0;
-        m_lastStep = step;
-        m_byteCount = 0;
-        m_transferError = 0;
-        ++m_transferSerial;
-        m_transfer.mode = dmRetrieve;
-        CloseLocalFile();
         if (m_restartPos > 0) {
             m_localFile = std::fopen(LocalFileName.c_str(), "r+b");
             if (m_localFile && fseeko(m_localFile, off_t(m_restartPos), SEEK_SET) != 0)
@@ -198,12 +213,7 @@ void TCustomFtpCli::StartRetrieval(TFtpRequest rq, TFtpStep step, const char* na
             EndRequest(550);
             return;
         }
-        m_okCodes.clear();
-        m_doneAsync = nullptr;
-        m_next = &TCustomFtpCli::RetrFirstReply;
-        SetState(ftpWaitingResponse);
-        SendCommand(HostFileName.empty() ? m_retrCmd : m_retrCmd + " " + HostFileName);
-        m_transfer.commandSent = true;
+        SendTransferCommand(&TCustomFtpCli::RetrFirstReply, HostFileName.empty() ? m_retrCmd : m_retrCmd + " " + HostFileName);
         if (m_transfer.dataAccepted)
             m_startTime = GetTickCount64();
     });
@@ -268,24 +278,9 @@ void TCustomFtpCli::AppeData() { StartStore(ftpRqAppend, stAppeData, true); }
 void TCustomFtpCli::StartStore(TFtpRequest rq, TFtpStep step, bool append)
 {
     RunLowLevel(rq, [&] {
-        if (!m_connected)
-            throw FtpException("STOR/APPE: not connected");
-        if (LocalFileName.empty())
-            throw FtpException("LocalFileName empty");
-        if (HasCommandBreak(HostFileName))
-            throw FtpException("Invalid character in HostFileName");
+        BeginTransfer("STOR/APPE: not connected", step, true);
         m_append = append;
-        m_transfer.finalReply = false;
-        m_transfer.dataClosed = false;
-        m_requestDone = false;
-        m_lastStepError = 0;
-        m_lastStep = step;
-        m_byteCount = 0;
-        m_transferError = 0;
         m_transfer.phase = tpWaiting;
-        ++m_transferSerial;
-        m_transfer.mode = dmStore;
-        CloseLocalFile();
         m_localFile = std::fopen(LocalFileName.c_str(), "rb");
         if (m_localFile && m_restartPos > 0 && fseeko(m_localFile, off_t(m_restartPos), SEEK_SET) != 0)
             CloseLocalFile();
@@ -299,12 +294,7 @@ void TCustomFtpCli::StartStore(TFtpRequest rq, TFtpStep step, bool append)
             EndRequest(550);
             return;
         }
-        m_okCodes.clear();
-        m_doneAsync = nullptr;
-        m_next = &TCustomFtpCli::StorFirstReply;
-        SetState(ftpWaitingResponse);
-        SendCommand((append ? "APPE " : "STOR ") + HostFileName);
-        m_transfer.commandSent = true;
+        SendTransferCommand(&TCustomFtpCli::StorFirstReply, (append ? "APPE " : "STOR ") + HostFileName);
     });
 }
 

@@ -36,6 +36,12 @@ void TCustomFtpCli::RunLowLevel(TFtpRequest rq, F&& body)
     }
     m_rqType = rq;
     m_requestRunning = true;
+    Direct(body);
+}
+
+template<class F>
+void TCustomFtpCli::Direct(F&& body)
+{
     auto alive = AliveGuard();
     ++m_directDepth;
     try {

@@ -265,21 +265,10 @@ void TCustomFtpCli::StartHighLevel(TFtpRequest rq, TFtpStepSet steps)
     m_lastStep = stNone;
     m_lastResponse.clear();
     m_errorMessage.clear();
-    auto alive = AliveGuard();
-    ++m_directDepth;
-    try {
+    Direct([&] {
         CheckArguments(steps);
         RunEngine();
-    } catch (const std::exception& e) {
-        if (alive) {
-            --m_directDepth;
-            if (m_requestRunning)
-                FailRunningRequest(e.what());
-        }
-        throw;
-    }
-    if (alive)
-        --m_directDepth;
+    });
 }
 
 void TCustomFtpCli::RunEngine()

@@ -81,6 +81,12 @@ private:
     // Get; false (with the window in the failed state and the reason
     // logged) when it raised. A document that came whole is given its name.
     bool Fetch();
+    // The start of a search or download from its button: the button turns
+    // Stop, `status` shows, and the answer is fetched and logged; false
+    // when it failed.
+    bool RunRequest(TButton* button, TLabel* status, const std::string& url);
+    // Stop on either button: the window goes back to its idle state.
+    void StopRequest();
     void LogResponse();
     void DiscardPartial();
 

@@ -33,25 +33,36 @@ void makeExecutable(const std::string& path)
 
 }
 
+void TForm1::StopRequest()
+{
+    StopBusy();
+    Button1->SetCaption("Start");
+    HideStatusLabels();
+    TrackBar1->SetPosition(0);
+    HttpCli1->Abort();
+}
+
+bool TForm1::RunRequest(TButton* button, TLabel* status, const std::string& url)
+{
+    StartBusy();
+    button->SetCaption("Stop");
+    ShowOnly(status);
+    PrepareRequest(url);
+    if (!Fetch())
+        return false;
+    OfficeButton2Click(nullptr);
+    LogResponse();
+    return true;
+}
+
 void TForm1::Button1Click(TObject*)
 {
     if (Button1->Caption() != "Start") {
-        StopBusy();
-        Button1->SetCaption("Start");
-        HideStatusLabels();
-        TrackBar1->SetPosition(0);
-        HttpCli1->Abort();
+        StopRequest();
         return;
     }
-    StartBusy();
-    Button1->SetCaption("Stop");
-    ShowOnly(Label1);
-    PrepareRequest(Edit1->Text());
-    if (!Fetch())
+    if (!RunRequest(Button1, Label1, Edit1->Text()))
         return;
-
-    OfficeButton2Click(nullptr);
-    LogResponse();
     Form2->RichEdit1->Lines().LoadFromFile(HttpCli1->DocumentName);
     Form2->ShowModal();
     Button3->Show();
@@ -61,23 +72,12 @@ void TForm1::Button1Click(TObject*)
 void TForm1::Button3Click(TObject*)
 {
     if (Button3->Caption() != "Update") {
-        StopBusy();
-        Button1->SetCaption("Start");
-        HideStatusLabels();
-        TrackBar1->SetPosition(0);
-        HttpCli1->Abort();
+        StopRequest();
         Button3->SetCaption("Update");
         return;
     }
-    StartBusy();
-    Button3->SetCaption("Stop");
-    ShowOnly(Label7);
-    PrepareRequest(Edit5->Text());
-    if (!Fetch())
+    if (!RunRequest(Button3, Label7, Edit5->Text()))
         return;
-
-    OfficeButton2Click(nullptr);
-    LogResponse();
     // A page in place of the installer (the server's error or login page)
     // is kept under its own name and never started.
     if (HttpCli1->DocumentName != InstallerName) {

@@ -35,3 +35,11 @@ bool RecordingClient::SawDisplay(const std::string& part) const
             return true;
     return false;
 }
+
+void RecordingClient::PointAt(int port, const std::string& user, const std::string& password)
+{
+    Client->HostName = "127.0.0.1";
+    Client->SetPort(std::to_string(port));
+    Client->UserName = user;
+    Client->PassWord = password;
+}

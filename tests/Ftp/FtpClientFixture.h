@@ -26,6 +26,8 @@ public:
     // Pumps until OnRequestDone has come `count` times in all.
     bool WaitDone(std::size_t count = 1, int timeoutMs = 20000);
     bool SawDisplay(const std::string& part) const;
+    // Points the client at a server on 127.0.0.1.
+    void PointAt(int port, const std::string& user, const std::string& password = "");
 
     std::unique_ptr<TFtpClient> Client;
     std::vector<DoneRecord> Done;

@@ -25,10 +25,7 @@ protected:
                                    : ExternalFtpServer::StartPyftpdlib(root.Path(), work.Path());
         if (!server->Running())
             GTEST_SKIP() << server->Problem();
-        client->HostName = "127.0.0.1";
-        client->SetPort(std::to_string(server->Port()));
-        client->UserName = server->User();
-        client->PassWord = server->Password();
+        client.PointAt(server->Port(), server->User(), server->Password());
         client->Timeout = 60;
     }
 
@@ -126,10 +123,7 @@ TEST(RealServerLogin, WrongPasswordIsRefusedAndPasswordIsAskedFor)
     if (!server->Running())
         GTEST_SKIP() << server->Problem();
     RecordingClient client;
-    client->HostName = "127.0.0.1";
-    client->SetPort(std::to_string(server->Port()));
-    client->UserName = "corvana";
-    client->PassWord = "wrong";
+    client.PointAt(server->Port(), "corvana", "wrong");
     client->HostFileName = "x";
     EXPECT_FALSE(client->MkDirSync());
     ASSERT_TRUE(client.WaitDone(1));

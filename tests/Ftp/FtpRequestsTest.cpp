@@ -10,33 +10,21 @@
 
 namespace {
 
-void ScriptedLogin(RecordingClient& client, const ScriptedFtpServer& server)
-{
-    client->HostName = "127.0.0.1";
-    client->SetPort(std::to_string(server.Port()));
-    client->UserName = "user";
-    client->PassWord = "pass";
-}
+class FtpRequests : public ::testing::Test {
+protected:
+    RecordingClient client;
+};
 
 }
 
-TEST(FtpRequests, LowLevelStepsOnALoggedInSession)
+TEST_F(FtpRequests, LowLevelStepsOnALoggedInSession)
 {
     ScriptedFtpServer server([&](ScriptConnection& c) {
-        RunStandardSession(server, c, [](ScriptConnection& c, const std::string& verb, const std::string&) {
-            if (verb == "USER")
-                c.Reply("230 No password needed");
-            else if (verb == "PWD")
-                c.Reply("257 \"/home/\"\"q\"\"\" is current");
-            else if (verb == "SIZE")
-                c.Reply("213 6442450944");
-            else
-                return false;
-            return true;
-        });
+        RunStandardSession(server, c,
+            Answers({ { "USER", "230 No password needed\r\n" }, { "PWD", "257 \"/home/\"\"q\"\"\" is current\r\n" },
+                { "SIZE", "213 6442450944\r\n" } }));
     });
-    RecordingClient client;
-    ScriptedLogin(client, server);
+    client.PointAt(server.Port(), "user", "pass");
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
     EXPECT_EQ(client.Done[0].RqType, ftpRqLogin);
@@ -74,7 +62,7 @@ TEST(FtpRequests, LowLevelStepsOnALoggedInSession)
     EXPECT_EQ(client->State(), ftpReady);
 }
 
-TEST(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
+TEST_F(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
 {
     ScriptedFtpServer server([&](ScriptConnection& c) {
         RunStandardSession(server, c, [](ScriptConnection& c, const std::string& verb, const std::string&) {
@@ -88,8 +76,7 @@ TEST(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
             return true;
         });
     });
-    RecordingClient client;
-    ScriptedLogin(client, server);
+    client.PointAt(server.Port(), "user", "pass");
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
     EXPECT_EQ(client.Done[0].Error, 0);
@@ -101,11 +88,10 @@ TEST(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
     EXPECT_EQ(client.Done[1].Error, 0);
 }
 
-TEST(FtpRequests, EmptyUserNameEndsTheRequestAndReachesTheApplication)
+TEST_F(FtpRequests, EmptyUserNameEndsTheRequestAndReachesTheApplication)
 {
     ScriptedFtpServer server([&](ScriptConnection& c) { RunStandardSession(server, c); });
-    RecordingClient client;
-    ScriptedLogin(client, server);
+    client.PointAt(server.Port(), "user", "pass");
     client->UserName = "";
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
@@ -116,15 +102,14 @@ TEST(FtpRequests, EmptyUserNameEndsTheRequestAndReachesTheApplication)
     ASSERT_TRUE(RunUntil([&] { return server.Connections() == 1; }));
 }
 
-TEST(FtpRequests, AbortAtEachStageEndsTheRequestOnce)
+TEST_F(FtpRequests, AbortAtEachStageEndsTheRequestOnce)
 {
     ScriptedFtpServer server([&](ScriptConnection& c) {
         std::string line;
         while (c.ReadCommand(line, 20000)) {
         }
     });
-    RecordingClient client;
-    ScriptedLogin(client, server);
+    client.PointAt(server.Port(), "user", "pass");
     client->HostFileName = "d";
 
     // While the name is looked up.
@@ -153,7 +138,7 @@ TEST(FtpRequests, AbortAtEachStageEndsTheRequestOnce)
     EXPECT_EQ(client.Done.size(), 2u);
 }
 
-TEST(FtpRequests, RetrievalAndListingFromVsftpd)
+TEST_F(FtpRequests, RetrievalAndListingFromVsftpd)
 {
     TempDir root("ftp-root");
     TempDir work("ftp-work");
@@ -163,10 +148,7 @@ TEST(FtpRequests, RetrievalAndListingFromVsftpd)
     auto server = ExternalFtpServer::StartVsftpd(root.Path(), work.Path());
     if (!server->Running())
         GTEST_SKIP() << server->Problem();
-    RecordingClient client;
-    client->HostName = "127.0.0.1";
-    client->SetPort(std::to_string(server->Port()));
-    client->UserName = "anonymous";
+    client.PointAt(server->Port(), "anonymous");
     client->HostDirName = "pub";
     client->HostFileName = "data.bin";
     client->LocalFileName = work.File("copy.bin");

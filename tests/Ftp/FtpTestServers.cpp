@@ -72,19 +72,21 @@ int spawn(const std::vector<std::string>& args, int stdoutFd)
 
 // ---- real servers
 
-ExternalFtpServer::~ExternalFtpServer()
+ExternalFtpServer::~ExternalFtpServer() { Stop(); }
+
+void ExternalFtpServer::Stop()
 {
-    if (m_pid > 0) {
-        ::kill(m_pid, SIGTERM);
-        int status = 0;
-        for (int i = 0; i < 100; ++i) {
-            if (::waitpid(m_pid, &status, WNOHANG) == m_pid)
-                return;
-            ::usleep(20000);
-        }
+    if (m_pid <= 0)
+        return;
+    ::kill(m_pid, SIGTERM);
+    int status = 0;
+    for (int i = 0; i < 100 && ::waitpid(m_pid, &status, WNOHANG) != m_pid; ++i)
+        ::usleep(20000);
+    if (::waitpid(m_pid, &status, WNOHANG) == 0) {
         ::kill(m_pid, SIGKILL);
         ::waitpid(m_pid, &status, 0);
     }
+    m_pid = -1;
 }
 
 bool ExternalFtpServer::WaitForGreeting(int timeoutMs)
@@ -139,11 +141,7 @@ std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartVsftpd(const std::str
         server->m_pid = spawn({ "/usr/sbin/vsftpd", conf }, -1);
         if (server->m_pid > 0 && server->WaitForGreeting(5000))
             return server;
-        if (server->m_pid > 0) {
-            ::kill(server->m_pid, SIGKILL);
-            ::waitpid(server->m_pid, nullptr, 0);
-            server->m_pid = -1;
-        }
+        server->Stop();
         if (port)
             break;
     }
@@ -198,11 +196,7 @@ std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartPyftpdlib(const std::
     server->m_port = std::atoi(line.c_str());
     if (server->m_pid <= 0 || server->m_port <= 0 || !server->WaitForGreeting(5000)) {
         server->m_problem = "pyftpdlib did not start (is python3-pyftpdlib installed?)";
-        if (server->m_pid > 0) {
-            ::kill(server->m_pid, SIGKILL);
-            ::waitpid(server->m_pid, nullptr, 0);
-        }
-        server->m_pid = -1;
+        server->Stop();
     }
     return server;
 }
@@ -377,21 +371,16 @@ void RunStandardSession(ScriptedFtpServer& server, ScriptConnection& c, const Co
             c.PortLine = line;
         if (hook && hook(c, verb, arg))
             continue;
-        if (verb == "USER")
-            c.Reply("331 Password please");
-        else if (verb == "PASS")
-            c.Reply("230 Logged in");
-        else if (verb == "CWD")
-            c.Reply("250 \"" + arg + "\" is current");
-        else if (verb == "TYPE")
-            c.Reply("200 Type set");
-        else if (verb == "PORT")
-            c.Reply("200 PORT ok");
-        else if (verb == "MKD")
-            c.Reply("257 \"" + arg + "\" created");
-        else if (verb == "DELE")
-            c.Reply("250 Deleted");
-        else if (verb == "STOR") {
+        // The plain answers; "%" stands for the argument.
+        static const std::map<std::string, std::string> answers { { "USER", "331 Password please" }, { "PASS", "230 Logged in" },
+            { "CWD", "250 \"%\" is current" }, { "TYPE", "200 Type set" }, { "PORT", "200 PORT ok" }, { "MKD", "257 \"%\" created" },
+            { "DELE", "250 Deleted" } };
+        if (auto plain = answers.find(verb); plain != answers.end()) {
+            std::string reply = plain->second;
+            if (std::size_t at = reply.find('%'); at != std::string::npos)
+                reply.replace(at, 1, arg);
+            c.Reply(reply);
+        } else if (verb == "STOR") {
             c.Reply("150 Opening data connection");
             int fd = c.ConnectData();
             bool reset = false;
@@ -408,4 +397,15 @@ void RunStandardSession(ScriptedFtpServer& server, ScriptConnection& c, const Co
         } else
             c.Reply("502 Not implemented");
     }
+}
+
+CommandHook Answers(std::map<std::string, std::string> replies)
+{
+    return [replies = std::move(replies)](ScriptConnection& c, const std::string& verb, const std::string&) {
+        auto it = replies.find(verb);
+        if (it == replies.end())
+            return false;
+        c.Send(it->second);
+        return true;
+    };
 }

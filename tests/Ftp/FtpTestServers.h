@@ -36,6 +36,8 @@ public:
 
 private:
     bool WaitForGreeting(int timeoutMs);
+    // Ends the server: politely first, then for certain.
+    void Stop();
 
     int m_pid = -1;
     int m_port = 0;
@@ -113,3 +115,6 @@ private:
 using CommandHook = std::function<bool(ScriptConnection&, const std::string& verb, const std::string& arg)>;
 void RunStandardSession(ScriptedFtpServer& server, ScriptConnection& c, const CommandHook& hook = nullptr,
     const std::string& greeting = "220 scripted server ready");
+// A hook that answers the listed commands with their bytes as they stand
+// (CR LF included), and leaves the others to the standard session.
+CommandHook Answers(std::map<std::string, std::string> replies);

@@ -76,7 +76,7 @@ TEST(ThrottledServer, EveryUploadToAServerReading100KBsEndsWellAndTheServerHolds
         bool whole = stored == u.Bytes;
         // What the client says is what the server ended with.
         EXPECT_EQ(ok == 1, whole) << (u.Size >> 20) << " MiB: " << output << " (the server holds " << stored.size() << ")";
-        EXPECT_EQ(ok, 1) << (u.Size >> 20) << " MiB: " << output;
+        EXPECT_EQ(ok, 1) << (u.Size >> 20) << " MiB: " << output << " (the server holds " << stored.size() << ")";
         good[u.Size] += ok == 1 && whole;
         figures[u.Size] << " " << std::fixed << std::setprecision(1) << double(ms) / 1000 << (ok == 1 ? "" : " (failed)");
     }

@@ -157,24 +157,24 @@ TEST_F(FtpWindow, UploadMakeDirAndDeleteOnTheFtpPort)
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Request 35 Done."), 1);
     EXPECT_EQ(form->Label1->Caption(), std::to_string(ftpReady));
 
-    form->Memo1->Clear();
-    form->Edit5->SetText("made");
-    form->Button6->Click();
-    ASSERT_TRUE(RunUntil([&] { return Logged("Request 29 Done."); }));
+    // A click on `button` with `name` in the host file field, until its
+    // request is logged as done.
+    auto run = [&](TButton* button, const std::string& name, const std::string& done) {
+        form->Memo1->Clear();
+        form->Edit5->SetText(name);
+        button->Click();
+        return RunUntil([&] { return Logged(done); });
+    };
+    ASSERT_TRUE(run(form->Button6, "made", "Request 29 Done."));
     EXPECT_TRUE(Logged("No error"));
     EXPECT_TRUE(std::filesystem::is_directory(root.File("made")));
 
-    form->Memo1->Clear();
-    form->Edit5->SetText("site/index.htm");
-    form->Button3->Click();
-    ASSERT_TRUE(RunUntil([&] { return Logged("Request 28 Done."); }));
+    ASSERT_TRUE(run(form->Button3, "site/index.htm", "Request 28 Done."));
     EXPECT_TRUE(Logged("No error"));
     EXPECT_FALSE(std::filesystem::exists(root.File("site/index.htm")));
 
     // A failure is logged with the server's reply.
-    form->Memo1->Clear();
-    form->Button3->Click();
-    ASSERT_TRUE(RunUntil([&] { return Logged("Request 28 Done."); }));
+    ASSERT_TRUE(run(form->Button3, "site/index.htm", "Request 28 Done."));
     EXPECT_TRUE(Logged("StatusCode = 550"));
     bool errorLine = false;
     for (const auto& line : Log())

@@ -27,15 +27,19 @@ ScriptedServer::Handler UpdateServer(const std::string& installer = kInstaller)
     return [installer](int fd, const std::string& request, int) { SendText(fd, UpdateResponse(RequestPath(request), kDescription, installer)); };
 }
 
-void PointAt(const ScriptedServer& server)
-{
-    Form1->Edit1->SetText(server.Url("/Corvana/update/update.txt"));
-    Form1->Edit5->SetText(server.Url("/Corvana/update/update.exe"));
 }
 
-}
-
-using Updater = UpdaterFixture;
+class Updater : public UpdaterFixture {
+protected:
+    // Starts the scripted update server and points both address fields at it.
+    void Serve(ScriptedServer::Handler handler)
+    {
+        server = std::make_unique<ScriptedServer>(std::move(handler));
+        Form1->Edit1->SetText(server->Url("/Corvana/update/update.txt"));
+        Form1->Edit5->SetText(server->Url("/Corvana/update/update.exe"));
+    }
+    std::unique_ptr<ScriptedServer> server;
+};
 
 TEST_F(Updater, StartsIdleWithTheUpdateHostAndNoUpdateButton)
 {
@@ -53,8 +57,7 @@ TEST_F(Updater, StartsIdleWithTheUpdateHostAndNoUpdateButton)
 
 TEST_F(Updater, SearchShowsTheDescriptionThenUpdateStartsTheInstaller)
 {
-    ScriptedServer server(UpdateServer());
-    PointAt(server);
+    Serve(UpdateServer());
 
     Form1->Button1Click(Form1->Button1);
     EXPECT_EQ(InformationShown, 1);
@@ -81,13 +84,12 @@ TEST_F(Updater, SearchShowsTheDescriptionThenUpdateStartsTheInstaller)
 
 TEST_F(Updater, StopDuringASearchFailsAndTheNextStartWorks)
 {
-    ScriptedServer server([](int fd, const std::string& request, int index) {
+    Serve([](int fd, const std::string& request, int index) {
         if (index == 0)
             PeerClosed(fd);  // keeps the first search waiting
         else
             SendText(fd, UpdateResponse(RequestPath(request), kDescription, kInstaller));
     });
-    PointAt(server);
     Form1->HttpCli1->OnStateChange = [](TObject*) {
         if (Form1->HttpCli1->State() == HttpClientState::WaitingHeader && Form1->Button1->Caption() == "Stop") {
             EXPECT_EQ(Status(), "Searching for updates. Please wait...");
@@ -112,8 +114,7 @@ TEST_F(Updater, StopDuringASearchFailsAndTheNextStartWorks)
 
 TEST_F(Updater, AFailedSearchIsLoggedWithItsReason)
 {
-    ScriptedServer server(Answer("HTTP/1.0 404 Not Found\r\n\r\n"));
-    PointAt(server);
+    Serve(Answer("HTTP/1.0 404 Not Found\r\n\r\n"));
     Form1->Button1Click(Form1->Button1);
     EXPECT_EQ(Status(), "Receiving failed...");
     std::vector<std::string> log = Log();
@@ -125,8 +126,7 @@ TEST_F(Updater, AFailedSearchIsLoggedWithItsReason)
 
 TEST_F(Updater, ASecondSearchLogsTheHeaderLinesOfBoth)
 {
-    ScriptedServer server(UpdateServer());
-    PointAt(server);
+    Serve(UpdateServer());
     Form1->Button1Click(Form1->Button1);
     Form1->Memo1->Clear();
     Form1->Button1Click(Form1->Button1);
@@ -138,11 +138,10 @@ TEST_F(Updater, ASecondSearchLogsTheHeaderLinesOfBoth)
 
 TEST_F(Updater, ABrokenInstallerDownloadNeverReplacesOrStartsAnything)
 {
-    ScriptedServer server([](int fd, const std::string&, int) {
+    Serve([](int fd, const std::string&, int) {
         SendText(fd, "HTTP/1.0 200 OK\r\nContent-Length: 5000\r\n\r\n#!/bin/sh\necho bad > installer-ran\n");
     });
     WriteFileBytes(File("update.exe"), "the good installer");
-    PointAt(server);
     Form1->Button3->Show();
     Form1->Button3Click(Form1->Button3);
     EXPECT_EQ(Status(), "Receiving failed...");
@@ -161,8 +160,7 @@ TEST_F(Updater, ABrokenInstallerDownloadNeverReplacesOrStartsAnything)
 
 TEST_F(Updater, AnInstallerAnsweredAsAPageIsKeptAsHtmAndNotStarted)
 {
-    ScriptedServer server(Answer("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<html>Please log in</html>"));
-    PointAt(server);
+    Serve(Answer("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<html>Please log in</html>"));
     Form1->Button3Click(Form1->Button3);
     EXPECT_EQ(Status(), "Receiving failed...");
     EXPECT_EQ(ReadFileBytes(File("update.htm")), "<html>Please log in</html>");
@@ -188,25 +186,23 @@ TEST_F(Updater, TheBusyBarSweepsUpAndDown)
 
 TEST_F(Updater, ADateThatDoesNotConvertStopsBeforeTheRequest)
 {
-    ScriptedServer server(UpdateServer());
-    PointAt(server);
+    Serve(UpdateServer());
     Form1->Edit4->SetText("not a date");
     EXPECT_THROW(Form1->Button1Click(Form1->Button1), EConvertError);
-    EXPECT_EQ(server.Connections(), 0);
+    EXPECT_EQ(server->Connections(), 0);
 
     Form1->Edit4->SetText("2026-12-06 10:05:00");
     Form1->Button1Click(Form1->Button1);  // the Stop of the broken start
     Form1->Button1Click(Form1->Button1);
-    EXPECT_NE(server.Requests().at(0).find("If-Modified-Since: Sun, 06 Dec 2026 10:05:00 GMT\r\n"), std::string::npos);
+    EXPECT_NE(server->Requests().at(0).find("If-Modified-Since: Sun, 06 Dec 2026 10:05:00 GMT\r\n"), std::string::npos);
 }
 
 TEST_F(Updater, StopDuringTheDownloadLeavesNoFileBehind)
 {
-    ScriptedServer server([](int fd, const std::string&, int) {
+    Serve([](int fd, const std::string&, int) {
         SendText(fd, "HTTP/1.0 200 OK\r\nContent-Length: 100000\r\n\r\n#!/bin/sh\necho bad > installer-ran\n");
         PeerClosed(fd);
     });
-    PointAt(server);
     Form1->HttpCli1->OnStateChange = [](TObject*) {
         if (Form1->HttpCli1->State() == HttpClientState::ReceivingBody)
             PostCall([] { Form1->Button3Click(Form1->Button3); });
@@ -229,11 +225,10 @@ TEST_F(Updater, AnAnswerWithoutAWholeInstallerStartsNothing)
         "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n#!/bin/sh\necho bad > installer-ran\n",
     };
     for (const std::string& answer : answers) {
-        ScriptedServer server(Answer(answer));
+        Serve(Answer(answer));
         // An installer of an earlier update is still in the folder.
         WriteFileBytes(File("update.exe"), "#!/bin/sh\necho old > installer-ran\n");
         ::chmod(File("update.exe").c_str(), 0755);
-        PointAt(server);
         Form1->Button3Click(Form1->Button3);
         EXPECT_EQ(Status(), "Receiving failed...") << answer;
         usleep(200 * 1000);

@@ -1,0 +1,201 @@
+// Faults of the data connection and of the local file: connections made
+// early or by a stranger, resets, aborts, unreadable files and servers that
+// read slowly or stop reading.
+
+#include "tests/Ftp/FtpFaultFixture.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class FtpDataFault : public FtpFault, public ::testing::WithParamInterface<FailCase> {
+};
+
+const FailCase kDataFaults[] = {
+    { .Name = "ResetDuringStoreIsNeverSuccess",
+        .Script = Answering("STOR", TakingData([](ScriptedFtpServer&, ScriptConnection&, int fd, const std::string&) {
+            char buf[4096];
+            ::recv(fd, buf, sizeof buf, MSG_WAITALL);
+            linger hard { 1, 0 };
+            ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+            // And claims all went well.
+        })),
+        .Check = [](FtpFault& t) { EXPECT_EQ(t.client->State(), ftpReady); },
+        .Size = 8 * 1024 * 1024 },
+    { .Name = "ControlConnectionClosedAfter150EndsTheRequest",
+        .Script = Answering("STOR",
+            [](ScriptedFtpServer&, ScriptConnection& c, const std::string&) {
+                c.Reply("150 Opening data connection");
+                c.Close();
+            }),
+        .Check =
+            [](FtpFault& t) {
+                EXPECT_EQ(t.client.SessionsClosed, 1);
+                EXPECT_EQ(t.client->State(), ftpReady);
+            } },
+    { .Name = "AbortThroughProgressResetsTheUpload",
+        .Script = Answering("STOR", TakingData([](ScriptedFtpServer& s, ScriptConnection&, int fd, const std::string& arg) {
+            bool reset = false;
+            s.Store(arg, ScriptConnection::ReceiveAll(fd, &reset));
+            if (reset)
+                s.SetDataReset();
+        })),
+        .Error = 426,
+        .Check =
+            [](FtpFault& t) {
+                EXPECT_TRUE(t.client.SawDisplay("! Abort requested"));
+                EXPECT_TRUE(t.server->DataReset());
+                EXPECT_LT(t.server->Received("up.bin").size(), t.content.size());
+            },
+        .Size = 4 * 1024 * 1024,
+        .Before = [](FtpFault& t) { t.client->OnProgress = [](TObject*, std::int64_t count, bool& abort) { abort = count > 100000; }; } },
+    // The server takes the cut-off upload for a whole one.
+    { .Name = "LocalReadErrorFailsTheUpload",
+        .Script = Answering("STOR", TakingData([](ScriptedFtpServer&, ScriptConnection&, int fd, const std::string&) {
+            ScriptConnection::ReceiveAll(fd);
+        })),
+        .Error = 451,
+        .Check = [](FtpFault& t) { EXPECT_TRUE(t.client.SawDisplay("! Error reading file")); },
+        // A folder opens, but cannot be read.
+        .Before = [](FtpFault& t) { t.client->LocalFileName = t.work.Path(); },
+        .NextWorks = false },
+    { .Name = "MissingLocalFileEndsWith550WithoutStor",
+        .Script = Session(),
+        .Error = 550,
+        .Check =
+            [](FtpFault& t) {
+                EXPECT_EQ(t.client.Done[0].LastResponse, "Unable to open local file " + t.work.File("missing.bin"));
+                EXPECT_FALSE(t.Sent("STOR"));
+                EXPECT_TRUE(t.Sent("QUIT"));
+            },
+        .Before = [](FtpFault& t) { t.client->LocalFileName = t.work.File("missing.bin"); },
+        .NextWorks = false },
+};
+
+}
+
+TEST_P(FtpDataFault, EndsTheRequestOnce) { EndsOnce(GetParam()); }
+INSTANTIATE_TEST_SUITE_P(Cases, FtpDataFault, ::testing::ValuesIn(kDataFaults), CaseName);
+
+TEST_F(FtpFault, DataConnectionMadeAtPortTimeIsUsed)
+{
+    int early = -1;
+    auto& server = Serve(
+        [&](ScriptedFtpServer& s, ScriptConnection& c) {
+            RunStandardSession(s, c, [&](ScriptConnection& c, const std::string& verb, const std::string& arg) {
+                if (verb == "PORT") {
+                    early = c.ConnectData();
+                    c.Reply("200 PORT ok, connected already");
+                    return true;
+                }
+                if (verb == "STOR") {
+                    c.Reply("150 Sending on the open connection");
+                    s.Store(arg, ScriptConnection::ReceiveAll(early));
+                    ::close(early);
+                    c.Reply("226 Transfer complete");
+                    return true;
+                }
+                return false;
+            });
+        },
+        300000);
+    EXPECT_TRUE(client->TransmitSync()) << client->ErrorMessage();
+    ASSERT_TRUE(client.WaitDone(1));
+    EXPECT_EQ(client.Done[0].Error, 0);
+    EXPECT_TRUE(server.Received("up.bin") == content);
+}
+
+TEST_F(FtpFault, DataConnectionFromAnotherAddressIsRefused)
+{
+    auto& server = Serve(Answering("STOR", [](ScriptedFtpServer& s, ScriptConnection& c, const std::string& arg) {
+        c.Reply("150 Opening data connection");
+        // Someone else gets in first.
+        int stranger = c.ConnectData("127.0.0.2");
+        std::string taken = stranger >= 0 ? ScriptConnection::ReceiveAll(stranger) : "";
+        if (stranger >= 0)
+            ::close(stranger);
+        int fd = c.ConnectData();
+        s.Store("stranger", taken);
+        s.Store(arg, ScriptConnection::ReceiveAll(fd));
+        ::close(fd);
+        c.Reply("226 Transfer complete");
+    }));
+    EXPECT_TRUE(client->TransmitSync()) << client->ErrorMessage();
+    EXPECT_EQ(server.Received("stranger"), "");
+    EXPECT_TRUE(server.Received("up.bin") == content);
+    EXPECT_TRUE(client.SawDisplay("! Data connection refused from 127.0.0.2"));
+}
+
+namespace {
+
+struct SlowCase {
+    const char* Name;
+    // Bytes the server reads before it stops reading.
+    std::size_t StopAfter;
+    // The server's receive buffer: a large one holds the end of the file
+    // long after the client has sent it.
+    int ReceiveBuffer;
+    std::size_t Size;
+    int Timeout;
+    bool Succeeds;
+};
+void PrintTo(const SlowCase& c, std::ostream* os) { *os << c.Name; }
+
+class FtpSlowServer : public FtpFault, public ::testing::WithParamInterface<SlowCase> {
+};
+
+const std::size_t kAll = SIZE_MAX;
+const SlowCase kSlowCases[] = {
+    { "Reads100KBs", kAll, 4096, 160 * 1024, 1, true },
+    { "Reads100KBsThroughLargeBuffers", kAll, 256 * 1024, 1 << 20, 4, true },
+    { "StopsReading", 64 * 1024, 4096, 160 * 1024, 1, false },
+    { "TakesNothing", 0, 4096, 1 << 20, 1, false },
+};
+
+}
+
+TEST_P(FtpSlowServer, ASlowServerFinishesTheUploadAndAStalledOneTimesOut)
+{
+    const SlowCase& k = GetParam();
+    // 100 KB a second until it stops reading, if it does.
+    auto readSlowly = [&](ScriptedFtpServer& s, ScriptConnection& c, int fd, const std::string& arg) {
+        std::string bytes;
+        char buf[2048];
+        auto start = std::chrono::steady_clock::now();
+        for (;;) {
+            if (bytes.size() >= k.StopAfter) {
+                // Holds the connection without reading until the client
+                // goes, then takes what it was left.
+                Silence(c);
+                bytes += ScriptConnection::ReceiveAll(fd);
+                break;
+            }
+            // The next piece waits for its time.
+            std::this_thread::sleep_until(start + std::chrono::microseconds(bytes.size() * 10));
+            ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+            if (n <= 0)
+                break;
+            bytes.append(buf, std::size_t(n));
+        }
+        s.Store(arg, bytes);
+    };
+    auto& server = Serve(Answering("STOR", TakingData(readSlowly, k.ReceiveBuffer)), k.Size);
+    client->Timeout = k.Timeout;
+    bool ok = Transmit();
+    EXPECT_EQ(ok, k.Succeeds) << client->ErrorMessage();
+    if (!k.Succeeds) {
+        EXPECT_EQ(client->ErrorMessage(), "426 Timeout");
+        EXPECT_LT(took, 4s);
+    }
+    EXPECT_TRUE(client.WaitDone(1));
+    // What the client reports is what the server ended with.
+    EXPECT_TRUE(RunUntil([&] { return server.Received("up.bin") != "<none>"; }, 15000));
+    EXPECT_EQ(server.Received("up.bin") == content, k.Succeeds);
+}
+INSTANTIATE_TEST_SUITE_P(Cases, FtpSlowServer, ::testing::ValuesIn(kSlowCases),
+    [](const auto& info) { return std::string(info.param.Name); });

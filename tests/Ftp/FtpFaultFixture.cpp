@@ -1,0 +1,108 @@
+#include "tests/Ftp/FtpFaultFixture.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+
+ServerScript Session(CommandHook hook, const std::string& greeting)
+{
+    return [hook, greeting](ScriptedFtpServer& s, ScriptConnection& c) { RunStandardSession(s, c, hook, greeting); };
+}
+
+ServerScript Answering(const std::string& verb, VerbAnswer answer)
+{
+    return [verb, answer](ScriptedFtpServer& s, ScriptConnection& c) {
+        RunStandardSession(s, c, [&](ScriptConnection& c, const std::string& v, const std::string& arg) {
+            if (v != verb)
+                return false;
+            answer(s, c, arg);
+            return true;
+        });
+    };
+}
+
+VerbAnswer TakingData(std::function<void(ScriptedFtpServer&, ScriptConnection&, int fd, const std::string& arg)> read, int receiveBuffer)
+{
+    return [read, receiveBuffer](ScriptedFtpServer& s, ScriptConnection& c, const std::string& arg) {
+        c.Reply("150 Opening data connection");
+        int fd = c.ConnectData("127.0.0.1", receiveBuffer);
+        read(s, c, fd, arg);
+        ::close(fd);
+        c.Reply("226 Transfer complete");
+    };
+}
+
+void Silence(ScriptConnection& c)
+{
+    std::string line;
+    while (c.ReadCommand(line, 20000)) {
+    }
+}
+
+ScriptedFtpServer& FtpFault::Serve(ServerScript script, std::size_t size)
+{
+    server = std::make_unique<ScriptedFtpServer>([this, script](ScriptConnection& c) { script(*server, c); });
+    Prepare(*server, size);
+    return *server;
+}
+
+void FtpFault::Prepare(const ScriptedFtpServer& target, std::size_t size)
+{
+    content = PatternBytes(size, 11);
+    WriteFileBytes(work.File("up.bin"), content);
+    client.PointAt(target.Port(), "user", "pass");
+    client->HostDirName = "";
+    client->HostFileName = "up.bin";
+    client->LocalFileName = work.File("up.bin");
+}
+
+void FtpFault::EndsOnce(const FailCase& k)
+{
+    Serve(k.Script, k.Size);
+    client->Timeout = k.Timeout;
+    if (k.Before)
+        k.Before(*this);
+    EXPECT_FALSE(Transmit());
+    ASSERT_TRUE(client.WaitDone(1));
+    if (k.Error < 0) {
+        EXPECT_NE(client.Done[0].Error, 0);
+    } else {
+        EXPECT_EQ(client.Done[0].Error, k.Error);
+    }
+    if (!k.Message.empty()) {
+        EXPECT_EQ(client.Done[0].ErrorMessage, k.Message);
+    }
+    if (k.Check)
+        k.Check(*this);
+    client->Timeout = 15;
+    client->OnProgress = nullptr;
+    if (k.NextWorks)
+        ExpectNextRequestWorks();
+}
+
+bool FtpFault::Transmit()
+{
+    auto start = std::chrono::steady_clock::now();
+    bool ok = client->TransmitSync();
+    took = std::chrono::steady_clock::now() - start;
+    return ok;
+}
+
+void FtpFault::ExpectNextRequestWorks()
+{
+    ScriptedFtpServer* good = nullptr;
+    ScriptedFtpServer next([&](ScriptConnection& c) { RunStandardSession(*good, c); });
+    good = &next;
+    Prepare(next);
+    std::size_t before = client.Done.size();
+    EXPECT_TRUE(client->TransmitSync()) << client->ErrorMessage();
+    ASSERT_TRUE(client.WaitDone(before + 1));
+    EXPECT_EQ(client.Done.back().Error, 0);
+    EXPECT_TRUE(next.Received("up.bin") == content);
+}
+
+bool FtpFault::Sent(const std::string& verb) const
+{
+    auto commands = server->Commands();
+    return std::any_of(commands.begin(), commands.end(), [&](const std::string& c) { return c.rfind(verb, 0) == 0; });
+}
