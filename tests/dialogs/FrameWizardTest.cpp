@@ -3,7 +3,6 @@
 // steps whenever step 2 closes.
 
 #include "tests/dialogs/PageFixture.h"
-#include "tests/support/DialogDriving.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -138,10 +137,7 @@ TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsC
 
     const std::function<void(TForm14*)> waysOut[] = {
         [](TForm14* d) { ClickOn(d->Button2); },
-        [](TForm14* d) {
-            QCloseEvent close;
-            QApplication::sendEvent(d->Widget(), &close);
-        },
+        [](TForm14* d) { CloseBox(d); },
     };
     for (const auto& wayOut : waysOut) {
         Run([&](TForm13* d) { choose(d); ClickOn(d->Button1); },

@@ -22,10 +22,10 @@ protected:
         InModal = [this, fill](TForm* form) {
             auto* dialog = static_cast<TForm5*>(form);
             fill(dialog);
-            dialog->Button1->Click();
+            ClickOn(dialog->Button1);
             // A refused insertion leaves the dialog open: the test closes it.
             if (dialog->ModalResult() == mrNone)
-                StillOpen = true, dialog->Button2->Click();
+                StillOpen = true, ClickOn(dialog->Button2);
         };
         StillOpen = false;
         Do([] { OpenDialog<TForm5>(); });
@@ -128,9 +128,9 @@ TEST_F(ImageDialogTest, AnEmptySourceIsRefusedAndTheOtherFieldsStay)
         auto* d = static_cast<TForm5*>(form);
         d->Edit2->SetText("kept");
         d->Edit5->SetText("40");
-        d->Button1->Click();
+        ClickOn(d->Button1);
         keptFields = d->Visible() && d->ModalResult() == mrNone && d->Edit2->Text() == "kept" && d->Edit5->Text() == "40";
-        d->Button2->Click();
+        ClickOn(d->Button2);
     };
     Do([] { OpenDialog<TForm5>(); });
     ASSERT_EQ(Questions.size(), 1u);
@@ -158,12 +158,9 @@ TEST_F(ImageDialogTest, OkCancelAndTheCloseBoxAllLeaveItReset)
             && d->Edit5->Text().empty() && d->Edit4->Text().empty();
     };
     const std::function<void(TForm5*)> waysOut[] = {
-        [](TForm5* d) { d->Button1->Click(); },
-        [](TForm5* d) { d->Button2->Click(); },
-        [](TForm5* d) {
-            QCloseEvent close;
-            QApplication::sendEvent(d->Widget(), &close);
-        },
+        [](TForm5* d) { ClickOn(d->Button1); },
+        [](TForm5* d) { ClickOn(d->Button2); },
+        [](TForm5* d) { CloseBox(d); },
     };
     for (const auto& wayOut : waysOut) {
         bool resetOnOpening = false;
@@ -191,17 +188,17 @@ TEST_F(ImageDialogTest, BrowseTakesTheBareFileNameAlsoOfHiddenFiles)
     EXPECT_EQ(Form5->OpenDialog1->Filter, "Image Files (*.gif; *.jpg)|*.gif; *.jpg|All Files (*.*)|*.*");
 
     FileChoices = { Dir.File("My Cat.GIF") };
-    Do([] { Form5->BitBtn1->Click(); });
+    Do([] { ClickOn(Form5->BitBtn1); });
     EXPECT_EQ(Form5->Edit1->Text(), "My Cat.GIF");
 
     FileChoices = { Dir.File(".hidden.jpg") };
-    Do([] { Form5->BitBtn1->Click(); });
+    Do([] { ClickOn(Form5->BitBtn1); });
     EXPECT_EQ(Form5->Edit1->Text(), ".hidden.jpg");
     EXPECT_TRUE(Errors.empty());
 
     // Cancel changes nothing.
     FileChoices = { std::nullopt };
-    Do([] { Form5->BitBtn1->Click(); });
+    Do([] { ClickOn(Form5->BitBtn1); });
     EXPECT_EQ(Form5->Edit1->Text(), ".hidden.jpg");
     EXPECT_EQ(FileDialogTitles.size(), 3u);
 }
@@ -218,10 +215,10 @@ TEST_F(ImageDialogTest, EachOpeningFocusesTheSourceOnce)
         d->Edit5->SetFocus();
         // A cancelled file dialog over the window does not open it anew.
         FileChoices = { std::nullopt };
-        d->BitBtn1->Click();
+        ClickOn(d->BitBtn1);
         ProcessPostedMessages();
         afterBrowse = focused();
-        d->Button2->Click();
+        ClickOn(d->Button2);
     };
     Do([] { OpenDialog<TForm5>(); });
     Do([] { OpenDialog<TForm5>(); });

@@ -2,7 +2,6 @@
 // of the edit, several insertions in one visit, and its reset on closing.
 
 #include "tests/dialogs/PageFixture.h"
-#include "tests/support/DialogDriving.h"
 
 #include <QListWidget>
 

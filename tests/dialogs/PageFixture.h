@@ -29,6 +29,7 @@
 #include "page/Page.h"
 #include "platform/Application.h"
 #include "platform/RichEdit.h"
+#include "tests/support/MouseInput.h"
 #include "tests/support/ScriptedDesktop.h"
 
 #include <memory>

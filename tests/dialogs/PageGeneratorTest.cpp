@@ -3,7 +3,6 @@
 // and the reset on closing.
 
 #include "tests/dialogs/PageFixture.h"
-#include "tests/support/DialogDriving.h"
 
 #include "generators/EntryPage.h"
 #include "platform/FileIO.h"

@@ -2,7 +2,6 @@
 // Map Name and Script, filled in and confirmed through their controls.
 
 #include "tests/dialogs/PageFixture.h"
-#include "tests/support/DialogDriving.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -119,10 +118,7 @@ TEST_F(ScriptBlockDialogsTest, PageTransferPanelsSwitchBackAndEveryWayOutResets)
     const std::function<void(TForm9*)> waysOut[] = {
         [](TForm9* d) { ClickOn(d->Button1); },
         [](TForm9* d) { KeyOn(d->Edit2, Qt::Key_Escape); },
-        [](TForm9* d) {
-            QCloseEvent close;
-            QApplication::sendEvent(d->Widget(), &close);
-        },
+        [](TForm9* d) { CloseBox(d); },
     };
     for (const auto& wayOut : waysOut) {
         bool backOnFirst = false;

@@ -15,8 +15,8 @@ protected:
         InModal = nullptr;
         return Form3->Label2->Caption();
     }
-    void Click(TButton* button) { QTest::mouseClick(button->Widget(), Qt::LeftButton); }
-    void Pick(int index) { static_cast<QComboBox*>(Form3->ComboBox1->Widget())->setCurrentIndex(index); }
+    void Click(TButton* button) { ClickOn(button); }
+    void PickWithArrows(int index) { static_cast<QComboBox*>(Form3->ComboBox1->Widget())->setCurrentIndex(index); }
 };
 
 }
@@ -29,7 +29,7 @@ TEST_F(SelectInsertStyleTest, EachChoiceLeavesItsWord)
     EXPECT_EQ(Ask([&] { Click(Form3->Button1); }), "Link") << "OK without touching the list";
     const char* words[] = { "Link", "Image", "Sound", "Text" };
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(Ask([&] { Pick(i); Click(Form3->Button1); }), words[i]);
+        EXPECT_EQ(Ask([&] { PickWithArrows(i); Click(Form3->Button1); }), words[i]);
         EXPECT_EQ(Ask([&] { Click(Form3->Button2); }), "No") << "Cancel, whatever is chosen";
     }
     // The last choice shows again; typed text that names no item is a link.

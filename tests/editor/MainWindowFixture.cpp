@@ -2,8 +2,6 @@
 
 #include "platform/Messages.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -62,12 +60,7 @@ void MainWindowTest::PressKey(int qtKey, Qt::KeyboardModifiers modifiers)
     QString text;
     if (qtKey >= Qt::Key_Space && qtKey <= Qt::Key_AsciiTilde && !(modifiers & Qt::ControlModifier))
         text = QChar(qtKey).toLower();
-    QKeyEvent override(QEvent::ShortcutOverride, qtKey, modifiers, text);
-    QApplication::sendEvent(editor, &override);
-    QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, text);
-    QApplication::sendEvent(editor, &press);
-    QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers, text);
-    QApplication::sendEvent(editor, &release);
+    KeyOn(editor, qtKey, modifiers, text);
 }
 
 void MainWindowTest::NewPage(int position, const char* title)
@@ -75,19 +68,19 @@ void MainWindowTest::NewPage(int position, const char* title)
     InModal = [position, title](TForm* form) {
         auto* dialog = static_cast<TForm2*>(form);
         if (position < 0) {
-            dialog->Button2Click(dialog);
+            ClickOn(dialog->Button2);
             return;
         }
         // As the user does it: a click on the item, the title typed in.
         auto* list = static_cast<QListWidget*>(dialog->ListView1->Widget());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(position)).center());
+        ClickInView(list, list->visualItemRect(list->item(position)).center());
         if (title) {
             auto* edit = static_cast<QLineEdit*>(dialog->Edit1->Widget());
             QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(edit, Qt::Key_Backspace);
             QTest::keyClicks(edit, title);
         }
-        dialog->Button1->Click();
+        ClickOn(dialog->Button1);
     };
     Do([] { Form1->New1Click(Form1); });
     InModal = nullptr;

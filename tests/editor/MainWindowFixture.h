@@ -10,6 +10,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileDialog.h"
 #include "platform/Registry.h"
+#include "tests/support/MouseInput.h"
 #include "tests/support/ScriptedDesktop.h"
 
 #include <string>

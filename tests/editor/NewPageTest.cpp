@@ -97,7 +97,7 @@ TEST_F(MainWindowTest, OkWithoutASelectionSaysSoAndTheDialogStays)
     InModal = [&](TForm* form) {
         auto* dialog = static_cast<TForm2*>(form);
         dialog->ListView1->SetSelected(nullptr);
-        dialog->Button1->Click();
+        ClickOn(dialog->Button1);
         stillOpen = dialog->ModalResult() == mrNone;
         // A double-click on empty space closes nothing either.
         dialog->ListView1DblClick(dialog);

@@ -28,7 +28,7 @@ protected:
         Start();
     }
 
-    void Preview() { Do([] { Form1->ToolbarButton9710->Click(); }); }
+    void Preview() { Do([] { ClickOn(Form1->ToolbarButton9710); }); }
 
     // The starts recorded once the browser has been heard from.
     std::string Starts(std::size_t expected)

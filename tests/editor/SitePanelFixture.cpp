@@ -2,6 +2,7 @@
 
 #include "platform/DragDrop.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QMimeData>
@@ -33,10 +34,10 @@ void SitePanelTest::Answer(int choice)
         }
         auto* dialog = static_cast<TForm3*>(form);
         if (choice == -1) {
-            QTest::mouseClick(dialog->Button2->Widget(), Qt::LeftButton);
+            ClickOn(dialog->Button2);
             return;
         }
         static_cast<QComboBox*>(dialog->ComboBox1->Widget())->setCurrentIndex(choice);
-        QTest::mouseClick(dialog->Button1->Widget(), Qt::LeftButton);
+        ClickOn(dialog->Button1);
     };
 }

@@ -10,21 +10,9 @@
 #include "widgets/flpfrm97.h"
 #include "widgets/ita_common.h"
 
-#include <QCoreApplication>
-#include <QMouseEvent>
 #include <QWidget>
 
 namespace {
-
-void clickWidget(TControl* c)
-{
-    QWidget* w = c->Widget();
-    for (auto type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease }) {
-        QMouseEvent e(type, QPointF(5, 5), QPointF(w->mapToGlobal(QPoint(5, 5))), Qt::LeftButton,
-            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &e);
-    }
-}
 
 // Chooses the item of the given name from whatever menu opens.
 struct Chooser : TMenuRunner {
@@ -54,12 +42,12 @@ TEST_F(MainWindowTest, ThePanelToggleWritesPanelAndPutsTheEditorBesideThePanelAt
 {
     Start();
     Form1->FormResize(Form1);
-    clickWidget(Form1->itaPopupButton1);
+    ClickAt(Form1->itaPopupButton1->Widget(), { 5, 5 });
     EXPECT_EQ(storedPanel(), 1);
     EXPECT_FALSE(Form1->Panel3->Visible());
     EXPECT_EQ(Form1->RichEdit1->Align(), alClient);
     EXPECT_FALSE(Form1->itaPopupButton1->Down());
-    clickWidget(Form1->itaPopupButton1);
+    ClickAt(Form1->itaPopupButton1->Widget(), { 5, 5 });
     EXPECT_EQ(storedPanel(), 2);
     EXPECT_TRUE(Form1->Panel3->Visible());
     EXPECT_TRUE(Form1->itaPopupButton1->Down());
@@ -71,11 +59,11 @@ TEST_F(MainWindowTest, TheTagCaseToggleTwiceReturnsSettingAndFieldAndLeavesTheTe
 {
     Start();
     const std::string text = Form1->RichEdit1->Text();
-    clickWidget(Form1->itaPopupButton2);
+    ClickAt(Form1->itaPopupButton2->Widget(), { 5, 5 });
     EXPECT_EQ(StoredString("Upercase"), "No");
     EXPECT_EQ(Form1->Edit4->Text(), "Lowercase");
     EXPECT_TRUE(Form1->itaPopupButton2->Down());
-    clickWidget(Form1->itaPopupButton2);
+    ClickAt(Form1->itaPopupButton2->Widget(), { 5, 5 });
     EXPECT_EQ(StoredString("Upercase"), "Yes");
     EXPECT_EQ(Form1->Edit4->Text(), "Upercase");
     EXPECT_FALSE(Form1->itaPopupButton2->Down());
@@ -88,9 +76,9 @@ TEST_F(MainWindowTest, TogglesWorkOnAStoreThatCannotBeWrittenWhichIsShownOnceAnd
     Form1->FormResize(Form1);
     const std::string store = std::string(std::getenv("XDG_CONFIG_HOME")) + "/corvana-registry/HKEY_LOCAL_MACHINE";
     WriteFileBytes(store, "damaged");
-    clickWidget(Form1->itaPopupButton1);
+    ClickAt(Form1->itaPopupButton1->Widget(), { 5, 5 });
     EXPECT_FALSE(Form1->Panel3->Visible());
-    clickWidget(Form1->itaPopupButton2);
+    ClickAt(Form1->itaPopupButton2->Widget(), { 5, 5 });
     EXPECT_EQ(Form1->Edit4->Text(), "Lowercase");
     EXPECT_EQ(Errors, std::vector<std::string>{ "Failed to set data for 'Panel'" });
     EXPECT_EQ(ReadFileBytes(store), "damaged");
@@ -119,7 +107,7 @@ TEST_F(MainWindowTest, ToolbarItemsShowAndHideTheirBarWithCheckMarksFollowing)
         bool before = c.bar->Visible();
         chooser.item = c.item;
         if (c.opener == Form1->itaMenuButton6)
-            clickWidget(c.opener);
+            ClickAt(c.opener->Widget(), { 5, 5 });
         else
             c.opener->PopupMenu()->Popup(0, 0);
         EXPECT_EQ(c.bar->Visible(), !before) << c.item;
@@ -131,7 +119,7 @@ TEST_F(MainWindowTest, ToolbarItemsShowAndHideTheirBarWithCheckMarksFollowing)
     EXPECT_EQ(Form1->itaDock1->Height(), 74);
     // The panel item of the View menu flips the panel and its button.
     chooser.item = "ShowHidePanel1";
-    clickWidget(Form1->itaMenuButton6);
+    ClickAt(Form1->itaMenuButton6->Widget(), { 5, 5 });
     EXPECT_FALSE(Form1->Panel3->Visible());
     EXPECT_FALSE(Form1->itaPopupButton1->Down());
     EXPECT_TRUE(checked("ShowHidePanel1"));
