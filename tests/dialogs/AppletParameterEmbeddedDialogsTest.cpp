@@ -10,22 +10,14 @@ TEST_F(EmbeddedObjectsTest, AppletWritesCodeSizeAndMessage)
     ExpectElements<TForm25>(&TForm25::Button1, {
         { "confirmed at once", [](TForm25*) {}, "<APPLET></APPLET>", "<applet></applet>" },
         { "everything", [](TForm25* d) {
-              Retype(d->Edit1, "Clock.class");
-              Retype(d->Edit2, "200");
-              Retype(d->Edit3, "100");
-              Retype(d->Edit4, "No JAVA here");
+              Retype({ { d->Edit1, "Clock.class" }, { d->Edit2, "200" }, { d->Edit3, "100" }, { d->Edit4, "No JAVA here" } });
           }, "<APPLET CODE=\"Clock.class\" WIDTH=200 HEIGHT=100>No JAVA here</APPLET>",
             "<applet code=\"Clock.class\" width=200 height=100>No JAVA here</applet>" },
     });
     ExpectResetOnEveryWayOut<TForm25>(&TForm25::Button1, &TForm25::Button2,
+        [](TForm25* d) { Retype({ { d->Edit1, "a" }, { d->Edit2, "1" }, { d->Edit3, "2" }, { d->Edit4, "m" } }); },
         [](TForm25* d) {
-            Retype(d->Edit1, "a");
-            Retype(d->Edit2, "1");
-            Retype(d->Edit3, "2");
-            Retype(d->Edit4, "m");
-        },
-        [](TForm25* d) {
-            return d->Edit1->Text().empty() && d->Edit2->Text().empty() && d->Edit3->Text().empty() && d->Edit4->Text().empty()
+            return Emptied({ d->Edit1, d->Edit2, d->Edit3, d->Edit4 })
                 && HasFocus(d, d->Edit1);
         });
 }
@@ -41,7 +33,7 @@ TEST_F(EmbeddedObjectsTest, ParameterLeavesOutEmptyAttributes)
     });
     ExpectResetOnEveryWayOut<TForm26>(&TForm26::Button1, &TForm26::Button2,
         [](TForm26* d) { Retype(d->Edit1, "n"); Retype(d->Edit2, "v"); },
-        [](TForm26* d) { return d->Edit1->Text().empty() && d->Edit2->Text().empty() && HasFocus(d, d->Edit1); });
+        [](TForm26* d) { return Emptied({ d->Edit1, d->Edit2 }) && HasFocus(d, d->Edit1); });
 }
 
 TEST_F(EmbeddedObjectsTest, EmbeddedItemHasNoEndTagAndPutsWidthFirst)
@@ -50,9 +42,7 @@ TEST_F(EmbeddedObjectsTest, EmbeddedItemHasNoEndTagAndPutsWidthFirst)
         { "confirmed at once", [](TForm28*) {}, "<EMBEDED SRC=\"\">", "<embeded src=\"\">" },
         { "width only", [](TForm28* d) { Retype(d->Edit3, "120"); }, "<EMBEDED SRC=\"\" WIDTH=120>", "<embeded src=\"\" width=120>" },
         { "height filled first", [](TForm28* d) {
-              Retype(d->Edit2, "40");
-              Retype(d->Edit3, "60");
-              Retype(d->Edit1, "movie.avi");
+              Retype({ { d->Edit2, "40" }, { d->Edit3, "60" }, { d->Edit1, "movie.avi" } });
           }, "<EMBEDED SRC=\"movie.avi\" WIDTH=60 HEIGHT=40>", "<embeded src=\"movie.avi\" width=60 height=40>" },
     });
     WriteFileBytes(Dir.File("tune.mid"), "MThd");
@@ -65,7 +55,7 @@ TEST_F(EmbeddedObjectsTest, EmbeddedItemHasNoEndTagAndPutsWidthFirst)
     });
     ExpectResetOnEveryWayOut<TForm28>(&TForm28::Button1, &TForm28::Button2,
         [](TForm28* d) { Retype(d->Edit1, "x"); Retype(d->Edit2, "1"); Retype(d->Edit3, "2"); },
-        [](TForm28* d) { return d->Edit1->Text().empty() && d->Edit2->Text().empty() && d->Edit3->Text().empty() && HasFocus(d, d->Edit1); });
+        [](TForm28* d) { return Emptied({ d->Edit1, d->Edit2, d->Edit3 }) && HasFocus(d, d->Edit1); });
 }
 
 TEST_F(EmbeddedObjectsTest, AppletTabsFromTheSourceToTheMessageBeforeTheSize)

@@ -41,10 +41,8 @@ TEST_F(FontFormMetaTest, FontLeavesTheCaretBetweenItsTags)
         { "later opening, nothing changed", [](TForm19*) {}, "<FONT></FONT>", "<font></font>", 7 },
         { "colour only", [](TForm19* d) { Retype(d->ComboBox2, "Red"); },
             "<FONT COLOR=\"Red\"></FONT>", "<font color=\"Red\"></font>", 7 },
-        { "face typed by hand, size", [](TForm19* d) {
-              Retype(d->ComboBox1, "No Such Face 9");
-              Retype(d->Edit1, "1");
-          }, "<FONT SIZE=\"1\" FACE=\"No Such Face 9\"></FONT>", "<font size=\"1\" face=\"No Such Face 9\"></font>", 7 },
+        { "face typed by hand, size", [](TForm19* d) { Retype({ { d->ComboBox1, "No Such Face 9" }, { d->Edit1, "1" } }); },
+            "<FONT SIZE=\"1\" FACE=\"No Such Face 9\"></FONT>", "<font size=\"1\" face=\"No Such Face 9\"></font>", 7 },
     });
 }
 
@@ -65,13 +63,9 @@ TEST_F(FontFormMetaTest, FontFacesAreTheSystemsOnEveryOpening)
     EXPECT_EQ(seen[2], (std::vector<std::string> { "Gamma" }));
 
     ExpectResetOnEveryWayOut<TForm19>(&TForm19::Button1, &TForm19::Button2,
+        [](TForm19* d) { Retype({ { d->ComboBox1, "Gamma" }, { d->ComboBox2, "Navy" }, { d->Edit1, "4" } }); },
         [](TForm19* d) {
-            Retype(d->ComboBox1, "Gamma");
-            Retype(d->ComboBox2, "Navy");
-            Retype(d->Edit1, "4");
-        },
-        [](TForm19* d) {
-            return d->ComboBox1->Text().empty() && d->ComboBox2->Text().empty() && d->Edit1->Text().empty()
+            return Emptied({ d->ComboBox1, d->ComboBox2, d->Edit1 })
                 && HasFocus(d, d->ComboBox1);
         });
 }
@@ -120,23 +114,16 @@ TEST_F(FontFormMetaTest, MetaWritesAllFourAttributesInTheirOrder)
             "<META HTTP-EQUIV=\"\" CONTENT=\"html, editor\" NAME=\"Keywords\" URL=\"\">",
             "<meta http-equiv=\"\" content=\"html, editor\" name=\"Keywords\" url=\"\">" },
         { "all four", [](TForm23* d) {
-              Retype(d->Edit2, "next.htm");
-              Retype(d->ComboBox1, "Refresh");
-              Retype(d->Edit1, "5");
-              Retype(d->ComboBox2, "x");
+              Retype({ { d->Edit2, "next.htm" }, { d->ComboBox1, "Refresh" }, { d->Edit1, "5" }, { d->ComboBox2, "x" } });
           }, "<META HTTP-EQUIV=\"Refresh\" CONTENT=\"5\" NAME=\"x\" URL=\"next.htm\">",
             "<meta http-equiv=\"Refresh\" content=\"5\" name=\"x\" url=\"next.htm\">" },
     });
     ExpectResetOnEveryWayOut<TForm23>(&TForm23::Button1, &TForm23::Button2,
         [](TForm23* d) {
-            Retype(d->ComboBox1, "Expires");
-            Retype(d->Edit1, "c");
-            Retype(d->ComboBox2, "Reply-to");
-            Retype(d->Edit2, "u");
+            Retype({ { d->ComboBox1, "Expires" }, { d->Edit1, "c" }, { d->ComboBox2, "Reply-to" }, { d->Edit2, "u" } });
         },
         [](TForm23* d) {
-            return d->ComboBox1->Text().empty() && d->Edit1->Text().empty() && d->ComboBox2->Text().empty()
-                && d->Edit2->Text().empty() && HasFocus(d, d->ComboBox1);
+            return Emptied({ d->ComboBox1, d->Edit1, d->ComboBox2, d->Edit2 }) && HasFocus(d, d->ComboBox1);
         });
     EXPECT_EQ(Form23->Hint(), "Insert Meta");
 }

@@ -92,7 +92,7 @@ TEST_F(FormFieldDialogTest, TheTypeStaysAndTheFieldsAreCleared)
             Retype(d->Edit4, "2");
         },
         [](TForm21* d) {
-            return d->Edit1->Text().empty() && d->Edit2->Text().empty() && d->Edit3->Text().empty() && d->Edit4->Text().empty()
+            return Emptied({ d->Edit1, d->Edit2, d->Edit3, d->Edit4 })
                 && HasFocus(d, d->Edit1);
         });
     EXPECT_EQ(Form21->ComboBox1->Text(), "Text");

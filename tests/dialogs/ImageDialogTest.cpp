@@ -154,8 +154,7 @@ TEST_F(ImageDialogTest, OkCancelAndTheCloseBoxAllLeaveItReset)
         d->Edit4->SetText("2");
     };
     auto isReset = [](TForm5* d) {
-        return d->Edit1->Text().empty() && d->Edit2->Text().empty() && d->Edit3->Text() == "0" && d->ComboBox1->Text().empty()
-            && d->Edit5->Text().empty() && d->Edit4->Text().empty();
+        return Emptied({ d->Edit1, d->Edit2 }) && d->Edit3->Text() == "0" && Emptied({ d->ComboBox1, d->Edit5, d->Edit4 });
     };
     const std::function<void(TForm5*)> waysOut[] = {
         [](TForm5* d) { ClickOn(d->Button1); },

@@ -14,9 +14,7 @@ TEST_F(LinkMailSoundTest, CreateLinkWaitsInsideTheLinkWithoutADescription)
         { "typing goes on after http://", [](TForm7* d) { TypeInto(d->Edit1, "x.org"); },
             "<A HREF=\"http://x.org\"></A>", "<a href=\"http://x.org\"></a>", 4 },
         { "description and target", [](TForm7* d) {
-              Retype(d->Edit1, "a.htm");
-              Retype(d->Edit2, "Home <b>");
-              Retype(d->ComboBox1, "_top");
+              Retype({ { d->Edit1, "a.htm" }, { d->Edit2, "Home <b>" }, { d->ComboBox1, "_top" } });
           }, "<A HREF=\"a.htm\" TARGET=\"_top\">Home <b></A>", "<a href=\"a.htm\" target=\"_top\">Home <b></a>" },
     });
     EXPECT_EQ(Form7->Caption(), "Create Link");
@@ -34,14 +32,10 @@ TEST_F(LinkMailSoundTest, CreateLinkBrowsesToABareNameAndResetsToHttp)
         ClickOn(d->Button1);
     });
     ExpectResetOnEveryWayOut<TForm7>(&TForm7::Button2, &TForm7::Button1,
+        [](TForm7* d) { Retype({ { d->Edit1, "b.htm" }, { d->Edit2, "B" }, { d->ComboBox1, "_self" } }); },
         [](TForm7* d) {
-            Retype(d->Edit1, "b.htm");
-            Retype(d->Edit2, "B");
-            Retype(d->ComboBox1, "_self");
-        },
-        [](TForm7* d) {
-            return d->Edit1->Text() == "http://" && d->Edit1->SelStart() == 7 && d->Edit2->Text().empty()
-                && d->ComboBox1->Text().empty() && HasFocus(d, d->Edit1);
+            return d->Edit1->Text() == "http://" && d->Edit1->SelStart() == 7
+                && Emptied({ d->Edit2, d->ComboBox1 }) && HasFocus(d, d->Edit1);
         });
 }
 
@@ -57,7 +51,7 @@ TEST_F(LinkMailSoundTest, EMailWritesAMailtoLink)
     ExpectResetOnEveryWayOut<TForm8>(&TForm8::Button1, &TForm8::Button2,
         [](TForm8* d) { Retype(d->Edit1, "a@b"); Retype(d->Edit2, "c"); },
         [](TForm8* d) {
-            return d->Edit1->Text().empty() && d->Edit2->Text().empty() && HasFocus(d, d->Edit1);
+            return Emptied({ d->Edit1, d->Edit2 }) && HasFocus(d, d->Edit1);
         });
 }
 

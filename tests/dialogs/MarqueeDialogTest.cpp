@@ -27,25 +27,17 @@ TEST_F(MarqueeDialogTest, WritesTheAttributesInTheirFixedOrder)
         { "loop, then Infinite again", [](TForm12* d) { ClickUp(d->UpDown3); Tick(d->CheckBox1); },
             "<MARQUEE LOOP=INFINITE></MARQUEE>", "<marquee loop=infinite></marquee>" },
         { "width, behaviour, direction, colour", [](TForm12* d) {
-              Retype(d->MultiBaseEdit5, "300");
-              Retype(d->ComboBox1, "Alternate");
-              Retype(d->ComboBox2, "Right");
-              Retype(d->ComboBox3, "Yellow");
+              Retype({ { d->MultiBaseEdit5, "300" }, { d->ComboBox1, "Alternate" }, { d->ComboBox2, "Right" },
+                  { d->ComboBox3, "Yellow" } });
           }, "<MARQUEE WIDTH=300 BGCOLOR=\"Yellow\" BEHAVIOR=Alternate DIRECTION=\"Right\" LOOP=INFINITE></MARQUEE>",
             "<marquee width=300 bgcolor=\"Yellow\" behavior=Alternate direction=\"Right\" loop=infinite></marquee>" },
         { "emptied height", [](TForm12* d) { d->MultiBaseEdit4->SelectAll(); KeyOn(d->MultiBaseEdit4, Qt::Key_Backspace); },
             "<MARQUEE HEIGHT= LOOP=INFINITE></MARQUEE>", "<marquee height= loop=infinite></marquee>" },
         { "everything", [](TForm12* d) {
-              Retype(d->Edit1, "Hello <b>world</b>");
-              Retype(d->ComboBox1, "Scroll");
-              Retype(d->ComboBox2, "Left");
-              Retype(d->MultiBaseEdit1, "3");
-              Retype(d->MultiBaseEdit2, "2");
-              Retype(d->MultiBaseEdit3, "4");
-              Retype(d->ComboBox3, "Aqua");
-              Retype(d->ComboBox4, "Middle");
-              Retype(d->MultiBaseEdit4, "50");
-              Retype(d->MultiBaseEdit5, "60");
+              Retype({ { d->Edit1, "Hello <b>world</b>" }, { d->ComboBox1, "Scroll" }, { d->ComboBox2, "Left" },
+                  { d->MultiBaseEdit1, "3" }, { d->MultiBaseEdit2, "2" }, { d->MultiBaseEdit3, "4" },
+                  { d->ComboBox3, "Aqua" }, { d->ComboBox4, "Middle" }, { d->MultiBaseEdit4, "50" },
+                  { d->MultiBaseEdit5, "60" } });
           }, "<MARQUEE ALIGN=\"Middle\" HEIGHT=50 WIDTH=60 BGCOLOR=\"Aqua\" BEHAVIOR=Scroll DIRECTION=\"Left\" HSPACE=2 VSPACE=3 LOOP=4>"
              "Hello <b>world</b></MARQUEE>",
             "<marquee align=\"Middle\" height=50 width=60 bgcolor=\"Aqua\" behavior=Scroll direction=\"Left\" hspace=2 vspace=3 loop=4>"

@@ -96,6 +96,8 @@ protected:
         (Dialog<Forms>(), ...);
     }
     void TearDown() override;
+    // Whether every one of these edits and lists is empty.
+    static bool Emptied(std::initializer_list<TControl*> fields);
 
 private:
     void makePage();

@@ -183,9 +183,8 @@ TEST_F(PageGeneratorTest, ClosingResetsEverythingForTheNextOpening)
     });
     bool reset = false;
     Visit([&](TForm10* d) {
-        reset = d->PageControl1->ActivePage() == d->TabSheet1 && d->Edit1->Text().empty() && d->Edit2->Text().empty()
-            && d->Edit11->Text().empty() && !d->CheckBox1->Checked() && d->RichEdit1->Text().empty() && !d->RichEdit1->Visible()
-            && !d->Button3->Visible() && d->Button3->Caption() == "View Code";
+        reset = d->PageControl1->ActivePage() == d->TabSheet1 && Emptied({ d->Edit1, d->Edit2, d->Edit11 }) && !d->CheckBox1->Checked()
+            && d->RichEdit1->Text().empty() && !d->RichEdit1->Visible() && !d->Button3->Visible() && d->Button3->Caption() == "View Code";
         for (TEdit* keyword : d->Keywords)
             reset = reset && keyword->Text().empty();
     });

@@ -10,11 +10,8 @@ TEST_F(RuleDialogTest, WritesTheRuleWithQuotedSizeAndWidth)
         { "confirmed at once", [](TForm6*) {}, "<HR>", "<hr>" },
         { "width and no shading", [](TForm6* d) { Retype(d->Edit1, "50"); Tick(d->CheckBox1); },
             "<HR WIDTH=\"50\" NOSHADE>", "<hr width=\"50\" noshade>" },
-        { "all, typed align", [](TForm6* d) {
-              Retype(d->Edit1, "0");
-              Retype(d->Edit2, "3");
-              Retype(d->ComboBox1, "CENTER");
-          }, "<HR ALIGN=\"CENTER\" SIZE=\"3\" WIDTH=\"0\">", "<hr align=\"CENTER\" size=\"3\" width=\"0\">" },
+        { "all, typed align", [](TForm6* d) { Retype({ { d->Edit1, "0" }, { d->Edit2, "3" }, { d->ComboBox1, "CENTER" } }); },
+            "<HR ALIGN=\"CENTER\" SIZE=\"3\" WIDTH=\"0\">", "<hr align=\"CENTER\" size=\"3\" width=\"0\">" },
         { "odd text as typed", [](TForm6* d) { Retype(d->ComboBox1, "a'<b>\""); d->Edit2->SetText(std::string(10000, 'x')); },
             "<HR ALIGN=\"a'<b>\"\" SIZE=\"" + std::string(10000, 'x') + "\">",
             "<hr align=\"a'<b>\"\" size=\"" + std::string(10000, 'x') + "\">" },
@@ -44,7 +41,7 @@ TEST_F(RuleDialogTest, EveryWayOutLeavesItReset)
             Tick(d->CheckBox1);
         },
         [](TForm6* d) {
-            return d->Edit1->Text().empty() && d->Edit2->Text().empty() && d->ComboBox1->Text().empty()
+            return Emptied({ d->Edit1, d->Edit2, d->ComboBox1 })
                 && !d->CheckBox1->Checked() && HasFocus(d, d->Edit1);
         });
     EXPECT_EQ(Form6->Caption(), "Horizontal Rule");

@@ -65,6 +65,18 @@ void Retype(TComboBox* box, const std::string& text)
     QTest::keyClicks(box->Widget(), QString::fromStdString(text));
 }
 
+void Retype(std::initializer_list<std::pair<TControl*, const char*>> fields)
+{
+    for (auto [control, text] : fields) {
+        if (auto* box = dynamic_cast<TComboBox*>(control))
+            Retype(box, text);
+        else if (auto* edit = dynamic_cast<TEdit*>(control))
+            Retype(edit, text);
+        else
+            ADD_FAILURE() << control->Name << " takes no typed text";
+    }
+}
+
 void PickWithArrows(TComboBox* box, const std::string& item)
 {
     int n = box->ItemCount();

@@ -11,6 +11,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 class QAbstractItemView;
 class QWidget;
@@ -37,6 +38,8 @@ void TypeInto(TControl* control, const std::string& text);
 // emptied), then the new text typed.
 void Retype(TEdit* edit, const std::string& text);
 void Retype(TComboBox* box, const std::string& text);
+// Several edits and lists retyped in turn, each with its new text.
+void Retype(std::initializer_list<std::pair<TControl*, const char*>> fields);
 // A list item picked with the arrow keys, as one goes down (or up) the list;
 // fails the test when the list has no such item.
 void PickWithArrows(TComboBox* box, const std::string& item);
