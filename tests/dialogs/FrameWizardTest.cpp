@@ -11,6 +11,7 @@ namespace {
 
 class FrameWizardTest : public PageTest {
 protected:
+    void SetUp() override { StartPage<TForm13, TForm14>(); }
     // Opens the wizard over the page; `step1` and `step2` work the steps
     // (step 2 is reached only when step 1 presses OK). Returns what was
     // written at the caret.
@@ -55,7 +56,6 @@ protected:
 
 TEST_F(FrameWizardTest, TwoAndThreeRowsWithTheOpeningValues)
 {
-    StartPage<TForm13, TForm14>();
     EXPECT_TRUE(IsReset());
     auto ok1 = [](TForm13* d) { ClickOn(d->Button1); };
     auto ok2 = [](TForm14* d) { ClickOn(d->Button1); };
@@ -74,7 +74,6 @@ TEST_F(FrameWizardTest, TwoAndThreeRowsWithTheOpeningValues)
 
 TEST_F(FrameWizardTest, EightColumnsInLowerCaseWithNoResizeOnOneFrameOnly)
 {
-    StartPage<TForm13, TForm14>();
     PageWindow->Edit4->SetText("Lowercase");
     PageWindow->Edit2->SetText("'");
     std::string block = Run(
@@ -101,7 +100,6 @@ TEST_F(FrameWizardTest, EightColumnsInLowerCaseWithNoResizeOnOneFrameOnly)
 
 TEST_F(FrameWizardTest, ACountWithoutAFrameSetWritesNothingAndStillResets)
 {
-    StartPage<TForm13, TForm14>();
     std::string page = PageWindow->RichEdit1->Text();
     for (const char* count : { "9", "1", "", "3 " }) {
         std::string block = Run(
@@ -123,7 +121,6 @@ TEST_F(FrameWizardTest, ACountWithoutAFrameSetWritesNothingAndStillResets)
 
 TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsChoices)
 {
-    StartPage<TForm13, TForm14>();
     std::string page = PageWindow->RichEdit1->Text();
     auto choose = [](TForm13* d) {
         ClickOn(d->RadioButton2);
@@ -156,7 +153,6 @@ TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsC
 
 TEST_F(FrameWizardTest, TheArrowsKeepTheCountWithinTwoToEight)
 {
-    StartPage<TForm13, TForm14>();
     for (int i = 0; i < 10; ++i)
         Form13->UpDown1->Step(btNext);
     EXPECT_EQ(Form13->Edit1->Text(), "8");

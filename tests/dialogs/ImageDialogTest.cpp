@@ -16,6 +16,7 @@ namespace {
 
 class ImageDialogTest : public PageTest {
 protected:
+    void SetUp() override { StartPage<TForm5>(); }
     // Opens the dialog over the page, fills it in `fill` and presses OK.
     void InsertImage(const std::function<void(TForm5*)>& fill)
     {
@@ -45,7 +46,6 @@ protected:
 
 TEST_F(ImageDialogTest, DefaultsWriteSourceBorderAndEmptyAltAtTheCaret)
 {
-    StartPage<TForm5>();
     int caret = PageWindow->RichEdit1->SelStart();
     std::string before = PageWindow->RichEdit1->Text();
     InsertImage([](TForm5* d) { d->Edit1->SetText("a.gif"); });
@@ -59,7 +59,6 @@ TEST_F(ImageDialogTest, DefaultsWriteSourceBorderAndEmptyAltAtTheCaret)
 
 TEST_F(ImageDialogTest, EveryAttributeInOrderWithValuesTakenAsTheyStand)
 {
-    StartPage<TForm5>();
     int caret = PageWindow->RichEdit1->SelStart();
     InsertImage([](TForm5* d) {
         d->Edit1->SetText("pics/cat.jpg");
@@ -83,7 +82,6 @@ TEST_F(ImageDialogTest, EveryAttributeInOrderWithValuesTakenAsTheyStand)
 
 TEST_F(ImageDialogTest, TagCaseAndQuoteComeFromTheMainWindow)
 {
-    StartPage<TForm5>();
     auto fill = [](TForm5* d) {
         d->Edit1->SetText("a.gif");
         d->Edit5->SetText("10");
@@ -110,7 +108,6 @@ TEST_F(ImageDialogTest, TagCaseAndQuoteComeFromTheMainWindow)
 
 TEST_F(ImageDialogTest, TheSelectionIsReplaced)
 {
-    StartPage<TForm5>();
     PageWindow->RichEdit1->SetText("one TWO three");
     PageWindow->RichEdit1->SetSelStart(4);
     PageWindow->RichEdit1->SetSelLength(3);
@@ -121,7 +118,6 @@ TEST_F(ImageDialogTest, TheSelectionIsReplaced)
 
 TEST_F(ImageDialogTest, AnEmptySourceIsRefusedAndTheOtherFieldsStay)
 {
-    StartPage<TForm5>();
     std::string before = PageWindow->RichEdit1->Text();
     bool keptFields = false;
     InModal = [&](TForm* form) {
@@ -144,7 +140,6 @@ TEST_F(ImageDialogTest, AnEmptySourceIsRefusedAndTheOtherFieldsStay)
 
 TEST_F(ImageDialogTest, OkCancelAndTheCloseBoxAllLeaveItReset)
 {
-    StartPage<TForm5>();
     auto fillAll = [](TForm5* d) {
         d->Edit1->SetText("a.gif");
         d->Edit2->SetText("alt");
@@ -181,7 +176,6 @@ TEST_F(ImageDialogTest, OkCancelAndTheCloseBoxAllLeaveItReset)
 
 TEST_F(ImageDialogTest, BrowseTakesTheBareFileNameAlsoOfHiddenFiles)
 {
-    StartPage<TForm5>();
     WriteFileBytes(Dir.File("My Cat.GIF"), "GIF89a");
     WriteFileBytes(Dir.File(".hidden.jpg"), "jpg");
     EXPECT_EQ(Form5->OpenDialog1->Filter, "Image Files (*.gif; *.jpg)|*.gif; *.jpg|All Files (*.*)|*.*");
@@ -204,7 +198,6 @@ TEST_F(ImageDialogTest, BrowseTakesTheBareFileNameAlsoOfHiddenFiles)
 
 TEST_F(ImageDialogTest, EachOpeningFocusesTheSourceOnce)
 {
-    StartPage<TForm5>();
     auto focused = [] { return Form5->Widget()->focusWidget(); };
     std::vector<bool> sourceFocused;
     QWidget* afterBrowse = nullptr;
@@ -227,7 +220,6 @@ TEST_F(ImageDialogTest, EachOpeningFocusesTheSourceOnce)
 
 TEST_F(ImageDialogTest, TheBorderArrowsStepWithinNoughtToTen)
 {
-    StartPage<TForm5>();
     Form5->Edit3->SetText("9");
     Form5->UpDown1->Step(btNext);
     EXPECT_EQ(Form5->Edit3->Text(), "10");
@@ -249,7 +241,6 @@ TEST_F(ImageDialogTest, TheBorderArrowsStepWithinNoughtToTen)
 
 TEST_F(ImageDialogTest, TheAlignListHoldsTheEightPositions)
 {
-    StartPage<TForm5>();
     std::vector<std::string> items;
     for (int i = 0; i < Form5->ComboBox1->ItemCount(); ++i)
         items.push_back(Form5->ComboBox1->Items(i));

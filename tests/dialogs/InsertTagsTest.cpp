@@ -9,6 +9,7 @@ namespace {
 
 class InsertTagsTest : public PageTest {
 protected:
+    void SetUp() override { StartPage<TForm17>(); }
     void Visit(const std::function<void(TForm17*)>& use)
     {
         InModal = [use](TForm* form) {
@@ -34,7 +35,6 @@ protected:
 
 TEST_F(InsertTagsTest, AClickCopiesTheTagAndOkInsertsItWithoutClosing)
 {
-    StartPage<TForm17>();
     PageWindow->RichEdit1->SetText("");
     bool stayedOpen = false;
     Visit([&](TForm17* d) {
@@ -62,7 +62,6 @@ TEST_F(InsertTagsTest, AClickCopiesTheTagAndOkInsertsItWithoutClosing)
 
 TEST_F(InsertTagsTest, LowerCasePagesGetLowerCaseTagsAlsoWhenTyped)
 {
-    StartPage<TForm17>();
     PageWindow->Edit4->SetText("Lowercase");
     PageWindow->Edit2->SetText("'");  // the anchors keep their own double quotes
     PageWindow->RichEdit1->SetText("");
@@ -89,7 +88,6 @@ TEST_F(InsertTagsTest, LowerCasePagesGetLowerCaseTagsAlsoWhenTyped)
 
 TEST_F(InsertTagsTest, ADoubleClickInsertsAtOnceAndAnEmptyEditStillReplacesTheSelection)
 {
-    StartPage<TForm17>();
     PageWindow->RichEdit1->SetText("a[sel]b");
     PageWindow->RichEdit1->SetSelStart(1);
     PageWindow->RichEdit1->SetSelLength(5);

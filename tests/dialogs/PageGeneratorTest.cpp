@@ -13,6 +13,7 @@ namespace {
 
 class PageGeneratorTest : public PageTest {
 protected:
+    void SetUp() override { StartPage<TForm10>(); }
     // Opens the generator over the page and lets `use` work it.
     void Visit(const std::function<void(TForm10*)>& use)
     {
@@ -69,7 +70,6 @@ std::string joinedCrLf(const std::vector<std::string>& lines)
 
 TEST_F(PageGeneratorTest, FieldsAreCheckedInOrderWithTheirMessages)
 {
-    StartPage<TForm10>();
     Visit([&](TForm10* d) {
         Generate(d);
         Fill(d, "Shop", "", "");
@@ -89,7 +89,6 @@ TEST_F(PageGeneratorTest, FieldsAreCheckedInOrderWithTheirMessages)
 
 TEST_F(PageGeneratorTest, ThePageIsSavedByteForByteAndViewCodeShowsIt)
 {
-    StartPage<TForm10>();
     PageWindow->Edit4->SetText("Lowercase");  // the page's tags stand as they are
     FileChoices = { Dir.File("entry") };
     std::string page = PageWindow->RichEdit1->Text();
@@ -123,7 +122,6 @@ TEST_F(PageGeneratorTest, ThePageIsSavedByteForByteAndViewCodeShowsIt)
 
 TEST_F(PageGeneratorTest, TheTickedBoxLeavesOutTheScriptAndCancelLeavesViewCodeHidden)
 {
-    StartPage<TForm10>();
     PageWindow->Edit2->SetText("'");
     FileChoices = { std::nullopt, Dir.File("plain.html") };
     std::string inView;
@@ -152,7 +150,6 @@ TEST_F(PageGeneratorTest, TheTickedBoxLeavesOutTheScriptAndCancelLeavesViewCodeH
 
 TEST_F(PageGeneratorTest, AFailedSaveShowsTheMessageAndLeavesViewCodeHidden)
 {
-    StartPage<TForm10>();
     std::filesystem::create_directory(Dir.File("taken.htm"));
     FileChoices = { Dir.File("taken.htm") };
     bool hidden = false;
@@ -172,7 +169,6 @@ TEST_F(PageGeneratorTest, AFailedSaveShowsTheMessageAndLeavesViewCodeHidden)
 
 TEST_F(PageGeneratorTest, ClosingResetsEverythingForTheNextOpening)
 {
-    StartPage<TForm10>();
     FileChoices = { Dir.File("a.htm") };
     Visit([&](TForm10* d) {
         Fill(d, "T", "http://a.example/", "D");

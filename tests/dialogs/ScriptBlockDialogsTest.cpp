@@ -10,6 +10,7 @@ namespace {
 
 class ScriptBlockDialogsTest : public PageTest {
 protected:
+    void SetUp() override { StartPage<TForm9, TForm18, TForm22, TForm24>(); }
     // Opens the dialog over the page, lets `use` work it, and returns
     // the block written at the caret.
     template<class Dialog>
@@ -68,7 +69,6 @@ timerTwo=window.setTimeout("scrollit_r2l(100)",75);
 
 TEST_F(ScriptBlockDialogsTest, PageTransferWritesThreeLinesInLowerCaseWhateverTheTagCase)
 {
-    StartPage<TForm9, TForm18, TForm22, TForm24>();
     for (const char* tagCase : { "Upercase", "Lowercase" }) {
         PageWindow->Edit4->SetText(tagCase);
         std::string block = Run<TForm9>(Form9, [](TForm9* d) { ClickOn(d->Button2); });
@@ -84,7 +84,6 @@ TEST_F(ScriptBlockDialogsTest, PageTransferWritesThreeLinesInLowerCaseWhateverTh
 
 TEST_F(ScriptBlockDialogsTest, PageTransferWithTheBrowserCheckWritesSixLines)
 {
-    StartPage<TForm9, TForm18, TForm22, TForm24>();
     PageWindow->Edit2->SetText("'");
     int heightOnSecond = 0;
     bool secondTicked = false;
@@ -113,7 +112,6 @@ TEST_F(ScriptBlockDialogsTest, PageTransferWithTheBrowserCheckWritesSixLines)
 
 TEST_F(ScriptBlockDialogsTest, PageTransferPanelsSwitchBackAndEveryWayOutResets)
 {
-    StartPage<TForm9, TForm18, TForm22, TForm24>();
     std::string before = PageWindow->RichEdit1->Text();
     const std::function<void(TForm9*)> waysOut[] = {
         [](TForm9* d) { ClickOn(d->Button1); },
@@ -142,7 +140,6 @@ TEST_F(ScriptBlockDialogsTest, PageTransferPanelsSwitchBackAndEveryWayOutResets)
 
 TEST_F(ScriptBlockDialogsTest, ScrollingTextWritesItsThirtyEightLinesInEitherCase)
 {
-    StartPage<TForm9, TForm18, TForm22, TForm24>();
     for (const char* tagCase : { "Upercase", "Lowercase" }) {
         PageWindow->Edit4->SetText(tagCase);
         std::string block = Run<TForm18>(Form18, [](TForm18* d) { ClickOn(d->Button1); });
@@ -160,7 +157,6 @@ TEST_F(ScriptBlockDialogsTest, ScrollingTextWritesItsThirtyEightLinesInEitherCas
 
 TEST_F(ScriptBlockDialogsTest, MapNameWritesTheSkeletonInTheTagCase)
 {
-    StartPage<TForm9, TForm18, TForm22, TForm24>();
     PageWindow->Edit4->SetText("Lowercase");
     std::string block = Run<TForm22>(Form22, [](TForm22* d) {
         TypeInto(d->Edit1, "nav");  // focused on opening
@@ -179,7 +175,6 @@ TEST_F(ScriptBlockDialogsTest, MapNameWritesTheSkeletonInTheTagCase)
 
 TEST_F(ScriptBlockDialogsTest, ScriptWritesOnlyTheAttributesGiven)
 {
-    StartPage<TForm9, TForm18, TForm22, TForm24>();
     PageWindow->Edit4->SetText("Upercase");
     std::string block = Run<TForm24>(Form24, [](TForm24* d) {
         d->ComboBox1->SetItemIndex(4);  // VBScript
@@ -202,7 +197,6 @@ TEST_F(ScriptBlockDialogsTest, ScriptWritesOnlyTheAttributesGiven)
 
 TEST_F(ScriptBlockDialogsTest, ABlockReplacesTheSelectionAndLeavesTheCaretOnTheNextLine)
 {
-    StartPage<TForm9, TForm18, TForm22, TForm24>();
     PageWindow->RichEdit1->SetText("<P>[old]</P>");
     PageWindow->RichEdit1->SetSelStart(3);
     PageWindow->RichEdit1->SetSelLength(5);
@@ -217,7 +211,6 @@ TEST_F(ScriptBlockDialogsTest, ABlockReplacesTheSelectionAndLeavesTheCaretOnTheN
 
 TEST_F(ScriptBlockDialogsTest, ScriptBrowseTakesTheBareFileNameAndLeavesTheFocus)
 {
-    StartPage<TForm9, TForm18, TForm22, TForm24>();
     WriteFileBytes(Dir.File("menu.js"), "//");
     FileChoices = { Dir.File("menu.js") };
     std::string block = Run<TForm24>(Form24, [](TForm24* d) {

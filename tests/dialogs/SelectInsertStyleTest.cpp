@@ -7,6 +7,7 @@ namespace {
 
 class SelectInsertStyleTest : public PageTest {
 protected:
+    void SetUp() override { StartPage<TForm3>(); }
     // Opens the dialog, lets `answer` act in it, and returns the word left.
     std::string Ask(const std::function<void()>& answer)
     {
@@ -23,7 +24,6 @@ protected:
 
 TEST_F(SelectInsertStyleTest, EachChoiceLeavesItsWord)
 {
-    StartPage<TForm3>();
     EXPECT_EQ(Form3->Caption(), "Select Insert Style");
     EXPECT_EQ(Form3->ComboBox1->Text(), "Hyper Link");
     EXPECT_EQ(Ask([&] { Click(Form3->Button1); }), "Link") << "OK without touching the list";
@@ -39,7 +39,6 @@ TEST_F(SelectInsertStyleTest, EachChoiceLeavesItsWord)
 
 TEST_F(SelectInsertStyleTest, TheCloseBoxAndEscapeLeaveNoWord)
 {
-    StartPage<TForm3>();
     Form3->Label2->SetCaption("Orvelin");
     EXPECT_EQ(Ask([] { Form3->Close(); }), "Orvelin");
     EXPECT_EQ(Ask([] {
