@@ -3,39 +3,40 @@
 #include "platform/Messages.h"
 
 #include <QLineEdit>
+#include <memory>
 #include <QListWidget>
 #include <QTest>
 #include <QPlainTextEdit>
 
-void MainWindowTest::SetSetting(const std::string& name, const std::string& value)
+namespace {
+
+// The program's settings key, made where `create` asks for it.
+std::unique_ptr<TRegistry> settings(bool create)
 {
-    TRegistry reg;
-    reg.RootKey = HKEY_LOCAL_MACHINE;
-    ASSERT_TRUE(reg.OpenKey("Software\\Corvana", true));
-    reg.WriteString(name, value);
+    auto reg = std::make_unique<TRegistry>();
+    reg->RootKey = HKEY_LOCAL_MACHINE;
+    EXPECT_TRUE(reg->OpenKey("Software\\Corvana", create) || !create);
+    return reg;
 }
 
-void MainWindowTest::SetSetting(const std::string& name, int value)
-{
-    TRegistry reg;
-    reg.RootKey = HKEY_LOCAL_MACHINE;
-    ASSERT_TRUE(reg.OpenKey("Software\\Corvana", true));
-    reg.WriteInteger(name, value);
 }
 
-std::string MainWindowTest::StoredString(const std::string& name)
-{
-    TRegistry reg;
-    reg.RootKey = HKEY_LOCAL_MACHINE;
-    reg.OpenKey("Software\\Corvana", false);
-    return reg.ReadString(name);
-}
+void MainWindowTest::SetSetting(const std::string& name, const std::string& value) { settings(true)->WriteString(name, value); }
+
+void MainWindowTest::SetSetting(const std::string& name, int value) { settings(true)->WriteInteger(name, value); }
+
+std::string MainWindowTest::StoredString(const std::string& name) { return settings(false)->ReadString(name); }
 
 void MainWindowTest::Start(bool tip)
 {
     if (!tip)
         SetSetting("Tip", "No");
     StartDesktop();
+    MakeWindows();
+}
+
+void MainWindowTest::MakeWindows()
+{
     Application->CreateForm(Form1);
     Application->CreateForm(Form2);
     Application->CreateForm(Form27);
@@ -61,6 +62,12 @@ void MainWindowTest::PressKey(int qtKey, Qt::KeyboardModifiers modifiers)
     if (qtKey >= Qt::Key_Space && qtKey <= Qt::Key_AsciiTilde && !(modifiers & Qt::ControlModifier))
         text = QChar(qtKey).toLower();
     KeyOn(editor, qtKey, modifiers, text);
+}
+
+void MainWindowTest::OpenFile(const std::optional<std::string>& path)
+{
+    FileChoices = { path };
+    Form1->Open1Click(Form1);
 }
 
 void MainWindowTest::NewPage(int position, const char* title)

@@ -13,6 +13,7 @@
 #include "tests/support/MouseInput.h"
 #include "tests/support/ScriptedDesktop.h"
 
+#include <optional>
 #include <string>
 
 class MainWindowTest : public ScriptedDesktopTest {
@@ -25,10 +26,15 @@ protected:
     // Makes the windows and shows the main one, as start-up does. The start-up
     // tip is off unless a test asks for it.
     void Start(bool tip = false);
+    // Makes the windows over the desktop there is and shows the main one.
+    void MakeWindows();
     void TearDown() override;
 
     // Types a key into the editor as the keyboard would.
     void PressKey(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Runs the Open command, the file picked in its file dialog (or the
+    // dialog cancelled).
+    void OpenFile(const std::optional<std::string>& path);
     // Runs the New command and answers the template dialog.
     void NewPage(int position, const char* title = nullptr);
 };

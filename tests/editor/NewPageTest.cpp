@@ -10,8 +10,7 @@ TEST_F(MainWindowTest, DefaultTemplateWritesTheSkeletonWithTheTypedTitle)
 {
     WriteFileBytes(Dir.File("open.htm"), "open");
     Start();
-    FileChoices = { Dir.File("open.htm") };
-    Form1->Open1Click(Form1);
+    OpenFile(Dir.File("open.htm"));
     Form1->ToolbarButton977->SetEnabled(true);
 
     NewPage(1, "My <b>&</b> page");
@@ -39,8 +38,7 @@ TEST_F(MainWindowTest, BlankDocumentStartsAnUntitledUnchangedPage)
 {
     WriteFileBytes(Dir.File("keep.htm"), "keep");
     Start();
-    FileChoices = { Dir.File("keep.htm") };
-    Form1->Open1Click(Form1);
+    OpenFile(Dir.File("keep.htm"));
     NewPage(0);
     EXPECT_EQ(Form1->RichEdit1->Text(), "");
     EXPECT_EQ(Form1->Edit1->Text(), "Untitled");

@@ -35,8 +35,7 @@ protected:
         std::string page = Dir.File(name);
         std::filesystem::create_directories(std::filesystem::path(page).parent_path());
         WriteFileBytes(page, bytes);
-        FileChoices = { page };
-        Form1->Open1Click(Form1);
+        OpenFile(page);
         return page;
     }
 
