@@ -4,9 +4,6 @@
 
 #include "tests/dialogs/PageFixture.h"
 
-#include <QApplication>
-#include <QCloseEvent>
-
 namespace {
 
 class FrameWizardTest : public PageTest {
@@ -29,15 +26,6 @@ protected:
         EXPECT_FALSE(Form14->Visible());
         EXPECT_EQ(PageWindow->RichEdit3->Text(), "");
         return PageFrom(caret);
-    }
-
-    template<class Control>
-    static void Retype(Control* edit, const std::string& text)
-    {
-        KeyOn(edit, Qt::Key_End);
-        while (!edit->Text().empty())
-            KeyOn(edit, Qt::Key_Backspace);
-        TypeInto(edit, text);
     }
 
     static bool IsReset()
@@ -79,14 +67,14 @@ TEST_F(FrameWizardTest, EightColumnsInLowerCaseWithNoResizeOnOneFrameOnly)
     std::string block = Run(
         [](TForm13* d) {
             ClickOn(d->RadioButton2);
-            Retype(d->Edit1, "8");
+            EraseAndType(d->Edit1, "8");
             KeyOn(d->Edit1, Qt::Key_Return);
         },
         [](TForm14* d) {
             auto& f = d->Frames[4];
-            Retype(f.Name, "menu");
-            Retype(f.Address, "menu.htm");
-            Retype(f.Scrolling, "No");
+            EraseAndType(f.Name, "menu");
+            EraseAndType(f.Address, "menu.htm");
+            EraseAndType(f.Scrolling, "No");
             ClickOn(f.NoResize);
             ClickOn(d->Button1);
         });
@@ -105,11 +93,11 @@ TEST_F(FrameWizardTest, ACountWithoutAFrameSetWritesNothingAndStillResets)
         std::string block = Run(
             [count](TForm13* d) {
                 ClickOn(d->RadioButton2);
-                Retype(d->Edit1, count);
+                EraseAndType(d->Edit1, count);
                 ClickOn(d->Button1);
             },
             [](TForm14* d) {
-                Retype(d->Frames[0].Name, "kept?");
+                EraseAndType(d->Frames[0].Name, "kept?");
                 ClickOn(d->Button1);
             });
         EXPECT_EQ(block, "") << count;
@@ -139,7 +127,7 @@ TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsC
     for (const auto& wayOut : waysOut) {
         Run([&](TForm13* d) { choose(d); ClickOn(d->Button1); },
             [&](TForm14* d) {
-                Retype(d->Frames[7].Address, "x.htm");
+                EraseAndType(d->Frames[7].Address, "x.htm");
                 ClickOn(d->Frames[0].NoResize);
                 // Escape is not bound at step 2.
                 KeyOn(d->Frames[0].Name, Qt::Key_Escape);

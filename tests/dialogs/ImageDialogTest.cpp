@@ -6,8 +6,6 @@
 
 #include "platform/FileMask.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QWidget>
 
 #include "platform/Messages.h"
@@ -17,9 +15,11 @@ namespace {
 class ImageDialogTest : public PageTest {
 protected:
     void SetUp() override { StartPage<TForm5>(); }
-    // Opens the dialog over the page, fills it in `fill` and presses OK.
-    void InsertImage(const std::function<void(TForm5*)>& fill)
+    // Opens the dialog over the page, fills it in `fill` and presses OK;
+    // returns what went in at the caret.
+    std::string InsertImage(const std::function<void(TForm5*)>& fill)
     {
+        const int caret = PageWindow->RichEdit1->SelStart();
         InModal = [this, fill](TForm* form) {
             auto* dialog = static_cast<TForm5*>(form);
             fill(dialog);
@@ -30,13 +30,8 @@ protected:
         };
         StillOpen = false;
         Do([] { OpenDialog<TForm5>(); });
-    }
-
-    // The page between the caret position before and after an insertion.
-    std::string InsertedAt(int start) const
-    {
-        std::string text = PageWindow->RichEdit1->Text();
-        return text.substr(std::size_t(start), std::size_t(PageWindow->RichEdit1->SelStart() - start));
+        const std::string text = PageWindow->RichEdit1->Text();
+        return text.substr(std::size_t(caret), std::size_t(PageWindow->RichEdit1->SelStart() - caret));
     }
 
     bool StillOpen = false;
@@ -48,10 +43,10 @@ TEST_F(ImageDialogTest, DefaultsWriteSourceBorderAndEmptyAltAtTheCaret)
 {
     int caret = PageWindow->RichEdit1->SelStart();
     std::string before = PageWindow->RichEdit1->Text();
-    InsertImage([](TForm5* d) { d->Edit1->SetText("a.gif"); });
+    std::string inserted = InsertImage([](TForm5* d) { d->Edit1->SetText("a.gif"); });
     EXPECT_FALSE(StillOpen);
-    EXPECT_EQ(InsertedAt(caret), "<IMG SRC=\"a.gif\" BORDER=0 ALT=\"\">");
-    EXPECT_EQ(PageWindow->RichEdit1->Text(), before.substr(0, std::size_t(caret)) + InsertedAt(caret) + before.substr(std::size_t(caret)));
+    EXPECT_EQ(inserted, "<IMG SRC=\"a.gif\" BORDER=0 ALT=\"\">");
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), before.substr(0, std::size_t(caret)) + inserted + before.substr(std::size_t(caret)));
     EXPECT_EQ(PageWindow->RichEdit1->SelLength(), 0);
     EXPECT_TRUE(Errors.empty());
     EXPECT_TRUE(Questions.empty());
@@ -59,25 +54,21 @@ TEST_F(ImageDialogTest, DefaultsWriteSourceBorderAndEmptyAltAtTheCaret)
 
 TEST_F(ImageDialogTest, EveryAttributeInOrderWithValuesTakenAsTheyStand)
 {
-    int caret = PageWindow->RichEdit1->SelStart();
-    InsertImage([](TForm5* d) {
+    EXPECT_EQ(InsertImage([](TForm5* d) {
         d->Edit1->SetText("pics/cat.jpg");
         d->Edit2->SetText("A \"cat\"");
         d->Edit3->SetText("");  // emptied border: the bare name stays
         d->ComboBox1->SetItemIndex(3);  // MIDDLE
         d->Edit5->SetText("0");  // "0" is a value
         d->Edit4->SetText(" ");  // so is a blank
-    });
-    EXPECT_EQ(InsertedAt(caret), "<IMG SRC=\"pics/cat.jpg\" WIDTH=0 HEIGHT=  BORDER= ALIGN=\"MIDDLE\" ALT=\"A \"cat\"\">");
+    }), "<IMG SRC=\"pics/cat.jpg\" WIDTH=0 HEIGHT=  BORDER= ALIGN=\"MIDDLE\" ALT=\"A \"cat\"\">");
 
     // A typed alignment is written as typed.
-    caret = PageWindow->RichEdit1->SelStart();
-    InsertImage([](TForm5* d) {
+    EXPECT_EQ(InsertImage([](TForm5* d) {
         d->Edit1->SetText("b.gif");
         d->ComboBox1->SetText("center");
         d->Edit3->SetText("12");
-    });
-    EXPECT_EQ(InsertedAt(caret), "<IMG SRC=\"b.gif\" BORDER=12 ALIGN=\"center\" ALT=\"\">");
+    }), "<IMG SRC=\"b.gif\" BORDER=12 ALIGN=\"center\" ALT=\"\">");
 }
 
 TEST_F(ImageDialogTest, TagCaseAndQuoteComeFromTheMainWindow)
@@ -90,20 +81,14 @@ TEST_F(ImageDialogTest, TagCaseAndQuoteComeFromTheMainWindow)
     };
     for (const char* tagCase : { "Lowercase", "upercase", "" }) {
         PageWindow->Edit4->SetText(tagCase);
-        int caret = PageWindow->RichEdit1->SelStart();
-        InsertImage(fill);
-        EXPECT_EQ(InsertedAt(caret), "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">") << tagCase;
+        EXPECT_EQ(InsertImage(fill), "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">") << tagCase;
     }
     PageWindow->Edit4->SetText("Upercase");
     PageWindow->Edit2->SetText("");
-    int caret = PageWindow->RichEdit1->SelStart();
-    InsertImage(fill);
-    EXPECT_EQ(InsertedAt(caret), "<IMG SRC=a.gif WIDTH=10 BORDER=0 ALIGN=top ALT=alt>");
+    EXPECT_EQ(InsertImage(fill), "<IMG SRC=a.gif WIDTH=10 BORDER=0 ALIGN=top ALT=alt>");
 
     PageWindow->Edit2->SetText("'");
-    caret = PageWindow->RichEdit1->SelStart();
-    InsertImage(fill);
-    EXPECT_EQ(InsertedAt(caret), "<IMG SRC='a.gif' WIDTH=10 BORDER=0 ALIGN='top' ALT='alt'>");
+    EXPECT_EQ(InsertImage(fill), "<IMG SRC='a.gif' WIDTH=10 BORDER=0 ALIGN='top' ALT='alt'>");
 }
 
 TEST_F(ImageDialogTest, TheSelectionIsReplaced)

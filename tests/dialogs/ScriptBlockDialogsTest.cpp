@@ -3,8 +3,6 @@
 
 #include "tests/dialogs/PageFixture.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 
 namespace {
 

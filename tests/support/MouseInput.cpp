@@ -65,6 +65,27 @@ void Retype(TComboBox* box, const std::string& text)
     QTest::keyClicks(box->Widget(), QString::fromStdString(text));
 }
 
+namespace {
+
+std::string textOf(TControl* control)
+{
+    if (auto* box = dynamic_cast<TComboBox*>(control))
+        return box->Text();
+    auto* edit = dynamic_cast<TEdit*>(control);
+    EXPECT_NE(edit, nullptr) << control->Name << " takes no typed text";
+    return edit ? edit->Text() : std::string();
+}
+
+}
+
+void EraseAndType(TControl* control, const std::string& text)
+{
+    KeyOn(control, Qt::Key_End);
+    for (std::size_t keys = textOf(control).size(); keys > 0 && !textOf(control).empty(); --keys)
+        KeyOn(control, Qt::Key_Backspace);
+    TypeInto(control, text);
+}
+
 void Retype(std::initializer_list<std::pair<TControl*, const char*>> fields)
 {
     for (auto [control, text] : fields) {

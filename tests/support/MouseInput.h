@@ -38,6 +38,9 @@ void TypeInto(TControl* control, const std::string& text);
 // emptied), then the new text typed.
 void Retype(TEdit* edit, const std::string& text);
 void Retype(TComboBox* box, const std::string& text);
+// An edit's or a list's text erased key by key from its end, then the new
+// text typed, as one does without selecting.
+void EraseAndType(TControl* control, const std::string& text);
 // Several edits and lists retyped in turn, each with its new text.
 void Retype(std::initializer_list<std::pair<TControl*, const char*>> fields);
 // A list item picked with the arrow keys, as one goes down (or up) the list;
