@@ -62,12 +62,8 @@ TEST_F(HelpAboutTest, TipsGoRoundAndTheNextNumberIsStored)
     for (const Case& c : cases) {
         if (c.stored)
             SetSetting("TNumber", c.stored);
-        else {
-            TRegistry reg;
-            reg.RootKey = HKEY_LOCAL_MACHINE;
-            reg.OpenKey("Software\\Corvana", false);
-            reg.DeleteValue("TNumber");
-        }
+        else
+            ClearSetting("TNumber");
         EXPECT_EQ(ShowTips(c.clicks), c.shown) << (c.stored ? c.stored : "none");
         EXPECT_EQ(StoredString("TNumber"), c.after);
     }

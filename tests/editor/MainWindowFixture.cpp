@@ -1,5 +1,6 @@
 #include "tests/editor/MainWindowFixture.h"
 
+#include "platform/FormBuilder.h"
 #include "platform/Messages.h"
 
 #include <QLineEdit>
@@ -26,6 +27,12 @@ void MainWindowTest::SetSetting(const std::string& name, const std::string& valu
 void MainWindowTest::SetSetting(const std::string& name, int value) { settings(true)->WriteInteger(name, value); }
 
 std::string MainWindowTest::StoredString(const std::string& name) { return settings(false)->ReadString(name); }
+
+int MainWindowTest::StoredInteger(const std::string& name) { return settings(false)->ReadInteger(name); }
+
+void MainWindowTest::ClearSetting(const std::string& name) { settings(false)->DeleteValue(name); }
+
+TMenuItem* TMenuChoice::Run(TPopupMenu*, TPoint) { return FindComponentAs<TMenuItem>(Form1, item); }
 
 void MainWindowTest::Start(bool tip)
 {

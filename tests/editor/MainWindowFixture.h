@@ -6,6 +6,7 @@
 #include "editor/Unit4.h"
 #include "editor/Unit1.h"
 #include "generators/Unit2.h"
+#include "platform/AppHooks.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialog.h"
@@ -16,12 +17,20 @@
 #include <optional>
 #include <string>
 
+// Chooses the main window's item of the given name from whatever menu opens.
+struct TMenuChoice : TMenuRunner {
+    std::string item;
+    TMenuItem* Run(TPopupMenu*, TPoint) override;
+};
+
 class MainWindowTest : public ScriptedDesktopTest {
 protected:
     // Settings written before the window is made.
     void SetSetting(const std::string& name, const std::string& value);
     void SetSetting(const std::string& name, int value);
     std::string StoredString(const std::string& name);
+    int StoredInteger(const std::string& name);
+    void ClearSetting(const std::string& name);
 
     // Makes the windows and shows the main one, as start-up does. The start-up
     // tip is off unless a test asks for it.

@@ -4,7 +4,6 @@
 #include "tests/editor/AllWindowsFixture.h"
 #include "platform/FormBuilder.h"
 #include "tests/support/MessageLoop.h"
-#include "tests/support/MouseInput.h"
 #include "widgets/TB97.h"
 
 #include <QApplication>

@@ -5,7 +5,6 @@
 // answer given in the dialog.
 
 #include "tests/editor/AllWindowsFixture.h"
-#include "tests/support/MouseInput.h"
 
 #include <QListWidget>
 #include <filesystem>

@@ -14,26 +14,6 @@
 
 namespace {
 
-// Chooses the item of the given name from whatever menu opens.
-struct Chooser : TMenuRunner {
-    TForm1* form = nullptr;
-    std::string item;
-    std::vector<TPopupMenu*> menus;
-    TMenuItem* Run(TPopupMenu* menu, TPoint) override
-    {
-        menus.push_back(menu);
-        return FindComponentAs<TMenuItem>(form, item);
-    }
-};
-
-int storedPanel()
-{
-    TRegistry reg;
-    reg.RootKey = HKEY_LOCAL_MACHINE;
-    reg.OpenKey("Software\\Corvana", false);
-    return reg.ReadInteger("Panel");
-}
-
 bool checked(const char* name) { return FindComponentAs<TMenuItem>(Form1, name)->Checked; }
 
 }  // namespace
@@ -43,12 +23,12 @@ TEST_F(MainWindowTest, ThePanelToggleWritesPanelAndPutsTheEditorBesideThePanelAt
     Start();
     Form1->FormResize(Form1);
     ClickAt(Form1->itaPopupButton1->Widget(), { 5, 5 });
-    EXPECT_EQ(storedPanel(), 1);
+    EXPECT_EQ(StoredInteger("Panel"), 1);
     EXPECT_FALSE(Form1->Panel3->Visible());
     EXPECT_EQ(Form1->RichEdit1->Align(), alClient);
     EXPECT_FALSE(Form1->itaPopupButton1->Down());
     ClickAt(Form1->itaPopupButton1->Widget(), { 5, 5 });
-    EXPECT_EQ(storedPanel(), 2);
+    EXPECT_EQ(StoredInteger("Panel"), 2);
     EXPECT_TRUE(Form1->Panel3->Visible());
     EXPECT_TRUE(Form1->itaPopupButton1->Down());
     EXPECT_EQ(Form1->RichEdit1->Width(), Form1->ClientWidth() - 209);
@@ -87,8 +67,7 @@ TEST_F(MainWindowTest, TogglesWorkOnAStoreThatCannotBeWrittenWhichIsShownOnceAnd
 TEST_F(MainWindowTest, ToolbarItemsShowAndHideTheirBarWithCheckMarksFollowing)
 {
     Start();
-    Chooser chooser;
-    chooser.form = Form1;
+    TMenuChoice chooser;
     SetMenuRunner(&chooser);
     struct Case {
         TControl* opener;
