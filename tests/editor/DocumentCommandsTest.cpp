@@ -30,9 +30,8 @@ TEST_F(MainWindowTest, SaveOfAnUntitledPageIsSaveAsAndWritesCrLfLines)
 TEST_F(MainWindowTest, OpenThenSaveKeepsEveryByte)
 {
     std::string bytes = "<p>caf\xC3\xA9 \xE9t\xE9 \x80\xFF</p>\r\n\t<b>x</b>\r\n\xA0 nbsp\r\n";
-    WriteFileBytes(Dir.File("old.htm"), bytes);
     Start();
-    OpenFile(Dir.File("old.htm"));
+    OpenPage("old.htm", bytes);
     EXPECT_EQ(Form1->Edit1->Text(), Dir.File("old.htm"));
     EXPECT_FALSE(Form1->RichEdit1->Modified());
     Form1->ToolbarButton977->SetEnabled(true);
@@ -69,10 +68,8 @@ TEST_F(MainWindowTest, NewAndOpenAskBeforeDiscardingChanges)
 
 TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileThePathAndTheChanges)
 {
-    std::string page = Dir.File("page.htm");
-    WriteFileBytes(page, "old contents");
     Start();
-    OpenFile(page);
+    std::string page = OpenPage("page.htm", "old contents");
     Form1->RichEdit1->SetSelText(std::string(4096, 'n'));
     // A file-size limit makes the write fail as a full disk would, whoever runs the test.
     struct rlimit old {};
@@ -210,9 +207,8 @@ TEST_F(MainWindowTest, AnyKeyInTheEditorEnablesSave)
 
 TEST_F(MainWindowTest, CtrlSSavesOnceThroughTheContextMenu)
 {
-    WriteFileBytes(Dir.File("p.htm"), "P");
     Start();
-    OpenFile(Dir.File("p.htm"));
+    OpenPage("p.htm", "P");
     int saves = 0;
     Form1->FindComponent("Save2");
     auto* save2 = static_cast<TMenuItem*>(Form1->FindComponent("Save2"));

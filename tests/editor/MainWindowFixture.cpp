@@ -3,11 +3,11 @@
 #include "platform/FormBuilder.h"
 #include "platform/Messages.h"
 
-#include <QLineEdit>
-#include <memory>
 #include <QListWidget>
-#include <QTest>
 #include <QPlainTextEdit>
+
+#include <filesystem>
+#include <memory>
 
 namespace {
 
@@ -77,6 +77,15 @@ void MainWindowTest::OpenFile(const std::optional<std::string>& path)
     Form1->Open1Click(Form1);
 }
 
+std::string MainWindowTest::OpenPage(const std::string& name, const std::string& bytes)
+{
+    std::string page = Dir.File(name);
+    std::filesystem::create_directories(std::filesystem::path(page).parent_path());
+    WriteFileBytes(page, bytes);
+    OpenFile(page);
+    return page;
+}
+
 void MainWindowTest::NewPage(int position, const char* title)
 {
     InModal = [position, title](TForm* form) {
@@ -89,10 +98,9 @@ void MainWindowTest::NewPage(int position, const char* title)
         auto* list = static_cast<QListWidget*>(dialog->ListView1->Widget());
         ClickInView(list, list->visualItemRect(list->item(position)).center());
         if (title) {
-            auto* edit = static_cast<QLineEdit*>(dialog->Edit1->Widget());
-            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(edit, Qt::Key_Backspace);
-            QTest::keyClicks(edit, title);
+            KeyOn(dialog->Edit1, Qt::Key_A, Qt::ControlModifier);
+            KeyOn(dialog->Edit1, Qt::Key_Backspace);
+            TypeInto(dialog->Edit1, title);
         }
         ClickOn(dialog->Button1);
     };

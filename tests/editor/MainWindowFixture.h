@@ -44,6 +44,8 @@ protected:
     // Runs the Open command, the file picked in its file dialog (or the
     // dialog cancelled).
     void OpenFile(const std::optional<std::string>& path);
+    // A page of the test's folder written with these bytes, then opened.
+    std::string OpenPage(const std::string& name, const std::string& bytes);
     // Runs the New command and answers the template dialog.
     void NewPage(int position, const char* title = nullptr);
 };

@@ -10,9 +10,8 @@
 
 TEST_F(MainWindowTest, DefaultTemplateWritesTheSkeletonWithTheTypedTitle)
 {
-    WriteFileBytes(Dir.File("open.htm"), "open");
     Start();
-    OpenFile(Dir.File("open.htm"));
+    OpenPage("open.htm", "open");
     Form1->ToolbarButton977->SetEnabled(true);
 
     NewPage(1, "My <b>&</b> page");
@@ -38,9 +37,8 @@ TEST_F(MainWindowTest, DefaultTemplateFollowsTheTagCase)
 
 TEST_F(MainWindowTest, BlankDocumentStartsAnUntitledUnchangedPage)
 {
-    WriteFileBytes(Dir.File("keep.htm"), "keep");
     Start();
-    OpenFile(Dir.File("keep.htm"));
+    OpenPage("keep.htm", "keep");
     NewPage(0);
     EXPECT_EQ(Form1->RichEdit1->Text(), "");
     EXPECT_EQ(Form1->Edit1->Text(), "Untitled");

@@ -29,16 +29,6 @@ protected:
     }
 
     void Preview() { Do([] { ClickOn(Form1->ToolbarButton9710); }); }
-    // A page of the test's folder, written and opened.
-    std::string OpenPage(const std::string& name, const std::string& bytes)
-    {
-        std::string page = Dir.File(name);
-        std::filesystem::create_directories(std::filesystem::path(page).parent_path());
-        WriteFileBytes(page, bytes);
-        OpenFile(page);
-        return page;
-    }
-
     // The starts recorded once the browser has been heard from.
     std::string Starts(std::size_t expected)
     {
