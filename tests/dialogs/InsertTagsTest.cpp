@@ -10,16 +10,7 @@ namespace {
 class InsertTagsTest : public PageTest {
 protected:
     void SetUp() override { StartPage<TForm17>(); }
-    void Visit(const std::function<void(TForm17*)>& use)
-    {
-        InModal = [use](TForm* form) {
-            use(static_cast<TForm17*>(form));
-            if (form->Visible())
-                ClickOn(static_cast<TForm17*>(form)->Button2);
-        };
-        Do([] { OpenDialog<TForm17>(); });
-        EXPECT_FALSE(Form17->Visible());
-    }
+    void Visit(const std::function<void(TForm17*)>& use) { VisitDialog(use, &TForm17::Button2); }
 
     static void ClickRow(TForm17* d, const char* row, bool twice = false)
     {

@@ -14,18 +14,7 @@ namespace {
 class PageGeneratorTest : public PageTest {
 protected:
     void SetUp() override { StartPage<TForm10>(); }
-    // Opens the generator over the page and lets `use` work it.
-    void Visit(const std::function<void(TForm10*)>& use)
-    {
-        InModal = [use](TForm* form) {
-            auto* d = static_cast<TForm10*>(form);
-            use(d);
-            if (d->Visible())
-                ClickOn(d->Button2);
-        };
-        Do([] { OpenDialog<TForm10>(); });
-        EXPECT_FALSE(Form10->Visible());
-    }
+    void Visit(const std::function<void(TForm10*)>& use) { VisitDialog(use, &TForm10::Button2); }
 
     // Generate pressed as the user does, its messages and errors shown.
     void Generate(TForm10* d)

@@ -1,7 +1,6 @@
 #include "tests/dialogs/PageFixture.h"
 
 #include <QComboBox>
-#include <QTest>
 
 namespace {
 
@@ -16,8 +15,7 @@ protected:
         InModal = nullptr;
         return Form3->Label2->Caption();
     }
-    void Click(TButton* button) { ClickOn(button); }
-    void PickWithArrows(int index) { static_cast<QComboBox*>(Form3->ComboBox1->Widget())->setCurrentIndex(index); }
+    void Pick(int index) { static_cast<QComboBox*>(Form3->ComboBox1->Widget())->setCurrentIndex(index); }
 };
 
 }
@@ -26,15 +24,15 @@ TEST_F(SelectInsertStyleTest, EachChoiceLeavesItsWord)
 {
     EXPECT_EQ(Form3->Caption(), "Select Insert Style");
     EXPECT_EQ(Form3->ComboBox1->Text(), "Hyper Link");
-    EXPECT_EQ(Ask([&] { Click(Form3->Button1); }), "Link") << "OK without touching the list";
+    EXPECT_EQ(Ask([&] { ClickOn(Form3->Button1); }), "Link") << "OK without touching the list";
     const char* words[] = { "Link", "Image", "Sound", "Text" };
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(Ask([&] { PickWithArrows(i); Click(Form3->Button1); }), words[i]);
-        EXPECT_EQ(Ask([&] { Click(Form3->Button2); }), "No") << "Cancel, whatever is chosen";
+        EXPECT_EQ(Ask([&] { Pick(i); ClickOn(Form3->Button1); }), words[i]);
+        EXPECT_EQ(Ask([&] { ClickOn(Form3->Button2); }), "No") << "Cancel, whatever is chosen";
     }
     // The last choice shows again; typed text that names no item is a link.
     EXPECT_EQ(Form3->ComboBox1->Text(), "Pre-formated Text");
-    EXPECT_EQ(Ask([&] { Form3->ComboBox1->SetText("Picture"); Click(Form3->Button1); }), "Link");
+    EXPECT_EQ(Ask([&] { Form3->ComboBox1->SetText("Picture"); ClickOn(Form3->Button1); }), "Link");
 }
 
 TEST_F(SelectInsertStyleTest, TheCloseBoxAndEscapeLeaveNoWord)
@@ -42,7 +40,7 @@ TEST_F(SelectInsertStyleTest, TheCloseBoxAndEscapeLeaveNoWord)
     Form3->Label2->SetCaption("Orvelin");
     EXPECT_EQ(Ask([] { Form3->Close(); }), "Orvelin");
     EXPECT_EQ(Ask([] {
-        QTest::keyClick(Form3->ComboBox1->Widget(), Qt::Key_Escape);
+        KeyOn(Form3->ComboBox1, Qt::Key_Escape);
         Form3->Close();
     }),
         "Orvelin");
