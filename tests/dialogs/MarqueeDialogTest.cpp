@@ -3,17 +3,7 @@
 
 #include "tests/dialogs/ElementDialogFixture.h"
 
-#include <QToolButton>
-
-namespace {
-
-class MarqueeDialogTest : public DialogsTest<TForm12> {
-protected:
-    // A click on the upper arrow of an up-down control.
-    static void ClickUp(TUpDown* upDown) { QWidget* up = upDown->Widget()->findChildren<QToolButton*>().at(0); ClickAt(up, up->rect().center()); }
-};
-
-}
+using MarqueeDialogTest = DialogsTest<TForm12>;
 
 TEST_F(MarqueeDialogTest, WritesTheAttributesInTheirFixedOrder)
 {
@@ -21,10 +11,10 @@ TEST_F(MarqueeDialogTest, WritesTheAttributesInTheirFixedOrder)
         { "confirmed at once", [](TForm12*) {}, "<MARQUEE LOOP=INFINITE></MARQUEE>", "<marquee loop=infinite></marquee>" },
         { "loop stepped to 5", [](TForm12* d) {
               for (int i = 0; i < 5; ++i)
-                  ClickUp(d->UpDown3);
+                  ClickUpArrow(d->UpDown3);
               EXPECT_FALSE(d->CheckBox1->Checked());
           }, "<MARQUEE LOOP=5></MARQUEE>", "<marquee loop=5></marquee>" },
-        { "loop, then Infinite again", [](TForm12* d) { ClickUp(d->UpDown3); Tick(d->CheckBox1); },
+        { "loop, then Infinite again", [](TForm12* d) { ClickUpArrow(d->UpDown3); Tick(d->CheckBox1); },
             "<MARQUEE LOOP=INFINITE></MARQUEE>", "<marquee loop=infinite></marquee>" },
         { "width, behaviour, direction, colour", [](TForm12* d) {
               Retype({ { d->MultiBaseEdit5, "300" }, { d->ComboBox1, "Alternate" }, { d->ComboBox2, "Right" },

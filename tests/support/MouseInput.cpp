@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
+#include <QToolButton>
 #include <QWidget>
 
 #include <string>
@@ -123,6 +124,13 @@ void ClickAt(QWidget* widget, QPoint at, bool twice)
 void ClickOn(TControl* control) { ClickAt(control->Widget(), control->Widget()->rect().center()); }
 
 void DoubleClickOn(TControl* control) { QTest::mouseDClick(control->Widget(), Qt::LeftButton); }
+
+void ClickUpArrow(TControl* upDown)
+{
+    QWidget* up = upDown->Widget()->findChildren<QToolButton*>().value(0);
+    ASSERT_NE(up, nullptr) << upDown->Name << " shows no arrows";
+    ClickAt(up, up->rect().center());
+}
 
 void ClickInView(QAbstractItemView* view, QPoint at, bool twice)
 {

@@ -57,6 +57,8 @@ void ClickAt(QWidget* widget, QPoint at, bool twice = false);
 // A left click, or a double click, in the middle of the control.
 void ClickOn(TControl* control);
 void DoubleClickOn(TControl* control);
+// A left click on the upper arrow of an up-down control.
+void ClickUpArrow(TControl* upDown);
 // A left click at a point of a list's or tree's item area; `twice` follows
 // it with a double click there.
 void ClickInView(QAbstractItemView* view, QPoint at, bool twice = false);
