@@ -2,9 +2,7 @@
 
 #include "platform/DragDrop.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QDropEvent>
 #include <QMimeData>
 #include <QPlainTextEdit>
 
@@ -14,13 +12,9 @@ bool SitePanelTest::Drop(TControl* source)
     std::unique_ptr<QMimeData> data(source ? DragData(source) : new QMimeData);
     if (!source)
         data->setText("from elsewhere");
-    QPointF at(20, 20);
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction | Qt::LinkAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
+    if (!DragEnterAt(target, data.get(), { 20, 20 }))
         return false;
-    QDropEvent drop(at, Qt::CopyAction | Qt::LinkAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-    Do([&] { QApplication::sendEvent(target, &drop); });
+    Do([&] { DropAt(target, data.get(), { 20, 20 }); });
     return true;
 }
 

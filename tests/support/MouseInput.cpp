@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QKeyEvent>
@@ -20,6 +21,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QWidget>
+#include <QWindow>
 
 #include <string>
 
@@ -121,6 +123,8 @@ void ClickAt(QWidget* widget, QPoint at, bool twice)
     }
 }
 
+void SystemClickAt(QWidget* widget, QPoint at) { QTest::mouseClick(widget, Qt::LeftButton, {}, at); }
+
 void ClickOn(TControl* control) { ClickAt(control->Widget(), control->Widget()->rect().center()); }
 
 void DoubleClickOn(TControl* control) { QTest::mouseDClick(control->Widget(), Qt::LeftButton); }
@@ -138,6 +142,23 @@ void ClickInView(QAbstractItemView* view, QPoint at, bool twice)
     if (twice)
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
 }
+
+bool DragEnterAt(QWidget* target, QMimeData* data, QPoint at)
+{
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::LinkAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    return enter.isAccepted();
+}
+
+void DropAt(QWidget* target, QMimeData* data, QPoint at)
+{
+    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::LinkAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+}
+
+void MoveMouseOver(QWindow* window, QPoint screen) { QTest::mouseMove(window, window->mapFromGlobal(screen)); }
+
+void ClickOver(QWindow* window, QPoint screen) { QTest::mouseClick(window, Qt::LeftButton, {}, window->mapFromGlobal(screen)); }
 
 void CloseBox(QWidget* window)
 {

@@ -14,6 +14,8 @@
 #include <utility>
 
 class QAbstractItemView;
+class QMimeData;
+class QWindow;
 class QWidget;
 class TButton;
 class TCheckBox;
@@ -54,6 +56,10 @@ void Tick(TCheckBox* box);
 // A left click at a point of the widget; `twice` adds the double click the
 // window system sends for a second click at once.
 void ClickAt(QWidget* widget, QPoint at, bool twice = false);
+// A left click at a point of the widget delivered as the window system's
+// own: the application tracks the buttons held and moves the focus as a
+// real click does, where ClickAt goes to the widget alone.
+void SystemClickAt(QWidget* widget, QPoint at);
 // A left click, or a double click, in the middle of the control.
 void ClickOn(TControl* control);
 void DoubleClickOn(TControl* control);
@@ -82,6 +88,16 @@ void SendMouse(QWidget* widget, QEvent::Type type, int x, int y, Qt::MouseButton
 // innermost widget at that point (a list's item area, say), whose parents
 // see what it leaves alone.
 void DoubleClick(QWidget* widget, int x, int y);
+
+// A drag carrying `data` entering the widget at `at`, the left button held:
+// whether the widget takes it. Then its drop there.
+bool DragEnterAt(QWidget* target, QMimeData* data, QPoint at);
+void DropAt(QWidget* target, QMimeData* data, QPoint at);
+
+// The mouse over a top-level window as the window system reports it: moved
+// to, or clicked at, a screen point.
+void MoveMouseOver(QWindow* window, QPoint screen);
+void ClickOver(QWindow* window, QPoint screen);
 
 // The close box of the window's title bar: the window system asks the
 // window to close.
