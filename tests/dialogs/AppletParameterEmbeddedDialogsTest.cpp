@@ -10,22 +10,14 @@ TEST_F(EmbeddedObjectsTest, AppletWritesCodeSizeAndMessage)
     ExpectElements<TForm25>(&TForm25::Button1, {
         { "confirmed at once", [](TForm25*) {}, "<APPLET></APPLET>", "<applet></applet>" },
         { "everything", [](TForm25* d) {
-              Type(d->Edit1, "Clock.class");
-              Type(d->Edit2, "200");
-              Type(d->Edit3, "100");
-              Type(d->Edit4, "No JAVA here");
+              Retype({ { d->Edit1, "Clock.class" }, { d->Edit2, "200" }, { d->Edit3, "100" }, { d->Edit4, "No JAVA here" } });
           }, "<APPLET CODE=\"Clock.class\" WIDTH=200 HEIGHT=100>No JAVA here</APPLET>",
             "<applet code=\"Clock.class\" width=200 height=100>No JAVA here</applet>" },
     });
     ExpectResetOnEveryWayOut<TForm25>(&TForm25::Button1, &TForm25::Button2,
+        [](TForm25* d) { Retype({ { d->Edit1, "a" }, { d->Edit2, "1" }, { d->Edit3, "2" }, { d->Edit4, "m" } }); },
         [](TForm25* d) {
-            Type(d->Edit1, "a");
-            Type(d->Edit2, "1");
-            Type(d->Edit3, "2");
-            Type(d->Edit4, "m");
-        },
-        [](TForm25* d) {
-            return d->Edit1->Text().empty() && d->Edit2->Text().empty() && d->Edit3->Text().empty() && d->Edit4->Text().empty()
+            return Emptied({ d->Edit1, d->Edit2, d->Edit3, d->Edit4 })
                 && HasFocus(d, d->Edit1);
         });
 }
@@ -34,38 +26,36 @@ TEST_F(EmbeddedObjectsTest, ParameterLeavesOutEmptyAttributes)
 {
     ExpectElements<TForm26>(&TForm26::Button1, {
         { "confirmed at once", [](TForm26*) {}, "<PARAM></PARAM>", "<param></param>" },
-        { "name only", [](TForm26* d) { Type(d->Edit1, "speed"); },
+        { "name only", [](TForm26* d) { Retype(d->Edit1, "speed"); },
             "<PARAM NAME=\"speed\"></PARAM>", "<param name=\"speed\"></param>" },
-        { "name and value", [](TForm26* d) { Type(d->Edit1, "speed"); Type(d->Edit2, "fast"); },
+        { "name and value", [](TForm26* d) { Retype(d->Edit1, "speed"); Retype(d->Edit2, "fast"); },
             "<PARAM NAME=\"speed\" VALUE=\"fast\"></PARAM>", "<param name=\"speed\" value=\"fast\"></param>" },
     });
     ExpectResetOnEveryWayOut<TForm26>(&TForm26::Button1, &TForm26::Button2,
-        [](TForm26* d) { Type(d->Edit1, "n"); Type(d->Edit2, "v"); },
-        [](TForm26* d) { return d->Edit1->Text().empty() && d->Edit2->Text().empty() && HasFocus(d, d->Edit1); });
+        [](TForm26* d) { Retype(d->Edit1, "n"); Retype(d->Edit2, "v"); },
+        [](TForm26* d) { return Emptied({ d->Edit1, d->Edit2 }) && HasFocus(d, d->Edit1); });
 }
 
 TEST_F(EmbeddedObjectsTest, EmbeddedItemHasNoEndTagAndPutsWidthFirst)
 {
     ExpectElements<TForm28>(&TForm28::Button1, {
         { "confirmed at once", [](TForm28*) {}, "<EMBEDED SRC=\"\">", "<embeded src=\"\">" },
-        { "width only", [](TForm28* d) { Type(d->Edit3, "120"); }, "<EMBEDED SRC=\"\" WIDTH=120>", "<embeded src=\"\" width=120>" },
+        { "width only", [](TForm28* d) { Retype(d->Edit3, "120"); }, "<EMBEDED SRC=\"\" WIDTH=120>", "<embeded src=\"\" width=120>" },
         { "height filled first", [](TForm28* d) {
-              Type(d->Edit2, "40");
-              Type(d->Edit3, "60");
-              Type(d->Edit1, "movie.avi");
+              Retype({ { d->Edit2, "40" }, { d->Edit3, "60" }, { d->Edit1, "movie.avi" } });
           }, "<EMBEDED SRC=\"movie.avi\" WIDTH=60 HEIGHT=40>", "<embeded src=\"movie.avi\" width=60 height=40>" },
     });
     WriteFileBytes(Dir.File("tune.mid"), "MThd");
     FileChoices = { Dir.File("tune.mid") };
     Use<TForm28>([](TForm28* d) {
-        Press(d->BitBtn1);
+        ClickOn(d->BitBtn1);
         EXPECT_EQ(d->Edit1->Text(), "tune.mid");
         EXPECT_TRUE(HasFocus(d, d->Edit2));
-        Press(d->Button2);
+        ClickOn(d->Button2);
     });
     ExpectResetOnEveryWayOut<TForm28>(&TForm28::Button1, &TForm28::Button2,
-        [](TForm28* d) { Type(d->Edit1, "x"); Type(d->Edit2, "1"); Type(d->Edit3, "2"); },
-        [](TForm28* d) { return d->Edit1->Text().empty() && d->Edit2->Text().empty() && d->Edit3->Text().empty() && HasFocus(d, d->Edit1); });
+        [](TForm28* d) { Retype(d->Edit1, "x"); Retype(d->Edit2, "1"); Retype(d->Edit3, "2"); },
+        [](TForm28* d) { return Emptied({ d->Edit1, d->Edit2, d->Edit3 }) && HasFocus(d, d->Edit1); });
 }
 
 TEST_F(EmbeddedObjectsTest, AppletTabsFromTheSourceToTheMessageBeforeTheSize)
@@ -76,9 +66,9 @@ TEST_F(EmbeddedObjectsTest, AppletTabsFromTheSourceToTheMessageBeforeTheSize)
             for (TWinControl* c : std::initializer_list<TWinControl*> { d->Edit1, d->Edit4, d->Edit2, d->Edit3 })
                 if (HasFocus(d, c))
                     visited.push_back(c);
-            QTest::keyClick(d->Widget()->focusWidget(), Qt::Key_Tab);
+            KeyAtFocus(d->Widget(), Qt::Key_Tab);
         }
         EXPECT_EQ(visited, (std::vector<TWinControl*> { d->Edit1, d->Edit4, d->Edit2, d->Edit3 }));
-        Press(d->Button2);
+        ClickOn(d->Button2);
     });
 }

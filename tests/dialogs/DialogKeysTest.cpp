@@ -8,24 +8,11 @@
 
 namespace {
 
-// A key as the keyboard sends it: to the control that has the focus.
-void Key(TForm* d, int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier)
-{
-    QWidget* focused = d->Widget()->focusWidget();
-    QTest::keyClick(focused ? focused : d->Widget(), Qt::Key(qtKey), mods);
-}
-
-void Keys(TForm* d, const char* text)
-{
-    QWidget* focused = d->Widget()->focusWidget();
-    QTest::keyClicks(focused ? focused : d->Widget(), QString::fromLatin1(text));
-}
-
 // Tab until the control has the focus.
 void TabTo(TForm* d, TWinControl* control)
 {
     for (int i = 0; i < 20 && !ElementDialogTest::HasFocus(d, control); ++i)
-        Key(d, Qt::Key_Tab);
+        KeyAtFocus(d->Widget(), Qt::Key_Tab);
     ASSERT_TRUE(ElementDialogTest::HasFocus(d, control)) << control->Name;
 }
 
@@ -40,47 +27,47 @@ struct KeyCase {
 
 const KeyCase kCases[] = {
     { "rule: Enter on Cancel", &OpenDialog<TForm6>,
-        [](TForm* d) { TabTo(d, Form6->Button2); Key(d, Qt::Key_Return); }, "" },
+        [](TForm* d) { TabTo(d, Form6->Button2); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "" },
     { "rule: Enter in the width", &OpenDialog<TForm6>,
-        [](TForm* d) { Keys(d, "5"); Key(d, Qt::Key_Return); }, "<HR WIDTH=\"5\">" },
+        [](TForm* d) { TypeAtFocus(d->Widget(), "5"); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "<HR WIDTH=\"5\">" },
     { "rule: Enter on OK", &OpenDialog<TForm6>,
-        [](TForm* d) { TabTo(d, Form6->Button1); Key(d, Qt::Key_Return); }, "<HR>" },
+        [](TForm* d) { TabTo(d, Form6->Button1); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "<HR>" },
     { "rule: Up and Down step the width", &OpenDialog<TForm6>,
         [](TForm* d) {
             for (int key : { Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down })
-                Key(d, key);
-            Key(d, Qt::Key_Return);
+                KeyAtFocus(d->Widget(), key);
+            KeyAtFocus(d->Widget(), Qt::Key_Return);
         },
         "<HR WIDTH=\"2\">" },
     { "link: Enter on Browse browses", &OpenDialog<TForm7>,
-        [](TForm* d) { TabTo(d, Form7->BitBtn1); Key(d, Qt::Key_Return); }, "", 1, false },
+        [](TForm* d) { TabTo(d, Form7->BitBtn1); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "", 1, false },
     { "link: Enter on Cancel", &OpenDialog<TForm7>,
-        [](TForm* d) { TabTo(d, Form7->Button1); Key(d, Qt::Key_Return); }, "" },
+        [](TForm* d) { TabTo(d, Form7->Button1); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "" },
     { "link: Enter in the address", &OpenDialog<TForm7>,
-        [](TForm* d) { Keys(d, "x.org"); Key(d, Qt::Key_Return); }, "<A HREF=\"http://x.org\"></A>" },
+        [](TForm* d) { TypeAtFocus(d->Widget(), "x.org"); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "<A HREF=\"http://x.org\"></A>" },
     { "link: the address reached with Tab keeps its text", &OpenDialog<TForm7>,
         [](TForm* d) {
             TabTo(d, Form7->Edit2);
             TabTo(d, Form7->Edit1);
-            Keys(d, "x.org");
-            Key(d, Qt::Key_Return);
+            TypeAtFocus(d->Widget(), "x.org");
+            KeyAtFocus(d->Widget(), Qt::Key_Return);
         },
         "<A HREF=\"http://x.org\"></A>" },
     { "mail: Enter on Cancel", &OpenDialog<TForm8>,
-        [](TForm* d) { TabTo(d, Form8->Button2); Key(d, Qt::Key_Return); }, "" },
+        [](TForm* d) { TabTo(d, Form8->Button2); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "" },
     { "mail: Enter in the description", &OpenDialog<TForm8>,
-        [](TForm* d) { Keys(d, "a@b"); TabTo(d, Form8->Edit2); Keys(d, "c"); Key(d, Qt::Key_Return); },
+        [](TForm* d) { TypeAtFocus(d->Widget(), "a@b"); TabTo(d, Form8->Edit2); TypeAtFocus(d->Widget(), "c"); KeyAtFocus(d->Widget(), Qt::Key_Return); },
         "<A HREF=\"mailto:a@b\">c</A>" },
     { "image: Enter on Browse browses", &OpenDialog<TForm5>,
-        [](TForm* d) { TabTo(d, Form5->BitBtn1); Key(d, Qt::Key_Return); }, "", 1, false },
+        [](TForm* d) { TabTo(d, Form5->BitBtn1); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "", 1, false },
     { "image: Up steps the border", &OpenDialog<TForm5>,
-        [](TForm* d) { Keys(d, "a.gif"); TabTo(d, Form5->Edit3); Key(d, Qt::Key_Up); Key(d, Qt::Key_Return); },
+        [](TForm* d) { TypeAtFocus(d->Widget(), "a.gif"); TabTo(d, Form5->Edit3); KeyAtFocus(d->Widget(), Qt::Key_Up); KeyAtFocus(d->Widget(), Qt::Key_Return); },
         "<IMG SRC=\"a.gif\" BORDER=1 ALT=\"\">" },
     { "sound: Up steps the loop and unticks Infinite", &OpenDialog<TForm11>,
-        [](TForm* d) { TabTo(d, Form11->MultiBaseEdit1); Key(d, Qt::Key_Up); Key(d, Qt::Key_Up); Key(d, Qt::Key_Return); },
+        [](TForm* d) { TabTo(d, Form11->MultiBaseEdit1); KeyAtFocus(d->Widget(), Qt::Key_Up); KeyAtFocus(d->Widget(), Qt::Key_Up); KeyAtFocus(d->Widget(), Qt::Key_Return); },
         "<BGSOUND SRC=\"\" LOOP=2>" },
     { "sound: Enter on Cancel", &OpenDialog<TForm11>,
-        [](TForm* d) { TabTo(d, Form11->Button2); Key(d, Qt::Key_Return); }, "" },
+        [](TForm* d) { TabTo(d, Form11->Button2); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "" },
 };
 
 void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.what; }

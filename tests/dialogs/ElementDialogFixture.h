@@ -5,12 +5,8 @@
 
 #include "tests/dialogs/PageFixture.h"
 
-#include <QTest>
-
 #include "platform/ComboBox.h"
 #include "platform/Messages.h"
-
-#include <QCloseEvent>
 
 #include <algorithm>
 
@@ -36,38 +32,12 @@ protected:
     void SetUp() override { StartPage(); }
 
 public:
-    // Retypes an edit's or a list's text key by key.
-    static void Type(TEdit* edit, const std::string& text)
-    {
-        edit->SelectAll();
-        QTest::keyClicks(edit->Widget(), QString::fromStdString(text));
-    }
-    static void Type(TComboBox* box, const std::string& text)
-    {
-        box->SetText("");
-        QTest::keyClicks(box->Widget(), QString::fromStdString(text));
-    }
-    // Picks a list item with the arrow keys, as one goes down (or up) the list.
-    static void Pick(TComboBox* box, const std::string& item)
-    {
-        int n = box->ItemCount();
-        for (int i = 0; i < 2 * n && box->Text() != item; ++i)
-            QTest::keyClick(box->Widget(), i < n ? Qt::Key_Down : Qt::Key_Up);
-        EXPECT_EQ(box->Text(), item);
-    }
-    static void Tick(TCheckBox* box) { QTest::keyClick(box->Widget(), Qt::Key_Space); }
-    static void Press(TButton* button) { QTest::mouseClick(button->Widget(), Qt::LeftButton); }
     // Whether the control (or a part of it, as a list's edit) has the
     // dialog's focus.
     static bool HasFocus(TForm* form, TWinControl* control)
     {
         QWidget* focused = form->Widget()->focusWidget();
         return focused && (focused == control->Widget() || control->Widget()->isAncestorOf(focused));
-    }
-    static void CloseBox(TForm* form)
-    {
-        QCloseEvent close;
-        QApplication::sendEvent(form->Widget(), &close);
     }
 
 protected:
@@ -116,7 +86,7 @@ protected:
                 PageWindow->Edit4->SetText(upper ? "Upercase" : "Lowercase");
                 TInserted got = Use<Form>([&](Form* d) {
                     c.fill(d);
-                    Press(d->*ok);
+                    ClickOn(d->*ok);
                 });
                 const std::string& want = upper ? c.upper : c.lower;
                 EXPECT_FALSE(StillOpen) << c.what;
@@ -134,17 +104,16 @@ protected:
         const std::function<void(Form*)>& fill, const std::function<bool(Form*)>& isReset)
     {
         const std::function<void(Form*)> waysOut[] = {
-            [ok](Form* d) { Press(d->*ok); },
-            [cancel](Form* d) { Press(d->*cancel); },
+            [ok](Form* d) { ClickOn(d->*ok); },
+            [cancel](Form* d) { ClickOn(d->*cancel); },
             [cancel](Form* d) {
-                QWidget* focused = d->Widget()->focusWidget();
-                QTest::keyClick(focused ? focused : d->Widget(), Qt::Key_Escape);
+                KeyAtFocus(d->Widget(), Qt::Key_Escape);
                 EXPECT_EQ(d->Visible() && d->ModalResult() == mrNone, !(d->*cancel)->Cancel);
                 if (d->ModalResult() == mrNone)
                     d->Close();
             },
             [](Form* d) { CloseBox(d); },
-            [cancel](Form* d) { Press(d->*cancel); },
+            [cancel](Form* d) { ClickOn(d->*cancel); },
         };
         int way = 0;
         for (const auto& wayOut : waysOut) {

@@ -33,18 +33,16 @@ protected:
 TEST_F(FontFormMetaTest, FontLeavesTheCaretBetweenItsTags)
 {
     // Only the first opening shows the design size.
-    TInserted first = Use<TForm19>([](TForm19* d) { Press(d->Button1); });
+    TInserted first = Use<TForm19>([](TForm19* d) { ClickOn(d->Button1); });
     EXPECT_EQ(first.text, "<FONT SIZE=\"0\"></FONT>");
     EXPECT_EQ(first.caret, int(first.text.size()) - 7);
 
     ExpectElements<TForm19>(&TForm19::Button1, {
         { "later opening, nothing changed", [](TForm19*) {}, "<FONT></FONT>", "<font></font>", 7 },
-        { "colour only", [](TForm19* d) { Type(d->ComboBox2, "Red"); },
+        { "colour only", [](TForm19* d) { Retype(d->ComboBox2, "Red"); },
             "<FONT COLOR=\"Red\"></FONT>", "<font color=\"Red\"></font>", 7 },
-        { "face typed by hand, size", [](TForm19* d) {
-              Type(d->ComboBox1, "No Such Face 9");
-              Type(d->Edit1, "1");
-          }, "<FONT SIZE=\"1\" FACE=\"No Such Face 9\"></FONT>", "<font size=\"1\" face=\"No Such Face 9\"></font>", 7 },
+        { "face typed by hand, size", [](TForm19* d) { Retype({ { d->ComboBox1, "No Such Face 9" }, { d->Edit1, "1" } }); },
+            "<FONT SIZE=\"1\" FACE=\"No Such Face 9\"></FONT>", "<font size=\"1\" face=\"No Such Face 9\"></font>", 7 },
     });
 }
 
@@ -53,7 +51,7 @@ TEST_F(FontFormMetaTest, FontFacesAreTheSystemsOnEveryOpening)
     std::vector<std::vector<std::string>> seen;
     auto look = [&](TForm19* d) {
         seen.push_back(Items(d->ComboBox1));
-        Press(d->Button2);
+        ClickOn(d->Button2);
     };
     Use<TForm19>(look);
     EXPECT_EQ(seen.back(), ScreenFonts());
@@ -65,13 +63,9 @@ TEST_F(FontFormMetaTest, FontFacesAreTheSystemsOnEveryOpening)
     EXPECT_EQ(seen[2], (std::vector<std::string> { "Gamma" }));
 
     ExpectResetOnEveryWayOut<TForm19>(&TForm19::Button1, &TForm19::Button2,
+        [](TForm19* d) { Retype({ { d->ComboBox1, "Gamma" }, { d->ComboBox2, "Navy" }, { d->Edit1, "4" } }); },
         [](TForm19* d) {
-            Type(d->ComboBox1, "Gamma");
-            Type(d->ComboBox2, "Navy");
-            Type(d->Edit1, "4");
-        },
-        [](TForm19* d) {
-            return d->ComboBox1->Text().empty() && d->ComboBox2->Text().empty() && d->Edit1->Text().empty()
+            return Emptied({ d->ComboBox1, d->ComboBox2, d->Edit1 })
                 && HasFocus(d, d->ComboBox1);
         });
 }
@@ -87,8 +81,8 @@ TEST_F(FontFormMetaTest, FontListsEachFamilyOnceByTheNameAPageAsksFor)
     TInserted picked = Use<TForm19>([&](TForm19* d) {
         items = Items(d->ComboBox1);
         if (!shared.isEmpty())
-            Pick(d->ComboBox1, shared.toStdString());
-        Press(d->Button1);
+            PickWithArrows(d->ComboBox1, shared.toStdString());
+        ClickOn(d->Button1);
     });
     std::vector<std::string> sorted = items;
     std::sort(sorted.begin(), sorted.end());
@@ -103,40 +97,33 @@ TEST_F(FontFormMetaTest, FormActionPostsToTheQuotedAction)
 {
     ExpectElements<TForm20>(&TForm20::Button1, {
         { "empty action", [](TForm20*) {}, "<FORM METHOD=POST ACTION=\"\"></FORM>", "<form method=post action=\"\"></form>" },
-        { "action", [](TForm20* d) { Type(d->Edit1, "/cgi-bin/mail.pl"); },
+        { "action", [](TForm20* d) { Retype(d->Edit1, "/cgi-bin/mail.pl"); },
             "<FORM METHOD=POST ACTION=\"/cgi-bin/mail.pl\"></FORM>", "<form method=post action=\"/cgi-bin/mail.pl\"></form>" },
         { "odd text as it stands", [](TForm20* d) { d->Edit1->SetText("caf\xc3\xa9 \"<&>\"\nx"); },
             "<FORM METHOD=POST ACTION=\"caf\xc3\xa9 \"<&>\"\nx\"></FORM>", "<form method=post action=\"caf\xc3\xa9 \"<&>\"\nx\"></form>" },
     });
     ExpectResetOnEveryWayOut<TForm20>(&TForm20::Button1, &TForm20::Button2,
-        [](TForm20* d) { Type(d->Edit1, "x"); },
+        [](TForm20* d) { Retype(d->Edit1, "x"); },
         [](TForm20* d) { return d->Edit1->Text().empty() && HasFocus(d, d->Edit1); });
 }
 
 TEST_F(FontFormMetaTest, MetaWritesAllFourAttributesInTheirOrder)
 {
     ExpectElements<TForm23>(&TForm23::Button1, {
-        { "name and content", [](TForm23* d) { Type(d->Edit1, "html, editor"); Type(d->ComboBox2, "Keywords"); },
+        { "name and content", [](TForm23* d) { Retype(d->Edit1, "html, editor"); Retype(d->ComboBox2, "Keywords"); },
             "<META HTTP-EQUIV=\"\" CONTENT=\"html, editor\" NAME=\"Keywords\" URL=\"\">",
             "<meta http-equiv=\"\" content=\"html, editor\" name=\"Keywords\" url=\"\">" },
         { "all four", [](TForm23* d) {
-              Type(d->Edit2, "next.htm");
-              Type(d->ComboBox1, "Refresh");
-              Type(d->Edit1, "5");
-              Type(d->ComboBox2, "x");
+              Retype({ { d->Edit2, "next.htm" }, { d->ComboBox1, "Refresh" }, { d->Edit1, "5" }, { d->ComboBox2, "x" } });
           }, "<META HTTP-EQUIV=\"Refresh\" CONTENT=\"5\" NAME=\"x\" URL=\"next.htm\">",
             "<meta http-equiv=\"Refresh\" content=\"5\" name=\"x\" url=\"next.htm\">" },
     });
     ExpectResetOnEveryWayOut<TForm23>(&TForm23::Button1, &TForm23::Button2,
         [](TForm23* d) {
-            Type(d->ComboBox1, "Expires");
-            Type(d->Edit1, "c");
-            Type(d->ComboBox2, "Reply-to");
-            Type(d->Edit2, "u");
+            Retype({ { d->ComboBox1, "Expires" }, { d->Edit1, "c" }, { d->ComboBox2, "Reply-to" }, { d->Edit2, "u" } });
         },
         [](TForm23* d) {
-            return d->ComboBox1->Text().empty() && d->Edit1->Text().empty() && d->ComboBox2->Text().empty()
-                && d->Edit2->Text().empty() && HasFocus(d, d->ComboBox1);
+            return Emptied({ d->ComboBox1, d->Edit1, d->ComboBox2, d->Edit2 }) && HasFocus(d, d->ComboBox1);
         });
     EXPECT_EQ(Form23->Hint(), "Insert Meta");
 }

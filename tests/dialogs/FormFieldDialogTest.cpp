@@ -10,9 +10,9 @@ namespace {
 std::function<void(TForm21*)> field(const char* type, const char* name, const char* value)
 {
     return [=](TForm21* d) {
-        ElementDialogTest::Pick(d->ComboBox1, type);
-        ElementDialogTest::Type(d->Edit1, name);
-        ElementDialogTest::Type(d->Edit2, value);
+        PickWithArrows(d->ComboBox1, type);
+        Retype(d->Edit1, name);
+        Retype(d->Edit2, value);
     };
 }
 
@@ -27,13 +27,13 @@ TEST_F(FormFieldDialogTest, EachTypeWritesItsElement)
         { "reset", field("Reset Button", "", "Clear"), "<INPUT TYPE=\"RESET\" NAME=\"\" VALUE=\"Clear\">", "<input type=\"reset\" name=\"\" value=\"Clear\">" },
         { "submit", field("Submit Button", "s", "Go"), "<INPUT TYPE=\"SUBMIT\" NAME=\"s\" VALUE=\"Go\">", "<input type=\"submit\" name=\"s\" value=\"Go\">" },
         { "select list", field("Select List", "pick", "ignored"), "<SELECT NAME=\"pick\"></SELECT>", "<select name=\"pick\"></select>" },
-        { "text with a size", [](TForm21* d) { field("Text", "q", "")(d); Type(d->Edit3, "20"); },
+        { "text with a size", [](TForm21* d) { field("Text", "q", "")(d); Retype(d->Edit3, "20"); },
             "<INPUT TYPE=\"TEXT\" NAME=\"q\" VALUE=\"\" SIZE=20>", "<input type=\"text\" name=\"q\" value=\"\" size=20>" },
-        { "text with both", [](TForm21* d) { field("Text", "q", "x")(d); Type(d->Edit3, "20"); Type(d->Edit4, "8"); },
+        { "text with both", [](TForm21* d) { field("Text", "q", "x")(d); Retype(d->Edit3, "20"); Retype(d->Edit4, "8"); },
             "<INPUT TYPE=\"TEXT\" NAME=\"q\" VALUE=\"x\" SIZE=20 MAXLENGTH=8>", "<input type=\"text\" name=\"q\" value=\"x\" size=20 maxlength=8>" },
-        { "text area with rows", [](TForm21* d) { field("Text Area", "msg", "")(d); Type(d->Edit3, "5"); },
+        { "text area with rows", [](TForm21* d) { field("Text Area", "msg", "")(d); Retype(d->Edit3, "5"); },
             "<TEXTAREA NAME=\"msg\" ROWS=5></TEXTAREA>", "<textarea name=\"msg\" rows=5></textarea>" },
-        { "a type of no list item", [](TForm21* d) { Type(d->ComboBox1, "checkbox"); }, "", "" },
+        { "a type of no list item", [](TForm21* d) { Retype(d->ComboBox1, "checkbox"); }, "", "" },
     });
 }
 
@@ -58,24 +58,24 @@ TEST_F(FormFieldDialogTest, TheTypeDecidesWhatIsUsableAndHowItIsLabelled)
     for (const Look& look : looks)
         Use<TForm21>([&](TForm21* d) {
             if (look.type == std::string("Anything"))
-                Type(d->ComboBox1, look.type);
+                Retype(d->ComboBox1, look.type);
             else
-                Pick(d->ComboBox1, look.type);
+                PickWithArrows(d->ComboBox1, look.type);
             EXPECT_EQ(d->Edit2->Enabled(), look.value) << look.type;
             EXPECT_EQ(d->Edit3->Enabled() && d->UpDown1->Enabled(), look.first) << look.type;
             EXPECT_EQ(d->Edit4->Enabled() && d->UpDown2->Enabled(), look.second) << look.type;
             EXPECT_EQ(d->Label4->Caption(), look.label4) << look.type;
             EXPECT_EQ(d->Label5->Caption(), look.label5) << look.type;
-            Press(d->Button2);
+            ClickOn(d->Button2);
         });
     // Switching to Text clears the numbers.
     Use<TForm21>([](TForm21* d) {
-        Type(d->Edit3, "3");
-        Type(d->Edit4, "4");
-        Pick(d->ComboBox1, "Text");
+        Retype(d->Edit3, "3");
+        Retype(d->Edit4, "4");
+        PickWithArrows(d->ComboBox1, "Text");
         EXPECT_EQ(d->Edit3->Text(), "");
         EXPECT_EQ(d->Edit4->Text(), "");
-        Press(d->Button2);
+        ClickOn(d->Button2);
     });
 }
 
@@ -85,14 +85,14 @@ TEST_F(FormFieldDialogTest, TheTypeStaysAndTheFieldsAreCleared)
     EXPECT_FALSE(Form21->Edit3->Enabled());
     ExpectResetOnEveryWayOut<TForm21>(&TForm21::Button1, &TForm21::Button2,
         [](TForm21* d) {
-            Pick(d->ComboBox1, "Text");
-            Type(d->Edit1, "n");
-            Type(d->Edit2, "v");
-            Type(d->Edit3, "1");
-            Type(d->Edit4, "2");
+            PickWithArrows(d->ComboBox1, "Text");
+            Retype(d->Edit1, "n");
+            Retype(d->Edit2, "v");
+            Retype(d->Edit3, "1");
+            Retype(d->Edit4, "2");
         },
         [](TForm21* d) {
-            return d->Edit1->Text().empty() && d->Edit2->Text().empty() && d->Edit3->Text().empty() && d->Edit4->Text().empty()
+            return Emptied({ d->Edit1, d->Edit2, d->Edit3, d->Edit4 })
                 && HasFocus(d, d->Edit1);
         });
     EXPECT_EQ(Form21->ComboBox1->Text(), "Text");

@@ -3,15 +3,12 @@
 // steps whenever step 2 closes.
 
 #include "tests/dialogs/PageFixture.h"
-#include "tests/support/DialogDriving.h"
-
-#include <QApplication>
-#include <QCloseEvent>
 
 namespace {
 
 class FrameWizardTest : public PageTest {
 protected:
+    void SetUp() override { StartPage<TForm13, TForm14>(); }
     // Opens the wizard over the page; `step1` and `step2` work the steps
     // (step 2 is reached only when step 1 presses OK). Returns what was
     // written at the caret.
@@ -31,15 +28,6 @@ protected:
         return PageFrom(caret);
     }
 
-    template<class Control>
-    static void Retype(Control* edit, const std::string& text)
-    {
-        KeyOn(edit, Qt::Key_End);
-        while (!edit->Text().empty())
-            KeyOn(edit, Qt::Key_Backspace);
-        TypeInto(edit, text);
-    }
-
     static bool IsReset()
     {
         bool reset = Form13->RadioButton1->Checked() && !Form13->RadioButton2->Checked() && Form13->Edit1->Text() == "2";
@@ -56,7 +44,6 @@ protected:
 
 TEST_F(FrameWizardTest, TwoAndThreeRowsWithTheOpeningValues)
 {
-    StartPage<TForm13, TForm14>();
     EXPECT_TRUE(IsReset());
     auto ok1 = [](TForm13* d) { ClickOn(d->Button1); };
     auto ok2 = [](TForm14* d) { ClickOn(d->Button1); };
@@ -75,20 +62,19 @@ TEST_F(FrameWizardTest, TwoAndThreeRowsWithTheOpeningValues)
 
 TEST_F(FrameWizardTest, EightColumnsInLowerCaseWithNoResizeOnOneFrameOnly)
 {
-    StartPage<TForm13, TForm14>();
     PageWindow->Edit4->SetText("Lowercase");
     PageWindow->Edit2->SetText("'");
     std::string block = Run(
         [](TForm13* d) {
             ClickOn(d->RadioButton2);
-            Retype(d->Edit1, "8");
+            EraseAndType(d->Edit1, "8");
             KeyOn(d->Edit1, Qt::Key_Return);
         },
         [](TForm14* d) {
             auto& f = d->Frames[4];
-            Retype(f.Name, "menu");
-            Retype(f.Address, "menu.htm");
-            Retype(f.Scrolling, "No");
+            EraseAndType(f.Name, "menu");
+            EraseAndType(f.Address, "menu.htm");
+            EraseAndType(f.Scrolling, "No");
             ClickOn(f.NoResize);
             ClickOn(d->Button1);
         });
@@ -102,17 +88,16 @@ TEST_F(FrameWizardTest, EightColumnsInLowerCaseWithNoResizeOnOneFrameOnly)
 
 TEST_F(FrameWizardTest, ACountWithoutAFrameSetWritesNothingAndStillResets)
 {
-    StartPage<TForm13, TForm14>();
     std::string page = PageWindow->RichEdit1->Text();
     for (const char* count : { "9", "1", "", "3 " }) {
         std::string block = Run(
             [count](TForm13* d) {
                 ClickOn(d->RadioButton2);
-                Retype(d->Edit1, count);
+                EraseAndType(d->Edit1, count);
                 ClickOn(d->Button1);
             },
             [](TForm14* d) {
-                Retype(d->Frames[0].Name, "kept?");
+                EraseAndType(d->Frames[0].Name, "kept?");
                 ClickOn(d->Button1);
             });
         EXPECT_EQ(block, "") << count;
@@ -124,7 +109,6 @@ TEST_F(FrameWizardTest, ACountWithoutAFrameSetWritesNothingAndStillResets)
 
 TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsChoices)
 {
-    StartPage<TForm13, TForm14>();
     std::string page = PageWindow->RichEdit1->Text();
     auto choose = [](TForm13* d) {
         ClickOn(d->RadioButton2);
@@ -138,15 +122,12 @@ TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsC
 
     const std::function<void(TForm14*)> waysOut[] = {
         [](TForm14* d) { ClickOn(d->Button2); },
-        [](TForm14* d) {
-            QCloseEvent close;
-            QApplication::sendEvent(d->Widget(), &close);
-        },
+        [](TForm14* d) { CloseBox(d); },
     };
     for (const auto& wayOut : waysOut) {
         Run([&](TForm13* d) { choose(d); ClickOn(d->Button1); },
             [&](TForm14* d) {
-                Retype(d->Frames[7].Address, "x.htm");
+                EraseAndType(d->Frames[7].Address, "x.htm");
                 ClickOn(d->Frames[0].NoResize);
                 // Escape is not bound at step 2.
                 KeyOn(d->Frames[0].Name, Qt::Key_Escape);
@@ -160,7 +141,6 @@ TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsC
 
 TEST_F(FrameWizardTest, TheArrowsKeepTheCountWithinTwoToEight)
 {
-    StartPage<TForm13, TForm14>();
     for (int i = 0; i < 10; ++i)
         Form13->UpDown1->Step(btNext);
     EXPECT_EQ(Form13->Edit1->Text(), "8");

@@ -6,8 +6,6 @@
 
 #include "platform/FileMask.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QWidget>
 
 #include "platform/Messages.h"
@@ -16,26 +14,24 @@ namespace {
 
 class ImageDialogTest : public PageTest {
 protected:
-    // Opens the dialog over the page, fills it in `fill` and presses OK.
-    void InsertImage(const std::function<void(TForm5*)>& fill)
+    void SetUp() override { StartPage<TForm5>(); }
+    // Opens the dialog over the page, fills it in `fill` and presses OK;
+    // returns what went in at the caret.
+    std::string InsertImage(const std::function<void(TForm5*)>& fill)
     {
+        const int caret = PageWindow->RichEdit1->SelStart();
         InModal = [this, fill](TForm* form) {
             auto* dialog = static_cast<TForm5*>(form);
             fill(dialog);
-            dialog->Button1->Click();
+            ClickOn(dialog->Button1);
             // A refused insertion leaves the dialog open: the test closes it.
             if (dialog->ModalResult() == mrNone)
-                StillOpen = true, dialog->Button2->Click();
+                StillOpen = true, ClickOn(dialog->Button2);
         };
         StillOpen = false;
         Do([] { OpenDialog<TForm5>(); });
-    }
-
-    // The page between the caret position before and after an insertion.
-    std::string InsertedAt(int start) const
-    {
-        std::string text = PageWindow->RichEdit1->Text();
-        return text.substr(std::size_t(start), std::size_t(PageWindow->RichEdit1->SelStart() - start));
+        const std::string text = PageWindow->RichEdit1->Text();
+        return text.substr(std::size_t(caret), std::size_t(PageWindow->RichEdit1->SelStart() - caret));
     }
 
     bool StillOpen = false;
@@ -45,13 +41,12 @@ protected:
 
 TEST_F(ImageDialogTest, DefaultsWriteSourceBorderAndEmptyAltAtTheCaret)
 {
-    StartPage<TForm5>();
     int caret = PageWindow->RichEdit1->SelStart();
     std::string before = PageWindow->RichEdit1->Text();
-    InsertImage([](TForm5* d) { d->Edit1->SetText("a.gif"); });
+    std::string inserted = InsertImage([](TForm5* d) { d->Edit1->SetText("a.gif"); });
     EXPECT_FALSE(StillOpen);
-    EXPECT_EQ(InsertedAt(caret), "<IMG SRC=\"a.gif\" BORDER=0 ALT=\"\">");
-    EXPECT_EQ(PageWindow->RichEdit1->Text(), before.substr(0, std::size_t(caret)) + InsertedAt(caret) + before.substr(std::size_t(caret)));
+    EXPECT_EQ(inserted, "<IMG SRC=\"a.gif\" BORDER=0 ALT=\"\">");
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), before.substr(0, std::size_t(caret)) + inserted + before.substr(std::size_t(caret)));
     EXPECT_EQ(PageWindow->RichEdit1->SelLength(), 0);
     EXPECT_TRUE(Errors.empty());
     EXPECT_TRUE(Questions.empty());
@@ -59,31 +54,25 @@ TEST_F(ImageDialogTest, DefaultsWriteSourceBorderAndEmptyAltAtTheCaret)
 
 TEST_F(ImageDialogTest, EveryAttributeInOrderWithValuesTakenAsTheyStand)
 {
-    StartPage<TForm5>();
-    int caret = PageWindow->RichEdit1->SelStart();
-    InsertImage([](TForm5* d) {
+    EXPECT_EQ(InsertImage([](TForm5* d) {
         d->Edit1->SetText("pics/cat.jpg");
         d->Edit2->SetText("A \"cat\"");
         d->Edit3->SetText("");  // emptied border: the bare name stays
         d->ComboBox1->SetItemIndex(3);  // MIDDLE
         d->Edit5->SetText("0");  // "0" is a value
         d->Edit4->SetText(" ");  // so is a blank
-    });
-    EXPECT_EQ(InsertedAt(caret), "<IMG SRC=\"pics/cat.jpg\" WIDTH=0 HEIGHT=  BORDER= ALIGN=\"MIDDLE\" ALT=\"A \"cat\"\">");
+    }), "<IMG SRC=\"pics/cat.jpg\" WIDTH=0 HEIGHT=  BORDER= ALIGN=\"MIDDLE\" ALT=\"A \"cat\"\">");
 
     // A typed alignment is written as typed.
-    caret = PageWindow->RichEdit1->SelStart();
-    InsertImage([](TForm5* d) {
+    EXPECT_EQ(InsertImage([](TForm5* d) {
         d->Edit1->SetText("b.gif");
         d->ComboBox1->SetText("center");
         d->Edit3->SetText("12");
-    });
-    EXPECT_EQ(InsertedAt(caret), "<IMG SRC=\"b.gif\" BORDER=12 ALIGN=\"center\" ALT=\"\">");
+    }), "<IMG SRC=\"b.gif\" BORDER=12 ALIGN=\"center\" ALT=\"\">");
 }
 
 TEST_F(ImageDialogTest, TagCaseAndQuoteComeFromTheMainWindow)
 {
-    StartPage<TForm5>();
     auto fill = [](TForm5* d) {
         d->Edit1->SetText("a.gif");
         d->Edit5->SetText("10");
@@ -92,25 +81,18 @@ TEST_F(ImageDialogTest, TagCaseAndQuoteComeFromTheMainWindow)
     };
     for (const char* tagCase : { "Lowercase", "upercase", "" }) {
         PageWindow->Edit4->SetText(tagCase);
-        int caret = PageWindow->RichEdit1->SelStart();
-        InsertImage(fill);
-        EXPECT_EQ(InsertedAt(caret), "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">") << tagCase;
+        EXPECT_EQ(InsertImage(fill), "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">") << tagCase;
     }
     PageWindow->Edit4->SetText("Upercase");
     PageWindow->Edit2->SetText("");
-    int caret = PageWindow->RichEdit1->SelStart();
-    InsertImage(fill);
-    EXPECT_EQ(InsertedAt(caret), "<IMG SRC=a.gif WIDTH=10 BORDER=0 ALIGN=top ALT=alt>");
+    EXPECT_EQ(InsertImage(fill), "<IMG SRC=a.gif WIDTH=10 BORDER=0 ALIGN=top ALT=alt>");
 
     PageWindow->Edit2->SetText("'");
-    caret = PageWindow->RichEdit1->SelStart();
-    InsertImage(fill);
-    EXPECT_EQ(InsertedAt(caret), "<IMG SRC='a.gif' WIDTH=10 BORDER=0 ALIGN='top' ALT='alt'>");
+    EXPECT_EQ(InsertImage(fill), "<IMG SRC='a.gif' WIDTH=10 BORDER=0 ALIGN='top' ALT='alt'>");
 }
 
 TEST_F(ImageDialogTest, TheSelectionIsReplaced)
 {
-    StartPage<TForm5>();
     PageWindow->RichEdit1->SetText("one TWO three");
     PageWindow->RichEdit1->SetSelStart(4);
     PageWindow->RichEdit1->SetSelLength(3);
@@ -121,16 +103,15 @@ TEST_F(ImageDialogTest, TheSelectionIsReplaced)
 
 TEST_F(ImageDialogTest, AnEmptySourceIsRefusedAndTheOtherFieldsStay)
 {
-    StartPage<TForm5>();
     std::string before = PageWindow->RichEdit1->Text();
     bool keptFields = false;
     InModal = [&](TForm* form) {
         auto* d = static_cast<TForm5*>(form);
         d->Edit2->SetText("kept");
         d->Edit5->SetText("40");
-        d->Button1->Click();
+        ClickOn(d->Button1);
         keptFields = d->Visible() && d->ModalResult() == mrNone && d->Edit2->Text() == "kept" && d->Edit5->Text() == "40";
-        d->Button2->Click();
+        ClickOn(d->Button2);
     };
     Do([] { OpenDialog<TForm5>(); });
     ASSERT_EQ(Questions.size(), 1u);
@@ -144,7 +125,6 @@ TEST_F(ImageDialogTest, AnEmptySourceIsRefusedAndTheOtherFieldsStay)
 
 TEST_F(ImageDialogTest, OkCancelAndTheCloseBoxAllLeaveItReset)
 {
-    StartPage<TForm5>();
     auto fillAll = [](TForm5* d) {
         d->Edit1->SetText("a.gif");
         d->Edit2->SetText("alt");
@@ -154,16 +134,12 @@ TEST_F(ImageDialogTest, OkCancelAndTheCloseBoxAllLeaveItReset)
         d->Edit4->SetText("2");
     };
     auto isReset = [](TForm5* d) {
-        return d->Edit1->Text().empty() && d->Edit2->Text().empty() && d->Edit3->Text() == "0" && d->ComboBox1->Text().empty()
-            && d->Edit5->Text().empty() && d->Edit4->Text().empty();
+        return Emptied({ d->Edit1, d->Edit2 }) && d->Edit3->Text() == "0" && Emptied({ d->ComboBox1, d->Edit5, d->Edit4 });
     };
     const std::function<void(TForm5*)> waysOut[] = {
-        [](TForm5* d) { d->Button1->Click(); },
-        [](TForm5* d) { d->Button2->Click(); },
-        [](TForm5* d) {
-            QCloseEvent close;
-            QApplication::sendEvent(d->Widget(), &close);
-        },
+        [](TForm5* d) { ClickOn(d->Button1); },
+        [](TForm5* d) { ClickOn(d->Button2); },
+        [](TForm5* d) { CloseBox(d); },
     };
     for (const auto& wayOut : waysOut) {
         bool resetOnOpening = false;
@@ -185,30 +161,28 @@ TEST_F(ImageDialogTest, OkCancelAndTheCloseBoxAllLeaveItReset)
 
 TEST_F(ImageDialogTest, BrowseTakesTheBareFileNameAlsoOfHiddenFiles)
 {
-    StartPage<TForm5>();
     WriteFileBytes(Dir.File("My Cat.GIF"), "GIF89a");
     WriteFileBytes(Dir.File(".hidden.jpg"), "jpg");
     EXPECT_EQ(Form5->OpenDialog1->Filter, "Image Files (*.gif; *.jpg)|*.gif; *.jpg|All Files (*.*)|*.*");
 
     FileChoices = { Dir.File("My Cat.GIF") };
-    Do([] { Form5->BitBtn1->Click(); });
+    Do([] { ClickOn(Form5->BitBtn1); });
     EXPECT_EQ(Form5->Edit1->Text(), "My Cat.GIF");
 
     FileChoices = { Dir.File(".hidden.jpg") };
-    Do([] { Form5->BitBtn1->Click(); });
+    Do([] { ClickOn(Form5->BitBtn1); });
     EXPECT_EQ(Form5->Edit1->Text(), ".hidden.jpg");
     EXPECT_TRUE(Errors.empty());
 
     // Cancel changes nothing.
     FileChoices = { std::nullopt };
-    Do([] { Form5->BitBtn1->Click(); });
+    Do([] { ClickOn(Form5->BitBtn1); });
     EXPECT_EQ(Form5->Edit1->Text(), ".hidden.jpg");
     EXPECT_EQ(FileDialogTitles.size(), 3u);
 }
 
 TEST_F(ImageDialogTest, EachOpeningFocusesTheSourceOnce)
 {
-    StartPage<TForm5>();
     auto focused = [] { return Form5->Widget()->focusWidget(); };
     std::vector<bool> sourceFocused;
     QWidget* afterBrowse = nullptr;
@@ -218,10 +192,10 @@ TEST_F(ImageDialogTest, EachOpeningFocusesTheSourceOnce)
         d->Edit5->SetFocus();
         // A cancelled file dialog over the window does not open it anew.
         FileChoices = { std::nullopt };
-        d->BitBtn1->Click();
+        ClickOn(d->BitBtn1);
         ProcessPostedMessages();
         afterBrowse = focused();
-        d->Button2->Click();
+        ClickOn(d->Button2);
     };
     Do([] { OpenDialog<TForm5>(); });
     Do([] { OpenDialog<TForm5>(); });
@@ -231,7 +205,6 @@ TEST_F(ImageDialogTest, EachOpeningFocusesTheSourceOnce)
 
 TEST_F(ImageDialogTest, TheBorderArrowsStepWithinNoughtToTen)
 {
-    StartPage<TForm5>();
     Form5->Edit3->SetText("9");
     Form5->UpDown1->Step(btNext);
     EXPECT_EQ(Form5->Edit3->Text(), "10");
@@ -253,7 +226,6 @@ TEST_F(ImageDialogTest, TheBorderArrowsStepWithinNoughtToTen)
 
 TEST_F(ImageDialogTest, TheAlignListHoldsTheEightPositions)
 {
-    StartPage<TForm5>();
     std::vector<std::string> items;
     for (int i = 0; i < Form5->ComboBox1->ItemCount(); ++i)
         items.push_back(Form5->ComboBox1->Items(i));

@@ -2,7 +2,6 @@
 // of the edit, several insertions in one visit, and its reset on closing.
 
 #include "tests/dialogs/PageFixture.h"
-#include "tests/support/DialogDriving.h"
 
 #include <QListWidget>
 
@@ -10,16 +9,8 @@ namespace {
 
 class InsertTagsTest : public PageTest {
 protected:
-    void Visit(const std::function<void(TForm17*)>& use)
-    {
-        InModal = [use](TForm* form) {
-            use(static_cast<TForm17*>(form));
-            if (form->Visible())
-                ClickOn(static_cast<TForm17*>(form)->Button2);
-        };
-        Do([] { OpenDialog<TForm17>(); });
-        EXPECT_FALSE(Form17->Visible());
-    }
+    void SetUp() override { StartPage<TForm17>(); }
+    void Visit(const std::function<void(TForm17*)>& use) { VisitDialog(use, &TForm17::Button2); }
 
     static void ClickRow(TForm17* d, const char* row, bool twice = false)
     {
@@ -35,7 +26,6 @@ protected:
 
 TEST_F(InsertTagsTest, AClickCopiesTheTagAndOkInsertsItWithoutClosing)
 {
-    StartPage<TForm17>();
     PageWindow->RichEdit1->SetText("");
     bool stayedOpen = false;
     Visit([&](TForm17* d) {
@@ -63,7 +53,6 @@ TEST_F(InsertTagsTest, AClickCopiesTheTagAndOkInsertsItWithoutClosing)
 
 TEST_F(InsertTagsTest, LowerCasePagesGetLowerCaseTagsAlsoWhenTyped)
 {
-    StartPage<TForm17>();
     PageWindow->Edit4->SetText("Lowercase");
     PageWindow->Edit2->SetText("'");  // the anchors keep their own double quotes
     PageWindow->RichEdit1->SetText("");
@@ -90,7 +79,6 @@ TEST_F(InsertTagsTest, LowerCasePagesGetLowerCaseTagsAlsoWhenTyped)
 
 TEST_F(InsertTagsTest, ADoubleClickInsertsAtOnceAndAnEmptyEditStillReplacesTheSelection)
 {
-    StartPage<TForm17>();
     PageWindow->RichEdit1->SetText("a[sel]b");
     PageWindow->RichEdit1->SetSelStart(1);
     PageWindow->RichEdit1->SetSelLength(5);

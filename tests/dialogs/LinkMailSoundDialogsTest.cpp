@@ -11,12 +11,10 @@ TEST_F(LinkMailSoundTest, CreateLinkWaitsInsideTheLinkWithoutADescription)
 {
     ExpectElements<TForm7>(&TForm7::Button2, {
         { "confirmed at once", [](TForm7*) {}, "<A HREF=\"http://\"></A>", "<a href=\"http://\"></a>", 4 },
-        { "typing goes on after http://", [](TForm7* d) { QTest::keyClicks(d->Edit1->Widget(), "x.org"); },
+        { "typing goes on after http://", [](TForm7* d) { TypeInto(d->Edit1, "x.org"); },
             "<A HREF=\"http://x.org\"></A>", "<a href=\"http://x.org\"></a>", 4 },
         { "description and target", [](TForm7* d) {
-              Type(d->Edit1, "a.htm");
-              Type(d->Edit2, "Home <b>");
-              Type(d->ComboBox1, "_top");
+              Retype({ { d->Edit1, "a.htm" }, { d->Edit2, "Home <b>" }, { d->ComboBox1, "_top" } });
           }, "<A HREF=\"a.htm\" TARGET=\"_top\">Home <b></A>", "<a href=\"a.htm\" target=\"_top\">Home <b></a>" },
     });
     EXPECT_EQ(Form7->Caption(), "Create Link");
@@ -28,20 +26,16 @@ TEST_F(LinkMailSoundTest, CreateLinkBrowsesToABareNameAndResetsToHttp)
     WriteFileBytes(Dir.File("page.html"), "<html>");
     FileChoices = { Dir.File("page.html") };
     Use<TForm7>([](TForm7* d) {
-        Press(d->BitBtn1);
+        ClickOn(d->BitBtn1);
         EXPECT_EQ(d->Edit1->Text(), "page.html");
         EXPECT_EQ(d->Widget()->focusWidget(), d->Edit2->Widget());
-        Press(d->Button1);
+        ClickOn(d->Button1);
     });
     ExpectResetOnEveryWayOut<TForm7>(&TForm7::Button2, &TForm7::Button1,
+        [](TForm7* d) { Retype({ { d->Edit1, "b.htm" }, { d->Edit2, "B" }, { d->ComboBox1, "_self" } }); },
         [](TForm7* d) {
-            Type(d->Edit1, "b.htm");
-            Type(d->Edit2, "B");
-            Type(d->ComboBox1, "_self");
-        },
-        [](TForm7* d) {
-            return d->Edit1->Text() == "http://" && d->Edit1->SelStart() == 7 && d->Edit2->Text().empty()
-                && d->ComboBox1->Text().empty() && HasFocus(d, d->Edit1);
+            return d->Edit1->Text() == "http://" && d->Edit1->SelStart() == 7
+                && Emptied({ d->Edit2, d->ComboBox1 }) && HasFocus(d, d->Edit1);
         });
 }
 
@@ -49,15 +43,15 @@ TEST_F(LinkMailSoundTest, EMailWritesAMailtoLink)
 {
     ExpectElements<TForm8>(&TForm8::Button1, {
         { "confirmed at once", [](TForm8*) {}, "<A HREF=\"mailto:\"></A>", "<a href=\"mailto:\"></a>", 4 },
-        { "address only", [](TForm8* d) { Type(d->Edit1, "me@x.org"); },
+        { "address only", [](TForm8* d) { Retype(d->Edit1, "me@x.org"); },
             "<A HREF=\"mailto:me@x.org\"></A>", "<a href=\"mailto:me@x.org\"></a>", 4 },
-        { "address and description", [](TForm8* d) { Type(d->Edit1, "me@x.org"); Type(d->Edit2, "Write me"); },
+        { "address and description", [](TForm8* d) { Retype(d->Edit1, "me@x.org"); Retype(d->Edit2, "Write me"); },
             "<A HREF=\"mailto:me@x.org\">Write me</A>", "<a href=\"mailto:me@x.org\">Write me</a>" },
     });
     ExpectResetOnEveryWayOut<TForm8>(&TForm8::Button1, &TForm8::Button2,
-        [](TForm8* d) { Type(d->Edit1, "a@b"); Type(d->Edit2, "c"); },
+        [](TForm8* d) { Retype(d->Edit1, "a@b"); Retype(d->Edit2, "c"); },
         [](TForm8* d) {
-            return d->Edit1->Text().empty() && d->Edit2->Text().empty() && HasFocus(d, d->Edit1);
+            return Emptied({ d->Edit1, d->Edit2 }) && HasFocus(d, d->Edit1);
         });
 }
 
@@ -65,17 +59,17 @@ TEST_F(LinkMailSoundTest, SoundLoopsForeverUntilANumberIsGiven)
 {
     ExpectElements<TForm11>(&TForm11::Button1, {
         { "confirmed at once", [](TForm11*) {}, "<BGSOUND SRC=\"\" LOOP=INFINITE>", "<bgsound src=\"\" loop=infinite>" },
-        { "typed loop", [](TForm11* d) { Type(d->Edit1, "a.mid"); Type(d->MultiBaseEdit1, "3"); },
+        { "typed loop", [](TForm11* d) { Retype(d->Edit1, "a.mid"); Retype(d->MultiBaseEdit1, "3"); },
             "<BGSOUND SRC=\"a.mid\" LOOP=3>", "<bgsound src=\"a.mid\" loop=3>" },
-        { "loop then Infinite again", [](TForm11* d) { Type(d->MultiBaseEdit1, "3"); Tick(d->CheckBox1); },
+        { "loop then Infinite again", [](TForm11* d) { Retype(d->MultiBaseEdit1, "3"); Tick(d->CheckBox1); },
             "<BGSOUND SRC=\"\" LOOP=INFINITE>", "<bgsound src=\"\" loop=infinite>" },
         { "stepped loop", [](TForm11* d) { d->UpDown1->Step(btNext); d->UpDown1->Step(btNext); },
             "<BGSOUND SRC=\"\" LOOP=2>", "<bgsound src=\"\" loop=2>" },
-        { "emptied loop", [](TForm11* d) { Type(d->MultiBaseEdit1, "x"); QTest::keyClick(d->MultiBaseEdit1->Widget(), Qt::Key_Backspace); },
+        { "emptied loop", [](TForm11* d) { Retype(d->MultiBaseEdit1, "x"); KeyOn(d->MultiBaseEdit1, Qt::Key_Backspace); },
             "<BGSOUND SRC=\"\" LOOP=>", "<bgsound src=\"\" loop=>" },
     });
     ExpectResetOnEveryWayOut<TForm11>(&TForm11::Button1, &TForm11::Button2,
-        [](TForm11* d) { Type(d->Edit1, "b.wav"); Type(d->MultiBaseEdit1, "7"); },
+        [](TForm11* d) { Retype(d->Edit1, "b.wav"); Retype(d->MultiBaseEdit1, "7"); },
         [](TForm11* d) {
             return d->Edit1->Text().empty() && d->MultiBaseEdit1->Text() == "0" && d->CheckBox1->Checked()
                 && HasFocus(d, d->Edit1);

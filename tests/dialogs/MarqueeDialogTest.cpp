@@ -3,17 +3,7 @@
 
 #include "tests/dialogs/ElementDialogFixture.h"
 
-#include <QToolButton>
-
-namespace {
-
-class MarqueeDialogTest : public DialogsTest<TForm12> {
-protected:
-    // A click on the upper arrow of an up-down control.
-    static void ClickUp(TUpDown* upDown) { QTest::mouseClick(upDown->Widget()->findChildren<QToolButton*>().at(0), Qt::LeftButton); }
-};
-
-}
+using MarqueeDialogTest = DialogsTest<TForm12>;
 
 TEST_F(MarqueeDialogTest, WritesTheAttributesInTheirFixedOrder)
 {
@@ -21,31 +11,23 @@ TEST_F(MarqueeDialogTest, WritesTheAttributesInTheirFixedOrder)
         { "confirmed at once", [](TForm12*) {}, "<MARQUEE LOOP=INFINITE></MARQUEE>", "<marquee loop=infinite></marquee>" },
         { "loop stepped to 5", [](TForm12* d) {
               for (int i = 0; i < 5; ++i)
-                  ClickUp(d->UpDown3);
+                  ClickUpArrow(d->UpDown3);
               EXPECT_FALSE(d->CheckBox1->Checked());
           }, "<MARQUEE LOOP=5></MARQUEE>", "<marquee loop=5></marquee>" },
-        { "loop, then Infinite again", [](TForm12* d) { ClickUp(d->UpDown3); Tick(d->CheckBox1); },
+        { "loop, then Infinite again", [](TForm12* d) { ClickUpArrow(d->UpDown3); Tick(d->CheckBox1); },
             "<MARQUEE LOOP=INFINITE></MARQUEE>", "<marquee loop=infinite></marquee>" },
         { "width, behaviour, direction, colour", [](TForm12* d) {
-              Type(d->MultiBaseEdit5, "300");
-              Type(d->ComboBox1, "Alternate");
-              Type(d->ComboBox2, "Right");
-              Type(d->ComboBox3, "Yellow");
+              Retype({ { d->MultiBaseEdit5, "300" }, { d->ComboBox1, "Alternate" }, { d->ComboBox2, "Right" },
+                  { d->ComboBox3, "Yellow" } });
           }, "<MARQUEE WIDTH=300 BGCOLOR=\"Yellow\" BEHAVIOR=Alternate DIRECTION=\"Right\" LOOP=INFINITE></MARQUEE>",
             "<marquee width=300 bgcolor=\"Yellow\" behavior=Alternate direction=\"Right\" loop=infinite></marquee>" },
-        { "emptied height", [](TForm12* d) { d->MultiBaseEdit4->SelectAll(); QTest::keyClick(d->MultiBaseEdit4->Widget(), Qt::Key_Backspace); },
+        { "emptied height", [](TForm12* d) { d->MultiBaseEdit4->SelectAll(); KeyOn(d->MultiBaseEdit4, Qt::Key_Backspace); },
             "<MARQUEE HEIGHT= LOOP=INFINITE></MARQUEE>", "<marquee height= loop=infinite></marquee>" },
         { "everything", [](TForm12* d) {
-              Type(d->Edit1, "Hello <b>world</b>");
-              Type(d->ComboBox1, "Scroll");
-              Type(d->ComboBox2, "Left");
-              Type(d->MultiBaseEdit1, "3");
-              Type(d->MultiBaseEdit2, "2");
-              Type(d->MultiBaseEdit3, "4");
-              Type(d->ComboBox3, "Aqua");
-              Type(d->ComboBox4, "Middle");
-              Type(d->MultiBaseEdit4, "50");
-              Type(d->MultiBaseEdit5, "60");
+              Retype({ { d->Edit1, "Hello <b>world</b>" }, { d->ComboBox1, "Scroll" }, { d->ComboBox2, "Left" },
+                  { d->MultiBaseEdit1, "3" }, { d->MultiBaseEdit2, "2" }, { d->MultiBaseEdit3, "4" },
+                  { d->ComboBox3, "Aqua" }, { d->ComboBox4, "Middle" }, { d->MultiBaseEdit4, "50" },
+                  { d->MultiBaseEdit5, "60" } });
           }, "<MARQUEE ALIGN=\"Middle\" HEIGHT=50 WIDTH=60 BGCOLOR=\"Aqua\" BEHAVIOR=Scroll DIRECTION=\"Left\" HSPACE=2 VSPACE=3 LOOP=4>"
              "Hello <b>world</b></MARQUEE>",
             "<marquee align=\"Middle\" height=50 width=60 bgcolor=\"Aqua\" behavior=Scroll direction=\"Left\" hspace=2 vspace=3 loop=4>"
@@ -57,11 +39,11 @@ TEST_F(MarqueeDialogTest, EveryWayOutLeavesNoughtsInfiniteAndEmptyLists)
 {
     ExpectResetOnEveryWayOut<TForm12>(&TForm12::Button1, &TForm12::Button2,
         [](TForm12* d) {
-            Type(d->Edit1, "t");
+            Retype(d->Edit1, "t");
             for (TComboBox* list : { d->ComboBox1, d->ComboBox2, d->ComboBox3, d->ComboBox4 })
-                Type(list, "x");
+                Retype(list, "x");
             for (TMultiBaseEdit* number : { d->MultiBaseEdit1, d->MultiBaseEdit2, d->MultiBaseEdit3, d->MultiBaseEdit4, d->MultiBaseEdit5 })
-                Type(number, "9");
+                Retype(number, "9");
         },
         [](TForm12* d) {
             bool reset = d->Edit1->Text().empty() && d->CheckBox1->Checked() && HasFocus(d, d->Edit1);

@@ -2,7 +2,10 @@
 
 #include "generators/PageSkeleton.h"
 #include "platform/FormBuilder.h"
+#include "platform/ComboBox.h"
 #include "platform/Messages.h"
+
+#include <algorithm>
 
 TPageWindow::TPageWindow(TComponent* owner)
     : TForm(owner)
@@ -47,4 +50,15 @@ std::string PageFrom(int start)
 {
     std::string text = PageWindow->RichEdit1->Text();
     return text.substr(std::size_t(start), std::size_t(PageWindow->RichEdit1->SelStart() - start));
+}
+
+bool PageTest::Emptied(std::initializer_list<TControl*> fields)
+{
+    return std::all_of(fields.begin(), fields.end(), [](TControl* c) {
+        if (auto* box = dynamic_cast<TComboBox*>(c))
+            return box->Text().empty();
+        auto* edit = dynamic_cast<TEdit*>(c);
+        EXPECT_NE(edit, nullptr) << c->Name << " holds no text";
+        return edit && edit->Text().empty();
+    });
 }

@@ -29,8 +29,10 @@
 #include "page/Page.h"
 #include "platform/Application.h"
 #include "platform/RichEdit.h"
+#include "tests/support/MouseInput.h"
 #include "tests/support/ScriptedDesktop.h"
 
+#include <functional>
 #include <memory>
 #include <type_traits>
 
@@ -95,6 +97,21 @@ protected:
         (Dialog<Forms>(), ...);
     }
     void TearDown() override;
+    // Whether every one of these edits and lists is empty.
+    static bool Emptied(std::initializer_list<TControl*> fields);
+    // Opens the dialog over the page and lets `use` work it; a dialog left
+    // open is closed with its `close` button.
+    template<class Form>
+    void VisitDialog(const std::function<void(Form*)>& use, TButton* Form::*close)
+    {
+        InModal = [use, close](TForm* form) {
+            use(static_cast<Form*>(form));
+            if (form->Visible())
+                ClickOn(static_cast<Form*>(form)->*close);
+        };
+        Do([] { OpenDialog<Form>(); });
+        EXPECT_FALSE(Dialog<Form>()->Visible());
+    }
 
 private:
     void makePage();

@@ -3,7 +3,6 @@
 // and the reset on closing.
 
 #include "tests/dialogs/PageFixture.h"
-#include "tests/support/DialogDriving.h"
 
 #include "generators/EntryPage.h"
 #include "platform/FileIO.h"
@@ -14,18 +13,8 @@ namespace {
 
 class PageGeneratorTest : public PageTest {
 protected:
-    // Opens the generator over the page and lets `use` work it.
-    void Visit(const std::function<void(TForm10*)>& use)
-    {
-        InModal = [use](TForm* form) {
-            auto* d = static_cast<TForm10*>(form);
-            use(d);
-            if (d->Visible())
-                ClickOn(d->Button2);
-        };
-        Do([] { OpenDialog<TForm10>(); });
-        EXPECT_FALSE(Form10->Visible());
-    }
+    void SetUp() override { StartPage<TForm10>(); }
+    void Visit(const std::function<void(TForm10*)>& use) { VisitDialog(use, &TForm10::Button2); }
 
     // Generate pressed as the user does, its messages and errors shown.
     void Generate(TForm10* d)
@@ -70,7 +59,6 @@ std::string joinedCrLf(const std::vector<std::string>& lines)
 
 TEST_F(PageGeneratorTest, FieldsAreCheckedInOrderWithTheirMessages)
 {
-    StartPage<TForm10>();
     Visit([&](TForm10* d) {
         Generate(d);
         Fill(d, "Shop", "", "");
@@ -90,7 +78,6 @@ TEST_F(PageGeneratorTest, FieldsAreCheckedInOrderWithTheirMessages)
 
 TEST_F(PageGeneratorTest, ThePageIsSavedByteForByteAndViewCodeShowsIt)
 {
-    StartPage<TForm10>();
     PageWindow->Edit4->SetText("Lowercase");  // the page's tags stand as they are
     FileChoices = { Dir.File("entry") };
     std::string page = PageWindow->RichEdit1->Text();
@@ -124,7 +111,6 @@ TEST_F(PageGeneratorTest, ThePageIsSavedByteForByteAndViewCodeShowsIt)
 
 TEST_F(PageGeneratorTest, TheTickedBoxLeavesOutTheScriptAndCancelLeavesViewCodeHidden)
 {
-    StartPage<TForm10>();
     PageWindow->Edit2->SetText("'");
     FileChoices = { std::nullopt, Dir.File("plain.html") };
     std::string inView;
@@ -153,7 +139,6 @@ TEST_F(PageGeneratorTest, TheTickedBoxLeavesOutTheScriptAndCancelLeavesViewCodeH
 
 TEST_F(PageGeneratorTest, AFailedSaveShowsTheMessageAndLeavesViewCodeHidden)
 {
-    StartPage<TForm10>();
     std::filesystem::create_directory(Dir.File("taken.htm"));
     FileChoices = { Dir.File("taken.htm") };
     bool hidden = false;
@@ -173,7 +158,6 @@ TEST_F(PageGeneratorTest, AFailedSaveShowsTheMessageAndLeavesViewCodeHidden)
 
 TEST_F(PageGeneratorTest, ClosingResetsEverythingForTheNextOpening)
 {
-    StartPage<TForm10>();
     FileChoices = { Dir.File("a.htm") };
     Visit([&](TForm10* d) {
         Fill(d, "T", "http://a.example/", "D");
@@ -184,9 +168,8 @@ TEST_F(PageGeneratorTest, ClosingResetsEverythingForTheNextOpening)
     });
     bool reset = false;
     Visit([&](TForm10* d) {
-        reset = d->PageControl1->ActivePage() == d->TabSheet1 && d->Edit1->Text().empty() && d->Edit2->Text().empty()
-            && d->Edit11->Text().empty() && !d->CheckBox1->Checked() && d->RichEdit1->Text().empty() && !d->RichEdit1->Visible()
-            && !d->Button3->Visible() && d->Button3->Caption() == "View Code";
+        reset = d->PageControl1->ActivePage() == d->TabSheet1 && Emptied({ d->Edit1, d->Edit2, d->Edit11 }) && !d->CheckBox1->Checked()
+            && d->RichEdit1->Text().empty() && !d->RichEdit1->Visible() && !d->Button3->Visible() && d->Button3->Caption() == "View Code";
         for (TEdit* keyword : d->Keywords)
             reset = reset && keyword->Text().empty();
     });

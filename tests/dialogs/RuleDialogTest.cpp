@@ -8,14 +8,11 @@ TEST_F(RuleDialogTest, WritesTheRuleWithQuotedSizeAndWidth)
 {
     ExpectElements<TForm6>(&TForm6::Button1, {
         { "confirmed at once", [](TForm6*) {}, "<HR>", "<hr>" },
-        { "width and no shading", [](TForm6* d) { Type(d->Edit1, "50"); Tick(d->CheckBox1); },
+        { "width and no shading", [](TForm6* d) { Retype(d->Edit1, "50"); Tick(d->CheckBox1); },
             "<HR WIDTH=\"50\" NOSHADE>", "<hr width=\"50\" noshade>" },
-        { "all, typed align", [](TForm6* d) {
-              Type(d->Edit1, "0");
-              Type(d->Edit2, "3");
-              Type(d->ComboBox1, "CENTER");
-          }, "<HR ALIGN=\"CENTER\" SIZE=\"3\" WIDTH=\"0\">", "<hr align=\"CENTER\" size=\"3\" width=\"0\">" },
-        { "odd text as typed", [](TForm6* d) { Type(d->ComboBox1, "a'<b>\""); d->Edit2->SetText(std::string(10000, 'x')); },
+        { "all, typed align", [](TForm6* d) { Retype({ { d->Edit1, "0" }, { d->Edit2, "3" }, { d->ComboBox1, "CENTER" } }); },
+            "<HR ALIGN=\"CENTER\" SIZE=\"3\" WIDTH=\"0\">", "<hr align=\"CENTER\" size=\"3\" width=\"0\">" },
+        { "odd text as typed", [](TForm6* d) { Retype(d->ComboBox1, "a'<b>\""); d->Edit2->SetText(std::string(10000, 'x')); },
             "<HR ALIGN=\"a'<b>\"\" SIZE=\"" + std::string(10000, 'x') + "\">",
             "<hr align=\"a'<b>\"\" size=\"" + std::string(10000, 'x') + "\">" },
     });
@@ -26,10 +23,10 @@ TEST_F(RuleDialogTest, TheArrowsStepWithinNoughtToAHundred)
     Use<TForm6>([](TForm6* d) {
         d->UpDown1->Step(btNext);
         EXPECT_EQ(d->Edit1->Text(), "1");
-        Type(d->Edit2, "100");
+        Retype(d->Edit2, "100");
         d->UpDown2->Step(btNext);
         EXPECT_EQ(d->Edit2->Text(), "100");
-        Press(d->Button1);
+        ClickOn(d->Button1);
     });
     EXPECT_EQ(PageWindow->RichEdit1->Text().find("<HR SIZE=\"100\" WIDTH=\"1\">") != std::string::npos, true);
 }
@@ -38,13 +35,13 @@ TEST_F(RuleDialogTest, EveryWayOutLeavesItReset)
 {
     ExpectResetOnEveryWayOut<TForm6>(&TForm6::Button1, &TForm6::Button2,
         [](TForm6* d) {
-            Type(d->Edit1, "5");
-            Type(d->Edit2, "6");
-            Type(d->ComboBox1, "LEFT");
+            Retype(d->Edit1, "5");
+            Retype(d->Edit2, "6");
+            Retype(d->ComboBox1, "LEFT");
             Tick(d->CheckBox1);
         },
         [](TForm6* d) {
-            return d->Edit1->Text().empty() && d->Edit2->Text().empty() && d->ComboBox1->Text().empty()
+            return Emptied({ d->Edit1, d->Edit2, d->ComboBox1 })
                 && !d->CheckBox1->Checked() && HasFocus(d, d->Edit1);
         });
     EXPECT_EQ(Form6->Caption(), "Horizontal Rule");

@@ -2,15 +2,13 @@
 // Map Name and Script, filled in and confirmed through their controls.
 
 #include "tests/dialogs/PageFixture.h"
-#include "tests/support/DialogDriving.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 
 namespace {
 
 class ScriptBlockDialogsTest : public PageTest {
 protected:
+    void SetUp() override { StartPage<TForm9, TForm18, TForm22, TForm24>(); }
     // Opens the dialog over the page, lets `use` work it, and returns
     // the block written at the caret.
     template<class Dialog>
@@ -69,7 +67,6 @@ timerTwo=window.setTimeout("scrollit_r2l(100)",75);
 
 TEST_F(ScriptBlockDialogsTest, PageTransferWritesThreeLinesInLowerCaseWhateverTheTagCase)
 {
-    StartPage<TForm9, TForm18, TForm22, TForm24>();
     for (const char* tagCase : { "Upercase", "Lowercase" }) {
         PageWindow->Edit4->SetText(tagCase);
         std::string block = Run<TForm9>(Form9, [](TForm9* d) { ClickOn(d->Button2); });
@@ -85,7 +82,6 @@ TEST_F(ScriptBlockDialogsTest, PageTransferWritesThreeLinesInLowerCaseWhateverTh
 
 TEST_F(ScriptBlockDialogsTest, PageTransferWithTheBrowserCheckWritesSixLines)
 {
-    StartPage<TForm9, TForm18, TForm22, TForm24>();
     PageWindow->Edit2->SetText("'");
     int heightOnSecond = 0;
     bool secondTicked = false;
@@ -114,15 +110,11 @@ TEST_F(ScriptBlockDialogsTest, PageTransferWithTheBrowserCheckWritesSixLines)
 
 TEST_F(ScriptBlockDialogsTest, PageTransferPanelsSwitchBackAndEveryWayOutResets)
 {
-    StartPage<TForm9, TForm18, TForm22, TForm24>();
     std::string before = PageWindow->RichEdit1->Text();
     const std::function<void(TForm9*)> waysOut[] = {
         [](TForm9* d) { ClickOn(d->Button1); },
         [](TForm9* d) { KeyOn(d->Edit2, Qt::Key_Escape); },
-        [](TForm9* d) {
-            QCloseEvent close;
-            QApplication::sendEvent(d->Widget(), &close);
-        },
+        [](TForm9* d) { CloseBox(d); },
     };
     for (const auto& wayOut : waysOut) {
         bool backOnFirst = false;
@@ -146,7 +138,6 @@ TEST_F(ScriptBlockDialogsTest, PageTransferPanelsSwitchBackAndEveryWayOutResets)
 
 TEST_F(ScriptBlockDialogsTest, ScrollingTextWritesItsThirtyEightLinesInEitherCase)
 {
-    StartPage<TForm9, TForm18, TForm22, TForm24>();
     for (const char* tagCase : { "Upercase", "Lowercase" }) {
         PageWindow->Edit4->SetText(tagCase);
         std::string block = Run<TForm18>(Form18, [](TForm18* d) { ClickOn(d->Button1); });
@@ -164,7 +155,6 @@ TEST_F(ScriptBlockDialogsTest, ScrollingTextWritesItsThirtyEightLinesInEitherCas
 
 TEST_F(ScriptBlockDialogsTest, MapNameWritesTheSkeletonInTheTagCase)
 {
-    StartPage<TForm9, TForm18, TForm22, TForm24>();
     PageWindow->Edit4->SetText("Lowercase");
     std::string block = Run<TForm22>(Form22, [](TForm22* d) {
         TypeInto(d->Edit1, "nav");  // focused on opening
@@ -183,7 +173,6 @@ TEST_F(ScriptBlockDialogsTest, MapNameWritesTheSkeletonInTheTagCase)
 
 TEST_F(ScriptBlockDialogsTest, ScriptWritesOnlyTheAttributesGiven)
 {
-    StartPage<TForm9, TForm18, TForm22, TForm24>();
     PageWindow->Edit4->SetText("Upercase");
     std::string block = Run<TForm24>(Form24, [](TForm24* d) {
         d->ComboBox1->SetItemIndex(4);  // VBScript
@@ -206,7 +195,6 @@ TEST_F(ScriptBlockDialogsTest, ScriptWritesOnlyTheAttributesGiven)
 
 TEST_F(ScriptBlockDialogsTest, ABlockReplacesTheSelectionAndLeavesTheCaretOnTheNextLine)
 {
-    StartPage<TForm9, TForm18, TForm22, TForm24>();
     PageWindow->RichEdit1->SetText("<P>[old]</P>");
     PageWindow->RichEdit1->SetSelStart(3);
     PageWindow->RichEdit1->SetSelLength(5);
@@ -221,7 +209,6 @@ TEST_F(ScriptBlockDialogsTest, ABlockReplacesTheSelectionAndLeavesTheCaretOnTheN
 
 TEST_F(ScriptBlockDialogsTest, ScriptBrowseTakesTheBareFileNameAndLeavesTheFocus)
 {
-    StartPage<TForm9, TForm18, TForm22, TForm24>();
     WriteFileBytes(Dir.File("menu.js"), "//");
     FileChoices = { Dir.File("menu.js") };
     std::string block = Run<TForm24>(Form24, [](TForm24* d) {

@@ -1,12 +1,12 @@
 #include "tests/dialogs/PageFixture.h"
 
 #include <QComboBox>
-#include <QTest>
 
 namespace {
 
 class SelectInsertStyleTest : public PageTest {
 protected:
+    void SetUp() override { StartPage<TForm3>(); }
     // Opens the dialog, lets `answer` act in it, and returns the word left.
     std::string Ask(const std::function<void()>& answer)
     {
@@ -15,7 +15,6 @@ protected:
         InModal = nullptr;
         return Form3->Label2->Caption();
     }
-    void Click(TButton* button) { QTest::mouseClick(button->Widget(), Qt::LeftButton); }
     void Pick(int index) { static_cast<QComboBox*>(Form3->ComboBox1->Widget())->setCurrentIndex(index); }
 };
 
@@ -23,27 +22,25 @@ protected:
 
 TEST_F(SelectInsertStyleTest, EachChoiceLeavesItsWord)
 {
-    StartPage<TForm3>();
     EXPECT_EQ(Form3->Caption(), "Select Insert Style");
     EXPECT_EQ(Form3->ComboBox1->Text(), "Hyper Link");
-    EXPECT_EQ(Ask([&] { Click(Form3->Button1); }), "Link") << "OK without touching the list";
+    EXPECT_EQ(Ask([&] { ClickOn(Form3->Button1); }), "Link") << "OK without touching the list";
     const char* words[] = { "Link", "Image", "Sound", "Text" };
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(Ask([&] { Pick(i); Click(Form3->Button1); }), words[i]);
-        EXPECT_EQ(Ask([&] { Click(Form3->Button2); }), "No") << "Cancel, whatever is chosen";
+        EXPECT_EQ(Ask([&] { Pick(i); ClickOn(Form3->Button1); }), words[i]);
+        EXPECT_EQ(Ask([&] { ClickOn(Form3->Button2); }), "No") << "Cancel, whatever is chosen";
     }
     // The last choice shows again; typed text that names no item is a link.
     EXPECT_EQ(Form3->ComboBox1->Text(), "Pre-formated Text");
-    EXPECT_EQ(Ask([&] { Form3->ComboBox1->SetText("Picture"); Click(Form3->Button1); }), "Link");
+    EXPECT_EQ(Ask([&] { Form3->ComboBox1->SetText("Picture"); ClickOn(Form3->Button1); }), "Link");
 }
 
 TEST_F(SelectInsertStyleTest, TheCloseBoxAndEscapeLeaveNoWord)
 {
-    StartPage<TForm3>();
     Form3->Label2->SetCaption("Orvelin");
     EXPECT_EQ(Ask([] { Form3->Close(); }), "Orvelin");
     EXPECT_EQ(Ask([] {
-        QTest::keyClick(Form3->ComboBox1->Widget(), Qt::Key_Escape);
+        KeyOn(Form3->ComboBox1, Qt::Key_Escape);
         Form3->Close();
     }),
         "Orvelin");

@@ -30,10 +30,8 @@ TEST_F(MainWindowTest, SaveOfAnUntitledPageIsSaveAsAndWritesCrLfLines)
 TEST_F(MainWindowTest, OpenThenSaveKeepsEveryByte)
 {
     std::string bytes = "<p>caf\xC3\xA9 \xE9t\xE9 \x80\xFF</p>\r\n\t<b>x</b>\r\n\xA0 nbsp\r\n";
-    WriteFileBytes(Dir.File("old.htm"), bytes);
     Start();
-    FileChoices = { Dir.File("old.htm") };
-    Form1->Open1Click(Form1);
+    OpenPage("old.htm", bytes);
     EXPECT_EQ(Form1->Edit1->Text(), Dir.File("old.htm"));
     EXPECT_FALSE(Form1->RichEdit1->Modified());
     Form1->ToolbarButton977->SetEnabled(true);
@@ -58,25 +56,20 @@ TEST_F(MainWindowTest, NewAndOpenAskBeforeDiscardingChanges)
     EXPECT_EQ(Form1->RichEdit1->Text(), before);
 
     Answers = { mrYes };
-    FileChoices = { Dir.File("a.htm") };
-    Form1->Open1Click(Form1);
+    OpenFile(Dir.File("a.htm"));
     EXPECT_EQ(Form1->RichEdit1->Text(), "A");
 
     // Without changes nothing is asked.
     Questions.clear();
-    FileChoices = { std::nullopt };
-    Form1->Open1Click(Form1);
+    OpenFile(std::nullopt);
     EXPECT_TRUE(Questions.empty());
     EXPECT_EQ(FileDialogTitles.size(), 2u);
 }
 
 TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileThePathAndTheChanges)
 {
-    std::string page = Dir.File("page.htm");
-    WriteFileBytes(page, "old contents");
     Start();
-    FileChoices = { page };
-    Form1->Open1Click(Form1);
+    std::string page = OpenPage("page.htm", "old contents");
     Form1->RichEdit1->SetSelText(std::string(4096, 'n'));
     // A file-size limit makes the write fail as a full disk would, whoever runs the test.
     struct rlimit old {};
@@ -214,10 +207,8 @@ TEST_F(MainWindowTest, AnyKeyInTheEditorEnablesSave)
 
 TEST_F(MainWindowTest, CtrlSSavesOnceThroughTheContextMenu)
 {
-    WriteFileBytes(Dir.File("p.htm"), "P");
     Start();
-    FileChoices = { Dir.File("p.htm") };
-    Form1->Open1Click(Form1);
+    OpenPage("p.htm", "P");
     int saves = 0;
     Form1->FindComponent("Save2");
     auto* save2 = static_cast<TMenuItem*>(Form1->FindComponent("Save2"));

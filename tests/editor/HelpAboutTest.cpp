@@ -27,10 +27,10 @@ protected:
         InModal = [&](TForm*) {
             shown.push_back(Form27->RichEdit1->Text());
             for (int i = 0; i < nextClicks; ++i) {
-                Do([] { QTest::mouseClick(Form27->Button1->Widget(), Qt::LeftButton); });
+                Do([] { ClickOn(Form27->Button1); });
                 shown.push_back(Form27->RichEdit1->Text());
             }
-            QTest::mouseClick(Form27->Button2->Widget(), Qt::LeftButton);
+            ClickOn(Form27->Button2);
         };
         Do([] { static_cast<TMenuItem*>(Form1->FindComponent("TipoftheDay2"))->Click(); });
         InModal = nullptr;
@@ -62,12 +62,8 @@ TEST_F(HelpAboutTest, TipsGoRoundAndTheNextNumberIsStored)
     for (const Case& c : cases) {
         if (c.stored)
             SetSetting("TNumber", c.stored);
-        else {
-            TRegistry reg;
-            reg.RootKey = HKEY_LOCAL_MACHINE;
-            reg.OpenKey("Software\\Corvana", false);
-            reg.DeleteValue("TNumber");
-        }
+        else
+            ClearSetting("TNumber");
         EXPECT_EQ(ShowTips(c.clicks), c.shown) << (c.stored ? c.stored : "none");
         EXPECT_EQ(StoredString("TNumber"), c.after);
     }
@@ -113,15 +109,15 @@ TEST_F(HelpAboutTest, CloseStoresTheStartUpChoiceAndTheCloseBoxDoesNot)
     SetSetting("Tip", "Yes");
     InModal = [](TForm*) {
         EXPECT_TRUE(Form27->CheckBox1->Checked());
-        QTest::mouseClick(Form27->CheckBox1->Widget(), Qt::LeftButton);
-        QTest::mouseClick(Form27->Button2->Widget(), Qt::LeftButton);
+        ClickOn(Form27->CheckBox1);
+        ClickOn(Form27->Button2);
     };
     Do([] { Form1->TipoftheDay2Click(Form1); });
     EXPECT_EQ(StoredString("Tip"), "No");
 
     InModal = [](TForm*) {
         EXPECT_FALSE(Form27->CheckBox1->Checked());
-        QTest::mouseClick(Form27->CheckBox1->Widget(), Qt::LeftButton);
+        ClickOn(Form27->CheckBox1);
         Form27->Close();  // the close box
     };
     Do([] { Form1->TipoftheDay2Click(Form1); });
@@ -133,13 +129,13 @@ TEST_F(HelpAboutTest, TheHiddenPictureNeedsBothHotSpots)
     StartWithTips(std::nullopt);
     std::vector<bool> seen;
     InModal = [&](TForm*) {
-        QTest::mouseDClick(Form4->Label12->Widget(), Qt::LeftButton);
+        DoubleClickOn(Form4->Label12);
         seen.push_back(Form4->Panel2->Visible());
-        QTest::mouseClick(Form4->Button1->Widget(), Qt::LeftButton);
+        ClickOn(Form4->Button1);
     };
     auto about = [] { static_cast<TMenuItem*>(Form1->FindComponent("About1"))->Click(); };
     Do(about);
-    QTest::mouseDClick(Form1->Label2->Widget(), Qt::LeftButton);
+    DoubleClickOn(Form1->Label2);
     EXPECT_EQ(Form1->Label8->Caption(), "Orvelins");
     Do(about);
     Do(about);
@@ -154,8 +150,8 @@ TEST_F(HelpAboutTest, TheAboutBoxLinkOpensTheHomePage)
     browser.Register();
     StartWithTips(std::nullopt);
     InModal = [](TForm*) {
-        QTest::mouseClick(Form4->URLLabel1->Widget(), Qt::LeftButton);
-        QTest::mouseClick(Form4->Button1->Widget(), Qt::LeftButton);
+        ClickOn(Form4->URLLabel1);
+        ClickOn(Form4->Button1);
     };
     Do([] { static_cast<TMenuItem*>(Form1->FindComponent("About1"))->Click(); });
     EXPECT_EQ(browser.Arguments(), std::string(kProductHomePage) + "\n");

@@ -1,43 +1,49 @@
 #include "tests/editor/MainWindowFixture.h"
 
+#include "platform/FormBuilder.h"
 #include "platform/Messages.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QTest>
 #include <QPlainTextEdit>
 
-void MainWindowTest::SetSetting(const std::string& name, const std::string& value)
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+// The program's settings key, made where `create` asks for it.
+std::unique_ptr<TRegistry> settings(bool create)
 {
-    TRegistry reg;
-    reg.RootKey = HKEY_LOCAL_MACHINE;
-    ASSERT_TRUE(reg.OpenKey("Software\\Corvana", true));
-    reg.WriteString(name, value);
+    auto reg = std::make_unique<TRegistry>();
+    reg->RootKey = HKEY_LOCAL_MACHINE;
+    EXPECT_TRUE(reg->OpenKey("Software\\Corvana", create) || !create);
+    return reg;
 }
 
-void MainWindowTest::SetSetting(const std::string& name, int value)
-{
-    TRegistry reg;
-    reg.RootKey = HKEY_LOCAL_MACHINE;
-    ASSERT_TRUE(reg.OpenKey("Software\\Corvana", true));
-    reg.WriteInteger(name, value);
 }
 
-std::string MainWindowTest::StoredString(const std::string& name)
-{
-    TRegistry reg;
-    reg.RootKey = HKEY_LOCAL_MACHINE;
-    reg.OpenKey("Software\\Corvana", false);
-    return reg.ReadString(name);
-}
+void MainWindowTest::SetSetting(const std::string& name, const std::string& value) { settings(true)->WriteString(name, value); }
+
+void MainWindowTest::SetSetting(const std::string& name, int value) { settings(true)->WriteInteger(name, value); }
+
+std::string MainWindowTest::StoredString(const std::string& name) { return settings(false)->ReadString(name); }
+
+int MainWindowTest::StoredInteger(const std::string& name) { return settings(false)->ReadInteger(name); }
+
+void MainWindowTest::ClearSetting(const std::string& name) { settings(false)->DeleteValue(name); }
+
+TMenuItem* TMenuChoice::Run(TPopupMenu*, TPoint) { return FindComponentAs<TMenuItem>(Form1, item); }
 
 void MainWindowTest::Start(bool tip)
 {
     if (!tip)
         SetSetting("Tip", "No");
     StartDesktop();
+    MakeWindows();
+}
+
+void MainWindowTest::MakeWindows()
+{
     Application->CreateForm(Form1);
     Application->CreateForm(Form2);
     Application->CreateForm(Form27);
@@ -62,12 +68,22 @@ void MainWindowTest::PressKey(int qtKey, Qt::KeyboardModifiers modifiers)
     QString text;
     if (qtKey >= Qt::Key_Space && qtKey <= Qt::Key_AsciiTilde && !(modifiers & Qt::ControlModifier))
         text = QChar(qtKey).toLower();
-    QKeyEvent override(QEvent::ShortcutOverride, qtKey, modifiers, text);
-    QApplication::sendEvent(editor, &override);
-    QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, text);
-    QApplication::sendEvent(editor, &press);
-    QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers, text);
-    QApplication::sendEvent(editor, &release);
+    KeyOn(editor, qtKey, modifiers, text);
+}
+
+void MainWindowTest::OpenFile(const std::optional<std::string>& path)
+{
+    FileChoices = { path };
+    Form1->Open1Click(Form1);
+}
+
+std::string MainWindowTest::OpenPage(const std::string& name, const std::string& bytes)
+{
+    std::string page = Dir.File(name);
+    std::filesystem::create_directories(std::filesystem::path(page).parent_path());
+    WriteFileBytes(page, bytes);
+    OpenFile(page);
+    return page;
 }
 
 void MainWindowTest::NewPage(int position, const char* title)
@@ -75,19 +91,18 @@ void MainWindowTest::NewPage(int position, const char* title)
     InModal = [position, title](TForm* form) {
         auto* dialog = static_cast<TForm2*>(form);
         if (position < 0) {
-            dialog->Button2Click(dialog);
+            ClickOn(dialog->Button2);
             return;
         }
         // As the user does it: a click on the item, the title typed in.
         auto* list = static_cast<QListWidget*>(dialog->ListView1->Widget());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(position)).center());
+        ClickInView(list, list->visualItemRect(list->item(position)).center());
         if (title) {
-            auto* edit = static_cast<QLineEdit*>(dialog->Edit1->Widget());
-            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(edit, Qt::Key_Backspace);
-            QTest::keyClicks(edit, title);
+            KeyOn(dialog->Edit1, Qt::Key_A, Qt::ControlModifier);
+            KeyOn(dialog->Edit1, Qt::Key_Backspace);
+            TypeInto(dialog->Edit1, title);
         }
-        dialog->Button1->Click();
+        ClickOn(dialog->Button1);
     };
     Do([] { Form1->New1Click(Form1); });
     InModal = nullptr;

@@ -6,13 +6,22 @@
 #include "editor/Unit4.h"
 #include "editor/Unit1.h"
 #include "generators/Unit2.h"
+#include "platform/AppHooks.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialog.h"
 #include "platform/Registry.h"
+#include "tests/support/MouseInput.h"
 #include "tests/support/ScriptedDesktop.h"
 
+#include <optional>
 #include <string>
+
+// Chooses the main window's item of the given name from whatever menu opens.
+struct TMenuChoice : TMenuRunner {
+    std::string item;
+    TMenuItem* Run(TPopupMenu*, TPoint) override;
+};
 
 class MainWindowTest : public ScriptedDesktopTest {
 protected:
@@ -20,14 +29,23 @@ protected:
     void SetSetting(const std::string& name, const std::string& value);
     void SetSetting(const std::string& name, int value);
     std::string StoredString(const std::string& name);
+    int StoredInteger(const std::string& name);
+    void ClearSetting(const std::string& name);
 
     // Makes the windows and shows the main one, as start-up does. The start-up
     // tip is off unless a test asks for it.
     void Start(bool tip = false);
+    // Makes the windows over the desktop there is and shows the main one.
+    void MakeWindows();
     void TearDown() override;
 
     // Types a key into the editor as the keyboard would.
     void PressKey(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Runs the Open command, the file picked in its file dialog (or the
+    // dialog cancelled).
+    void OpenFile(const std::optional<std::string>& path);
+    // A page of the test's folder written with these bytes, then opened.
+    std::string OpenPage(const std::string& name, const std::string& bytes);
     // Runs the New command and answers the template dialog.
     void NewPage(int position, const char* title = nullptr);
 };

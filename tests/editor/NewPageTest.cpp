@@ -6,12 +6,12 @@
 #include "platform/FileIO.h"
 #include "platform/StrUtils.h"
 
+#include <QListWidget>
+
 TEST_F(MainWindowTest, DefaultTemplateWritesTheSkeletonWithTheTypedTitle)
 {
-    WriteFileBytes(Dir.File("open.htm"), "open");
     Start();
-    FileChoices = { Dir.File("open.htm") };
-    Form1->Open1Click(Form1);
+    OpenPage("open.htm", "open");
     Form1->ToolbarButton977->SetEnabled(true);
 
     NewPage(1, "My <b>&</b> page");
@@ -37,10 +37,8 @@ TEST_F(MainWindowTest, DefaultTemplateFollowsTheTagCase)
 
 TEST_F(MainWindowTest, BlankDocumentStartsAnUntitledUnchangedPage)
 {
-    WriteFileBytes(Dir.File("keep.htm"), "keep");
     Start();
-    FileChoices = { Dir.File("keep.htm") };
-    Form1->Open1Click(Form1);
+    OpenPage("keep.htm", "keep");
     NewPage(0);
     EXPECT_EQ(Form1->RichEdit1->Text(), "");
     EXPECT_EQ(Form1->Edit1->Text(), "Untitled");
@@ -97,14 +95,14 @@ TEST_F(MainWindowTest, OkWithoutASelectionSaysSoAndTheDialogStays)
     InModal = [&](TForm* form) {
         auto* dialog = static_cast<TForm2*>(form);
         dialog->ListView1->SetSelected(nullptr);
-        dialog->Button1->Click();
+        ClickOn(dialog->Button1);
         stillOpen = dialog->ModalResult() == mrNone;
         // A double-click on empty space closes nothing either.
-        dialog->ListView1DblClick(dialog);
+        auto* list = static_cast<QListWidget*>(dialog->ListView1->Widget());
+        ClickInView(list, list->viewport()->rect().bottomRight() - QPoint(2, 2), true);
         stillOpen = stillOpen && dialog->ModalResult() == mrNone;
         // A double-click on an item closes it and carries out that choice.
-        dialog->ListView1->SetSelected(dialog->ListView1->Items(0));
-        dialog->ListView1DblClick(dialog);
+        ClickInView(list, list->visualItemRect(list->item(0)).center(), true);
     };
     Form1->New1Click(Form1);
     EXPECT_TRUE(stillOpen);

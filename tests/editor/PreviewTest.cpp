@@ -28,8 +28,7 @@ protected:
         Start();
     }
 
-    void Preview() { Do([] { Form1->ToolbarButton9710->Click(); }); }
-
+    void Preview() { Do([] { ClickOn(Form1->ToolbarButton9710); }); }
     // The starts recorded once the browser has been heard from.
     std::string Starts(std::size_t expected)
     {
@@ -78,10 +77,7 @@ TEST_F(PreviewTest, AnUntitledPageIsOfferedForSavingEvenWithoutChanges)
 
 TEST_F(PreviewTest, ASavedPageWithoutChangesOpensAtOnce)
 {
-    std::string page = Dir.File("page.htm");
-    WriteFileBytes(page, "<p>saved</p>");
-    FileChoices = { page };
-    Form1->Open1Click(Form1);
+    std::string page = OpenPage("page.htm", "<p>saved</p>");
     Preview();
     EXPECT_TRUE(Questions.empty());
     EXPECT_EQ(Starts(1), page + "|\n");
@@ -91,10 +87,7 @@ TEST_F(PreviewTest, ASavedPageWithoutChangesOpensAtOnce)
 
 TEST_F(PreviewTest, ChangesAreSavedFirstOrNothingStarts)
 {
-    std::string page = Dir.File("page.htm");
-    WriteFileBytes(page, "old");
-    FileChoices = { page };
-    Form1->Open1Click(Form1);
+    std::string page = OpenPage("page.htm", "old");
     Form1->RichEdit1->SetSelText("new ");
 
     Answers = { mrNo };
@@ -114,11 +107,7 @@ TEST_F(PreviewTest, ChangesAreSavedFirstOrNothingStarts)
 
 TEST_F(PreviewTest, AFailedSaveShowsTheErrorAndStartsNothing)
 {
-    std::string page = Dir.File("gone/page.htm");
-    std::filesystem::create_directory(Dir.File("gone"));
-    WriteFileBytes(page, "old");
-    FileChoices = { page };
-    Form1->Open1Click(Form1);
+    std::string page = OpenPage("gone/page.htm", "old");
     std::filesystem::remove_all(Dir.File("gone"));
     Form1->RichEdit1->SetSelText("x");
 
@@ -138,10 +127,7 @@ TEST_F(PreviewTest, AFailedSaveShowsTheErrorAndStartsNothing)
 TEST_F(PreviewTest, WithoutABrowserNothingIsShown)
 {
     std::filesystem::remove(Xdg.Config() + "/mimeapps.list");
-    std::string page = Dir.File("page.htm");
-    WriteFileBytes(page, "x");
-    FileChoices = { page };
-    Form1->Open1Click(Form1);
+    std::string page = OpenPage("page.htm", "x");
     Preview();
     EXPECT_TRUE(Questions.empty());
     EXPECT_TRUE(Errors.empty());

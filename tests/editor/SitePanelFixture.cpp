@@ -3,7 +3,6 @@
 #include "platform/DragDrop.h"
 
 #include <QComboBox>
-#include <QDropEvent>
 #include <QMimeData>
 #include <QPlainTextEdit>
 
@@ -13,13 +12,9 @@ bool SitePanelTest::Drop(TControl* source)
     std::unique_ptr<QMimeData> data(source ? DragData(source) : new QMimeData);
     if (!source)
         data->setText("from elsewhere");
-    QPointF at(20, 20);
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction | Qt::LinkAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
+    if (!DragEnterAt(target, data.get(), { 20, 20 }))
         return false;
-    QDropEvent drop(at, Qt::CopyAction | Qt::LinkAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-    Do([&] { QApplication::sendEvent(target, &drop); });
+    Do([&] { DropAt(target, data.get(), { 20, 20 }); });
     return true;
 }
 
@@ -33,10 +28,10 @@ void SitePanelTest::Answer(int choice)
         }
         auto* dialog = static_cast<TForm3*>(form);
         if (choice == -1) {
-            QTest::mouseClick(dialog->Button2->Widget(), Qt::LeftButton);
+            ClickOn(dialog->Button2);
             return;
         }
         static_cast<QComboBox*>(dialog->ComboBox1->Widget())->setCurrentIndex(choice);
-        QTest::mouseClick(dialog->Button1->Widget(), Qt::LeftButton);
+        ClickOn(dialog->Button1);
     };
 }

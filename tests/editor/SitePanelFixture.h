@@ -8,7 +8,6 @@
 
 #include <QListWidget>
 #include <filesystem>
-#include <QTest>
 #include <QTreeWidget>
 
 class SitePanelTest : public AllWindowsTest {
@@ -39,18 +38,14 @@ protected:
     {
         ShowTab(Form1->TabSheet2);
         QPoint at = Files()->visualItemRect(Files()->item(row)).center();
-        QTest::mouseClick(Files()->viewport(), Qt::LeftButton, {}, at);
-        if (twice)
-            QTest::mouseDClick(Files()->viewport(), Qt::LeftButton, {}, at);
+        ClickInView(Files(), at, twice);
     }
     void ClickTreeItem(int index, bool twice = false)
     {
         ShowTab(Form1->TabSheet1);
         Form1->TreeView1->MakeVisible(Form1->TreeView1->Items(index));
         TPoint c = Form1->TreeView1->ItemCentre(Form1->TreeView1->Items(index));
-        QTest::mouseClick(Tree()->viewport(), Qt::LeftButton, {}, QPoint(c.X, c.Y));
-        if (twice)
-            QTest::mouseDClick(Tree()->viewport(), Qt::LeftButton, {}, QPoint(c.X, c.Y));
+        ClickInView(Tree(), QPoint(c.X, c.Y), twice);
     }
     // A drag of `source` dropped onto the editor; false when the editor
     // refused it.

@@ -68,11 +68,11 @@ TEST_F(SitePanelTest, LinkToFileWritesUpperCaseOncePerClick)
     StartPanel(false);
     Answer(0);
     ClickFile(0);
-    QTest::mouseClick(Form1->Button2->Widget(), Qt::LeftButton);
+    ClickOn(Form1->Button2);
     EXPECT_EQ(Page(), "01234<A HREF=\"a.htm\"></A>56789");
     EXPECT_EQ(Form1->Label3->Caption(), "Orvelin is best");
     EXPECT_EQ(Form3->Label2->Caption(), "Orvelin");
-    QTest::mouseClick(Form1->Button2->Widget(), Qt::LeftButton);
+    ClickOn(Form1->Button2);
     EXPECT_TRUE(Drop(Form1->FileListBox1));
     EXPECT_EQ(StyleAsked, 1);
     // A double click on the file list is a click and Link To File.
@@ -89,11 +89,11 @@ TEST_F(SitePanelTest, AFileChosenWithTheArrowKeysIsLinkedFromTheKeyboard)
     Answer(0);
     ShowTab(Form1->TabSheet2);
     Form1->FileListBox1->SetFocus();
-    QTest::keyClick(Files(), Qt::Key_Down);
-    QTest::keyClick(Files(), Qt::Key_Down);
+    KeyOn(Files(), Qt::Key_Down);
+    KeyOn(Files(), Qt::Key_Down);
     EXPECT_EQ(Form1->Label3->Caption(), "Orvelins");
     Form1->Button2->SetFocus();
-    QTest::keyClick(Form1->Button2->Widget(), Qt::Key_Return);
+    KeyOn(Form1->Button2, Qt::Key_Return);
     EXPECT_EQ(Page(), "01234<A HREF=\"b.gif\"></A>56789");
 }
 
@@ -124,7 +124,7 @@ TEST_F(SitePanelTest, TreeItemsOpenInTheBrowserAndDropAsAnchors)
             StartPanel(false);
             ClickTreeItem(c.index, !goThere);
             if (goThere)
-                QTest::mouseClick(Form1->Button1->Widget(), Qt::LeftButton);
+                ClickOn(Form1->Button1);
             if (*c.opened)
                 EXPECT_EQ(browser.Arguments(), std::string(c.opened) + "\n") << c.index;
             else
@@ -145,7 +145,7 @@ TEST_F(SitePanelTest, AFileListThatLostItsSelectionAsksNothingAndResetsTheMarker
     Form1->FilterComboBox1->SetItemIndex(2);  // web documents only: b.gif goes
     EXPECT_EQ(Form1->FileListBox1->Count(), 1);
     Drop(Form1->FileListBox1);
-    QTest::mouseClick(Form1->Button2->Widget(), Qt::LeftButton);
+    ClickOn(Form1->Button2);
     EXPECT_EQ(StyleAsked, 0);
     EXPECT_TRUE(Errors.empty());
     EXPECT_EQ(Page(), "0123456789");
@@ -239,8 +239,7 @@ TEST_F(SitePanelTest, TheFileBrowserFollowsPlaceFolderAndFilter)
     ShowTab(Form1->TabSheet2);
     auto* list = static_cast<QListWidget*>(Form1->DirectoryListBox1->Widget());
     QPoint at = list->visualItemRect(list->item(int(folders.size()) - 1)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    ClickInView(list, at, true);
     EXPECT_EQ(Form1->DirectoryListBox1->Directory(), Site + "/sub");
     EXPECT_EQ(Form1->FileListBox1->Count(), 0);
 }

@@ -231,11 +231,7 @@ TEST_F(MainWindowTest, ACorruptSettingsStoreReadsAsEmptyAndIsNotOverwritten)
         ++ModalShowings;
         f->SetModalResult(mrCancel);
     };
-    Application->CreateForm(Form1);
-    Application->CreateForm(Form2);
-    Application->CreateForm(Form27);
-    Form1->Show();
-    ProcessPostedMessages();
+    MakeWindows();
     EXPECT_EQ(Form1->Edit4->Text(), "Upercase");
     EXPECT_TRUE(Form1->Panel3->Visible());
     EXPECT_EQ(ModalShowings, 1) << "the tip shows as with no settings at all";

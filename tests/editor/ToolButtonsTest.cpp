@@ -12,7 +12,6 @@
 #include "tests/support/MessageLoop.h"
 #include "widgets/TB97.h"
 
-#include <QTest>
 #include <QWindow>
 
 #include <map>
@@ -26,7 +25,7 @@ void click(const std::string& name)
 {
     TToolbarButton97* b = button(name);
     ASSERT_NE(b, nullptr) << name;
-    QTest::mouseClick(b->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    SystemClickAt(b->Widget(), { 5, 5 });
 }
 
 void setPage(const std::string& text, int selStart, int selLength)
@@ -267,7 +266,7 @@ TEST_F(ToolButtonsTest, TheStatusBarFollowsTheMouseOverTheButtons)
     auto moveOver = [&](TControl* c, int x, int y) {
         QPoint screen = c->Widget()->mapToGlobal(QPoint(x, y));
         cursor = { screen.x(), screen.y() };
-        QTest::mouseMove(window, window->mapFromGlobal(screen));
+        MoveMouseOver(window, screen);
     };
     TToolbarButton97* open = button("ToolbarButton974");
     moveOver(open, 5, 5);
@@ -285,7 +284,7 @@ TEST_F(ToolButtonsTest, TheStatusBarFollowsTheMouseOverTheButtons)
     TToolbarButton97* bold = button("ToolbarButton9711");
     moveOver(bold, 5, 5);
     EXPECT_EQ(Form1->StatusBar1->SimpleText(), "Bold");
-    QTest::mouseClick(window, Qt::LeftButton, {}, window->mapFromGlobal(bold->Widget()->mapToGlobal(QPoint(5, 5))));
+    ClickOver(window, bold->Widget()->mapToGlobal(QPoint(5, 5)));
     EXPECT_EQ(Form1->StatusBar1->SimpleText(), kWelcomeText);
     moveOver(bold, 6, 6);
     EXPECT_EQ(Form1->StatusBar1->SimpleText(), "Bold");

@@ -8,7 +8,6 @@
 #include "platform/AppHooks.h"
 #include "platform/FormBuilder.h"
 #include "platform/Messages.h"
-#include "tests/support/MouseInput.h"
 #include "widgets/flpfrm97.h"
 #include "widgets/ita_common.h"
 
@@ -21,12 +20,6 @@ namespace {
 QPoint screenPoint(TControl* c, int x, int y) { return c->Widget()->mapToGlobal(QPoint(x, y)); }
 
 std::string stored(TitaToolBar* bar, const char* name) { return ReadRegString(bar->Section(), name, "?"); }
-
-// Chooses one item of whatever menu opens.
-struct ChooseItem : TMenuRunner {
-    std::string name;
-    TMenuItem* Run(TPopupMenu*, TPoint) override { return FindComponentAs<TMenuItem>(Form1, name); }
-};
 
 // Whether the cell shows on the button: every pixel of it but its key colour
 // at one place of the button's picture.
@@ -50,8 +43,8 @@ bool showsCell(const QImage& button, const QImage& cell)
 TEST_F(MainWindowTest, AHiddenBarStaysHiddenWhenAnotherIsDraggedAcrossItsRow)
 {
     Start();
-    ChooseItem menu;
-    menu.name = "StandardToolbar2";
+    TMenuChoice menu;
+    menu.item = "StandardToolbar2";
     SetMenuRunner(&menu);
     // The toolbars' menu, from a right click on the bar past its buttons.
     RightClick(Form1->Standard->Widget(), Form1->Standard->Width() - 5, 10);

@@ -10,41 +10,9 @@
 #include "widgets/flpfrm97.h"
 #include "widgets/ita_common.h"
 
-#include <QCoreApplication>
-#include <QMouseEvent>
 #include <QWidget>
 
 namespace {
-
-void clickWidget(TControl* c)
-{
-    QWidget* w = c->Widget();
-    for (auto type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease }) {
-        QMouseEvent e(type, QPointF(5, 5), QPointF(w->mapToGlobal(QPoint(5, 5))), Qt::LeftButton,
-            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &e);
-    }
-}
-
-// Chooses the item of the given name from whatever menu opens.
-struct Chooser : TMenuRunner {
-    TForm1* form = nullptr;
-    std::string item;
-    std::vector<TPopupMenu*> menus;
-    TMenuItem* Run(TPopupMenu* menu, TPoint) override
-    {
-        menus.push_back(menu);
-        return FindComponentAs<TMenuItem>(form, item);
-    }
-};
-
-int storedPanel()
-{
-    TRegistry reg;
-    reg.RootKey = HKEY_LOCAL_MACHINE;
-    reg.OpenKey("Software\\Corvana", false);
-    return reg.ReadInteger("Panel");
-}
 
 bool checked(const char* name) { return FindComponentAs<TMenuItem>(Form1, name)->Checked; }
 
@@ -54,13 +22,13 @@ TEST_F(MainWindowTest, ThePanelToggleWritesPanelAndPutsTheEditorBesideThePanelAt
 {
     Start();
     Form1->FormResize(Form1);
-    clickWidget(Form1->itaPopupButton1);
-    EXPECT_EQ(storedPanel(), 1);
+    ClickAt(Form1->itaPopupButton1->Widget(), { 5, 5 });
+    EXPECT_EQ(StoredInteger("Panel"), 1);
     EXPECT_FALSE(Form1->Panel3->Visible());
     EXPECT_EQ(Form1->RichEdit1->Align(), alClient);
     EXPECT_FALSE(Form1->itaPopupButton1->Down());
-    clickWidget(Form1->itaPopupButton1);
-    EXPECT_EQ(storedPanel(), 2);
+    ClickAt(Form1->itaPopupButton1->Widget(), { 5, 5 });
+    EXPECT_EQ(StoredInteger("Panel"), 2);
     EXPECT_TRUE(Form1->Panel3->Visible());
     EXPECT_TRUE(Form1->itaPopupButton1->Down());
     EXPECT_EQ(Form1->RichEdit1->Width(), Form1->ClientWidth() - 209);
@@ -71,11 +39,11 @@ TEST_F(MainWindowTest, TheTagCaseToggleTwiceReturnsSettingAndFieldAndLeavesTheTe
 {
     Start();
     const std::string text = Form1->RichEdit1->Text();
-    clickWidget(Form1->itaPopupButton2);
+    ClickAt(Form1->itaPopupButton2->Widget(), { 5, 5 });
     EXPECT_EQ(StoredString("Upercase"), "No");
     EXPECT_EQ(Form1->Edit4->Text(), "Lowercase");
     EXPECT_TRUE(Form1->itaPopupButton2->Down());
-    clickWidget(Form1->itaPopupButton2);
+    ClickAt(Form1->itaPopupButton2->Widget(), { 5, 5 });
     EXPECT_EQ(StoredString("Upercase"), "Yes");
     EXPECT_EQ(Form1->Edit4->Text(), "Upercase");
     EXPECT_FALSE(Form1->itaPopupButton2->Down());
@@ -88,9 +56,9 @@ TEST_F(MainWindowTest, TogglesWorkOnAStoreThatCannotBeWrittenWhichIsShownOnceAnd
     Form1->FormResize(Form1);
     const std::string store = std::string(std::getenv("XDG_CONFIG_HOME")) + "/corvana-registry/HKEY_LOCAL_MACHINE";
     WriteFileBytes(store, "damaged");
-    clickWidget(Form1->itaPopupButton1);
+    ClickAt(Form1->itaPopupButton1->Widget(), { 5, 5 });
     EXPECT_FALSE(Form1->Panel3->Visible());
-    clickWidget(Form1->itaPopupButton2);
+    ClickAt(Form1->itaPopupButton2->Widget(), { 5, 5 });
     EXPECT_EQ(Form1->Edit4->Text(), "Lowercase");
     EXPECT_EQ(Errors, std::vector<std::string>{ "Failed to set data for 'Panel'" });
     EXPECT_EQ(ReadFileBytes(store), "damaged");
@@ -99,8 +67,7 @@ TEST_F(MainWindowTest, TogglesWorkOnAStoreThatCannotBeWrittenWhichIsShownOnceAnd
 TEST_F(MainWindowTest, ToolbarItemsShowAndHideTheirBarWithCheckMarksFollowing)
 {
     Start();
-    Chooser chooser;
-    chooser.form = Form1;
+    TMenuChoice chooser;
     SetMenuRunner(&chooser);
     struct Case {
         TControl* opener;
@@ -119,7 +86,7 @@ TEST_F(MainWindowTest, ToolbarItemsShowAndHideTheirBarWithCheckMarksFollowing)
         bool before = c.bar->Visible();
         chooser.item = c.item;
         if (c.opener == Form1->itaMenuButton6)
-            clickWidget(c.opener);
+            ClickAt(c.opener->Widget(), { 5, 5 });
         else
             c.opener->PopupMenu()->Popup(0, 0);
         EXPECT_EQ(c.bar->Visible(), !before) << c.item;
@@ -131,7 +98,7 @@ TEST_F(MainWindowTest, ToolbarItemsShowAndHideTheirBarWithCheckMarksFollowing)
     EXPECT_EQ(Form1->itaDock1->Height(), 74);
     // The panel item of the View menu flips the panel and its button.
     chooser.item = "ShowHidePanel1";
-    clickWidget(Form1->itaMenuButton6);
+    ClickAt(Form1->itaMenuButton6->Widget(), { 5, 5 });
     EXPECT_FALSE(Form1->Panel3->Visible());
     EXPECT_FALSE(Form1->itaPopupButton1->Down());
     EXPECT_TRUE(checked("ShowHidePanel1"));

@@ -3,7 +3,6 @@
 // that grows where it was centred.
 
 #include "tests/editor/AllWindowsFixture.h"
-#include "tests/support/DialogDriving.h"
 
 #include "platform/Graphics.h"
 #include "platform/Messages.h"

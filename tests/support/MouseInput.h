@@ -1,14 +1,73 @@
 #pragma once
-// The mouse as a user moves it over a widget: entering, leaving, pressing,
-// moving with the button held and releasing, at a point of the widget.
+// The user's mouse and keys on the real widgets: keys typed into a control,
+// clicks and drags of the mouse on it, the title bar's close box, and the
+// real pointer and keyboard of an X desktop. Every test drives its windows
+// through these, never through a handler.
 
 #include <QEvent>
 #include <QPoint>
+#include <QString>
 #include <Qt>
 
 #include <initializer_list>
+#include <string>
+#include <utility>
 
+class QAbstractItemView;
+class QMimeData;
+class QWindow;
 class QWidget;
+class TButton;
+class TCheckBox;
+class TComboBox;
+class TControl;
+class TEdit;
+class XDesktop;
+
+// --- Keys --------------------------------------------------------------------
+
+// One key pressed and released on the widget, as the keyboard sends it:
+// the shortcut check first, then the press and the release.
+void KeyOn(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {});
+void KeyOn(TControl* control, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// A key, or keys typed one after the other, to whatever has the window's
+// focus (the window itself when nothing has).
+void KeyAtFocus(QWidget* window, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void TypeAtFocus(QWidget* window, const QString& text);
+// Keys typed into the control, one character each.
+void TypeInto(TControl* control, const std::string& text);
+// An edit's or a list's text replaced key by key: all of it selected (or
+// emptied), then the new text typed.
+void Retype(TEdit* edit, const std::string& text);
+void Retype(TComboBox* box, const std::string& text);
+// An edit's or a list's text erased key by key from its end, then the new
+// text typed, as one does without selecting.
+void EraseAndType(TControl* control, const std::string& text);
+// Several edits and lists retyped in turn, each with its new text.
+void Retype(std::initializer_list<std::pair<TControl*, const char*>> fields);
+// A list item picked with the arrow keys, as one goes down (or up) the list;
+// fails the test when the list has no such item.
+void PickWithArrows(TComboBox* box, const std::string& item);
+// The space bar on a check box.
+void Tick(TCheckBox* box);
+
+// --- The mouse on a widget ---------------------------------------------------
+
+// A left click at a point of the widget; `twice` adds the double click the
+// window system sends for a second click at once.
+void ClickAt(QWidget* widget, QPoint at, bool twice = false);
+// A left click at a point of the widget delivered as the window system's
+// own: the application tracks the buttons held and moves the focus as a
+// real click does, where ClickAt goes to the widget alone.
+void SystemClickAt(QWidget* widget, QPoint at);
+// A left click, or a double click, in the middle of the control.
+void ClickOn(TControl* control);
+void DoubleClickOn(TControl* control);
+// A left click on the upper arrow of an up-down control.
+void ClickUpArrow(TControl* upDown);
+// A left click at a point of a list's or tree's item area; `twice` follows
+// it with a double click there.
+void ClickInView(QAbstractItemView* view, QPoint at, bool twice = false);
 
 // A drag with the left button through the window system: pressed at `from`
 // of the widget, moved through the screen points of `path`, released at the
@@ -20,15 +79,6 @@ void DragMouse(QWidget* widget, QPoint from, std::initializer_list<QPoint> path)
 // its context menu that the window system sends with it.
 void RightClick(QWidget* widget, int x, int y);
 
-// The real pointer and keyboard of an X desktop (XTest events, as xdotool
-// sends them), at screen points. A drag and a bare move go in steps, as a
-// hand moves, so that whoever follows the pointer sees its way.
-class XDesktop;
-void XClick(XDesktop&, int x, int y, int count = 1, int button = 1);
-void XDrag(XDesktop&, int fromX, int fromY, int toX, int toY);
-void XMoveBy(XDesktop&, int dx, int dy);
-void XKey(XDesktop&, const char* key);
-
 // Sends one mouse event of that type at (x, y) of the widget. A press and a
 // move hold `button`; a release holds nothing; a move names no button.
 void SendMouse(QWidget* widget, QEvent::Type type, int x, int y, Qt::MouseButton button = Qt::LeftButton);
@@ -38,3 +88,28 @@ void SendMouse(QWidget* widget, QEvent::Type type, int x, int y, Qt::MouseButton
 // innermost widget at that point (a list's item area, say), whose parents
 // see what it leaves alone.
 void DoubleClick(QWidget* widget, int x, int y);
+
+// A drag carrying `data` entering the widget at `at`, the left button held:
+// whether the widget takes it. Then its drop there.
+bool DragEnterAt(QWidget* target, QMimeData* data, QPoint at);
+void DropAt(QWidget* target, QMimeData* data, QPoint at);
+
+// The mouse over a top-level window as the window system reports it: moved
+// to, or clicked at, a screen point.
+void MoveMouseOver(QWindow* window, QPoint screen);
+void ClickOver(QWindow* window, QPoint screen);
+
+// The close box of the window's title bar: the window system asks the
+// window to close.
+void CloseBox(QWidget* window);
+void CloseBox(TControl* window);
+
+// --- A real X desktop --------------------------------------------------------
+
+// The real pointer and keyboard of an X desktop (XTest events, as xdotool
+// sends them), at screen points. A drag and a bare move go in steps, as a
+// hand moves, so that whoever follows the pointer sees its way.
+void XClick(XDesktop&, int x, int y, int count = 1, int button = 1);
+void XDrag(XDesktop&, int fromX, int fromY, int toX, int toY);
+void XMoveBy(XDesktop&, int dx, int dy);
+void XKey(XDesktop&, const char* key);
