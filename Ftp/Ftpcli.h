@@ -314,6 +314,8 @@ private:
     // last kRateSpan milliseconds.
     static constexpr std::uint64_t kRateSpan = 20000;
     std::deque<std::pair<std::uint64_t, std::int64_t>> m_full;
+    // The least window a server that holds the whole file is held to
+    // taking each Timeout.
     static constexpr double kLeastWindow = 65536;
     // Since the server's system held the whole file: when, the window it
     // offered then, the largest since, and what may have been unread then.
