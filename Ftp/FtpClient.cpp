@@ -33,27 +33,46 @@ void TProgressDeadline::Look(std::uint64_t now, const TFtpTransferProgress& p)
     }
     if (p.Whole && !m_whole) {
         m_whole = true;
-        m_allowance = BacklogTime(now, p);
+        m_wholeAt = now;
+        m_wholeWindow = m_topWindow = p.Window;
+        // What the server's system took beyond what its program has read
+        // at that rate since the connection began still waits in its
+        // buffers; without a rate, possibly all of it.
+        double rate = FullRate();
+        m_unread = double(p.Taken);
+        if (rate > 0 && p.Start != 0 && now > p.Start)
+            m_unread = std::clamp(double(p.Taken) - rate * double(now - p.Start), 0.0, double(p.Taken));
+        if (rate > 0)
+            m_allowance = std::uint64_t(std::min(1.5 * m_unread, double(p.Taken)) / rate);
+        else
+            // Its reading may never show (its window can stay where its
+            // growth stopped): it is held to taking a window's worth in
+            // each Timeout instead of anything at all.
+            m_allowance = std::uint64_t(double(m_timeout) * m_unread / std::max(double(p.Window), kLeastWindow));
+        return;
     }
+    if (!m_whole || p.Window <= m_topWindow)
+        return;
+    // Each growth of the window is what the program read since the one
+    // before; over a second or more it gives the rate at which the rest
+    // goes once the growth can no longer be seen.
+    m_topWindow = p.Window;
+    double read = double(m_topWindow - m_wholeWindow);
+    if (now < m_wholeAt + 1000)
+        return;
+    double rate = read / double(now - m_wholeAt);
+    m_allowance = std::uint64_t(1.5 * std::max(m_unread - read, 0.0) / rate);
 }
 
-std::uint64_t TProgressDeadline::BacklogTime(std::uint64_t now, const TFtpTransferProgress& p) const
+double TProgressDeadline::FullRate() const
 {
-    // What the server's system took beyond what its program has read at
-    // that rate since the connection began still waits in its buffers.
-    if (m_full.empty() || p.Start == 0 || now <= p.Start)
+    if (m_full.empty())
         return 0;
     auto [from, takenFrom] = m_full.front();
     auto [to, takenTo] = m_full.back();
     if (to < from + 1000 || takenTo <= takenFrom)
         return 0;
-    double rate = double(takenTo - takenFrom) / double(to - from);
-    double backlog = double(p.Taken) - rate * double(now - p.Start);
-    if (backlog <= 0)
-        return 0;
-    // Half as much again, for a server that reads unevenly; at most the
-    // time the whole file takes at that rate.
-    return std::uint64_t(std::min(1.5 * backlog, double(p.Taken)) / rate);
+    return double(takenTo - takenFrom) / double(to - from);
 }
 
 TFtpClient::TFtpClient(TComponent* owner)

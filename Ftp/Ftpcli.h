@@ -299,9 +299,11 @@ protected:
 };
 
 // When a synchronous wait gives up: Timeout after the other side last took
-// anything. Once the server's system holds the whole upload, what is still
-// in its buffers is read without anything showing here; the wait then also
-// allows the time that needs at the rate the server has been reading.
+// anything. Once the server's system holds the whole upload, its program's
+// reading shows only as the window it offers growing (the client asks every
+// second); when that growth stops, what may still sit unread is allowed for
+// at the rate the server has been reading, half as much again, or without
+// a rate, at a window's worth each Timeout.
 class TProgressDeadline {
 public:
     TProgressDeadline(int timeoutSeconds, std::uint64_t now);
@@ -309,17 +311,27 @@ public:
     std::uint64_t At() const { return m_lastMove + m_timeout + m_allowance; }
 
 private:
-    std::uint64_t BacklogTime(std::uint64_t now, const TFtpTransferProgress&) const;
+    // Bytes per millisecond the server read while its buffers were full; 0: unknown.
+    double FullRate() const;
 
     std::uint64_t m_timeout;
     std::uint64_t m_lastMove;
     std::uint64_t m_allowance = 0;
-    bool m_whole = false;
     TFtpTransferProgress m_last;
     // Looks at a server with full buffers (time, bytes taken), over the
     // last kRateSpan milliseconds.
     static constexpr std::uint64_t kRateSpan = 20000;
     std::deque<std::pair<std::uint64_t, std::int64_t>> m_full;
+    // The least window a server that holds the whole file is held to
+    // taking each Timeout.
+    static constexpr double kLeastWindow = 65536;
+    // Since the server's system held the whole file: when, the window it
+    // offered then, the largest since, and what may have been unread then.
+    bool m_whole = false;
+    std::uint64_t m_wholeAt = 0;
+    std::uint32_t m_wholeWindow = 0;
+    std::uint32_t m_topWindow = 0;
+    double m_unread = 0;
 };
 
 class TFtpClient : public TCustomFtpCli {

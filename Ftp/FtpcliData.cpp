@@ -7,6 +7,7 @@
 #include "platform/StrUtils.h"
 
 #include <arpa/inet.h>
+#include <netinet/tcp.h>
 
 #include <cstdlib>
 
@@ -17,6 +18,18 @@ constexpr int kSendBlock = 1024;
 // Blocks queued each time the data socket's queue has drained: enough to
 // keep the connection busy, little enough to keep the queue short.
 constexpr int kSendBlocksPerRound = 64;
+
+// The server's system tells how far its program has read only in the window
+// it offers, and once it holds the whole file, only when asked: an idle
+// connection is probed every second, and each answer brings the window.
+void AskPeerEverySecond(SOCKET h)
+{
+    int on = 1;
+    int second = 1;
+    winsock::setsockopt(h, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
+    winsock::setsockopt(h, IPPROTO_TCP, TCP_KEEPIDLE, &second, sizeof second);
+    winsock::setsockopt(h, IPPROTO_TCP, TCP_KEEPINTVL, &second, sizeof second);
+}
 
 }
 
@@ -108,6 +121,8 @@ void TCustomFtpCli::DataSessionAvailable(std::uint16_t)
     m_transfer.dataAccepted = true;
     m_data->Dup(h);
     m_startTime = GetTickCount64();
+    if (m_transfer.mode == dmStore)
+        AskPeerEverySecond(h);
     if (m_transfer.mode == dmStore && m_transfer.commandSent && m_transfer.phase == tpWaiting) {
         m_transfer.phase = tpSending;
         SendNextBlock();

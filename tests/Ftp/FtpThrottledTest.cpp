@@ -2,6 +2,7 @@
 // process of its own, all at once, so that the whole measurement lasts about
 // as long as its longest upload.
 
+#include "Ftp/Ftpcli.h"
 #include "tests/Ftp/FtpTestServers.h"
 #include "tests/support/Spawn.h"
 #include "tests/support/TempDir.h"
@@ -82,4 +83,47 @@ TEST(ThrottledServer, EveryUploadToAServerReading100KBsEndsWellAndTheServerHolds
     }
     for (auto& [size, times] : figures)
         std::cout << (size >> 20) << " MiB: " << good[size] << "/10 ended well; seconds:" << times.str() << "\n";
+}
+
+// How long a synchronous upload waits, from what the client saw of the
+// server at each look: (tick, bytes taken, window offered, whole file held).
+TEST(ProgressDeadline, AServerStillReadingIsWaitedForAndOneThatStoppedIsNot)
+{
+    struct Look {
+        std::uint64_t At;
+        std::int64_t Taken;
+        std::uint32_t Window;
+        bool Whole;
+    };
+    struct Case {
+        const char* Name;
+        std::vector<Look> Looks;
+        std::uint64_t GivesUpFrom, GivesUpBy;
+    };
+    const std::int64_t file = 3 << 20;
+    std::vector<Look> closing;
+    for (std::uint64_t t = 500; t <= 5000; t += 500)
+        closing.push_back({ t, std::int64_t(t) * 100, 0, false });
+    closing.push_back({ 5500, 600000, 200000, true });
+    const std::vector<Case> cases {
+        { "stops taking part-way", { { 1, 0, 65536, false }, { 1000, 500000, 0, false }, { 9000, 500000, 0, false } }, 16000, 16000 },
+        { "holds the whole file behind a window that never moves",
+            { { 1, 0, 65536, false }, { 2000, file, 730112, true }, { 30000, file, 730112, true } }, 60000, 90000 },
+        { "holds the whole file and its window grows 100 KB/s",
+            { { 1, file, 1000000, true }, { 1000, file, 1100000, true }, { 2000, file, 1200000, true } }, 55000, 65000 },
+        { "read 100 KB/s through a closed window, then took the end", closing, 21000, 21500 },
+    };
+    for (const Case& k : cases) {
+        TProgressDeadline deadline(15, 1);
+        for (const Look& l : k.Looks) {
+            TFtpTransferProgress p;
+            p.Taken = l.Taken;
+            p.Window = l.Window;
+            p.Whole = l.Whole;
+            p.Start = 1;
+            deadline.Look(l.At, p);
+        }
+        EXPECT_GE(deadline.At(), k.GivesUpFrom) << k.Name;
+        EXPECT_LE(deadline.At(), k.GivesUpBy) << k.Name;
+    }
 }
