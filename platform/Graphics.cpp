@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 
 #include <algorithm>
@@ -32,7 +33,7 @@ const FaceTwin kFaceTwins[] = {
     { "MS Sans Serif", "Liberation Sans" },
 };
 
-QString installedFace(const QString& face)
+QString lookUpFace(const QString& face)
 {
     if (QFontDatabase::hasFamily(face))
         return face;
@@ -40,6 +41,17 @@ QString installedFace(const QString& face)
         if (face.compare(QLatin1String(row.face), Qt::CaseInsensitive) == 0 && QFontDatabase::hasFamily(QLatin1String(row.twin)))
             return QLatin1String(row.twin);
     return face;
+}
+
+// Asking the font system costs more than a paint of a button takes, and
+// paints ask for the same few faces again and again.
+QString installedFace(const QString& face)
+{
+    static QHash<QString, QString> known;
+    auto it = known.constFind(face);
+    if (it == known.constEnd())
+        it = known.insert(face, lookUpFace(face));
+    return *it;
 }
 
 }
