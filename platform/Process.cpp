@@ -138,15 +138,17 @@ int ExitCodeFromStatus(int status)
     return 0;
 }
 
-void ReapInBackground(pid_t pid)
+void ReapInBackground(pid_t pid, std::function<void(int status)> ended)
 {
     if (pid <= 0)
         return;
     // One small waiting thread per child: it blocks until the child ends and
     // holds nothing else.
-    std::thread([pid] {
+    std::thread([pid, ended = std::move(ended)] {
         int status = 0;
         while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
         }
+        if (ended)
+            ended(status);
     }).detach();
 }

@@ -6,6 +6,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,5 +39,6 @@ std::vector<std::string> SplitCommandLine(std::string_view);
 int ExitCodeFromStatus(int status);
 
 // Hands a child nobody watches any more to a background waiter, so that it
-// leaves no zombie when it ends. It is not killed.
-void ReapInBackground(pid_t);
+// leaves no zombie when it ends. It is not killed. `ended`, when given, is
+// told its wait status on that waiting thread.
+void ReapInBackground(pid_t, std::function<void(int status)> ended = {});

@@ -3,11 +3,6 @@
 #include "platform/DesktopApps.h"
 #include "platform/Process.h"
 
-#include <sys/wait.h>
-
-#include <cerrno>
-#include <thread>
-
 TGoToWeb::TGoToWeb(TComponent* owner)
     : TComponent(owner)
 {
@@ -46,12 +41,9 @@ bool TGoToWeb::launch(const std::string& address, std::function<void()> failed)
     // Waited for off the message loop: a browser may run for hours.
     WPARAM watch = ++m_lastWatch;
     m_watched[watch] = std::move(failed);
-    std::thread([pid, watch, receiver = m_receiver, started = GetTickCount64()] {
-        int status = 0;
-        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
+    ReapInBackground(pid, [watch, receiver = m_receiver, started = GetTickCount64()](int status) {
         bool soon = GetTickCount64() - started <= kOpenerFailMs;
         PostMessage(receiver, WM_USER, watch, soon && ExitCodeFromStatus(status) != 0);
-    }).detach();
+    });
     return true;
 }
