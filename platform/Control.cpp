@@ -7,10 +7,10 @@
 
 #include <QAbstractScrollArea>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QWidget>
 
