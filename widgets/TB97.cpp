@@ -437,6 +437,14 @@ void TToolbarButton97::WndProc(TMessage& m)
 {
     switch (m.Msg) {
     case CM_ENABLEDCHANGED:
+        // A disabled button lets go of a press; enabled again it shows its
+        // Down state as a held button does.
+        if (!Enabled()) {
+            m_state = tsDisabled;
+            m_pressing = false;
+        } else if (m_state == tsDisabled) {
+            m_state = m_down && m_groupIndex ? tsHeld : tsUp;
+        }
         m_glyph.StateImage(Enabled() ? tsUp : tsDisabled);
         syncHover();
         repaintButton(true);
@@ -467,6 +475,17 @@ void TToolbarButton97::Paint()
         PaintTo(*canvas);
 }
 
+// What the button shows: disabled whatever state a call left it in while
+// it was disabled (SetDown, a group release), its own state otherwise.
+TToolButtonState TToolbarButton97::shownState() const
+{
+    if (!Enabled())
+        return tsDisabled;
+    if (m_state == tsDisabled)
+        return m_down && m_groupIndex ? tsHeld : tsUp;
+    return m_state;
+}
+
 void TToolbarButton97::PaintTo(TCanvas& canvas)
 {
     if (m_opaque || !m_flat) {
@@ -474,17 +493,12 @@ void TToolbarButton97::PaintTo(TCanvas& canvas)
         canvas.Brush.Color = Color;
         canvas.FillRect({ 0, 0, Width(), Height() });
     }
-    if (!Enabled()) {
-        m_state = tsDisabled;
-        m_pressing = false;
-    } else if (m_state == tsDisabled) {
-        m_state = m_down && m_groupIndex ? tsHeld : tsUp;
-    }
+    const TToolButtonState state = shownState();
     canvas.Font = Font;
     TRect r { 0, 0, Width(), Height() };
     const bool combo = m_dropdownCombo && DropdownMenu();
-    const bool pushedState = m_state == tsPressed || m_state == tsHeld;
-    const bool edge = !m_flat || pushedState || (m_mouseIn && m_state != tsDisabled);
+    const bool pushedState = state == tsPressed || state == tsHeld;
+    const bool edge = !m_flat || pushedState || (m_mouseIn && state != tsDisabled);
     auto edgeStyle = [this](bool pushed) -> std::pair<unsigned, unsigned> {
         if (!m_flat)
             return { pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_SOFT };
@@ -505,7 +519,7 @@ void TToolbarButton97::PaintTo(TCanvas& canvas)
     const int inset = m_flat ? 1 : 2;
     r = { r.Left + inset, r.Top + inset, r.Right - inset, r.Bottom - inset };
     TPoint offset = pushed ? TPoint { 1, 1 } : TPoint { 0, 0 };
-    if (m_state == tsHeld && (!m_flat || !m_mouseIn)) {
+    if (state == tsHeld && (!m_flat || !m_mouseIn)) {
         canvas.Brush = TBrush();
         canvas.Brush.Bitmap = &CheckerPattern();
         canvas.FillRect(r);
@@ -522,12 +536,12 @@ void TToolbarButton97::PaintTo(TCanvas& canvas)
     content.showGlyph = m_displayMode != dmTextOnly;
     content.showText = m_displayMode != dmGlyphOnly;
     content.dropArrow = m_dropdownArrow && !m_dropdownCombo && DropdownMenu();
-    m_glyph.DrawContent(canvas, content, m_state);
+    m_glyph.DrawContent(canvas, content, state);
     if (combo) {
         const int x = Width() - 13, y = Height() / 2 - 1;
         for (int row = 0; row < 3; ++row)
             for (int i = x + 4 + row; i <= x + 8 - row; ++i)
-                canvas.SetPixel(i, y + row, m_state == tsDisabled ? clBtnShadow : canvas.Font.Color);
+                canvas.SetPixel(i, y + row, state == tsDisabled ? clBtnShadow : canvas.Font.Color);
     }
 }
 

@@ -212,6 +212,7 @@ private:
     bool m_pressing = false;
     bool m_menuPressed = false;
     TToolButtonState m_state = tsUp;
+    TToolButtonState shownState() const;
 
     TButtonDisplayMode m_displayMode = dmBoth;
     bool m_dropdownArrow = true;

@@ -153,12 +153,14 @@ public:
 
 protected:
     void Paint() override;
+    bool WidgetEvent(QEvent*) override;
     void MouseDown(TMouseButton, TShiftState, int X, int Y) override;
     void MouseMove(TShiftState, int X, int Y) override;
     void MouseUp(TMouseButton, TShiftState, int X, int Y) override;
 
 private:
     friend class TDock97;
+    void paintFloatingFrame(TCanvas&);
     enum class Track { None, Move, Size, Close };
     void applyParentFlags();
     void beginMove(int x, int y);

@@ -3,6 +3,10 @@
 
 #include "widgets/TB97Dock.h"
 
+#include "platform/NonClient.h"
+
+#include <QEvent>
+
 #include <string>
 
 namespace {
@@ -56,8 +60,29 @@ void TToolbar97::Paint()
         }
         return;
     }
-    // Floating: the frame, the caption, the close button, the wrap lines.
+    // Floating: the wrap lines between the rows; the frame round them is
+    // the window's own, painted with the non-client area.
     const TFloatingFrame& f = FloatingFrame();
+    const int top = f.Frame + f.Caption;
+    for (const TWrapLine& line : m_layout.WrapLines) {
+        if (line.Blank)
+            continue;
+        c.Pen.Color = clBtnShadow;
+        c.MoveTo(f.Frame + 1, top + line.Position - 4);
+        c.LineTo(Width() - f.Frame - 1, top + line.Position - 4);
+        c.Pen.Color = clBtnHighlight;
+        c.MoveTo(f.Frame + 1, top + line.Position - 3);
+        c.LineTo(Width() - f.Frame - 1, top + line.Position - 3);
+    }
+}
+
+// The floating bar's frame, caption and close button: what lies outside its
+// rows.
+void TToolbar97::paintFloatingFrame(TCanvas& c)
+{
+    const TFloatingFrame& f = FloatingFrame();
+    c.Brush.Color = Color;
+    c.FillRect({ 0, 0, Width(), Height() });
     TRect frame { 0, 0, Width(), Height() };
     Frame3D(c, frame, clBtnFace, clBlack, 1);
     Frame3D(c, frame, clBtnHighlight, clBtnShadow, 1);
@@ -83,15 +108,15 @@ void TToolbar97::Paint()
         c.MoveTo(b.Right - 4 + o, b.Top + 3 + o);
         c.LineTo(b.Left + 2 + o, b.Bottom - 3 + o);
     }
-    const int top = f.Frame + f.Caption;
-    for (const TWrapLine& line : m_layout.WrapLines) {
-        if (line.Blank)
-            continue;
-        c.Pen.Color = clBtnShadow;
-        c.MoveTo(f.Frame + 1, top + line.Position - 4);
-        c.LineTo(Width() - f.Frame - 1, top + line.Position - 4);
-        c.Pen.Color = clBtnHighlight;
-        c.MoveTo(f.Frame + 1, top + line.Position - 3);
-        c.LineTo(Width() - f.Frame - 1, top + line.Position - 3);
+}
+
+bool TToolbar97::WidgetEvent(QEvent* e)
+{
+    const bool handled = TCustomControl::WidgetEvent(e);
+    if (e->type() == QEvent::Paint && !DockedTo()) {
+        const TFloatingFrame& f = FloatingFrame();
+        PaintNonClient(Widget(), { f.Frame, f.Frame + f.Caption, Width() - f.Frame, Height() - f.Frame },
+            [this](TCanvas& c) { paintFloatingFrame(c); });
     }
+    return handled;
 }
