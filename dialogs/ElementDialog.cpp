@@ -75,3 +75,12 @@ TMultiBaseEdit* TElementDialog::NewMultiBaseEdit(TWinControl* parent, const char
 {
     return NewControl<TMultiBaseEdit>(this, parent, name, left, top, width, 21);
 }
+
+void TOkCancelDialog::NewOkCancel(int left, int top, TNotifyEvent ok)
+{
+    Button1 = NewButton(this, "Button1", "OK", left, top, std::move(ok));
+    Button1->Default = true;
+    Button2 = NewButton(this, "Button2", "Cancel", left, top + 32, Method(this, &TOkCancelDialog::Button2Click));
+}
+
+void TOkCancelDialog::Button2Click(TObject*) { Close(); }

@@ -65,3 +65,20 @@ private:
     TPage& m_page;
     TNotifyEvent m_opening;
 };
+
+// An element dialog with the usual pair of buttons at its right: OK
+// (Button1), which takes Enter, and Cancel (Button2) 32 pixels below it,
+// which closes the dialog.
+class TOkCancelDialog : public TElementDialog {
+public:
+    using TElementDialog::TElementDialog;
+
+    TButton* Button1 = nullptr;  // OK
+    TButton* Button2 = nullptr;  // Cancel
+
+    void Button2Click(TObject* sender);
+
+protected:
+    // Made after the fields, so that Tab reaches the buttons last.
+    void NewOkCancel(int left, int top, TNotifyEvent ok);
+};

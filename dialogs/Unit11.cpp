@@ -19,7 +19,7 @@ const TPiece kSound[] = {
 }
 
 TForm11::TForm11(TComponent* owner, TPage& page)
-    : TElementDialog(owner, page, "Form11", "Music/Sound Effects", 41, 353, 113)
+    : TOkCancelDialog(owner, page, "Form11", "Music/Sound Effects", 41, 353, 113)
 {
     Label1 = NewLabel(this, "Label1", "Source", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 225);
@@ -30,9 +30,7 @@ TForm11::TForm11(TComponent* owner, TPage& page)
     CheckBox1 = NewCheckBox(this, "CheckBox1", "Infinite", 96, 74);
     CheckBox1->SetChecked(true);
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 8, Method(this, &TForm11::Button1Click));
-    Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 40, Method(this, &TForm11::Button2Click));
+    NewOkCancel(272, 8, Method(this, &TForm11::Button1Click));
     Button2->Cancel = true;
     OpenDialog1 = NewOpenDialog("OpenDialog1", kSoundFiles);
 
@@ -47,8 +45,6 @@ void TForm11::Button1Click(TObject*)
     WritePieces(Page(), *this, kSound);
     Close();
 }
-
-void TForm11::Button2Click(TObject*) { Close(); }
 
 void TForm11::BitBtn1Click(TObject*)
 {

@@ -4,7 +4,7 @@
 
 #include "dialogs/ElementDialog.h"
 
-class TForm11 : public TElementDialog {
+class TForm11 : public TOkCancelDialog {
 public:
     TForm11(TComponent* owner, TPage& page);
 
@@ -15,12 +15,9 @@ public:
     TMultiBaseEdit* MultiBaseEdit1;  // loop
     TUpDown* UpDown1;
     TCheckBox* CheckBox1;  // "Infinite"
-    TButton* Button1;  // OK
-    TButton* Button2;  // Cancel
     TOpenDialog* OpenDialog1;
 
     void Button1Click(TObject* sender);
-    void Button2Click(TObject* sender);
     void BitBtn1Click(TObject* sender);
     void MultiBaseEdit1Change(TObject* sender);
     void FormActivate(TObject* sender);

@@ -31,7 +31,7 @@ const TPiece kMarquee[] = {
 }
 
 TForm12::TForm12(TComponent* owner, TPage& page)
-    : TElementDialog(owner, page, "Form12", "Marquee", 42, 377, 249)
+    : TOkCancelDialog(owner, page, "Form12", "Marquee", 42, 377, 249)
 {
     Label1 = NewLabel(this, "Label1", "Text to Scroll", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 273);
@@ -65,9 +65,7 @@ TForm12::TForm12(TComponent* owner, TPage& page)
     SetTabOrder({ Edit1, ComboBox1, ComboBox2, MultiBaseEdit1, MultiBaseEdit2, MultiBaseEdit3, CheckBox1, ComboBox3, ComboBox4,
         MultiBaseEdit4, MultiBaseEdit5 });
 
-    Button1 = NewButton(this, "Button1", "OK", 296, 8, Method(this, &TForm12::Button1Click));
-    Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 296, 40, Method(this, &TForm12::Button2Click));
+    NewOkCancel(296, 8, Method(this, &TForm12::Button1Click));
 
     MultiBaseEdit3->OnChange = Method(this, &TForm12::MultiBaseEdit3Change);
     SetOpeningHandler(Method(this, &TForm12::FormActivate));
@@ -79,8 +77,6 @@ void TForm12::Button1Click(TObject*)
     WritePieces(Page(), *this, kMarquee);
     Close();
 }
-
-void TForm12::Button2Click(TObject*) { Close(); }
 
 // A number of passes, typed or stepped, ends the endless scrolling.
 void TForm12::MultiBaseEdit3Change(TObject*) { CheckBox1->SetChecked(false); }

@@ -4,7 +4,7 @@
 
 #include "dialogs/ElementDialog.h"
 
-class TForm12 : public TElementDialog {
+class TForm12 : public TOkCancelDialog {
 public:
     TForm12(TComponent* owner, TPage& page);
 
@@ -34,11 +34,8 @@ public:
     TLabel* Label10;
     TMultiBaseEdit* MultiBaseEdit5;  // width
     TUpDown* UpDown5;
-    TButton* Button1;  // OK
-    TButton* Button2;  // Cancel
 
     void Button1Click(TObject* sender);
-    void Button2Click(TObject* sender);
     void MultiBaseEdit3Change(TObject* sender);
     void FormActivate(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);

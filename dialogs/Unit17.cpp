@@ -7,15 +7,13 @@
 TForm17* Form17 = nullptr;
 
 TForm17::TForm17(TComponent* owner, TPage& page)
-    : TElementDialog(owner, page, "Form17", "Insert Tags", 46, 353, 241)
+    : TOkCancelDialog(owner, page, "Form17", "Insert Tags", 46, 353, 241)
 {
     // The list comes first, so it has the focus when the dialog opens.
     ListBox1 = NewControl<TListBox>(this, this, "ListBox1", 8, 8, 257, 193);
     ListBox1->SetItems(std::vector<std::string>(kTagTemplates.begin(), kTagTemplates.end()));
     Edit1 = NewEdit(this, "Edit1", 8, 212, 257);
-    Button1 = NewButton(this, "Button1", "OK", 272, 16, Method(this, &TForm17::Button1Click));
-    Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 48, Method(this, &TForm17::Button2Click));
+    NewOkCancel(272, 16, Method(this, &TForm17::Button1Click));
     SetActiveControl(ListBox1);
 
     ListBox1->OnClick = Method(this, &TForm17::ListBox1Click);
@@ -37,7 +35,5 @@ void TForm17::ListBox1DblClick(TObject* sender) { Button1Click(sender); }
 // Writes without closing, so that several tags go in one visit; an empty
 // edit still replaces the page's selection.
 void TForm17::Button1Click(TObject*) { Page().Replace(Edit1->Text()); }
-
-void TForm17::Button2Click(TObject*) { Close(); }
 
 void TForm17::FormCloseQuery(TObject*, bool&) { Edit1->SetText(""); }

@@ -6,19 +6,16 @@
 #include "dialogs/ElementDialog.h"
 #include "platform/ListBox.h"
 
-class TForm17 : public TElementDialog {
+class TForm17 : public TOkCancelDialog {
 public:
     TForm17(TComponent* owner, TPage& page);
 
     TListBox* ListBox1;  // the templates
     TEdit* Edit1;  // the text to insert
-    TButton* Button1;  // OK
-    TButton* Button2;  // Cancel
 
     void ListBox1Click(TObject* sender);
     void ListBox1DblClick(TObject* sender);
     void Button1Click(TObject* sender);
-    void Button2Click(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);
 };
 

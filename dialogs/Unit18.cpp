@@ -7,16 +7,14 @@
 TForm18* Form18 = nullptr;
 
 TForm18::TForm18(TComponent* owner, TPage& page)
-    : TElementDialog(owner, page, "Form18", "Scrolling Text", 58, 353, 105)
+    : TOkCancelDialog(owner, page, "Form18", "Scrolling Text", 58, 353, 105)
 {
     // The edit comes first, so it has the focus when the dialog opens.
     Label1 = NewLabel(this, "Label1", "Text to scroll", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 257);
     Label2 = NewLabel(this, "Label2", "ABC", 8, 60);
     Label3 = NewLabel(this, "Label3", "ABC", 216, 60);
-    Button1 = NewButton(this, "Button1", "OK", 272, 16, Method(this, &TForm18::Button1Click));
-    Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 48, Method(this, &TForm18::Button2Click));
+    NewOkCancel(272, 16, Method(this, &TForm18::Button1Click));
     SetActiveControl(Edit1);
 
     OnCloseQuery = Method(this, &TForm18::FormCloseQuery);
@@ -30,7 +28,5 @@ void TForm18::Button1Click(TObject*)
     block.Insert();
     Close();
 }
-
-void TForm18::Button2Click(TObject*) { Close(); }
 
 void TForm18::FormCloseQuery(TObject*, bool&) { Edit1->SetText(""); }

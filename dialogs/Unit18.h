@@ -4,7 +4,7 @@
 
 #include "dialogs/ElementDialog.h"
 
-class TForm18 : public TElementDialog {
+class TForm18 : public TOkCancelDialog {
 public:
     TForm18(TComponent* owner, TPage& page);
 
@@ -12,11 +12,8 @@ public:
     TEdit* Edit1;  // the text to scroll
     TLabel* Label2;  // "ABC", decoration
     TLabel* Label3;  // "ABC", decoration
-    TButton* Button1;  // OK
-    TButton* Button2;  // Cancel
 
     void Button1Click(TObject* sender);
-    void Button2Click(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);
 };
 

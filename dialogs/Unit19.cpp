@@ -21,7 +21,7 @@ const TPiece kFont[] = {
 }
 
 TForm19::TForm19(TComponent* owner, TPage& page)
-    : TElementDialog(owner, page, "Form19", "Font", 43, 305, 153)
+    : TOkCancelDialog(owner, page, "Form19", "Font", 43, 305, 153)
 {
     Label1 = NewLabel(this, "Label1", "Font", 8, 8);
     ComboBox1 = NewComboBox(this, "ComboBox1", 8, 24, 201, {});
@@ -34,9 +34,7 @@ TForm19::TForm19(TComponent* owner, TPage& page)
     UpDown1 = NewUpDown("UpDown1", Edit1, 0, 100);
     SetTabOrder({ ComboBox1, ComboBox2, Edit1 });
 
-    Button1 = NewButton(this, "Button1", "OK", 222, 8, Method(this, &TForm19::Button1Click));
-    Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 222, 40, Method(this, &TForm19::Button2Click));
+    NewOkCancel(222, 8, Method(this, &TForm19::Button1Click));
 
     SetOpeningHandler([this](TObject* s) {
         FormShow(s);
@@ -52,8 +50,6 @@ void TForm19::Button1Click(TObject*)
     Page().MoveCaretBack(7);
     Close();
 }
-
-void TForm19::Button2Click(TObject*) { Close(); }
 
 // Fonts come and go: the list is the system's as it stands now.
 void TForm19::FormShow(TObject*) { ComboBox1->SetItems(ScreenFonts()); }

@@ -4,7 +4,7 @@
 
 #include "dialogs/ElementDialog.h"
 
-class TForm19 : public TElementDialog {
+class TForm19 : public TOkCancelDialog {
 public:
     TForm19(TComponent* owner, TPage& page);
 
@@ -15,11 +15,8 @@ public:
     TLabel* Label3;
     TEdit* Edit1;  // size
     TUpDown* UpDown1;
-    TButton* Button1;  // OK
-    TButton* Button2;  // Cancel
 
     void Button1Click(TObject* sender);
-    void Button2Click(TObject* sender);
     void FormShow(TObject* sender);
     void FormActivate(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);

@@ -17,14 +17,12 @@ const TPiece kForm[] = {
 }
 
 TForm20::TForm20(TComponent* owner, TPage& page)
-    : TElementDialog(owner, page, "Form20", "Form Action", 47, 353, 65)
+    : TOkCancelDialog(owner, page, "Form20", "Form Action", 47, 353, 65)
 {
     Label1 = NewLabel(this, "Label1", "Form Action", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 255);
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 8, Method(this, &TForm20::Button1Click));
-    Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 40, Method(this, &TForm20::Button2Click));
+    NewOkCancel(272, 8, Method(this, &TForm20::Button1Click));
 
     SetOpeningHandler(Method(this, &TForm20::FormShow));
     OnCloseQuery = Method(this, &TForm20::FormCloseQuery);
@@ -35,8 +33,6 @@ void TForm20::Button1Click(TObject*)
     WritePieces(Page(), *this, kForm);
     Close();
 }
-
-void TForm20::Button2Click(TObject*) { Close(); }
 
 void TForm20::FormShow(TObject*) { Edit1->SetFocus(); }
 

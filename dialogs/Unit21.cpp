@@ -87,7 +87,7 @@ const TPiece kTextArea[] = {
 }
 
 TForm21::TForm21(TComponent* owner, TPage& page)
-    : TElementDialog(owner, page, "Form21", "Form Field", 0, 353, 201)
+    : TOkCancelDialog(owner, page, "Form21", "Form Field", 0, 353, 201)
 {
     Label1 = NewLabel(this, "Label1", "Type", 8, 8);
     ComboBox1 = NewComboBox(this, "ComboBox1", 8, 24, 145,
@@ -107,9 +107,7 @@ TForm21::TForm21(TComponent* owner, TPage& page)
         number->SetEnabled(false);
     SetTabOrder({ ComboBox1, Edit1, Edit2, Edit3, Edit4 });
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 8, Method(this, &TForm21::Button1Click));
-    Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 40, Method(this, &TForm21::Button2Click));
+    NewOkCancel(272, 8, Method(this, &TForm21::Button1Click));
 
     ComboBox1->OnChange = Method(this, &TForm21::ComboBox1Change);
     SetOpeningHandler(Method(this, &TForm21::FormShow));
@@ -138,8 +136,6 @@ void TForm21::Button1Click(TObject*)
     }
     Close();
 }
-
-void TForm21::Button2Click(TObject*) { Close(); }
 
 void TForm21::ComboBox1Change(TObject*)
 {

@@ -6,7 +6,7 @@
 
 #include "dialogs/ElementDialog.h"
 
-class TForm21 : public TElementDialog {
+class TForm21 : public TOkCancelDialog {
 public:
     TForm21(TComponent* owner, TPage& page);
 
@@ -22,11 +22,8 @@ public:
     TLabel* Label5;  // "Max Length" or "Columns"
     TEdit* Edit4;
     TUpDown* UpDown2;
-    TButton* Button1;  // OK
-    TButton* Button2;  // Cancel
 
     void Button1Click(TObject* sender);
-    void Button2Click(TObject* sender);
     void ComboBox1Change(TObject* sender);
     void FormShow(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);

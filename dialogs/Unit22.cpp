@@ -24,13 +24,11 @@ const std::vector<std::string_view> kLower = {
 }
 
 TForm22::TForm22(TComponent* owner, TPage& page)
-    : TElementDialog(owner, page, "Form22", "Map Name", 50, 353, 81)
+    : TOkCancelDialog(owner, page, "Form22", "Map Name", 50, 353, 81)
 {
     Label1 = NewLabel(this, "Label1", "Map Name", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 257);
-    Button1 = NewButton(this, "Button1", "OK", 272, 16, Method(this, &TForm22::Button1Click));
-    Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 48, Method(this, &TForm22::Button2Click));
+    NewOkCancel(272, 16, Method(this, &TForm22::Button1Click));
 
     SetOpeningHandler(Method(this, &TForm22::FormShow));
     OnCloseQuery = Method(this, &TForm22::FormCloseQuery);
@@ -43,8 +41,6 @@ void TForm22::Button1Click(TObject*)
     block.Insert();
     Close();
 }
-
-void TForm22::Button2Click(TObject*) { Close(); }
 
 void TForm22::FormShow(TObject*) { Edit1->SetFocus(); }
 

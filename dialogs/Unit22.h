@@ -4,17 +4,14 @@
 
 #include "dialogs/ElementDialog.h"
 
-class TForm22 : public TElementDialog {
+class TForm22 : public TOkCancelDialog {
 public:
     TForm22(TComponent* owner, TPage& page);
 
     TLabel* Label1;
     TEdit* Edit1;  // the map's name
-    TButton* Button1;  // OK
-    TButton* Button2;  // Cancel
 
     void Button1Click(TObject* sender);
-    void Button2Click(TObject* sender);
     void FormShow(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);
 };

@@ -21,7 +21,7 @@ const TPiece kMeta[] = {
 }
 
 TForm23::TForm23(TComponent* owner, TPage& page)
-    : TElementDialog(owner, page, "Form23", "Meta", 51, 353, 201)
+    : TOkCancelDialog(owner, page, "Form23", "Meta", 51, 353, 201)
 {
     SetHint("Insert Meta");
     Label1 = NewLabel(this, "Label1", "HTTP-EQUIV", 8, 8);
@@ -34,9 +34,7 @@ TForm23::TForm23(TComponent* owner, TPage& page)
     Edit2 = NewEdit(this, "Edit2", 8, 168, 255);
     SetTabOrder({ ComboBox1, Edit1, ComboBox2, Edit2 });
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 8, Method(this, &TForm23::Button1Click));
-    Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 40, Method(this, &TForm23::Button2Click));
+    NewOkCancel(272, 8, Method(this, &TForm23::Button1Click));
 
     SetOpeningHandler(Method(this, &TForm23::FormShow));
     OnCloseQuery = Method(this, &TForm23::FormCloseQuery);
@@ -47,8 +45,6 @@ void TForm23::Button1Click(TObject*)
     WritePieces(Page(), *this, kMeta);
     Close();
 }
-
-void TForm23::Button2Click(TObject*) { Close(); }
 
 void TForm23::FormShow(TObject*) { ComboBox1->SetFocus(); }
 

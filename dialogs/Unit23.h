@@ -4,7 +4,7 @@
 
 #include "dialogs/ElementDialog.h"
 
-class TForm23 : public TElementDialog {
+class TForm23 : public TOkCancelDialog {
 public:
     TForm23(TComponent* owner, TPage& page);
 
@@ -16,11 +16,8 @@ public:
     TComboBox* ComboBox2;  // name
     TLabel* Label4;
     TEdit* Edit2;  // URL
-    TButton* Button1;  // OK
-    TButton* Button2;  // Cancel
 
     void Button1Click(TObject* sender);
-    void Button2Click(TObject* sender);
     void FormShow(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);
 };

@@ -13,16 +13,14 @@ const TAttribute kSource = { " SOURCE=", " source=", TAttrWhen::NotEmpty, TAttrV
 }
 
 TForm24::TForm24(TComponent* owner, TPage& page)
-    : TElementDialog(owner, page, "Form24", "Script", 52, 353, 113)
+    : TOkCancelDialog(owner, page, "Form24", "Script", 52, 353, 113)
 {
     Label1 = NewLabel(this, "Label1", "Language", 8, 8);
     ComboBox1 = NewComboBox(this, "ComboBox1", 8, 24, 169, { "JavaScript", "JavaScript1.1", "JavaScript1.2", "JScript", "VBScript" });
     Label2 = NewLabel(this, "Label2", "Source", 8, 56);
     Edit1 = NewEdit(this, "Edit1", 8, 72, 225);
     BitBtn1 = NewBrowseButton(this, "BitBtn1", 238, 71);
-    Button1 = NewButton(this, "Button1", "OK", 272, 16, Method(this, &TForm24::Button1Click));
-    Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 48, Method(this, &TForm24::Button2Click));
+    NewOkCancel(272, 16, Method(this, &TForm24::Button1Click));
     OpenDialog1 = NewOpenDialog("OpenDialog1", kAnyFiles);
 
     BitBtn1->OnClick = Method(this, &TForm24::BitBtn1Click);
@@ -44,8 +42,6 @@ void TForm24::Button1Click(TObject*)
     block.Insert();
     Close();
 }
-
-void TForm24::Button2Click(TObject*) { Close(); }
 
 void TForm24::BitBtn1Click(TObject*) { BrowseBareName(OpenDialog1, Edit1); }
 

@@ -5,7 +5,7 @@
 
 #include "dialogs/ElementDialog.h"
 
-class TForm24 : public TElementDialog {
+class TForm24 : public TOkCancelDialog {
 public:
     TForm24(TComponent* owner, TPage& page);
 
@@ -14,12 +14,9 @@ public:
     TLabel* Label2;
     TEdit* Edit1;  // source file
     TBitBtn* BitBtn1;
-    TButton* Button1;  // OK
-    TButton* Button2;  // Cancel
     TOpenDialog* OpenDialog1;
 
     void Button1Click(TObject* sender);
-    void Button2Click(TObject* sender);
     void BitBtn1Click(TObject* sender);
     void FormShow(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);

@@ -22,7 +22,7 @@ const TPiece kApplet[] = {
 }
 
 TForm25::TForm25(TComponent* owner, TPage& page)
-    : TElementDialog(owner, page, "Form25", "JAVA Applet", 53, 353, 153)
+    : TOkCancelDialog(owner, page, "Form25", "JAVA Applet", 53, 353, 153)
 {
     Label1 = NewLabel(this, "Label1", "Source", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 255);
@@ -36,9 +36,7 @@ TForm25::TForm25(TComponent* owner, TPage& page)
     UpDown2 = NewUpDown("UpDown2", Edit3, 0, 100);
     SetTabOrder({ Edit1, Edit4, Edit2, Edit3 });
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 8, Method(this, &TForm25::Button1Click));
-    Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 40, Method(this, &TForm25::Button2Click));
+    NewOkCancel(272, 8, Method(this, &TForm25::Button1Click));
 
     SetOpeningHandler(Method(this, &TForm25::FormShow));
     OnCloseQuery = Method(this, &TForm25::FormCloseQuery);
@@ -49,8 +47,6 @@ void TForm25::Button1Click(TObject*)
     WritePieces(Page(), *this, kApplet);
     Close();
 }
-
-void TForm25::Button2Click(TObject*) { Close(); }
 
 // The design's "0" is never seen: each opening starts with an empty size.
 void TForm25::FormShow(TObject*)

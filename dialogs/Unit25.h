@@ -4,7 +4,7 @@
 
 #include "dialogs/ElementDialog.h"
 
-class TForm25 : public TElementDialog {
+class TForm25 : public TOkCancelDialog {
 public:
     TForm25(TComponent* owner, TPage& page);
 
@@ -18,11 +18,8 @@ public:
     TLabel* Label3;
     TEdit* Edit3;  // height
     TUpDown* UpDown2;
-    TButton* Button1;  // OK
-    TButton* Button2;  // Cancel
 
     void Button1Click(TObject* sender);
-    void Button2Click(TObject* sender);
     void FormShow(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);
 };

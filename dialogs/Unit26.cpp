@@ -19,16 +19,14 @@ const TPiece kParameter[] = {
 }
 
 TForm26::TForm26(TComponent* owner, TPage& page)
-    : TElementDialog(owner, page, "Form26", "Parameter", 54, 353, 105)
+    : TOkCancelDialog(owner, page, "Form26", "Parameter", 54, 353, 105)
 {
     Label1 = NewLabel(this, "Label1", "Name", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 255);
     Label2 = NewLabel(this, "Label2", "Value", 8, 56);
     Edit2 = NewEdit(this, "Edit2", 8, 72, 255);
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 8, Method(this, &TForm26::Button1Click));
-    Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 40, Method(this, &TForm26::Button2Click));
+    NewOkCancel(272, 8, Method(this, &TForm26::Button1Click));
 
     SetOpeningHandler(Method(this, &TForm26::FormShow));
     OnCloseQuery = Method(this, &TForm26::FormCloseQuery);
@@ -39,8 +37,6 @@ void TForm26::Button1Click(TObject*)
     WritePieces(Page(), *this, kParameter);
     Close();
 }
-
-void TForm26::Button2Click(TObject*) { Close(); }
 
 void TForm26::FormShow(TObject*) { Edit1->SetFocus(); }
 

@@ -4,7 +4,7 @@
 
 #include "dialogs/ElementDialog.h"
 
-class TForm26 : public TElementDialog {
+class TForm26 : public TOkCancelDialog {
 public:
     TForm26(TComponent* owner, TPage& page);
 
@@ -12,11 +12,8 @@ public:
     TEdit* Edit1;  // name
     TLabel* Label2;
     TEdit* Edit2;  // value
-    TButton* Button1;  // OK
-    TButton* Button2;  // Cancel
 
     void Button1Click(TObject* sender);
-    void Button2Click(TObject* sender);
     void FormShow(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);
 };

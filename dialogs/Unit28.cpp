@@ -23,7 +23,7 @@ const TPiece kEmbedded[] = {
 }
 
 TForm28::TForm28(TComponent* owner, TPage& page)
-    : TElementDialog(owner, page, "Form28", "Embeded Item", 55, 353, 105)
+    : TOkCancelDialog(owner, page, "Form28", "Embeded Item", 55, 353, 105)
 {
     Label1 = NewLabel(this, "Label1", "Embeded Item", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 225);
@@ -36,9 +36,7 @@ TForm28::TForm28(TComponent* owner, TPage& page)
     UpDown2 = NewUpDown("UpDown2", Edit3, 0, 100);
     SetTabOrder({ Edit1, Edit2, Edit3 });
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 8, Method(this, &TForm28::Button1Click));
-    Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 40, Method(this, &TForm28::Button2Click));
+    NewOkCancel(272, 8, Method(this, &TForm28::Button1Click));
     OpenDialog1 = NewOpenDialog("OpenDialog1", kAnyFiles);
 
     BitBtn1->OnClick = Method(this, &TForm28::BitBtn1Click);
@@ -51,8 +49,6 @@ void TForm28::Button1Click(TObject*)
     WritePieces(Page(), *this, kEmbedded);
     Close();
 }
-
-void TForm28::Button2Click(TObject*) { Close(); }
 
 void TForm28::BitBtn1Click(TObject*)
 {

@@ -4,7 +4,7 @@
 
 #include "dialogs/ElementDialog.h"
 
-class TForm28 : public TElementDialog {
+class TForm28 : public TOkCancelDialog {
 public:
     TForm28(TComponent* owner, TPage& page);
 
@@ -17,12 +17,9 @@ public:
     TLabel* Label3;
     TEdit* Edit3;  // width
     TUpDown* UpDown2;
-    TButton* Button1;  // OK
-    TButton* Button2;  // Cancel
     TOpenDialog* OpenDialog1;
 
     void Button1Click(TObject* sender);
-    void Button2Click(TObject* sender);
     void BitBtn1Click(TObject* sender);
     void FormActivate(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);

@@ -22,7 +22,7 @@ const TPiece kImage[] = {
 }
 
 TForm5::TForm5(TComponent* owner, TPage& page)
-    : TElementDialog(owner, page, "Form5", "Image", 39, 353, 217)
+    : TOkCancelDialog(owner, page, "Form5", "Image", 39, 353, 217)
 {
     GroupBox1 = NewGroupBox(this, "GroupBox1", "Proporties:", 8, 8, 257, 201);
     Label1 = NewLabel(GroupBox1, "Label1", "Image", 8, 18);
@@ -41,9 +41,7 @@ TForm5::TForm5(TComponent* owner, TPage& page)
     Label6 = NewLabel(GroupBox1, "Label6", "Height", 96, 150);
     Edit4 = NewEdit(GroupBox1, "Edit4", 96, 166, 65);
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 16, Method(this, &TForm5::Button1Click));
-    Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 48, Method(this, &TForm5::Button2Click));
+    NewOkCancel(272, 16, Method(this, &TForm5::Button1Click));
     OpenDialog1 = NewOpenDialog("OpenDialog1", kImageFiles);
 
     BitBtn1->OnClick = Method(this, &TForm5::BitBtn1Click);
@@ -60,8 +58,6 @@ void TForm5::Button1Click(TObject*)
     WritePieces(Page(), *this, kImage);
     Close();
 }
-
-void TForm5::Button2Click(TObject*) { Close(); }
 
 void TForm5::BitBtn1Click(TObject*)
 {

@@ -4,7 +4,7 @@
 
 #include "dialogs/ElementDialog.h"
 
-class TForm5 : public TElementDialog {
+class TForm5 : public TOkCancelDialog {
 public:
     TForm5(TComponent* owner, TPage& page);
 
@@ -23,12 +23,9 @@ public:
     TEdit* Edit5;  // width
     TLabel* Label6;
     TEdit* Edit4;  // height
-    TButton* Button1;  // OK
-    TButton* Button2;  // Cancel
     TOpenDialog* OpenDialog1;
 
     void Button1Click(TObject* sender);
-    void Button2Click(TObject* sender);
     void BitBtn1Click(TObject* sender);
     void FormActivate(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);

@@ -22,7 +22,7 @@ const TPiece kRule[] = {
 }
 
 TForm6::TForm6(TComponent* owner, TPage& page)
-    : TElementDialog(owner, page, "Form6", "Horizontal Rule", 44, 273, 137)
+    : TOkCancelDialog(owner, page, "Form6", "Horizontal Rule", 44, 273, 137)
 {
     Label1 = NewLabel(this, "Label1", "Width", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 49, "0");
@@ -34,9 +34,7 @@ TForm6::TForm6(TComponent* owner, TPage& page)
     ComboBox1 = NewComboBox(this, "ComboBox1", 8, 72, 153, { "CENTER", "RIGHT", "LEFT" });
     CheckBox1 = NewCheckBox(this, "CheckBox1", "No Shading", 8, 106);
 
-    Button1 = NewButton(this, "Button1", "OK", 190, 8, Method(this, &TForm6::Button1Click));
-    Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 190, 40, Method(this, &TForm6::Button2Click));
+    NewOkCancel(190, 8, Method(this, &TForm6::Button1Click));
     Button2->Cancel = true;
 
     SetOpeningHandler(Method(this, &TForm6::FormActivate));
@@ -48,8 +46,6 @@ void TForm6::Button1Click(TObject*)
     WritePieces(Page(), *this, kRule);
     Close();
 }
-
-void TForm6::Button2Click(TObject*) { Close(); }
 
 // The design's "0" is never seen: each opening starts with empty numbers.
 void TForm6::FormActivate(TObject*)

@@ -4,7 +4,7 @@
 
 #include "dialogs/ElementDialog.h"
 
-class TForm6 : public TElementDialog {
+class TForm6 : public TOkCancelDialog {
 public:
     TForm6(TComponent* owner, TPage& page);
 
@@ -17,11 +17,8 @@ public:
     TLabel* Label3;
     TComboBox* ComboBox1;  // alignment
     TCheckBox* CheckBox1;  // "No Shading"
-    TButton* Button1;  // OK
-    TButton* Button2;  // Cancel
 
     void Button1Click(TObject* sender);
-    void Button2Click(TObject* sender);
     void FormActivate(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);
 };

@@ -21,16 +21,14 @@ const TPiece kMailLink[] = {
 }
 
 TForm8::TForm8(TComponent* owner, TPage& page)
-    : TElementDialog(owner, page, "Form8", "E-Mail", 40, 353, 105)
+    : TOkCancelDialog(owner, page, "Form8", "E-Mail", 40, 353, 105)
 {
     Label1 = NewLabel(this, "Label1", "E-Mail address", 8, 8);
     Edit1 = NewEdit(this, "Edit1", 8, 24, 255);
     Label2 = NewLabel(this, "Label2", "Description", 8, 56);
     Edit2 = NewEdit(this, "Edit2", 8, 72, 255);
 
-    Button1 = NewButton(this, "Button1", "OK", 272, 8, Method(this, &TForm8::Button1Click));
-    Button1->Default = true;
-    Button2 = NewButton(this, "Button2", "Cancel", 272, 40, Method(this, &TForm8::Button2Click));
+    NewOkCancel(272, 8, Method(this, &TForm8::Button1Click));
     Button2->Cancel = true;
 
     SetOpeningHandler(Method(this, &TForm8::FormActivate));
@@ -46,8 +44,6 @@ void TForm8::Button1Click(TObject*)
         Page().MoveCaretBack(4);
     Close();
 }
-
-void TForm8::Button2Click(TObject*) { Close(); }
 
 void TForm8::FormActivate(TObject*) { Edit1->SetFocus(); }
 

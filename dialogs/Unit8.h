@@ -4,7 +4,7 @@
 
 #include "dialogs/ElementDialog.h"
 
-class TForm8 : public TElementDialog {
+class TForm8 : public TOkCancelDialog {
 public:
     TForm8(TComponent* owner, TPage& page);
 
@@ -12,11 +12,8 @@ public:
     TEdit* Edit1;  // address
     TLabel* Label2;
     TEdit* Edit2;  // description
-    TButton* Button1;  // OK
-    TButton* Button2;  // Cancel
 
     void Button1Click(TObject* sender);
-    void Button2Click(TObject* sender);
     void FormActivate(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);
 };
