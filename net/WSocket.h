@@ -162,6 +162,7 @@ protected:
     void QueueData(const char* data, int length);
     void TryToSend();
     void ReadLineChars();
+    void waitUntil(int seconds, const std::function<bool()>& done);
     void EndLineMode();
     void StopWaitCtrl();
     // The component's own "write" notification for a send that went out at once.

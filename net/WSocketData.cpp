@@ -227,6 +227,29 @@ void TCustomWSocket::ReadLineChars()
     }
 }
 
+// Multithreaded, the messages are pumped here until `done` or the deadline;
+// otherwise the wait object runs modally until the socket ends its wait.
+void TCustomWSocket::waitUntil(int seconds, const std::function<bool()>& done)
+{
+    auto alive = AliveGuard();
+    if (MultiThreaded) {
+        std::uint64_t deadline = GetTickCount64() + std::uint64_t(std::max(seconds, 0)) * 1000;
+        while (alive && !done() && GetTickCount64() < deadline) {
+            PumpMessages();
+            if (alive && !done())
+                WaitForMessages(remainingMs(deadline));
+        }
+        return;
+    }
+    TWait* wait = WaitCtrl();
+    auto waitAlive = wait->AliveGuard();
+    wait->SetCaption(std::to_string(seconds));
+    wait->Show();
+    wait->RunModal();
+    if (waitAlive)
+        wait->Hide();
+}
+
 void TCustomWSocket::ReadLine(int seconds, std::string& line)
 {
     if (!MultiThreaded && !WaitCtrl()) {
@@ -246,22 +269,7 @@ void TCustomWSocket::ReadLine(int seconds, std::string& line)
     }
     if (m_lineMode) {
         ++m_waiting;
-        if (MultiThreaded) {
-            std::uint64_t deadline = GetTickCount64() + std::uint64_t(std::max(seconds, 0)) * 1000;
-            while (alive && m_lineMode && GetTickCount64() < deadline) {
-                PumpMessages();
-                if (alive && m_lineMode)
-                    WaitForMessages(remainingMs(deadline));
-            }
-        } else {
-            TWait* wait = WaitCtrl();
-            auto waitAlive = wait->AliveGuard();
-            wait->SetCaption(std::to_string(seconds));
-            wait->Show();
-            wait->RunModal();
-            if (waitAlive)
-                wait->Hide();
-        }
+        waitUntil(seconds, [this] { return !m_lineMode; });
         if (!alive) {
             line.clear();
             return;
@@ -278,30 +286,15 @@ bool TCustomWSocket::Wait(int seconds, TSocketState state)
     m_awaitedState = state;
     m_hasAwaitedState = true;
     auto alive = AliveGuard();
-    if (MultiThreaded) {
-        ++m_waiting;
-        std::uint64_t deadline = GetTickCount64() + std::uint64_t(std::max(seconds, 0)) * 1000;
-        while (alive && m_state != state && GetTickCount64() < deadline) {
-            PumpMessages();
-            if (alive && m_state != state)
-                WaitForMessages(remainingMs(deadline));
-        }
-    } else if (!WaitCtrl()) {
+    if (!MultiThreaded && !WaitCtrl()) {
         winsock::WSASetLastError(WSANO_DATA);
         ReportSocketError("TWSocket.Wait");
         if (alive)
             m_hasAwaitedState = false;
         return false;
-    } else {
-        ++m_waiting;
-        TWait* wait = WaitCtrl();
-        auto waitAlive = wait->AliveGuard();
-        wait->SetCaption(std::to_string(seconds));
-        wait->Show();
-        wait->RunModal();
-        if (waitAlive)
-            wait->Hide();
     }
+    ++m_waiting;
+    waitUntil(seconds, [this, state] { return m_state == state; });
     if (!alive)
         return false;
     --m_waiting;
