@@ -105,8 +105,9 @@ QString withoutPrefix(const QString& text)
 
 }
 
-TCanvas::TCanvas(QImage* target)
+TCanvas::TCanvas(QImage* target, TPoint origin)
     : m_image(target)
+    , m_origin(origin)
 {
 }
 
@@ -153,14 +154,16 @@ void TCanvas::FillRect(const TRect& r)
 {
     if (m_image->isNull())
         return;
-    int l = std::max(r.Left, 0), t = std::max(r.Top, 0);
-    int rt = std::min(r.Right, m_image->width()), b = std::min(r.Bottom, m_image->height());
+    const int ox = m_origin.X, oy = m_origin.Y;
+    int l = std::max(r.Left - ox, 0), t = std::max(r.Top - oy, 0);
+    int rt = std::min(r.Right - ox, m_image->width()), b = std::min(r.Bottom - oy, m_image->height());
     const TBitmap* pattern = Brush.Bitmap && !Brush.Bitmap->Empty() ? Brush.Bitmap : nullptr;
     QRgb solid = ToQRgb(Brush.Color);
+    // A pattern lies on the canvas's points, wherever the image begins.
     for (int y = t; y < b; ++y) {
         auto* line = reinterpret_cast<QRgb*>(m_image->scanLine(y));
         for (int x = l; x < rt; ++x)
-            line[x] = pattern ? pattern->Image().pixel(x % pattern->Width(), y % pattern->Height()) : solid;
+            line[x] = pattern ? pattern->Image().pixel((x + ox) % pattern->Width(), (y + oy) % pattern->Height()) : solid;
     }
 }
 
@@ -181,6 +184,8 @@ void TCanvas::FrameRect(const TRect& r)
 
 TColor TCanvas::Pixel(int x, int y) const
 {
+    x -= m_origin.X;
+    y -= m_origin.Y;
     if (!m_image->valid(x, y))
         return clNone;
     return FromQRgb(m_image->pixel(x, y));
@@ -188,12 +193,16 @@ TColor TCanvas::Pixel(int x, int y) const
 
 void TCanvas::SetPixel(int x, int y, TColor c)
 {
+    x -= m_origin.X;
+    y -= m_origin.Y;
     if (m_image->valid(x, y))
         m_image->setPixel(x, y, ToQRgb(c));
 }
 
 void TCanvas::Draw(int x, int y, const TBitmap& bitmap)
 {
+    x -= m_origin.X;
+    y -= m_origin.Y;
     for (int j = 0; j < bitmap.Height(); ++j)
         for (int i = 0; i < bitmap.Width(); ++i)
             if (m_image->valid(x + i, y + j))
@@ -230,6 +239,7 @@ void TCanvas::TextOut(int x, int y, const std::string& text)
     if (Brush.Style != bsClear)
         FillRect({ x, y, x + fm.horizontalAdvance(s), y + fm.height() });
     QPainter p(m_image);
+    p.translate(-m_origin.X, -m_origin.Y);
     p.setFont(font);
     p.setPen(QColor::fromRgb(ToQRgb(Font.Color)));
     p.drawText(x, y + fm.ascent(), s);
@@ -277,6 +287,7 @@ int TCanvas::DrawText(const std::string& text, TRect& rect, unsigned format)
         return 0;
     QRect box(rect.Left, rect.Top, width, std::max(0, rect.Height()));
     QPainter p(m_image);
+    p.translate(-m_origin.X, -m_origin.Y);
     p.setFont(font);
     p.setPen(QColor::fromRgb(ToQRgb(Font.Color)));
     p.setClipRect(box);

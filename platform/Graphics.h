@@ -61,7 +61,9 @@ enum : unsigned {
 
 class TCanvas {
 public:
-    explicit TCanvas(QImage* target);
+    // The image's top-left pixel stands for the canvas point `origin`, so a
+    // part of a larger surface is drawn in that surface's coordinates.
+    explicit TCanvas(QImage* target, TPoint origin = { 0, 0 });
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 
@@ -102,6 +104,7 @@ public:
 
 private:
     QImage* m_image;
+    TPoint m_origin;
 };
 
 class TBitmap {

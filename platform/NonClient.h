@@ -60,9 +60,10 @@ constexpr UINT SC_CONTEXTHELP = 0xF180;
 constexpr bool InRect(const TRect& r, TPoint p) { return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom; }
 
 // The frame of a window that draws its own (a title strip, edges), as the
-// window's paint event asks for it: `paint` draws on a canvas over the whole
-// window, and only what lies outside `client` (window coordinates) reaches
-// the screen, so the controls of the client area are never painted over.
+// window's paint event asks for it: `paint` draws in window coordinates, and
+// only what lies outside `client` reaches the screen, so the controls of the
+// client area are never painted over. It is called once for each band of
+// the frame (top, left, right, bottom), so it only draws.
 void PaintNonClient(QWidget* window, const TRect& client, const std::function<void(TCanvas&)>& paint);
 
 // a * b / c in 64 bits, rounded half away from zero; -1 when c is 0.
