@@ -1,9 +1,9 @@
 #pragma once
 // What the network benchmarks share: the test file, timing, and running the
-// program they are measured against (no shell; its output is dropped).
+// program they are measured against (no shell).
 
-#include <fcntl.h>
-#include <spawn.h>
+#include "platform/Process.h"
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
 
 namespace bench {
 
@@ -67,21 +66,15 @@ inline double SecondsSince(std::chrono::steady_clock::time_point start)
 // MB/s (10^6 bytes) of the test file in `seconds`.
 inline double Rate(double seconds) { return seconds > 0 ? double(kFileSize) / 1e6 / seconds : 0; }
 
-// Runs a program to its end; its exit code, or -1 when it could not start.
+// Runs a program to its end; its exit code, or -1 when it could not start
+// or was killed. What it prints (curl's errors) is seen.
 inline int RunProgram(std::vector<std::string> args)
 {
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (failed)
+    TProcessStart start;
+    start.Program = args.front();
+    start.Arguments = std::move(args);
+    const pid_t pid = StartProcess(start);
+    if (pid < 0)
         return -1;
     int status = 0;
     ::waitpid(pid, &status, 0);
