@@ -3,6 +3,7 @@
 // the message loop running, and zombie checks.
 
 #include "platform/Messages.h"
+#include "platform/Process.h"
 #include "tests/support/MessageLoop.h"
 #include "tests/support/TempDir.h"
 
@@ -23,6 +24,12 @@ inline std::string WriteScript(const std::string& path, const std::string& body)
     WriteFileBytes(path, "#!/bin/sh\n" + body + "\n");
     ::chmod(path.c_str(), 0755);
     return path;
+}
+
+// A shell script to start, in the given folder.
+inline TProcessStart ShellStart(const std::string& script, const std::string& folder = "")
+{
+    return { "/bin/sh", { "sh", "-c", script }, folder, false };
 }
 
 // Gone entirely: neither running nor left as a zombie.

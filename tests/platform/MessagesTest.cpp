@@ -20,8 +20,7 @@ TEST(Messages, DeliveredInOrderIncludingWhatHandlersPost)
     PostMessage(h, WM_USER, 1, 0);
     PostMessage(h, WM_USER, 2, 0);
     ProcessPostedMessages();
-    EXPECT_EQ(seen, (std::vector<int> { 1, 2, 3 }));
-    EXPECT_EQ(PendingMessageCount(), 0);
+    EXPECT_EQ((std::tuple { seen, PendingMessageCount() }), std::tuple(std::vector<int> { 1, 2, 3 }, 0));
     DeallocateHWnd(h);
 }
 
@@ -36,9 +35,7 @@ TEST(Messages, AReceiverThatGoesDropsItsMessagesEvenFromItsOwnHandler)
     PostMessage(h, WM_USER, 0, 0);
     PostMessage(h, WM_USER, 0, 0);
     ProcessPostedMessages();
-    EXPECT_EQ(calls, 1);
-    EXPECT_FALSE(PostMessage(h, WM_USER, 0, 0));
-    EXPECT_EQ(PendingMessageCount(), 0);
+    EXPECT_EQ((std::tuple { calls, PostMessage(h, WM_USER, 0, 0), PendingMessageCount() }), std::tuple(1, false, 0));
 }
 
 TEST(Messages, PostingFromOtherThreadsIsSafe)

@@ -10,10 +10,7 @@ namespace {
 
 struct Child {
     pid_t pid;
-    explicit Child(const char* script)
-        : pid(StartProcess({ "/bin/sh", { "sh", "-c", script }, "", false }))
-    {
-    }
+    explicit Child(const char* script) : pid(StartProcess(ShellStart(script))) {}
     ~Child()
     {
         ::kill(pid, SIGKILL);
@@ -53,13 +50,12 @@ TEST(ProcIdleProbe, ABusyProgramNeverIs)
 
 TEST(ProcIdleProbe, AnEndedProgramIsNotIdle)
 {
-    pid_t pid = StartProcess({ "/bin/sh", { "sh", "-c", "exit 0" }, "", false });
+    pid_t pid = StartProcess(ShellStart("exit 0"));
     ASSERT_GT(pid, 0);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     TProcIdleProbe probe;
     EXPECT_FALSE(idleWithin(probe, pid, 3));  // a zombie
     ::waitpid(pid, nullptr, 0);
-    EXPECT_FALSE(probe.IsIdle(pid));
     unsigned long long ticks = 0;
-    EXPECT_FALSE(ReadProcessTicks(pid, ticks));
+    EXPECT_EQ((std::tuple { probe.IsIdle(pid), ReadProcessTicks(pid, ticks) }), std::tuple(false, false));
 }
