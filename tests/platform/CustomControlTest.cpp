@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,7 +29,7 @@ public:
         SetBounds(left, 0, 20, 20);
     }
     TColor Fill;
-    std::vector<std::string>* Log = nullptr;
+    std::function<void(const std::string&)> Heard = [](const std::string&) {};
     int Moves = 0;
 
 protected:
@@ -40,17 +41,12 @@ protected:
         }
         Canvas()->SetPixel(5, 5, clBlue);
     }
-    void MouseEnter() override { log("enter"); }
-    void MouseLeave() override { log("leave"); }
+    void MouseEnter() override { Heard("enter " + Name); }
+    void MouseLeave() override { Heard("leave " + Name); }
     void MouseMove(TShiftState s, int x, int y) override
     {
         ++Moves;
         TGraphicControl::MouseMove(s, x, y);
-    }
-    void log(const char* what)
-    {
-        if (Log)
-            Log->push_back(std::string(what) + " " + Name);
     }
 };
 
@@ -109,7 +105,7 @@ TEST_F(CustomControl, TheMouseLeavesOneNeighbourBeforeItEntersTheNextAndMovesRea
 {
     std::vector<std::string> log;
     Probe a(&form, "A", 0), b(&form, "B", 20);
-    a.Log = b.Log = &log;
+    a.Heard = b.Heard = [&](const std::string& what) { log.push_back(what); };
     ASSERT_TRUE(Shown());
     for (QPoint p : { at(a, 5, 5), at(a, 10, 10), at(b, 5, 5), at(b, 8, 8), QPoint(80, 40) })
         QTest::mouseMove(Window(), p);
@@ -153,10 +149,7 @@ TEST_F(CustomControl, SubclassedWindowProcsRunNewestFirstAndRestoreInTurn)
     auto layer = [&](const char* name) {
         return TSubclass(a, [&log, name](TMessage& m, const TWndMethod& previous) {
             log.push_back(name);
-            if (m.Msg != WM_USER + 1)
-                previous(m);
-            else
-                m.Result = 7;
+            m.Msg == WM_USER + 1 ? void(m.Result = 7) : previous(m);
         });
     };
     using Log = std::vector<std::string>;
@@ -165,20 +158,19 @@ TEST_F(CustomControl, SubclassedWindowProcsRunNewestFirstAndRestoreInTurn)
         TSubclass first = layer("first");
         {
             TSubclass second = layer("second");
-            EXPECT_EQ(a.Perform(CM_SYSCOLORCHANGE, 0, 0), 0);
-            EXPECT_EQ(heard(), (Log { "second", "first", "own" }));
+            EXPECT_EQ((std::tuple { a.Perform(CM_SYSCOLORCHANGE, 0, 0), heard() }),
+                std::tuple(0, Log { "second", "first", "own" }));
             TMessage m { CM_SYSCOLORCHANGE, 0, 0, 0 };
             Broadcast(&form, m);
             EXPECT_EQ(heard().size(), 3u) << "broadcast goes through the same chain";
-            EXPECT_EQ(a.Perform(WM_USER + 1, 0, 0), 7) << "a subclasser may answer and stop";
-            EXPECT_EQ(heard(), (Log { "second" }));
+            // A subclasser may answer and stop.
+            EXPECT_EQ((std::tuple { a.Perform(WM_USER + 1, 0, 0), heard() }), std::tuple(7, Log { "second" }));
         }
         NotifySysColorChange();
         EXPECT_EQ(heard(), (Log { "first", "own" }));
     }
     a.Perform(WM_MOUSEMOVE, 0, PointToLParam(3, -4));
-    EXPECT_EQ(log, (Log { "own" }));
-    EXPECT_EQ(a.Moves, 1);
+    EXPECT_EQ((std::tuple { log, a.Moves }), std::tuple(Log { "own" }, 1));
 }
 
 TEST_F(CustomControl, MouseFiltersAttachOnceAndDetachWithTheLast)
