@@ -2,9 +2,8 @@
 
 #include "platform/ExtCtrls.h"
 #include "platform/Memo.h"
+#include "tests/support/MouseInput.h"
 
-#include <QApplication>
-#include <QDropEvent>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
@@ -47,11 +46,9 @@ TEST(DragDrop, ATargetHearsDragsOfTheProgramsControlsOnly)
         [&](TObject* sender, TObject* from, int, int) { heard.push_back(from == source && sender == target ? "drop" : "drop?"); });
     QWidget* to = target->Editor()->viewport();
     auto send = [&](QMimeData* data) {
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(to, &enter);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(to, &drop);
-        return enter.isAccepted();
+        const bool taken = DragEnterAt(to, data, QPoint(5, 5));
+        DropAt(to, data, QPoint(5, 5));
+        return taken;
     };
     std::unique_ptr<QMimeData> ours(DragData(source));
     QMimeData text;
