@@ -92,37 +92,31 @@ TEST(Form, ShowModalRunsUntilAResultAndAsksOnCloseQuery)
 
 TEST(Form, AModalWindowNeitherStartsNorWaitsOnceTheProgramIsEnding)
 {
-    struct Case {
-        const char* name;
-        std::function<void()> before;  // with no loop running
-        std::function<void()> inModal;
-        bool shows;
-    };
-    const Case cases[] = {
-        { "terminated before", [] { Application->Terminate(); }, nullptr, false },
-        { "terminated from inside", nullptr, [] { Application->Terminate(); }, true },
-        { "quit asked of Qt from inside", nullptr, [] { QCoreApplication::exit(0); }, true },
+    // What runs before the window with no loop running, what runs in it, whether it shows.
+    auto none = [] {};
+    const std::tuple<const char*, std::function<void()>, std::function<void()>, bool> cases[] = {
+        { "terminated before", [] { Application->Terminate(); }, none, false },
+        { "terminated from inside", none, [] { Application->Terminate(); }, true },
+        { "quit asked of Qt from inside", none, [] { QCoreApplication::exit(0); }, true },
         // What an earlier program run left in the same process: every event
         // loop returns at once.
-        { "quit left over from before", [] { QCoreApplication::exit(0); }, nullptr, false },
+        { "quit left over from before", [] { QCoreApplication::exit(0); }, none, false },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, before, inModal, shows] : cases) {
+        SCOPED_TRACE(name);
         TApplication* saved = Application;
         Application = new TApplication;
         TForm form(nullptr);
         bool shown = false;
         TForm::ModalResponder = [&](TForm*) {
             shown = true;
-            if (c.inModal)
-                c.inModal();
+            inModal();
         };
-        if (c.before)
-            c.before();
+        before();
         alarm(20);  // a spinning loop fails the run instead of hanging it
         EXPECT_EQ(form.ShowModal(), mrCancel);
         alarm(0);
-        EXPECT_EQ((std::tuple { shown, form.Visible() }), std::tuple(c.shows, false));
+        EXPECT_EQ((std::tuple { shown, form.Visible() }), std::tuple(shows, false));
         TForm::ModalResponder = nullptr;
         delete Application;
         Application = saved;
