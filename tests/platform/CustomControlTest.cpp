@@ -17,16 +17,17 @@
 
 namespace {
 
-// Fills itself with one colour and marks one pixel, and logs what reaches it.
-class Probe : public TGraphicControl {
+// Fills itself with one colour and marks one pixel, and logs what reaches it: a painted control, or a windowed one.
+template <class Base = TGraphicControl>
+class Probe : public Base {
 public:
     Probe(TWinControl* parent, std::string name, int left, TColor fill = clNone)
-        : TGraphicControl(parent)
+        : Base(parent)
         , Fill(fill)
     {
-        Name = std::move(name);
-        SetParent(parent);
-        SetBounds(left, 0, 20, 20);
+        this->Name = std::move(name);
+        this->SetParent(parent);
+        this->SetBounds(left, 0, 20, 20);
     }
     TColor Fill;
     std::function<void(const std::string&)> Heard = [](const std::string&) {};
@@ -36,29 +37,17 @@ protected:
     void Paint() override
     {
         if (Fill != clNone) {
-            Canvas()->Brush.Color = Fill;
-            Canvas()->FillRect({ 0, 0, Width(), Height() });
+            this->Canvas()->Brush.Color = Fill;
+            this->Canvas()->FillRect({ 0, 0, this->Width(), this->Height() });
         }
-        Canvas()->SetPixel(5, 5, clBlue);
+        this->Canvas()->SetPixel(5, 5, clBlue);
     }
-    void MouseEnter() override { Heard("enter " + Name); }
-    void MouseLeave() override { Heard("leave " + Name); }
+    void MouseEnter() override { Heard("enter " + this->Name); }
+    void MouseLeave() override { Heard("leave " + this->Name); }
     void MouseMove(TShiftState s, int x, int y) override
     {
         ++Moves;
-        TGraphicControl::MouseMove(s, x, y);
-    }
-};
-
-class Ground : public TCustomControl {
-public:
-    using TCustomControl::TCustomControl;
-
-protected:
-    void Paint() override
-    {
-        Canvas()->Brush.Color = clRed;
-        Canvas()->FillRect({ 0, 0, Width(), Height() });
+        Base::MouseMove(s, x, y);
     }
 };
 
@@ -88,7 +77,7 @@ TEST_F(CustomControl, OpaqueControlsPaintTheirWholeAreaOthersLetTheParentShow)
         { csOpaque, clGreen, clGreen },
     };
     for (const auto& [style, fill, untouched] : cases) {
-        Ground ground(nullptr);
+        Probe<TCustomControl> ground(nullptr, "ground", 0, clRed);
         ground.ControlStyle |= csOpaque;
         ground.SetBounds(0, 0, 60, 30);
         Probe probe(&ground, "probe", 10, fill);
