@@ -109,19 +109,17 @@ TEST_F(CustomControl, APressDraggedOutAndReleasedOutsideClicksNothing)
     ASSERT_TRUE(Shown());
     for (const Case& c : cases) {
         Probe a(&form, "A", 20);
-        int clicks = 0, ups = 0;
+        int clicks = 0;
+        std::vector<int> ups;  // the captured control hears the release where it happens
         a.OnClick = [&](TObject*) { ++clicks; };
-        a.OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int x, int) {
-            ++ups;
-            EXPECT_EQ(x, c.release.x()) << "the captured control hears the release where it happens";
-        };
+        a.OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int x, int) { ups.push_back(x); };
         QTest::mousePress(Window(), Qt::LeftButton, {}, at(a, 5, 5));
         EXPECT_EQ((std::tuple { a.MouseCapture(), GetCaptureControl() }), std::tuple(true, (TControl*)&a));
         const QPoint release = at(a, c.release.x(), c.release.y());
         QTest::mouseMove(Window(), release);
         QTest::mouseRelease(Window(), Qt::LeftButton, {}, release);
         EXPECT_EQ((std::tuple { a.MouseCapture(), GetCaptureControl(), ups, clicks }),
-            std::tuple(false, (TControl*)nullptr, 1, c.clicks))
+            std::tuple(false, (TControl*)nullptr, std::vector<int> { c.release.x() }, c.clicks))
             << "released at " << c.release.x() << "," << c.release.y();
     }
 }

@@ -18,12 +18,7 @@ namespace {
 
 long entriesIn(const std::string& folder) { return std::distance(fs::directory_iterator(folder), fs::directory_iterator()); }
 
-mode_t modeOf(const std::string& path)
-{
-    struct stat st {};
-    ::stat(path.c_str(), &st);
-    return st.st_mode & 07777;
-}
+mode_t modeOf(const std::string& path) { return mode_t(fs::status(path).permissions()) & 07777; }
 
 // Each test writes into a folder of its own.
 class FileIO : public ::testing::Test {
