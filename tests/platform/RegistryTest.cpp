@@ -206,16 +206,13 @@ TEST_F(RegistryTest, TwoAccessorsSeeEachOthersWrites)
 
 TEST_F(RegistryTest, AnyBytesRoundTrip)
 {
-    const std::string values[] = {
-        "line one\nline two\r\n", "a=b==c", "%41 is not A", std::string("nul\0inside", 10), "\xFF\xFE\x80 raw",
-        "caf\xC3\xA9", "  blanks  ", "[not a key]", "# not a comment", "",
+    const std::pair<std::string, std::string> stored[] = {
+        { "v0", "line one\nline two\r\n" }, { "v1", "a=b==c" }, { "v2", "%41 is not A" },
+        { "v3", std::string("nul\0inside", 10) }, { "v4", "\xFF\xFE\x80 raw" }, { "v5", "caf\xC3\xA9" }, { "v6", "  blanks  " },
+        { "v7", "[not a key]" }, { "v8", "# not a comment" }, { "v9", "" }, { "plain", "name plain" },
+        { "with=equals", "name with=equals" }, { "#hash", "name #hash" }, { "[bracket", "name [bracket" },
+        { "new\nline", "name new\nline" }, { "", "name " }, { "caf\xC3\xA9", "name caf\xC3\xA9" },
     };
-    const std::string names[] = {"plain", "with=equals", "#hash", "[bracket", "new\nline", "", "caf\xC3\xA9"};
-    std::vector<std::pair<std::string, std::string>> stored;
-    for (const auto& v : values)
-        stored.emplace_back("v" + std::to_string(stored.size()), v);
-    for (const auto& n : names)
-        stored.emplace_back(n, "name " + n);
     {
         TRegistry r;
         ASSERT_TRUE(r.OpenKey("\\Software\\Brelwick\\Corvana\\ToolBar\\Odd = [key]\n", true));
