@@ -54,8 +54,7 @@ TEST_F(DesktopApps, LongValuesAreReadWhole)
 {
     std::string longArg = "--profile=" + std::string(3000, 'p');
     xdg.AddApplication("web.desktop", "browser " + longArg + " %u");
-    std::string ids = std::string(2000, 'x') + ".desktop;web.desktop";
-    xdg.SetDefault(xdg.Config(), "text/html", ids);
+    xdg.SetDefault(xdg.Config(), "text/html", std::string(2000, 'x') + ".desktop;web.desktop");
     EXPECT_EQ(DefaultApplicationCommand("text/html"), (Words { "browser", longArg }));
 }
 

@@ -203,8 +203,7 @@ TEST(Form, AnExceptionInTheCreationHandlerIsShownAndStartUpGoesOn)
 
 TEST(Form, OnActivateFiresWhenAnotherWindowOfTheProgramHandsOver)
 {
-    TForm first(nullptr);
-    TForm second(nullptr);
+    TForm first(nullptr), second(nullptr);
     int firstActivated = 0, secondActivated = 0;
     first.OnActivate = [&](TObject*) { ++firstActivated; };
     second.OnActivate = [&](TObject*) { ++secondActivated; };

@@ -11,8 +11,7 @@
 TEST(Messages, DeliveredInOrderIncludingWhatHandlersPost)
 {
     std::vector<int> seen;
-    HWND h = 0;
-    h = AllocateHWnd([&](TMessage& m) {
+    HWND h = AllocateHWnd([&](TMessage& m) {
         seen.push_back(int(m.WParam));
         if (m.WParam == 1)
             PostMessage(h, WM_USER, 3, 0);
@@ -27,8 +26,7 @@ TEST(Messages, DeliveredInOrderIncludingWhatHandlersPost)
 TEST(Messages, AReceiverThatGoesDropsItsMessagesEvenFromItsOwnHandler)
 {
     int calls = 0;
-    HWND h = 0;
-    h = AllocateHWnd([&](TMessage&) {
+    HWND h = AllocateHWnd([&](TMessage&) {
         ++calls;
         DeallocateHWnd(h);
     });

@@ -20,11 +20,9 @@ struct Child {
 
 bool idleWithin(TIdleProbe& probe, pid_t pid, int looks)
 {
-    for (int i = 0; i < looks; ++i) {
+    for (int i = 0; i < looks; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(100)))
         if (probe.IsIdle(pid))
             return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
     return false;
 }
 
