@@ -9,6 +9,7 @@
 
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
@@ -45,8 +46,4 @@ inline bool ProcessAlive(pid_t pid)
     return close != std::string::npos && close + 2 < line.size() && line[close + 2] != 'Z';
 }
 
-inline bool FileExistsNow(const std::string& path)
-{
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
-}
+inline bool FileExistsNow(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
