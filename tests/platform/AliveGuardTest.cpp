@@ -30,12 +30,9 @@ TEST(AliveGuard, ReportsGoneWhenTheHandlerFreesItsOwnRaiser)
     auto* sibling = new TRaiser(owner);
     auto siblingAlive = sibling->AliveGuard();
     raiser->OnFire = [raiser] { delete raiser; };
-    EXPECT_FALSE(raiser->Fire());
-    EXPECT_TRUE(siblingAlive);
     sibling->OnFire = [] {};
-    EXPECT_TRUE(sibling->Fire());
+    EXPECT_EQ((std::tuple { raiser->Fire(), bool(siblingAlive), sibling->Fire() }), std::tuple(false, true, true));
     // Freed with its owner, the guard goes too; an empty guard never was alive.
     delete owner;
-    EXPECT_FALSE(siblingAlive);
-    EXPECT_FALSE(TAliveGuard());
+    EXPECT_EQ((std::tuple { bool(siblingAlive), bool(TAliveGuard()) }), std::tuple(false, false));
 }

@@ -3,11 +3,13 @@
 // the message loop running, and zombie checks.
 
 #include "platform/Messages.h"
+#include "platform/Process.h"
 #include "tests/support/MessageLoop.h"
 #include "tests/support/TempDir.h"
 
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
@@ -25,6 +27,12 @@ inline std::string WriteScript(const std::string& path, const std::string& body)
     return path;
 }
 
+// A shell script to start, in the given folder.
+inline TProcessStart ShellStart(const std::string& script, const std::string& folder = "")
+{
+    return { "/bin/sh", { "sh", "-c", script }, folder, false };
+}
+
 // Gone entirely: neither running nor left as a zombie.
 inline bool ProcessGone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
 
@@ -38,8 +46,4 @@ inline bool ProcessAlive(pid_t pid)
     return close != std::string::npos && close + 2 < line.size() && line[close + 2] != 'Z';
 }
 
-inline bool FileExistsNow(const std::string& path)
-{
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
-}
+inline bool FileExistsNow(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }

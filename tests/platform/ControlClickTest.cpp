@@ -9,6 +9,7 @@
 #include "platform/GroupBox.h"
 #include "platform/Memo.h"
 #include "platform/StdCtrls.h"
+#include "tests/support/MouseInput.h"
 
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
@@ -30,6 +31,8 @@ QWidget* mouseTarget(TControl* c)
 }
 
 void clickInside(TControl* c) { QTest::mouseClick(mouseTarget(c), Qt::LeftButton, {}, QPoint(5, 5)); }
+
+QListWidget* listOf(TControl* c) { return static_cast<QListWidget*>(c->Widget()); }
 
 }
 
@@ -57,10 +60,7 @@ TEST(ControlClick, AMouseClickReachesOnClickForEveryControlKind)
                 list->AddItem("two");
                 return list;
             },
-            [](TControl* c) {
-                auto* list = static_cast<QListWidget*>(c->Widget());
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
-            } },
+            [](TControl* c) { ClickInView(listOf(c), listOf(c)->visualItemRect(listOf(c)->item(1)).center()); } },
         { "list view, between items",
             [](TForm* f) { return NewControl<TListView>(f, f, "ListView1", 8, 8, 249, 145); },
             [](TControl* c) { QTest::mouseClick(mouseTarget(c), Qt::LeftButton, {}, QPoint(240, 140)); } },
@@ -73,8 +73,7 @@ TEST(ControlClick, AMouseClickReachesOnClickForEveryControlKind)
             [](TControl* c) {
                 auto* box = static_cast<QComboBox*>(c->Widget());
                 box->showPopup();
-                QAbstractItemView* view = box->view();
-                QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(box->model()->index(1, 0)).center());
+                ClickInView(box->view(), box->view()->visualRect(box->model()->index(1, 0)).center());
             } },
     };
     for (const auto& c : cases) {
@@ -83,16 +82,13 @@ TEST(ControlClick, AMouseClickReachesOnClickForEveryControlKind)
         form.SetBounds(0, 0, 400, 300);
         TControl* control = c.make(&form);
         form.Show();
-        int clicks = 0;
-        control->OnClick = [&](TObject* sender) {
-            EXPECT_EQ(sender, control);
-            ++clicks;
-        };
+        std::vector<TObject*> clicked;
+        control->OnClick = [&](TObject* sender) { clicked.push_back(sender); };
         c.click(control);
-        EXPECT_EQ(clicks, 1);
+        EXPECT_EQ(clicked, std::vector<TObject*> { control });
         // The right button is no click.
         QTest::mouseClick(mouseTarget(control), Qt::RightButton, {}, QPoint(5, 5));
-        EXPECT_EQ(clicks, 1);
+        EXPECT_EQ(clicked, std::vector<TObject*> { control });
         form.Hide();
     }
 }

@@ -10,68 +10,46 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
-// Fills itself with one colour and marks one pixel, and logs what reaches it.
-class Probe : public TGraphicControl {
+// Fills itself with one colour and marks one pixel, and logs what reaches it: a painted control, or a windowed one.
+template <class Base = TGraphicControl>
+class Probe : public Base {
 public:
     Probe(TWinControl* parent, std::string name, int left, TColor fill = clNone)
-        : TGraphicControl(parent)
+        : Base(parent)
         , Fill(fill)
     {
-        Name = std::move(name);
-        SetParent(parent);
-        SetBounds(left, 0, 20, 20);
+        this->Name = std::move(name);
+        this->SetParent(parent);
+        this->SetBounds(left, 0, 20, 20);
     }
     TColor Fill;
-    std::vector<std::string>* Log = nullptr;
+    std::function<void(const std::string&)> Heard = [](const std::string&) {};
     int Moves = 0;
 
 protected:
     void Paint() override
     {
         if (Fill != clNone) {
-            Canvas()->Brush.Color = Fill;
-            Canvas()->FillRect({ 0, 0, Width(), Height() });
+            this->Canvas()->Brush.Color = Fill;
+            this->Canvas()->FillRect({ 0, 0, this->Width(), this->Height() });
         }
-        Canvas()->SetPixel(5, 5, clBlue);
+        this->Canvas()->SetPixel(5, 5, clBlue);
     }
-    void MouseEnter() override { log("enter"); }
-    void MouseLeave() override { log("leave"); }
+    void MouseEnter() override { Heard("enter " + this->Name); }
+    void MouseLeave() override { Heard("leave " + this->Name); }
     void MouseMove(TShiftState s, int x, int y) override
     {
         ++Moves;
-        TGraphicControl::MouseMove(s, x, y);
-    }
-    void log(const char* what)
-    {
-        if (Log)
-            Log->push_back(std::string(what) + " " + Name);
+        Base::MouseMove(s, x, y);
     }
 };
-
-class Ground : public TCustomControl {
-public:
-    using TCustomControl::TCustomControl;
-
-protected:
-    void Paint() override
-    {
-        Canvas()->Brush.Color = clRed;
-        Canvas()->FillRect({ 0, 0, Width(), Height() });
-    }
-};
-
-TBitmap grab(TControl& c)
-{
-    TBitmap out;
-    out.SetImage(c.Widget()->grab().toImage());
-    return out;
-}
 
 QPoint at(TControl& c, int x, int y) { return c.Widget()->mapTo(c.Widget()->window(), QPoint(x, y)); }
 
@@ -93,26 +71,22 @@ protected:
 
 TEST_F(CustomControl, OpaqueControlsPaintTheirWholeAreaOthersLetTheParentShow)
 {
-    struct Case {
-        TControlStyle style;
-        TColor fill;
-        TColor untouched;
-    } cases[] = {
+    const std::tuple<TControlStyle, TColor, TColor> cases[] = {
         { 0, clNone, clRed },                 // drawn straight over the parent
         { csOpaque, clNone, clWhite },        // an off-screen bitmap, white where Paint left nothing
         { csOpaque, clGreen, clGreen },
     };
-    for (const Case& c : cases) {
-        Ground ground(nullptr);
+    for (const auto& [style, fill, untouched] : cases) {
+        Probe<TCustomControl> ground(nullptr, "ground", 0, clRed);
         ground.ControlStyle |= csOpaque;
         ground.SetBounds(0, 0, 60, 30);
-        Probe probe(&ground, "probe", 10, c.fill);
-        probe.ControlStyle = (probe.ControlStyle & ~csOpaque) | c.style;
-        TBitmap shot = grab(ground);
-        EXPECT_EQ(shot.Pixel(2, 2), clRed) << "the parent around the control";
-        EXPECT_EQ(shot.Pixel(10 + 5, 5), clBlue) << "what Paint drew";
-        EXPECT_EQ(shot.Pixel(10 + 1, 1), c.untouched) << "style " << c.style;
-        EXPECT_EQ(probe.Canvas(), nullptr) << "the canvas is Paint's alone";
+        Probe probe(&ground, "probe", 10, fill);
+        probe.ControlStyle = (probe.ControlStyle & ~csOpaque) | style;
+        TBitmap shot;
+        shot.SetImage(ground.Widget()->grab().toImage());
+        // The parent around the control, what Paint drew, what it left; the canvas is Paint's alone.
+        EXPECT_EQ((std::tuple { shot.Pixel(2, 2), shot.Pixel(10 + 5, 5), shot.Pixel(10 + 1, 1), probe.Canvas() }),
+            std::tuple(clRed, clBlue, untouched, (TCanvas*)nullptr)) << "style " << style;
     }
 }
 
@@ -120,40 +94,33 @@ TEST_F(CustomControl, TheMouseLeavesOneNeighbourBeforeItEntersTheNextAndMovesRea
 {
     std::vector<std::string> log;
     Probe a(&form, "A", 0), b(&form, "B", 20);
-    a.Log = b.Log = &log;
+    a.Heard = b.Heard = [&](const std::string& what) { log.push_back(what); };
     ASSERT_TRUE(Shown());
     for (QPoint p : { at(a, 5, 5), at(a, 10, 10), at(b, 5, 5), at(b, 8, 8), QPoint(80, 40) })
         QTest::mouseMove(Window(), p);
-    EXPECT_EQ(log, (std::vector<std::string> { "enter A", "leave A", "enter B", "leave B" }));
-    EXPECT_GE(a.Moves, 2) << "moves without a button held";
-    EXPECT_GE(b.Moves, 2);
-    EXPECT_FALSE(a.MouseInControl());
+    EXPECT_EQ((std::tuple { log, a.MouseInControl() }),
+        std::tuple(std::vector<std::string> { "enter A", "leave A", "enter B", "leave B" }, false));
+    EXPECT_GE(std::min(a.Moves, b.Moves), 2) << "moves without a button held reach both";
 }
 
 TEST_F(CustomControl, APressDraggedOutAndReleasedOutsideClicksNothing)
 {
-    struct Case {
-        QPoint release;
-        int clicks;
-    } cases[] = { { { 15, 15 }, 1 }, { { 35, 10 }, 0 }, { { -5, 5 }, 0 } };
+    struct Case { QPoint release; int clicks; } cases[] = { { { 15, 15 }, 1 }, { { 35, 10 }, 0 }, { { -5, 5 }, 0 } };
     ASSERT_TRUE(Shown());
     for (const Case& c : cases) {
         Probe a(&form, "A", 20);
-        int clicks = 0, ups = 0;
+        int clicks = 0;
+        std::vector<int> ups;  // the captured control hears the release where it happens
         a.OnClick = [&](TObject*) { ++clicks; };
-        a.OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int x, int) {
-            ++ups;
-            EXPECT_EQ(x, c.release.x()) << "the captured control hears the release where it happens";
-        };
+        a.OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int x, int) { ups.push_back(x); };
         QTest::mousePress(Window(), Qt::LeftButton, {}, at(a, 5, 5));
-        EXPECT_TRUE(a.MouseCapture());
-        EXPECT_EQ(GetCaptureControl(), &a);
-        QTest::mouseMove(Window(), at(a, c.release.x(), c.release.y()));
-        QTest::mouseRelease(Window(), Qt::LeftButton, {}, at(a, c.release.x(), c.release.y()));
-        EXPECT_FALSE(a.MouseCapture());
-        EXPECT_EQ(GetCaptureControl(), nullptr);
-        EXPECT_EQ(ups, 1);
-        EXPECT_EQ(clicks, c.clicks) << "released at " << c.release.x() << "," << c.release.y();
+        EXPECT_EQ((std::tuple { a.MouseCapture(), GetCaptureControl() }), std::tuple(true, (TControl*)&a));
+        const QPoint release = at(a, c.release.x(), c.release.y());
+        QTest::mouseMove(Window(), release);
+        QTest::mouseRelease(Window(), Qt::LeftButton, {}, release);
+        EXPECT_EQ((std::tuple { a.MouseCapture(), GetCaptureControl(), ups, clicks }),
+            std::tuple(false, (TControl*)nullptr, std::vector<int> { c.release.x() }, c.clicks))
+            << "released at " << c.release.x() << "," << c.release.y();
     }
 }
 
@@ -169,10 +136,7 @@ TEST_F(CustomControl, SubclassedWindowProcsRunNewestFirstAndRestoreInTurn)
     auto layer = [&](const char* name) {
         return TSubclass(a, [&log, name](TMessage& m, const TWndMethod& previous) {
             log.push_back(name);
-            if (m.Msg != WM_USER + 1)
-                previous(m);
-            else
-                m.Result = 7;
+            m.Msg == WM_USER + 1 ? void(m.Result = 7) : previous(m);
         });
     };
     using Log = std::vector<std::string>;
@@ -181,20 +145,19 @@ TEST_F(CustomControl, SubclassedWindowProcsRunNewestFirstAndRestoreInTurn)
         TSubclass first = layer("first");
         {
             TSubclass second = layer("second");
-            EXPECT_EQ(a.Perform(CM_SYSCOLORCHANGE, 0, 0), 0);
-            EXPECT_EQ(heard(), (Log { "second", "first", "own" }));
+            EXPECT_EQ((std::tuple { a.Perform(CM_SYSCOLORCHANGE, 0, 0), heard() }),
+                std::tuple(0, Log { "second", "first", "own" }));
             TMessage m { CM_SYSCOLORCHANGE, 0, 0, 0 };
             Broadcast(&form, m);
             EXPECT_EQ(heard().size(), 3u) << "broadcast goes through the same chain";
-            EXPECT_EQ(a.Perform(WM_USER + 1, 0, 0), 7) << "a subclasser may answer and stop";
-            EXPECT_EQ(heard(), (Log { "second" }));
+            // A subclasser may answer and stop.
+            EXPECT_EQ((std::tuple { a.Perform(WM_USER + 1, 0, 0), heard() }), std::tuple(7, Log { "second" }));
         }
         NotifySysColorChange();
         EXPECT_EQ(heard(), (Log { "first", "own" }));
     }
     a.Perform(WM_MOUSEMOVE, 0, PointToLParam(3, -4));
-    EXPECT_EQ(log, (Log { "own" }));
-    EXPECT_EQ(a.Moves, 1);
+    EXPECT_EQ((std::tuple { log, a.Moves }), std::tuple(Log { "own" }, 1));
 }
 
 TEST_F(CustomControl, MouseFiltersAttachOnceAndDetachWithTheLast)
@@ -224,20 +187,17 @@ TEST_F(CustomControl, MouseFiltersAttachOnceAndDetachWithTheLast)
         QTest::mouseMove(window, at(a, x, 5));
     EXPECT_EQ(moves, 3) << "every move, each once";
     QTest::mouseClick(window, Qt::LeftButton, {}, at(a, 5, 5));
-    EXPECT_EQ(seen, (std::vector<std::string> { "second", "first A" }));
-    EXPECT_EQ(downs, 1);
+    EXPECT_EQ((std::tuple { seen, downs }), std::tuple(std::vector<std::string> { "second", "first A" }, 1));
     eat = true;
     QTest::mouseClick(window, Qt::LeftButton, {}, at(a, 5, 5));
     EXPECT_EQ(downs, 1) << "an eaten press never reaches the control";
     RemoveMouseFilter(second);
-    EXPECT_EQ(MouseFilterCount(), 1);
-    EXPECT_EQ(MouseFilterStats().Detached, before.Detached);
+    EXPECT_EQ((std::tuple { MouseFilterCount(), MouseFilterStats().Detached }), std::tuple(1, before.Detached));
     RemoveMouseFilter(first);
     EXPECT_EQ(MouseFilterStats().Detached, before.Detached + 1);
     seen.clear();
     QTest::mouseClick(window, Qt::LeftButton, {}, at(a, 5, 5));
-    EXPECT_TRUE(seen.empty());
-    EXPECT_EQ(downs, 2);
+    EXPECT_EQ((std::tuple { seen, downs }), std::tuple(std::vector<std::string> {}, 2));
 }
 
 TEST_F(CustomControl, MainWindowHooksSeeItsActivationAndDeactivation)
@@ -270,11 +230,10 @@ TEST_F(CustomControl, CursorSourceAndDragTargetFollowTheScript)
     SetCursorPosSource([&] { return inA; });
     EXPECT_EQ(GetCursorPos().X, inA.X);
     SetCursorPosSource(nullptr);
-    EXPECT_EQ(a.ScreenToClient(inA).Y, 5);
-    EXPECT_EQ(FindDragTarget(inA, false), &a);
+    EXPECT_EQ((std::tuple { a.ScreenToClient(inA).Y, FindDragTarget(inA, false) }), std::tuple(5, (TControl*)&a));
     a.SetEnabled(false);
-    EXPECT_EQ(FindDragTarget(inA, true), &a);
-    EXPECT_EQ(FindDragTarget(inA, false), &form);
+    EXPECT_EQ((std::tuple { FindDragTarget(inA, true), FindDragTarget(inA, false) }),
+        std::tuple((TControl*)&a, (TControl*)&form));
 }
 
 TEST_F(CustomControl, AScriptedMenuRunnerChoosesForTheUser)
@@ -300,9 +259,8 @@ TEST_F(CustomControl, AScriptedMenuRunnerChoosesForTheUser)
         ran.clear();
         script.pick = pick;
         menu.Popup(30, 40);
-        EXPECT_EQ(ran, script.pick == "Missing" ? "" : pick);
-        EXPECT_EQ(script.shownAt.X, 30);
-        EXPECT_EQ(script.shownAt.Y, 40);
+        EXPECT_EQ((std::tuple { ran, script.shownAt.X, script.shownAt.Y }),
+            std::tuple(script.pick == "Missing" ? "" : pick, 30, 40));
     }
     SetMenuRunner(nullptr);
     EXPECT_NE(MenuRunner(), &script);

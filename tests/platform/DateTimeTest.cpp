@@ -8,14 +8,11 @@ TEST(DateTime, DaysCountFromTheEndOf1899)
     EXPECT_EQ(EncodeDateTime({ 1899, 12, 30, 0, 0, 0 }), 0.0);
     EXPECT_EQ(EncodeDateTime({ 2000, 1, 1, 12, 0, 0 }), 36526.5);
     TDateParts p = DecodeDateTime(EncodeDateTime({ 2024, 2, 29, 23, 59, 59 }));
-    EXPECT_EQ(p.Year, 2024);
-    EXPECT_EQ(p.Month, 2);
-    EXPECT_EQ(p.Day, 29);
-    EXPECT_EQ(p.Hour, 23);
-    EXPECT_EQ(p.Minute, 59);
-    EXPECT_EQ(p.Second, 59);
-    EXPECT_EQ(DayOfWeek(EncodeDateTime({ 2026, 12, 6, 0, 0, 0 })), 1);  // Sunday
-    EXPECT_EQ(DayOfWeek(EncodeDateTime({ 2026, 12, 5, 0, 0, 0 })), 7);  // Saturday
+    EXPECT_EQ((std::tuple { p.Year, p.Month, p.Day, p.Hour, p.Minute, p.Second }), std::tuple(2024, 2, 29, 23, 59, 59));
+    // A Sunday and a Saturday.
+    EXPECT_EQ((std::tuple { DayOfWeek(EncodeDateTime({ 2026, 12, 6, 0, 0, 0 })),
+                  DayOfWeek(EncodeDateTime({ 2026, 12, 5, 0, 0, 0 })) }),
+        std::tuple(1, 7));
 }
 
 TEST(DateTime, TextsConvertOrRaise)

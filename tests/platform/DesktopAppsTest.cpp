@@ -13,17 +13,17 @@ protected:
 
 TEST_F(DesktopApps, NoListMeansNoApplication)
 {
-    EXPECT_TRUE(DefaultApplicationCommand("text/html").empty());
+    EXPECT_EQ(DefaultApplicationCommand("text/html"), Words {});
     xdg.SetDefault(xdg.Config(), "text/html", "missing.desktop;");
-    EXPECT_TRUE(DefaultApplicationCommand("text/html").empty());
+    EXPECT_EQ(DefaultApplicationCommand("text/html"), Words {});
 }
 
 TEST_F(DesktopApps, UserListAndDesktopFileGiveTheCommand)
 {
     xdg.AddApplication("web.desktop", "\"/opt/Web Browser/run\" --New-Window %U");
     xdg.SetDefault(xdg.Config(), "text/html", "web.desktop;");
-    EXPECT_EQ(DefaultApplicationCommand("text/html"), (Words { "/opt/Web Browser/run", "--New-Window" }));
-    EXPECT_TRUE(DefaultApplicationCommand("text/plain").empty());
+    EXPECT_EQ((std::tuple { DefaultApplicationCommand("text/html"), DefaultApplicationCommand("text/plain") }),
+        std::tuple(Words { "/opt/Web Browser/run", "--New-Window" }, Words {}));
 }
 
 TEST_F(DesktopApps, ListsAreSearchedInOrderAndUninstalledEntriesSkipped)
@@ -54,16 +54,15 @@ TEST_F(DesktopApps, LongValuesAreReadWhole)
 {
     std::string longArg = "--profile=" + std::string(3000, 'p');
     xdg.AddApplication("web.desktop", "browser " + longArg + " %u");
-    std::string ids = std::string(2000, 'x') + ".desktop;web.desktop";
-    xdg.SetDefault(xdg.Config(), "text/html", ids);
+    xdg.SetDefault(xdg.Config(), "text/html", std::string(2000, 'x') + ".desktop;web.desktop");
     EXPECT_EQ(DefaultApplicationCommand("text/html"), (Words { "browser", longArg }));
 }
 
 TEST_F(DesktopApps, ExecLineQuoting)
 {
-    EXPECT_EQ(SplitExecLine("  a  b\tc "), (Words { "a", "b", "c" }));
-    EXPECT_EQ(SplitExecLine("\"/x y/z\" \"say \\\"hi\\\"\" \"a\\\\b\""), (Words { "/x y/z", "say \"hi\"", "a\\b" }));
-    EXPECT_EQ(SplitExecLine("pre\"mid dle\"post"), (Words { "premid dlepost" }));
+    EXPECT_EQ((std::vector { SplitExecLine("  a  b\tc "), SplitExecLine("\"/x y/z\" \"say \\\"hi\\\"\" \"a\\\\b\""),
+                  SplitExecLine("pre\"mid dle\"post") }),
+        (std::vector<Words> { { "a", "b", "c" }, { "/x y/z", "say \"hi\"", "a\\b" }, { "premid dlepost" } }));
 }
 
 TEST_F(DesktopApps, FieldCodesGoWithTheirCharacter)
@@ -79,7 +78,7 @@ TEST_F(DesktopApps, FieldCodesGoWithTheirCharacter)
 TEST_F(DesktopApps, StringEscapesOfValues)
 {
     xdg.AddApplication("esc.desktop", "prog\\sarg \\\\x");
-    EXPECT_EQ(ReadDesktopValue(xdg.Data() + "/applications/esc.desktop", "Desktop Entry", "Exec"), "prog arg \\x");
-    EXPECT_EQ(ReadDesktopValue(xdg.Data() + "/applications/esc.desktop", "Desktop Entry", "Nothing"), "");
-    EXPECT_EQ(ReadDesktopValue(xdg.File("no-such-file"), "Desktop Entry", "Exec"), "");
+    const std::string file = xdg.Data() + "/applications/esc.desktop";
+    EXPECT_EQ((std::tuple { ReadDesktopValue(file, "Desktop Entry", "Exec"), ReadDesktopValue(file, "Desktop Entry", "Nothing"),
+                  ReadDesktopValue(xdg.File("no-such-file"), "Desktop Entry", "Exec") }), std::tuple("prog arg \\x", "", ""));
 }

@@ -2,9 +2,8 @@
 
 #include "platform/ExtCtrls.h"
 #include "platform/Memo.h"
+#include "tests/support/MouseInput.h"
 
-#include <QApplication>
-#include <QDropEvent>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
@@ -21,11 +20,10 @@ TEST(DragDrop, DataFromElsewhereOrAControlNoLongerDraggableNamesNoSource)
     EXPECT_EQ(DragSource(before.get()), nullptr);
     SetDragMode(&source, dmAutomatic);
     std::unique_ptr<QMimeData> data(DragData(&source));
-    EXPECT_EQ(DragSource(data.get()), &source);
     QMimeData text;
     text.setText("hello");
-    EXPECT_EQ(DragSource(&text), nullptr);
-    EXPECT_EQ(DragSource(nullptr), nullptr);
+    EXPECT_EQ((std::vector<TControl*> { DragSource(data.get()), DragSource(&text), DragSource(nullptr) }),
+        (std::vector<TControl*> { &source, nullptr, nullptr }));
     SetDragMode(&source, dmManual);
     EXPECT_EQ(DragSource(data.get()), nullptr);
 }
@@ -48,17 +46,14 @@ TEST(DragDrop, ATargetHearsDragsOfTheProgramsControlsOnly)
         [&](TObject* sender, TObject* from, int, int) { heard.push_back(from == source && sender == target ? "drop" : "drop?"); });
     QWidget* to = target->Editor()->viewport();
     auto send = [&](QMimeData* data) {
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(to, &enter);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(to, &drop);
-        return enter.isAccepted();
+        const bool taken = DragEnterAt(to, data, QPoint(5, 5));
+        DropAt(to, data, QPoint(5, 5));
+        return taken;
     };
     std::unique_ptr<QMimeData> ours(DragData(source));
-    EXPECT_TRUE(send(ours.get()));
     QMimeData text;
     text.setText("from another program");
-    EXPECT_FALSE(send(&text));
-    EXPECT_EQ(heard, (std::vector<std::string> { "over", "drop" }));
-    EXPECT_EQ(target->Text(), "") << "the editor's own drop does not run";
+    // The editor's own drop does not run.
+    EXPECT_EQ((std::tuple { send(ours.get()), send(&text), heard, target->Text() }),
+        std::tuple(true, false, std::vector<std::string> { "over", "drop" }, ""));
 }

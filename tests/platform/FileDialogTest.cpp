@@ -13,28 +13,25 @@
 
 namespace {
 
-struct Answer {
-    std::optional<std::string> choice;
-    bool operator()(TOpenDialog& dialog) const
-    {
-        TOpenDialog::Responder = [this](TOpenDialog&) { return choice; };
-        bool result = dialog.Execute();
-        TOpenDialog::Responder = nullptr;
-        return result;
-    }
-};
+// The dialog run with the user's choice (none: cancelled).
+bool answer(TOpenDialog& dialog, std::optional<std::string> choice)
+{
+    TOpenDialog::Responder = [&](TOpenDialog&) { return choice; };
+    const bool result = dialog.Execute();
+    TOpenDialog::Responder = nullptr;
+    return result;
+}
 
 }
 
 TEST(FileDialog, TheDefaultExtensionOfAPatternIsItsFirstExtension)
 {
     TSaveDialog dialog(nullptr);
-    dialog.DefaultExt = "*.htm; *.html";
-    EXPECT_EQ(dialog.DefaultExtension(), "htm");
-    dialog.DefaultExt = "*.*";
-    EXPECT_EQ(dialog.DefaultExtension(), "");
-    dialog.DefaultExt = "txt";
-    EXPECT_EQ(dialog.DefaultExtension(), "txt");
+    auto extension = [&](const char* pattern) {
+        dialog.DefaultExt = pattern;
+        return dialog.DefaultExtension();
+    };
+    EXPECT_EQ((std::tuple { extension("*.htm; *.html"), extension("*.*"), extension("txt") }), std::tuple("htm", "", "txt"));
 }
 
 TEST(FileDialog, SaveAppendsTheExtensionAndAsksBeforeReplacing)
@@ -43,12 +40,10 @@ TEST(FileDialog, SaveAppendsTheExtensionAndAsksBeforeReplacing)
     TSaveDialog dialog(nullptr);
     dialog.DefaultExt = "*.htm; *.html";
     dialog.Options = ofOverwritePrompt | ofPathMustExist;
-    EXPECT_TRUE(Answer { dir.File("page") }(dialog));
-    EXPECT_EQ(dialog.FileName, dir.File("page.htm"));
-    EXPECT_TRUE(Answer { dir.File("page.html") }(dialog)) << "a name with an extension keeps it";
-    EXPECT_EQ(dialog.FileName, dir.File("page.html"));
-    EXPECT_FALSE(Answer { dir.File("missing/page") }(dialog)) << "the folder must exist";
-    EXPECT_FALSE(Answer { std::nullopt }(dialog));
+    // A name with an extension keeps it; the folder must exist.
+    EXPECT_EQ((std::tuple { answer(dialog, dir.File("page")), std::string(dialog.FileName), answer(dialog, dir.File("page.html")),
+                  std::string(dialog.FileName), answer(dialog, dir.File("missing/page")), answer(dialog, std::nullopt) }),
+        std::tuple(true, dir.File("page.htm"), true, dir.File("page.html"), false, false));
 
     WriteFileBytes(dir.File("page.htm"), "x");
     std::vector<std::string> asked;
@@ -56,11 +51,9 @@ TEST(FileDialog, SaveAppendsTheExtensionAndAsksBeforeReplacing)
         asked.push_back(q.Text);
         return asked.size() == 1 ? mrNo : mrYes;
     };
-    EXPECT_FALSE(Answer { dir.File("page") }(dialog));
-    EXPECT_TRUE(Answer { dir.File("page") }(dialog));
+    EXPECT_EQ((std::tuple { answer(dialog, dir.File("page")), answer(dialog, dir.File("page")) }), std::tuple(false, true));
     QuestionResponder = nullptr;
-    ASSERT_EQ(asked.size(), 2u);
-    EXPECT_EQ(asked[0], dir.File("page.htm") + " already exists.\nDo you want to replace it?");
+    EXPECT_EQ(asked, std::vector<std::string>(2, dir.File("page.htm") + " already exists.\nDo you want to replace it?"));
 }
 
 TEST(FileDialog, OpenRefusesAFileThatDoesNotExist)
@@ -70,8 +63,8 @@ TEST(FileDialog, OpenRefusesAFileThatDoesNotExist)
     TOpenDialog dialog(nullptr);
     dialog.DefaultExt = "*.htm; *.html";
     dialog.Options = ofFileMustExist | ofPathMustExist;
-    EXPECT_FALSE(Answer { dir.File("there") }(dialog)) << "no extension is added when opening";
-    EXPECT_TRUE(Answer { dir.File("there.htm") }(dialog));
+    // No extension is added when opening.
+    EXPECT_EQ((std::tuple { answer(dialog, dir.File("there")), answer(dialog, dir.File("there.htm")) }), std::tuple(false, true));
 }
 
 TEST(FileDialog, TheFileTypeListShowsTheFilterTextsExactly)
@@ -91,7 +84,7 @@ TEST(FileDialog, TheFileTypeListShowsTheFilterTextsExactly)
         selected = types->currentText().toStdString();
         qt->reject();
     });
-    EXPECT_FALSE(dialog.Execute());
-    EXPECT_EQ(shown, std::vector<std::string>({ "HTML Files (*.htm; *.html)", "All Files (*.*)", "Text Files (*.txt)" }));
-    EXPECT_EQ(selected, "All Files (*.*)");
+    EXPECT_EQ((std::tuple { dialog.Execute(), shown, selected }),
+        std::tuple(false, std::vector<std::string> { "HTML Files (*.htm; *.html)", "All Files (*.*)", "Text Files (*.txt)" },
+            "All Files (*.*)"));
 }

@@ -16,20 +16,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::size_t entriesIn(const std::string& folder)
-{
-    std::size_t n = 0;
-    for ([[maybe_unused]] auto& e : fs::directory_iterator(folder))
-        ++n;
-    return n;
-}
+long entriesIn(const std::string& folder) { return std::distance(fs::directory_iterator(folder), fs::directory_iterator()); }
 
-mode_t modeOf(const std::string& path)
-{
-    struct stat st {};
-    ::stat(path.c_str(), &st);
-    return st.st_mode & 07777;
-}
+mode_t modeOf(const std::string& path) { return mode_t(fs::status(path).permissions()) & 07777; }
 
 // Each test writes into a folder of its own.
 class FileIO : public ::testing::Test {
@@ -73,18 +62,15 @@ TEST_F(FileIO, WriteCreatesAndReplacesWithoutLeftovers)
 {
     const std::string file = dir.File("page.htm");
     WriteFileAtomically(file, "first");
-    EXPECT_EQ(ReadFileBytes(file), "first");
     mode_t mask = ::umask(022);
     ::umask(mask);
-    EXPECT_EQ(modeOf(file), 0666 & ~mask);
+    EXPECT_EQ((std::tuple { ReadFileBytes(file), modeOf(file) }), std::tuple("first", 0666 & ~mask));
 
     ::chmod(file.c_str(), 0640);
     WriteFileAtomically(file, "second, longer than the first");
-    EXPECT_EQ(ReadFileBytes(file), "second, longer than the first");
-    EXPECT_EQ(modeOf(file), 0640u);
+    EXPECT_EQ((std::tuple { ReadFileBytes(file), modeOf(file) }), std::tuple("second, longer than the first", 0640u));
     WriteFileAtomically(file, "");
-    EXPECT_EQ(ReadFileBytes(file), "");
-    EXPECT_EQ(entriesIn(dir.Path()), 1u);
+    EXPECT_EQ((std::tuple { ReadFileBytes(file), entriesIn(dir.Path()) }), std::tuple("", 1));
 
     const std::string longest = dir.File(std::string(251, 'n') + ".htm");
     WriteFileAtomically(longest, "long name");
@@ -97,15 +83,14 @@ TEST_F(FileIO, SymbolicLinksAreWrittenThrough)
     WriteFileBytes(dir.File("real/page.htm"), "old");
     fs::create_symlink("real/page.htm", dir.File("link.htm"));
     WriteFileAtomically(dir.File("link.htm"), "new");
-    EXPECT_TRUE(fs::is_symlink(dir.File("link.htm")));
-    EXPECT_EQ(ReadFileBytes(dir.File("real/page.htm")), "new");
-    EXPECT_EQ(entriesIn(dir.File("real")), 1u);
+    EXPECT_EQ((std::tuple { fs::is_symlink(dir.File("link.htm")), ReadFileBytes(dir.File("real/page.htm")),
+                  entriesIn(dir.File("real")) }), std::tuple(true, "new", 1));
 
     // A link to a file not there yet makes that file.
     fs::create_symlink("real/later.htm", dir.File("dangling.htm"));
     WriteFileAtomically(dir.File("dangling.htm"), "made");
-    EXPECT_TRUE(fs::is_symlink(dir.File("dangling.htm")));
-    EXPECT_EQ(ReadFileBytes(dir.File("real/later.htm")), "made");
+    EXPECT_EQ((std::tuple { fs::is_symlink(dir.File("dangling.htm")), ReadFileBytes(dir.File("real/later.htm")) }),
+        std::tuple(true, "made"));
 }
 
 TEST_F(FileIO, CreateFailuresRaiseFileCreateErrorAndKeepTheOldFile)
@@ -130,8 +115,7 @@ TEST_F(FileIO, CreateFailuresRaiseFileCreateErrorAndKeepTheOldFile)
         WriteFileBytes(dir.File("ro/page.htm"), "keep");
         ::chmod(dir.File("ro").c_str(), 0555);
         EXPECT_THROW(WriteFileAtomically(dir.File("ro/page.htm"), "lost"), EFCreateError);
-        EXPECT_EQ(ReadFileBytes(dir.File("ro/page.htm")), "keep");
-        EXPECT_EQ(entriesIn(dir.File("ro")), 1u);
+        EXPECT_EQ((std::tuple { ReadFileBytes(dir.File("ro/page.htm")), entriesIn(dir.File("ro")) }), std::tuple("keep", 1));
     }
 }
 
@@ -145,16 +129,14 @@ TEST_F(FileIO, AFullDiskRaisesWriteErrorAndKeepsTheOldFile)
     struct rlimit saved;
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 1024;
+    const struct rlimit small { 1024, saved.rlim_max };
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     std::string message = ThrownMessage<EWriteError>([&] { WriteFileAtomically(file, std::string(100000, 'n')); });
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(message, "Stream write error");
-    EXPECT_EQ(ReadFileBytes(file), "the old page");
-    EXPECT_EQ(entriesIn(dir.Path()), 1u);
+    EXPECT_EQ((std::tuple { message, ReadFileBytes(file), entriesIn(dir.Path()) }),
+        std::tuple("Stream write error", "the old page", 1));
 }
 
 TEST_F(FileIO, LineBreaks)

@@ -2,51 +2,50 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// What the mask makes of each name: a 'y' for a match, an 'n' for none.
+std::string matches(std::initializer_list<std::string> names, const std::string& mask)
+{
+    std::string out;
+    for (const auto& name : names)
+        out += MatchesMask(name, mask) ? 'y' : 'n';
+    return out;
+}
+
+}
+
 TEST(FileMask, FilterStringsSplitIntoPairs)
 {
-    auto items = ParseFilter("HTML Files (*.htm; *.html)|*.htm; *.html|All Files (*.*)|*.*");
-    ASSERT_EQ(items.size(), 2u);
-    EXPECT_EQ(items[0].Description, "HTML Files (*.htm; *.html)");
-    EXPECT_EQ(items[0].Mask, "*.htm; *.html");
-    EXPECT_EQ(items[1].Description, "All Files (*.*)");
-    EXPECT_EQ(items[1].Mask, "*.*");
-
-    EXPECT_TRUE(ParseFilter("").empty());
-    auto lone = ParseFilter("Text only");
-    ASSERT_EQ(lone.size(), 1u);
-    EXPECT_EQ(lone[0].Mask, "");
-    EXPECT_EQ(ParseFilter("Text (*.txt)|*.txt|").size(), 1u);
+    using Items = std::vector<std::pair<std::string, std::string>>;
+    auto parsed = [](const char* filter) {
+        Items out;
+        for (const auto& item : ParseFilter(filter))
+            out.emplace_back(item.Description, item.Mask);
+        return out;
+    };
+    EXPECT_EQ(parsed("HTML Files (*.htm; *.html)|*.htm; *.html|All Files (*.*)|*.*"),
+        (Items { { "HTML Files (*.htm; *.html)", "*.htm; *.html" }, { "All Files (*.*)", "*.*" } }));
+    EXPECT_EQ(parsed(""), Items {});
+    EXPECT_EQ(parsed("Text only"), (Items { { "Text only", "" } }));
+    EXPECT_EQ(parsed("Text (*.txt)|*.txt|").size(), 1u);
 }
 
 TEST(FileMask, MaskListsMatchCaseInsensitively)
 {
-    const std::string html = "*.htm; *.html";
-    EXPECT_TRUE(MatchesMask("index.htm", html));
-    EXPECT_TRUE(MatchesMask("INDEX.HTML", html));
-    EXPECT_TRUE(MatchesMask("/some/folder/Page.Htm", html));
-    EXPECT_FALSE(MatchesMask("index.htmx", html));
-    EXPECT_FALSE(MatchesMask("index.txt", html));
-    EXPECT_FALSE(MatchesMask("htm", html));
-    EXPECT_TRUE(MatchesMask("a.txt", "*.htm;*.txt"));
-    EXPECT_TRUE(MatchesMask("a.txt", "  *.txt  ;"));
-    EXPECT_FALSE(MatchesMask("a.txt", ""));
+    EXPECT_EQ(matches({ "index.htm", "INDEX.HTML", "/some/folder/Page.Htm", "index.htmx", "index.txt", "htm" }, "*.htm; *.html"),
+        "yyynnn");
+    EXPECT_EQ(matches({ "a.txt" }, "*.htm;*.txt") + matches({ "a.txt" }, "  *.txt  ;") + matches({ "a.txt" }, ""), "yyn");
 }
 
 TEST(FileMask, StarDotStarTakesEveryFile)
 {
-    EXPECT_TRUE(MatchesMask("README", "*.*"));
-    EXPECT_TRUE(MatchesMask(".hidden", "*.*"));
-    EXPECT_TRUE(MatchesMask("a.b.c", "*.*"));
-    EXPECT_TRUE(MatchesMask("README", "*"));
+    EXPECT_EQ(matches({ "README", ".hidden", "a.b.c" }, "*.*") + matches({ "README" }, "*"), "yyyy");
 }
 
 TEST(FileMask, QuestionMarksAndStarsInsideMasks)
 {
-    EXPECT_TRUE(MatchesMask("page1.htm", "page?.htm"));
-    EXPECT_FALSE(MatchesMask("page12.htm", "page?.htm"));
-    EXPECT_TRUE(MatchesMask("a-b-c.txt", "a*b*c.txt"));
-    EXPECT_FALSE(MatchesMask("a-b-d.txt", "a*b*c.txt"));
+    EXPECT_EQ(matches({ "page1.htm", "page12.htm" }, "page?.htm") + matches({ "a-b-c.txt", "a-b-d.txt" }, "a*b*c.txt"), "ynyn");
     // Many stars against a long name must not take exponential time.
-    std::string name(5000, 'a');
-    EXPECT_FALSE(MatchesMask(name, "*a*a*a*a*a*a*a*a*a*a*b"));
+    EXPECT_EQ(matches({ std::string(5000, 'a') }, "*a*a*a*a*a*a*a*a*a*a*b"), "n");
 }

@@ -9,10 +9,9 @@
 #include "platform/RichEdit.h"
 #include "platform/StdCtrls.h"
 #include "tests/support/MessageLoop.h"
+#include "tests/support/MouseInput.h"
 
 #include <QApplication>
-#include <QKeyEvent>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -23,22 +22,10 @@
 namespace {
 
 struct Probe : TComponent {
-    Probe(TComponent* owner, int& freed)
-        : TComponent(owner)
-        , m_freed(freed)
-    {
-    }
+    Probe(TComponent* owner, int& freed) : TComponent(owner), m_freed(freed) {}
     ~Probe() override { ++m_freed; }
     int& m_freed;
 };
-
-void press(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
-{
-    QKeyEvent override(QEvent::ShortcutOverride, key, mods);
-    QApplication::sendEvent(w, &override);
-    QKeyEvent down(QEvent::KeyPress, key, mods);
-    QApplication::sendEvent(w, &down);
-}
 
 }
 
@@ -52,8 +39,7 @@ TEST(Component, OwnerFreesWhatItOwnsWhateverParentItHas)
     new Probe(owner, freed);
     new Probe(new Probe(owner, freed), freed);
     delete owner;
-    EXPECT_EQ(freed, 3);
-    EXPECT_EQ(other->ControlCount(), 0) << "a freed control leaves its parent";
+    EXPECT_EQ((std::tuple { freed, other->ControlCount() }), std::tuple(3, 0)) << "a freed control leaves its parent";
     delete other;
 }
 
@@ -72,20 +58,17 @@ TEST(Align, TopBottomLeftRightThenClient)
     TEdit* left = make(alLeft, 100, 10);
     TEdit* right = make(alRight, 50, 10);
     using Box = std::array<int, 4>;  // left, top, width, height
+    using Boxes = std::vector<Box>;
     auto box = [](TControl* c) { return Box { c->Left(), c->Top(), c->Width(), c->Height() }; };
-    EXPECT_EQ(box(top), (Box { 0, 0, 400, 30 }));
-    EXPECT_EQ(box(bottom), (Box { 0, 280, 400, 20 }));
-    EXPECT_EQ(box(left), (Box { 0, 30, 100, 250 }));
-    EXPECT_EQ(box(right), (Box { 350, 30, 50, 250 }));
-    EXPECT_EQ(box(client), (Box { 100, 30, 250, 250 }));
+    EXPECT_EQ((Boxes { box(top), box(bottom), box(left), box(right), box(client) }),
+        (Boxes { { 0, 0, 400, 30 }, { 0, 280, 400, 20 }, { 0, 30, 100, 250 }, { 350, 30, 50, 250 }, { 100, 30, 250, 250 } }));
 
     // Hiding a control gives its room to the others.
     left->SetVisible(false);
     EXPECT_EQ(box(client), (Box { 0, 30, 350, 250 }));
     // A wider right-aligned control narrows the client one.
     right->SetWidth(150);
-    EXPECT_EQ(box(right), (Box { 250, 30, 150, 250 }));
-    EXPECT_EQ(box(client), (Box { 0, 30, 250, 250 }));
+    EXPECT_EQ((Boxes { box(right), box(client) }), (Boxes { { 250, 30, 150, 250 }, { 0, 30, 250, 250 } }));
 }
 
 TEST(Form, ShowModalRunsUntilAResultAndAsksOnCloseQuery)
@@ -100,9 +83,7 @@ TEST(Form, ShowModalRunsUntilAResultAndAsksOnCloseQuery)
         ok->Click();  // refused the first time
         PostCall([ok] { ok->Click(); });
     };
-    EXPECT_EQ(form.ShowModal(), mrOk);
-    EXPECT_EQ(asked, 2);
-    EXPECT_FALSE(form.Visible());
+    EXPECT_EQ((std::tuple { form.ShowModal(), asked, form.Visible() }), std::tuple(mrOk, 2, false));
     // Close on a modal window cancels it.
     TForm::ModalResponder = [](TForm* f) { f->Close(); };
     EXPECT_EQ(form.ShowModal(), mrCancel);
@@ -111,38 +92,31 @@ TEST(Form, ShowModalRunsUntilAResultAndAsksOnCloseQuery)
 
 TEST(Form, AModalWindowNeitherStartsNorWaitsOnceTheProgramIsEnding)
 {
-    struct Case {
-        const char* name;
-        std::function<void()> before;  // with no loop running
-        std::function<void()> inModal;
-        bool shows;
-    };
-    const Case cases[] = {
-        { "terminated before", [] { Application->Terminate(); }, nullptr, false },
-        { "terminated from inside", nullptr, [] { Application->Terminate(); }, true },
-        { "quit asked of Qt from inside", nullptr, [] { QCoreApplication::exit(0); }, true },
+    // What runs before the window with no loop running, what runs in it, whether it shows.
+    auto none = [] {};
+    const std::tuple<const char*, std::function<void()>, std::function<void()>, bool> cases[] = {
+        { "terminated before", [] { Application->Terminate(); }, none, false },
+        { "terminated from inside", none, [] { Application->Terminate(); }, true },
+        { "quit asked of Qt from inside", none, [] { QCoreApplication::exit(0); }, true },
         // What an earlier program run left in the same process: every event
         // loop returns at once.
-        { "quit left over from before", [] { QCoreApplication::exit(0); }, nullptr, false },
+        { "quit left over from before", [] { QCoreApplication::exit(0); }, none, false },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, before, inModal, shows] : cases) {
+        SCOPED_TRACE(name);
         TApplication* saved = Application;
         Application = new TApplication;
         TForm form(nullptr);
         bool shown = false;
         TForm::ModalResponder = [&](TForm*) {
             shown = true;
-            if (c.inModal)
-                c.inModal();
+            inModal();
         };
-        if (c.before)
-            c.before();
+        before();
         alarm(20);  // a spinning loop fails the run instead of hanging it
         EXPECT_EQ(form.ShowModal(), mrCancel);
         alarm(0);
-        EXPECT_EQ(shown, c.shows);
-        EXPECT_FALSE(form.Visible());
+        EXPECT_EQ((std::tuple { shown, form.Visible() }), std::tuple(shows, false));
         TForm::ModalResponder = nullptr;
         delete Application;
         Application = saved;
@@ -160,8 +134,8 @@ TEST(Form, EnterAndEscapeReachOnlyDefaultAndCancelButtons)
     auto* plain = NewControl<TButton>(&form, &form, "plain");
     int plainClicks = 0, okClicks = 0, cancelClicks = 0;
     plain->OnClick = [&](TObject*) { ++plainClicks; };
-    press(edit->Widget(), Qt::Key_Return);
-    press(edit->Widget(), Qt::Key_Escape);
+    KeyOn(edit, Qt::Key_Return);
+    KeyOn(edit, Qt::Key_Escape);
     EXPECT_EQ(plainClicks, 0);
 
     auto* ok = NewControl<TButton>(&form, &form, "ok");
@@ -170,14 +144,12 @@ TEST(Form, EnterAndEscapeReachOnlyDefaultAndCancelButtons)
     auto* cancel = NewControl<TButton>(&form, &form, "cancel");
     cancel->Cancel = true;
     cancel->OnClick = [&](TObject*) { ++cancelClicks; };
-    press(edit->Widget(), Qt::Key_Return);
-    press(edit->Widget(), Qt::Key_Escape);
-    EXPECT_EQ(okClicks, 1);
-    EXPECT_EQ(cancelClicks, 1);
+    KeyOn(edit, Qt::Key_Return);
+    KeyOn(edit, Qt::Key_Escape);
+    EXPECT_EQ((std::tuple { okClicks, cancelClicks }), std::tuple(1, 1));
     // A multi-line editor keeps Enter for its own line breaks.
-    press(memo->Widget(), Qt::Key_Return);
-    EXPECT_EQ(okClicks, 1);
-    EXPECT_EQ(plainClicks, 0);
+    KeyOn(memo, Qt::Key_Return);
+    EXPECT_EQ((std::tuple { okClicks, plainClicks }), std::tuple(1, 0));
 }
 
 TEST(Form, ShortcutsGoToTheFocusedControlsPopupMenuFirstAndRunOnce)
@@ -196,16 +168,14 @@ TEST(Form, ShortcutsGoToTheFocusedControlsPopupMenuFirstAndRunOnce)
     off->Enabled = false;
     editor->OnKeyDown = [&](TObject*, std::uint16_t&, TShiftState) { ++keyDowns; };
 
-    press(editor->Widget(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(fromPopup, 1);
-    EXPECT_EQ(fromMain, 0);
-    EXPECT_EQ(keyDowns, 0) << "a key a menu took is no key for the control";
-    press(editor->Widget(), Qt::Key_N, Qt::ControlModifier);
+    KeyOn(editor, Qt::Key_S, Qt::ControlModifier);
+    // A key a menu took is no key for the control.
+    EXPECT_EQ((std::tuple { fromPopup, fromMain, keyDowns }), std::tuple(1, 0, 0));
+    KeyOn(editor, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(fromMain, 1);
     // A disabled item leaves its key to the control.
-    press(editor->Widget(), Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(fromPopup, 1);
-    EXPECT_EQ(keyDowns, 1);
+    KeyOn(editor, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ((std::tuple { fromPopup, keyDowns }), std::tuple(1, 1));
 }
 
 TEST(Form, AnExceptionInTheCreationHandlerIsShownAndStartUpGoesOn)
@@ -223,9 +193,8 @@ TEST(Form, AnExceptionInTheCreationHandlerIsShownAndStartUpGoesOn)
     TForm* second = nullptr;
     Application->CreateForm(first);
     Application->CreateForm(second);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], "Cannot open file /nowhere/Corvana.bmp");
-    EXPECT_EQ(Application->MainForm(), first);
+    EXPECT_EQ((std::tuple { shown, Application->MainForm() }),
+        std::tuple(std::vector<std::string> { "Cannot open file /nowhere/Corvana.bmp" }, (TForm*)first));
     delete second;
     delete first;
     EXPECT_EQ(Application->MainForm(), nullptr);
@@ -234,8 +203,7 @@ TEST(Form, AnExceptionInTheCreationHandlerIsShownAndStartUpGoesOn)
 
 TEST(Form, OnActivateFiresWhenAnotherWindowOfTheProgramHandsOver)
 {
-    TForm first(nullptr);
-    TForm second(nullptr);
+    TForm first(nullptr), second(nullptr);
     int firstActivated = 0, secondActivated = 0;
     first.OnActivate = [&](TObject*) { ++firstActivated; };
     second.OnActivate = [&](TObject*) { ++secondActivated; };

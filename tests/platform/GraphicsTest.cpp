@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+
 namespace {
 
 constexpr TColor kBack = RGB(10, 20, 30);
@@ -16,41 +19,38 @@ TBitmap canvasOf(int w, int h)
     return b;
 }
 
-struct Spot {
-    int x, y;
-    TColor colour;
-};
-
-// Each spot of the bitmap holds its colour.
-void ExpectPixels(const TBitmap& b, std::initializer_list<Spot> spots)
+// The bitmap (or a part of it) as text, a letter per pixel: the background '.', the ink '#', White, blacK, Red, Blue,
+// Green, '?' for others.
+std::string picture(const TBitmap& b, std::optional<TRect> part = {})
 {
-    for (const Spot& s : spots)
-        EXPECT_EQ(b.Pixel(s.x, s.y), s.colour) << "at " << s.x << "," << s.y;
+    const TRect r = part.value_or(TRect { 0, 0, b.Width(), b.Height() });
+    const std::pair<TColor, char> legend[] = { { kBack, '.' }, { kInk, '#' }, { clWhite, 'W' }, { clBlack, 'K' }, { clRed, 'R' },
+        { clBlue, 'B' }, { RGB(0, 255, 0), 'G' } };
+    std::string out;
+    for (int y = r.Top; y < r.Bottom; ++y, out += '\n')
+        for (int x = r.Left; x < r.Right; ++x) {
+            char letter = '?';
+            for (const auto& [colour, mark] : legend)
+                letter = b.Pixel(x, y) == colour ? mark : letter;
+            out += letter;
+        }
+    return out;
 }
 
-int countColor(const TBitmap& b, TColor c, TRect r)
-{
-    int n = 0;
-    for (int y = r.Top; y < r.Bottom; ++y)
-        for (int x = r.Left; x < r.Right; ++x)
-            n += b.Pixel(x, y) == c;
-    return n;
-}
+// How many pixels of the part bear the mark.
+long countOf(const TBitmap& b, char mark, TRect r) { return std::ranges::count(picture(b, r), mark); }
 
 }
 
 TEST(Graphics, ColoursCrossToQtAsBgr)
 {
-    EXPECT_EQ(ToQRgb(RGB(1, 2, 3)), qRgb(1, 2, 3));
-    EXPECT_EQ(FromQRgb(qRgb(1, 2, 3)), RGB(1, 2, 3));
-    EXPECT_EQ(RGB(0x12, 0x34, 0x56), 0x563412u);
+    EXPECT_EQ((std::tuple { ToQRgb(RGB(1, 2, 3)), FromQRgb(qRgb(1, 2, 3)), RGB(0x12, 0x34, 0x56) }),
+        std::tuple(qRgb(1, 2, 3), RGB(1, 2, 3), 0x563412u));
     SetSysColor(COLOR_BTNFACE, RGB(1, 2, 3));
-    EXPECT_EQ(ColorToRGB(clBtnFace), RGB(1, 2, 3));
-    EXPECT_EQ(ToQRgb(clBtnFace), qRgb(1, 2, 3));
+    EXPECT_EQ((std::tuple { ColorToRGB(clBtnFace), ToQRgb(clBtnFace) }), std::tuple(RGB(1, 2, 3), qRgb(1, 2, 3)));
     ResetSysColors();
-    EXPECT_EQ(ColorToRGB(clBtnFace), clSilver);
-    EXPECT_EQ(ColorToRGB(clWindowText), clBlack);
-    EXPECT_EQ(GetSysColor(99), clBlack);
+    EXPECT_EQ((std::tuple { ColorToRGB(clBtnFace), ColorToRGB(clWindowText), GetSysColor(99) }),
+        std::tuple(clSilver, clBlack, clBlack));
 }
 
 TEST(Graphics, LinesLeaveOutTheirEndPoint)
@@ -59,20 +59,19 @@ TEST(Graphics, LinesLeaveOutTheirEndPoint)
     TCanvas& c = b.Canvas();
     c.MoveTo(1, 1);
     c.LineTo(5, 1);
-    EXPECT_EQ(countColor(b, kInk, { 0, 0, 10, 10 }), 4);
-    ExpectPixels(b, { { 1, 1, kInk }, { 4, 1, kInk }, { 5, 1, kBack } });
-    EXPECT_EQ(c.PenPos.X, 5);
+    EXPECT_EQ(countOf(b, '#', { 0, 0, 10, 10 }), 4);
+    EXPECT_EQ((std::tuple { picture(b, TRect { 0, 1, 10, 2 }), c.PenPos.X }), std::tuple(".####.....\n", 5));
     // Continuing from there draws the corner once.
     c.LineTo(5, 4);
-    ExpectPixels(b, { { 5, 1, kInk }, { 5, 4, kBack } });
+    EXPECT_EQ(picture(b, TRect { 0, 1, 10, 5 }), ".#####....\n.....#....\n.....#....\n..........\n");
     // A diagonal, backwards.
     c.MoveTo(8, 8);
     c.LineTo(6, 6);
-    ExpectPixels(b, { { 8, 8, kInk }, { 7, 7, kInk }, { 6, 6, kBack } });
+    EXPECT_EQ(picture(b, TRect { 5, 5, 10, 10 }), ".....\n.....\n..#..\n...#.\n.....\n");
     // Off the canvas nothing breaks.
     c.MoveTo(-50, 3);
     c.LineTo(50, 3);
-    EXPECT_EQ(countColor(b, kInk, { 0, 3, 10, 4 }), 10);
+    EXPECT_EQ(countOf(b, '#', { 0, 3, 10, 4 }), 10);
 }
 
 TEST(Graphics, RectangleRightAndBottomAreOutside)
@@ -81,8 +80,7 @@ TEST(Graphics, RectangleRightAndBottomAreOutside)
     TCanvas& c = b.Canvas();
     c.Brush.Color = clWhite;
     c.Rectangle(1, 1, 5, 4);
-    ExpectPixels(b, { { 1, 1, kInk }, { 4, 3, kInk }, { 5, 1, kBack }, { 1, 4, kBack }, { 2, 2, clWhite } });
-    EXPECT_EQ(countColor(b, kInk, { 0, 0, 8, 8 }), 10);
+    EXPECT_EQ(picture(b), "........\n.####...\n.#WW#...\n.####...\n........\n........\n........\n........\n");
     // A clear brush leaves the inside alone.
     c.Brush.Style = bsClear;
     c.Brush.Color = clRed;
@@ -90,7 +88,7 @@ TEST(Graphics, RectangleRightAndBottomAreOutside)
     EXPECT_EQ(b.Pixel(2, 2), clWhite);
     c.Brush.Style = bsSolid;
     c.FillRect({ 6, 6, 100, 100 });
-    ExpectPixels(b, { { 7, 7, clRed }, { 5, 5, kBack } });
+    EXPECT_EQ(picture(b), "########\n#####..#\n##WW#..#\n#####..#\n#......#\n#......#\n#.....RR\n######RR\n");
 }
 
 TEST(Graphics, Frame3DTopLeftAndBottomRight)
@@ -98,20 +96,9 @@ TEST(Graphics, Frame3DTopLeftAndBottomRight)
     TBitmap b = canvasOf(6, 5);
     TRect r { 0, 0, 6, 5 };
     Frame3D(b.Canvas(), r, clWhite, clBlack, 1);
-    EXPECT_EQ(r.Left, 1);
-    EXPECT_EQ(r.Top, 1);
-    EXPECT_EQ(r.Right, 5);
-    EXPECT_EQ(r.Bottom, 4);
-    for (int x = 0; x < 5; ++x)
-        EXPECT_EQ(b.Pixel(x, 0), clWhite) << x;
-    EXPECT_EQ(b.Pixel(5, 0), clBlack);  // the top-right corner is the dark one's
-    for (int y = 0; y < 4; ++y)
-        EXPECT_EQ(b.Pixel(0, y), clWhite) << y;
-    for (int x = 0; x < 6; ++x)
-        EXPECT_EQ(b.Pixel(x, 4), clBlack) << x;
-    for (int y = 0; y < 5; ++y)
-        EXPECT_EQ(b.Pixel(5, y), clBlack) << y;
-    EXPECT_EQ(countColor(b, kBack, { 1, 1, 5, 4 }), 12);
+    EXPECT_EQ((std::tuple { r.Left, r.Top, r.Right, r.Bottom }), std::tuple(1, 1, 5, 4));
+    // The top-right corner is the dark one's.
+    EXPECT_EQ(picture(b), "WWWWWK\nW....K\nW....K\nW....K\nKKKKKK\n");
 }
 
 TEST(Graphics, PatternBrushTilesFromTheOrigin)
@@ -122,7 +109,7 @@ TEST(Graphics, PatternBrushTilesFromTheOrigin)
     TBitmap b = canvasOf(6, 6);
     b.Canvas().Brush.Bitmap = &pattern;
     b.Canvas().FillRect({ 1, 1, 6, 6 });
-    ExpectPixels(b, { { 1, 1, clRed }, { 2, 1, clWhite }, { 3, 2, clWhite }, { 4, 4, clRed }, { 0, 0, kBack } });
+    EXPECT_EQ(picture(b), "......\n.RWRWR\n.WRWRW\n.RWRWR\n.WRWRW\n.RWRWR\n");
 }
 
 TEST(Graphics, TransparentDrawingAndShapes)
@@ -134,12 +121,11 @@ TEST(Graphics, TransparentDrawingAndShapes)
     image.Canvas().SetPixel(2, 2, clBlue);
     TBitmap b = canvasOf(5, 5);
     b.Canvas().DrawTransparent(1, 1, image, image.TopLeftColor());
-    ExpectPixels(b, { { 2, 2, clRed }, { 3, 3, clBlue }, { 1, 1, kBack } });
-    EXPECT_EQ(countColor(b, kBack, { 0, 0, 5, 5 }), 23);
+    EXPECT_EQ(picture(b), ".....\n.....\n..R..\n...B.\n.....\n");
     b.Canvas().DrawShape(0, 0, image, image.TopLeftColor(), clWhite);
-    ExpectPixels(b, { { 1, 1, clWhite }, { 2, 2, clWhite }, { 0, 0, kBack } });
+    EXPECT_EQ(picture(b), ".....\n.W...\n..W..\n...B.\n.....\n");
     b.Canvas().Draw(3, 3, image);  // clipped at the edge
-    ExpectPixels(b, { { 4, 4, clRed }, { 3, 3, RGB(0, 255, 0) } });
+    EXPECT_EQ(picture(b), ".....\n.W...\n..W..\n...GG\n...GR\n");
 }
 
 TEST(Graphics, BitmapsCopyByValue)
@@ -148,14 +134,12 @@ TEST(Graphics, BitmapsCopyByValue)
     EXPECT_EQ(a.Pixel(0, 0), clWhite);
     TBitmap b = a;
     b.Canvas().SetPixel(0, 0, clRed);
-    EXPECT_EQ(a.Pixel(0, 0), clWhite);
-    EXPECT_EQ(b.Pixel(0, 0), clRed);
+    EXPECT_EQ((std::tuple { a.Pixel(0, 0), b.Pixel(0, 0) }), std::tuple(clWhite, clRed));
     a = b;
     b.Canvas().SetPixel(0, 0, clBlue);
     EXPECT_EQ(a.Pixel(0, 0), clRed);
     TBitmap empty;
-    EXPECT_TRUE(empty.Empty());
-    EXPECT_EQ(empty.Pixel(0, 0), clNone);
+    EXPECT_EQ((std::tuple { empty.Empty(), empty.Pixel(0, 0) }), std::tuple(true, clNone));
     empty.Canvas().FillRect({ 0, 0, 5, 5 });
     TRect r { 0, 0, 5, 5 };
     empty.Canvas().DrawText("x", r, DT_LEFT);
@@ -176,11 +160,11 @@ TEST(Graphics, TextIsDrawnInTheFontColourInsideItsRectangle)
 
     TRect r { 10, 10, 10 + measure.Width(), 10 + h };
     c.DrawText("&Hello", r, DT_LEFT);
-    int inside = countColor(b, kInk, r);
+    int inside = countOf(b, '#', r);
     EXPECT_GT(inside, 10);
     // Plain pixels only, nothing outside the rectangle.
-    EXPECT_EQ(countColor(b, kInk, { 0, 0, 120, 60 }), inside);
-    EXPECT_EQ(countColor(b, kBack, { 0, 0, 120, 60 }) + inside, 120 * 60);
+    EXPECT_EQ(countOf(b, '#', { 0, 0, 120, 60 }), inside);
+    EXPECT_EQ(countOf(b, '.', { 0, 0, 120, 60 }) + inside, 120 * 60);
 }
 
 TEST(Graphics, NarrowTextIsCutWithAnEllipsisOrWrapped)
@@ -196,6 +180,6 @@ TEST(Graphics, NarrowTextIsCutWithAnEllipsisOrWrapped)
     EXPECT_GT(lines, oneLine);
     TRect r { 5, 5, 45, 5 + oneLine };
     c.DrawText(text, r, DT_LEFT | DT_END_ELLIPSIS);
-    EXPECT_GT(countColor(b, kInk, r), 0);
-    EXPECT_EQ(countColor(b, kInk, { 0, 0, 200, 100 }), countColor(b, kInk, r));
+    EXPECT_GT(countOf(b, '#', r), 0);
+    EXPECT_EQ(countOf(b, '#', { 0, 0, 200, 100 }), countOf(b, '#', r));
 }

@@ -8,12 +8,7 @@ TEST(IniFile, ReadsValuesWholeAcrossLineEndsAndCase)
 {
     TIniFile ini = TIniFile::FromText("; a comment\r\n[Orvelin]\r\nItems = 2\r\n0=Say \"hello\", then go.\r\n"
                                       "1=a=b;c\r[Other]\n0=elsewhere\n[orvelin]\n1=second copy\n2=  padded  ");
-    struct Case {
-        const char* section;
-        const char* key;
-        const char* value;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         { "Orvelin", "Items", "2" },
         { "ORVELIN", "items", "2" },
         { "Orvelin", "0", "Say \"hello\", then go." },
@@ -23,20 +18,17 @@ TEST(IniFile, ReadsValuesWholeAcrossLineEndsAndCase)
         { "Orvelin", "3", "(none)" },
         { "Missing", "0", "(none)" },
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ini.ReadString(c.section, c.key, "(none)"), c.value) << c.section << " " << c.key;
-    EXPECT_TRUE(ini.SectionExists("other"));
-    EXPECT_FALSE(ini.ValueExists("Other", "1"));
-    EXPECT_EQ(ini.ReadInteger("Orvelin", "Items", -1), 2);
-    EXPECT_EQ(ini.ReadInteger("Orvelin", "0", -1), -1);
+    for (const auto& [section, key, value] : cases)
+        EXPECT_EQ(ini.ReadString(section, key, "(none)"), value) << section << " " << key;
+    EXPECT_EQ((std::tuple { ini.SectionExists("other"), ini.ValueExists("Other", "1"), ini.ReadInteger("Orvelin", "Items", -1),
+                  ini.ReadInteger("Orvelin", "0", -1) }), std::tuple(true, false, 2, -1));
 }
 
 TEST(IniFile, MissingFileReadsAsEmpty)
 {
     TempDir dir { "ini" };
     TIniFile ini(dir.File("nothing.ini"));
-    EXPECT_FALSE(ini.SectionExists("Orvelin"));
-    EXPECT_EQ(ini.ReadString("Orvelin", "Items", "d"), "d");
+    EXPECT_EQ((std::tuple { ini.SectionExists("Orvelin"), ini.ReadString("Orvelin", "Items", "d") }), std::tuple(false, "d"));
     WriteFileBytes(dir.File("t.ini"), "[S]\nk=v");
     EXPECT_EQ(TIniFile(dir.File("t.ini")).ReadString("s", "K", ""), "v");
 }

@@ -11,8 +11,7 @@
 TEST(Messages, DeliveredInOrderIncludingWhatHandlersPost)
 {
     std::vector<int> seen;
-    HWND h = 0;
-    h = AllocateHWnd([&](TMessage& m) {
+    HWND h = AllocateHWnd([&](TMessage& m) {
         seen.push_back(int(m.WParam));
         if (m.WParam == 1)
             PostMessage(h, WM_USER, 3, 0);
@@ -20,25 +19,21 @@ TEST(Messages, DeliveredInOrderIncludingWhatHandlersPost)
     PostMessage(h, WM_USER, 1, 0);
     PostMessage(h, WM_USER, 2, 0);
     ProcessPostedMessages();
-    EXPECT_EQ(seen, (std::vector<int> { 1, 2, 3 }));
-    EXPECT_EQ(PendingMessageCount(), 0);
+    EXPECT_EQ((std::tuple { seen, PendingMessageCount() }), std::tuple(std::vector<int> { 1, 2, 3 }, 0));
     DeallocateHWnd(h);
 }
 
 TEST(Messages, AReceiverThatGoesDropsItsMessagesEvenFromItsOwnHandler)
 {
     int calls = 0;
-    HWND h = 0;
-    h = AllocateHWnd([&](TMessage&) {
+    HWND h = AllocateHWnd([&](TMessage&) {
         ++calls;
         DeallocateHWnd(h);
     });
     PostMessage(h, WM_USER, 0, 0);
     PostMessage(h, WM_USER, 0, 0);
     ProcessPostedMessages();
-    EXPECT_EQ(calls, 1);
-    EXPECT_FALSE(PostMessage(h, WM_USER, 0, 0));
-    EXPECT_EQ(PendingMessageCount(), 0);
+    EXPECT_EQ((std::tuple { calls, PostMessage(h, WM_USER, 0, 0), PendingMessageCount() }), std::tuple(1, false, 0));
 }
 
 TEST(Messages, PostingFromOtherThreadsIsSafe)

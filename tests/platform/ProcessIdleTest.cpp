@@ -10,10 +10,7 @@ namespace {
 
 struct Child {
     pid_t pid;
-    explicit Child(const char* script)
-        : pid(StartProcess({ "/bin/sh", { "sh", "-c", script }, "", false }))
-    {
-    }
+    explicit Child(const char* script) : pid(StartProcess(ShellStart(script))) {}
     ~Child()
     {
         ::kill(pid, SIGKILL);
@@ -23,11 +20,9 @@ struct Child {
 
 bool idleWithin(TIdleProbe& probe, pid_t pid, int looks)
 {
-    for (int i = 0; i < looks; ++i) {
+    for (int i = 0; i < looks; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(100)))
         if (probe.IsIdle(pid))
             return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
     return false;
 }
 
@@ -53,13 +48,12 @@ TEST(ProcIdleProbe, ABusyProgramNeverIs)
 
 TEST(ProcIdleProbe, AnEndedProgramIsNotIdle)
 {
-    pid_t pid = StartProcess({ "/bin/sh", { "sh", "-c", "exit 0" }, "", false });
+    pid_t pid = StartProcess(ShellStart("exit 0"));
     ASSERT_GT(pid, 0);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     TProcIdleProbe probe;
     EXPECT_FALSE(idleWithin(probe, pid, 3));  // a zombie
     ::waitpid(pid, nullptr, 0);
-    EXPECT_FALSE(probe.IsIdle(pid));
     unsigned long long ticks = 0;
-    EXPECT_FALSE(ReadProcessTicks(pid, ticks));
+    EXPECT_EQ((std::tuple { probe.IsIdle(pid), ReadProcessTicks(pid, ticks) }), std::tuple(false, false));
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,9 +39,9 @@ static int runAndWait(const TProcessStart& start)
 
 TEST(StartProcess, ExitCodesAndSignals)
 {
-    EXPECT_EQ(runAndWait({ "/bin/sh", { "sh", "-c", "exit 3" }, "", false }), 3);
-    EXPECT_EQ(runAndWait({ "/bin/sh", { "sh", "-c", "kill -TERM $$" }, "", false }), 128 + SIGTERM);
-    EXPECT_EQ(runAndWait({ "/bin/sh", { "sh", "-c", "kill -KILL $$" }, "", false }), 128 + SIGKILL);
+    EXPECT_EQ((std::tuple { runAndWait(ShellStart("exit 3")), runAndWait(ShellStart("kill -TERM $$")),
+                  runAndWait(ShellStart("kill -KILL $$")) }),
+        std::tuple(3, 128 + SIGTERM, 128 + SIGKILL));
 }
 
 TEST(StartProcess, ArgumentsArriveUntouched)
@@ -49,37 +50,30 @@ TEST(StartProcess, ArgumentsArriveUntouched)
     std::string out = dir.File("args");
     WriteScript(dir.File("rec"), "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + out + "'");
     Args args { "rec", "two words", "$(touch " + dir.File("pwned") + ")", "a;b", "'q'\"" };
-    EXPECT_EQ(runAndWait({ dir.File("rec"), args, "", false }), 0);
-    EXPECT_EQ(ReadFileBytes(out), "two words\n$(touch " + dir.File("pwned") + ")\na;b\n'q'\"\n");
-    EXPECT_FALSE(FileExistsNow(dir.File("pwned")));
+    EXPECT_EQ((std::tuple { runAndWait({ dir.File("rec"), args, "", false }), ReadFileBytes(out),
+                  FileExistsNow(dir.File("pwned")) }),
+        std::tuple(0, "two words\n$(touch " + dir.File("pwned") + ")\na;b\n'q'\"\n", false));
 }
 
 TEST(StartProcess, FailuresAreReportedAndLeaveNoChild)
 {
     TempDir dir("spawn");
     int error = 0;
-    EXPECT_EQ(StartProcess({ dir.File("missing"), {}, "", false }, &error), -1);
-    EXPECT_EQ(error, ENOENT);
-    EXPECT_EQ(StartProcess({ "/bin/sh", { "sh", "-c", "true" }, dir.File("no-such-folder"), false }, &error), -1);
+    EXPECT_EQ((std::tuple { StartProcess({ dir.File("missing"), {}, "", false }, &error), error }), std::tuple(-1, ENOENT));
+    EXPECT_EQ(StartProcess(ShellStart("true", dir.File("no-such-folder")), &error), -1);
     EXPECT_NE(error, 0);
-    EXPECT_EQ(StartProcess({ dir.Path(), {}, "", false }, &error), -1);
     WriteFileBytes(dir.File("plain"), "not a program\n");
-    EXPECT_EQ(StartProcess({ dir.File("plain"), {}, "", false }, &error), -1);
-    EXPECT_EQ(StartProcess({ "", {}, "", false }, &error), -1);
+    EXPECT_EQ((std::tuple { StartProcess({ dir.Path(), {}, "", false }, &error),
+                  StartProcess({ dir.File("plain"), {}, "", false }, &error), StartProcess({ "", {}, "", false }, &error) }),
+        std::tuple(-1, -1, -1));
     // Nothing was left behind to wait for.
-    EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
-    EXPECT_EQ(errno, ECHILD);
+    EXPECT_EQ((std::tuple { waitpid(-1, nullptr, WNOHANG), errno }), std::tuple(-1, ECHILD));
 }
 
 // Keeps the test's current folder whatever happens.
 struct CurrentFolder {
-    std::string saved = GetCwd();
+    std::string saved = std::filesystem::current_path();
     ~CurrentFolder() { EXPECT_EQ(::chdir(saved.c_str()), 0); }
-    static std::string GetCwd()
-    {
-        char buf[4096];
-        return ::getcwd(buf, sizeof buf) ? buf : "/";
-    }
 };
 
 TEST(StartProcess, BareNameIsInTheCurrentFolderNotOnThePath)
@@ -90,15 +84,14 @@ TEST(StartProcess, BareNameIsInTheCurrentFolderNotOnThePath)
     ASSERT_EQ(::chdir(here.Path().c_str()), 0);
 
     // Taken from the caller's folder even though the child starts elsewhere.
-    EXPECT_EQ(runAndWait({ "prog", {}, there.Path(), false }), 0);
-    EXPECT_EQ(ReadFileBytes(here.File("where")), there.Path() + "\n");
+    EXPECT_EQ((std::tuple { runAndWait({ "prog", {}, there.Path(), false }), ReadFileBytes(here.File("where")) }),
+        std::tuple(0, there.Path() + "\n"));
 
-    // "sh" is on the PATH but not here.
+    // "sh" is on the PATH but not here; asked for, the PATH look-up finds it.
     int error = 0;
-    EXPECT_EQ(StartProcess({ "sh", { "sh", "-c", "true" }, "", false }, &error), -1);
-    EXPECT_EQ(error, ENOENT);
-    // Asked for, the PATH look-up finds it.
-    EXPECT_EQ(runAndWait({ "sh", { "sh", "-c", "exit 4" }, "", true }), 4);
+    EXPECT_EQ((std::tuple { StartProcess({ "sh", { "sh", "-c", "true" }, "", false }, &error), error,
+                  runAndWait({ "sh", { "sh", "-c", "exit 4" }, "", true }) }),
+        std::tuple(-1, ENOENT, 4));
 }
 
 TEST(StartProcess, ChildInheritsNoExtraDescriptors)
@@ -108,7 +101,7 @@ TEST(StartProcess, ChildInheritsNoExtraDescriptors)
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::dup2(fd, 57), 57);  // no close-on-exec flag
     std::string out = dir.File("fd");
-    EXPECT_EQ(runAndWait({ "/bin/sh", { "sh", "-c", "if [ -e /proc/$$/fd/57 ]; then echo open; else echo closed; fi > '" + out + "'" }, "", false }), 0);
+    EXPECT_EQ(runAndWait(ShellStart("if [ -e /proc/$$/fd/57 ]; then echo open; else echo closed; fi > '" + out + "'")), 0);
     ::close(57);
     ::close(fd);
     EXPECT_EQ(ReadFileBytes(out), "closed\n");
@@ -116,7 +109,7 @@ TEST(StartProcess, ChildInheritsNoExtraDescriptors)
 
 TEST(ReapInBackground, AnUnwatchedChildLeavesNoZombie)
 {
-    pid_t pid = StartProcess({ "/bin/sh", { "sh", "-c", "sleep 0.2" }, "", false });
+    pid_t pid = StartProcess(ShellStart("sleep 0.2"));
     ASSERT_GT(pid, 0);
     ReapInBackground(pid);
     EXPECT_TRUE(ProcessAlive(pid));  // not killed

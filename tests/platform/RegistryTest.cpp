@@ -1,6 +1,5 @@
 #include "platform/Registry.h"
 
-#include "platform/Exception.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/ThrownMessage.h"
 
@@ -21,35 +20,32 @@ namespace {
 // A settings store of the test's own, in place of the program's one.
 class RegistryTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const char* old = std::getenv("XDG_CONFIG_HOME");
-        m_old = old ? old : "";
-        setenv("XDG_CONFIG_HOME", m_config.Path().c_str(), 1);
-    }
-    void TearDown() override { setenv("XDG_CONFIG_HOME", m_old.c_str(), 1); }
+    RegistryTest() { setenv("XDG_CONFIG_HOME", m_config.Path().c_str(), 1); }
+    ~RegistryTest() override { setenv("XDG_CONFIG_HOME", m_old.c_str(), 1); }
 
-    std::string storeFile(const std::string& root) const { return m_config.Path() + "/corvana-registry/" + root; }
+    std::string storeFile(std::string root = "HKEY_LOCAL_MACHINE") const { return m_config.File("corvana-registry/" + root); }
 
     // The settings pattern of the program: a fresh accessor per use.
-    static std::unique_ptr<TRegistry> settings(HKEY root = HKEY_LOCAL_MACHINE)
+    static std::unique_ptr<TRegistry> settings()
     {
-        auto r = machine(root);
+        auto r = machine();
         r->LazyWrite = false;
         r->OpenKey("Software\\Corvana", true);
         return r;
     }
 
     // An accessor with no key open yet.
-    static std::unique_ptr<TRegistry> machine(HKEY root = HKEY_LOCAL_MACHINE)
+    static std::unique_ptr<TRegistry> machine()
     {
         auto r = std::make_unique<TRegistry>();
-        r->RootKey = root;
+        r->RootKey = HKEY_LOCAL_MACHINE;
         return r;
     }
 
+    template <class F> static std::string raised(F&& step) { return ThrownMessage<ERegistryException>(step); }
+
+    std::string m_old = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
     TempDir m_config{"registry"};
-    std::string m_old;
 };
 
 }  // namespace
@@ -57,19 +53,16 @@ protected:
 TEST_F(RegistryTest, AbsentKeyIsCreatedOnlyWhenAsked)
 {
     auto r = machine();
-    EXPECT_FALSE(r->OpenKey("Software\\Corvana", false));
-    EXPECT_FALSE(r->KeyExists("\\Software\\Corvana"));
+    EXPECT_EQ((std::tuple { r->OpenKey("Software\\Corvana", false), r->KeyExists("\\Software\\Corvana") }),
+        std::tuple(false, false));
     EXPECT_TRUE(r->OpenKey("Software\\Corvana", true));
-    EXPECT_EQ(r->CurrentPath(), "Software\\Corvana");
-    EXPECT_TRUE(r->KeyExists("\\Software\\Corvana"));
-    EXPECT_TRUE(fs::exists(storeFile("HKEY_LOCAL_MACHINE")));
-    EXPECT_FALSE(fs::exists(storeFile("HKEY_CURRENT_USER")));
-    EXPECT_FALSE(r->ValueExists("Upercase"));
-    EXPECT_EQ(r->ReadString("Upercase"), "");
-    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->ReadInteger("Panel"); }), "Failed to get data for 'Panel'");
-    EXPECT_EQ(r->GetDataType("Panel"), rdUnknown);
+    EXPECT_EQ((std::tuple { r->CurrentPath(), r->KeyExists("\\Software\\Corvana"), fs::exists(storeFile()),
+                  fs::exists(storeFile("HKEY_CURRENT_USER")), r->ValueExists("Upercase"), r->ReadString("Upercase") }),
+        std::tuple("Software\\Corvana", true, true, false, false, ""));
+    EXPECT_EQ((std::tuple { raised([&] { r->ReadInteger("Panel"); }), r->GetDataType("Panel") }),
+        std::tuple("Failed to get data for 'Panel'", rdUnknown));
     r->CloseKey();
-    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->WriteString("Tip", "No"); }), "Failed to set data for 'Tip'");
+    EXPECT_EQ(raised([&] { r->WriteString("Tip", "No"); }), "Failed to set data for 'Tip'");
 }
 
 TEST_F(RegistryTest, KeysAndValueNamesIgnoreCase)
@@ -77,11 +70,10 @@ TEST_F(RegistryTest, KeysAndValueNamesIgnoreCase)
     settings()->WriteString("Upercase", "No");
     auto r = machine();
     ASSERT_TRUE(r->OpenKey("\\SOFTWARE\\corvana\\", false));
-    EXPECT_EQ(r->CurrentPath(), "Software\\Corvana");
-    EXPECT_EQ(r->ReadString("UPERCASE"), "No");
+    EXPECT_EQ((std::tuple { r->CurrentPath(), r->ReadString("UPERCASE") }), std::tuple("Software\\Corvana", "No"));
     r->WriteString("upercase", "Yes");
-    EXPECT_EQ(r->GetValueNames(), std::vector<std::string>{"Upercase"});
-    EXPECT_EQ(settings()->ReadString("Upercase"), "Yes");
+    EXPECT_EQ((std::tuple { r->GetValueNames(), settings()->ReadString("Upercase") }),
+        std::tuple(std::vector<std::string> { "Upercase" }, "Yes"));
 }
 
 TEST_F(RegistryTest, TypesSurviveAReopenAndAreChecked)
@@ -95,15 +87,12 @@ TEST_F(RegistryTest, TypesSurviveAReopenAndAreChecked)
         r->WriteString("TNumber", "12");
     }
     auto r = settings();
-    EXPECT_EQ(r->GetDataType("Upercase"), rdString);
-    EXPECT_EQ(r->GetDataType("Panel"), rdInteger);
-    EXPECT_EQ(r->ReadInteger("Panel"), 1);
-    EXPECT_EQ(r->ReadInteger("Negative"), -2147483647 - 1);
-    EXPECT_TRUE(r->ReadBool("Flag"));
-    EXPECT_EQ(r->ReadInteger("Flag"), 1);
-    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->ReadInteger("Upercase"); }), "Invalid data type for 'Upercase'");
-    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->ReadInteger("TNumber"); }), "Invalid data type for 'TNumber'");
-    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->ReadString("Panel"); }), "Invalid data type for 'Panel'");
+    EXPECT_EQ((std::tuple { r->GetDataType("Upercase"), r->GetDataType("Panel"), r->ReadInteger("Panel"),
+                  r->ReadInteger("Negative"), r->ReadBool("Flag"), r->ReadInteger("Flag") }),
+        std::tuple(rdString, rdInteger, 1, -2147483647 - 1, true, 1));
+    for (const char* name : { "Upercase", "TNumber" })
+        EXPECT_EQ(raised([&] { r->ReadInteger(name); }), "Invalid data type for '" + std::string(name) + "'");
+    EXPECT_EQ(raised([&] { r->ReadString("Panel"); }), "Invalid data type for 'Panel'");
     // A write may change a value's type.
     r->WriteString("Panel", "2");
     EXPECT_EQ(settings()->ReadString("Panel"), "2");
@@ -112,27 +101,24 @@ TEST_F(RegistryTest, TypesSurviveAReopenAndAreChecked)
 TEST_F(RegistryTest, ADamagedFileReadsEmptyRefusesWritesAndStaysAsItIs)
 {
     settings()->WriteString("Upercase", "No");
-    const std::string file = storeFile("HKEY_LOCAL_MACHINE");
+    const std::string file = storeFile();
     const std::string damaged = ReadFileBytes(file) + "this line is not a setting\n";
     WriteFileBytes(file, damaged);
 
     auto r = machine();
-    EXPECT_FALSE(r->OpenKey("Software\\Corvana", true));
-    EXPECT_EQ(r->ReadString("Upercase"), "");
-    EXPECT_FALSE(r->ValueExists("Upercase"));
-    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->ReadInteger("Panel"); }), "Failed to get data for 'Panel'");
-    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->WriteString("Upercase", "Yes"); }), "Failed to set data for 'Upercase'");
-    EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->WriteInteger("Panel", 1); }), "Failed to set data for 'Panel'");
-    EXPECT_FALSE(r->DeleteKey("\\Software"));
-    EXPECT_EQ(ReadFileBytes(file), damaged);
+    EXPECT_EQ((std::tuple { r->OpenKey("Software\\Corvana", true), r->ReadString("Upercase"), r->ValueExists("Upercase"),
+                  raised([&] { r->ReadInteger("Panel"); }), raised([&] { r->WriteString("Upercase", "Yes"); }),
+                  raised([&] { r->WriteInteger("Panel", 1); }), r->DeleteKey("\\Software"), ReadFileBytes(file) }),
+        std::tuple(false, "", false, "Failed to get data for 'Panel'", "Failed to set data for 'Upercase'",
+            "Failed to set data for 'Panel'", false, damaged));
 
     // A failed open forgets the key opened before it.
     WriteFileBytes(file, "# corvana-registry 1\n[Software\\Corvana]\nTip=s:No\n");
     auto reopened = settings();
     EXPECT_EQ(reopened->ReadString("Tip"), "No");
     WriteFileBytes(file, damaged);
-    EXPECT_FALSE(reopened->OpenKey("\\Software\\Corvana", false));
-    EXPECT_EQ(reopened->ReadString("Tip"), "");
+    EXPECT_EQ((std::tuple { reopened->OpenKey("\\Software\\Corvana", false), reopened->ReadString("Tip") }),
+        std::tuple(false, ""));
     EXPECT_THROW(reopened->WriteString("Tip", "Yes"), ERegistryException);
     EXPECT_EQ(ReadFileBytes(file), damaged);
 
@@ -148,29 +134,28 @@ TEST_F(RegistryTest, ADamagedFileReadsEmptyRefusesWritesAndStaysAsItIs)
                             "# corvana-registry 1\n[K]\nPanel=i:12x\n", "# corvana-registry 1\n[K]\nTip=q:No\n",
                             "# corvana-registry 1\n[K]\nTip=s:%G1\n", "# corvana-registry 1\n[K]\nTip\n"}) {
         WriteFileBytes(file, bad);
-        EXPECT_FALSE(settings()->ValueExists("Tip")) << bad;
-        EXPECT_EQ(ReadFileBytes(file), bad);
+        EXPECT_EQ((std::tuple { settings()->ValueExists("Tip"), ReadFileBytes(file) }), std::tuple(false, bad));
     }
 }
 
 TEST_F(RegistryTest, AnUnwritableStoreRefusesWritesAndKeepsTheFile)
 {
     settings()->WriteString("Upercase", "No");
-    const std::string file = storeFile("HKEY_LOCAL_MACHINE");
+    const std::string file = storeFile(), folder = m_config.Path() + "/corvana-registry";
     const std::string before = ReadFileBytes(file);
     if (::geteuid() != 0) {
-        ::chmod((m_config.Path() + "/corvana-registry").c_str(), 0555);
+        ::chmod(folder.c_str(), 0555);
         auto r = settings();
-        EXPECT_EQ(r->ReadString("Upercase"), "No");
-        EXPECT_EQ(ThrownMessage<ERegistryException>([&] { r->WriteString("Upercase", "Yes"); }), "Failed to set data for 'Upercase'");
-        EXPECT_FALSE(r->OpenKey("\\Software\\Other", true));
-        ::chmod((m_config.Path() + "/corvana-registry").c_str(), 0755);
+        EXPECT_EQ((std::tuple { r->ReadString("Upercase"), raised([&] { r->WriteString("Upercase", "Yes"); }),
+                      r->OpenKey("\\Software\\Other", true) }),
+            std::tuple("No", "Failed to set data for 'Upercase'", false));
+        ::chmod(folder.c_str(), 0755);
         EXPECT_EQ(ReadFileBytes(file), before);
 
         ::chmod(file.c_str(), 0);
         auto unreadable = machine();
-        EXPECT_FALSE(unreadable->OpenKey("Software\\Corvana", true));
-        EXPECT_EQ(unreadable->ReadString("Upercase"), "");
+        EXPECT_EQ((std::tuple { unreadable->OpenKey("Software\\Corvana", true), unreadable->ReadString("Upercase") }),
+            std::tuple(false, ""));
         EXPECT_THROW(unreadable->WriteString("Upercase", "Yes"), ERegistryException);
         ::chmod(file.c_str(), 0600);
         EXPECT_EQ(ReadFileBytes(file), before);
@@ -191,11 +176,10 @@ TEST_F(RegistryTest, TwoAccessorsSeeEachOthersWrites)
     auto b = settings();
     a->WriteString("Upercase", "No");
     b->WriteInteger("Panel", 1);  // b opened before a wrote; a's value stays
-    EXPECT_EQ(settings()->ReadString("Upercase"), "No");
-    EXPECT_EQ(settings()->ReadInteger("Panel"), 1);
-    EXPECT_FALSE(a->ValueExists("Panel"));  // until it opens the key again
-    a->OpenKey("\\Software\\Corvana", false);
-    EXPECT_EQ(a->ReadInteger("Panel"), 1);
+    // a sees b's value only once it opens the key again.
+    EXPECT_EQ((std::tuple { settings()->ReadString("Upercase"), settings()->ReadInteger("Panel"), a->ValueExists("Panel"),
+                  a->OpenKey("\\Software\\Corvana", false), a->ReadInteger("Panel") }),
+        std::tuple("No", 1, false, true, 1));
 
     // Programs writing at the same time lose nothing.
     std::vector<pid_t> children;
@@ -204,80 +188,67 @@ TEST_F(RegistryTest, TwoAccessorsSeeEachOthersWrites)
         ASSERT_GE(pid, 0);
         if (pid == 0) {
             int failures = 0;
-            for (int i = 0; i < 25; ++i) {
-                try {
-                    settings()->WriteInteger("c" + std::to_string(child) + "-" + std::to_string(i), i);
-                } catch (...) {
-                    ++failures;
-                }
-            }
+            for (int i = 0; i < 25; ++i)
+                failures += raised([&] { settings()->WriteInteger("c" + std::to_string(child) + "-" + std::to_string(i), i); })
+                    != "(nothing raised)";
             ::_exit(failures);
         }
         children.push_back(pid);
     }
     for (pid_t pid : children) {
-        int status = 0;
+        int status = -1;
         ::waitpid(pid, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        EXPECT_EQ(status, 0) << "every child ended with no failed write";
     }
     auto r = settings();
-    EXPECT_EQ(r->GetValueNames().size(), 2u + 4 * 25);
-    EXPECT_EQ(r->ReadInteger("c3-24"), 24);
+    EXPECT_EQ((std::tuple { r->GetValueNames().size(), r->ReadInteger("c3-24") }), std::tuple(2u + 4 * 25, 24));
 }
 
 TEST_F(RegistryTest, AnyBytesRoundTrip)
 {
-    const std::string values[] = {
-        "line one\nline two\r\n", "a=b==c", "%41 is not A", std::string("nul\0inside", 10), "\xFF\xFE\x80 raw",
-        "caf\xC3\xA9", "  blanks  ", "[not a key]", "# not a comment", "",
+    const std::pair<std::string, std::string> stored[] = {
+        { "v0", "line one\nline two\r\n" }, { "v1", "a=b==c" }, { "v2", "%41 is not A" },
+        { "v3", std::string("nul\0inside", 10) }, { "v4", "\xFF\xFE\x80 raw" }, { "v5", "caf\xC3\xA9" }, { "v6", "  blanks  " },
+        { "v7", "[not a key]" }, { "v8", "# not a comment" }, { "v9", "" }, { "plain", "name plain" },
+        { "with=equals", "name with=equals" }, { "#hash", "name #hash" }, { "[bracket", "name [bracket" },
+        { "new\nline", "name new\nline" }, { "", "name " }, { "caf\xC3\xA9", "name caf\xC3\xA9" },
     };
-    const std::string names[] = {"plain", "with=equals", "#hash", "[bracket", "new\nline", "", "caf\xC3\xA9"};
     {
         TRegistry r;
         ASSERT_TRUE(r.OpenKey("\\Software\\Brelwick\\Corvana\\ToolBar\\Odd = [key]\n", true));
-        int i = 0;
-        for (const auto& v : values)
-            r.WriteString("v" + std::to_string(i++), v);
-        for (const auto& n : names)
-            r.WriteString(n, "name " + n);
+        for (const auto& [name, value] : stored)
+            r.WriteString(name, value);
     }
     TRegistry r;
     ASSERT_TRUE(r.OpenKey("Software\\Brelwick\\Corvana\\ToolBar\\Odd = [key]\n", false));
-    int i = 0;
-    for (const auto& v : values)
-        EXPECT_EQ(r.ReadString("v" + std::to_string(i++)), v);
-    for (const auto& n : names)
-        EXPECT_EQ(r.ReadString(n), "name " + n);
+    for (const auto& [name, value] : stored)
+        EXPECT_EQ(r.ReadString(name), value);
     // The file stays one setting per line.
     const std::string text = ReadFileBytes(storeFile("HKEY_CURRENT_USER"));
-    EXPECT_EQ(text.rfind("# corvana-registry 1\n", 0), 0u);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 5 + 17);
+    EXPECT_EQ((std::tuple { text.rfind("# corvana-registry 1\n", 0), std::count(text.begin(), text.end(), '\n') }),
+        std::tuple(0u, 1 + 5 + 17));
 }
 
 TEST_F(RegistryTest, PathsSubkeysAndDeletion)
 {
+    using Names = std::vector<std::string>;
     TRegistry r;
     ASSERT_TRUE(r.OpenKey("Software\\Brelwick\\Corvana\\", true));
     ASSERT_TRUE(r.OpenKey("ToolBar\\Standard", true));  // relative to the open key
     EXPECT_EQ(r.CurrentPath(), "Software\\Brelwick\\Corvana\\ToolBar\\Standard");
     r.WriteString("Visible", "1");
     ASSERT_TRUE(r.OpenKey("\\Software\\Brelwick\\Corvana\\ToolBar\\Main Menu", true));
-    ASSERT_TRUE(r.OpenKey("\\Software\\Brelwick\\Corvana\\ToolBar", false));
-    EXPECT_EQ(r.GetKeyNames(), (std::vector<std::string>{"Main Menu", "Standard"}));
-    ASSERT_TRUE(r.OpenKey("\\Software", false));
-    EXPECT_EQ(r.GetKeyNames(), std::vector<std::string>{"Brelwick"});
-
-    EXPECT_TRUE(r.KeyExists("Brelwick\\Corvana\\toolbar\\standard"));
+    EXPECT_EQ((std::tuple { r.OpenKey("\\Software\\Brelwick\\Corvana\\ToolBar", false), r.GetKeyNames(),
+                  r.OpenKey("\\Software", false), r.GetKeyNames(), r.KeyExists("Brelwick\\Corvana\\toolbar\\standard") }),
+        std::tuple(true, Names { "Main Menu", "Standard" }, true, Names { "Brelwick" }, true));
     ASSERT_TRUE(r.OpenKey("\\Software\\Brelwick\\Corvana\\ToolBar\\Standard", false));
-    EXPECT_TRUE(r.DeleteValue("VISIBLE"));
-    EXPECT_FALSE(r.DeleteValue("Visible"));
-    EXPECT_FALSE(r.ValueExists("Visible"));
+    EXPECT_EQ((std::tuple { r.DeleteValue("VISIBLE"), r.DeleteValue("Visible"), r.ValueExists("Visible") }),
+        std::tuple(true, false, false));
 
-    EXPECT_TRUE(r.DeleteKey("\\Software\\Brelwick\\Corvana\\ToolBar"));
-    EXPECT_FALSE(r.KeyExists("\\Software\\Brelwick\\Corvana\\ToolBar\\Standard"));
-    EXPECT_TRUE(r.KeyExists("\\Software\\Brelwick\\Corvana"));
-    EXPECT_FALSE(r.DeleteKey("\\Software\\Brelwick\\Corvana\\ToolBar"));
-    EXPECT_FALSE(r.DeleteKey("\\"));
+    EXPECT_EQ((std::tuple { r.DeleteKey("\\Software\\Brelwick\\Corvana\\ToolBar"),
+                  r.KeyExists("\\Software\\Brelwick\\Corvana\\ToolBar\\Standard"), r.KeyExists("\\Software\\Brelwick\\Corvana"),
+                  r.DeleteKey("\\Software\\Brelwick\\Corvana\\ToolBar"), r.DeleteKey("\\") }),
+        std::tuple(true, false, true, false, false));
 
     // A key removed by someone else comes back with the next write to it.
     r.WriteString("Visible", "0");
@@ -290,35 +261,27 @@ TEST_F(RegistryTest, PathsSubkeysAndDeletion)
 
 TEST_F(RegistryTest, KeysTooDeepOrNamesTooLongReadAsADamagedStore)
 {
-    const std::string file = storeFile("HKEY_LOCAL_MACHINE");
+    const std::string file = storeFile();
     fs::create_directories(fs::path(file).parent_path());
-    std::string deep;
-    for (int i = 0; i < 20000; ++i)
-        deep += i ? "\\k" : "k";
-    auto path = [](std::size_t depth) {
-        std::string p = "Software";
+    auto path = [](std::size_t depth, const char* first = "Software") {
+        std::string p = first;
         for (std::size_t i = 1; i < depth; ++i)
             p += "\\k";
         return p;
     };
-    struct Case {
-        const char* name;
-        std::string line;
-        bool readable;
-    };
-    const Case cases[] = {
-        { "20,000 levels", "[" + deep + "]\n", false },
+    const std::tuple<const char*, std::string, bool> cases[] = {
+        { "20,000 levels", "[" + path(20000, "k") + "]\n", false },
         { "one level too deep", "[" + path(TRegistryStore::kMaxKeyDepth + 1) + "]\n", false },
         { "deepest allowed", "[" + path(TRegistryStore::kMaxKeyDepth) + "]\n", true },
         { "key name too long", "[Software\\" + std::string(TRegistryStore::kMaxKeyName + 1, 'n') + "]\n", false },
         { "longest key name", "[Software\\" + std::string(TRegistryStore::kMaxKeyName, 'n') + "]\n", true },
         { "value name too long", "[K]\n" + std::string(TRegistryStore::kMaxValueName + 1, 'v') + "=s:x\n", false },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string text = "# corvana-registry 1\n[Software\\Corvana]\nTip=s:No\n" + c.line;
+    for (const auto& [name, line, readable] : cases) {
+        SCOPED_TRACE(name);
+        const std::string text = "# corvana-registry 1\n[Software\\Corvana]\nTip=s:No\n" + line;
         WriteFileBytes(file, text);
-        EXPECT_EQ(settings()->ReadString("Tip"), c.readable ? "No" : "");
+        EXPECT_EQ(settings()->ReadString("Tip"), readable ? "No" : "");
         EXPECT_TRUE(ReadFileBytes(file) == text) << "never written over";
     }
 

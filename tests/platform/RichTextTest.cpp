@@ -26,39 +26,27 @@ void PrintTo(const Conversions& c, std::ostream* os) { *os << c.name; }
 
 const Conversions kConversions[] = {
     { "ParagraphsLinesAndTabs", {
-        { "{\\rtf1\\ansi Hello\\par World\\par}", "Hello\nWorld" },
-        { "{\\rtf1 one\\par\\par}", "one\n" },
-        { "{\\rtf1 a\\line b\\tab c}", "a\nb\tc" },
-        { "{\\rtf1 a\\line}", "a\n" },
-        { "{\\rtf1 a\\\nb}", "a\nb" },
+        { "{\\rtf1\\ansi Hello\\par World\\par}", "Hello\nWorld" }, { "{\\rtf1 one\\par\\par}", "one\n" },
+        { "{\\rtf1 a\\line b\\tab c}", "a\nb\tc" }, { "{\\rtf1 a\\line}", "a\n" }, { "{\\rtf1 a\\\nb}", "a\nb" },
         // Line breaks of the file itself are not text.
         { "{\\rtf1 <HTML>\r\n<BODY>\\par\r\n</BODY>}", "<HTML><BODY>\n</BODY>" },
     } },
     { "ControlWordsTakeTheirParameterAndOneSpace", {
         { "{\\rtf1\\ansi\\deff0\\f0\\fs24  two spaces}", " two spaces" },
-        { "{\\rtf1 \\b bold\\b0  plain \\li-360 x}", "bold plain x" },
-        { "{\\rtf1 a\\pard\\plain b}", "ab" },
+        { "{\\rtf1 \\b bold\\b0  plain \\li-360 x}", "bold plain x" }, { "{\\rtf1 a\\pard\\plain b}", "ab" },
     } },
     { "EscapesAndSpecialCharacters", {
-        { "{\\rtf1 \\{x\\} \\\\ y}", "{x} \\ y" },
-        { "{\\rtf1 caf\\'e9 \\'3c}", "caf\xE9 <" },
-        { "{\\rtf1 a\\~b}", "a\xC2\xA0" "b" },
-        { "{\\rtf1 co\\-op}", "coop" },
-        { "{\\rtf1 x\\_y}", "x\xE2\x80\x91y" },
+        { "{\\rtf1 \\{x\\} \\\\ y}", "{x} \\ y" }, { "{\\rtf1 caf\\'e9 \\'3c}", "caf\xE9 <" },
+        { "{\\rtf1 a\\~b}", "a\xC2\xA0" "b" }, { "{\\rtf1 co\\-op}", "coop" }, { "{\\rtf1 x\\_y}", "x\xE2\x80\x91y" },
         // A broken hex escape and a trailing backslash read nothing past the end.
-        { "{\\rtf1 a\\'4", "a4" },
-        { "{\\rtf1 a\\", "a" },
-        { "{\\rtf1 a\\'", "a" },
+        { "{\\rtf1 a\\'4", "a4" }, { "{\\rtf1 a\\", "a" }, { "{\\rtf1 a\\'", "a" },
     } },
     { "UnicodeWithItsFallback", {
-        { "{\\rtf1 \\u233?t\\u233?}", "\xC3\xA9t\xC3\xA9" },
-        { "{\\rtf1\\uc2 \\u8364 EUR!}", "\xE2\x82\xACR!" },
-        { "{\\rtf1\\uc1 \\u8364\\'80 x}", "\xE2\x82\xAC x" },
-        { "{\\rtf1\\uc0 \\u8364 x}", "\xE2\x82\xACx" },
+        { "{\\rtf1 \\u233?t\\u233?}", "\xC3\xA9t\xC3\xA9" }, { "{\\rtf1\\uc2 \\u8364 EUR!}", "\xE2\x82\xACR!" },
+        { "{\\rtf1\\uc1 \\u8364\\'80 x}", "\xE2\x82\xAC x" }, { "{\\rtf1\\uc0 \\u8364 x}", "\xE2\x82\xACx" },
         // Negative numbers stand for code points above 32767; pairs of
         // surrogates for those beyond the first plane.
-        { "{\\rtf1 \\u-3913?}", "\xEF\x82\xB7" },
-        { "{\\rtf1 \\u-10179?\\u-8704?}", "\xF0\x9F\x98\x80" },
+        { "{\\rtf1 \\u-3913?}", "\xEF\x82\xB7" }, { "{\\rtf1 \\u-10179?\\u-8704?}", "\xF0\x9F\x98\x80" },
         { "{\\rtf1 \\u-10179?x}", "\xEF\xBF\xBDx" },
         // The fallback count belongs to the group that set it.
         { "{\\rtf1 {\\uc3 a}\\u233?b}", "a\xC3\xA9" "b" },
@@ -77,13 +65,10 @@ const Conversions kConversions[] = {
           "}",
             "Visible text" },
         // Binary data is skipped by its length, braces inside it included.
-        { "{\\rtf1 a{\\pict\\bin4 }}{x}b}", "ab" },
-        { "{\\rtf1 a\\bin999 xy", "a" },
+        { "{\\rtf1 a{\\pict\\bin4 }}{x}b}", "ab" }, { "{\\rtf1 a\\bin999 xy", "a" },
     } },
     { "NothingAfterTheDocumentEnds", {
-        { "{\\rtf1 in}out", "in" },
-        { "{\\rtf1 a}}}b", "a" },
-        { "{\\rtf1 unclosed {group", "unclosed group" },
+        { "{\\rtf1 in}out", "in" }, { "{\\rtf1 a}}}b", "a" }, { "{\\rtf1 unclosed {group", "unclosed group" },
     } },
     { "DeepNestingIsBounded", {
         { "{\\rtf1 start" + std::string(100000, '{') + "deep" + std::string(100000, '}'), "start" },

@@ -15,8 +15,7 @@ TEST(Stream, FileStreamsCreateReadAndRefuseMissingFiles)
     TFileStream in(dir.File("a.bin"), fmOpenRead);
     char buf[16] = {};
     in.ReadBuffer(buf, 5);
-    EXPECT_EQ(std::string(buf, 5), "hello");
-    EXPECT_EQ(in.Position(), 5);
+    EXPECT_EQ((std::tuple { std::string(buf, 5), in.Position() }), std::tuple("hello", 5));
     EXPECT_THROW(in.ReadBuffer(buf, 16), EReadError);
     EXPECT_THROW(TFileStream(dir.File("missing.bin"), fmOpenRead), EFOpenError);
     EXPECT_THROW(TFileStream(dir.File("no/such/folder.bin"), fmCreate), EFCreateError);
@@ -28,10 +27,7 @@ TEST(Stream, MemoryStreamsGrowAndSeek)
     m.WriteBuffer("abc", 3);
     m.SetPosition(1);
     m.WriteBuffer("XYZ", 3);
-    EXPECT_EQ(m.Data(), "aXYZ");
-    EXPECT_EQ(m.Seek(-1, soEnd), 3);
     char c = 0;
-    EXPECT_EQ(m.Read(&c, 5), 1);
-    EXPECT_EQ(c, 'Z');
-    EXPECT_EQ(m.Seek(-10, soCurrent), -1);
+    EXPECT_EQ((std::tuple { m.Data(), m.Seek(-1, soEnd), m.Read(&c, 5), c, m.Seek(-10, soCurrent) }),
+        std::tuple("aXYZ", 3, 1, 'Z', -1));
 }

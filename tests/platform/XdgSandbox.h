@@ -32,12 +32,8 @@ public:
     }
     ~XdgSandbox()
     {
-        for (auto& [name, value] : m_saved) {
-            if (value)
-                ::setenv(name.c_str(), value->c_str(), 1);
-            else
-                ::unsetenv(name.c_str());
-        }
+        for (auto& [name, value] : m_saved)
+            value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
     }
 
     std::string Config() const { return m_dir.File("config"); }
