@@ -8,7 +8,7 @@
 
 #include <atomic>
 #include <optional>
-#include <unistd.h>
+#include <tuple>
 
 namespace {
 
@@ -45,6 +45,14 @@ void SetShell(TAppRunner& runner, const std::string& script)
     runner.CommandLine = "sh -c \"" + script + "\"";
 }
 
+// The runner set to run the test program that puts up a window on `display`
+// after a while.
+void SetWindowProgram(TAppRunner& runner, const std::string& display, const std::string& marker)
+{
+    runner.ApplicationName = CORVANA_BIN_DIR "/test_show_window";
+    runner.CommandLine = "test_show_window \"" + display + "\" \"" + marker + "\"";
+}
+
 // A runner whose events are counted, and a folder for its programs.
 struct AppRunner : ::testing::Test {
     TempDir dir { "runner" };
@@ -59,6 +67,13 @@ struct AppRunner : ::testing::Test {
     }
     bool RunUntilEnded() { return RunUntil([&] { return runner.Terminated(); }); }
     bool RunUntilReported() { return RunUntil([&] { return rec.terminated > 0; }); }
+    // Ended by the signal, the end reported once.
+    void KillAndExpectTheEnd(TAppRunner& each, const Recorder& seen, int signal = SIGTERM)
+    {
+        ::kill(each.ProcessId(), signal);
+        EXPECT_TRUE(RunUntil([&] { return each.Terminated(); }));
+        EXPECT_EQ(std::tuple(seen.terminated, each.ExitCode()), std::tuple(1, 128u + signal));
+    }
 };
 
 }
@@ -72,17 +87,13 @@ TEST_F(AppRunner, RunsTheProgramAndReportsItsEnd)
     runner.CurrentDirectory = "/";
     EXPECT_EQ(runner.ExitCode(), 0u);
     ASSERT_TRUE(runner.Execute());
-    EXPECT_EQ(runner.ExitCode(), TAppRunner::StillActive);
-    EXPECT_FALSE(runner.Terminated());
+    EXPECT_EQ(std::tuple(runner.ExitCode(), runner.Terminated()), std::tuple(TAppRunner::StillActive, false));
     pid_t pid = runner.ProcessId();
     EXPECT_GT(pid, 0);
 
     ASSERT_TRUE(RunUntilReported());
     RunFor(300);
-    EXPECT_EQ(rec.terminated, 1);
-    EXPECT_TRUE(runner.Terminated());
-    EXPECT_EQ(runner.ExitCode(), 7u);
-    EXPECT_FALSE(rec.offThread);
+    EXPECT_EQ(std::tuple(rec.terminated, runner.Terminated(), runner.ExitCode(), rec.offThread), std::tuple(1, true, 7u, false));
     EXPECT_EQ(ReadFileBytes(out), "/\ntwo words\nplain\n");
     EXPECT_TRUE(ProcessGone(pid));
 }
@@ -105,21 +116,17 @@ TEST_F(AppRunner, ExitBySignalIs128PlusTheSignal)
 
 TEST_F(AppRunner, FailedStartLeavesTheRunnerNotStarted)
 {
-    runner.ApplicationName = dir.File("missing");
-    EXPECT_FALSE(runner.Execute());
-    runner.ApplicationName = "/bin/sh";
-    runner.CurrentDirectory = dir.File("no-such-folder");
-    EXPECT_FALSE(runner.Execute());
-    runner.ApplicationName.clear();
-    runner.CurrentDirectory.clear();
-    runner.CommandLine = "   ";
-    EXPECT_FALSE(runner.Execute());
+    // A missing program, a missing folder, a command line of blanks.
+    const std::string starts[][3] = { { dir.File("missing"), "", "" }, { "/bin/sh", dir.File("no-such-folder"), "" }, { "", "", "   " } };
+    for (const auto& [program, folder, line] : starts) {
+        runner.ApplicationName = program;
+        runner.CurrentDirectory = folder;
+        runner.CommandLine = line;
+        EXPECT_FALSE(runner.Execute()) << program << folder << line;
+    }
     RunFor(300);
-    EXPECT_FALSE(runner.Idle());
-    EXPECT_FALSE(runner.Terminated());
-    EXPECT_EQ(runner.ExitCode(), 0u);
-    EXPECT_EQ(runner.ProcessId(), 0);
-    EXPECT_EQ(rec.idle + rec.terminated, 0);
+    EXPECT_EQ(std::tuple(runner.Idle(), runner.Terminated(), runner.ExitCode(), runner.ProcessId(), rec.idle + rec.terminated),
+        std::tuple(false, false, 0u, 0, 0));
 }
 
 TEST_F(AppRunner, BareNameIsLookedForInTheCurrentFolderOnly)
@@ -136,7 +143,6 @@ TEST_F(AppRunner, IdleFiresEachTimeTheProgramTurnsIdle)
     runner.ApplicationName = "/bin/sleep";
     runner.CommandLine = "sleep 30";
     ASSERT_TRUE(runner.Execute());
-    pid_t pid = runner.ProcessId();
 
     RunFor(250);
     EXPECT_EQ(rec.idle, 0);
@@ -150,18 +156,7 @@ TEST_F(AppRunner, IdleFiresEachTimeTheProgramTurnsIdle)
     probe->idle = true;
     ASSERT_TRUE(RunUntil([&] { return rec.idle == 2; }));
     EXPECT_FALSE(rec.offThread);
-
-    ::kill(pid, SIGTERM);
-    ASSERT_TRUE(RunUntilEnded());
-    EXPECT_EQ(runner.ExitCode(), 128u + SIGTERM);
-    EXPECT_EQ(rec.terminated, 1);
-}
-
-// Runs the test program that puts up a window on `display` after a while.
-void StartWindowProgram(TAppRunner& runner, const std::string& display, const std::string& marker)
-{
-    runner.ApplicationName = CORVANA_BIN_DIR "/test_show_window";
-    runner.CommandLine = "test_show_window \"" + display + "\" \"" + marker + "\"";
+    KillAndExpectTheEnd(runner, rec);
 }
 
 TEST_F(AppRunner, WithoutAWindowOnTheDesktopNothingIsIdleAndTheEndIsReported)
@@ -170,46 +165,35 @@ TEST_F(AppRunner, WithoutAWindowOnTheDesktopNothingIsIdleAndTheEndIsReported)
     if (!display.Missing().empty())
         GTEST_SKIP() << display.Missing();
     ASSERT_EQ(display.Broken(), "");
-    struct Case {
-        const char* Name;
-        // The display the runner looks at; none given: the desktop's, which
-        // under the offscreen platform has none.
-        std::optional<std::string> Looks;
-        const char* Console;  // or the window program, on the test's display
-    };
-    const std::vector<Case> cases {
+    // The display the runner looks at (none: the desktop's, which under the
+    // offscreen platform has none), and the console program, if not the window one.
+    const std::tuple<const char*, std::optional<std::string>, const char*> cases[] {
         { "a sleeping console program", display.Display(), "exec sleep 30" },
         { "a busy console program", display.Display(), "while :; do :; done" },
         { "a window, offscreen desktop", std::nullopt, nullptr },
         { "a window, no display", "", nullptr },
     };
-    for (const Case& k : cases) {
+    for (const auto& [name, looks, console] : cases) {
+        SCOPED_TRACE(name);
         TAppRunner each(nullptr);
         Recorder seen;
         seen.Attach(each);
-        if (k.Looks)
-            each.SetIdleProbe(std::make_shared<TDesktopIdleProbe>(*k.Looks));
-        std::string marker = dir.File(std::string(k.Name) + ".shown");
-        if (k.Console) {
-            SetShell(each, k.Console);
-        } else {
-            StartWindowProgram(each, display.Display(), marker);
-        }
-        ASSERT_TRUE(each.Execute()) << k.Name;
-        if (!k.Console) {
-            EXPECT_TRUE(RunUntil([&] { return FileExistsNow(marker); }, 10000)) << k.Name;
-        }
+        if (looks)
+            each.SetIdleProbe(std::make_shared<TDesktopIdleProbe>(*looks));
+        std::string marker = dir.File(std::string(name) + ".shown");
+        if (console)
+            SetShell(each, console);
+        else
+            SetWindowProgram(each, display.Display(), marker);
+        ASSERT_TRUE(each.Execute());
+        EXPECT_TRUE(console || RunUntil([&] { return FileExistsNow(marker); }, 10000)) << "the window shown";
         RunFor(1500);
-        EXPECT_EQ(seen.idle, 0) << k.Name;
-        EXPECT_FALSE(each.Idle()) << k.Name;
-        ::kill(each.ProcessId(), SIGTERM);
-        EXPECT_TRUE(RunUntil([&] { return each.Terminated(); })) << k.Name;
-        EXPECT_EQ(seen.terminated, 1) << k.Name;
-        EXPECT_EQ(each.ExitCode(), 128u + SIGTERM) << k.Name;
+        EXPECT_EQ(std::tuple(seen.idle, each.Idle()), std::tuple(0, false));
+        KillAndExpectTheEnd(each, seen);
     }
 }
 
-class AppRunnerOnADisplay : public ::testing::TestWithParam<bool> {};
+struct AppRunnerOnADisplay : AppRunner, ::testing::WithParamInterface<bool> {};
 
 TEST_P(AppRunnerOnADisplay, AProgramIsIdleOnceItsWindowShows)
 {
@@ -217,24 +201,20 @@ TEST_P(AppRunnerOnADisplay, AProgramIsIdleOnceItsWindowShows)
     if (!display.Missing().empty())
         GTEST_SKIP() << display.Missing();
     ASSERT_EQ(display.Broken(), "");
-    TempDir dir("runner");
     std::string marker = dir.File("shown");
-    TAppRunner runner(nullptr);
     runner.SetIdleProbe(std::make_shared<TDesktopIdleProbe>(display.Display()));
     bool shownAtIdle = false;
-    int idle = 0;
     runner.OnIdle = [&](TObject*) {
-        ++idle;
+        ++rec.idle;
         shownAtIdle = FileExistsNow(marker);
     };
-    StartWindowProgram(runner, display.Display(), marker);
+    SetWindowProgram(runner, display.Display(), marker);
     ASSERT_TRUE(runner.Execute());
-    ASSERT_TRUE(RunUntil([&] { return idle > 0; }, 10000));
+    ASSERT_TRUE(RunUntil([&] { return rec.idle > 0; }, 10000));
     EXPECT_TRUE(shownAtIdle);
     RunFor(300);
-    EXPECT_EQ(idle, 1);
-    ::kill(runner.ProcessId(), SIGTERM);
-    EXPECT_TRUE(RunUntil([&] { return runner.Terminated(); }));
+    EXPECT_EQ(rec.idle, 1);
+    KillAndExpectTheEnd(runner, rec);
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktop, AppRunnerOnADisplay, ::testing::Values(false, true),
@@ -250,10 +230,8 @@ TEST_F(AppRunner, SecondExecuteHandsOverAndTheFirstIsStillReaped)
 
     ASSERT_TRUE(RunUntilReported());
     RunFor(300);
-    EXPECT_EQ(rec.terminated, 1);
-    EXPECT_EQ(runner.ExitCode(), 2u);  // the first program's end was not reported
-    EXPECT_TRUE(ProcessGone(first));
-    EXPECT_TRUE(ProcessGone(second));
+    // The first program's end was not reported.
+    EXPECT_EQ(std::tuple(rec.terminated, runner.ExitCode(), ProcessGone(first), ProcessGone(second)), std::tuple(1, 2u, true, true));
 }
 
 TEST_F(AppRunner, AReportAlreadyPostedForAnEarlierStartIsDropped)
@@ -265,9 +243,7 @@ TEST_F(AppRunner, AReportAlreadyPostedForAnEarlierStartIsDropped)
     ASSERT_TRUE(Shell("sleep 0.3; exit 6"));
     ASSERT_TRUE(RunUntilReported());
     RunFor(200);
-    EXPECT_EQ(rec.terminated, 1);
-    EXPECT_EQ(runner.ExitCode(), 6u);
-    EXPECT_TRUE(ProcessGone(first));
+    EXPECT_EQ(std::tuple(rec.terminated, runner.ExitCode(), ProcessGone(first)), std::tuple(1, 6u, true));
 }
 
 TEST_F(AppRunner, DestroyingTheRunnerNeitherKillsNorForgetsTheChild)
@@ -342,10 +318,8 @@ TEST_F(AppRunner, AFailedStartKeepsWatchingTheProgramStartedBefore)
     pid_t first = runner.ProcessId();
     runner.ApplicationName = dir.File("missing");
     EXPECT_FALSE(runner.Execute());
-    EXPECT_EQ(runner.ProcessId(), first);
-    EXPECT_EQ(runner.ExitCode(), TAppRunner::StillActive);
+    EXPECT_EQ(std::tuple(runner.ProcessId(), runner.ExitCode()), std::tuple(first, TAppRunner::StillActive));
 
     ASSERT_TRUE(RunUntilReported());
-    EXPECT_EQ(runner.ExitCode(), 3u);
-    EXPECT_TRUE(ProcessGone(first));
+    EXPECT_EQ(std::tuple(runner.ExitCode(), ProcessGone(first)), std::tuple(3u, true));
 }

@@ -24,22 +24,22 @@
 #include "widgets/ita_Office97.h"
 
 #include <QAbstractScrollArea>
+#include <QString>
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 
 namespace {
 
+using TMake = std::function<TControl*(TComponent* owner, TWinControl* panel)>;
+
 struct Kind {
     const char* name;
-    std::function<TControl*(TComponent* owner, TWinControl* panel)> make;
+    TMake make;
     // Clicked away from the control's items, in its empty area.
     bool onEmptyArea = false;
 };
-
-using TMake = std::function<TControl*(TComponent*, TWinControl*)>;
 
 // A control of that kind on the panel, filled as a user would find it.
 template<class T>
@@ -123,10 +123,11 @@ TEST_P(DoubleClickTest, RunsTheControlsHandlerOnceAndNotThePanels)
     panel->OnDblClick = [&](TObject*) { ++panels; };
     form.Show();
     ProcessPostedMessages();
+    // In a scrolling view, the point is one of its item area.
     QWidget* w = control->Widget();
-    QPoint at = GetParam().onEmptyArea ? QPoint(w->width() / 2, w->height() - 6) : QPoint(12, 8);
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(w))
-        at = area->viewport()->mapTo(w, GetParam().onEmptyArea ? QPoint(area->viewport()->width() / 2, area->viewport()->height() - 4) : QPoint(12, 8));
+    auto* area = qobject_cast<QAbstractScrollArea*>(w);
+    QWidget* inner = area ? area->viewport() : w;
+    QPoint at = inner->mapTo(w, GetParam().onEmptyArea ? QPoint(inner->width() / 2, inner->height() - (area ? 4 : 6)) : QPoint(12, 8));
     DoubleClick(w, at.x(), at.y());
     ProcessPostedMessages();
     EXPECT_EQ(own, 1) << "the control's own handler";
@@ -134,10 +135,6 @@ TEST_P(DoubleClickTest, RunsTheControlsHandlerOnceAndNotThePanels)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, DoubleClickTest, ::testing::ValuesIn(kKinds),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        std::replace(name.begin(), name.end(), ' ', '_');
-        return name;
-    });
+    [](const auto& info) { return QString(info.param.name).replace(' ', '_').toStdString(); });
 
 }  // namespace

@@ -20,6 +20,7 @@
 
 #include <functional>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -93,9 +94,8 @@ protected:
         ProcessPostedMessages();
         QCoreApplication::processEvents();
         QPoint at = c->Widget()->mapTo(c->Widget()->window(), QPoint(x, y));
-        QImage image = QGuiApplication::primaryScreen()->grabWindow(c->Widget()->window()->winId(), at.x(), at.y(), 1, 1).toImage();
-        QRgb p = image.pixel(0, 0);
-        return TColor(qRed(p) | qGreen(p) << 8 | qBlue(p) << 16);
+        QWidget* window = c->Widget()->window();
+        return FromQRgb(QGuiApplication::primaryScreen()->grabWindow(window->winId(), at.x(), at.y(), 1, 1).toImage().pixel(0, 0));
     }
     // No button keeps a hover frame, in its state or on the screen.
     void ExpectNoFrames()
@@ -105,10 +105,16 @@ protected:
             EXPECT_EQ(Shown(b, 0, 0), GetSysColor(COLOR_BTNFACE)) << b->Caption();
         }
     }
-    TPoint below(TControl* c) const
+    // Where a menu drops below a button, in screen points.
+    static std::tuple<int, int> below(TControl* c)
     {
         QPoint p = c->Widget()->mapToGlobal(QPoint(0, c->Height()));
         return { p.x(), p.y() };
+    }
+    // The bar at rest: no button down, out of menu mode.
+    void ExpectReleased(TitaMenuButton* b)
+    {
+        EXPECT_EQ(std::tuple(b->Down(), TitaMenuButton::MenuMode()), std::tuple(false, false)) << b->Caption();
     }
 
     ScriptedRunner runner;
@@ -126,23 +132,17 @@ TEST_F(MenuBarTest, AClickDropsTheMenuBelowTheLatchedButtonAndAChoiceReleasesThe
     runner.script = { { nullptr, items[0] } };
     click(buttons[0]);
     ASSERT_EQ(runner.runs.size(), 1u);
-    EXPECT_EQ(runner.runs[0].first, menus[0]);
-    EXPECT_EQ(runner.runs[0].second.X, below(buttons[0]).X);
-    EXPECT_EQ(runner.runs[0].second.Y, below(buttons[0]).Y);
-    EXPECT_EQ(runner.downWhileOpen, std::vector<bool> { true });
-    EXPECT_EQ(chosen, std::vector<int> { 0 });
-    EXPECT_FALSE(buttons[0]->Down());
-    EXPECT_FALSE(TitaMenuButton::MenuMode());
+    auto [menu, at] = runner.runs[0];
+    EXPECT_EQ(std::tuple(menu, std::tuple(at.X, at.Y), runner.downWhileOpen, chosen), std::tuple(menus[0], below(buttons[0]), std::vector { true }, std::vector { 0 }));
+    ExpectReleased(buttons[0]);
     EXPECT_EQ(TitaMenuButton::CurrentButton(), nullptr);
 }
 
 TEST_F(MenuBarTest, ADismissedMenuEndsMenuModeAndPopsTheButtonUp)
 {
     click(buttons[1]);
-    EXPECT_EQ(runner.runs.size(), 1u);
-    EXPECT_TRUE(chosen.empty());
-    EXPECT_FALSE(buttons[1]->Down());
-    EXPECT_FALSE(TitaMenuButton::MenuMode());
+    EXPECT_EQ(std::tuple(runner.runs.size(), chosen), std::tuple(1u, std::vector<int> {}));
+    ExpectReleased(buttons[1]);
     ExpectNoFrames();
 }
 
@@ -154,12 +154,9 @@ TEST_F(MenuBarTest, MovingOntoAnotherButtonWhileAMenuIsOpenSwitchesToItsMenu)
     EXPECT_FALSE(buttons[0]->Down());
     ProcessPostedMessages();
     ASSERT_EQ(runner.runs.size(), 2u);
-    EXPECT_EQ(runner.runs[1].first, menus[1]);
-    EXPECT_EQ(runner.runs[1].second.X, below(buttons[1]).X);
-    EXPECT_EQ(runner.downWhileOpen[1], true);
-    EXPECT_EQ(chosen, std::vector<int> { 1 });
-    EXPECT_FALSE(buttons[1]->Down());
-    EXPECT_FALSE(TitaMenuButton::MenuMode());
+    auto [menu, at] = runner.runs[1];
+    EXPECT_EQ(std::tuple(menu, at.X, bool(runner.downWhileOpen[1]), chosen), std::tuple(menus[1], std::get<0>(below(buttons[1])), true, std::vector { 1 }));
+    ExpectReleased(buttons[1]);
     ExpectNoFrames();
     // After the switch the filter still works: another round switches again.
     runner.runs.clear();
@@ -196,8 +193,7 @@ TEST_F(MenuBarTest, AToggleGoesDownAndUpAndAGroupMateGoesUpWhenAnotherGoesDown)
     click(a);
     EXPECT_TRUE(a->Down());
     click(a);
-    EXPECT_FALSE(a->Down());
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(std::tuple(a->Down(), clicks), std::tuple(false, 2));
     // Released just on the bottom edge it still clicks; on the right edge not.
     click(a, 5, a->Height());
     EXPECT_TRUE(a->Down());
@@ -205,8 +201,7 @@ TEST_F(MenuBarTest, AToggleGoesDownAndUpAndAGroupMateGoesUpWhenAnotherGoesDown)
     EXPECT_TRUE(a->Down());
     b->SetGroupIndex(a->GroupIndex());
     b->SetDown(true);
-    EXPECT_TRUE(b->Down());
-    EXPECT_FALSE(a->Down());
+    EXPECT_EQ(std::tuple(b->Down(), a->Down()), std::tuple(true, false));
     // Without a group a button never stays down.
     TitaSpeedButton plain(form.get());
     plain.SetDown(true);
