@@ -14,8 +14,7 @@ namespace {
 
 // Counts the runner's events and checks they arrive on the GUI thread.
 struct Recorder {
-    int idle = 0;
-    int terminated = 0;
+    int idle = 0, terminated = 0;
     bool offThread = false;
     std::thread::id gui = std::this_thread::get_id();
 

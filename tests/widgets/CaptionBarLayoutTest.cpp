@@ -20,11 +20,8 @@ constexpr TBorderIcons kAll = biSystemMenu | biMinimize | biMaximize | biHelp;
 TEST(CaptionBarLayout, ButtonsFromTheRightPerBorderStyle)
 {
     const TCaptionMetrics& m = StandardCaptionMetrics();
-    struct Case {
-        TFormBorderStyle style;
-        TBorderIcons icons;
-        bool close, maximize, minimize, help;
-    } cases[] = {
+    // The buttons shown: close, maximise, minimise, help.
+    const std::tuple<TFormBorderStyle, TBorderIcons, bool, bool, bool, bool> cases[] = {
         { bsSizeable, kAll, true, true, true, false },  // no help even when asked for
         { bsSingle, biSystemMenu | biMinimize, true, true, true, false },
         { bsDialog, kAll, true, false, false, true },
@@ -33,11 +30,12 @@ TEST(CaptionBarLayout, ButtonsFromTheRightPerBorderStyle)
         { bsSizeable, biMinimize | biMaximize, false, false, false, false },  // no system menu
         { bsNone, kAll, false, false, false, false },
     };
-    for (const Case& c : cases) {
-        TCaptionLayout l = layoutOf(c.style, c.icons);
-        SCOPED_TRACE(int(c.style) * 100 + int(c.icons));
-        EXPECT_EQ(std::tuple(l.Buttons[cbClose].Visible, l.Buttons[cbMaximize].Visible, l.Buttons[cbMinimize].Visible, l.Buttons[cbHelp].Visible),
-            std::tuple(c.close, c.maximize, c.minimize, c.help));
+    for (const auto& [style, icons, close, maximize, minimize, help] : cases) {
+        TCaptionLayout l = layoutOf(style, icons);
+        SCOPED_TRACE(int(style) * 100 + int(icons));
+        const TCaptionButtonPlace* b = l.Buttons;
+        EXPECT_EQ(std::tuple(b[cbClose].Visible, b[cbMaximize].Visible, b[cbMinimize].Visible, b[cbHelp].Visible),
+            std::tuple(close, maximize, minimize, help));
     }
 
     // From the right: close, a 2-pixel gap, maximise, minimise; the text
@@ -104,14 +102,9 @@ TEST(CaptionBarLayout, GradientBands)
 
 TEST(CaptionBarLayout, SystemMenuGreyStates)
 {
-    struct Case {
-        TWindowState state;
-        bool mdi;
-        TBorderIcons icons;
-        bool maxEnabled;
-        bool restore, move, size, minimize, maximize;
-        UINT def;
-    } cases[] = {
+    // The window's state, whether it is an MDI child, its icons, whether maximise is enabled; then
+    // the menu's restore, move, size, minimise and maximise, and its default item.
+    const std::tuple<TWindowState, bool, TBorderIcons, bool, bool, bool, bool, bool, bool, UINT> cases[] = {
         { wsNormal, false, kAll, true, false, true, true, true, true, SC_CLOSE },
         { wsMaximized, false, kAll, true, true, false, false, true, false, SC_RESTORE },
         { wsMinimized, false, kAll, true, true, false, false, false, true, SC_RESTORE },
@@ -119,11 +112,11 @@ TEST(CaptionBarLayout, SystemMenuGreyStates)
         { wsNormal, false, biSystemMenu | biMinimize | biMaximize, false, false, true, true, true, false, SC_CLOSE },
         { wsNormal, false, biSystemMenu, true, false, true, true, false, false, SC_CLOSE },
     };
-    for (const Case& c : cases) {
-        TSystemMenuState s = SystemMenuState(c.state, c.mdi, c.icons, c.maxEnabled, true);
-        SCOPED_TRACE(int(c.state) * 10 + c.mdi);
+    for (const auto& [state, mdi, icons, maxEnabled, restore, move, size, minimize, maximize, def] : cases) {
+        TSystemMenuState s = SystemMenuState(state, mdi, icons, maxEnabled, true);
+        SCOPED_TRACE(int(state) * 10 + mdi);
         EXPECT_EQ(std::tuple(s.Restore, s.Move, s.Size, s.Minimize, s.Maximize, s.Default),
-            std::tuple(c.restore, c.move, c.size, c.minimize, c.maximize, c.def));
+            std::tuple(restore, move, size, minimize, maximize, def));
     }
 }
 

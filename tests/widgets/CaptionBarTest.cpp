@@ -151,9 +151,8 @@ TEST_F(CaptionBar, SystemButtonsClickOnlyWhenReleasedOverThem)
     EXPECT_EQ(closeQueries, 0);
 
     QTest::mouseClick(window(), Qt::LeftButton, {}, buttonPoint(cbClose));
-    EXPECT_EQ(closeQueries, 1);
     QTest::mouseClick(window(), Qt::LeftButton, {}, buttonPoint(cbMaximize));
-    EXPECT_EQ(caption->WindowState(), wsMaximized);
+    EXPECT_EQ(std::tuple(closeQueries, caption->WindowState()), std::tuple(1, wsMaximized));
 }
 
 TEST_F(CaptionBar, IconDoubleClickClosesThroughTheCloseQuestion)
@@ -179,22 +178,20 @@ TEST_F(CaptionBar, RightClickOpensTheWindowMenuWithItsGreyStates)
 {
     // The menu's items, enabled or grey, as it opens; then the item at `choice`.
     std::vector<bool> enabled;
-    auto answer = [&](int choice) {
-        TPopupMenu::Responder = [&enabled, choice](TPopupMenu* menu) -> TMenuItem* {
-            enabled.clear();
-            for (int i = 0; i < menu->Items()->Count(); ++i)
-                enabled.push_back(menu->Items()->Items(i)->Enabled);
-            return choice < 0 ? nullptr : menu->Items()->Items(choice);
-        };
+    int choice = 4;  // Maximize
+    TPopupMenu::Responder = [&](TPopupMenu* menu) -> TMenuItem* {
+        enabled.clear();
+        for (int i = 0; i < menu->Items()->Count(); ++i)
+            enabled.push_back(menu->Items()->Items(i)->Enabled);
+        return choice < 0 ? nullptr : menu->Items()->Items(choice);
     };
-    answer(4);  // Maximize
     QTest::mousePress(window(), Qt::RightButton, {}, textPoint());
     EXPECT_TRUE(enabled.empty());  // not before the release
     QTest::mouseRelease(window(), Qt::RightButton, {}, textPoint());
     EXPECT_EQ(enabled, (std::vector<bool> { false, true, true, true, true, true, true }));
     EXPECT_EQ(caption->WindowState(), wsMaximized);
 
-    answer(-1);
+    choice = -1;
     QTest::mouseClick(window(), Qt::RightButton, {}, textPoint());
     EXPECT_EQ(enabled, (std::vector<bool> { true, false, false, true, false, true, true }));
 

@@ -14,7 +14,6 @@
 #include "platform/TrackBar.h"
 #include "platform/TreeView.h"
 #include "platform/Messages.h"
-#include "tests/support/MessageLoop.h"
 #include "tests/support/MouseInput.h"
 #include "tests/support/TempDir.h"
 #include "widgets/MultiBaseEdit.h"

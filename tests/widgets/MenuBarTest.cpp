@@ -18,6 +18,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <tuple>
@@ -28,42 +29,18 @@ namespace {
 // The mouse passing over a control, no button held.
 void moveOver(TControl* c) { SendMouse(c->Widget(), QEvent::MouseMove, 3, 3, Qt::NoButton); }
 
-void click(TControl* c, int x = 5, int y = 5)
-{
-    SendMouse(c->Widget(), QEvent::MouseButtonPress, x, y);
-    SendMouse(c->Widget(), QEvent::MouseButtonRelease, x, y);
-}
+void click(TControl* c, int x = 5, int y = 5) { ClickAt(c->Widget(), { x, y }); }
 
-// Records each menu it is asked to run, with its point, and answers from a
-// script: an action run while the menu is "open", then the item chosen.
-struct ScriptedRunner : TMenuRunner {
-    struct Step {
-        std::function<void()> whileOpen;
-        TMenuItem* choice = nullptr;
-    };
-    std::vector<Step> script;
-    std::vector<std::pair<TPopupMenu*, TPoint>> runs;
-    std::vector<bool> downWhileOpen;
-    TitaMenuButton* watched = nullptr;
-    TMenuItem* Run(TPopupMenu* menu, TPoint p) override
-    {
-        runs.emplace_back(menu, p);
-        if (watched)
-            downWhileOpen.push_back(watched->Down());
-        if (runs.size() > script.size())
-            return nullptr;
-        Step step = script[runs.size() - 1];
-        if (step.whileOpen)
-            step.whileOpen();
-        return step.choice;
-    }
-};
+using MenuRun = std::tuple<TPopupMenu*, int, int, bool>;
 
-class MenuBarTest : public ::testing::Test {
+// The bar of three menu buttons on a form. The test stands in for the user
+// at an open menu: it records each menu it is asked to run and answers from
+// a script, an action run while the menu is "open", then the item chosen.
+class MenuBarTest : public ::testing::Test, public TMenuRunner {
 protected:
     void SetUp() override
     {
-        SetMenuRunner(&runner);
+        SetMenuRunner(this);
         form = std::make_unique<TForm>(nullptr);
         form->SetBounds(50, 50, 600, 300);
         bar = new TCustomControl(form.get());
@@ -88,6 +65,23 @@ protected:
         form.reset();
         SetMenuRunner(nullptr);
     }
+    TMenuItem* Run(TPopupMenu* menu, TPoint p) override
+    {
+        auto own = std::find_if(std::begin(buttons), std::end(buttons), [&](TitaMenuButton* b) { return b->Menu == menu; });
+        runs.emplace_back(menu, p.X, p.Y, own != std::end(buttons) && (*own)->Down());
+        if (runs.size() > script.size())
+            return nullptr;
+        Step step = script[runs.size() - 1];
+        if (step.whileOpen)
+            step.whileOpen();
+        return step.choice;
+    }
+    // The run of button i's menu: dropped below it, the button down meanwhile.
+    MenuRun ranBelow(int i) const
+    {
+        QPoint p = buttons[i]->Widget()->mapToGlobal(QPoint(0, buttons[i]->Height()));
+        return { menus[i], p.x(), p.y(), true };
+    }
     // The colour the screen shows at a point of a control, as last painted.
     static TColor Shown(TControl* c, int x, int y)
     {
@@ -100,16 +94,8 @@ protected:
     // No button keeps a hover frame, in its state or on the screen.
     void ExpectNoFrames()
     {
-        for (TitaMenuButton* b : buttons) {
-            EXPECT_FALSE(b->MouseIn()) << b->Caption();
-            EXPECT_EQ(Shown(b, 0, 0), GetSysColor(COLOR_BTNFACE)) << b->Caption();
-        }
-    }
-    // Where a menu drops below a button, in screen points.
-    static std::tuple<int, int> below(TControl* c)
-    {
-        QPoint p = c->Widget()->mapToGlobal(QPoint(0, c->Height()));
-        return { p.x(), p.y() };
+        for (TitaMenuButton* b : buttons)
+            EXPECT_EQ(std::tuple(b->MouseIn(), Shown(b, 0, 0)), std::tuple(false, GetSysColor(COLOR_BTNFACE))) << b->Caption();
     }
     // The bar at rest: no button down, out of menu mode.
     void ExpectReleased(TitaMenuButton* b)
@@ -117,7 +103,13 @@ protected:
         EXPECT_EQ(std::tuple(b->Down(), TitaMenuButton::MenuMode()), std::tuple(false, false)) << b->Caption();
     }
 
-    ScriptedRunner runner;
+    struct Step {
+        std::function<void()> whileOpen;
+        TMenuItem* choice = nullptr;
+    };
+    std::vector<Step> script;
+    // Each menu run: the menu, the screen point it drops at, whether its button is down.
+    std::vector<MenuRun> runs;
     std::unique_ptr<TForm> form;
     TCustomControl* bar = nullptr;
     TPopupMenu* menus[3] {};
@@ -128,12 +120,9 @@ protected:
 
 TEST_F(MenuBarTest, AClickDropsTheMenuBelowTheLatchedButtonAndAChoiceReleasesTheBar)
 {
-    runner.watched = buttons[0];
-    runner.script = { { nullptr, items[0] } };
+    script = { { nullptr, items[0] } };
     click(buttons[0]);
-    ASSERT_EQ(runner.runs.size(), 1u);
-    auto [menu, at] = runner.runs[0];
-    EXPECT_EQ(std::tuple(menu, std::tuple(at.X, at.Y), runner.downWhileOpen, chosen), std::tuple(menus[0], below(buttons[0]), std::vector { true }, std::vector { 0 }));
+    EXPECT_EQ(std::tuple(runs, chosen), std::tuple(std::vector { ranBelow(0) }, std::vector { 0 }));
     ExpectReleased(buttons[0]);
     EXPECT_EQ(TitaMenuButton::CurrentButton(), nullptr);
 }
@@ -141,30 +130,26 @@ TEST_F(MenuBarTest, AClickDropsTheMenuBelowTheLatchedButtonAndAChoiceReleasesThe
 TEST_F(MenuBarTest, ADismissedMenuEndsMenuModeAndPopsTheButtonUp)
 {
     click(buttons[1]);
-    EXPECT_EQ(std::tuple(runner.runs.size(), chosen), std::tuple(1u, std::vector<int> {}));
+    EXPECT_EQ(std::tuple(runs, chosen), std::tuple(std::vector { ranBelow(1) }, std::vector<int> {}));
     ExpectReleased(buttons[1]);
     ExpectNoFrames();
 }
 
 TEST_F(MenuBarTest, MovingOntoAnotherButtonWhileAMenuIsOpenSwitchesToItsMenu)
 {
-    runner.watched = buttons[1];
-    runner.script = { { [this] { moveOver(buttons[1]); }, nullptr }, { nullptr, items[1] } };
+    script = { { [this] { moveOver(buttons[1]); }, nullptr }, { nullptr, items[1] } };
     click(buttons[0]);
     EXPECT_FALSE(buttons[0]->Down());
     ProcessPostedMessages();
-    ASSERT_EQ(runner.runs.size(), 2u);
-    auto [menu, at] = runner.runs[1];
-    EXPECT_EQ(std::tuple(menu, at.X, bool(runner.downWhileOpen[1]), chosen), std::tuple(menus[1], std::get<0>(below(buttons[1])), true, std::vector { 1 }));
+    EXPECT_EQ(std::tuple(runs, chosen), std::tuple(std::vector { ranBelow(0), ranBelow(1) }, std::vector { 1 }));
     ExpectReleased(buttons[1]);
     ExpectNoFrames();
     // After the switch the filter still works: another round switches again.
-    runner.runs.clear();
-    runner.script = { { [this] { moveOver(buttons[2]); }, nullptr }, { nullptr, nullptr } };
+    runs.clear();
+    script = { { [this] { moveOver(buttons[2]); }, nullptr }, { nullptr, nullptr } };
     click(buttons[1]);
     ProcessPostedMessages();
-    ASSERT_EQ(runner.runs.size(), 2u);
-    EXPECT_EQ(runner.runs[1].first, menus[2]);
+    EXPECT_EQ(runs, (std::vector { ranBelow(1), ranBelow(2) }));
     ExpectNoFrames();
 }
 
@@ -177,11 +162,10 @@ TEST_F(MenuBarTest, AHiddenButtonOrOneOfAnotherWindowIsNeverSwitchedTo)
     auto* foreign = NewControl<TitaMenuButton>(&other, &other, "Foreign", 0, 0, 200, 200);
     foreign->Menu = &otherMenu;
     other.Show();
-    runner.script = { { [&] { moveOver(buttons[2]), moveOver(foreign); }, nullptr } };
+    script = { { [&] { moveOver(buttons[2]), moveOver(foreign); }, nullptr } };
     click(buttons[0]);
     ProcessPostedMessages();
-    EXPECT_EQ(runner.runs.size(), 1u);
-    EXPECT_FALSE(TitaMenuButton::MenuMode());
+    EXPECT_EQ(std::tuple(runs.size(), TitaMenuButton::MenuMode()), std::tuple(1u, false));
 }
 
 TEST_F(MenuBarTest, AToggleGoesDownAndUpAndAGroupMateGoesUpWhenAnotherGoesDown)
