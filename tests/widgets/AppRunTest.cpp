@@ -37,19 +37,17 @@ struct SwitchProbe : TIdleProbe {
     bool IsIdle(pid_t) override { return idle; }
 };
 
-// The runner set to run the shell with `script`.
-void SetShell(TAppRunner& runner, const std::string& script)
+// The runner set to run the program with the command line.
+void SetProgram(TAppRunner& runner, const std::string& program, const std::string& commandLine)
 {
-    runner.ApplicationName = "/bin/sh";
-    runner.CommandLine = "sh -c \"" + script + "\"";
+    runner.ApplicationName = program;
+    runner.CommandLine = commandLine;
 }
-
-// The runner set to run the test program that puts up a window on `display`
-// after a while.
+// The shell with `script`; the test program that puts up a window on `display` after a while.
+void SetShell(TAppRunner& runner, const std::string& script) { SetProgram(runner, "/bin/sh", "sh -c \"" + script + "\""); }
 void SetWindowProgram(TAppRunner& runner, const std::string& display, const std::string& marker)
 {
-    runner.ApplicationName = CORVANA_BIN_DIR "/test_show_window";
-    runner.CommandLine = "test_show_window \"" + display + "\" \"" + marker + "\"";
+    SetProgram(runner, CORVANA_BIN_DIR "/test_show_window", "test_show_window \"" + display + "\" \"" + marker + "\"");
 }
 
 // A runner whose events are counted, and a folder for its programs.
@@ -81,8 +79,7 @@ TEST_F(AppRunner, RunsTheProgramAndReportsItsEnd)
 {
     std::string out = dir.File("out");
     WriteScript(dir.File("prog"), "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '" + out + "'; exit 7");
-    runner.ApplicationName = dir.File("prog");
-    runner.CommandLine = "prog \"two words\" plain";
+    SetProgram(runner, dir.File("prog"), "prog \"two words\" plain");
     runner.CurrentDirectory = "/";
     EXPECT_EQ(runner.ExitCode(), 0u);
     ASSERT_TRUE(runner.Execute());
@@ -92,9 +89,8 @@ TEST_F(AppRunner, RunsTheProgramAndReportsItsEnd)
 
     ASSERT_TRUE(RunUntilReported());
     RunFor(300);
-    EXPECT_EQ(std::tuple(rec.terminated, runner.Terminated(), runner.ExitCode(), rec.offThread), std::tuple(1, true, 7u, false));
-    EXPECT_EQ(ReadFileBytes(out), "/\ntwo words\nplain\n");
-    EXPECT_TRUE(ProcessGone(pid));
+    EXPECT_EQ(std::tuple(rec.terminated, runner.Terminated(), runner.ExitCode(), rec.offThread, ReadFileBytes(out), ProcessGone(pid)),
+        std::tuple(1, true, 7u, false, "/\ntwo words\nplain\n", true));
 }
 
 TEST_F(AppRunner, ProgramNamedFirstInTheCommandLine)
@@ -130,8 +126,7 @@ TEST_F(AppRunner, FailedStartLeavesTheRunnerNotStarted)
 
 TEST_F(AppRunner, BareNameIsLookedForInTheCurrentFolderOnly)
 {
-    runner.ApplicationName = "sh";  // on the PATH, not here
-    runner.CommandLine = "sh -c true";
+    SetProgram(runner, "sh", "sh -c true");  // on the PATH, not here
     EXPECT_FALSE(runner.Execute());
 }
 
@@ -139,8 +134,7 @@ TEST_F(AppRunner, IdleFiresEachTimeTheProgramTurnsIdle)
 {
     auto probe = std::make_shared<SwitchProbe>();
     runner.SetIdleProbe(probe);
-    runner.ApplicationName = "/bin/sleep";
-    runner.CommandLine = "sleep 30";
+    SetProgram(runner, "/bin/sleep", "sleep 30");
     ASSERT_TRUE(runner.Execute());
 
     RunFor(250);
@@ -180,10 +174,7 @@ TEST_F(AppRunner, WithoutAWindowOnTheDesktopNothingIsIdleAndTheEndIsReported)
         if (looks)
             each.SetIdleProbe(std::make_shared<TDesktopIdleProbe>(*looks));
         std::string marker = dir.File(std::string(name) + ".shown");
-        if (console)
-            SetShell(each, console);
-        else
-            SetWindowProgram(each, display.Display(), marker);
+        console ? SetShell(each, console) : SetWindowProgram(each, display.Display(), marker);
         ASSERT_TRUE(each.Execute());
         EXPECT_TRUE(console || RunUntil([&] { return FileExistsNow(marker); }, 10000)) << "the window shown";
         RunFor(1500);
@@ -259,9 +250,8 @@ TEST_F(AppRunner, DestroyingTheRunnerNeitherKillsNorForgetsTheChild)
         RunFor(150);
     }
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(600));
-    EXPECT_TRUE(ProcessAlive(pid));
-    EXPECT_TRUE(RunUntil([&] { return ProcessGone(pid); }));
-    EXPECT_EQ(events, 0);
+    // Alive, then reaped, unreported.
+    EXPECT_EQ((std::tuple { ProcessAlive(pid), RunUntil([&] { return ProcessGone(pid); }), events }), std::tuple(true, true, 0));
 }
 
 TEST_F(AppRunner, AnEndedButUnreportedChildIsReapedWhenTheRunnerGoes)
@@ -298,8 +288,7 @@ TEST_F(AppRunner, HandlerMayStartTheNextRun)
             runner.Execute();
     };
     ASSERT_TRUE(Shell("exit 3"));
-    EXPECT_TRUE(RunUntil([&] { return runs == 3; }));
-    EXPECT_EQ(runner.ExitCode(), 3u);
+    EXPECT_EQ((std::tuple { RunUntil([&] { return runs == 3; }), runner.ExitCode() }), std::tuple(true, 3u));
 }
 
 TEST_F(AppRunner, OwnerFreesIt)
@@ -316,8 +305,7 @@ TEST_F(AppRunner, AFailedStartKeepsWatchingTheProgramStartedBefore)
     ASSERT_TRUE(Shell("sleep 0.3; exit 3"));
     pid_t first = runner.ProcessId();
     runner.ApplicationName = dir.File("missing");
-    EXPECT_FALSE(runner.Execute());
-    EXPECT_EQ(std::tuple(runner.ProcessId(), runner.ExitCode()), std::tuple(first, TAppRunner::StillActive));
+    EXPECT_EQ((std::tuple { runner.Execute(), runner.ProcessId(), runner.ExitCode() }), std::tuple(false, first, TAppRunner::StillActive));
 
     ASSERT_TRUE(RunUntilReported());
     EXPECT_EQ(std::tuple(runner.ExitCode(), ProcessGone(first)), std::tuple(3u, true));

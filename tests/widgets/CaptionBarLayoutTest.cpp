@@ -83,8 +83,7 @@ TEST(CaptionBarLayout, GradientBands)
     EXPECT_EQ(bandsOf(GradientBands(bar, RGB(0, 0, 0), RGB(255, 100, 9), 3)),
         (std::vector<Band> { { 0, 100, RGB(0, 0, 0) }, { 100, 200, RGB(128, 50, 5) }, { 200, 300, RGB(255, 100, 9) } }));
     EXPECT_EQ(bandsOf(GradientBands(bar, clGray, clSilver, 1)), (std::vector<Band> { { 0, 300, clGray } }));
-    EXPECT_TRUE(GradientBands(bar, clGray, clSilver, 0).empty());
-    EXPECT_TRUE(GradientBands(bar, clGray, clSilver, -5).empty());
+    EXPECT_EQ(std::tuple(GradientBands(bar, clGray, clSilver, 0).size(), GradientBands(bar, clGray, clSilver, -5).size()), std::tuple(0u, 0u));
 
     // Going down: the channels fall.
     auto down = GradientBands(bar, RGB(200, 200, 200), RGB(0, 0, 0), 3);
@@ -142,8 +141,8 @@ TEST_F(CaptionBarMouse, IconDoubleClickClosesWithinTheDoubleClickTime)
     // The menu took the first release and the second press.
     clock += 300;
     TCaptionStep up = nc(WM_NCLBUTTONUP, icon());
-    EXPECT_EQ(std::tuple(up.Do, up.Command), std::tuple(TCaptionDo::Command, SC_CLOSE));
-    EXPECT_EQ(ncDo(WM_NCLBUTTONUP, icon()), TCaptionDo::PassOn);  // reset
+    // Then reset.
+    EXPECT_EQ((std::tuple { up.Do, up.Command, ncDo(WM_NCLBUTTONUP, icon()) }), std::tuple(TCaptionDo::Command, SC_CLOSE, TCaptionDo::PassOn));
 
     nc(WM_NCLBUTTONDOWN, icon());
     clock += 401;
@@ -156,21 +155,21 @@ TEST_F(CaptionBarMouse, CaptionDoubleClickMaximisesAndRestores)
     window.State = wsMaximized;
     EXPECT_EQ(nc(WM_NCLBUTTONDBLCLK, text()).Command, SC_RESTORE);
     window.MaximizeEnabled = false;
-    EXPECT_EQ(ncDo(WM_NCLBUTTONDBLCLK, text()), TCaptionDo::Handled);  // nothing, and not the platform's maximise either
-    EXPECT_EQ(ncDo(WM_NCLBUTTONDBLCLK, text(), HTTOP), TCaptionDo::PassOn);
+    // Nothing, and not the platform's maximise either; off the caption, the platform's.
+    EXPECT_EQ((std::vector { ncDo(WM_NCLBUTTONDBLCLK, text()), ncDo(WM_NCLBUTTONDBLCLK, text(), HTTOP) }),
+        (std::vector { TCaptionDo::Handled, TCaptionDo::PassOn }));
 }
 
 TEST_F(CaptionBarMouse, RightClickOpensTheMenuOnReleaseLeftOfTheButtons)
 {
     // A braced list runs its calls in order.
-    EXPECT_EQ((std::vector { ncDo(WM_NCRBUTTONDOWN, text()), ncDo(WM_NCRBUTTONUP, text()) }),
-        (std::vector { TCaptionDo::Handled, TCaptionDo::CursorMenu }));
-    EXPECT_FALSE(mouse.MenuPending());
+    EXPECT_EQ((std::tuple { ncDo(WM_NCRBUTTONDOWN, text()), ncDo(WM_NCRBUTTONUP, text()), mouse.MenuPending() }),
+        std::tuple(TCaptionDo::Handled, TCaptionDo::CursorMenu, false));
 
     const TCaptionButtonPlace& close = layout.Buttons[cbClose];
     TCaptionStep onButton = nc(WM_NCRBUTTONDOWN, { close.X + 1, close.Y + 1 });
-    EXPECT_EQ(std::tuple(onButton.Do, onButton.ButtonMessage), std::tuple(TCaptionDo::ToButton, WM_RBUTTONDOWN));
-    EXPECT_EQ(ncDo(WM_NCRBUTTONUP, text()), TCaptionDo::PassOn);
+    EXPECT_EQ((std::tuple { onButton.Do, onButton.ButtonMessage, ncDo(WM_NCRBUTTONUP, text()) }),
+        std::tuple(TCaptionDo::ToButton, WM_RBUTTONDOWN, TCaptionDo::PassOn));
 
     // A release in the client area drops a pending menu.
     nc(WM_NCRBUTTONDOWN, text());
@@ -210,11 +209,11 @@ TEST_F(CaptionBarMouse, MinimisedWindowDragsAndClicksForItsMenu)
 {
     window.State = wsMinimized;
     layout = layoutOf(bsSizeable, kAll, wsMinimized, 160);
-    EXPECT_TRUE(nc(WM_NCLBUTTONDOWN, text()).CaptureMouse);
-    EXPECT_EQ(ncDo(WM_NCLBUTTONDBLCLK, text()), TCaptionDo::Handled);  // never passed on
+    // A double click is never passed on.
+    EXPECT_EQ((std::tuple { nc(WM_NCLBUTTONDOWN, text()).CaptureMouse, ncDo(WM_NCLBUTTONDBLCLK, text()) }), std::tuple(true, TCaptionDo::Handled));
     TCaptionStep move = mouse.ClientMove({ text().X + 5, text().Y }, { 505, 503 }, { 500, 500 });
-    EXPECT_EQ(std::tuple(move.MoveWindow, move.Delta.X, move.Delta.Y), std::tuple(true, 5, 3));
-    EXPECT_FALSE(mouse.ClientMove({ 0, 0 }, { 505, 503 }, { 500, 500 }).MoveWindow);
+    EXPECT_EQ(std::tuple(move.MoveWindow, move.Delta.X, move.Delta.Y, mouse.ClientMove({ 0, 0 }, { 505, 503 }, { 500, 500 }).MoveWindow),
+        std::tuple(true, 5, 3, false));
     TCaptionStep up = mouse.ClientLeftUp();
     EXPECT_EQ(std::tuple(up.SetMinPosition, up.Do), std::tuple(true, TCaptionDo::PassOn));
 

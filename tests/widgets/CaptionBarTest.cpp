@@ -76,15 +76,13 @@ TEST_F(CaptionBar, PaintsTheGradientAndTextActiveAndInactive)
 {
     const TCaptionLayout& l = caption->Layout();
     const int y = l.Caption.Top + 1;
-    TBitmap active = paint(true);
+    TBitmap active = paint(true), inactive = paint(false);
     // 64 bands: the colour changes at the first band's edge.
     const int edge = l.Caption.Left + MulDiv(1, l.Caption.Width(), 64);
-    EXPECT_EQ(std::tuple(active.Pixel(l.Caption.Left, y), active.Pixel(l.Caption.Right - 1, y), active.Pixel(edge - 1, y)),
-        std::tuple(clBlack, 0xA00000u, clBlack));
+    EXPECT_EQ(std::tuple(active.Pixel(l.Caption.Left, y), active.Pixel(l.Caption.Right - 1, y), active.Pixel(edge - 1, y), inactive.Pixel(l.Caption.Left, y)),
+        std::tuple(clBlack, 0xA00000u, clBlack, clGray));
     EXPECT_NE(active.Pixel(edge, y), clBlack);
     int white = 0, silver = 0;
-    TBitmap inactive = paint(false);
-    EXPECT_EQ(inactive.Pixel(l.Caption.Left, y), clGray);
     for (int x = l.Text.Left; x < l.Text.Left + 60; ++x)
         for (int yy = l.Text.Top; yy < l.Text.Bottom; ++yy) {
             white += active.Pixel(x, yy) == clWhite;
@@ -188,8 +186,7 @@ TEST_F(CaptionBar, RightClickOpensTheWindowMenuWithItsGreyStates)
     QTest::mousePress(window(), Qt::RightButton, {}, textPoint());
     EXPECT_TRUE(enabled.empty());  // not before the release
     QTest::mouseRelease(window(), Qt::RightButton, {}, textPoint());
-    EXPECT_EQ(enabled, (std::vector<bool> { false, true, true, true, true, true, true }));
-    EXPECT_EQ(caption->WindowState(), wsMaximized);
+    EXPECT_EQ(std::tuple(enabled, caption->WindowState()), std::tuple(std::vector<bool> { false, true, true, true, true, true, true }, wsMaximized));
 
     choice = -1;
     QTest::mouseClick(window(), Qt::RightButton, {}, textPoint());
@@ -202,20 +199,16 @@ TEST_F(CaptionBar, RightClickOpensTheWindowMenuWithItsGreyStates)
 
 // The real menu, opened with the mouse as the window's state asks: its
 // default item is the one in bold.
-struct DefaultItem {
-    const char* name;
-    TWindowState state;
-    Qt::MouseButton button;  // a minimised window's menu opens on a left click
-    const char* item;
-};
-
-void PrintTo(const DefaultItem& d, std::ostream* os) { *os << d.name; }
+// The window's state, the button that opens the menu (a minimised window's
+// opens on a left click), the item in bold.
+using DefaultItem = std::tuple<const char*, TWindowState, Qt::MouseButton, const char*>;
 
 struct CaptionBarMenu : CaptionBar, ::testing::WithParamInterface<DefaultItem> {};
 
 TEST_P(CaptionBarMenu, ShowsItsDefaultItemInBold)
 {
-    form->SetWindowState(GetParam().state);
+    const auto& [name, state, button, item] = GetParam();
+    form->SetWindowState(state);
     QStringList bold;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -223,20 +216,19 @@ TEST_P(CaptionBarMenu, ShowsItsDefaultItemInBold)
             for (QAction* a : menu->actions())
                 if (a->font().bold())
                     bold << a->text();
-            EXPECT_EQ(menu->defaultAction() ? menu->defaultAction()->text() : QString(), GetParam().item);
+            EXPECT_EQ(menu->defaultAction() ? menu->defaultAction()->text() : QString(), item);
             menu->close();
         }
     });
     poll.start(10);
-    QTest::mouseClick(window(), GetParam().button, {}, textPoint());
-    EXPECT_EQ(bold, QStringList { GetParam().item });
+    QTest::mouseClick(window(), button, {}, textPoint());
+    EXPECT_EQ(bold, QStringList { item });
 }
 
 INSTANTIATE_TEST_SUITE_P(States, CaptionBarMenu,
-    ::testing::Values(DefaultItem { "Normal", wsNormal, Qt::RightButton, "&Close" },
-        DefaultItem { "Maximised", wsMaximized, Qt::RightButton, "&Restore" },
+    ::testing::Values(DefaultItem { "Normal", wsNormal, Qt::RightButton, "&Close" }, DefaultItem { "Maximised", wsMaximized, Qt::RightButton, "&Restore" },
         DefaultItem { "Minimised", wsMinimized, Qt::LeftButton, "&Restore" }),
-    [](const ::testing::TestParamInfo<DefaultItem>& info) { return info.param.name; });
+    [](const auto& info) { return std::get<0>(info.param); });
 
 TEST(CaptionBarLife, FreedWithItsFormOnce)
 {

@@ -45,9 +45,7 @@ struct FakeBrowser {
     std::string Arguments()
     {
         int n = Starts(10000);
-        if (n != 1)
-            return n == 0 ? "(browser not started)" : "(browser started " + std::to_string(n) + " times)";
-        return Records().front();
+        return n == 1 ? Records().front() : n == 0 ? "(browser not started)" : "(browser started " + std::to_string(n) + " times)";
     }
     // Whether the browser was started within a short while.
     bool Started(int waitMs = 300) { return Starts(waitMs) > 0; }

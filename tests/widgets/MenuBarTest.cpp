@@ -71,10 +71,10 @@ protected:
         runs.emplace_back(menu, p.X, p.Y, own != std::end(buttons) && (*own)->Down());
         if (runs.size() > script.size())
             return nullptr;
-        Step step = script[runs.size() - 1];
-        if (step.whileOpen)
-            step.whileOpen();
-        return step.choice;
+        auto [whileOpen, choice] = script[runs.size() - 1];
+        if (whileOpen)
+            whileOpen();
+        return choice;
     }
     // The run of button i's menu: dropped below it, the button down meanwhile.
     MenuRun ranBelow(int i) const
@@ -103,11 +103,8 @@ protected:
         EXPECT_EQ(std::tuple(b->Down(), TitaMenuButton::MenuMode()), std::tuple(false, false)) << b->Caption();
     }
 
-    struct Step {
-        std::function<void()> whileOpen;
-        TMenuItem* choice = nullptr;
-    };
-    std::vector<Step> script;
+    // For each menu run: what happens while it is open, and the item chosen.
+    std::vector<std::pair<std::function<void()>, TMenuItem*>> script;
     // Each menu run: the menu, the screen point it drops at, whether its button is down.
     std::vector<MenuRun> runs;
     std::unique_ptr<TForm> form;

@@ -51,8 +51,7 @@ TEST_F(URLLabelTest, PressAndReleaseInsideOpensTheAddress)
     send(QEvent::MouseButtonPress);
     // The far edge still counts as inside.
     send(QEvent::MouseButtonRelease, label->Width(), label->Height());
-    EXPECT_EQ(browser.Arguments(), label->URL + "\n");
-    EXPECT_EQ(std::tuple(label->FontColor(), label->Pressed()), std::tuple(clGreen, false));
+    EXPECT_EQ((std::tuple { browser.Arguments(), label->FontColor(), label->Pressed() }), std::tuple(label->URL + "\n", clGreen, false));
 }
 
 TEST_F(URLLabelTest, EmptyAddressOpensTheCaption)
