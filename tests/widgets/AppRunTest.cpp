@@ -89,7 +89,9 @@ TEST_F(AppRunner, RunsTheProgramAndReportsItsEnd)
 
     ASSERT_TRUE(RunUntilReported());
     RunFor(300);
-    EXPECT_EQ(std::tuple(rec.terminated, runner.Terminated(), runner.ExitCode(), rec.offThread, ReadFileBytes(out), ProcessGone(pid)),
+    EXPECT_EQ(std::tuple(rec.terminated, runner.Terminated(), runner.ExitCode(), rec.offThread, ReadFileBytes(out),
+                  ProcessGone(pid)),
+        
         std::tuple(1, true, 7u, false, "/\ntwo words\nplain\n", true));
 }
 
@@ -112,7 +114,8 @@ TEST_F(AppRunner, ExitBySignalIs128PlusTheSignal)
 TEST_F(AppRunner, FailedStartLeavesTheRunnerNotStarted)
 {
     // A missing program, a missing folder, a command line of blanks.
-    const std::string starts[][3] = { { dir.File("missing"), "", "" }, { "/bin/sh", dir.File("no-such-folder"), "" }, { "", "", "   " } };
+    const std::string starts[][3] = { { dir.File("missing"), "", "" }, { "/bin/sh", dir.File("no-such-folder"), "" },
+        { "", "", "   " } };
     for (const auto& [program, folder, line] : starts) {
         runner.ApplicationName = program;
         runner.CurrentDirectory = folder;
@@ -221,7 +224,8 @@ TEST_F(AppRunner, SecondExecuteHandsOverAndTheFirstIsStillReaped)
     ASSERT_TRUE(RunUntilReported());
     RunFor(300);
     // The first program's end was not reported.
-    EXPECT_EQ(std::tuple(rec.terminated, runner.ExitCode(), ProcessGone(first), ProcessGone(second)), std::tuple(1, 2u, true, true));
+    EXPECT_EQ(std::tuple(rec.terminated, runner.ExitCode(), ProcessGone(first), ProcessGone(second)),
+        std::tuple(1, 2u, true, true));
 }
 
 TEST_F(AppRunner, AReportAlreadyPostedForAnEarlierStartIsDropped)
@@ -305,7 +309,8 @@ TEST_F(AppRunner, AFailedStartKeepsWatchingTheProgramStartedBefore)
     ASSERT_TRUE(Shell("sleep 0.3; exit 3"));
     pid_t first = runner.ProcessId();
     runner.ApplicationName = dir.File("missing");
-    EXPECT_EQ((std::tuple { runner.Execute(), runner.ProcessId(), runner.ExitCode() }), std::tuple(false, first, TAppRunner::StillActive));
+    EXPECT_EQ((std::tuple { runner.Execute(), runner.ProcessId(), runner.ExitCode() }),
+        std::tuple(false, first, TAppRunner::StillActive));
 
     ASSERT_TRUE(RunUntilReported());
     EXPECT_EQ(std::tuple(runner.ExitCode(), ProcessGone(first)), std::tuple(3u, true));

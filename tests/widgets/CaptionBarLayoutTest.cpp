@@ -42,16 +42,20 @@ TEST(CaptionBarLayout, ButtonsFromTheRightPerBorderStyle)
     // between the icon and the buttons, 2 pixels off each.
     TCaptionLayout l = layoutOf(bsSizeable, kAll);
     const int right = 800 - m.CyFrame, w = m.CxSize - 2;
-    EXPECT_EQ(std::tuple(l.Caption.Right, l.Buttons[cbClose].X, l.Buttons[cbMaximize].X, l.Buttons[cbMinimize].X, l.ButtonArea.Left),
+    const TCaptionButtonPlace* b = l.Buttons;
+    EXPECT_EQ(std::tuple(l.Caption.Right, b[cbClose].X, b[cbMaximize].X, b[cbMinimize].X, l.ButtonArea.Left),
+        
         std::tuple(right, right - m.CxSize, right - m.CxSize - w - 2, right - m.CxSize - 2 * w - 2, right - 3 * w - 2));
-    EXPECT_EQ(std::tuple(l.Icon.Width(), l.Text.Left, l.Text.Right), std::tuple(m.CxSize, l.Icon.Right + 2, l.ButtonArea.Left - 2));
+    EXPECT_EQ(std::tuple(l.Icon.Width(), l.Text.Left, l.Text.Right),
+        std::tuple(m.CxSize, l.Icon.Right + 2, l.ButtonArea.Left - 2));
 
     // Only minimise asked for: maximise is shown greyed.
     TCaptionLayout single = layoutOf(bsSingle, biSystemMenu | biMinimize);
     EXPECT_EQ(std::tuple(single.Buttons[cbMaximize].Enabled, single.Buttons[cbMinimize].Enabled), std::tuple(false, true));
 
     TCaptionLayout tool = layoutOf(bsToolWindow, kAll);
-    EXPECT_EQ(std::tuple(tool.CaptionHeight, tool.Buttons[cbClose].Width, tool.Icon.Width()), std::tuple(m.CySmCaption - 1, m.CxSmSize - 2, 0));
+    EXPECT_EQ(std::tuple(tool.CaptionHeight, tool.Buttons[cbClose].Width, tool.Icon.Width()),
+        std::tuple(m.CySmCaption - 1, m.CxSmSize - 2, 0));
 }
 
 TEST(CaptionBarLayout, HotRectanglesReachBeyondTheButtons)
@@ -83,7 +87,8 @@ TEST(CaptionBarLayout, GradientBands)
     EXPECT_EQ(bandsOf(GradientBands(bar, RGB(0, 0, 0), RGB(255, 100, 9), 3)),
         (std::vector<Band> { { 0, 100, RGB(0, 0, 0) }, { 100, 200, RGB(128, 50, 5) }, { 200, 300, RGB(255, 100, 9) } }));
     EXPECT_EQ(bandsOf(GradientBands(bar, clGray, clSilver, 1)), (std::vector<Band> { { 0, 300, clGray } }));
-    EXPECT_EQ(std::tuple(GradientBands(bar, clGray, clSilver, 0).size(), GradientBands(bar, clGray, clSilver, -5).size()), std::tuple(0u, 0u));
+    EXPECT_EQ(std::tuple(GradientBands(bar, clGray, clSilver, 0).size(), GradientBands(bar, clGray, clSilver, -5).size()),
+        std::tuple(0u, 0u));
 
     // Going down: the channels fall.
     auto down = GradientBands(bar, RGB(200, 200, 200), RGB(0, 0, 0), 3);
@@ -142,7 +147,8 @@ TEST_F(CaptionBarMouse, IconDoubleClickClosesWithinTheDoubleClickTime)
     clock += 300;
     TCaptionStep up = nc(WM_NCLBUTTONUP, icon());
     // Then reset.
-    EXPECT_EQ((std::tuple { up.Do, up.Command, ncDo(WM_NCLBUTTONUP, icon()) }), std::tuple(TCaptionDo::Command, SC_CLOSE, TCaptionDo::PassOn));
+    EXPECT_EQ((std::tuple { up.Do, up.Command, ncDo(WM_NCLBUTTONUP, icon()) }),
+        std::tuple(TCaptionDo::Command, SC_CLOSE, TCaptionDo::PassOn));
 
     nc(WM_NCLBUTTONDOWN, icon());
     clock += 401;
@@ -197,7 +203,9 @@ TEST_F(CaptionBarMouse, ButtonsGetClientMessagesRelativeToThem)
 
     // Released outside: no click; at the end not tracking any more.
     TCaptionButtonTrack t;
-    EXPECT_EQ((std::vector<bool> { t.Down(false), t.Down(true), t.Move(false), t.Pushed, t.Up(false), t.Down(true), t.Up(true), t.Up(true) }),
+    EXPECT_EQ((std::vector<bool> { t.Down(false), t.Down(true), t.Move(false), t.Pushed, t.Up(false), t.Down(true), t.Up(true),
+                  t.Up(true) }),
+        
         (std::vector<bool> { false, true, true, false, false, true, true, false }));
 
     EXPECT_EQ((std::vector { CaptionButtonCommand(cbMinimize, wsMinimized), CaptionButtonCommand(cbMaximize, wsMaximized),
@@ -210,9 +218,12 @@ TEST_F(CaptionBarMouse, MinimisedWindowDragsAndClicksForItsMenu)
     window.State = wsMinimized;
     layout = layoutOf(bsSizeable, kAll, wsMinimized, 160);
     // A double click is never passed on.
-    EXPECT_EQ((std::tuple { nc(WM_NCLBUTTONDOWN, text()).CaptureMouse, ncDo(WM_NCLBUTTONDBLCLK, text()) }), std::tuple(true, TCaptionDo::Handled));
+    EXPECT_EQ((std::tuple { nc(WM_NCLBUTTONDOWN, text()).CaptureMouse, ncDo(WM_NCLBUTTONDBLCLK, text()) }),
+        std::tuple(true, TCaptionDo::Handled));
     TCaptionStep move = mouse.ClientMove({ text().X + 5, text().Y }, { 505, 503 }, { 500, 500 });
-    EXPECT_EQ(std::tuple(move.MoveWindow, move.Delta.X, move.Delta.Y, mouse.ClientMove({ 0, 0 }, { 505, 503 }, { 500, 500 }).MoveWindow),
+    TCaptionStep elsewhere = mouse.ClientMove({ 0, 0 }, { 505, 503 }, { 500, 500 });
+    EXPECT_EQ(std::tuple(move.MoveWindow, move.Delta.X, move.Delta.Y, elsewhere.MoveWindow),
+        
         std::tuple(true, 5, 3, false));
     TCaptionStep up = mouse.ClientLeftUp();
     EXPECT_EQ(std::tuple(up.SetMinPosition, up.Do), std::tuple(true, TCaptionDo::PassOn));

@@ -79,7 +79,9 @@ TEST_F(CaptionBar, PaintsTheGradientAndTextActiveAndInactive)
     TBitmap active = paint(true), inactive = paint(false);
     // 64 bands: the colour changes at the first band's edge.
     const int edge = l.Caption.Left + MulDiv(1, l.Caption.Width(), 64);
-    EXPECT_EQ(std::tuple(active.Pixel(l.Caption.Left, y), active.Pixel(l.Caption.Right - 1, y), active.Pixel(edge - 1, y), inactive.Pixel(l.Caption.Left, y)),
+    EXPECT_EQ(std::tuple(active.Pixel(l.Caption.Left, y), active.Pixel(l.Caption.Right - 1, y), active.Pixel(edge - 1, y),
+                  inactive.Pixel(l.Caption.Left, y)),
+        
         std::tuple(clBlack, 0xA00000u, clBlack, clGray));
     EXPECT_NE(active.Pixel(edge, y), clBlack);
     int white = 0, silver = 0;
@@ -94,7 +96,8 @@ TEST_F(CaptionBar, PaintsTheGradientAndTextActiveAndInactive)
     for (int n : { 0, -3 }) {
         caption->SetNumColors(n);
         TBitmap none = paint(true);
-        EXPECT_EQ(std::tuple(none.Pixel(l.Caption.Right - 1, y), none.Pixel(l.Text.Right - 1, y)), std::tuple(clBlack, clBlack)) << n;
+        EXPECT_EQ(std::tuple(none.Pixel(l.Caption.Right - 1, y), none.Pixel(l.Text.Right - 1, y)),
+            std::tuple(clBlack, clBlack)) << n;
     }
     caption->SetNumColors(1);
     EXPECT_EQ(paint(true).Pixel(l.Caption.Right - 1, y), clBlack);
@@ -123,7 +126,9 @@ TEST_F(CaptionBar, ControlsLiveInsideTheOwnFrame)
     auto* panel = NewControl<TPanel>(form.get(), form.get(), "Panel1");
     panel->SetAlign(alClient);
     EXPECT_EQ(panel->Widget()->mapTo(window(), QPoint(0, 0)), QPoint(TForm::kFrame, TForm::kFrame + TForm::kCaption));
-    EXPECT_EQ((std::vector { caption->HitTest({ 100, 100 }), caption->HitTest({ 100, 10 }), caption->HitTest({ 1, 200 }), caption->HitTest({ 639, 479 }) }),
+    EXPECT_EQ((std::vector { caption->HitTest({ 100, 100 }), caption->HitTest({ 100, 10 }), caption->HitTest({ 1, 200 }),
+                  caption->HitTest({ 639, 479 }) }),
+        
         (std::vector<int> { HTCLIENT, HTCAPTION, HTLEFT, HTBOTTOMRIGHT }));
 
     // Freed alone, the caption bar gives the platform's frame back.
@@ -136,7 +141,8 @@ TEST_F(CaptionBar, DoubleClickOnTheCaptionMaximisesAndRestores)
     QTest::mouseDClick(window(), Qt::LeftButton, {}, textPoint());
     EXPECT_EQ(caption->WindowState(), wsMaximized);
     QTest::mouseDClick(window(), Qt::LeftButton, {}, textPoint());
-    EXPECT_EQ(std::tuple(caption->WindowState(), form->Width(), form->Height()), std::tuple(wsNormal, 640, 480));  // its own size back
+    EXPECT_EQ(std::tuple(caption->WindowState(), form->Width(), form->Height()),
+        std::tuple(wsNormal, 640, 480));  // its own size back
 }
 
 TEST_F(CaptionBar, SystemButtonsClickOnlyWhenReleasedOverThem)
@@ -186,7 +192,8 @@ TEST_F(CaptionBar, RightClickOpensTheWindowMenuWithItsGreyStates)
     QTest::mousePress(window(), Qt::RightButton, {}, textPoint());
     EXPECT_TRUE(enabled.empty());  // not before the release
     QTest::mouseRelease(window(), Qt::RightButton, {}, textPoint());
-    EXPECT_EQ(std::tuple(enabled, caption->WindowState()), std::tuple(std::vector<bool> { false, true, true, true, true, true, true }, wsMaximized));
+    EXPECT_EQ(std::tuple(enabled, caption->WindowState()),
+        std::tuple(std::vector<bool> { false, true, true, true, true, true, true }, wsMaximized));
 
     choice = -1;
     QTest::mouseClick(window(), Qt::RightButton, {}, textPoint());
@@ -226,7 +233,8 @@ TEST_P(CaptionBarMenu, ShowsItsDefaultItemInBold)
 }
 
 INSTANTIATE_TEST_SUITE_P(States, CaptionBarMenu,
-    ::testing::Values(DefaultItem { "Normal", wsNormal, Qt::RightButton, "&Close" }, DefaultItem { "Maximised", wsMaximized, Qt::RightButton, "&Restore" },
+    ::testing::Values(DefaultItem { "Normal", wsNormal, Qt::RightButton, "&Close" },
+        DefaultItem { "Maximised", wsMaximized, Qt::RightButton, "&Restore" },
         DefaultItem { "Minimised", wsMinimized, Qt::LeftButton, "&Restore" }),
     [](const auto& info) { return std::get<0>(info.param); });
 

@@ -127,7 +127,8 @@ TEST_P(DoubleClickTest, RunsTheControlsHandlerOnceAndNotThePanels)
     QWidget* w = control->Widget();
     auto* area = qobject_cast<QAbstractScrollArea*>(w);
     QWidget* inner = area ? area->viewport() : w;
-    QPoint at = inner->mapTo(w, GetParam().onEmptyArea ? QPoint(inner->width() / 2, inner->height() - (area ? 4 : 6)) : QPoint(12, 8));
+    QPoint empty(inner->width() / 2, inner->height() - (area ? 4 : 6));
+    QPoint at = inner->mapTo(w, GetParam().onEmptyArea ? empty : QPoint(12, 8));
     DoubleClick(w, at.x(), at.y());
     ProcessPostedMessages();
     EXPECT_EQ(std::tuple(own, panels), std::tuple(1, 0)) << "the control's own handler, and that of the panel it sits on";

@@ -45,7 +45,9 @@ struct FakeBrowser {
     std::string Arguments()
     {
         int n = Starts(10000);
-        return n == 1 ? Records().front() : n == 0 ? "(browser not started)" : "(browser started " + std::to_string(n) + " times)";
+        if (n != 1)
+            return n == 0 ? "(browser not started)" : "(browser started " + std::to_string(n) + " times)";
+        return Records().front();
     }
     // Whether the browser was started within a short while.
     bool Started(int waitMs = 300) { return Starts(waitMs) > 0; }

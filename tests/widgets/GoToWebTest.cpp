@@ -67,7 +67,8 @@ TEST_F(GoToWeb, TheBrowserIsFoundWhereverTheDesktopRegistersIt)
     const std::tuple<const char*, const char*, std::function<void(FakeBrowser&)>, const char*> cases[] = {
         { "default in the data folders' list", "%u",
             [](FakeBrowser& b) {
-                WriteFileBytes(b.xdg.SystemData() + "/applications/mimeapps.list", "[Default Applications]\ntext/html=fake.desktop\n");
+                WriteFileBytes(b.xdg.SystemData() + "/applications/mimeapps.list",
+                    "[Default Applications]\ntext/html=fake.desktop\n");
             },
             "%s\n" },
         { "added association only", "--added %u",
@@ -87,7 +88,8 @@ TEST_F(GoToWeb, TheBrowserIsFoundWhereverTheDesktopRegistersIt)
             [](FakeBrowser& b) { b.xdg.SetDefault(b.xdg.Config(), "x-scheme-handler/http", "fake.desktop"); }, "--scheme\n%s\n" },
         { "$BROWSER with %s", nullptr,
             [](FakeBrowser& b) { ::setenv("BROWSER", ("\"" + b.program + "\" --env=%s:other").c_str(), 1); }, "--env=%s\n" },
-        { "$BROWSER without %s", nullptr, [](FakeBrowser& b) { ::setenv("BROWSER", ("\"" + b.program + "\" -x").c_str(), 1); }, "-x\n%s\n" },
+        { "$BROWSER without %s", nullptr,
+            [](FakeBrowser& b) { ::setenv("BROWSER", ("\"" + b.program + "\" -x").c_str(), 1); }, "-x\n%s\n" },
         { "xdg-open on the path", nullptr,
             [](FakeBrowser& b) {
                 std::filesystem::create_directories(b.xdg.File("bin"));

@@ -43,9 +43,7 @@ protected:
         SetMenuRunner(this);
         form = std::make_unique<TForm>(nullptr);
         form->SetBounds(50, 50, 600, 300);
-        bar = new TCustomControl(form.get());
-        bar->SetParent(form.get());
-        bar->SetBounds(0, 0, 400, 22);
+        bar = NewControl<TCustomControl>(form.get(), form.get(), "Bar", 0, 0, 400, 22);
         const char* captions[] = { "File", "Edit", "View" };
         for (int i = 0; i < 3; ++i) {
             menus[i] = new TPopupMenu(form.get());
@@ -87,9 +85,9 @@ protected:
     {
         ProcessPostedMessages();
         QCoreApplication::processEvents();
-        QPoint at = c->Widget()->mapTo(c->Widget()->window(), QPoint(x, y));
-        QWidget* window = c->Widget()->window();
-        return FromQRgb(QGuiApplication::primaryScreen()->grabWindow(window->winId(), at.x(), at.y(), 1, 1).toImage().pixel(0, 0));
+        QWidget* top = c->Widget()->window();
+        QPoint at = c->Widget()->mapTo(top, QPoint(x, y));
+        return FromQRgb(QGuiApplication::primaryScreen()->grabWindow(top->winId(), at.x(), at.y(), 1, 1).toImage().pixel(0, 0));
     }
     // No button keeps a hover frame, in its state or on the screen.
     void ExpectNoFrames()

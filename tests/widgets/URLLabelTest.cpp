@@ -51,7 +51,8 @@ TEST_F(URLLabelTest, PressAndReleaseInsideOpensTheAddress)
     send(QEvent::MouseButtonPress);
     // The far edge still counts as inside.
     send(QEvent::MouseButtonRelease, label->Width(), label->Height());
-    EXPECT_EQ((std::tuple { browser.Arguments(), label->FontColor(), label->Pressed() }), std::tuple(label->URL + "\n", clGreen, false));
+    EXPECT_EQ((std::tuple { browser.Arguments(), label->FontColor(), label->Pressed() }),
+        std::tuple(label->URL + "\n", clGreen, false));
 }
 
 TEST_F(URLLabelTest, EmptyAddressOpensTheCaption)
@@ -67,7 +68,8 @@ TEST_F(URLLabelTest, ReleaseOutsideOrWithoutPressOpensNothing)
 {
     // Where the release is, whether a press on the label came first, and the colour after.
     const std::tuple<int, int, bool, TColor> cases[] = {
-        { -1, 2, true, clBlue }, { 2, -1, true, clBlue }, { 1000, 2, true, clBlue }, { 2, 1000, true, clBlue }, { 2, 2, false, clGreen },
+        { -1, 2, true, clBlue }, { 2, -1, true, clBlue }, { 1000, 2, true, clBlue }, { 2, 1000, true, clBlue },
+        { 2, 2, false, clGreen },
     };
     for (const auto& [x, y, press, after] : cases) {
         if (press)
