@@ -20,14 +20,13 @@ struct Recorder {
 
     void Attach(TAppRunner& r)
     {
-        r.OnIdle = [this](TObject*) {
-            ++idle;
-            offThread |= std::this_thread::get_id() != gui;
-        };
-        r.OnTerminated = [this](TObject*) {
-            ++terminated;
-            offThread |= std::this_thread::get_id() != gui;
-        };
+        r.OnIdle = [this](TObject*) { Count(idle); };
+        r.OnTerminated = [this](TObject*) { Count(terminated); };
+    }
+    void Count(int& events)
+    {
+        ++events;
+        offThread |= std::this_thread::get_id() != gui;
     }
 };
 
@@ -68,8 +67,8 @@ struct AppRunner : ::testing::Test {
     void KillAndExpectTheEnd(TAppRunner& each, const Recorder& seen, int signal = SIGTERM)
     {
         ::kill(each.ProcessId(), signal);
-        EXPECT_TRUE(RunUntil([&] { return each.Terminated(); }));
-        EXPECT_EQ(std::tuple(seen.terminated, each.ExitCode()), std::tuple(1, 128u + signal));
+        EXPECT_EQ((std::tuple { RunUntil([&] { return each.Terminated(); }), seen.terminated, each.ExitCode() }),
+            std::tuple(true, 1, 128u + signal));
     }
 };
 
