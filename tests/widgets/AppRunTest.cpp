@@ -90,7 +90,6 @@ TEST_F(AppRunner, RunsTheProgramAndReportsItsEnd)
     RunFor(300);
     EXPECT_EQ(std::tuple(rec.terminated, runner.Terminated(), runner.ExitCode(), rec.offThread, ReadFileBytes(out),
                   ProcessGone(pid)),
-        
         std::tuple(1, true, 7u, false, "/\ntwo words\nplain\n", true));
 }
 

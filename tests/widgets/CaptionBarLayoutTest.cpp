@@ -44,7 +44,6 @@ TEST(CaptionBarLayout, ButtonsFromTheRightPerBorderStyle)
     const int right = 800 - m.CyFrame, w = m.CxSize - 2;
     const TCaptionButtonPlace* b = l.Buttons;
     EXPECT_EQ(std::tuple(l.Caption.Right, b[cbClose].X, b[cbMaximize].X, b[cbMinimize].X, l.ButtonArea.Left),
-        
         std::tuple(right, right - m.CxSize, right - m.CxSize - w - 2, right - m.CxSize - 2 * w - 2, right - 3 * w - 2));
     EXPECT_EQ(std::tuple(l.Icon.Width(), l.Text.Left, l.Text.Right),
         std::tuple(m.CxSize, l.Icon.Right + 2, l.ButtonArea.Left - 2));
@@ -91,8 +90,7 @@ TEST(CaptionBarLayout, GradientBands)
         std::tuple(0u, 0u));
 
     // Going down: the channels fall.
-    auto down = GradientBands(bar, RGB(200, 200, 200), RGB(0, 0, 0), 3);
-    EXPECT_EQ(down[1].Color, RGB(100, 100, 100));
+    EXPECT_EQ(GradientBands(bar, RGB(200, 200, 200), RGB(0, 0, 0), 3)[1].Color, RGB(100, 100, 100));
 
     // Far more bands than columns: one per column, the ends exact.
     for (int n : { 301, 100000, 2000000000 }) {
@@ -205,7 +203,6 @@ TEST_F(CaptionBarMouse, ButtonsGetClientMessagesRelativeToThem)
     TCaptionButtonTrack t;
     EXPECT_EQ((std::vector<bool> { t.Down(false), t.Down(true), t.Move(false), t.Pushed, t.Up(false), t.Down(true), t.Up(true),
                   t.Up(true) }),
-        
         (std::vector<bool> { false, true, true, false, false, true, true, false }));
 
     EXPECT_EQ((std::vector { CaptionButtonCommand(cbMinimize, wsMinimized), CaptionButtonCommand(cbMaximize, wsMaximized),
@@ -223,7 +220,6 @@ TEST_F(CaptionBarMouse, MinimisedWindowDragsAndClicksForItsMenu)
     TCaptionStep move = mouse.ClientMove({ text().X + 5, text().Y }, { 505, 503 }, { 500, 500 });
     TCaptionStep elsewhere = mouse.ClientMove({ 0, 0 }, { 505, 503 }, { 500, 500 });
     EXPECT_EQ(std::tuple(move.MoveWindow, move.Delta.X, move.Delta.Y, elsewhere.MoveWindow),
-        
         std::tuple(true, 5, 3, false));
     TCaptionStep up = mouse.ClientLeftUp();
     EXPECT_EQ(std::tuple(up.SetMinPosition, up.Do), std::tuple(true, TCaptionDo::PassOn));

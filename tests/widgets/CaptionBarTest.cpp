@@ -81,7 +81,6 @@ TEST_F(CaptionBar, PaintsTheGradientAndTextActiveAndInactive)
     const int edge = l.Caption.Left + MulDiv(1, l.Caption.Width(), 64);
     EXPECT_EQ(std::tuple(active.Pixel(l.Caption.Left, y), active.Pixel(l.Caption.Right - 1, y), active.Pixel(edge - 1, y),
                   inactive.Pixel(l.Caption.Left, y)),
-        
         std::tuple(clBlack, 0xA00000u, clBlack, clGray));
     EXPECT_NE(active.Pixel(edge, y), clBlack);
     int white = 0, silver = 0;
@@ -128,7 +127,6 @@ TEST_F(CaptionBar, ControlsLiveInsideTheOwnFrame)
     EXPECT_EQ(panel->Widget()->mapTo(window(), QPoint(0, 0)), QPoint(TForm::kFrame, TForm::kFrame + TForm::kCaption));
     EXPECT_EQ((std::vector { caption->HitTest({ 100, 100 }), caption->HitTest({ 100, 10 }), caption->HitTest({ 1, 200 }),
                   caption->HitTest({ 639, 479 }) }),
-        
         (std::vector<int> { HTCLIENT, HTCAPTION, HTLEFT, HTBOTTOMRIGHT }));
 
     // Freed alone, the caption bar gives the platform's frame back.
