@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <optional>
 #include <tuple>
 
@@ -60,6 +61,14 @@ struct AppRunner : ::testing::Test {
     {
         SetShell(runner, script);
         return runner.Execute();
+    }
+    // A runner of its own, on the shell with `script`, started.
+    static TAppRunner* Started(const std::string& script, TComponent* owner = nullptr)
+    {
+        auto* started = new TAppRunner(owner);
+        SetShell(*started, script);
+        EXPECT_TRUE(started->Execute());
+        return started;
     }
     bool RunUntilEnded() { return RunUntil([&] { return runner.Terminated(); }); }
     bool RunUntilReported() { return RunUntil([&] { return rec.terminated > 0; }); }
@@ -244,11 +253,9 @@ TEST_F(AppRunner, DestroyingTheRunnerNeitherKillsNorForgetsTheChild)
     int events = 0;
     auto started = std::chrono::steady_clock::now();
     {
-        TAppRunner gone(nullptr);
-        gone.OnTerminated = [&](TObject*) { ++events; };
-        SetShell(gone, "sleep 0.6");
-        ASSERT_TRUE(gone.Execute());
-        pid = gone.ProcessId();
+        std::unique_ptr<TAppRunner> gone(Started("sleep 0.6"));
+        gone->OnTerminated = [&](TObject*) { ++events; };
+        pid = gone->ProcessId();
         RunFor(150);
     }
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(600));
@@ -258,27 +265,19 @@ TEST_F(AppRunner, DestroyingTheRunnerNeitherKillsNorForgetsTheChild)
 
 TEST_F(AppRunner, AnEndedButUnreportedChildIsReapedWhenTheRunnerGoes)
 {
-    pid_t pid = 0;
-    {
-        TAppRunner gone(nullptr);
-        SetShell(gone, "exit 0");
-        ASSERT_TRUE(gone.Execute());
-        pid = gone.ProcessId();
-    }
+    pid_t pid = std::unique_ptr<TAppRunner>(Started("exit 0"))->ProcessId();  // the runner freed at once
     EXPECT_TRUE(RunUntil([&] { return ProcessGone(pid); }));
 }
 
 TEST_F(AppRunner, HandlerMayFreeTheRunner)
 {
-    auto* freeing = new TAppRunner(nullptr);
+    auto* freeing = Started("true");
     bool freed = false;
     freeing->OnTerminated = [&](TObject* sender) {
         // Nothing of the closure may be used once its runner is gone.
         freed = true;
         delete static_cast<TAppRunner*>(sender);
     };
-    SetShell(*freeing, "true");
-    ASSERT_TRUE(freeing->Execute());
     EXPECT_TRUE(RunUntil([&] { return freed; }));
 }
 
@@ -296,9 +295,7 @@ TEST_F(AppRunner, HandlerMayStartTheNextRun)
 TEST_F(AppRunner, OwnerFreesIt)
 {
     TComponent owner(nullptr);
-    auto* owned = new TAppRunner(&owner);
-    SetShell(*owned, "sleep 0.2");
-    ASSERT_TRUE(owned->Execute());
+    Started("sleep 0.2", &owner);
     EXPECT_EQ(owner.ComponentCount(), 1);
 }
 

@@ -166,8 +166,7 @@ TEST_F(CaptionBar, IconDoubleClickClosesThroughTheCloseQuestion)
         clock += open;
         return nullptr;
     };
-    const TCaptionLayout& l = caption->Layout();
-    QPoint icon(l.Icon.Left + 5, l.Icon.Top + 5);
+    QPoint icon(caption->Layout().Icon.Left + 5, caption->Layout().Icon.Top + 5);
     for (int ms : { 200, 900 }) {  // 900: too slow for a double click
         open = ms;
         QTest::mousePress(window(), Qt::LeftButton, {}, icon);

@@ -213,13 +213,11 @@ TEST(SpeedButtonGlyph, ADisabledButtonEmbossesTheBlackOfItsCellAndDropsOtherColo
     TitaSpeedButton button(nullptr);
     button.SetBounds(0, 0, 22, 22);
     button.Glyphs = &glyphs;
-    TBitmap image(22, 22);
-    button.PaintTo(image.Canvas());
     // The 16-pixel cell stands centred in the 18-pixel glyph area at (3, 3).
-    ExpectPixels(image, { { 8, 8, clRed }, { 6, 6, clBlack } });
+    ExpectPixels(Painted(button), { { 8, 8, clRed }, { 6, 6, clBlack } });
     button.SetEnabled(false);
-    button.PaintTo(image.Canvas());
-    ExpectPixels(image, { { 6, 6, GetSysColor(COLOR_BTNSHADOW) }, { 7, 7, GetSysColor(COLOR_BTNHIGHLIGHT) }, { 8, 8, GetSysColor(COLOR_BTNFACE) } });
+    ExpectPixels(Painted(button),
+        { { 6, 6, GetSysColor(COLOR_BTNSHADOW) }, { 7, 7, GetSysColor(COLOR_BTNHIGHLIGHT) }, { 8, 8, GetSysColor(COLOR_BTNFACE) } });
 }
 
 }  // namespace

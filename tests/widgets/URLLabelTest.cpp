@@ -59,8 +59,7 @@ TEST_F(URLLabelTest, EmptyAddressOpensTheCaption)
 {
     label->URL.clear();
     label->SetCaption("https://caption.example/");
-    send(QEvent::MouseButtonPress);
-    send(QEvent::MouseButtonRelease);
+    ClickAt(label->Widget(), { 2, 2 });
     EXPECT_EQ(browser.Arguments(), "https://caption.example/\n");
 }
 
