@@ -216,8 +216,8 @@ TEST(SpeedButtonGlyph, ADisabledButtonEmbossesTheBlackOfItsCellAndDropsOtherColo
     // The 16-pixel cell stands centred in the 18-pixel glyph area at (3, 3).
     ExpectPixels(Painted(button), { { 8, 8, clRed }, { 6, 6, clBlack } });
     button.SetEnabled(false);
-    ExpectPixels(Painted(button),
-        { { 6, 6, GetSysColor(COLOR_BTNSHADOW) }, { 7, 7, GetSysColor(COLOR_BTNHIGHLIGHT) }, { 8, 8, GetSysColor(COLOR_BTNFACE) } });
+    ExpectPixels(Painted(button), { { 6, 6, GetSysColor(COLOR_BTNSHADOW) }, { 7, 7, GetSysColor(COLOR_BTNHIGHLIGHT) },
+                                      { 8, 8, GetSysColor(COLOR_BTNFACE) } });
 }
 
 }  // namespace
