@@ -153,8 +153,9 @@ TEST_F(CaptionBar, SystemButtonsClickOnlyWhenReleasedOverThem)
     EXPECT_EQ(closeQueries, 0);
 
     QTest::mouseClick(window(), Qt::LeftButton, {}, buttonPoint(cbClose));
+    EXPECT_EQ(closeQueries, 1);
     QTest::mouseClick(window(), Qt::LeftButton, {}, buttonPoint(cbMaximize));
-    EXPECT_EQ(std::tuple(closeQueries, caption->WindowState()), std::tuple(1, wsMaximized));
+    EXPECT_EQ(caption->WindowState(), wsMaximized);
 }
 
 TEST_F(CaptionBar, IconDoubleClickClosesThroughTheCloseQuestion)
