@@ -64,14 +64,10 @@ const TMake listBox = with<TListBox>([](TListBox* list) { list->SetItems({ "one"
 const TMake listView = with<TListView>([](TListView* list) { list->AddItem("one"); });
 
 // These buttons answer a double click only while they are down.
-template<class T>
-TMake latched()
-{
-    return with<T>([](T* b) {
-        b->SetGroupIndex(7);
-        b->SetDown(true);
-    });
-}
+const auto latch = [](auto* b) {
+    b->SetGroupIndex(7);
+    b->SetDown(true);
+};
 
 const Kind kKinds[] = {
     { "TLabel", with<TLabel>() },
@@ -104,8 +100,8 @@ const Kind kKinds[] = {
     { "TMultiBaseEdit", with<TMultiBaseEdit>() },
     { "TURLLabel", with<TURLLabel>() },
     { "TOfficeButton", with<TOfficeButton>() },
-    { "TToolbarButton97", latched<TToolbarButton97>() },
-    { "TitaSpeedButton", latched<TitaSpeedButton>() },
+    { "TToolbarButton97", with<TToolbarButton97>(latch) },
+    { "TitaSpeedButton", with<TitaSpeedButton>(latch) },
 };
 
 void PrintTo(const Kind& k, std::ostream* os) { *os << k.name; }
