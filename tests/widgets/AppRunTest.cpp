@@ -124,9 +124,8 @@ TEST_F(AppRunner, FailedStartLeavesTheRunnerNotStarted)
     const std::string starts[][3] = { { dir.File("missing"), "", "" }, { "/bin/sh", dir.File("no-such-folder"), "" },
         { "", "", "   " } };
     for (const auto& [program, folder, line] : starts) {
-        runner.ApplicationName = program;
+        SetProgram(runner, program, line);
         runner.CurrentDirectory = folder;
-        runner.CommandLine = line;
         EXPECT_FALSE(runner.Execute()) << program << folder << line;
     }
     RunFor(300);
