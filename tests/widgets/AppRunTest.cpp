@@ -7,28 +7,27 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <optional>
-#include <unistd.h>
+#include <tuple>
 
 namespace {
 
 // Counts the runner's events and checks they arrive on the GUI thread.
 struct Recorder {
-    int idle = 0;
-    int terminated = 0;
+    int idle = 0, terminated = 0;
     bool offThread = false;
     std::thread::id gui = std::this_thread::get_id();
 
     void Attach(TAppRunner& r)
     {
-        r.OnIdle = [this](TObject*) {
-            ++idle;
-            offThread |= std::this_thread::get_id() != gui;
-        };
-        r.OnTerminated = [this](TObject*) {
-            ++terminated;
-            offThread |= std::this_thread::get_id() != gui;
-        };
+        r.OnIdle = [this](TObject*) { Count(idle); };
+        r.OnTerminated = [this](TObject*) { Count(terminated); };
+    }
+    void Count(int& events)
+    {
+        ++events;
+        offThread |= std::this_thread::get_id() != gui;
     }
 };
 
@@ -38,11 +37,17 @@ struct SwitchProbe : TIdleProbe {
     bool IsIdle(pid_t) override { return idle; }
 };
 
-// The runner set to run the shell with `script`.
-void SetShell(TAppRunner& runner, const std::string& script)
+// The runner set to run the program with the command line.
+void SetProgram(TAppRunner& runner, const std::string& program, const std::string& commandLine)
 {
-    runner.ApplicationName = "/bin/sh";
-    runner.CommandLine = "sh -c \"" + script + "\"";
+    runner.ApplicationName = program;
+    runner.CommandLine = commandLine;
+}
+// The shell with `script`; the test program that puts up a window on `display` after a while.
+void SetShell(TAppRunner& runner, const std::string& script) { SetProgram(runner, "/bin/sh", "sh -c \"" + script + "\""); }
+void SetWindowProgram(TAppRunner& runner, const std::string& display, const std::string& marker)
+{
+    SetProgram(runner, CORVANA_BIN_DIR "/test_show_window", "test_show_window \"" + display + "\" \"" + marker + "\"");
 }
 
 // A runner whose events are counted, and a folder for its programs.
@@ -57,8 +62,23 @@ struct AppRunner : ::testing::Test {
         SetShell(runner, script);
         return runner.Execute();
     }
+    // A runner of its own, on the shell with `script`, started.
+    static TAppRunner* Started(const std::string& script, TComponent* owner = nullptr)
+    {
+        auto* started = new TAppRunner(owner);
+        SetShell(*started, script);
+        EXPECT_TRUE(started->Execute());
+        return started;
+    }
     bool RunUntilEnded() { return RunUntil([&] { return runner.Terminated(); }); }
     bool RunUntilReported() { return RunUntil([&] { return rec.terminated > 0; }); }
+    // Ended by the signal, the end reported once.
+    void KillAndExpectTheEnd(TAppRunner& each, const Recorder& seen, int signal = SIGTERM)
+    {
+        ::kill(each.ProcessId(), signal);
+        EXPECT_EQ((std::tuple { RunUntil([&] { return each.Terminated(); }), seen.terminated, each.ExitCode() }),
+            std::tuple(true, 1, 128u + signal));
+    }
 };
 
 }
@@ -67,24 +87,19 @@ TEST_F(AppRunner, RunsTheProgramAndReportsItsEnd)
 {
     std::string out = dir.File("out");
     WriteScript(dir.File("prog"), "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '" + out + "'; exit 7");
-    runner.ApplicationName = dir.File("prog");
-    runner.CommandLine = "prog \"two words\" plain";
+    SetProgram(runner, dir.File("prog"), "prog \"two words\" plain");
     runner.CurrentDirectory = "/";
     EXPECT_EQ(runner.ExitCode(), 0u);
     ASSERT_TRUE(runner.Execute());
-    EXPECT_EQ(runner.ExitCode(), TAppRunner::StillActive);
-    EXPECT_FALSE(runner.Terminated());
+    EXPECT_EQ(std::tuple(runner.ExitCode(), runner.Terminated()), std::tuple(TAppRunner::StillActive, false));
     pid_t pid = runner.ProcessId();
     EXPECT_GT(pid, 0);
 
     ASSERT_TRUE(RunUntilReported());
     RunFor(300);
-    EXPECT_EQ(rec.terminated, 1);
-    EXPECT_TRUE(runner.Terminated());
-    EXPECT_EQ(runner.ExitCode(), 7u);
-    EXPECT_FALSE(rec.offThread);
-    EXPECT_EQ(ReadFileBytes(out), "/\ntwo words\nplain\n");
-    EXPECT_TRUE(ProcessGone(pid));
+    EXPECT_EQ(std::tuple(rec.terminated, runner.Terminated(), runner.ExitCode(), rec.offThread, ReadFileBytes(out),
+                  ProcessGone(pid)),
+        std::tuple(1, true, 7u, false, "/\ntwo words\nplain\n", true));
 }
 
 TEST_F(AppRunner, ProgramNamedFirstInTheCommandLine)
@@ -105,27 +120,22 @@ TEST_F(AppRunner, ExitBySignalIs128PlusTheSignal)
 
 TEST_F(AppRunner, FailedStartLeavesTheRunnerNotStarted)
 {
-    runner.ApplicationName = dir.File("missing");
-    EXPECT_FALSE(runner.Execute());
-    runner.ApplicationName = "/bin/sh";
-    runner.CurrentDirectory = dir.File("no-such-folder");
-    EXPECT_FALSE(runner.Execute());
-    runner.ApplicationName.clear();
-    runner.CurrentDirectory.clear();
-    runner.CommandLine = "   ";
-    EXPECT_FALSE(runner.Execute());
+    // A missing program, a missing folder, a command line of blanks.
+    const std::string starts[][3] = { { dir.File("missing"), "", "" }, { "/bin/sh", dir.File("no-such-folder"), "" },
+        { "", "", "   " } };
+    for (const auto& [program, folder, line] : starts) {
+        SetProgram(runner, program, line);
+        runner.CurrentDirectory = folder;
+        EXPECT_FALSE(runner.Execute()) << program << folder << line;
+    }
     RunFor(300);
-    EXPECT_FALSE(runner.Idle());
-    EXPECT_FALSE(runner.Terminated());
-    EXPECT_EQ(runner.ExitCode(), 0u);
-    EXPECT_EQ(runner.ProcessId(), 0);
-    EXPECT_EQ(rec.idle + rec.terminated, 0);
+    EXPECT_EQ(std::tuple(runner.Idle(), runner.Terminated(), runner.ExitCode(), runner.ProcessId(), rec.idle + rec.terminated),
+        std::tuple(false, false, 0u, 0, 0));
 }
 
 TEST_F(AppRunner, BareNameIsLookedForInTheCurrentFolderOnly)
 {
-    runner.ApplicationName = "sh";  // on the PATH, not here
-    runner.CommandLine = "sh -c true";
+    SetProgram(runner, "sh", "sh -c true");  // on the PATH, not here
     EXPECT_FALSE(runner.Execute());
 }
 
@@ -133,10 +143,8 @@ TEST_F(AppRunner, IdleFiresEachTimeTheProgramTurnsIdle)
 {
     auto probe = std::make_shared<SwitchProbe>();
     runner.SetIdleProbe(probe);
-    runner.ApplicationName = "/bin/sleep";
-    runner.CommandLine = "sleep 30";
+    SetProgram(runner, "/bin/sleep", "sleep 30");
     ASSERT_TRUE(runner.Execute());
-    pid_t pid = runner.ProcessId();
 
     RunFor(250);
     EXPECT_EQ(rec.idle, 0);
@@ -150,18 +158,7 @@ TEST_F(AppRunner, IdleFiresEachTimeTheProgramTurnsIdle)
     probe->idle = true;
     ASSERT_TRUE(RunUntil([&] { return rec.idle == 2; }));
     EXPECT_FALSE(rec.offThread);
-
-    ::kill(pid, SIGTERM);
-    ASSERT_TRUE(RunUntilEnded());
-    EXPECT_EQ(runner.ExitCode(), 128u + SIGTERM);
-    EXPECT_EQ(rec.terminated, 1);
-}
-
-// Runs the test program that puts up a window on `display` after a while.
-void StartWindowProgram(TAppRunner& runner, const std::string& display, const std::string& marker)
-{
-    runner.ApplicationName = CORVANA_BIN_DIR "/test_show_window";
-    runner.CommandLine = "test_show_window \"" + display + "\" \"" + marker + "\"";
+    KillAndExpectTheEnd(runner, rec);
 }
 
 TEST_F(AppRunner, WithoutAWindowOnTheDesktopNothingIsIdleAndTheEndIsReported)
@@ -170,46 +167,32 @@ TEST_F(AppRunner, WithoutAWindowOnTheDesktopNothingIsIdleAndTheEndIsReported)
     if (!display.Missing().empty())
         GTEST_SKIP() << display.Missing();
     ASSERT_EQ(display.Broken(), "");
-    struct Case {
-        const char* Name;
-        // The display the runner looks at; none given: the desktop's, which
-        // under the offscreen platform has none.
-        std::optional<std::string> Looks;
-        const char* Console;  // or the window program, on the test's display
-    };
-    const std::vector<Case> cases {
+    // The display the runner looks at (none: the desktop's, which under the
+    // offscreen platform has none), and the console program, if not the window one.
+    const std::tuple<const char*, std::optional<std::string>, const char*> cases[] {
         { "a sleeping console program", display.Display(), "exec sleep 30" },
         { "a busy console program", display.Display(), "while :; do :; done" },
         { "a window, offscreen desktop", std::nullopt, nullptr },
         { "a window, no display", "", nullptr },
     };
-    for (const Case& k : cases) {
+    for (const auto& [name, looks, console] : cases) {
+        SCOPED_TRACE(name);
         TAppRunner each(nullptr);
         Recorder seen;
         seen.Attach(each);
-        if (k.Looks)
-            each.SetIdleProbe(std::make_shared<TDesktopIdleProbe>(*k.Looks));
-        std::string marker = dir.File(std::string(k.Name) + ".shown");
-        if (k.Console) {
-            SetShell(each, k.Console);
-        } else {
-            StartWindowProgram(each, display.Display(), marker);
-        }
-        ASSERT_TRUE(each.Execute()) << k.Name;
-        if (!k.Console) {
-            EXPECT_TRUE(RunUntil([&] { return FileExistsNow(marker); }, 10000)) << k.Name;
-        }
+        if (looks)
+            each.SetIdleProbe(std::make_shared<TDesktopIdleProbe>(*looks));
+        std::string marker = dir.File(std::string(name) + ".shown");
+        console ? SetShell(each, console) : SetWindowProgram(each, display.Display(), marker);
+        ASSERT_TRUE(each.Execute());
+        EXPECT_TRUE(console || RunUntil([&] { return FileExistsNow(marker); }, 10000)) << "the window shown";
         RunFor(1500);
-        EXPECT_EQ(seen.idle, 0) << k.Name;
-        EXPECT_FALSE(each.Idle()) << k.Name;
-        ::kill(each.ProcessId(), SIGTERM);
-        EXPECT_TRUE(RunUntil([&] { return each.Terminated(); })) << k.Name;
-        EXPECT_EQ(seen.terminated, 1) << k.Name;
-        EXPECT_EQ(each.ExitCode(), 128u + SIGTERM) << k.Name;
+        EXPECT_EQ(std::tuple(seen.idle, each.Idle()), std::tuple(0, false));
+        KillAndExpectTheEnd(each, seen);
     }
 }
 
-class AppRunnerOnADisplay : public ::testing::TestWithParam<bool> {};
+struct AppRunnerOnADisplay : AppRunner, ::testing::WithParamInterface<bool> {};
 
 TEST_P(AppRunnerOnADisplay, AProgramIsIdleOnceItsWindowShows)
 {
@@ -217,24 +200,20 @@ TEST_P(AppRunnerOnADisplay, AProgramIsIdleOnceItsWindowShows)
     if (!display.Missing().empty())
         GTEST_SKIP() << display.Missing();
     ASSERT_EQ(display.Broken(), "");
-    TempDir dir("runner");
     std::string marker = dir.File("shown");
-    TAppRunner runner(nullptr);
     runner.SetIdleProbe(std::make_shared<TDesktopIdleProbe>(display.Display()));
     bool shownAtIdle = false;
-    int idle = 0;
     runner.OnIdle = [&](TObject*) {
-        ++idle;
+        ++rec.idle;
         shownAtIdle = FileExistsNow(marker);
     };
-    StartWindowProgram(runner, display.Display(), marker);
+    SetWindowProgram(runner, display.Display(), marker);
     ASSERT_TRUE(runner.Execute());
-    ASSERT_TRUE(RunUntil([&] { return idle > 0; }, 10000));
+    ASSERT_TRUE(RunUntil([&] { return rec.idle > 0; }, 10000));
     EXPECT_TRUE(shownAtIdle);
     RunFor(300);
-    EXPECT_EQ(idle, 1);
-    ::kill(runner.ProcessId(), SIGTERM);
-    EXPECT_TRUE(RunUntil([&] { return runner.Terminated(); }));
+    EXPECT_EQ(rec.idle, 1);
+    KillAndExpectTheEnd(runner, rec);
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktop, AppRunnerOnADisplay, ::testing::Values(false, true),
@@ -250,10 +229,9 @@ TEST_F(AppRunner, SecondExecuteHandsOverAndTheFirstIsStillReaped)
 
     ASSERT_TRUE(RunUntilReported());
     RunFor(300);
-    EXPECT_EQ(rec.terminated, 1);
-    EXPECT_EQ(runner.ExitCode(), 2u);  // the first program's end was not reported
-    EXPECT_TRUE(ProcessGone(first));
-    EXPECT_TRUE(ProcessGone(second));
+    // The first program's end was not reported.
+    EXPECT_EQ(std::tuple(rec.terminated, runner.ExitCode(), ProcessGone(first), ProcessGone(second)),
+        std::tuple(1, 2u, true, true));
 }
 
 TEST_F(AppRunner, AReportAlreadyPostedForAnEarlierStartIsDropped)
@@ -265,9 +243,7 @@ TEST_F(AppRunner, AReportAlreadyPostedForAnEarlierStartIsDropped)
     ASSERT_TRUE(Shell("sleep 0.3; exit 6"));
     ASSERT_TRUE(RunUntilReported());
     RunFor(200);
-    EXPECT_EQ(rec.terminated, 1);
-    EXPECT_EQ(runner.ExitCode(), 6u);
-    EXPECT_TRUE(ProcessGone(first));
+    EXPECT_EQ(std::tuple(rec.terminated, runner.ExitCode(), ProcessGone(first)), std::tuple(1, 6u, true));
 }
 
 TEST_F(AppRunner, DestroyingTheRunnerNeitherKillsNorForgetsTheChild)
@@ -276,42 +252,31 @@ TEST_F(AppRunner, DestroyingTheRunnerNeitherKillsNorForgetsTheChild)
     int events = 0;
     auto started = std::chrono::steady_clock::now();
     {
-        TAppRunner gone(nullptr);
-        gone.OnTerminated = [&](TObject*) { ++events; };
-        SetShell(gone, "sleep 0.6");
-        ASSERT_TRUE(gone.Execute());
-        pid = gone.ProcessId();
+        std::unique_ptr<TAppRunner> gone(Started("sleep 0.6"));
+        gone->OnTerminated = [&](TObject*) { ++events; };
+        pid = gone->ProcessId();
         RunFor(150);
     }
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(600));
-    EXPECT_TRUE(ProcessAlive(pid));
-    EXPECT_TRUE(RunUntil([&] { return ProcessGone(pid); }));
-    EXPECT_EQ(events, 0);
+    // Alive, then reaped, unreported.
+    EXPECT_EQ((std::tuple { ProcessAlive(pid), RunUntil([&] { return ProcessGone(pid); }), events }), std::tuple(true, true, 0));
 }
 
 TEST_F(AppRunner, AnEndedButUnreportedChildIsReapedWhenTheRunnerGoes)
 {
-    pid_t pid = 0;
-    {
-        TAppRunner gone(nullptr);
-        SetShell(gone, "exit 0");
-        ASSERT_TRUE(gone.Execute());
-        pid = gone.ProcessId();
-    }
+    pid_t pid = std::unique_ptr<TAppRunner>(Started("exit 0"))->ProcessId();  // the runner freed at once
     EXPECT_TRUE(RunUntil([&] { return ProcessGone(pid); }));
 }
 
 TEST_F(AppRunner, HandlerMayFreeTheRunner)
 {
-    auto* freeing = new TAppRunner(nullptr);
+    auto* freeing = Started("true");
     bool freed = false;
     freeing->OnTerminated = [&](TObject* sender) {
         // Nothing of the closure may be used once its runner is gone.
         freed = true;
         delete static_cast<TAppRunner*>(sender);
     };
-    SetShell(*freeing, "true");
-    ASSERT_TRUE(freeing->Execute());
     EXPECT_TRUE(RunUntil([&] { return freed; }));
 }
 
@@ -323,16 +288,13 @@ TEST_F(AppRunner, HandlerMayStartTheNextRun)
             runner.Execute();
     };
     ASSERT_TRUE(Shell("exit 3"));
-    EXPECT_TRUE(RunUntil([&] { return runs == 3; }));
-    EXPECT_EQ(runner.ExitCode(), 3u);
+    EXPECT_EQ((std::tuple { RunUntil([&] { return runs == 3; }), runner.ExitCode() }), std::tuple(true, 3u));
 }
 
 TEST_F(AppRunner, OwnerFreesIt)
 {
     TComponent owner(nullptr);
-    auto* owned = new TAppRunner(&owner);
-    SetShell(*owned, "sleep 0.2");
-    ASSERT_TRUE(owned->Execute());
+    Started("sleep 0.2", &owner);
     EXPECT_EQ(owner.ComponentCount(), 1);
 }
 
@@ -341,11 +303,9 @@ TEST_F(AppRunner, AFailedStartKeepsWatchingTheProgramStartedBefore)
     ASSERT_TRUE(Shell("sleep 0.3; exit 3"));
     pid_t first = runner.ProcessId();
     runner.ApplicationName = dir.File("missing");
-    EXPECT_FALSE(runner.Execute());
-    EXPECT_EQ(runner.ProcessId(), first);
-    EXPECT_EQ(runner.ExitCode(), TAppRunner::StillActive);
+    EXPECT_EQ((std::tuple { runner.Execute(), runner.ProcessId(), runner.ExitCode() }),
+        std::tuple(false, first, TAppRunner::StillActive));
 
     ASSERT_TRUE(RunUntilReported());
-    EXPECT_EQ(runner.ExitCode(), 3u);
-    EXPECT_TRUE(ProcessGone(first));
+    EXPECT_EQ(std::tuple(runner.ExitCode(), ProcessGone(first)), std::tuple(3u, true));
 }

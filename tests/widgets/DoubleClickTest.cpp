@@ -14,7 +14,6 @@
 #include "platform/TrackBar.h"
 #include "platform/TreeView.h"
 #include "platform/Messages.h"
-#include "tests/support/MessageLoop.h"
 #include "tests/support/MouseInput.h"
 #include "tests/support/TempDir.h"
 #include "widgets/MultiBaseEdit.h"
@@ -24,22 +23,23 @@
 #include "widgets/ita_Office97.h"
 
 #include <QAbstractScrollArea>
+#include <QString>
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
+#include <tuple>
 
 namespace {
 
+using TMake = std::function<TControl*(TComponent* owner, TWinControl* panel)>;
+
 struct Kind {
     const char* name;
-    std::function<TControl*(TComponent* owner, TWinControl* panel)> make;
+    TMake make;
     // Clicked away from the control's items, in its empty area.
     bool onEmptyArea = false;
 };
-
-using TMake = std::function<TControl*(TComponent*, TWinControl*)>;
 
 // A control of that kind on the panel, filled as a user would find it.
 template<class T>
@@ -64,14 +64,10 @@ const TMake listBox = with<TListBox>([](TListBox* list) { list->SetItems({ "one"
 const TMake listView = with<TListView>([](TListView* list) { list->AddItem("one"); });
 
 // These buttons answer a double click only while they are down.
-template<class T>
-TMake latched()
-{
-    return with<T>([](T* b) {
-        b->SetGroupIndex(7);
-        b->SetDown(true);
-    });
-}
+const auto latch = [](auto* b) {
+    b->SetGroupIndex(7);
+    b->SetDown(true);
+};
 
 const Kind kKinds[] = {
     { "TLabel", with<TLabel>() },
@@ -104,8 +100,8 @@ const Kind kKinds[] = {
     { "TMultiBaseEdit", with<TMultiBaseEdit>() },
     { "TURLLabel", with<TURLLabel>() },
     { "TOfficeButton", with<TOfficeButton>() },
-    { "TToolbarButton97", latched<TToolbarButton97>() },
-    { "TitaSpeedButton", latched<TitaSpeedButton>() },
+    { "TToolbarButton97", with<TToolbarButton97>(latch) },
+    { "TitaSpeedButton", with<TitaSpeedButton>(latch) },
 };
 
 void PrintTo(const Kind& k, std::ostream* os) { *os << k.name; }
@@ -123,21 +119,18 @@ TEST_P(DoubleClickTest, RunsTheControlsHandlerOnceAndNotThePanels)
     panel->OnDblClick = [&](TObject*) { ++panels; };
     form.Show();
     ProcessPostedMessages();
+    // In a scrolling view, the point is one of its item area.
     QWidget* w = control->Widget();
-    QPoint at = GetParam().onEmptyArea ? QPoint(w->width() / 2, w->height() - 6) : QPoint(12, 8);
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(w))
-        at = area->viewport()->mapTo(w, GetParam().onEmptyArea ? QPoint(area->viewport()->width() / 2, area->viewport()->height() - 4) : QPoint(12, 8));
+    auto* area = qobject_cast<QAbstractScrollArea*>(w);
+    QWidget* inner = area ? area->viewport() : w;
+    QPoint empty(inner->width() / 2, inner->height() - (area ? 4 : 6));
+    QPoint at = inner->mapTo(w, GetParam().onEmptyArea ? empty : QPoint(12, 8));
     DoubleClick(w, at.x(), at.y());
     ProcessPostedMessages();
-    EXPECT_EQ(own, 1) << "the control's own handler";
-    EXPECT_EQ(panels, 0) << "the handler of the panel it sits on";
+    EXPECT_EQ(std::tuple(own, panels), std::tuple(1, 0)) << "the control's own handler, and that of the panel it sits on";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, DoubleClickTest, ::testing::ValuesIn(kKinds),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        std::replace(name.begin(), name.end(), ' ', '_');
-        return name;
-    });
+    [](const auto& info) { return QString(info.param.name).replace(' ', '_').toStdString(); });
 
 }  // namespace

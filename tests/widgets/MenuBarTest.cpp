@@ -18,8 +18,10 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -27,47 +29,21 @@ namespace {
 // The mouse passing over a control, no button held.
 void moveOver(TControl* c) { SendMouse(c->Widget(), QEvent::MouseMove, 3, 3, Qt::NoButton); }
 
-void click(TControl* c, int x = 5, int y = 5)
-{
-    SendMouse(c->Widget(), QEvent::MouseButtonPress, x, y);
-    SendMouse(c->Widget(), QEvent::MouseButtonRelease, x, y);
-}
+void click(TControl* c, int x = 5, int y = 5) { ClickAt(c->Widget(), { x, y }); }
 
-// Records each menu it is asked to run, with its point, and answers from a
-// script: an action run while the menu is "open", then the item chosen.
-struct ScriptedRunner : TMenuRunner {
-    struct Step {
-        std::function<void()> whileOpen;
-        TMenuItem* choice = nullptr;
-    };
-    std::vector<Step> script;
-    std::vector<std::pair<TPopupMenu*, TPoint>> runs;
-    std::vector<bool> downWhileOpen;
-    TitaMenuButton* watched = nullptr;
-    TMenuItem* Run(TPopupMenu* menu, TPoint p) override
-    {
-        runs.emplace_back(menu, p);
-        if (watched)
-            downWhileOpen.push_back(watched->Down());
-        if (runs.size() > script.size())
-            return nullptr;
-        Step step = script[runs.size() - 1];
-        if (step.whileOpen)
-            step.whileOpen();
-        return step.choice;
-    }
-};
+using MenuRun = std::tuple<TPopupMenu*, int, int, bool>;
 
-class MenuBarTest : public ::testing::Test {
+// The bar of three menu buttons on a form. The test stands in for the user
+// at an open menu: it records each menu it is asked to run and answers from
+// a script, an action run while the menu is "open", then the item chosen.
+class MenuBarTest : public ::testing::Test, public TMenuRunner {
 protected:
     void SetUp() override
     {
-        SetMenuRunner(&runner);
+        SetMenuRunner(this);
         form = std::make_unique<TForm>(nullptr);
         form->SetBounds(50, 50, 600, 300);
-        bar = new TCustomControl(form.get());
-        bar->SetParent(form.get());
-        bar->SetBounds(0, 0, 400, 22);
+        bar = NewControl<TCustomControl>(form.get(), form.get(), "Bar", 0, 0, 400, 22);
         const char* captions[] = { "File", "Edit", "View" };
         for (int i = 0; i < 3; ++i) {
             menus[i] = new TPopupMenu(form.get());
@@ -87,31 +63,48 @@ protected:
         form.reset();
         SetMenuRunner(nullptr);
     }
+    TMenuItem* Run(TPopupMenu* menu, TPoint p) override
+    {
+        auto own = std::find_if(std::begin(buttons), std::end(buttons), [&](TitaMenuButton* b) { return b->Menu == menu; });
+        runs.emplace_back(menu, p.X, p.Y, own != std::end(buttons) && (*own)->Down());
+        if (runs.size() > script.size())
+            return nullptr;
+        auto [whileOpen, choice] = script[runs.size() - 1];
+        if (whileOpen)
+            whileOpen();
+        return choice;
+    }
+    // The run of button i's menu: dropped below it, the button down meanwhile.
+    MenuRun ranBelow(int i) const
+    {
+        QPoint p = buttons[i]->Widget()->mapToGlobal(QPoint(0, buttons[i]->Height()));
+        return { menus[i], p.x(), p.y(), true };
+    }
     // The colour the screen shows at a point of a control, as last painted.
     static TColor Shown(TControl* c, int x, int y)
     {
         ProcessPostedMessages();
         QCoreApplication::processEvents();
-        QPoint at = c->Widget()->mapTo(c->Widget()->window(), QPoint(x, y));
-        QImage image = QGuiApplication::primaryScreen()->grabWindow(c->Widget()->window()->winId(), at.x(), at.y(), 1, 1).toImage();
-        QRgb p = image.pixel(0, 0);
-        return TColor(qRed(p) | qGreen(p) << 8 | qBlue(p) << 16);
+        QWidget* top = c->Widget()->window();
+        QPoint at = c->Widget()->mapTo(top, QPoint(x, y));
+        return FromQRgb(QGuiApplication::primaryScreen()->grabWindow(top->winId(), at.x(), at.y(), 1, 1).toImage().pixel(0, 0));
     }
     // No button keeps a hover frame, in its state or on the screen.
     void ExpectNoFrames()
     {
-        for (TitaMenuButton* b : buttons) {
-            EXPECT_FALSE(b->MouseIn()) << b->Caption();
-            EXPECT_EQ(Shown(b, 0, 0), GetSysColor(COLOR_BTNFACE)) << b->Caption();
-        }
+        for (TitaMenuButton* b : buttons)
+            EXPECT_EQ(std::tuple(b->MouseIn(), Shown(b, 0, 0)), std::tuple(false, GetSysColor(COLOR_BTNFACE))) << b->Caption();
     }
-    TPoint below(TControl* c) const
+    // The bar at rest: no button down, out of menu mode.
+    void ExpectReleased(TitaMenuButton* b)
     {
-        QPoint p = c->Widget()->mapToGlobal(QPoint(0, c->Height()));
-        return { p.x(), p.y() };
+        EXPECT_EQ(std::tuple(b->Down(), TitaMenuButton::MenuMode()), std::tuple(false, false)) << b->Caption();
     }
 
-    ScriptedRunner runner;
+    // For each menu run: what happens while it is open, and the item chosen.
+    std::vector<std::pair<std::function<void()>, TMenuItem*>> script;
+    // Each menu run: the menu, the screen point it drops at, whether its button is down.
+    std::vector<MenuRun> runs;
     std::unique_ptr<TForm> form;
     TCustomControl* bar = nullptr;
     TPopupMenu* menus[3] {};
@@ -122,52 +115,36 @@ protected:
 
 TEST_F(MenuBarTest, AClickDropsTheMenuBelowTheLatchedButtonAndAChoiceReleasesTheBar)
 {
-    runner.watched = buttons[0];
-    runner.script = { { nullptr, items[0] } };
+    script = { { nullptr, items[0] } };
     click(buttons[0]);
-    ASSERT_EQ(runner.runs.size(), 1u);
-    EXPECT_EQ(runner.runs[0].first, menus[0]);
-    EXPECT_EQ(runner.runs[0].second.X, below(buttons[0]).X);
-    EXPECT_EQ(runner.runs[0].second.Y, below(buttons[0]).Y);
-    EXPECT_EQ(runner.downWhileOpen, std::vector<bool> { true });
-    EXPECT_EQ(chosen, std::vector<int> { 0 });
-    EXPECT_FALSE(buttons[0]->Down());
-    EXPECT_FALSE(TitaMenuButton::MenuMode());
+    EXPECT_EQ(std::tuple(runs, chosen), std::tuple(std::vector { ranBelow(0) }, std::vector { 0 }));
+    ExpectReleased(buttons[0]);
     EXPECT_EQ(TitaMenuButton::CurrentButton(), nullptr);
 }
 
 TEST_F(MenuBarTest, ADismissedMenuEndsMenuModeAndPopsTheButtonUp)
 {
     click(buttons[1]);
-    EXPECT_EQ(runner.runs.size(), 1u);
-    EXPECT_TRUE(chosen.empty());
-    EXPECT_FALSE(buttons[1]->Down());
-    EXPECT_FALSE(TitaMenuButton::MenuMode());
+    EXPECT_EQ(std::tuple(runs, chosen), std::tuple(std::vector { ranBelow(1) }, std::vector<int> {}));
+    ExpectReleased(buttons[1]);
     ExpectNoFrames();
 }
 
 TEST_F(MenuBarTest, MovingOntoAnotherButtonWhileAMenuIsOpenSwitchesToItsMenu)
 {
-    runner.watched = buttons[1];
-    runner.script = { { [this] { moveOver(buttons[1]); }, nullptr }, { nullptr, items[1] } };
+    script = { { [this] { moveOver(buttons[1]); }, nullptr }, { nullptr, items[1] } };
     click(buttons[0]);
     EXPECT_FALSE(buttons[0]->Down());
     ProcessPostedMessages();
-    ASSERT_EQ(runner.runs.size(), 2u);
-    EXPECT_EQ(runner.runs[1].first, menus[1]);
-    EXPECT_EQ(runner.runs[1].second.X, below(buttons[1]).X);
-    EXPECT_EQ(runner.downWhileOpen[1], true);
-    EXPECT_EQ(chosen, std::vector<int> { 1 });
-    EXPECT_FALSE(buttons[1]->Down());
-    EXPECT_FALSE(TitaMenuButton::MenuMode());
+    EXPECT_EQ(std::tuple(runs, chosen), std::tuple(std::vector { ranBelow(0), ranBelow(1) }, std::vector { 1 }));
+    ExpectReleased(buttons[1]);
     ExpectNoFrames();
     // After the switch the filter still works: another round switches again.
-    runner.runs.clear();
-    runner.script = { { [this] { moveOver(buttons[2]); }, nullptr }, { nullptr, nullptr } };
+    runs.clear();
+    script = { { [this] { moveOver(buttons[2]); }, nullptr }, { nullptr, nullptr } };
     click(buttons[1]);
     ProcessPostedMessages();
-    ASSERT_EQ(runner.runs.size(), 2u);
-    EXPECT_EQ(runner.runs[1].first, menus[2]);
+    EXPECT_EQ(runs, (std::vector { ranBelow(1), ranBelow(2) }));
     ExpectNoFrames();
 }
 
@@ -180,11 +157,10 @@ TEST_F(MenuBarTest, AHiddenButtonOrOneOfAnotherWindowIsNeverSwitchedTo)
     auto* foreign = NewControl<TitaMenuButton>(&other, &other, "Foreign", 0, 0, 200, 200);
     foreign->Menu = &otherMenu;
     other.Show();
-    runner.script = { { [&] { moveOver(buttons[2]), moveOver(foreign); }, nullptr } };
+    script = { { [&] { moveOver(buttons[2]), moveOver(foreign); }, nullptr } };
     click(buttons[0]);
     ProcessPostedMessages();
-    EXPECT_EQ(runner.runs.size(), 1u);
-    EXPECT_FALSE(TitaMenuButton::MenuMode());
+    EXPECT_EQ(std::tuple(runs.size(), TitaMenuButton::MenuMode()), std::tuple(1u, false));
 }
 
 TEST_F(MenuBarTest, AToggleGoesDownAndUpAndAGroupMateGoesUpWhenAnotherGoesDown)
@@ -196,8 +172,7 @@ TEST_F(MenuBarTest, AToggleGoesDownAndUpAndAGroupMateGoesUpWhenAnotherGoesDown)
     click(a);
     EXPECT_TRUE(a->Down());
     click(a);
-    EXPECT_FALSE(a->Down());
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(std::tuple(a->Down(), clicks), std::tuple(false, 2));
     // Released just on the bottom edge it still clicks; on the right edge not.
     click(a, 5, a->Height());
     EXPECT_TRUE(a->Down());
@@ -205,8 +180,7 @@ TEST_F(MenuBarTest, AToggleGoesDownAndUpAndAGroupMateGoesUpWhenAnotherGoesDown)
     EXPECT_TRUE(a->Down());
     b->SetGroupIndex(a->GroupIndex());
     b->SetDown(true);
-    EXPECT_TRUE(b->Down());
-    EXPECT_FALSE(a->Down());
+    EXPECT_EQ(std::tuple(b->Down(), a->Down()), std::tuple(true, false));
     // Without a group a button never stays down.
     TitaSpeedButton plain(form.get());
     plain.SetDown(true);
@@ -239,13 +213,11 @@ TEST(SpeedButtonGlyph, ADisabledButtonEmbossesTheBlackOfItsCellAndDropsOtherColo
     TitaSpeedButton button(nullptr);
     button.SetBounds(0, 0, 22, 22);
     button.Glyphs = &glyphs;
-    TBitmap image(22, 22);
-    button.PaintTo(image.Canvas());
     // The 16-pixel cell stands centred in the 18-pixel glyph area at (3, 3).
-    ExpectPixels(image, { { 8, 8, clRed }, { 6, 6, clBlack } });
+    ExpectPixels(Painted(button), { { 8, 8, clRed }, { 6, 6, clBlack } });
     button.SetEnabled(false);
-    button.PaintTo(image.Canvas());
-    ExpectPixels(image, { { 6, 6, GetSysColor(COLOR_BTNSHADOW) }, { 7, 7, GetSysColor(COLOR_BTNHIGHLIGHT) }, { 8, 8, GetSysColor(COLOR_BTNFACE) } });
+    ExpectPixels(Painted(button), { { 6, 6, GetSysColor(COLOR_BTNSHADOW) }, { 7, 7, GetSysColor(COLOR_BTNHIGHLIGHT) },
+                                      { 8, 8, GetSysColor(COLOR_BTNFACE) } });
 }
 
 }  // namespace

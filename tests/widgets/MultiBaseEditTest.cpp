@@ -4,21 +4,16 @@
 #include "widgets/MultiBaseEdit.h"
 
 #include "platform/Exception.h"
-#include <QTest>
 
+#include <QTest>
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
+#include <tuple>
 
 namespace {
 
-struct ReadCase {
-    TBase base;
-    std::string text;
-    std::int32_t value;
-};
-
-const ReadCase kReads[] = {
+// The text in the base, and the number it reads as.
+const std::tuple<TBase, std::string, std::int32_t> kReads[] = {
     { bDEC, "", 0 }, { bDEC, "000", 0 }, { bDEC, "0042", 42 }, { bDEC, "-17", -17 }, { bDEC, "2147483647", 2147483647 },
     { bHEX, "0000001F", 31 }, { bHEX, "ff", 255 }, { bHEX, "FFFFFFFF", -1 }, { bHEX, "1G", 16 }, { bHEX, "123456789", 0 },
     { bHEX, "000000000A", 10 },  // leading zeros do not count towards the eight digits
@@ -26,13 +21,8 @@ const ReadCase kReads[] = {
     { bBIN, "1" + std::string(32, '0'), 0 },
 };
 
-struct TypeCase {
-    TBase base;
-    const char* typed;
-    const char* shown;
-};
-
-const TypeCase kTyping[] = {
+// The keys typed in the base, and the text they leave.
+const std::tuple<TBase, const char*, const char*> kTyping[] = {
     { bDEC, "-12a3", "-123" }, { bDEC, "4-5", "45" }, { bDEC, "--7", "-7" },
     { bHEX, "7fG-zA", "7fA" }, { bBIN, "10201", "1001" },
 };
@@ -41,11 +31,11 @@ const TypeCase kTyping[] = {
 
 TEST(MultiBaseEdit, ReadsItsTextInEachBase)
 {
-    for (const auto& c : kReads) {
+    for (const auto& [base, text, value] : kReads) {
         TMultiBaseEdit edit(nullptr);
-        edit.SetBase(c.base);
-        edit.SetText(c.text);
-        EXPECT_EQ(edit.Value(), c.value) << c.text;
+        edit.SetBase(base);
+        edit.SetText(text);
+        EXPECT_EQ(edit.Value(), value) << text;
     }
 }
 
@@ -79,12 +69,12 @@ TEST(MultiBaseEdit, DecimalTextThatIsNoNumberRaisesTheConversionError)
 
 TEST(MultiBaseEdit, OnlyTheBaseDigitsAreTyped)
 {
-    for (const auto& c : kTyping) {
+    for (const auto& [base, typed, shown] : kTyping) {
         TMultiBaseEdit edit(nullptr);
-        edit.SetBase(c.base);
+        edit.SetBase(base);
         edit.SetText("");
-        QTest::keyClicks(edit.Widget(), c.typed);
-        EXPECT_EQ(edit.Text(), c.shown) << c.typed;
+        QTest::keyClicks(edit.Widget(), typed);
+        EXPECT_EQ(edit.Text(), shown) << typed;
     }
     // Backspace in every base; a "-" only where the selection starts at the front.
     TMultiBaseEdit edit(nullptr);

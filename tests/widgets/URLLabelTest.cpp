@@ -4,18 +4,13 @@
 #include "tests/support/MouseInput.h"
 #include "tests/widgets/FakeBrowser.h"
 
-#include <QCoreApplication>
-#include <QEnterEvent>
-#include <QMouseEvent>
+#include <QEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
 
-namespace {
+#include <tuple>
 
-void send(TURLLabel& label, QEvent::Type type, int x = 2, int y = 2)
-{
-    SendMouse(label.Widget(), type, x, y);
-}
+namespace {
 
 struct URLLabelTest : ::testing::Test {
     FakeBrowser browser;
@@ -27,73 +22,59 @@ struct URLLabelTest : ::testing::Test {
         label->SetParent(&parent);
         label->ColorMoveOver = clGreen;
     }
+    void send(QEvent::Type type, int x = 2, int y = 2) { SendMouse(label->Widget(), type, x, y); }
 };
 
 }
 
 TEST_F(URLLabelTest, LooksLikeALinkFromTheStart)
 {
-    EXPECT_EQ(label->Caption(), "Click me!");
-    EXPECT_EQ(label->FontColor(), clBlue);
-    EXPECT_EQ(label->ColorNormal, clBlue);
-    EXPECT_EQ(label->ColorClick, clRed);
-    EXPECT_FALSE(label->URL.empty());
+    EXPECT_EQ(std::tuple(label->Caption(), label->FontColor(), label->ColorNormal, label->ColorClick, label->URL.empty()),
+        std::tuple("Click me!", clBlue, clBlue, clRed, false));
 }
 
 TEST_F(URLLabelTest, ColourFollowsTheMouse)
 {
-    send(*label, QEvent::Enter);
-    EXPECT_EQ(label->FontColor(), clGreen);
-    send(*label, QEvent::MouseButtonPress);
-    EXPECT_EQ(label->FontColor(), clRed);
     // Leaving and coming back while still pressed shows the pressed colour.
-    send(*label, QEvent::Leave);
-    EXPECT_EQ(label->FontColor(), clBlue);
-    send(*label, QEvent::Enter);
-    EXPECT_EQ(label->FontColor(), clRed);
+    std::vector<TColor> shown;
+    for (QEvent::Type event : { QEvent::Enter, QEvent::MouseButtonPress, QEvent::Leave, QEvent::Enter }) {
+        send(event);
+        shown.push_back(label->FontColor());
+    }
+    EXPECT_EQ(shown, (std::vector<TColor> { clGreen, clRed, clBlue, clRed }));
 }
 
 TEST_F(URLLabelTest, PressAndReleaseInsideOpensTheAddress)
 {
     label->URL = "https://www.corvana.example/a page?x='1'";
-    send(*label, QEvent::Enter);
-    send(*label, QEvent::MouseButtonPress);
+    send(QEvent::Enter);
+    send(QEvent::MouseButtonPress);
     // The far edge still counts as inside.
-    send(*label, QEvent::MouseButtonRelease, label->Width(), label->Height());
-    EXPECT_EQ(browser.Arguments(), label->URL + "\n");
-    EXPECT_EQ(label->FontColor(), clGreen);
-    EXPECT_FALSE(label->Pressed());
+    send(QEvent::MouseButtonRelease, label->Width(), label->Height());
+    EXPECT_EQ((std::tuple { browser.Arguments(), label->FontColor(), label->Pressed() }),
+        std::tuple(label->URL + "\n", clGreen, false));
 }
 
 TEST_F(URLLabelTest, EmptyAddressOpensTheCaption)
 {
     label->URL.clear();
     label->SetCaption("https://caption.example/");
-    send(*label, QEvent::MouseButtonPress);
-    send(*label, QEvent::MouseButtonRelease);
+    ClickAt(label->Widget(), { 2, 2 });
     EXPECT_EQ(browser.Arguments(), "https://caption.example/\n");
 }
 
 TEST_F(URLLabelTest, ReleaseOutsideOrWithoutPressOpensNothing)
 {
-    struct Case {
-        int x, y;
-        bool press;
-        TColor after;
+    // Where the release is, whether a press on the label came first, and the colour after.
+    const std::tuple<int, int, bool, TColor> cases[] = {
+        { -1, 2, true, clBlue }, { 2, -1, true, clBlue }, { 1000, 2, true, clBlue }, { 2, 1000, true, clBlue },
+        { 2, 2, false, clGreen },
     };
-    const Case cases[] = {
-        { -1, 2, true, clBlue },
-        { 2, -1, true, clBlue },
-        { 1000, 2, true, clBlue },
-        { 2, 1000, true, clBlue },
-        { 2, 2, false, clGreen },  // a release without a press on the label
-    };
-    for (const Case& c : cases) {
-        if (c.press)
-            send(*label, QEvent::MouseButtonPress);
-        send(*label, QEvent::MouseButtonRelease, c.x, c.y);
-        EXPECT_EQ(label->FontColor(), c.after) << c.x << "," << c.y;
-        EXPECT_FALSE(label->Pressed());
+    for (const auto& [x, y, press, after] : cases) {
+        if (press)
+            send(QEvent::MouseButtonPress);
+        send(QEvent::MouseButtonRelease, x, y);
+        EXPECT_EQ(std::tuple(label->FontColor(), label->Pressed()), std::tuple(after, false)) << x << "," << y;
     }
     EXPECT_FALSE(browser.Started());
 }

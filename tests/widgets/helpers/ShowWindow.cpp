@@ -14,22 +14,13 @@
 
 namespace {
 
-class Window : public QWidget {
-public:
-    explicit Window(std::string marker)
-        : m_marker(std::move(marker))
-    {
-    }
-
-protected:
+struct Window : QWidget {
+    std::string marker;
     void paintEvent(QPaintEvent*) override
     {
-        if (std::FILE* f = std::fopen(m_marker.c_str(), "w"))
+        if (std::FILE* f = std::fopen(marker.c_str(), "w"))
             std::fclose(f);
     }
-
-private:
-    std::string m_marker;
 };
 
 }
@@ -43,7 +34,8 @@ int main(int argc, char** argv)
         setenv("QT_QPA_PLATFORM", "xcb", 1);
     }
     QApplication app(argc, argv);
-    Window window(argv[2]);
+    Window window;
+    window.marker = argv[2];
     window.setWindowTitle("shown");
     window.resize(240, 120);
     // Asleep before any window shows: idle only counts once it is there.
