@@ -5,21 +5,14 @@
 #include "tests/support/MouseInput.h"
 #include "tests/widgets/Pictures.h"
 
-#include <QCoreApplication>
-#include <QEnterEvent>
-#include <QMouseEvent>
+#include <QImage>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 #include <optional>
-
+#include <tuple>
 
 namespace {
-
-void send(TOfficeButton& b, QEvent::Type type, int x = 5, int y = 5, Qt::MouseButton button = Qt::LeftButton)
-{
-    SendMouse(b.Widget(), type, x, y, button);
-}
 
 // The mouse's events one after the other, at (5, 5) unless a step says where.
 struct MouseStep {
@@ -30,8 +23,9 @@ struct MouseStep {
 void mouse(TOfficeButton& b, std::initializer_list<MouseStep> steps)
 {
     for (const MouseStep& s : steps)
-        send(b, s.type, s.x, s.y, s.button);
+        SendMouse(b.Widget(), s.type, s.x, s.y, s.button);
 }
+void send(TOfficeButton& b, QEvent::Type type) { mouse(b, { { type } }); }
 
 void clickWithMouse(TOfficeButton& b) { mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress }, { QEvent::MouseButtonRelease } }); }
 
@@ -66,20 +60,22 @@ struct OfficeButton : ::testing::Test {
     DistinctColours colours;
     std::optional<TOfficeButton> alone { std::in_place, nullptr };
     TOfficeButton& b = *alone;
-    int clicks = 0;
+    int clicks = 0, enters = 0, exits = 0;
     void countClicks(TOfficeButton& button)
     {
         button.OnClick = [this](TObject*) { ++clicks; };
+        button.OnEnter = [this](TObject*) { ++enters; };
+        button.OnExit = [this](TObject*) { ++exits; };
     }
+    // The clicks so far, and whether the button shows hot and pressed.
+    std::tuple<int, bool, bool> seen(const TOfficeButton& button) const { return { clicks, button.Hot(), button.Pressed() }; }
     TForm form { nullptr };
     TOfficeButton* onForm(int group = 0)
     {
         auto* made = new TOfficeButton(&form);
         made->SetParent(&form);
-        if (group) {
-            made->SetGroupIndex(group);
-            made->SetDown(true);
-        }
+        made->SetGroupIndex(group);
+        made->SetDown(group != 0);
         return made;
     }
 };
@@ -96,9 +92,7 @@ TEST_F(OfficeButton, HiddenButtonClicksWhenCalledDirectly)
         ++clicks;
     };
     hidden->Click();
-    EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(hidden->Hot());
-    EXPECT_FALSE(hidden->Pressed());
+    EXPECT_EQ(seen(*hidden), std::tuple(1, false, false));
     // The mouse cannot reach a hidden button.
     clickWithMouse(*hidden);
     EXPECT_EQ(clicks, 1);
@@ -109,52 +103,34 @@ TEST_F(OfficeButton, HiddenButtonClicksWhenCalledDirectly)
 
 TEST_F(OfficeButton, StartsWithItsDefaults)
 {
-    EXPECT_EQ(b.Width(), 50);
-    EXPECT_EQ(b.Height(), 40);
-    EXPECT_EQ(b.Alignment(), taCenter);
-    EXPECT_EQ(b.BevelStyle(), bsRaised);
-    EXPECT_EQ(b.Layout(), blBitmapTop);
-    EXPECT_EQ(b.Options(), unsigned(boMonoDisplay | boPopupMark | boShowBevel));
-    EXPECT_EQ(b.ShadingType(), stMedium);
-    EXPECT_TRUE(b.ShowDownPattern());
-    EXPECT_EQ(b.UnselectedFontColor(), clWindowText);
-    EXPECT_FALSE(b.Down());
-    EXPECT_TRUE(b.Bitmap().Empty());
+    EXPECT_EQ(std::tuple(b.Width(), b.Height(), b.Alignment(), b.BevelStyle(), b.Layout(), b.Options(), b.ShadingType()),
+              std::tuple(50, 40, taCenter, bsRaised, blBitmapTop, unsigned(boMonoDisplay | boPopupMark | boShowBevel), stMedium));
+    EXPECT_EQ(std::tuple(b.ShowDownPattern(), b.UnselectedFontColor(), b.Down(), b.Bitmap().Empty()),
+              std::tuple(true, clWindowText, false, true));
 }
 
 TEST_F(OfficeButton, MouseClickAndEnterExit)
 {
-    int enters = 0, exits = 0;
     countClicks(b);
-    b.OnEnter = [&](TObject*) { ++enters; };
-    b.OnExit = [&](TObject*) { ++exits; };
     clickWithMouse(b);
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(enters, 1);
-    EXPECT_TRUE(b.Hot());
-    EXPECT_FALSE(b.Pressed());
+    EXPECT_EQ(std::tuple(clicks, enters, b.Hot(), b.Pressed()), std::tuple(1, 1, true, false));
     send(b, QEvent::Leave);
-    EXPECT_EQ(exits, 1);
-    EXPECT_FALSE(b.Hot());
+    EXPECT_EQ(std::tuple(exits, b.Hot()), std::tuple(1, false));
     // The right button does not click.
-    mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress, 5, 5, Qt::RightButton }, { QEvent::MouseButtonRelease, 5, 5, Qt::RightButton } });
+    mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress, 5, 5, Qt::RightButton },
+                 { QEvent::MouseButtonRelease, 5, 5, Qt::RightButton } });
     EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(OfficeButton, ReleasingAfterTheMouseHasLeftDoesNotClick)
 {
-    int exits = 0;
     countClicks(b);
-    b.OnExit = [&](TObject*) { ++exits; };
     mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress } });
     EXPECT_TRUE(b.Pressed());
-    send(b, QEvent::MouseMove, 80, 5);  // held, so the widget keeps the mouse
-    EXPECT_FALSE(b.Hot());
-    EXPECT_EQ(exits, 1);
+    mouse(b, { { QEvent::MouseMove, 80, 5 } });  // held, so the widget keeps the mouse
+    EXPECT_EQ(std::tuple(b.Hot(), exits), std::tuple(false, 1));
     mouse(b, { { QEvent::MouseButtonRelease, 80, 5 }, { QEvent::Leave } });
-    EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(exits, 1);
-    EXPECT_FALSE(b.Pressed());
+    EXPECT_EQ(std::tuple(clicks, exits, b.Pressed()), std::tuple(0, 1, false));
 
     // Leaving and coming back before the release still clicks.
     mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress }, { QEvent::MouseMove, 80, 5 }, { QEvent::MouseMove, 10, 10 },
@@ -167,8 +143,7 @@ TEST_F(OfficeButton, DisabledButtonIgnoresTheMouse)
     countClicks(b);
     mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress } });
     b.SetEnabled(false);
-    EXPECT_FALSE(b.Hot());
-    EXPECT_FALSE(b.Pressed());
+    EXPECT_EQ(seen(b), std::tuple(0, false, false));
     mouse(b, { { QEvent::MouseButtonPress }, { QEvent::MouseButtonRelease } });
     EXPECT_EQ(clicks, 0);
 }
@@ -187,20 +162,16 @@ TEST_F(OfficeButton, GroupsBehaveLikeRadioButtons)
     countClicks(*a);
 
     clickWithMouse(*a);
-    EXPECT_TRUE(a->Down());
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(std::tuple(a->Down(), clicks), std::tuple(true, 1));
     clickWithMouse(*mate);
-    EXPECT_TRUE(mate->Down());
-    EXPECT_FALSE(a->Down());
-    EXPECT_TRUE(other->Down());  // another group
+    EXPECT_EQ(std::tuple(mate->Down(), a->Down(), other->Down()), std::tuple(true, false, true));  // other: another group
 
     // A down button stays down when clicked, but still clicks.
     clickWithMouse(*mate);
     EXPECT_TRUE(mate->Down());
     // AllowAllUp goes to the whole group.
     a->SetAllowAllUp(true);
-    EXPECT_TRUE(mate->AllowAllUp());
-    EXPECT_FALSE(other->AllowAllUp());
+    EXPECT_EQ(std::tuple(mate->AllowAllUp(), other->AllowAllUp()), std::tuple(true, false));
     clickWithMouse(*mate);
     EXPECT_FALSE(mate->Down());
 
@@ -216,26 +187,21 @@ TEST_F(OfficeButton, IconOnlyTurnsTheCaptionIntoTheHint)
     b.SetCaption("&Save && Exit");
     EXPECT_EQ(b.Hint(), "");
     b.SetOptions(b.Options() | boIconOnly);
-    EXPECT_EQ(b.Hint(), "Save & Exit");
-    EXPECT_TRUE(b.ShowHint);
+    EXPECT_EQ(std::tuple(b.Hint(), b.ShowHint), std::tuple("Save & Exit", true));
     b.SetCaption("&Open");
     EXPECT_EQ(b.Hint(), "Open");
     b.SetOptions(b.Options() & ~boIconOnly);
-    EXPECT_EQ(b.Hint(), "");
-    EXPECT_FALSE(b.ShowHint);
+    EXPECT_EQ(std::tuple(b.Hint(), b.ShowHint), std::tuple("", false));
 }
 
 TEST_F(OfficeButton, AcceleratorClicks)
 {
     b.SetCaption("Save && &Open");
     countClicks(b);
-    EXPECT_FALSE(b.DialogChar('s'));
-    EXPECT_TRUE(b.DialogChar('o'));
-    EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(b.Pressed());
+    EXPECT_EQ((std::tuple { b.DialogChar('s'), b.DialogChar('o') }), std::tuple(false, true));
+    EXPECT_EQ(std::tuple(clicks, b.Pressed()), std::tuple(1, false));
     b.SetEnabled(false);
-    EXPECT_FALSE(b.DialogChar('O'));
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ((std::tuple { b.DialogChar('O'), clicks }), std::tuple(false, 1));
 }
 
 TEST_F(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
@@ -252,9 +218,7 @@ TEST_F(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
     countClicks(b);
     clickWithMouse(b);
     TPopupMenu::Responder = nullptr;
-    EXPECT_EQ(popups, 1);
-    EXPECT_EQ(clicks, 0);
-    EXPECT_FALSE(b.Pressed());
+    EXPECT_EQ(std::tuple(popups, clicks, b.Pressed()), std::tuple(1, 0, false));
 }
 
 TEST_F(OfficeButton, ShadedImageThresholds)
@@ -262,10 +226,10 @@ TEST_F(OfficeButton, ShadedImageThresholds)
     TBitmap src(8, 1);
     const TColor ground = RGB(1, 2, 3);
     // Sums (stMedium: 553, 231, 57): 554 555 553 232 231 58 57, then the ground.
-    const TColor px[] = { RGB(255, 255, 44), RGB(255, 255, 45), RGB(255, 255, 43), RGB(100, 100, 32), RGB(100, 100, 31), RGB(58, 0, 0), RGB(57, 0, 0) };
-    src.Canvas().SetPixel(0, 0, ground);
-    for (int i = 0; i < 7; ++i)
-        src.Canvas().SetPixel(i + 1, 0, px[i]);
+    const TColor px[] = { ground, RGB(255, 255, 44), RGB(255, 255, 45), RGB(255, 255, 43), RGB(100, 100, 32), RGB(100, 100, 31),
+                          RGB(58, 0, 0), RGB(57, 0, 0) };
+    for (int i = 0; i < 8; ++i)
+        src.Canvas().SetPixel(i, 0, px[i]);
     TBitmap shaded = MakeShadedBitmap(src, stMedium);
     ExpectPixels(shaded, { { 0, 0, ground }, { 1, 0, clWhite }, { 2, 0, clWhite }, { 3, 0, colours.light }, { 4, 0, colours.light },
                              { 5, 0, colours.dark }, { 6, 0, colours.dark }, { 7, 0, clBlack } });
@@ -273,24 +237,20 @@ TEST_F(OfficeButton, ShadedImageThresholds)
     TBitmap one(2, 1);
     one.Canvas().SetPixel(0, 0, ground);
     one.Canvas().SetPixel(1, 0, RGB(200, 0, 0));
-    EXPECT_EQ(MakeShadedBitmap(one, stLight).Pixel(1, 0), colours.light);
-    EXPECT_EQ(MakeShadedBitmap(one, stMedium).Pixel(1, 0), colours.dark);
-    EXPECT_EQ(MakeShadedBitmap(one, stDark).Pixel(1, 0), colours.dark);
+    auto shaded1 = [&](TExplorerButtonShadingType shading) { return MakeShadedBitmap(one, shading).Pixel(1, 0); };
+    EXPECT_EQ(std::tuple(shaded1(stLight), shaded1(stMedium), shaded1(stDark)), std::tuple(colours.light, colours.dark, colours.dark));
     one.Canvas().SetPixel(1, 0, RGB(100, 0, 0));
-    EXPECT_EQ(MakeShadedBitmap(one, stDark).Pixel(1, 0), clBlack);
+    EXPECT_EQ(shaded1(stDark), clBlack);
     // A pixel of the ground's colour stays, wherever it is.
     one.Canvas().SetPixel(1, 0, ground);
-    EXPECT_EQ(MakeShadedBitmap(one, stDark).Pixel(1, 0), ground);
+    EXPECT_EQ(shaded1(stDark), ground);
 }
 
 TEST_F(OfficeButton, BevelsFollowTheMouseAndTheStyle)
 {
-    TBitmap calm = Painted(b);
-    EXPECT_EQ(CountPixels(calm, colours.face), 50 * 40);
-
+    EXPECT_EQ(CountPixels(Painted(b), colours.face), 50 * 40);
     send(b, QEvent::Enter);
-    TBitmap hot = Painted(b);  // raised
-    ExpectPixels(hot, { { 0, 0, colours.light }, { 48, 0, colours.light }, { 49, 0, colours.dark }, { 0, 39, colours.dark },
+    ExpectPixels(Painted(b), { { 0, 0, colours.light }, { 48, 0, colours.light }, { 49, 0, colours.dark }, { 0, 39, colours.dark },
                           { 49, 39, colours.dark }, { 1, 1, colours.face } });
     send(b, QEvent::MouseButtonPress);
     ExpectPixels(Painted(b), { { 0, 0, colours.dark, "sunk" }, { 49, 39, colours.light, "sunk" } });
@@ -339,8 +299,7 @@ TEST_F(OfficeButton, ImageIsShadedUntilHoveredAndShiftsWhenPressed)
 
     send(b, QEvent::Enter);
     TBitmap hot = Painted(b);
-    EXPECT_EQ(hot.Pixel(22, 17), clRed);
-    EXPECT_EQ(CountPixels(hot, clRed), 36);
+    EXPECT_EQ(std::tuple(hot.Pixel(22, 17), CountPixels(hot, clRed)), std::tuple(clRed, 36));
 
     send(b, QEvent::MouseButtonPress);
     ExpectPixels(Painted(b), { { 22, 17, colours.face }, { 23, 18, clRed }, { 28, 23, clRed } });
@@ -360,10 +319,8 @@ TEST_F(OfficeButton, DisabledImageIsEmbossedUnlessOneIsGiven)
     b.SetBitmap(square());
     b.SetEnabled(false);
     TBitmap off = Painted(b);
-    EXPECT_EQ(CountPixels(off, clRed), 0);
     ExpectPixels(off, { { 22, 17, colours.dark }, { 28, 23, colours.light, "the lit copy shows one down-right" } });
-    EXPECT_EQ(CountPixels(off, colours.dark), 36);
-    EXPECT_EQ(CountPixels(off, colours.light), 11);
+    EXPECT_EQ(Counts(off, { clRed, colours.dark, colours.light }), (std::vector { 0, 36, 11 }));
     b.SetDisabledBitmap(square(clBlue));
     EXPECT_EQ(CountPixels(Painted(b), clBlue), 36);
 }
@@ -376,20 +333,18 @@ TEST_F(OfficeButton, CaptionColourAndPlace)
     b.SetUnselectedFontColor(clMaroon);
     TBitmap calm = Painted(b);
     EXPECT_GT(CountPixels(calm, clMaroon), 5);
-    EXPECT_EQ(CountPixels(calm, clNavy), 0);
     send(b, QEvent::Enter);
     TBitmap hot = Painted(b);
-    EXPECT_EQ(CountPixels(hot, clMaroon), 0);
-    EXPECT_EQ(CountPixels(hot, clNavy), CountPixels(calm, clMaroon));
+    EXPECT_EQ(std::tuple(CountPixels(calm, clNavy), CountPixels(hot, clMaroon), CountPixels(hot, clNavy)),
+              std::tuple(0, 0, CountPixels(calm, clMaroon)));
 
     // Left alignment puts the text near the left edge, right near the right.
     b.SetAlignment(taLeftJustify);
-    int left = Extent(Painted(b), clNavy).Left;
+    const int left = Extent(Painted(b), clNavy).Left;
     b.SetAlignment(taRightJustify);
-    int right = Extent(Painted(b), clNavy).Left;
+    EXPECT_GT(Extent(Painted(b), clNavy).Left, 40);
     EXPECT_GE(left, 3);
     EXPECT_LT(left, 10);
-    EXPECT_GT(right, 40);
 
     // Disabled: embossed in the highlight and shadow colours, no font colour.
     b.SetEnabled(false);
@@ -427,9 +382,8 @@ TEST_F(OfficeButton, ShownButtonPaintsThroughItsWidget)
     QImage grabbed = down->Widget()->grab().toImage();
     form.Hide();
     ASSERT_FALSE(grabbed.isNull());
-    EXPECT_EQ(FromQRgb(grabbed.pixel(0, 0)), colours.dark);
-    EXPECT_EQ(FromQRgb(grabbed.pixel(2, 2)), colours.light);
-    EXPECT_EQ(FromQRgb(grabbed.pixel(3, 2)), colours.face);
+    EXPECT_EQ(std::tuple(FromQRgb(grabbed.pixel(0, 0)), FromQRgb(grabbed.pixel(2, 2)), FromQRgb(grabbed.pixel(3, 2))),
+              std::tuple(colours.dark, colours.light, colours.face));
 }
 
 TEST_F(OfficeButton, LayoutPutsTheImageOnTheChosenSide)

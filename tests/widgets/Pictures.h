@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 // A colour expected at a point, and why (shown when it is not there).
 struct PixelAt {
@@ -29,6 +30,15 @@ inline int CountPixels(const TBitmap& picture, TColor colour)
         for (int x = 0; x < picture.Width(); ++x)
             n += picture.Pixel(x, y) == colour;
     return n;
+}
+
+// How many pixels show each of the colours.
+inline std::vector<int> Counts(const TBitmap& picture, std::initializer_list<TColor> colours)
+{
+    std::vector<int> counts;
+    for (TColor colour : colours)
+        counts.push_back(CountPixels(picture, colour));
+    return counts;
 }
 
 // Where a colour shows: left, top, right, bottom, inclusive (left past the
