@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -106,7 +107,8 @@ TEST_F(DockSet, ErrorTexts)
     EXPECT_EQ(errorOf([&] { top->SetPosition(dpLeft); }), "Cannot change Position of a TDock97 if it already contains controls");
     EXPECT_EQ(errorOf([&] { top->Hide(); }), "Cannot hide a TDock97");
     auto* inner = new TDock97(form.get());
-    EXPECT_EQ(errorOf([&] { inner->SetParent(top); }), "A TDock97 control cannot be placed inside a TToolbar97 or another TDock97");
+    EXPECT_EQ(errorOf([&] { inner->SetParent(top); }),
+              "A TDock97 control cannot be placed inside a TToolbar97 or another TDock97");
     auto* holder = NewControl<TPanel>(form.get(), form.get(), "Holder");
     EXPECT_EQ(errorOf([&] { b->SetParent(holder); }), "TToolbar97 can only be placed on a TDock97 or directly on the form");
     EXPECT_EQ(b->DockedTo(), top);
@@ -124,24 +126,17 @@ TEST_F(DockSet, BarsOfOneRowLieSideBySide)
     b->OnDockChanging = [&](TObject*) { ++changing; };
     b->OnDockChanged = [&](TObject*) { ++changed; };
     ASSERT_EQ(inserted.size(), 2u);
-    EXPECT_TRUE(inserted[1].first);
-    EXPECT_EQ(inserted[1].second, b);
+    EXPECT_EQ(inserted[1], std::pair(true, b));
     a->SetDockPos(0);
     b->SetDockPos(0);
-    EXPECT_EQ(a->Left(), 0);
-    EXPECT_EQ(a->Width(), 11 + 46 + 2);
-    EXPECT_EQ(b->Left(), a->Width());
-    EXPECT_EQ(b->Top(), 0);
-    EXPECT_EQ(top->Height(), 26);
+    EXPECT_EQ(std::tuple(a->Left(), a->Width(), b->Left(), b->Top(), top->Height()),
+              std::tuple(0, 11 + 46 + 2, a->Width(), 0, 26));
     EXPECT_EQ(form->Controls(0)->Name, "Dock971");
 
     // A bar that leaves its dock empties the row and the dock shrinks.
     b->SetDockedTo(nullptr);
     a->SetDockedTo(nullptr);
-    EXPECT_EQ(top->Height(), 0);
-    EXPECT_EQ(changing, 1);
-    EXPECT_EQ(changed, 1);
-    EXPECT_FALSE(inserted.back().first);
+    EXPECT_EQ(std::tuple(top->Height(), changing, changed, inserted.back().first), std::tuple(0, 1, 1, false));
 
     // A dock that goes is no bar's default dock any more.
     auto* spare = new TDock97(form.get());
@@ -157,18 +152,14 @@ TEST_F(DockSet, DraggingDocksFloatsAndOpensNewRows)
     b->DefaultDock = top;
     // Dragged by its handle far away: it floats there.
     drag(b, QPoint(5, 5), { 600, 400 });
-    EXPECT_TRUE(b->Floating());
-    EXPECT_FALSE(b->Parked());
+    EXPECT_EQ(std::tuple(b->Floating(), b->Parked(), top->Bars().size()), std::tuple(true, false, 1u));
     EXPECT_NEAR(b->Left(), 600, 10);
-    EXPECT_EQ(top->Bars().size(), 1u);
 
     // Dropped just below the top dock's only row: a new row opens there.
     QPoint dockOrigin = top->Widget()->mapToGlobal(QPoint(0, 0));
     drag(b, QPoint(10, 8), { dockOrigin.x() + 200, dockOrigin.y() + 27 });
     ASSERT_EQ(b->DockedTo(), top);
-    EXPECT_EQ(b->DockRow(), 1);
-    EXPECT_EQ(a->DockRow(), 0);
-    EXPECT_EQ(top->Height(), 52);
+    EXPECT_EQ(std::tuple(b->DockRow(), a->DockRow(), top->Height()), std::tuple(1, 0, 52));
 
     // A double click on its handle floats it, another docks it at its default dock.
     auto at = [&](QPoint p) {
@@ -192,10 +183,9 @@ TEST_F(DockSet, FloatingBarNarrowedByItsLeftEdgeWrapsNoNarrowerThanItsWidestCont
     TToolbar97* b = floating({ 2, 2, 2 });
     const int right = b->Left() + b->Width();
     drag(b, QPoint(1, 30), { right - 10, b->Top() + 30 });  // far narrower than anything
-    EXPECT_EQ(b->Width(), 23 + 8 + TToolbar97::FloatingFrame().Width());
-    EXPECT_EQ(b->Left() + b->Width(), right);  // the right edge stayed
-    EXPECT_EQ(b->FloatingWrapWidth(), 23 + 8);
-    ASSERT_EQ(b->WrapLines().size(), 2u);
+    // The right edge stayed.
+    EXPECT_EQ(std::tuple(b->Width(), b->Left() + b->Width(), b->FloatingWrapWidth(), b->WrapLines().size()),
+              std::tuple(23 + 8 + TToolbar97::FloatingFrame().Width(), right, 23 + 8, 2u));
     EXPECT_GT(b->Height(), 3 * 22);
 }
 
@@ -211,15 +201,13 @@ TEST_F(DockSet, CloseButtonHidesTheBarOnlyWhenReleasedOverIt)
     QTest::mouseRelease(b->Widget(), Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(closed, 0);
     QTest::mouseClick(b->Widget(), Qt::LeftButton, {}, close);
-    EXPECT_EQ(closed, 1);
-    EXPECT_FALSE(b->Visible());
+    EXPECT_EQ(std::tuple(closed, b->Visible()), std::tuple(1, false));
 }
 
 TEST_F(DockSet, FloatingBarsParkWhileTheProgramIsInactive)
 {
     TToolbar97* b = bar({ 2 }, nullptr);
-    EXPECT_TRUE(b->Parked());  // a new bar waits for the program to be active
-    EXPECT_EQ(b->Left(), -b->Width());
+    EXPECT_EQ(std::tuple(b->Parked(), b->Left()), std::tuple(true, -b->Width()));  // a new bar waits for the program to be active
     appActive(true);
     EXPECT_FALSE(b->Parked());
     const int left = b->Left();
@@ -240,11 +228,7 @@ TEST_F(DockSet, FloatingBarsParkWhileTheirFormIsHiddenOrMinimised)
     TToolbar97* b = bar({ 2 }, nullptr);
     appActive(true);
     ASSERT_FALSE(b->Parked());
-    struct Step {
-        const char* what;
-        std::function<void()> act;
-        bool parked;
-    } steps[] = {
+    struct Step { const char* what; std::function<void()> act; bool parked; } steps[] = {
         { "minimised", [&] { form->SetWindowState(wsMinimized); }, true },
         { "restored", [&] { form->SetWindowState(wsNormal); }, false },
         { "hidden", [&] { form->Hide(); }, true },
@@ -282,16 +266,14 @@ TEST_F(DockSet, FloatingBarPlacedOffEveryScreenComesBack)
     TToolbar97* b = floating({ 2 });
     b->SetBounds(-5000, 9000, b->Width(), b->Height());
     b->KeepOnScreen(true);
-    EXPECT_EQ(b->Left(), 0);
-    EXPECT_EQ(b->Top() + b->Height(), 1024);
+    EXPECT_EQ(std::tuple(b->Left(), b->Top() + b->Height()), std::tuple(0, 1024));
 }
 
 TEST_F(DockSet, ButtonsKnowWhenTheirBarIsDockedLeftOrRight)
 {
     TToolbar97* b = bar({ 2 }, left);
-    EXPECT_TRUE(DockedLeftRight(b->Controls(0)));
-    EXPECT_EQ(left->Width(), 23 + 4);
-    EXPECT_EQ(b->Controls(1)->Top(), 11 + 22);
+    EXPECT_EQ(std::tuple(DockedLeftRight(b->Controls(0)), left->Width(), b->Controls(1)->Top()),
+              std::tuple(true, 23 + 4, 11 + 22));
     b->SetDockedTo(top);
     EXPECT_FALSE(DockedLeftRight(b->Controls(0)));
 }
@@ -311,19 +293,15 @@ TEST_F(DockSet, BackgroundTilesFromTheDocksOriginAndItsCornerColourCanShowThroug
     for (auto [x, y] : { std::pair { 20, 5 }, std::pair { 21, 5 }, std::pair { 25, 10 } })
         EXPECT_EQ(pixel(b, x, y), colours[(y + dy) % 2][(x + dx) % 3]) << x << "," << y;
     top->SetBackgroundTransparent(true);  // the bottom-left colour, navy, shows the dock's colour
-    EXPECT_EQ(top->BackgroundToTile()->Pixel(0, 1), ColorToRGB(clBtnFace));
-    EXPECT_EQ(top->BackgroundToTile()->Pixel(1, 1), clMaroon);
+    const TBitmap* tile = top->BackgroundToTile();
+    EXPECT_EQ(std::tuple(tile->Pixel(0, 1), tile->Pixel(1, 1)), std::tuple(ColorToRGB(clBtnFace), clMaroon));
 }
 
 TEST_F(DockSet, SeparatorsTakeTheirSizeAlongTheLineAndPaintByTheBarsDirection)
 {
-    struct Case {
-        const char* dock;
-        bool blank;
-        TPoint sepSize;     // width x height
-        int nextButton;     // along the line, after the separator
-        TPoint shadow, highlight;  // in the separator, when not blank
-    };
+    // The separator's width and height, the next button's place along the line, and the points of the
+    // separator that show its shadow and highlight when it is not blank.
+    struct Case { const char* dock; bool blank; TPoint sepSize; int nextButton; TPoint shadow, highlight; };
     const Case cases[] = {
         { "top", false, { 10, 22 }, 11 + 23 + 10, { 4, 11 }, { 5, 11 } },
         { "left", false, { 23, 3 }, 11 + 22 + 3, { 11, 0 }, { 11, 1 } },
@@ -374,11 +352,7 @@ TEST_F(DockSet, AButtonDropsItsMenuBelowItOrBesideItOnALeftOrRightDock)
 {
     TDock97* right = NewControl<TDock97>(form.get(), form.get(), "Dock974");
     right->SetPosition(dpRight);
-    struct Case {
-        TDock97* dock;
-        TPoint at;  // in the button
-        TPopupAlignment alignment;
-    };
+    struct Case { TDock97* dock; TPoint at; TPopupAlignment alignment; };  // at: in the button
     const Case cases[] = {
         { top, { 0, 22 }, paLeft },
         { nullptr, { 0, 22 }, paLeft },  // floating
@@ -397,9 +371,9 @@ TEST_F(DockSet, AButtonDropsItsMenuBelowItOrBesideItOnALeftOrRightDock)
         b->SetParked(false);
         QTest::mouseClick(button->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
         const TPoint expected = button->ClientToScreen(c.at);
-        EXPECT_EQ(std::pair(recorder.at.X, recorder.at.Y), std::pair(expected.X, expected.Y)) << (c.dock ? c.dock->Name : "floating");
-        EXPECT_EQ(recorder.alignment, c.alignment);
-        EXPECT_EQ(menu.Alignment, paCenter);  // the menu's own again
+        // The menu's own alignment again afterwards.
+        EXPECT_EQ(std::tuple(recorder.at.X, recorder.at.Y, recorder.alignment, menu.Alignment),
+                  std::tuple(expected.X, expected.Y, c.alignment, paCenter)) << (c.dock ? c.dock->Name : "floating");
         delete b;
     }
     SetMenuRunner(nullptr);
@@ -407,16 +381,15 @@ TEST_F(DockSet, AButtonDropsItsMenuBelowItOrBesideItOnALeftOrRightDock)
 
 TEST(ToolbarSeparator, Pixels)
 {
-    TBitmap horizontal(6, 22);
-    PaintToolbarSep(horizontal.Canvas(), 6, 22, false, false);
+    auto painted = [](int width, int height, bool vertical, bool blank) {
+        TBitmap picture(width, height);
+        PaintToolbarSep(picture.Canvas(), width, height, vertical, blank);
+        return picture;
+    };
     const TColor shadow = ColorToRGB(clBtnShadow), highlight = ColorToRGB(clBtnHighlight);
-    ExpectPixels(horizontal, { { 2, 10, shadow }, { 3, 10, highlight }, { 4, 10, clWhite } });
-    TBitmap vertical(22, 6);
-    PaintToolbarSep(vertical.Canvas(), 22, 6, true, false);
-    ExpectPixels(vertical, { { 10, 2, shadow }, { 10, 3, highlight } });
-    TBitmap blank(6, 22);
-    PaintToolbarSep(blank.Canvas(), 6, 22, false, true);
-    EXPECT_EQ(blank.Pixel(2, 10), clWhite);
+    ExpectPixels(painted(6, 22, false, false), { { 2, 10, shadow }, { 3, 10, highlight }, { 4, 10, clWhite } });
+    ExpectPixels(painted(22, 6, true, false), { { 10, 2, shadow }, { 10, 3, highlight } });
+    EXPECT_EQ(painted(6, 22, false, true).Pixel(2, 10), clWhite);
 }
 
 }

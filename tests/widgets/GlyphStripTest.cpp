@@ -22,10 +22,9 @@ TEST(GlyphStrip, AMissingTruncatedOrMisshapenFileGivesEmptyCells)
     tall.save(QString::fromStdString(dir.File("tall.bmp")), "BMP");
     WriteFileBytes(dir.File("text.bmp"), "not a picture");
 
-    struct Case {
-        const char* file;
-        bool loads;
-    } cases[] = { { "good.bmp", true }, { "missing.bmp", false }, { "truncated.bmp", false }, { "tall.bmp", false }, { "text.bmp", false } };
+    struct Case { const char* file; bool loads; } cases[] = {
+        { "good.bmp", true }, { "missing.bmp", false }, { "truncated.bmp", false }, { "tall.bmp", false }, { "text.bmp", false },
+    };
     for (const Case& c : cases) {
         TGlyphStrip strip;
         EXPECT_EQ(strip.Load(dir.File(c.file), 16, 3), c.loads) << c.file;

@@ -27,7 +27,7 @@ void mouse(TOfficeButton& b, std::initializer_list<MouseStep> steps)
 }
 void send(TOfficeButton& b, QEvent::Type type) { mouse(b, { { type } }); }
 
-void clickWithMouse(TOfficeButton& b) { mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress }, { QEvent::MouseButtonRelease } }); }
+void clickOn(TOfficeButton& b) { mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress }, { QEvent::MouseButtonRelease } }); }
 
 // Distinct system colours, so that every pixel tells where it came from.
 struct DistinctColours {
@@ -94,7 +94,7 @@ TEST_F(OfficeButton, HiddenButtonClicksWhenCalledDirectly)
     hidden->Click();
     EXPECT_EQ(seen(*hidden), std::tuple(1, false, false));
     // The mouse cannot reach a hidden button.
-    clickWithMouse(*hidden);
+    clickOn(*hidden);
     EXPECT_EQ(clicks, 1);
     // Without a handler nothing happens.
     hidden->OnClick = nullptr;
@@ -112,7 +112,7 @@ TEST_F(OfficeButton, StartsWithItsDefaults)
 TEST_F(OfficeButton, MouseClickAndEnterExit)
 {
     countClicks(b);
-    clickWithMouse(b);
+    clickOn(b);
     EXPECT_EQ(std::tuple(clicks, enters, b.Hot(), b.Pressed()), std::tuple(1, 1, true, false));
     send(b, QEvent::Leave);
     EXPECT_EQ(std::tuple(exits, b.Hot()), std::tuple(1, false));
@@ -161,18 +161,18 @@ TEST_F(OfficeButton, GroupsBehaveLikeRadioButtons)
     other->SetDown(true);
     countClicks(*a);
 
-    clickWithMouse(*a);
+    clickOn(*a);
     EXPECT_EQ(std::tuple(a->Down(), clicks), std::tuple(true, 1));
-    clickWithMouse(*mate);
+    clickOn(*mate);
     EXPECT_EQ(std::tuple(mate->Down(), a->Down(), other->Down()), std::tuple(true, false, true));  // other: another group
 
     // A down button stays down when clicked, but still clicks.
-    clickWithMouse(*mate);
+    clickOn(*mate);
     EXPECT_TRUE(mate->Down());
     // AllowAllUp goes to the whole group.
     a->SetAllowAllUp(true);
     EXPECT_EQ(std::tuple(mate->AllowAllUp(), other->AllowAllUp()), std::tuple(true, false));
-    clickWithMouse(*mate);
+    clickOn(*mate);
     EXPECT_FALSE(mate->Down());
 
     a->SetDown(true);
@@ -216,7 +216,7 @@ TEST_F(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
     };
     b.SetDropDownMenu(&menu);
     countClicks(b);
-    clickWithMouse(b);
+    clickOn(b);
     TPopupMenu::Responder = nullptr;
     EXPECT_EQ(std::tuple(popups, clicks, b.Pressed()), std::tuple(1, 0, false));
 }
@@ -231,14 +231,15 @@ TEST_F(OfficeButton, ShadedImageThresholds)
     for (int i = 0; i < 8; ++i)
         src.Canvas().SetPixel(i, 0, px[i]);
     TBitmap shaded = MakeShadedBitmap(src, stMedium);
-    ExpectPixels(shaded, { { 0, 0, ground }, { 1, 0, clWhite }, { 2, 0, clWhite }, { 3, 0, colours.light }, { 4, 0, colours.light },
-                             { 5, 0, colours.dark }, { 6, 0, colours.dark }, { 7, 0, clBlack } });
+    ExpectPixels(shaded, { { 0, 0, ground }, { 1, 0, clWhite }, { 2, 0, clWhite }, { 3, 0, colours.light },
+                           { 4, 0, colours.light }, { 5, 0, colours.dark }, { 6, 0, colours.dark }, { 7, 0, clBlack } });
     // Other shadings move the thresholds: a sum of 200 is light, medium or dark.
     TBitmap one(2, 1);
     one.Canvas().SetPixel(0, 0, ground);
     one.Canvas().SetPixel(1, 0, RGB(200, 0, 0));
     auto shaded1 = [&](TExplorerButtonShadingType shading) { return MakeShadedBitmap(one, shading).Pixel(1, 0); };
-    EXPECT_EQ(std::tuple(shaded1(stLight), shaded1(stMedium), shaded1(stDark)), std::tuple(colours.light, colours.dark, colours.dark));
+    EXPECT_EQ(std::tuple(shaded1(stLight), shaded1(stMedium), shaded1(stDark)),
+              std::tuple(colours.light, colours.dark, colours.dark));
     one.Canvas().SetPixel(1, 0, RGB(100, 0, 0));
     EXPECT_EQ(shaded1(stDark), clBlack);
     // A pixel of the ground's colour stays, wherever it is.
@@ -250,8 +251,8 @@ TEST_F(OfficeButton, BevelsFollowTheMouseAndTheStyle)
 {
     EXPECT_EQ(CountPixels(Painted(b), colours.face), 50 * 40);
     send(b, QEvent::Enter);
-    ExpectPixels(Painted(b), { { 0, 0, colours.light }, { 48, 0, colours.light }, { 49, 0, colours.dark }, { 0, 39, colours.dark },
-                          { 49, 39, colours.dark }, { 1, 1, colours.face } });
+    ExpectPixels(Painted(b), { { 0, 0, colours.light }, { 48, 0, colours.light }, { 49, 0, colours.dark },
+                               { 0, 39, colours.dark }, { 49, 39, colours.dark }, { 1, 1, colours.face } });
     send(b, QEvent::MouseButtonPress);
     ExpectPixels(Painted(b), { { 0, 0, colours.dark, "sunk" }, { 49, 39, colours.light, "sunk" } });
     send(b, QEvent::MouseButtonRelease);
@@ -294,7 +295,8 @@ TEST_F(OfficeButton, ImageIsShadedUntilHoveredAndShiftsWhenPressed)
     ASSERT_FALSE(b.ShadedBitmap().Empty());
     // Image only: 16 x 16 centred in 50 x 40, at (17, 12); the square at (22, 17).
     TBitmap calm = Painted(b);
-    ExpectPixels(calm, { { 22, 17, colours.light, "red's sum 255 is above 231" }, { 17, 12, colours.face, "the ground is transparent" } });
+    ExpectPixels(calm, { { 22, 17, colours.light, "red's sum 255 is above 231" },
+                         { 17, 12, colours.face, "the ground is transparent" } });
     EXPECT_EQ(CountPixels(calm, colours.light), 36);
 
     send(b, QEvent::Enter);

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -65,7 +66,8 @@ TEST_F(ToolbarButton97, PaintsEachStateWithItsEdgeAndGlyphPlace)
     button.SetGlyph(square());
     const TColor face = ColorToRGB(clBtnFace), shadow = ColorToRGB(clBtnShadow), highlight = ColorToRGB(clBtnHighlight);
     ExpectPixels(Painted(button), { { 0, 0, face, "no frame until the mouse comes" }, { 22, 21, face },
-                                      { 4 + 4, 3 + 4, clBlack, "the square's corner" }, { 4 + 3, 3 + 4, face, "olive is transparent" } });
+                                      { 4 + 4, 3 + 4, clBlack, "the square's corner" },
+                                      { 4 + 3, 3 + 4, face, "olive is transparent" } });
 
     TToolbarButton97 held(&form);
     held.SetParent(&form);
@@ -103,13 +105,9 @@ TEST_F(ToolbarButton97, TwoGlyphsGiveTheDisabledStateItsOwnCell)
 
 TEST_F(ToolbarButton97, TheNumberOfGlyphsFollowsTheBitmapsShape)
 {
-    struct Case {
-        int width;
-        int numGlyphs;
-    } cases[] = { { 48, 3 }, { 40, 3 }, { 96, 1 }, { 16, 1 } };
+    struct Case { int width, numGlyphs; } cases[] = { { 48, 3 }, { 40, 3 }, { 96, 1 }, { 16, 1 } };
     for (const Case& c : cases) {
-        TBitmap b(c.width, 16);
-        button.SetGlyph(b);
+        button.SetGlyph(TBitmap(c.width, 16));
         EXPECT_EQ(button.NumGlyphs(), c.numGlyphs) << c.width << " wide";
     }
     button.SetNumGlyphs(7);
@@ -131,18 +129,15 @@ TEST_F(ToolbarButton97, GlyphAndCaptionAreCentredTogetherWithTheSpacingBetween)
     TButtonGlyph::Content content;
     content.client = { 1, 1, 99, 39 };
     content.caption = "Abc";
-    int tw = scratch.Canvas().TextWidth("Abc");
+    const int margin = (98 - (4 + 16 + scratch.Canvas().TextWidth("Abc")) + 1) / 2;
     TContentPlace place = glyph.PlaceContent(scratch.Canvas(), content);
-    int margin = (98 - (4 + 16 + tw) + 1) / 2;
-    EXPECT_EQ(place.glyph.X, 1 + margin);
-    EXPECT_EQ(place.text.Left, 1 + margin + 16 + 4);
-    EXPECT_EQ(place.glyph.Y, 1 + (38 - 16 + 1) / 2);
+    EXPECT_EQ(std::tuple(place.glyph.X, place.text.Left, place.glyph.Y),
+              std::tuple(1 + margin, 1 + margin + 16 + 4, 1 + (38 - 16 + 1) / 2));
 
     content.caption.clear();
     content.margin = -1;
     content.spacing = -1;
-    place = glyph.PlaceContent(scratch.Canvas(), content);
-    EXPECT_EQ(place.glyph.X, 1 + (98 - 16 + 1) / 2) << "a glyph alone is centred";
+    EXPECT_EQ(glyph.PlaceContent(scratch.Canvas(), content).glyph.X, 1 + (98 - 16 + 1) / 2) << "a glyph alone is centred";
 }
 
 TEST_F(ToolbarButton97, ButtonsOfOneImageSizeShareOneGlyphList)
@@ -153,9 +148,8 @@ TEST_F(ToolbarButton97, ButtonsOfOneImageSizeShareOneGlyphList)
     Painted(a);
     Painted(b);
     ASSERT_NE(GlyphCache(), nullptr);
-    EXPECT_EQ(GlyphCache()->ListCount(), 1);
-    EXPECT_EQ(a.GlyphObject().List(), b.GlyphObject().List());
-    EXPECT_EQ(a.GlyphObject().List()->Count(), 2);
+    EXPECT_EQ(std::tuple(GlyphCache()->ListCount(), a.GlyphObject().List(), a.GlyphObject().List()->Count()),
+              std::tuple(1, b.GlyphObject().List(), 2));
 }
 
 namespace {
@@ -222,9 +216,8 @@ TEST_F(HoverTest, ArrivalMovesFirstThenTheOldButtonExitsThenTheNewOneEnters)
     moveTo({ 30, 5 });
     RunFor(10);
     EXPECT_EQ(log, (std::vector<std::string> { "move A", "enter A", "move A", "move B", "exit A", "enter B" }));
-    EXPECT_EQ(TToolbarButton97::TrackedButton(), &b.button);
-    EXPECT_TRUE(TToolbarButton97::HoverTimer()->Enabled());
-    EXPECT_EQ(b.button.State(), tsHot);
+    EXPECT_EQ(std::tuple(TToolbarButton97::TrackedButton(), TToolbarButton97::HoverTimer()->Enabled(), b.button.State()),
+              std::tuple(&b.button, true, tsHot));
 }
 
 TEST_F(HoverTest, AClickRunsTheExitBeforeOnClickAndEntersAgainUnderTheCursor)
@@ -244,8 +237,7 @@ TEST_F(HoverTest, APressDraggedOutAndReleasedClicksNothing)
     QTest::mouseMove(window(), QPoint(5, 40));
     EXPECT_EQ(a.button.State(), tsUp) << "pops up outside while held";
     QTest::mouseRelease(window(), Qt::LeftButton, {}, QPoint(5, 40));
-    EXPECT_EQ(std::count(log.begin(), log.end(), "click A"), 0);
-    EXPECT_EQ(log.back(), "exit A");
+    EXPECT_EQ(std::tuple(std::count(log.begin(), log.end(), "click A"), log.back()), std::tuple(0, "exit A"));
 }
 
 TEST_F(HoverTest, TheTimerAndTheDeactivationTakeTheMouseFromTheTrackedButton)
@@ -254,14 +246,12 @@ TEST_F(HoverTest, TheTimerAndTheDeactivationTakeTheMouseFromTheTrackedButton)
     cursor = { -1000, -1000 };  // gone without a leave notice
     ASSERT_TRUE(RunUntil([&] { return TToolbarButton97::TrackedButton() == nullptr; }, 1000));
     ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log.back(), "exit A");
-    EXPECT_FALSE(TToolbarButton97::HoverTimer()->Enabled());
+    EXPECT_EQ(std::tuple(log.back(), TToolbarButton97::HoverTimer()->Enabled()), std::tuple("exit A", false));
 
     moveTo({ 30, 5 });
     TMessage deactivate { WM_ACTIVATEAPP, 0, 0, 0 };
     CallMainWindowHooks(deactivate);
-    EXPECT_EQ(log.back(), "exit B");
-    EXPECT_EQ(TToolbarButton97::TrackedButton(), nullptr);
+    EXPECT_EQ(std::tuple(log.back(), TToolbarButton97::TrackedButton()), std::tuple("exit B", nullptr));
 }
 
 namespace {
@@ -278,8 +268,10 @@ struct ClosingPress : TMenuRunner {
             return nullptr;  // a button that drops its menu again would go on for ever
         QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
-        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+        const QPointF at(5, 5);
+        using Event = std::pair<QEvent::Type, Qt::MouseButton>;
+        for (auto [type, held] : { Event(QEvent::MouseButtonPress, Qt::LeftButton), Event(QEvent::MouseButtonRelease, Qt::NoButton) })
+            QCoreApplication::postEvent(button, new QMouseEvent(type, at, at, Qt::LeftButton, held, Qt::NoModifier));
         return nullptr;
     }
 };
@@ -295,8 +287,7 @@ TEST_F(ToolbarButton97, ThePressThatClosesItsMenuDoesNotDropItAgain)
     runner.button = button.Widget();
     SetMenuRunner(&runner);
     clickButton();
-    EXPECT_EQ(runner.runs, 1);
-    EXPECT_EQ(menu.PopupComponent, &button);
+    EXPECT_EQ(std::tuple(runner.runs, menu.PopupComponent), std::tuple(1, &button));
     // A later press is the user's own: the menu drops again.
     clickButton();
     EXPECT_EQ(runner.runs, 2);
