@@ -4,11 +4,11 @@
 #include "widgets/TB97Dock.h"
 
 #include "platform/AppHooks.h"
-#include "platform/Exception.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Form.h"
 #include "platform/Menus.h"
 #include "platform/Mouse.h"
+#include "tests/support/ThrownMessage.h"
 #include "tests/widgets/Pictures.h"
 #include "widgets/TB97.h"
 
@@ -25,7 +25,6 @@ namespace {
 struct DockSet : ::testing::Test {
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
     TDock97* top = nullptr;
-    TDock97* bottom = nullptr;
     TDock97* left = nullptr;
     TPoint cursor;
 
@@ -33,8 +32,7 @@ struct DockSet : ::testing::Test {
     {
         form->SetBounds(0, 0, 800, 600);
         top = NewControl<TDock97>(form.get(), form.get(), "Dock971");
-        bottom = NewControl<TDock97>(form.get(), form.get(), "Dock972");
-        bottom->SetPosition(dpBottom);
+        NewControl<TDock97>(form.get(), form.get(), "Dock972")->SetPosition(dpBottom);
         left = NewControl<TDock97>(form.get(), form.get(), "Dock973");
         left->SetPosition(dpLeft);
         form->Show();
@@ -74,43 +72,36 @@ struct DockSet : ::testing::Test {
         TMessage m { WM_ACTIVATEAPP, WPARAM(active), 0, 0 };
         CallMainWindowHooks(m);
     }
+    // The cursor put at a point of the bar, which it gives back.
+    QPoint at(TToolbar97* b, QPoint p)
+    {
+        QPoint global = b->Widget()->mapToGlobal(p);
+        cursor = { global.x(), global.y() };
+        return p;
+    }
     // Pressed at `from` of the bar, the mouse goes to the screen point `to`.
     void drag(TToolbar97* b, QPoint from, TPoint to, Qt::KeyboardModifiers atRelease = {})
     {
-        QWidget* w = b->Widget();
-        QPoint global = w->mapToGlobal(from);
-        cursor = { global.x(), global.y() };
-        QTest::mousePress(w, Qt::LeftButton, {}, from);
+        QTest::mousePress(b->Widget(), Qt::LeftButton, {}, at(b, from));
         cursor = to;
-        QTest::mouseMove(w, from + QPoint(1, 0));
-        QTest::mouseRelease(w, Qt::LeftButton, atRelease, from + QPoint(1, 0));
+        QTest::mouseMove(b->Widget(), from + QPoint(1, 0));
+        QTest::mouseRelease(b->Widget(), Qt::LeftButton, atRelease, from + QPoint(1, 0));
     }
 };
-
-template<class F>
-std::string errorOf(F f)
-{
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.Message;
-    }
-    return "";
-}
 
 TEST_F(DockSet, ErrorTexts)
 {
     TPanel panel(nullptr);
-    EXPECT_EQ(errorOf([&] { TDock97 d(&panel); }), "TDock97 must be owned by a form");
-    EXPECT_EQ(errorOf([&] { TToolbar97 t(&panel); }), "TToolbar97 must be owned by a form");
+    EXPECT_EQ(ThrownMessage([&] { TDock97 d(&panel); }), "TDock97 must be owned by a form");
+    EXPECT_EQ(ThrownMessage([&] { TToolbar97 t(&panel); }), "TToolbar97 must be owned by a form");
     TToolbar97* b = bar({ 2 }, top);
-    EXPECT_EQ(errorOf([&] { top->SetPosition(dpLeft); }), "Cannot change Position of a TDock97 if it already contains controls");
-    EXPECT_EQ(errorOf([&] { top->Hide(); }), "Cannot hide a TDock97");
+    EXPECT_EQ(ThrownMessage([&] { top->SetPosition(dpLeft); }), "Cannot change Position of a TDock97 if it already contains controls");
+    EXPECT_EQ(ThrownMessage([&] { top->Hide(); }), "Cannot hide a TDock97");
     auto* inner = new TDock97(form.get());
-    EXPECT_EQ(errorOf([&] { inner->SetParent(top); }),
+    EXPECT_EQ(ThrownMessage([&] { inner->SetParent(top); }),
               "A TDock97 control cannot be placed inside a TToolbar97 or another TDock97");
     auto* holder = NewControl<TPanel>(form.get(), form.get(), "Holder");
-    EXPECT_EQ(errorOf([&] { b->SetParent(holder); }), "TToolbar97 can only be placed on a TDock97 or directly on the form");
+    EXPECT_EQ(ThrownMessage([&] { b->SetParent(holder); }), "TToolbar97 can only be placed on a TDock97 or directly on the form");
     EXPECT_EQ(b->DockedTo(), top);
     b->SetParent(form.get());  // directly on the form: it floats
     EXPECT_TRUE(b->Floating());
@@ -162,14 +153,9 @@ TEST_F(DockSet, DraggingDocksFloatsAndOpensNewRows)
     EXPECT_EQ(std::tuple(b->DockRow(), a->DockRow(), top->Height()), std::tuple(1, 0, 52));
 
     // A double click on its handle floats it, another docks it at its default dock.
-    auto at = [&](QPoint p) {
-        QPoint g = b->Widget()->mapToGlobal(p);
-        cursor = { g.x(), g.y() };
-        return p;
-    };
-    QTest::mouseDClick(b->Widget(), Qt::LeftButton, {}, at(QPoint(5, 5)));
+    QTest::mouseDClick(b->Widget(), Qt::LeftButton, {}, at(b, QPoint(5, 5)));
     EXPECT_TRUE(b->Floating());
-    QTest::mouseDClick(b->Widget(), Qt::LeftButton, {}, at(QPoint(20, 10)));  // on the caption
+    QTest::mouseDClick(b->Widget(), Qt::LeftButton, {}, at(b, QPoint(20, 10)));  // on the caption
     EXPECT_EQ(b->DockedTo(), top);
 
     // With Ctrl held it does not dock.
@@ -315,9 +301,8 @@ TEST_F(DockSet, SeparatorsTakeTheirSizeAlongTheLineAndPaintByTheBarsDirection)
         sep->SetSizeVert(3);
         sep->SetSizeVert(0);  // ignored
         sep->SetBlank(c.blank);
-        EXPECT_EQ(std::pair(sep->Width(), sep->Height()), std::pair(c.sepSize.X, c.sepSize.Y)) << c.dock;
-        const bool vertical = dock == left;
-        EXPECT_EQ(vertical ? b->Controls(2)->Top() : b->Controls(2)->Left(), c.nextButton) << c.dock;
+        EXPECT_EQ(std::tuple(sep->Width(), sep->Height(), dock == left ? b->Controls(2)->Top() : b->Controls(2)->Left()),
+                  std::tuple(c.sepSize.X, c.sepSize.Y, c.nextButton)) << c.dock;
         const QImage image = b->Widget()->grab().toImage();
         auto pixel = [&](TPoint p) { return FromQRgb(image.pixel(sep->Left() + p.X, sep->Top() + p.Y)) & 0xFFFFFF; };
         EXPECT_EQ(pixel(c.shadow), ColorToRGB(c.blank ? b->Color : clBtnShadow)) << c.dock << c.blank;
@@ -333,8 +318,6 @@ TEST_F(DockSet, ADoubleClickOnASeparatorFloatsItsToolbar)
     EXPECT_TRUE(b->Floating());
 }
 
-namespace {
-
 struct PlaceRecorder : TMenuRunner {
     TPoint at;
     TPopupAlignment alignment = paCenter;
@@ -346,19 +329,14 @@ struct PlaceRecorder : TMenuRunner {
     }
 };
 
-}
-
 TEST_F(DockSet, AButtonDropsItsMenuBelowItOrBesideItOnALeftOrRightDock)
 {
     TDock97* right = NewControl<TDock97>(form.get(), form.get(), "Dock974");
     right->SetPosition(dpRight);
     struct Case { TDock97* dock; TPoint at; TPopupAlignment alignment; };  // at: in the button
-    const Case cases[] = {
-        { top, { 0, 22 }, paLeft },
-        { nullptr, { 0, 22 }, paLeft },  // floating
-        { left, { 23, 0 }, paLeft },
-        { right, { 0, 0 }, paRight },
-    };
+    // No dock: floating.
+    const Case cases[] = { { top, { 0, 22 }, paLeft }, { nullptr, { 0, 22 }, paLeft }, { left, { 23, 0 }, paLeft },
+                           { right, { 0, 0 }, paRight } };
     TPopupMenu menu(form.get());
     menu.Alignment = paCenter;
     PlaceRecorder recorder;

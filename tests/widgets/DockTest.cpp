@@ -235,12 +235,9 @@ TEST_F(DockTest, RepaintsWithUnchangedStateWriteNothing)
 
 TEST(Glyphs, CellsAreCutFromTheGridAndKeyedOnTheirOwnBottomLeftPixel)
 {
-    TBitmap strip(128, 32);
-    strip.Canvas().SetPixel(16, 16, clRed);     // first pixel of cell 9
-    strip.Canvas().SetPixel(16, 31, clBlue);    // bottom-left of cell 9
-    strip.Canvas().SetPixel(17, 31, clBlue);
+    // Cell 9: its first pixel red, its bottom-left two blue.
     TitaGlyphs glyphs(nullptr);
-    glyphs.SetPicture(strip);
+    glyphs.SetPicture(Filled(128, 32, { { { 16, 16, 17, 17 }, clRed }, { { 16, 31, 18, 32 }, clBlue } }));
     glyphs.Cols = 8;
     glyphs.Rows = 2;
     EXPECT_EQ(std::tuple(glyphs.Width(), glyphs.Height(), glyphs.GetCell(9).Pixel(0, 0)), std::tuple(16, 16, clRed));
@@ -255,9 +252,7 @@ TEST(Glyphs, CellsAreCutFromTheGridAndKeyedOnTheirOwnBottomLeftPixel)
 
     // Cell 9 is keyed on blue, cell 0 on white: each shows the background
     // only where its own key colour is.
-    TBitmap target(16, 32);
-    target.Canvas().Brush.Color = clGreen;
-    target.Canvas().FillRect({ 0, 0, 16, 32 });
+    TBitmap target = Filled(16, 32, { { { 0, 0, 16, 32 }, clGreen } });
     glyphs.DrawCell(target.Canvas(), 0, 0, 9);
     glyphs.DrawCell(target.Canvas(), 0, 16, 0);
     ExpectPixels(target, { { 0, 15, clGreen }, { 1, 15, clGreen }, { 0, 0, clRed }, { 5, 5, clWhite }, { 5, 20, clGreen } });
@@ -273,9 +268,7 @@ TEST(PanelPainting, FramesGoOnTheChosenSidesAndTheFillShrinksOnAll)
     panel.SetBevelOuter(bvRaised);
     panel.SetBevelSides(sdTop | sdBottom);
     panel.Color = clRed;
-    TBitmap image(20, 10);
-    image.Canvas().Brush.Color = clGreen;
-    image.Canvas().FillRect({ 0, 0, 20, 10 });
+    TBitmap image = Filled(20, 10, { { { 0, 0, 20, 10 }, clGreen } });
     panel.PaintPanel(image.Canvas());
     ExpectPixels(image, { { 5, 0, GetSysColor(COLOR_BTNHIGHLIGHT) }, { 5, 9, GetSysColor(COLOR_BTNSHADOW) },
                             { 0, 5, clGreen, "no side line" }, { 19, 5, clGreen }, { 1, 5, clRed } });
@@ -286,8 +279,7 @@ TEST(Grip, ARowGripShowsTwoRaisedRidges)
     TTBDragBox grip(nullptr);
     grip.SetAlign(alLeft);
     grip.SetBounds(0, 0, 12, 18);
-    TBitmap image(12, 18);
-    grip.PaintTo(image.Canvas());
+    TBitmap image = Painted(grip);
     const TColor hi = GetSysColor(COLOR_BTNHIGHLIGHT), sh = GetSysColor(COLOR_BTNSHADOW), face = GetSysColor(COLOR_BTNFACE);
     const TColor column[] = { face, face, hi, face, sh, hi, face, sh, face };
     for (int x = 0; x < 9; ++x)

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 // A colour expected at a point, and why (shown when it is not there).
@@ -55,6 +56,17 @@ inline TRect Extent(const TBitmap& picture, TColor colour)
                 r.Bottom = std::max(r.Bottom, y);
             }
     return r;
+}
+
+// A white picture with rectangles of colour painted on it in turn.
+inline TBitmap Filled(int width, int height, std::initializer_list<std::pair<TRect, TColor>> parts)
+{
+    TBitmap picture(width, height);
+    for (auto [rect, colour] : parts) {
+        picture.Canvas().Brush.Color = colour;
+        picture.Canvas().FillRect(rect);
+    }
+    return picture;
 }
 
 // The control painted into a picture of its own size.
