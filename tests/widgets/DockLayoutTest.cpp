@@ -15,10 +15,7 @@ TEST(DockRows, BarsOfOneRowLieSideBySideAndOverflowIsPushedBackNeverBeforeZero)
     // The second after the first, not over it.
     EXPECT_EQ(std::tuple(bars[0].Left, bars[1].Left, rows.Thickness, bars[1].Height), std::tuple(0, 100, 26, 26));
 
-    struct Case {
-        int dockLength;
-        std::vector<int> pos, lengths, left;
-    } cases[] = {
+    struct Case { int dockLength; std::vector<int> pos, lengths, left; } cases[] = {
         { 300, { 0, 250 }, { 100, 100 }, { 0, 200 } },       // pushed back by the overflow
         { 150, { 0, 250 }, { 100, 100 }, { 0, 100 } },       // never over its predecessor
         { 50, { 10 }, { 400 }, { 0 } },                       // wider than the dock: starts at 0

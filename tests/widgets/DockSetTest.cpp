@@ -95,7 +95,8 @@ TEST_F(DockSet, ErrorTexts)
     EXPECT_EQ(ThrownMessage([&] { TDock97 d(&panel); }), "TDock97 must be owned by a form");
     EXPECT_EQ(ThrownMessage([&] { TToolbar97 t(&panel); }), "TToolbar97 must be owned by a form");
     TToolbar97* b = bar({ 2 }, top);
-    EXPECT_EQ(ThrownMessage([&] { top->SetPosition(dpLeft); }), "Cannot change Position of a TDock97 if it already contains controls");
+    EXPECT_EQ(ThrownMessage([&] { top->SetPosition(dpLeft); }),
+              "Cannot change Position of a TDock97 if it already contains controls");
     EXPECT_EQ(ThrownMessage([&] { top->Hide(); }), "Cannot hide a TDock97");
     auto* inner = new TDock97(form.get());
     EXPECT_EQ(ThrownMessage([&] { inner->SetParent(top); }),
@@ -180,8 +181,7 @@ TEST_F(DockSet, CloseButtonHidesTheBarOnlyWhenReleasedOverIt)
     TToolbar97* b = floating({ 2 });
     int closed = 0;
     b->OnClose = [&](TObject*) { ++closed; };
-    const TFloatingFrame& f = TToolbar97::FloatingFrame();
-    QPoint close(b->Width() - f.Frame - 6, f.Frame + 5);
+    const QPoint close(b->Width() - TToolbar97::FloatingFrame().Frame - 6, TToolbar97::FloatingFrame().Frame + 5);
     QTest::mousePress(b->Widget(), Qt::LeftButton, {}, close);
     QTest::mouseMove(b->Widget(), QPoint(10, 10));
     QTest::mouseRelease(b->Widget(), Qt::LeftButton, {}, QPoint(10, 10));

@@ -25,8 +25,7 @@ namespace {
 
 std::string storeFile() { return std::string(std::getenv("XDG_CONFIG_HOME")) + "/corvana-registry/HKEY_CURRENT_USER"; }
 
-class DockTest : public ::testing::Test {
-protected:
+struct DockTest : ::testing::Test {
     void SetUp() override
     {
         Application->Title = "DockTest";
@@ -242,12 +241,10 @@ TEST(Glyphs, CellsAreCutFromTheGridAndKeyedOnTheirOwnBottomLeftPixel)
     glyphs.Rows = 2;
     EXPECT_EQ(std::tuple(glyphs.Width(), glyphs.Height(), glyphs.GetCell(9).Pixel(0, 0)), std::tuple(16, 16, clRed));
 
-    for (int w : { 0, 200, -3 }) {
-        glyphs.SetWidth(w);
-        EXPECT_EQ(glyphs.Cols, 8) << w;
+    for (auto [width, cols] : { std::pair(0, 8), { 200, 8 }, { -3, 8 }, { 32, 4 } }) {
+        glyphs.SetWidth(width);
+        EXPECT_EQ(glyphs.Cols, cols) << width;
     }
-    glyphs.SetWidth(32);
-    EXPECT_EQ(glyphs.Cols, 4);
     glyphs.Cols = 8;
 
     // Cell 9 is keyed on blue, cell 0 on white: each shows the background

@@ -12,10 +12,7 @@
 
 namespace {
 
-struct Family {
-    const char* name;
-    TGroupButton* (*make)(TForm*);
-};
+struct Family { const char* name; TGroupButton* (*make)(TForm*); };
 
 template<class T>
 TGroupButton* make(TForm* form)

@@ -15,11 +15,7 @@
 namespace {
 
 // The mouse's events one after the other, at (5, 5) unless a step says where.
-struct MouseStep {
-    QEvent::Type type;
-    int x = 5, y = 5;
-    Qt::MouseButton button = Qt::LeftButton;
-};
+struct MouseStep { QEvent::Type type; int x = 5, y = 5; Qt::MouseButton button = Qt::LeftButton; };
 void mouse(TOfficeButton& b, std::initializer_list<MouseStep> steps)
 {
     for (const MouseStep& s : steps)
@@ -29,30 +25,25 @@ void send(TOfficeButton& b, QEvent::Type type) { mouse(b, { { type } }); }
 
 void clickOn(TOfficeButton& b) { mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress }, { QEvent::MouseButtonRelease } }); }
 
-// Distinct system colours, so that every pixel tells where it came from.
-struct DistinctColours {
-    DistinctColours()
-    {
-        SetSysColor(COLOR_BTNFACE, RGB(192, 192, 192));
-        SetSysColor(COLOR_BTNHIGHLIGHT, RGB(250, 250, 200));
-        SetSysColor(COLOR_BTNSHADOW, RGB(100, 100, 120));
-    }
-    ~DistinctColours() { ResetSysColors(); }
-    static constexpr TColor face = RGB(192, 192, 192);
-    static constexpr TColor light = RGB(250, 250, 200);
-    static constexpr TColor dark = RGB(100, 100, 120);
-};
-
 // 16 x 16: a magenta ground (transparent) around a 6 x 6 square at (5, 5).
 TBitmap square(TColor colour = clRed) { return Filled(16, 16, { { { 0, 0, 16, 16 }, RGB(255, 0, 255) }, { { 5, 5, 11, 11 }, colour } }); }
 
-// The system colours told apart, a button on its own, and a form for
-// buttons that need one.
+// The system colours told apart, so that every pixel tells where it came
+// from; a button on its own, its clicks, enters and exits counted; and a
+// form for buttons that need one.
 struct OfficeButton : ::testing::Test {
-    DistinctColours colours;
+    static constexpr TColor face = RGB(192, 192, 192), light = RGB(250, 250, 200), dark = RGB(100, 100, 120);
     std::optional<TOfficeButton> alone { std::in_place, nullptr };
     TOfficeButton& b = *alone;
     int clicks = 0, enters = 0, exits = 0;
+    OfficeButton()
+    {
+        SetSysColor(COLOR_BTNFACE, face);
+        SetSysColor(COLOR_BTNHIGHLIGHT, light);
+        SetSysColor(COLOR_BTNSHADOW, dark);
+        countClicks(b);
+    }
+    ~OfficeButton() override { ResetSysColors(); }
     void countClicks(TOfficeButton& button)
     {
         button.OnClick = [this](TObject*) { ++clicks; };
@@ -103,7 +94,6 @@ TEST_F(OfficeButton, StartsWithItsDefaults)
 
 TEST_F(OfficeButton, MouseClickAndEnterExit)
 {
-    countClicks(b);
     clickOn(b);
     EXPECT_EQ(std::tuple(clicks, enters, b.Hot(), b.Pressed()), std::tuple(1, 1, true, false));
     send(b, QEvent::Leave);
@@ -116,7 +106,6 @@ TEST_F(OfficeButton, MouseClickAndEnterExit)
 
 TEST_F(OfficeButton, ReleasingAfterTheMouseHasLeftDoesNotClick)
 {
-    countClicks(b);
     mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress } });
     EXPECT_TRUE(b.Pressed());
     mouse(b, { { QEvent::MouseMove, 80, 5 } });  // held, so the widget keeps the mouse
@@ -132,7 +121,6 @@ TEST_F(OfficeButton, ReleasingAfterTheMouseHasLeftDoesNotClick)
 
 TEST_F(OfficeButton, DisabledButtonIgnoresTheMouse)
 {
-    countClicks(b);
     mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress } });
     b.SetEnabled(false);
     EXPECT_EQ(seen(b), std::tuple(0, false, false));
@@ -187,7 +175,6 @@ TEST_F(OfficeButton, IconOnlyTurnsTheCaptionIntoTheHint)
 TEST_F(OfficeButton, AcceleratorClicks)
 {
     b.SetCaption("Save && &Open");
-    countClicks(b);
     EXPECT_EQ((std::tuple { b.DialogChar('s'), b.DialogChar('o') }), std::tuple(false, true));
     EXPECT_EQ(std::tuple(clicks, b.Pressed()), std::tuple(1, false));
     b.SetEnabled(false);
@@ -205,7 +192,6 @@ TEST_F(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
         return nullptr;
     };
     b.SetDropDownMenu(&menu);
-    countClicks(b);
     clickOn(b);
     TPopupMenu::Responder = nullptr;
     EXPECT_EQ(std::tuple(popups, clicks, b.Pressed()), std::tuple(1, 0, false));
@@ -221,15 +207,15 @@ TEST_F(OfficeButton, ShadedImageThresholds)
     for (int i = 0; i < 8; ++i)
         src.Canvas().SetPixel(i, 0, px[i]);
     TBitmap shaded = MakeShadedBitmap(src, stMedium);
-    ExpectPixels(shaded, { { 0, 0, ground }, { 1, 0, clWhite }, { 2, 0, clWhite }, { 3, 0, colours.light },
-                           { 4, 0, colours.light }, { 5, 0, colours.dark }, { 6, 0, colours.dark }, { 7, 0, clBlack } });
+    ExpectPixels(shaded, { { 0, 0, ground }, { 1, 0, clWhite }, { 2, 0, clWhite }, { 3, 0, light },
+                           { 4, 0, light }, { 5, 0, dark }, { 6, 0, dark }, { 7, 0, clBlack } });
     // Other shadings move the thresholds: a sum of 200 is light, medium or dark.
     TBitmap one(2, 1);
     one.Canvas().SetPixel(0, 0, ground);
     one.Canvas().SetPixel(1, 0, RGB(200, 0, 0));
     auto shaded1 = [&](TExplorerButtonShadingType shading) { return MakeShadedBitmap(one, shading).Pixel(1, 0); };
     EXPECT_EQ(std::tuple(shaded1(stLight), shaded1(stMedium), shaded1(stDark)),
-              std::tuple(colours.light, colours.dark, colours.dark));
+              std::tuple(light, dark, dark));
     one.Canvas().SetPixel(1, 0, RGB(100, 0, 0));
     EXPECT_EQ(shaded1(stDark), clBlack);
     // A pixel of the ground's colour stays, wherever it is.
@@ -239,30 +225,30 @@ TEST_F(OfficeButton, ShadedImageThresholds)
 
 TEST_F(OfficeButton, BevelsFollowTheMouseAndTheStyle)
 {
-    EXPECT_EQ(CountPixels(Painted(b), colours.face), 50 * 40);
+    EXPECT_EQ(CountPixels(Painted(b), face), 50 * 40);
     send(b, QEvent::Enter);
-    ExpectPixels(Painted(b), { { 0, 0, colours.light }, { 48, 0, colours.light }, { 49, 0, colours.dark },
-                               { 0, 39, colours.dark }, { 49, 39, colours.dark }, { 1, 1, colours.face } });
+    ExpectPixels(Painted(b), { { 0, 0, light }, { 48, 0, light }, { 49, 0, dark },
+                               { 0, 39, dark }, { 49, 39, dark }, { 1, 1, face } });
     send(b, QEvent::MouseButtonPress);
-    ExpectPixels(Painted(b), { { 0, 0, colours.dark, "sunk" }, { 49, 39, colours.light, "sunk" } });
+    ExpectPixels(Painted(b), { { 0, 0, dark, "sunk" }, { 49, 39, light, "sunk" } });
     send(b, QEvent::MouseButtonRelease);
 
     b.SetBevelStyle(bsLowered);
-    EXPECT_EQ(Painted(b).Pixel(0, 0), colours.dark);
+    EXPECT_EQ(Painted(b).Pixel(0, 0), dark);
     b.SetOptions(b.Options() & ~boShowBevel);
-    EXPECT_EQ(CountPixels(Painted(b), colours.face), 50 * 40);
+    EXPECT_EQ(CountPixels(Painted(b), face), 50 * 40);
 }
 
 TEST_F(OfficeButton, DownButtonShowsTheCheckeredPattern)
 {
     auto* held = onForm(3);
     TBitmap down = Painted(*held);
-    EXPECT_EQ(down.Pixel(0, 0), colours.dark) << "the pressed bevel";
+    EXPECT_EQ(down.Pixel(0, 0), dark) << "the pressed bevel";
     for (int y = 2; y < 6; ++y)
         for (int x = 2; x < 6; ++x)
-            EXPECT_EQ(down.Pixel(x, y), (x % 2) == (y % 2) ? colours.light : colours.face) << x << "," << y;
+            EXPECT_EQ(down.Pixel(x, y), (x % 2) == (y % 2) ? light : face) << x << "," << y;
     held->SetShowDownPattern(false);
-    EXPECT_EQ(Painted(*held).Pixel(2, 2), colours.face);
+    EXPECT_EQ(Painted(*held).Pixel(2, 2), face);
 }
 
 TEST_F(OfficeButton, SharedPatternOutlivesAnyOneButton)
@@ -272,7 +258,7 @@ TEST_F(OfficeButton, SharedPatternOutlivesAnyOneButton)
     TOfficeButton* second = onForm(1);
     Painted(*first);
     delete first;  // must not take the pattern with it
-    ExpectPixels(Painted(*second), { { 2, 2, colours.light }, { 3, 2, colours.face } });
+    ExpectPixels(Painted(*second), { { 2, 2, light }, { 3, 2, face } });
     // The last button frees it; the next one makes it anew in today's colours.
     delete second;
     SetSysColor(COLOR_BTNHIGHLIGHT, RGB(0, 200, 0));
@@ -285,16 +271,16 @@ TEST_F(OfficeButton, ImageIsShadedUntilHoveredAndShiftsWhenPressed)
     ASSERT_FALSE(b.ShadedBitmap().Empty());
     // Image only: 16 x 16 centred in 50 x 40, at (17, 12); the square at (22, 17).
     TBitmap calm = Painted(b);
-    ExpectPixels(calm, { { 22, 17, colours.light, "red's sum 255 is above 231" },
-                         { 17, 12, colours.face, "the ground is transparent" } });
-    EXPECT_EQ(CountPixels(calm, colours.light), 36);
+    ExpectPixels(calm, { { 22, 17, light, "red's sum 255 is above 231" },
+                         { 17, 12, face, "the ground is transparent" } });
+    EXPECT_EQ(CountPixels(calm, light), 36);
 
     send(b, QEvent::Enter);
     TBitmap hot = Painted(b);
     EXPECT_EQ(std::tuple(hot.Pixel(22, 17), CountPixels(hot, clRed)), std::tuple(clRed, 36));
 
     send(b, QEvent::MouseButtonPress);
-    ExpectPixels(Painted(b), { { 22, 17, colours.face }, { 23, 18, clRed }, { 28, 23, clRed } });
+    ExpectPixels(Painted(b), { { 22, 17, face }, { 23, 18, clRed }, { 28, 23, clRed } });
     mouse(b, { { QEvent::MouseButtonRelease }, { QEvent::Leave } });
 
     // Without the mono display the image keeps its colours.
@@ -311,8 +297,8 @@ TEST_F(OfficeButton, DisabledImageIsEmbossedUnlessOneIsGiven)
     b.SetBitmap(square());
     b.SetEnabled(false);
     TBitmap off = Painted(b);
-    ExpectPixels(off, { { 22, 17, colours.dark }, { 28, 23, colours.light, "the lit copy shows one down-right" } });
-    EXPECT_EQ(Counts(off, { clRed, colours.dark, colours.light }), (std::vector { 0, 36, 11 }));
+    ExpectPixels(off, { { 22, 17, dark }, { 28, 23, light, "the lit copy shows one down-right" } });
+    EXPECT_EQ(Counts(off, { clRed, dark, light }), (std::vector { 0, 36, 11 }));
     b.SetDisabledBitmap(square(clBlue));
     EXPECT_EQ(CountPixels(Painted(b), clBlue), 36);
 }
@@ -342,8 +328,8 @@ TEST_F(OfficeButton, CaptionColourAndPlace)
     b.SetEnabled(false);
     TBitmap off = Painted(b);
     EXPECT_EQ(CountPixels(off, clNavy), 0);
-    EXPECT_GT(CountPixels(off, colours.dark), 5);
-    EXPECT_GT(CountPixels(off, colours.light), 0);
+    EXPECT_GT(CountPixels(off, dark), 5);
+    EXPECT_GT(CountPixels(off, light), 0);
 
     // Icon only: no text at all.
     b.SetEnabled(true);
@@ -362,7 +348,7 @@ TEST_F(OfficeButton, PopupMarkIsATriangleRightOfTheImage)
     EXPECT_EQ(CountPixels(withMark, clGreen), 7 + 5 + 3 + 1);
     for (int x = 31; x < 38; ++x)
         EXPECT_EQ(withMark.Pixel(x, 18), clGreen) << x;
-    ExpectPixels(withMark, { { 34, 21, clGreen }, { 33, 21, colours.face } });
+    ExpectPixels(withMark, { { 34, 21, clGreen }, { 33, 21, face } });
     b.SetOptions(b.Options() & ~boPopupMark);
     EXPECT_EQ(CountPixels(Painted(b), clGreen), 0);
 }
@@ -375,7 +361,7 @@ TEST_F(OfficeButton, ShownButtonPaintsThroughItsWidget)
     form.Hide();
     ASSERT_FALSE(grabbed.isNull());
     EXPECT_EQ(std::tuple(FromQRgb(grabbed.pixel(0, 0)), FromQRgb(grabbed.pixel(2, 2)), FromQRgb(grabbed.pixel(3, 2))),
-              std::tuple(colours.dark, colours.light, colours.face));
+              std::tuple(dark, light, face));
 }
 
 TEST_F(OfficeButton, LayoutPutsTheImageOnTheChosenSide)

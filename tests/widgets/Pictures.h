@@ -12,11 +12,7 @@
 #include <vector>
 
 // A colour expected at a point, and why (shown when it is not there).
-struct PixelAt {
-    int x, y;
-    TColor colour;
-    const char* why = "";
-};
+struct PixelAt { int x, y; TColor colour; const char* why = ""; };
 
 inline void ExpectPixels(const TBitmap& picture, std::initializer_list<PixelAt> points)
 {

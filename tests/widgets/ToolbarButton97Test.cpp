@@ -140,8 +140,7 @@ TEST_F(ToolbarButton97, ButtonsOfOneImageSizeShareOneGlyphList)
               std::tuple(1, b.GlyphObject().List(), 2));
 }
 
-class HoverTest : public ::testing::Test {
-protected:
+struct HoverTest : ::testing::Test {
     void SetUp() override
     {
         watch(a, "A", 0);
@@ -152,8 +151,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
         SetCursorPosSource([this] { return cursor; });
         // Off the buttons first: the platform drops a move to where the
-        // mouse last was, in the window of an earlier test.
+        // mouse last was, in the window of an earlier test. Then over A.
         moveTo({ 150, 50 });
+        moveTo({ 5, 5 });
     }
     void TearDown() override
     {
@@ -192,7 +192,6 @@ protected:
 
 TEST_F(HoverTest, ArrivalMovesFirstThenTheOldButtonExitsThenTheNewOneEnters)
 {
-    moveTo({ 5, 5 });
     moveTo({ 8, 8 });
     moveTo({ 30, 5 });
     RunFor(10);
@@ -203,7 +202,6 @@ TEST_F(HoverTest, ArrivalMovesFirstThenTheOldButtonExitsThenTheNewOneEnters)
 
 TEST_F(HoverTest, AClickRunsTheExitBeforeOnClickAndEntersAgainUnderTheCursor)
 {
-    moveTo({ 5, 5 });
     log.clear();
     QTest::mouseClick(window(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(log, (std::vector<std::string> { "exit A", "click A", "enter A" }));
@@ -211,7 +209,6 @@ TEST_F(HoverTest, AClickRunsTheExitBeforeOnClickAndEntersAgainUnderTheCursor)
 
 TEST_F(HoverTest, APressDraggedOutAndReleasedClicksNothing)
 {
-    moveTo({ 5, 5 });
     QTest::mousePress(window(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(a.State(), tsPressed);
     cursor = { -1000, -1000 };
@@ -223,7 +220,6 @@ TEST_F(HoverTest, APressDraggedOutAndReleasedClicksNothing)
 
 TEST_F(HoverTest, TheTimerAndTheDeactivationTakeTheMouseFromTheTrackedButton)
 {
-    moveTo({ 5, 5 });
     cursor = { -1000, -1000 };  // gone without a leave notice
     ASSERT_TRUE(RunUntil([&] { return TToolbarButton97::TrackedButton() == nullptr; }, 1000));
     ASSERT_FALSE(log.empty());
