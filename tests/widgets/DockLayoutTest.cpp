@@ -127,10 +127,9 @@ TEST(BarLayout, SizeCandidatesNeverNarrowerThanTheWidestControlPlusEight)
     // step takes the next narrower candidate, and never below the last.
     const TSizeCandidate& full = byWidth.back();
     TSizeTracker tracker(byWidth, false, full.Width);
-    EXPECT_EQ(tracker.Step(full.Width - 3).Width, full.Width);
-    EXPECT_EQ(tracker.Step(full.Width - tracker.Snap() - 1).Width, byWidth[byWidth.size() - 2].Width);
-    EXPECT_EQ(tracker.Step(0).Width, byWidth.front().Width);
-    EXPECT_EQ(tracker.Step(100000).Width, full.Width);
+    EXPECT_EQ((std::tuple { tracker.Step(full.Width - 3).Width, tracker.Step(full.Width - tracker.Snap() - 1).Width,
+                            tracker.Step(0).Width, tracker.Step(100000).Width }),
+              std::tuple(full.Width, byWidth[byWidth.size() - 2].Width, byWidth.front().Width, full.Width));
 }
 
 TEST(Dragging, DockingZoneAndKeepingOnScreen)
@@ -164,11 +163,9 @@ TEST(Dragging, DockingZoneAndKeepingOnScreen)
     drag.CanDockLeftRight = false;
     EXPECT_EQ(target({ 10, 300 }), -1);
     TMoveStep off = TrackMoveStep(docks, drag, { -3000, 5000 }, false);
-    EXPECT_EQ(off.Rect.Width(), 108);
-    EXPECT_TRUE(Overlaps(off.Rect, area));
+    EXPECT_EQ(std::tuple(off.Rect.Width(), Overlaps(off.Rect, area)), std::tuple(108, true));
 
-    TRect touching = KeepTouching({ -500, 10, -400, 40 }, area, 8);
-    EXPECT_TRUE(Overlaps(touching, { 8, 8, 1272, 1016 }));
+    EXPECT_TRUE(Overlaps(KeepTouching({ -500, 10, -400, 40 }, area, 8), { 8, 8, 1272, 1016 }));
 }
 
 }

@@ -49,9 +49,8 @@ struct DockSet : ::testing::Test {
     TToolbar97* bar(std::initializer_list<int> groups, TDock97* dock)
     {
         auto* b = new TToolbar97(form.get());
-        int n = 0;
         for (int count : groups) {
-            if (n++)
+            if (b->ControlCount())
                 NewControl<TToolbarSep97>(form.get(), b, "");
             for (int i = 0; i < count; ++i)
                 NewControl<TPanel>(form.get(), b, "", 0, 0, 23, 22);

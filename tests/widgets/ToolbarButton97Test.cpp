@@ -33,10 +33,11 @@ TBitmap square(int cells = 1)
     return b;
 }
 
-// A button on a form, with the square as its glyph when asked.
+// A button on a form, and the colours of its frames.
 struct ToolbarButton97 : ::testing::Test {
     TForm form { nullptr };
     TToolbarButton97 button { &form };
+    const TColor face = ColorToRGB(clBtnFace), shadow = ColorToRGB(clBtnShadow), highlight = ColorToRGB(clBtnHighlight);
     ToolbarButton97() { button.SetParent(&form); }
     void showForm()
     {
@@ -56,7 +57,6 @@ TEST_F(ToolbarButton97, PaintsEachStateWithItsEdgeAndGlyphPlace)
     // Flat, 23 x 22: the client is inset by 1, the glyph centred at (4, 3),
     // pushed states move it by (1, 1).
     button.SetGlyph(square());
-    const TColor face = ColorToRGB(clBtnFace), shadow = ColorToRGB(clBtnShadow), highlight = ColorToRGB(clBtnHighlight);
     ExpectPixels(Painted(button), { { 0, 0, face, "no frame until the mouse comes" }, { 22, 21, face },
                                       { 4 + 4, 3 + 4, clBlack, "the square's corner" },
                                       { 4 + 3, 3 + 4, face, "olive is transparent" } });
@@ -78,9 +78,8 @@ TEST_F(ToolbarButton97, TheGeneratedDisabledImageEmbossesTheDarkPixels)
     button.SetGlyph(square());
     button.SetEnabled(false);
     const int gx = 4, gy = 3;
-    const TColor face = ColorToRGB(clBtnFace);
-    ExpectPixels(Painted(button), { { gx + 4, gy + 4, ColorToRGB(clBtnShadow), "dark pixels in the shadow colour" },
-                                      { gx + 12, gy + 12, ColorToRGB(clBtnHighlight), "the highlight one pixel down and right" },
+    ExpectPixels(Painted(button), { { gx + 4, gy + 4, shadow, "dark pixels in the shadow colour" },
+                                      { gx + 12, gy + 12, highlight, "the highlight one pixel down and right" },
                                       { gx + 1, gy + 13, face, "white vanishes" }, { gx + 2, gy + 1, face, "silver vanishes" },
                                       { gx + 3, gy + 3, face, "transparent stays transparent" } });
     EXPECT_EQ(button.State(), tsDisabled);
@@ -92,7 +91,7 @@ TEST_F(ToolbarButton97, TwoGlyphsGiveTheDisabledStateItsOwnCell)
     EXPECT_EQ(button.NumGlyphs(), 2);
     EXPECT_EQ(Painted(button).Pixel(4 + 4, 3 + 4), clBlack) << "cell 0 when up";
     button.SetEnabled(false);
-    EXPECT_EQ(Painted(button).Pixel(4 + 4, 3 + 4), ColorToRGB(clBtnShadow)) << "cell 1's gray in the shadow colour";
+    EXPECT_EQ(Painted(button).Pixel(4 + 4, 3 + 4), shadow) << "cell 1's gray in the shadow colour";
 }
 
 TEST_F(ToolbarButton97, TheNumberOfGlyphsFollowsTheBitmapsShape)
