@@ -144,12 +144,11 @@ TEST(Dragging, DockingZoneAndKeepingOnScreen)
     EXPECT_FALSE(InDockingZone(dock, dpLeft, { 300, 99 }, grab, 99, 25, would));
 
     TRect area { 0, 0, 1280, 1024 };
+    // The first overlaps the screen and is left alone; the one wider than the screen keeps its left edge on it.
     struct Case { TRect in; bool onlyIfFullyOff; TRect out; } cases[] = {
-        { { 1250, 10, 1350, 40 }, true, { 1250, 10, 1350, 40 } },   // overlaps: left alone
-        { { 1250, 10, 1350, 40 }, false, { 1180, 10, 1280, 40 } },
-        { { -5000, -5000, -4900, -4970 }, true, { 0, 0, 100, 30 } },
+        { { 1250, 10, 1350, 40 }, true, { 1250, 10, 1350, 40 } }, { { 1250, 10, 1350, 40 }, false, { 1180, 10, 1280, 40 } },
+        { { -5000, -5000, -4900, -4970 }, true, { 0, 0, 100, 30 } }, { { -10, 0, 2000, 30 }, false, { 0, 0, 2010, 30 } },
         { { 9000, 9000, 9100, 9030 }, true, { 1180, 994, 1280, 1024 } },
-        { { -10, 0, 2000, 30 }, false, { 0, 0, 2010, 30 } },        // wider than the screen: left edge wins
     };
     for (const Case& c : cases) {
         TRect r = KeepOnScreen(c.in, area, c.onlyIfFullyOff);

@@ -216,8 +216,7 @@ TEST_F(DockSet, FloatingBarsParkWhileTheirFormIsHiddenOrMinimised)
     struct Step { const char* what; std::function<void()> act; bool parked; } steps[] = {
         { "minimised", [&] { form->SetWindowState(wsMinimized); }, true },
         { "restored", [&] { form->SetWindowState(wsNormal); }, false },
-        { "hidden", [&] { form->Hide(); }, true },
-        { "shown", [&] { form->Show(); }, false },
+        { "hidden", [&] { form->Hide(); }, true }, { "shown", [&] { form->Show(); }, false },
     };
     for (const Step& step : steps) {
         step.act();
@@ -287,11 +286,9 @@ TEST_F(DockSet, SeparatorsTakeTheirSizeAlongTheLineAndPaintByTheBarsDirection)
     // The separator's width and height, the next button's place along the line, and the points of the
     // separator that show its shadow and highlight when it is not blank.
     struct Case { const char* dock; bool blank; TPoint sepSize; int nextButton; TPoint shadow, highlight; };
-    const Case cases[] = {
-        { "top", false, { 10, 22 }, 11 + 23 + 10, { 4, 11 }, { 5, 11 } },
-        { "left", false, { 23, 3 }, 11 + 22 + 3, { 11, 0 }, { 11, 1 } },
-        { "top", true, { 10, 22 }, 11 + 23 + 10, { 4, 11 }, { 5, 11 } },
-    };
+    const Case cases[] = { { "top", false, { 10, 22 }, 11 + 23 + 10, { 4, 11 }, { 5, 11 } },
+                           { "left", false, { 23, 3 }, 11 + 22 + 3, { 11, 0 }, { 11, 1 } },
+                           { "top", true, { 10, 22 }, 11 + 23 + 10, { 4, 11 }, { 5, 11 } } };
     for (const Case& c : cases) {
         TDock97* dock = std::string(c.dock) == "top" ? top : left;
         TToolbar97* b = bar({ 1, 1 }, dock);

@@ -24,8 +24,7 @@ TGroupButton* make(TForm* form)
 }
 
 const Family kFamilies[] = {
-    { "TToolbarButton97", make<TToolbarButton97> },
-    { "TitaSpeedButton", make<TitaSpeedButton> },
+    { "TToolbarButton97", make<TToolbarButton97> }, { "TitaSpeedButton", make<TitaSpeedButton> },
     { "TOfficeButton", make<TOfficeButton> },
 };
 

@@ -26,13 +26,17 @@ void send(TOfficeButton& b, QEvent::Type type) { mouse(b, { { type } }); }
 void clickOn(TOfficeButton& b) { mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress }, { QEvent::MouseButtonRelease } }); }
 
 // 16 x 16: a magenta ground (transparent) around a 6 x 6 square at (5, 5).
-TBitmap square(TColor colour = clRed) { return Filled(16, 16, { { { 0, 0, 16, 16 }, RGB(255, 0, 255) }, { { 5, 5, 11, 11 }, colour } }); }
+TBitmap square(TColor colour = clRed)
+{
+    return Filled(16, 16, { { { 0, 0, 16, 16 }, RGB(255, 0, 255) }, { { 5, 5, 11, 11 }, colour } });
+}
 
 // The system colours told apart, so that every pixel tells where it came
 // from; a button on its own, its clicks, enters and exits counted; and a
 // form for buttons that need one.
 struct OfficeButton : ::testing::Test {
-    static constexpr TColor face = RGB(192, 192, 192), light = RGB(250, 250, 200), dark = RGB(100, 100, 120);
+    static constexpr TColor face = RGB(192, 192, 192), light = RGB(250, 250, 200);
+    static constexpr TColor dark = RGB(100, 100, 120);
     std::optional<TOfficeButton> alone { std::in_place, nullptr };
     TOfficeButton& b = *alone;
     int clicks = 0, enters = 0, exits = 0;
@@ -214,8 +218,7 @@ TEST_F(OfficeButton, ShadedImageThresholds)
     one.Canvas().SetPixel(0, 0, ground);
     one.Canvas().SetPixel(1, 0, RGB(200, 0, 0));
     auto shaded1 = [&](TExplorerButtonShadingType shading) { return MakeShadedBitmap(one, shading).Pixel(1, 0); };
-    EXPECT_EQ(std::tuple(shaded1(stLight), shaded1(stMedium), shaded1(stDark)),
-              std::tuple(light, dark, dark));
+    EXPECT_EQ(std::tuple(shaded1(stLight), shaded1(stMedium), shaded1(stDark)), std::tuple(light, dark, dark));
     one.Canvas().SetPixel(1, 0, RGB(100, 0, 0));
     EXPECT_EQ(shaded1(stDark), clBlack);
     // A pixel of the ground's colour stays, wherever it is.
@@ -271,8 +274,7 @@ TEST_F(OfficeButton, ImageIsShadedUntilHoveredAndShiftsWhenPressed)
     ASSERT_FALSE(b.ShadedBitmap().Empty());
     // Image only: 16 x 16 centred in 50 x 40, at (17, 12); the square at (22, 17).
     TBitmap calm = Painted(b);
-    ExpectPixels(calm, { { 22, 17, light, "red's sum 255 is above 231" },
-                         { 17, 12, face, "the ground is transparent" } });
+    ExpectPixels(calm, { { 22, 17, light, "red's sum 255 is above 231" }, { 17, 12, face, "the ground is transparent" } });
     EXPECT_EQ(CountPixels(calm, light), 36);
 
     send(b, QEvent::Enter);

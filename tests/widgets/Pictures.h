@@ -45,12 +45,8 @@ inline TRect Extent(const TBitmap& picture, TColor colour)
     TRect r { picture.Width(), picture.Height(), -1, -1 };
     for (int y = 0; y < picture.Height(); ++y)
         for (int x = 0; x < picture.Width(); ++x)
-            if (picture.Pixel(x, y) == colour) {
-                r.Left = std::min(r.Left, x);
-                r.Top = std::min(r.Top, y);
-                r.Right = std::max(r.Right, x);
-                r.Bottom = std::max(r.Bottom, y);
-            }
+            if (picture.Pixel(x, y) == colour)
+                r = { std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x), std::max(r.Bottom, y) };
     return r;
 }
 

@@ -27,7 +27,8 @@ namespace {
 // and a silver pixel beside it; a second cell holds a gray square.
 TBitmap square(int cells = 1)
 {
-    TBitmap b = Filled(16 * cells, 16, { { { 0, 0, 32, 16 }, 0x008080 }, { { 4, 4, 12, 12 }, clBlack }, { { 20, 4, 28, 12 }, clGray } });
+    TBitmap b = Filled(16 * cells, 16, { { { 0, 0, 32, 16 }, 0x008080 }, { { 4, 4, 12, 12 }, clBlack },
+                                         { { 20, 4, 28, 12 }, clGray } });
     b.Canvas().SetPixel(1, 13, clWhite);
     b.Canvas().SetPixel(2, 1, clSilver);
     return b;
@@ -242,8 +243,8 @@ struct ClosingPress : TMenuRunner {
             return nullptr;  // a button that drops its menu again would go on for ever
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
         const QPointF at(5, 5);
-        using Event = std::pair<QEvent::Type, Qt::MouseButton>;
-        for (auto [type, held] : { Event(QEvent::MouseButtonPress, Qt::LeftButton), Event(QEvent::MouseButtonRelease, Qt::NoButton) })
+        using Event = std::pair<QEvent::Type, Qt::MouseButton>;  // the release holds no button
+        for (auto [type, held] : { Event(QEvent::MouseButtonPress, Qt::LeftButton), Event(QEvent::MouseButtonRelease, {}) })
             QCoreApplication::postEvent(button, new QMouseEvent(type, at, at, Qt::LeftButton, held, Qt::NoModifier));
         return nullptr;
     }
