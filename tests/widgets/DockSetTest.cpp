@@ -111,8 +111,7 @@ TEST_F(DockSet, BarsOfOneRowLieSideBySide)
 {
     std::vector<std::pair<bool, TToolbar97*>> inserted;
     top->OnInsertRemoveBar = [&](TObject*, bool inserting, TToolbar97* bar) { inserted.push_back({ inserting, bar }); };
-    TToolbar97* a = bar({ 2 }, top);
-    TToolbar97* b = bar({ 3 }, top);
+    TToolbar97 *a = bar({ 2 }, top), *b = bar({ 3 }, top);
     int changing = 0, changed = 0;
     b->OnDockChanging = [&](TObject*) { ++changing; };
     b->OnDockChanged = [&](TObject*) { ++changed; };
@@ -138,8 +137,7 @@ TEST_F(DockSet, BarsOfOneRowLieSideBySide)
 
 TEST_F(DockSet, DraggingDocksFloatsAndOpensNewRows)
 {
-    TToolbar97* a = bar({ 2 }, top);
-    TToolbar97* b = bar({ 2 }, top);
+    TToolbar97 *a = bar({ 2 }, top), *b = bar({ 2 }, top);
     b->DefaultDock = top;
     // Dragged by its handle far away: it floats there.
     drag(b, QPoint(5, 5), { 600, 400 });
@@ -227,8 +225,7 @@ TEST_F(DockSet, FloatingBarsParkWhileTheirFormIsHiddenOrMinimised)
 
 TEST_F(DockSet, AFloatingCaptionTooLongLosesOneCharacterAtATimeBeforeItsDots)
 {
-    TToolbar97* narrow = bar({ 1 }, nullptr);
-    TToolbar97* wide = bar({ 8 }, nullptr);
+    TToolbar97 *narrow = bar({ 1 }, nullptr), *wide = bar({ 8 }, nullptr);
     ASSERT_LT(narrow->Width(), 45);
     // The start of the caption's place, where the text begins.
     const TFloatingFrame& f = TToolbar97::FloatingFrame();
@@ -290,14 +287,13 @@ TEST_F(DockSet, SeparatorsTakeTheirSizeAlongTheLineAndPaintByTheBarsDirection)
                            { "left", false, { 23, 3 }, 11 + 22 + 3, { 11, 0 }, { 11, 1 } },
                            { "top", true, { 10, 22 }, 11 + 23 + 10, { 4, 11 }, { 5, 11 } } };
     for (const Case& c : cases) {
-        TDock97* dock = std::string(c.dock) == "top" ? top : left;
-        TToolbar97* b = bar({ 1, 1 }, dock);
+        TToolbar97* b = bar({ 1, 1 }, std::string(c.dock) == "top" ? top : left);
         auto* sep = static_cast<TToolbarSep97*>(b->Controls(1));
         sep->SetSizeHorz(10);
         sep->SetSizeVert(3);
         sep->SetSizeVert(0);  // ignored
         sep->SetBlank(c.blank);
-        EXPECT_EQ(std::tuple(sep->Width(), sep->Height(), dock == left ? b->Controls(2)->Top() : b->Controls(2)->Left()),
+        EXPECT_EQ(std::tuple(sep->Width(), sep->Height(), b->DockedTo() == left ? b->Controls(2)->Top() : b->Controls(2)->Left()),
                   std::tuple(c.sepSize.X, c.sepSize.Y, c.nextButton)) << c.dock;
         const QImage image = b->Widget()->grab().toImage();
         auto pixel = [&](TPoint p) { return FromQRgb(image.pixel(sep->Left() + p.X, sep->Top() + p.Y)) & 0xFFFFFF; };

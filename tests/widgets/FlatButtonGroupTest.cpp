@@ -41,9 +41,7 @@ TEST_P(FlatButtonGroup, APressedButtonPutsUpTheOthersOfItsGroupButNotOtherFamili
     const Family& family = kFamilies[GetParam()];
     const Family& stranger = kFamilies[(GetParam() + 1) % 3];
     TForm form(nullptr);
-    TGroupButton* a = family.make(&form);
-    TGroupButton* b = family.make(&form);
-    TGroupButton* foreign = stranger.make(&form);
+    TGroupButton *a = family.make(&form), *b = family.make(&form), *foreign = stranger.make(&form);
     clickWithMouse(b);
     clickWithMouse(foreign);
     ASSERT_TRUE(b->Down() && foreign->Down()) << family.name;

@@ -24,9 +24,9 @@ TEST(GlyphStrip, AMissingTruncatedOrMisshapenFileGivesEmptyCells)
     };
     for (const Case& c : cases) {
         TGlyphStrip strip;
-        EXPECT_EQ(strip.Load(dir.File(c.file), 16, 3), c.loads) << c.file;
-        EXPECT_EQ(strip.Cell(1).Empty(), !c.loads) << c.file;
-        EXPECT_TRUE(strip.Cell(3).Empty()) << "past the strip";
+        // A cell past the strip is empty whatever the file.
+        EXPECT_EQ((std::tuple { strip.Load(dir.File(c.file), 16, 3), strip.Cell(1).Empty(), strip.Cell(3).Empty() }),
+                  std::tuple(c.loads, !c.loads, true)) << c.file;
     }
     TGlyphStrip strip;
     strip.Load(dir.File("good.bmp"), 16, 3);

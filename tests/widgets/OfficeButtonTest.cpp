@@ -179,8 +179,7 @@ TEST_F(OfficeButton, IconOnlyTurnsTheCaptionIntoTheHint)
 TEST_F(OfficeButton, AcceleratorClicks)
 {
     b.SetCaption("Save && &Open");
-    EXPECT_EQ((std::tuple { b.DialogChar('s'), b.DialogChar('o') }), std::tuple(false, true));
-    EXPECT_EQ(std::tuple(clicks, b.Pressed()), std::tuple(1, false));
+    EXPECT_EQ((std::tuple { b.DialogChar('s'), b.DialogChar('o'), clicks, b.Pressed() }), std::tuple(false, true, 1, false));
     b.SetEnabled(false);
     EXPECT_EQ((std::tuple { b.DialogChar('O'), clicks }), std::tuple(false, 1));
 }
@@ -190,8 +189,7 @@ TEST_F(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
     TPopupMenu menu(nullptr);
     int popups = 0;
     TPopupMenu::Responder = [&](TPopupMenu* m) -> TMenuItem* {
-        EXPECT_EQ(m, &menu);
-        EXPECT_TRUE(b.Pressed());
+        EXPECT_EQ(std::tuple(m, b.Pressed()), std::tuple(&menu, true));
         ++popups;
         return nullptr;
     };
