@@ -1,6 +1,6 @@
 #pragma once
-// What a control painted: its picture, the colour at given points, and how
-// many pixels show a colour.
+// What a control painted: its picture, the colour at given points, how many
+// pixels show a colour and where; and pictures made of coloured rectangles.
 
 #include "platform/Graphics.h"
 
@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <initializer_list>
 #include <utility>
-#include <vector>
 
 // A colour expected at a point, and why (shown when it is not there).
 struct PixelAt { int x, y; TColor colour; const char* why = ""; };
@@ -27,15 +26,6 @@ inline int CountPixels(const TBitmap& picture, TColor colour)
         for (int x = 0; x < picture.Width(); ++x)
             n += picture.Pixel(x, y) == colour;
     return n;
-}
-
-// How many pixels show each of the colours.
-inline std::vector<int> Counts(const TBitmap& picture, std::initializer_list<TColor> colours)
-{
-    std::vector<int> counts;
-    for (TColor colour : colours)
-        counts.push_back(CountPixels(picture, colour));
-    return counts;
 }
 
 // Where a colour shows: left, top, right, bottom, inclusive (left past the

@@ -122,9 +122,7 @@ TEST_F(ToolbarButton97, GlyphAndCaptionAreCentredTogetherWithTheSpacingBetween)
     EXPECT_EQ(std::tuple(place.glyph.X, place.text.Left, place.glyph.Y),
               std::tuple(1 + margin, 1 + margin + 16 + 4, 1 + (38 - 16 + 1) / 2));
 
-    content.caption.clear();
-    content.margin = -1;
-    content.spacing = -1;
+    content = { .client = { 1, 1, 99, 39 }, .margin = -1, .spacing = -1 };
     EXPECT_EQ(glyph.PlaceContent(scratch.Canvas(), content).glyph.X, 1 + (98 - 16 + 1) / 2) << "a glyph alone is centred";
 }
 
