@@ -119,8 +119,7 @@ TEST_F(DockTest, AHiddenBarComesBackHiddenAndShowingItAppendsItAsTheBottomRow)
     bars[1]->Show();
     EXPECT_EQ(std::tuple(bars[1]->Visible(), bars[1]->Top(), dock->Height()), std::tuple(true, 48, 74));
     bars[0]->Hide();
-    EXPECT_EQ(Stored("Main Menu", "isVisible"), "0");
-    EXPECT_EQ(Rows(), (std::vector { 0, 26, 0, 52 }));
+    EXPECT_EQ(std::tuple(Stored("Main Menu", "isVisible"), Rows()), std::tuple("0", std::vector { 0, 26, 0, 52 }));
 }
 
 TEST_F(DockTest, DraggingAlongTheRowStopsAtBothEdgesOfTheDock)

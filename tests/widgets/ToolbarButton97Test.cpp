@@ -89,8 +89,7 @@ TEST_F(ToolbarButton97, TheGeneratedDisabledImageEmbossesTheDarkPixels)
 TEST_F(ToolbarButton97, TwoGlyphsGiveTheDisabledStateItsOwnCell)
 {
     button.SetGlyph(square(2));
-    EXPECT_EQ(button.NumGlyphs(), 2);
-    EXPECT_EQ(Painted(button).Pixel(4 + 4, 3 + 4), clBlack) << "cell 0 when up";
+    EXPECT_EQ(std::tuple(button.NumGlyphs(), Painted(button).Pixel(4 + 4, 3 + 4)), std::tuple(2, clBlack)) << "cell 0 when up";
     button.SetEnabled(false);
     EXPECT_EQ(Painted(button).Pixel(4 + 4, 3 + 4), shadow) << "cell 1's gray in the shadow colour";
 }
