@@ -65,6 +65,8 @@ struct DockSet : ::testing::Test {
         b->SetParked(false);
         return b;
     }
+    // The colour the control shows on the screen at a point.
+    static TColor shown(TControl* c, int x, int y) { return FromQRgb(c->Widget()->grab().toImage().pixel(x, y)) & 0xFFFFFF; }
     // The program turning active or inactive, as the main window hears it.
     static void appActive(bool active)
     {
@@ -268,11 +270,10 @@ TEST_F(DockSet, BackgroundTilesFromTheDocksOriginAndItsCornerColourCanShowThroug
         for (int x = 0; x < 3; ++x)
             picture.Canvas().SetPixel(x, y, colours[y][x]);
     top->SetBackground(picture);
-    auto pixel = [](TControl* c, int x, int y) { return FromQRgb(c->Widget()->grab().toImage().pixel(x, y)) & 0xFFFFFF; };
     // The toolbar lies at (0, 0) of the dock, which lies at the form's top.
     const int dx = top->Left(), dy = top->Top();
     for (auto [x, y] : { std::pair { 20, 5 }, std::pair { 21, 5 }, std::pair { 25, 10 } })
-        EXPECT_EQ(pixel(b, x, y), colours[(y + dy) % 2][(x + dx) % 3]) << x << "," << y;
+        EXPECT_EQ(shown(b, x, y), colours[(y + dy) % 2][(x + dx) % 3]) << x << "," << y;
     top->SetBackgroundTransparent(true);  // the bottom-left colour, navy, shows the dock's colour
     const TBitmap* tile = top->BackgroundToTile();
     EXPECT_EQ(std::tuple(tile->Pixel(0, 1), tile->Pixel(1, 1)), std::tuple(ColorToRGB(clBtnFace), clMaroon));
@@ -295,8 +296,7 @@ TEST_F(DockSet, SeparatorsTakeTheirSizeAlongTheLineAndPaintByTheBarsDirection)
         sep->SetBlank(c.blank);
         EXPECT_EQ(std::tuple(sep->Width(), sep->Height(), b->DockedTo() == left ? b->Controls(2)->Top() : b->Controls(2)->Left()),
                   std::tuple(c.sepSize.X, c.sepSize.Y, c.nextButton)) << c.dock;
-        const QImage image = b->Widget()->grab().toImage();
-        auto pixel = [&](TPoint p) { return FromQRgb(image.pixel(sep->Left() + p.X, sep->Top() + p.Y)) & 0xFFFFFF; };
+        auto pixel = [&](TPoint p) { return shown(b, sep->Left() + p.X, sep->Top() + p.Y); };
         EXPECT_EQ(pixel(c.shadow), ColorToRGB(c.blank ? b->Color : clBtnShadow)) << c.dock << c.blank;
         EXPECT_EQ(pixel(c.highlight), ColorToRGB(c.blank ? b->Color : clBtnHighlight)) << c.dock << c.blank;
         delete b;
