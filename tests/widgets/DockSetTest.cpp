@@ -99,11 +99,10 @@ TEST_F(DockSet, ErrorTexts)
     EXPECT_EQ(ThrownMessage([&] { top->SetPosition(dpLeft); }),
               "Cannot change Position of a TDock97 if it already contains controls");
     EXPECT_EQ(ThrownMessage([&] { top->Hide(); }), "Cannot hide a TDock97");
-    auto* inner = new TDock97(form.get());
-    EXPECT_EQ(ThrownMessage([&] { inner->SetParent(top); }),
+    EXPECT_EQ(ThrownMessage([&] { (new TDock97(form.get()))->SetParent(top); }),
               "A TDock97 control cannot be placed inside a TToolbar97 or another TDock97");
-    auto* holder = NewControl<TPanel>(form.get(), form.get(), "Holder");
-    EXPECT_EQ(ThrownMessage([&] { b->SetParent(holder); }), "TToolbar97 can only be placed on a TDock97 or directly on the form");
+    EXPECT_EQ(ThrownMessage([&] { b->SetParent(NewControl<TPanel>(form.get(), form.get(), "Holder")); }),
+              "TToolbar97 can only be placed on a TDock97 or directly on the form");
     EXPECT_EQ(b->DockedTo(), top);
     b->SetParent(form.get());  // directly on the form: it floats
     EXPECT_TRUE(b->Floating());

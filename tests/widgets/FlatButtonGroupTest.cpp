@@ -17,8 +17,7 @@ struct Family { const char* name; TGroupButton* (*make)(TForm*); };
 template<class T>
 TGroupButton* make(TForm* form)
 {
-    auto* b = new T(form);
-    b->SetParent(form);
+    auto* b = NewControl<T>(form, form, "");
     b->SetGroupIndex(5);
     return b;
 }

@@ -59,8 +59,7 @@ struct OfficeButton : ::testing::Test {
     TForm form { nullptr };
     TOfficeButton* onForm(int group = 0)
     {
-        auto* made = new TOfficeButton(&form);
-        made->SetParent(&form);
+        auto* made = NewControl<TOfficeButton>(&form, &form, "");
         made->SetGroupIndex(group);
         made->SetDown(group != 0);
         return made;
@@ -255,8 +254,7 @@ TEST_F(OfficeButton, DownButtonShowsTheCheckeredPattern)
 TEST_F(OfficeButton, SharedPatternOutlivesAnyOneButton)
 {
     alone.reset();  // only the buttons made here count
-    TOfficeButton* first = onForm(1);
-    TOfficeButton* second = onForm(1);
+    TOfficeButton *first = onForm(1), *second = onForm(1);
     Painted(*first);
     delete first;  // must not take the pattern with it
     ExpectPixels(Painted(*second), { { 2, 2, light }, { 3, 2, face } });

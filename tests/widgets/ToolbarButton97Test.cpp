@@ -62,8 +62,7 @@ TEST_F(ToolbarButton97, PaintsEachStateWithItsEdgeAndGlyphPlace)
                                       { 4 + 4, 3 + 4, clBlack, "the square's corner" },
                                       { 4 + 3, 3 + 4, face, "olive is transparent" } });
 
-    TToolbarButton97 held(&form);
-    held.SetParent(&form);
+    TToolbarButton97& held = *NewControl<TToolbarButton97>(&form, &form, "");
     held.SetGlyph(square());
     held.SetGroupIndex(1);
     held.SetAllowAllUp(true);
