@@ -2,28 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
-TDockedBar bar(int row, int pos, int length, int contentHeight = 22)
-{
-    TDockedBar b;
-    b.Row = row, b.Pos = pos, b.Length = length, b.ContentHeight = contentHeight;
-    return b;
-}
+TDockedBar bar(int row, int pos, int length, int contentHeight = 22) { return { row, pos, length, contentHeight }; }
 
 TEST(DockRows, BarsOfOneRowLieSideBySideAndOverflowIsPushedBackNeverBeforeZero)
 {
     std::vector<TDockedBar> bars { bar(0, 0, 100), bar(0, 0, 80) };
     TDockRows rows = LayoutDockRows(bars, false, 500, false);
-    EXPECT_EQ(bars[0].Left, 0);
-    EXPECT_EQ(bars[1].Left, 100);  // after the first, not over it
-    EXPECT_EQ(rows.Thickness, 26);
-    EXPECT_EQ(bars[1].Height, 26);
+    // The second after the first, not over it.
+    EXPECT_EQ(std::tuple(bars[0].Left, bars[1].Left, rows.Thickness, bars[1].Height), std::tuple(0, 100, 26, 26));
 
-    struct Case {
-        int dockLength;
-        std::vector<int> pos, lengths, left;
-    } cases[] = {
+    struct Case { int dockLength; std::vector<int> pos, lengths, left; } cases[] = {
         { 300, { 0, 250 }, { 100, 100 }, { 0, 200 } },       // pushed back by the overflow
         { 150, { 0, 250 }, { 100, 100 }, { 0, 100 } },       // never over its predecessor
         { 50, { 10 }, { 400 }, { 0 } },                       // wider than the dock: starts at 0
@@ -34,10 +26,8 @@ TEST(DockRows, BarsOfOneRowLieSideBySideAndOverflowIsPushedBackNeverBeforeZero)
         for (std::size_t i = 0; i < c.pos.size(); ++i)
             row.push_back(bar(0, c.pos[i], c.lengths[i]));
         LayoutDockRows(row, false, c.dockLength, false);
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            EXPECT_EQ(row[i].Left, c.left[i]) << c.dockLength << " bar " << i;
-            EXPECT_EQ(row[i].Pos, row[i].Left);
-        }
+        for (std::size_t i = 0; i < row.size(); ++i)
+            EXPECT_EQ(std::tuple(row[i].Left, row[i].Pos), std::tuple(c.left[i], row[i].Left)) << c.dockLength << " bar " << i;
     }
 }
 
@@ -46,58 +36,41 @@ TEST(DockRows, EmptyRowsCloseUpAndRowsStack)
     std::vector<TDockedBar> bars { bar(5, 0, 60, 30), bar(2, 0, 60), bar(5, 0, 60) };
     TDockRows rows = LayoutDockRows(bars, false, 500, false);
     ASSERT_EQ(rows.Rows.size(), 2u);
-    EXPECT_EQ(bars[1].Row, 0);
-    EXPECT_EQ(bars[0].Row, 1);
-    EXPECT_EQ(bars[0].Top, 26);
-    EXPECT_EQ(bars[2].Height, 34);  // the row's thickest bar
-    EXPECT_EQ(rows.Thickness, 26 + 34);
+    // The second row as high as its thickest bar.
+    EXPECT_EQ(std::tuple(bars[1].Row, bars[0].Row, bars[0].Top, bars[2].Height, rows.Thickness),
+              std::tuple(0, 1, 26, 34, 26 + 34));
 
     LayoutDockRows(bars, false, 500, true);
-    EXPECT_EQ(bars[0].Top, 0);
-    EXPECT_EQ(bars[2].Top, 0);
+    EXPECT_EQ(std::tuple(bars[0].Top, bars[2].Top), std::tuple(0, 0));
 
     std::vector<TDockedBar> vertical { bar(0, 0, 100) };
     vertical[0].ContentWidth = 24;
     LayoutDockRows(vertical, true, 400, false);
-    EXPECT_EQ(vertical[0].Width, 28);
-    EXPECT_EQ(vertical[0].Height, 100);
+    EXPECT_EQ(std::tuple(vertical[0].Width, vertical[0].Height), std::tuple(28, 100));
 }
 
 TEST(DockRows, DroppingNearARowBoundaryOpensANewRow)
 {
-    std::vector<int> rows { 26, 26 };
-    struct Case {
-        int across, row;
-        bool newRow;
-    } cases[] = {
+    struct Case { int across, row; bool newRow; } cases[] = {
         { -10, 0, true }, { 3, 0, true }, { 13, 0, false }, { 21, 1, true }, { 31, 1, true },
         { 32, 1, false }, { 47, 2, true }, { 100, 2, true },
     };
     for (const Case& c : cases) {
-        TDropRow d = DropRow(rows, c.across);
-        EXPECT_EQ(d.Row, c.row) << c.across;
-        EXPECT_EQ(d.NewRow, c.newRow) << c.across;
+        TDropRow d = DropRow({ 26, 26 }, c.across);
+        EXPECT_EQ(std::tuple(d.Row, d.NewRow), std::tuple(c.row, c.newRow)) << c.across;
     }
     EXPECT_EQ(DropRow({}, 4).Row, 0);
 }
 
+// Groups of 23 x 22 buttons, a separator after each but the last (the second blank).
 std::vector<TBarItem> buttons(std::initializer_list<int> groups)
 {
-    // Groups of 23 x 22 buttons, a separator after each but the last.
     std::vector<TBarItem> items;
     int n = 0;
     for (int count : groups) {
-        if (n++) {
-            TBarItem sep;
-            sep.Separator = true;
-            sep.Blank = n == 3;
-            items.push_back(sep);
-        }
-        for (int i = 0; i < count; ++i) {
-            TBarItem b;
-            b.Width = 23, b.Height = 22;
-            items.push_back(b);
-        }
+        if (n++)
+            items.push_back({ .Separator = true, .Blank = n == 3 });
+        items.insert(items.end(), count, { .Width = 23, .Height = 22 });
     }
     return items;
 }
@@ -105,21 +78,16 @@ std::vector<TBarItem> buttons(std::initializer_list<int> groups)
 TEST(BarLayout, DockedAndFloatingMargins)
 {
     auto items = buttons({ 2, 1 });
+    // The first button after the drag handle, then the separator's place.
     TBarLayout docked = LayoutBarItems(items, TDockType::Horizontal, true, 0);
-    EXPECT_EQ(docked.Places[0].Left, 11);  // after the drag handle
-    EXPECT_EQ(docked.Places[2].Width, 6);  // the separator
-    EXPECT_EQ(docked.Places[2].Height, 22);
-    EXPECT_EQ(docked.ClientWidth, 11 + 3 * 23 + 6 + 2);
-    EXPECT_EQ(docked.ClientHeight, 26);
+    EXPECT_EQ(std::tuple(docked.Places[0].Left, docked.Places[2].Width, docked.Places[2].Height, docked.ClientWidth,
+                         docked.ClientHeight), std::tuple(11, 6, 22, 11 + 3 * 23 + 6 + 2, 26));
 
     TBarLayout vertical = LayoutBarItems(items, TDockType::Vertical, false, 0);
-    EXPECT_EQ(vertical.Places[0].Top, 2);
-    EXPECT_EQ(vertical.Places[1].Top, 24);
-    EXPECT_EQ(vertical.ClientWidth, 27);
+    EXPECT_EQ(std::tuple(vertical.Places[0].Top, vertical.Places[1].Top, vertical.ClientWidth), std::tuple(2, 24, 27));
 
     TBarLayout floating = LayoutBarItems(items, TDockType::Floating, true, 0);
-    EXPECT_EQ(floating.Places[0].Left, 4);
-    EXPECT_EQ(floating.ClientHeight, 2 + 22 + 1);
+    EXPECT_EQ(std::tuple(floating.Places[0].Left, floating.ClientHeight), std::tuple(4, 2 + 22 + 1));
 
     // A small control is centred across the line.
     items[0].Height = 10;
@@ -131,20 +99,14 @@ TEST(BarLayout, FloatingBarWrapsGroupsWithAWrapLineWhereASeparatorBrokeIt)
     auto items = buttons({ 2, 2, 1 });  // 0 1 | 3 4 | 6, separators at 2 and 5 (5 blank)
     TBarLayout wrapped = LayoutBarItems(items, TDockType::Floating, true, 4 + 46 + 4);
     ASSERT_EQ(wrapped.WrapLines.size(), 2u);
-    EXPECT_EQ(wrapped.Places[2].Width, 0);
-    EXPECT_EQ(wrapped.Places[3].Left, 4);
-    EXPECT_EQ(wrapped.Places[3].Top, 2 + 28);
-    EXPECT_EQ(wrapped.WrapLines[0].Position, 2 + 28);
-    EXPECT_FALSE(wrapped.WrapLines[0].Blank);
-    EXPECT_TRUE(wrapped.WrapLines[1].Blank);
-    EXPECT_EQ(wrapped.ClientWidth, 54);
-    EXPECT_EQ(wrapped.ClientHeight, 2 + 3 * 22 + 2 * 6 + 1);
+    EXPECT_EQ(std::tuple(wrapped.Places[2].Width, wrapped.Places[3].Left, wrapped.Places[3].Top), std::tuple(0, 4, 2 + 28));
+    EXPECT_EQ(std::tuple(wrapped.WrapLines[0].Position, wrapped.WrapLines[0].Blank, wrapped.WrapLines[1].Blank),
+              std::tuple(2 + 28, false, true));
+    EXPECT_EQ(std::tuple(wrapped.ClientWidth, wrapped.ClientHeight), std::tuple(54, 2 + 3 * 22 + 2 * 6 + 1));
 
     // Narrower than a group: the group itself breaks, without a wrap line.
     TBarLayout narrow = LayoutBarItems(items, TDockType::Floating, true, MinimumWrapWidth(items));
-    EXPECT_EQ(narrow.Places[1].Left, 4);
-    EXPECT_EQ(narrow.Places[1].Top, 2 + 22);
-    EXPECT_EQ(narrow.ClientWidth, 23 + 8);
+    EXPECT_EQ(std::tuple(narrow.Places[1].Left, narrow.Places[1].Top, narrow.ClientWidth), std::tuple(4, 2 + 22, 23 + 8));
 }
 
 TEST(BarLayout, SizeCandidatesNeverNarrowerThanTheWidestControlPlusEight)
@@ -153,23 +115,21 @@ TEST(BarLayout, SizeCandidatesNeverNarrowerThanTheWidestControlPlusEight)
     TFloatingFrame frame;
     auto byWidth = SizeCandidates(items, frame, false);
     ASSERT_GE(byWidth.size(), 3u);
-    EXPECT_EQ(byWidth.front().Width, 23 + 8 + frame.Width());
-    EXPECT_EQ(byWidth.back().WrapWidth, 0);  // the unwrapped one is the widest
+    // The unwrapped one is the widest.
+    EXPECT_EQ(std::tuple(byWidth.front().Width, byWidth.back().WrapWidth), std::tuple(23 + 8 + frame.Width(), 0));
     for (std::size_t i = 1; i < byWidth.size(); ++i) {
         EXPECT_LT(byWidth[i - 1].Width, byWidth[i].Width);
         EXPECT_GT(byWidth[i - 1].Height, byWidth[i].Height);  // one per height
     }
-    auto byHeight = SizeCandidates(items, frame, true);
-    EXPECT_EQ(byHeight.front().WrapWidth, 0);
+    EXPECT_EQ(SizeCandidates(items, frame, true).front().WrapWidth, 0);
 
     // Narrowing from the unwrapped width: a few pixels snap back, then each
     // step takes the next narrower candidate, and never below the last.
     const TSizeCandidate& full = byWidth.back();
     TSizeTracker tracker(byWidth, false, full.Width);
-    EXPECT_EQ(tracker.Step(full.Width - 3).Width, full.Width);
-    EXPECT_EQ(tracker.Step(full.Width - tracker.Snap() - 1).Width, byWidth[byWidth.size() - 2].Width);
-    EXPECT_EQ(tracker.Step(0).Width, byWidth.front().Width);
-    EXPECT_EQ(tracker.Step(100000).Width, full.Width);
+    EXPECT_EQ((std::tuple { tracker.Step(full.Width - 3).Width, tracker.Step(full.Width - tracker.Snap() - 1).Width,
+                            tracker.Step(0).Width, tracker.Step(100000).Width }),
+              std::tuple(full.Width, byWidth[byWidth.size() - 2].Width, byWidth.front().Width, full.Width));
 }
 
 TEST(Dragging, DockingZoneAndKeepingOnScreen)
@@ -184,36 +144,27 @@ TEST(Dragging, DockingZoneAndKeepingOnScreen)
     EXPECT_FALSE(InDockingZone(dock, dpLeft, { 300, 99 }, grab, 99, 25, would));
 
     TRect area { 0, 0, 1280, 1024 };
-    struct Case {
-        TRect in;
-        bool onlyIfFullyOff;
-        TRect out;
-    } cases[] = {
-        { { 1250, 10, 1350, 40 }, true, { 1250, 10, 1350, 40 } },   // overlaps: left alone
-        { { 1250, 10, 1350, 40 }, false, { 1180, 10, 1280, 40 } },
-        { { -5000, -5000, -4900, -4970 }, true, { 0, 0, 100, 30 } },
+    // The first overlaps the screen and is left alone; the one wider than the screen keeps its left edge on it.
+    struct Case { TRect in; bool onlyIfFullyOff; TRect out; } cases[] = {
+        { { 1250, 10, 1350, 40 }, true, { 1250, 10, 1350, 40 } }, { { 1250, 10, 1350, 40 }, false, { 1180, 10, 1280, 40 } },
+        { { -5000, -5000, -4900, -4970 }, true, { 0, 0, 100, 30 } }, { { -10, 0, 2000, 30 }, false, { 0, 0, 2010, 30 } },
         { { 9000, 9000, 9100, 9030 }, true, { 1180, 994, 1280, 1024 } },
-        { { -10, 0, 2000, 30 }, false, { 0, 0, 2010, 30 } },        // wider than the screen: left edge wins
     };
     for (const Case& c : cases) {
         TRect r = KeepOnScreen(c.in, area, c.onlyIfFullyOff);
-        EXPECT_EQ(r.Left, c.out.Left);
-        EXPECT_EQ(r.Top, c.out.Top);
-        EXPECT_EQ(r.Width(), c.in.Width());
+        EXPECT_EQ(std::tuple(r.Left, r.Top, r.Width()), std::tuple(c.out.Left, c.out.Top, c.in.Width()));
     }
     std::vector<TDockTarget> docks { { { 0, 0, 800, 1 }, dpTop, true, 100, 26 }, { { 0, 1, 27, 600 }, dpLeft, true, 27, 100 } };
     TMoveDrag drag { grab, 100, 26, 108, 50, area, 8, true };
-    EXPECT_EQ(TrackMoveStep(docks, drag, { 300, 3 }, false).Target, 0);
-    EXPECT_EQ(TrackMoveStep(docks, drag, { 300, 3 }, true).Target, -1);  // Ctrl: never docks
-    EXPECT_EQ(TrackMoveStep(docks, drag, { 10, 300 }, false).Target, 1);
+    auto target = [&](TPoint at, bool ctrl = false) { return TrackMoveStep(docks, drag, at, ctrl).Target; };
+    // With Ctrl it never docks.
+    EXPECT_EQ(std::tuple(target({ 300, 3 }), target({ 300, 3 }, true), target({ 10, 300 })), std::tuple(0, -1, 1));
     drag.CanDockLeftRight = false;
-    EXPECT_EQ(TrackMoveStep(docks, drag, { 10, 300 }, false).Target, -1);
+    EXPECT_EQ(target({ 10, 300 }), -1);
     TMoveStep off = TrackMoveStep(docks, drag, { -3000, 5000 }, false);
-    EXPECT_EQ(off.Rect.Width(), 108);
-    EXPECT_TRUE(Overlaps(off.Rect, area));
+    EXPECT_EQ(std::tuple(off.Rect.Width(), Overlaps(off.Rect, area)), std::tuple(108, true));
 
-    TRect touching = KeepTouching({ -500, 10, -400, 40 }, area, 8);
-    EXPECT_TRUE(Overlaps(touching, { 8, 8, 1272, 1016 }));
+    EXPECT_TRUE(Overlaps(KeepTouching({ -500, 10, -400, 40 }, area, 8), { 8, 8, 1272, 1016 }));
 }
 
 }

@@ -4,11 +4,11 @@
 #include "widgets/TB97Dock.h"
 
 #include "platform/AppHooks.h"
-#include "platform/Exception.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Form.h"
 #include "platform/Menus.h"
 #include "platform/Mouse.h"
+#include "tests/support/ThrownMessage.h"
 #include "tests/widgets/Pictures.h"
 #include "widgets/TB97.h"
 
@@ -18,13 +18,13 @@
 
 #include <functional>
 #include <memory>
+#include <tuple>
 
 namespace {
 
 struct DockSet : ::testing::Test {
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
     TDock97* top = nullptr;
-    TDock97* bottom = nullptr;
     TDock97* left = nullptr;
     TPoint cursor;
 
@@ -32,8 +32,7 @@ struct DockSet : ::testing::Test {
     {
         form->SetBounds(0, 0, 800, 600);
         top = NewControl<TDock97>(form.get(), form.get(), "Dock971");
-        bottom = NewControl<TDock97>(form.get(), form.get(), "Dock972");
-        bottom->SetPosition(dpBottom);
+        NewControl<TDock97>(form.get(), form.get(), "Dock972")->SetPosition(dpBottom);
         left = NewControl<TDock97>(form.get(), form.get(), "Dock973");
         left->SetPosition(dpLeft);
         form->Show();
@@ -50,9 +49,8 @@ struct DockSet : ::testing::Test {
     TToolbar97* bar(std::initializer_list<int> groups, TDock97* dock)
     {
         auto* b = new TToolbar97(form.get());
-        int n = 0;
         for (int count : groups) {
-            if (n++)
+            if (b->ControlCount())
                 NewControl<TToolbarSep97>(form.get(), b, "");
             for (int i = 0; i < count; ++i)
                 NewControl<TPanel>(form.get(), b, "", 0, 0, 23, 22);
@@ -67,48 +65,44 @@ struct DockSet : ::testing::Test {
         b->SetParked(false);
         return b;
     }
+    // The colour the control shows on the screen at a point.
+    static TColor shown(TControl* c, int x, int y) { return FromQRgb(c->Widget()->grab().toImage().pixel(x, y)) & 0xFFFFFF; }
     // The program turning active or inactive, as the main window hears it.
     static void appActive(bool active)
     {
         TMessage m { WM_ACTIVATEAPP, WPARAM(active), 0, 0 };
         CallMainWindowHooks(m);
     }
+    // The cursor put at a point of the bar, which it gives back.
+    QPoint at(TToolbar97* b, QPoint p)
+    {
+        QPoint global = b->Widget()->mapToGlobal(p);
+        cursor = { global.x(), global.y() };
+        return p;
+    }
     // Pressed at `from` of the bar, the mouse goes to the screen point `to`.
     void drag(TToolbar97* b, QPoint from, TPoint to, Qt::KeyboardModifiers atRelease = {})
     {
-        QWidget* w = b->Widget();
-        QPoint global = w->mapToGlobal(from);
-        cursor = { global.x(), global.y() };
-        QTest::mousePress(w, Qt::LeftButton, {}, from);
+        QTest::mousePress(b->Widget(), Qt::LeftButton, {}, at(b, from));
         cursor = to;
-        QTest::mouseMove(w, from + QPoint(1, 0));
-        QTest::mouseRelease(w, Qt::LeftButton, atRelease, from + QPoint(1, 0));
+        QTest::mouseMove(b->Widget(), from + QPoint(1, 0));
+        QTest::mouseRelease(b->Widget(), Qt::LeftButton, atRelease, from + QPoint(1, 0));
     }
 };
-
-template<class F>
-std::string errorOf(F f)
-{
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.Message;
-    }
-    return "";
-}
 
 TEST_F(DockSet, ErrorTexts)
 {
     TPanel panel(nullptr);
-    EXPECT_EQ(errorOf([&] { TDock97 d(&panel); }), "TDock97 must be owned by a form");
-    EXPECT_EQ(errorOf([&] { TToolbar97 t(&panel); }), "TToolbar97 must be owned by a form");
+    EXPECT_EQ(ThrownMessage([&] { TDock97 d(&panel); }), "TDock97 must be owned by a form");
+    EXPECT_EQ(ThrownMessage([&] { TToolbar97 t(&panel); }), "TToolbar97 must be owned by a form");
     TToolbar97* b = bar({ 2 }, top);
-    EXPECT_EQ(errorOf([&] { top->SetPosition(dpLeft); }), "Cannot change Position of a TDock97 if it already contains controls");
-    EXPECT_EQ(errorOf([&] { top->Hide(); }), "Cannot hide a TDock97");
-    auto* inner = new TDock97(form.get());
-    EXPECT_EQ(errorOf([&] { inner->SetParent(top); }), "A TDock97 control cannot be placed inside a TToolbar97 or another TDock97");
-    auto* holder = NewControl<TPanel>(form.get(), form.get(), "Holder");
-    EXPECT_EQ(errorOf([&] { b->SetParent(holder); }), "TToolbar97 can only be placed on a TDock97 or directly on the form");
+    EXPECT_EQ(ThrownMessage([&] { top->SetPosition(dpLeft); }),
+              "Cannot change Position of a TDock97 if it already contains controls");
+    EXPECT_EQ(ThrownMessage([&] { top->Hide(); }), "Cannot hide a TDock97");
+    EXPECT_EQ(ThrownMessage([&] { (new TDock97(form.get()))->SetParent(top); }),
+              "A TDock97 control cannot be placed inside a TToolbar97 or another TDock97");
+    EXPECT_EQ(ThrownMessage([&] { b->SetParent(NewControl<TPanel>(form.get(), form.get(), "Holder")); }),
+              "TToolbar97 can only be placed on a TDock97 or directly on the form");
     EXPECT_EQ(b->DockedTo(), top);
     b->SetParent(form.get());  // directly on the form: it floats
     EXPECT_TRUE(b->Floating());
@@ -118,30 +112,22 @@ TEST_F(DockSet, BarsOfOneRowLieSideBySide)
 {
     std::vector<std::pair<bool, TToolbar97*>> inserted;
     top->OnInsertRemoveBar = [&](TObject*, bool inserting, TToolbar97* bar) { inserted.push_back({ inserting, bar }); };
-    TToolbar97* a = bar({ 2 }, top);
-    TToolbar97* b = bar({ 3 }, top);
+    TToolbar97 *a = bar({ 2 }, top), *b = bar({ 3 }, top);
     int changing = 0, changed = 0;
     b->OnDockChanging = [&](TObject*) { ++changing; };
     b->OnDockChanged = [&](TObject*) { ++changed; };
     ASSERT_EQ(inserted.size(), 2u);
-    EXPECT_TRUE(inserted[1].first);
-    EXPECT_EQ(inserted[1].second, b);
+    EXPECT_EQ(inserted[1], std::pair(true, b));
     a->SetDockPos(0);
     b->SetDockPos(0);
-    EXPECT_EQ(a->Left(), 0);
-    EXPECT_EQ(a->Width(), 11 + 46 + 2);
-    EXPECT_EQ(b->Left(), a->Width());
-    EXPECT_EQ(b->Top(), 0);
-    EXPECT_EQ(top->Height(), 26);
+    EXPECT_EQ(std::tuple(a->Left(), a->Width(), b->Left(), b->Top(), top->Height()),
+              std::tuple(0, 11 + 46 + 2, a->Width(), 0, 26));
     EXPECT_EQ(form->Controls(0)->Name, "Dock971");
 
     // A bar that leaves its dock empties the row and the dock shrinks.
     b->SetDockedTo(nullptr);
     a->SetDockedTo(nullptr);
-    EXPECT_EQ(top->Height(), 0);
-    EXPECT_EQ(changing, 1);
-    EXPECT_EQ(changed, 1);
-    EXPECT_FALSE(inserted.back().first);
+    EXPECT_EQ(std::tuple(top->Height(), changing, changed, inserted.back().first), std::tuple(0, 1, 1, false));
 
     // A dock that goes is no bar's default dock any more.
     auto* spare = new TDock97(form.get());
@@ -152,33 +138,23 @@ TEST_F(DockSet, BarsOfOneRowLieSideBySide)
 
 TEST_F(DockSet, DraggingDocksFloatsAndOpensNewRows)
 {
-    TToolbar97* a = bar({ 2 }, top);
-    TToolbar97* b = bar({ 2 }, top);
+    TToolbar97 *a = bar({ 2 }, top), *b = bar({ 2 }, top);
     b->DefaultDock = top;
     // Dragged by its handle far away: it floats there.
     drag(b, QPoint(5, 5), { 600, 400 });
-    EXPECT_TRUE(b->Floating());
-    EXPECT_FALSE(b->Parked());
+    EXPECT_EQ(std::tuple(b->Floating(), b->Parked(), top->Bars().size()), std::tuple(true, false, 1u));
     EXPECT_NEAR(b->Left(), 600, 10);
-    EXPECT_EQ(top->Bars().size(), 1u);
 
     // Dropped just below the top dock's only row: a new row opens there.
     QPoint dockOrigin = top->Widget()->mapToGlobal(QPoint(0, 0));
     drag(b, QPoint(10, 8), { dockOrigin.x() + 200, dockOrigin.y() + 27 });
     ASSERT_EQ(b->DockedTo(), top);
-    EXPECT_EQ(b->DockRow(), 1);
-    EXPECT_EQ(a->DockRow(), 0);
-    EXPECT_EQ(top->Height(), 52);
+    EXPECT_EQ(std::tuple(b->DockRow(), a->DockRow(), top->Height()), std::tuple(1, 0, 52));
 
     // A double click on its handle floats it, another docks it at its default dock.
-    auto at = [&](QPoint p) {
-        QPoint g = b->Widget()->mapToGlobal(p);
-        cursor = { g.x(), g.y() };
-        return p;
-    };
-    QTest::mouseDClick(b->Widget(), Qt::LeftButton, {}, at(QPoint(5, 5)));
+    QTest::mouseDClick(b->Widget(), Qt::LeftButton, {}, at(b, QPoint(5, 5)));
     EXPECT_TRUE(b->Floating());
-    QTest::mouseDClick(b->Widget(), Qt::LeftButton, {}, at(QPoint(20, 10)));  // on the caption
+    QTest::mouseDClick(b->Widget(), Qt::LeftButton, {}, at(b, QPoint(20, 10)));  // on the caption
     EXPECT_EQ(b->DockedTo(), top);
 
     // With Ctrl held it does not dock.
@@ -192,10 +168,9 @@ TEST_F(DockSet, FloatingBarNarrowedByItsLeftEdgeWrapsNoNarrowerThanItsWidestCont
     TToolbar97* b = floating({ 2, 2, 2 });
     const int right = b->Left() + b->Width();
     drag(b, QPoint(1, 30), { right - 10, b->Top() + 30 });  // far narrower than anything
-    EXPECT_EQ(b->Width(), 23 + 8 + TToolbar97::FloatingFrame().Width());
-    EXPECT_EQ(b->Left() + b->Width(), right);  // the right edge stayed
-    EXPECT_EQ(b->FloatingWrapWidth(), 23 + 8);
-    ASSERT_EQ(b->WrapLines().size(), 2u);
+    // The right edge stayed.
+    EXPECT_EQ(std::tuple(b->Width(), b->Left() + b->Width(), b->FloatingWrapWidth(), b->WrapLines().size()),
+              std::tuple(23 + 8 + TToolbar97::FloatingFrame().Width(), right, 23 + 8, 2u));
     EXPECT_GT(b->Height(), 3 * 22);
 }
 
@@ -204,22 +179,19 @@ TEST_F(DockSet, CloseButtonHidesTheBarOnlyWhenReleasedOverIt)
     TToolbar97* b = floating({ 2 });
     int closed = 0;
     b->OnClose = [&](TObject*) { ++closed; };
-    const TFloatingFrame& f = TToolbar97::FloatingFrame();
-    QPoint close(b->Width() - f.Frame - 6, f.Frame + 5);
+    const QPoint close(b->Width() - TToolbar97::FloatingFrame().Frame - 6, TToolbar97::FloatingFrame().Frame + 5);
     QTest::mousePress(b->Widget(), Qt::LeftButton, {}, close);
     QTest::mouseMove(b->Widget(), QPoint(10, 10));
     QTest::mouseRelease(b->Widget(), Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(closed, 0);
     QTest::mouseClick(b->Widget(), Qt::LeftButton, {}, close);
-    EXPECT_EQ(closed, 1);
-    EXPECT_FALSE(b->Visible());
+    EXPECT_EQ(std::tuple(closed, b->Visible()), std::tuple(1, false));
 }
 
 TEST_F(DockSet, FloatingBarsParkWhileTheProgramIsInactive)
 {
     TToolbar97* b = bar({ 2 }, nullptr);
-    EXPECT_TRUE(b->Parked());  // a new bar waits for the program to be active
-    EXPECT_EQ(b->Left(), -b->Width());
+    EXPECT_EQ(std::tuple(b->Parked(), b->Left()), std::tuple(true, -b->Width()));  // a new bar waits for the program to be active
     appActive(true);
     EXPECT_FALSE(b->Parked());
     const int left = b->Left();
@@ -240,15 +212,10 @@ TEST_F(DockSet, FloatingBarsParkWhileTheirFormIsHiddenOrMinimised)
     TToolbar97* b = bar({ 2 }, nullptr);
     appActive(true);
     ASSERT_FALSE(b->Parked());
-    struct Step {
-        const char* what;
-        std::function<void()> act;
-        bool parked;
-    } steps[] = {
+    struct Step { const char* what; std::function<void()> act; bool parked; } steps[] = {
         { "minimised", [&] { form->SetWindowState(wsMinimized); }, true },
         { "restored", [&] { form->SetWindowState(wsNormal); }, false },
-        { "hidden", [&] { form->Hide(); }, true },
-        { "shown", [&] { form->Show(); }, false },
+        { "hidden", [&] { form->Hide(); }, true }, { "shown", [&] { form->Show(); }, false },
     };
     for (const Step& step : steps) {
         step.act();
@@ -259,8 +226,7 @@ TEST_F(DockSet, FloatingBarsParkWhileTheirFormIsHiddenOrMinimised)
 
 TEST_F(DockSet, AFloatingCaptionTooLongLosesOneCharacterAtATimeBeforeItsDots)
 {
-    TToolbar97* narrow = bar({ 1 }, nullptr);
-    TToolbar97* wide = bar({ 8 }, nullptr);
+    TToolbar97 *narrow = bar({ 1 }, nullptr), *wide = bar({ 8 }, nullptr);
     ASSERT_LT(narrow->Width(), 45);
     // The start of the caption's place, where the text begins.
     const TFloatingFrame& f = TToolbar97::FloatingFrame();
@@ -282,16 +248,14 @@ TEST_F(DockSet, FloatingBarPlacedOffEveryScreenComesBack)
     TToolbar97* b = floating({ 2 });
     b->SetBounds(-5000, 9000, b->Width(), b->Height());
     b->KeepOnScreen(true);
-    EXPECT_EQ(b->Left(), 0);
-    EXPECT_EQ(b->Top() + b->Height(), 1024);
+    EXPECT_EQ(std::tuple(b->Left(), b->Top() + b->Height()), std::tuple(0, 1024));
 }
 
 TEST_F(DockSet, ButtonsKnowWhenTheirBarIsDockedLeftOrRight)
 {
     TToolbar97* b = bar({ 2 }, left);
-    EXPECT_TRUE(DockedLeftRight(b->Controls(0)));
-    EXPECT_EQ(left->Width(), 23 + 4);
-    EXPECT_EQ(b->Controls(1)->Top(), 11 + 22);
+    EXPECT_EQ(std::tuple(DockedLeftRight(b->Controls(0)), left->Width(), b->Controls(1)->Top()),
+              std::tuple(true, 23 + 4, 11 + 22));
     b->SetDockedTo(top);
     EXPECT_FALSE(DockedLeftRight(b->Controls(0)));
 }
@@ -305,43 +269,33 @@ TEST_F(DockSet, BackgroundTilesFromTheDocksOriginAndItsCornerColourCanShowThroug
         for (int x = 0; x < 3; ++x)
             picture.Canvas().SetPixel(x, y, colours[y][x]);
     top->SetBackground(picture);
-    auto pixel = [](TControl* c, int x, int y) { return FromQRgb(c->Widget()->grab().toImage().pixel(x, y)) & 0xFFFFFF; };
     // The toolbar lies at (0, 0) of the dock, which lies at the form's top.
     const int dx = top->Left(), dy = top->Top();
     for (auto [x, y] : { std::pair { 20, 5 }, std::pair { 21, 5 }, std::pair { 25, 10 } })
-        EXPECT_EQ(pixel(b, x, y), colours[(y + dy) % 2][(x + dx) % 3]) << x << "," << y;
+        EXPECT_EQ(shown(b, x, y), colours[(y + dy) % 2][(x + dx) % 3]) << x << "," << y;
     top->SetBackgroundTransparent(true);  // the bottom-left colour, navy, shows the dock's colour
-    EXPECT_EQ(top->BackgroundToTile()->Pixel(0, 1), ColorToRGB(clBtnFace));
-    EXPECT_EQ(top->BackgroundToTile()->Pixel(1, 1), clMaroon);
+    const TBitmap* tile = top->BackgroundToTile();
+    EXPECT_EQ(std::tuple(tile->Pixel(0, 1), tile->Pixel(1, 1)), std::tuple(ColorToRGB(clBtnFace), clMaroon));
 }
 
 TEST_F(DockSet, SeparatorsTakeTheirSizeAlongTheLineAndPaintByTheBarsDirection)
 {
-    struct Case {
-        const char* dock;
-        bool blank;
-        TPoint sepSize;     // width x height
-        int nextButton;     // along the line, after the separator
-        TPoint shadow, highlight;  // in the separator, when not blank
-    };
-    const Case cases[] = {
-        { "top", false, { 10, 22 }, 11 + 23 + 10, { 4, 11 }, { 5, 11 } },
-        { "left", false, { 23, 3 }, 11 + 22 + 3, { 11, 0 }, { 11, 1 } },
-        { "top", true, { 10, 22 }, 11 + 23 + 10, { 4, 11 }, { 5, 11 } },
-    };
+    // The separator's width and height, the next button's place along the line, and the points of the
+    // separator that show its shadow and highlight when it is not blank.
+    struct Case { const char* dock; bool blank; TPoint sepSize; int nextButton; TPoint shadow, highlight; };
+    const Case cases[] = { { "top", false, { 10, 22 }, 11 + 23 + 10, { 4, 11 }, { 5, 11 } },
+                           { "left", false, { 23, 3 }, 11 + 22 + 3, { 11, 0 }, { 11, 1 } },
+                           { "top", true, { 10, 22 }, 11 + 23 + 10, { 4, 11 }, { 5, 11 } } };
     for (const Case& c : cases) {
-        TDock97* dock = std::string(c.dock) == "top" ? top : left;
-        TToolbar97* b = bar({ 1, 1 }, dock);
+        TToolbar97* b = bar({ 1, 1 }, std::string(c.dock) == "top" ? top : left);
         auto* sep = static_cast<TToolbarSep97*>(b->Controls(1));
         sep->SetSizeHorz(10);
         sep->SetSizeVert(3);
         sep->SetSizeVert(0);  // ignored
         sep->SetBlank(c.blank);
-        EXPECT_EQ(std::pair(sep->Width(), sep->Height()), std::pair(c.sepSize.X, c.sepSize.Y)) << c.dock;
-        const bool vertical = dock == left;
-        EXPECT_EQ(vertical ? b->Controls(2)->Top() : b->Controls(2)->Left(), c.nextButton) << c.dock;
-        const QImage image = b->Widget()->grab().toImage();
-        auto pixel = [&](TPoint p) { return FromQRgb(image.pixel(sep->Left() + p.X, sep->Top() + p.Y)) & 0xFFFFFF; };
+        EXPECT_EQ(std::tuple(sep->Width(), sep->Height(), b->DockedTo() == left ? b->Controls(2)->Top() : b->Controls(2)->Left()),
+                  std::tuple(c.sepSize.X, c.sepSize.Y, c.nextButton)) << c.dock;
+        auto pixel = [&](TPoint p) { return shown(b, sep->Left() + p.X, sep->Top() + p.Y); };
         EXPECT_EQ(pixel(c.shadow), ColorToRGB(c.blank ? b->Color : clBtnShadow)) << c.dock << c.blank;
         EXPECT_EQ(pixel(c.highlight), ColorToRGB(c.blank ? b->Color : clBtnHighlight)) << c.dock << c.blank;
         delete b;
@@ -355,8 +309,6 @@ TEST_F(DockSet, ADoubleClickOnASeparatorFloatsItsToolbar)
     EXPECT_TRUE(b->Floating());
 }
 
-namespace {
-
 struct PlaceRecorder : TMenuRunner {
     TPoint at;
     TPopupAlignment alignment = paCenter;
@@ -368,23 +320,14 @@ struct PlaceRecorder : TMenuRunner {
     }
 };
 
-}
-
 TEST_F(DockSet, AButtonDropsItsMenuBelowItOrBesideItOnALeftOrRightDock)
 {
     TDock97* right = NewControl<TDock97>(form.get(), form.get(), "Dock974");
     right->SetPosition(dpRight);
-    struct Case {
-        TDock97* dock;
-        TPoint at;  // in the button
-        TPopupAlignment alignment;
-    };
-    const Case cases[] = {
-        { top, { 0, 22 }, paLeft },
-        { nullptr, { 0, 22 }, paLeft },  // floating
-        { left, { 23, 0 }, paLeft },
-        { right, { 0, 0 }, paRight },
-    };
+    struct Case { TDock97* dock; TPoint at; TPopupAlignment alignment; };  // at: in the button
+    // No dock: floating.
+    const Case cases[] = { { top, { 0, 22 }, paLeft }, { nullptr, { 0, 22 }, paLeft }, { left, { 23, 0 }, paLeft },
+                           { right, { 0, 0 }, paRight } };
     TPopupMenu menu(form.get());
     menu.Alignment = paCenter;
     PlaceRecorder recorder;
@@ -397,9 +340,9 @@ TEST_F(DockSet, AButtonDropsItsMenuBelowItOrBesideItOnALeftOrRightDock)
         b->SetParked(false);
         QTest::mouseClick(button->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
         const TPoint expected = button->ClientToScreen(c.at);
-        EXPECT_EQ(std::pair(recorder.at.X, recorder.at.Y), std::pair(expected.X, expected.Y)) << (c.dock ? c.dock->Name : "floating");
-        EXPECT_EQ(recorder.alignment, c.alignment);
-        EXPECT_EQ(menu.Alignment, paCenter);  // the menu's own again
+        // The menu's own alignment again afterwards.
+        EXPECT_EQ(std::tuple(recorder.at.X, recorder.at.Y, recorder.alignment, menu.Alignment),
+                  std::tuple(expected.X, expected.Y, c.alignment, paCenter)) << (c.dock ? c.dock->Name : "floating");
         delete b;
     }
     SetMenuRunner(nullptr);
@@ -407,16 +350,15 @@ TEST_F(DockSet, AButtonDropsItsMenuBelowItOrBesideItOnALeftOrRightDock)
 
 TEST(ToolbarSeparator, Pixels)
 {
-    TBitmap horizontal(6, 22);
-    PaintToolbarSep(horizontal.Canvas(), 6, 22, false, false);
+    auto painted = [](int width, int height, bool vertical, bool blank) {
+        TBitmap picture(width, height);
+        PaintToolbarSep(picture.Canvas(), width, height, vertical, blank);
+        return picture;
+    };
     const TColor shadow = ColorToRGB(clBtnShadow), highlight = ColorToRGB(clBtnHighlight);
-    ExpectPixels(horizontal, { { 2, 10, shadow }, { 3, 10, highlight }, { 4, 10, clWhite } });
-    TBitmap vertical(22, 6);
-    PaintToolbarSep(vertical.Canvas(), 22, 6, true, false);
-    ExpectPixels(vertical, { { 10, 2, shadow }, { 10, 3, highlight } });
-    TBitmap blank(6, 22);
-    PaintToolbarSep(blank.Canvas(), 6, 22, false, true);
-    EXPECT_EQ(blank.Pixel(2, 10), clWhite);
+    ExpectPixels(painted(6, 22, false, false), { { 2, 10, shadow }, { 3, 10, highlight }, { 4, 10, clWhite } });
+    ExpectPixels(painted(22, 6, true, false), { { 10, 2, shadow }, { 10, 3, highlight } });
+    EXPECT_EQ(painted(6, 22, false, true).Pixel(2, 10), clWhite);
 }
 
 }

@@ -19,20 +19,18 @@
 
 #include <filesystem>
 #include <memory>
+#include <tuple>
 
 namespace {
 
 std::string storeFile() { return std::string(std::getenv("XDG_CONFIG_HOME")) + "/corvana-registry/HKEY_CURRENT_USER"; }
 
-class DockTest : public ::testing::Test {
-protected:
+struct DockTest : ::testing::Test {
     void SetUp() override
     {
         Application->Title = "DockTest";
-        TRegistry reg;
-        reg.DeleteKey("Software\\Brelwick");
+        TRegistry().DeleteKey("Software\\Brelwick");
     }
-    void TearDown() override { form.reset(); }
 
     // The main window's dock and bars as its design gives them.
     void Start()
@@ -64,10 +62,7 @@ protected:
         for (auto [name, value] : values)
             WriteRegString("ToolBar\\" + caption, name, value);
     }
-    std::string Stored(const std::string& caption, const std::string& name)
-    {
-        return ReadRegString("ToolBar\\" + caption, name, "(none)");
-    }
+    std::string Stored(const std::string& bar, const char* name) { return ReadRegString("ToolBar\\" + bar, name, "(none)"); }
     // Presses the grip and moves by (dx, dy) in steps, as a drag does.
     void Drag(TitaToolBar* b, int x, int y, std::initializer_list<TPoint> moves)
     {
@@ -77,7 +72,8 @@ protected:
         b->MouseUp(mbLeft, 0, 0, 0);
         ProcessPostedMessages();
     }
-    std::vector<int> Tops() const { return { bars[0]->Top(), bars[1]->Top(), bars[2]->Top() }; }
+    // The bars' tops, then the dock's height.
+    std::vector<int> Rows() const { return { bars[0]->Top(), bars[1]->Top(), bars[2]->Top(), dock->Height() }; }
 
     std::unique_ptr<TForm> form;
     TitaDock* dock = nullptr;
@@ -88,10 +84,7 @@ protected:
 TEST(SettingsHelpers, StoredTextsReadAsTheirNumbersOrTheDefault)
 {
     Application->Title = "HelperTest";
-    struct Case {
-        const char* text;
-        int expected;
-    } cases[] = {
+    struct Case { const char* text; int expected; } cases[] = {
         { "0x1F", 31 }, { "0X1f", 31 }, { "12", 12 }, { "-7", -7 }, { "12abc", 99 }, { "0x", 99 },
         { "", 99 }, { " 5", 99 }, { "99999999999", 99 }, { "0xFFFFFFFF", -1 },
     };
@@ -103,42 +96,30 @@ TEST(SettingsHelpers, StoredTextsReadAsTheirNumbersOrTheDefault)
     EXPECT_TRUE(ReadRegBool("ToolBar\\T", "B", false));
     WriteRegBool("ToolBar\\T", "B", false);
     EXPECT_EQ(ReadRegString("ToolBar\\T", "B", "?"), "0");
-    EXPECT_EQ(ReadRegInteger("ToolBar\\Missing", "V", 4), 4);
-    EXPECT_EQ(ReadRegString("ToolBar\\T", "Missing", "d"), "d");
-    EXPECT_EQ(AppSettingsKey(), "Software\\Brelwick\\HelperTest\\");
+    EXPECT_EQ(std::tuple(ReadRegInteger("ToolBar\\Missing", "V", 4), ReadRegString("ToolBar\\T", "Missing", "d"),
+                         AppSettingsKey()), std::tuple(4, "d", "Software\\Brelwick\\HelperTest\\"));
 }
 
 TEST_F(DockTest, FirstStartGivesThreeRowsInLoadOrderAndA74PixelDock)
 {
     Start();
-    EXPECT_EQ(Tops(), (std::vector<int> { 0, 22, 48 }));
-    EXPECT_EQ(dock->Height(), 74);
-    for (TitaToolBar* b : bars) {
-        EXPECT_TRUE(b->Visible());
-        EXPECT_FALSE(b->Floating());
-        EXPECT_EQ(b->Parent(), dock);
-    }
+    EXPECT_EQ(Rows(), (std::vector { 0, 22, 48, 74 }));
+    for (TitaToolBar* b : bars)
+        EXPECT_EQ(std::tuple(b->Visible(), b->Floating(), b->Parent()), std::tuple(true, false, dock)) << b->Name;
     EXPECT_EQ(events, "") << "restoring fires no float or static event";
     // The grip and the controls sit inside the bar's frames.
-    EXPECT_EQ(bars[0]->DragBox()->Left(), 2);
-    EXPECT_EQ(bars[0]->DragBox()->Height(), 18);
+    EXPECT_EQ(std::tuple(bars[0]->DragBox()->Left(), bars[0]->DragBox()->Height()), std::tuple(2, 18));
 }
 
 TEST_F(DockTest, AHiddenBarComesBackHiddenAndShowingItAppendsItAsTheBottomRow)
 {
     Store("Standard", { { "isVisible", "0" } });
     Start();
-    EXPECT_FALSE(bars[1]->Visible());
-    EXPECT_EQ(dock->Height(), 48);
-    EXPECT_EQ(bars[2]->Top(), 22);
+    EXPECT_EQ(std::tuple(bars[1]->Visible(), dock->Height(), bars[2]->Top()), std::tuple(false, 48, 22));
     bars[1]->Show();
-    EXPECT_TRUE(bars[1]->Visible());
-    EXPECT_EQ(bars[1]->Top(), 48);
-    EXPECT_EQ(dock->Height(), 74);
+    EXPECT_EQ(std::tuple(bars[1]->Visible(), bars[1]->Top(), dock->Height()), std::tuple(true, 48, 74));
     bars[0]->Hide();
-    EXPECT_EQ(Stored("Main Menu", "isVisible"), "0");
-    EXPECT_EQ(Tops(), (std::vector<int> { 0, 26, 0 }));
-    EXPECT_EQ(dock->Height(), 52);
+    EXPECT_EQ(std::tuple(Stored("Main Menu", "isVisible"), Rows()), std::tuple("0", std::vector { 0, 26, 0, 52 }));
 }
 
 TEST_F(DockTest, DraggingAlongTheRowStopsAtBothEdgesOfTheDock)
@@ -146,14 +127,10 @@ TEST_F(DockTest, DraggingAlongTheRowStopsAtBothEdgesOfTheDock)
     Start();
     TitaToolBar* b = bars[2];
     // The mouse stays over the dock, or the bar would float.
-    struct Case {
-        int from, to;
-        int left;
-    } cases[] = { { 400, 450, 50 }, { 400, 300, 0 }, { 5, 395, dock->Width() - b->Width() } };
+    struct Case { int from, to, left; } cases[] = { { 400, 450, 50 }, { 400, 300, 0 }, { 5, 395, dock->Width() - b->Width() } };
     for (const Case& c : cases) {
         Drag(b, c.from, 5, { { c.to, 5 } });
-        EXPECT_EQ(b->Left(), c.left) << c.from << "->" << c.to;
-        EXPECT_EQ(b->Top(), 48);
+        EXPECT_EQ(std::tuple(b->Left(), b->Top()), std::tuple(c.left, 48)) << c.from << "->" << c.to;
     }
     // A bar wider than its dock keeps its left edge at the (negative) bound.
     b->SetWidth(dock->Width() + 40);
@@ -166,14 +143,13 @@ TEST_F(DockTest, DraggingABarAcrossTheMiddleOfTheNextRowSwapsTheRows)
     Start();
     // Main Menu (22 high) down into Standard's lower half.
     Drag(bars[0], 5, 5, { { 5, 22 + 14 } });
-    EXPECT_EQ(Tops(), (std::vector<int> { 26, 0, 48 }));
+    EXPECT_EQ(Rows(), (std::vector { 26, 0, 48, 74 }));
     // Not yet past the middle: nothing changes.
     Drag(bars[2], 5, 5, { { 5, -5 } });
-    EXPECT_EQ(Tops(), (std::vector<int> { 26, 0, 48 }));
+    EXPECT_EQ(Rows(), (std::vector { 26, 0, 48, 74 }));
     // No Name up past Main Menu's middle: the rows between shift.
     Drag(bars[2], 5, 5, { { 5, -14 } });
-    EXPECT_EQ(Tops(), (std::vector<int> { 52, 0, 26 }));
-    EXPECT_EQ(dock->Height(), 74);
+    EXPECT_EQ(Rows(), (std::vector { 52, 0, 26, 74 }));
 }
 
 TEST_F(DockTest, ABarDraggedOffFloatsAndDraggedBackDocksAsTheBottomRow)
@@ -182,25 +158,17 @@ TEST_F(DockTest, ABarDraggedOffFloatsAndDraggedBackDocksAsTheBottomRow)
     TitaToolBar* b = bars[0];
     Drag(b, 5, 5, { { 5, 200 } });
     ASSERT_TRUE(b->Floating());
-    EXPECT_EQ(events, "float ");
     TFPForm97* window = b->FloatingWindow();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->Caption(), "Main Menu");
-    EXPECT_EQ(b->Parent(), window);
-    EXPECT_EQ(window->ClientWidth(), b->Width());
-    EXPECT_EQ(dock->Height(), 52);
-    EXPECT_EQ(Tops(), (std::vector<int> { 0, 0, 26 }));
-    EXPECT_FALSE(b->DragBox()->Visible());
+    EXPECT_EQ(std::tuple(events, window->Caption(), b->Parent(), window->ClientWidth(), b->DragBox()->Visible()),
+              std::tuple("float ", "Main Menu", window, b->Width(), false));
+    EXPECT_EQ(Rows(), (std::vector { 0, 0, 26, 52 }));
 
     // Pressing the window's title (negative y) and moving it over the dock.
     int dy = dock->Widget()->mapToGlobal(QPoint(0, 30)).y() - b->Widget()->mapToGlobal(QPoint(0, 0)).y();
     Drag(b, 40, -10, { { 40, -10 + dy }, { 40, -10 + dy } });
-    EXPECT_FALSE(b->Floating());
-    EXPECT_EQ(b->Parent(), dock);
-    EXPECT_EQ(events, "float static ");
-    EXPECT_EQ(b->Top(), 52);
-    EXPECT_EQ(dock->Height(), 74);
-    EXPECT_TRUE(b->DragBox()->Visible());
+    EXPECT_EQ(std::tuple(b->Floating(), b->Parent(), events, b->Top(), dock->Height(), b->DragBox()->Visible()),
+              std::tuple(false, dock, "float static ", 52, 74, true));
     EXPECT_EQ(b->FloatingWindow(), nullptr);
 }
 
@@ -210,40 +178,32 @@ TEST_F(DockTest, AFloatingBarComesBackAtItsStoredPlaceAndStoresTheSameNumbers)
     Start();
     TitaToolBar* b = bars[2];
     ASSERT_TRUE(b->Floating());
-    EXPECT_EQ(b->FloatingWindow()->Left(), 200);
-    EXPECT_EQ(b->FloatingWindow()->Top(), 230);
-    EXPECT_EQ(dock->Height(), 48);
+    EXPECT_EQ(std::tuple(b->FloatingWindow()->Left(), b->FloatingWindow()->Top(), dock->Height()), std::tuple(200, 230, 48));
     b->SaveState();
-    EXPECT_EQ(Stored("No Name", "XPosition"), "200");
-    EXPECT_EQ(Stored("No Name", "YPosition"), "250");
+    EXPECT_EQ(std::tuple(Stored("No Name", "XPosition"), Stored("No Name", "YPosition")), std::tuple("200", "250"));
 
     // The close box hides the bar and stores it hidden; Show brings the
     // window back at the same place.
     b->FloatingWindow()->Close();
-    EXPECT_FALSE(b->Visible());
-    EXPECT_EQ(Stored("No Name", "isVisible"), "0");
+    EXPECT_EQ(std::tuple(b->Visible(), Stored("No Name", "isVisible")), std::tuple(false, "0"));
     b->Show();
-    EXPECT_TRUE(b->FloatingWindow()->Visible());
-    EXPECT_EQ(b->FloatingWindow()->Left(), 200);
+    EXPECT_EQ(std::tuple(b->FloatingWindow()->Visible(), b->FloatingWindow()->Left()), std::tuple(true, 200));
 }
 
 TEST_F(DockTest, AbsurdStoredStateStillGivesUsableBarsOnTheDockOrOnScreen)
 {
     // A bar's name for a dock, and no number for "isFloat".
-    Store("Main Menu", { { "XPosition", "-99999" }, { "Width", "abc" }, { "Height", "-5" }, { "DockName", "Standard" }, { "isFloat", "+-1" } });
-    Store("Standard", { { "Width", "999999999" }, { "DockName", "NoSuchDock" }, { "XPosition", "2147483647" }, { "YPosition", "2147483647" } });
+    Store("Main Menu", { { "XPosition", "-99999" }, { "Width", "abc" }, { "Height", "-5" }, { "DockName", "Standard" },
+                         { "isFloat", "+-1" } });
+    Store("Standard", { { "Width", "999999999" }, { "DockName", "NoSuchDock" }, { "XPosition", "2147483647" },
+                        { "YPosition", "2147483647" } });
     Store("No Name", { { "isFloat", "7" }, { "XPosition", "-4000" }, { "YPosition", "0x7FFFFFFF" }, { "Height", "100000" } });
     Start();
     QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_EQ(bars[0]->Parent(), dock);
-    EXPECT_EQ(bars[0]->Left(), 0);
-    EXPECT_EQ(bars[0]->Width(), 185);
-    EXPECT_EQ(bars[0]->Height(), 22);
-    EXPECT_EQ(bars[1]->Parent(), dock);
-    EXPECT_EQ(bars[1]->Width(), 617);
+    EXPECT_EQ(std::tuple(bars[0]->Parent(), bars[0]->Left(), bars[0]->Width(), bars[0]->Height()), std::tuple(dock, 0, 185, 22));
+    EXPECT_EQ(std::tuple(bars[1]->Parent(), bars[1]->Width(), bars[2]->Height()), std::tuple(dock, 617, 26));
     EXPECT_LE(bars[1]->Left() + bars[1]->Width(), screen.width());
     EXPECT_LE(bars[1]->Top() + bars[1]->Height(), dock->Height());
-    EXPECT_EQ(bars[2]->Height(), 26);
     ASSERT_TRUE(bars[2]->Floating());
     TFPForm97* w = bars[2]->FloatingWindow();
     // Its title bar comes back within reach: on the screen from top to
@@ -259,8 +219,7 @@ TEST_F(DockTest, RepaintsWithUnchangedStateWriteNothing)
     Start();
     for (TitaToolBar* b : bars)
         b->Repaint();
-    EXPECT_EQ(Stored("Standard", "DockName"), "itaDock1");
-    EXPECT_EQ(Stored("Standard", "YPosition"), "22");
+    EXPECT_EQ(std::tuple(Stored("Standard", "DockName"), Stored("Standard", "YPosition")), std::tuple("itaDock1", "22"));
     std::filesystem::remove(storeFile());
     for (int i = 0; i < 3; ++i)
         for (TitaToolBar* b : bars)
@@ -274,31 +233,22 @@ TEST_F(DockTest, RepaintsWithUnchangedStateWriteNothing)
 
 TEST(Glyphs, CellsAreCutFromTheGridAndKeyedOnTheirOwnBottomLeftPixel)
 {
-    TBitmap strip(128, 32);
-    strip.Canvas().SetPixel(16, 16, clRed);     // first pixel of cell 9
-    strip.Canvas().SetPixel(16, 31, clBlue);    // bottom-left of cell 9
-    strip.Canvas().SetPixel(17, 31, clBlue);
+    // Cell 9: its first pixel red, its bottom-left two blue.
     TitaGlyphs glyphs(nullptr);
-    glyphs.SetPicture(strip);
+    glyphs.SetPicture(Filled(128, 32, { { { 16, 16, 17, 17 }, clRed }, { { 16, 31, 18, 32 }, clBlue } }));
     glyphs.Cols = 8;
     glyphs.Rows = 2;
-    EXPECT_EQ(glyphs.Width(), 16);
-    EXPECT_EQ(glyphs.Height(), 16);
-    EXPECT_EQ(glyphs.GetCell(9).Pixel(0, 0), clRed);
+    EXPECT_EQ(std::tuple(glyphs.Width(), glyphs.Height(), glyphs.GetCell(9).Pixel(0, 0)), std::tuple(16, 16, clRed));
 
-    for (int w : { 0, 200, -3 }) {
-        glyphs.SetWidth(w);
-        EXPECT_EQ(glyphs.Cols, 8) << w;
+    for (auto [width, cols] : { std::pair(0, 8), { 200, 8 }, { -3, 8 }, { 32, 4 } }) {
+        glyphs.SetWidth(width);
+        EXPECT_EQ(glyphs.Cols, cols) << width;
     }
-    glyphs.SetWidth(32);
-    EXPECT_EQ(glyphs.Cols, 4);
     glyphs.Cols = 8;
 
     // Cell 9 is keyed on blue, cell 0 on white: each shows the background
     // only where its own key colour is.
-    TBitmap target(16, 32);
-    target.Canvas().Brush.Color = clGreen;
-    target.Canvas().FillRect({ 0, 0, 16, 32 });
+    TBitmap target = Filled(16, 32, { { { 0, 0, 16, 32 }, clGreen } });
     glyphs.DrawCell(target.Canvas(), 0, 0, 9);
     glyphs.DrawCell(target.Canvas(), 0, 16, 0);
     ExpectPixels(target, { { 0, 15, clGreen }, { 1, 15, clGreen }, { 0, 0, clRed }, { 5, 5, clWhite }, { 5, 20, clGreen } });
@@ -314,9 +264,7 @@ TEST(PanelPainting, FramesGoOnTheChosenSidesAndTheFillShrinksOnAll)
     panel.SetBevelOuter(bvRaised);
     panel.SetBevelSides(sdTop | sdBottom);
     panel.Color = clRed;
-    TBitmap image(20, 10);
-    image.Canvas().Brush.Color = clGreen;
-    image.Canvas().FillRect({ 0, 0, 20, 10 });
+    TBitmap image = Filled(20, 10, { { { 0, 0, 20, 10 }, clGreen } });
     panel.PaintPanel(image.Canvas());
     ExpectPixels(image, { { 5, 0, GetSysColor(COLOR_BTNHIGHLIGHT) }, { 5, 9, GetSysColor(COLOR_BTNSHADOW) },
                             { 0, 5, clGreen, "no side line" }, { 19, 5, clGreen }, { 1, 5, clRed } });
@@ -327,8 +275,7 @@ TEST(Grip, ARowGripShowsTwoRaisedRidges)
     TTBDragBox grip(nullptr);
     grip.SetAlign(alLeft);
     grip.SetBounds(0, 0, 12, 18);
-    TBitmap image(12, 18);
-    grip.PaintTo(image.Canvas());
+    TBitmap image = Painted(grip);
     const TColor hi = GetSysColor(COLOR_BTNHIGHLIGHT), sh = GetSysColor(COLOR_BTNSHADOW), face = GetSysColor(COLOR_BTNFACE);
     const TColor column[] = { face, face, hi, face, sh, hi, face, sh, face };
     for (int x = 0; x < 9; ++x)
@@ -346,14 +293,10 @@ TEST_F(DockTest, TheFloatingWindowsTitleDragsTheBarAndItsCloseBoxHidesIt)
     SendMouse(w, QEvent::MouseButtonPress, 50, 10);
     SendMouse(w, QEvent::MouseMove, 80, 30);
     SendMouse(w, QEvent::MouseButtonRelease, 80, 30);
-    EXPECT_EQ(window->Left(), 130);
-    EXPECT_EQ(window->Top(), 300);
-    EXPECT_TRUE(bars[2]->Floating());
+    EXPECT_EQ(std::tuple(window->Left(), window->Top(), bars[2]->Floating()), std::tuple(130, 300, true));
     TRect box = window->CloseBox();
     SendMouse(w, QEvent::MouseButtonPress, (box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
-    EXPECT_FALSE(bars[2]->Visible());
-    EXPECT_FALSE(window->Visible());
-    EXPECT_EQ(Stored("No Name", "isVisible"), "0");
+    EXPECT_EQ(std::tuple(bars[2]->Visible(), window->Visible(), Stored("No Name", "isVisible")), std::tuple(false, false, "0"));
 }
 
 }  // namespace

@@ -4,28 +4,26 @@
 
 #include "platform/Form.h"
 #include "tests/support/MouseInput.h"
+#include "tests/widgets/Pictures.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
-struct Family {
-    const char* name;
-    TGroupButton* (*make)(TForm*);
-};
+struct Family { const char* name; TGroupButton* (*make)(TForm*); };
 
 template<class T>
 TGroupButton* make(TForm* form)
 {
-    auto* b = new T(form);
-    b->SetParent(form);
+    auto* b = NewControl<T>(form, form, "");
     b->SetGroupIndex(5);
     return b;
 }
 
 const Family kFamilies[] = {
-    { "TToolbarButton97", make<TToolbarButton97> },
-    { "TitaSpeedButton", make<TitaSpeedButton> },
+    { "TToolbarButton97", make<TToolbarButton97> }, { "TitaSpeedButton", make<TitaSpeedButton> },
     { "TOfficeButton", make<TOfficeButton> },
 };
 
@@ -42,16 +40,14 @@ TEST_P(FlatButtonGroup, APressedButtonPutsUpTheOthersOfItsGroupButNotOtherFamili
     const Family& family = kFamilies[GetParam()];
     const Family& stranger = kFamilies[(GetParam() + 1) % 3];
     TForm form(nullptr);
-    TGroupButton* a = family.make(&form);
-    TGroupButton* b = family.make(&form);
-    TGroupButton* foreign = stranger.make(&form);
+    TGroupButton *a = family.make(&form), *b = family.make(&form), *foreign = stranger.make(&form);
     clickWithMouse(b);
     clickWithMouse(foreign);
     ASSERT_TRUE(b->Down() && foreign->Down()) << family.name;
     clickWithMouse(a);
-    EXPECT_TRUE(a->Down()) << family.name;
-    EXPECT_FALSE(b->Down()) << family.name;
-    EXPECT_TRUE(foreign->Down()) << family.name << " reached " << stranger.name;
+    // The foreign one is not reached.
+    EXPECT_EQ(std::tuple(a->Down(), b->Down(), foreign->Down()), std::tuple(true, false, true))
+        << family.name << " and " << stranger.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, FlatButtonGroup, ::testing::Range(0, 3),
@@ -64,8 +60,7 @@ TEST(SpeedButton, ReportsItsStateWithoutBeingPaintedAndPaintingLeavesItAlone)
     b->SetDown(true);
     b->SetEnabled(false);
     EXPECT_EQ(b->State(), 1);
-    TBitmap image(b->Width(), b->Height());
-    b->PaintTo(image.Canvas());
+    Painted(*b);
     EXPECT_EQ(b->State(), 1);
     b->SetEnabled(true);
     EXPECT_EQ(b->State(), 3);

@@ -8,6 +8,8 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(GlyphStrip, AMissingTruncatedOrMisshapenFileGivesEmptyCells)
 {
     TempDir dir { "glyphs" };
@@ -15,25 +17,22 @@ TEST(GlyphStrip, AMissingTruncatedOrMisshapenFileGivesEmptyCells)
     good.fill(Qt::red);
     good.setPixel(17, 0, qRgb(0, 0, 255));
     ASSERT_TRUE(good.save(QString::fromStdString(dir.File("good.bmp")), "BMP"));
-    std::string bytes = ReadFileBytes(dir.File("good.bmp"));
-    WriteFileBytes(dir.File("truncated.bmp"), bytes.substr(0, 40));
-    QImage tall(48, 32, QImage::Format_RGB32);
-    tall.fill(Qt::red);
-    tall.save(QString::fromStdString(dir.File("tall.bmp")), "BMP");
+    WriteFileBytes(dir.File("truncated.bmp"), ReadFileBytes(dir.File("good.bmp")).substr(0, 40));
+    ASSERT_TRUE(good.scaled(48, 32).save(QString::fromStdString(dir.File("tall.bmp")), "BMP"));
     WriteFileBytes(dir.File("text.bmp"), "not a picture");
 
-    struct Case {
-        const char* file;
-        bool loads;
-    } cases[] = { { "good.bmp", true }, { "missing.bmp", false }, { "truncated.bmp", false }, { "tall.bmp", false }, { "text.bmp", false } };
+    struct Case { const char* file; bool loads; } cases[] = {
+        { "good.bmp", true }, { "missing.bmp", false }, { "truncated.bmp", false }, { "tall.bmp", false }, { "text.bmp", false },
+    };
     for (const Case& c : cases) {
         TGlyphStrip strip;
-        EXPECT_EQ(strip.Load(dir.File(c.file), 16, 3), c.loads) << c.file;
-        EXPECT_EQ(strip.Cell(1).Empty(), !c.loads) << c.file;
-        EXPECT_TRUE(strip.Cell(3).Empty()) << "past the strip";
+        // A cell past the strip is empty whatever the file.
+        EXPECT_EQ((std::tuple { strip.Load(dir.File(c.file), 16, 3), strip.Cell(1).Empty(), strip.Cell(3).Empty() }),
+                  std::tuple(c.loads, !c.loads, true)) << c.file;
     }
+    // The good strip's cell 1 keeps its pixels, and the strip holds too few cells for four.
     TGlyphStrip strip;
-    strip.Load(dir.File("good.bmp"), 16, 3);
-    EXPECT_EQ(strip.Cell(1).Pixel(1, 0), clBlue);
-    EXPECT_FALSE(strip.Load(dir.File("good.bmp"), 16, 4)) << "too few cells";
+    const std::string path = dir.File("good.bmp");
+    EXPECT_EQ((std::tuple { strip.Load(path, 16, 3), strip.Cell(1).Pixel(1, 0), strip.Load(path, 16, 4) }),
+              std::tuple(true, clBlue, false));
 }

@@ -5,81 +5,63 @@
 #include "tests/support/MouseInput.h"
 #include "tests/widgets/Pictures.h"
 
-#include <QCoreApplication>
-#include <QEnterEvent>
-#include <QMouseEvent>
+#include <QImage>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 #include <optional>
-
+#include <tuple>
 
 namespace {
 
-void send(TOfficeButton& b, QEvent::Type type, int x = 5, int y = 5, Qt::MouseButton button = Qt::LeftButton)
-{
-    SendMouse(b.Widget(), type, x, y, button);
-}
-
 // The mouse's events one after the other, at (5, 5) unless a step says where.
-struct MouseStep {
-    QEvent::Type type;
-    int x = 5, y = 5;
-    Qt::MouseButton button = Qt::LeftButton;
-};
+struct MouseStep { QEvent::Type type; int x = 5, y = 5; Qt::MouseButton button = Qt::LeftButton; };
 void mouse(TOfficeButton& b, std::initializer_list<MouseStep> steps)
 {
     for (const MouseStep& s : steps)
-        send(b, s.type, s.x, s.y, s.button);
+        SendMouse(b.Widget(), s.type, s.x, s.y, s.button);
 }
+void send(TOfficeButton& b, QEvent::Type type) { mouse(b, { { type } }); }
 
-void clickWithMouse(TOfficeButton& b) { mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress }, { QEvent::MouseButtonRelease } }); }
-
-// Distinct system colours, so that every pixel tells where it came from.
-struct DistinctColours {
-    DistinctColours()
-    {
-        SetSysColor(COLOR_BTNFACE, RGB(192, 192, 192));
-        SetSysColor(COLOR_BTNHIGHLIGHT, RGB(250, 250, 200));
-        SetSysColor(COLOR_BTNSHADOW, RGB(100, 100, 120));
-    }
-    ~DistinctColours() { ResetSysColors(); }
-    static constexpr TColor face = RGB(192, 192, 192);
-    static constexpr TColor light = RGB(250, 250, 200);
-    static constexpr TColor dark = RGB(100, 100, 120);
-};
+void clickOn(TOfficeButton& b) { mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress }, { QEvent::MouseButtonRelease } }); }
 
 // 16 x 16: a magenta ground (transparent) around a 6 x 6 square at (5, 5).
 TBitmap square(TColor colour = clRed)
 {
-    TBitmap b(16, 16);
-    b.Canvas().Brush.Color = RGB(255, 0, 255);
-    b.Canvas().FillRect({ 0, 0, 16, 16 });
-    b.Canvas().Brush.Color = colour;
-    b.Canvas().FillRect({ 5, 5, 11, 11 });
-    return b;
+    return Filled(16, 16, { { { 0, 0, 16, 16 }, RGB(255, 0, 255) }, { { 5, 5, 11, 11 }, colour } });
 }
 
-// The system colours told apart, a button on its own, and a form for
-// buttons that need one.
+// The system colours told apart, so that every pixel tells where it came
+// from; a button on its own, its clicks, enters and exits counted; and a
+// form for buttons that need one.
 struct OfficeButton : ::testing::Test {
-    DistinctColours colours;
+    static constexpr TColor face = RGB(192, 192, 192), light = RGB(250, 250, 200);
+    static constexpr TColor dark = RGB(100, 100, 120);
     std::optional<TOfficeButton> alone { std::in_place, nullptr };
     TOfficeButton& b = *alone;
-    int clicks = 0;
+    int clicks = 0, enters = 0, exits = 0;
+    OfficeButton()
+    {
+        SetSysColor(COLOR_BTNFACE, face);
+        SetSysColor(COLOR_BTNHIGHLIGHT, light);
+        SetSysColor(COLOR_BTNSHADOW, dark);
+        countClicks(b);
+    }
+    ~OfficeButton() override { ResetSysColors(); }
     void countClicks(TOfficeButton& button)
     {
         button.OnClick = [this](TObject*) { ++clicks; };
+        button.OnEnter = [this](TObject*) { ++enters; };
+        button.OnExit = [this](TObject*) { ++exits; };
     }
+    // The clicks so far, and whether the button shows hot and pressed.
+    std::tuple<int, bool, bool> seen(const TOfficeButton& button) const { return { clicks, button.Hot(), button.Pressed() }; }
     TForm form { nullptr };
     TOfficeButton* onForm(int group = 0)
     {
-        auto* made = new TOfficeButton(&form);
-        made->SetParent(&form);
-        if (group) {
-            made->SetGroupIndex(group);
-            made->SetDown(true);
-        }
+        auto* made = NewControl<TOfficeButton>(&form, &form, "");
+        made->SetGroupIndex(group);
+        made->SetDown(group != 0);
         return made;
     }
 };
@@ -96,11 +78,9 @@ TEST_F(OfficeButton, HiddenButtonClicksWhenCalledDirectly)
         ++clicks;
     };
     hidden->Click();
-    EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(hidden->Hot());
-    EXPECT_FALSE(hidden->Pressed());
+    EXPECT_EQ(seen(*hidden), std::tuple(1, false, false));
     // The mouse cannot reach a hidden button.
-    clickWithMouse(*hidden);
+    clickOn(*hidden);
     EXPECT_EQ(clicks, 1);
     // Without a handler nothing happens.
     hidden->OnClick = nullptr;
@@ -109,52 +89,32 @@ TEST_F(OfficeButton, HiddenButtonClicksWhenCalledDirectly)
 
 TEST_F(OfficeButton, StartsWithItsDefaults)
 {
-    EXPECT_EQ(b.Width(), 50);
-    EXPECT_EQ(b.Height(), 40);
-    EXPECT_EQ(b.Alignment(), taCenter);
-    EXPECT_EQ(b.BevelStyle(), bsRaised);
-    EXPECT_EQ(b.Layout(), blBitmapTop);
-    EXPECT_EQ(b.Options(), unsigned(boMonoDisplay | boPopupMark | boShowBevel));
-    EXPECT_EQ(b.ShadingType(), stMedium);
-    EXPECT_TRUE(b.ShowDownPattern());
-    EXPECT_EQ(b.UnselectedFontColor(), clWindowText);
-    EXPECT_FALSE(b.Down());
-    EXPECT_TRUE(b.Bitmap().Empty());
+    EXPECT_EQ(std::tuple(b.Width(), b.Height(), b.Alignment(), b.BevelStyle(), b.Layout(), b.Options(), b.ShadingType()),
+              std::tuple(50, 40, taCenter, bsRaised, blBitmapTop, unsigned(boMonoDisplay | boPopupMark | boShowBevel), stMedium));
+    EXPECT_EQ(std::tuple(b.ShowDownPattern(), b.UnselectedFontColor(), b.Down(), b.Bitmap().Empty()),
+              std::tuple(true, clWindowText, false, true));
 }
 
 TEST_F(OfficeButton, MouseClickAndEnterExit)
 {
-    int enters = 0, exits = 0;
-    countClicks(b);
-    b.OnEnter = [&](TObject*) { ++enters; };
-    b.OnExit = [&](TObject*) { ++exits; };
-    clickWithMouse(b);
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(enters, 1);
-    EXPECT_TRUE(b.Hot());
-    EXPECT_FALSE(b.Pressed());
+    clickOn(b);
+    EXPECT_EQ(std::tuple(clicks, enters, b.Hot(), b.Pressed()), std::tuple(1, 1, true, false));
     send(b, QEvent::Leave);
-    EXPECT_EQ(exits, 1);
-    EXPECT_FALSE(b.Hot());
+    EXPECT_EQ(std::tuple(exits, b.Hot()), std::tuple(1, false));
     // The right button does not click.
-    mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress, 5, 5, Qt::RightButton }, { QEvent::MouseButtonRelease, 5, 5, Qt::RightButton } });
+    mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress, 5, 5, Qt::RightButton },
+                 { QEvent::MouseButtonRelease, 5, 5, Qt::RightButton } });
     EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(OfficeButton, ReleasingAfterTheMouseHasLeftDoesNotClick)
 {
-    int exits = 0;
-    countClicks(b);
-    b.OnExit = [&](TObject*) { ++exits; };
     mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress } });
     EXPECT_TRUE(b.Pressed());
-    send(b, QEvent::MouseMove, 80, 5);  // held, so the widget keeps the mouse
-    EXPECT_FALSE(b.Hot());
-    EXPECT_EQ(exits, 1);
+    mouse(b, { { QEvent::MouseMove, 80, 5 } });  // held, so the widget keeps the mouse
+    EXPECT_EQ(std::tuple(b.Hot(), exits), std::tuple(false, 1));
     mouse(b, { { QEvent::MouseButtonRelease, 80, 5 }, { QEvent::Leave } });
-    EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(exits, 1);
-    EXPECT_FALSE(b.Pressed());
+    EXPECT_EQ(std::tuple(clicks, exits, b.Pressed()), std::tuple(0, 1, false));
 
     // Leaving and coming back before the release still clicks.
     mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress }, { QEvent::MouseMove, 80, 5 }, { QEvent::MouseMove, 10, 10 },
@@ -164,44 +124,36 @@ TEST_F(OfficeButton, ReleasingAfterTheMouseHasLeftDoesNotClick)
 
 TEST_F(OfficeButton, DisabledButtonIgnoresTheMouse)
 {
-    countClicks(b);
     mouse(b, { { QEvent::Enter }, { QEvent::MouseButtonPress } });
     b.SetEnabled(false);
-    EXPECT_FALSE(b.Hot());
-    EXPECT_FALSE(b.Pressed());
+    EXPECT_EQ(seen(b), std::tuple(0, false, false));
     mouse(b, { { QEvent::MouseButtonPress }, { QEvent::MouseButtonRelease } });
     EXPECT_EQ(clicks, 0);
 }
 
 TEST_F(OfficeButton, GroupsBehaveLikeRadioButtons)
 {
-    auto *a = onForm(), *mate = onForm(), *other = onForm();
+    auto *a = onForm(), *mate = onForm(), *other = onForm(2);
     // Down means nothing outside a group.
     a->SetDown(true);
     EXPECT_FALSE(a->Down());
 
     a->SetGroupIndex(1);
     mate->SetGroupIndex(1);
-    other->SetGroupIndex(2);
-    other->SetDown(true);
     countClicks(*a);
 
-    clickWithMouse(*a);
-    EXPECT_TRUE(a->Down());
-    EXPECT_EQ(clicks, 1);
-    clickWithMouse(*mate);
-    EXPECT_TRUE(mate->Down());
-    EXPECT_FALSE(a->Down());
-    EXPECT_TRUE(other->Down());  // another group
+    clickOn(*a);
+    EXPECT_EQ(std::tuple(a->Down(), clicks), std::tuple(true, 1));
+    clickOn(*mate);
+    EXPECT_EQ(std::tuple(mate->Down(), a->Down(), other->Down()), std::tuple(true, false, true));  // other: another group
 
     // A down button stays down when clicked, but still clicks.
-    clickWithMouse(*mate);
+    clickOn(*mate);
     EXPECT_TRUE(mate->Down());
     // AllowAllUp goes to the whole group.
     a->SetAllowAllUp(true);
-    EXPECT_TRUE(mate->AllowAllUp());
-    EXPECT_FALSE(other->AllowAllUp());
-    clickWithMouse(*mate);
+    EXPECT_EQ(std::tuple(mate->AllowAllUp(), other->AllowAllUp()), std::tuple(true, false));
+    clickOn(*mate);
     EXPECT_FALSE(mate->Down());
 
     a->SetDown(true);
@@ -216,26 +168,19 @@ TEST_F(OfficeButton, IconOnlyTurnsTheCaptionIntoTheHint)
     b.SetCaption("&Save && Exit");
     EXPECT_EQ(b.Hint(), "");
     b.SetOptions(b.Options() | boIconOnly);
-    EXPECT_EQ(b.Hint(), "Save & Exit");
-    EXPECT_TRUE(b.ShowHint);
+    EXPECT_EQ(std::tuple(b.Hint(), b.ShowHint), std::tuple("Save & Exit", true));
     b.SetCaption("&Open");
     EXPECT_EQ(b.Hint(), "Open");
     b.SetOptions(b.Options() & ~boIconOnly);
-    EXPECT_EQ(b.Hint(), "");
-    EXPECT_FALSE(b.ShowHint);
+    EXPECT_EQ(std::tuple(b.Hint(), b.ShowHint), std::tuple("", false));
 }
 
 TEST_F(OfficeButton, AcceleratorClicks)
 {
     b.SetCaption("Save && &Open");
-    countClicks(b);
-    EXPECT_FALSE(b.DialogChar('s'));
-    EXPECT_TRUE(b.DialogChar('o'));
-    EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(b.Pressed());
+    EXPECT_EQ((std::tuple { b.DialogChar('s'), b.DialogChar('o'), clicks, b.Pressed() }), std::tuple(false, true, 1, false));
     b.SetEnabled(false);
-    EXPECT_FALSE(b.DialogChar('O'));
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ((std::tuple { b.DialogChar('O'), clicks }), std::tuple(false, 1));
 }
 
 TEST_F(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
@@ -243,18 +188,14 @@ TEST_F(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
     TPopupMenu menu(nullptr);
     int popups = 0;
     TPopupMenu::Responder = [&](TPopupMenu* m) -> TMenuItem* {
-        EXPECT_EQ(m, &menu);
-        EXPECT_TRUE(b.Pressed());
+        EXPECT_EQ(std::tuple(m, b.Pressed()), std::tuple(&menu, true));
         ++popups;
         return nullptr;
     };
     b.SetDropDownMenu(&menu);
-    countClicks(b);
-    clickWithMouse(b);
+    clickOn(b);
     TPopupMenu::Responder = nullptr;
-    EXPECT_EQ(popups, 1);
-    EXPECT_EQ(clicks, 0);
-    EXPECT_FALSE(b.Pressed());
+    EXPECT_EQ(std::tuple(popups, clicks, b.Pressed()), std::tuple(1, 0, false));
 }
 
 TEST_F(OfficeButton, ShadedImageThresholds)
@@ -262,66 +203,61 @@ TEST_F(OfficeButton, ShadedImageThresholds)
     TBitmap src(8, 1);
     const TColor ground = RGB(1, 2, 3);
     // Sums (stMedium: 553, 231, 57): 554 555 553 232 231 58 57, then the ground.
-    const TColor px[] = { RGB(255, 255, 44), RGB(255, 255, 45), RGB(255, 255, 43), RGB(100, 100, 32), RGB(100, 100, 31), RGB(58, 0, 0), RGB(57, 0, 0) };
-    src.Canvas().SetPixel(0, 0, ground);
-    for (int i = 0; i < 7; ++i)
-        src.Canvas().SetPixel(i + 1, 0, px[i]);
+    const TColor px[] = { ground, RGB(255, 255, 44), RGB(255, 255, 45), RGB(255, 255, 43), RGB(100, 100, 32), RGB(100, 100, 31),
+                          RGB(58, 0, 0), RGB(57, 0, 0) };
+    for (int i = 0; i < 8; ++i)
+        src.Canvas().SetPixel(i, 0, px[i]);
     TBitmap shaded = MakeShadedBitmap(src, stMedium);
-    ExpectPixels(shaded, { { 0, 0, ground }, { 1, 0, clWhite }, { 2, 0, clWhite }, { 3, 0, colours.light }, { 4, 0, colours.light },
-                             { 5, 0, colours.dark }, { 6, 0, colours.dark }, { 7, 0, clBlack } });
+    ExpectPixels(shaded, { { 0, 0, ground }, { 1, 0, clWhite }, { 2, 0, clWhite }, { 3, 0, light },
+                           { 4, 0, light }, { 5, 0, dark }, { 6, 0, dark }, { 7, 0, clBlack } });
     // Other shadings move the thresholds: a sum of 200 is light, medium or dark.
     TBitmap one(2, 1);
     one.Canvas().SetPixel(0, 0, ground);
     one.Canvas().SetPixel(1, 0, RGB(200, 0, 0));
-    EXPECT_EQ(MakeShadedBitmap(one, stLight).Pixel(1, 0), colours.light);
-    EXPECT_EQ(MakeShadedBitmap(one, stMedium).Pixel(1, 0), colours.dark);
-    EXPECT_EQ(MakeShadedBitmap(one, stDark).Pixel(1, 0), colours.dark);
+    auto shaded1 = [&](TExplorerButtonShadingType shading) { return MakeShadedBitmap(one, shading).Pixel(1, 0); };
+    EXPECT_EQ(std::tuple(shaded1(stLight), shaded1(stMedium), shaded1(stDark)), std::tuple(light, dark, dark));
     one.Canvas().SetPixel(1, 0, RGB(100, 0, 0));
-    EXPECT_EQ(MakeShadedBitmap(one, stDark).Pixel(1, 0), clBlack);
+    EXPECT_EQ(shaded1(stDark), clBlack);
     // A pixel of the ground's colour stays, wherever it is.
     one.Canvas().SetPixel(1, 0, ground);
-    EXPECT_EQ(MakeShadedBitmap(one, stDark).Pixel(1, 0), ground);
+    EXPECT_EQ(shaded1(stDark), ground);
 }
 
 TEST_F(OfficeButton, BevelsFollowTheMouseAndTheStyle)
 {
-    TBitmap calm = Painted(b);
-    EXPECT_EQ(CountPixels(calm, colours.face), 50 * 40);
-
+    EXPECT_EQ(CountPixels(Painted(b), face), 50 * 40);
     send(b, QEvent::Enter);
-    TBitmap hot = Painted(b);  // raised
-    ExpectPixels(hot, { { 0, 0, colours.light }, { 48, 0, colours.light }, { 49, 0, colours.dark }, { 0, 39, colours.dark },
-                          { 49, 39, colours.dark }, { 1, 1, colours.face } });
+    ExpectPixels(Painted(b), { { 0, 0, light }, { 48, 0, light }, { 49, 0, dark },
+                               { 0, 39, dark }, { 49, 39, dark }, { 1, 1, face } });
     send(b, QEvent::MouseButtonPress);
-    ExpectPixels(Painted(b), { { 0, 0, colours.dark, "sunk" }, { 49, 39, colours.light, "sunk" } });
+    ExpectPixels(Painted(b), { { 0, 0, dark, "sunk" }, { 49, 39, light, "sunk" } });
     send(b, QEvent::MouseButtonRelease);
 
     b.SetBevelStyle(bsLowered);
-    EXPECT_EQ(Painted(b).Pixel(0, 0), colours.dark);
+    EXPECT_EQ(Painted(b).Pixel(0, 0), dark);
     b.SetOptions(b.Options() & ~boShowBevel);
-    EXPECT_EQ(CountPixels(Painted(b), colours.face), 50 * 40);
+    EXPECT_EQ(CountPixels(Painted(b), face), 50 * 40);
 }
 
 TEST_F(OfficeButton, DownButtonShowsTheCheckeredPattern)
 {
     auto* held = onForm(3);
     TBitmap down = Painted(*held);
-    EXPECT_EQ(down.Pixel(0, 0), colours.dark) << "the pressed bevel";
+    EXPECT_EQ(down.Pixel(0, 0), dark) << "the pressed bevel";
     for (int y = 2; y < 6; ++y)
         for (int x = 2; x < 6; ++x)
-            EXPECT_EQ(down.Pixel(x, y), (x % 2) == (y % 2) ? colours.light : colours.face) << x << "," << y;
+            EXPECT_EQ(down.Pixel(x, y), (x % 2) == (y % 2) ? light : face) << x << "," << y;
     held->SetShowDownPattern(false);
-    EXPECT_EQ(Painted(*held).Pixel(2, 2), colours.face);
+    EXPECT_EQ(Painted(*held).Pixel(2, 2), face);
 }
 
 TEST_F(OfficeButton, SharedPatternOutlivesAnyOneButton)
 {
     alone.reset();  // only the buttons made here count
-    TOfficeButton* first = onForm(1);
-    TOfficeButton* second = onForm(1);
+    TOfficeButton *first = onForm(1), *second = onForm(1);
     Painted(*first);
     delete first;  // must not take the pattern with it
-    ExpectPixels(Painted(*second), { { 2, 2, colours.light }, { 3, 2, colours.face } });
+    ExpectPixels(Painted(*second), { { 2, 2, light }, { 3, 2, face } });
     // The last button frees it; the next one makes it anew in today's colours.
     delete second;
     SetSysColor(COLOR_BTNHIGHLIGHT, RGB(0, 200, 0));
@@ -334,16 +270,15 @@ TEST_F(OfficeButton, ImageIsShadedUntilHoveredAndShiftsWhenPressed)
     ASSERT_FALSE(b.ShadedBitmap().Empty());
     // Image only: 16 x 16 centred in 50 x 40, at (17, 12); the square at (22, 17).
     TBitmap calm = Painted(b);
-    ExpectPixels(calm, { { 22, 17, colours.light, "red's sum 255 is above 231" }, { 17, 12, colours.face, "the ground is transparent" } });
-    EXPECT_EQ(CountPixels(calm, colours.light), 36);
+    ExpectPixels(calm, { { 22, 17, light, "red's sum 255 is above 231" }, { 17, 12, face, "the ground is transparent" } });
+    EXPECT_EQ(CountPixels(calm, light), 36);
 
     send(b, QEvent::Enter);
     TBitmap hot = Painted(b);
-    EXPECT_EQ(hot.Pixel(22, 17), clRed);
-    EXPECT_EQ(CountPixels(hot, clRed), 36);
+    EXPECT_EQ(std::tuple(hot.Pixel(22, 17), CountPixels(hot, clRed)), std::tuple(clRed, 36));
 
     send(b, QEvent::MouseButtonPress);
-    ExpectPixels(Painted(b), { { 22, 17, colours.face }, { 23, 18, clRed }, { 28, 23, clRed } });
+    ExpectPixels(Painted(b), { { 22, 17, face }, { 23, 18, clRed }, { 28, 23, clRed } });
     mouse(b, { { QEvent::MouseButtonRelease }, { QEvent::Leave } });
 
     // Without the mono display the image keeps its colours.
@@ -360,10 +295,8 @@ TEST_F(OfficeButton, DisabledImageIsEmbossedUnlessOneIsGiven)
     b.SetBitmap(square());
     b.SetEnabled(false);
     TBitmap off = Painted(b);
-    EXPECT_EQ(CountPixels(off, clRed), 0);
-    ExpectPixels(off, { { 22, 17, colours.dark }, { 28, 23, colours.light, "the lit copy shows one down-right" } });
-    EXPECT_EQ(CountPixels(off, colours.dark), 36);
-    EXPECT_EQ(CountPixels(off, colours.light), 11);
+    ExpectPixels(off, { { 22, 17, dark }, { 28, 23, light, "the lit copy shows one down-right" } });
+    EXPECT_EQ(std::tuple(CountPixels(off, clRed), CountPixels(off, dark), CountPixels(off, light)), std::tuple(0, 36, 11));
     b.SetDisabledBitmap(square(clBlue));
     EXPECT_EQ(CountPixels(Painted(b), clBlue), 36);
 }
@@ -376,27 +309,25 @@ TEST_F(OfficeButton, CaptionColourAndPlace)
     b.SetUnselectedFontColor(clMaroon);
     TBitmap calm = Painted(b);
     EXPECT_GT(CountPixels(calm, clMaroon), 5);
-    EXPECT_EQ(CountPixels(calm, clNavy), 0);
     send(b, QEvent::Enter);
     TBitmap hot = Painted(b);
-    EXPECT_EQ(CountPixels(hot, clMaroon), 0);
-    EXPECT_EQ(CountPixels(hot, clNavy), CountPixels(calm, clMaroon));
+    EXPECT_EQ(std::tuple(CountPixels(calm, clNavy), CountPixels(hot, clMaroon), CountPixels(hot, clNavy)),
+              std::tuple(0, 0, CountPixels(calm, clMaroon)));
 
     // Left alignment puts the text near the left edge, right near the right.
     b.SetAlignment(taLeftJustify);
-    int left = Extent(Painted(b), clNavy).Left;
+    const int left = Extent(Painted(b), clNavy).Left;
     b.SetAlignment(taRightJustify);
-    int right = Extent(Painted(b), clNavy).Left;
+    EXPECT_GT(Extent(Painted(b), clNavy).Left, 40);
     EXPECT_GE(left, 3);
     EXPECT_LT(left, 10);
-    EXPECT_GT(right, 40);
 
     // Disabled: embossed in the highlight and shadow colours, no font colour.
     b.SetEnabled(false);
     TBitmap off = Painted(b);
     EXPECT_EQ(CountPixels(off, clNavy), 0);
-    EXPECT_GT(CountPixels(off, colours.dark), 5);
-    EXPECT_GT(CountPixels(off, colours.light), 0);
+    EXPECT_GT(CountPixels(off, dark), 5);
+    EXPECT_GT(CountPixels(off, light), 0);
 
     // Icon only: no text at all.
     b.SetEnabled(true);
@@ -415,7 +346,7 @@ TEST_F(OfficeButton, PopupMarkIsATriangleRightOfTheImage)
     EXPECT_EQ(CountPixels(withMark, clGreen), 7 + 5 + 3 + 1);
     for (int x = 31; x < 38; ++x)
         EXPECT_EQ(withMark.Pixel(x, 18), clGreen) << x;
-    ExpectPixels(withMark, { { 34, 21, clGreen }, { 33, 21, colours.face } });
+    ExpectPixels(withMark, { { 34, 21, clGreen }, { 33, 21, face } });
     b.SetOptions(b.Options() & ~boPopupMark);
     EXPECT_EQ(CountPixels(Painted(b), clGreen), 0);
 }
@@ -427,9 +358,8 @@ TEST_F(OfficeButton, ShownButtonPaintsThroughItsWidget)
     QImage grabbed = down->Widget()->grab().toImage();
     form.Hide();
     ASSERT_FALSE(grabbed.isNull());
-    EXPECT_EQ(FromQRgb(grabbed.pixel(0, 0)), colours.dark);
-    EXPECT_EQ(FromQRgb(grabbed.pixel(2, 2)), colours.light);
-    EXPECT_EQ(FromQRgb(grabbed.pixel(3, 2)), colours.face);
+    EXPECT_EQ(std::tuple(FromQRgb(grabbed.pixel(0, 0)), FromQRgb(grabbed.pixel(2, 2)), FromQRgb(grabbed.pixel(3, 2))),
+              std::tuple(dark, light, face));
 }
 
 TEST_F(OfficeButton, LayoutPutsTheImageOnTheChosenSide)

@@ -1,6 +1,6 @@
 #pragma once
-// What a control painted: its picture, the colour at given points, and how
-// many pixels show a colour.
+// What a control painted: its picture, the colour at given points, how many
+// pixels show a colour and where; and pictures made of coloured rectangles.
 
 #include "platform/Graphics.h"
 
@@ -8,13 +8,10 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 // A colour expected at a point, and why (shown when it is not there).
-struct PixelAt {
-    int x, y;
-    TColor colour;
-    const char* why = "";
-};
+struct PixelAt { int x, y; TColor colour; const char* why = ""; };
 
 inline void ExpectPixels(const TBitmap& picture, std::initializer_list<PixelAt> points)
 {
@@ -38,13 +35,20 @@ inline TRect Extent(const TBitmap& picture, TColor colour)
     TRect r { picture.Width(), picture.Height(), -1, -1 };
     for (int y = 0; y < picture.Height(); ++y)
         for (int x = 0; x < picture.Width(); ++x)
-            if (picture.Pixel(x, y) == colour) {
-                r.Left = std::min(r.Left, x);
-                r.Top = std::min(r.Top, y);
-                r.Right = std::max(r.Right, x);
-                r.Bottom = std::max(r.Bottom, y);
-            }
+            if (picture.Pixel(x, y) == colour)
+                r = { std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x), std::max(r.Bottom, y) };
     return r;
+}
+
+// A white picture with rectangles of colour painted on it in turn.
+inline TBitmap Filled(int width, int height, std::initializer_list<std::pair<TRect, TColor>> parts)
+{
+    TBitmap picture(width, height);
+    for (auto [rect, colour] : parts) {
+        picture.Canvas().Brush.Color = colour;
+        picture.Canvas().FillRect(rect);
+    }
+    return picture;
 }
 
 // The control painted into a picture of its own size.

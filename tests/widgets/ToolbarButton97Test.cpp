@@ -18,30 +18,27 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 // A 16 x 16 picture on olive: a black square at (4..11, 4..11), and a white
-// and a silver pixel beside it.
+// and a silver pixel beside it; a second cell holds a gray square.
 TBitmap square(int cells = 1)
 {
-    TBitmap b(16 * cells, 16);
-    b.Canvas().Brush.Color = 0x008080;
-    b.Canvas().FillRect({ 0, 0, 16 * cells, 16 });
-    for (int cell = 0; cell < cells; ++cell) {
-        b.Canvas().Brush.Color = cell == 1 ? clGray : clBlack;
-        b.Canvas().FillRect({ cell * 16 + 4, 4, cell * 16 + 12, 12 });
-    }
+    TBitmap b = Filled(16 * cells, 16, { { { 0, 0, 32, 16 }, 0x008080 }, { { 4, 4, 12, 12 }, clBlack },
+                                         { { 20, 4, 28, 12 }, clGray } });
     b.Canvas().SetPixel(1, 13, clWhite);
     b.Canvas().SetPixel(2, 1, clSilver);
     return b;
 }
 
-// A button on a form, with the square as its glyph when asked.
+// A button on a form, and the colours of its frames.
 struct ToolbarButton97 : ::testing::Test {
     TForm form { nullptr };
     TToolbarButton97 button { &form };
+    const TColor face = ColorToRGB(clBtnFace), shadow = ColorToRGB(clBtnShadow), highlight = ColorToRGB(clBtnHighlight);
     ToolbarButton97() { button.SetParent(&form); }
     void showForm()
     {
@@ -56,19 +53,16 @@ struct ToolbarButton97 : ::testing::Test {
     }
 };
 
-}
-
 TEST_F(ToolbarButton97, PaintsEachStateWithItsEdgeAndGlyphPlace)
 {
     // Flat, 23 x 22: the client is inset by 1, the glyph centred at (4, 3),
     // pushed states move it by (1, 1).
     button.SetGlyph(square());
-    const TColor face = ColorToRGB(clBtnFace), shadow = ColorToRGB(clBtnShadow), highlight = ColorToRGB(clBtnHighlight);
     ExpectPixels(Painted(button), { { 0, 0, face, "no frame until the mouse comes" }, { 22, 21, face },
-                                      { 4 + 4, 3 + 4, clBlack, "the square's corner" }, { 4 + 3, 3 + 4, face, "olive is transparent" } });
+                                      { 4 + 4, 3 + 4, clBlack, "the square's corner" },
+                                      { 4 + 3, 3 + 4, face, "olive is transparent" } });
 
-    TToolbarButton97 held(&form);
-    held.SetParent(&form);
+    TToolbarButton97& held = *NewControl<TToolbarButton97>(&form, &form, "");
     held.SetGlyph(square());
     held.SetGroupIndex(1);
     held.SetAllowAllUp(true);
@@ -84,9 +78,8 @@ TEST_F(ToolbarButton97, TheGeneratedDisabledImageEmbossesTheDarkPixels)
     button.SetGlyph(square());
     button.SetEnabled(false);
     const int gx = 4, gy = 3;
-    const TColor face = ColorToRGB(clBtnFace);
-    ExpectPixels(Painted(button), { { gx + 4, gy + 4, ColorToRGB(clBtnShadow), "dark pixels in the shadow colour" },
-                                      { gx + 12, gy + 12, ColorToRGB(clBtnHighlight), "the highlight one pixel down and right" },
+    ExpectPixels(Painted(button), { { gx + 4, gy + 4, shadow, "dark pixels in the shadow colour" },
+                                      { gx + 12, gy + 12, highlight, "the highlight one pixel down and right" },
                                       { gx + 1, gy + 13, face, "white vanishes" }, { gx + 2, gy + 1, face, "silver vanishes" },
                                       { gx + 3, gy + 3, face, "transparent stays transparent" } });
     EXPECT_EQ(button.State(), tsDisabled);
@@ -95,29 +88,22 @@ TEST_F(ToolbarButton97, TheGeneratedDisabledImageEmbossesTheDarkPixels)
 TEST_F(ToolbarButton97, TwoGlyphsGiveTheDisabledStateItsOwnCell)
 {
     button.SetGlyph(square(2));
-    EXPECT_EQ(button.NumGlyphs(), 2);
-    EXPECT_EQ(Painted(button).Pixel(4 + 4, 3 + 4), clBlack) << "cell 0 when up";
+    EXPECT_EQ(std::tuple(button.NumGlyphs(), Painted(button).Pixel(4 + 4, 3 + 4)), std::tuple(2, clBlack)) << "cell 0 when up";
     button.SetEnabled(false);
-    EXPECT_EQ(Painted(button).Pixel(4 + 4, 3 + 4), ColorToRGB(clBtnShadow)) << "cell 1's gray in the shadow colour";
+    EXPECT_EQ(Painted(button).Pixel(4 + 4, 3 + 4), shadow) << "cell 1's gray in the shadow colour";
 }
 
 TEST_F(ToolbarButton97, TheNumberOfGlyphsFollowsTheBitmapsShape)
 {
-    struct Case {
-        int width;
-        int numGlyphs;
-    } cases[] = { { 48, 3 }, { 40, 3 }, { 96, 1 }, { 16, 1 } };
+    struct Case { int width, numGlyphs; } cases[] = { { 48, 3 }, { 40, 3 }, { 96, 1 }, { 16, 1 } };
     for (const Case& c : cases) {
-        TBitmap b(c.width, 16);
-        button.SetGlyph(b);
+        button.SetGlyph(TBitmap(c.width, 16));
         EXPECT_EQ(button.NumGlyphs(), c.numGlyphs) << c.width << " wide";
     }
     button.SetNumGlyphs(7);
-    EXPECT_EQ(button.NumGlyphs(), 5);
     button.SetMargin(-2);
-    EXPECT_EQ(button.Margin(), -1);
     button.SetDropdownCombo(true);
-    EXPECT_EQ(button.Width(), 23 + 11);
+    EXPECT_EQ(std::tuple(button.NumGlyphs(), button.Margin(), button.Width()), std::tuple(5, -1, 23 + 11));
     button.SetBounds(0, 0, 5, 22);
     button.SetDropdownCombo(false);
     EXPECT_EQ(button.Width(), 1);
@@ -128,21 +114,14 @@ TEST_F(ToolbarButton97, GlyphAndCaptionAreCentredTogetherWithTheSpacingBetween)
     TButtonGlyph glyph;
     glyph.SetGlyph(square());
     TBitmap scratch(100, 40);
-    TButtonGlyph::Content content;
-    content.client = { 1, 1, 99, 39 };
-    content.caption = "Abc";
-    int tw = scratch.Canvas().TextWidth("Abc");
+    TButtonGlyph::Content content { .client = { 1, 1, 99, 39 }, .caption = "Abc" };
+    const int margin = (98 - (4 + 16 + scratch.Canvas().TextWidth("Abc")) + 1) / 2;
     TContentPlace place = glyph.PlaceContent(scratch.Canvas(), content);
-    int margin = (98 - (4 + 16 + tw) + 1) / 2;
-    EXPECT_EQ(place.glyph.X, 1 + margin);
-    EXPECT_EQ(place.text.Left, 1 + margin + 16 + 4);
-    EXPECT_EQ(place.glyph.Y, 1 + (38 - 16 + 1) / 2);
+    EXPECT_EQ(std::tuple(place.glyph.X, place.text.Left, place.glyph.Y),
+              std::tuple(1 + margin, 1 + margin + 16 + 4, 1 + (38 - 16 + 1) / 2));
 
-    content.caption.clear();
-    content.margin = -1;
-    content.spacing = -1;
-    place = glyph.PlaceContent(scratch.Canvas(), content);
-    EXPECT_EQ(place.glyph.X, 1 + (98 - 16 + 1) / 2) << "a glyph alone is centred";
+    content = { .client = { 1, 1, 99, 39 }, .margin = -1, .spacing = -1 };
+    EXPECT_EQ(glyph.PlaceContent(scratch.Canvas(), content).glyph.X, 1 + (98 - 16 + 1) / 2) << "a glyph alone is centred";
 }
 
 TEST_F(ToolbarButton97, ButtonsOfOneImageSizeShareOneGlyphList)
@@ -153,44 +132,24 @@ TEST_F(ToolbarButton97, ButtonsOfOneImageSizeShareOneGlyphList)
     Painted(a);
     Painted(b);
     ASSERT_NE(GlyphCache(), nullptr);
-    EXPECT_EQ(GlyphCache()->ListCount(), 1);
-    EXPECT_EQ(a.GlyphObject().List(), b.GlyphObject().List());
-    EXPECT_EQ(a.GlyphObject().List()->Count(), 2);
+    EXPECT_EQ(std::tuple(GlyphCache()->ListCount(), a.GlyphObject().List(), a.GlyphObject().List()->Count()),
+              std::tuple(1, b.GlyphObject().List(), 2));
 }
 
-namespace {
-
-struct Watched {
-    Watched(TForm& form, const char* name, int left, std::vector<std::string>& log)
-        : button(&form)
-    {
-        button.Name = name;
-        button.SetParent(&form);
-        button.SetBounds(left, 0, 23, 22);
-        std::string n = name;
-        button.OnMouseMove = [&log, n](TObject*, TShiftState, int, int) {
-            if (log.empty() || log.back() != "move " + n)
-                log.push_back("move " + n);
-        };
-        button.OnMouseEnter = [&log, n](TObject*) { log.push_back("enter " + n); };
-        button.OnMouseExit = [&log, n](TObject*) { log.push_back("exit " + n); };
-        button.OnClick = [&log, n](TObject*) { log.push_back("click " + n); };
-    }
-    TToolbarButton97 button;
-};
-
-class HoverTest : public ::testing::Test {
-protected:
+struct HoverTest : ::testing::Test {
     void SetUp() override
     {
+        watch(a, "A", 0);
+        watch(b, "B", 23);
         TToolbarButton97::SetApplicationActiveSource([] { return true; });
         form.SetClientSize(200, 60);
         form.Show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
         SetCursorPosSource([this] { return cursor; });
         // Off the buttons first: the platform drops a move to where the
-        // mouse last was, in the window of an earlier test.
+        // mouse last was, in the window of an earlier test. Then over A.
         moveTo({ 150, 50 });
+        moveTo({ 5, 5 });
     }
     void TearDown() override
     {
@@ -202,34 +161,43 @@ protected:
     {
         QPoint screen = form.Widget()->mapToGlobal(p);
         cursor = { screen.x(), screen.y() };
-        QTest::mouseMove(form.Widget()->windowHandle(), p);
+        QTest::mouseMove(window(), p);
     }
     QWindow* window() { return form.Widget()->windowHandle(); }
+    // A button at `left` whose mouse events and clicks go to the log, a run of moves as one.
+    void watch(TToolbarButton97& button, const char* name, int left)
+    {
+        button.Name = name;
+        button.SetParent(&form);
+        button.SetBounds(left, 0, 23, 22);
+        std::string n = name;
+        button.OnMouseMove = [this, n](TObject*, TShiftState, int, int) {
+            if (log.empty() || log.back() != "move " + n)
+                log.push_back("move " + n);
+        };
+        button.OnMouseEnter = [this, n](TObject*) { log.push_back("enter " + n); };
+        button.OnMouseExit = [this, n](TObject*) { log.push_back("exit " + n); };
+        button.OnClick = [this, n](TObject*) { log.push_back("click " + n); };
+    }
 
     TForm form { nullptr };
     std::vector<std::string> log;
-    Watched a { form, "A", 0, log };
-    Watched b { form, "B", 23, log };
+    TToolbarButton97 a { &form }, b { &form };
     TPoint cursor;
 };
 
-}
-
 TEST_F(HoverTest, ArrivalMovesFirstThenTheOldButtonExitsThenTheNewOneEnters)
 {
-    moveTo({ 5, 5 });
     moveTo({ 8, 8 });
     moveTo({ 30, 5 });
     RunFor(10);
     EXPECT_EQ(log, (std::vector<std::string> { "move A", "enter A", "move A", "move B", "exit A", "enter B" }));
-    EXPECT_EQ(TToolbarButton97::TrackedButton(), &b.button);
-    EXPECT_TRUE(TToolbarButton97::HoverTimer()->Enabled());
-    EXPECT_EQ(b.button.State(), tsHot);
+    EXPECT_EQ(std::tuple(TToolbarButton97::TrackedButton(), TToolbarButton97::HoverTimer()->Enabled(), b.State()),
+              std::tuple(&b, true, tsHot));
 }
 
 TEST_F(HoverTest, AClickRunsTheExitBeforeOnClickAndEntersAgainUnderTheCursor)
 {
-    moveTo({ 5, 5 });
     log.clear();
     QTest::mouseClick(window(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(log, (std::vector<std::string> { "exit A", "click A", "enter A" }));
@@ -237,34 +205,27 @@ TEST_F(HoverTest, AClickRunsTheExitBeforeOnClickAndEntersAgainUnderTheCursor)
 
 TEST_F(HoverTest, APressDraggedOutAndReleasedClicksNothing)
 {
-    moveTo({ 5, 5 });
     QTest::mousePress(window(), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(a.button.State(), tsPressed);
+    EXPECT_EQ(a.State(), tsPressed);
     cursor = { -1000, -1000 };
     QTest::mouseMove(window(), QPoint(5, 40));
-    EXPECT_EQ(a.button.State(), tsUp) << "pops up outside while held";
+    EXPECT_EQ(a.State(), tsUp) << "pops up outside while held";
     QTest::mouseRelease(window(), Qt::LeftButton, {}, QPoint(5, 40));
-    EXPECT_EQ(std::count(log.begin(), log.end(), "click A"), 0);
-    EXPECT_EQ(log.back(), "exit A");
+    EXPECT_EQ(std::tuple(std::count(log.begin(), log.end(), "click A"), log.back()), std::tuple(0, "exit A"));
 }
 
 TEST_F(HoverTest, TheTimerAndTheDeactivationTakeTheMouseFromTheTrackedButton)
 {
-    moveTo({ 5, 5 });
     cursor = { -1000, -1000 };  // gone without a leave notice
     ASSERT_TRUE(RunUntil([&] { return TToolbarButton97::TrackedButton() == nullptr; }, 1000));
     ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log.back(), "exit A");
-    EXPECT_FALSE(TToolbarButton97::HoverTimer()->Enabled());
+    EXPECT_EQ(std::tuple(log.back(), TToolbarButton97::HoverTimer()->Enabled()), std::tuple("exit A", false));
 
     moveTo({ 30, 5 });
     TMessage deactivate { WM_ACTIVATEAPP, 0, 0, 0 };
     CallMainWindowHooks(deactivate);
-    EXPECT_EQ(log.back(), "exit B");
-    EXPECT_EQ(TToolbarButton97::TrackedButton(), nullptr);
+    EXPECT_EQ(std::tuple(log.back(), TToolbarButton97::TrackedButton()), std::tuple("exit B", nullptr));
 }
-
-namespace {
 
 // Answers the menu as a user who closes it by pressing on the button that
 // dropped it: the platform hands that press on during the menu's loop and
@@ -276,15 +237,14 @@ struct ClosingPress : TMenuRunner {
     {
         if (++runs > 3)
             return nullptr;  // a button that drops its menu again would go on for ever
-        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
-        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+        const QPointF at(5, 5);
+        using Event = std::pair<QEvent::Type, Qt::MouseButton>;  // the release holds no button
+        for (auto [type, held] : { Event(QEvent::MouseButtonPress, Qt::LeftButton), Event(QEvent::MouseButtonRelease, {}) })
+            QCoreApplication::postEvent(button, new QMouseEvent(type, at, at, Qt::LeftButton, held, Qt::NoModifier));
         return nullptr;
     }
 };
-
-}
 
 TEST_F(ToolbarButton97, ThePressThatClosesItsMenuDoesNotDropItAgain)
 {
@@ -295,8 +255,7 @@ TEST_F(ToolbarButton97, ThePressThatClosesItsMenuDoesNotDropItAgain)
     runner.button = button.Widget();
     SetMenuRunner(&runner);
     clickButton();
-    EXPECT_EQ(runner.runs, 1);
-    EXPECT_EQ(menu.PopupComponent, &button);
+    EXPECT_EQ(std::tuple(runner.runs, menu.PopupComponent), std::tuple(1, &button));
     // A later press is the user's own: the menu drops again.
     clickButton();
     EXPECT_EQ(runner.runs, 2);
@@ -314,4 +273,6 @@ TEST_F(ToolbarButton97, AFreedDropDownMenuIsForgottenAndTheButtonClicksAgain)
     EXPECT_EQ(button.DropdownMenu(), nullptr);
     clickButton();
     EXPECT_EQ(clicks, 1);
+}
+
 }
