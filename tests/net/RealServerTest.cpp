@@ -16,7 +16,8 @@ namespace {
 class PythonWebServer {
 public:
     PythonWebServer(const std::string& folder, const std::string& output)
-        : m_pid(SpawnProgram({ "/usr/bin/python3", "-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder }, output))
+        : m_pid(SpawnProgram({ "/usr/bin/python3", "-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder },
+              output))
     {
         // "Serving HTTP on 127.0.0.1 port N (...)"
         for (int i = 0; m_pid > 0 && m_port == 0 && i < 200; ++i, ::usleep(50 * 1000)) {
@@ -65,13 +66,9 @@ TEST(RealServer, FetchesADocumentLineByLineThenInBlocks)
     socket.ReadLine(10, line);
     EXPECT_EQ(line.substr(0, 12), "HTTP/1.0 200");
     long long length = -1;
-    for (;;) {
-        socket.ReadLine(10, line);
-        if (line.empty())
-            break;
+    for (socket.ReadLine(10, line); !line.empty(); socket.ReadLine(10, line))
         if (line.rfind("Content-Length: ", 0) == 0)
             length = std::atoll(line.c_str() + 16);
-    }
     EXPECT_EQ(length, (long long)body.size());
 
     std::string got;

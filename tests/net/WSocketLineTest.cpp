@@ -3,8 +3,6 @@
 #include "net/Wait.h"
 #include "tests/net/SocketTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <thread>
 
@@ -66,12 +64,7 @@ protected:
         return line;
     }
     // Milliseconds since the last call.
-    std::uint64_t Took()
-    {
-        std::uint64_t now = GetTickCount64(), took = now - m_start;
-        m_start = now;
-        return took;
-    }
+    std::uint64_t Took() { return GetTickCount64() - std::exchange(m_start, GetTickCount64()); }
 
     TWait wait { nullptr };
 
@@ -128,8 +121,7 @@ TEST_F(WSocketLine, ReadLineThroughTheCountdown)
 {
     ASSERT_TRUE(Connect(true));
     EXPECT_EQ(LineSentLater("late line\r\n", 10), "late line");
-    EXPECT_FALSE(wait.Running());
-    EXPECT_FALSE(wait.Visible());
+    EXPECT_EQ(std::tuple(wait.Running(), wait.Visible()), std::tuple(false, false));
 
     // Nothing comes: the countdown runs out and the part is returned.
     SendAll(peer, "no end");
@@ -137,8 +129,7 @@ TEST_F(WSocketLine, ReadLineThroughTheCountdown)
     wait.SetInterval(100);
     Took();
     socket.ReadLine(2, line);
-    EXPECT_EQ(line, "no end");
-    EXPECT_EQ(wait.ModalResult, mrCancel);
+    EXPECT_EQ(std::tuple(line, wait.ModalResult), std::tuple("no end", mrCancel));
     EXPECT_LT(Took(), 3000u);
 }
 
@@ -153,16 +144,13 @@ TEST_F(WSocketLine, PeerCloseEndsALineWait)
 {
     ASSERT_TRUE(Connect(true));
     EXPECT_EQ(LineSentLater("cut", 20, true), "cut");
-    RunUntil([&] { return socket.State() == wsClosed; });
-    EXPECT_EQ(socket.State(), wsClosed);
+    EXPECT_TRUE(RunUntil([&] { return socket.State() == wsClosed; }));
 }
 
 TEST_F(WSocketWait, WaitsForAStateOrTimesOut)
 {
     socket.MultiThreaded = true;
-    socket.SetAddr("127.0.0.1");
-    socket.SetPort(listener.PortText());
-    socket.Connect();
+    StartConnect(socket, listener.Port());
     EXPECT_TRUE(socket.Wait(5, wsConnected));
     // Already there: false at once.
     EXPECT_FALSE(socket.Wait(5, wsConnected));
@@ -175,8 +163,7 @@ TEST_F(WSocketWait, WaitsForAStateOrTimesOut)
 TEST_F(WSocketWait, CountdownStopsWhenTheStateIsReached)
 {
     ASSERT_TRUE(Connect(true));
-    std::thread closer = Later(peer, "", true);
-    peer = -1;
+    std::thread closer = Later(std::exchange(peer, -1), "", true);
     Took();
     EXPECT_TRUE(socket.Wait(10, wsClosed));
     closer.join();
@@ -184,9 +171,7 @@ TEST_F(WSocketWait, CountdownStopsWhenTheStateIsReached)
     EXPECT_EQ(wait.ModalResult, mrOk);
 
     // A refused connect ends a wait for the connection.
-    socket.SetAddr("127.0.0.1");
-    socket.SetPort(std::to_string(UnusedLoopbackPort()));
-    socket.Connect();
+    StartConnect(socket, UnusedLoopbackPort());
     Took();
     EXPECT_FALSE(socket.Wait(10, wsConnected));
     EXPECT_LT(Took(), 5000u);

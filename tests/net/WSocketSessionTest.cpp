@@ -3,18 +3,11 @@
 
 #include "tests/net/SocketTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-using Log = std::vector<std::string>;
 using WSocketSession = SocketPeer;
 
 TEST_F(WSocketSession, ConnectsAndReportsEveryStateChange)
 {
-    Log log;
-    LogEvents(socket, log);
+    LogEvents();
     socket.OnChangeState = [&](TObject*, TSocketState from, TSocketState to) {
         log.push_back("state " + std::to_string(from) + ">" + std::to_string(to));
     };
@@ -27,14 +20,10 @@ TEST_F(WSocketSession, ConnectsAndReportsEveryStateChange)
 
 TEST_F(WSocketSession, RefusedConnectIsReportedThenClosed)
 {
-    Log log;
-    LogEvents(socket, log);
-    socket.SetAddr("127.0.0.1");
-    socket.SetPort(std::to_string(UnusedLoopbackPort()));
-    socket.Connect();
+    LogEvents();
+    StartConnect(socket, UnusedLoopbackPort());
     ASSERT_TRUE(RunUntil([&] { return log.size() >= 2; }));
-    EXPECT_EQ(log, (Log { "connected 10061", "closed 0" }));
-    EXPECT_EQ(socket.State(), wsClosed);
+    EXPECT_EQ(std::tuple(log, socket.State()), std::tuple(Log { "connected 10061", "closed 0" }, wsClosed));
     // Every close forgets the port and the address.
     EXPECT_EQ(ThrownMessage([&] { socket.Connect(); }), "Connect: No Port Specified");
 }
@@ -73,13 +62,9 @@ TEST_F(WSocketSession, ListensAcceptsAndHandsOverWithDup)
     std::string atWorker, atClient;
     CollectData(worker, atWorker);
     CollectData(client, atClient);
-    client.SetAddr("127.0.0.1");
-    client.SetPort(port);
-    client.Connect();
+    StartConnect(client, std::stoi(port));
     ASSERT_TRUE(RunUntil([&] { return worker.State() == wsConnected && client.State() == wsConnected; }));
-    EXPECT_EQ(available, 1);
-    EXPECT_FALSE(workerConnectedEvent);
-    EXPECT_EQ(worker.GetPeerAddrText(), "127.0.0.1");
+    EXPECT_EQ(std::tuple(available, workerConnectedEvent, worker.GetPeerAddrText()), std::tuple(1, false, "127.0.0.1"));
 
     client.SendStr("hello");
     ASSERT_TRUE(RunUntil([&] { return atWorker == "hello"; }));
@@ -87,7 +72,7 @@ TEST_F(WSocketSession, ListensAcceptsAndHandsOverWithDup)
     ASSERT_TRUE(RunUntil([&] { return atClient == "world"; }));
 
     // A second connection is announced only after the first was accepted.
-    peer = PlainConnect(std::stoi(port));
+    peer = LoopbackConnect(std::stoi(port));
     ASSERT_GE(peer, 0);
     server.OnSessionAvailable = [&](TObject*, std::uint16_t) {
         ++available;
@@ -115,16 +100,14 @@ TEST_F(WSocketSession, ClosingTwiceReportsTheEndOnce)
     socket.Close();
     socket.Close();
     RunFor(100);
-    EXPECT_EQ(closed, 1);
-    EXPECT_EQ(socket.State(), wsClosed);
+    EXPECT_EQ(std::tuple(closed, socket.State()), std::tuple(1, wsClosed));
     // The peer sees an orderly end.
     EXPECT_EQ(ReadAll(peer, 10, 2000), "");
 }
 
 TEST_F(WSocketSession, PeerCloseIsReportedAfterItsData)
 {
-    Log log;
-    LogEvents(socket, log);
+    LogEvents();
     ASSERT_TRUE(Connect());
     SendAll(peer, "last words");
     ClosePeer();
@@ -134,8 +117,7 @@ TEST_F(WSocketSession, PeerCloseIsReportedAfterItsData)
 
 TEST_F(WSocketSession, ReadAndCloseInOneNotification)
 {
-    Log log;
-    LogEvents(socket, log);
+    LogEvents();
     ASSERT_TRUE(Connect());
     SendAll(peer, "both");
     pollfd p { socket.Handle(), POLLRDHUP, 0 };
@@ -148,29 +130,24 @@ TEST_F(WSocketSession, ReadAndCloseInOneNotification)
     EXPECT_EQ(log, (Log { "connected 0", "data both", "closed 0" }));
 }
 
+TEST_F(WSocketSession, PeerResetGives10054)
+{
+    LogEvents();
+    ASSERT_TRUE(Connect());
+    ResetClose(std::exchange(peer, -1));
+    ASSERT_TRUE(RunUntil([&] { return socket.State() == wsClosed; }));
+    EXPECT_EQ(log, (Log { "connected 0", "closed 10054" }));
+}
+
 TEST_F(WSocketSession, CloseWhileConnectingIsIgnored)
 {
     int closed = 0;
     socket.OnSessionClosed = [&](TObject*, std::uint16_t) { ++closed; };
-    socket.SetAddr("127.0.0.1");
-    socket.SetPort(listener.PortText());
-    socket.Connect();
+    StartConnect(socket, listener.Port());
     ASSERT_EQ(socket.State(), wsConnecting);
     SendMessage(socket.Window(), WM_ASYNCSELECT, WPARAM(socket.Handle()), LPARAM(FD_CLOSE));
-    EXPECT_EQ(closed, 0);
-    EXPECT_EQ(socket.State(), wsConnecting);
+    EXPECT_EQ(std::tuple(closed, socket.State()), std::tuple(0, wsConnecting));
     ASSERT_TRUE(RunUntil([&] { return socket.State() == wsConnected; }));
-}
-
-TEST_F(WSocketSession, PeerResetGives10054)
-{
-    Log log;
-    LogEvents(socket, log);
-    ASSERT_TRUE(Connect());
-    ResetClose(peer);
-    peer = -1;
-    ASSERT_TRUE(RunUntil([&] { return socket.State() == wsClosed; }));
-    EXPECT_EQ(log, (Log { "connected 0", "closed 10054" }));
 }
 
 TEST_F(WSocketSession, HandlersMayFreeTheirComponent)
@@ -195,9 +172,7 @@ TEST_F(WSocketSession, HandlersMayFreeTheirComponent)
         delete refused;
         gone = true;
     };
-    refused->SetAddr("127.0.0.1");
-    refused->SetPort(std::to_string(UnusedLoopbackPort()));
-    refused->Connect();
+    StartConnect(*refused, UnusedLoopbackPort());
     ASSERT_TRUE(RunUntil([&] { return gone; }));
 
     // In the closed event, and in a state change during Close.
@@ -227,20 +202,15 @@ TEST_F(WSocketSession, HandlerMayCloseInsideTheDataEvent)
     SendAll(peer, "abc");
     ASSERT_TRUE(RunUntil([&] { return socket.State() == wsClosed; }));
     RunFor(50);
-    EXPECT_EQ(data, 1);
-    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(std::tuple(data, closed), std::tuple(1, 1));
 }
 
 TEST_F(WSocketSession, DatagramConnectNeedsNoExchange)
 {
-    Log log;
-    LogEvents(socket, log);
+    LogEvents();
     socket.SetProto("udp");
-    socket.SetAddr("127.0.0.1");
-    socket.SetPort("9");
-    socket.Connect();
-    EXPECT_EQ(socket.State(), wsConnected);
-    EXPECT_EQ(log, Log { "connected 0" });
+    StartConnect(socket, 9);
+    EXPECT_EQ(std::tuple(socket.State(), log), std::tuple(wsConnected, Log { "connected 0" }));
     socket.Close();
 }
 

@@ -18,33 +18,48 @@ inline sockaddr_in LoopbackAddress(int port)
     return a;
 }
 
+// The port a socket is bound to.
+inline int LocalPort(int fd)
+{
+    sockaddr_in a {};
+    socklen_t len = sizeof a;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
+    return ntohs(a.sin_port);
+}
+
 // A port where nobody listens (at the moment it is returned).
 inline int UnusedLoopbackPort()
 {
     int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in a = LoopbackAddress(0);
     ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    socklen_t len = sizeof a;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
+    int port = LocalPort(fd);
     ::close(fd);
-    return ntohs(a.sin_port);
+    return port;
+}
+
+// A blocking client socket connected to 127.0.0.1:port, or -1.
+inline int LoopbackConnect(int port)
+{
+    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a = LoopbackAddress(port);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0)
+        return fd;
+    ::close(fd);
+    return -1;
 }
 
 // Waits up to five seconds for a server to accept on `port`; gives up at
 // once when the server process `server` (if given) has ended.
 inline bool WaitForLoopbackPort(int port, pid_t server = -1)
 {
-    for (int i = 0; i < 100; ++i) {
-        int status = 0;
-        if (server > 0 && ::waitpid(server, &status, WNOHANG) == server)
+    for (int i = 0; i < 100; ++i, ::usleep(50 * 1000)) {
+        if (server > 0 && ::waitpid(server, nullptr, WNOHANG) == server)
             return false;
-        int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in a = LoopbackAddress(port);
-        bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
-        ::close(fd);
-        if (ok)
+        if (int fd = LoopbackConnect(port); fd >= 0) {
+            ::close(fd);
             return true;
-        ::usleep(50 * 1000);
+        }
     }
     return false;
 }
