@@ -50,12 +50,8 @@ private:
 
 inline void SendAll(int fd, std::string_view bytes)
 {
-    for (std::size_t done = 0; done < bytes.size();) {
-        ssize_t n = ::send(fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
-        if (n <= 0)
-            return;
-        done += std::size_t(n);
-    }
+    for (ssize_t n = 0; !bytes.empty() && (n = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL)) > 0;)
+        bytes.remove_prefix(std::size_t(n));
 }
 
 // Reads until the peer closes (or `limit` bytes, or the time is up).
@@ -64,8 +60,7 @@ inline std::string ReadAll(int fd, std::size_t limit = std::size_t(-1), int time
     std::string out;
     char buf[65536];
     const std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs);
-    while (out.size() < limit && GetTickCount64() < deadline) {
-        pollfd p { fd, POLLIN, 0 };
+    for (pollfd p { fd, POLLIN, 0 }; out.size() < limit && GetTickCount64() < deadline;) {
         if (::poll(&p, 1, 50) <= 0)
             continue;
         ssize_t n = ::recv(fd, buf, sizeof buf, 0);
@@ -148,12 +143,8 @@ inline void CollectData(TWSocket& socket, std::string& into)
 class ListenerEnd : public ::testing::Test {
 protected:
     void TearDown() override { ClosePeer(); }
-    void ClosePeer()
-    {
-        if (peer >= 0)
-            ::close(peer);
-        peer = -1;
-    }
+    // Closing nothing (-1) does no harm.
+    void ClosePeer() { ::close(std::exchange(peer, -1)); }
 
     PlainListener listener;
     int peer = -1;

@@ -56,10 +56,8 @@ protected:
     void TearDown() override { CloseBoth(); }
     void CloseBoth()
     {
-        if (s != INVALID_SOCKET)
-            winsock::closesocket(s);
+        winsock::closesocket(std::exchange(s, INVALID_SOCKET));
         ClosePeer();
-        s = INVALID_SOCKET;
     }
     // A connect started to that port of 127.0.0.1.
     SOCKET Open(Recorder& to, int port)

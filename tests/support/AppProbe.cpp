@@ -14,9 +14,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -25,19 +25,8 @@
 
 namespace {
 
-QString g_out;
-QString g_in;
+QString g_out, g_in;
 int g_done = 0;
-
-void writeAtomically(const QString& path, const QByteArray& data)
-{
-    QFile tmp(path + ".tmp");
-    if (!tmp.open(QIODevice::WriteOnly))
-        return;
-    tmp.write(data);
-    tmp.close();
-    ::rename(QFile::encodeName(path + ".tmp").constData(), QFile::encodeName(path).constData());
-}
 
 QWidget* findWindow(const QString& title)
 {
@@ -65,8 +54,7 @@ void click(const QString& title, const QString& text)
 
 void look()
 {
-    QByteArray state;
-    QByteArray shown;
+    QByteArray state, shown;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         state += "window\t" + w->windowTitle().toUtf8() + "\t" + w->metaObject()->className() + "\t" +
                  QByteArray::number(w->findChildren<QWidget*>().size()) + "\t" + (w->isVisible() ? "1" : "0") + "\n";
@@ -76,20 +64,20 @@ void look()
             shown += "message\t" + box->text().toUtf8() + "\n";
         }
     }
-    writeAtomically(g_out, state);
-    if (!shown.isEmpty()) {
-        QFile log(g_out + ".log");
-        if (log.open(QIODevice::Append))
-            log.write(shown);
-    }
+    // Replaced whole, so that the test never reads half a list.
+    QSaveFile list(g_out);
+    if (list.open(QIODevice::WriteOnly) && list.write(state) == state.size())
+        list.commit();
+    QFile log(g_out + ".log");
+    if (!shown.isEmpty() && log.open(QIODevice::Append))
+        log.write(shown);
 
     QFile in(g_in);
     if (!in.open(QIODevice::ReadOnly))
         return;
     QList<QByteArray> lines = in.readAll().split('\n');
-    for (int i = g_done; i + 1 < lines.size(); ++i) {
-        QList<QByteArray> f = lines[i].split('\t');
-        ++g_done;
+    for (; g_done + 1 < lines.size(); ++g_done) {
+        QList<QByteArray> f = lines[g_done].split('\t');
         // Pressed from a fresh call, so that a modal window the press opens
         // does not hold this look up.
         if (f.size() == 3 && f[0] == "click")
