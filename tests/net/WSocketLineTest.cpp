@@ -44,32 +44,32 @@ protected:
     // (and then closes, if asked); read from inside a handler when `nested`.
     std::string LineSentLater(const std::string& bytes, int seconds, bool close = false, bool nested = false)
     {
-        std::thread later = Later(peer, bytes, close);
-        if (close)
-            peer = -1;
+        std::thread later = Later(close ? std::exchange(peer, -1) : peer, bytes, close);
         std::string line;
         bool ran = false;
         auto read = [&] {
             socket.ReadLine(seconds, line);
             ran = true;
         };
-        Took();
-        if (nested) {
-            PostCall(read);
+        EXPECT_LT(Took([&] {
+            if (nested)
+                PostCall(read);
+            else
+                read();
             EXPECT_TRUE(RunUntil([&] { return ran; }, 15000));
-        } else
-            read();
-        later.join();
-        EXPECT_LT(Took(), 5000u);
+            later.join();
+        }), 5000u);
         return line;
     }
-    // Milliseconds since the last call.
-    std::uint64_t Took() { return GetTickCount64() - std::exchange(m_start, GetTickCount64()); }
+    // Milliseconds the step takes.
+    static std::uint64_t Took(const std::function<void()>& step)
+    {
+        const std::uint64_t start = GetTickCount64();
+        step();
+        return GetTickCount64() - start;
+    }
 
     TWait wait { nullptr };
-
-private:
-    std::uint64_t m_start = GetTickCount64();
 };
 
 using Lines = std::vector<std::string>;
@@ -93,12 +93,12 @@ TEST_F(WSocketLine, ALongLineIsCutAt254Characters)
     socket.OnLineTooLong = [&](TObject*) { ++tooLong; };
     ASSERT_TRUE(Connect(false));
     SendAll(peer, std::string(253, 'a') + "\n" + std::string(254, 'b') + std::string(46, 'c') + "\r\n");
-    const std::string expected[] = { std::string(253, 'a'), std::string(254, 'b'), std::string(46, 'c') };
-    const int tooLongAfter[] = { 0, 1, 1 };
-    for (int i = 0; i < 3; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(ReadLines(socket, 1)[0], expected[i]);
-        EXPECT_EQ(tooLong, tooLongAfter[i]);
+    // Each line, with the cuts counted once it has been read.
+    const std::pair<std::string, int> expected[] = {
+        { std::string(253, 'a'), 0 }, { std::string(254, 'b'), 1 }, { std::string(46, 'c'), 1 } };
+    for (const auto& [line, cuts] : expected) {
+        EXPECT_EQ(ReadLines(socket, 1)[0], line);
+        EXPECT_EQ(tooLong, cuts) << line;
     }
 }
 
@@ -107,9 +107,7 @@ TEST_F(WSocketLine, ReadLineTimesOutWithThePartAndGoesOnLater)
     ASSERT_TRUE(Connect(false));
     SendAll(peer, "part");
     std::string line;
-    Took();
-    socket.ReadLine(1, line);
-    std::uint64_t took = Took();
+    std::uint64_t took = Took([&] { socket.ReadLine(1, line); });
     EXPECT_EQ(line, "part");
     EXPECT_GE(took, 900u);
     EXPECT_LT(took, 3000u);
@@ -127,10 +125,8 @@ TEST_F(WSocketLine, ReadLineThroughTheCountdown)
     SendAll(peer, "no end");
     std::string line;
     wait.SetInterval(100);
-    Took();
-    socket.ReadLine(2, line);
+    EXPECT_LT(Took([&] { socket.ReadLine(2, line); }), 3000u);
     EXPECT_EQ(std::tuple(line, wait.ModalResult), std::tuple("no end", mrCancel));
-    EXPECT_LT(Took(), 3000u);
 }
 
 TEST_F(WSocketLine, ReadLineNeedsAWaitObject)
@@ -154,9 +150,7 @@ TEST_F(WSocketWait, WaitsForAStateOrTimesOut)
     EXPECT_TRUE(socket.Wait(5, wsConnected));
     // Already there: false at once.
     EXPECT_FALSE(socket.Wait(5, wsConnected));
-    Took();
-    EXPECT_FALSE(socket.Wait(1, wsClosed));
-    EXPECT_GE(Took(), 900u);
+    EXPECT_GE(Took([&] { EXPECT_FALSE(socket.Wait(1, wsClosed)); }), 900u);
     EXPECT_EQ(socket.State(), wsConnected);
 }
 
@@ -164,17 +158,13 @@ TEST_F(WSocketWait, CountdownStopsWhenTheStateIsReached)
 {
     ASSERT_TRUE(Connect(true));
     std::thread closer = Later(std::exchange(peer, -1), "", true);
-    Took();
-    EXPECT_TRUE(socket.Wait(10, wsClosed));
+    EXPECT_LT(Took([&] { EXPECT_TRUE(socket.Wait(10, wsClosed)); }), 5000u);
     closer.join();
-    EXPECT_LT(Took(), 5000u);
     EXPECT_EQ(wait.ModalResult, mrOk);
 
     // A refused connect ends a wait for the connection.
     StartConnect(socket, UnusedLoopbackPort());
-    Took();
-    EXPECT_FALSE(socket.Wait(10, wsConnected));
-    EXPECT_LT(Took(), 5000u);
+    EXPECT_LT(Took([&] { EXPECT_FALSE(socket.Wait(10, wsConnected)); }), 5000u);
 }
 
 TEST_F(WSocketWait, AFreedWaitControlIsForgotten)

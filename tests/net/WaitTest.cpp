@@ -1,10 +1,8 @@
 #include "net/Wait.h"
 #include "platform/Timer.h"
 #include "tests/net/SocketTestSupport.h"
+#include "tests/support/MouseInput.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QWidget>
 
 TEST(Wait, CountsDownAndTimesOut)
@@ -77,12 +75,11 @@ public:
     int Count = 0;
 };
 
+// A key typed and a click, on the widget.
 void Press(QWidget& w)
 {
-    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
-    QApplication::sendEvent(&w, &key);
-    QMouseEvent click(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&w, &click);
+    KeyOn(&w, Qt::Key_A, Qt::NoModifier, "a");
+    ClickAt(&w, QPoint(1, 1));
 }
 
 }

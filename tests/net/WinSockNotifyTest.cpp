@@ -29,22 +29,14 @@ std::pair<int, int> WithError(int result) { return { result, winsock::WSAGetLast
 const std::pair<int, int> kWouldBlock { SOCKET_ERROR, WSAEWOULDBLOCK };
 
 // A receiver that writes down what reaches it.
-class Recorder {
-public:
-    Recorder()
-    {
-        Window = AllocateHWnd([this](TMessage& m) {
-            Notes.push_back(Note { m.WParam, unsigned(m.LParam) & 0xFFFF, unsigned(m.LParam >> 16) & 0xFFFF });
-            Messages.push_back(m.Msg);
-        });
-    }
+struct Recorder {
     ~Recorder() { DeallocateHWnd(Window); }
-    int Count(unsigned event) const
-    {
-        return int(std::count_if(Notes.begin(), Notes.end(), [event](const Note& n) { return n.Event == event; }));
-    }
+    int Count(unsigned event) const { return int(std::ranges::count(Notes, event, &Note::Event)); }
 
-    HWND Window = 0;
+    HWND Window = AllocateHWnd([this](TMessage& m) {
+        Notes.push_back(Note { m.WParam, unsigned(m.LParam) & 0xFFFF, unsigned(m.LParam >> 16) & 0xFFFF });
+        Messages.push_back(m.Msg);
+    });
     std::vector<Note> Notes;
     std::vector<UINT> Messages;
 };
@@ -76,6 +68,12 @@ protected:
         return made;
     }
     void Connect() { s = Connect(recorder); }
+    // How often `event` has come, a tenth of a second on.
+    int CountLater(unsigned event)
+    {
+        RunFor(100);
+        return recorder.Count(event);
+    }
 
     Recorder recorder;
     SOCKET s = INVALID_SOCKET;
@@ -96,15 +94,13 @@ TEST_F(WinSockNotify, ReadIsAnnouncedAgainOnlyAfterARecv)
     SendAll(peer, "one");
     ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_READ) == 1; }));
     SendAll(peer, "two");
-    RunFor(100);
-    EXPECT_EQ(recorder.Count(FD_READ), 1);
+    EXPECT_EQ(CountLater(FD_READ), 1);
     // A recv that leaves data behind re-arms and announces at once.
     char buf[16];
     EXPECT_EQ(winsock::recv(s, buf, 2, 0), 2);
     ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_READ) == 2; }));
     EXPECT_EQ(winsock::recv(s, buf, 16, 0), 4);
-    RunFor(100);
-    EXPECT_EQ(recorder.Count(FD_READ), 2);
+    EXPECT_EQ(CountLater(FD_READ), 2);
     SendAll(peer, "three");
     ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_READ) == 3; }));
 }
@@ -121,8 +117,7 @@ TEST_F(WinSockNotify, CloseComesOnceAfterTheDataAndResetsSay10054)
     char buf[8];
     EXPECT_EQ(winsock::recv(s, buf, 8, 0), 3);
     EXPECT_EQ(winsock::recv(s, buf, 8, 0), 0);
-    RunFor(100);
-    EXPECT_EQ(recorder.Count(FD_CLOSE), 1);
+    EXPECT_EQ(CountLater(FD_CLOSE), 1);
     CloseBoth();
 
     Recorder second;
@@ -142,8 +137,7 @@ TEST_F(WinSockNotify, AcceptIsAnnouncedAgainOnlyAfterAnAccept)
     winsock::WSAAsyncSelect(s, recorder.Window, kNotify, FD_ACCEPT);
     int c1 = LoopbackConnect(LocalPort(s)), c2 = LoopbackConnect(LocalPort(s));
     ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_ACCEPT) == 1; }));
-    RunFor(100);
-    EXPECT_EQ(recorder.Count(FD_ACCEPT), 1);
+    EXPECT_EQ(CountLater(FD_ACCEPT), 1);
     SOCKET first = winsock::accept(s, nullptr, nullptr);
     ASSERT_NE(first, INVALID_SOCKET);
     ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_ACCEPT) == 2; }));
@@ -152,8 +146,7 @@ TEST_F(WinSockNotify, AcceptIsAnnouncedAgainOnlyAfterAnAccept)
     // Accepted sockets never block.
     char buf[4];
     EXPECT_EQ(WithError(winsock::recv(second, buf, 4, 0)), kWouldBlock);
-    RunFor(100);
-    EXPECT_EQ(recorder.Count(FD_ACCEPT), 2);
+    EXPECT_EQ(CountLater(FD_ACCEPT), 2);
     for (SOCKET accepted : { first, second })
         winsock::closesocket(accepted);
     for (int client : { c1, c2 })
@@ -168,8 +161,7 @@ TEST_F(WinSockNotify, WriteReturnsOnlyAfterASendThatWouldBlock)
     for (int n; (n = winsock::send(s, block.data(), int(block.size()), 0)) != SOCKET_ERROR;)
         queued += n;
     EXPECT_EQ(winsock::WSAGetLastError(), WSAEWOULDBLOCK);
-    RunFor(100);
-    EXPECT_EQ(recorder.Count(FD_WRITE), 1);
+    EXPECT_EQ(CountLater(FD_WRITE), 1);
     EXPECT_EQ(ReadAll(peer, std::size_t(queued)).size(), std::size_t(queued));
     ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_WRITE) == 2; }));
 }

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <poll.h>
 #include <sstream>
 #include <string_view>
@@ -37,9 +38,8 @@ bool onPath(const std::string& program)
 std::string readLine(int fd, int ms)
 {
     std::string line;
-    char c = 0;
     pollfd p { fd, POLLIN, 0 };
-    while (line.find('\n') == std::string::npos && ::poll(&p, 1, ms) > 0 && ::read(fd, &c, 1) == 1)
+    for (char c = 0; line.find('\n') == std::string::npos && ::poll(&p, 1, ms) > 0 && ::read(fd, &c, 1) == 1;)
         line += c;
     return line;
 }
@@ -96,10 +96,8 @@ std::string XDesktop::ProgramFolder()
     if (const char* bin = std::getenv("CORVANA_BIN"))
         return bin;
     // The test programs live beside the programs.
-    char self[4096] = {};
-    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    const std::string path(self, n > 0 ? std::size_t(n) : 0);
-    return path.substr(0, path.rfind('/'));
+    std::error_code ec;
+    return std::filesystem::read_symlink("/proc/self/exe", ec).parent_path().string();
 }
 
 void XDesktop::pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
@@ -149,13 +147,9 @@ pid_t XDesktop::Start(const std::string& path, const std::vector<std::string>& e
 
 bool XDesktop::Running(pid_t pid)
 {
-    if (pid <= 0)
-        return false;
-    pid_t r = ::waitpid(pid, nullptr, WNOHANG);
-    if (r == pid) {
+    pid_t r = pid > 0 ? ::waitpid(pid, nullptr, WNOHANG) : -1;
+    if (r == pid)
         std::erase(m_started, pid);
-        return false;
-    }
     return r == 0;
 }
 
