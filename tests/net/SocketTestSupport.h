@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <poll.h>
-
 #include <functional>
 #include <string>
 #include <string_view>
@@ -21,32 +19,6 @@
 #include <vector>
 
 using Log = std::vector<std::string>;
-
-// A blocking listener on an ephemeral port of 127.0.0.1.
-class PlainListener {
-public:
-    PlainListener()
-    {
-        sockaddr_in a = LoopbackAddress(0);
-        ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        ::listen(m_fd, 8);
-    }
-    ~PlainListener() { ::close(m_fd); }
-    PlainListener(const PlainListener&) = delete;
-    PlainListener& operator=(const PlainListener&) = delete;
-
-    int Port() const { return LocalPort(m_fd); }
-    std::string PortText() const { return std::to_string(Port()); }
-    // -1 when nobody came in time.
-    int Accept(int timeoutMs = 5000)
-    {
-        pollfd p { m_fd, POLLIN, 0 };
-        return ::poll(&p, 1, timeoutMs) > 0 ? ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC) : -1;
-    }
-
-private:
-    int m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-};
 
 inline void SendAll(int fd, std::string_view bytes)
 {

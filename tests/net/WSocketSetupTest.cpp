@@ -26,12 +26,11 @@ TEST(WSocketSetup, ProtoSelectsTheSocketType)
 {
     ProbeSocket socket(nullptr);
     EXPECT_EQ(std::tuple(socket.Proto(), socket.Protocol()), std::tuple("tcp", 6));
-    socket.SetProto("udp");
-    EXPECT_EQ(std::tuple(socket.Protocol(), socket.Type()), std::tuple(17, SOCK_DGRAM));
-    socket.SetProto(" 6");
-    EXPECT_EQ(socket.Type(), SOCK_STREAM);
-    socket.SetProto("17x");
-    EXPECT_EQ(std::tuple(socket.Protocol(), socket.Type()), std::tuple(17, SOCK_DGRAM));
+    for (auto [proto, protocol, type] :
+        { std::tuple("udp", 17, SOCK_DGRAM), std::tuple(" 6", 6, SOCK_STREAM), std::tuple("17x", 17, SOCK_DGRAM) }) {
+        socket.SetProto(proto);
+        EXPECT_EQ(std::tuple(socket.Protocol(), socket.Type()), std::tuple(protocol, type)) << proto;
+    }
     int errors = 0;
     socket.OnError = [&](TObject*) { ++errors; };
     socket.SetProto("nonsense");

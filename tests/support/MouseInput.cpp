@@ -3,7 +3,6 @@
 #include "tests/support/XDesktop.h"
 
 #include "platform/ComboBox.h"
-#include "platform/Control.h"
 #include "platform/StdCtrls.h"
 
 #include <gtest/gtest.h>
@@ -13,14 +12,11 @@
 #include <QPointer>
 #include <QTest>
 #include <QToolButton>
-#include <QWidget>
 #include <QWindow>
 #include <QtEvents>
 
 #include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace {
 
