@@ -30,10 +30,9 @@ TEST_F(WSocketSession, RefusedConnectIsReportedThenClosed)
 
 TEST_F(WSocketSession, ConnectRefusesWhatIsMissing)
 {
-    int errors = 0;
-    socket.OnError = [&](TObject*) { ++errors; };
+    socket.OnError = [&](TObject*) { log.push_back("error"); };
     socket.Connect();
-    EXPECT_EQ(errors, 1);
+    EXPECT_EQ(log, Log { "error" });
     socket.OnError = nullptr;
     socket.SetPort("21");
     EXPECT_EQ(ThrownMessage([&] { socket.Connect(); }), "Connect: No IP Address Specified");
@@ -135,12 +134,11 @@ TEST_F(WSocketSession, PeerResetGives10054)
 
 TEST_F(WSocketSession, CloseWhileConnectingIsIgnored)
 {
-    int closed = 0;
-    socket.OnSessionClosed = [&](TObject*, std::uint16_t) { ++closed; };
+    socket.OnSessionClosed = [&](TObject*, std::uint16_t error) { log.push_back("closed " + std::to_string(error)); };
     StartConnect(socket, listener.Port());
     ASSERT_EQ(socket.State(), wsConnecting);
     SendMessage(socket.Window(), WM_ASYNCSELECT, WPARAM(socket.Handle()), LPARAM(FD_CLOSE));
-    EXPECT_EQ(std::tuple(closed, socket.State()), std::tuple(0, wsConnecting));
+    EXPECT_EQ(std::tuple(log, socket.State()), std::tuple(Log {}, wsConnecting));
     ASSERT_TRUE(RunUntil([&] { return socket.State() == wsConnected; }));
 }
 
@@ -178,17 +176,16 @@ TEST_F(WSocketSession, HandlersMayFreeTheirComponent)
 
 TEST_F(WSocketSession, HandlerMayCloseInsideTheDataEvent)
 {
-    int data = 0, closed = 0;
     socket.OnDataAvailable = [&](TObject*, std::uint16_t) {
-        ++data;
+        log.push_back("data");
         socket.Close();
     };
-    socket.OnSessionClosed = [&](TObject*, std::uint16_t) { ++closed; };
+    socket.OnSessionClosed = [&](TObject*, std::uint16_t error) { log.push_back("closed " + std::to_string(error)); };
     ASSERT_TRUE(Connect());
     SendAll(peer, "abc");
     ASSERT_TRUE(RunUntil([&] { return socket.State() == wsClosed; }));
     RunFor(50);
-    EXPECT_EQ(std::tuple(data, closed), std::tuple(1, 1));
+    EXPECT_EQ(log, (Log { "data", "closed 0" }));
 }
 
 TEST_F(WSocketSession, DatagramConnectNeedsNoExchange)
