@@ -21,7 +21,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <cstdlib>
+#include <algorithm>
 
 namespace {
 
@@ -31,10 +31,8 @@ int g_done = 0;
 QWidget* findWindow(const QString& title)
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible())
-            continue;
         bool message = qobject_cast<QMessageBox*>(w) != nullptr;
-        if (title == "(message)" ? message : !message && w->windowTitle() == title)
+        if (w->isVisible() && (title == "(message)" ? message : !message && w->windowTitle() == title))
             return w;
     }
     return nullptr;
@@ -43,13 +41,10 @@ QWidget* findWindow(const QString& title)
 void click(const QString& title, const QString& text)
 {
     QWidget* window = findWindow(title);
-    if (!window)
-        return;
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
-        if (b->isVisible() && b->text().remove('&') == text) {
-            QTest::mouseClick(b, Qt::LeftButton);
-            return;
-        }
+    const QList<QAbstractButton*> buttons = window ? window->findChildren<QAbstractButton*>() : QList<QAbstractButton*>();
+    auto button = std::ranges::find_if(buttons, [&](auto* b) { return b->isVisible() && b->text().remove('&') == text; });
+    if (button != buttons.end())
+        QTest::mouseClick(*button, Qt::LeftButton);
 }
 
 void look()
@@ -87,12 +82,10 @@ void look()
 
 void startProbe()
 {
-    const char* out = std::getenv("APP_PROBE_OUT");
-    const char* in = std::getenv("APP_PROBE_IN");
-    if (!out || !in)
+    g_out = qEnvironmentVariable("APP_PROBE_OUT");
+    g_in = qEnvironmentVariable("APP_PROBE_IN");
+    if (g_out.isEmpty() || g_in.isEmpty())
         return;
-    g_out = QString::fromLocal8Bit(out);
-    g_in = QString::fromLocal8Bit(in);
     auto* timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, look);
     timer->start(50);
