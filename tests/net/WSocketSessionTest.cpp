@@ -52,9 +52,10 @@ TEST_F(WSocketSession, ListensAcceptsAndHandsOverWithDup)
 
     // The worker takes the connection over without a connect event of its own.
     worker.OnSessionConnected = [&](TObject*, std::uint16_t) { log.push_back("worker connected"); };
+    TWSocket* taker = &worker;
     server.OnSessionAvailable = [&](TObject*, std::uint16_t error) {
         log.push_back("available " + std::to_string(error));
-        worker.Dup(server.Accept());
+        taker->Dup(server.Accept());
     };
     std::string atWorker, atClient;
     CollectData(worker, atWorker);
@@ -71,10 +72,7 @@ TEST_F(WSocketSession, ListensAcceptsAndHandsOverWithDup)
     // A second connection is announced only after the first was accepted.
     peer = LoopbackConnect(std::stoi(port));
     ASSERT_GE(peer, 0);
-    server.OnSessionAvailable = [&](TObject*, std::uint16_t error) {
-        log.push_back("available " + std::to_string(error));
-        socket.Dup(server.Accept());
-    };
+    taker = &socket;
     ASSERT_TRUE(RunUntil([&] { return socket.State() == wsConnected; }));
     EXPECT_EQ(log, (Log { "available 0", "available 0" }));
 }
