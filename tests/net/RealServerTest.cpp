@@ -5,40 +5,33 @@
 #include "tests/support/Spawn.h"
 #include "tests/support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <csignal>
 #include <sys/wait.h>
 
 namespace {
 
-// Serves `folder`; Port() is 0 when the server did not come up.
-class PythonWebServer {
-public:
+// Serves `folder`; Port is 0 when the server did not come up.
+struct PythonWebServer {
     PythonWebServer(const std::string& folder, const std::string& output)
-        : m_pid(SpawnProgram({ "/usr/bin/python3", "-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder },
+        : Pid(SpawnProgram({ "/usr/bin/python3", "-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder },
               output))
     {
         // "Serving HTTP on 127.0.0.1 port N (...)"
-        for (int i = 0; m_pid > 0 && m_port == 0 && i < 200; ++i, ::usleep(50 * 1000)) {
+        for (int i = 0; Pid > 0 && Port == 0 && i < 200; ++i, ::usleep(50 * 1000)) {
             std::string said = ReadFileBytes(output);
             auto at = said.find(" port ");
             if (at != std::string::npos && said.find('\n', at) != std::string::npos)
-                m_port = std::atoi(said.c_str() + at + 6);
+                Port = std::atoi(said.c_str() + at + 6);
         }
     }
     ~PythonWebServer()
     {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGTERM);
-            ::waitpid(m_pid, nullptr, 0);
-        }
+        if (Pid > 0 && ::kill(Pid, SIGTERM) == 0)
+            ::waitpid(Pid, nullptr, 0);
     }
-    int Port() const { return m_port; }
 
-private:
-    pid_t m_pid = -1;
-    int m_port = 0;
+    const pid_t Pid;
+    int Port = 0;
 };
 
 }
@@ -51,13 +44,13 @@ TEST(RealServer, FetchesADocumentLineByLineThenInBlocks)
         body += "line " + std::to_string(i) + "\n";
     WriteFileBytes(folder.File("page.txt"), body);
     PythonWebServer server(folder.Path(), folder.File("server.out"));
-    if (server.Port() == 0)
+    if (server.Port == 0)
         GTEST_SKIP() << "python3 http.server is not available";
 
     TWSocket socket(nullptr);
     socket.MultiThreaded = true;
     socket.SetAddr("localhost");
-    socket.SetPort(std::to_string(server.Port()));
+    socket.SetPort(std::to_string(server.Port));
     socket.Connect();
     ASSERT_TRUE(socket.Wait(10, wsConnected));
     socket.SendStr("GET /page.txt HTTP/1.0\r\n\r\n");

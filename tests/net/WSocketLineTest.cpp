@@ -21,9 +21,9 @@ std::thread Later(int peer, std::string bytes, bool close = false)
 }
 
 // The lines ReadLine gives, one call each.
-std::vector<std::string> ReadLines(TWSocket& socket, int count)
+Log ReadLines(TWSocket& socket, int count)
 {
-    std::vector<std::string> lines(static_cast<std::size_t>(count));
+    Log lines(static_cast<std::size_t>(count));
     for (auto& line : lines)
         socket.ReadLine(5, line);
     return lines;
@@ -72,8 +72,6 @@ protected:
     TWait wait { nullptr };
 };
 
-using Lines = std::vector<std::string>;
-
 }
 
 using WSocketLine = WaitingSocket;
@@ -83,7 +81,7 @@ TEST_F(WSocketLine, OnlyLineFeedEndsALine)
 {
     ASSERT_TRUE(Connect(false));
     SendAll(peer, "abc\r\ndef\nghi\rjkl\n");
-    EXPECT_EQ(ReadLines(socket, 3), (Lines { "abc", "def", "ghijkl" }));
+    EXPECT_EQ(ReadLines(socket, 3), (Log { "abc", "def", "ghijkl" }));
     EXPECT_EQ(socket.ReadCount(), 17);
 }
 
@@ -108,7 +106,7 @@ TEST_F(WSocketLine, ReadLineTimesOutWithThePartAndGoesOnLater)
     EXPECT_GE(took, 900u);
     EXPECT_LT(took, 3000u);
     SendAll(peer, "ial\nnext\n");
-    EXPECT_EQ(ReadLines(socket, 2), (Lines { "partial", "next" }));
+    EXPECT_EQ(ReadLines(socket, 2), (Log { "partial", "next" }));
 }
 
 TEST_F(WSocketLine, ReadLineThroughTheCountdown)
