@@ -16,6 +16,7 @@
 #include <QtEvents>
 
 #include <functional>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -173,12 +174,10 @@ void DragMouse(QWidget* widget, QPoint from, std::initializer_list<QPoint> path)
     QPointer<QWidget> pressed = widget;
     QTest::mousePress(widget, Qt::LeftButton, {}, from);
     auto holder = [&]() -> QWidget* { return QWidget::mouseGrabber() ? QWidget::mouseGrabber() : pressed.data(); };
-    QPoint last = widget->mapToGlobal(from);
-    for (QPoint p : path) {
+    const QPoint last = path.size() ? *std::prev(path.end()) : widget->mapToGlobal(from);
+    for (QPoint p : path)
         if (QWidget* w = holder())
             QTest::mouseMove(w, w->mapFromGlobal(p));
-        last = p;
-    }
     if (QWidget* w = holder())
         QTest::mouseRelease(w, Qt::LeftButton, {}, w->mapFromGlobal(last));
 }
