@@ -12,8 +12,7 @@ TEST(Buffer, WritesWhatFitsAndStartsOverWhenDrained)
     EXPECT_EQ(b.Write(data.data(), 2000), 1514);
     EXPECT_EQ(b.Write(data.data(), 10), 0);
     EXPECT_EQ(b.Remove(1514), 1514);
-    EXPECT_EQ(b.WriteCount(), 0);
-    EXPECT_EQ(b.ReadCount(), 0);
+    EXPECT_EQ(std::tuple(b.WriteCount(), b.ReadCount()), std::tuple(0, 0));
     int n = -1;
     EXPECT_EQ(b.Peek(n), nullptr);
     EXPECT_EQ(n, 0);

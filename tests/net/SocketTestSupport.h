@@ -11,76 +11,19 @@
 
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <functional>
 #include <string>
+#include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
-inline int LocalPort(int fd)
+using Log = std::vector<std::string>;
+
+inline void SendAll(int fd, std::string_view bytes)
 {
-    sockaddr_in a {};
-    socklen_t len = sizeof a;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-    return ntohs(a.sin_port);
-}
-
-// A blocking listener on an ephemeral port of 127.0.0.1.
-class PlainListener {
-public:
-    PlainListener()
-    {
-        m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in a = LoopbackAddress(0);
-        ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        ::listen(m_fd, 8);
-        m_port = LocalPort(m_fd);
-    }
-    ~PlainListener() { ::close(m_fd); }
-    PlainListener(const PlainListener&) = delete;
-    PlainListener& operator=(const PlainListener&) = delete;
-
-    int Port() const { return m_port; }
-    std::string PortText() const { return std::to_string(m_port); }
-    // -1 when nobody came in time.
-    int Accept(int timeoutMs = 5000)
-    {
-        pollfd p { m_fd, POLLIN, 0 };
-        if (::poll(&p, 1, timeoutMs) <= 0)
-            return -1;
-        return ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC);
-    }
-
-private:
-    int m_fd = -1;
-    int m_port = 0;
-};
-
-// A blocking client socket connected to 127.0.0.1:port, or -1.
-inline int PlainConnect(int port)
-{
-    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a = LoopbackAddress(port);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) < 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-inline void SendAll(int fd, const std::string& bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::send(fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
-        if (n <= 0)
-            return;
-        done += std::size_t(n);
-    }
+    for (ssize_t n = 0; !bytes.empty() && (n = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL)) > 0;)
+        bytes.remove_prefix(std::size_t(n));
 }
 
 // Reads until the peer closes (or `limit` bytes, or the time is up).
@@ -88,9 +31,8 @@ inline std::string ReadAll(int fd, std::size_t limit = std::size_t(-1), int time
 {
     std::string out;
     char buf[65536];
-    std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs);
-    while (out.size() < limit && GetTickCount64() < deadline) {
-        pollfd p { fd, POLLIN, 0 };
+    const std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs);
+    for (pollfd p { fd, POLLIN, 0 }; out.size() < limit && GetTickCount64() < deadline;) {
         if (::poll(&p, 1, 50) <= 0)
             continue;
         ssize_t n = ::recv(fd, buf, sizeof buf, 0);
@@ -122,14 +64,20 @@ public:
     bool AllSent() const { return m_allSent; }
 };
 
+// A connect started to 127.0.0.1:port, not waited for.
+inline void StartConnect(TWSocket& socket, int port)
+{
+    socket.SetAddr("127.0.0.1");
+    socket.SetPort(std::to_string(port));
+    socket.Connect();
+}
+
 // A client component connected to a plain listener; the peer's descriptor
 // in `peer`.
 inline bool ConnectTo(TWSocket& socket, PlainListener& listener, int& peer)
 {
     socket.SetProto("tcp");
-    socket.SetAddr("127.0.0.1");
-    socket.SetPort(listener.PortText());
-    socket.Connect();
+    StartConnect(socket, listener.Port());
     if (!RunUntil([&] { return socket.State() == wsConnected; }))
         return false;
     peer = listener.Accept();
@@ -149,7 +97,7 @@ inline void OnReceived(TWSocket& socket, std::function<void(const std::string&)>
 
 // What the component says, as "connected N", "data TEXT" (one entry per
 // notification) and "closed N".
-inline void LogEvents(TWSocket& socket, std::vector<std::string>& log)
+inline void LogEvents(TWSocket& socket, Log& log)
 {
     socket.OnSessionConnected = [&log](TObject*, std::uint16_t error) { log.push_back("connected " + std::to_string(error)); };
     OnReceived(socket, [&log](const std::string& bytes) { log.push_back("data " + bytes); });
@@ -167,21 +115,20 @@ inline void CollectData(TWSocket& socket, std::string& into)
 class ListenerEnd : public ::testing::Test {
 protected:
     void TearDown() override { ClosePeer(); }
-    void ClosePeer()
-    {
-        if (peer >= 0)
-            ::close(peer);
-        peer = -1;
-    }
+    // Closing nothing (-1) does no harm.
+    void ClosePeer() { ::close(std::exchange(peer, -1)); }
 
     PlainListener listener;
     int peer = -1;
 };
 
-// A component to connect to the listener.
+// A component to connect to the listener; `log` holds what it says once
+// LogEvents is asked for.
 class SocketPeer : public ListenerEnd {
 protected:
     bool Connect() { return ConnectTo(socket, listener, peer); }
+    void LogEvents() { ::LogEvents(socket, log); }
 
     ProbeSocket socket { nullptr };
+    Log log;
 };

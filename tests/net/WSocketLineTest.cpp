@@ -3,8 +3,6 @@
 #include "net/Wait.h"
 #include "tests/net/SocketTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <thread>
 
@@ -23,9 +21,9 @@ std::thread Later(int peer, std::string bytes, bool close = false)
 }
 
 // The lines ReadLine gives, one call each.
-std::vector<std::string> ReadLines(TWSocket& socket, int count)
+Log ReadLines(TWSocket& socket, int count)
 {
-    std::vector<std::string> lines(static_cast<std::size_t>(count));
+    Log lines(static_cast<std::size_t>(count));
     for (auto& line : lines)
         socket.ReadLine(5, line);
     return lines;
@@ -46,40 +44,33 @@ protected:
     // (and then closes, if asked); read from inside a handler when `nested`.
     std::string LineSentLater(const std::string& bytes, int seconds, bool close = false, bool nested = false)
     {
-        std::thread later = Later(peer, bytes, close);
-        if (close)
-            peer = -1;
+        std::thread later = Later(close ? std::exchange(peer, -1) : peer, bytes, close);
         std::string line;
         bool ran = false;
         auto read = [&] {
             socket.ReadLine(seconds, line);
             ran = true;
         };
-        Took();
-        if (nested) {
-            PostCall(read);
+        EXPECT_LT(Took([&] {
+            if (nested)
+                PostCall(read);
+            else
+                read();
             EXPECT_TRUE(RunUntil([&] { return ran; }, 15000));
-        } else
-            read();
-        later.join();
-        EXPECT_LT(Took(), 5000u);
+            later.join();
+        }), 5000u);
         return line;
     }
-    // Milliseconds since the last call.
-    std::uint64_t Took()
+    // Milliseconds the step takes.
+    static std::uint64_t Took(const std::function<void()>& step)
     {
-        std::uint64_t now = GetTickCount64(), took = now - m_start;
-        m_start = now;
-        return took;
+        const std::uint64_t start = GetTickCount64();
+        step();
+        return GetTickCount64() - start;
     }
 
     TWait wait { nullptr };
-
-private:
-    std::uint64_t m_start = GetTickCount64();
 };
-
-using Lines = std::vector<std::string>;
 
 }
 
@@ -90,23 +81,19 @@ TEST_F(WSocketLine, OnlyLineFeedEndsALine)
 {
     ASSERT_TRUE(Connect(false));
     SendAll(peer, "abc\r\ndef\nghi\rjkl\n");
-    EXPECT_EQ(ReadLines(socket, 3), (Lines { "abc", "def", "ghijkl" }));
+    EXPECT_EQ(ReadLines(socket, 3), (Log { "abc", "def", "ghijkl" }));
     EXPECT_EQ(socket.ReadCount(), 17);
 }
 
 TEST_F(WSocketLine, ALongLineIsCutAt254Characters)
 {
-    int tooLong = 0;
-    socket.OnLineTooLong = [&](TObject*) { ++tooLong; };
+    socket.OnLineTooLong = [&](TObject*) { log.push_back("cut"); };
     ASSERT_TRUE(Connect(false));
     SendAll(peer, std::string(253, 'a') + "\n" + std::string(254, 'b') + std::string(46, 'c') + "\r\n");
-    const std::string expected[] = { std::string(253, 'a'), std::string(254, 'b'), std::string(46, 'c') };
-    const int tooLongAfter[] = { 0, 1, 1 };
-    for (int i = 0; i < 3; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(ReadLines(socket, 1)[0], expected[i]);
-        EXPECT_EQ(tooLong, tooLongAfter[i]);
-    }
+    // Each line as it is read, and each cut as it happens.
+    for (int i = 0; i < 3; ++i)
+        log.push_back(ReadLines(socket, 1)[0]);
+    EXPECT_EQ(log, (Log { std::string(253, 'a'), "cut", std::string(254, 'b'), std::string(46, 'c') }));
 }
 
 TEST_F(WSocketLine, ReadLineTimesOutWithThePartAndGoesOnLater)
@@ -114,32 +101,26 @@ TEST_F(WSocketLine, ReadLineTimesOutWithThePartAndGoesOnLater)
     ASSERT_TRUE(Connect(false));
     SendAll(peer, "part");
     std::string line;
-    Took();
-    socket.ReadLine(1, line);
-    std::uint64_t took = Took();
+    std::uint64_t took = Took([&] { socket.ReadLine(1, line); });
     EXPECT_EQ(line, "part");
     EXPECT_GE(took, 900u);
     EXPECT_LT(took, 3000u);
     SendAll(peer, "ial\nnext\n");
-    EXPECT_EQ(ReadLines(socket, 2), (Lines { "partial", "next" }));
+    EXPECT_EQ(ReadLines(socket, 2), (Log { "partial", "next" }));
 }
 
 TEST_F(WSocketLine, ReadLineThroughTheCountdown)
 {
     ASSERT_TRUE(Connect(true));
     EXPECT_EQ(LineSentLater("late line\r\n", 10), "late line");
-    EXPECT_FALSE(wait.Running());
-    EXPECT_FALSE(wait.Visible());
+    EXPECT_EQ(std::tuple(wait.Running(), wait.Visible()), std::tuple(false, false));
 
     // Nothing comes: the countdown runs out and the part is returned.
     SendAll(peer, "no end");
     std::string line;
     wait.SetInterval(100);
-    Took();
-    socket.ReadLine(2, line);
-    EXPECT_EQ(line, "no end");
-    EXPECT_EQ(wait.ModalResult, mrCancel);
-    EXPECT_LT(Took(), 3000u);
+    EXPECT_LT(Took([&] { socket.ReadLine(2, line); }), 3000u);
+    EXPECT_EQ(std::tuple(line, wait.ModalResult), std::tuple("no end", mrCancel));
 }
 
 TEST_F(WSocketLine, ReadLineNeedsAWaitObject)
@@ -153,43 +134,31 @@ TEST_F(WSocketLine, PeerCloseEndsALineWait)
 {
     ASSERT_TRUE(Connect(true));
     EXPECT_EQ(LineSentLater("cut", 20, true), "cut");
-    RunUntil([&] { return socket.State() == wsClosed; });
-    EXPECT_EQ(socket.State(), wsClosed);
+    EXPECT_TRUE(RunUntil([&] { return socket.State() == wsClosed; }));
 }
 
 TEST_F(WSocketWait, WaitsForAStateOrTimesOut)
 {
     socket.MultiThreaded = true;
-    socket.SetAddr("127.0.0.1");
-    socket.SetPort(listener.PortText());
-    socket.Connect();
+    StartConnect(socket, listener.Port());
     EXPECT_TRUE(socket.Wait(5, wsConnected));
     // Already there: false at once.
     EXPECT_FALSE(socket.Wait(5, wsConnected));
-    Took();
-    EXPECT_FALSE(socket.Wait(1, wsClosed));
-    EXPECT_GE(Took(), 900u);
+    EXPECT_GE(Took([&] { EXPECT_FALSE(socket.Wait(1, wsClosed)); }), 900u);
     EXPECT_EQ(socket.State(), wsConnected);
 }
 
 TEST_F(WSocketWait, CountdownStopsWhenTheStateIsReached)
 {
     ASSERT_TRUE(Connect(true));
-    std::thread closer = Later(peer, "", true);
-    peer = -1;
-    Took();
-    EXPECT_TRUE(socket.Wait(10, wsClosed));
+    std::thread closer = Later(std::exchange(peer, -1), "", true);
+    EXPECT_LT(Took([&] { EXPECT_TRUE(socket.Wait(10, wsClosed)); }), 5000u);
     closer.join();
-    EXPECT_LT(Took(), 5000u);
     EXPECT_EQ(wait.ModalResult, mrOk);
 
     // A refused connect ends a wait for the connection.
-    socket.SetAddr("127.0.0.1");
-    socket.SetPort(std::to_string(UnusedLoopbackPort()));
-    socket.Connect();
-    Took();
-    EXPECT_FALSE(socket.Wait(10, wsConnected));
-    EXPECT_LT(Took(), 5000u);
+    StartConnect(socket, UnusedLoopbackPort());
+    EXPECT_LT(Took([&] { EXPECT_FALSE(socket.Wait(10, wsConnected)); }), 5000u);
 }
 
 TEST_F(WSocketWait, AFreedWaitControlIsForgotten)

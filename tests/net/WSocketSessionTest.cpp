@@ -3,18 +3,11 @@
 
 #include "tests/net/SocketTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-using Log = std::vector<std::string>;
 using WSocketSession = SocketPeer;
 
 TEST_F(WSocketSession, ConnectsAndReportsEveryStateChange)
 {
-    Log log;
-    LogEvents(socket, log);
+    LogEvents();
     socket.OnChangeState = [&](TObject*, TSocketState from, TSocketState to) {
         log.push_back("state " + std::to_string(from) + ">" + std::to_string(to));
     };
@@ -27,24 +20,19 @@ TEST_F(WSocketSession, ConnectsAndReportsEveryStateChange)
 
 TEST_F(WSocketSession, RefusedConnectIsReportedThenClosed)
 {
-    Log log;
-    LogEvents(socket, log);
-    socket.SetAddr("127.0.0.1");
-    socket.SetPort(std::to_string(UnusedLoopbackPort()));
-    socket.Connect();
+    LogEvents();
+    StartConnect(socket, UnusedLoopbackPort());
     ASSERT_TRUE(RunUntil([&] { return log.size() >= 2; }));
-    EXPECT_EQ(log, (Log { "connected 10061", "closed 0" }));
-    EXPECT_EQ(socket.State(), wsClosed);
+    EXPECT_EQ(std::tuple(log, socket.State()), std::tuple(Log { "connected 10061", "closed 0" }, wsClosed));
     // Every close forgets the port and the address.
     EXPECT_EQ(ThrownMessage([&] { socket.Connect(); }), "Connect: No Port Specified");
 }
 
 TEST_F(WSocketSession, ConnectRefusesWhatIsMissing)
 {
-    int errors = 0;
-    socket.OnError = [&](TObject*) { ++errors; };
+    socket.OnError = [&](TObject*) { log.push_back("error"); };
     socket.Connect();
-    EXPECT_EQ(errors, 1);
+    EXPECT_EQ(log, Log { "error" });
     socket.OnError = nullptr;
     socket.SetPort("21");
     EXPECT_EQ(ThrownMessage([&] { socket.Connect(); }), "Connect: No IP Address Specified");
@@ -62,24 +50,19 @@ TEST_F(WSocketSession, ListensAcceptsAndHandsOverWithDup)
     std::string port = server.GetLocalPortText();
     ASSERT_NE(port, "0");
 
-    int available = 0;
-    bool workerConnectedEvent = false;
-    worker.OnSessionConnected = [&](TObject*, std::uint16_t) { workerConnectedEvent = true; };
+    // The worker takes the connection over without a connect event of its own.
+    worker.OnSessionConnected = [&](TObject*, std::uint16_t) { log.push_back("worker connected"); };
+    TWSocket* taker = &worker;
     server.OnSessionAvailable = [&](TObject*, std::uint16_t error) {
-        EXPECT_EQ(error, 0);
-        ++available;
-        worker.Dup(server.Accept());
+        log.push_back("available " + std::to_string(error));
+        taker->Dup(server.Accept());
     };
     std::string atWorker, atClient;
     CollectData(worker, atWorker);
     CollectData(client, atClient);
-    client.SetAddr("127.0.0.1");
-    client.SetPort(port);
-    client.Connect();
+    StartConnect(client, std::stoi(port));
     ASSERT_TRUE(RunUntil([&] { return worker.State() == wsConnected && client.State() == wsConnected; }));
-    EXPECT_EQ(available, 1);
-    EXPECT_FALSE(workerConnectedEvent);
-    EXPECT_EQ(worker.GetPeerAddrText(), "127.0.0.1");
+    EXPECT_EQ(std::tuple(log, worker.GetPeerAddrText()), std::tuple(Log { "available 0" }, "127.0.0.1"));
 
     client.SendStr("hello");
     ASSERT_TRUE(RunUntil([&] { return atWorker == "hello"; }));
@@ -87,14 +70,11 @@ TEST_F(WSocketSession, ListensAcceptsAndHandsOverWithDup)
     ASSERT_TRUE(RunUntil([&] { return atClient == "world"; }));
 
     // A second connection is announced only after the first was accepted.
-    peer = PlainConnect(std::stoi(port));
+    peer = LoopbackConnect(std::stoi(port));
     ASSERT_GE(peer, 0);
-    server.OnSessionAvailable = [&](TObject*, std::uint16_t) {
-        ++available;
-        socket.Dup(server.Accept());
-    };
+    taker = &socket;
     ASSERT_TRUE(RunUntil([&] { return socket.State() == wsConnected; }));
-    EXPECT_EQ(available, 2);
+    EXPECT_EQ(log, (Log { "available 0", "available 0" }));
 }
 
 TEST_F(WSocketSession, AcceptAndDupRefuseWrongUse)
@@ -106,25 +86,19 @@ TEST_F(WSocketSession, AcceptAndDupRefuseWrongUse)
 
 TEST_F(WSocketSession, ClosingTwiceReportsTheEndOnce)
 {
-    int closed = 0;
-    socket.OnSessionClosed = [&](TObject*, std::uint16_t error) {
-        EXPECT_EQ(error, 0);
-        ++closed;
-    };
+    socket.OnSessionClosed = [&](TObject*, std::uint16_t error) { log.push_back("closed " + std::to_string(error)); };
     ASSERT_TRUE(Connect());
     socket.Close();
     socket.Close();
     RunFor(100);
-    EXPECT_EQ(closed, 1);
-    EXPECT_EQ(socket.State(), wsClosed);
+    EXPECT_EQ(std::tuple(log, socket.State()), std::tuple(Log { "closed 0" }, wsClosed));
     // The peer sees an orderly end.
     EXPECT_EQ(ReadAll(peer, 10, 2000), "");
 }
 
 TEST_F(WSocketSession, PeerCloseIsReportedAfterItsData)
 {
-    Log log;
-    LogEvents(socket, log);
+    LogEvents();
     ASSERT_TRUE(Connect());
     SendAll(peer, "last words");
     ClosePeer();
@@ -134,8 +108,7 @@ TEST_F(WSocketSession, PeerCloseIsReportedAfterItsData)
 
 TEST_F(WSocketSession, ReadAndCloseInOneNotification)
 {
-    Log log;
-    LogEvents(socket, log);
+    LogEvents();
     ASSERT_TRUE(Connect());
     SendAll(peer, "both");
     pollfd p { socket.Handle(), POLLRDHUP, 0 };
@@ -148,57 +121,41 @@ TEST_F(WSocketSession, ReadAndCloseInOneNotification)
     EXPECT_EQ(log, (Log { "connected 0", "data both", "closed 0" }));
 }
 
-TEST_F(WSocketSession, CloseWhileConnectingIsIgnored)
-{
-    int closed = 0;
-    socket.OnSessionClosed = [&](TObject*, std::uint16_t) { ++closed; };
-    socket.SetAddr("127.0.0.1");
-    socket.SetPort(listener.PortText());
-    socket.Connect();
-    ASSERT_EQ(socket.State(), wsConnecting);
-    SendMessage(socket.Window(), WM_ASYNCSELECT, WPARAM(socket.Handle()), LPARAM(FD_CLOSE));
-    EXPECT_EQ(closed, 0);
-    EXPECT_EQ(socket.State(), wsConnecting);
-    ASSERT_TRUE(RunUntil([&] { return socket.State() == wsConnected; }));
-}
-
 TEST_F(WSocketSession, PeerResetGives10054)
 {
-    Log log;
-    LogEvents(socket, log);
+    LogEvents();
     ASSERT_TRUE(Connect());
-    ResetClose(peer);
-    peer = -1;
+    ResetClose(std::exchange(peer, -1));
     ASSERT_TRUE(RunUntil([&] { return socket.State() == wsClosed; }));
     EXPECT_EQ(log, (Log { "connected 0", "closed 10054" }));
+}
+
+TEST_F(WSocketSession, CloseWhileConnectingIsIgnored)
+{
+    socket.OnSessionClosed = [&](TObject*, std::uint16_t error) { log.push_back("closed " + std::to_string(error)); };
+    StartConnect(socket, listener.Port());
+    ASSERT_EQ(socket.State(), wsConnecting);
+    SendMessage(socket.Window(), WM_ASYNCSELECT, WPARAM(socket.Handle()), LPARAM(FD_CLOSE));
+    EXPECT_EQ(std::tuple(log, socket.State()), std::tuple(Log {}, wsConnecting));
+    ASSERT_TRUE(RunUntil([&] { return socket.State() == wsConnected; }));
 }
 
 TEST_F(WSocketSession, HandlersMayFreeTheirComponent)
 {
     // In the data event, with more data and the close still to come.
     auto* reading = new TWSocket(nullptr);
-    bool freed = false;
-    reading->OnDataAvailable = [&](TObject*, std::uint16_t) {
-        delete reading;
-        freed = true;
-    };
+    reading->OnDataAvailable = [&](TObject*, std::uint16_t) { delete std::exchange(reading, nullptr); };
     ASSERT_TRUE(ConnectTo(*reading, listener, peer));
     SendAll(peer, "x");
     ClosePeer();
-    ASSERT_TRUE(RunUntil([&] { return freed; }));
+    ASSERT_TRUE(RunUntil([&] { return !reading; }));
     RunFor(50);
 
     // In the connect event of a refused connection, before its close.
     auto* refused = new TWSocket(nullptr);
-    bool gone = false;
-    refused->OnSessionConnected = [&](TObject*, std::uint16_t) {
-        delete refused;
-        gone = true;
-    };
-    refused->SetAddr("127.0.0.1");
-    refused->SetPort(std::to_string(UnusedLoopbackPort()));
-    refused->Connect();
-    ASSERT_TRUE(RunUntil([&] { return gone; }));
+    refused->OnSessionConnected = [&](TObject*, std::uint16_t) { delete std::exchange(refused, nullptr); };
+    StartConnect(*refused, UnusedLoopbackPort());
+    ASSERT_TRUE(RunUntil([&] { return !refused; }));
 
     // In the closed event, and in a state change during Close.
     auto* closing = new TWSocket(nullptr);
@@ -217,30 +174,24 @@ TEST_F(WSocketSession, HandlersMayFreeTheirComponent)
 
 TEST_F(WSocketSession, HandlerMayCloseInsideTheDataEvent)
 {
-    int data = 0, closed = 0;
     socket.OnDataAvailable = [&](TObject*, std::uint16_t) {
-        ++data;
+        log.push_back("data");
         socket.Close();
     };
-    socket.OnSessionClosed = [&](TObject*, std::uint16_t) { ++closed; };
+    socket.OnSessionClosed = [&](TObject*, std::uint16_t error) { log.push_back("closed " + std::to_string(error)); };
     ASSERT_TRUE(Connect());
     SendAll(peer, "abc");
     ASSERT_TRUE(RunUntil([&] { return socket.State() == wsClosed; }));
     RunFor(50);
-    EXPECT_EQ(data, 1);
-    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(log, (Log { "data", "closed 0" }));
 }
 
 TEST_F(WSocketSession, DatagramConnectNeedsNoExchange)
 {
-    Log log;
-    LogEvents(socket, log);
+    LogEvents();
     socket.SetProto("udp");
-    socket.SetAddr("127.0.0.1");
-    socket.SetPort("9");
-    socket.Connect();
-    EXPECT_EQ(socket.State(), wsConnected);
-    EXPECT_EQ(log, Log { "connected 0" });
+    StartConnect(socket, 9);
+    EXPECT_EQ(std::tuple(socket.State(), log), std::tuple(wsConnected, Log { "connected 0" }));
     socket.Close();
 }
 

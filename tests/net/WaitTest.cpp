@@ -1,42 +1,26 @@
 #include "net/Wait.h"
-#include "platform/Application.h"
 #include "platform/Timer.h"
-
 #include "tests/net/SocketTestSupport.h"
+#include "tests/support/MouseInput.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QWidget>
-#include <gtest/gtest.h>
-
-#include <vector>
 
 TEST(Wait, CountsDownAndTimesOut)
 {
     TWait wait(nullptr);
-    EXPECT_EQ(wait.Caption(), "60");
-    EXPECT_EQ(wait.Width(), 192);
-    EXPECT_EQ(wait.Height(), 32);
+    EXPECT_EQ(std::tuple(wait.Caption(), wait.Width(), wait.Height()), std::tuple("60", 192, 32));
     wait.SetInterval(10);
     wait.SetCaption("3");
-    std::vector<int> counts;
-    std::vector<std::string> captions;
-    int timeouts = 0;
-    wait.OnWait = [&](TObject*, int n) {
-        counts.push_back(n);
-        captions.push_back(wait.Caption());
-    };
-    wait.OnTimeout = [&](TObject*) { ++timeouts; };
+    // Each tick as "count caption".
+    Log ticks;
+    wait.OnWait = [&](TObject*, int n) { ticks.push_back(std::to_string(n) + " " + wait.Caption()); };
+    wait.OnTimeout = [&](TObject*) { ticks.push_back("timeout"); };
     wait.Start();
     EXPECT_TRUE(wait.Running());
     ASSERT_TRUE(RunUntil([&] { return !wait.Running(); }));
-    EXPECT_EQ(counts, (std::vector<int> { 2, 1, 0 }));
     // Each tick shows the count before it is lowered.
-    EXPECT_EQ(captions, (std::vector<std::string> { "3", "2", "1" }));
-    EXPECT_EQ(wait.ModalResult, mrCancel);
-    EXPECT_EQ(wait.Caption(), "3");
-    EXPECT_EQ(timeouts, 1);
+    EXPECT_EQ(ticks, (Log { "2 3", "1 2", "0 1", "timeout" }));
+    EXPECT_EQ(std::tuple(wait.ModalResult, wait.Caption()), std::tuple(mrCancel, "3"));
 }
 
 TEST(Wait, CaptionWithoutNumberStartsAtFifteen)
@@ -46,8 +30,7 @@ TEST(Wait, CaptionWithoutNumberStartsAtFifteen)
     wait.Start();
     EXPECT_EQ(wait.Caption(), "15");
     wait.Stop();
-    EXPECT_EQ(wait.ModalResult, mrOk);
-    EXPECT_FALSE(wait.Running());
+    EXPECT_EQ(std::tuple(wait.ModalResult, wait.Running()), std::tuple(mrOk, false));
     wait.SetCaption(" 7s");
     wait.Start();
     wait.SetCaption("2");
@@ -71,30 +54,26 @@ TEST(Wait, RunModalEndsWithStop)
     std::uint64_t start = GetTickCount64();
     wait.RunModal();
     EXPECT_LT(GetTickCount64() - start, 2000u);
-    EXPECT_EQ(wait.ModalResult, mrOk);
+    EXPECT_EQ(std::tuple(wait.ModalResult, wait.Caption()), std::tuple(mrOk, "5"));
     EXPECT_GT(waiting, 0);
-    EXPECT_EQ(wait.Caption(), "5");
 }
 
 namespace {
 
-class CountKeys final : public QObject {
-public:
+struct CountKeys final : QObject {
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() == QEvent::KeyPress || e->type() == QEvent::MouseButtonPress)
-            ++Count;
+        Count += e->type() == QEvent::KeyPress || e->type() == QEvent::MouseButtonPress;
         return false;
     }
     int Count = 0;
 };
 
+// A key typed and a click, on the widget.
 void Press(QWidget& w)
 {
-    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
-    QApplication::sendEvent(&w, &key);
-    QMouseEvent click(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&w, &click);
+    KeyOn(&w, Qt::Key_A, Qt::NoModifier, "a");
+    ClickAt(&w, QPoint(1, 1));
 }
 
 }

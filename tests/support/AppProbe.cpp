@@ -14,38 +14,25 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
-#include <cstdlib>
+#include <algorithm>
 
 namespace {
 
-QString g_out;
-QString g_in;
+QString g_out, g_in;
 int g_done = 0;
-
-void writeAtomically(const QString& path, const QByteArray& data)
-{
-    QFile tmp(path + ".tmp");
-    if (!tmp.open(QIODevice::WriteOnly))
-        return;
-    tmp.write(data);
-    tmp.close();
-    ::rename(QFile::encodeName(path + ".tmp").constData(), QFile::encodeName(path).constData());
-}
 
 QWidget* findWindow(const QString& title)
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible())
-            continue;
         bool message = qobject_cast<QMessageBox*>(w) != nullptr;
-        if (title == "(message)" ? message : !message && w->windowTitle() == title)
+        if (w->isVisible() && (title == "(message)" ? message : !message && w->windowTitle() == title))
             return w;
     }
     return nullptr;
@@ -54,19 +41,15 @@ QWidget* findWindow(const QString& title)
 void click(const QString& title, const QString& text)
 {
     QWidget* window = findWindow(title);
-    if (!window)
-        return;
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
-        if (b->isVisible() && b->text().remove('&') == text) {
-            QTest::mouseClick(b, Qt::LeftButton);
-            return;
-        }
+    const QList<QAbstractButton*> buttons = window ? window->findChildren<QAbstractButton*>() : QList<QAbstractButton*>();
+    auto button = std::ranges::find_if(buttons, [&](auto* b) { return b->isVisible() && b->text().remove('&') == text; });
+    if (button != buttons.end())
+        QTest::mouseClick(*button, Qt::LeftButton);
 }
 
 void look()
 {
-    QByteArray state;
-    QByteArray shown;
+    QByteArray state, shown;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         state += "window\t" + w->windowTitle().toUtf8() + "\t" + w->metaObject()->className() + "\t" +
                  QByteArray::number(w->findChildren<QWidget*>().size()) + "\t" + (w->isVisible() ? "1" : "0") + "\n";
@@ -76,20 +59,20 @@ void look()
             shown += "message\t" + box->text().toUtf8() + "\n";
         }
     }
-    writeAtomically(g_out, state);
-    if (!shown.isEmpty()) {
-        QFile log(g_out + ".log");
-        if (log.open(QIODevice::Append))
-            log.write(shown);
-    }
+    // Replaced whole, so that the test never reads half a list.
+    QSaveFile list(g_out);
+    if (list.open(QIODevice::WriteOnly) && list.write(state) == state.size())
+        list.commit();
+    QFile log(g_out + ".log");
+    if (!shown.isEmpty() && log.open(QIODevice::Append))
+        log.write(shown);
 
     QFile in(g_in);
     if (!in.open(QIODevice::ReadOnly))
         return;
     QList<QByteArray> lines = in.readAll().split('\n');
-    for (int i = g_done; i + 1 < lines.size(); ++i) {
-        QList<QByteArray> f = lines[i].split('\t');
-        ++g_done;
+    for (; g_done + 1 < lines.size(); ++g_done) {
+        QList<QByteArray> f = lines[g_done].split('\t');
         // Pressed from a fresh call, so that a modal window the press opens
         // does not hold this look up.
         if (f.size() == 3 && f[0] == "click")
@@ -99,12 +82,10 @@ void look()
 
 void startProbe()
 {
-    const char* out = std::getenv("APP_PROBE_OUT");
-    const char* in = std::getenv("APP_PROBE_IN");
-    if (!out || !in)
+    g_out = qEnvironmentVariable("APP_PROBE_OUT");
+    g_in = qEnvironmentVariable("APP_PROBE_IN");
+    if (g_out.isEmpty() || g_in.isEmpty())
         return;
-    g_out = QString::fromLocal8Bit(out);
-    g_in = QString::fromLocal8Bit(in);
     auto* timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, look);
     timer->start(50);

@@ -1,13 +1,16 @@
 #pragma once
-// Ports of 127.0.0.1 for the servers that tests and benchmarks start.
+// Ports of 127.0.0.1 for the servers that tests and benchmarks start, and
+// plain blocking ends of connections there.
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdint>
+#include <string>
 
 inline sockaddr_in LoopbackAddress(int port)
 {
@@ -18,33 +21,66 @@ inline sockaddr_in LoopbackAddress(int port)
     return a;
 }
 
-// A port where nobody listens (at the moment it is returned).
-inline int UnusedLoopbackPort()
+// The port a socket is bound to.
+inline int LocalPort(int fd)
 {
-    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a = LoopbackAddress(0);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    sockaddr_in a {};
     socklen_t len = sizeof a;
     ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-    ::close(fd);
     return ntohs(a.sin_port);
+}
+
+// A blocking listener on an ephemeral port of 127.0.0.1.
+class PlainListener {
+public:
+    PlainListener()
+    {
+        sockaddr_in a = LoopbackAddress(0);
+        ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        ::listen(m_fd, 8);
+    }
+    ~PlainListener() { ::close(m_fd); }
+    PlainListener(const PlainListener&) = delete;
+    PlainListener& operator=(const PlainListener&) = delete;
+
+    int Port() const { return LocalPort(m_fd); }
+    std::string PortText() const { return std::to_string(Port()); }
+    // -1 when nobody came in time.
+    int Accept(int timeoutMs = 5000)
+    {
+        pollfd p { m_fd, POLLIN, 0 };
+        return ::poll(&p, 1, timeoutMs) > 0 ? ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC) : -1;
+    }
+
+private:
+    int m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+};
+
+// A port where nobody listens (at the moment it is returned).
+inline int UnusedLoopbackPort() { return PlainListener().Port(); }
+
+// A blocking client socket connected to 127.0.0.1:port, or -1.
+inline int LoopbackConnect(int port)
+{
+    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a = LoopbackAddress(port);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0)
+        return fd;
+    ::close(fd);
+    return -1;
 }
 
 // Waits up to five seconds for a server to accept on `port`; gives up at
 // once when the server process `server` (if given) has ended.
 inline bool WaitForLoopbackPort(int port, pid_t server = -1)
 {
-    for (int i = 0; i < 100; ++i) {
-        int status = 0;
-        if (server > 0 && ::waitpid(server, &status, WNOHANG) == server)
+    for (int i = 0; i < 100; ++i, ::usleep(50 * 1000)) {
+        if (server > 0 && ::waitpid(server, nullptr, WNOHANG) == server)
             return false;
-        int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in a = LoopbackAddress(port);
-        bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
-        ::close(fd);
-        if (ok)
+        if (int fd = LoopbackConnect(port); fd >= 0) {
+            ::close(fd);
             return true;
-        ::usleep(50 * 1000);
+        }
     }
     return false;
 }

@@ -17,7 +17,4 @@ bool RunUntil(const std::function<bool()>& done, int timeoutMs)
     return true;
 }
 
-void RunFor(int ms)
-{
-    RunUntil([] { return false; }, ms);
-}
+void RunFor(int ms) { RunUntil([] { return false; }, ms); }

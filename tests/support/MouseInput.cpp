@@ -3,50 +3,71 @@
 #include "tests/support/XDesktop.h"
 
 #include "platform/ComboBox.h"
-#include "platform/Control.h"
 #include "platform/StdCtrls.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QCloseEvent>
-#include <QContextMenuEvent>
-#include <QDropEvent>
-#include <QCoreApplication>
-#include <QEnterEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
 #include <QToolButton>
-#include <QWidget>
 #include <QWindow>
+#include <QtEvents>
 
-#include <string>
-
-// --- Keys --------------------------------------------------------------------
-
-void KeyOn(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers, const QString& text)
-{
-    for (QEvent::Type type : { QEvent::ShortcutOverride, QEvent::KeyPress, QEvent::KeyRelease }) {
-        QKeyEvent e(type, qtKey, modifiers, text);
-        QApplication::sendEvent(widget, &e);
-    }
-}
-
-void KeyOn(TControl* control, int qtKey, Qt::KeyboardModifiers modifiers) { KeyOn(control->Widget(), qtKey, modifiers); }
+#include <functional>
+#include <iterator>
+#include <memory>
 
 namespace {
 
 QWidget* focusOf(QWidget* window) { return window->focusWidget() ? window->focusWidget() : window; }
 
+std::string textOf(TControl* control)
+{
+    if (auto* box = dynamic_cast<TComboBox*>(control))
+        return box->Text();
+    auto* edit = dynamic_cast<TEdit*>(control);
+    EXPECT_NE(edit, nullptr) << control->Name << " takes no typed text";
+    return edit ? edit->Text() : std::string();
 }
 
-void KeyAtFocus(QWidget* window, int qtKey, Qt::KeyboardModifiers modifiers)
+void sendTo(QWidget* widget, QEvent&& e) { QApplication::sendEvent(widget, &e); }
+
+constexpr int kSteps = 10;
+
+void settle() { QTest::qWait(250); }
+
+// A hand's move in steps: the xdotool words of the i-th of them.
+void inSteps(XDesktop& d, const std::function<std::vector<std::string>(int i)>& step)
 {
-    QTest::keyClick(focusOf(window), Qt::Key(qtKey), modifiers);
+    for (int i = 1; i <= kSteps; ++i) {
+        QTest::qWait(30);
+        d.XDoTool(step(i));
+    }
+    QTest::qWait(100);
 }
+
+// The command's words followed by a point (or a distance).
+std::vector<std::string> words(std::vector<std::string> command, int x, int y)
+{
+    command.insert(command.end(), { std::to_string(x), std::to_string(y) });
+    return command;
+}
+
+}
+
+// --- Keys --------------------------------------------------------------------
+
+void KeyOn(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers, const QString& text)
+{
+    for (QEvent::Type type : { QEvent::ShortcutOverride, QEvent::KeyPress, QEvent::KeyRelease })
+        sendTo(widget, QKeyEvent(type, qtKey, modifiers, text));
+}
+
+void KeyOn(TControl* control, int qtKey, Qt::KeyboardModifiers modifiers) { KeyOn(control->Widget(), qtKey, modifiers); }
+
+void KeyAtFocus(QWidget* window, int key, Qt::KeyboardModifiers mods) { QTest::keyClick(focusOf(window), Qt::Key(key), mods); }
 
 void TypeAtFocus(QWidget* window, const QString& text) { QTest::keyClicks(focusOf(window), text); }
 
@@ -66,19 +87,6 @@ void Retype(TComboBox* box, const std::string& text)
 {
     box->SetText("");
     QTest::keyClicks(box->Widget(), QString::fromStdString(text));
-}
-
-namespace {
-
-std::string textOf(TControl* control)
-{
-    if (auto* box = dynamic_cast<TComboBox*>(control))
-        return box->Text();
-    auto* edit = dynamic_cast<TEdit*>(control);
-    EXPECT_NE(edit, nullptr) << control->Name << " takes no typed text";
-    return edit ? edit->Text() : std::string();
-}
-
 }
 
 void EraseAndType(TControl* control, const std::string& text)
@@ -115,10 +123,8 @@ void Tick(TCheckBox* box) { QTest::keyClick(box->Widget(), Qt::Key_Space); }
 
 void ClickAt(QWidget* widget, QPoint at, bool twice)
 {
-    SendMouse(widget, QEvent::MouseButtonPress, at.x(), at.y());
-    SendMouse(widget, QEvent::MouseButtonRelease, at.x(), at.y());
-    if (twice) {
-        SendMouse(widget, QEvent::MouseButtonDblClick, at.x(), at.y());
+    for (int i = 0; i < (twice ? 2 : 1); ++i) {
+        SendMouse(widget, i ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress, at.x(), at.y());
         SendMouse(widget, QEvent::MouseButtonRelease, at.x(), at.y());
     }
 }
@@ -152,19 +158,14 @@ bool DragEnterAt(QWidget* target, QMimeData* data, QPoint at)
 
 void DropAt(QWidget* target, QMimeData* data, QPoint at)
 {
-    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::LinkAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
+    sendTo(target, QDropEvent(QPointF(at), Qt::CopyAction | Qt::LinkAction, data, Qt::LeftButton, Qt::NoModifier));
 }
 
 void MoveMouseOver(QWindow* window, QPoint screen) { QTest::mouseMove(window, window->mapFromGlobal(screen)); }
 
 void ClickOver(QWindow* window, QPoint screen) { QTest::mouseClick(window, Qt::LeftButton, {}, window->mapFromGlobal(screen)); }
 
-void CloseBox(QWidget* window)
-{
-    QCloseEvent close;
-    QApplication::sendEvent(window, &close);
-}
+void CloseBox(QWidget* window) { sendTo(window, QCloseEvent()); }
 
 void CloseBox(TControl* window) { CloseBox(window->Widget()); }
 
@@ -173,12 +174,10 @@ void DragMouse(QWidget* widget, QPoint from, std::initializer_list<QPoint> path)
     QPointer<QWidget> pressed = widget;
     QTest::mousePress(widget, Qt::LeftButton, {}, from);
     auto holder = [&]() -> QWidget* { return QWidget::mouseGrabber() ? QWidget::mouseGrabber() : pressed.data(); };
-    QPoint last = widget->mapToGlobal(from);
-    for (QPoint p : path) {
+    const QPoint last = path.size() ? *std::prev(path.end()) : widget->mapToGlobal(from);
+    for (QPoint p : path)
         if (QWidget* w = holder())
             QTest::mouseMove(w, w->mapFromGlobal(p));
-        last = p;
-    }
     if (QWidget* w = holder())
         QTest::mouseRelease(w, Qt::LeftButton, {}, w->mapFromGlobal(last));
 }
@@ -186,24 +185,36 @@ void DragMouse(QWidget* widget, QPoint from, std::initializer_list<QPoint> path)
 void RightClick(QWidget* w, int x, int y)
 {
     SendMouse(w, QEvent::MouseButtonPress, x, y, Qt::RightButton);
-    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(x, y), w->mapToGlobal(QPoint(x, y)));
-    QCoreApplication::sendEvent(w, &menu);
+    sendTo(w, QContextMenuEvent(QContextMenuEvent::Mouse, QPoint(x, y), w->mapToGlobal(QPoint(x, y))));
     SendMouse(w, QEvent::MouseButtonRelease, x, y, Qt::RightButton);
+}
+
+void SendMouse(QWidget* w, QEvent::Type type, int x, int y, Qt::MouseButton button)
+{
+    QPointF local(x, y), global = QPointF(w->mapToGlobal(QPoint(x, y)));
+    Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    std::unique_ptr<QEvent> e;
+    if (type == QEvent::Enter)
+        e = std::make_unique<QEnterEvent>(local, local, global);
+    else if (type == QEvent::Leave)
+        e = std::make_unique<QEvent>(QEvent::Leave);
+    else
+        e = std::make_unique<QMouseEvent>(type, local, global, type == QEvent::MouseMove ? Qt::NoButton : button, held,
+            Qt::NoModifier);
+    QApplication::sendEvent(w, e.get());
+}
+
+void DoubleClick(QWidget* w, int x, int y)
+{
+    QWidget* inner = w->childAt(x, y);
+    ClickAt(inner ? inner : w, inner ? inner->mapFrom(w, QPoint(x, y)) : QPoint(x, y), true);
 }
 
 // --- A real X desktop --------------------------------------------------------
 
-namespace {
-
-constexpr int kSteps = 10;
-
-void settle() { QTest::qWait(250); }
-
-}
-
 void XClick(XDesktop& d, int x, int y, int count, int button)
 {
-    d.XDoTool({ "mousemove", std::to_string(x), std::to_string(y) });
+    d.XDoTool(words({ "mousemove" }, x, y));
     d.XDoTool({ "click", "--repeat", std::to_string(count), "--delay", "100", std::to_string(button) });
     settle();
 }
@@ -211,56 +222,20 @@ void XClick(XDesktop& d, int x, int y, int count, int button)
 void XDrag(XDesktop& d, int fromX, int fromY, int toX, int toY)
 {
     d.XDoTool({ "mousemove", std::to_string(fromX), std::to_string(fromY), "mousedown", "1" });
-    for (int i = 1; i <= kSteps; ++i) {
-        QTest::qWait(30);
-        d.XDoTool({ "mousemove", std::to_string(fromX + (toX - fromX) * i / kSteps), std::to_string(fromY + (toY - fromY) * i / kSteps) });
-    }
-    QTest::qWait(100);
+    inSteps(d, [&](int i) {
+        return words({ "mousemove" }, fromX + (toX - fromX) * i / kSteps, fromY + (toY - fromY) * i / kSteps);
+    });
     d.XDoTool({ "mouseup", "1" });
     settle();
 }
 
 void XMoveBy(XDesktop& d, int dx, int dy)
 {
-    for (int i = 0; i < kSteps; ++i) {
-        QTest::qWait(30);
-        d.XDoTool({ "mousemove_relative", "--", std::to_string(dx / kSteps), std::to_string(dy / kSteps) });
-    }
-    QTest::qWait(100);
+    inSteps(d, [&](int) { return words({ "mousemove_relative", "--" }, dx / kSteps, dy / kSteps); });
 }
 
 void XKey(XDesktop& d, const char* key)
 {
     d.XDoTool({ "key", key });
     settle();
-}
-
-void SendMouse(QWidget* w, QEvent::Type type, int x, int y, Qt::MouseButton button)
-{
-    QPointF local(x, y), global = QPointF(w->mapToGlobal(QPoint(x, y)));
-    if (type == QEvent::Enter) {
-        QEnterEvent e(local, local, global);
-        QCoreApplication::sendEvent(w, &e);
-    } else if (type == QEvent::Leave) {
-        QEvent e(QEvent::Leave);
-        QCoreApplication::sendEvent(w, &e);
-    } else {
-        Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-        if (type == QEvent::MouseMove)
-            button = Qt::NoButton;
-        QMouseEvent e(type, local, global, button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &e);
-    }
-}
-
-void DoubleClick(QWidget* w, int x, int y)
-{
-    QWidget* target = w;
-    QPoint at(x, y);
-    if (QWidget* inner = w->childAt(at)) {
-        at = inner->mapFrom(w, at);
-        target = inner;
-    }
-    for (QEvent::Type type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease })
-        SendMouse(target, type, at.x(), at.y());
 }

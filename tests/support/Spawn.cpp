@@ -5,27 +5,43 @@
 
 extern char** environ;
 
-pid_t SpawnProgram(std::vector<std::string> args, const std::string& output, std::vector<std::string> extraEnv, int passFd)
+namespace {
+
+constexpr int kWrite = O_WRONLY | O_CREAT | O_TRUNC;
+
+// What exec takes: the strings, then a null.
+std::vector<char*> terminated(const std::vector<std::string>& strings)
+{
+    std::vector<char*> out;
+    for (const std::string& s : strings)
+        out.push_back(const_cast<char*>(s.c_str()));
+    out.push_back(nullptr);
+    return out;
+}
+
+}
+
+pid_t SpawnWith(const std::vector<std::string>& argv, const std::vector<std::string>& env, std::initializer_list<ChildFd> fds)
 {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, output.empty() ? "/dev/null" : output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    if (passFd >= 0)
-        posix_spawn_file_actions_adddup2(&actions, passFd, 3);
-    std::vector<std::string> env(std::move(extraEnv));
-    for (char** e = environ; *e; ++e)
-        env.emplace_back(*e);
-    std::vector<char*> argv, envp;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    for (auto& e : env)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
+    for (const ChildFd& fd : fds) {
+        if (fd.From >= 0)
+            posix_spawn_file_actions_adddup2(&actions, fd.From, fd.Number);
+        else if (!fd.Path.empty())
+            posix_spawn_file_actions_addopen(&actions, fd.Number, fd.Path.c_str(), fd.Number ? kWrite : O_RDONLY, 0644);
+    }
+    std::vector<char*> args = terminated(argv), envp = terminated(env);
     pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
+    if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), envp.data()) != 0)
         pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     return pid;
+}
+
+pid_t SpawnProgram(std::vector<std::string> args, const std::string& output, std::vector<std::string> extraEnv, int passFd)
+{
+    for (char** e = environ; *e; ++e)
+        extraEnv.emplace_back(*e);
+    return SpawnWith(args, extraEnv, { { 1, output.empty() ? "/dev/null" : output }, { 2, "/dev/null" }, { 3, {}, passFd } });
 }

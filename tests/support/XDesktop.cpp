@@ -1,5 +1,7 @@
 #include "tests/support/XDesktop.h"
 
+#include "tests/support/Spawn.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -7,8 +9,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <poll.h>
-#include <spawn.h>
+#include <sstream>
+#include <string_view>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -23,15 +27,10 @@ constexpr int kDisplayFd = 200;
 bool onPath(const std::string& program)
 {
     const char* path = std::getenv("PATH");
-    std::string dirs = path ? path : "/usr/bin:/bin";
-    for (std::size_t start = 0; start <= dirs.size();) {
-        std::size_t end = dirs.find(':', start);
-        if (end == std::string::npos)
-            end = dirs.size();
-        if (::access((dirs.substr(start, end - start) + "/" + program).c_str(), X_OK) == 0)
+    std::istringstream dirs(path ? path : "/usr/bin:/bin");
+    for (std::string dir; std::getline(dirs, dir, ':');)
+        if (::access((dir + "/" + program).c_str(), X_OK) == 0)
             return true;
-        start = end + 1;
-    }
     return false;
 }
 
@@ -39,9 +38,8 @@ bool onPath(const std::string& program)
 std::string readLine(int fd, int ms)
 {
     std::string line;
-    char c = 0;
     pollfd p { fd, POLLIN, 0 };
-    while (line.find('\n') == std::string::npos && ::poll(&p, 1, ms) > 0 && ::read(fd, &c, 1) == 1)
+    for (char c = 0; line.find('\n') == std::string::npos && ::poll(&p, 1, ms) > 0 && ::read(fd, &c, 1) == 1;)
         line += c;
     return line;
 }
@@ -75,23 +73,20 @@ XDesktop::XDesktop(bool windowManager)
     spawn({ "openbox" }, {});
     // openbox is in charge once it names itself on the root window.
     // A loaded machine may take a while to start it.
-    for (int waited = 0; waited < 30000; waited += 50) {
+    for (int waited = 0; waited < 30000; waited += 50, pause(50))
         if (run({ "xprop", "-root", "_NET_SUPPORTING_WM_CHECK" }).find("window id") != std::string::npos)
             return;
-        pause(50);
-    }
     m_broken = "openbox did not start";
 }
 
 XDesktop::~XDesktop()
 {
     // The programs first, the display last.
-    const std::vector<pid_t> started = m_started;
-    for (auto it = started.rbegin(); it != started.rend(); ++it) {
-        ::kill(*it, SIGTERM);
-        if (!WaitUntilGone(*it, 3000)) {
-            ::kill(*it, SIGKILL);
-            ::waitpid(*it, nullptr, 0);
+    for (pid_t pid : std::vector<pid_t>(m_started.rbegin(), m_started.rend())) {
+        ::kill(pid, SIGTERM);
+        if (!WaitUntilGone(pid, 3000)) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
         }
     }
 }
@@ -101,10 +96,8 @@ std::string XDesktop::ProgramFolder()
     if (const char* bin = std::getenv("CORVANA_BIN"))
         return bin;
     // The test programs live beside the programs.
-    char self[4096] = {};
-    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    const std::string path(self, n > 0 ? std::size_t(n) : 0);
-    return path.substr(0, path.rfind('/'));
+    std::error_code ec;
+    return std::filesystem::read_symlink("/proc/self/exe", ec).parent_path().string();
 }
 
 void XDesktop::pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
@@ -120,30 +113,11 @@ pid_t XDesktop::spawn(const std::vector<std::string>& argv, const std::vector<st
     if (!m_display.empty())
         env.push_back("DISPLAY=" + m_display);
     for (char** e = environ; *e; ++e)
-        if (std::none_of(dropped.begin(), dropped.end(), [e](const std::string& name) { return std::strncmp(*e, name.c_str(), name.size()) == 0; }))
+        if (std::none_of(dropped.begin(), dropped.end(), [e](const auto& s) { return std::string_view(*e).starts_with(s); }))
             env.push_back(*e);
-    std::vector<char*> args, envp;
-    for (const std::string& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    for (const std::string& e : env)
-        envp.push_back(const_cast<char*>(e.c_str()));
-    envp.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    if (outFd >= 0)
-        posix_spawn_file_actions_adddup2(&actions, outFd, 1);
-    else
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, errors.empty() ? "/dev/null" : errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (displayFd >= 0)
-        posix_spawn_file_actions_adddup2(&actions, displayFd, kDisplayFd);
-    pid_t pid = -1;
-    if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), envp.data()) != 0)
-        pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
+    const std::string null = "/dev/null";
+    pid_t pid = SpawnWith(argv, env,
+        { { 0, null }, { 1, null, outFd }, { 2, errors.empty() ? null : errors }, { kDisplayFd, {}, displayFd } });
     if (pid > 0 && outFd < 0)
         m_started.push_back(pid);
     return pid;
@@ -159,8 +133,7 @@ std::string XDesktop::run(const std::vector<std::string>& argv)
     std::string out;
     char buf[4096];
     for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0 || (n < 0 && errno == EINTR);)
-        if (n > 0)
-            out.append(buf, std::size_t(n));
+        out.append(buf, std::size_t(std::max<ssize_t>(n, 0)));
     ::close(fds[0]);
     if (pid > 0)
         ::waitpid(pid, nullptr, 0);
@@ -174,41 +147,32 @@ pid_t XDesktop::Start(const std::string& path, const std::vector<std::string>& e
 
 bool XDesktop::Running(pid_t pid)
 {
-    if (pid <= 0)
-        return false;
-    pid_t r = ::waitpid(pid, nullptr, WNOHANG);
-    if (r == pid) {
+    pid_t r = pid > 0 ? ::waitpid(pid, nullptr, WNOHANG) : -1;
+    if (r == pid)
         std::erase(m_started, pid);
-        return false;
-    }
     return r == 0;
 }
 
 bool XDesktop::WaitUntilGone(pid_t pid, int ms)
 {
-    for (int waited = 0; waited <= ms; waited += 20) {
+    for (int waited = 0; waited <= ms; waited += 20, pause(20))
         if (!Running(pid))
             return true;
-        pause(20);
-    }
     return false;
 }
 
 std::string XDesktop::XDoTool(const std::vector<std::string>& args)
 {
-    std::vector<std::string> argv { "xdotool" };
-    argv.insert(argv.end(), args.begin(), args.end());
+    std::vector<std::string> argv = args;
+    argv.insert(argv.begin(), "xdotool");
     return run(argv);
 }
 
 unsigned long XDesktop::WaitForWindow(const std::string& title, int ms)
 {
-    for (int waited = 0; waited <= ms; waited += 50) {
-        std::string found = XDoTool({ "search", "--onlyvisible", "--name", "^" + title + "$" });
-        if (!found.empty())
+    for (int waited = 0; waited <= ms; waited += 50, pause(50))
+        if (std::string found = XDoTool({ "search", "--onlyvisible", "--name", "^" + title + "$" }); !found.empty())
             return std::strtoul(found.c_str(), nullptr, 10);
-        pause(50);
-    }
     return 0;
 }
 

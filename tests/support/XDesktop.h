@@ -42,7 +42,15 @@ public:
     TWindowGeometry Geometry(unsigned long window);
     // Waits until the window's geometry satisfies `done`; the last one read.
     template<class F>
-    TWindowGeometry WaitForGeometry(unsigned long window, F done, int ms = 8000);
+    TWindowGeometry WaitForGeometry(unsigned long window, F done, int ms = 8000)
+    {
+        TWindowGeometry g = Geometry(window);
+        for (int waited = 0; !done(g) && waited < ms; waited += 50) {
+            pause(50);
+            g = Geometry(window);
+        }
+        return g;
+    }
     bool WaitUntilGone(pid_t, int ms);
 
     // Runs xdotool on the display; what it printed.
@@ -58,14 +66,3 @@ private:
     std::string m_display;
     std::vector<pid_t> m_started;  // Xvfb first
 };
-
-template<class F>
-TWindowGeometry XDesktop::WaitForGeometry(unsigned long window, F done, int ms)
-{
-    TWindowGeometry g = Geometry(window);
-    for (int waited = 0; !done(g) && waited < ms; waited += 50) {
-        pause(50);
-        g = Geometry(window);
-    }
-    return g;
-}
