@@ -70,12 +70,16 @@ XDesktop::XDesktop(bool windowManager)
     m_display = ":" + number.substr(0, number.size() - 1);
     if (!windowManager)
         return;
-    spawn({ "openbox" }, {});
-    // openbox is in charge once it names itself on the root window.
-    // A loaded machine may take a while to start it.
-    for (int waited = 0; waited < 30000; waited += 50, pause(50))
+    // openbox is in charge once it names itself on the root window. A
+    // loaded machine may take a while to start it, and now and then a start
+    // ends at once, saying nothing: it is started again, three times at most.
+    pid_t wm = spawn({ "openbox" }, {});
+    for (int waited = 0, starts = 1; waited < 30000; waited += 50, pause(50)) {
         if (run({ "xprop", "-root", "_NET_SUPPORTING_WM_CHECK" }).find("window id") != std::string::npos)
             return;
+        if (!Running(wm) && starts++ < 3)
+            wm = spawn({ "openbox" }, {});
+    }
     m_broken = "openbox did not start";
 }
 
