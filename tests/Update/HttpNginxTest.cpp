@@ -3,11 +3,6 @@
 #include "tests/Update/HttpTestSupport.h"
 #include "tests/Update/NginxServer.h"
 
-#include "Update/HttpProt.h"
-#include "platform/Stream.h"
-
-#include <gtest/gtest.h>
-
 namespace {
 
 class HttpNginx : public ::testing::Test {
@@ -19,6 +14,7 @@ protected:
         ASSERT_TRUE(m_server.Start());
     }
     NginxServer m_server;
+    THttpCli http { nullptr };
 };
 
 std::string Pattern(std::size_t size)
@@ -36,7 +32,6 @@ TEST_F(HttpNginx, ALargeFileArrivesWholeInAFile)
     std::string data = Pattern(3 * 1024 * 1024 + 17);
     m_server.Put("/files/big.bin", data);
     TempDir out("download");
-    THttpCli http(nullptr);
     http.URL = m_server.Url("/files/big.bin");
     int pieces = 0;
     http.OnDocData = [&](TObject*, const void*, int length) {
@@ -49,11 +44,8 @@ TEST_F(HttpNginx, ALargeFileArrivesWholeInAFile)
         GetOutcome result = RunGet(http);
         ASSERT_FALSE(result.Raised) << result.Message;
     }
-    EXPECT_EQ(http.StatusCode, 200);
-    EXPECT_EQ(http.ContentLength, std::int64_t(data.size()));
-    EXPECT_EQ(http.ReceivedBytes, std::int64_t(data.size()));
-    EXPECT_EQ(http.ContentType, "application/octet-stream");
-    EXPECT_EQ(http.DocumentName, "big.bin");
+    EXPECT_EQ(std::tuple(http.StatusCode, http.ContentLength, http.ReceivedBytes, http.ContentType, http.DocumentName),
+        std::tuple(200, std::int64_t(data.size()), std::int64_t(data.size()), "application/octet-stream", "big.bin"));
     EXPECT_GT(pieces, 1);
     EXPECT_TRUE(ReadFileBytes(out.File("big.bin")) == data);
 }
@@ -61,14 +53,12 @@ TEST_F(HttpNginx, ALargeFileArrivesWholeInAFile)
 TEST_F(HttpNginx, AFolderWithoutItsSlashIsRelocated)
 {
     m_server.Put("/docs/index.html", "<html>index</html>");
-    THttpCli http(nullptr);
     http.URL = m_server.Url("/docs");
     TMemoryStream body;
     http.ReceiveStream = &body;
     GetOutcome result = RunGet(http);
     ASSERT_FALSE(result.Raised) << result.Message;
-    EXPECT_EQ(body.Data(), "<html>index</html>");
-    EXPECT_EQ(http.StatusCode, 200);
+    EXPECT_EQ(std::tuple(body.Data(), http.StatusCode), std::tuple("<html>index</html>", 200));
     bool sawRelocation = false;
     for (int i = 0; i < http.RcvdHeader().Count(); ++i)
         sawRelocation |= http.RcvdHeader().Strings(i).rfind("HTTP/1.1 301", 0) == 0;
@@ -77,10 +67,6 @@ TEST_F(HttpNginx, AFolderWithoutItsSlashIsRelocated)
 
 TEST_F(HttpNginx, AMissingFileRaisesTheServersReason)
 {
-    THttpCli http(nullptr);
-    http.URL = m_server.Url("/nothing/here.txt");
-    GetOutcome result = RunGet(http);
-    EXPECT_TRUE(result.Raised);
-    EXPECT_EQ(result.Code, 404);
-    EXPECT_EQ(result.Message, "Not Found");
+    GetOutcome result = FreshGet(m_server.Url("/nothing/here.txt"));
+    EXPECT_EQ(std::tuple(result.Failure(), result.Code), std::tuple("Not Found", 404));
 }

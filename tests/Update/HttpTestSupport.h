@@ -1,21 +1,26 @@
 #pragma once
 // Helpers of the HTTP tests: a scripted server on loopback that answers
-// each connection from a test's own function on a thread of its own, and a
-// loop that pumps messages until a condition holds.
+// each connection from a test's own function on a thread of its own, the
+// lines of a request, the outcome of a GET, and a fixture of a client with
+// its server.
 
-#include "platform/MessagePump.h"
+#include "Update/HttpProt.h"
 #include "platform/Application.h"
+#include "platform/MessagePump.h"
 #include "platform/Messages.h"
+#include "platform/Stream.h"
+#include "tests/support/Loopback.h"
 #include "tests/support/MessageLoop.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
+#include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <poll.h>
+
+#include <algorithm>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -63,19 +68,17 @@ public:
 
     explicit ScriptedServer(Handler handler, const char* address = "127.0.0.1", int port = 0)
         : m_handler(std::move(handler))
+        , m_fd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0))
+        , m_address(address)
     {
-        m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         int on = 1;
         ::setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-        sockaddr_in a {};
-        a.sin_family = AF_INET;
-        a.sin_port = htons(std::uint16_t(port));
+        sockaddr_in a = LoopbackAddress(port);
         ::inet_pton(AF_INET, address, &a.sin_addr);
         m_bound = ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && ::listen(m_fd, 16) == 0;
         socklen_t len = sizeof a;
         ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &len);
         m_port = ntohs(a.sin_port);
-        m_address = address;
         m_thread = std::thread([this] { run(); });
     }
     ~ScriptedServer()
@@ -149,9 +152,9 @@ private:
 
     Handler m_handler;
     int m_fd = -1;
+    std::string m_address;
     int m_port = 0;
     bool m_bound = false;
-    std::string m_address;
     std::thread m_thread;
     std::atomic<bool> m_stop { false };
     std::atomic<int> m_connections { 0 };
@@ -165,12 +168,31 @@ inline ScriptedServer::Handler Answer(const std::string& response)
     return [response](int fd, const std::string&, int) { SendText(fd, response); };
 }
 
-#include "Update/HttpProt.h"
+// The lines of a request's header.
+inline std::vector<std::string> Lines(const std::string& request)
+{
+    std::vector<std::string> out;
+    for (std::size_t start = 0, end; (end = request.find("\r\n", start)) != std::string::npos && end != start; start = end + 2)
+        out.push_back(request.substr(start, end - start));
+    return out;
+}
+
+// The `wanted` lines that are not among `lines`, joined ("" when all are).
+inline std::string Missing(const std::vector<std::string>& lines, std::initializer_list<std::string> wanted)
+{
+    std::string out;
+    for (const std::string& line : wanted)
+        if (std::find(lines.begin(), lines.end(), line) == lines.end())
+            out += (out.empty() ? "" : " | ") + line;
+    return out;
+}
 
 struct GetOutcome {
     bool Raised = false;
     std::string Message;
     int Code = 0;
+    // The message Get raised with, or a text saying that it did not.
+    std::string Failure() const { return Raised ? Message : "(Get did not raise)"; }
 };
 
 inline GetOutcome RunGet(THttpCli& http)
@@ -179,9 +201,34 @@ inline GetOutcome RunGet(THttpCli& http)
     try {
         http.Get();
     } catch (const EHttpException& e) {
-        out.Raised = true;
-        out.Message = e.Message;
-        out.Code = e.ErrorCode;
+        out = { true, e.Message, e.ErrorCode };
     }
     return out;
 }
+
+// A GET of `url` by a client of its own.
+inline GetOutcome FreshGet(const std::string& url)
+{
+    THttpCli http(nullptr);
+    http.URL = url;
+    return RunGet(http);
+}
+
+// A client and the scripted server it is pointed at.
+class HttpTest : public ::testing::Test {
+protected:
+    // Starts the scripted server and, given a path, points the client at it.
+    void Serve(ScriptedServer::Handler handler, const std::string& path = "")
+    {
+        server = std::make_unique<ScriptedServer>(std::move(handler));
+        if (!path.empty())
+            http.URL = server->Url(path);
+    }
+    std::string Port() const { return std::to_string(server->Port()); }
+    // The lines of the request that came `index`th.
+    std::vector<std::string> Sent(std::size_t index = 0) const { return Lines(server->Requests().at(index)); }
+
+    std::unique_ptr<ScriptedServer> server;
+    THttpCli http { nullptr };
+    TMemoryStream body;
+};
