@@ -12,18 +12,12 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 namespace {
 
 const char* const kInnerFlag = "CORVANA_UPDATE_IN_NAMESPACE";
-
-std::string ownProgram()
-{
-    char buf[4096];
-    ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    return n > 0 ? std::string(buf, std::size_t(n)) : std::string();
-}
 
 int runShell(const std::string& command)
 {
@@ -60,13 +54,12 @@ TEST(UpdaterEndToEnd, SearchShowDownloadAndStartInAPrivateNetwork)
                           << "  sleep 0.05\n"
                           << "done\n"
                           << "set +e\n"
-                          << kInnerFlag << "=1 '" << ownProgram() << "' --gtest_filter='UpdaterInNamespace.*'\n"
+                          << kInnerFlag << "=1 '" << std::filesystem::read_symlink("/proc/self/exe").string() << "' --gtest_filter='UpdaterInNamespace.*'\n"
                           << "rc=$?\n"
                           << "kill -QUIT $server; wait $server\n"
                           << "exit $rc\n";
     EXPECT_EQ(runShell("unshare -mn bash '" + script + "'"), 0);
-    std::ifstream access(nginx.Dir() + "/access.log");
-    std::string log((std::istreambuf_iterator<char>(access)), std::istreambuf_iterator<char>());
+    std::string log = ReadFileBytes(nginx.Dir() + "/access.log");
     EXPECT_NE(log.find("GET /Corvana/update/update.txt HTTP/1.0\" 200"), std::string::npos) << log;
     EXPECT_NE(log.find("GET /Corvana/update/update.exe HTTP/1.0\" 200"), std::string::npos) << log;
 }
@@ -79,15 +72,10 @@ TEST_F(UpdaterInNamespace, SearchShowDownloadAndStart)
         GTEST_SKIP() << "runs inside the namespace of UpdaterEndToEnd";
 
     Form1->Button1Click(Form1->Button1);
-    EXPECT_EQ(InformationShown, 1);
-    EXPECT_EQ(ShownText, "Corvana 2.1 is out.\nClick Update to install it.\n");
-    EXPECT_EQ(Status(), "Done...");
+    ExpectDescriptionShown();
     ASSERT_TRUE(Form1->Button3->Visible());
 
     Form1->Button3Click(Form1->Button3);
     EXPECT_EQ(Status(), "Done...");
-    EXPECT_EQ(ReadFileBytes(File("update.exe")), kInstaller);
-    EXPECT_TRUE(Executable("update.exe"));
-    EXPECT_TRUE(RunUntil([&] { return Exists("installer-ran"); }));
-    EXPECT_EQ(Entries(), (std::vector<std::string> { "update.txt", "update.exe" }));
+    ExpectInstallerStarted();
 }

@@ -18,6 +18,10 @@
 
 #include <memory>
 
+// An installer that leaves a marker in the folder it runs in.
+inline const std::string kInstaller = "#!/bin/sh\necho installed > installer-ran\n";
+inline const std::string kDescription = "Corvana 2.1 is out.\r\nClick Update to install it.\r\n";
+
 class UpdaterFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -54,6 +58,7 @@ protected:
         struct stat st {};
         return ::stat(File(name).c_str(), &st) == 0 && (st.st_mode & S_IXUSR);
     }
+    // Which of the files an update may leave are in the folder.
     std::vector<std::string> Entries() const
     {
         std::vector<std::string> out;
@@ -76,10 +81,33 @@ protected:
     static std::vector<std::string> Log()
     {
         std::vector<std::string> out;
-        TStrings& lines = Form1->Memo1->Lines();
-        for (int i = 0; i < lines.Count(); ++i)
-            out.push_back(lines.Strings(i));
+        for (int i = 0; i < Form1->Memo1->Lines().Count(); ++i)
+            out.push_back(Form1->Memo1->Lines().Strings(i));
         return out;
+    }
+
+    // After a search: the description was shown once and Update offered.
+    void ExpectDescriptionShown() const
+    {
+        EXPECT_EQ(std::tuple(InformationShown, ShownText), std::tuple(1, "Corvana 2.1 is out.\nClick Update to install it.\n"));
+        EXPECT_EQ(std::tuple(Status(), Form1->Button1->Caption(), Form1->Button3->Visible()), std::tuple("Done...", "Start", true));
+    }
+    // After an update: the installer came whole and was started.
+    void ExpectInstallerStarted() const
+    {
+        EXPECT_EQ(ReadFileBytes(File("update.exe")), kInstaller);
+        EXPECT_TRUE(Executable("update.exe"));
+        EXPECT_TRUE(RunUntil([&] { return Exists("installer-ran"); }));
+        EXPECT_EQ(Entries(), (std::vector<std::string> { "update.txt", "update.exe" }));
+    }
+    // After a failed update, and a while: nothing ran and only the old
+    // installer is in the folder.
+    void ExpectNothingStarted() const
+    {
+        usleep(200 * 1000);
+        Application->ProcessMessages();
+        EXPECT_FALSE(Exists("installer-ran"));
+        EXPECT_EQ(Entries(), std::vector<std::string> { "update.exe" });
     }
 
     int InformationShown = 0;
@@ -89,26 +117,3 @@ private:
     std::string m_oldDir;
     std::unique_ptr<TempDir> m_dir;
 };
-
-// The update server's answer to a GET of `path`, by file name.
-inline std::string UpdateResponse(const std::string& path, const std::string& description, const std::string& installer)
-{
-    if (path.find("update.txt") != std::string::npos)
-        return "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(description.size()) + "\r\n\r\n"
-            + description;
-    if (path.find("update.exe") != std::string::npos)
-        return "HTTP/1.0 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: " + std::to_string(installer.size())
-            + "\r\n\r\n" + installer;
-    return "HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\n<html>missing</html>";
-}
-
-// The target of a request as the server received it.
-inline std::string RequestPath(const std::string& request)
-{
-    std::size_t start = request.find(' ') + 1;
-    return request.substr(start, request.find(' ', start) - start);
-}
-
-// An installer that leaves a marker in the folder it runs in.
-inline const std::string kInstaller = "#!/bin/sh\necho installed > installer-ran\n";
-inline const std::string kDescription = "Corvana 2.1 is out.\r\nClick Update to install it.\r\n";
