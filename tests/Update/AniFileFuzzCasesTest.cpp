@@ -2,11 +2,7 @@
 // no other input reaches) played through the whole icon: load, step, draw.
 // Under the sanitizer build any read outside the data fails here.
 
-#include "Update/anifile.h"
-#include "platform/Exception.h"
-#include "tests/support/TempDir.h"
-
-#include <gtest/gtest.h>
+#include "tests/Update/AniFileTestData.h"
 
 #include <filesystem>
 

@@ -1,8 +1,4 @@
-#include "Update/IconImage.h"
-#include "Update/anifile.h"
 #include "tests/Update/AniFileTestData.h"
-
-#include <gtest/gtest.h>
 
 using namespace anitest;
 

@@ -1,14 +1,8 @@
-#include "Update/BusyCursor.h"
-#include "Update/anifile.h"
-#include "platform/Exception.h"
 #include "tests/Update/AniFileTestData.h"
-#include "tests/support/MessageLoop.h"
 
 #include <QElapsedTimer>
-#include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
 using namespace anitest;
 

@@ -1,11 +1,4 @@
-#include "Update/AniFileReader.h"
-#include "Update/BusyCursor.h"
-#include "Update/anifile.h"
-#include "platform/Exception.h"
 #include "tests/Update/AniFileTestData.h"
-#include "tests/support/TempDir.h"
-
-#include <gtest/gtest.h>
 
 using namespace anitest;
 

@@ -1,8 +1,17 @@
 #pragma once
-// Animated cursor files put together piece by piece for the tests. Frame n
-// of a file is filled with Ink(n), so a drawn pixel tells the frame.
+// Animated cursor files put together piece by piece for the tests, and
+// what the tests of the reader and the icon include. Frame n of a file is
+// filled with Ink(n), so a drawn pixel tells the frame.
 
-#include "platform/Types.h"
+#include "Update/AniFileReader.h"
+#include "Update/BusyCursor.h"
+#include "Update/IconImage.h"
+#include "Update/anifile.h"
+#include "platform/Exception.h"
+#include "tests/support/MessageLoop.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>

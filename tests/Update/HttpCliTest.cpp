@@ -43,8 +43,7 @@ TEST_F(HttpCli, FetchesTheRootOfABareHostIntoTheStreamWithEventsInOrder)
 
 TEST_F(HttpCli, TheQueryStaysInTheTargetButNotInTheDocumentName)
 {
-    Serve(Answer(kOk), "/files/list/?sort=name");
-    ASSERT_FALSE(RunGet(http).Raised);
+    ASSERT_FALSE(Fetch(Answer(kOk), "/files/list/?sort=name").Raised);
     EXPECT_EQ(std::tuple(Sent().at(0), http.DocumentName), std::tuple("GET /files/list/?sort=name HTTP/1.0", "list"));
 }
 
@@ -59,13 +58,12 @@ TEST_F(HttpCli, CredentialsInTheUrlAreSentAsBasicAuthorization)
 
 TEST_F(HttpCli, OptionalRequestLinesFollowTheSettings)
 {
-    Serve(Answer(kOk), "/x");
     http.Sender = "me@example.org";
     http.Reference = "http://example.org/";
     http.NoCache = true;
     http.Cookie = "a=1";
     http.ModifiedSince = EncodeDateTime({ 2026, 12, 6, 10, 5, 0 });  // a Sunday
-    ASSERT_FALSE(RunGet(http).Raised);
+    ASSERT_FALSE(Fetch(Answer(kOk), "/x").Raised);
     EXPECT_EQ(Sent(), (std::vector<std::string> { "GET /x HTTP/1.0", "From: me@example.org", "Referer: http://example.org/", "Host: 127.0.0.1",
                           "Pragma: no-cache", "If-Modified-Since: Sun, 06 Dec 2026 10:05:00 GMT", "Cookie: a=1" }));
 }
@@ -84,24 +82,22 @@ TEST_F(HttpCli, ThroughAProxyTheWholeUrlIsTheTarget)
 
 TEST_F(HttpCli, ABodyInThePacketOfTheEmptyLineIsTheFirstPiece)
 {
-    Serve([](int fd, const std::string&, int) {
+    std::vector<std::string> pieces;
+    http.OnDocData = [&](TObject*, const void* data, int length) { pieces.emplace_back(static_cast<const char*>(data), std::size_t(length)); };
+    ASSERT_FALSE(Fetch([](int fd, const std::string&, int) {
         SendText(fd, "HTTP/1.0 200 OK\r\n\r\nfirst");
         usleep(100 * 1000);
         SendText(fd, "second");
-    }, "/doc.txt");
-    std::vector<std::string> pieces;
-    http.OnDocData = [&](TObject*, const void* data, int length) { pieces.emplace_back(static_cast<const char*>(data), std::size_t(length)); };
-    ASSERT_FALSE(RunGet(http).Raised);
+    }, "/doc.txt").Raised);
     EXPECT_EQ(pieces, (std::vector<std::string> { "first", "second" }));
     EXPECT_EQ(http.ReceivedBytes, 11);
 }
 
 TEST_F(HttpCli, HeaderValuesSkipTheBlanksAfterTheColon)
 {
-    Serve(Answer("HTTP/1.1 200 OK\r\nContent-Type:text/plain\r\nWWW-Authenticate: \t Basic realm=x\r\nX-Other: y\r\n\r\n"), "/a");
     int headerLines = 0;
     http.OnHeaderData = [&](TObject*) { ++headerLines; };
-    ASSERT_FALSE(RunGet(http).Raised);
+    ASSERT_FALSE(Fetch(Answer("HTTP/1.1 200 OK\r\nContent-Type:text/plain\r\nWWW-Authenticate: \t Basic realm=x\r\nX-Other: y\r\n\r\n"), "/a").Raised);
     EXPECT_EQ(http.ContentType, "text/plain");
     ASSERT_EQ(http.AuthenticateValues().Count(), 1);
     EXPECT_EQ(std::tuple(http.AuthenticateValues().Strings(0), headerLines, http.RcvdHeader().Strings(3)),
@@ -110,8 +106,7 @@ TEST_F(HttpCli, HeaderValuesSkipTheBlanksAfterTheColon)
 
 TEST_F(HttpCli, AnInstallerAnsweredAsHtmlIsNamedHtm)
 {
-    Serve(Answer("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<html></html>"), "/Corvana/update/update.EXE");
-    ASSERT_FALSE(RunGet(http).Raised);
+    ASSERT_FALSE(Fetch(Answer("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<html></html>"), "/Corvana/update/update.EXE").Raised);
     EXPECT_EQ(http.DocumentName, "update.htm");
 }
 
@@ -136,11 +131,10 @@ TEST_F(HttpCli, AStatusOf400OrMoreRaisesAndClosesAfterTheStatusLine)
 
 TEST_F(HttpCli, AResponseWithoutBodyFiresNoDocumentEvents)
 {
-    Serve(Answer("HTTP/1.0 304 Not Modified\r\nContent-Length: 120\r\n\r\n"), "/same.txt");
     int docEvents = 0;
     http.OnDocBegin = [&](TObject*) { ++docEvents; };
     http.OnDocEnd = [&](TObject*) { ++docEvents; };
-    ASSERT_FALSE(RunGet(http).Raised);
+    ASSERT_FALSE(Fetch(Answer("HTTP/1.0 304 Not Modified\r\nContent-Length: 120\r\n\r\n"), "/same.txt").Raised);
     EXPECT_EQ(std::tuple(http.StatusCode, docEvents), std::tuple(304, 0));
 }
 
@@ -199,12 +193,6 @@ TEST_F(HttpCli, AbortWhileReadyChangesNothing)
 
 TEST_F(HttpCli, AbortEndsARunningRequestWhichThenFailsOnce)
 {
-    Serve([](int fd, const std::string&, int index) {
-        if (index == 0)
-            PeerClosed(fd);  // never answers
-        else
-            SendText(fd, kOk);
-    }, "/stalled.txt");
     int done = 0;
     std::uint16_t doneError = 0;
     http.OnRequestDone = [&](TObject*, THttpRequest, std::uint16_t error) {
@@ -215,7 +203,12 @@ TEST_F(HttpCli, AbortEndsARunningRequestWhichThenFailsOnce)
         if (http.State() == HttpClientState::WaitingHeader)
             PostCall([&] { http.Abort(); });
     };
-    EXPECT_EQ(RunGet(http).Failure(), "Connection aborted on request");
+    EXPECT_EQ(Fetch([](int fd, const std::string&, int index) {
+        if (index == 0)
+            PeerClosed(fd);  // never answers
+        else
+            SendText(fd, kOk);
+    }, "/stalled.txt").Failure(), "Connection aborted on request");
     EXPECT_EQ(http.RequestError, 3);
     RunUntil([&] { return done > 0; });
     EXPECT_EQ(std::tuple(done, doneError), std::tuple(1, 3));
@@ -227,8 +220,7 @@ TEST_F(HttpCli, AbortEndsARunningRequestWhichThenFailsOnce)
 
 TEST_F(HttpCli, TheHeaderLinesOfEveryRequestAreKept)
 {
-    Serve(Answer(kOk), "/a.txt");
-    ASSERT_FALSE(RunGet(http).Raised);
+    ASSERT_FALSE(Fetch(Answer(kOk), "/a.txt").Raised);
     int first = http.RcvdHeader().Count();
     ASSERT_FALSE(RunGet(http).Raised);
     ASSERT_EQ(http.RcvdHeader().Count(), 2 * first);

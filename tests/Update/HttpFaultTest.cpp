@@ -19,30 +19,27 @@ using HttpFaults = HttpTest;
 
 TEST_F(HttpFaults, AResetConnectionIsAFailure)
 {
-    Serve([](int fd, const std::string&, int) {
+    EXPECT_EQ(Fetch([](int fd, const std::string&, int) {
         SendText(fd, "HTTP/1.0 200 OK\r\n\r\npart of it");
         usleep(100 * 1000);
         ResetConnection(fd);
-    }, "/doc.txt");
-    EXPECT_EQ(RunGet(http).Failure(), "connection lost: Connection reset by peer (Error #10054)");
+    }, "/doc.txt").Failure(), "connection lost: Connection reset by peer (Error #10054)");
 }
 
 TEST_F(HttpFaults, AFailedWriteOfTheBodyIsAFailure)
 {
-    Serve(Answer("HTTP/1.0 200 OK\r\n\r\n" + std::string(50000, 'x')), "/doc.txt");
     FullStream stream;
     http.ReceiveStream = &stream;
     int docEnds = 0;
     http.OnDocEnd = [&](TObject*) { ++docEnds; };
-    EXPECT_EQ(RunGet(http).Failure(), "can't save the document: Stream write error");
+    EXPECT_EQ(Fetch(Answer("HTTP/1.0 200 OK\r\n\r\n" + std::string(50000, 'x')), "/doc.txt").Failure(), "can't save the document: Stream write error");
     EXPECT_EQ(docEnds, 1);
 }
 
 TEST_F(HttpFaults, AnExceptionInADocumentHandlerEndsTheRequest)
 {
-    Serve(Answer("HTTP/1.0 200 OK\r\n\r\nbody"), "/doc.txt");
     http.OnDocBegin = [](TObject*) { throw EFCreateError("Cannot create file doc.txt"); };
-    EXPECT_EQ(RunGet(http).Failure(), "Cannot create file doc.txt");
+    EXPECT_EQ(Fetch(Answer("HTTP/1.0 200 OK\r\n\r\nbody"), "/doc.txt").Failure(), "Cannot create file doc.txt");
 }
 
 TEST_F(HttpFaults, OverlongHeaderLinesAndEndlessHeadersFailAndClose)
@@ -73,10 +70,9 @@ TEST_F(HttpFaults, OverlongHeaderLinesAndEndlessHeadersFailAndClose)
 
 TEST_F(HttpFaults, RelocationsAreBounded)
 {
-    Serve([](int fd, const std::string&, int index) {
+    EXPECT_EQ(Fetch([](int fd, const std::string&, int index) {
         SendText(fd, "HTTP/1.0 302 Found\r\nLocation: /again" + std::to_string(index) + "\r\n\r\n");
-    }, "/start");
-    EXPECT_EQ(RunGet(http).Failure(), "too many relocations");
+    }, "/start").Failure(), "too many relocations");
     EXPECT_EQ(server->Connections(), THttpCli::MaxRelocations + 1);
 }
 
@@ -219,9 +215,8 @@ const AnswerCase kAnswers[] = {
 TEST_P(HttpAnswer, GetRaisesExactlyForAnAnswerThatIsNotAWholeDocument)
 {
     const AnswerCase& k = GetParam();
-    Serve(Answer(k.Response), "/doc.txt");
     http.ReceiveStream = &body;
-    GetOutcome out = RunGet(http);
+    GetOutcome out = Fetch(Answer(k.Response), "/doc.txt");
     EXPECT_EQ(http.State(), HttpClientState::Ready);
     EXPECT_EQ(out.Raised, k.Raises) << out.Message;
     if (k.Raises && !k.Message.empty()) {

@@ -5,8 +5,6 @@
 // its server.
 
 #include "Update/HttpProt.h"
-#include "platform/Application.h"
-#include "platform/MessagePump.h"
 #include "platform/Messages.h"
 #include "platform/Stream.h"
 #include "tests/support/Loopback.h"
@@ -37,20 +35,28 @@ inline void SendText(int fd, const std::string& bytes)
     }
 }
 
+// Waits a moment for bytes from the peer and adds them to `into`; false
+// once the peer has closed its side.
+inline bool ReceiveSome(int fd, std::string& into)
+{
+    pollfd p { fd, POLLIN, 0 };
+    if (::poll(&p, 1, 50) <= 0)
+        return true;
+    char buf[65536];
+    ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+    if (n > 0)
+        into.append(buf, std::size_t(n));
+    return n > 0;
+}
+
 // Whether the peer closed its side within the time (reading and dropping
 // whatever it still sends).
 inline bool PeerClosed(int fd, int timeoutMs = 5000)
 {
-    std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs);
-    char buf[4096];
-    while (GetTickCount64() < deadline) {
-        pollfd p { fd, POLLIN, 0 };
-        if (::poll(&p, 1, 50) <= 0)
-            continue;
-        ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-        if (n <= 0)
+    std::string dropped;
+    for (std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs); GetTickCount64() < deadline; dropped.clear())
+        if (!ReceiveSome(fd, dropped))
             return true;
-    }
     return false;
 }
 
@@ -124,30 +130,18 @@ private:
     static std::string readRequest(int fd)
     {
         std::string in;
-        char buf[65536];
-        std::uint64_t deadline = GetTickCount64() + 5000;
-        std::size_t wanted = std::string::npos;
-        while (GetTickCount64() < deadline) {
-            if (wanted == std::string::npos) {
-                std::size_t end = in.find("\r\n\r\n");
-                if (end != std::string::npos) {
-                    wanted = end + 4;
-                    std::size_t cl = in.find("Content-Length: ");
-                    if (cl != std::string::npos && cl < end)
-                        wanted += std::stoul(in.substr(cl + 16));
-                }
-            }
-            if (wanted != std::string::npos && in.size() >= wanted)
+        for (std::uint64_t deadline = GetTickCount64() + 5000; GetTickCount64() < deadline && !whole(in);)
+            if (!ReceiveSome(fd, in))
                 break;
-            pollfd p { fd, POLLIN, 0 };
-            if (::poll(&p, 1, 50) <= 0)
-                continue;
-            ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-            if (n <= 0)
-                break;
-            in.append(buf, std::size_t(n));
-        }
         return in;
+    }
+    // Whether `in` holds a header and the body it announces.
+    static bool whole(const std::string& in)
+    {
+        std::size_t end = in.find("\r\n\r\n"), length = in.find("Content-Length: ");
+        if (end == std::string::npos)
+            return false;
+        return in.size() >= end + 4 + (length < end ? std::stoul(in.substr(length + 16)) : 0);
     }
 
     Handler m_handler;
@@ -223,6 +217,12 @@ protected:
         server = std::make_unique<ScriptedServer>(std::move(handler));
         if (!path.empty())
             http.URL = server->Url(path);
+    }
+    // Serves `handler`, points the client at `path` of it and GETs.
+    GetOutcome Fetch(ScriptedServer::Handler handler, const std::string& path)
+    {
+        Serve(std::move(handler), path);
+        return RunGet(http);
     }
     std::string Port() const { return std::to_string(server->Port()); }
     // The lines of the request that came `index`th.

@@ -6,10 +6,7 @@
 #include "tests/support/Loopback.h"
 #include "tests/support/TempDir.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>

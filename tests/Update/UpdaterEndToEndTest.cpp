@@ -9,11 +9,8 @@
 #include "tests/Update/NginxServer.h"
 #include "tests/Update/UpdaterFixture.h"
 
-#include <sys/wait.h>
-
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace {
 

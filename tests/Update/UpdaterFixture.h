@@ -7,16 +7,11 @@
 
 #include "Update/Unit1.h"
 #include "Update/Unit2.h"
+#include "platform/Application.h"
 #include "platform/Memo.h"
-#include "platform/Strings.h"
 #include "tests/support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <sys/stat.h>
-#include <unistd.h>
-
-#include <memory>
 
 // An installer that leaves a marker in the folder it runs in.
 inline const std::string kInstaller = "#!/bin/sh\necho installed > installer-ran\n";
