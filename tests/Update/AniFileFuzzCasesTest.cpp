@@ -6,19 +6,10 @@
 
 #include <filesystem>
 
-namespace {
-
-std::filesystem::path corpusFolder()
-{
-    return std::filesystem::path(CORVANA_SOURCE_DIR) / "fuzz" / "corpus";
-}
-
-}
-
 TEST(AniFileFuzzCases, EveryKeptInputLoadsStepsAndDraws)
 {
     int files = 0, withFrames = 0, readErrors = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(corpusFolder())) {
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(CORVANA_SOURCE_DIR) / "fuzz" / "corpus")) {
         std::string data = ReadFileBytes(entry.path().string());
         SCOPED_TRACE(entry.path().filename().string());
         ++files;

@@ -19,12 +19,8 @@
 
 namespace anitest {
 
-inline std::string U32(std::uint32_t v)
-{
-    return { char(v & 0xFF), char(v >> 8 & 0xFF), char(v >> 16 & 0xFF), char(v >> 24 & 0xFF) };
-}
-
 inline std::string U16(std::uint16_t v) { return { char(v & 0xFF), char(v >> 8) }; }
+inline std::string U32(std::uint32_t v) { return U16(std::uint16_t(v & 0xFFFF)) + U16(std::uint16_t(v >> 16)); }
 
 // A chunk with its true size (odd sizes padded).
 inline std::string Chunk(const std::string& id, const std::string& data)
@@ -33,7 +29,10 @@ inline std::string Chunk(const std::string& id, const std::string& data)
 }
 
 // A chunk whose stored size says something else.
-inline std::string ChunkSized(const std::string& id, std::uint32_t size, const std::string& data) { return id + U32(size) + data; }
+inline std::string ChunkSized(const std::string& id, std::uint32_t size, const std::string& data)
+{
+    return id + U32(size) + data;
+}
 
 constexpr TColor Ink(int frame) { return RGB(10 + 3 * (frame % 64), 200 - 2 * (frame % 64), 40); }
 
@@ -41,16 +40,15 @@ constexpr TColor Ink(int frame) { return RGB(10 + 3 * (frame % 64), 200 - 2 * (f
 inline std::string Palette16()
 {
     std::string p;
-    for (int i = 0; i < 16; ++i) {
-        TColor c = Ink(i);
-        p += { char(c >> 16 & 0xFF), char(c >> 8 & 0xFF), char(c & 0xFF), 0 };
-    }
+    for (int i = 0; i < 16; ++i)
+        p += { char(Ink(i) >> 16 & 0xFF), char(Ink(i) >> 8 & 0xFF), char(Ink(i) & 0xFF), 0 };
     return p;
 }
 
-inline std::string InfoHeader(std::int32_t width, std::int32_t height2, std::uint16_t bits, std::uint32_t compression = 0, std::uint32_t coloursUsed = 0)
+inline std::string InfoHeader(std::int32_t width, std::int32_t height2, std::uint16_t bits, std::uint32_t compression = 0,
+    std::uint32_t coloursUsed = 0)
 {
-    return U32(40) + U32(std::uint32_t(width)) + U32(std::uint32_t(height2)) + U16(1) + U16(bits) + U32(compression) + U32(0) + U32(0) + U32(0)
+    return U32(40) + U32(std::uint32_t(width)) + U32(std::uint32_t(height2)) + U16(1) + U16(bits) + U32(compression) + std::string(12, '\0')
         + U32(coloursUsed) + U32(0);
 }
 
@@ -96,6 +94,9 @@ inline std::string Rates(const std::vector<std::uint32_t>& rates)
 inline std::string Riff(const std::string& body) { return "RIFF" + U32(std::uint32_t(body.size() + 4)) + "ACON" + body; }
 
 // A plain file: header, frames.
-inline std::string Plain(int frames, std::uint32_t defaultRate = 4) { return Riff(Anih(std::uint32_t(frames), defaultRate) + FrameList(frames)); }
+inline std::string Plain(int frames, std::uint32_t defaultRate = 4)
+{
+    return Riff(Anih(std::uint32_t(frames), defaultRate) + FrameList(frames));
+}
 
 }

@@ -111,10 +111,7 @@ TEST_F(HttpFaults, CredentialsStayWithTheirHost)
 
 TEST_F(HttpFaults, LocationsThatCannotBeFollowedFail)
 {
-    struct Case {
-        std::string location;
-        std::string reason;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         { "ftp://127.0.0.1/file", "relocation to an unsupported protocol: ftp" },
         { "mailto:someone@example.org", "relocation to an unsupported protocol: mailto" },
         { "", "relocation without a location" },
@@ -123,10 +120,10 @@ TEST_F(HttpFaults, LocationsThatCannotBeFollowedFail)
         { "/a\rX-Injected: 1", "line break or NUL in the relocation" },
         { std::string("/a\0b", 4), "line break or NUL in the relocation" },
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.location);
-        Serve(Answer("HTTP/1.0 302 Found\r\nLocation: " + c.location + "\r\n\r\n"));
-        EXPECT_EQ(FreshGet(server->Url("/start")).Failure(), c.reason);
+    for (const auto& [location, reason] : cases) {
+        SCOPED_TRACE(location);
+        Serve(Answer("HTTP/1.0 302 Found\r\nLocation: " + location + "\r\n\r\n"));
+        EXPECT_EQ(FreshGet(server->Url("/start")).Failure(), reason);
         EXPECT_EQ(server->Connections(), 1);
     }
 }
@@ -135,10 +132,7 @@ TEST_F(HttpFaults, UrlsThatCannotBeFetchedFailInsteadOfHanging)
 {
     Serve(Answer("HTTP/1.0 200 OK\r\n\r\nok"));
     std::string port = Port();
-    struct Case {
-        std::string url;
-        std::string reason;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         { "http:///x", "no host name given" },
         { "", "no host name given" },
         { "http://127.0.0.1:8o/x", "invalid port number" },
@@ -147,13 +141,13 @@ TEST_F(HttpFaults, UrlsThatCannotBeFetchedFailInsteadOfHanging)
         { "http://127.0.0.1:" + port + "/x\r\nX-Injected: 1", "line break or NUL in the request" },
         { "http://127.0.0.1:" + port + std::string("/x\0y", 4), "line break or NUL in the request" },
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.url);
+    for (const auto& [url, reason] : cases) {
+        SCOPED_TRACE(url);
         THttpCli fresh(nullptr);
-        fresh.URL = c.url;
+        fresh.URL = url;
         int done = 0;
         fresh.OnRequestDone = [&](TObject*, THttpRequest, std::uint16_t) { ++done; };
-        EXPECT_EQ(RunGet(fresh).Failure(), c.reason);
+        EXPECT_EQ(RunGet(fresh).Failure(), reason);
         EXPECT_EQ(done, 1);
     }
 

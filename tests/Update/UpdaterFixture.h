@@ -13,6 +13,8 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 // An installer that leaves a marker in the folder it runs in.
 inline const std::string kInstaller = "#!/bin/sh\necho installed > installer-ran\n";
 inline const std::string kDescription = "Corvana 2.1 is out.\r\nClick Update to install it.\r\n";
@@ -21,10 +23,7 @@ class UpdaterFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char buf[4096];
-        m_oldDir = ::getcwd(buf, sizeof buf) ? buf : "/";
-        m_dir = std::make_unique<TempDir>("updater");
-        ASSERT_EQ(::chdir(m_dir->Path().c_str()), 0);
+        ASSERT_EQ(::chdir(m_dir.Path().c_str()), 0);
         Form1 = new TForm1(Application);
         Form2 = new TForm2(Application);
         TForm::ModalResponder = [this](TForm* form) {
@@ -46,7 +45,7 @@ protected:
         ASSERT_EQ(::chdir(m_oldDir.c_str()), 0);
     }
 
-    std::string File(const std::string& name) const { return m_dir->File(name); }
+    std::string File(const std::string& name) const { return m_dir.File(name); }
     bool Exists(const std::string& name) const { return ::access(File(name).c_str(), F_OK) == 0; }
     bool Executable(const std::string& name) const
     {
@@ -109,6 +108,6 @@ protected:
     std::string ShownText;
 
 private:
-    std::string m_oldDir;
-    std::unique_ptr<TempDir> m_dir;
+    std::string m_oldDir = std::filesystem::current_path();
+    TempDir m_dir { "updater" };
 };
