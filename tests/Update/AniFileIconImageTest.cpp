@@ -2,15 +2,13 @@
 
 using namespace anitest;
 
-namespace {
-
-TColor at(const TIconImage& image, int x, int y) { return image.Color[std::size_t(y * 32 + x)]; }
-bool masked(const TIconImage& image, int x, int y) { return image.Mask[std::size_t(y * 32 + x)]; }
+static TColor at(const TIconImage& image, int x, int y) { return image.Color[std::size_t(y * 32 + x)]; }
+static bool masked(const TIconImage& image, int x, int y) { return image.Mask[std::size_t(y * 32 + x)]; }
 
 // The colours of a 32 x 32 image of 16 colours: index 1 in the top row, 2
 // at the left column below it, 0 elsewhere (stored bottom row first: the
 // top row is the last).
-std::string markedColours()
+static std::string markedColours()
 {
     std::string colour(512, '\0');
     for (int x = 0; x < 16; ++x)
@@ -18,8 +16,6 @@ std::string markedColours()
     for (int row = 0; row < 31; ++row)
         colour[std::size_t(row) * 16] = 0x20;
     return colour;
-}
-
 }
 
 TEST(AniFileIconImage, RowsAreStoredFromTheBottomAndTheMaskMarksTheScreen)

@@ -6,16 +6,12 @@
 
 using namespace anitest;
 
-namespace {
-
 // The colour a drawing shows at (10, 10).
-TColor shownColour(const TAniIcon& icon)
+static TColor shownColour(const TAniIcon& icon)
 {
     TBitmap b(32, 32);
     icon.PaintTo(b.Canvas());
     return b.Pixel(10, 10);
-}
-
 }
 
 TEST(AniFileIcon, StepsThroughTheFramesAtTheirRates)

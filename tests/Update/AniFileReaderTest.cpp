@@ -2,9 +2,7 @@
 
 using namespace anitest;
 
-namespace {
-
-TAniContents read(const std::string& data)
+static TAniContents read(const std::string& data)
 {
     TAniContents c;
     ReadAniFile(data, c);
@@ -12,14 +10,12 @@ TAniContents read(const std::string& data)
 }
 
 // The colour each frame was filled with.
-std::vector<TColor> inks(const TAniContents& c)
+static std::vector<TColor> inks(const TAniContents& c)
 {
     std::vector<TColor> out;
     for (const TIconImage& image : c.Frames)
         out.push_back(image.Color[0]);
     return out;
-}
-
 }
 
 TEST(AniFileReader, TheBusyCursorHasSixteenFramesAtTheDefaultRate)

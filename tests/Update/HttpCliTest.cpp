@@ -5,13 +5,9 @@
 
 #include "net/WSocket.h"
 
-namespace {
-
 const std::string kOk = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\nContent-Length: 5\r\n\r\nhello";
 
 using HttpCli = HttpTest;
-
-}
 
 TEST_F(HttpCli, FetchesTheRootOfABareHostIntoTheStreamWithEventsInOrder)
 {

@@ -15,6 +15,48 @@ public:
 
 using HttpFaults = HttpTest;
 
+// An answer and what Get makes of it: the failure's message (empty: Get
+// does not raise), and the body kept, when given.
+struct AnswerCase {
+    const char* Name;
+    std::string Response;
+    std::string Message;
+    std::optional<std::string> Body = std::nullopt;
+    bool Raises = true;
+};
+void PrintTo(const AnswerCase& c, std::ostream* os) { *os << c.Name; }
+
+class HttpAnswer : public HttpTest, public ::testing::WithParamInterface<AnswerCase> {};
+
+const AnswerCase kAnswers[] = {
+    // A document that did not arrive whole is a failure.
+    { "ADocumentThatDidNotArriveWholeIsAFailure_NoAnswer", "", "no response from the server" },
+    { "ADocumentThatDidNotArriveWholeIsAFailure_NoStatusLine", "Just some text\r\n\r\nwithout a status line", "no response from the server" },
+    { "ADocumentThatDidNotArriveWholeIsAFailure_HeaderCut", "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n",
+        "connection closed before the end of the header" },
+    { "ADocumentThatDidNotArriveWholeIsAFailure_BodyCut", "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n12345",
+        "connection closed before the end of the document (5 of 10 bytes)", "12345" },
+    // Without a length, a close ends the document.
+    { "ADocumentThatDidNotArriveWholeIsAFailure_NoLength", "HTTP/1.0 200 OK\r\n\r\n12345", "", "12345", false },
+    { "StatusAndLengthThatAreNotNumbersFail_Status", "HTTP/1.0 2x0 OK\r\n\r\nbody", "bad status line from the server" },
+    { "StatusAndLengthThatAreNotNumbersFail_Length", "HTTP/1.0 200 OK\r\nContent-Length: lots\r\n\r\nbody",
+        "bad Content-Length from the server" },
+    { "StatusAndLengthThatAreNotNumbersFail_NegativeLength", "HTTP/1.0 200 OK\r\nContent-Length: -4\r\n\r\nbody", "" },
+    { "TransferCodingsOtherThanIdentityFail_Chunked", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n",
+        "the server sent the document in a transfer coding this client does not read: chunked" },
+    { "TransferCodingsOtherThanIdentityFail_GzipChunked",
+        "HTTP/1.1 200 OK\r\nContent-Length: 5\r\nTransfer-Encoding: gzip, chunked\r\n\r\nhello",
+        "the server sent the document in a transfer coding this client does not read: gzip, chunked" },
+    { "TransferCodingsOtherThanIdentityFail_Identity", "HTTP/1.0 200 OK\r\nTransfer-Encoding: Identity\r\nContent-Length: 5\r\n\r\nhello",
+        "", "hello", false },
+    { "ABodyOfAnotherLengthThanAnnouncedFails_Longer", "HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nhello, and more",
+        "the document is longer than its Content-Length (5 bytes)" },
+    { "ABodyOfAnotherLengthThanAnnouncedFails_LongerThanNothing", "HTTP/1.0 200 OK\r\nContent-Length: 0\r\n\r\nx",
+        "the document is longer than its Content-Length (0 bytes)" },
+    { "ABodyOfAnotherLengthThanAnnouncedFails_Shorter", "HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nhel",
+        "connection closed before the end of the document (3 of 5 bytes)" },
+};
+
 }
 
 TEST_F(HttpFaults, AResetConnectionIsAFailure)
@@ -158,52 +200,6 @@ TEST_F(HttpFaults, UrlsThatCannotBeFetchedFailInsteadOfHanging)
     http.Proxy = ":" + port;
     EXPECT_EQ(RunGet(http).Message, "no host name given");
     EXPECT_EQ(server->Connections(), 0);
-}
-
-namespace {
-
-// An answer and what Get makes of it: the failure's message (empty: Get
-// does not raise), and the body kept, when given.
-struct AnswerCase {
-    const char* Name;
-    std::string Response;
-    std::string Message;
-    std::optional<std::string> Body = std::nullopt;
-    bool Raises = true;
-};
-void PrintTo(const AnswerCase& c, std::ostream* os) { *os << c.Name; }
-
-class HttpAnswer : public HttpTest, public ::testing::WithParamInterface<AnswerCase> {};
-
-const AnswerCase kAnswers[] = {
-    // A document that did not arrive whole is a failure.
-    { "ADocumentThatDidNotArriveWholeIsAFailure_NoAnswer", "", "no response from the server" },
-    { "ADocumentThatDidNotArriveWholeIsAFailure_NoStatusLine", "Just some text\r\n\r\nwithout a status line", "no response from the server" },
-    { "ADocumentThatDidNotArriveWholeIsAFailure_HeaderCut", "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n",
-        "connection closed before the end of the header" },
-    { "ADocumentThatDidNotArriveWholeIsAFailure_BodyCut", "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n12345",
-        "connection closed before the end of the document (5 of 10 bytes)", "12345" },
-    // Without a length, a close ends the document.
-    { "ADocumentThatDidNotArriveWholeIsAFailure_NoLength", "HTTP/1.0 200 OK\r\n\r\n12345", "", "12345", false },
-    { "StatusAndLengthThatAreNotNumbersFail_Status", "HTTP/1.0 2x0 OK\r\n\r\nbody", "bad status line from the server" },
-    { "StatusAndLengthThatAreNotNumbersFail_Length", "HTTP/1.0 200 OK\r\nContent-Length: lots\r\n\r\nbody",
-        "bad Content-Length from the server" },
-    { "StatusAndLengthThatAreNotNumbersFail_NegativeLength", "HTTP/1.0 200 OK\r\nContent-Length: -4\r\n\r\nbody", "" },
-    { "TransferCodingsOtherThanIdentityFail_Chunked", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n",
-        "the server sent the document in a transfer coding this client does not read: chunked" },
-    { "TransferCodingsOtherThanIdentityFail_GzipChunked",
-        "HTTP/1.1 200 OK\r\nContent-Length: 5\r\nTransfer-Encoding: gzip, chunked\r\n\r\nhello",
-        "the server sent the document in a transfer coding this client does not read: gzip, chunked" },
-    { "TransferCodingsOtherThanIdentityFail_Identity", "HTTP/1.0 200 OK\r\nTransfer-Encoding: Identity\r\nContent-Length: 5\r\n\r\nhello",
-        "", "hello", false },
-    { "ABodyOfAnotherLengthThanAnnouncedFails_Longer", "HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nhello, and more",
-        "the document is longer than its Content-Length (5 bytes)" },
-    { "ABodyOfAnotherLengthThanAnnouncedFails_LongerThanNothing", "HTTP/1.0 200 OK\r\nContent-Length: 0\r\n\r\nx",
-        "the document is longer than its Content-Length (0 bytes)" },
-    { "ABodyOfAnotherLengthThanAnnouncedFails_Shorter", "HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nhel",
-        "connection closed before the end of the document (3 of 5 bytes)" },
-};
-
 }
 
 TEST_P(HttpAnswer, GetRaisesExactlyForAnAnswerThatIsNotAWholeDocument)

@@ -5,20 +5,16 @@
 
 #include <functional>
 
-namespace {
-
 using Strings = std::vector<std::string>;
 
 // What `f` makes of each of `inputs`, in order.
 template <class Out>
-std::vector<Out> Each(const std::function<Out(const std::string&)>& f, const Strings& inputs)
+static std::vector<Out> Each(const std::function<Out(const std::string&)>& f, const Strings& inputs)
 {
     std::vector<Out> out;
     for (const std::string& in : inputs)
         out.push_back(f(in));
     return out;
-}
-
 }
 
 TEST(HttpUrl, SplitsEveryPartOfTheAuthority)

@@ -12,16 +12,12 @@
 #include <cstdlib>
 #include <filesystem>
 
-namespace {
-
 const char* const kInnerFlag = "CORVANA_UPDATE_IN_NAMESPACE";
 
-int runShell(const std::string& command)
+static int runShell(const std::string& command)
 {
     int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 }
 
 TEST(UpdaterEndToEnd, SearchShowDownloadAndStartInAPrivateNetwork)

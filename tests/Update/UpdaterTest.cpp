@@ -12,10 +12,8 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-namespace {
-
 // The update server's answer to a GET, by the file its first line asks for.
-void UpdateServer(int fd, const std::string& request, int)
+static void UpdateServer(int fd, const std::string& request, int)
 {
     std::string target = request.substr(0, request.find("\r\n"));
     auto ok = [](const char* type, const std::string& body) {
@@ -27,8 +25,6 @@ void UpdateServer(int fd, const std::string& request, int)
         SendText(fd, ok("application/octet-stream", kInstaller));
     else
         SendText(fd, "HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\n<html>missing</html>");
-}
-
 }
 
 class Updater : public UpdaterFixture {
