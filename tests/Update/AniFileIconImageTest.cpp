@@ -5,23 +5,23 @@ using namespace anitest;
 static TColor at(const TIconImage& image, int x, int y) { return image.Color[std::size_t(y * 32 + x)]; }
 static bool masked(const TIconImage& image, int x, int y) { return image.Mask[std::size_t(y * 32 + x)]; }
 
-// The colours of a 32 x 32 image of 16 colours: index 1 in the top row, 2
-// at the left column below it, 0 elsewhere (stored bottom row first: the
-// top row is the last).
-static std::string markedColours()
+// A 32 x 32 image of 16 colours: index 1 in the top row, 2 at the left
+// column below it, 0 elsewhere (stored bottom row first: the top row is the
+// last).
+static std::string markedImage(const std::string& palette, const std::string& mask)
 {
     std::string colour(512, '\0');
     for (int x = 0; x < 16; ++x)
         colour[31 * 16 + std::size_t(x)] = 0x11;
     for (int row = 0; row < 31; ++row)
         colour[std::size_t(row) * 16] = 0x20;
-    return colour;
+    return InfoHeader(32, 64, 4) + palette + colour + mask;
 }
 
 TEST(AniFileIconImage, RowsAreStoredFromTheBottomAndTheMaskMarksTheScreen)
 {
     // The mask covers the bottom row.
-    auto image = DecodeIconImage(InfoHeader(32, 64, 4) + Palette16() + markedColours() + std::string(4, '\xFF') + std::string(124, '\0'));
+    auto image = DecodeIconImage(markedImage(Palette16(), std::string(4, '\xFF') + std::string(124, '\0')));
     ASSERT_TRUE(image);
     EXPECT_EQ(std::tuple(at(*image, 5, 0), at(*image, 0, 10), at(*image, 1, 10)), std::tuple(Ink(1), Ink(2), Ink(0)));
     EXPECT_EQ(std::tuple(masked(*image, 5, 30), masked(*image, 5, 31)), std::tuple(false, true));
@@ -52,8 +52,8 @@ TEST(AniFileIconImage, OtherDepthsAndSizesComeOutAtThirtyTwo)
     EXPECT_FALSE(DecodeIconImage(InfoHeader(2, 4, 24, 0, 257) + std::string(2000, '\0')));
 
     // A palette shorter than the depth: indexes past it are black.
-    std::string shortPalette = InfoHeader(32, 64, 4, 0, 2) + Palette16().substr(0, 8) + std::string(512, '\x55') + std::string(128, '\0');
-    auto dark = DecodeIconImage(shortPalette);
+    auto dark = DecodeIconImage(InfoHeader(32, 64, 4, 0, 2) + Palette16().substr(0, 8) + std::string(512, '\x55')
+        + std::string(128, '\0'));
     ASSERT_TRUE(dark);
     EXPECT_EQ(at(*dark, 3, 3), clBlack);
 }
@@ -72,8 +72,8 @@ TEST(AniFileIconImage, ImagesThatDoNotAddUpAreRefused)
     };
     // Header size, width, height (twice the icon's), compressed, more
     // colours than the depth.
-    const std::pair<std::size_t, std::uint32_t> refused[] = { { 0, 39 }, { 0, 0xFFFFFFF0 }, { 4, 0 }, { 4, 0x80000000 }, { 4, 257 },
-        { 8, 1 }, { 8, 0xFFFFFFC0 }, { 16, 2 }, { 32, 17 } };
+    const std::pair<std::size_t, std::uint32_t> refused[] = { { 0, 39 }, { 0, 0xFFFFFFF0 }, { 4, 0 }, { 4, 0x80000000 },
+        { 4, 257 }, { 8, 1 }, { 8, 0xFFFFFFC0 }, { 16, 2 }, { 32, 17 } };
     for (const auto& [offset, value] : refused)
         EXPECT_FALSE(with(offset, value)) << offset << ": " << value;
     EXPECT_TRUE(with(32, 16));
@@ -92,7 +92,7 @@ TEST(AniFileIconImage, DrawingKeepsTheScreenUnderTheMaskAndInvertsItWhereColoure
     std::string palette = Palette16();
     palette.replace(0, 4, std::string(4, '\0'));
     TAniFile file;
-    file.LoadFromStream(Riff(Anih(1, 5) + Chunk("LIST", "fram" + FrameChunk(InfoHeader(32, 64, 4) + palette + markedColours() + mask))));
+    file.LoadFromStream(Riff(Anih(1, 5) + Chunk("LIST", "fram" + FrameChunk(markedImage(palette, mask)))));
     ASSERT_EQ(file.FrameCount(), 1);
     TBitmap b(40, 40);
     b.Canvas().Brush.Color = RGB(1, 2, 3);

@@ -89,8 +89,8 @@ TEST(AniFileReader, AnythingButRateSeqOrListAfterTheHeaderLeavesNoFrames)
 
 TEST(AniFileReader, AShortFrameChunkEndsTheFrameList)
 {
-    std::string frames = "fram" + FrameChunk(SolidImage(0)) + FrameChunk(SolidImage(1)) + ChunkSized("icon", 765, std::string(765, '\0'))
-        + FrameChunk(SolidImage(3));
+    std::string frames = "fram" + FrameChunk(SolidImage(0)) + FrameChunk(SolidImage(1))
+        + ChunkSized("icon", 765, std::string(765, '\0')) + FrameChunk(SolidImage(3));
     EXPECT_EQ(inks(read(Riff(Anih(4, 5) + Chunk("LIST", frames)))), (std::vector { Ink(0), Ink(1) }));
 }
 

@@ -48,8 +48,8 @@ inline std::string Palette16()
 inline std::string InfoHeader(std::int32_t width, std::int32_t height2, std::uint16_t bits, std::uint32_t compression = 0,
     std::uint32_t coloursUsed = 0)
 {
-    return U32(40) + U32(std::uint32_t(width)) + U32(std::uint32_t(height2)) + U16(1) + U16(bits) + U32(compression) + std::string(12, '\0')
-        + U32(coloursUsed) + U32(0);
+    return U32(40) + U32(std::uint32_t(width)) + U32(std::uint32_t(height2)) + U16(1) + U16(bits) + U32(compression)
+        + std::string(12, '\0') + U32(coloursUsed) + U32(0);
 }
 
 // A 32 x 32 icon image of 16 colours (744 bytes), all of palette entry

@@ -25,16 +25,15 @@ TEST_F(HttpCli, FetchesTheRootOfABareHostIntoTheStreamWithEventsInOrder)
 
     GetOutcome out = RunGet(http);
     ASSERT_FALSE(out.Raised) << out.Message;
-    EXPECT_EQ(std::tuple(http.StatusCode, http.ReasonPhrase, http.ContentType, http.ContentLength, http.ReceivedBytes, http.DocumentName),
-        std::tuple(200, "OK", "text/plain", 5, 5, "document.htm"));
-    EXPECT_EQ(body.Data(), "hello");
-    EXPECT_EQ(http.State(), HttpClientState::Ready);
+    EXPECT_EQ(std::tuple(http.StatusCode, http.ReasonPhrase, http.ContentType, http.ContentLength, http.ReceivedBytes,
+                  http.DocumentName, body.Data(), http.State()),
+        std::tuple(200, "OK", "text/plain", 5, 5, "document.htm", "hello", HttpClientState::Ready));
 
     ASSERT_GE(Sent().size(), 3u);
     EXPECT_EQ(Sent()[0], "GET / HTTP/1.0");
     EXPECT_EQ(Missing(Sent(), { "User-Agent: Corvana", "Host: 127.0.0.1" }), "");
-    EXPECT_EQ(events,
-        (std::vector<std::string> { "cmd GET / HTTP/1.0", "cmd User-Agent: Corvana", "cmd Host: 127.0.0.1", "cmd ", "begin", "end", "done 1 0" }));
+    EXPECT_EQ(events, (std::vector<std::string> { "cmd GET / HTTP/1.0", "cmd User-Agent: Corvana", "cmd Host: 127.0.0.1", "cmd ",
+                          "begin", "end", "done 1 0" }));
 }
 
 TEST_F(HttpCli, TheQueryStaysInTheTargetButNotInTheDocumentName)
@@ -60,8 +59,8 @@ TEST_F(HttpCli, OptionalRequestLinesFollowTheSettings)
     http.Cookie = "a=1";
     http.ModifiedSince = EncodeDateTime({ 2026, 12, 6, 10, 5, 0 });  // a Sunday
     ASSERT_FALSE(Fetch(Answer(kOk), "/x").Raised);
-    EXPECT_EQ(Sent(), (std::vector<std::string> { "GET /x HTTP/1.0", "From: me@example.org", "Referer: http://example.org/", "Host: 127.0.0.1",
-                          "Pragma: no-cache", "If-Modified-Since: Sun, 06 Dec 2026 10:05:00 GMT", "Cookie: a=1" }));
+    EXPECT_EQ(Sent(), (std::vector<std::string> { "GET /x HTTP/1.0", "From: me@example.org", "Referer: http://example.org/",
+        "Host: 127.0.0.1", "Pragma: no-cache", "If-Modified-Since: Sun, 06 Dec 2026 10:05:00 GMT", "Cookie: a=1" }));
 }
 
 TEST_F(HttpCli, ThroughAProxyTheWholeUrlIsTheTarget)
@@ -79,7 +78,7 @@ TEST_F(HttpCli, ThroughAProxyTheWholeUrlIsTheTarget)
 TEST_F(HttpCli, ABodyInThePacketOfTheEmptyLineIsTheFirstPiece)
 {
     std::vector<std::string> pieces;
-    http.OnDocData = [&](TObject*, const void* data, int length) { pieces.emplace_back(static_cast<const char*>(data), std::size_t(length)); };
+    http.OnDocData = [&](TObject*, const void* p, int n) { pieces.emplace_back(static_cast<const char*>(p), std::size_t(n)); };
     ASSERT_FALSE(Fetch([](int fd, const std::string&, int) {
         SendText(fd, "HTTP/1.0 200 OK\r\n\r\nfirst");
         usleep(100 * 1000);
@@ -93,7 +92,8 @@ TEST_F(HttpCli, HeaderValuesSkipTheBlanksAfterTheColon)
 {
     int headerLines = 0;
     http.OnHeaderData = [&](TObject*) { ++headerLines; };
-    ASSERT_FALSE(Fetch(Answer("HTTP/1.1 200 OK\r\nContent-Type:text/plain\r\nWWW-Authenticate: \t Basic realm=x\r\nX-Other: y\r\n\r\n"), "/a").Raised);
+    ASSERT_FALSE(Fetch(Answer("HTTP/1.1 200 OK\r\nContent-Type:text/plain\r\nWWW-Authenticate: \t Basic realm=x\r\n"
+                              "X-Other: y\r\n\r\n"), "/a").Raised);
     EXPECT_EQ(http.ContentType, "text/plain");
     ASSERT_EQ(http.AuthenticateValues().Count(), 1);
     EXPECT_EQ(std::tuple(http.AuthenticateValues().Strings(0), headerLines, http.RcvdHeader().Strings(3)),
@@ -102,7 +102,8 @@ TEST_F(HttpCli, HeaderValuesSkipTheBlanksAfterTheColon)
 
 TEST_F(HttpCli, AnInstallerAnsweredAsHtmlIsNamedHtm)
 {
-    ASSERT_FALSE(Fetch(Answer("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<html></html>"), "/Corvana/update/update.EXE").Raised);
+    ASSERT_FALSE(Fetch(Answer("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<html></html>"), "/Corvana/update/update.EXE")
+                     .Raised);
     EXPECT_EQ(http.DocumentName, "update.htm");
 }
 
@@ -220,7 +221,8 @@ TEST_F(HttpCli, TheHeaderLinesOfEveryRequestAreKept)
     int first = http.RcvdHeader().Count();
     ASSERT_FALSE(RunGet(http).Raised);
     ASSERT_EQ(http.RcvdHeader().Count(), 2 * first);
-    EXPECT_EQ(std::tuple(http.RcvdHeader().Strings(0), http.RcvdHeader().Strings(first)), std::tuple("HTTP/1.0 200 OK", "HTTP/1.0 200 OK"));
+    EXPECT_EQ(std::tuple(http.RcvdHeader().Strings(0), http.RcvdHeader().Strings(first)),
+        std::tuple("HTTP/1.0 200 OK", "HTTP/1.0 200 OK"));
 }
 
 TEST_F(HttpCli, AHostNameIsLookedUp)

@@ -31,7 +31,8 @@ class HttpAnswer : public HttpTest, public ::testing::WithParamInterface<AnswerC
 const AnswerCase kAnswers[] = {
     // A document that did not arrive whole is a failure.
     { "ADocumentThatDidNotArriveWholeIsAFailure_NoAnswer", "", "no response from the server" },
-    { "ADocumentThatDidNotArriveWholeIsAFailure_NoStatusLine", "Just some text\r\n\r\nwithout a status line", "no response from the server" },
+    { "ADocumentThatDidNotArriveWholeIsAFailure_NoStatusLine", "Just some text\r\n\r\nwithout a status line",
+        "no response from the server" },
     { "ADocumentThatDidNotArriveWholeIsAFailure_HeaderCut", "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n",
         "connection closed before the end of the header" },
     { "ADocumentThatDidNotArriveWholeIsAFailure_BodyCut", "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n12345",
@@ -42,13 +43,14 @@ const AnswerCase kAnswers[] = {
     { "StatusAndLengthThatAreNotNumbersFail_Length", "HTTP/1.0 200 OK\r\nContent-Length: lots\r\n\r\nbody",
         "bad Content-Length from the server" },
     { "StatusAndLengthThatAreNotNumbersFail_NegativeLength", "HTTP/1.0 200 OK\r\nContent-Length: -4\r\n\r\nbody", "" },
-    { "TransferCodingsOtherThanIdentityFail_Chunked", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n",
+    { "TransferCodingsOtherThanIdentityFail_Chunked",
+        "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n",
         "the server sent the document in a transfer coding this client does not read: chunked" },
     { "TransferCodingsOtherThanIdentityFail_GzipChunked",
         "HTTP/1.1 200 OK\r\nContent-Length: 5\r\nTransfer-Encoding: gzip, chunked\r\n\r\nhello",
         "the server sent the document in a transfer coding this client does not read: gzip, chunked" },
-    { "TransferCodingsOtherThanIdentityFail_Identity", "HTTP/1.0 200 OK\r\nTransfer-Encoding: Identity\r\nContent-Length: 5\r\n\r\nhello",
-        "", "hello", false },
+    { "TransferCodingsOtherThanIdentityFail_Identity",
+        "HTTP/1.0 200 OK\r\nTransfer-Encoding: Identity\r\nContent-Length: 5\r\n\r\nhello", "", "hello", false },
     { "ABodyOfAnotherLengthThanAnnouncedFails_Longer", "HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nhello, and more",
         "the document is longer than its Content-Length (5 bytes)" },
     { "ABodyOfAnotherLengthThanAnnouncedFails_LongerThanNothing", "HTTP/1.0 200 OK\r\nContent-Length: 0\r\n\r\nx",
@@ -74,7 +76,8 @@ TEST_F(HttpFaults, AFailedWriteOfTheBodyIsAFailure)
     http.ReceiveStream = &stream;
     int docEnds = 0;
     http.OnDocEnd = [&](TObject*) { ++docEnds; };
-    EXPECT_EQ(Fetch(Answer("HTTP/1.0 200 OK\r\n\r\n" + std::string(50000, 'x')), "/doc.txt").Failure(), "can't save the document: Stream write error");
+    EXPECT_EQ(Fetch(Answer("HTTP/1.0 200 OK\r\n\r\n" + std::string(50000, 'x')), "/doc.txt").Failure(),
+        "can't save the document: Stream write error");
     EXPECT_EQ(docEnds, 1);
 }
 
@@ -219,4 +222,5 @@ TEST_P(HttpAnswer, GetRaisesExactlyForAnAnswerThatIsNotAWholeDocument)
         EXPECT_EQ(body.Data(), *k.Body);
     }
 }
-INSTANTIATE_TEST_SUITE_P(HttpFaults, HttpAnswer, ::testing::ValuesIn(kAnswers), [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(HttpFaults, HttpAnswer, ::testing::ValuesIn(kAnswers),
+    [](const auto& info) { return std::string(info.param.Name); });

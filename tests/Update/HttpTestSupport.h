@@ -92,8 +92,6 @@ public:
         m_thread.join();
         ::close(m_fd);
     }
-    ScriptedServer(const ScriptedServer&) = delete;
-    ScriptedServer& operator=(const ScriptedServer&) = delete;
 
     bool Bound() const { return m_bound; }
     int Port() const { return m_port; }
@@ -190,13 +188,12 @@ struct GetOutcome {
 
 inline GetOutcome RunGet(THttpCli& http)
 {
-    GetOutcome out;
     try {
         http.Get();
     } catch (const EHttpException& e) {
-        out = { true, e.Message, e.ErrorCode };
+        return { true, e.Message, e.ErrorCode };
     }
-    return out;
+    return {};
 }
 
 // A GET of `url` by a client of its own.

@@ -28,8 +28,6 @@ public:
             ::mkdir(m_dir.File(folder).c_str(), 0755);
     }
     ~NginxServer() { Stop(); }
-    NginxServer(const NginxServer&) = delete;
-    NginxServer& operator=(const NginxServer&) = delete;
 
     // The folder served as "/".
     std::string Root() const { return m_dir.File("www"); }

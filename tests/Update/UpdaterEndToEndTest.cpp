@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 const char* const kInnerFlag = "CORVANA_UPDATE_IN_NAMESPACE";
 
@@ -37,20 +38,13 @@ TEST(UpdaterEndToEnd, SearchShowDownloadAndStartInAPrivateNetwork)
     std::ofstream(hosts) << "127.0.0.1 localhost update.corvana.example\n";
 
     std::string script = nginx.Dir() + "/run.sh";
-    std::ofstream(script) << "set -e\n"
-                          << "mount --bind '" << hosts << "' /etc/hosts\n"
-                          << "ip link set lo up\n"
-                          << NginxServer::Program << " -p '" << nginx.Dir() << "' -c '" << conf << "' &\n"
-                          << "server=$!\n"
-                          << "for i in $(seq 100); do\n"
-                          << "  if (exec 3<>/dev/tcp/127.0.0.1/80) 2>/dev/null; then break; fi\n"
-                          << "  sleep 0.05\n"
-                          << "done\n"
-                          << "set +e\n"
-                          << kInnerFlag << "=1 '" << std::filesystem::read_symlink("/proc/self/exe").string() << "' --gtest_filter='UpdaterInNamespace.*'\n"
-                          << "rc=$?\n"
-                          << "kill -QUIT $server; wait $server\n"
-                          << "exit $rc\n";
+    std::string self = std::filesystem::read_symlink("/proc/self/exe");
+    std::ofstream(script) << "set -e\nmount --bind '" << hosts << "' /etc/hosts\nip link set lo up\n"
+                          << NginxServer::Program << " -p '" << nginx.Dir() << "' -c '" << conf << "' &\nserver=$!\n"
+                          << "for i in $(seq 100); do\n  if (exec 3<>/dev/tcp/127.0.0.1/80) 2>/dev/null; then break; fi\n"
+                          << "  sleep 0.05\ndone\n"
+                          << "set +e\n" << kInnerFlag << "=1 '" << self << "' --gtest_filter='UpdaterInNamespace.*'\nrc=$?\n"
+                          << "kill -QUIT $server; wait $server\nexit $rc\n";
     EXPECT_EQ(runShell("unshare -mn bash '" + script + "'"), 0);
     std::string log = ReadFileBytes(nginx.Dir() + "/access.log");
     EXPECT_NE(log.find("GET /Corvana/update/update.txt HTTP/1.0\" 200"), std::string::npos) << log;

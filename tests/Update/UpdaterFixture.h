@@ -56,7 +56,8 @@ protected:
     std::vector<std::string> Entries() const
     {
         std::vector<std::string> out;
-        for (const char* name : { "update.txt", "update.exe", "update.htm", "update.txt.part", "update.exe.part", "update.htm.part" })
+        for (const char* name :
+            { "update.txt", "update.exe", "update.htm", "update.txt.part", "update.exe.part", "update.htm.part" })
             if (Exists(name))
                 out.push_back(name);
         return out;
@@ -84,7 +85,8 @@ protected:
     void ExpectDescriptionShown() const
     {
         EXPECT_EQ(std::tuple(InformationShown, ShownText), std::tuple(1, "Corvana 2.1 is out.\nClick Update to install it.\n"));
-        EXPECT_EQ(std::tuple(Status(), Form1->Button1->Caption(), Form1->Button3->Visible()), std::tuple("Done...", "Start", true));
+        EXPECT_EQ(std::tuple(Status(), Form1->Button1->Caption(), Form1->Button3->Visible()),
+            std::tuple("Done...", "Start", true));
     }
     // After an update: the installer came whole and was started.
     void ExpectInstallerStarted() const

@@ -16,8 +16,9 @@
 static void UpdateServer(int fd, const std::string& request, int)
 {
     std::string target = request.substr(0, request.find("\r\n"));
-    auto ok = [](const char* type, const std::string& body) {
-        return "HTTP/1.0 200 OK\r\nContent-Type: " + std::string(type) + "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+    auto ok = [](const std::string& type, const std::string& body) {
+        return "HTTP/1.0 200 OK\r\nContent-Type: " + type + "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n"
+            + body;
     };
     if (target.find("update.txt") != std::string::npos)
         SendText(fd, ok("text/plain", kDescription));
@@ -46,7 +47,8 @@ TEST_F(Updater, StartsIdleWithTheUpdateHostAndNoUpdateButton)
     EXPECT_EQ(std::tuple(Status(), Form1->Button1->Caption(), Form1->Button3->Visible()),
         std::tuple("Click the Start button to search for updates", "Start", false));
     EXPECT_EQ(std::tuple(Form1->Edit1->Text(), Form1->Edit5->Text(), Form1->Edit3->Text()),
-        std::tuple("http://update.corvana.example/Corvana/update/update.txt", "http://update.corvana.example/Corvana/update/update.exe", "80"));
+        std::tuple("http://update.corvana.example/Corvana/update/update.txt",
+            "http://update.corvana.example/Corvana/update/update.exe", "80"));
 }
 
 TEST_F(Updater, SearchShowsTheDescriptionThenUpdateStartsTheInstaller)
@@ -171,7 +173,8 @@ TEST_F(Updater, StopDuringTheDownloadLeavesNoFileBehind)
             PostCall([] { Form1->Button3Click(Form1->Button3); });
     };
     Form1->Button3Click(Form1->Button3);
-    EXPECT_EQ(std::tuple(Status(), Form1->Button3->Caption(), Form1->Button1->Caption()), std::tuple("Receiving failed...", "Update", "Start"));
+    EXPECT_EQ(std::tuple(Status(), Form1->Button3->Caption(), Form1->Button1->Caption()),
+        std::tuple("Receiving failed...", "Update", "Start"));
     EXPECT_EQ(Entries(), std::vector<std::string> {});
     EXPECT_FALSE(Exists("installer-ran"));
 }
