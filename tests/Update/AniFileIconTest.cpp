@@ -35,13 +35,11 @@ TEST(AniFileIcon, TheBusyCursorPlaysItsSixteenFramesAndStartsAgain)
     TAniFile file;
     file.ReadData(BusyCursorData());
     int stepsPerFrame = int(file.Header().DefaultRate / 2 + 1);
-    std::vector<int> order, expected;
+    std::vector<int> order;
     file.OnFrameChange = [&](TObject*) { order.push_back(file.CurrentFrame()); };
     for (int i = 0; i < 17 * stepsPerFrame; ++i)
         file.Step();
-    for (int f = 1; f <= 17; ++f)
-        expected.push_back(f % 16);
-    EXPECT_EQ(order, expected);
+    EXPECT_EQ(order, (std::vector<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0, 1 }));
 }
 
 TEST(AniFileIcon, SettingTheFrameFallsBackToTheFirst)

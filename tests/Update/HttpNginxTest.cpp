@@ -41,8 +41,7 @@ TEST_F(HttpNginx, ALargeFileArrivesWholeInAFile)
     {
         TFileStream file(out.File("big.bin"), fmCreate);
         http.ReceiveStream = &file;
-        GetOutcome result = RunGet(http);
-        ASSERT_FALSE(result.Raised) << result.Message;
+        ASSERT_EQ(RunGet(http).Failure(), kGetDidNotRaise);
     }
     EXPECT_EQ(std::tuple(http.StatusCode, http.ContentLength, http.ReceivedBytes, http.ContentType, http.DocumentName),
         std::tuple(200, std::int64_t(data.size()), std::int64_t(data.size()), "application/octet-stream", "big.bin"));
@@ -56,8 +55,7 @@ TEST_F(HttpNginx, AFolderWithoutItsSlashIsRelocated)
     http.URL = m_server.Url("/docs");
     TMemoryStream body;
     http.ReceiveStream = &body;
-    GetOutcome result = RunGet(http);
-    ASSERT_FALSE(result.Raised) << result.Message;
+    ASSERT_EQ(RunGet(http).Failure(), kGetDidNotRaise);
     EXPECT_EQ(std::tuple(body.Data(), http.StatusCode), std::tuple("<html>index</html>", 200));
     bool sawRelocation = false;
     for (int i = 0; i < http.RcvdHeader().Count(); ++i)

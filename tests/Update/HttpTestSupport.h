@@ -59,12 +59,6 @@ inline bool PeerClosed(int fd, int timeoutMs = 5000)
     return false;
 }
 
-inline void ResetConnection(int fd)
-{
-    linger l { 1, 0 };
-    ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &l, sizeof l);
-}
-
 class ScriptedServer {
 public:
     // Called once per connection with the request as received (header and
@@ -178,12 +172,15 @@ inline std::string Missing(const std::vector<std::string>& lines, std::initializ
     return out;
 }
 
+// What Failure() says of a Get that did not raise.
+inline const std::string kGetDidNotRaise = "(Get did not raise)";
+
 struct GetOutcome {
     bool Raised = false;
     std::string Message;
     int Code = 0;
-    // The message Get raised with, or a text saying that it did not.
-    std::string Failure() const { return Raised ? Message : "(Get did not raise)"; }
+    // The message Get raised with, or kGetDidNotRaise.
+    std::string Failure() const { return Raised ? Message : kGetDidNotRaise; }
 };
 
 inline GetOutcome RunGet(THttpCli& http)

@@ -15,19 +15,13 @@
 
 const char* const kInnerFlag = "CORVANA_UPDATE_IN_NAMESPACE";
 
-static int runShell(const std::string& command)
-{
-    int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 TEST(UpdaterEndToEnd, SearchShowDownloadAndStartInAPrivateNetwork)
 {
     if (std::getenv(kInnerFlag))
         GTEST_SKIP() << "inside the namespace already";
     if (!NginxServer::Available())
         GTEST_SKIP() << "nginx is not installed";
-    if (runShell("unshare -mn sh -c 'mount --bind /etc/hosts /etc/hosts && ip link set lo up' >/dev/null 2>&1") != 0)
+    if (std::system("unshare -mn sh -c 'mount --bind /etc/hosts /etc/hosts && ip link set lo up' >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "no permission to make a private network namespace with a hosts file of its own";
 
     NginxServer nginx;
@@ -45,7 +39,7 @@ TEST(UpdaterEndToEnd, SearchShowDownloadAndStartInAPrivateNetwork)
                           << "  sleep 0.05\ndone\n"
                           << "set +e\n" << kInnerFlag << "=1 '" << self << "' --gtest_filter='UpdaterInNamespace.*'\nrc=$?\n"
                           << "kill -QUIT $server; wait $server\nexit $rc\n";
-    EXPECT_EQ(runShell("unshare -mn bash '" + script + "'"), 0);
+    EXPECT_EQ(std::system(("unshare -mn bash '" + script + "'").c_str()), 0) << "(a wait status)";
     std::string log = ReadFileBytes(nginx.Dir() + "/access.log");
     EXPECT_NE(log.find("GET /Corvana/update/update.txt HTTP/1.0\" 200"), std::string::npos) << log;
     EXPECT_NE(log.find("GET /Corvana/update/update.exe HTTP/1.0\" 200"), std::string::npos) << log;
