@@ -75,11 +75,11 @@ inline std::string Anih(std::uint32_t frames, std::uint32_t defaultRate)
     return Chunk("anih", U32(36) + U32(frames) + U32(frames) + U32(0) + U32(0) + U32(0) + U32(0) + U32(defaultRate) + U32(1));
 }
 
-inline std::string FrameList(int count, int first = 0)
+inline std::string FrameList(int count)
 {
     std::string body = "fram";
     for (int i = 0; i < count; ++i)
-        body += FrameChunk(SolidImage((first + i) % 16));
+        body += FrameChunk(SolidImage(i % 16));
     return Chunk("LIST", body);
 }
 

@@ -65,6 +65,7 @@ TEST_F(HttpNginx, AFolderWithoutItsSlashIsRelocated)
 
 TEST_F(HttpNginx, AMissingFileRaisesTheServersReason)
 {
-    GetOutcome result = FreshGet(m_server.Url("/nothing/here.txt"));
+    http.URL = m_server.Url("/nothing/here.txt");
+    GetOutcome result = RunGet(http);
     EXPECT_EQ(std::tuple(result.Failure(), result.Code), std::tuple("Not Found", 404));
 }

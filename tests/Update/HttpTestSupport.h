@@ -193,14 +193,6 @@ inline GetOutcome RunGet(THttpCli& http)
     return {};
 }
 
-// A GET of `url` by a client of its own.
-inline GetOutcome FreshGet(const std::string& url)
-{
-    THttpCli http(nullptr);
-    http.URL = url;
-    return RunGet(http);
-}
-
 // A client and the scripted server it is pointed at.
 class HttpTest : public ::testing::Test {
 protected:

@@ -76,7 +76,6 @@ public:
         m_pid = -1;
     }
 
-    int Port() const { return m_port; }
     std::string Url(const std::string& path) const { return "http://127.0.0.1:" + std::to_string(m_port) + path; }
 
     void Put(const std::string& path, const std::string& bytes) const
