@@ -62,9 +62,9 @@ TEST(AniFileIconImage, ImagesThatDoNotAddUpAreRefused)
 {
     std::string good = SolidImage(3);
     ASSERT_TRUE(DecodeIconImage(good));
-    EXPECT_FALSE(DecodeIconImage(good.substr(0, good.size() - 1)));  // mask cut short
-    EXPECT_FALSE(DecodeIconImage(good.substr(0, 39)));
-    EXPECT_FALSE(DecodeIconImage(""));
+    // The mask cut short, the header cut short, nothing.
+    for (const std::string& cut : { good.substr(0, good.size() - 1), good.substr(0, 39), std::string() })
+        EXPECT_FALSE(DecodeIconImage(cut)) << cut.size();
     auto with = [&](std::size_t at, std::uint32_t v) {
         std::string b = good;
         b.replace(at, 4, U32(v));

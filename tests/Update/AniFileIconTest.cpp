@@ -26,8 +26,7 @@ TEST(AniFileIcon, StepsThroughTheFramesAtTheirRates)
         file.Step();
         seen.push_back(file.CurrentFrame());
     }
-    EXPECT_EQ(seen, (std::vector<int> { 1, 1, 1, 2, 0, 1, 1 }));
-    EXPECT_EQ(changes, 4);
+    EXPECT_EQ(std::tuple(seen, changes), std::tuple(std::vector<int> { 1, 1, 1, 2, 0, 1, 1 }, 4));
 }
 
 TEST(AniFileIcon, TheBusyCursorPlaysItsSixteenFramesAndStartsAgain)

@@ -64,10 +64,8 @@ inline std::string SolidImage(int index)
 // padding up to it, the image.
 inline std::string FrameChunk(const std::string& image, std::uint32_t offset = 22)
 {
-    std::string dir = U16(0) + U16(1) + U16(1);
     std::string entry = std::string { 32, 32, 16, 0 } + U16(1) + U16(4) + U32(std::uint32_t(image.size())) + U32(offset);
-    std::string gap(offset > 22 ? offset - 22 : 0, '\0');
-    return Chunk("icon", dir + entry + gap + image);
+    return Chunk("icon", U16(0) + U16(1) + U16(1) + entry + std::string(offset > 22 ? offset - 22 : 0, '\0') + image);
 }
 
 inline std::string Anih(std::uint32_t frames, std::uint32_t defaultRate)

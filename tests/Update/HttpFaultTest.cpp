@@ -112,12 +112,8 @@ TEST_F(HttpFaults, OverlongHeaderLinesAndEndlessHeadersFailAndClose)
     std::atomic<bool> stopped { false };
     ScriptedServer endless([&](int fd, const std::string&, int) {
         SendText(fd, "HTTP/1.0 200 OK\r\n");
-        for (int i = 0; i < 100000; ++i) {
-            if (::send(fd, "X-More: yes\r\n", 13, MSG_NOSIGNAL) <= 0) {
-                stopped = true;
-                return;
-            }
-        }
+        for (int i = 0; i < 100000 && !stopped; ++i)
+            stopped = ::send(fd, "X-More: yes\r\n", 13, MSG_NOSIGNAL) <= 0;
     });
     http.URL = endless.Url("/doc.txt");
     EXPECT_EQ(RunGet(http).Failure(), "response header too large");

@@ -17,19 +17,13 @@ protected:
     THttpCli http { nullptr };
 };
 
-std::string Pattern(std::size_t size)
-{
-    std::string data(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        data[i] = char((i * 131 + i / 4096) & 0xFF);
-    return data;
-}
-
 }
 
 TEST_F(HttpNginx, ALargeFileArrivesWholeInAFile)
 {
-    std::string data = Pattern(3 * 1024 * 1024 + 17);
+    std::string data(3 * 1024 * 1024 + 17, '\0');
+    for (std::size_t i = 0; i < data.size(); ++i)
+        data[i] = char((i * 131 + i / 4096) & 0xFF);
     m_server.Put("/files/big.bin", data);
     TempDir out("download");
     http.URL = m_server.Url("/files/big.bin");
@@ -41,7 +35,7 @@ TEST_F(HttpNginx, ALargeFileArrivesWholeInAFile)
     {
         TFileStream file(out.File("big.bin"), fmCreate);
         http.ReceiveStream = &file;
-        ASSERT_EQ(RunGet(http).Failure(), kGetDidNotRaise);
+        ASSERT_EQ(RunGet(http).Failure(), kNothingRaised);
     }
     EXPECT_EQ(std::tuple(http.StatusCode, http.ContentLength, http.ReceivedBytes, http.ContentType, http.DocumentName),
         std::tuple(200, std::int64_t(data.size()), std::int64_t(data.size()), "application/octet-stream", "big.bin"));
@@ -55,7 +49,7 @@ TEST_F(HttpNginx, AFolderWithoutItsSlashIsRelocated)
     http.URL = m_server.Url("/docs");
     TMemoryStream body;
     http.ReceiveStream = &body;
-    ASSERT_EQ(RunGet(http).Failure(), kGetDidNotRaise);
+    ASSERT_EQ(RunGet(http).Failure(), kNothingRaised);
     EXPECT_EQ(std::tuple(body.Data(), http.StatusCode), std::tuple("<html>index</html>", 200));
     bool sawRelocation = false;
     for (int i = 0; i < http.RcvdHeader().Count(); ++i)

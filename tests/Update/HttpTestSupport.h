@@ -102,9 +102,7 @@ private:
     {
         while (!m_stop) {
             pollfd p { m_fd, POLLIN, 0 };
-            if (::poll(&p, 1, 50) <= 0)
-                continue;
-            int fd = ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC);
+            int fd = ::poll(&p, 1, 50) > 0 ? ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC) : -1;
             if (fd < 0)
                 continue;
             int index = m_connections++;
@@ -172,25 +170,40 @@ inline std::string Missing(const std::vector<std::string>& lines, std::initializ
     return out;
 }
 
-// What Failure() says of a Get that did not raise.
-inline const std::string kGetDidNotRaise = "(Get did not raise)";
+// What Failure() says of a call that did not raise.
+inline const std::string kNothingRaised = "(nothing raised)";
 
 struct GetOutcome {
     bool Raised = false;
     std::string Message;
     int Code = 0;
-    // The message Get raised with, or kGetDidNotRaise.
-    std::string Failure() const { return Raised ? Message : kGetDidNotRaise; }
+    // The message the call raised with, or kNothingRaised.
+    std::string Failure() const { return Raised ? Message : kNothingRaised; }
 };
 
-inline GetOutcome RunGet(THttpCli& http)
+// What a call of the client raised, if anything.
+template <class Call>
+GetOutcome Outcome(Call call)
 {
     try {
-        http.Get();
+        call();
     } catch (const EHttpException& e) {
         return { true, e.Message, e.ErrorCode };
     }
     return {};
+}
+inline GetOutcome RunGet(THttpCli& http) { return Outcome([&] { http.Get(); }); }
+
+// The first connection gets no answer until the client gives up on it; the
+// others get what `then` sends.
+inline ScriptedServer::Handler StallingFirst(ScriptedServer::Handler then)
+{
+    return [then](int fd, const std::string& request, int index) {
+        if (index == 0)
+            PeerClosed(fd);
+        else
+            then(fd, request, index);
+    };
 }
 
 // A client and the scripted server it is pointed at.

@@ -100,8 +100,7 @@ protected:
     // installer is in the folder.
     void ExpectNothingStarted() const
     {
-        usleep(200 * 1000);
-        Application->ProcessMessages();
+        RunFor(200);
         EXPECT_FALSE(Exists("installer-ran"));
         EXPECT_EQ(Entries(), std::vector<std::string> { "update.exe" });
     }

@@ -16,16 +16,12 @@
 static void UpdateServer(int fd, const std::string& request, int)
 {
     std::string target = request.substr(0, request.find("\r\n"));
-    auto ok = [](const std::string& type, const std::string& body) {
-        return "HTTP/1.0 200 OK\r\nContent-Type: " + type + "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n"
-            + body;
-    };
-    if (target.find("update.txt") != std::string::npos)
-        SendText(fd, ok("text/plain", kDescription));
-    else if (target.find("update.exe") != std::string::npos)
-        SendText(fd, ok("application/octet-stream", kInstaller));
-    else
-        SendText(fd, "HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\n<html>missing</html>");
+    for (auto [file, type, body] : { std::tuple("update.txt", "text/plain", kDescription),
+             std::tuple("update.exe", "application/octet-stream", kInstaller) })
+        if (target.find(file) != std::string::npos)
+            return SendText(fd, "HTTP/1.0 200 OK\r\nContent-Type: " + std::string(type) + "\r\nContent-Length: "
+                    + std::to_string(body.size()) + "\r\n\r\n" + body);
+    SendText(fd, "HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\n<html>missing</html>");
 }
 
 class Updater : public UpdaterFixture {
@@ -69,12 +65,7 @@ TEST_F(Updater, SearchShowsTheDescriptionThenUpdateStartsTheInstaller)
 
 TEST_F(Updater, StopDuringASearchFailsAndTheNextStartWorks)
 {
-    Serve([](int fd, const std::string& request, int index) {
-        if (index == 0)
-            PeerClosed(fd);  // keeps the first search waiting
-        else
-            UpdateServer(fd, request, index);
-    });
+    Serve(StallingFirst(UpdateServer));
     Form1->HttpCli1->OnStateChange = [](TObject*) {
         if (Form1->HttpCli1->State() == HttpClientState::WaitingHeader && Form1->Button1->Caption() == "Stop") {
             EXPECT_EQ(Status(), "Searching for updates. Please wait...");
