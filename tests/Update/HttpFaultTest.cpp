@@ -148,10 +148,7 @@ TEST_F(HttpFaults, CredentialsStayWithTheirHost)
 {
     ScriptedServer other(Answer("HTTP/1.0 200 OK\r\n\r\nok"), "127.0.0.2");
     ASSERT_TRUE(other.Bound());
-    // The handler uses what the test holds: the server goes first.
-    ScriptedServer local([&](int fd, const std::string&, int index) {
-        SendText(fd, "HTTP/1.0 302 Found\r\nLocation: " + (index == 0 ? "/same-host" : other.Url("/elsewhere")) + "\r\n\r\n");
-    });
+    ScriptedServer local(InTurn({ Moved("/same-host"), Moved(other.Url("/elsewhere")) }));
     http.URL = "http://joe:pw@127.0.0.1:" + std::to_string(local.Port()) + "/start";
     ASSERT_FALSE(RunGet(http).Raised);
     ASSERT_EQ(local.Requests().size(), 2u);

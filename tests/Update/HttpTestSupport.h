@@ -151,6 +151,15 @@ inline ScriptedServer::Handler Answer(const std::string& response)
     return [response](int fd, const std::string&, int) { SendText(fd, response); };
 }
 
+// A server that answers the connections in turn with `responses`, the last
+// one again and again.
+inline ScriptedServer::Handler InTurn(std::vector<std::string> responses)
+{
+    return [responses](int fd, const std::string&, int index) {
+        SendText(fd, responses[std::min(std::size_t(index), responses.size() - 1)]);
+    };
+}
+
 // The lines of a request's header.
 inline std::vector<std::string> Lines(const std::string& request)
 {
