@@ -114,10 +114,9 @@ TEST(AniFileIcon, AnimatedRunsOneFrameTimerAndStoppingKeepsTheFrame)
 
     icon.SetAnimated(false);
     EXPECT_FALSE(icon.TimerRunning());
-    int frame = icon.Frame();
-    int stopped = changes;
+    auto stopped = std::tuple(changes, icon.Frame());
     RunFor(60);
-    EXPECT_EQ(std::tuple(changes, icon.Frame()), std::tuple(stopped, frame));
+    EXPECT_EQ(std::tuple(changes, icon.Frame()), stopped);
 }
 
 TEST(AniFileIcon, AnIconFreedWhileAnimatingStopsItsTimer)

@@ -5,7 +5,7 @@
 
 namespace {
 
-class HttpNginx : public ::testing::Test {
+class HttpNginx : public HttpTest {
 protected:
     void SetUp() override
     {
@@ -14,7 +14,6 @@ protected:
         ASSERT_TRUE(m_server.Start());
     }
     NginxServer m_server;
-    THttpCli http { nullptr };
 };
 
 }
@@ -47,7 +46,6 @@ TEST_F(HttpNginx, AFolderWithoutItsSlashIsRelocated)
 {
     m_server.Put("/docs/index.html", "<html>index</html>");
     http.URL = m_server.Url("/docs");
-    TMemoryStream body;
     http.ReceiveStream = &body;
     ASSERT_EQ(RunGet(http).Failure(), kNothingRaised);
     EXPECT_EQ(std::tuple(body.Data(), http.StatusCode), std::tuple("<html>index</html>", 200));

@@ -145,12 +145,6 @@ private:
     std::vector<std::string> m_requests;
 };
 
-// A server that answers every connection with the same bytes.
-inline ScriptedServer::Handler Answer(const std::string& response)
-{
-    return [response](int fd, const std::string&, int) { SendText(fd, response); };
-}
-
 // A server that answers the connections in turn with `responses`, the last
 // one again and again.
 inline ScriptedServer::Handler InTurn(std::vector<std::string> responses)
@@ -159,6 +153,9 @@ inline ScriptedServer::Handler InTurn(std::vector<std::string> responses)
         SendText(fd, responses[std::min(std::size_t(index), responses.size() - 1)]);
     };
 }
+
+// A server that answers every connection with the same bytes.
+inline ScriptedServer::Handler Answer(const std::string& response) { return InTurn({ response }); }
 
 // The lines of a request's header.
 inline std::vector<std::string> Lines(const std::string& request)

@@ -49,8 +49,8 @@ protected:
     bool Exists(const std::string& name) const { return ::access(File(name).c_str(), F_OK) == 0; }
     bool Executable(const std::string& name) const
     {
-        struct stat st {};
-        return ::stat(File(name).c_str(), &st) == 0 && (st.st_mode & S_IXUSR);
+        namespace fs = std::filesystem;
+        return (fs::status(File(name)).permissions() & fs::perms::owner_exec) != fs::perms::none;
     }
     // Which of the files an update may leave are in the folder.
     std::vector<std::string> Entries() const

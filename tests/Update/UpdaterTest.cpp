@@ -106,9 +106,7 @@ TEST_F(Updater, ASecondSearchLogsTheHeaderLinesOfBoth)
 
 TEST_F(Updater, ABrokenInstallerDownloadNeverReplacesOrStartsAnything)
 {
-    Serve([](int fd, const std::string&, int) {
-        SendText(fd, "HTTP/1.0 200 OK\r\nContent-Length: 5000\r\n\r\n#!/bin/sh\necho bad > installer-ran\n");
-    });
+    Serve(Answer("HTTP/1.0 200 OK\r\nContent-Length: 5000\r\n\r\n#!/bin/sh\necho bad > installer-ran\n"));
     WriteFileBytes(File("update.exe"), "the good installer");
     Form1->Button3->Show();
     Form1->Button3Click(Form1->Button3);
