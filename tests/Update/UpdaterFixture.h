@@ -9,6 +9,7 @@
 #include "Update/Unit2.h"
 #include "platform/Application.h"
 #include "platform/Memo.h"
+#include "platform/Strings.h"
 #include "tests/support/TempDir.h"
 
 #include <sys/stat.h>
@@ -73,13 +74,7 @@ protected:
         return shown;
     }
 
-    static std::vector<std::string> Log()
-    {
-        std::vector<std::string> out;
-        for (int i = 0; i < Form1->Memo1->Lines().Count(); ++i)
-            out.push_back(Form1->Memo1->Lines().Strings(i));
-        return out;
-    }
+    static std::vector<std::string> Log() { return SplitLines(Form1->Memo1->Lines().Text()); }
 
     // After a search: the description was shown once and Update offered.
     void ExpectDescriptionShown() const

@@ -55,8 +55,7 @@ TEST_F(Updater, SearchShowsTheDescriptionThenUpdateStartsTheInstaller)
     ExpectDescriptionShown();
     EXPECT_EQ(ReadFileBytes(File("update.txt")), kDescription);
     EXPECT_EQ(Missing(Log(), { "cmd> GET /Corvana/update/update.txt HTTP/1.0", "text/plain => update.txt", "StatusCode = 200",
-                                 "hdr>HTTP/1.0 200 OK", "RequestDone Error = 0" }),
-        "");
+                  "hdr>HTTP/1.0 200 OK", "RequestDone Error = 0" }), "");
 
     Form1->Button3Click(Form1->Button3);
     EXPECT_EQ(std::tuple(Status(), Form1->Button3->Caption()), std::tuple("Done...", "Update"));
