@@ -56,8 +56,7 @@ inline std::string InfoHeader(std::int32_t width, std::int32_t height2, std::uin
 // `index`, nothing masked.
 inline std::string SolidImage(int index)
 {
-    char twice = char((index & 0xF) << 4 | (index & 0xF));
-    return InfoHeader(32, 64, 4) + Palette16() + std::string(512, twice) + std::string(128, '\0');
+    return InfoHeader(32, 64, 4) + Palette16() + std::string(512, char((index & 0xF) * 0x11)) + std::string(128, '\0');
 }
 
 // An "icon" frame chunk: directory, first entry with the image offset,
