@@ -2,27 +2,14 @@
 // no other input reaches) played through the whole icon: load, step, draw.
 // Under the sanitizer build any read outside the data fails here.
 
-#include "Update/anifile.h"
-#include "platform/Exception.h"
-#include "tests/support/TempDir.h"
-
-#include <gtest/gtest.h>
+#include "tests/Update/AniFileTestData.h"
 
 #include <filesystem>
-
-namespace {
-
-std::filesystem::path corpusFolder()
-{
-    return std::filesystem::path(CORVANA_SOURCE_DIR) / "fuzz" / "corpus";
-}
-
-}
 
 TEST(AniFileFuzzCases, EveryKeptInputLoadsStepsAndDraws)
 {
     int files = 0, withFrames = 0, readErrors = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(corpusFolder())) {
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(CORVANA_SOURCE_DIR) / "fuzz" / "corpus")) {
         std::string data = ReadFileBytes(entry.path().string());
         SCOPED_TRACE(entry.path().filename().string());
         ++files;

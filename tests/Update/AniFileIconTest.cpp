@@ -1,38 +1,17 @@
-#include "Update/BusyCursor.h"
-#include "Update/anifile.h"
-#include "platform/Exception.h"
 #include "tests/Update/AniFileTestData.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
 using namespace anitest;
 
-namespace {
-
-// The frame a drawing shows, by its colour.
-int shownFrame(const TAniIcon& icon)
+// The colour a drawing shows at (10, 10).
+static TColor shownColour(const TAniIcon& icon)
 {
     TBitmap b(32, 32);
     icon.PaintTo(b.Canvas());
-    for (int f = 0; f < 16; ++f)
-        if (b.Pixel(10, 10) == Ink(f))
-            return f;
-    return -1;
-}
-
-void runEventsFor(int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
+    return b.Pixel(10, 10);
 }
 
 TEST(AniFileIcon, StepsThroughTheFramesAtTheirRates)
@@ -47,41 +26,32 @@ TEST(AniFileIcon, StepsThroughTheFramesAtTheirRates)
         file.Step();
         seen.push_back(file.CurrentFrame());
     }
-    EXPECT_EQ(seen, (std::vector<int> { 1, 1, 1, 2, 0, 1, 1 }));
-    EXPECT_EQ(changes, 4);
+    EXPECT_EQ(std::tuple(seen, changes), std::tuple(std::vector<int> { 1, 1, 1, 2, 0, 1, 1 }, 4));
 }
 
 TEST(AniFileIcon, TheBusyCursorPlaysItsSixteenFramesAndStartsAgain)
 {
     TAniFile file;
     file.ReadData(BusyCursorData());
-    std::uint32_t rate = file.Header().DefaultRate;
-    int stepsPerFrame = int(rate / 2 + 1);
+    int stepsPerFrame = int(file.Header().DefaultRate / 2 + 1);
     std::vector<int> order;
     file.OnFrameChange = [&](TObject*) { order.push_back(file.CurrentFrame()); };
     for (int i = 0; i < 17 * stepsPerFrame; ++i)
         file.Step();
-    std::vector<int> expected;
-    for (int f = 1; f <= 17; ++f)
-        expected.push_back(f % 16);
-    EXPECT_EQ(order, expected);
+    EXPECT_EQ(order, (std::vector<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0, 1 }));
 }
 
 TEST(AniFileIcon, SettingTheFrameFallsBackToTheFirst)
 {
     TAniIcon icon(nullptr);
-    EXPECT_EQ(icon.Width(), 32);
-    EXPECT_EQ(icon.Height(), 32);
-    EXPECT_FALSE(icon.Animated());
+    EXPECT_EQ(std::tuple(icon.Width(), icon.Height(), icon.Animated()), std::tuple(32, 32, false));
     icon.AniFile().ReadData(Plain(3));
     icon.SetFrame(2);
-    EXPECT_EQ(icon.Frame(), 2);
-    EXPECT_EQ(shownFrame(icon), 2);
+    EXPECT_EQ(std::tuple(icon.Frame(), shownColour(icon)), std::tuple(2, Ink(2)));
     for (int bad : { 100, 64, 3, -1 }) {
         icon.SetFrame(2);
         icon.SetFrame(bad);
-        EXPECT_EQ(icon.Frame(), 0) << bad;
-        EXPECT_EQ(shownFrame(icon), 0) << bad;
+        EXPECT_EQ(std::tuple(icon.Frame(), shownColour(icon)), std::tuple(0, Ink(0))) << bad;
     }
 }
 
@@ -94,16 +64,11 @@ TEST(AniFileIcon, ANewFileStartsAtItsFirstFrameAndAnEmptyOneDrawsNothing)
     int changes = 0;
     icon.AniFile().OnFrameChange = [&](TObject*) { ++changes; };
     icon.AniFile().ReadData(Plain(2));
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(icon.Frame(), 0);
+    EXPECT_EQ(std::tuple(changes, icon.Frame()), std::tuple(1, 0));
 
     // Loading without the event; a file without frames.
     icon.AniFile().LoadFromStream(Riff(Anih(2, 5) + Chunk("junk", "") + FrameList(2)));
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(icon.AniFile().FrameCount(), 0);
-    TBitmap b(32, 32);
-    icon.PaintTo(b.Canvas());
-    EXPECT_EQ(b.Pixel(10, 10), RGB(7, 7, 7));
+    EXPECT_EQ(std::tuple(changes, icon.AniFile().FrameCount(), shownColour(icon)), std::tuple(1, 0, RGB(7, 7, 7)));
     icon.AniFile().Step();
     EXPECT_EQ(icon.Frame(), 0);
 
@@ -111,9 +76,7 @@ TEST(AniFileIcon, ANewFileStartsAtItsFirstFrameAndAnEmptyOneDrawsNothing)
     std::string cut = Plain(3);
     cut.resize(cut.size() - 10);
     EXPECT_THROW(icon.AniFile().ReadData(cut), EReadError);
-    EXPECT_EQ(changes, 2);
-    EXPECT_EQ(icon.AniFile().FrameCount(), 2);
-    EXPECT_EQ(icon.AniFile().Data(), cut);
+    EXPECT_EQ(std::tuple(changes, icon.AniFile().FrameCount(), icon.AniFile().Data()), std::tuple(2, 2, cut));
 }
 
 TEST(AniFileIcon, AssigningAFileCopiesItsFramesButKeepsTheIconsBinding)
@@ -123,17 +86,12 @@ TEST(AniFileIcon, AssigningAFileCopiesItsFramesButKeepsTheIconsBinding)
     source.SetCurrentFrame(3);
     TAniIcon icon(nullptr);
     icon.SetAniFile(source);
-    EXPECT_EQ(icon.AniFile().FrameCount(), 4);
-    EXPECT_EQ(icon.AniFile().Data(), source.Data());
-    EXPECT_EQ(icon.Frame(), 0);
-    EXPECT_TRUE(bool(icon.AniFile().OnFrameChange));
-    EXPECT_EQ(source.CurrentFrame(), 3);
+    EXPECT_EQ(std::tuple(icon.AniFile().FrameCount(), icon.AniFile().Data(), icon.Frame()), std::tuple(4, source.Data(), 0));
+    EXPECT_EQ(std::tuple(bool(icon.AniFile().OnFrameChange), source.CurrentFrame()), std::tuple(true, 3));
 
     icon.SetFrame(1);
     icon.SetAniFile(TAniFile());
-    EXPECT_EQ(icon.AniFile().FrameCount(), 0);
-    EXPECT_TRUE(icon.AniFile().Data().empty());
-    EXPECT_EQ(icon.Frame(), 0);
+    EXPECT_EQ(std::tuple(icon.AniFile().FrameCount(), icon.AniFile().Data(), icon.Frame()), std::tuple(0, "", 0));
 }
 
 TEST(AniFileIcon, AnimatedRunsOneFrameTimerAndStoppingKeepsTheFrame)
@@ -150,18 +108,15 @@ TEST(AniFileIcon, AnimatedRunsOneFrameTimerAndStoppingKeepsTheFrame)
     icon.AniFile().OnFrameChange = [&](TObject*) { ++changes; };
     QElapsedTimer t;
     t.start();
-    while (changes < 6 && t.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    RunUntil([&] { return changes >= 6; }, 5000);
     EXPECT_GE(changes, 6);
     EXPECT_LE(changes, t.elapsed() / TAniIcon::FrameInterval + 1);
 
     icon.SetAnimated(false);
     EXPECT_FALSE(icon.TimerRunning());
-    int frame = icon.Frame();
-    int stopped = changes;
-    runEventsFor(60);
-    EXPECT_EQ(changes, stopped);
-    EXPECT_EQ(icon.Frame(), frame);
+    auto stopped = std::tuple(changes, icon.Frame());
+    RunFor(60);
+    EXPECT_EQ(std::tuple(changes, icon.Frame()), stopped);
 }
 
 TEST(AniFileIcon, AnIconFreedWhileAnimatingStopsItsTimer)
@@ -170,6 +125,6 @@ TEST(AniFileIcon, AnIconFreedWhileAnimatingStopsItsTimer)
     icon->AniFile().ReadData(BusyCursorData());
     icon->SetAnimated(true);
     icon.reset();
-    runEventsFor(50);
+    RunFor(50);
     SUCCEED();
 }

@@ -1,21 +1,24 @@
 #pragma once
 // Helpers of the HTTP tests: a scripted server on loopback that answers
-// each connection from a test's own function on a thread of its own, and a
-// loop that pumps messages until a condition holds.
+// each connection from a test's own function on a thread of its own, the
+// lines of a request, the outcome of a GET, and a fixture of a client with
+// its server.
 
-#include "platform/MessagePump.h"
-#include "platform/Application.h"
+#include "Update/HttpProt.h"
 #include "platform/Messages.h"
+#include "platform/Stream.h"
+#include "tests/support/Loopback.h"
 #include "tests/support/MessageLoop.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
+#include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <poll.h>
+
+#include <algorithm>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -23,8 +26,7 @@
 
 inline void SendText(int fd, const std::string& bytes)
 {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
+    for (std::size_t done = 0; done < bytes.size();) {
         ssize_t n = ::send(fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
         if (n <= 0)
             return;
@@ -32,27 +34,29 @@ inline void SendText(int fd, const std::string& bytes)
     }
 }
 
+// Waits a moment for bytes from the peer and adds them to `into`; false
+// once the peer has closed its side.
+inline bool ReceiveSome(int fd, std::string& into)
+{
+    pollfd p { fd, POLLIN, 0 };
+    if (::poll(&p, 1, 50) <= 0)
+        return true;
+    char buf[65536];
+    ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+    if (n > 0)
+        into.append(buf, std::size_t(n));
+    return n > 0;
+}
+
 // Whether the peer closed its side within the time (reading and dropping
 // whatever it still sends).
 inline bool PeerClosed(int fd, int timeoutMs = 5000)
 {
-    std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs);
-    char buf[4096];
-    while (GetTickCount64() < deadline) {
-        pollfd p { fd, POLLIN, 0 };
-        if (::poll(&p, 1, 50) <= 0)
-            continue;
-        ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-        if (n <= 0)
+    std::string dropped;
+    for (std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs); GetTickCount64() < deadline; dropped.clear())
+        if (!ReceiveSome(fd, dropped))
             return true;
-    }
     return false;
-}
-
-inline void ResetConnection(int fd)
-{
-    linger l { 1, 0 };
-    ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &l, sizeof l);
 }
 
 class ScriptedServer {
@@ -63,19 +67,17 @@ public:
 
     explicit ScriptedServer(Handler handler, const char* address = "127.0.0.1", int port = 0)
         : m_handler(std::move(handler))
+        , m_fd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0))
+        , m_address(address)
     {
-        m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         int on = 1;
         ::setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-        sockaddr_in a {};
-        a.sin_family = AF_INET;
-        a.sin_port = htons(std::uint16_t(port));
+        sockaddr_in a = LoopbackAddress(port);
         ::inet_pton(AF_INET, address, &a.sin_addr);
         m_bound = ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && ::listen(m_fd, 16) == 0;
         socklen_t len = sizeof a;
         ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &len);
         m_port = ntohs(a.sin_port);
-        m_address = address;
         m_thread = std::thread([this] { run(); });
     }
     ~ScriptedServer()
@@ -84,8 +86,6 @@ public:
         m_thread.join();
         ::close(m_fd);
     }
-    ScriptedServer(const ScriptedServer&) = delete;
-    ScriptedServer& operator=(const ScriptedServer&) = delete;
 
     bool Bound() const { return m_bound; }
     int Port() const { return m_port; }
@@ -102,9 +102,7 @@ private:
     {
         while (!m_stop) {
             pollfd p { m_fd, POLLIN, 0 };
-            if (::poll(&p, 1, 50) <= 0)
-                continue;
-            int fd = ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC);
+            int fd = ::poll(&p, 1, 50) > 0 ? ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC) : -1;
             if (fd < 0)
                 continue;
             int index = m_connections++;
@@ -121,37 +119,25 @@ private:
     static std::string readRequest(int fd)
     {
         std::string in;
-        char buf[65536];
-        std::uint64_t deadline = GetTickCount64() + 5000;
-        std::size_t wanted = std::string::npos;
-        while (GetTickCount64() < deadline) {
-            if (wanted == std::string::npos) {
-                std::size_t end = in.find("\r\n\r\n");
-                if (end != std::string::npos) {
-                    wanted = end + 4;
-                    std::size_t cl = in.find("Content-Length: ");
-                    if (cl != std::string::npos && cl < end)
-                        wanted += std::stoul(in.substr(cl + 16));
-                }
-            }
-            if (wanted != std::string::npos && in.size() >= wanted)
+        for (std::uint64_t deadline = GetTickCount64() + 5000; GetTickCount64() < deadline && !whole(in);)
+            if (!ReceiveSome(fd, in))
                 break;
-            pollfd p { fd, POLLIN, 0 };
-            if (::poll(&p, 1, 50) <= 0)
-                continue;
-            ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-            if (n <= 0)
-                break;
-            in.append(buf, std::size_t(n));
-        }
         return in;
+    }
+    // Whether `in` holds a header and the body it announces.
+    static bool whole(const std::string& in)
+    {
+        std::size_t end = in.find("\r\n\r\n"), length = in.find("Content-Length: ");
+        if (end == std::string::npos)
+            return false;
+        return in.size() >= end + 4 + (length < end ? std::stoul(in.substr(length + 16)) : 0);
     }
 
     Handler m_handler;
     int m_fd = -1;
+    std::string m_address;
     int m_port = 0;
     bool m_bound = false;
-    std::string m_address;
     std::thread m_thread;
     std::atomic<bool> m_stop { false };
     std::atomic<int> m_connections { 0 };
@@ -159,29 +145,94 @@ private:
     std::vector<std::string> m_requests;
 };
 
-// A server that answers every connection with the same bytes.
-inline ScriptedServer::Handler Answer(const std::string& response)
+// A server that answers the connections in turn with `responses`, the last
+// one again and again.
+inline ScriptedServer::Handler InTurn(std::vector<std::string> responses)
 {
-    return [response](int fd, const std::string&, int) { SendText(fd, response); };
+    return [responses](int fd, const std::string&, int index) {
+        SendText(fd, responses[std::min(std::size_t(index), responses.size() - 1)]);
+    };
 }
 
-#include "Update/HttpProt.h"
+// A server that answers every connection with the same bytes.
+inline ScriptedServer::Handler Answer(const std::string& response) { return InTurn({ response }); }
+
+// The lines of a request's header.
+inline std::vector<std::string> Lines(const std::string& request)
+{
+    std::vector<std::string> out;
+    for (std::size_t start = 0, end; (end = request.find("\r\n", start)) != std::string::npos && end != start; start = end + 2)
+        out.push_back(request.substr(start, end - start));
+    return out;
+}
+
+// The `wanted` lines that are not among `lines`, joined ("" when all are).
+inline std::string Missing(const std::vector<std::string>& lines, std::initializer_list<std::string> wanted)
+{
+    std::string out;
+    for (const std::string& line : wanted)
+        if (std::find(lines.begin(), lines.end(), line) == lines.end())
+            out += (out.empty() ? "" : " | ") + line;
+    return out;
+}
+
+// What Failure() says of a call that did not raise.
+inline const std::string kNothingRaised = "(nothing raised)";
 
 struct GetOutcome {
     bool Raised = false;
     std::string Message;
     int Code = 0;
+    // The message the call raised with, or kNothingRaised.
+    std::string Failure() const { return Raised ? Message : kNothingRaised; }
 };
 
-inline GetOutcome RunGet(THttpCli& http)
+// What a call of the client raised, if anything.
+template <class Call>
+GetOutcome Outcome(Call call)
 {
-    GetOutcome out;
     try {
-        http.Get();
+        call();
     } catch (const EHttpException& e) {
-        out.Raised = true;
-        out.Message = e.Message;
-        out.Code = e.ErrorCode;
+        return { true, e.Message, e.ErrorCode };
     }
-    return out;
+    return {};
 }
+inline GetOutcome RunGet(THttpCli& http) { return Outcome([&] { http.Get(); }); }
+
+// The first connection gets no answer until the client gives up on it; the
+// others get what `then` sends.
+inline ScriptedServer::Handler StallingFirst(ScriptedServer::Handler then)
+{
+    return [then](int fd, const std::string& request, int index) {
+        if (index == 0)
+            PeerClosed(fd);
+        else
+            then(fd, request, index);
+    };
+}
+
+// A client and the scripted server it is pointed at.
+class HttpTest : public ::testing::Test {
+protected:
+    // Starts the scripted server and, given a path, points the client at it.
+    void Serve(ScriptedServer::Handler handler, const std::string& path = "")
+    {
+        server = std::make_unique<ScriptedServer>(std::move(handler));
+        if (!path.empty())
+            http.URL = server->Url(path);
+    }
+    // Serves `handler`, points the client at `path` of it and GETs.
+    GetOutcome Fetch(ScriptedServer::Handler handler, const std::string& path)
+    {
+        Serve(std::move(handler), path);
+        return RunGet(http);
+    }
+    std::string Port() const { return std::to_string(server->Port()); }
+    // The lines of the request that came `index`th.
+    std::vector<std::string> Sent(std::size_t index = 0) const { return Lines(server->Requests().at(index)); }
+
+    std::unique_ptr<ScriptedServer> server;
+    THttpCli http { nullptr };
+    TMemoryStream body;
+};

@@ -6,16 +6,13 @@
 #include "tests/support/Loopback.h"
 #include "tests/support/TempDir.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 
 class NginxServer {
@@ -24,34 +21,30 @@ public:
     static bool Available() { return ::access(Program, X_OK) == 0; }
 
     NginxServer()
-        : m_dir(std::make_unique<TempDir>("nginx"))
     {
         // The workers run as an unprivileged user and must reach the files.
-        ::chmod(m_dir->Path().c_str(), 0755);
-        ::mkdir(Root().c_str(), 0755);
-        ::mkdir(m_dir->File("tmp").c_str(), 0755);
-        ::mkdir(m_dir->File("logs").c_str(), 0755);
+        ::chmod(m_dir.Path().c_str(), 0755);
+        for (const char* folder : { "www", "tmp", "logs" })
+            ::mkdir(m_dir.File(folder).c_str(), 0755);
     }
     ~NginxServer() { Stop(); }
-    NginxServer(const NginxServer&) = delete;
-    NginxServer& operator=(const NginxServer&) = delete;
 
     // The folder served as "/".
-    std::string Root() const { return m_dir->File("www"); }
-    const std::string& Dir() const { return m_dir->Path(); }
+    std::string Root() const { return m_dir.File("www"); }
+    const std::string& Dir() const { return m_dir.Path(); }
 
     // Writes the configuration for `listen` (address:port) into the folder;
     // returns its path.
     std::string WriteConfig(const std::string& listen) const
     {
-        const std::string& d = m_dir->Path();
+        const std::string& d = m_dir.Path();
         std::string conf = d + "/nginx.conf";
         std::ofstream c(conf);
         c << "daemon off;\nworker_processes 1;\npid " << d << "/nginx.pid;\nerror_log " << d << "/error.log;\n"
-          << "events { worker_connections 64; }\nhttp {\n  access_log " << d << "/access.log;\n"
-          << "  client_body_temp_path " << d << "/tmp;\n  proxy_temp_path " << d << "/tmp;\n"
-          << "  fastcgi_temp_path " << d << "/tmp;\n  uwsgi_temp_path " << d << "/tmp;\n  scgi_temp_path " << d << "/tmp;\n"
-          << "  types { text/plain txt; text/html html htm; application/octet-stream exe bin; }\n"
+          << "events { worker_connections 64; }\nhttp {\n  access_log " << d << "/access.log;\n";
+        for (const char* kind : { "client_body", "proxy", "fastcgi", "uwsgi", "scgi" })
+            c << "  " << kind << "_temp_path " << d << "/tmp;\n";
+        c << "  types { text/plain txt; text/html html htm; application/octet-stream exe bin; }\n"
           << "  sendfile on;\n  server {\n    listen " << listen << ";\n    root " << Root() << ";\n  }\n}\n";
         return conf;
     }
@@ -64,7 +57,7 @@ public:
             std::string conf = WriteConfig("127.0.0.1:" + std::to_string(m_port));
             m_pid = ::fork();
             if (m_pid == 0) {
-                ::execl(Program, "nginx", "-p", m_dir->Path().c_str(), "-c", conf.c_str(), static_cast<char*>(nullptr));
+                ::execl(Program, "nginx", "-p", m_dir.Path().c_str(), "-c", conf.c_str(), static_cast<char*>(nullptr));
                 ::_exit(127);
             }
             if (WaitForLoopbackPort(m_port, m_pid))
@@ -83,22 +76,16 @@ public:
         m_pid = -1;
     }
 
-    int Port() const { return m_port; }
     std::string Url(const std::string& path) const { return "http://127.0.0.1:" + std::to_string(m_port) + path; }
 
     void Put(const std::string& path, const std::string& bytes) const
     {
-        std::string full = Root();
-        std::size_t start = 1;
-        for (std::size_t slash; (slash = path.find('/', start)) != std::string::npos; start = slash + 1) {
-            full += "/" + path.substr(start, slash - start);
-            ::mkdir(full.c_str(), 0755);
-        }
+        std::filesystem::create_directories(std::filesystem::path(Root() + path).parent_path());
         std::ofstream(Root() + path, std::ios::binary) << bytes;
     }
 
 private:
-    std::unique_ptr<TempDir> m_dir;
+    TempDir m_dir { "nginx" };
     pid_t m_pid = -1;
     int m_port = 0;
 };

@@ -9,29 +9,11 @@
 #include "tests/Update/NginxServer.h"
 #include "tests/Update/UpdaterFixture.h"
 
-#include <sys/wait.h>
-
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
-namespace {
-
 const char* const kInnerFlag = "CORVANA_UPDATE_IN_NAMESPACE";
-
-std::string ownProgram()
-{
-    char buf[4096];
-    ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    return n > 0 ? std::string(buf, std::size_t(n)) : std::string();
-}
-
-int runShell(const std::string& command)
-{
-    int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-}
 
 TEST(UpdaterEndToEnd, SearchShowDownloadAndStartInAPrivateNetwork)
 {
@@ -39,7 +21,7 @@ TEST(UpdaterEndToEnd, SearchShowDownloadAndStartInAPrivateNetwork)
         GTEST_SKIP() << "inside the namespace already";
     if (!NginxServer::Available())
         GTEST_SKIP() << "nginx is not installed";
-    if (runShell("unshare -mn sh -c 'mount --bind /etc/hosts /etc/hosts && ip link set lo up' >/dev/null 2>&1") != 0)
+    if (std::system("unshare -mn sh -c 'mount --bind /etc/hosts /etc/hosts && ip link set lo up' >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "no permission to make a private network namespace with a hosts file of its own";
 
     NginxServer nginx;
@@ -50,23 +32,15 @@ TEST(UpdaterEndToEnd, SearchShowDownloadAndStartInAPrivateNetwork)
     std::ofstream(hosts) << "127.0.0.1 localhost update.corvana.example\n";
 
     std::string script = nginx.Dir() + "/run.sh";
-    std::ofstream(script) << "set -e\n"
-                          << "mount --bind '" << hosts << "' /etc/hosts\n"
-                          << "ip link set lo up\n"
-                          << NginxServer::Program << " -p '" << nginx.Dir() << "' -c '" << conf << "' &\n"
-                          << "server=$!\n"
-                          << "for i in $(seq 100); do\n"
-                          << "  if (exec 3<>/dev/tcp/127.0.0.1/80) 2>/dev/null; then break; fi\n"
-                          << "  sleep 0.05\n"
-                          << "done\n"
-                          << "set +e\n"
-                          << kInnerFlag << "=1 '" << ownProgram() << "' --gtest_filter='UpdaterInNamespace.*'\n"
-                          << "rc=$?\n"
-                          << "kill -QUIT $server; wait $server\n"
-                          << "exit $rc\n";
-    EXPECT_EQ(runShell("unshare -mn bash '" + script + "'"), 0);
-    std::ifstream access(nginx.Dir() + "/access.log");
-    std::string log((std::istreambuf_iterator<char>(access)), std::istreambuf_iterator<char>());
+    std::string self = std::filesystem::read_symlink("/proc/self/exe");
+    std::ofstream(script) << "set -e\nmount --bind '" << hosts << "' /etc/hosts\nip link set lo up\n"
+                          << NginxServer::Program << " -p '" << nginx.Dir() << "' -c '" << conf << "' &\nserver=$!\n"
+                          << "for i in $(seq 100); do\n  if (exec 3<>/dev/tcp/127.0.0.1/80) 2>/dev/null; then break; fi\n"
+                          << "  sleep 0.05\ndone\n"
+                          << "set +e\n" << kInnerFlag << "=1 '" << self << "' --gtest_filter='UpdaterInNamespace.*'\nrc=$?\n"
+                          << "kill -QUIT $server; wait $server\nexit $rc\n";
+    EXPECT_EQ(std::system(("unshare -mn bash '" + script + "'").c_str()), 0) << "(a wait status)";
+    std::string log = ReadFileBytes(nginx.Dir() + "/access.log");
     EXPECT_NE(log.find("GET /Corvana/update/update.txt HTTP/1.0\" 200"), std::string::npos) << log;
     EXPECT_NE(log.find("GET /Corvana/update/update.exe HTTP/1.0\" 200"), std::string::npos) << log;
 }
@@ -79,15 +53,10 @@ TEST_F(UpdaterInNamespace, SearchShowDownloadAndStart)
         GTEST_SKIP() << "runs inside the namespace of UpdaterEndToEnd";
 
     Form1->Button1Click(Form1->Button1);
-    EXPECT_EQ(InformationShown, 1);
-    EXPECT_EQ(ShownText, "Corvana 2.1 is out.\nClick Update to install it.\n");
-    EXPECT_EQ(Status(), "Done...");
+    ExpectDescriptionShown();
     ASSERT_TRUE(Form1->Button3->Visible());
 
     Form1->Button3Click(Form1->Button3);
     EXPECT_EQ(Status(), "Done...");
-    EXPECT_EQ(ReadFileBytes(File("update.exe")), kInstaller);
-    EXPECT_TRUE(Executable("update.exe"));
-    EXPECT_TRUE(RunUntil([&] { return Exists("installer-ran"); }));
-    EXPECT_EQ(Entries(), (std::vector<std::string> { "update.txt", "update.exe" }));
+    ExpectInstallerStarted();
 }

@@ -7,25 +7,24 @@
 
 #include "Update/Unit1.h"
 #include "Update/Unit2.h"
+#include "platform/Application.h"
 #include "platform/Memo.h"
 #include "platform/Strings.h"
 #include "tests/support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <memory>
+#include <filesystem>
+
+// An installer that leaves a marker in the folder it runs in.
+inline const std::string kInstaller = "#!/bin/sh\necho installed > installer-ran\n";
+inline const std::string kDescription = "Corvana 2.1 is out.\r\nClick Update to install it.\r\n";
 
 class UpdaterFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char buf[4096];
-        m_oldDir = ::getcwd(buf, sizeof buf) ? buf : "/";
-        m_dir = std::make_unique<TempDir>("updater");
-        ASSERT_EQ(::chdir(m_dir->Path().c_str()), 0);
+        ASSERT_EQ(::chdir(m_dir.Path().c_str()), 0);
         Form1 = new TForm1(Application);
         Form2 = new TForm2(Application);
         TForm::ModalResponder = [this](TForm* form) {
@@ -47,17 +46,19 @@ protected:
         ASSERT_EQ(::chdir(m_oldDir.c_str()), 0);
     }
 
-    std::string File(const std::string& name) const { return m_dir->File(name); }
+    std::string File(const std::string& name) const { return m_dir.File(name); }
     bool Exists(const std::string& name) const { return ::access(File(name).c_str(), F_OK) == 0; }
     bool Executable(const std::string& name) const
     {
-        struct stat st {};
-        return ::stat(File(name).c_str(), &st) == 0 && (st.st_mode & S_IXUSR);
+        namespace fs = std::filesystem;
+        return (fs::status(File(name)).permissions() & fs::perms::owner_exec) != fs::perms::none;
     }
+    // Which of the files an update may leave are in the folder.
     std::vector<std::string> Entries() const
     {
         std::vector<std::string> out;
-        for (const char* name : { "update.txt", "update.exe", "update.htm", "update.txt.part", "update.exe.part", "update.htm.part" })
+        for (const char* name :
+            { "update.txt", "update.exe", "update.htm", "update.txt.part", "update.exe.part", "update.htm.part" })
             if (Exists(name))
                 out.push_back(name);
         return out;
@@ -73,42 +74,36 @@ protected:
         return shown;
     }
 
-    static std::vector<std::string> Log()
+    static std::vector<std::string> Log() { return SplitLines(Form1->Memo1->Lines().Text()); }
+
+    // After a search: the description was shown once and Update offered.
+    void ExpectDescriptionShown() const
     {
-        std::vector<std::string> out;
-        TStrings& lines = Form1->Memo1->Lines();
-        for (int i = 0; i < lines.Count(); ++i)
-            out.push_back(lines.Strings(i));
-        return out;
+        EXPECT_EQ(std::tuple(InformationShown, ShownText), std::tuple(1, "Corvana 2.1 is out.\nClick Update to install it.\n"));
+        EXPECT_EQ(std::tuple(Status(), Form1->Button1->Caption(), Form1->Button3->Visible()),
+            std::tuple("Done...", "Start", true));
+    }
+    // After an update: the installer came whole and was started.
+    void ExpectInstallerStarted() const
+    {
+        EXPECT_EQ(ReadFileBytes(File("update.exe")), kInstaller);
+        EXPECT_TRUE(Executable("update.exe"));
+        EXPECT_TRUE(RunUntil([&] { return Exists("installer-ran"); }));
+        EXPECT_EQ(Entries(), (std::vector<std::string> { "update.txt", "update.exe" }));
+    }
+    // After a failed update, and a while: nothing ran and only the old
+    // installer is in the folder.
+    void ExpectNothingStarted() const
+    {
+        RunFor(200);
+        EXPECT_FALSE(Exists("installer-ran"));
+        EXPECT_EQ(Entries(), std::vector<std::string> { "update.exe" });
     }
 
     int InformationShown = 0;
     std::string ShownText;
 
 private:
-    std::string m_oldDir;
-    std::unique_ptr<TempDir> m_dir;
+    std::string m_oldDir = std::filesystem::current_path();
+    TempDir m_dir { "updater" };
 };
-
-// The update server's answer to a GET of `path`, by file name.
-inline std::string UpdateResponse(const std::string& path, const std::string& description, const std::string& installer)
-{
-    if (path.find("update.txt") != std::string::npos)
-        return "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(description.size()) + "\r\n\r\n"
-            + description;
-    if (path.find("update.exe") != std::string::npos)
-        return "HTTP/1.0 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: " + std::to_string(installer.size())
-            + "\r\n\r\n" + installer;
-    return "HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\n<html>missing</html>";
-}
-
-// The target of a request as the server received it.
-inline std::string RequestPath(const std::string& request)
-{
-    std::size_t start = request.find(' ') + 1;
-    return request.substr(start, request.find(' ', start) - start);
-}
-
-// An installer that leaves a marker in the folder it runs in.
-inline const std::string kInstaller = "#!/bin/sh\necho installed > installer-ran\n";
-inline const std::string kDescription = "Corvana 2.1 is out.\r\nClick Update to install it.\r\n";

@@ -5,7 +5,6 @@
 #include "platform/Timer.h"
 #include "platform/TrackBar.h"
 #include "platform/RichEdit.h"
-#include "tests/support/MessageLoop.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -13,20 +12,16 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-#include <algorithm>
-
-namespace {
-
-bool Contains(const std::vector<std::string>& lines, const std::string& line)
+// The update server's answer to a GET, by the file its first line asks for.
+static void UpdateServer(int fd, const std::string& request, int)
 {
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-ScriptedServer::Handler UpdateServer(const std::string& installer = kInstaller)
-{
-    return [installer](int fd, const std::string& request, int) { SendText(fd, UpdateResponse(RequestPath(request), kDescription, installer)); };
-}
-
+    std::string target = request.substr(0, request.find("\r\n"));
+    for (auto [file, type, body] : { std::tuple("update.txt", "text/plain", kDescription),
+             std::tuple("update.exe", "application/octet-stream", kInstaller) })
+        if (target.find(file) != std::string::npos)
+            return SendText(fd, "HTTP/1.0 200 OK\r\nContent-Type: " + std::string(type) + "\r\nContent-Length: "
+                    + std::to_string(body.size()) + "\r\n\r\n" + body);
+    SendText(fd, "HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\n<html>missing</html>");
 }
 
 class Updater : public UpdaterFixture {
@@ -43,53 +38,33 @@ protected:
 
 TEST_F(Updater, StartsIdleWithTheUpdateHostAndNoUpdateButton)
 {
-    EXPECT_EQ(Form1->Caption(), "Update Corvana");
-    EXPECT_EQ(Form1->ClientWidth(), 263);
-    EXPECT_EQ(Form1->ClientHeight(), 86);
-    EXPECT_EQ(Status(), "Click the Start button to search for updates");
-    EXPECT_EQ(Form1->Button1->Caption(), "Start");
-    EXPECT_FALSE(Form1->Button3->Visible());
-    EXPECT_EQ(Form1->Edit1->Text(), "http://update.corvana.example/Corvana/update/update.txt");
-    EXPECT_EQ(Form1->Edit5->Text(), "http://update.corvana.example/Corvana/update/update.exe");
-    EXPECT_EQ(Form1->Edit3->Text(), "80");
-    EXPECT_EQ(Form2->Caption(), "Update Information");
+    EXPECT_EQ(std::tuple(Form1->Caption(), Form1->ClientWidth(), Form1->ClientHeight(), Form2->Caption()),
+        std::tuple("Update Corvana", 263, 86, "Update Information"));
+    EXPECT_EQ(std::tuple(Status(), Form1->Button1->Caption(), Form1->Button3->Visible()),
+        std::tuple("Click the Start button to search for updates", "Start", false));
+    EXPECT_EQ(std::tuple(Form1->Edit1->Text(), Form1->Edit5->Text(), Form1->Edit3->Text()),
+        std::tuple("http://update.corvana.example/Corvana/update/update.txt",
+            "http://update.corvana.example/Corvana/update/update.exe", "80"));
 }
 
 TEST_F(Updater, SearchShowsTheDescriptionThenUpdateStartsTheInstaller)
 {
-    Serve(UpdateServer());
+    Serve(UpdateServer);
 
     Form1->Button1Click(Form1->Button1);
-    EXPECT_EQ(InformationShown, 1);
-    EXPECT_EQ(ShownText, "Corvana 2.1 is out.\nClick Update to install it.\n");
-    EXPECT_EQ(Status(), "Done...");
-    EXPECT_EQ(Form1->Button1->Caption(), "Start");
-    EXPECT_TRUE(Form1->Button3->Visible());
+    ExpectDescriptionShown();
     EXPECT_EQ(ReadFileBytes(File("update.txt")), kDescription);
-    std::vector<std::string> log = Log();
-    EXPECT_TRUE(Contains(log, "cmd> GET /Corvana/update/update.txt HTTP/1.0"));
-    EXPECT_TRUE(Contains(log, "text/plain => update.txt"));
-    EXPECT_TRUE(Contains(log, "StatusCode = 200"));
-    EXPECT_TRUE(Contains(log, "hdr>HTTP/1.0 200 OK"));
-    EXPECT_TRUE(Contains(log, "RequestDone Error = 0"));
+    EXPECT_EQ(Missing(Log(), { "cmd> GET /Corvana/update/update.txt HTTP/1.0", "text/plain => update.txt", "StatusCode = 200",
+                  "hdr>HTTP/1.0 200 OK", "RequestDone Error = 0" }), "");
 
     Form1->Button3Click(Form1->Button3);
-    EXPECT_EQ(Status(), "Done...");
-    EXPECT_EQ(Form1->Button3->Caption(), "Update");
-    EXPECT_EQ(ReadFileBytes(File("update.exe")), kInstaller);
-    EXPECT_TRUE(Executable("update.exe"));
-    EXPECT_TRUE(RunUntil([&] { return Exists("installer-ran"); }));
-    EXPECT_EQ(Entries(), (std::vector<std::string> { "update.txt", "update.exe" }));
+    EXPECT_EQ(std::tuple(Status(), Form1->Button3->Caption()), std::tuple("Done...", "Update"));
+    ExpectInstallerStarted();
 }
 
 TEST_F(Updater, StopDuringASearchFailsAndTheNextStartWorks)
 {
-    Serve([](int fd, const std::string& request, int index) {
-        if (index == 0)
-            PeerClosed(fd);  // keeps the first search waiting
-        else
-            SendText(fd, UpdateResponse(RequestPath(request), kDescription, kInstaller));
-    });
+    Serve(StallingFirst(UpdateServer));
     Form1->HttpCli1->OnStateChange = [](TObject*) {
         if (Form1->HttpCli1->State() == HttpClientState::WaitingHeader && Form1->Button1->Caption() == "Stop") {
             EXPECT_EQ(Status(), "Searching for updates. Please wait...");
@@ -98,35 +73,27 @@ TEST_F(Updater, StopDuringASearchFailsAndTheNextStartWorks)
         }
     };
     Form1->Button1Click(Form1->Button1);
-    EXPECT_EQ(Status(), "Receiving failed...");
-    EXPECT_EQ(Form1->Button1->Caption(), "Start");
-    EXPECT_EQ(Form1->TrackBar1->Position(), 0);
-    EXPECT_EQ(InformationShown, 0);
-    std::vector<std::string> log = Log();
-    EXPECT_TRUE(Contains(log, "GET Failed !"));
-    EXPECT_TRUE(Contains(log, "ReasonPhrase = Connection aborted on request"));
+    EXPECT_EQ(std::tuple(Status(), Form1->Button1->Caption(), Form1->TrackBar1->Position(), InformationShown),
+        std::tuple("Receiving failed...", "Start", 0, 0));
+    EXPECT_EQ(Missing(Log(), { "GET Failed !", "ReasonPhrase = Connection aborted on request" }), "");
 
     Form1->HttpCli1->OnStateChange = nullptr;
     Form1->Button1Click(Form1->Button1);
-    EXPECT_EQ(InformationShown, 1);
-    EXPECT_EQ(Status(), "Done...");
+    EXPECT_EQ(std::tuple(InformationShown, Status()), std::tuple(1, "Done..."));
 }
 
 TEST_F(Updater, AFailedSearchIsLoggedWithItsReason)
 {
     Serve(Answer("HTTP/1.0 404 Not Found\r\n\r\n"));
     Form1->Button1Click(Form1->Button1);
-    EXPECT_EQ(Status(), "Receiving failed...");
-    std::vector<std::string> log = Log();
-    EXPECT_TRUE(Contains(log, "GET Failed !"));
-    EXPECT_TRUE(Contains(log, "StatusCode   = 404"));
-    EXPECT_TRUE(Contains(log, "ReasonPhrase = Not Found"));
-    EXPECT_FALSE(Form1->Button3->Visible());
+    EXPECT_EQ(std::tuple(Status(), Form1->Button3->Visible(),
+                  Missing(Log(), { "GET Failed !", "StatusCode   = 404", "ReasonPhrase = Not Found" })),
+        std::tuple("Receiving failed...", false, ""));
 }
 
 TEST_F(Updater, ASecondSearchLogsTheHeaderLinesOfBoth)
 {
-    Serve(UpdateServer());
+    Serve(UpdateServer);
     Form1->Button1Click(Form1->Button1);
     Form1->Memo1->Clear();
     Form1->Button1Click(Form1->Button1);
@@ -138,34 +105,26 @@ TEST_F(Updater, ASecondSearchLogsTheHeaderLinesOfBoth)
 
 TEST_F(Updater, ABrokenInstallerDownloadNeverReplacesOrStartsAnything)
 {
-    Serve([](int fd, const std::string&, int) {
-        SendText(fd, "HTTP/1.0 200 OK\r\nContent-Length: 5000\r\n\r\n#!/bin/sh\necho bad > installer-ran\n");
-    });
+    Serve(Answer("HTTP/1.0 200 OK\r\nContent-Length: 5000\r\n\r\n#!/bin/sh\necho bad > installer-ran\n"));
     WriteFileBytes(File("update.exe"), "the good installer");
     Form1->Button3->Show();
     Form1->Button3Click(Form1->Button3);
-    EXPECT_EQ(Status(), "Receiving failed...");
-    EXPECT_EQ(Form1->Button1->Caption(), "Start");
+    EXPECT_EQ(std::tuple(Status(), Form1->Button1->Caption()), std::tuple("Receiving failed...", "Start"));
     EXPECT_EQ(ReadFileBytes(File("update.exe")), "the good installer");
-    EXPECT_EQ(Entries(), std::vector<std::string> { "update.exe" });
-    usleep(200 * 1000);
-    Application->ProcessMessages();
-    EXPECT_FALSE(Exists("installer-ran"));
+    ExpectNothingStarted();
     // The Stop that is left on the button only resets the window.
     EXPECT_EQ(Form1->Button3->Caption(), "Stop");
     Form1->Button3Click(Form1->Button3);
-    EXPECT_EQ(Form1->Button3->Caption(), "Update");
-    EXPECT_EQ(Status(), "");
+    EXPECT_EQ(std::tuple(Form1->Button3->Caption(), Status()), std::tuple("Update", ""));
 }
 
 TEST_F(Updater, AnInstallerAnsweredAsAPageIsKeptAsHtmAndNotStarted)
 {
     Serve(Answer("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<html>Please log in</html>"));
     Form1->Button3Click(Form1->Button3);
-    EXPECT_EQ(Status(), "Receiving failed...");
-    EXPECT_EQ(ReadFileBytes(File("update.htm")), "<html>Please log in</html>");
-    EXPECT_FALSE(Exists("update.exe"));
-    EXPECT_TRUE(Contains(Log(), "text/html => update.htm"));
+    EXPECT_EQ(std::tuple(Status(), ReadFileBytes(File("update.htm")), Exists("update.exe"),
+                  Missing(Log(), { "text/html => update.htm" })),
+        std::tuple("Receiving failed...", "<html>Please log in</html>", false, ""));
 }
 
 TEST_F(Updater, TheBusyBarSweepsUpAndDown)
@@ -175,18 +134,13 @@ TEST_F(Updater, TheBusyBarSweepsUpAndDown)
         Form1->Timer1Timer(Form1->Timer1);
         positions.push_back(Form1->TrackBar1->Position());
     }
-    EXPECT_EQ(positions[0], 1);
-    EXPECT_EQ(positions[49], 50);
-    EXPECT_EQ(positions[50], 49);
-    EXPECT_EQ(positions[99], 0);
-    EXPECT_EQ(positions[100], 1);
-    EXPECT_EQ(Form1->Label2->Caption(), "Orvelins");
-    EXPECT_FALSE(Form1->Label2->Visible());
+    EXPECT_EQ(std::tuple(positions[0], positions[49], positions[50], positions[99], positions[100]), std::tuple(1, 50, 49, 0, 1));
+    EXPECT_EQ(std::tuple(Form1->Label2->Caption(), Form1->Label2->Visible()), std::tuple("Orvelins", false));
 }
 
 TEST_F(Updater, ADateThatDoesNotConvertStopsBeforeTheRequest)
 {
-    Serve(UpdateServer());
+    Serve(UpdateServer);
     Form1->Edit4->SetText("not a date");
     EXPECT_THROW(Form1->Button1Click(Form1->Button1), EConvertError);
     EXPECT_EQ(server->Connections(), 0);
@@ -208,10 +162,9 @@ TEST_F(Updater, StopDuringTheDownloadLeavesNoFileBehind)
             PostCall([] { Form1->Button3Click(Form1->Button3); });
     };
     Form1->Button3Click(Form1->Button3);
-    EXPECT_EQ(Status(), "Receiving failed...");
-    EXPECT_EQ(Form1->Button3->Caption(), "Update");
-    EXPECT_EQ(Form1->Button1->Caption(), "Start");
-    EXPECT_TRUE(Entries().empty());
+    EXPECT_EQ(std::tuple(Status(), Form1->Button3->Caption(), Form1->Button1->Caption()),
+        std::tuple("Receiving failed...", "Update", "Start"));
+    EXPECT_EQ(Entries(), std::vector<std::string> {});
     EXPECT_FALSE(Exists("installer-ran"));
 }
 
@@ -225,16 +178,14 @@ TEST_F(Updater, AnAnswerWithoutAWholeInstallerStartsNothing)
         "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n#!/bin/sh\necho bad > installer-ran\n",
     };
     for (const std::string& answer : answers) {
+        SCOPED_TRACE(answer);
         Serve(Answer(answer));
         // An installer of an earlier update is still in the folder.
         WriteFileBytes(File("update.exe"), "#!/bin/sh\necho old > installer-ran\n");
         ::chmod(File("update.exe").c_str(), 0755);
         Form1->Button3Click(Form1->Button3);
-        EXPECT_EQ(Status(), "Receiving failed...") << answer;
-        usleep(200 * 1000);
-        Application->ProcessMessages();
-        EXPECT_FALSE(Exists("installer-ran")) << answer;
-        EXPECT_EQ(Entries(), std::vector<std::string> { "update.exe" }) << answer;
+        EXPECT_EQ(Status(), "Receiving failed...");
+        ExpectNothingStarted();
         Form1->Button3Click(Form1->Button3);  // the Stop left on the button
     }
 }
