@@ -2,6 +2,8 @@
 
 #include "platform/Application.h"
 
+#include <algorithm>
+
 RecordingClient::RecordingClient()
     : Client(std::make_unique<TFtpClient>(nullptr))
 {
@@ -30,10 +32,7 @@ bool RecordingClient::WaitDone(std::size_t count, int timeoutMs)
 
 bool RecordingClient::SawDisplay(const std::string& part) const
 {
-    for (const auto& line : Log)
-        if (line.find(part) != std::string::npos)
-            return true;
-    return false;
+    return std::any_of(Log.begin(), Log.end(), [&](const std::string& line) { return line.find(part) != std::string::npos; });
 }
 
 void RecordingClient::PointAt(int port, const std::string& user, const std::string& password)

@@ -18,7 +18,7 @@ class FtpDataFault : public FtpFault, public ::testing::WithParamInterface<FailC
 
 const FailCase kDataFaults[] = {
     { .Name = "ResetDuringStoreIsNeverSuccess",
-        .Script = Answering("STOR", TakingData([](ScriptedFtpServer&, ScriptConnection&, int fd, const std::string&) {
+        .Script = Answering("STOR", TakingData([](auto&, auto&, int fd, auto&) {
             char buf[4096];
             ::recv(fd, buf, sizeof buf, MSG_WAITALL);
             linger hard { 1, 0 };
@@ -28,37 +28,24 @@ const FailCase kDataFaults[] = {
         .Check = [](FtpFault& t) { EXPECT_EQ(t.client->State(), ftpReady); },
         .Size = 8 * 1024 * 1024 },
     { .Name = "ControlConnectionClosedAfter150EndsTheRequest",
-        .Script = Answering("STOR",
-            [](ScriptedFtpServer&, ScriptConnection& c, const std::string&) {
-                c.Reply("150 Opening data connection");
-                c.Close();
-            }),
-        .Check =
-            [](FtpFault& t) {
-                EXPECT_EQ(t.client.SessionsClosed, 1);
-                EXPECT_EQ(t.client->State(), ftpReady);
-            } },
+        .Script = Answering("STOR", [](auto&, ScriptConnection& c, auto&) {
+            c.Reply("150 Opening data connection");
+            c.Close();
+        }),
+        .Check = [](FtpFault& t) { EXPECT_EQ(std::tuple(t.client.SessionsClosed, t.client->State()), std::tuple(1, ftpReady)); } },
     { .Name = "AbortThroughProgressResetsTheUpload",
-        .Script = Answering("STOR", TakingData([](ScriptedFtpServer& s, ScriptConnection&, int fd, const std::string& arg) {
-            bool reset = false;
-            s.Store(arg, ScriptConnection::ReceiveAll(fd, &reset));
-            if (reset)
-                s.SetDataReset();
-        })),
+        .Script = Answering("STOR", TakingData([](ScriptedFtpServer& s, auto&, int fd, const std::string& arg) { s.TakeFile(arg, fd); })),
         .Error = 426,
         .Check =
             [](FtpFault& t) {
-                EXPECT_TRUE(t.client.SawDisplay("! Abort requested"));
-                EXPECT_TRUE(t.server->DataReset());
+                EXPECT_EQ(std::tuple(t.client.SawDisplay("! Abort requested"), t.server->DataReset()), std::tuple(true, true));
                 EXPECT_LT(t.server->Received("up.bin").size(), t.content.size());
             },
         .Size = 4 * 1024 * 1024,
         .Before = [](FtpFault& t) { t.client->OnProgress = [](TObject*, std::int64_t count, bool& abort) { abort = count > 100000; }; } },
     // The server takes the cut-off upload for a whole one.
     { .Name = "LocalReadErrorFailsTheUpload",
-        .Script = Answering("STOR", TakingData([](ScriptedFtpServer&, ScriptConnection&, int fd, const std::string&) {
-            ScriptConnection::ReceiveAll(fd);
-        })),
+        .Script = Answering("STOR", TakingData([](auto&, auto&, int fd, auto&) { ScriptConnection::ReceiveAll(fd); })),
         .Error = 451,
         .Check = [](FtpFault& t) { EXPECT_TRUE(t.client.SawDisplay("! Error reading file")); },
         // A folder opens, but cannot be read.
@@ -70,8 +57,7 @@ const FailCase kDataFaults[] = {
         .Check =
             [](FtpFault& t) {
                 EXPECT_EQ(t.client.Done[0].LastResponse, "Unable to open local file " + t.work.File("missing.bin"));
-                EXPECT_FALSE(t.Sent("STOR"));
-                EXPECT_TRUE(t.Sent("QUIT"));
+                EXPECT_EQ(std::tuple(t.Sent("STOR"), t.Sent("QUIT")), std::tuple(false, true));
             },
         .Before = [](FtpFault& t) { t.client->LocalFileName = t.work.File("missing.bin"); },
         .NextWorks = false },
@@ -80,34 +66,26 @@ const FailCase kDataFaults[] = {
 }
 
 TEST_P(FtpDataFault, EndsTheRequestOnce) { EndsOnce(GetParam()); }
-INSTANTIATE_TEST_SUITE_P(Cases, FtpDataFault, ::testing::ValuesIn(kDataFaults), CaseName);
+INSTANTIATE_TEST_SUITE_P(Cases, FtpDataFault, ::testing::ValuesIn(kDataFaults), CaseName<FailCase>);
 
 TEST_F(FtpFault, DataConnectionMadeAtPortTimeIsUsed)
 {
     int early = -1;
-    auto& server = Serve(
-        [&](ScriptedFtpServer& s, ScriptConnection& c) {
-            RunStandardSession(s, c, [&](ScriptConnection& c, const std::string& verb, const std::string& arg) {
-                if (verb == "PORT") {
-                    early = c.ConnectData();
-                    c.Reply("200 PORT ok, connected already");
-                    return true;
-                }
-                if (verb == "STOR") {
-                    c.Reply("150 Sending on the open connection");
-                    s.Store(arg, ScriptConnection::ReceiveAll(early));
-                    ::close(early);
-                    c.Reply("226 Transfer complete");
-                    return true;
-                }
-                return false;
-            });
-        },
+    Serve(Session([&](ScriptConnection& c, const std::string& verb, const std::string& arg) {
+        if (verb == "PORT") {
+            early = c.ConnectData();
+            c.Reply("200 PORT ok, connected already");
+        } else if (verb == "STOR") {
+            c.Reply("150 Sending on the open connection");
+            server->TakeFile(arg, early);
+            ::close(early);
+            c.Reply("226 Transfer complete");
+        } else
+            return false;
+        return true;
+    }),
         300000);
-    EXPECT_TRUE(client->TransmitSync()) << client->ErrorMessage();
-    ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_EQ(client.Done[0].Error, 0);
-    EXPECT_TRUE(server.Received("up.bin") == content);
+    ExpectUploadWorks(*server);
 }
 
 TEST_F(FtpFault, DataConnectionFromAnotherAddressIsRefused)
@@ -116,19 +94,18 @@ TEST_F(FtpFault, DataConnectionFromAnotherAddressIsRefused)
         c.Reply("150 Opening data connection");
         // Someone else gets in first.
         int stranger = c.ConnectData("127.0.0.2");
-        std::string taken = stranger >= 0 ? ScriptConnection::ReceiveAll(stranger) : "";
+        s.Store("stranger", stranger >= 0 ? ScriptConnection::ReceiveAll(stranger) : "");
         if (stranger >= 0)
             ::close(stranger);
         int fd = c.ConnectData();
-        s.Store("stranger", taken);
-        s.Store(arg, ScriptConnection::ReceiveAll(fd));
+        s.TakeFile(arg, fd);
         ::close(fd);
         c.Reply("226 Transfer complete");
     }));
     EXPECT_TRUE(client->TransmitSync()) << client->ErrorMessage();
-    EXPECT_EQ(server.Received("stranger"), "");
-    EXPECT_TRUE(server.Received("up.bin") == content);
-    EXPECT_TRUE(client.SawDisplay("! Data connection refused from 127.0.0.2"));
+    EXPECT_EQ(std::tuple(server.Received("stranger"), server.Received("up.bin") == content,
+                  client.SawDisplay("! Data connection refused from 127.0.0.2")),
+        std::tuple("", true, true));
 }
 
 namespace {
@@ -186,8 +163,7 @@ TEST_P(FtpSlowServer, ASlowServerFinishesTheUploadAndAStalledOneTimesOut)
     };
     auto& server = Serve(Answering("STOR", TakingData(readSlowly, k.ReceiveBuffer)), k.Size);
     client->Timeout = k.Timeout;
-    bool ok = Transmit();
-    EXPECT_EQ(ok, k.Succeeds) << client->ErrorMessage();
+    EXPECT_EQ(Transmit(), k.Succeeds) << client->ErrorMessage();
     if (!k.Succeeds) {
         EXPECT_EQ(client->ErrorMessage(), "426 Timeout");
         EXPECT_LT(took, 4s);
@@ -197,5 +173,4 @@ TEST_P(FtpSlowServer, ASlowServerFinishesTheUploadAndAStalledOneTimesOut)
     EXPECT_TRUE(RunUntil([&] { return server.Received("up.bin") != "<none>"; }, 15000));
     EXPECT_EQ(server.Received("up.bin") == content, k.Succeeds);
 }
-INSTANTIATE_TEST_SUITE_P(Cases, FtpSlowServer, ::testing::ValuesIn(kSlowCases),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Cases, FtpSlowServer, ::testing::ValuesIn(kSlowCases), CaseName<SlowCase>);

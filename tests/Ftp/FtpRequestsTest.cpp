@@ -6,43 +6,45 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
 
 class FtpRequests : public ::testing::Test {
 protected:
+    // A standard session served with `hook`, and the client pointed at it.
+    ScriptedFtpServer& Serve(const CommandHook& hook = nullptr)
+    {
+        server = std::make_unique<ScriptedFtpServer>([this, hook](ScriptConnection& c) { RunStandardSession(*server, c, hook); });
+        client.PointAt(server->Port(), "user", "pass");
+        return *server;
+    }
+
     RecordingClient client;
+    std::unique_ptr<ScriptedFtpServer> server;
 };
 
 }
 
 TEST_F(FtpRequests, LowLevelStepsOnALoggedInSession)
 {
-    ScriptedFtpServer server([&](ScriptConnection& c) {
-        RunStandardSession(server, c,
-            Answers({ { "USER", "230 No password needed\r\n" }, { "PWD", "257 \"/home/\"\"q\"\"\" is current\r\n" },
-                { "SIZE", "213 6442450944\r\n" } }));
-    });
-    client.PointAt(server.Port(), "user", "pass");
+    Serve(Answers({ { "USER", "230 No password needed\r\n" }, { "PWD", "257 \"/home/\"\"q\"\"\" is current\r\n" },
+        { "SIZE", "213 6442450944\r\n" } }));
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_EQ(client.Done[0].RqType, ftpRqLogin);
-    EXPECT_EQ(client.Done[0].Error, 0);
     // USER answered 230: no PASS.
-    EXPECT_FALSE(client.SawDisplay("> PASS"));
-    EXPECT_EQ(client->State(), ftpReady);
+    EXPECT_EQ(std::tuple(client.Done[0].RqType, client.Done[0].Error, client.SawDisplay("> PASS"), client->State()),
+        std::tuple(ftpRqLogin, 0, false, ftpReady));
 
     client->Pwd();
     ASSERT_TRUE(client.WaitDone(2));
-    EXPECT_EQ(client.Done[1].RqType, ftpRqPwd);
-    EXPECT_EQ(client->DirResult(), "/home/\"q\"");
+    EXPECT_EQ(std::tuple(client.Done[1].RqType, client->DirResult()), std::tuple(ftpRqPwd, "/home/\"q\""));
 
     client->HostFileName = "big.iso";
     client->Size();
     ASSERT_TRUE(client.WaitDone(3));
-    EXPECT_EQ(client.Done[2].RqType, ftpRqSize);
-    EXPECT_EQ(client->SizeResult(), 6442450944LL);
+    EXPECT_EQ(std::tuple(client.Done[2].RqType, client->SizeResult()), std::tuple(ftpRqSize, 6442450944LL));
 
     // Refused while connected; Open needs a closed session.
     EXPECT_THROW(client->Open(), FtpException);
@@ -51,9 +53,7 @@ TEST_F(FtpRequests, LowLevelStepsOnALoggedInSession)
 
     client->Quit();
     ASSERT_TRUE(client.WaitDone(4));
-    EXPECT_EQ(client.Done[3].RqType, ftpRqQuit);
-    EXPECT_EQ(client.Done[3].Error, 0);
-    EXPECT_EQ(client.SessionsClosed, 1);
+    EXPECT_EQ(std::tuple(client.Done[3].RqType, client.Done[3].Error, client.SessionsClosed), std::tuple(ftpRqQuit, 0, 1));
 
     // A step on no connection ends its request with an error, then raises.
     EXPECT_THROW(client->Pwd(), FtpException);
@@ -64,25 +64,21 @@ TEST_F(FtpRequests, LowLevelStepsOnALoggedInSession)
 
 TEST_F(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
 {
-    ScriptedFtpServer server([&](ScriptConnection& c) {
-        RunStandardSession(server, c, [](ScriptConnection& c, const std::string& verb, const std::string&) {
-            if (verb != "PASS")
-                return false;
-            c.Reply("230 Logged in");
-            std::string line;
-            c.ReadCommand(line, 300);
-            c.Reply("421 Idle too long");
-            c.Close();
-            return true;
-        });
+    Serve([](ScriptConnection& c, const std::string& verb, const std::string&) {
+        if (verb != "PASS")
+            return false;
+        c.Reply("230 Logged in");
+        std::string line;
+        c.ReadCommand(line, 300);
+        c.Reply("421 Idle too long");
+        c.Close();
+        return true;
     });
-    client.PointAt(server.Port(), "user", "pass");
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
     EXPECT_EQ(client.Done[0].Error, 0);
     ASSERT_TRUE(RunUntil([&] { return client.SessionsClosed == 1; }));
-    EXPECT_EQ(client->State(), ftpReady);
-    EXPECT_EQ(client.Done.size(), 1u);
+    EXPECT_EQ(std::tuple(client->State(), client.Done.size()), std::tuple(ftpReady, 1u));
     client->Login();
     ASSERT_TRUE(client.WaitDone(2));
     EXPECT_EQ(client.Done[1].Error, 0);
@@ -90,26 +86,20 @@ TEST_F(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
 
 TEST_F(FtpRequests, EmptyUserNameEndsTheRequestAndReachesTheApplication)
 {
-    ScriptedFtpServer server([&](ScriptConnection& c) { RunStandardSession(server, c); });
-    client.PointAt(server.Port(), "user", "pass");
+    Serve();
     client->UserName = "";
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
     EXPECT_NE(client.Done[0].Error, 0);
-    ASSERT_EQ(client.Exceptions.size(), 1u);
-    EXPECT_EQ(client.Exceptions[0], "UserName emtpy");
+    EXPECT_EQ(client.Exceptions, std::vector<std::string> { "UserName emtpy" });
     EXPECT_EQ(client->State(), ftpReady);
-    ASSERT_TRUE(RunUntil([&] { return server.Connections() == 1; }));
+    ASSERT_TRUE(RunUntil([&] { return server->Connections() == 1; }));
 }
 
 TEST_F(FtpRequests, AbortAtEachStageEndsTheRequestOnce)
 {
-    ScriptedFtpServer server([&](ScriptConnection& c) {
-        std::string line;
-        while (c.ReadCommand(line, 20000)) {
-        }
-    });
-    client.PointAt(server.Port(), "user", "pass");
+    ScriptedFtpServer silent(Silence);
+    client.PointAt(silent.Port(), "user", "pass");
     client->HostFileName = "d";
 
     // While the name is looked up.
@@ -118,23 +108,21 @@ TEST_F(FtpRequests, AbortAtEachStageEndsTheRequestOnce)
     client->AbortRequest();
     EXPECT_EQ(client->State(), ftpReady);
     ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_EQ(client.Done[0].Error, 426);
-    EXPECT_EQ(client.Done[0].ErrorMessage, "426 Operation aborted.");
+    EXPECT_EQ(std::tuple(client.Done[0].Error, client.Done[0].ErrorMessage), std::tuple(426, "426 Operation aborted."));
 
     // While the greeting is awaited.
     client->HostName = "127.0.0.1";
     client->MkDir();
-    ASSERT_TRUE(RunUntil([&] { return server.Connections() == 1; }));
+    ASSERT_TRUE(RunUntil([&] { return silent.Connections() == 1; }));
     client->AbortRequest();
     ASSERT_TRUE(client.WaitDone(2));
-    EXPECT_EQ(client.Done[1].Error, 426);
-    EXPECT_EQ(client->State(), ftpReady);
-    RunUntil([] { return false; }, 100);
+    EXPECT_EQ(std::tuple(client.Done[1].Error, client->State()), std::tuple(426, ftpReady));
+    RunFor(100);
     EXPECT_EQ(client.Done.size(), 2u);
 
     // Aborting with nothing running changes nothing.
     client->AbortRequest();
-    RunUntil([] { return false; }, 50);
+    RunFor(50);
     EXPECT_EQ(client.Done.size(), 2u);
 }
 
@@ -145,10 +133,10 @@ TEST_F(FtpRequests, RetrievalAndListingFromVsftpd)
     std::filesystem::create_directories(root.Path() + "/pub");
     std::string bytes = PatternBytes(300000, 9);
     WriteFileBytes(root.File("pub/data.bin"), bytes);
-    auto server = ExternalFtpServer::StartVsftpd(root.Path(), work.Path());
-    if (!server->Running())
-        GTEST_SKIP() << server->Problem();
-    client.PointAt(server->Port(), "anonymous");
+    auto vsftpd = ExternalFtpServer::StartVsftpd(root.Path(), work.Path());
+    if (!vsftpd->Running())
+        GTEST_SKIP() << vsftpd->Problem;
+    client.PointAt(vsftpd->Port, "anonymous");
     client->HostDirName = "pub";
     client->HostFileName = "data.bin";
     client->LocalFileName = work.File("copy.bin");
@@ -162,10 +150,7 @@ TEST_F(FtpRequests, RetrievalAndListingFromVsftpd)
     // A partial copy is completed from where it stops.
     WriteFileBytes(work.File("copy.bin"), bytes.substr(0, 100000));
     std::int64_t firstCount = -1;
-    client->OnProgress = [&](TObject*, std::int64_t count, bool&) {
-        if (firstCount < 0)
-            firstCount = count;
-    };
+    client->OnProgress = [&](TObject*, std::int64_t count, bool&) { firstCount = firstCount < 0 ? count : firstCount; };
     client->RestartGet();
     ASSERT_TRUE(client->WaitUntilReady()) << client->ErrorMessage();
     EXPECT_TRUE(client.SawDisplay("> REST 100000"));
@@ -180,8 +165,6 @@ TEST_F(FtpRequests, RetrievalAndListingFromVsftpd)
     ASSERT_TRUE(client->WaitUntilReady()) << client->ErrorMessage();
     EXPECT_NE(ReadFileBytes(work.File("list.txt")).find("data.bin"), std::string::npos);
     EXPECT_TRUE(client.SawDisplay("> LIST"));
-    bool shown = false;
-    for (const auto& line : client.Log)
-        shown = shown || (line.rfind("! Data: ", 0) == 0 && line.find("data.bin") != std::string::npos);
-    EXPECT_TRUE(shown);
+    EXPECT_TRUE(std::any_of(client.Log.begin(), client.Log.end(),
+        [](const std::string& line) { return line.rfind("! Data: ", 0) == 0 && line.find("data.bin") != std::string::npos; }));
 }

@@ -8,53 +8,45 @@
 #include <atomic>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <type_traits>
 #include <vector>
 
 // A file of `size` bytes that differ from block to block.
 std::string PatternBytes(std::size_t size, unsigned seed = 1);
 
 // A real server started as a child process, stopped when the object goes.
-class ExternalFtpServer {
-public:
-    ~ExternalFtpServer();
-    int Port() const { return m_port; }
-    const std::string& Root() const { return m_root; }
-    const std::string& User() const { return m_user; }
-    const std::string& Password() const { return m_password; }
-    bool Running() const { return m_pid > 0; }
-    // Why the server could not be started.
-    const std::string& Problem() const { return m_problem; }
+struct ExternalFtpServer {
+    ~ExternalFtpServer() { Stop(); }
+    bool Running() const { return Pid > 0; }
 
     // vsftpd with anonymous uploads into `root`; `port` 0 picks a free one.
     static std::unique_ptr<ExternalFtpServer> StartVsftpd(const std::string& root, const std::string& work, int port = 0);
     // pyftpdlib with the account corvana/secret rooted in `root`; it reads
     // uploads at `readLimit` bytes a second when that is not 0.
-    static std::unique_ptr<ExternalFtpServer> StartPyftpdlib(const std::string& root, const std::string& work, int readLimit = 0);
+    static std::unique_ptr<ExternalFtpServer> StartPyftpdlib(const std::string& root, int readLimit = 0);
+
+    int Pid = -1;
+    int Port = 0;
+    std::string User, Password;
+    // Why the server could not be started.
+    std::string Problem;
 
 private:
-    bool WaitForGreeting(int timeoutMs);
+    // Starts the program `args(port)` gives until it listens on the port.
+    bool Launch(const std::function<std::vector<std::string>(int port)>& args, int port, const std::string& problem);
     // Ends the server: politely first, then for certain.
     void Stop();
-
-    int m_pid = -1;
-    int m_port = 0;
-    std::string m_root;
-    std::string m_user;
-    std::string m_password;
-    std::string m_problem;
 };
 
 // One control connection of the scripted server, seen from the server.
 class ScriptConnection {
 public:
-    explicit ScriptConnection(int fd)
-        : m_fd(fd)
-    {
-    }
-    ~ScriptConnection();
+    explicit ScriptConnection(int fd) : m_fd(fd) { }
+    ~ScriptConnection() { Close(); }
 
     void Send(const std::string& bytes);
     void Reply(const std::string& line) { Send(line + "\r\n"); }
@@ -67,7 +59,6 @@ public:
     // Everything until the client closes; `reset` tells whether it ended
     // with a reset instead of an orderly close.
     static std::string ReceiveAll(int fd, bool* reset = nullptr);
-    void ResetAndClose();
     void Close();
     int Fd() const { return m_fd; }
 
@@ -88,15 +79,26 @@ public:
     int Connections() const { return m_connections; }
 
     // Commands received so far, in order, over all connections.
-    std::vector<std::string> Commands() const;
-    void Record(const std::string& command);
+    std::vector<std::string> Commands() const { return Locked([&] { return m_commands; }); }
+    void Record(const std::string& command) { Locked([&] { m_commands.push_back(command); }); }
     // Bytes the data connection delivered, by file name.
-    std::string Received(const std::string& name) const;
-    void Store(const std::string& name, const std::string& bytes);
+    std::string Received(const std::string& name) const
+    {
+        return Locked([&] { return m_files.contains(name) ? m_files.at(name) : std::string("<none>"); });
+    }
+    void Store(const std::string& name, const std::string& bytes) { Locked([&] { m_files[name] = bytes; }); }
+    // Stores all the data connection `fd` brings as `name`; true when it
+    // ended with a reset.
+    bool TakeFile(const std::string& name, int fd);
     bool DataReset() const { return m_dataReset; }
-    void SetDataReset() { m_dataReset = true; }
 
 private:
+    template <class F> std::invoke_result_t<F> Locked(F f) const
+    {
+        std::lock_guard lock(m_mutex);
+        return f();
+    }
+
     Script m_script;
     int m_listener = -1;
     int m_port = 0;
@@ -115,6 +117,8 @@ private:
 using CommandHook = std::function<bool(ScriptConnection&, const std::string& verb, const std::string& arg)>;
 void RunStandardSession(ScriptedFtpServer& server, ScriptConnection& c, const CommandHook& hook = nullptr,
     const std::string& greeting = "220 scripted server ready");
+// Holds the connection open without a word until the client goes.
+void Silence(ScriptConnection& c);
 // A hook that answers the listed commands with their bytes as they stand
 // (CR LF included), and leaves the others to the standard session.
 CommandHook Answers(std::map<std::string, std::string> replies);

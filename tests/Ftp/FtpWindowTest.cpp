@@ -17,6 +17,7 @@
 #include <sched.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -24,12 +25,7 @@ namespace {
 
 class FtpWindow : public ::testing::Test {
 protected:
-    void SetUp() override { form = new TForm1(nullptr); }
-    void TearDown() override
-    {
-        delete form;
-        TOpenDialog::Responder = nullptr;
-    }
+    void TearDown() override { TOpenDialog::Responder = nullptr; }
 
     std::vector<std::string> Log() const
     {
@@ -38,14 +34,17 @@ protected:
             lines.push_back(form->Memo1->Lines().Strings(i));
         return lines;
     }
-
-    bool Logged(const std::string& line) const
+    bool Logged(const std::string& line) const { return std::ranges::count(Log(), line) > 0; }
+    // Those of `lines` the log does not hold, one a line.
+    std::string NotLogged(std::initializer_list<std::string> lines) const
     {
-        auto lines = Log();
-        return std::find(lines.begin(), lines.end(), line) != lines.end();
+        std::string missing;
+        for (const auto& line : lines)
+            missing += Logged(line) ? "" : line + "\n";
+        return missing;
     }
 
-    TForm1* form = nullptr;
+    std::unique_ptr<TForm1> form = std::make_unique<TForm1>(nullptr);
 };
 
 // Runs the test body inside a network of its own, where 127.0.0.1:21 is
@@ -55,11 +54,9 @@ public:
     PrivateNetwork()
     {
         m_original = ::open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC);
-        if (m_original < 0 || ::unshare(CLONE_NEWNET) != 0) {
+        if (m_original < 0 || ::unshare(CLONE_NEWNET) != 0)
             Problem = "a private network namespace is not permitted here";
-            return;
-        }
-        if (std::system("ip link set lo up") != 0)
+        else if (std::system("ip link set lo up") != 0)
             Problem = "the loopback device of the private network did not come up";
     }
     ~PrivateNetwork()
@@ -79,20 +76,13 @@ private:
 
 TEST_F(FtpWindow, FieldsAndClientAsDesigned)
 {
-    EXPECT_EQ(form->Caption(), "FTP Access");
-    EXPECT_EQ(form->ClientWidth(), 516);
-    EXPECT_EQ(form->ClientHeight(), 259);
-    EXPECT_EQ(form->Button1->Caption(), "Upload");
-    EXPECT_TRUE(form->Button1->Default);
-    EXPECT_EQ(form->Button6->Caption(), "Make Dir");
-    EXPECT_EQ(form->Button3->Caption(), "Delete");
-    EXPECT_EQ(form->Button2->Caption(), "Exit");
-    EXPECT_FALSE(form->Label1->Visible());
-    EXPECT_EQ(form->Label5->Caption(), "Hostdir");
-    EXPECT_EQ(form->FtpClient1->Port(), "ftp");
-    EXPECT_EQ(form->FtpClient1->Timeout, 15);
-    EXPECT_TRUE(form->FtpClient1->Binary());
-    EXPECT_EQ(form->OpenDialog1->Filter, "All Files (*.*)|*.*");
+    EXPECT_EQ(std::tuple(form->Caption(), form->ClientWidth(), form->ClientHeight()), std::tuple("FTP Access", 516, 259));
+    EXPECT_EQ(std::tuple(form->Button1->Caption(), form->Button1->Default, form->Button6->Caption(), form->Button3->Caption(),
+                  form->Button2->Caption()),
+        std::tuple("Upload", true, "Make Dir", "Delete", "Exit"));
+    EXPECT_EQ(std::tuple(form->Label1->Visible(), form->Label5->Caption()), std::tuple(false, "Hostdir"));
+    EXPECT_EQ(std::tuple(form->FtpClient1->Port(), form->FtpClient1->Timeout, form->FtpClient1->Binary(), form->OpenDialog1->Filter),
+        std::tuple("ftp", 15, true, "All Files (*.*)|*.*"));
     // Enter anywhere is Upload.
     EXPECT_TRUE(form->Button1->HandlesDialogKey(VK_RETURN));
 }
@@ -119,8 +109,7 @@ TEST_F(FtpWindow, RefusedStartReachesTheCallerAndIsLogged)
     form->Edit6->SetText("/nonexistent");
     EXPECT_THROW(form->Button1->Click(), Exception);
     ASSERT_TRUE(RunUntil([&] { return Logged("Request 35 Done."); }));
-    EXPECT_FALSE(Logged("No error"));
-    EXPECT_EQ(form->FtpClient1->State(), ftpReady);
+    EXPECT_EQ(std::tuple(Logged("No error"), form->FtpClient1->State()), std::tuple(false, ftpReady));
 }
 
 TEST_F(FtpWindow, UploadMakeDirAndDeleteOnTheFtpPort)
@@ -133,7 +122,7 @@ TEST_F(FtpWindow, UploadMakeDirAndDeleteOnTheFtpPort)
     std::filesystem::create_directories(root.Path() + "/site");
     auto server = ExternalFtpServer::StartVsftpd(root.Path(), work.Path(), 21);
     if (!server->Running())
-        GTEST_SKIP() << server->Problem();
+        GTEST_SKIP() << server->Problem;
 
     std::string bytes = PatternBytes(40000, 5);
     WriteFileBytes(work.File("index.htm"), bytes);
@@ -148,14 +137,9 @@ TEST_F(FtpWindow, UploadMakeDirAndDeleteOnTheFtpPort)
     EXPECT_TRUE(form->DialogKey(VK_RETURN));
     ASSERT_TRUE(RunUntil([&] { return Logged("Request 35 Done."); }));
     EXPECT_TRUE(ReadFileBytes(root.File("site/index.htm")) == bytes);
-    EXPECT_TRUE(Logged("Session Connected, error = 0"));
-    EXPECT_TRUE(Logged("Session Closed, error = 0"));
-    EXPECT_TRUE(Logged("StatusCode = 226"));
-    EXPECT_TRUE(Logged("No error"));
+    EXPECT_EQ(NotLogged({ "Session Connected, error = 0", "Session Closed, error = 0", "StatusCode = 226", "No error" }), "");
     // Once per request, not twice.
-    auto lines = Log();
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Request 35 Done."), 1);
-    EXPECT_EQ(form->Label1->Caption(), std::to_string(ftpReady));
+    EXPECT_EQ(std::tuple(std::ranges::count(Log(), "Request 35 Done."), form->Label1->Caption()), std::tuple(1, std::to_string(ftpReady)));
 
     // A click on `button` with `name` in the host file field, until its
     // request is logged as done.
@@ -166,20 +150,15 @@ TEST_F(FtpWindow, UploadMakeDirAndDeleteOnTheFtpPort)
         return RunUntil([&] { return Logged(done); });
     };
     ASSERT_TRUE(run(form->Button6, "made", "Request 29 Done."));
-    EXPECT_TRUE(Logged("No error"));
-    EXPECT_TRUE(std::filesystem::is_directory(root.File("made")));
+    EXPECT_EQ(std::tuple(Logged("No error"), std::filesystem::is_directory(root.File("made"))), std::tuple(true, true));
 
     ASSERT_TRUE(run(form->Button3, "site/index.htm", "Request 28 Done."));
-    EXPECT_TRUE(Logged("No error"));
-    EXPECT_FALSE(std::filesystem::exists(root.File("site/index.htm")));
+    EXPECT_EQ(std::tuple(Logged("No error"), std::filesystem::exists(root.File("site/index.htm"))), std::tuple(true, false));
 
     // A failure is logged with the server's reply.
     ASSERT_TRUE(run(form->Button3, "site/index.htm", "Request 28 Done."));
     EXPECT_TRUE(Logged("StatusCode = 550"));
-    bool errorLine = false;
-    for (const auto& line : Log())
-        errorLine = errorLine || line.rfind("Error = 550 (550 ", 0) == 0;
-    EXPECT_TRUE(errorLine);
+    EXPECT_TRUE(std::ranges::any_of(Log(), [](const std::string& line) { return line.rfind("Error = 550 (550 ", 0) == 0; }));
 }
 
 TEST_F(FtpWindow, ThePanelIsSunkOutsideRaisedInsideAndTheFieldsUseTheWindowFont)
@@ -191,14 +170,10 @@ TEST_F(FtpWindow, ThePanelIsSunkOutsideRaisedInsideAndTheFieldsUseTheWindowFont)
     shot.SetImage(form->Panel1->Widget()->grab().toImage());
     ResetSysColors();
     const int r = shot.Width() - 1, b = shot.Height() - 1;
-    struct Ring {
-        int x, y;
-        TColor colour;
-    } rings[] = { { 0, 0, dark }, { r, b, light }, { 1, 1, light }, { r - 1, b - 1, dark } };
-    for (const Ring& ring : rings)
-        EXPECT_EQ(shot.Pixel(ring.x, ring.y), ring.colour) << ring.x << "," << ring.y;
+    // The outer ring at (0, 0) and (r, b), the inner one at (1, 1) and (r - 1, b - 1).
+    EXPECT_EQ((std::vector { shot.Pixel(0, 0), shot.Pixel(r, b), shot.Pixel(1, 1), shot.Pixel(r - 1, b - 1) }),
+        (std::vector { dark, light, light, dark }));
 
     QFontInfo used(form->Edit6->Widget()->font());
-    EXPECT_EQ(used.pointSize(), 8);
-    EXPECT_FALSE(used.fixedPitch()) << used.family().toStdString();
+    EXPECT_EQ(std::tuple(used.pointSize(), used.fixedPitch()), std::tuple(8, false)) << used.family().toStdString();
 }
