@@ -2,6 +2,8 @@
 
 #include "platform/Application.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
 RecordingClient::RecordingClient()
@@ -41,4 +43,12 @@ void RecordingClient::PointAt(int port, const std::string& user, const std::stri
     Client->SetPort(std::to_string(port));
     Client->UserName = user;
     Client->PassWord = password;
+}
+
+void RecordingClient::ExpectTransmits()
+{
+    std::size_t before = Done.size();
+    EXPECT_TRUE(Client->TransmitSync()) << Client->ErrorMessage();
+    ASSERT_TRUE(WaitDone(before + 1));
+    EXPECT_EQ(std::tuple(Done.back().RqType, Done.back().Error), std::tuple(ftpRqTransmit, 0));
 }

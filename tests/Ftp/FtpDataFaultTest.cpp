@@ -13,8 +13,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class FtpDataFault : public FtpFault, public ::testing::WithParamInterface<FailCase> {
-};
+class FtpDataFault : public FtpFault, public ::testing::WithParamInterface<FailCase> { };
 
 const FailCase kDataFaults[] = {
     { .Name = "ResetDuringStoreIsNeverSuccess",
@@ -36,11 +35,10 @@ const FailCase kDataFaults[] = {
     { .Name = "AbortThroughProgressResetsTheUpload",
         .Script = Answering("STOR", TakingData([](ScriptedFtpServer& s, auto&, int fd, const std::string& arg) { s.TakeFile(arg, fd); })),
         .Error = 426,
-        .Check =
-            [](FtpFault& t) {
-                EXPECT_EQ(std::tuple(t.client.SawDisplay("! Abort requested"), t.server->DataReset()), std::tuple(true, true));
-                EXPECT_LT(t.server->Received("up.bin").size(), t.content.size());
-            },
+        .Check = [](FtpFault& t) {
+            EXPECT_EQ(std::tuple(t.client.SawDisplay("! Abort requested"), t.server->DataReset()), std::tuple(true, true));
+            EXPECT_LT(t.server->Received("up.bin").size(), t.content.size());
+        },
         .Size = 4 * 1024 * 1024,
         .Before = [](FtpFault& t) { t.client->OnProgress = [](TObject*, std::int64_t count, bool& abort) { abort = count > 100000; }; } },
     // The server takes the cut-off upload for a whole one.
@@ -54,11 +52,10 @@ const FailCase kDataFaults[] = {
     { .Name = "MissingLocalFileEndsWith550WithoutStor",
         .Script = Session(),
         .Error = 550,
-        .Check =
-            [](FtpFault& t) {
-                EXPECT_EQ(t.client.Done[0].LastResponse, "Unable to open local file " + t.work.File("missing.bin"));
-                EXPECT_EQ(std::tuple(t.Sent("STOR"), t.Sent("QUIT")), std::tuple(false, true));
-            },
+        .Check = [](FtpFault& t) {
+            EXPECT_EQ(t.client.Done[0].LastResponse, "Unable to open local file " + t.work.File("missing.bin"));
+            EXPECT_EQ(std::tuple(t.Sent("STOR"), t.Sent("QUIT")), std::tuple(false, true));
+        },
         .Before = [](FtpFault& t) { t.client->LocalFileName = t.work.File("missing.bin"); },
         .NextWorks = false },
 };
@@ -95,8 +92,7 @@ TEST_F(FtpFault, DataConnectionFromAnotherAddressIsRefused)
         // Someone else gets in first.
         int stranger = c.ConnectData("127.0.0.2");
         s.Store("stranger", stranger >= 0 ? ScriptConnection::ReceiveAll(stranger) : "");
-        if (stranger >= 0)
-            ::close(stranger);
+        ::close(stranger);
         int fd = c.ConnectData();
         s.TakeFile(arg, fd);
         ::close(fd);
@@ -123,8 +119,7 @@ struct SlowCase {
 };
 void PrintTo(const SlowCase& c, std::ostream* os) { *os << c.Name; }
 
-class FtpSlowServer : public FtpFault, public ::testing::WithParamInterface<SlowCase> {
-};
+class FtpSlowServer : public FtpFault, public ::testing::WithParamInterface<SlowCase> { };
 
 const std::size_t kAll = SIZE_MAX;
 const SlowCase kSlowCases[] = {

@@ -83,10 +83,7 @@ bool FtpFault::Transmit()
 
 void FtpFault::ExpectUploadWorks(const ScriptedFtpServer& to)
 {
-    std::size_t before = client.Done.size();
-    EXPECT_TRUE(client->TransmitSync()) << client->ErrorMessage();
-    ASSERT_TRUE(client.WaitDone(before + 1));
-    EXPECT_EQ(client.Done.back().Error, 0);
+    client.ExpectTransmits();
     EXPECT_TRUE(to.Received("up.bin") == content);
 }
 
@@ -99,6 +96,5 @@ void FtpFault::ExpectNextRequestWorks()
 
 bool FtpFault::Sent(const std::string& verb) const
 {
-    auto commands = server->Commands();
-    return std::any_of(commands.begin(), commands.end(), [&](const std::string& c) { return c.rfind(verb, 0) == 0; });
+    return std::ranges::any_of(server->Commands(), [&](const std::string& c) { return c.rfind(verb, 0) == 0; });
 }

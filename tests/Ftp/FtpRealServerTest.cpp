@@ -33,10 +33,7 @@ protected:
         client->LocalFileName = local;
         client->HostDirName = "pub";
         client->HostFileName = name;
-        std::size_t before = client.Done.size();
-        ASSERT_TRUE(client->TransmitSync()) << client->ErrorMessage();
-        ASSERT_TRUE(client.WaitDone(before + 1));
-        EXPECT_EQ(std::tuple(client.Done.back().RqType, client.Done.back().Error), std::tuple(ftpRqTransmit, 0));
+        client.ExpectTransmits();
         std::string stored = ReadFileBytes(root.File("pub/" + name));
         ASSERT_EQ(stored.size(), bytes.size());
         EXPECT_TRUE(stored == bytes) << "content differs";

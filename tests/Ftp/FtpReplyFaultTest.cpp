@@ -18,8 +18,7 @@ ServerScript EndlessLine()
     });
 }
 
-class FtpReplyFault : public FtpFault, public ::testing::WithParamInterface<FailCase> {
-};
+class FtpReplyFault : public FtpFault, public ::testing::WithParamInterface<FailCase> { };
 
 const FailCase kReplyFaults[] = {
     { .Name = "RefusingGreetingEndsTheRequestWithItsNumber",
@@ -28,46 +27,77 @@ const FailCase kReplyFaults[] = {
         .Message = "421 Too many users, try later",
         .Check = [](FtpFault& t) { EXPECT_EQ(std::tuple(t.client.Done[0].RqType, t.client->State()), std::tuple(ftpRqTransmit, ftpReady)); } },
     { .Name = "GreetingWithoutDigitsIsNoGreeting",
-        .Script =
-            [](auto&, ScriptConnection& c) {
-                c.Reply("Welcome!");
-                Silence(c);
-            },
+        .Script = [](auto&, ScriptConnection& c) {
+            c.Reply("Welcome!");
+            Silence(c);
+        },
         .Message = "Welcome!",
         .Check = [](FtpFault& t) { EXPECT_EQ(t.client.SessionsConnected, 0); } },
     { .Name = "GreetingThatNeverComesTimesOut",
         .Script = [](auto&, ScriptConnection& c) { Silence(c); },
-        .Check =
-            [](FtpFault& t) {
-                EXPECT_LT(t.took, 5s);
-                EXPECT_EQ(std::tuple(t.client->ErrorMessage(), t.client->StatusCode(), t.client->State()),
-                    std::tuple("426 Timeout", 426, ftpReady));
-            },
+        .Check = [](FtpFault& t) {
+            EXPECT_LT(t.took, 5s);
+            EXPECT_EQ(std::tuple(t.client->ErrorMessage(), t.client->StatusCode(), t.client->State()),
+                std::tuple("426 Timeout", 426, ftpReady));
+        },
         .Timeout = 1 },
     { .Name = "EndlessLineGivesUpTheConnection",
         .Script = EndlessLine(),
-        .Check =
-            [](FtpFault& t) {
-                EXPECT_NE(t.client->ErrorMessage(), "426 Timeout");
-                EXPECT_TRUE(t.client.SawDisplay("! Reply line too long"));
-            },
+        .Check = [](FtpFault& t) {
+            EXPECT_NE(t.client->ErrorMessage(), "426 Timeout");
+            EXPECT_TRUE(t.client.SawDisplay("! Reply line too long"));
+        },
         .Timeout = 5 },
     { .Name = "UnansweredQuitTimesOutAfterTheUpload",
         .Script = Answering("QUIT", [](auto&, ScriptConnection& c, auto&) { Silence(c); }),
-        .Check =
-            [](FtpFault& t) {
-                EXPECT_EQ(std::tuple(t.client->ErrorMessage(), t.server->Received("up.bin") == t.content), std::tuple("426 Timeout", true));
-            },
+        .Check = [](FtpFault& t) {
+            EXPECT_EQ(std::tuple(t.client->ErrorMessage(), t.server->Received("up.bin") == t.content), std::tuple("426 Timeout", true));
+        },
         .Timeout = 1 },
     { .Name = "ControlConnectionLostBeforeAnAnswerDropsTheRemainingSteps",
         .Script = Answering("PASS", [](auto&, ScriptConnection& c, auto&) { c.Close(); }),
         .Error = 421,
         .Message = "421 Connection closed.",
-        .Check =
-            [](FtpFault& t) {
-                EXPECT_EQ(t.client.Exceptions, std::vector<std::string> {});
-                EXPECT_FALSE(t.client.SawDisplay("> TYPE"));
-            },
+        .Check = [](FtpFault& t) {
+            EXPECT_EQ(t.client.Exceptions, std::vector<std::string> {});
+            EXPECT_FALSE(t.client.SawDisplay("> TYPE"));
+        },
+        .NextWorks = false },
+    { .Name = "ReplyWithoutDigitsFailsItsStep",
+        .Script = Session(Answers({ { "TYPE", "Sure, whatever you say\r\n" }, { "NOOP", "Sure, whatever you say\r\n" } })),
+        .Message = "Sure, whatever you say",
+        .Check = [](FtpFault& t) {
+            EXPECT_EQ(std::tuple(t.Sent("STOR"), t.Sent("QUIT")), std::tuple(false, true));
+            // A quoted command takes any reply below 500, but never one without a number.
+            t.client->LocalFileName = "NOOP";
+            t.client->DoQuote();
+            ASSERT_TRUE(t.client.WaitDone(2));
+            EXPECT_EQ(t.client.Done[1].RqType, ftpRqDoQuote);
+            EXPECT_NE(t.client.Done[1].Error, 0);
+        },
+        .NextWorks = false },
+    { .Name = "RefusedPortAndRefusedStoreFailTheUpload",
+        .Script = [](ScriptedFtpServer& s, ScriptConnection& c) {
+            RunStandardSession(s, c, [&](ScriptConnection& c, const std::string& verb, const std::string&) {
+                bool firstSession = s.Connections() == 1;
+                if (verb == "PORT" && firstSession)
+                    c.Reply("500 PORT not understood");
+                else if (verb == "STOR" && !firstSession)
+                    c.Reply("553 Could not create file");
+                else
+                    return false;
+                return true;
+            });
+        },
+        .Error = 500,
+        .Check = [](FtpFault& t) {
+            EXPECT_FALSE(t.Sent("STOR"));
+            // QUIT succeeds, yet the request failed: the synchronous call says so.
+            EXPECT_FALSE(t.client->TransmitSync());
+            ASSERT_TRUE(t.client.WaitDone(2));
+            EXPECT_EQ(std::tuple(t.client.Done[1].Error, t.client.Done[1].LastResponse, t.server->Commands().back()),
+                std::tuple(553, "553 Could not create file", "QUIT"));
+        },
         .NextWorks = false },
 };
 
@@ -93,51 +123,9 @@ TEST_F(FtpFault, MultiLineRepliesRunTheirStepOnce)
         EXPECT_TRUE(client.SawDisplay(line)) << line;
 }
 
-TEST_F(FtpFault, ReplyWithoutDigitsFailsItsStep)
-{
-    Serve(Session(Answers({ { "TYPE", "Sure, whatever you say\r\n" }, { "NOOP", "Sure, whatever you say\r\n" } })));
-    EXPECT_FALSE(client->TransmitSync());
-    ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_NE(client.Done[0].Error, 0);
-    EXPECT_EQ(std::tuple(client.Done[0].ErrorMessage, Sent("STOR"), Sent("QUIT")), std::tuple("Sure, whatever you say", false, true));
-
-    // A quoted command takes any reply below 500, but never one without a number.
-    client->LocalFileName = "NOOP";
-    client->DoQuote();
-    ASSERT_TRUE(client.WaitDone(2));
-    EXPECT_EQ(client.Done[1].RqType, ftpRqDoQuote);
-    EXPECT_NE(client.Done[1].Error, 0);
-}
-
-TEST_F(FtpFault, RefusedPortAndRefusedStoreFailTheUpload)
-{
-    auto& server = Serve([](ScriptedFtpServer& s, ScriptConnection& c) {
-        RunStandardSession(s, c, [&](ScriptConnection& c, const std::string& verb, const std::string&) {
-            bool firstSession = s.Connections() == 1;
-            if (verb == "PORT" && firstSession)
-                c.Reply("500 PORT not understood");
-            else if (verb == "STOR" && !firstSession)
-                c.Reply("553 Could not create file");
-            else
-                return false;
-            return true;
-        });
-    });
-    EXPECT_FALSE(client->TransmitSync());
-    ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_EQ(std::tuple(client.Done[0].Error, Sent("STOR")), std::tuple(500, false));
-
-    // QUIT succeeds, yet the request failed: the synchronous call says so.
-    EXPECT_FALSE(client->TransmitSync());
-    ASSERT_TRUE(client.WaitDone(2));
-    EXPECT_EQ(std::tuple(client.Done[1].Error, client.Done[1].LastResponse, server.Commands().back()),
-        std::tuple(553, "553 Could not create file", "QUIT"));
-}
-
 namespace {
 
-class FtpFailureTexts : public FtpFault, public ::testing::WithParamInterface<FailCase> {
-};
+class FtpFailureTexts : public FtpFault, public ::testing::WithParamInterface<FailCase> { };
 
 const FailCase kTextCases[] = {
     { "ControlConnectionLostMidUpload", Answering("STOR", [](auto&, ScriptConnection& c, auto&) {

@@ -1,36 +1,21 @@
 // Requests other than the window's: low-level steps on a logged-in
 // session, retrieval, aborts at each stage, and the idle connection.
 
-#include "tests/Ftp/FtpClientFixture.h"
-#include "tests/support/TempDir.h"
-
-#include <gtest/gtest.h>
+#include "tests/Ftp/FtpFaultFixture.h"
 
 #include <algorithm>
 #include <filesystem>
 
 namespace {
 
-class FtpRequests : public ::testing::Test {
-protected:
-    // A standard session served with `hook`, and the client pointed at it.
-    ScriptedFtpServer& Serve(const CommandHook& hook = nullptr)
-    {
-        server = std::make_unique<ScriptedFtpServer>([this, hook](ScriptConnection& c) { RunStandardSession(*server, c, hook); });
-        client.PointAt(server->Port(), "user", "pass");
-        return *server;
-    }
-
-    RecordingClient client;
-    std::unique_ptr<ScriptedFtpServer> server;
-};
+class FtpRequests : public FtpFault { };
 
 }
 
 TEST_F(FtpRequests, LowLevelStepsOnALoggedInSession)
 {
-    Serve(Answers({ { "USER", "230 No password needed\r\n" }, { "PWD", "257 \"/home/\"\"q\"\"\" is current\r\n" },
-        { "SIZE", "213 6442450944\r\n" } }));
+    Serve(Session(Answers({ { "USER", "230 No password needed\r\n" }, { "PWD", "257 \"/home/\"\"q\"\"\" is current\r\n" },
+        { "SIZE", "213 6442450944\r\n" } })));
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
     // USER answered 230: no PASS.
@@ -64,7 +49,7 @@ TEST_F(FtpRequests, LowLevelStepsOnALoggedInSession)
 
 TEST_F(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
 {
-    Serve([](ScriptConnection& c, const std::string& verb, const std::string&) {
+    Serve(Session([](ScriptConnection& c, const std::string& verb, const std::string&) {
         if (verb != "PASS")
             return false;
         c.Reply("230 Logged in");
@@ -73,7 +58,7 @@ TEST_F(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
         c.Reply("421 Idle too long");
         c.Close();
         return true;
-    });
+    }));
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
     EXPECT_EQ(client.Done[0].Error, 0);
@@ -86,7 +71,7 @@ TEST_F(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
 
 TEST_F(FtpRequests, EmptyUserNameEndsTheRequestAndReachesTheApplication)
 {
-    Serve();
+    Serve(Session());
     client->UserName = "";
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
@@ -129,7 +114,6 @@ TEST_F(FtpRequests, AbortAtEachStageEndsTheRequestOnce)
 TEST_F(FtpRequests, RetrievalAndListingFromVsftpd)
 {
     TempDir root("ftp-root");
-    TempDir work("ftp-work");
     std::filesystem::create_directories(root.Path() + "/pub");
     std::string bytes = PatternBytes(300000, 9);
     WriteFileBytes(root.File("pub/data.bin"), bytes);

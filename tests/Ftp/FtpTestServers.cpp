@@ -15,6 +15,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -38,10 +39,8 @@ namespace {
 // The program `args` names, its standard streams on /dev/null.
 pid_t spawn(std::vector<std::string> args)
 {
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
+    std::vector<char*> argv(args.size() + 1, nullptr);
+    std::transform(args.begin(), args.end(), argv.begin(), [](std::string& a) { return a.data(); });
     pid_t pid = ::fork();
     if (pid == 0) {
         // The server goes with the test, however the test ends.
@@ -89,44 +88,37 @@ bool ExternalFtpServer::Launch(const std::function<std::vector<std::string>(int 
 
 std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartVsftpd(const std::string& root, const std::string& work, int port)
 {
-    auto server = std::make_unique<ExternalFtpServer>();
-    server->User = "anonymous";
-    if (::access("/usr/sbin/vsftpd", X_OK) != 0) {
-        server->Problem = "vsftpd is not installed";
-        return server;
-    }
+    auto server = std::make_unique<ExternalFtpServer>(ExternalFtpServer { .User = "anonymous" });
     ::mkdir((work + "/empty").c_str(), 0755);
     std::string conf = work + "/vsftpd.conf";
     auto configured = [&](int listenPort) {
         WriteFileBytes(conf,
-            "listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\nlisten_port=" + std::to_string(listenPort) + "\n"
-                + "background=NO\nrun_as_launching_user=YES\nseccomp_sandbox=NO\n"
-                + "anonymous_enable=YES\nno_anon_password=YES\nanon_root=" + root + "\n"
-                + "anon_upload_enable=YES\nanon_mkdir_write_enable=YES\nanon_other_write_enable=YES\nanon_umask=022\n"
-                + "write_enable=YES\nlocal_enable=NO\npasv_enable=YES\nport_enable=YES\nconnect_from_port_20=NO\n"
+            "listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\nlisten_port=" + std::to_string(listenPort)
+                + "\nbackground=NO\nrun_as_launching_user=YES\nseccomp_sandbox=NO\nanonymous_enable=YES\nno_anon_password=YES\n"
+                + "anon_root=" + root + "\nanon_upload_enable=YES\nanon_mkdir_write_enable=YES\nanon_other_write_enable=YES\n"
+                + "anon_umask=022\nwrite_enable=YES\nlocal_enable=NO\npasv_enable=YES\nport_enable=YES\nconnect_from_port_20=NO\n"
                 + "secure_chroot_dir=" + work + "/empty\nxferlog_enable=NO\ndirmessage_enable=NO\nmax_per_ip=0\nmax_clients=0\n");
         return std::vector<std::string> { "/usr/sbin/vsftpd", conf };
     };
-    server->Launch(configured, port, "vsftpd did not start");
+    if (::access("/usr/sbin/vsftpd", X_OK) != 0)
+        server->Problem = "vsftpd is not installed";
+    else
+        server->Launch(configured, port, "vsftpd did not start");
     return server;
 }
 
 std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartPyftpdlib(const std::string& root, int readLimit)
 {
-    auto server = std::make_unique<ExternalFtpServer>();
-    server->User = "corvana";
-    server->Password = "secret";
+    auto server = std::make_unique<ExternalFtpServer>(ExternalFtpServer { .User = "corvana", .Password = "secret" });
     const char* script = "import logging, sys\n"
-                         "from pyftpdlib.authorizers import DummyAuthorizer\n"
-                         "from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler\n"
-                         "from pyftpdlib.servers import FTPServer\n"
+                         "from pyftpdlib import authorizers, handlers, servers\n"
                          "logging.basicConfig(level=logging.CRITICAL)\n"
-                         "FTPHandler.authorizer = DummyAuthorizer()\n"
-                         "FTPHandler.authorizer.add_user('corvana', 'secret', sys.argv[1], perm='elradfmwMT')\n"
+                         "handlers.FTPHandler.authorizer = authorizers.DummyAuthorizer()\n"
+                         "handlers.FTPHandler.authorizer.add_user('corvana', 'secret', sys.argv[1], perm='elradfmwMT')\n"
                          "if int(sys.argv[2]):\n"
-                         "    ThrottledDTPHandler.read_limit = int(sys.argv[2])\n"
-                         "    FTPHandler.dtp_handler = ThrottledDTPHandler\n"
-                         "FTPServer(('127.0.0.1', int(sys.argv[3])), FTPHandler).serve_forever()\n";
+                         "    handlers.ThrottledDTPHandler.read_limit = int(sys.argv[2])\n"
+                         "    handlers.FTPHandler.dtp_handler = handlers.ThrottledDTPHandler\n"
+                         "servers.FTPServer(('127.0.0.1', int(sys.argv[3])), handlers.FTPHandler).serve_forever()\n";
     server->Launch([&](int port) { return std::vector<std::string> { "/usr/bin/python3", "-c", script, root, std::to_string(readLimit),
                                        std::to_string(port) }; },
         0, "pyftpdlib did not start (is python3-pyftpdlib installed?)");
@@ -134,13 +126,6 @@ std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartPyftpdlib(const std::
 }
 
 // ---- scripted server
-
-void ScriptConnection::Close()
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
-}
 
 void ScriptConnection::Send(const std::string& bytes)
 {
@@ -192,8 +177,6 @@ int ScriptConnection::ConnectData(const std::string& sourceAddress, int receiveB
 std::string ScriptConnection::ReceiveAll(int fd, bool* reset)
 {
     std::string bytes;
-    if (reset)
-        *reset = false;
     char buf[65536];
     for (pollfd p { fd, POLLIN, 0 }; ::poll(&p, 1, 10000) == 1;) {
         ssize_t n = ::recv(fd, buf, sizeof buf, 0);
@@ -210,9 +193,6 @@ std::string ScriptConnection::ReceiveAll(int fd, bool* reset)
 ScriptedFtpServer::ScriptedFtpServer(Script script)
     : m_script(std::move(script))
 {
-    m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    int on = 1;
-    ::setsockopt(m_listener, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
     sockaddr_in a = LoopbackAddress(0);
     ::bind(m_listener, reinterpret_cast<sockaddr*>(&a), sizeof a);
     ::listen(m_listener, 8);
@@ -234,8 +214,7 @@ ScriptedFtpServer::ScriptedFtpServer(Script script)
 ScriptedFtpServer::~ScriptedFtpServer()
 {
     m_stop = true;
-    if (m_thread.joinable())
-        m_thread.join();
+    m_thread.join();
     ::close(m_listener);
 }
 
@@ -252,7 +231,7 @@ void RunStandardSession(ScriptedFtpServer& server, ScriptConnection& c, const Co
 {
     if (!greeting.empty())
         c.Send(greeting + "\r\n");
-    for (std::string line; c.Fd() >= 0 && c.ReadCommand(line);) {
+    for (std::string line; c.ReadCommand(line);) {
         server.Record(line);
         std::size_t space = line.find(' ');
         std::string verb = line.substr(0, space);

@@ -5,6 +5,10 @@
 // does not produce on demand).
 
 #include "tests/support/MessageLoop.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <functional>
 #include <map>
@@ -13,6 +17,7 @@
 #include <string>
 #include <thread>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 // A file of `size` bytes that differ from block to block.
@@ -31,9 +36,9 @@ struct ExternalFtpServer {
 
     int Pid = -1;
     int Port = 0;
-    std::string User, Password;
+    std::string User {}, Password {};
     // Why the server could not be started.
-    std::string Problem;
+    std::string Problem {};
 
 private:
     // Starts the program `args(port)` gives until it listens on the port.
@@ -56,11 +61,10 @@ public:
     // Connects to the address of the last PORT line (from `sourceAddress`);
     // `receiveBuffer` bytes of receive buffer when not 0.
     int ConnectData(const std::string& sourceAddress = "127.0.0.1", int receiveBuffer = 0);
-    // Everything until the client closes; `reset` tells whether it ended
-    // with a reset instead of an orderly close.
+    // Everything until the client closes; `*reset`, when given, is set when
+    // it ended with a reset instead of an orderly close.
     static std::string ReceiveAll(int fd, bool* reset = nullptr);
-    void Close();
-    int Fd() const { return m_fd; }
+    void Close() { ::close(std::exchange(m_fd, -1)); }
 
     std::string PortLine;
 
@@ -100,7 +104,7 @@ private:
     }
 
     Script m_script;
-    int m_listener = -1;
+    int m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     int m_port = 0;
     std::atomic<int> m_connections { 0 };
     std::atomic<bool> m_stop { false };

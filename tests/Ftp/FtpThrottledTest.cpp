@@ -58,10 +58,9 @@ TEST(ThrottledServer, EveryUploadToAServerReading100KBsEndsWellAndTheServerHolds
     for (Upload& u : uploads) {
         ::waitpid(u.Pid, nullptr, 0);
         std::string output = ReadFileBytes(u.Local + ".out");
-        std::istringstream line(output);
         int ok = -1;
         long ms = 0;
-        line >> ok >> ms;
+        std::istringstream(output) >> ok >> ms;
         std::string path = u.Root->File("up.bin");
         auto held = [&] { return std::filesystem::exists(path) ? std::filesystem::file_size(path) : 0; };
         // A server told of a failure may still be writing what it has.
