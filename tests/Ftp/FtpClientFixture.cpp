@@ -27,11 +27,6 @@ RecordingClient::~RecordingClient()
     Application->OnException = m_previousHandler;
 }
 
-bool RecordingClient::WaitDone(std::size_t count, int timeoutMs)
-{
-    return RunUntil([&] { return Done.size() >= count; }, timeoutMs);
-}
-
 bool RecordingClient::SawDisplay(const std::string& part) const
 {
     return std::any_of(Log.begin(), Log.end(), [&](const std::string& line) { return line.find(part) != std::string::npos; });

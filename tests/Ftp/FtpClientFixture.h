@@ -22,7 +22,7 @@ public:
     TFtpClient* operator->() { return Client.get(); }
 
     // Pumps until OnRequestDone has come `count` times in all.
-    bool WaitDone(std::size_t count = 1, int timeoutMs = 20000);
+    bool WaitDone(std::size_t count = 1, int ms = 20000) { return RunUntil([&] { return Done.size() >= count; }, ms); }
     bool SawDisplay(const std::string& part) const;
     // A synchronous upload ends well, reported once.
     void ExpectTransmits();

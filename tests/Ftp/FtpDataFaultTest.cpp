@@ -16,7 +16,7 @@ using namespace std::chrono_literals;
 class FtpDataFault : public FtpFault, public ::testing::WithParamInterface<FailCase> { };
 
 const FailCase kDataFaults[] = {
-    { .Name = "ResetDuringStoreIsNeverSuccess",
+    { .Name = "ResetDuringStoreIsNeverSuccess", .Size = 8 * 1024 * 1024,
         .Script = Answering("STOR", TakingData([](auto&, auto&, int fd, auto&) {
             char buf[4096];
             ::recv(fd, buf, sizeof buf, MSG_WAITALL);
@@ -24,40 +24,37 @@ const FailCase kDataFaults[] = {
             ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
             // And claims all went well.
         })),
-        .Check = [](FtpFault& t) { EXPECT_EQ(t.client->State(), ftpReady); },
-        .Size = 8 * 1024 * 1024 },
+        .Check = [](FtpFault& t) { EXPECT_EQ(t.client->State(), ftpReady); } },
     { .Name = "ControlConnectionClosedAfter150EndsTheRequest",
         .Script = Answering("STOR", [](auto&, ScriptConnection& c, auto&) {
             c.Reply("150 Opening data connection");
             c.Close();
         }),
-        .Check = [](FtpFault& t) { EXPECT_EQ(std::tuple(t.client.SessionsClosed, t.client->State()), std::tuple(1, ftpReady)); } },
-    { .Name = "AbortThroughProgressResetsTheUpload",
-        .Script = Answering("STOR", TakingData([](ScriptedFtpServer& s, auto&, int fd, const std::string& arg) { s.TakeFile(arg, fd); })),
-        .Error = 426,
+        .Check = [](FtpFault& t) {
+            EXPECT_EQ(std::tuple(t.client.SessionsClosed, t.client->State()), std::tuple(1, ftpReady));
+        } },
+    { .Name = "AbortThroughProgressResetsTheUpload", .Error = 426, .Size = 4 * 1024 * 1024,
+        .Script = Answering("STOR", TakingData([](auto& s, auto&, int fd, auto& arg) { s.TakeFile(arg, fd); })),
+        .Before = [](FtpFault& t) {
+            t.client->OnProgress = [](TObject*, std::int64_t count, bool& abort) { abort = count > 100000; };
+        },
         .Check = [](FtpFault& t) {
             EXPECT_EQ(std::tuple(t.client.SawDisplay("! Abort requested"), t.server->DataReset()), std::tuple(true, true));
             EXPECT_LT(t.server->Received("up.bin").size(), t.content.size());
-        },
-        .Size = 4 * 1024 * 1024,
-        .Before = [](FtpFault& t) { t.client->OnProgress = [](TObject*, std::int64_t count, bool& abort) { abort = count > 100000; }; } },
+        } },
     // The server takes the cut-off upload for a whole one.
-    { .Name = "LocalReadErrorFailsTheUpload",
+    { .Name = "LocalReadErrorFailsTheUpload", .Error = 451, .NextWorks = false,
         .Script = Answering("STOR", TakingData([](auto&, auto&, int fd, auto&) { ScriptConnection::ReceiveAll(fd); })),
-        .Error = 451,
-        .Check = [](FtpFault& t) { EXPECT_TRUE(t.client.SawDisplay("! Error reading file")); },
         // A folder opens, but cannot be read.
         .Before = [](FtpFault& t) { t.client->LocalFileName = t.work.Path(); },
-        .NextWorks = false },
-    { .Name = "MissingLocalFileEndsWith550WithoutStor",
+        .Check = [](FtpFault& t) { EXPECT_TRUE(t.client.SawDisplay("! Error reading file")); } },
+    { .Name = "MissingLocalFileEndsWith550WithoutStor", .Error = 550, .NextWorks = false,
         .Script = Session(),
-        .Error = 550,
+        .Before = [](FtpFault& t) { t.client->LocalFileName = t.work.File("missing.bin"); },
         .Check = [](FtpFault& t) {
             EXPECT_EQ(t.client.Done[0].LastResponse, "Unable to open local file " + t.work.File("missing.bin"));
             EXPECT_EQ(std::tuple(t.Sent("STOR"), t.Sent("QUIT")), std::tuple(false, true));
-        },
-        .Before = [](FtpFault& t) { t.client->LocalFileName = t.work.File("missing.bin"); },
-        .NextWorks = false },
+        } },
 };
 
 }
@@ -80,8 +77,7 @@ TEST_F(FtpFault, DataConnectionMadeAtPortTimeIsUsed)
         } else
             return false;
         return true;
-    }),
-        300000);
+    }), 300000);
     ExpectUploadWorks(*server);
 }
 
@@ -139,20 +135,19 @@ TEST_P(FtpSlowServer, ASlowServerFinishesTheUploadAndAStalledOneTimesOut)
         std::string bytes;
         char buf[2048];
         auto start = std::chrono::steady_clock::now();
-        for (;;) {
-            if (bytes.size() >= k.StopAfter) {
-                // Holds the connection without reading until the client
-                // goes, then takes what it was left.
-                Silence(c);
-                bytes += ScriptConnection::ReceiveAll(fd);
-                break;
-            }
+        while (bytes.size() < k.StopAfter) {
             // The next piece waits for its time.
             std::this_thread::sleep_until(start + std::chrono::microseconds(bytes.size() * 10));
             ssize_t n = ::recv(fd, buf, sizeof buf, 0);
             if (n <= 0)
                 break;
             bytes.append(buf, std::size_t(n));
+        }
+        // Holds the connection without reading until the client goes, then
+        // takes what it was left.
+        if (bytes.size() >= k.StopAfter) {
+            Silence(c);
+            bytes += ScriptConnection::ReceiveAll(fd);
         }
         s.Store(arg, bytes);
     };

@@ -35,15 +35,15 @@ class FtpFault;
 // (when not empty); then the next request works, unless `NextWorks` is off.
 struct FailCase {
     const char* Name;
-    ServerScript Script;
     int Error = -1;
     std::string Message;
-    // Checks of their own, after the request ended.
-    std::function<void(FtpFault&)> Check;
     std::size_t Size = 40000;
     int Timeout = 15;
-    std::function<void(FtpFault&)> Before;
     bool NextWorks = true;
+    ServerScript Script;
+    std::function<void(FtpFault&)> Before = [](FtpFault&) { };
+    // Checks of their own, after the request ended.
+    std::function<void(FtpFault&)> Check = [](FtpFault&) { };
 };
 inline void PrintTo(const FailCase& c, std::ostream* os) { *os << c.Name; }
 // Rows are named after their `Name`.

@@ -28,9 +28,8 @@ protected:
     // Uploads `bytes` as pub/<name> and checks what the server stored.
     void Upload(const std::string& name, const std::string& bytes)
     {
-        std::string local = work.File(name + ".local");
-        WriteFileBytes(local, bytes);
-        client->LocalFileName = local;
+        client->LocalFileName = work.File(name + ".local");
+        WriteFileBytes(client->LocalFileName, bytes);
         client->HostDirName = "pub";
         client->HostFileName = name;
         client.ExpectTransmits();
@@ -64,7 +63,8 @@ TEST_P(RealServer, MakesFoldersAndDeletesFiles)
     client->HostFileName = "pub/made";
     ASSERT_TRUE(client->MkDirSync()) << client->ErrorMessage();
     ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_EQ(std::tuple(client.Done.back().RqType, std::filesystem::is_directory(root.File("pub/made"))), std::tuple(ftpRqMkDir, true));
+    EXPECT_EQ(std::tuple(client.Done.back().RqType, std::filesystem::is_directory(root.File("pub/made"))),
+        std::tuple(ftpRqMkDir, true));
     EXPECT_NE(client->DirResult().find("made"), std::string::npos);
 
     WriteFileBytes(root.File("pub/old.htm"), "old");
@@ -76,7 +76,8 @@ TEST_P(RealServer, MakesFoldersAndDeletesFiles)
     // Deleting what is not there fails with the server's own answer.
     EXPECT_FALSE(client->DeleteSync());
     ASSERT_TRUE(client.WaitDone(3));
-    EXPECT_EQ(std::tuple(client.Done.back().Error, client->StatusCode(), client->ErrorMessage().substr(0, 3)), std::tuple(550, 550, "550"));
+    EXPECT_EQ(std::tuple(client.Done.back().Error, client->StatusCode(), client->ErrorMessage().substr(0, 3)),
+        std::tuple(550, 550, "550"));
 }
 
 TEST_P(RealServer, FailedFolderChangeEndsWithQuitOnly)
@@ -90,11 +91,13 @@ TEST_P(RealServer, FailedFolderChangeEndsWithQuitOnly)
     // The reply reported is CWD's, not QUIT's.
     const DoneRecord& done = client.Done[0];
     EXPECT_EQ(std::tuple(done.RqType, done.Error, done.LastResponse.substr(0, 3)), std::tuple(ftpRqTransmit, 550, "550"));
-    EXPECT_EQ(std::tuple(client.SawDisplay("> TYPE"), client.SawDisplay("> STOR"), client.SawDisplay("> QUIT"), exists(root.File("page.htm"))),
+    EXPECT_EQ(std::tuple(client.SawDisplay("> TYPE"), client.SawDisplay("> STOR"), client.SawDisplay("> QUIT"),
+                  exists(root.File("page.htm"))),
         std::tuple(false, false, true, false));
 }
 
-INSTANTIATE_TEST_SUITE_P(Servers, RealServer, ::testing::Values("vsftpd", "pyftpdlib"), [](const auto& info) { return info.param; });
+INSTANTIATE_TEST_SUITE_P(Servers, RealServer, ::testing::Values("vsftpd", "pyftpdlib"),
+    [](const auto& info) { return info.param; });
 
 TEST(RealServerLogin, WrongPasswordIsRefusedAndPasswordIsAskedFor)
 {
@@ -107,7 +110,8 @@ TEST(RealServerLogin, WrongPasswordIsRefusedAndPasswordIsAskedFor)
     client->HostFileName = "x";
     EXPECT_FALSE(client->MkDirSync());
     ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_EQ(std::tuple(client.Done[0].Error, client.SawDisplay("> PASS wrong"), client.SawDisplay("> MKD")), std::tuple(530, true, false));
+    EXPECT_EQ(std::tuple(client.Done[0].Error, client.SawDisplay("> PASS wrong"), client.SawDisplay("> MKD")),
+        std::tuple(530, true, false));
 
     // The server asks for a password (331), and none is given.
     client->PassWord = "";

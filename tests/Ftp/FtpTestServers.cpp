@@ -72,7 +72,8 @@ void ExternalFtpServer::Stop()
     Pid = -1;
 }
 
-bool ExternalFtpServer::Launch(const std::function<std::vector<std::string>(int port)>& args, int port, const std::string& problem)
+bool ExternalFtpServer::Launch(const std::function<std::vector<std::string>(int port)>& args, int port,
+    const std::string& problem)
 {
     // A port picked free may be taken again before the server binds it.
     for (int attempt = 0; attempt < (port ? 1 : 5); ++attempt) {
@@ -119,9 +120,10 @@ std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartPyftpdlib(const std::
                          "    handlers.ThrottledDTPHandler.read_limit = int(sys.argv[2])\n"
                          "    handlers.FTPHandler.dtp_handler = handlers.ThrottledDTPHandler\n"
                          "servers.FTPServer(('127.0.0.1', int(sys.argv[3])), handlers.FTPHandler).serve_forever()\n";
-    server->Launch([&](int port) { return std::vector<std::string> { "/usr/bin/python3", "-c", script, root, std::to_string(readLimit),
-                                       std::to_string(port) }; },
-        0, "pyftpdlib did not start (is python3-pyftpdlib installed?)");
+    auto args = [&](int p) {
+        return std::vector<std::string> { "/usr/bin/python3", "-c", script, root, std::to_string(readLimit), std::to_string(p) };
+    };
+    server->Launch(args, 0, "pyftpdlib did not start (is python3-pyftpdlib installed?)");
     return server;
 }
 
@@ -180,11 +182,10 @@ std::string ScriptConnection::ReceiveAll(int fd, bool* reset)
     char buf[65536];
     for (pollfd p { fd, POLLIN, 0 }; ::poll(&p, 1, 10000) == 1;) {
         ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-        if (n <= 0) {
-            if (n < 0 && errno == ECONNRESET && reset)
-                *reset = true;
+        if (n <= 0 && reset)
+            *reset = n < 0 && errno == ECONNRESET;
+        if (n <= 0)
             break;
-        }
         bytes.append(buf, std::size_t(n));
     }
     return bytes;
@@ -222,8 +223,7 @@ bool ScriptedFtpServer::TakeFile(const std::string& name, int fd)
 {
     bool reset = false;
     Store(name, ScriptConnection::ReceiveAll(fd, &reset));
-    if (reset)
-        m_dataReset = true;
+    m_dataReset = m_dataReset || reset;
     return reset;
 }
 
@@ -231,7 +231,7 @@ void RunStandardSession(ScriptedFtpServer& server, ScriptConnection& c, const Co
 {
     if (!greeting.empty())
         c.Send(greeting + "\r\n");
-    for (std::string line; c.ReadCommand(line);) {
+    for (std::string line; c.Open() && c.ReadCommand(line);) {
         server.Record(line);
         std::size_t space = line.find(' ');
         std::string verb = line.substr(0, space);
@@ -253,8 +253,7 @@ void RunStandardSession(ScriptedFtpServer& server, ScriptConnection& c, const Co
             c.Reply("150 Opening data connection");
             int fd = c.ConnectData();
             bool reset = server.TakeFile(arg, fd);
-            if (fd >= 0)
-                ::close(fd);
+            ::close(fd);
             c.Reply(reset ? "426 Connection reset" : "226 Transfer complete");
         } else if (verb == "QUIT") {
             c.Reply("221 Bye");

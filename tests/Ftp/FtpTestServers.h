@@ -65,6 +65,7 @@ public:
     // it ended with a reset instead of an orderly close.
     static std::string ReceiveAll(int fd, bool* reset = nullptr);
     void Close() { ::close(std::exchange(m_fd, -1)); }
+    bool Open() const { return m_fd >= 0; }
 
     std::string PortLine;
 

@@ -37,18 +37,17 @@ TEST(ThrottledServer, EveryUploadToAServerReading100KBsEndsWellAndTheServerHolds
     std::vector<Upload> uploads;
     for (std::size_t mib : { 1, 3, 10 })
         for (int run = 0; run < 10; ++run) {
-            Upload u { mib << 20, std::make_unique<TempDir>("ftp-root") };
+            Upload u { mib << 20, std::make_unique<TempDir>("ftp-root"), nullptr,
+                work.File("up" + std::to_string(uploads.size())), PatternBytes(mib << 20, unsigned(uploads.size())) };
             u.Server = ExternalFtpServer::StartPyftpdlib(u.Root->Path(), 100 * 1024);
             if (!u.Server->Running())
                 GTEST_SKIP() << u.Server->Problem;
-            u.Bytes = PatternBytes(u.Size, unsigned(uploads.size()));
-            u.Local = work.File("up" + std::to_string(uploads.size()));
             WriteFileBytes(u.Local, u.Bytes);
             uploads.push_back(std::move(u));
         }
     for (Upload& u : uploads) {
-        u.Pid = SpawnProgram({ CORVANA_BIN_DIR "/ftp_upload_once", std::to_string(u.Server->Port), u.Server->User, u.Server->Password,
-                                 u.Local, "up.bin", "15" },
+        u.Pid = SpawnProgram({ CORVANA_BIN_DIR "/ftp_upload_once", std::to_string(u.Server->Port), u.Server->User,
+                                 u.Server->Password, u.Local, "up.bin", "15" },
             u.Local + ".out");
         ASSERT_GT(u.Pid, 0);
     }
