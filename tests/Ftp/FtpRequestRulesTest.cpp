@@ -33,8 +33,8 @@ TEST_F(FtpFault, EmptyHostNameRaisesAndLeavesTheClientReady)
 {
     Serve(Session());
     client->HostName = "";
-    EXPECT_EQ(std::tuple(ThrownMessage([&] { client->Transmit(); }), client->State()),
-        std::tuple("DNS lookup: invalid host name.", ftpReady));
+    EXPECT_EQ(ThrownMessage([&] { client->Transmit(); }), "DNS lookup: invalid host name.");
+    EXPECT_EQ(client->State(), ftpReady);
     ASSERT_TRUE(client.WaitDone(1));
     EXPECT_NE(client.Done[0].Error, 0);
     // The synchronous wrapper turns the same refusal into false.
