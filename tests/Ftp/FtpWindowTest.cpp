@@ -64,14 +64,13 @@ struct PrivateNetwork {
 
 TEST_F(FtpWindow, FieldsAndClientAsDesigned)
 {
-    EXPECT_EQ(std::tuple(form->Caption(), form->ClientWidth(), form->ClientHeight()), std::tuple("FTP Access", 516, 259));
-    EXPECT_EQ(std::tuple(form->Button1->Caption(), form->Button1->Default, form->Button6->Caption(), form->Button3->Caption(),
-                  form->Button2->Caption()),
-        std::tuple("Upload", true, "Make Dir", "Delete", "Exit"));
-    EXPECT_EQ(std::tuple(form->Label1->Visible(), form->Label5->Caption()), std::tuple(false, "Hostdir"));
-    EXPECT_EQ(std::tuple(form->FtpClient1->Port(), form->FtpClient1->Timeout, form->FtpClient1->Binary(),
-                  form->OpenDialog1->Filter),
-        std::tuple("ftp", 15, true, "All Files (*.*)|*.*"));
+    EXPECT_EQ(std::tuple(form->Caption(), form->ClientWidth(), form->ClientHeight(), form->Label1->Visible()),
+        std::tuple("FTP Access", 516, 259, false));
+    EXPECT_EQ(std::tuple(form->Button1->Caption(), form->Button6->Caption(), form->Button3->Caption(), form->Button2->Caption()),
+        std::tuple("Upload", "Make Dir", "Delete", "Exit"));
+    EXPECT_EQ(std::tuple(form->Button1->Default, form->FtpClient1->Port(), form->FtpClient1->Timeout, form->FtpClient1->Binary()),
+        std::tuple(true, "ftp", 15, true));
+    EXPECT_EQ(std::tuple(form->Label5->Caption(), form->OpenDialog1->Filter), std::tuple("Hostdir", "All Files (*.*)|*.*"));
     // Enter anywhere is Upload.
     EXPECT_TRUE(form->Button1->HandlesDialogKey(VK_RETURN));
 }
