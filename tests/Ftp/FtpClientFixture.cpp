@@ -17,14 +17,14 @@ RecordingClient::RecordingClient()
     Client->OnSessionClosed = [this](TObject*, std::uint16_t) { ++SessionsClosed; };
     // Exceptions that come up inside network events reach the application
     // object; they are kept here instead of being shown.
-    m_previousHandler = Application->OnException;
+    PreviousHandler = Application->OnException;
     Application->OnException = [this](TObject*, const std::exception& e) { Exceptions.push_back(e.what()); };
 }
 
 RecordingClient::~RecordingClient()
 {
     Client.reset();
-    Application->OnException = m_previousHandler;
+    Application->OnException = PreviousHandler;
 }
 
 bool RecordingClient::SawDisplay(const std::string& part) const

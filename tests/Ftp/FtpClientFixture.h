@@ -35,7 +35,6 @@ public:
     std::vector<std::string> Exceptions;
     int SessionsConnected = 0;
     int SessionsClosed = 0;
-
-private:
-    std::function<void(TObject*, const std::exception&)> m_previousHandler;
+    // The application's handler while this client is recorded.
+    std::function<void(TObject*, const std::exception&)> PreviousHandler;
 };

@@ -20,8 +20,8 @@ protected:
         server = GetParam() == "vsftpd" ? ExternalFtpServer::StartVsftpd(root.Path(), work.Path())
                                         : ExternalFtpServer::StartPyftpdlib(root.Path());
         if (!server->Running())
-            GTEST_SKIP() << server->Problem;
-        client.PointAt(server->Port, server->User, server->Password);
+            GTEST_SKIP() << server->Problem();
+        client.PointAt(server->Port(), server->User(), server->Password());
         client->Timeout = 60;
     }
 
@@ -104,9 +104,9 @@ TEST(RealServerLogin, WrongPasswordIsRefusedAndPasswordIsAskedFor)
     TempDir root("ftp-root");
     auto server = ExternalFtpServer::StartPyftpdlib(root.Path());
     if (!server->Running())
-        GTEST_SKIP() << server->Problem;
+        GTEST_SKIP() << server->Problem();
     RecordingClient client;
-    client.PointAt(server->Port, "corvana", "wrong");
+    client.PointAt(server->Port(), "corvana", "wrong");
     client->HostFileName = "x";
     EXPECT_FALSE(client->MkDirSync());
     ASSERT_TRUE(client.WaitDone(1));

@@ -10,13 +10,10 @@ namespace {
 using namespace std::chrono_literals;
 
 // A USER reply that never ends its line.
-ServerScript EndlessLine()
-{
-    return Answering("USER", [](auto&, ScriptConnection& c, auto&) {
-        c.Send(std::string(4096, 'x'));
-        Silence(c);
-    });
-}
+const ServerScript EndlessLine = Answering("USER", [](auto&, ScriptConnection& c, auto&) {
+    c.Send(std::string(4096, 'x'));
+    Silence(c);
+});
 
 class FtpReplyFault : public FtpFault, public ::testing::WithParamInterface<FailCase> { };
 
@@ -40,7 +37,7 @@ const FailCase kReplyFaults[] = {
                 std::tuple("426 Timeout", 426, ftpReady));
         } },
     { .Name = "EndlessLineGivesUpTheConnection", .Timeout = 5,
-        .Script = EndlessLine(),
+        .Script = EndlessLine,
         .Check = [](FtpFault& t) {
             EXPECT_NE(t.client->ErrorMessage(), "426 Timeout");
             EXPECT_TRUE(t.client.SawDisplay("! Reply line too long"));
@@ -128,7 +125,7 @@ const FailCase kTextCases[] = {
          usleep(50 * 1000);
          c.Close();
      }) },
-    { .Name = "ReplyLineTooLong", .Script = EndlessLine() },
+    { .Name = "ReplyLineTooLong", .Script = EndlessLine },
 };
 
 }

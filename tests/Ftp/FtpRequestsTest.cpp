@@ -116,8 +116,8 @@ TEST_F(FtpRequests, RetrievalAndListingFromVsftpd)
     WriteFileBytes(root.File("pub/data.bin"), bytes);
     auto vsftpd = ExternalFtpServer::StartVsftpd(root.Path(), work.Path());
     if (!vsftpd->Running())
-        GTEST_SKIP() << vsftpd->Problem;
-    client.PointAt(vsftpd->Port, "anonymous");
+        GTEST_SKIP() << vsftpd->Problem();
+    client.PointAt(vsftpd->Port(), "anonymous");
     client->HostDirName = "pub";
     client->HostFileName = "data.bin";
     client->LocalFileName = work.File("copy.bin");

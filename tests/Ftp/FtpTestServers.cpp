@@ -61,35 +61,34 @@ pid_t spawn(std::vector<std::string> args)
 void ExternalFtpServer::Stop()
 {
     // A server that ended by itself has been reaped already.
-    if (Pid > 0 && ::kill(Pid, SIGTERM) == 0) {
-        for (int i = 0; i < 100 && ::waitpid(Pid, nullptr, WNOHANG) == 0; ++i)
+    if (m_pid > 0 && ::kill(m_pid, SIGTERM) == 0) {
+        for (int i = 0; i < 100 && ::waitpid(m_pid, nullptr, WNOHANG) == 0; ++i)
             ::usleep(20000);
-        if (::waitpid(Pid, nullptr, WNOHANG) == 0) {
-            ::kill(Pid, SIGKILL);
-            ::waitpid(Pid, nullptr, 0);
+        if (::waitpid(m_pid, nullptr, WNOHANG) == 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
         }
     }
-    Pid = -1;
+    m_pid = -1;
 }
 
-bool ExternalFtpServer::Launch(const std::function<std::vector<std::string>(int port)>& args, int port,
+void ExternalFtpServer::Launch(const std::function<std::vector<std::string>(int port)>& args, int port,
     const std::string& problem)
 {
     // A port picked free may be taken again before the server binds it.
     for (int attempt = 0; attempt < (port ? 1 : 5); ++attempt) {
-        Port = port ? port : UnusedLoopbackPort();
-        Pid = spawn(args(Port));
-        if (Pid > 0 && WaitForLoopbackPort(Port, Pid))
-            return true;
+        m_port = port ? port : UnusedLoopbackPort();
+        m_pid = spawn(args(m_port));
+        if (m_pid > 0 && WaitForLoopbackPort(m_port, m_pid))
+            return;
         Stop();
     }
-    Problem = problem;
-    return false;
+    m_problem = problem;
 }
 
 std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartVsftpd(const std::string& root, const std::string& work, int port)
 {
-    auto server = std::make_unique<ExternalFtpServer>(ExternalFtpServer { .User = "anonymous" });
+    auto server = std::make_unique<ExternalFtpServer>("anonymous");
     ::mkdir((work + "/empty").c_str(), 0755);
     std::string conf = work + "/vsftpd.conf";
     auto configured = [&](int listenPort) {
@@ -102,7 +101,7 @@ std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartVsftpd(const std::str
         return std::vector<std::string> { "/usr/sbin/vsftpd", conf };
     };
     if (::access("/usr/sbin/vsftpd", X_OK) != 0)
-        server->Problem = "vsftpd is not installed";
+        server->m_problem = "vsftpd is not installed";
     else
         server->Launch(configured, port, "vsftpd did not start");
     return server;
@@ -110,7 +109,7 @@ std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartVsftpd(const std::str
 
 std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartPyftpdlib(const std::string& root, int readLimit)
 {
-    auto server = std::make_unique<ExternalFtpServer>(ExternalFtpServer { .User = "corvana", .Password = "secret" });
+    auto server = std::make_unique<ExternalFtpServer>("corvana", "secret");
     const char* script = "import logging, sys\n"
                          "from pyftpdlib import authorizers, handlers, servers\n"
                          "logging.basicConfig(level=logging.CRITICAL)\n"
@@ -265,8 +264,7 @@ void RunStandardSession(ScriptedFtpServer& server, ScriptConnection& c, const Co
 
 void Silence(ScriptConnection& c)
 {
-    std::string line;
-    while (c.ReadCommand(line, 20000)) {
+    for (std::string line; c.ReadCommand(line, 20000);) {
     }
 }
 

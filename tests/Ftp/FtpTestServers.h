@@ -24,9 +24,16 @@
 std::string PatternBytes(std::size_t size, unsigned seed = 1);
 
 // A real server started as a child process, stopped when the object goes.
-struct ExternalFtpServer {
+class ExternalFtpServer {
+public:
+    explicit ExternalFtpServer(std::string user, std::string password = "") : m_user(user), m_password(password) { }
     ~ExternalFtpServer() { Stop(); }
-    bool Running() const { return Pid > 0; }
+    int Port() const { return m_port; }
+    const std::string& User() const { return m_user; }
+    const std::string& Password() const { return m_password; }
+    bool Running() const { return m_pid > 0; }
+    // Why the server could not be started.
+    const std::string& Problem() const { return m_problem; }
 
     // vsftpd with anonymous uploads into `root`; `port` 0 picks a free one.
     static std::unique_ptr<ExternalFtpServer> StartVsftpd(const std::string& root, const std::string& work, int port = 0);
@@ -34,17 +41,15 @@ struct ExternalFtpServer {
     // uploads at `readLimit` bytes a second when that is not 0.
     static std::unique_ptr<ExternalFtpServer> StartPyftpdlib(const std::string& root, int readLimit = 0);
 
-    int Pid = -1;
-    int Port = 0;
-    std::string User {}, Password {};
-    // Why the server could not be started.
-    std::string Problem {};
-
 private:
     // Starts the program `args(port)` gives until it listens on the port.
-    bool Launch(const std::function<std::vector<std::string>(int port)>& args, int port, const std::string& problem);
+    void Launch(const std::function<std::vector<std::string>(int port)>& args, int port, const std::string& problem);
     // Ends the server: politely first, then for certain.
     void Stop();
+
+    int m_pid = -1;
+    int m_port = 0;
+    std::string m_user, m_password, m_problem;
 };
 
 // One control connection of the scripted server, seen from the server.

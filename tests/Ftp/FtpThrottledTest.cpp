@@ -41,13 +41,13 @@ TEST(ThrottledServer, EveryUploadToAServerReading100KBsEndsWellAndTheServerHolds
                 work.File("up" + std::to_string(uploads.size())), PatternBytes(mib << 20, unsigned(uploads.size())) };
             u.Server = ExternalFtpServer::StartPyftpdlib(u.Root->Path(), 100 * 1024);
             if (!u.Server->Running())
-                GTEST_SKIP() << u.Server->Problem;
+                GTEST_SKIP() << u.Server->Problem();
             WriteFileBytes(u.Local, u.Bytes);
             uploads.push_back(std::move(u));
         }
     for (Upload& u : uploads) {
-        u.Pid = SpawnProgram({ CORVANA_BIN_DIR "/ftp_upload_once", std::to_string(u.Server->Port), u.Server->User,
-                                 u.Server->Password, u.Local, "up.bin", "15" },
+        u.Pid = SpawnProgram({ CORVANA_BIN_DIR "/ftp_upload_once", std::to_string(u.Server->Port()), u.Server->User(),
+                                 u.Server->Password(), u.Local, "up.bin", "15" },
             u.Local + ".out");
         ASSERT_GT(u.Pid, 0);
     }

@@ -110,7 +110,7 @@ TEST_F(FtpWindow, UploadMakeDirAndDeleteOnTheFtpPort)
     std::filesystem::create_directories(root.Path() + "/site");
     auto server = ExternalFtpServer::StartVsftpd(root.Path(), work.Path(), 21);
     if (!server->Running())
-        GTEST_SKIP() << server->Problem;
+        GTEST_SKIP() << server->Problem();
 
     std::string bytes = PatternBytes(40000, 5);
     WriteFileBytes(work.File("index.htm"), bytes);
