@@ -117,10 +117,9 @@ void PrintTo(const SlowCase& c, std::ostream* os) { *os << c.Name; }
 
 class FtpSlowServer : public FtpFault, public ::testing::WithParamInterface<SlowCase> { };
 
-const std::size_t kAll = SIZE_MAX;
 const SlowCase kSlowCases[] = {
-    { "Reads100KBs", kAll, 4096, 160 * 1024, 1, true },
-    { "Reads100KBsThroughLargeBuffers", kAll, 256 * 1024, 1 << 20, 4, true },
+    { "Reads100KBs", SIZE_MAX, 4096, 160 * 1024, 1, true },
+    { "Reads100KBsThroughLargeBuffers", SIZE_MAX, 256 * 1024, 1 << 20, 4, true },
     { "StopsReading", 64 * 1024, 4096, 160 * 1024, 1, false },
     { "TakesNothing", 0, 4096, 1 << 20, 1, false },
 };

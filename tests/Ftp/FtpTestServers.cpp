@@ -79,8 +79,15 @@ void ExternalFtpServer::Launch(const std::function<std::vector<std::string>(int 
     for (int attempt = 0; attempt < (port ? 1 : 5); ++attempt) {
         m_port = port ? port : UnusedLoopbackPort();
         m_pid = spawn(args(m_port));
-        if (m_pid > 0 && WaitForLoopbackPort(m_port, m_pid))
-            return;
+        // A look every 5 ms, for five seconds at the most, while it runs.
+        for (int look = 0; look < 1000 && m_pid > 0 && ::waitpid(m_pid, nullptr, WNOHANG) == 0; ++look, ::usleep(5000)) {
+            int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+            sockaddr_in a = LoopbackAddress(m_port);
+            bool listening = ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+            ::close(fd);
+            if (listening)
+                return;
+        }
         Stop();
     }
     m_problem = problem;
@@ -119,10 +126,9 @@ std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartPyftpdlib(const std::
                          "    handlers.ThrottledDTPHandler.read_limit = int(sys.argv[2])\n"
                          "    handlers.FTPHandler.dtp_handler = handlers.ThrottledDTPHandler\n"
                          "servers.FTPServer(('127.0.0.1', int(sys.argv[3])), handlers.FTPHandler).serve_forever()\n";
-    auto args = [&](int p) {
+    server->Launch([&](int p) {
         return std::vector<std::string> { "/usr/bin/python3", "-c", script, root, std::to_string(readLimit), std::to_string(p) };
-    };
-    server->Launch(args, 0, "pyftpdlib did not start (is python3-pyftpdlib installed?)");
+    }, 0, "pyftpdlib did not start (is python3-pyftpdlib installed?)");
     return server;
 }
 

@@ -21,7 +21,6 @@ namespace {
 using namespace std::chrono_literals;
 
 struct Upload {
-    std::size_t Size;
     std::unique_ptr<TempDir> Root;
     std::unique_ptr<ExternalFtpServer> Server {};
     std::string Local {};
@@ -33,12 +32,13 @@ struct Upload {
 
 TEST(ThrottledServer, EveryUploadToAServerReading100KBsEndsWellAndTheServerHoldsItWhole)
 {
-    TempDir work("ftp-throttled");
     std::vector<Upload> uploads;
     for (std::size_t mib : { 1, 3, 10 })
         for (int run = 0; run < 10; ++run) {
-            Upload u { mib << 20, std::make_unique<TempDir>("ftp-root"), nullptr,
-                work.File("up" + std::to_string(uploads.size())), PatternBytes(mib << 20, unsigned(uploads.size())) };
+            // The file to send lies beside what the server takes.
+            auto root = std::make_unique<TempDir>("ftp-root");
+            std::string local = root->File("up" + std::to_string(uploads.size()));
+            Upload u { std::move(root), nullptr, local, PatternBytes(mib << 20, unsigned(uploads.size())) };
             u.Server = ExternalFtpServer::StartPyftpdlib(u.Root->Path(), 100 * 1024);
             if (!u.Server->Running())
                 GTEST_SKIP() << u.Server->Problem();
@@ -72,9 +72,9 @@ TEST(ThrottledServer, EveryUploadToAServerReading100KBsEndsWellAndTheServerHolds
         bool whole = stored == u.Bytes;
         // It ended well, and what the client says is what the server ended with.
         EXPECT_EQ(std::tuple(ok, whole), std::tuple(1, true))
-            << (u.Size >> 20) << " MiB: " << output << " (the server holds " << stored.size() << ")";
-        good[u.Size] += ok == 1 && whole;
-        figures[u.Size] << " " << std::fixed << std::setprecision(1) << double(ms) / 1000 << (ok == 1 ? "" : " (failed)");
+            << (u.Bytes.size() >> 20) << " MiB: " << output << " (the server holds " << stored.size() << ")";
+        good[u.Bytes.size()] += ok == 1 && whole;
+        figures[u.Bytes.size()] << " " << std::fixed << std::setprecision(1) << double(ms) / 1000 << (ok == 1 ? "" : " (failed)");
     }
     for (auto& [size, times] : figures)
         std::cout << (size >> 20) << " MiB: " << good[size] << "/10 ended well; seconds:" << times.str() << "\n";
