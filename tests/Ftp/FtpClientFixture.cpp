@@ -2,6 +2,10 @@
 
 #include "platform/Application.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
 RecordingClient::RecordingClient()
     : Client(std::make_unique<TFtpClient>(nullptr))
 {
@@ -13,27 +17,19 @@ RecordingClient::RecordingClient()
     Client->OnSessionClosed = [this](TObject*, std::uint16_t) { ++SessionsClosed; };
     // Exceptions that come up inside network events reach the application
     // object; they are kept here instead of being shown.
-    m_previousHandler = Application->OnException;
+    PreviousHandler = Application->OnException;
     Application->OnException = [this](TObject*, const std::exception& e) { Exceptions.push_back(e.what()); };
 }
 
 RecordingClient::~RecordingClient()
 {
     Client.reset();
-    Application->OnException = m_previousHandler;
-}
-
-bool RecordingClient::WaitDone(std::size_t count, int timeoutMs)
-{
-    return RunUntil([&] { return Done.size() >= count; }, timeoutMs);
+    Application->OnException = PreviousHandler;
 }
 
 bool RecordingClient::SawDisplay(const std::string& part) const
 {
-    for (const auto& line : Log)
-        if (line.find(part) != std::string::npos)
-            return true;
-    return false;
+    return std::any_of(Log.begin(), Log.end(), [&](const std::string& line) { return line.find(part) != std::string::npos; });
 }
 
 void RecordingClient::PointAt(int port, const std::string& user, const std::string& password)
@@ -42,4 +38,12 @@ void RecordingClient::PointAt(int port, const std::string& user, const std::stri
     Client->SetPort(std::to_string(port));
     Client->UserName = user;
     Client->PassWord = password;
+}
+
+void RecordingClient::ExpectTransmits()
+{
+    std::size_t before = Done.size();
+    EXPECT_TRUE(Client->TransmitSync()) << Client->ErrorMessage();
+    ASSERT_TRUE(WaitDone(before + 1));
+    EXPECT_EQ(std::tuple(Done.back().RqType, Done.back().Error), std::tuple(ftpRqTransmit, 0));
 }

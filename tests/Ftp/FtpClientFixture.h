@@ -11,8 +11,7 @@
 struct DoneRecord {
     TFtpRequest RqType;
     int Error;
-    std::string ErrorMessage;
-    std::string LastResponse;
+    std::string ErrorMessage, LastResponse;
 };
 
 class RecordingClient {
@@ -20,12 +19,13 @@ public:
     RecordingClient();
     ~RecordingClient();
 
-    TFtpClient& operator*() { return *Client; }
     TFtpClient* operator->() { return Client.get(); }
 
     // Pumps until OnRequestDone has come `count` times in all.
-    bool WaitDone(std::size_t count = 1, int timeoutMs = 20000);
+    bool WaitDone(std::size_t count = 1, int ms = 20000) { return RunUntil([&] { return Done.size() >= count; }, ms); }
     bool SawDisplay(const std::string& part) const;
+    // A synchronous upload ends well, reported once.
+    void ExpectTransmits();
     // Points the client at a server on 127.0.0.1.
     void PointAt(int port, const std::string& user, const std::string& password = "");
 
@@ -35,7 +35,6 @@ public:
     std::vector<std::string> Exceptions;
     int SessionsConnected = 0;
     int SessionsClosed = 0;
-
-private:
-    std::function<void(TObject*, const std::exception&)> m_previousHandler;
+    // The application's handler while this client is recorded.
+    std::function<void(TObject*, const std::exception&)> PreviousHandler;
 };

@@ -13,101 +13,72 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class FtpDataFault : public FtpFault, public ::testing::WithParamInterface<FailCase> {
-};
+class FtpDataFault : public FtpFault, public ::testing::WithParamInterface<FailCase> { };
 
 const FailCase kDataFaults[] = {
-    { .Name = "ResetDuringStoreIsNeverSuccess",
-        .Script = Answering("STOR", TakingData([](ScriptedFtpServer&, ScriptConnection&, int fd, const std::string&) {
+    { .Name = "ResetDuringStoreIsNeverSuccess", .Size = 8 * 1024 * 1024,
+        .Script = Answering("STOR", TakingData([](auto&, auto&, int fd, auto&) {
             char buf[4096];
             ::recv(fd, buf, sizeof buf, MSG_WAITALL);
             linger hard { 1, 0 };
             ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
             // And claims all went well.
         })),
-        .Check = [](FtpFault& t) { EXPECT_EQ(t.client->State(), ftpReady); },
-        .Size = 8 * 1024 * 1024 },
+        .Check = [](FtpFault& t) { EXPECT_EQ(t.client->State(), ftpReady); } },
     { .Name = "ControlConnectionClosedAfter150EndsTheRequest",
-        .Script = Answering("STOR",
-            [](ScriptedFtpServer&, ScriptConnection& c, const std::string&) {
-                c.Reply("150 Opening data connection");
-                c.Close();
-            }),
-        .Check =
-            [](FtpFault& t) {
-                EXPECT_EQ(t.client.SessionsClosed, 1);
-                EXPECT_EQ(t.client->State(), ftpReady);
-            } },
-    { .Name = "AbortThroughProgressResetsTheUpload",
-        .Script = Answering("STOR", TakingData([](ScriptedFtpServer& s, ScriptConnection&, int fd, const std::string& arg) {
-            bool reset = false;
-            s.Store(arg, ScriptConnection::ReceiveAll(fd, &reset));
-            if (reset)
-                s.SetDataReset();
-        })),
-        .Error = 426,
-        .Check =
-            [](FtpFault& t) {
-                EXPECT_TRUE(t.client.SawDisplay("! Abort requested"));
-                EXPECT_TRUE(t.server->DataReset());
-                EXPECT_LT(t.server->Received("up.bin").size(), t.content.size());
-            },
-        .Size = 4 * 1024 * 1024,
-        .Before = [](FtpFault& t) { t.client->OnProgress = [](TObject*, std::int64_t count, bool& abort) { abort = count > 100000; }; } },
+        .Script = Answering("STOR", [](auto&, ScriptConnection& c, auto&) {
+            c.Reply("150 Opening data connection");
+            c.Close();
+        }),
+        .Check = [](FtpFault& t) {
+            EXPECT_EQ(std::tuple(t.client.SessionsClosed, t.client->State()), std::tuple(1, ftpReady));
+        } },
+    { .Name = "AbortThroughProgressResetsTheUpload", .Error = 426, .Size = 4 * 1024 * 1024,
+        .Script = Answering("STOR", TakingData([](auto& s, auto&, int fd, auto& arg) { s.TakeFile(arg, fd); })),
+        .Before = [](FtpFault& t) {
+            t.client->OnProgress = [](TObject*, std::int64_t count, bool& abort) { abort = count > 100000; };
+        },
+        .Check = [](FtpFault& t) {
+            EXPECT_EQ(std::tuple(t.client.SawDisplay("! Abort requested"), t.server->DataReset()), std::tuple(true, true));
+            EXPECT_LT(t.server->Received("up.bin").size(), t.content.size());
+        } },
     // The server takes the cut-off upload for a whole one.
-    { .Name = "LocalReadErrorFailsTheUpload",
-        .Script = Answering("STOR", TakingData([](ScriptedFtpServer&, ScriptConnection&, int fd, const std::string&) {
-            ScriptConnection::ReceiveAll(fd);
-        })),
-        .Error = 451,
-        .Check = [](FtpFault& t) { EXPECT_TRUE(t.client.SawDisplay("! Error reading file")); },
+    { .Name = "LocalReadErrorFailsTheUpload", .Error = 451, .NextWorks = false,
+        .Script = Answering("STOR", TakingData([](auto&, auto&, int fd, auto&) { ScriptConnection::ReceiveAll(fd); })),
         // A folder opens, but cannot be read.
         .Before = [](FtpFault& t) { t.client->LocalFileName = t.work.Path(); },
-        .NextWorks = false },
-    { .Name = "MissingLocalFileEndsWith550WithoutStor",
+        .Check = [](FtpFault& t) { EXPECT_TRUE(t.client.SawDisplay("! Error reading file")); } },
+    { .Name = "MissingLocalFileEndsWith550WithoutStor", .Error = 550, .NextWorks = false,
         .Script = Session(),
-        .Error = 550,
-        .Check =
-            [](FtpFault& t) {
-                EXPECT_EQ(t.client.Done[0].LastResponse, "Unable to open local file " + t.work.File("missing.bin"));
-                EXPECT_FALSE(t.Sent("STOR"));
-                EXPECT_TRUE(t.Sent("QUIT"));
-            },
         .Before = [](FtpFault& t) { t.client->LocalFileName = t.work.File("missing.bin"); },
-        .NextWorks = false },
+        .Check = [](FtpFault& t) {
+            EXPECT_EQ(t.client.Done[0].LastResponse, "Unable to open local file " + t.work.File("missing.bin"));
+            EXPECT_EQ(std::tuple(t.Sent("STOR"), t.Sent("QUIT")), std::tuple(false, true));
+        } },
 };
 
 }
 
 TEST_P(FtpDataFault, EndsTheRequestOnce) { EndsOnce(GetParam()); }
-INSTANTIATE_TEST_SUITE_P(Cases, FtpDataFault, ::testing::ValuesIn(kDataFaults), CaseName);
+INSTANTIATE_TEST_SUITE_P(Cases, FtpDataFault, ::testing::ValuesIn(kDataFaults), CaseName<FailCase>);
 
 TEST_F(FtpFault, DataConnectionMadeAtPortTimeIsUsed)
 {
     int early = -1;
-    auto& server = Serve(
-        [&](ScriptedFtpServer& s, ScriptConnection& c) {
-            RunStandardSession(s, c, [&](ScriptConnection& c, const std::string& verb, const std::string& arg) {
-                if (verb == "PORT") {
-                    early = c.ConnectData();
-                    c.Reply("200 PORT ok, connected already");
-                    return true;
-                }
-                if (verb == "STOR") {
-                    c.Reply("150 Sending on the open connection");
-                    s.Store(arg, ScriptConnection::ReceiveAll(early));
-                    ::close(early);
-                    c.Reply("226 Transfer complete");
-                    return true;
-                }
-                return false;
-            });
-        },
-        300000);
-    EXPECT_TRUE(client->TransmitSync()) << client->ErrorMessage();
-    ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_EQ(client.Done[0].Error, 0);
-    EXPECT_TRUE(server.Received("up.bin") == content);
+    Serve(Session([&](ScriptConnection& c, const std::string& verb, const std::string& arg) {
+        if (verb == "PORT") {
+            early = c.ConnectData();
+            c.Reply("200 PORT ok, connected already");
+        } else if (verb == "STOR") {
+            c.Reply("150 Sending on the open connection");
+            server->TakeFile(arg, early);
+            ::close(early);
+            c.Reply("226 Transfer complete");
+        } else
+            return false;
+        return true;
+    }), 300000);
+    ExpectUploadWorks(*server);
 }
 
 TEST_F(FtpFault, DataConnectionFromAnotherAddressIsRefused)
@@ -116,19 +87,17 @@ TEST_F(FtpFault, DataConnectionFromAnotherAddressIsRefused)
         c.Reply("150 Opening data connection");
         // Someone else gets in first.
         int stranger = c.ConnectData("127.0.0.2");
-        std::string taken = stranger >= 0 ? ScriptConnection::ReceiveAll(stranger) : "";
-        if (stranger >= 0)
-            ::close(stranger);
+        s.Store("stranger", stranger >= 0 ? ScriptConnection::ReceiveAll(stranger) : "");
+        ::close(stranger);
         int fd = c.ConnectData();
-        s.Store("stranger", taken);
-        s.Store(arg, ScriptConnection::ReceiveAll(fd));
+        s.TakeFile(arg, fd);
         ::close(fd);
         c.Reply("226 Transfer complete");
     }));
     EXPECT_TRUE(client->TransmitSync()) << client->ErrorMessage();
-    EXPECT_EQ(server.Received("stranger"), "");
-    EXPECT_TRUE(server.Received("up.bin") == content);
-    EXPECT_TRUE(client.SawDisplay("! Data connection refused from 127.0.0.2"));
+    EXPECT_EQ(std::tuple(server.Received("stranger"), server.Received("up.bin") == content,
+                  client.SawDisplay("! Data connection refused from 127.0.0.2")),
+        std::tuple("", true, true));
 }
 
 namespace {
@@ -146,13 +115,11 @@ struct SlowCase {
 };
 void PrintTo(const SlowCase& c, std::ostream* os) { *os << c.Name; }
 
-class FtpSlowServer : public FtpFault, public ::testing::WithParamInterface<SlowCase> {
-};
+class FtpSlowServer : public FtpFault, public ::testing::WithParamInterface<SlowCase> { };
 
-const std::size_t kAll = SIZE_MAX;
 const SlowCase kSlowCases[] = {
-    { "Reads100KBs", kAll, 4096, 160 * 1024, 1, true },
-    { "Reads100KBsThroughLargeBuffers", kAll, 256 * 1024, 1 << 20, 4, true },
+    { "Reads100KBs", SIZE_MAX, 4096, 160 * 1024, 1, true },
+    { "Reads100KBsThroughLargeBuffers", SIZE_MAX, 256 * 1024, 1 << 20, 4, true },
     { "StopsReading", 64 * 1024, 4096, 160 * 1024, 1, false },
     { "TakesNothing", 0, 4096, 1 << 20, 1, false },
 };
@@ -167,14 +134,7 @@ TEST_P(FtpSlowServer, ASlowServerFinishesTheUploadAndAStalledOneTimesOut)
         std::string bytes;
         char buf[2048];
         auto start = std::chrono::steady_clock::now();
-        for (;;) {
-            if (bytes.size() >= k.StopAfter) {
-                // Holds the connection without reading until the client
-                // goes, then takes what it was left.
-                Silence(c);
-                bytes += ScriptConnection::ReceiveAll(fd);
-                break;
-            }
+        while (bytes.size() < k.StopAfter) {
             // The next piece waits for its time.
             std::this_thread::sleep_until(start + std::chrono::microseconds(bytes.size() * 10));
             ssize_t n = ::recv(fd, buf, sizeof buf, 0);
@@ -182,12 +142,17 @@ TEST_P(FtpSlowServer, ASlowServerFinishesTheUploadAndAStalledOneTimesOut)
                 break;
             bytes.append(buf, std::size_t(n));
         }
+        // Holds the connection without reading until the client goes, then
+        // takes what it was left.
+        if (bytes.size() >= k.StopAfter) {
+            Silence(c);
+            bytes += ScriptConnection::ReceiveAll(fd);
+        }
         s.Store(arg, bytes);
     };
     auto& server = Serve(Answering("STOR", TakingData(readSlowly, k.ReceiveBuffer)), k.Size);
     client->Timeout = k.Timeout;
-    bool ok = Transmit();
-    EXPECT_EQ(ok, k.Succeeds) << client->ErrorMessage();
+    EXPECT_EQ(Transmit(), k.Succeeds) << client->ErrorMessage();
     if (!k.Succeeds) {
         EXPECT_EQ(client->ErrorMessage(), "426 Timeout");
         EXPECT_LT(took, 4s);
@@ -197,5 +162,4 @@ TEST_P(FtpSlowServer, ASlowServerFinishesTheUploadAndAStalledOneTimesOut)
     EXPECT_TRUE(RunUntil([&] { return server.Received("up.bin") != "<none>"; }, 15000));
     EXPECT_EQ(server.Received("up.bin") == content, k.Succeeds);
 }
-INSTANTIATE_TEST_SUITE_P(Cases, FtpSlowServer, ::testing::ValuesIn(kSlowCases),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Cases, FtpSlowServer, ::testing::ValuesIn(kSlowCases), CaseName<SlowCase>);

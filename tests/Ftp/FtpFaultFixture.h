@@ -25,8 +25,6 @@ ServerScript Session(CommandHook hook = nullptr, const std::string& greeting = "
 // 226 claimed.
 VerbAnswer TakingData(std::function<void(ScriptedFtpServer&, ScriptConnection&, int fd, const std::string& arg)> read,
     int receiveBuffer = 0);
-// Holds the connection open without a word until the client goes.
-void Silence(ScriptConnection& c);
 
 class FtpFault;
 
@@ -37,18 +35,19 @@ class FtpFault;
 // (when not empty); then the next request works, unless `NextWorks` is off.
 struct FailCase {
     const char* Name;
-    ServerScript Script;
     int Error = -1;
     std::string Message;
-    // Checks of their own, after the request ended.
-    std::function<void(FtpFault&)> Check;
     std::size_t Size = 40000;
     int Timeout = 15;
-    std::function<void(FtpFault&)> Before;
     bool NextWorks = true;
+    ServerScript Script;
+    std::function<void(FtpFault&)> Before = [](FtpFault&) { };
+    // Checks of their own, after the request ended.
+    std::function<void(FtpFault&)> Check = [](FtpFault&) { };
 };
 inline void PrintTo(const FailCase& c, std::ostream* os) { *os << c.Name; }
-inline std::string CaseName(const ::testing::TestParamInfo<FailCase>& info) { return info.param.Name; }
+// Rows are named after their `Name`.
+template <class Case> std::string CaseName(const ::testing::TestParamInfo<Case>& info) { return info.param.Name; }
 
 class FtpFault : public ::testing::Test {
 public:
@@ -60,6 +59,8 @@ public:
     void Prepare(const ScriptedFtpServer& server, std::size_t size = 40000);
     // TransmitSync, timed into `took`.
     bool Transmit();
+    // A synchronous upload to `to` ends well, and `to` holds the file whole.
+    void ExpectUploadWorks(const ScriptedFtpServer& to);
     // The next request against a well-behaved server goes through.
     void ExpectNextRequestWorks();
     bool Sent(const std::string& verb) const;

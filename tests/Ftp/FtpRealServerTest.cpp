@@ -9,20 +9,16 @@
 
 namespace {
 
-struct ServerCase {
-    const char* Name;
-    bool Vsftpd;
-};
+using std::filesystem::exists;
 
-void PrintTo(const ServerCase& c, std::ostream* os) { *os << c.Name; }
-
-class RealServer : public ::testing::TestWithParam<ServerCase> {
+// The parameter names the server: "vsftpd" or "pyftpdlib".
+class RealServer : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override
     {
         std::filesystem::create_directories(root.Path() + "/pub");
-        server = GetParam().Vsftpd ? ExternalFtpServer::StartVsftpd(root.Path(), work.Path())
-                                   : ExternalFtpServer::StartPyftpdlib(root.Path(), work.Path());
+        server = GetParam() == "vsftpd" ? ExternalFtpServer::StartVsftpd(root.Path(), work.Path())
+                                        : ExternalFtpServer::StartPyftpdlib(root.Path());
         if (!server->Running())
             GTEST_SKIP() << server->Problem();
         client.PointAt(server->Port(), server->User(), server->Password());
@@ -32,16 +28,11 @@ protected:
     // Uploads `bytes` as pub/<name> and checks what the server stored.
     void Upload(const std::string& name, const std::string& bytes)
     {
-        std::string local = work.File(name + ".local");
-        WriteFileBytes(local, bytes);
-        client->LocalFileName = local;
+        client->LocalFileName = work.File(name + ".local");
+        WriteFileBytes(client->LocalFileName, bytes);
         client->HostDirName = "pub";
         client->HostFileName = name;
-        std::size_t before = client.Done.size();
-        ASSERT_TRUE(client->TransmitSync()) << client->ErrorMessage();
-        ASSERT_TRUE(client.WaitDone(before + 1));
-        EXPECT_EQ(client.Done.back().RqType, ftpRqTransmit);
-        EXPECT_EQ(client.Done.back().Error, 0);
+        client.ExpectTransmits();
         std::string stored = ReadFileBytes(root.File("pub/" + name));
         ASSERT_EQ(stored.size(), bytes.size());
         EXPECT_TRUE(stored == bytes) << "content differs";
@@ -63,10 +54,8 @@ TEST_P(RealServer, UploadsArriveByteForByte)
     EXPECT_TRUE(client.SawDisplay("! 40000 bytes received/sent in"));
     Upload("big.bin", PatternBytes(100 * 1024 * 1024, 3));
     // The session ends with QUIT; the reply reported is the transfer's.
-    EXPECT_EQ(client->StatusCode(), 226);
-    EXPECT_EQ(client->State(), ftpReady);
-    EXPECT_EQ(client.SessionsConnected, 3);
-    EXPECT_EQ(client.SessionsClosed, 3);
+    EXPECT_EQ(std::tuple(client->StatusCode(), client->State(), client.SessionsConnected, client.SessionsClosed),
+        std::tuple(226, ftpReady, 3, 3));
 }
 
 TEST_P(RealServer, MakesFoldersAndDeletesFiles)
@@ -74,23 +63,21 @@ TEST_P(RealServer, MakesFoldersAndDeletesFiles)
     client->HostFileName = "pub/made";
     ASSERT_TRUE(client->MkDirSync()) << client->ErrorMessage();
     ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_EQ(client.Done.back().RqType, ftpRqMkDir);
-    EXPECT_TRUE(std::filesystem::is_directory(root.File("pub/made")));
+    EXPECT_EQ(std::tuple(client.Done.back().RqType, std::filesystem::is_directory(root.File("pub/made"))),
+        std::tuple(ftpRqMkDir, true));
     EXPECT_NE(client->DirResult().find("made"), std::string::npos);
 
     WriteFileBytes(root.File("pub/old.htm"), "old");
     client->HostFileName = "pub/old.htm";
     ASSERT_TRUE(client->DeleteSync()) << client->ErrorMessage();
     ASSERT_TRUE(client.WaitDone(2));
-    EXPECT_EQ(client.Done.back().RqType, ftpRqDelete);
-    EXPECT_FALSE(std::filesystem::exists(root.File("pub/old.htm")));
+    EXPECT_EQ(std::tuple(client.Done.back().RqType, exists(root.File("pub/old.htm"))), std::tuple(ftpRqDelete, false));
 
     // Deleting what is not there fails with the server's own answer.
     EXPECT_FALSE(client->DeleteSync());
     ASSERT_TRUE(client.WaitDone(3));
-    EXPECT_EQ(client.Done.back().Error, 550);
-    EXPECT_EQ(client->StatusCode(), 550);
-    EXPECT_EQ(client->ErrorMessage().substr(0, 3), "550");
+    EXPECT_EQ(std::tuple(client.Done.back().Error, client->StatusCode(), client->ErrorMessage().substr(0, 3)),
+        std::tuple(550, 550, "550"));
 }
 
 TEST_P(RealServer, FailedFolderChangeEndsWithQuitOnly)
@@ -101,25 +88,21 @@ TEST_P(RealServer, FailedFolderChangeEndsWithQuitOnly)
     client->HostFileName = "page.htm";
     EXPECT_FALSE(client->TransmitSync());
     ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_EQ(client.Done[0].RqType, ftpRqTransmit);
-    EXPECT_EQ(client.Done[0].Error, 550);
     // The reply reported is CWD's, not QUIT's.
-    EXPECT_EQ(client.Done[0].LastResponse.substr(0, 3), "550");
-    EXPECT_FALSE(client.SawDisplay("> TYPE"));
-    EXPECT_FALSE(client.SawDisplay("> STOR"));
-    EXPECT_TRUE(client.SawDisplay("> QUIT"));
-    EXPECT_FALSE(std::filesystem::exists(root.File("page.htm")));
+    const DoneRecord& done = client.Done[0];
+    EXPECT_EQ(std::tuple(done.RqType, done.Error, done.LastResponse.substr(0, 3)), std::tuple(ftpRqTransmit, 550, "550"));
+    EXPECT_EQ(std::tuple(client.SawDisplay("> TYPE"), client.SawDisplay("> STOR"), client.SawDisplay("> QUIT"),
+                  exists(root.File("page.htm"))),
+        std::tuple(false, false, true, false));
 }
 
-INSTANTIATE_TEST_SUITE_P(Servers, RealServer,
-    ::testing::Values(ServerCase { "vsftpd", true }, ServerCase { "pyftpdlib", false }),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Servers, RealServer, ::testing::Values("vsftpd", "pyftpdlib"),
+    [](const auto& info) { return info.param; });
 
 TEST(RealServerLogin, WrongPasswordIsRefusedAndPasswordIsAskedFor)
 {
     TempDir root("ftp-root");
-    TempDir work("ftp-work");
-    auto server = ExternalFtpServer::StartPyftpdlib(root.Path(), work.Path());
+    auto server = ExternalFtpServer::StartPyftpdlib(root.Path());
     if (!server->Running())
         GTEST_SKIP() << server->Problem();
     RecordingClient client;
@@ -127,19 +110,16 @@ TEST(RealServerLogin, WrongPasswordIsRefusedAndPasswordIsAskedFor)
     client->HostFileName = "x";
     EXPECT_FALSE(client->MkDirSync());
     ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_EQ(client.Done[0].Error, 530);
-    EXPECT_TRUE(client.SawDisplay("> PASS wrong"));
-    EXPECT_FALSE(client.SawDisplay("> MKD"));
+    EXPECT_EQ(std::tuple(client.Done[0].Error, client.SawDisplay("> PASS wrong"), client.SawDisplay("> MKD")),
+        std::tuple(530, true, false));
 
     // The server asks for a password (331), and none is given.
     client->PassWord = "";
     EXPECT_FALSE(client->MkDirSync());
     ASSERT_TRUE(client.WaitDone(2));
     EXPECT_NE(client.Done[1].Error, 0);
-    ASSERT_EQ(client.Exceptions.size(), 1u);
-    EXPECT_EQ(client.Exceptions[0], "Password emtpy");
-    EXPECT_EQ(client.Done[1].ErrorMessage, "Password emtpy");
-    EXPECT_EQ(client->State(), ftpReady);
+    EXPECT_EQ(client.Exceptions, std::vector<std::string> { "Password emtpy" });
+    EXPECT_EQ(std::tuple(client.Done[1].ErrorMessage, client->State()), std::tuple("Password emtpy", ftpReady));
 
     // And the next request works.
     client->PassWord = "secret";

@@ -13,11 +13,8 @@ TEST(FtpReply, MultiLineReplyEndsOnlyAtItsOwnCodeAndABlank)
     EXPECT_TRUE(a.InReply());
     // Continuation lines: a blank first, another code, a code with a dash,
     // digits alone: none of them ends the reply.
-    EXPECT_FALSE(a.Feed(" 226 indented, not the end"));
-    EXPECT_FALSE(a.Feed("250 another code"));
-    EXPECT_FALSE(a.Feed("226-still going"));
-    EXPECT_FALSE(a.Feed("226"));
-    EXPECT_FALSE(a.Feed("no digits at all"));
+    for (const char* line : { " 226 indented, not the end", "250 another code", "226-still going", "226", "no digits at all" })
+        EXPECT_FALSE(a.Feed(line)) << line;
     EXPECT_TRUE(a.Feed("226 Transfer complete"));
     EXPECT_FALSE(a.InReply());
     // Each line without a dash is a reply of its own.
@@ -27,14 +24,10 @@ TEST(FtpReply, MultiLineReplyEndsOnlyAtItsOwnCodeAndABlank)
 
 TEST(FtpReply, ReplyLinesStartWithThreeDigits)
 {
-    EXPECT_TRUE(IsFtpReplyLine("220 ready"));
-    EXPECT_TRUE(IsFtpReplyLine("220"));
-    EXPECT_TRUE(IsFtpReplyLine("220-more"));
-    EXPECT_FALSE(IsFtpReplyLine("Hello"));
-    EXPECT_FALSE(IsFtpReplyLine(" 220 ready"));
-    EXPECT_FALSE(IsFtpReplyLine("22 short"));
-    EXPECT_FALSE(IsFtpReplyLine("2200 long"));
-    EXPECT_FALSE(IsFtpReplyLine(""));
+    for (const char* line : { "220 ready", "220", "220-more" })
+        EXPECT_TRUE(IsFtpReplyLine(line)) << line;
+    for (const char* line : { "Hello", " 220 ready", "22 short", "2200 long", "" })
+        EXPECT_FALSE(IsFtpReplyLine(line)) << line;
 }
 
 TEST(FtpReply, NumbersAndQuotedNames)
@@ -52,9 +45,8 @@ TEST(FtpReply, NumbersAndQuotedNames)
 TEST(FtpReply, CommandBreaksAreFound)
 {
     EXPECT_FALSE(HasCommandBreak("file name.htm"));
-    EXPECT_TRUE(HasCommandBreak("a\r"));
-    EXPECT_TRUE(HasCommandBreak("a\nDELE x"));
-    EXPECT_TRUE(HasCommandBreak(std::string("a\0b", 3)));
+    for (const std::string& line : { std::string("a\r"), std::string("a\nDELE x"), std::string("a\0b", 3) })
+        EXPECT_TRUE(HasCommandBreak(line)) << line;
 }
 
 TEST(FtpReply, PortLine)

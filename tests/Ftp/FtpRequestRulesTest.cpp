@@ -2,31 +2,29 @@
 // raise, leave the client ready, and the next request works.
 
 #include "tests/Ftp/FtpFaultFixture.h"
+#include "tests/support/ThrownMessage.h"
+
+#include <utility>
 
 TEST_F(FtpFault, LineBreaksInArgumentsAreRefusedBeforeAnythingIsSent)
 {
     auto& server = Serve(Session());
-    struct Case {
-        std::string* Field;
-        std::string Value;
-    };
-    std::vector<Case> cases { { &client->UserName, "user\r\nDELE x" }, { &client->PassWord, std::string("pa\0ss", 5) },
-        { &client->HostDirName, "dir\nDELE x" }, { &client->HostFileName, "up.bin\rDELE x" } };
+    std::pair<std::string*, std::string> cases[] { { &client->UserName, "user\r\nDELE x" },
+        { &client->PassWord, std::string("pa\0ss", 5) }, { &client->HostDirName, "dir\nDELE x" },
+        { &client->HostFileName, "up.bin\rDELE x" } };
     std::size_t done = 0;
-    for (auto& c : cases) {
-        std::string saved = *c.Field;
-        *c.Field = c.Value;
+    for (auto& [field, value] : cases) {
+        std::string saved = std::exchange(*field, value);
         EXPECT_THROW(client->Transmit(), FtpException);
         ASSERT_TRUE(client.WaitDone(++done));
-        EXPECT_NE(client.Done.back().Error, 0);
-        EXPECT_EQ(client->State(), ftpReady);
-        *c.Field = saved;
+        EXPECT_EQ(std::tuple(client.Done.back().Error != 0, client->State()), std::tuple(true, ftpReady));
+        *field = saved;
     }
     client->LocalFileName = "NOOP\r\nDELE x";
     EXPECT_THROW(client->DoQuote(), FtpException);
     ASSERT_TRUE(client.WaitDone(++done));
     // Not even a connection was made.
-    RunUntil([] { return false; }, 200);
+    RunFor(200);
     EXPECT_EQ(server.Connections(), 0);
     ExpectNextRequestWorks();
 }
@@ -35,12 +33,7 @@ TEST_F(FtpFault, EmptyHostNameRaisesAndLeavesTheClientReady)
 {
     Serve(Session());
     client->HostName = "";
-    try {
-        client->Transmit();
-        ADD_FAILURE() << "no exception";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message, "DNS lookup: invalid host name.");
-    }
+    EXPECT_EQ(ThrownMessage([&] { client->Transmit(); }), "DNS lookup: invalid host name.");
     EXPECT_EQ(client->State(), ftpReady);
     ASSERT_TRUE(client.WaitDone(1));
     EXPECT_NE(client.Done[0].Error, 0);
@@ -53,17 +46,11 @@ TEST_F(FtpFault, SecondRequestWhileOneRunsIsRefusedAndTheFirstGoesOn)
 {
     auto& server = Serve(Session());
     client->Transmit();
-    try {
-        client->MkDir();
-        ADD_FAILURE() << "no exception";
-    } catch (const FtpException& e) {
-        EXPECT_EQ(e.Message, "FTP component not ready");
-    }
+    EXPECT_EQ(ThrownMessage<FtpException>([&] { client->MkDir(); }), "FTP component not ready");
     EXPECT_TRUE(client->WaitUntilReady());
     ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_EQ(client.Done.size(), 1u);
-    EXPECT_EQ(client.Done[0].Error, 0);
-    EXPECT_TRUE(server.Received("up.bin") == content);
+    EXPECT_EQ(std::tuple(client.Done.size(), client.Done[0].Error, server.Received("up.bin") == content),
+        std::tuple(1u, 0, true));
 }
 
 TEST_F(FtpFault, RefusedConnectionIsReportedAsItsSocketError)
@@ -74,23 +61,16 @@ TEST_F(FtpFault, RefusedConnectionIsReportedAsItsSocketError)
     client->HostFileName = "d";
     EXPECT_FALSE(client->MkDirSync());
     ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_EQ(client.Done[0].Error, 10061);
-    EXPECT_EQ(client->LastResponse(), "500 Connection refused (Winsock error #10061)");
+    EXPECT_EQ(std::tuple(client.Done[0].Error, client->LastResponse()),
+        std::tuple(10061, "500 Connection refused (Winsock error #10061)"));
 }
 
 TEST(FtpClientSettings, PortAbove65535IsRefused)
 {
     TFtpClient client(nullptr);
-    try {
-        client.SetPort("70000");
-        ADD_FAILURE() << "no exception";
-    } catch (const Exception& e) {
-        EXPECT_NE(e.Message.find("Cannot convert port '70000'"), std::string::npos);
-    }
+    EXPECT_NE(ThrownMessage([&] { client.SetPort("70000"); }).find("Cannot convert port '70000'"), std::string::npos);
     EXPECT_EQ(client.Port(), "ftp");
     client.SetPort("65535");
-    EXPECT_EQ(client.Port(), "65535");
-    EXPECT_EQ(client.State(), ftpReady);
-    EXPECT_TRUE(client.Binary());
-    EXPECT_EQ(client.Timeout, 15);
+    EXPECT_EQ(std::tuple(client.Port(), client.State(), client.Binary(), client.Timeout),
+        std::tuple("65535", ftpReady, true, 15));
 }

@@ -1,48 +1,35 @@
 // Requests other than the window's: low-level steps on a logged-in
 // session, retrieval, aborts at each stage, and the idle connection.
 
-#include "tests/Ftp/FtpClientFixture.h"
-#include "tests/support/TempDir.h"
+#include "tests/Ftp/FtpFaultFixture.h"
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <filesystem>
 
 namespace {
 
-class FtpRequests : public ::testing::Test {
-protected:
-    RecordingClient client;
-};
+class FtpRequests : public FtpFault { };
 
 }
 
 TEST_F(FtpRequests, LowLevelStepsOnALoggedInSession)
 {
-    ScriptedFtpServer server([&](ScriptConnection& c) {
-        RunStandardSession(server, c,
-            Answers({ { "USER", "230 No password needed\r\n" }, { "PWD", "257 \"/home/\"\"q\"\"\" is current\r\n" },
-                { "SIZE", "213 6442450944\r\n" } }));
-    });
-    client.PointAt(server.Port(), "user", "pass");
+    Serve(Session(Answers({ { "USER", "230 No password needed\r\n" }, { "PWD", "257 \"/home/\"\"q\"\"\" is current\r\n" },
+        { "SIZE", "213 6442450944\r\n" } })));
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_EQ(client.Done[0].RqType, ftpRqLogin);
-    EXPECT_EQ(client.Done[0].Error, 0);
     // USER answered 230: no PASS.
-    EXPECT_FALSE(client.SawDisplay("> PASS"));
-    EXPECT_EQ(client->State(), ftpReady);
+    EXPECT_EQ(std::tuple(client.Done[0].RqType, client.Done[0].Error, client.SawDisplay("> PASS"), client->State()),
+        std::tuple(ftpRqLogin, 0, false, ftpReady));
 
     client->Pwd();
     ASSERT_TRUE(client.WaitDone(2));
-    EXPECT_EQ(client.Done[1].RqType, ftpRqPwd);
-    EXPECT_EQ(client->DirResult(), "/home/\"q\"");
+    EXPECT_EQ(std::tuple(client.Done[1].RqType, client->DirResult()), std::tuple(ftpRqPwd, "/home/\"q\""));
 
     client->HostFileName = "big.iso";
     client->Size();
     ASSERT_TRUE(client.WaitDone(3));
-    EXPECT_EQ(client.Done[2].RqType, ftpRqSize);
-    EXPECT_EQ(client->SizeResult(), 6442450944LL);
+    EXPECT_EQ(std::tuple(client.Done[2].RqType, client->SizeResult()), std::tuple(ftpRqSize, 6442450944LL));
 
     // Refused while connected; Open needs a closed session.
     EXPECT_THROW(client->Open(), FtpException);
@@ -51,38 +38,31 @@ TEST_F(FtpRequests, LowLevelStepsOnALoggedInSession)
 
     client->Quit();
     ASSERT_TRUE(client.WaitDone(4));
-    EXPECT_EQ(client.Done[3].RqType, ftpRqQuit);
-    EXPECT_EQ(client.Done[3].Error, 0);
-    EXPECT_EQ(client.SessionsClosed, 1);
+    EXPECT_EQ(std::tuple(client.Done[3].RqType, client.Done[3].Error, client.SessionsClosed), std::tuple(ftpRqQuit, 0, 1));
 
     // A step on no connection ends its request with an error, then raises.
     EXPECT_THROW(client->Pwd(), FtpException);
     ASSERT_TRUE(client.WaitDone(5));
-    EXPECT_NE(client.Done[4].Error, 0);
-    EXPECT_EQ(client->State(), ftpReady);
+    EXPECT_EQ(std::tuple(client.Done[4].Error != 0, client->State()), std::tuple(true, ftpReady));
 }
 
 TEST_F(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
 {
-    ScriptedFtpServer server([&](ScriptConnection& c) {
-        RunStandardSession(server, c, [](ScriptConnection& c, const std::string& verb, const std::string&) {
-            if (verb != "PASS")
-                return false;
-            c.Reply("230 Logged in");
-            std::string line;
-            c.ReadCommand(line, 300);
-            c.Reply("421 Idle too long");
-            c.Close();
-            return true;
-        });
-    });
-    client.PointAt(server.Port(), "user", "pass");
+    Serve(Session([](ScriptConnection& c, const std::string& verb, const std::string&) {
+        if (verb != "PASS")
+            return false;
+        c.Reply("230 Logged in");
+        std::string line;
+        c.ReadCommand(line, 300);
+        c.Reply("421 Idle too long");
+        c.Close();
+        return true;
+    }));
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
     EXPECT_EQ(client.Done[0].Error, 0);
     ASSERT_TRUE(RunUntil([&] { return client.SessionsClosed == 1; }));
-    EXPECT_EQ(client->State(), ftpReady);
-    EXPECT_EQ(client.Done.size(), 1u);
+    EXPECT_EQ(std::tuple(client->State(), client.Done.size()), std::tuple(ftpReady, 1u));
     client->Login();
     ASSERT_TRUE(client.WaitDone(2));
     EXPECT_EQ(client.Done[1].Error, 0);
@@ -90,26 +70,18 @@ TEST_F(FtpRequests, ServerClosingAnIdleSessionLeavesTheClientReady)
 
 TEST_F(FtpRequests, EmptyUserNameEndsTheRequestAndReachesTheApplication)
 {
-    ScriptedFtpServer server([&](ScriptConnection& c) { RunStandardSession(server, c); });
-    client.PointAt(server.Port(), "user", "pass");
+    Serve(Session());
     client->UserName = "";
     client->Login();
     ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_NE(client.Done[0].Error, 0);
-    ASSERT_EQ(client.Exceptions.size(), 1u);
-    EXPECT_EQ(client.Exceptions[0], "UserName emtpy");
-    EXPECT_EQ(client->State(), ftpReady);
-    ASSERT_TRUE(RunUntil([&] { return server.Connections() == 1; }));
+    EXPECT_EQ(std::tuple(client.Done[0].Error != 0, client.Exceptions, client->State()),
+        std::tuple(true, std::vector<std::string> { "UserName emtpy" }, ftpReady));
+    ASSERT_TRUE(RunUntil([&] { return server->Connections() == 1; }));
 }
 
 TEST_F(FtpRequests, AbortAtEachStageEndsTheRequestOnce)
 {
-    ScriptedFtpServer server([&](ScriptConnection& c) {
-        std::string line;
-        while (c.ReadCommand(line, 20000)) {
-        }
-    });
-    client.PointAt(server.Port(), "user", "pass");
+    Serve([](auto&, ScriptConnection& c) { Silence(c); });
     client->HostFileName = "d";
 
     // While the name is looked up.
@@ -118,59 +90,53 @@ TEST_F(FtpRequests, AbortAtEachStageEndsTheRequestOnce)
     client->AbortRequest();
     EXPECT_EQ(client->State(), ftpReady);
     ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_EQ(client.Done[0].Error, 426);
-    EXPECT_EQ(client.Done[0].ErrorMessage, "426 Operation aborted.");
+    EXPECT_EQ(std::tuple(client.Done[0].Error, client.Done[0].ErrorMessage), std::tuple(426, "426 Operation aborted."));
 
     // While the greeting is awaited.
     client->HostName = "127.0.0.1";
     client->MkDir();
-    ASSERT_TRUE(RunUntil([&] { return server.Connections() == 1; }));
+    ASSERT_TRUE(RunUntil([&] { return server->Connections() == 1; }));
     client->AbortRequest();
     ASSERT_TRUE(client.WaitDone(2));
-    EXPECT_EQ(client.Done[1].Error, 426);
-    EXPECT_EQ(client->State(), ftpReady);
-    RunUntil([] { return false; }, 100);
+    EXPECT_EQ(std::tuple(client.Done[1].Error, client->State()), std::tuple(426, ftpReady));
+    RunFor(100);
     EXPECT_EQ(client.Done.size(), 2u);
 
     // Aborting with nothing running changes nothing.
     client->AbortRequest();
-    RunUntil([] { return false; }, 50);
+    RunFor(50);
     EXPECT_EQ(client.Done.size(), 2u);
 }
 
 TEST_F(FtpRequests, RetrievalAndListingFromVsftpd)
 {
     TempDir root("ftp-root");
-    TempDir work("ftp-work");
     std::filesystem::create_directories(root.Path() + "/pub");
     std::string bytes = PatternBytes(300000, 9);
     WriteFileBytes(root.File("pub/data.bin"), bytes);
-    auto server = ExternalFtpServer::StartVsftpd(root.Path(), work.Path());
-    if (!server->Running())
-        GTEST_SKIP() << server->Problem();
-    client.PointAt(server->Port(), "anonymous");
+    auto vsftpd = ExternalFtpServer::StartVsftpd(root.Path(), work.Path());
+    if (!vsftpd->Running())
+        GTEST_SKIP() << vsftpd->Problem();
+    client.PointAt(vsftpd->Port(), "anonymous");
     client->HostDirName = "pub";
     client->HostFileName = "data.bin";
     client->LocalFileName = work.File("copy.bin");
     client->ReceiveFile();
     ASSERT_TRUE(client->WaitUntilReady()) << client->ErrorMessage();
     ASSERT_TRUE(client.WaitDone(1));
-    EXPECT_EQ(client.Done[0].RqType, ftpRqReceiveFile);
-    EXPECT_TRUE(ReadFileBytes(work.File("copy.bin")) == bytes);
-    EXPECT_TRUE(client.SawDisplay("! 300000 bytes received/sent in"));
+    EXPECT_EQ(std::tuple(client.Done[0].RqType, ReadFileBytes(work.File("copy.bin")) == bytes,
+                  client.SawDisplay("! 300000 bytes received/sent in")),
+        std::tuple(ftpRqReceiveFile, true, true));
 
     // A partial copy is completed from where it stops.
     WriteFileBytes(work.File("copy.bin"), bytes.substr(0, 100000));
     std::int64_t firstCount = -1;
-    client->OnProgress = [&](TObject*, std::int64_t count, bool&) {
-        if (firstCount < 0)
-            firstCount = count;
-    };
+    client->OnProgress = [&](TObject*, std::int64_t count, bool&) { firstCount = firstCount < 0 ? count : firstCount; };
     client->RestartGet();
     ASSERT_TRUE(client->WaitUntilReady()) << client->ErrorMessage();
-    EXPECT_TRUE(client.SawDisplay("> REST 100000"));
     EXPECT_GE(firstCount, 100000);
-    EXPECT_TRUE(ReadFileBytes(work.File("copy.bin")) == bytes);
+    EXPECT_EQ(std::tuple(client.SawDisplay("> REST 100000"), ReadFileBytes(work.File("copy.bin")) == bytes),
+        std::tuple(true, true));
     client->OnProgress = nullptr;
 
     client->DisplayFlag = true;
@@ -180,8 +146,6 @@ TEST_F(FtpRequests, RetrievalAndListingFromVsftpd)
     ASSERT_TRUE(client->WaitUntilReady()) << client->ErrorMessage();
     EXPECT_NE(ReadFileBytes(work.File("list.txt")).find("data.bin"), std::string::npos);
     EXPECT_TRUE(client.SawDisplay("> LIST"));
-    bool shown = false;
-    for (const auto& line : client.Log)
-        shown = shown || (line.rfind("! Data: ", 0) == 0 && line.find("data.bin") != std::string::npos);
-    EXPECT_TRUE(shown);
+    EXPECT_TRUE(std::any_of(client.Log.begin(), client.Log.end(),
+        [](const std::string& line) { return line.rfind("! Data: ", 0) == 0 && line.find("data.bin") != std::string::npos; }));
 }

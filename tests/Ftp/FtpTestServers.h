@@ -5,12 +5,19 @@
 // does not produce on demand).
 
 #include "tests/support/MessageLoop.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 // A file of `size` bytes that differ from block to block.
@@ -19,9 +26,9 @@ std::string PatternBytes(std::size_t size, unsigned seed = 1);
 // A real server started as a child process, stopped when the object goes.
 class ExternalFtpServer {
 public:
-    ~ExternalFtpServer();
+    explicit ExternalFtpServer(std::string user, std::string password = "") : m_user(user), m_password(password) { }
+    ~ExternalFtpServer() { Stop(); }
     int Port() const { return m_port; }
-    const std::string& Root() const { return m_root; }
     const std::string& User() const { return m_user; }
     const std::string& Password() const { return m_password; }
     bool Running() const { return m_pid > 0; }
@@ -32,29 +39,24 @@ public:
     static std::unique_ptr<ExternalFtpServer> StartVsftpd(const std::string& root, const std::string& work, int port = 0);
     // pyftpdlib with the account corvana/secret rooted in `root`; it reads
     // uploads at `readLimit` bytes a second when that is not 0.
-    static std::unique_ptr<ExternalFtpServer> StartPyftpdlib(const std::string& root, const std::string& work, int readLimit = 0);
+    static std::unique_ptr<ExternalFtpServer> StartPyftpdlib(const std::string& root, int readLimit = 0);
 
 private:
-    bool WaitForGreeting(int timeoutMs);
+    // Starts the program `args(port)` gives until it listens on the port.
+    void Launch(const std::function<std::vector<std::string>(int port)>& args, int port, const std::string& problem);
     // Ends the server: politely first, then for certain.
     void Stop();
 
     int m_pid = -1;
     int m_port = 0;
-    std::string m_root;
-    std::string m_user;
-    std::string m_password;
-    std::string m_problem;
+    std::string m_user, m_password, m_problem;
 };
 
 // One control connection of the scripted server, seen from the server.
 class ScriptConnection {
 public:
-    explicit ScriptConnection(int fd)
-        : m_fd(fd)
-    {
-    }
-    ~ScriptConnection();
+    explicit ScriptConnection(int fd) : m_fd(fd) { }
+    ~ScriptConnection() { Close(); }
 
     void Send(const std::string& bytes);
     void Reply(const std::string& line) { Send(line + "\r\n"); }
@@ -64,12 +66,11 @@ public:
     // Connects to the address of the last PORT line (from `sourceAddress`);
     // `receiveBuffer` bytes of receive buffer when not 0.
     int ConnectData(const std::string& sourceAddress = "127.0.0.1", int receiveBuffer = 0);
-    // Everything until the client closes; `reset` tells whether it ended
-    // with a reset instead of an orderly close.
+    // Everything until the client closes; `*reset`, when given, is set when
+    // it ended with a reset instead of an orderly close.
     static std::string ReceiveAll(int fd, bool* reset = nullptr);
-    void ResetAndClose();
-    void Close();
-    int Fd() const { return m_fd; }
+    void Close() { ::close(std::exchange(m_fd, -1)); }
+    bool Open() const { return m_fd >= 0; }
 
     std::string PortLine;
 
@@ -88,17 +89,28 @@ public:
     int Connections() const { return m_connections; }
 
     // Commands received so far, in order, over all connections.
-    std::vector<std::string> Commands() const;
-    void Record(const std::string& command);
+    std::vector<std::string> Commands() const { return Locked([&] { return m_commands; }); }
+    void Record(const std::string& command) { Locked([&] { m_commands.push_back(command); }); }
     // Bytes the data connection delivered, by file name.
-    std::string Received(const std::string& name) const;
-    void Store(const std::string& name, const std::string& bytes);
+    std::string Received(const std::string& name) const
+    {
+        return Locked([&] { return m_files.contains(name) ? m_files.at(name) : std::string("<none>"); });
+    }
+    void Store(const std::string& name, const std::string& bytes) { Locked([&] { m_files[name] = bytes; }); }
+    // Stores all the data connection `fd` brings as `name`; true when it
+    // ended with a reset.
+    bool TakeFile(const std::string& name, int fd);
     bool DataReset() const { return m_dataReset; }
-    void SetDataReset() { m_dataReset = true; }
 
 private:
+    template <class F> std::invoke_result_t<F> Locked(F f) const
+    {
+        std::lock_guard lock(m_mutex);
+        return f();
+    }
+
     Script m_script;
-    int m_listener = -1;
+    int m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     int m_port = 0;
     std::atomic<int> m_connections { 0 };
     std::atomic<bool> m_stop { false };
@@ -115,6 +127,8 @@ private:
 using CommandHook = std::function<bool(ScriptConnection&, const std::string& verb, const std::string& arg)>;
 void RunStandardSession(ScriptedFtpServer& server, ScriptConnection& c, const CommandHook& hook = nullptr,
     const std::string& greeting = "220 scripted server ready");
+// Holds the connection open without a word until the client goes.
+void Silence(ScriptConnection& c);
 // A hook that answers the listed commands with their bytes as they stand
 // (CR LF included), and leaves the others to the standard session.
 CommandHook Answers(std::map<std::string, std::string> replies);

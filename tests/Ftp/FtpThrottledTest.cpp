@@ -11,21 +11,20 @@
 
 #include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <iomanip>
 #include <iostream>
-#include <map>
 #include <sstream>
 
 namespace {
 
+using namespace std::chrono_literals;
+
 struct Upload {
-    std::size_t Size;
     std::unique_ptr<TempDir> Root;
-    std::unique_ptr<ExternalFtpServer> Server;
-    std::string Local;
-    std::string Bytes;
+    std::unique_ptr<ExternalFtpServer> Server {};
+    std::string Local {};
+    std::string Bytes {};
     pid_t Pid = -1;
 };
 
@@ -33,26 +32,22 @@ struct Upload {
 
 TEST(ThrottledServer, EveryUploadToAServerReading100KBsEndsWellAndTheServerHoldsItWhole)
 {
-    std::string helper = CORVANA_BIN_DIR "/ftp_upload_once";
-    TempDir work("ftp-throttled");
     std::vector<Upload> uploads;
     for (std::size_t mib : { 1, 3, 10 })
         for (int run = 0; run < 10; ++run) {
-            Upload u;
-            u.Size = mib << 20;
-            u.Root = std::make_unique<TempDir>("ftp-root");
-            u.Server = ExternalFtpServer::StartPyftpdlib(u.Root->Path(), u.Root->Path(), 100 * 1024);
+            // The file to send lies beside what the server takes.
+            auto root = std::make_unique<TempDir>("ftp-root");
+            std::string local = root->File("up" + std::to_string(uploads.size()));
+            Upload u { std::move(root), nullptr, local, PatternBytes(mib << 20, unsigned(uploads.size())) };
+            u.Server = ExternalFtpServer::StartPyftpdlib(u.Root->Path(), 100 * 1024);
             if (!u.Server->Running())
                 GTEST_SKIP() << u.Server->Problem();
-            u.Bytes = PatternBytes(u.Size, unsigned(uploads.size()));
-            u.Local = work.File("up" + std::to_string(uploads.size()));
             WriteFileBytes(u.Local, u.Bytes);
             uploads.push_back(std::move(u));
         }
-    for (std::size_t i = 0; i < uploads.size(); ++i) {
-        Upload& u = uploads[i];
-        u.Pid = SpawnProgram({ helper, std::to_string(u.Server->Port()), u.Server->User(), u.Server->Password(), u.Local,
-                                 "up.bin", "15" },
+    for (Upload& u : uploads) {
+        u.Pid = SpawnProgram({ CORVANA_BIN_DIR "/ftp_upload_once", std::to_string(u.Server->Port()), u.Server->User(),
+                                 u.Server->Password(), u.Local, "up.bin", "15" },
             u.Local + ".out");
         ASSERT_GT(u.Pid, 0);
     }
@@ -62,24 +57,24 @@ TEST(ThrottledServer, EveryUploadToAServerReading100KBsEndsWellAndTheServerHolds
     for (Upload& u : uploads) {
         ::waitpid(u.Pid, nullptr, 0);
         std::string output = ReadFileBytes(u.Local + ".out");
-        std::istringstream line(output);
         int ok = -1;
         long ms = 0;
-        line >> ok >> ms;
+        std::istringstream(output) >> ok >> ms;
         std::string path = u.Root->File("up.bin");
+        auto held = [&] { return std::filesystem::exists(path) ? std::filesystem::file_size(path) : 0; };
         // A server told of a failure may still be writing what it has.
         for (int still = 0, looks = 0; ok != 1 && still < 20 && looks < 300; ++looks) {
-            std::uintmax_t before = std::filesystem::exists(path) ? std::filesystem::file_size(path) : 0;
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            still = before == (std::filesystem::exists(path) ? std::filesystem::file_size(path) : 0) ? still + 1 : 0;
+            std::uintmax_t before = held();
+            std::this_thread::sleep_for(100ms);
+            still = before == held() ? still + 1 : 0;
         }
         std::string stored = ReadFileBytes(path);
         bool whole = stored == u.Bytes;
-        // What the client says is what the server ended with.
-        EXPECT_EQ(ok == 1, whole) << (u.Size >> 20) << " MiB: " << output << " (the server holds " << stored.size() << ")";
-        EXPECT_EQ(ok, 1) << (u.Size >> 20) << " MiB: " << output << " (the server holds " << stored.size() << ")";
-        good[u.Size] += ok == 1 && whole;
-        figures[u.Size] << " " << std::fixed << std::setprecision(1) << double(ms) / 1000 << (ok == 1 ? "" : " (failed)");
+        // It ended well, and what the client says is what the server ended with.
+        EXPECT_EQ(std::tuple(ok, whole), std::tuple(1, true))
+            << (u.Bytes.size() >> 20) << " MiB: " << output << " (the server holds " << stored.size() << ")";
+        good[u.Bytes.size()] += ok == 1 && whole;
+        figures[u.Bytes.size()] << " " << std::fixed << std::setprecision(1) << double(ms) / 1000 << (ok == 1 ? "" : " (failed)");
     }
     for (auto& [size, times] : figures)
         std::cout << (size >> 20) << " MiB: " << good[size] << "/10 ended well; seconds:" << times.str() << "\n";
@@ -89,12 +84,7 @@ TEST(ThrottledServer, EveryUploadToAServerReading100KBsEndsWellAndTheServerHolds
 // server at each look: (tick, bytes taken, window offered, whole file held).
 TEST(ProgressDeadline, AServerStillReadingIsWaitedForAndOneThatStoppedIsNot)
 {
-    struct Look {
-        std::uint64_t At;
-        std::int64_t Taken;
-        std::uint32_t Window;
-        bool Whole;
-    };
+    using Look = std::tuple<std::uint64_t, std::int64_t, std::uint32_t, bool>;
     struct Case {
         const char* Name;
         std::vector<Look> Looks;
@@ -115,14 +105,8 @@ TEST(ProgressDeadline, AServerStillReadingIsWaitedForAndOneThatStoppedIsNot)
     };
     for (const Case& k : cases) {
         TProgressDeadline deadline(15, 1);
-        for (const Look& l : k.Looks) {
-            TFtpTransferProgress p;
-            p.Taken = l.Taken;
-            p.Window = l.Window;
-            p.Whole = l.Whole;
-            p.Start = 1;
-            deadline.Look(l.At, p);
-        }
+        for (const auto& [at, taken, window, whole] : k.Looks)
+            deadline.Look(at, TFtpTransferProgress { taken, window, whole, 1 });
         EXPECT_GE(deadline.At(), k.GivesUpFrom) << k.Name;
         EXPECT_LE(deadline.At(), k.GivesUpBy) << k.Name;
     }

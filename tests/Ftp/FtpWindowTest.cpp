@@ -17,6 +17,7 @@
 #include <sched.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -24,12 +25,7 @@ namespace {
 
 class FtpWindow : public ::testing::Test {
 protected:
-    void SetUp() override { form = new TForm1(nullptr); }
-    void TearDown() override
-    {
-        delete form;
-        TOpenDialog::Responder = nullptr;
-    }
+    void TearDown() override { TOpenDialog::Responder = nullptr; }
 
     std::vector<std::string> Log() const
     {
@@ -38,61 +34,43 @@ protected:
             lines.push_back(form->Memo1->Lines().Strings(i));
         return lines;
     }
+    bool Logged(const std::string& line) const { return std::ranges::count(Log(), line) > 0; }
 
-    bool Logged(const std::string& line) const
-    {
-        auto lines = Log();
-        return std::find(lines.begin(), lines.end(), line) != lines.end();
-    }
-
-    TForm1* form = nullptr;
+    std::unique_ptr<TForm1> form = std::make_unique<TForm1>(nullptr);
 };
 
 // Runs the test body inside a network of its own, where 127.0.0.1:21 is
 // free for the test's server; the process's own network comes back after.
-class PrivateNetwork {
-public:
+struct PrivateNetwork {
     PrivateNetwork()
     {
-        m_original = ::open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC);
-        if (m_original < 0 || ::unshare(CLONE_NEWNET) != 0) {
+        if (Original < 0 || ::unshare(CLONE_NEWNET) != 0)
             Problem = "a private network namespace is not permitted here";
-            return;
-        }
-        if (std::system("ip link set lo up") != 0)
+        else if (std::system("ip link set lo up") != 0)
             Problem = "the loopback device of the private network did not come up";
     }
+    // Without the original (-1) both calls fail harmlessly.
     ~PrivateNetwork()
     {
-        if (m_original >= 0) {
-            ::setns(m_original, CLONE_NEWNET);
-            ::close(m_original);
-        }
+        ::setns(Original, CLONE_NEWNET);
+        ::close(Original);
     }
-    std::string Problem;
 
-private:
-    int m_original = -1;
+    int Original = ::open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC);
+    std::string Problem;
 };
 
 }
 
 TEST_F(FtpWindow, FieldsAndClientAsDesigned)
 {
-    EXPECT_EQ(form->Caption(), "FTP Access");
-    EXPECT_EQ(form->ClientWidth(), 516);
-    EXPECT_EQ(form->ClientHeight(), 259);
-    EXPECT_EQ(form->Button1->Caption(), "Upload");
-    EXPECT_TRUE(form->Button1->Default);
-    EXPECT_EQ(form->Button6->Caption(), "Make Dir");
-    EXPECT_EQ(form->Button3->Caption(), "Delete");
-    EXPECT_EQ(form->Button2->Caption(), "Exit");
-    EXPECT_FALSE(form->Label1->Visible());
-    EXPECT_EQ(form->Label5->Caption(), "Hostdir");
-    EXPECT_EQ(form->FtpClient1->Port(), "ftp");
-    EXPECT_EQ(form->FtpClient1->Timeout, 15);
-    EXPECT_TRUE(form->FtpClient1->Binary());
-    EXPECT_EQ(form->OpenDialog1->Filter, "All Files (*.*)|*.*");
+    EXPECT_EQ(std::tuple(form->Caption(), form->ClientWidth(), form->ClientHeight(), form->Label1->Visible()),
+        std::tuple("FTP Access", 516, 259, false));
+    EXPECT_EQ(std::tuple(form->Button1->Caption(), form->Button6->Caption(), form->Button3->Caption(), form->Button2->Caption()),
+        std::tuple("Upload", "Make Dir", "Delete", "Exit"));
+    EXPECT_EQ(std::tuple(form->Button1->Default, form->FtpClient1->Port(), form->FtpClient1->Timeout, form->FtpClient1->Binary()),
+        std::tuple(true, "ftp", 15, true));
+    EXPECT_EQ(std::tuple(form->Label5->Caption(), form->OpenDialog1->Filter), std::tuple("Hostdir", "All Files (*.*)|*.*"));
     // Enter anywhere is Upload.
     EXPECT_TRUE(form->Button1->HandlesDialogKey(VK_RETURN));
 }
@@ -119,8 +97,7 @@ TEST_F(FtpWindow, RefusedStartReachesTheCallerAndIsLogged)
     form->Edit6->SetText("/nonexistent");
     EXPECT_THROW(form->Button1->Click(), Exception);
     ASSERT_TRUE(RunUntil([&] { return Logged("Request 35 Done."); }));
-    EXPECT_FALSE(Logged("No error"));
-    EXPECT_EQ(form->FtpClient1->State(), ftpReady);
+    EXPECT_EQ(std::tuple(Logged("No error"), form->FtpClient1->State()), std::tuple(false, ftpReady));
 }
 
 TEST_F(FtpWindow, UploadMakeDirAndDeleteOnTheFtpPort)
@@ -147,15 +124,12 @@ TEST_F(FtpWindow, UploadMakeDirAndDeleteOnTheFtpPort)
     form->Edit5->SetFocus();
     EXPECT_TRUE(form->DialogKey(VK_RETURN));
     ASSERT_TRUE(RunUntil([&] { return Logged("Request 35 Done."); }));
-    EXPECT_TRUE(ReadFileBytes(root.File("site/index.htm")) == bytes);
-    EXPECT_TRUE(Logged("Session Connected, error = 0"));
-    EXPECT_TRUE(Logged("Session Closed, error = 0"));
-    EXPECT_TRUE(Logged("StatusCode = 226"));
-    EXPECT_TRUE(Logged("No error"));
+    EXPECT_EQ(std::tuple(ReadFileBytes(root.File("site/index.htm")) == bytes, Logged("Session Connected, error = 0"),
+                  Logged("Session Closed, error = 0"), Logged("StatusCode = 226"), Logged("No error")),
+        std::tuple(true, true, true, true, true));
     // Once per request, not twice.
-    auto lines = Log();
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Request 35 Done."), 1);
-    EXPECT_EQ(form->Label1->Caption(), std::to_string(ftpReady));
+    EXPECT_EQ(std::tuple(std::ranges::count(Log(), "Request 35 Done."), form->Label1->Caption()),
+        std::tuple(1, std::to_string(ftpReady)));
 
     // A click on `button` with `name` in the host file field, until its
     // request is logged as done.
@@ -166,20 +140,15 @@ TEST_F(FtpWindow, UploadMakeDirAndDeleteOnTheFtpPort)
         return RunUntil([&] { return Logged(done); });
     };
     ASSERT_TRUE(run(form->Button6, "made", "Request 29 Done."));
-    EXPECT_TRUE(Logged("No error"));
-    EXPECT_TRUE(std::filesystem::is_directory(root.File("made")));
+    EXPECT_EQ(std::tuple(Logged("No error"), std::filesystem::is_directory(root.File("made"))), std::tuple(true, true));
 
     ASSERT_TRUE(run(form->Button3, "site/index.htm", "Request 28 Done."));
-    EXPECT_TRUE(Logged("No error"));
-    EXPECT_FALSE(std::filesystem::exists(root.File("site/index.htm")));
+    EXPECT_EQ(std::tuple(Logged("No error"), std::filesystem::exists(root.File("site/index.htm"))), std::tuple(true, false));
 
     // A failure is logged with the server's reply.
     ASSERT_TRUE(run(form->Button3, "site/index.htm", "Request 28 Done."));
     EXPECT_TRUE(Logged("StatusCode = 550"));
-    bool errorLine = false;
-    for (const auto& line : Log())
-        errorLine = errorLine || line.rfind("Error = 550 (550 ", 0) == 0;
-    EXPECT_TRUE(errorLine);
+    EXPECT_TRUE(std::ranges::any_of(Log(), [](const std::string& line) { return line.rfind("Error = 550 (550 ", 0) == 0; }));
 }
 
 TEST_F(FtpWindow, ThePanelIsSunkOutsideRaisedInsideAndTheFieldsUseTheWindowFont)
@@ -191,14 +160,10 @@ TEST_F(FtpWindow, ThePanelIsSunkOutsideRaisedInsideAndTheFieldsUseTheWindowFont)
     shot.SetImage(form->Panel1->Widget()->grab().toImage());
     ResetSysColors();
     const int r = shot.Width() - 1, b = shot.Height() - 1;
-    struct Ring {
-        int x, y;
-        TColor colour;
-    } rings[] = { { 0, 0, dark }, { r, b, light }, { 1, 1, light }, { r - 1, b - 1, dark } };
-    for (const Ring& ring : rings)
-        EXPECT_EQ(shot.Pixel(ring.x, ring.y), ring.colour) << ring.x << "," << ring.y;
+    // The outer ring at (0, 0) and (r, b), the inner one at (1, 1) and (r - 1, b - 1).
+    EXPECT_EQ((std::vector { shot.Pixel(0, 0), shot.Pixel(r, b), shot.Pixel(1, 1), shot.Pixel(r - 1, b - 1) }),
+        (std::vector { dark, light, light, dark }));
 
     QFontInfo used(form->Edit6->Widget()->font());
-    EXPECT_EQ(used.pointSize(), 8);
-    EXPECT_FALSE(used.fixedPitch()) << used.family().toStdString();
+    EXPECT_EQ(std::tuple(used.pointSize(), used.fixedPitch()), std::tuple(8, false)) << used.family().toStdString();
 }
