@@ -11,9 +11,9 @@ namespace {
 // Tab until the control has the focus.
 void TabTo(TForm* d, TWinControl* control)
 {
-    for (int i = 0; i < 20 && !ElementDialogTest::HasFocus(d, control); ++i)
+    for (int i = 0; i < 20 && !HasFocus(d, control); ++i)
         KeyAtFocus(d->Widget(), Qt::Key_Tab);
-    ASSERT_TRUE(ElementDialogTest::HasFocus(d, control)) << control->Name;
+    ASSERT_TRUE(HasFocus(d, control)) << control->Name;
 }
 
 struct KeyCase {

@@ -31,16 +31,6 @@ class ElementDialogTest : public PageTest {
 protected:
     void SetUp() override { StartPage(); }
 
-public:
-    // Whether the control (or a part of it, as a list's edit) has the
-    // dialog's focus.
-    static bool HasFocus(TForm* form, TWinControl* control)
-    {
-        QWidget* focused = form->Widget()->focusWidget();
-        return focused && (focused == control->Widget() || control->Widget()->isAncestorOf(focused));
-    }
-
-protected:
     // Opens the dialog, lets the user work in it (which should close it) and
     // returns what the page gained.
     template<class Form>
@@ -55,8 +45,7 @@ protected:
         // The caret in the middle of a line of a page of ASCII text.
         const std::string before = "<P>\nab|cd\n</P>";
         const int start = 6;
-        PageWindow->RichEdit1->SetText(before);
-        PageWindow->RichEdit1->SetSelStart(start);
+        SetPage(before, start);
         StillOpen = false;
         InModal = [this, use](TForm* form) {
             use(static_cast<Form*>(form));
@@ -89,9 +78,7 @@ protected:
                     ClickOn(d->*ok);
                 });
                 const std::string& want = upper ? c.upper : c.lower;
-                EXPECT_FALSE(StillOpen) << c.what;
-                EXPECT_EQ(got.text, want) << c.what;
-                EXPECT_EQ(got.caret, Characters(want) - c.caretBack) << c.what;
+                EXPECT_EQ(std::tuple(StillOpen, got.text, got.caret), std::tuple(false, want, Characters(want) - c.caretBack)) << c.what;
             }
         PageWindow->Edit4->SetText("Upercase");
     }
@@ -123,9 +110,8 @@ protected:
                 fill(d);
                 wayOut(d);
             });
-            EXPECT_FALSE(StillOpen) << "opening " << way;
             // The first opening shows the design state.
-            EXPECT_TRUE(resetOnOpening || way == 0) << "opening " << way;
+            EXPECT_EQ(std::tuple(StillOpen, resetOnOpening || way == 0), std::tuple(false, true)) << "opening " << way;
             ++way;
         }
     }

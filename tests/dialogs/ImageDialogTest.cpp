@@ -5,10 +5,9 @@
 #include "tests/dialogs/PageFixture.h"
 
 #include "platform/FileMask.h"
+#include "platform/Messages.h"
 
 #include <QWidget>
-
-#include "platform/Messages.h"
 
 namespace {
 
@@ -30,8 +29,7 @@ protected:
         };
         StillOpen = false;
         Do([] { OpenDialog<TForm5>(); });
-        const std::string text = PageWindow->RichEdit1->Text();
-        return text.substr(std::size_t(caret), std::size_t(PageWindow->RichEdit1->SelStart() - caret));
+        return PageFrom(caret);
     }
 
     bool StillOpen = false;
@@ -44,12 +42,9 @@ TEST_F(ImageDialogTest, DefaultsWriteSourceBorderAndEmptyAltAtTheCaret)
     int caret = PageWindow->RichEdit1->SelStart();
     std::string before = PageWindow->RichEdit1->Text();
     std::string inserted = InsertImage([](TForm5* d) { d->Edit1->SetText("a.gif"); });
-    EXPECT_FALSE(StillOpen);
-    EXPECT_EQ(inserted, "<IMG SRC=\"a.gif\" BORDER=0 ALT=\"\">");
+    EXPECT_EQ(std::tuple(StillOpen, inserted), std::tuple(false, "<IMG SRC=\"a.gif\" BORDER=0 ALT=\"\">"));
     EXPECT_EQ(PageWindow->RichEdit1->Text(), before.substr(0, std::size_t(caret)) + inserted + before.substr(std::size_t(caret)));
-    EXPECT_EQ(PageWindow->RichEdit1->SelLength(), 0);
-    EXPECT_TRUE(Errors.empty());
-    EXPECT_TRUE(Questions.empty());
+    EXPECT_EQ(std::tuple(PageWindow->RichEdit1->SelLength(), Errors.size(), Questions.size()), std::tuple(0, 0u, 0u));
 }
 
 TEST_F(ImageDialogTest, EveryAttributeInOrderWithValuesTakenAsTheyStand)
@@ -79,23 +74,23 @@ TEST_F(ImageDialogTest, TagCaseAndQuoteComeFromTheMainWindow)
         d->ComboBox1->SetText("top");
         d->Edit2->SetText("alt");
     };
-    for (const char* tagCase : { "Lowercase", "upercase", "" }) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        { "Lowercase", "\"", "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">" },
+        { "upercase", "\"", "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">" },
+        { "", "\"", "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">" },
+        { "Upercase", "", "<IMG SRC=a.gif WIDTH=10 BORDER=0 ALIGN=top ALT=alt>" },
+        { "Upercase", "'", "<IMG SRC='a.gif' WIDTH=10 BORDER=0 ALIGN='top' ALT='alt'>" },
+    };
+    for (auto [tagCase, quote, written] : cases) {
         PageWindow->Edit4->SetText(tagCase);
-        EXPECT_EQ(InsertImage(fill), "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">") << tagCase;
+        PageWindow->Edit2->SetText(quote);
+        EXPECT_EQ(InsertImage(fill), written) << tagCase << quote;
     }
-    PageWindow->Edit4->SetText("Upercase");
-    PageWindow->Edit2->SetText("");
-    EXPECT_EQ(InsertImage(fill), "<IMG SRC=a.gif WIDTH=10 BORDER=0 ALIGN=top ALT=alt>");
-
-    PageWindow->Edit2->SetText("'");
-    EXPECT_EQ(InsertImage(fill), "<IMG SRC='a.gif' WIDTH=10 BORDER=0 ALIGN='top' ALT='alt'>");
 }
 
 TEST_F(ImageDialogTest, TheSelectionIsReplaced)
 {
-    PageWindow->RichEdit1->SetText("one TWO three");
-    PageWindow->RichEdit1->SetSelStart(4);
-    PageWindow->RichEdit1->SetSelLength(3);
+    SetPage("one TWO three", 4, 3);
     InsertImage([](TForm5* d) { d->Edit1->SetText("x.gif"); });
     EXPECT_EQ(PageWindow->RichEdit1->Text(), "one <IMG SRC=\"x.gif\" BORDER=0 ALT=\"\"> three");
     EXPECT_EQ(PageWindow->RichEdit1->SelStart(), int(std::string("one <IMG SRC=\"x.gif\" BORDER=0 ALT=\"\">").size()));
@@ -115,24 +110,14 @@ TEST_F(ImageDialogTest, AnEmptySourceIsRefusedAndTheOtherFieldsStay)
     };
     Do([] { OpenDialog<TForm5>(); });
     ASSERT_EQ(Questions.size(), 1u);
-    EXPECT_EQ(Questions[0].Text, "You have to select an image before you can insert the HTML text!");
-    EXPECT_EQ(Questions[0].Type, mtError);
-    EXPECT_EQ(Questions[0].Buttons, unsigned(mbOK));
+    EXPECT_EQ(std::tuple(Questions[0].Text, Questions[0].Type, Questions[0].Buttons),
+        std::tuple("You have to select an image before you can insert the HTML text!", mtError, unsigned(mbOK)));
     EXPECT_TRUE(keptFields);
-    EXPECT_EQ(PageWindow->RichEdit1->Text(), before);
-    EXPECT_FALSE(PageWindow->RichEdit1->Modified());
+    EXPECT_EQ(std::tuple(PageWindow->RichEdit1->Text(), PageWindow->RichEdit1->Modified()), std::tuple(before, false));
 }
 
 TEST_F(ImageDialogTest, OkCancelAndTheCloseBoxAllLeaveItReset)
 {
-    auto fillAll = [](TForm5* d) {
-        d->Edit1->SetText("a.gif");
-        d->Edit2->SetText("alt");
-        d->Edit3->SetText("7");
-        d->ComboBox1->SetText("LEFT");
-        d->Edit5->SetText("1");
-        d->Edit4->SetText("2");
-    };
     auto isReset = [](TForm5* d) {
         return Emptied({ d->Edit1, d->Edit2 }) && d->Edit3->Text() == "0" && Emptied({ d->ComboBox1, d->Edit5, d->Edit4 });
     };
@@ -146,13 +131,12 @@ TEST_F(ImageDialogTest, OkCancelAndTheCloseBoxAllLeaveItReset)
         InModal = [&](TForm* form) {
             auto* d = static_cast<TForm5*>(form);
             resetOnOpening = isReset(d);
-            fillAll(d);
+            Retype({ { d->Edit1, "a.gif" }, { d->Edit2, "alt" }, { d->Edit3, "7" }, { d->ComboBox1, "LEFT" }, { d->Edit5, "1" } });
+            Retype(d->Edit4, "2");
             wayOut(d);
         };
         Do([] { OpenDialog<TForm5>(); });
-        EXPECT_TRUE(resetOnOpening);
-        EXPECT_FALSE(Form5->Visible());
-        EXPECT_TRUE(isReset(Form5));
+        EXPECT_EQ(std::tuple(resetOnOpening, Form5->Visible(), isReset(Form5)), std::tuple(true, false, true));
     }
     // Only OK wrote anything: one image beside the nine tags of the skeleton.
     std::string page = PageWindow->RichEdit1->Text();
@@ -164,21 +148,16 @@ TEST_F(ImageDialogTest, BrowseTakesTheBareFileNameAlsoOfHiddenFiles)
     WriteFileBytes(Dir.File("My Cat.GIF"), "GIF89a");
     WriteFileBytes(Dir.File(".hidden.jpg"), "jpg");
     EXPECT_EQ(Form5->OpenDialog1->Filter, "Image Files (*.gif; *.jpg)|*.gif; *.jpg|All Files (*.*)|*.*");
-
-    FileChoices = { Dir.File("My Cat.GIF") };
-    Do([] { ClickOn(Form5->BitBtn1); });
-    EXPECT_EQ(Form5->Edit1->Text(), "My Cat.GIF");
-
-    FileChoices = { Dir.File(".hidden.jpg") };
-    Do([] { ClickOn(Form5->BitBtn1); });
-    EXPECT_EQ(Form5->Edit1->Text(), ".hidden.jpg");
-    EXPECT_TRUE(Errors.empty());
-
-    // Cancel changes nothing.
-    FileChoices = { std::nullopt };
-    Do([] { ClickOn(Form5->BitBtn1); });
-    EXPECT_EQ(Form5->Edit1->Text(), ".hidden.jpg");
-    EXPECT_EQ(FileDialogTitles.size(), 3u);
+    // A cancelled choice changes nothing.
+    const std::pair<std::optional<std::string>, std::string> choices[] = {
+        { Dir.File("My Cat.GIF"), "My Cat.GIF" }, { Dir.File(".hidden.jpg"), ".hidden.jpg" }, { std::nullopt, ".hidden.jpg" },
+    };
+    for (const auto& [choice, source] : choices) {
+        FileChoices = { choice };
+        Do([] { ClickOn(Form5->BitBtn1); });
+        EXPECT_EQ(Form5->Edit1->Text(), source);
+    }
+    EXPECT_EQ(std::tuple(Errors.size(), FileDialogTitles.size()), std::tuple(0u, 3u));
 }
 
 TEST_F(ImageDialogTest, EachOpeningFocusesTheSourceOnce)
@@ -205,36 +184,25 @@ TEST_F(ImageDialogTest, EachOpeningFocusesTheSourceOnce)
 
 TEST_F(ImageDialogTest, TheBorderArrowsStepWithinNoughtToTen)
 {
-    Form5->Edit3->SetText("9");
-    Form5->UpDown1->Step(btNext);
-    EXPECT_EQ(Form5->Edit3->Text(), "10");
-    Form5->UpDown1->Step(btNext);
-    EXPECT_EQ(Form5->Edit3->Text(), "10");
-    Form5->Edit3->SetText("0");
-    Form5->UpDown1->Step(btPrev);
-    EXPECT_EQ(Form5->Edit3->Text(), "0");
     // Typed text that is no number: the arrows go on from the last position.
-    Form5->Edit3->SetText("3");
-    Form5->UpDown1->Step(btNext);
-    Form5->Edit3->SetText("lots");
-    Form5->UpDown1->Step(btNext);
-    EXPECT_EQ(Form5->Edit3->Text(), "5");
-    Form5->Edit3->SetText("250");
-    Form5->UpDown1->Step(btPrev);
-    EXPECT_EQ(Form5->Edit3->Text(), "9");
+    const std::tuple<const char*, TUDBtnType, const char*> steps[] = {
+        { "9", btNext, "10" }, { nullptr, btNext, "10" }, { "0", btPrev, "0" },
+        { "3", btNext, "4" }, { "lots", btNext, "5" }, { "250", btPrev, "9" },
+    };
+    for (auto [typed, arrow, shown] : steps) {
+        if (typed)
+            Form5->Edit3->SetText(typed);
+        Form5->UpDown1->Step(arrow);
+        EXPECT_EQ(Form5->Edit3->Text(), shown) << (typed ? typed : "no text typed");
+    }
 }
 
 TEST_F(ImageDialogTest, TheAlignListHoldsTheEightPositions)
 {
-    std::vector<std::string> items;
-    for (int i = 0; i < Form5->ComboBox1->ItemCount(); ++i)
-        items.push_back(Form5->ComboBox1->Items(i));
-    EXPECT_EQ(items, (std::vector<std::string> { "TOP", "LEFT", "RIGHT", "MIDDLE", "TEXTTOP", "ABSMIDDLE", "BASELINE", "BOTTOM" }));
-    EXPECT_EQ(Form5->ComboBox1->Text(), "");
-    EXPECT_EQ(Form5->Caption(), "Image");
-    EXPECT_EQ(Form5->HelpContext, 39);
-    EXPECT_TRUE(Form5->Button1->Default);
-    EXPECT_FALSE(Form5->Button2->Cancel);
+    EXPECT_EQ(ListItems(Form5->ComboBox1),
+        (std::vector<std::string> { "TOP", "LEFT", "RIGHT", "MIDDLE", "TEXTTOP", "ABSMIDDLE", "BASELINE", "BOTTOM" }));
+    EXPECT_EQ(std::tuple(Form5->ComboBox1->Text(), Form5->Caption(), Form5->HelpContext, Form5->Button1->Default, Form5->Button2->Cancel),
+        std::tuple("", "Image", 39, true, false));
 }
 
 // The link dialog's web-document filter shows ".html" pages as well as
@@ -244,9 +212,7 @@ TEST(ElementDialogFilters, WebDocumentsIncludeHtmlPages)
     auto items = ParseFilter(kWebFiles.filter);
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[1].Description, "Web Documents (*.htm; *.html)");
-    EXPECT_TRUE(MatchesMask("index.html", items[1].Mask));
-    EXPECT_TRUE(MatchesMask("index.htm", items[1].Mask));
-    EXPECT_TRUE(MatchesMask("index.html", items[0].Mask));
-    EXPECT_TRUE(MatchesMask("photo.jpg", items[2].Mask));
-    EXPECT_FALSE(MatchesMask("index.html", items[2].Mask));
+    EXPECT_EQ(std::tuple(MatchesMask("index.html", items[1].Mask), MatchesMask("index.htm", items[1].Mask),
+                  MatchesMask("index.html", items[0].Mask), MatchesMask("photo.jpg", items[2].Mask), MatchesMask("index.html", items[2].Mask)),
+        std::tuple(true, true, true, true, false));
 }

@@ -5,6 +5,8 @@
 #include "platform/ComboBox.h"
 #include "platform/Messages.h"
 
+#include <QWidget>
+
 #include <algorithm>
 
 TPageWindow::TPageWindow(TComponent* owner)
@@ -50,6 +52,27 @@ std::string PageFrom(int start)
 {
     std::string text = PageWindow->RichEdit1->Text();
     return text.substr(std::size_t(start), std::size_t(PageWindow->RichEdit1->SelStart() - start));
+}
+
+void SetPage(const std::string& text, int selStart, int selLength)
+{
+    PageWindow->RichEdit1->SetText(text);
+    PageWindow->RichEdit1->SetSelStart(selStart);
+    PageWindow->RichEdit1->SetSelLength(selLength);
+}
+
+bool HasFocus(TForm* form, TWinControl* control)
+{
+    QWidget* focused = form->Widget()->focusWidget();
+    return focused && (focused == control->Widget() || control->Widget()->isAncestorOf(focused));
+}
+
+std::vector<std::string> ListItems(TComboBox* box)
+{
+    std::vector<std::string> items;
+    for (int i = 0; i < box->ItemCount(); ++i)
+        items.push_back(box->Items(i));
+    return items;
 }
 
 bool PageTest::Emptied(std::initializer_list<TControl*> fields)

@@ -119,3 +119,10 @@ private:
 
 // The page text between `start` and the caret.
 std::string PageFrom(int start);
+// The page's text put in, and the selection made in it.
+void SetPage(const std::string& text, int selStart, int selLength = 0);
+// Whether the control (or a part of it, as a list's edit) has the
+// dialog's focus.
+bool HasFocus(TForm* form, TWinControl* control);
+// The items of a list, in order.
+std::vector<std::string> ListItems(TComboBox* box);
