@@ -16,10 +16,7 @@ TEST_F(EmbeddedObjectsTest, AppletWritesCodeSizeAndMessage)
     });
     ExpectResetOnEveryWayOut<TForm25>(&TForm25::Button1, &TForm25::Button2,
         [](TForm25* d) { Retype({ { d->Edit1, "a" }, { d->Edit2, "1" }, { d->Edit3, "2" }, { d->Edit4, "m" } }); },
-        [](TForm25* d) {
-            return Emptied({ d->Edit1, d->Edit2, d->Edit3, d->Edit4 })
-                && HasFocus(d, d->Edit1);
-        });
+        [](TForm25* d) { return Emptied({ d->Edit1, d->Edit2, d->Edit3, d->Edit4 }) && HasFocus(d, d->Edit1); });
 }
 
 TEST_F(EmbeddedObjectsTest, ParameterLeavesOutEmptyAttributes)
@@ -32,7 +29,7 @@ TEST_F(EmbeddedObjectsTest, ParameterLeavesOutEmptyAttributes)
             "<PARAM NAME=\"speed\" VALUE=\"fast\"></PARAM>", "<param name=\"speed\" value=\"fast\"></param>" },
     });
     ExpectResetOnEveryWayOut<TForm26>(&TForm26::Button1, &TForm26::Button2,
-        [](TForm26* d) { Retype(d->Edit1, "n"); Retype(d->Edit2, "v"); },
+        [](TForm26* d) { Retype({ { d->Edit1, "n" }, { d->Edit2, "v" } }); },
         [](TForm26* d) { return Emptied({ d->Edit1, d->Edit2 }) && HasFocus(d, d->Edit1); });
 }
 
@@ -49,12 +46,11 @@ TEST_F(EmbeddedObjectsTest, EmbeddedItemHasNoEndTagAndPutsWidthFirst)
     FileChoices = { Dir.File("tune.mid") };
     Use<TForm28>([](TForm28* d) {
         ClickOn(d->BitBtn1);
-        EXPECT_EQ(d->Edit1->Text(), "tune.mid");
-        EXPECT_TRUE(HasFocus(d, d->Edit2));
+        EXPECT_EQ(std::tuple(d->Edit1->Text(), HasFocus(d, d->Edit2)), std::tuple("tune.mid", true));
         ClickOn(d->Button2);
     });
     ExpectResetOnEveryWayOut<TForm28>(&TForm28::Button1, &TForm28::Button2,
-        [](TForm28* d) { Retype(d->Edit1, "x"); Retype(d->Edit2, "1"); Retype(d->Edit3, "2"); },
+        [](TForm28* d) { Retype({ { d->Edit1, "x" }, { d->Edit2, "1" }, { d->Edit3, "2" } }); },
         [](TForm28* d) { return Emptied({ d->Edit1, d->Edit2, d->Edit3 }) && HasFocus(d, d->Edit1); });
 }
 

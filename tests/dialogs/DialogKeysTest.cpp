@@ -8,66 +8,52 @@
 
 namespace {
 
-// Tab until the control has the focus.
-void TabTo(TForm* d, TWinControl* control)
+// Tab until the control of that name has the focus.
+void TabTo(TForm* d, const char* name)
 {
+    auto* control = dynamic_cast<TWinControl*>(d->FindComponent(name));
+    ASSERT_NE(control, nullptr) << name;
     for (int i = 0; i < 20 && !HasFocus(d, control); ++i)
         KeyAtFocus(d->Widget(), Qt::Key_Tab);
     ASSERT_TRUE(HasFocus(d, control)) << control->Name;
 }
 
+// One step of a case: Tab to the control so named, type the text, press the keys.
+struct KeyStep {
+    const char* tabTo = nullptr;
+    const char* typed = "";
+    std::vector<int> keys = {};
+};
+
+// The steps before the Enter that ends each case.
 struct KeyCase {
     const char* what;
     TLauncher launcher;
-    std::function<void(TForm*)> keys;
+    std::vector<KeyStep> steps;
     std::string inserted;  // upper case; "" for nothing
     int browsed = 0;  // file dialogs opened
     bool closed = true;
 };
 
 const KeyCase kCases[] = {
-    { "rule: Enter on Cancel", &OpenDialog<TForm6>,
-        [](TForm* d) { TabTo(d, Form6->Button2); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "" },
-    { "rule: Enter in the width", &OpenDialog<TForm6>,
-        [](TForm* d) { TypeAtFocus(d->Widget(), "5"); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "<HR WIDTH=\"5\">" },
-    { "rule: Enter on OK", &OpenDialog<TForm6>,
-        [](TForm* d) { TabTo(d, Form6->Button1); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "<HR>" },
-    { "rule: Up and Down step the width", &OpenDialog<TForm6>,
-        [](TForm* d) {
-            for (int key : { Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down })
-                KeyAtFocus(d->Widget(), key);
-            KeyAtFocus(d->Widget(), Qt::Key_Return);
-        },
+    { "rule: Enter on Cancel", &OpenDialog<TForm6>, { { "Button2" } }, "" },
+    { "rule: Enter in the width", &OpenDialog<TForm6>, { { nullptr, "5" } }, "<HR WIDTH=\"5\">" },
+    { "rule: Enter on OK", &OpenDialog<TForm6>, { { "Button1" } }, "<HR>" },
+    { "rule: Up and Down step the width", &OpenDialog<TForm6>, { { nullptr, "", { Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down } } },
         "<HR WIDTH=\"2\">" },
-    { "link: Enter on Browse browses", &OpenDialog<TForm7>,
-        [](TForm* d) { TabTo(d, Form7->BitBtn1); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "", 1, false },
-    { "link: Enter on Cancel", &OpenDialog<TForm7>,
-        [](TForm* d) { TabTo(d, Form7->Button1); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "" },
-    { "link: Enter in the address", &OpenDialog<TForm7>,
-        [](TForm* d) { TypeAtFocus(d->Widget(), "x.org"); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "<A HREF=\"http://x.org\"></A>" },
-    { "link: the address reached with Tab keeps its text", &OpenDialog<TForm7>,
-        [](TForm* d) {
-            TabTo(d, Form7->Edit2);
-            TabTo(d, Form7->Edit1);
-            TypeAtFocus(d->Widget(), "x.org");
-            KeyAtFocus(d->Widget(), Qt::Key_Return);
-        },
+    { "link: Enter on Browse browses", &OpenDialog<TForm7>, { { "BitBtn1" } }, "", 1, false },
+    { "link: Enter on Cancel", &OpenDialog<TForm7>, { { "Button1" } }, "" },
+    { "link: Enter in the address", &OpenDialog<TForm7>, { { nullptr, "x.org" } }, "<A HREF=\"http://x.org\"></A>" },
+    { "link: the address reached with Tab keeps its text", &OpenDialog<TForm7>, { { "Edit2" }, { "Edit1", "x.org" } },
         "<A HREF=\"http://x.org\"></A>" },
-    { "mail: Enter on Cancel", &OpenDialog<TForm8>,
-        [](TForm* d) { TabTo(d, Form8->Button2); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "" },
-    { "mail: Enter in the description", &OpenDialog<TForm8>,
-        [](TForm* d) { TypeAtFocus(d->Widget(), "a@b"); TabTo(d, Form8->Edit2); TypeAtFocus(d->Widget(), "c"); KeyAtFocus(d->Widget(), Qt::Key_Return); },
-        "<A HREF=\"mailto:a@b\">c</A>" },
-    { "image: Enter on Browse browses", &OpenDialog<TForm5>,
-        [](TForm* d) { TabTo(d, Form5->BitBtn1); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "", 1, false },
-    { "image: Up steps the border", &OpenDialog<TForm5>,
-        [](TForm* d) { TypeAtFocus(d->Widget(), "a.gif"); TabTo(d, Form5->Edit3); KeyAtFocus(d->Widget(), Qt::Key_Up); KeyAtFocus(d->Widget(), Qt::Key_Return); },
+    { "mail: Enter on Cancel", &OpenDialog<TForm8>, { { "Button2" } }, "" },
+    { "mail: Enter in the description", &OpenDialog<TForm8>, { { nullptr, "a@b" }, { "Edit2", "c" } }, "<A HREF=\"mailto:a@b\">c</A>" },
+    { "image: Enter on Browse browses", &OpenDialog<TForm5>, { { "BitBtn1" } }, "", 1, false },
+    { "image: Up steps the border", &OpenDialog<TForm5>, { { nullptr, "a.gif" }, { "Edit3", "", { Qt::Key_Up } } },
         "<IMG SRC=\"a.gif\" BORDER=1 ALT=\"\">" },
-    { "sound: Up steps the loop and unticks Infinite", &OpenDialog<TForm11>,
-        [](TForm* d) { TabTo(d, Form11->MultiBaseEdit1); KeyAtFocus(d->Widget(), Qt::Key_Up); KeyAtFocus(d->Widget(), Qt::Key_Up); KeyAtFocus(d->Widget(), Qt::Key_Return); },
+    { "sound: Up steps the loop and unticks Infinite", &OpenDialog<TForm11>, { { "MultiBaseEdit1", "", { Qt::Key_Up, Qt::Key_Up } } },
         "<BGSOUND SRC=\"\" LOOP=2>" },
-    { "sound: Enter on Cancel", &OpenDialog<TForm11>,
-        [](TForm* d) { TabTo(d, Form11->Button2); KeyAtFocus(d->Widget(), Qt::Key_Return); }, "" },
+    { "sound: Enter on Cancel", &OpenDialog<TForm11>, { { "Button2" } }, "" },
 };
 
 void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.what; }
@@ -79,11 +65,16 @@ TEST_P(DialogKeysTest, TheFocusedButtonTakesEnterAndTheDefaultOneOnlyFromAField)
     const KeyCase& c = GetParam();
     TInserted got = Use<TForm>(c.launcher, [&](TForm* d) {
         ASSERT_TRUE(RunUntil([d] { return d->Active(); }, 2000));
-        c.keys(d);
+        for (const KeyStep& step : c.steps) {
+            if (step.tabTo)
+                TabTo(d, step.tabTo);
+            TypeAtFocus(d->Widget(), step.typed);
+            for (int key : step.keys)
+                KeyAtFocus(d->Widget(), key);
+        }
+        KeyAtFocus(d->Widget(), Qt::Key_Return);
     });
-    EXPECT_EQ(got.text, c.inserted);
-    EXPECT_EQ(int(FileDialogTitles.size()), c.browsed);
-    EXPECT_EQ(!StillOpen, c.closed);
+    EXPECT_EQ(std::tuple(got.text, int(FileDialogTitles.size()), !StillOpen), std::tuple(c.inserted, c.browsed, c.closed));
 }
 
 INSTANTIATE_TEST_SUITE_P(ElementDialogs, DialogKeysTest, ::testing::ValuesIn(kCases), [](const auto& info) {

@@ -18,14 +18,6 @@ protected:
         SetScreenFontsSource(nullptr);
         ElementDialogTest::TearDown();
     }
-
-    static std::vector<std::string> Items(TComboBox* box)
-    {
-        std::vector<std::string> items;
-        for (int i = 0; i < box->ItemCount(); ++i)
-            items.push_back(box->Items(i));
-        return items;
-    }
 };
 
 }
@@ -34,8 +26,7 @@ TEST_F(FontFormMetaTest, FontLeavesTheCaretBetweenItsTags)
 {
     // Only the first opening shows the design size.
     TInserted first = Use<TForm19>([](TForm19* d) { ClickOn(d->Button1); });
-    EXPECT_EQ(first.text, "<FONT SIZE=\"0\"></FONT>");
-    EXPECT_EQ(first.caret, int(first.text.size()) - 7);
+    EXPECT_EQ(std::tuple(first.text, first.caret), std::tuple("<FONT SIZE=\"0\"></FONT>", int(first.text.size()) - 7));
 
     ExpectElements<TForm19>(&TForm19::Button1, {
         { "later opening, nothing changed", [](TForm19*) {}, "<FONT></FONT>", "<font></font>", 7 },
@@ -50,7 +41,7 @@ TEST_F(FontFormMetaTest, FontFacesAreTheSystemsOnEveryOpening)
 {
     std::vector<std::vector<std::string>> seen;
     auto look = [&](TForm19* d) {
-        seen.push_back(Items(d->ComboBox1));
+        seen.push_back(ListItems(d->ComboBox1));
         ClickOn(d->Button2);
     };
     Use<TForm19>(look);
@@ -59,15 +50,11 @@ TEST_F(FontFormMetaTest, FontFacesAreTheSystemsOnEveryOpening)
     Use<TForm19>(look);
     SetScreenFontsSource([] { return std::vector<std::string> { "Gamma" }; });
     Use<TForm19>(look);
-    EXPECT_EQ(seen[1], (std::vector<std::string> { "Alpha", "Beta" }));
-    EXPECT_EQ(seen[2], (std::vector<std::string> { "Gamma" }));
+    EXPECT_EQ((std::vector(seen.begin() + 1, seen.end())), (std::vector<std::vector<std::string>> { { "Alpha", "Beta" }, { "Gamma" } }));
 
     ExpectResetOnEveryWayOut<TForm19>(&TForm19::Button1, &TForm19::Button2,
         [](TForm19* d) { Retype({ { d->ComboBox1, "Gamma" }, { d->ComboBox2, "Navy" }, { d->Edit1, "4" } }); },
-        [](TForm19* d) {
-            return Emptied({ d->ComboBox1, d->ComboBox2, d->Edit1 })
-                && HasFocus(d, d->ComboBox1);
-        });
+        [](TForm19* d) { return Emptied({ d->ComboBox1, d->ComboBox2, d->Edit1 }) && HasFocus(d, d->ComboBox1); });
 }
 
 TEST_F(FontFormMetaTest, FontListsEachFamilyOnceByTheNameAPageAsksFor)
@@ -79,7 +66,7 @@ TEST_F(FontFormMetaTest, FontListsEachFamilyOnceByTheNameAPageAsksFor)
             shared = family.left(family.indexOf(QLatin1String(" [")));
     std::vector<std::string> items;
     TInserted picked = Use<TForm19>([&](TForm19* d) {
-        items = Items(d->ComboBox1);
+        items = ListItems(d->ComboBox1);
         if (!shared.isEmpty())
             PickWithArrows(d->ComboBox1, shared.toStdString());
         ClickOn(d->Button1);
@@ -122,8 +109,6 @@ TEST_F(FontFormMetaTest, MetaWritesAllFourAttributesInTheirOrder)
         [](TForm23* d) {
             Retype({ { d->ComboBox1, "Expires" }, { d->Edit1, "c" }, { d->ComboBox2, "Reply-to" }, { d->Edit2, "u" } });
         },
-        [](TForm23* d) {
-            return Emptied({ d->ComboBox1, d->Edit1, d->ComboBox2, d->Edit2 }) && HasFocus(d, d->ComboBox1);
-        });
+        [](TForm23* d) { return Emptied({ d->ComboBox1, d->Edit1, d->ComboBox2, d->Edit2 }) && HasFocus(d, d->ComboBox1); });
     EXPECT_EQ(Form23->Hint(), "Insert Meta");
 }

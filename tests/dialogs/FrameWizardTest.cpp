@@ -22,9 +22,7 @@ protected:
                 step2(Form14);
         };
         Do([] { OpenDialog<TForm13>(); });
-        EXPECT_FALSE(Form13->Visible());
-        EXPECT_FALSE(Form14->Visible());
-        EXPECT_EQ(PageWindow->RichEdit3->Text(), "");
+        EXPECT_EQ(std::tuple(Form13->Visible(), Form14->Visible(), PageWindow->RichEdit3->Text()), std::tuple(false, false, ""));
         return PageFrom(caret);
     }
 
@@ -47,16 +45,11 @@ TEST_F(FrameWizardTest, TwoAndThreeRowsWithTheOpeningValues)
     EXPECT_TRUE(IsReset());
     auto ok1 = [](TForm13* d) { ClickOn(d->Button1); };
     auto ok2 = [](TForm14* d) { ClickOn(d->Button1); };
-    EXPECT_EQ(Run(ok1, ok2),
-        "<FRAMESET ROWS=\"27%,*\">\n"
-        "<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
-        "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
-        "</FRAMESET>\n");
+    EXPECT_EQ(Run(ok1, ok2), "<FRAMESET ROWS=\"27%,*\">\n<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
+                             "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n</FRAMESET>\n");
     EXPECT_EQ(Run([](TForm13* d) { d->UpDown1->Step(btNext); ClickOn(d->Button1); }, ok2),
-        "<FRAMESET ROWS=\"27%,*,31%\">\n"
-        "<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
-        "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
-        "<FRAME NAME=\"Frame 3\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
+        "<FRAMESET ROWS=\"27%,*,31%\">\n<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
+        "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n<FRAME NAME=\"Frame 3\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
         "</FRAMESET>\n");
 }
 
@@ -100,11 +93,9 @@ TEST_F(FrameWizardTest, ACountWithoutAFrameSetWritesNothingAndStillResets)
                 EraseAndType(d->Frames[0].Name, "kept?");
                 ClickOn(d->Button1);
             });
-        EXPECT_EQ(block, "") << count;
-        EXPECT_TRUE(IsReset()) << count;
+        EXPECT_EQ(std::tuple(block, IsReset()), std::tuple("", true)) << count;
     }
-    EXPECT_EQ(PageWindow->RichEdit1->Text(), page);
-    EXPECT_TRUE(Errors.empty());
+    EXPECT_EQ(std::tuple(PageWindow->RichEdit1->Text(), Errors.size()), std::tuple(page, 0u));
 }
 
 TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsChoices)
@@ -117,8 +108,7 @@ TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsC
     // Cancel and Escape at step 1 keep the choices.
     Run([&](TForm13* d) { choose(d); ClickOn(d->Button2); }, nullptr);
     Run([](TForm13* d) { KeyOn(d->Edit1, Qt::Key_Escape); }, nullptr);
-    EXPECT_TRUE(Form13->RadioButton2->Checked());
-    EXPECT_EQ(Form13->Edit1->Text(), "3");
+    EXPECT_EQ(std::tuple(Form13->RadioButton2->Checked(), Form13->Edit1->Text()), std::tuple(true, "3"));
 
     const std::function<void(TForm14*)> waysOut[] = {
         [](TForm14* d) { ClickOn(d->Button2); },
@@ -141,13 +131,10 @@ TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsC
 
 TEST_F(FrameWizardTest, TheArrowsKeepTheCountWithinTwoToEight)
 {
-    for (int i = 0; i < 10; ++i)
-        Form13->UpDown1->Step(btNext);
-    EXPECT_EQ(Form13->Edit1->Text(), "8");
-    for (int i = 0; i < 10; ++i)
-        Form13->UpDown1->Step(btPrev);
-    EXPECT_EQ(Form13->Edit1->Text(), "2");
-    EXPECT_EQ(Form13->Caption(), "Frame Wizard");
-    EXPECT_EQ(Form14->Caption(), "Frame Wizard");
-    EXPECT_EQ(Form14->HelpContext, 45);
+    for (auto [arrow, count] : { std::pair(btNext, "8"), std::pair(btPrev, "2") }) {
+        for (int i = 0; i < 10; ++i)
+            Form13->UpDown1->Step(arrow);
+        EXPECT_EQ(Form13->Edit1->Text(), count);
+    }
+    EXPECT_EQ(std::tuple(Form13->Caption(), Form14->Caption(), Form14->HelpContext), std::tuple("Frame Wizard", "Frame Wizard", 45));
 }

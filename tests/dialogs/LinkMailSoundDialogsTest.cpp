@@ -17,8 +17,7 @@ TEST_F(LinkMailSoundTest, CreateLinkWaitsInsideTheLinkWithoutADescription)
               Retype({ { d->Edit1, "a.htm" }, { d->Edit2, "Home <b>" }, { d->ComboBox1, "_top" } });
           }, "<A HREF=\"a.htm\" TARGET=\"_top\">Home <b></A>", "<a href=\"a.htm\" target=\"_top\">Home <b></a>" },
     });
-    EXPECT_EQ(Form7->Caption(), "Create Link");
-    EXPECT_EQ(Form7->HelpContext, 38);
+    EXPECT_EQ(std::tuple(Form7->Caption(), Form7->HelpContext), std::tuple("Create Link", 38));
 }
 
 TEST_F(LinkMailSoundTest, CreateLinkBrowsesToABareNameAndResetsToHttp)
@@ -27,15 +26,13 @@ TEST_F(LinkMailSoundTest, CreateLinkBrowsesToABareNameAndResetsToHttp)
     FileChoices = { Dir.File("page.html") };
     Use<TForm7>([](TForm7* d) {
         ClickOn(d->BitBtn1);
-        EXPECT_EQ(d->Edit1->Text(), "page.html");
-        EXPECT_EQ(d->Widget()->focusWidget(), d->Edit2->Widget());
+        EXPECT_EQ(std::tuple(d->Edit1->Text(), d->Widget()->focusWidget()), std::tuple("page.html", d->Edit2->Widget()));
         ClickOn(d->Button1);
     });
     ExpectResetOnEveryWayOut<TForm7>(&TForm7::Button2, &TForm7::Button1,
         [](TForm7* d) { Retype({ { d->Edit1, "b.htm" }, { d->Edit2, "B" }, { d->ComboBox1, "_self" } }); },
         [](TForm7* d) {
-            return d->Edit1->Text() == "http://" && d->Edit1->SelStart() == 7
-                && Emptied({ d->Edit2, d->ComboBox1 }) && HasFocus(d, d->Edit1);
+            return d->Edit1->Text() == "http://" && d->Edit1->SelStart() == 7 && Emptied({ d->Edit2, d->ComboBox1 }) && HasFocus(d, d->Edit1);
         });
 }
 
@@ -49,10 +46,8 @@ TEST_F(LinkMailSoundTest, EMailWritesAMailtoLink)
             "<A HREF=\"mailto:me@x.org\">Write me</A>", "<a href=\"mailto:me@x.org\">Write me</a>" },
     });
     ExpectResetOnEveryWayOut<TForm8>(&TForm8::Button1, &TForm8::Button2,
-        [](TForm8* d) { Retype(d->Edit1, "a@b"); Retype(d->Edit2, "c"); },
-        [](TForm8* d) {
-            return Emptied({ d->Edit1, d->Edit2 }) && HasFocus(d, d->Edit1);
-        });
+        [](TForm8* d) { Retype({ { d->Edit1, "a@b" }, { d->Edit2, "c" } }); },
+        [](TForm8* d) { return Emptied({ d->Edit1, d->Edit2 }) && HasFocus(d, d->Edit1); });
 }
 
 TEST_F(LinkMailSoundTest, SoundLoopsForeverUntilANumberIsGiven)
@@ -69,10 +64,9 @@ TEST_F(LinkMailSoundTest, SoundLoopsForeverUntilANumberIsGiven)
             "<BGSOUND SRC=\"\" LOOP=>", "<bgsound src=\"\" loop=>" },
     });
     ExpectResetOnEveryWayOut<TForm11>(&TForm11::Button1, &TForm11::Button2,
-        [](TForm11* d) { Retype(d->Edit1, "b.wav"); Retype(d->MultiBaseEdit1, "7"); },
+        [](TForm11* d) { Retype({ { d->Edit1, "b.wav" }, { d->MultiBaseEdit1, "7" } }); },
         [](TForm11* d) {
-            return d->Edit1->Text().empty() && d->MultiBaseEdit1->Text() == "0" && d->CheckBox1->Checked()
-                && HasFocus(d, d->Edit1);
+            return d->Edit1->Text().empty() && d->MultiBaseEdit1->Text() == "0" && d->CheckBox1->Checked() && HasFocus(d, d->Edit1);
         });
     EXPECT_EQ(Form11->OpenDialog1->Filter, kSoundFiles.filter);
 }

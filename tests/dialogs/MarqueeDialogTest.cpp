@@ -53,6 +53,5 @@ TEST_F(MarqueeDialogTest, EveryWayOutLeavesNoughtsInfiniteAndEmptyLists)
                 reset = reset && number->Text() == "0";
             return reset;
         });
-    EXPECT_EQ(Form12->Caption(), "Marquee");
-    EXPECT_EQ(Form12->HelpContext, 42);
+    EXPECT_EQ(std::tuple(Form12->Caption(), Form12->HelpContext), std::tuple("Marquee", 42));
 }

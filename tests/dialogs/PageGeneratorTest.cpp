@@ -47,6 +47,7 @@ protected:
     }
 };
 
+// The page's lines as the saved file holds them.
 std::string joinedCrLf(const std::vector<std::string>& lines)
 {
     std::string text;
@@ -65,14 +66,11 @@ TEST_F(PageGeneratorTest, FieldsAreCheckedInOrderWithTheirMessages)
         Generate(d);
         TypeInto(d->Edit11, " ");  // a blank is a description
         Generate(d);
-        EXPECT_FALSE(d->Button3->Visible());
-        EXPECT_EQ(d->Edit1->Text(), "Shop");
+        EXPECT_EQ(std::tuple(d->Button3->Visible(), d->Edit1->Text()), std::tuple(false, "Shop"));
     });
-    EXPECT_EQ(Messages(), (std::vector<std::string> {
-        "You must enter a site title before you can generate the page",
+    EXPECT_EQ(Messages(), (std::vector<std::string> { "You must enter a site title before you can generate the page",
         "You must write down a description of the site before you can generate the page",
-        "You must enter the URL of the site you want to automatically be transfered to, or you can uncheck the checkbox.",
-    }));
+        "You must enter the URL of the site you want to automatically be transfered to, or you can uncheck the checkbox." }));
     EXPECT_TRUE(FileDialogTitles.empty());
 }
 
@@ -93,11 +91,9 @@ TEST_F(PageGeneratorTest, ThePageIsSavedByteForByteAndViewCodeShowsIt)
         ClickOn(d->Button3);
         codeShown = d->RichEdit1->Visible() && d->Button3->Caption() == "Hide Code";
         ClickOn(d->Button3);
-        EXPECT_FALSE(d->RichEdit1->Visible());
-        EXPECT_EQ(d->Button3->Caption(), "View Code");
+        EXPECT_EQ(std::tuple(d->RichEdit1->Visible(), d->Button3->Caption()), std::tuple(false, "View Code"));
     });
-    EXPECT_TRUE(viewShown);
-    EXPECT_TRUE(codeShown);
+    EXPECT_EQ(std::tuple(viewShown, codeShown), std::tuple(true, true));
     TEntryPage expected { "Tom's \"<Shop>\" \xc3\xa9t\xc3\xa9", "http://shop.example/", false,
         { "k1", "k2", "k3", "k4", "k5", "k6", "k7", "k8" }, "Fine goods" };
     auto lines = EntryPageLines(expected, "\"");
@@ -105,8 +101,7 @@ TEST_F(PageGeneratorTest, ThePageIsSavedByteForByteAndViewCodeShowsIt)
     EXPECT_EQ(ReadFileBytes(Dir.File("entry.htm")), joinedCrLf(lines));
     EXPECT_EQ(lines[3], "<META name=\"keywords\" content=\"k1, k2, k3, k4, k5, k6, k7, k8\">");
     // The page being edited is left alone.
-    EXPECT_EQ(PageWindow->RichEdit1->Text(), page);
-    EXPECT_TRUE(Errors.empty());
+    EXPECT_EQ(std::tuple(PageWindow->RichEdit1->Text(), Errors.size()), std::tuple(page, 0u));
 }
 
 TEST_F(PageGeneratorTest, TheTickedBoxLeavesOutTheScriptAndCancelLeavesViewCodeHidden)
@@ -127,14 +122,11 @@ TEST_F(PageGeneratorTest, TheTickedBoxLeavesOutTheScriptAndCancelLeavesViewCodeH
         Generate(d);
         hiddenAgain = !d->Button3->Visible();
     });
-    EXPECT_TRUE(hiddenAfterCancel);
-    EXPECT_TRUE(hiddenAgain);
-    TEntryPage expected { "T", "", true, {}, "D" };
+    EXPECT_EQ(std::tuple(hiddenAfterCancel, hiddenAgain), std::tuple(true, true));
     std::string saved = ReadFileBytes(Dir.File("plain.html"));
-    EXPECT_EQ(saved, joinedCrLf(EntryPageLines(expected, "'")));
+    EXPECT_EQ(saved, joinedCrLf(EntryPageLines({ "T", "", true, {}, "D" }, "'")));
     EXPECT_EQ(inView, ToEditorText(saved));
-    EXPECT_EQ(saved.find("<script"), std::string::npos);
-    EXPECT_NE(saved.find("<A HREF=''>Click Here"), std::string::npos);
+    EXPECT_EQ(std::tuple(saved.find("<script"), saved.find("<A HREF=''>Click Here") != std::string::npos), std::tuple(std::string::npos, true));
 }
 
 TEST_F(PageGeneratorTest, AFailedSaveShowsTheMessageAndLeavesViewCodeHidden)
@@ -152,8 +144,8 @@ TEST_F(PageGeneratorTest, AFailedSaveShowsTheMessageAndLeavesViewCodeHidden)
     EXPECT_TRUE(hidden);
     EXPECT_EQ(Errors, (std::vector<std::string> { "Cannot create file " + Dir.File("taken.htm") }));
     EXPECT_NE(inView.find("<TITLE>T</TITLE>"), std::string::npos);
-    EXPECT_TRUE(std::filesystem::is_directory(Dir.File("taken.htm")));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 1);
+    EXPECT_EQ(std::tuple(std::filesystem::is_directory(Dir.File("taken.htm")), std::distance(std::filesystem::directory_iterator(Dir.Path()), {})),
+        std::tuple(true, 1));
 }
 
 TEST_F(PageGeneratorTest, ClosingResetsEverythingForTheNextOpening)
