@@ -29,10 +29,9 @@ TEST_F(InsertTagsTest, AClickCopiesTheTagAndOkInsertsItWithoutClosing)
     PageWindow->RichEdit1->SetText("");
     bool stayedOpen = false;
     Visit([&](TForm17* d) {
-        EXPECT_EQ(d->ListBox1->ItemCount(), 100);
-        EXPECT_EQ(d->Widget()->focusWidget(), d->ListBox1->Widget());
         // Taking the focus picks nothing.
-        EXPECT_EQ(d->Edit1->Text(), "");
+        EXPECT_EQ(std::tuple(d->ListBox1->ItemCount(), d->Widget()->focusWidget(), d->Edit1->Text()),
+            std::tuple(100, d->ListBox1->Widget(), ""));
         ClickRow(d, "<A HREF=\"\"></A>");
         EXPECT_EQ(d->Edit1->Text(), "<A HREF=\"\"></A>");
         ClickOn(d->Button1);
@@ -46,9 +45,8 @@ TEST_F(InsertTagsTest, AClickCopiesTheTagAndOkInsertsItWithoutClosing)
         TypeInto(d->Edit1, "!");
         ClickOn(d->Button1);
     });
-    EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(PageWindow->RichEdit1->Text(), "<A HREF=\"\"></A><A HREF=\"\"></A><A NAME=\"\"></A>!");
-    EXPECT_EQ(Form17->Edit1->Text(), "");
+    EXPECT_EQ(std::tuple(stayedOpen, PageWindow->RichEdit1->Text(), Form17->Edit1->Text()),
+        std::tuple(true, "<A HREF=\"\"></A><A HREF=\"\"></A><A NAME=\"\"></A>!", ""));
 }
 
 TEST_F(InsertTagsTest, LowerCasePagesGetLowerCaseTagsAlsoWhenTyped)
@@ -79,9 +77,7 @@ TEST_F(InsertTagsTest, LowerCasePagesGetLowerCaseTagsAlsoWhenTyped)
 
 TEST_F(InsertTagsTest, ADoubleClickInsertsAtOnceAndAnEmptyEditStillReplacesTheSelection)
 {
-    PageWindow->RichEdit1->SetText("a[sel]b");
-    PageWindow->RichEdit1->SetSelStart(1);
-    PageWindow->RichEdit1->SetSelLength(5);
+    SetPage("a[sel]b", 1, 5);
     bool open = false;
     Visit([&](TForm17* d) {
         ClickOn(d->Button1);  // nothing picked yet
@@ -89,7 +85,5 @@ TEST_F(InsertTagsTest, ADoubleClickInsertsAtOnceAndAnEmptyEditStillReplacesTheSe
         ClickRow(d, "<BR>", true);
         open = d->Visible();
     });
-    EXPECT_TRUE(open);
-    EXPECT_EQ(PageWindow->RichEdit1->Text(), "a<BR>b");
-    EXPECT_EQ(PageWindow->RichEdit1->SelStart(), 5);
+    EXPECT_EQ(std::tuple(open, PageWindow->RichEdit1->Text(), PageWindow->RichEdit1->SelStart()), std::tuple(true, "a<BR>b", 5));
 }

@@ -22,8 +22,7 @@ protected:
 
 TEST_F(SelectInsertStyleTest, EachChoiceLeavesItsWord)
 {
-    EXPECT_EQ(Form3->Caption(), "Select Insert Style");
-    EXPECT_EQ(Form3->ComboBox1->Text(), "Hyper Link");
+    EXPECT_EQ(std::tuple(Form3->Caption(), Form3->ComboBox1->Text()), std::tuple("Select Insert Style", "Hyper Link"));
     EXPECT_EQ(Ask([&] { ClickOn(Form3->Button1); }), "Link") << "OK without touching the list";
     const char* words[] = { "Link", "Image", "Sound", "Text" };
     for (int i = 0; i < 4; ++i) {
@@ -42,6 +41,5 @@ TEST_F(SelectInsertStyleTest, TheCloseBoxAndEscapeLeaveNoWord)
     EXPECT_EQ(Ask([] {
         KeyOn(Form3->ComboBox1, Qt::Key_Escape);
         Form3->Close();
-    }),
-        "Orvelin");
+    }), "Orvelin");
 }
