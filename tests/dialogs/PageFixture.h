@@ -86,6 +86,16 @@ void OpenDialog()
 }
 using TLauncher = void (*)();
 
+// The page text between `start` and the caret.
+std::string PageFrom(int start);
+// The page's text put in, and the selection made in it.
+void SetPage(const std::string& text, int selStart, int selLength = 0);
+// Whether the control (or a part of it, as a list's edit) has the
+// dialog's focus.
+bool HasFocus(TForm* form, TWinControl* control);
+// The items of a list, in order.
+std::vector<std::string> ListItems(TComboBox* box);
+
 class PageTest : public ScriptedDesktopTest {
 protected:
     // Makes the page, then the dialogs named.
@@ -99,30 +109,30 @@ protected:
     void TearDown() override;
     // Whether every one of these edits and lists is empty.
     static bool Emptied(std::initializer_list<TControl*> fields);
-    // Opens the dialog over the page and lets `use` work it; a dialog left
-    // open is closed with its `close` button.
+    // Opens the dialog over the page, lets `use` work it, and returns what
+    // went in at the caret. The dialog shows once, is closed after, and
+    // leaves the scratch editor empty.
+    template<class Form>
+    std::string Written(const std::function<void(Form*)>& use)
+    {
+        const int caret = PageWindow->RichEdit1->SelStart();
+        const int shown = ModalShowings;
+        InModal = [use](TForm* form) { use(static_cast<Form*>(form)); };
+        Do([] { OpenDialog<Form>(); });
+        EXPECT_EQ(std::tuple(ModalShowings - shown, Dialog<Form>()->Visible(), PageWindow->RichEdit3->Text()), std::tuple(1, false, ""));
+        return PageFrom(caret);
+    }
+    // The same, a dialog left open closed with its `close` button.
     template<class Form>
     void VisitDialog(const std::function<void(Form*)>& use, TButton* Form::*close)
     {
-        InModal = [use, close](TForm* form) {
-            use(static_cast<Form*>(form));
+        Written<Form>([use, close](Form* form) {
+            use(form);
             if (form->Visible())
-                ClickOn(static_cast<Form*>(form)->*close);
-        };
-        Do([] { OpenDialog<Form>(); });
-        EXPECT_FALSE(Dialog<Form>()->Visible());
+                ClickOn(form->*close);
+        });
     }
 
 private:
     void makePage();
 };
-
-// The page text between `start` and the caret.
-std::string PageFrom(int start);
-// The page's text put in, and the selection made in it.
-void SetPage(const std::string& text, int selStart, int selLength = 0);
-// Whether the control (or a part of it, as a list's edit) has the
-// dialog's focus.
-bool HasFocus(TForm* form, TWinControl* control);
-// The items of a list, in order.
-std::vector<std::string> ListItems(TComboBox* box);
