@@ -112,7 +112,6 @@ TEST(TagTemplates, OneHundredRowsInTheirOrder)
 
 TEST_F(PageTest, AScratchBlockIsEmptiedHoweverItIsLeft)
 {
-    StartPage();
     std::string page = PageWindow->RichEdit1->Text();
     // Abandoned by an exception before its insertion.
     try {

@@ -29,8 +29,6 @@ struct TElementCase {
 
 class ElementDialogTest : public PageTest {
 protected:
-    void SetUp() override { StartPage(); }
-
     // Opens the dialog, lets the user work in it (which should close it) and
     // returns what the page gained.
     template<class Form>

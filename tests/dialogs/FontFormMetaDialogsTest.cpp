@@ -39,18 +39,16 @@ TEST_F(FontFormMetaTest, FontLeavesTheCaretBetweenItsTags)
 
 TEST_F(FontFormMetaTest, FontFacesAreTheSystemsOnEveryOpening)
 {
-    std::vector<std::vector<std::string>> seen;
-    auto look = [&](TForm19* d) {
-        seen.push_back(ListItems(d->ComboBox1));
-        ClickOn(d->Button2);
-    };
-    Use<TForm19>(look);
-    EXPECT_EQ(seen.back(), ScreenFonts());
-    SetScreenFontsSource([] { return std::vector<std::string> { "Alpha", "Beta" }; });
-    Use<TForm19>(look);
-    SetScreenFontsSource([] { return std::vector<std::string> { "Gamma" }; });
-    Use<TForm19>(look);
-    EXPECT_EQ((std::vector(seen.begin() + 1, seen.end())), (std::vector<std::vector<std::string>> { { "Alpha", "Beta" }, { "Gamma" } }));
+    // The system's own faces, then those of two other sources.
+    const std::vector<std::vector<std::string>> sources = { ScreenFonts(), { "Alpha", "Beta" }, { "Gamma" } };
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        if (i)
+            SetScreenFontsSource([faces = sources[i]] { return faces; });
+        Use<TForm19>([&](TForm19* d) {
+            EXPECT_EQ(ListItems(d->ComboBox1), sources[i]);
+            ClickOn(d->Button2);
+        });
+    }
 
     ExpectResetOnEveryWayOut<TForm19>(&TForm19::Button1, &TForm19::Button2,
         [](TForm19* d) { Retype({ { d->ComboBox1, "Gamma" }, { d->ComboBox2, "Navy" }, { d->Edit1, "4" } }); },

@@ -45,31 +45,21 @@ TEST_F(ImageDialogTest, DefaultsWriteSourceBorderAndEmptyAltAtTheCaret)
 
 TEST_F(ImageDialogTest, EveryAttributeInOrderWithValuesTakenAsTheyStand)
 {
+    // An emptied border leaves the bare name; "0" and a blank are values.
     EXPECT_EQ(InsertImage([](TForm5* d) {
-        d->Edit1->SetText("pics/cat.jpg");
-        d->Edit2->SetText("A \"cat\"");
-        d->Edit3->SetText("");  // emptied border: the bare name stays
+        Retype({ { d->Edit1, "pics/cat.jpg" }, { d->Edit2, "A \"cat\"" } });
+        d->Edit3->SetText("");
         d->ComboBox1->SetItemIndex(3);  // MIDDLE
-        d->Edit5->SetText("0");  // "0" is a value
-        d->Edit4->SetText(" ");  // so is a blank
+        Retype({ { d->Edit5, "0" }, { d->Edit4, " " } });
     }), "<IMG SRC=\"pics/cat.jpg\" WIDTH=0 HEIGHT=  BORDER= ALIGN=\"MIDDLE\" ALT=\"A \"cat\"\">");
 
     // A typed alignment is written as typed.
-    EXPECT_EQ(InsertImage([](TForm5* d) {
-        d->Edit1->SetText("b.gif");
-        d->ComboBox1->SetText("center");
-        d->Edit3->SetText("12");
-    }), "<IMG SRC=\"b.gif\" BORDER=12 ALIGN=\"center\" ALT=\"\">");
+    EXPECT_EQ(InsertImage([](TForm5* d) { Retype({ { d->Edit1, "b.gif" }, { d->ComboBox1, "center" }, { d->Edit3, "12" } }); }), "<IMG SRC=\"b.gif\" BORDER=12 ALIGN=\"center\" ALT=\"\">");
 }
 
 TEST_F(ImageDialogTest, TagCaseAndQuoteComeFromTheMainWindow)
 {
-    auto fill = [](TForm5* d) {
-        d->Edit1->SetText("a.gif");
-        d->Edit5->SetText("10");
-        d->ComboBox1->SetText("top");
-        d->Edit2->SetText("alt");
-    };
+    auto fill = [](TForm5* d) { Retype({ { d->Edit1, "a.gif" }, { d->Edit5, "10" }, { d->ComboBox1, "top" }, { d->Edit2, "alt" } }); };
     const std::tuple<const char*, const char*, const char*> cases[] = {
         { "Lowercase", "\"", "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">" },
         { "upercase", "\"", "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">" },
@@ -119,16 +109,13 @@ TEST_F(ImageDialogTest, OkCancelAndTheCloseBoxAllLeaveItReset)
         [](TForm5* d) { CloseBox(d); },
     };
     for (const auto& wayOut : waysOut) {
-        bool resetOnOpening = false;
-        InModal = [&](TForm* form) {
-            auto* d = static_cast<TForm5*>(form);
-            resetOnOpening = isReset(d);
-            Retype({ { d->Edit1, "a.gif" }, { d->Edit2, "alt" }, { d->Edit3, "7" }, { d->ComboBox1, "LEFT" }, { d->Edit5, "1" } });
-            Retype(d->Edit4, "2");
+        Written<TForm5>([&](TForm5* d) {
+            EXPECT_TRUE(isReset(d));
+            Retype({ { d->Edit1, "a.gif" }, { d->Edit2, "alt" }, { d->Edit3, "7" }, { d->ComboBox1, "LEFT" }, { d->Edit5, "1" },
+                { d->Edit4, "2" } });
             wayOut(d);
-        };
-        Do([] { OpenDialog<TForm5>(); });
-        EXPECT_EQ(std::tuple(resetOnOpening, Form5->Visible(), isReset(Form5)), std::tuple(true, false, true));
+        });
+        EXPECT_TRUE(isReset(Form5));
     }
     // Only OK wrote anything: one image beside the nine tags of the skeleton.
     std::string page = PageWindow->RichEdit1->Text();
@@ -155,21 +142,17 @@ TEST_F(ImageDialogTest, BrowseTakesTheBareFileNameAlsoOfHiddenFiles)
 TEST_F(ImageDialogTest, EachOpeningFocusesTheSourceOnce)
 {
     auto focused = [] { return Form5->Widget()->focusWidget(); };
-    std::vector<bool> sourceFocused;
-    InModal = [&](TForm* form) {
-        auto* d = static_cast<TForm5*>(form);
-        sourceFocused.push_back(focused() == d->Edit1->Widget());
-        d->Edit5->SetFocus();
-        // A cancelled file dialog over the window does not open it anew.
-        FileChoices = { std::nullopt };
-        ClickOn(d->BitBtn1);
-        ProcessPostedMessages();
-        EXPECT_EQ(focused(), d->Edit5->Widget());
-        ClickOn(d->Button2);
-    };
-    Do([] { OpenDialog<TForm5>(); });
-    Do([] { OpenDialog<TForm5>(); });
-    EXPECT_EQ(sourceFocused, (std::vector<bool> { true, true }));
+    for (int opening = 0; opening < 2; ++opening)
+        Written<TForm5>([&](TForm5* d) {
+            EXPECT_EQ(focused(), d->Edit1->Widget()) << "opening " << opening;
+            d->Edit5->SetFocus();
+            // A cancelled file dialog over the window does not open it anew.
+            FileChoices = { std::nullopt };
+            ClickOn(d->BitBtn1);
+            ProcessPostedMessages();
+            EXPECT_EQ(focused(), d->Edit5->Widget());
+            ClickOn(d->Button2);
+        });
 }
 
 TEST_F(ImageDialogTest, TheBorderArrowsStepWithinNoughtToTen)

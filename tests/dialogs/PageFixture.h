@@ -96,8 +96,10 @@ bool HasFocus(TForm* form, TWinControl* control);
 // The items of a list, in order.
 std::vector<std::string> ListItems(TComboBox* box);
 
+// Each test makes the page; a fixture's own set-up adds its dialogs.
 class PageTest : public ScriptedDesktopTest {
 protected:
+    void SetUp() override { StartPage(); }
     // Makes the page, then the dialogs named.
     template<class... Forms>
     void StartPage()

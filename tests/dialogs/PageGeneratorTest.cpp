@@ -35,16 +35,6 @@ protected:
     }
 
     static TEdit* Keyword(TForm10* d, const char* name) { return static_cast<TEdit*>(d->FindComponent(name)); }
-
-    std::vector<std::string> Messages() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& q : Questions) {
-            EXPECT_EQ(q.Type, mtInformation);
-            texts.push_back(q.Text);
-        }
-        return texts;
-    }
 };
 
 // The page's lines as the saved file holds them.
@@ -68,7 +58,12 @@ TEST_F(PageGeneratorTest, FieldsAreCheckedInOrderWithTheirMessages)
         Generate(d);
         EXPECT_EQ(std::tuple(d->Button3->Visible(), d->Edit1->Text()), std::tuple(false, "Shop"));
     });
-    EXPECT_EQ(Messages(), (std::vector<std::string> { "You must enter a site title before you can generate the page",
+    std::vector<std::string> messages;
+    for (const auto& q : Questions) {
+        EXPECT_EQ(q.Type, mtInformation);
+        messages.push_back(q.Text);
+    }
+    EXPECT_EQ(messages, (std::vector<std::string> { "You must enter a site title before you can generate the page",
         "You must write down a description of the site before you can generate the page",
         "You must enter the URL of the site you want to automatically be transfered to, or you can uncheck the checkbox." }));
     EXPECT_TRUE(FileDialogTitles.empty());

@@ -14,7 +14,6 @@ const TAttribute kOptional = { " WIDTH=", " width=", TAttrWhen::NotEmpty, TAttrV
 
 TEST_F(PageTest, AttributePiecesFollowCaseQuoteAndCondition)
 {
-    StartPage();
     TPage& page = PageWindow->Page();
     EXPECT_EQ((std::vector { AttributePiece(page, kAlways, "", true), AttributePiece(page, kAlways, "x", false),
                   AttributePiece(page, kOptional, "", true), AttributePiece(page, kOptional, "0", true) }),
@@ -33,7 +32,6 @@ TEST_F(PageTest, AttributePiecesFollowCaseQuoteAndCondition)
 
 TEST_F(PageTest, PiecesFormOneRunAndAnEmptyPieceKeepsTheSelection)
 {
-    StartPage();
     SetPage("ab[sel]cd", 2, 5);
     PageWindow->Page().InsertPiece("<X");
     PageWindow->Page().InsertPiece("");
@@ -48,7 +46,6 @@ TEST_F(PageTest, PiecesFormOneRunAndAnEmptyPieceKeepsTheSelection)
 
 TEST_F(PageTest, AScratchBlockGoesInOnceEndingWithALineBreak)
 {
-    StartPage();
     SetPage("before|after", 7);
     PageWindow->RichEdit3->SetSelText("<SCRIPT>");
     PageWindow->RichEdit3->Lines().Add("line 1");

@@ -31,7 +31,6 @@ const TPiece kBroken[] = {
 
 TEST_F(PageTest, TablesOfPiecesFollowTheirConditionsAndForms)
 {
-    StartPage();
     TForm dialog(nullptr);
     auto* edit1 = NewControl<TEdit>(&dialog, &dialog, "Edit1");
     auto* edit2 = NewControl<TEdit>(&dialog, &dialog, "Edit2");
