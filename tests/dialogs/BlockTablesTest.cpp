@@ -16,8 +16,8 @@
 
 TEST(BlockLines, ValuesGoInAsTheyStandAndBracesAloneAreText)
 {
-    EXPECT_EQ(FillLine("if (a) {${q}${t}${q}}", { { "q", "'" }, { "t", "${q} {x}" } }), "if (a) {'${q} {x}'}");
-    EXPECT_EQ(FillLine("${unclosed", {}), "${unclosed");
+    EXPECT_EQ(std::tuple(FillLine("if (a) {${q}${t}${q}}", { { "q", "'" }, { "t", "${q} {x}" } }), FillLine("${unclosed", {})),
+        std::tuple("if (a) {'${q} {x}'}", "${unclosed"));
     EXPECT_THROW(FillLine("${nobody}", { { "q", "\"" } }), std::logic_error);
 }
 

@@ -63,7 +63,7 @@ class DialogKeysTest : public DialogsTest<TForm5, TForm6, TForm7, TForm8, TForm1
 TEST_P(DialogKeysTest, TheFocusedButtonTakesEnterAndTheDefaultOneOnlyFromAField)
 {
     const KeyCase& c = GetParam();
-    TInserted got = Use<TForm>(c.launcher, [&](TForm* d) {
+    TInserted got = Use<TForm>([&](TForm* d) {
         ASSERT_TRUE(RunUntil([d] { return d->Active(); }, 2000));
         for (const KeyStep& step : c.steps) {
             if (step.tabTo)
@@ -73,7 +73,7 @@ TEST_P(DialogKeysTest, TheFocusedButtonTakesEnterAndTheDefaultOneOnlyFromAField)
                 KeyAtFocus(d->Widget(), key);
         }
         KeyAtFocus(d->Widget(), Qt::Key_Return);
-    });
+    }, c.launcher);
     EXPECT_EQ(std::tuple(got.text, int(FileDialogTitles.size()), !StillOpen), std::tuple(c.inserted, c.browsed, c.closed));
 }
 

@@ -29,16 +29,10 @@ struct TElementCase {
 
 class ElementDialogTest : public PageTest {
 protected:
-    // Opens the dialog, lets the user work in it (which should close it) and
-    // returns what the page gained.
+    // Opens the dialog with the launcher, lets the user work in it (which
+    // should close it) and returns what the page gained.
     template<class Form>
-    TInserted Use(const std::function<void(Form*)>& use)
-    {
-        return Use<Form>(&OpenDialog<Form>, use);
-    }
-    // The same, the dialog opened by the launcher.
-    template<class Form>
-    TInserted Use(TLauncher launcher, const std::function<void(Form*)>& use)
+    TInserted Use(const std::function<void(Form*)>& use, TLauncher launcher = &OpenDialog<Form>)
     {
         // The caret in the middle of a line of a page of ASCII text.
         const std::string before = "<P>\nab|cd\n</P>";
@@ -85,8 +79,8 @@ protected:
     // `isReset` says, and the next opening finds it so. Escape presses
     // Cancel where Cancel is the window's cancel button, else does nothing.
     template<class Form>
-    void ExpectResetOnEveryWayOut(TButton* Form::*ok, TButton* Form::*cancel,
-        const std::function<void(Form*)>& fill, const std::function<bool(Form*)>& isReset)
+    void ExpectResetOnEveryWayOut(const std::function<void(Form*)>& fill, const std::function<bool(Form*)>& isReset,
+        TButton* Form::*ok = &Form::Button1, TButton* Form::*cancel = &Form::Button2)
     {
         const std::function<void(Form*)> waysOut[] = {
             [ok](Form* d) { ClickOn(d->*ok); },

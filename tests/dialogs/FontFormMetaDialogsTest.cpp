@@ -50,7 +50,7 @@ TEST_F(FontFormMetaTest, FontFacesAreTheSystemsOnEveryOpening)
         });
     }
 
-    ExpectResetOnEveryWayOut<TForm19>(&TForm19::Button1, &TForm19::Button2,
+    ExpectResetOnEveryWayOut<TForm19>(
         [](TForm19* d) { Retype({ { d->ComboBox1, "Gamma" }, { d->ComboBox2, "Navy" }, { d->Edit1, "4" } }); },
         [](TForm19* d) { return Emptied({ d->ComboBox1, d->ComboBox2, d->Edit1 }) && HasFocus(d, d->ComboBox1); });
 }
@@ -87,8 +87,7 @@ TEST_F(FontFormMetaTest, FormActionPostsToTheQuotedAction)
         { "odd text as it stands", [](TForm20* d) { d->Edit1->SetText("caf\xc3\xa9 \"<&>\"\nx"); },
             "<FORM METHOD=POST ACTION=\"caf\xc3\xa9 \"<&>\"\nx\"></FORM>", "<form method=post action=\"caf\xc3\xa9 \"<&>\"\nx\"></form>" },
     });
-    ExpectResetOnEveryWayOut<TForm20>(&TForm20::Button1, &TForm20::Button2,
-        [](TForm20* d) { Retype(d->Edit1, "x"); },
+    ExpectResetOnEveryWayOut<TForm20>([](TForm20* d) { Retype(d->Edit1, "x"); },
         [](TForm20* d) { return d->Edit1->Text().empty() && HasFocus(d, d->Edit1); });
 }
 
@@ -103,10 +102,8 @@ TEST_F(FontFormMetaTest, MetaWritesAllFourAttributesInTheirOrder)
           }, "<META HTTP-EQUIV=\"Refresh\" CONTENT=\"5\" NAME=\"x\" URL=\"next.htm\">",
             "<meta http-equiv=\"Refresh\" content=\"5\" name=\"x\" url=\"next.htm\">" },
     });
-    ExpectResetOnEveryWayOut<TForm23>(&TForm23::Button1, &TForm23::Button2,
-        [](TForm23* d) {
-            Retype({ { d->ComboBox1, "Expires" }, { d->Edit1, "c" }, { d->ComboBox2, "Reply-to" }, { d->Edit2, "u" } });
-        },
-        [](TForm23* d) { return Emptied({ d->ComboBox1, d->Edit1, d->ComboBox2, d->Edit2 }) && HasFocus(d, d->ComboBox1); });
+    ExpectResetOnEveryWayOut<TForm23>([](TForm23* d) {
+        Retype({ { d->ComboBox1, "Expires" }, { d->Edit1, "c" }, { d->ComboBox2, "Reply-to" }, { d->Edit2, "u" } });
+    }, [](TForm23* d) { return Emptied({ d->ComboBox1, d->Edit1, d->ComboBox2, d->Edit2 }) && HasFocus(d, d->ComboBox1); });
     EXPECT_EQ(Form23->Hint(), "Insert Meta");
 }

@@ -37,21 +37,16 @@ TEST_F(MarqueeDialogTest, WritesTheAttributesInTheirFixedOrder)
 
 TEST_F(MarqueeDialogTest, EveryWayOutLeavesNoughtsInfiniteAndEmptyLists)
 {
-    ExpectResetOnEveryWayOut<TForm12>(&TForm12::Button1, &TForm12::Button2,
-        [](TForm12* d) {
-            Retype(d->Edit1, "t");
-            for (TComboBox* list : { d->ComboBox1, d->ComboBox2, d->ComboBox3, d->ComboBox4 })
-                Retype(list, "x");
-            for (TMultiBaseEdit* number : { d->MultiBaseEdit1, d->MultiBaseEdit2, d->MultiBaseEdit3, d->MultiBaseEdit4, d->MultiBaseEdit5 })
-                Retype(number, "9");
-        },
-        [](TForm12* d) {
-            bool reset = d->Edit1->Text().empty() && d->CheckBox1->Checked() && HasFocus(d, d->Edit1);
-            for (TComboBox* list : { d->ComboBox1, d->ComboBox2, d->ComboBox3, d->ComboBox4 })
-                reset = reset && list->Text().empty();
-            for (TMultiBaseEdit* number : { d->MultiBaseEdit1, d->MultiBaseEdit2, d->MultiBaseEdit3, d->MultiBaseEdit4, d->MultiBaseEdit5 })
-                reset = reset && number->Text() == "0";
-            return reset;
-        });
+    ExpectResetOnEveryWayOut<TForm12>([](TForm12* d) {
+        Retype({ { d->Edit1, "t" }, { d->ComboBox1, "x" }, { d->ComboBox2, "x" }, { d->ComboBox3, "x" }, { d->ComboBox4, "x" } });
+        for (TMultiBaseEdit* number : { d->MultiBaseEdit1, d->MultiBaseEdit2, d->MultiBaseEdit3, d->MultiBaseEdit4, d->MultiBaseEdit5 })
+            Retype(number, "9");
+    }, [](TForm12* d) {
+        bool reset = Emptied({ d->Edit1, d->ComboBox1, d->ComboBox2, d->ComboBox3, d->ComboBox4 }) && d->CheckBox1->Checked()
+            && HasFocus(d, d->Edit1);
+        for (TMultiBaseEdit* number : { d->MultiBaseEdit1, d->MultiBaseEdit2, d->MultiBaseEdit3, d->MultiBaseEdit4, d->MultiBaseEdit5 })
+            reset = reset && number->Text() == "0";
+        return reset;
+    });
     EXPECT_EQ(std::tuple(Form12->Caption(), Form12->HelpContext), std::tuple("Marquee", 42));
 }

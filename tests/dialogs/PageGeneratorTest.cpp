@@ -91,8 +91,8 @@ TEST_F(PageGeneratorTest, ThePageIsSavedByteForByteAndViewCodeShowsIt)
         { "k1", "k2", "k3", "k4", "k5", "k6", "k7", "k8" }, "Fine goods" };
     auto lines = EntryPageLines(expected, "\"");
     ASSERT_EQ(lines.size(), 31u);
-    EXPECT_EQ(ReadFileBytes(Dir.File("entry.htm")), joinedCrLf(lines));
-    EXPECT_EQ(lines[3], "<META name=\"keywords\" content=\"k1, k2, k3, k4, k5, k6, k7, k8\">");
+    EXPECT_EQ(std::tuple(ReadFileBytes(Dir.File("entry.htm")), lines[3]),
+        std::tuple(joinedCrLf(lines), "<META name=\"keywords\" content=\"k1, k2, k3, k4, k5, k6, k7, k8\">"));
     // The page being edited is left alone.
     EXPECT_EQ(std::tuple(PageWindow->RichEdit1->Text(), Errors.size()), std::tuple(page, 0u));
 }
@@ -116,8 +116,8 @@ TEST_F(PageGeneratorTest, TheTickedBoxLeavesOutTheScriptAndCancelLeavesViewCodeH
     });
     std::string saved = ReadFileBytes(Dir.File("plain.html"));
     EXPECT_EQ(saved, joinedCrLf(EntryPageLines({ "T", "", true, {}, "D" }, "'")));
-    EXPECT_EQ(inView, ToEditorText(saved));
-    EXPECT_EQ(std::tuple(saved.find("<script"), saved.find("<A HREF=''>Click Here") != std::string::npos), std::tuple(std::string::npos, true));
+    EXPECT_EQ(std::tuple(inView, saved.find("<script"), saved.find("<A HREF=''>Click Here") != std::string::npos),
+        std::tuple(ToEditorText(saved), std::string::npos, true));
 }
 
 TEST_F(PageGeneratorTest, AFailedSaveShowsTheMessageAndLeavesViewCodeHidden)
