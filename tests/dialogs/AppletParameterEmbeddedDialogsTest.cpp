@@ -54,15 +54,11 @@ TEST_F(EmbeddedObjectsTest, EmbeddedItemHasNoEndTagAndPutsWidthFirst)
 
 TEST_F(EmbeddedObjectsTest, AppletTabsFromTheSourceToTheMessageBeforeTheSize)
 {
-    std::vector<TWinControl*> visited;
-    Use<TForm25>([&](TForm25* d) {
-        for (int i = 0; i < 4; ++i) {
-            for (TWinControl* c : std::initializer_list<TWinControl*> { d->Edit1, d->Edit4, d->Edit2, d->Edit3 })
-                if (HasFocus(d, c))
-                    visited.push_back(c);
+    Use<TForm25>([](TForm25* d) {
+        for (TWinControl* next : std::initializer_list<TWinControl*> { d->Edit1, d->Edit4, d->Edit2, d->Edit3 }) {
+            EXPECT_TRUE(HasFocus(d, next)) << next->Name;
             KeyAtFocus(d->Widget(), Qt::Key_Tab);
         }
-        EXPECT_EQ(visited, (std::vector<TWinControl*> { d->Edit1, d->Edit4, d->Edit2, d->Edit3 }));
         ClickOn(d->Button2);
     });
 }

@@ -7,7 +7,7 @@
 
 #include <QFontDatabase>
 
-#include <algorithm>
+#include <set>
 
 namespace {
 
@@ -69,9 +69,7 @@ TEST_F(FontFormMetaTest, FontListsEachFamilyOnceByTheNameAPageAsksFor)
             PickWithArrows(d->ComboBox1, shared.toStdString());
         ClickOn(d->Button1);
     });
-    std::vector<std::string> sorted = items;
-    std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end());
+    EXPECT_EQ(std::set(items.begin(), items.end()).size(), items.size());
     for (const std::string& item : items)
         EXPECT_EQ(item.find('['), std::string::npos) << item;
     if (!shared.isEmpty())

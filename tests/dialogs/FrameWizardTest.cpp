@@ -57,7 +57,11 @@ TEST_F(FrameWizardTest, EightColumnsInLowerCaseWithNoResizeOnOneFrameOnly)
 {
     PageWindow->Edit4->SetText("Lowercase");
     PageWindow->Edit2->SetText("'");
-    std::string block = Run(
+    std::string expected = "<frameset cols='14%,7%,6%,*,11%,10%,16%,15%'>\n";
+    for (int n = 1; n <= 8; ++n)
+        expected += n == 5 ? "<frame name='menu' src='menu.htm' scrolling='No' noresize>\n"
+                           : "<frame name='Frame " + std::to_string(n) + "' src='http://' scrolling='Auto'>\n";
+    EXPECT_EQ(Run(
         [](TForm13* d) {
             ClickOn(d->RadioButton2);
             EraseAndType(d->Edit1, "8");
@@ -70,12 +74,8 @@ TEST_F(FrameWizardTest, EightColumnsInLowerCaseWithNoResizeOnOneFrameOnly)
             EraseAndType(f.Scrolling, "No");
             ClickOn(f.NoResize);
             ClickOn(d->Button1);
-        });
-    std::string expected = "<frameset cols='14%,7%,6%,*,11%,10%,16%,15%'>\n";
-    for (int n = 1; n <= 8; ++n)
-        expected += n == 5 ? "<frame name='menu' src='menu.htm' scrolling='No' noresize>\n"
-                           : "<frame name='Frame " + std::to_string(n) + "' src='http://' scrolling='Auto'>\n";
-    EXPECT_EQ(block, expected + "</frameset>\n");
+        }),
+        expected + "</frameset>\n");
     EXPECT_TRUE(IsReset());
 }
 
