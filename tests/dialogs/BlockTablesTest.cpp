@@ -114,13 +114,12 @@ TEST_F(PageTest, AScratchBlockIsEmptiedHoweverItIsLeft)
 {
     std::string page = PageWindow->RichEdit1->Text();
     // Abandoned by an exception before its insertion.
-    try {
+    EXPECT_THROW({
         TScratchBlock block(PageWindow->Page());
         block.SetText("<A>");
         block.AddLine("half");
         throw std::runtime_error("cut short");
-    } catch (const std::runtime_error&) {
-    }
+    }, std::runtime_error);
     EXPECT_EQ(std::tuple(PageWindow->RichEdit3->Text(), PageWindow->RichEdit1->Text()), std::tuple("", page));
 
     // Inserted once only, pieces on the first line.

@@ -58,8 +58,7 @@ TEST_F(FormFieldDialogTest, TheTypeDecidesWhatIsUsableAndHowItIsLabelled)
             else
                 PickWithArrows(d->ComboBox1, type);
             EXPECT_EQ(std::tuple(type, d->Edit2->Enabled(), d->Edit3->Enabled() && d->UpDown1->Enabled(),
-                          d->Edit4->Enabled() && d->UpDown2->Enabled(), d->Label4->Caption(), d->Label5->Caption()),
-                look);
+                          d->Edit4->Enabled() && d->UpDown2->Enabled(), d->Label4->Caption(), d->Label5->Caption()), look);
             ClickOn(d->Button2);
         });
     // Switching to Text clears the numbers.

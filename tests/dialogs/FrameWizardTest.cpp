@@ -15,12 +15,7 @@ protected:
     std::string Run(const std::function<void(TForm13*)>& step1, const std::function<void(TForm14*)>& step2)
     {
         int caret = PageWindow->RichEdit1->SelStart();
-        InModal = [=](TForm* form) {
-            if (form == Form13)
-                step1(Form13);
-            else
-                step2(Form14);
-        };
+        InModal = [=](TForm* form) { form == Form13 ? step1(Form13) : step2(Form14); };
         Do([] { OpenDialog<TForm13>(); });
         EXPECT_EQ(std::tuple(Form13->Visible(), Form14->Visible(), PageWindow->RichEdit3->Text()), std::tuple(false, false, ""));
         return PageFrom(caret);

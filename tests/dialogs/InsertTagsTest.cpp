@@ -10,7 +10,7 @@ namespace {
 class InsertTagsTest : public PageTest {
 protected:
     void SetUp() override { StartPage<TForm17>(); }
-    void Visit(const std::function<void(TForm17*)>& use) { VisitDialog(use, &TForm17::Button2); }
+    void Visit(const std::function<void(TForm17*)>& use) { Written(use, &TForm17::Button2); }
 
     static void ClickRow(TForm17* d, const char* row, bool twice = false)
     {

@@ -111,28 +111,24 @@ protected:
     void TearDown() override;
     // Whether every one of these edits and lists is empty.
     static bool Emptied(std::initializer_list<TControl*> fields);
-    // Opens the dialog over the page, lets `use` work it, and returns what
-    // went in at the caret. The dialog shows once, is closed after, and
-    // leaves the scratch editor empty.
+    // Opens the dialog over the page, lets `use` work it, presses the
+    // button `press` where the dialog is still open, and returns what went
+    // in at the caret. The dialog shows once, is closed after, and leaves
+    // the scratch editor empty.
     template<class Form>
-    std::string Written(const std::function<void(Form*)>& use)
+    std::string Written(const std::function<void(Form*)>& use, TButton* Form::*press = nullptr)
     {
         const int caret = PageWindow->RichEdit1->SelStart();
         const int shown = ModalShowings;
-        InModal = [use](TForm* form) { use(static_cast<Form*>(form)); };
+        InModal = [use, press](TForm* form) {
+            use(static_cast<Form*>(form));
+            if (press && form->Visible())
+                ClickOn(static_cast<Form*>(form)->*press);
+        };
         Do([] { OpenDialog<Form>(); });
-        EXPECT_EQ(std::tuple(ModalShowings - shown, Dialog<Form>()->Visible(), PageWindow->RichEdit3->Text()), std::tuple(1, false, ""));
+        EXPECT_EQ(std::tuple(ModalShowings - shown, Dialog<Form>()->Visible(), PageWindow->RichEdit3->Text()),
+            std::tuple(1, false, ""));
         return PageFrom(caret);
-    }
-    // The same, a dialog left open closed with its `close` button.
-    template<class Form>
-    void VisitDialog(const std::function<void(Form*)>& use, TButton* Form::*close)
-    {
-        Written<Form>([use, close](Form* form) {
-            use(form);
-            if (form->Visible())
-                ClickOn(form->*close);
-        });
     }
 
 private:

@@ -14,7 +14,7 @@ namespace {
 class PageGeneratorTest : public PageTest {
 protected:
     void SetUp() override { StartPage<TForm10>(); }
-    void Visit(const std::function<void(TForm10*)>& use) { VisitDialog(use, &TForm10::Button2); }
+    void Visit(const std::function<void(TForm10*)>& use) { Written(use, &TForm10::Button2); }
 
     // Generate pressed as the user does, its messages and errors shown.
     void Generate(TForm10* d)
@@ -87,9 +87,8 @@ TEST_F(PageGeneratorTest, ThePageIsSavedByteForByteAndViewCodeShowsIt)
         ClickOn(d->Button3);
         EXPECT_EQ(std::tuple(d->RichEdit1->Visible(), d->Button3->Caption()), std::tuple(false, "View Code"));
     });
-    TEntryPage expected { "Tom's \"<Shop>\" \xc3\xa9t\xc3\xa9", "http://shop.example/", false,
-        { "k1", "k2", "k3", "k4", "k5", "k6", "k7", "k8" }, "Fine goods" };
-    auto lines = EntryPageLines(expected, "\"");
+    auto lines = EntryPageLines({ "Tom's \"<Shop>\" \xc3\xa9t\xc3\xa9", "http://shop.example/", false,
+                                    { "k1", "k2", "k3", "k4", "k5", "k6", "k7", "k8" }, "Fine goods" }, "\"");
     ASSERT_EQ(lines.size(), 31u);
     EXPECT_EQ(std::tuple(ReadFileBytes(Dir.File("entry.htm")), lines[3]),
         std::tuple(joinedCrLf(lines), "<META name=\"keywords\" content=\"k1, k2, k3, k4, k5, k6, k7, k8\">"));

@@ -5,12 +5,8 @@
 
 #include "dialogs/PageWriter.h"
 
-namespace {
-
 const TAttribute kAlways = { " ALT=", " alt=", TAttrWhen::Always, TAttrValue::Quoted };
 const TAttribute kOptional = { " WIDTH=", " width=", TAttrWhen::NotEmpty, TAttrValue::Bare };
-
-}
 
 TEST_F(PageTest, AttributePiecesFollowCaseQuoteAndCondition)
 {

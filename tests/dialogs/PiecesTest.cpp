@@ -7,8 +7,6 @@
 #include "platform/Exception.h"
 #include "platform/StdCtrls.h"
 
-namespace {
-
 using enum TPieceWhen;
 using enum TAttrValue;
 
@@ -26,8 +24,6 @@ const TPiece kBroken[] = {
     { "<X", "<x" },
     { " A=", " a=", Always, "NoSuchEdit", Bare },
 };
-
-}
 
 TEST_F(PageTest, TablesOfPiecesFollowTheirConditionsAndForms)
 {

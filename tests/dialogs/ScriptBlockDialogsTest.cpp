@@ -27,14 +27,12 @@ TEST_F(ScriptBlockDialogsTest, PageTransferWritesThreeLinesInLowerCaseWhateverTh
 {
     for (const char* tagCase : { "Upercase", "Lowercase" }) {
         PageWindow->Edit4->SetText(tagCase);
-        EXPECT_EQ(Written<TForm9>([](TForm9* d) { ClickOn(d->Button2); }),
+        EXPECT_EQ(Written<TForm9>([](TForm9*) {}, &TForm9::Button2),
             "<script language=\"JavaScript\">\nwindow.location=\"http://\"\n</script>\n") << tagCase;
     }
     // Typed on after the "http://" the opening put in, with the caret there.
-    EXPECT_EQ(Written<TForm9>([](TForm9* d) {
-        TypeInto(d->Edit1, "example.com/<a b>.htm");
-        ClickOn(d->Button2);
-    }), "<script language=\"JavaScript\">\nwindow.location=\"http://example.com/<a b>.htm\"\n</script>\n");
+    EXPECT_EQ(Written<TForm9>([](TForm9* d) { TypeInto(d->Edit1, "example.com/<a b>.htm"); }, &TForm9::Button2),
+        "<script language=\"JavaScript\">\nwindow.location=\"http://example.com/<a b>.htm\"\n</script>\n");
 }
 
 TEST_F(ScriptBlockDialogsTest, PageTransferWithTheBrowserCheckWritesSixLines)
@@ -46,8 +44,7 @@ TEST_F(ScriptBlockDialogsTest, PageTransferWithTheBrowserCheckWritesSixLines)
             std::tuple(188, true, false, true));
         TypeInto(d->Edit2, "ns.example");  // focused, caret after "http://"
         TypeInto(d->Edit3, "other.example");
-        ClickOn(d->Button2);
-    });
+    }, &TForm9::Button2);
     EXPECT_EQ(block, "<script language='JavaScript'>\nbName = navigator.appName;\nif (bName == 'Netscape')\n"
                      "window.location='http://ns.example';\nelse window.location='http://other.example'\n</script>\n");
     // Closed on the second panel, it opens again on the first.
@@ -74,8 +71,7 @@ TEST_F(ScriptBlockDialogsTest, PageTransferPanelsSwitchBackAndEveryWayOutResets)
             wayOut(d);
         });
         EXPECT_EQ(std::tuple(Form9->Panel1->Visible(), Form9->CheckBox1->Checked() || Form9->CheckBox2->Checked(),
-                      Form9->Edit1->Text() + Form9->Edit2->Text() + Form9->Edit3->Text()),
-            std::tuple(true, false, ""));
+                      Form9->Edit1->Text() + Form9->Edit2->Text() + Form9->Edit3->Text()), std::tuple(true, false, ""));
     }
     EXPECT_EQ(PageWindow->RichEdit1->Text(), before);
 }
@@ -84,14 +80,13 @@ TEST_F(ScriptBlockDialogsTest, ScrollingTextWritesItsThirtyEightLinesInEitherCas
 {
     for (const char* tagCase : { "Upercase", "Lowercase" }) {
         PageWindow->Edit4->SetText(tagCase);
-        std::string block = Written<TForm18>([](TForm18* d) { ClickOn(d->Button1); });
+        std::string block = Written<TForm18>([](TForm18*) {}, &TForm18::Button1);
         EXPECT_EQ(std::tuple(block, std::count(block.begin(), block.end(), '\n')), std::tuple(kScrollerEmpty, 38)) << tagCase;
     }
     std::string block = Written<TForm18>([](TForm18* d) {
         EXPECT_EQ(d->Widget()->focusWidget(), d->Edit1->Widget());
         TypeInto(d->Edit1, "Sale \"now\" <b>");
-        ClickOn(d->Button1);
-    });
+    }, &TForm18::Button1);
     EXPECT_EQ(std::tuple(block.substr(block.find("var msg")), Form18->Edit1->Text()),
         std::tuple(std::string("var msg =\"Sale \"now\" <b>\";\n") + (strstr(kScrollerEmpty, "var out")), ""));
 }
@@ -106,37 +101,29 @@ TEST_F(ScriptBlockDialogsTest, MapNameWritesTheSkeletonInTheTagCase)
 
     PageWindow->Edit4->SetText("Upercase");
     PageWindow->Edit2->SetText("");
-    EXPECT_EQ(Written<TForm22>([](TForm22* d) {
-        EXPECT_EQ(d->Edit1->Text(), "");
-        ClickOn(d->Button1);
-    }), "<MAP NAME=>\n<AREA SHAPE= COORDS= HREF=>\n</MAP>\n");
+    EXPECT_EQ(Written<TForm22>([](TForm22* d) { EXPECT_EQ(d->Edit1->Text(), ""); }, &TForm22::Button1),
+        "<MAP NAME=>\n<AREA SHAPE= COORDS= HREF=>\n</MAP>\n");
 }
 
 TEST_F(ScriptBlockDialogsTest, ScriptWritesOnlyTheAttributesGiven)
 {
     PageWindow->Edit4->SetText("Upercase");
-    EXPECT_EQ(Written<TForm24>([](TForm24* d) {
-        d->ComboBox1->SetItemIndex(4);  // VBScript
-        ClickOn(d->Button1);
-    }), "<SCRIPT LANGUAGE=\"VBScript\">\n</SCRIPT>\n");
+    EXPECT_EQ(Written<TForm24>([](TForm24* d) { d->ComboBox1->SetItemIndex(4); }, &TForm24::Button1),  // VBScript
+        "<SCRIPT LANGUAGE=\"VBScript\">\n</SCRIPT>\n");
 
     PageWindow->Edit4->SetText("Lowercase");
     EXPECT_EQ(Written<TForm24>([](TForm24* d) {
         EXPECT_EQ(d->ComboBox1->Text(), "");
         TypeInto(d->ComboBox1, "JavaScript1.2");
         TypeInto(d->Edit1, "menu.js");
-        ClickOn(d->Button1);
-    }), "<script language=\"JavaScript1.2\" source=\"menu.js\">\n</script>\n");
-    EXPECT_EQ(Written<TForm24>([](TForm24* d) { ClickOn(d->Button1); }), "<script>\n</script>\n");
+    }, &TForm24::Button1), "<script language=\"JavaScript1.2\" source=\"menu.js\">\n</script>\n");
+    EXPECT_EQ(Written<TForm24>([](TForm24*) {}, &TForm24::Button1), "<script>\n</script>\n");
 }
 
 TEST_F(ScriptBlockDialogsTest, ABlockReplacesTheSelectionAndLeavesTheCaretOnTheNextLine)
 {
     SetPage("<P>[old]</P>", 3, 5);
-    Written<TForm22>([](TForm22* d) {
-        TypeInto(d->Edit1, "m");
-        ClickOn(d->Button1);
-    });
+    Written<TForm22>([](TForm22* d) { TypeInto(d->Edit1, "m"); }, &TForm22::Button1);
     EXPECT_EQ(PageWindow->RichEdit1->Text(), "<P><MAP NAME=\"m\">\n<AREA SHAPE=\"\" COORDS=\"\" HREF=\"\">\n</MAP>\n</P>");
     EXPECT_EQ(std::tuple(PageWindow->RichEdit1->SelStart(), PageWindow->RichEdit1->SelLength()),
         std::tuple(int(PageWindow->RichEdit1->Text().size()) - 4, 0));
@@ -153,6 +140,5 @@ TEST_F(ScriptBlockDialogsTest, ScriptBrowseTakesTheBareFileNameAndLeavesTheFocus
         EXPECT_TRUE(HasFocus(d, d->ComboBox1));
         ClickOn(d->BitBtn1);
         EXPECT_EQ(d->Widget()->focusWidget(), before);
-        ClickOn(d->Button1);
-    }), "<SCRIPT SOURCE=\"menu.js\">\n</SCRIPT>\n");
+    }, &TForm24::Button1), "<SCRIPT SOURCE=\"menu.js\">\n</SCRIPT>\n");
 }
