@@ -42,12 +42,14 @@ TEST(FrameSet, LinesInBothCasesWithNoResizeOnlyWhereTicked)
     for (int n = 1; n <= 8; ++n)
         groups.push_back({ "Frame " + std::to_string(n), "http://", "Auto", false });
     EXPECT_EQ(FrameSetLines(true, true, "\"", 3, groups), (std::vector<std::string> { "<FRAMESET ROWS=\"27%,*,31%\">",
-        "<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">", "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">",
+        "<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">",
+        "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">",
         "<FRAME NAME=\"Frame 3\" SRC=\"http://\" SCROLLING=\"Auto\">", "</FRAMESET>" }));
     groups[1] = { "", "b.htm", "Yes", true };
     groups[2].noResize = true;  // above the count: ignored
     EXPECT_EQ(FrameSetLines(false, false, "'", 2, groups), (std::vector<std::string> { "<frameset cols='27%,*'>",
-        "<frame name='Frame 1' src='http://' scrolling='Auto'>", "<frame name='' src='b.htm' scrolling='Yes' noresize>", "</frameset>" }));
+        "<frame name='Frame 1' src='http://' scrolling='Auto'>", "<frame name='' src='b.htm' scrolling='Yes' noresize>",
+        "</frameset>" }));
 }
 
 TEST(EntryPage, TheThirtyOneLinesWithForwarding)
@@ -58,14 +60,16 @@ TEST(EntryPage, TheThirtyOneLinesWithForwarding)
     const std::string print = "Tom's <Shop>, Fine goods, Tom's <Shop>, " + k;
     EXPECT_EQ(EntryPageLines(page, "\""), (std::vector<std::string> { "<HTML>", "<HEAD>",
         "<META name=\"description\" content=\"Tom's <Shop>\">", "<META name=\"keywords\" content=\"" + k + "\">",
-        "<TITLE>Tom's <Shop></TITLE>", "<script language=\"JavaScript\">", "bName = navigator.appName;", "if (bName == \"Netscape\")",
-        "window.location=\"http://shop.example/\";", "else window.location=\"http://shop.example/\"", "</script>", "</HEAD>",
-        "<BODY BGCOLOR=\"000000\">", "<CENTER>", "<FONT SIZE=\"8\" COLOR=\"FF0000\">Tom's <Shop></FONT><BR>", "<!-- Tom's <Shop> -->",
+        "<TITLE>Tom's <Shop></TITLE>", "<script language=\"JavaScript\">", "bName = navigator.appName;",
+        "if (bName == \"Netscape\")", "window.location=\"http://shop.example/\";",
+        "else window.location=\"http://shop.example/\"", "</script>", "</HEAD>", "<BODY BGCOLOR=\"000000\">", "<CENTER>",
+        "<FONT SIZE=\"8\" COLOR=\"FF0000\">Tom's <Shop></FONT><BR>", "<!-- Tom's <Shop> -->",
         "<input type=\"hidden\" name=\"a, b, c, d\" value=\"e, f, g, h\">", "<FONT COLOR=\"000000\"><SMALL><SMALL><SMALL><SMALL>",
         small, print, print, "</SMALL></SMALL></SMALL></SMALL>", "<SMALL><SMALL><SMALL><SMALL>", small, print, print,
         "</SMALL></SMALL></SMALL></SMALL>",
         "</FONT><P><A HREF=\"http://shop.example/\">Click Here if you haven't a JAVA compatible browser</A>",
-        std::string("<P><A HREF=\"") + kProductHomePage + "\">This page was generated with Corvana</A></CENTER>", "</BODY>", "</HTML>" }));
+        std::string("<P><A HREF=\"") + kProductHomePage + "\">This page was generated with Corvana</A></CENTER>", "</BODY>",
+        "</HTML>" }));
 }
 
 TEST(EntryPage, NoForwardingLeavesOutTheScriptAndEmptyKeywordsKeepTheirSeparators)
@@ -75,8 +79,9 @@ TEST(EntryPage, NoForwardingLeavesOutTheScriptAndEmptyKeywordsKeepTheirSeparator
     ASSERT_EQ(lines.size(), 25u);
     // Line 12: T, T and seven separators.
     EXPECT_EQ((std::vector { lines[3], lines[4], lines[5], lines[10], lines[12], lines[21] }), (std::vector<std::string> {
-        "<META name='keywords' content=', , , , , , , '>", "<TITLE>T</TITLE>", "</HEAD>", "<input type='hidden' name=', , , ' value=', , , '>",
-        "T, T, , , , , , , , ", "</FONT><P><A HREF=''>Click Here if you haven't a JAVA compatible browser</A>" }));
+        "<META name='keywords' content=', , , , , , , '>", "<TITLE>T</TITLE>", "</HEAD>",
+        "<input type='hidden' name=', , , ' value=', , , '>", "T, T, , , , , , , , ",
+        "</FONT><P><A HREF=''>Click Here if you haven't a JAVA compatible browser</A>" }));
     EXPECT_NE(lines[22].find("corvana.example"), std::string::npos);
 }
 
@@ -86,15 +91,16 @@ TEST(EntryPage, LongAndForeignFieldsGoInUnchanged)
     title += "\xc3\xa9\xe2\x82\xac ${q}";
     TEntryPage page { title, "a\"b", false, { "<k>" }, "d" };
     auto lines = EntryPageLines(page, "\"");
-    EXPECT_EQ(std::tuple(lines[4], lines[8], lines[3]),
-        std::tuple("<TITLE>" + title + "</TITLE>", "window.location=\"a\"b\";", "<META name=\"keywords\" content=\"<k>, , , , , , , \">"));
+    EXPECT_EQ(std::tuple(lines[4], lines[8], lines[3]), std::tuple("<TITLE>" + title + "</TITLE>", "window.location=\"a\"b\";",
+        "<META name=\"keywords\" content=\"<k>, , , , , , , \">"));
 }
 
 TEST(TagTemplates, OneHundredRowsInTheirOrder)
 {
-    EXPECT_EQ((std::vector<std::string> { kTagTemplates[0], kTagTemplates[1], kTagTemplates[2], kTagTemplates[3], kTagTemplates[51],
-                  kTagTemplates[99] }),
-        (std::vector<std::string> { "<!-- -->", "<!DOCTYPE>", "<A HREF=\"\"></A>", "<A NAME=\"\"></A>", "<INPUT TYPE=></INPUT>", "<XMP></XMP>" }));
+    const std::pair<int, const char*> rows[] = { { 0, "<!-- -->" }, { 1, "<!DOCTYPE>" }, { 2, "<A HREF=\"\"></A>" },
+        { 3, "<A NAME=\"\"></A>" }, { 51, "<INPUT TYPE=></INPUT>" }, { 99, "<XMP></XMP>" } };
+    for (auto [i, row] : rows)
+        EXPECT_STREQ(kTagTemplates[i], row) << i;
     // Alphabetical by tag name after the first two; each tag once.
     auto tagName = [](const char* row) { return std::string(row + 1, std::strcspn(row + 1, " >")); };
     for (int i = 3; i < kTagTemplateCount; ++i)

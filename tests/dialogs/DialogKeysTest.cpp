@@ -35,25 +35,29 @@ struct KeyCase {
     bool closed = true;
 };
 
+template<class Form>
+constexpr TLauncher Open = &OpenDialog<Form>;
+constexpr int kUp = Qt::Key_Up;
+constexpr int kDown = Qt::Key_Down;
+
 const KeyCase kCases[] = {
-    { "rule: Enter on Cancel", &OpenDialog<TForm6>, { { "Button2" } }, "" },
-    { "rule: Enter in the width", &OpenDialog<TForm6>, { { nullptr, "5" } }, "<HR WIDTH=\"5\">" },
-    { "rule: Enter on OK", &OpenDialog<TForm6>, { { "Button1" } }, "<HR>" },
-    { "rule: Up and Down step the width", &OpenDialog<TForm6>, { { nullptr, "", { Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down } } },
-        "<HR WIDTH=\"2\">" },
-    { "link: Enter on Browse browses", &OpenDialog<TForm7>, { { "BitBtn1" } }, "", 1, false },
-    { "link: Enter on Cancel", &OpenDialog<TForm7>, { { "Button1" } }, "" },
-    { "link: Enter in the address", &OpenDialog<TForm7>, { { nullptr, "x.org" } }, "<A HREF=\"http://x.org\"></A>" },
-    { "link: the address reached with Tab keeps its text", &OpenDialog<TForm7>, { { "Edit2" }, { "Edit1", "x.org" } },
+    { "rule: Enter on Cancel", Open<TForm6>, { { "Button2" } }, "" },
+    { "rule: Enter in the width", Open<TForm6>, { { nullptr, "5" } }, "<HR WIDTH=\"5\">" },
+    { "rule: Enter on OK", Open<TForm6>, { { "Button1" } }, "<HR>" },
+    { "rule: Up and Down step the width", Open<TForm6>, { { nullptr, "", { kUp, kUp, kUp, kDown } } }, "<HR WIDTH=\"2\">" },
+    { "link: Enter on Browse browses", Open<TForm7>, { { "BitBtn1" } }, "", 1, false },
+    { "link: Enter on Cancel", Open<TForm7>, { { "Button1" } }, "" },
+    { "link: Enter in the address", Open<TForm7>, { { nullptr, "x.org" } }, "<A HREF=\"http://x.org\"></A>" },
+    { "link: the address reached with Tab keeps its text", Open<TForm7>, { { "Edit2" }, { "Edit1", "x.org" } },
         "<A HREF=\"http://x.org\"></A>" },
-    { "mail: Enter on Cancel", &OpenDialog<TForm8>, { { "Button2" } }, "" },
-    { "mail: Enter in the description", &OpenDialog<TForm8>, { { nullptr, "a@b" }, { "Edit2", "c" } }, "<A HREF=\"mailto:a@b\">c</A>" },
-    { "image: Enter on Browse browses", &OpenDialog<TForm5>, { { "BitBtn1" } }, "", 1, false },
-    { "image: Up steps the border", &OpenDialog<TForm5>, { { nullptr, "a.gif" }, { "Edit3", "", { Qt::Key_Up } } },
+    { "mail: Enter on Cancel", Open<TForm8>, { { "Button2" } }, "" },
+    { "mail: Enter in the description", Open<TForm8>, { { nullptr, "a@b" }, { "Edit2", "c" } }, "<A HREF=\"mailto:a@b\">c</A>" },
+    { "image: Enter on Browse browses", Open<TForm5>, { { "BitBtn1" } }, "", 1, false },
+    { "image: Up steps the border", Open<TForm5>, { { nullptr, "a.gif" }, { "Edit3", "", { kUp } } },
         "<IMG SRC=\"a.gif\" BORDER=1 ALT=\"\">" },
-    { "sound: Up steps the loop and unticks Infinite", &OpenDialog<TForm11>, { { "MultiBaseEdit1", "", { Qt::Key_Up, Qt::Key_Up } } },
+    { "sound: Up steps the loop and unticks Infinite", Open<TForm11>, { { "MultiBaseEdit1", "", { kUp, kUp } } },
         "<BGSOUND SRC=\"\" LOOP=2>" },
-    { "sound: Enter on Cancel", &OpenDialog<TForm11>, { { "Button2" } }, "" },
+    { "sound: Enter on Cancel", Open<TForm11>, { { "Button2" } }, "" },
 };
 
 void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.what; }

@@ -70,7 +70,8 @@ protected:
                     ClickOn(d->*ok);
                 });
                 const std::string& want = upper ? c.upper : c.lower;
-                EXPECT_EQ(std::tuple(StillOpen, got.text, got.caret), std::tuple(false, want, Characters(want) - c.caretBack)) << c.what;
+                EXPECT_EQ(std::tuple(StillOpen, got.text, got.caret), std::tuple(false, want, Characters(want) - c.caretBack))
+                    << c.what;
             }
         PageWindow->Edit4->SetText("Upercase");
     }

@@ -78,5 +78,6 @@ TEST_F(FormFieldDialogTest, TheTypeStaysAndTheFieldsAreCleared)
         PickWithArrows(d->ComboBox1, "Text");
         Retype({ { d->Edit1, "n" }, { d->Edit2, "v" }, { d->Edit3, "1" }, { d->Edit4, "2" } });
     }, [](TForm21* d) { return Emptied({ d->Edit1, d->Edit2, d->Edit3, d->Edit4 }) && HasFocus(d, d->Edit1); });
-    EXPECT_EQ(std::tuple(Form21->ComboBox1->Text(), Form21->Edit3->Enabled(), Form21->Label4->Caption()), std::tuple("Text", true, "Size"));
+    EXPECT_EQ(std::tuple(Form21->ComboBox1->Text(), Form21->Edit3->Enabled(), Form21->Label4->Caption()),
+        std::tuple("Text", true, "Size"));
 }

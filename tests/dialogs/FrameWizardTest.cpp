@@ -44,8 +44,8 @@ TEST_F(FrameWizardTest, TwoAndThreeRowsWithTheOpeningValues)
                              "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n</FRAMESET>\n");
     EXPECT_EQ(Run([](TForm13* d) { d->UpDown1->Step(btNext); ClickOn(d->Button1); }, ok2),
         "<FRAMESET ROWS=\"27%,*,31%\">\n<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
-        "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n<FRAME NAME=\"Frame 3\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
-        "</FRAMESET>\n");
+        "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
+        "<FRAME NAME=\"Frame 3\" SRC=\"http://\" SCROLLING=\"Auto\">\n</FRAMESET>\n");
 }
 
 TEST_F(FrameWizardTest, EightColumnsInLowerCaseWithNoResizeOnOneFrameOnly)
@@ -131,5 +131,6 @@ TEST_F(FrameWizardTest, TheArrowsKeepTheCountWithinTwoToEight)
             Form13->UpDown1->Step(arrow);
         EXPECT_EQ(Form13->Edit1->Text(), count);
     }
-    EXPECT_EQ(std::tuple(Form13->Caption(), Form14->Caption(), Form14->HelpContext), std::tuple("Frame Wizard", "Frame Wizard", 45));
+    EXPECT_EQ(std::tuple(Form13->Caption(), Form14->Caption(), Form14->HelpContext),
+        std::tuple("Frame Wizard", "Frame Wizard", 45));
 }

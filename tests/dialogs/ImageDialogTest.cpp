@@ -54,12 +54,15 @@ TEST_F(ImageDialogTest, EveryAttributeInOrderWithValuesTakenAsTheyStand)
     }), "<IMG SRC=\"pics/cat.jpg\" WIDTH=0 HEIGHT=  BORDER= ALIGN=\"MIDDLE\" ALT=\"A \"cat\"\">");
 
     // A typed alignment is written as typed.
-    EXPECT_EQ(InsertImage([](TForm5* d) { Retype({ { d->Edit1, "b.gif" }, { d->ComboBox1, "center" }, { d->Edit3, "12" } }); }), "<IMG SRC=\"b.gif\" BORDER=12 ALIGN=\"center\" ALT=\"\">");
+    EXPECT_EQ(InsertImage([](TForm5* d) { Retype({ { d->Edit1, "b.gif" }, { d->ComboBox1, "center" }, { d->Edit3, "12" } }); }),
+        "<IMG SRC=\"b.gif\" BORDER=12 ALIGN=\"center\" ALT=\"\">");
 }
 
 TEST_F(ImageDialogTest, TagCaseAndQuoteComeFromTheMainWindow)
 {
-    auto fill = [](TForm5* d) { Retype({ { d->Edit1, "a.gif" }, { d->Edit5, "10" }, { d->ComboBox1, "top" }, { d->Edit2, "alt" } }); };
+    auto fill = [](TForm5* d) {
+        Retype({ { d->Edit1, "a.gif" }, { d->Edit5, "10" }, { d->ComboBox1, "top" }, { d->Edit2, "alt" } });
+    };
     const std::tuple<const char*, const char*, const char*> cases[] = {
         { "Lowercase", "\"", "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">" },
         { "upercase", "\"", "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">" },
@@ -78,8 +81,9 @@ TEST_F(ImageDialogTest, TheSelectionIsReplaced)
 {
     SetPage("one TWO three", 4, 3);
     InsertImage([](TForm5* d) { d->Edit1->SetText("x.gif"); });
+    const std::string upToTheCaret = "one <IMG SRC=\"x.gif\" BORDER=0 ALT=\"\">";
     EXPECT_EQ(std::tuple(PageWindow->RichEdit1->Text(), PageWindow->RichEdit1->SelStart()),
-        std::tuple("one <IMG SRC=\"x.gif\" BORDER=0 ALT=\"\"> three", int(std::string("one <IMG SRC=\"x.gif\" BORDER=0 ALT=\"\">").size())));
+        std::tuple(upToTheCaret + " three", int(upToTheCaret.size())));
 }
 
 TEST_F(ImageDialogTest, AnEmptySourceIsRefusedAndTheOtherFieldsStay)
@@ -89,7 +93,8 @@ TEST_F(ImageDialogTest, AnEmptySourceIsRefusedAndTheOtherFieldsStay)
         d->Edit2->SetText("kept");
         d->Edit5->SetText("40");
         ClickOn(d->Button1);
-        EXPECT_EQ(std::tuple(d->Visible(), d->ModalResult(), d->Edit2->Text(), d->Edit5->Text()), std::tuple(true, mrNone, "kept", "40"));
+        EXPECT_EQ(std::tuple(d->Visible(), d->ModalResult(), d->Edit2->Text(), d->Edit5->Text()),
+            std::tuple(true, mrNone, "kept", "40"));
         ClickOn(d->Button2);
     });
     ASSERT_EQ(Questions.size(), 1u);
@@ -174,7 +179,8 @@ TEST_F(ImageDialogTest, TheAlignListHoldsTheEightPositions)
 {
     EXPECT_EQ(ListItems(Form5->ComboBox1),
         (std::vector<std::string> { "TOP", "LEFT", "RIGHT", "MIDDLE", "TEXTTOP", "ABSMIDDLE", "BASELINE", "BOTTOM" }));
-    EXPECT_EQ(std::tuple(Form5->ComboBox1->Text(), Form5->Caption(), Form5->HelpContext, Form5->Button1->Default, Form5->Button2->Cancel),
+    EXPECT_EQ(std::tuple(Form5->ComboBox1->Text(), Form5->Caption(), Form5->HelpContext, Form5->Button1->Default,
+                  Form5->Button2->Cancel),
         std::tuple("", "Image", 39, true, false));
 }
 
@@ -185,6 +191,7 @@ TEST(ElementDialogFilters, WebDocumentsIncludeHtmlPages)
     auto items = ParseFilter(kWebFiles.filter);
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(std::tuple(items[1].Description, MatchesMask("index.html", items[1].Mask), MatchesMask("index.htm", items[1].Mask),
-                  MatchesMask("index.html", items[0].Mask), MatchesMask("photo.jpg", items[2].Mask), MatchesMask("index.html", items[2].Mask)),
+                  MatchesMask("index.html", items[0].Mask), MatchesMask("photo.jpg", items[2].Mask),
+                  MatchesMask("index.html", items[2].Mask)),
         std::tuple("Web Documents (*.htm; *.html)", true, true, true, true, false));
 }

@@ -29,9 +29,11 @@ TEST_F(LinkMailSoundTest, CreateLinkBrowsesToABareNameAndResetsToHttp)
         EXPECT_EQ(std::tuple(d->Edit1->Text(), d->Widget()->focusWidget()), std::tuple("page.html", d->Edit2->Widget()));
         ClickOn(d->Button1);
     });
-    ExpectResetOnEveryWayOut<TForm7>([](TForm7* d) { Retype({ { d->Edit1, "b.htm" }, { d->Edit2, "B" }, { d->ComboBox1, "_self" } }); },
+    ExpectResetOnEveryWayOut<TForm7>(
+        [](TForm7* d) { Retype({ { d->Edit1, "b.htm" }, { d->Edit2, "B" }, { d->ComboBox1, "_self" } }); },
         [](TForm7* d) {
-            return d->Edit1->Text() == "http://" && d->Edit1->SelStart() == 7 && Emptied({ d->Edit2, d->ComboBox1 }) && HasFocus(d, d->Edit1);
+            return d->Edit1->Text() == "http://" && d->Edit1->SelStart() == 7 && Emptied({ d->Edit2, d->ComboBox1 })
+                && HasFocus(d, d->Edit1);
         },
         &TForm7::Button2, &TForm7::Button1);
 }
@@ -64,7 +66,8 @@ TEST_F(LinkMailSoundTest, SoundLoopsForeverUntilANumberIsGiven)
     });
     ExpectResetOnEveryWayOut<TForm11>([](TForm11* d) { Retype({ { d->Edit1, "b.wav" }, { d->MultiBaseEdit1, "7" } }); },
         [](TForm11* d) {
-            return d->Edit1->Text().empty() && d->MultiBaseEdit1->Text() == "0" && d->CheckBox1->Checked() && HasFocus(d, d->Edit1);
+            return d->Edit1->Text().empty() && d->MultiBaseEdit1->Text() == "0" && d->CheckBox1->Checked()
+                && HasFocus(d, d->Edit1);
         });
     EXPECT_EQ(Form11->OpenDialog1->Filter, kSoundFiles.filter);
 }

@@ -38,15 +38,13 @@ TEST_F(MarqueeDialogTest, WritesTheAttributesInTheirFixedOrder)
 TEST_F(MarqueeDialogTest, EveryWayOutLeavesNoughtsInfiniteAndEmptyLists)
 {
     ExpectResetOnEveryWayOut<TForm12>([](TForm12* d) {
-        Retype({ { d->Edit1, "t" }, { d->ComboBox1, "x" }, { d->ComboBox2, "x" }, { d->ComboBox3, "x" }, { d->ComboBox4, "x" } });
-        for (TMultiBaseEdit* number : { d->MultiBaseEdit1, d->MultiBaseEdit2, d->MultiBaseEdit3, d->MultiBaseEdit4, d->MultiBaseEdit5 })
-            Retype(number, "9");
+        Retype({ { d->Edit1, "t" }, { d->ComboBox1, "x" }, { d->ComboBox2, "x" }, { d->ComboBox3, "x" }, { d->ComboBox4, "x" },
+            { d->MultiBaseEdit1, "9" }, { d->MultiBaseEdit2, "9" }, { d->MultiBaseEdit3, "9" }, { d->MultiBaseEdit4, "9" },
+            { d->MultiBaseEdit5, "9" } });
     }, [](TForm12* d) {
-        bool reset = Emptied({ d->Edit1, d->ComboBox1, d->ComboBox2, d->ComboBox3, d->ComboBox4 }) && d->CheckBox1->Checked()
-            && HasFocus(d, d->Edit1);
-        for (TMultiBaseEdit* number : { d->MultiBaseEdit1, d->MultiBaseEdit2, d->MultiBaseEdit3, d->MultiBaseEdit4, d->MultiBaseEdit5 })
-            reset = reset && number->Text() == "0";
-        return reset;
+        return Emptied({ d->Edit1, d->ComboBox1, d->ComboBox2, d->ComboBox3, d->ComboBox4 }) && d->CheckBox1->Checked()
+            && HasFocus(d, d->Edit1) && std::vector<std::string>(5, "0") == std::vector { d->MultiBaseEdit1->Text(),
+                d->MultiBaseEdit2->Text(), d->MultiBaseEdit3->Text(), d->MultiBaseEdit4->Text(), d->MultiBaseEdit5->Text() };
     });
     EXPECT_EQ(std::tuple(Form12->Caption(), Form12->HelpContext), std::tuple("Marquee", 42));
 }

@@ -35,6 +35,8 @@ TEST_F(RuleDialogTest, EveryWayOutLeavesItReset)
     ExpectResetOnEveryWayOut<TForm6>([](TForm6* d) {
         Retype({ { d->Edit1, "5" }, { d->Edit2, "6" }, { d->ComboBox1, "LEFT" } });
         Tick(d->CheckBox1);
-    }, [](TForm6* d) { return Emptied({ d->Edit1, d->Edit2, d->ComboBox1 }) && !d->CheckBox1->Checked() && HasFocus(d, d->Edit1); });
+    }, [](TForm6* d) {
+        return Emptied({ d->Edit1, d->Edit2, d->ComboBox1 }) && !d->CheckBox1->Checked() && HasFocus(d, d->Edit1);
+    });
     EXPECT_EQ(std::tuple(Form6->Caption(), Form6->HelpContext), std::tuple("Horizontal Rule", 44));
 }
