@@ -95,17 +95,15 @@ protected:
             [](Form* d) { CloseBox(d); },
             [cancel](Form* d) { ClickOn(d->*cancel); },
         };
-        int way = 0;
-        for (const auto& wayOut : waysOut) {
+        for (std::size_t way = 0; way < std::size(waysOut); ++way) {
             bool resetOnOpening = false;
             Use<Form>([&](Form* d) {
                 resetOnOpening = isReset(d);
                 fill(d);
-                wayOut(d);
+                waysOut[way](d);
             });
             // The first opening shows the design state.
             EXPECT_EQ(std::tuple(StillOpen, resetOnOpening || way == 0), std::tuple(false, true)) << "opening " << way;
-            ++way;
         }
     }
 

@@ -1,7 +1,6 @@
 #include "tests/dialogs/PageFixture.h"
 
 #include "generators/PageSkeleton.h"
-#include "platform/FormBuilder.h"
 #include "platform/ComboBox.h"
 #include "platform/Messages.h"
 
@@ -23,10 +22,9 @@ TPageWindow::TPageWindow(TComponent* owner)
     RichEdit3 = NewControl<TRichEdit>(this, this, "RichEdit3");
     RichEdit3->SetVisible(false);
     RichEdit3->PlainText = true;
-    RichEdit1 = NewControl<TRichEdit>(this, this, "RichEdit1");
+    RichEdit1 = NewControl<TRichEdit>(this, this, "RichEdit1", 0, 0, 600, 400);
     RichEdit1->PlainText = true;
     RichEdit1->SetWordWrap(false);
-    RichEdit1->SetBounds(0, 0, 600, 400);
     RichEdit1->SetText(PageSkeleton(true, kDefaultTitle));
     RichEdit1->SetModified(false);
     m_page = std::make_unique<TPage>(*RichEdit1, *RichEdit3, *Edit2, *Edit4);
