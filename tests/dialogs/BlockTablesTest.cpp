@@ -74,8 +74,7 @@ TEST(EntryPage, TheThirtyOneLinesWithForwarding)
 
 TEST(EntryPage, NoForwardingLeavesOutTheScriptAndEmptyKeywordsKeepTheirSeparators)
 {
-    TEntryPage page { "T", "", true, {}, "D" };
-    auto lines = EntryPageLines(page, "'");
+    auto lines = EntryPageLines({ "T", "", true, {}, "D" }, "'");
     ASSERT_EQ(lines.size(), 25u);
     // Line 12: T, T and seven separators.
     EXPECT_EQ((std::vector { lines[3], lines[4], lines[5], lines[10], lines[12], lines[21] }), (std::vector<std::string> {
@@ -89,8 +88,7 @@ TEST(EntryPage, LongAndForeignFieldsGoInUnchanged)
 {
     std::string title(10000, 'x');
     title += "\xc3\xa9\xe2\x82\xac ${q}";
-    TEntryPage page { title, "a\"b", false, { "<k>" }, "d" };
-    auto lines = EntryPageLines(page, "\"");
+    auto lines = EntryPageLines({ title, "a\"b", false, { "<k>" }, "d" }, "\"");
     EXPECT_EQ(std::tuple(lines[4], lines[8], lines[3]), std::tuple("<TITLE>" + title + "</TITLE>", "window.location=\"a\"b\";",
         "<META name=\"keywords\" content=\"<k>, , , , , , , \">"));
 }

@@ -4,6 +4,7 @@
 #include "tests/dialogs/ElementDialogFixture.h"
 #include "tests/support/MessageLoop.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -82,9 +83,8 @@ TEST_P(DialogKeysTest, TheFocusedButtonTakesEnterAndTheDefaultOneOnlyFromAField)
 }
 
 INSTANTIATE_TEST_SUITE_P(ElementDialogs, DialogKeysTest, ::testing::ValuesIn(kCases), [](const auto& info) {
-    std::string name;
-    for (const char* p = info.param.what; *p; ++p)
-        name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+    std::string name = info.param.what;
+    std::replace_if(name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
     return name;
 });
 

@@ -30,13 +30,6 @@ TPageWindow::TPageWindow(TComponent* owner)
     m_page = std::make_unique<TPage>(*RichEdit1, *RichEdit3, *Edit2, *Edit4);
 }
 
-void PageTest::makePage()
-{
-    Application->CreateForm(PageWindow);
-    PageWindow->Show();
-    ProcessPostedMessages();
-}
-
 #define CORVANA_FORGET_DIALOG(n) Form##n = nullptr;
 
 void PageTest::TearDown()
@@ -48,8 +41,7 @@ void PageTest::TearDown()
 
 std::string PageFrom(int start)
 {
-    std::string text = PageWindow->RichEdit1->Text();
-    return text.substr(std::size_t(start), std::size_t(PageWindow->RichEdit1->SelStart() - start));
+    return PageWindow->RichEdit1->Text().substr(std::size_t(start), std::size_t(PageWindow->RichEdit1->SelStart() - start));
 }
 
 void SetPage(const std::string& text, int selStart, int selLength)

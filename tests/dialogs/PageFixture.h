@@ -28,6 +28,7 @@
 #include "generators/Unit14.h"
 #include "page/Page.h"
 #include "platform/Application.h"
+#include "platform/Messages.h"
 #include "platform/RichEdit.h"
 #include "tests/support/MouseInput.h"
 #include "tests/support/ScriptedDesktop.h"
@@ -80,10 +81,7 @@ Form* Dialog()
 
 // Opens the dialog modally, as its launcher does.
 template<class Form>
-void OpenDialog()
-{
-    Dialog<Form>()->ShowModal();
-}
+void OpenDialog() { Dialog<Form>()->ShowModal(); }
 using TLauncher = void (*)();
 
 // The page text between `start` and the caret.
@@ -105,7 +103,9 @@ protected:
     void StartPage()
     {
         StartDesktop();
-        makePage();
+        Application->CreateForm(PageWindow);
+        PageWindow->Show();
+        ProcessPostedMessages();
         (Dialog<Forms>(), ...);
     }
     void TearDown() override;
@@ -130,7 +130,4 @@ protected:
             std::tuple(1, false, ""));
         return PageFrom(caret);
     }
-
-private:
-    void makePage();
 };

@@ -8,6 +8,7 @@
 #include "platform/FileIO.h"
 
 #include <filesystem>
+#include <numeric>
 
 namespace {
 
@@ -33,10 +34,8 @@ protected:
 // The page's lines as the saved file holds them.
 std::string joinedCrLf(const std::vector<std::string>& lines)
 {
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        text += (i ? "\r\n" : "") + lines[i];
-    return text;
+    return std::accumulate(lines.begin() + 1, lines.end(), lines.front(),
+        [](const std::string& text, const std::string& line) { return text + "\r\n" + line; });
 }
 
 }
