@@ -112,7 +112,4 @@ protected:
 
 // The tests of these dialogs: each is made over the page before the test.
 template<class... Forms>
-class DialogsTest : public ElementDialogTest {
-protected:
-    void SetUp() override { StartPage<Forms...>(); }
-};
+using DialogsTest = With<ElementDialogTest, Forms...>;

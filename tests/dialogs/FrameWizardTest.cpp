@@ -6,9 +6,8 @@
 
 namespace {
 
-class FrameWizardTest : public PageTest {
+class FrameWizardTest : public With<PageTest, TForm13, TForm14> {
 protected:
-    void SetUp() override { StartPage<TForm13, TForm14>(); }
     // Opens the wizard over the page; `step1` and `step2` work the steps
     // (step 2 is reached only when step 1 presses OK). Returns what was
     // written at the caret.

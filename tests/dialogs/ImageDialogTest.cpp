@@ -11,9 +11,8 @@
 
 namespace {
 
-class ImageDialogTest : public PageTest {
+class ImageDialogTest : public With<PageTest, TForm5> {
 protected:
-    void SetUp() override { StartPage<TForm5>(); }
     // Opens the dialog over the page, fills it in `fill` and presses OK;
     // returns what went in at the caret.
     std::string InsertImage(const std::function<void(TForm5*)>& fill)

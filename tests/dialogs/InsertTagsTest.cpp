@@ -7,9 +7,8 @@
 
 namespace {
 
-class InsertTagsTest : public PageTest {
+class InsertTagsTest : public With<PageTest, TForm17> {
 protected:
-    void SetUp() override { StartPage<TForm17>(); }
     void Visit(const std::function<void(TForm17*)>& use) { Written(use, &TForm17::Button2); }
 
     static void ClickRow(TForm17* d, const char* row, bool twice = false)

@@ -131,3 +131,10 @@ protected:
         return PageFrom(caret);
     }
 };
+
+// A fixture whose tests find these dialogs made over the page.
+template<class Fixture, class... Forms>
+class With : public Fixture {
+protected:
+    void SetUp() override { this->template StartPage<Forms...>(); }
+};

@@ -12,9 +12,8 @@
 
 namespace {
 
-class PageGeneratorTest : public PageTest {
+class PageGeneratorTest : public With<PageTest, TForm10> {
 protected:
-    void SetUp() override { StartPage<TForm10>(); }
     void Visit(const std::function<void(TForm10*)>& use) { Written(use, &TForm10::Button2); }
 
     // Generate pressed as the user does, its messages and errors shown.

@@ -5,10 +5,7 @@
 
 namespace {
 
-class ScriptBlockDialogsTest : public PageTest {
-protected:
-    void SetUp() override { StartPage<TForm9, TForm18, TForm22, TForm24>(); }
-};
+using ScriptBlockDialogsTest = With<PageTest, TForm9, TForm18, TForm22, TForm24>;
 
 // The scrolling text's script with no message, line by line.
 const char* const kScrollerEmpty = "<SCRIPT LANGUAGE=\"JavaScript\">\nfunction scrollit_r2l(seed)\n{\n"

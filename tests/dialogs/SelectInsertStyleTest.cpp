@@ -4,9 +4,8 @@
 
 namespace {
 
-class SelectInsertStyleTest : public PageTest {
+class SelectInsertStyleTest : public With<PageTest, TForm3> {
 protected:
-    void SetUp() override { StartPage<TForm3>(); }
     // Opens the dialog, lets `answer` act in it, and returns the word left.
     std::string Ask(const std::function<void()>& answer)
     {
