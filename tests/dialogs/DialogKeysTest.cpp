@@ -39,13 +39,12 @@ struct KeyCase {
 template<class Form>
 constexpr TLauncher Open = &OpenDialog<Form>;
 constexpr int kUp = Qt::Key_Up;
-constexpr int kDown = Qt::Key_Down;
 
 const KeyCase kCases[] = {
     { "rule: Enter on Cancel", Open<TForm6>, { { "Button2" } }, "" },
     { "rule: Enter in the width", Open<TForm6>, { { nullptr, "5" } }, "<HR WIDTH=\"5\">" },
     { "rule: Enter on OK", Open<TForm6>, { { "Button1" } }, "<HR>" },
-    { "rule: Up and Down step the width", Open<TForm6>, { { nullptr, "", { kUp, kUp, kUp, kDown } } }, "<HR WIDTH=\"2\">" },
+    { "rule: Up and Down step the width", Open<TForm6>, { { .keys = { kUp, kUp, kUp, Qt::Key_Down } } }, "<HR WIDTH=\"2\">" },
     { "link: Enter on Browse browses", Open<TForm7>, { { "BitBtn1" } }, "", 1, false },
     { "link: Enter on Cancel", Open<TForm7>, { { "Button1" } }, "" },
     { "link: Enter in the address", Open<TForm7>, { { nullptr, "x.org" } }, "<A HREF=\"http://x.org\"></A>" },

@@ -145,16 +145,15 @@ TEST_F(ImageDialogTest, BrowseTakesTheBareFileNameAlsoOfHiddenFiles)
 
 TEST_F(ImageDialogTest, EachOpeningFocusesTheSourceOnce)
 {
-    auto focused = [] { return Form5->Widget()->focusWidget(); };
     for (int opening = 0; opening < 2; ++opening)
         Written<TForm5>([&](TForm5* d) {
-            EXPECT_EQ(focused(), d->Edit1->Widget()) << "opening " << opening;
+            EXPECT_EQ(d->Widget()->focusWidget(), d->Edit1->Widget()) << "opening " << opening;
             d->Edit5->SetFocus();
             // A cancelled file dialog over the window does not open it anew.
             FileChoices = { std::nullopt };
             ClickOn(d->BitBtn1);
             ProcessPostedMessages();
-            EXPECT_EQ(focused(), d->Edit5->Widget());
+            EXPECT_EQ(d->Widget()->focusWidget(), d->Edit5->Widget());
             ClickOn(d->Button2);
         });
 }

@@ -3,8 +3,6 @@
 
 #include "tests/dialogs/PageFixture.h"
 
-namespace {
-
 using ScriptBlockDialogsTest = With<PageTest, TForm9, TForm18, TForm22, TForm24>;
 
 // The scrolling text's script with no message, line by line.
@@ -17,8 +15,6 @@ const char* const kScrollerEmpty = "<SCRIPT LANGUAGE=\"JavaScript\">\nfunction s
     "var cmd=\"scrollit_r2l(\" + seed + \")\";\nwindow.status=out;\ntimerTwo=window.setTimeout(cmd,100);\n}\nelse {\n"
     "window.status=\" \";\ntimerTwo=window.setTimeout(\"scrollit_r2l(100)\",75);\n}\n}\n}\n</SCRIPT>\n"
     "<BODY onload=\"scrollit_r2l(99)\">\n";
-
-}
 
 TEST_F(ScriptBlockDialogsTest, PageTransferWritesThreeLinesInLowerCaseWhateverTheTagCase)
 {
@@ -35,15 +31,14 @@ TEST_F(ScriptBlockDialogsTest, PageTransferWritesThreeLinesInLowerCaseWhateverTh
 TEST_F(ScriptBlockDialogsTest, PageTransferWithTheBrowserCheckWritesSixLines)
 {
     PageWindow->Edit2->SetText("'");
-    std::string block = Written<TForm9>([&](TForm9* d) {
+    EXPECT_EQ(Written<TForm9>([&](TForm9* d) {
         ClickOn(d->CheckBox1);
         EXPECT_EQ(std::tuple(d->Height(), d->Panel2->Visible(), d->Panel1->Visible(), d->CheckBox2->Checked()),
             std::tuple(188, true, false, true));
         TypeInto(d->Edit2, "ns.example");  // focused, caret after "http://"
         TypeInto(d->Edit3, "other.example");
-    }, &TForm9::Button2);
-    EXPECT_EQ(block, "<script language='JavaScript'>\nbName = navigator.appName;\nif (bName == 'Netscape')\n"
-                     "window.location='http://ns.example';\nelse window.location='http://other.example'\n</script>\n");
+    }, &TForm9::Button2), "<script language='JavaScript'>\nbName = navigator.appName;\nif (bName == 'Netscape')\n"
+                              "window.location='http://ns.example';\nelse window.location='http://other.example'\n</script>\n");
     // Closed on the second panel, it opens again on the first.
     EXPECT_EQ(std::tuple(Form9->Panel1->Visible(), Form9->Panel2->Visible(), Form9->Height()), std::tuple(true, false, 159));
 }
