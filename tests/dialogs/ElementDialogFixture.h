@@ -5,8 +5,6 @@
 
 #include "tests/dialogs/PageFixture.h"
 
-#include "platform/ComboBox.h"
-#include "platform/Messages.h"
 
 #include <algorithm>
 

@@ -11,8 +11,7 @@ std::function<void(TForm21*)> field(const char* type, const char* name, const ch
 {
     return [=](TForm21* d) {
         PickWithArrows(d->ComboBox1, type);
-        Retype(d->Edit1, name);
-        Retype(d->Edit2, value);
+        Retype({ { d->Edit1, name }, { d->Edit2, value } });
     };
 }
 

@@ -2,7 +2,6 @@
 
 #include "generators/PageSkeleton.h"
 #include "platform/ComboBox.h"
-#include "platform/Messages.h"
 
 #include <QWidget>
 
