@@ -25,9 +25,8 @@ TEST_F(MarqueeDialogTest, WritesTheAttributesInTheirFixedOrder)
             "<MARQUEE HEIGHT= LOOP=INFINITE></MARQUEE>", "<marquee height= loop=infinite></marquee>" },
         { "everything", [](TForm12* d) {
               Retype({ { d->Edit1, "Hello <b>world</b>" }, { d->ComboBox1, "Scroll" }, { d->ComboBox2, "Left" },
-                  { d->MultiBaseEdit1, "3" }, { d->MultiBaseEdit2, "2" }, { d->MultiBaseEdit3, "4" },
-                  { d->ComboBox3, "Aqua" }, { d->ComboBox4, "Middle" }, { d->MultiBaseEdit4, "50" },
-                  { d->MultiBaseEdit5, "60" } });
+                  { d->MultiBaseEdit1, "3" }, { d->MultiBaseEdit2, "2" }, { d->MultiBaseEdit3, "4" }, { d->ComboBox3, "Aqua" },
+                  { d->ComboBox4, "Middle" }, { d->MultiBaseEdit4, "50" }, { d->MultiBaseEdit5, "60" } });
           }, "<MARQUEE ALIGN=\"Middle\" HEIGHT=50 WIDTH=60 BGCOLOR=\"Aqua\" BEHAVIOR=Scroll DIRECTION=\"Left\" HSPACE=2 VSPACE=3 LOOP=4>"
              "Hello <b>world</b></MARQUEE>",
             "<marquee align=\"Middle\" height=50 width=60 bgcolor=\"Aqua\" behavior=Scroll direction=\"Left\" hspace=2 vspace=3 loop=4>"

@@ -1,9 +1,6 @@
 #include "tests/dialogs/PageFixture.h"
 
 #include "generators/PageSkeleton.h"
-#include "platform/ComboBox.h"
-
-#include <QWidget>
 
 #include <algorithm>
 
@@ -36,32 +33,6 @@ void PageTest::TearDown()
     ScriptedDesktopTest::TearDown();
     PageWindow = nullptr;
     CORVANA_PAGE_DIALOGS(CORVANA_FORGET_DIALOG)
-}
-
-std::string PageFrom(int start)
-{
-    return PageWindow->RichEdit1->Text().substr(std::size_t(start), std::size_t(PageWindow->RichEdit1->SelStart() - start));
-}
-
-void SetPage(const std::string& text, int selStart, int selLength)
-{
-    PageWindow->RichEdit1->SetText(text);
-    PageWindow->RichEdit1->SetSelStart(selStart);
-    PageWindow->RichEdit1->SetSelLength(selLength);
-}
-
-bool HasFocus(TForm* form, TWinControl* control)
-{
-    QWidget* focused = form->Widget()->focusWidget();
-    return focused && (focused == control->Widget() || control->Widget()->isAncestorOf(focused));
-}
-
-std::vector<std::string> ListItems(TComboBox* box)
-{
-    std::vector<std::string> items;
-    for (int i = 0; i < box->ItemCount(); ++i)
-        items.push_back(box->Items(i));
-    return items;
 }
 
 bool PageTest::Emptied(std::initializer_list<TControl*> fields)

@@ -28,10 +28,13 @@
 #include "generators/Unit14.h"
 #include "page/Page.h"
 #include "platform/Application.h"
+#include "platform/ComboBox.h"
 #include "platform/Messages.h"
 #include "platform/RichEdit.h"
 #include "tests/support/MouseInput.h"
 #include "tests/support/ScriptedDesktop.h"
+
+#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -85,14 +88,35 @@ void OpenDialog() { Dialog<Form>()->ShowModal(); }
 using TLauncher = void (*)();
 
 // The page text between `start` and the caret.
-std::string PageFrom(int start);
+inline std::string PageFrom(int start)
+{
+    return PageWindow->RichEdit1->Text().substr(std::size_t(start), std::size_t(PageWindow->RichEdit1->SelStart() - start));
+}
+
 // The page's text put in, and the selection made in it.
-void SetPage(const std::string& text, int selStart, int selLength = 0);
+inline void SetPage(const std::string& text, int selStart, int selLength = 0)
+{
+    PageWindow->RichEdit1->SetText(text);
+    PageWindow->RichEdit1->SetSelStart(selStart);
+    PageWindow->RichEdit1->SetSelLength(selLength);
+}
+
 // Whether the control (or a part of it, as a list's edit) has the
 // dialog's focus.
-bool HasFocus(TForm* form, TWinControl* control);
+inline bool HasFocus(TForm* form, TWinControl* control)
+{
+    QWidget* focused = form->Widget()->focusWidget();
+    return focused && (focused == control->Widget() || control->Widget()->isAncestorOf(focused));
+}
+
 // The items of a list, in order.
-std::vector<std::string> ListItems(TComboBox* box);
+inline std::vector<std::string> ListItems(TComboBox* box)
+{
+    std::vector<std::string> items;
+    for (int i = 0; i < box->ItemCount(); ++i)
+        items.push_back(box->Items(i));
+    return items;
+}
 
 // Each test makes the page; a fixture's own set-up adds its dialogs.
 class PageTest : public ScriptedDesktopTest {
