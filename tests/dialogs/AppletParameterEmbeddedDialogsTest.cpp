@@ -46,8 +46,7 @@ TEST_F(EmbeddedObjectsTest, EmbeddedItemHasNoEndTagAndPutsWidthFirst)
     Use<TForm28>([](TForm28* d) {
         ClickOn(d->BitBtn1);
         EXPECT_EQ(std::tuple(d->Edit1->Text(), HasFocus(d, d->Edit2)), std::tuple("tune.mid", true));
-        ClickOn(d->Button2);
-    });
+    }, &TForm28::Button2);
     ExpectResetOnEveryWayOut<TForm28>([](TForm28* d) { Retype({ { d->Edit1, "x" }, { d->Edit2, "1" }, { d->Edit3, "2" } }); },
         [](TForm28* d) { return Emptied({ d->Edit1, d->Edit2, d->Edit3 }) && HasFocus(d, d->Edit1); });
 }
@@ -59,6 +58,5 @@ TEST_F(EmbeddedObjectsTest, AppletTabsFromTheSourceToTheMessageBeforeTheSize)
             EXPECT_TRUE(HasFocus(d, next)) << next->Name;
             KeyAtFocus(d->Widget(), Qt::Key_Tab);
         }
-        ClickOn(d->Button2);
-    });
+    }, &TForm25::Button2);
 }

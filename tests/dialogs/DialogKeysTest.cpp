@@ -76,7 +76,7 @@ TEST_P(DialogKeysTest, TheFocusedButtonTakesEnterAndTheDefaultOneOnlyFromAField)
                 KeyAtFocus(d->Widget(), key);
         }
         KeyAtFocus(d->Widget(), Qt::Key_Return);
-    }, c.launcher);
+    }, nullptr, c.launcher);
     EXPECT_EQ(std::tuple(got.text, int(FileDialogTitles.size()), !StillOpen), std::tuple(c.inserted, int(c.browses), !c.browses));
 }
 

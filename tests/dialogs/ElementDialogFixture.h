@@ -27,18 +27,21 @@ struct TElementCase {
 
 class ElementDialogTest : public PageTest {
 protected:
-    // Opens the dialog with the launcher, lets the user work in it (which
-    // should close it) and returns what the page gained.
+    // Opens the dialog with the launcher, lets the user work in it and
+    // press the button `press` where it is still open (which should close
+    // it), and returns what the page gained.
     template<class Form>
-    TInserted Use(const std::function<void(Form*)>& use, TLauncher launcher = &OpenDialog<Form>)
+    TInserted Use(const std::function<void(Form*)>& use, TButton* Form::*press = nullptr, TLauncher launcher = &OpenDialog<Form>)
     {
         // The caret in the middle of a line of a page of ASCII text.
         const std::string before = "<P>\nab|cd\n</P>";
         const int start = 6;
         SetPage(before, start);
         StillOpen = false;
-        InModal = [this, use](TForm* form) {
+        InModal = [this, use, press](TForm* form) {
             use(static_cast<Form*>(form));
+            if (press && form->Visible())
+                ClickOn(static_cast<Form*>(form)->*press);
             // A dialog left open would hold the test: close it.
             if (form->Visible() && form->ModalResult() == mrNone)
                 StillOpen = true, form->Close();
@@ -63,10 +66,7 @@ protected:
         for (const auto& c : cases)
             for (bool upper : { true, false }) {
                 PageWindow->Edit4->SetText(upper ? "Upercase" : "Lowercase");
-                TInserted got = Use<Form>([&](Form* d) {
-                    c.fill(d);
-                    ClickOn(d->*ok);
-                });
+                TInserted got = Use<Form>(c.fill, ok);
                 const std::string& want = upper ? c.upper : c.lower;
                 EXPECT_EQ(std::tuple(StillOpen, got.text, got.caret), std::tuple(false, want, Characters(want) - c.caretBack))
                     << c.what;

@@ -58,16 +58,14 @@ TEST_F(FormFieldDialogTest, TheTypeDecidesWhatIsUsableAndHowItIsLabelled)
                 PickWithArrows(d->ComboBox1, type);
             EXPECT_EQ(std::tuple(type, d->Edit2->Enabled(), d->Edit3->Enabled() && d->UpDown1->Enabled(),
                           d->Edit4->Enabled() && d->UpDown2->Enabled(), d->Label4->Caption(), d->Label5->Caption()), look);
-            ClickOn(d->Button2);
-        });
+        }, &TForm21::Button2);
     // Switching to Text clears the numbers.
     Use<TForm21>([](TForm21* d) {
         Retype(d->Edit3, "3");
         Retype(d->Edit4, "4");
         PickWithArrows(d->ComboBox1, "Text");
         EXPECT_EQ(std::tuple(d->Edit3->Text(), d->Edit4->Text()), std::tuple("", ""));
-        ClickOn(d->Button2);
-    });
+    }, &TForm21::Button2);
 }
 
 TEST_F(FormFieldDialogTest, TheTypeStaysAndTheFieldsAreCleared)

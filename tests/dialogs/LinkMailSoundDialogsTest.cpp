@@ -27,8 +27,7 @@ TEST_F(LinkMailSoundTest, CreateLinkBrowsesToABareNameAndResetsToHttp)
     Use<TForm7>([](TForm7* d) {
         ClickOn(d->BitBtn1);
         EXPECT_EQ(std::tuple(d->Edit1->Text(), d->Widget()->focusWidget()), std::tuple("page.html", d->Edit2->Widget()));
-        ClickOn(d->Button1);
-    });
+    }, &TForm7::Button1);
     ExpectResetOnEveryWayOut<TForm7>(
         [](TForm7* d) { Retype({ { d->Edit1, "b.htm" }, { d->Edit2, "B" }, { d->ComboBox1, "_self" } }); },
         [](TForm7* d) {

@@ -25,8 +25,7 @@ TEST_F(RuleDialogTest, TheArrowsStepWithinNoughtToAHundred)
         Retype(d->Edit2, "100");
         d->UpDown2->Step(btNext);
         EXPECT_EQ(std::tuple(d->Edit1->Text(), d->Edit2->Text()), std::tuple("1", "100"));
-        ClickOn(d->Button1);
-    });
+    }, &TForm6::Button1);
     EXPECT_NE(PageWindow->RichEdit1->Text().find("<HR SIZE=\"100\" WIDTH=\"1\">"), std::string::npos);
 }
 
