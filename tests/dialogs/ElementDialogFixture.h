@@ -40,7 +40,7 @@ protected:
         StillOpen = false;
         InModal = [this, use, press](TForm* form) {
             use(static_cast<Form*>(form));
-            if (press && form->Visible())
+            if (press && form->Visible() && form->ModalResult() == mrNone)
                 ClickOn(static_cast<Form*>(form)->*press);
             // A dialog left open would hold the test: close it.
             if (form->Visible() && form->ModalResult() == mrNone)

@@ -9,12 +9,17 @@ namespace {
 class FrameWizardTest : public With<PageTest, TForm13, TForm14> {
 protected:
     // Opens the wizard over the page; `step1` and `step2` work the steps
-    // (step 2 is reached only when step 1 presses OK). Returns what was
-    // written at the caret.
-    std::string Run(const std::function<void(TForm13*)>& step1, const std::function<void(TForm14*)>& step2)
+    // (step 2 is reached only when step 1 presses OK), and with `confirm`
+    // OK is pressed on each step left open. Returns what was written at the
+    // caret.
+    std::string Run(const std::function<void(TForm13*)>& step1, const std::function<void(TForm14*)>& step2, bool confirm = false)
     {
         int caret = PageWindow->RichEdit1->SelStart();
-        InModal = [=](TForm* form) { form == Form13 ? step1(Form13) : step2(Form14); };
+        InModal = [=](TForm* form) {
+            form == Form13 ? step1(Form13) : step2(Form14);
+            if (confirm && form->Visible() && form->ModalResult() == mrNone)
+                ClickOn(form == Form13 ? Form13->Button1 : Form14->Button1);
+        };
         Do([] { OpenDialog<TForm13>(); });
         EXPECT_EQ(std::tuple(Form13->Visible(), Form14->Visible(), PageWindow->RichEdit3->Text()), std::tuple(false, false, ""));
         return PageFrom(caret);
@@ -37,11 +42,11 @@ protected:
 TEST_F(FrameWizardTest, TwoAndThreeRowsWithTheOpeningValues)
 {
     EXPECT_TRUE(IsReset());
-    auto ok1 = [](TForm13* d) { ClickOn(d->Button1); };
-    auto ok2 = [](TForm14* d) { ClickOn(d->Button1); };
-    EXPECT_EQ(Run(ok1, ok2), "<FRAMESET ROWS=\"27%,*\">\n<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
-                             "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n</FRAMESET>\n");
-    EXPECT_EQ(Run([](TForm13* d) { d->UpDown1->Step(btNext); ClickOn(d->Button1); }, ok2),
+    const auto none = [](TForm14*) {};
+    EXPECT_EQ(Run([](TForm13*) {}, none, true),
+        "<FRAMESET ROWS=\"27%,*\">\n<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
+        "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n</FRAMESET>\n");
+    EXPECT_EQ(Run([](TForm13* d) { d->UpDown1->Step(btNext); }, none, true),
         "<FRAMESET ROWS=\"27%,*,31%\">\n<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
         "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
         "<FRAME NAME=\"Frame 3\" SRC=\"http://\" SCROLLING=\"Auto\">\n</FRAMESET>\n");
@@ -67,8 +72,7 @@ TEST_F(FrameWizardTest, EightColumnsInLowerCaseWithNoResizeOnOneFrameOnly)
             EraseAndType(f.Address, "menu.htm");
             EraseAndType(f.Scrolling, "No");
             ClickOn(f.NoResize);
-            ClickOn(d->Button1);
-        }),
+        }, true),
         expected + "</frameset>\n");
     EXPECT_TRUE(IsReset());
 }
@@ -81,12 +85,8 @@ TEST_F(FrameWizardTest, ACountWithoutAFrameSetWritesNothingAndStillResets)
             [count](TForm13* d) {
                 ClickOn(d->RadioButton2);
                 EraseAndType(d->Edit1, count);
-                ClickOn(d->Button1);
             },
-            [](TForm14* d) {
-                EraseAndType(d->Frames[0].Name, "kept?");
-                ClickOn(d->Button1);
-            });
+            [](TForm14* d) { EraseAndType(d->Frames[0].Name, "kept?"); }, true);
         EXPECT_EQ(std::tuple(block, IsReset()), std::tuple("", true)) << count;
     }
     EXPECT_EQ(std::tuple(PageWindow->RichEdit1->Text(), Errors.size()), std::tuple(page, 0u));
@@ -109,7 +109,7 @@ TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsC
         [](TForm14* d) { CloseBox(d); },
     };
     for (const auto& wayOut : waysOut) {
-        Run([&](TForm13* d) { choose(d); ClickOn(d->Button1); },
+        Run(choose,
             [&](TForm14* d) {
                 EraseAndType(d->Frames[7].Address, "x.htm");
                 ClickOn(d->Frames[0].NoResize);
@@ -117,7 +117,7 @@ TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsC
                 KeyOn(d->Frames[0].Name, Qt::Key_Escape);
                 EXPECT_TRUE(d->Visible());
                 wayOut(d);
-            });
+            }, true);
         EXPECT_TRUE(IsReset());
     }
     EXPECT_EQ(PageWindow->RichEdit1->Text(), page);

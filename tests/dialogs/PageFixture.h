@@ -146,7 +146,7 @@ protected:
         const int shown = ModalShowings;
         InModal = [use, press](TForm* form) {
             use(static_cast<Form*>(form));
-            if (press && form->Visible())
+            if (press && form->Visible() && form->ModalResult() == mrNone)
                 ClickOn(static_cast<Form*>(form)->*press);
         };
         Do([] { OpenDialog<Form>(); });
