@@ -42,11 +42,10 @@ protected:
 TEST_F(FrameWizardTest, TwoAndThreeRowsWithTheOpeningValues)
 {
     EXPECT_TRUE(IsReset());
-    const auto none = [](TForm14*) {};
-    EXPECT_EQ(Run([](TForm13*) {}, none, true),
+    EXPECT_EQ(Run([](TForm13*) {}, [](TForm14*) {}, true),
         "<FRAMESET ROWS=\"27%,*\">\n<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
         "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n</FRAMESET>\n");
-    EXPECT_EQ(Run([](TForm13* d) { d->UpDown1->Step(btNext); }, none, true),
+    EXPECT_EQ(Run([](TForm13* d) { d->UpDown1->Step(btNext); }, [](TForm14*) {}, true),
         "<FRAMESET ROWS=\"27%,*,31%\">\n<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
         "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
         "<FRAME NAME=\"Frame 3\" SRC=\"http://\" SCROLLING=\"Auto\">\n</FRAMESET>\n");

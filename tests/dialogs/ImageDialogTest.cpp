@@ -2,16 +2,13 @@
 // quote, its refusal of an empty source, the browse step, and its reset on
 // every way out.
 
-#include "tests/dialogs/PageFixture.h"
+#include "tests/dialogs/ElementDialogFixture.h"
 
 #include "platform/FileMask.h"
-#include "platform/Messages.h"
-
-#include <QWidget>
 
 namespace {
 
-class ImageDialogTest : public With<PageTest, TForm5> {
+class ImageDialogTest : public DialogsTest<TForm5> {
 protected:
     // Opens the dialog over the page, fills it in `fill` and presses OK;
     // returns what went in at the caret.
@@ -24,8 +21,6 @@ protected:
             StillOpen = dialog->ModalResult() == mrNone;
         }, &TForm5::Button2);
     }
-
-    bool StillOpen = false;
 };
 
 }
@@ -101,9 +96,8 @@ TEST_F(ImageDialogTest, AnEmptySourceIsRefusedAndTheOtherFieldsStay)
 
 TEST_F(ImageDialogTest, OkCancelAndTheCloseBoxAllLeaveItReset)
 {
-    auto isReset = [](TForm5* d) {
-        return Emptied({ d->Edit1, d->Edit2 }) && d->Edit3->Text() == "0" && Emptied({ d->ComboBox1, d->Edit5, d->Edit4 });
-    };
+    auto isReset
+        = [](TForm5* d) { return Emptied({ d->Edit1, d->Edit2, d->ComboBox1, d->Edit5, d->Edit4 }) && d->Edit3->Text() == "0"; };
     const std::function<void(TForm5*)> waysOut[] = {
         [](TForm5* d) { ClickOn(d->Button1); },
         [](TForm5* d) { ClickOn(d->Button2); },
@@ -171,11 +165,10 @@ TEST_F(ImageDialogTest, TheBorderArrowsStepWithinNoughtToTen)
 
 TEST_F(ImageDialogTest, TheAlignListHoldsTheEightPositions)
 {
-    EXPECT_EQ(ListItems(Form5->ComboBox1),
-        (std::vector<std::string> { "TOP", "LEFT", "RIGHT", "MIDDLE", "TEXTTOP", "ABSMIDDLE", "BASELINE", "BOTTOM" }));
-    EXPECT_EQ(std::tuple(Form5->ComboBox1->Text(), Form5->Caption(), Form5->HelpContext, Form5->Button1->Default,
-                  Form5->Button2->Cancel),
-        std::tuple("", "Image", 39, true, false));
+    EXPECT_EQ(std::tuple(ListItems(Form5->ComboBox1), Form5->ComboBox1->Text(), Form5->Caption(), Form5->HelpContext,
+                  Form5->Button1->Default, Form5->Button2->Cancel),
+        std::tuple(std::vector<std::string> { "TOP", "LEFT", "RIGHT", "MIDDLE", "TEXTTOP", "ABSMIDDLE", "BASELINE", "BOTTOM" },
+            "", "Image", 39, true, false));
 }
 
 // The link dialog's web-document filter shows ".html" pages as well as

@@ -65,8 +65,7 @@ TEST_F(LinkMailSoundTest, SoundLoopsForeverUntilANumberIsGiven)
     });
     ExpectResetOnEveryWayOut<TForm11>([](TForm11* d) { Retype({ { d->Edit1, "b.wav" }, { d->MultiBaseEdit1, "7" } }); },
         [](TForm11* d) {
-            return d->Edit1->Text().empty() && d->MultiBaseEdit1->Text() == "0" && d->CheckBox1->Checked()
-                && HasFocus(d, d->Edit1);
+            return Emptied({ d->Edit1 }) && d->MultiBaseEdit1->Text() == "0" && d->CheckBox1->Checked() && HasFocus(d, d->Edit1);
         });
     EXPECT_EQ(Form11->OpenDialog1->Filter, kSoundFiles.filter);
 }
