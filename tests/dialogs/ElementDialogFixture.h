@@ -5,8 +5,6 @@
 
 #include "tests/dialogs/PageFixture.h"
 
-#include "platform/ComboBox.h"
-#include "platform/Messages.h"
 
 #include <algorithm>
 
@@ -29,37 +27,21 @@ struct TElementCase {
 
 class ElementDialogTest : public PageTest {
 protected:
-    void SetUp() override { StartPage(); }
-
-public:
-    // Whether the control (or a part of it, as a list's edit) has the
-    // dialog's focus.
-    static bool HasFocus(TForm* form, TWinControl* control)
-    {
-        QWidget* focused = form->Widget()->focusWidget();
-        return focused && (focused == control->Widget() || control->Widget()->isAncestorOf(focused));
-    }
-
-protected:
-    // Opens the dialog, lets the user work in it (which should close it) and
-    // returns what the page gained.
+    // Opens the dialog with the launcher, lets the user work in it and
+    // press the button `press` where it is still open (which should close
+    // it), and returns what the page gained.
     template<class Form>
-    TInserted Use(const std::function<void(Form*)>& use)
-    {
-        return Use<Form>(&OpenDialog<Form>, use);
-    }
-    // The same, the dialog opened by the launcher.
-    template<class Form>
-    TInserted Use(TLauncher launcher, const std::function<void(Form*)>& use)
+    TInserted Use(const std::function<void(Form*)>& use, TButton* Form::*press = nullptr, TLauncher launcher = &OpenDialog<Form>)
     {
         // The caret in the middle of a line of a page of ASCII text.
         const std::string before = "<P>\nab|cd\n</P>";
         const int start = 6;
-        PageWindow->RichEdit1->SetText(before);
-        PageWindow->RichEdit1->SetSelStart(start);
+        SetPage(before, start);
         StillOpen = false;
-        InModal = [this, use](TForm* form) {
+        InModal = [this, use, press](TForm* form) {
             use(static_cast<Form*>(form));
+            if (press && form->Visible() && form->ModalResult() == mrNone)
+                ClickOn(static_cast<Form*>(form)->*press);
             // A dialog left open would hold the test: close it.
             if (form->Visible() && form->ModalResult() == mrNone)
                 StillOpen = true, form->Close();
@@ -84,14 +66,10 @@ protected:
         for (const auto& c : cases)
             for (bool upper : { true, false }) {
                 PageWindow->Edit4->SetText(upper ? "Upercase" : "Lowercase");
-                TInserted got = Use<Form>([&](Form* d) {
-                    c.fill(d);
-                    ClickOn(d->*ok);
-                });
+                TInserted got = Use<Form>(c.fill, ok);
                 const std::string& want = upper ? c.upper : c.lower;
-                EXPECT_FALSE(StillOpen) << c.what;
-                EXPECT_EQ(got.text, want) << c.what;
-                EXPECT_EQ(got.caret, Characters(want) - c.caretBack) << c.what;
+                EXPECT_EQ(std::tuple(StillOpen, got.text, got.caret), std::tuple(false, want, Characters(want) - c.caretBack))
+                    << c.what;
             }
         PageWindow->Edit4->SetText("Upercase");
     }
@@ -100,8 +78,8 @@ protected:
     // `isReset` says, and the next opening finds it so. Escape presses
     // Cancel where Cancel is the window's cancel button, else does nothing.
     template<class Form>
-    void ExpectResetOnEveryWayOut(TButton* Form::*ok, TButton* Form::*cancel,
-        const std::function<void(Form*)>& fill, const std::function<bool(Form*)>& isReset)
+    void ExpectResetOnEveryWayOut(const std::function<void(Form*)>& fill, const std::function<bool(Form*)>& isReset,
+        TButton* Form::*ok = &Form::Button1, TButton* Form::*cancel = &Form::Button2)
     {
         const std::function<void(Form*)> waysOut[] = {
             [ok](Form* d) { ClickOn(d->*ok); },
@@ -115,18 +93,15 @@ protected:
             [](Form* d) { CloseBox(d); },
             [cancel](Form* d) { ClickOn(d->*cancel); },
         };
-        int way = 0;
-        for (const auto& wayOut : waysOut) {
+        for (std::size_t way = 0; way < std::size(waysOut); ++way) {
             bool resetOnOpening = false;
             Use<Form>([&](Form* d) {
                 resetOnOpening = isReset(d);
                 fill(d);
-                wayOut(d);
+                waysOut[way](d);
             });
-            EXPECT_FALSE(StillOpen) << "opening " << way;
             // The first opening shows the design state.
-            EXPECT_TRUE(resetOnOpening || way == 0) << "opening " << way;
-            ++way;
+            EXPECT_EQ(std::tuple(StillOpen, resetOnOpening || way == 0), std::tuple(false, true)) << "opening " << way;
         }
     }
 
@@ -135,7 +110,4 @@ protected:
 
 // The tests of these dialogs: each is made over the page before the test.
 template<class... Forms>
-class DialogsTest : public ElementDialogTest {
-protected:
-    void SetUp() override { StartPage<Forms...>(); }
-};
+using DialogsTest = With<ElementDialogTest, Forms...>;

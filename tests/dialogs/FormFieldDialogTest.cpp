@@ -11,8 +11,7 @@ std::function<void(TForm21*)> field(const char* type, const char* name, const ch
 {
     return [=](TForm21* d) {
         PickWithArrows(d->ComboBox1, type);
-        Retype(d->Edit1, name);
-        Retype(d->Edit2, value);
+        Retype({ { d->Edit1, name }, { d->Edit2, value } });
     };
 }
 
@@ -39,13 +38,8 @@ TEST_F(FormFieldDialogTest, EachTypeWritesItsElement)
 
 TEST_F(FormFieldDialogTest, TheTypeDecidesWhatIsUsableAndHowItIsLabelled)
 {
-    struct Look {
-        const char* type;
-        bool value, first, second;
-        const char* label4;
-        const char* label5;
-    };
-    const Look looks[] = {
+    // The type, then whether the value, the first and the second number are usable, then the numbers' labels.
+    const std::tuple<const char*, bool, bool, bool, std::string, std::string> looks[] = {
         { "Select List", false, false, false, "Rows", "Max Length" },
         { "Checkbox", true, false, false, "Rows", "Max Length" },
         { "Text", true, true, true, "Size", "Max Length" },
@@ -55,47 +49,32 @@ TEST_F(FormFieldDialogTest, TheTypeDecidesWhatIsUsableAndHowItIsLabelled)
         { "Hidden", true, false, false, "Rows", "Max Length" },
         { "Anything", true, true, true, "Rows", "Columns" },
     };
-    for (const Look& look : looks)
+    for (const auto& look : looks)
         Use<TForm21>([&](TForm21* d) {
-            if (look.type == std::string("Anything"))
-                Retype(d->ComboBox1, look.type);
+            const char* type = std::get<0>(look);
+            if (type == std::string("Anything"))
+                Retype(d->ComboBox1, type);
             else
-                PickWithArrows(d->ComboBox1, look.type);
-            EXPECT_EQ(d->Edit2->Enabled(), look.value) << look.type;
-            EXPECT_EQ(d->Edit3->Enabled() && d->UpDown1->Enabled(), look.first) << look.type;
-            EXPECT_EQ(d->Edit4->Enabled() && d->UpDown2->Enabled(), look.second) << look.type;
-            EXPECT_EQ(d->Label4->Caption(), look.label4) << look.type;
-            EXPECT_EQ(d->Label5->Caption(), look.label5) << look.type;
-            ClickOn(d->Button2);
-        });
+                PickWithArrows(d->ComboBox1, type);
+            EXPECT_EQ(std::tuple(type, d->Edit2->Enabled(), d->Edit3->Enabled() && d->UpDown1->Enabled(),
+                          d->Edit4->Enabled() && d->UpDown2->Enabled(), d->Label4->Caption(), d->Label5->Caption()), look);
+        }, &TForm21::Button2);
     // Switching to Text clears the numbers.
     Use<TForm21>([](TForm21* d) {
         Retype(d->Edit3, "3");
         Retype(d->Edit4, "4");
         PickWithArrows(d->ComboBox1, "Text");
-        EXPECT_EQ(d->Edit3->Text(), "");
-        EXPECT_EQ(d->Edit4->Text(), "");
-        ClickOn(d->Button2);
-    });
+        EXPECT_EQ(std::tuple(d->Edit3->Text(), d->Edit4->Text()), std::tuple("", ""));
+    }, &TForm21::Button2);
 }
 
 TEST_F(FormFieldDialogTest, TheTypeStaysAndTheFieldsAreCleared)
 {
-    EXPECT_EQ(Form21->Edit3->Text(), "0");
-    EXPECT_FALSE(Form21->Edit3->Enabled());
-    ExpectResetOnEveryWayOut<TForm21>(&TForm21::Button1, &TForm21::Button2,
-        [](TForm21* d) {
-            PickWithArrows(d->ComboBox1, "Text");
-            Retype(d->Edit1, "n");
-            Retype(d->Edit2, "v");
-            Retype(d->Edit3, "1");
-            Retype(d->Edit4, "2");
-        },
-        [](TForm21* d) {
-            return Emptied({ d->Edit1, d->Edit2, d->Edit3, d->Edit4 })
-                && HasFocus(d, d->Edit1);
-        });
-    EXPECT_EQ(Form21->ComboBox1->Text(), "Text");
-    EXPECT_TRUE(Form21->Edit3->Enabled());
-    EXPECT_EQ(Form21->Label4->Caption(), "Size");
+    EXPECT_EQ(std::tuple(Form21->Edit3->Text(), Form21->Edit3->Enabled()), std::tuple("0", false));
+    ExpectResetOnEveryWayOut<TForm21>([](TForm21* d) {
+        PickWithArrows(d->ComboBox1, "Text");
+        Retype({ { d->Edit1, "n" }, { d->Edit2, "v" }, { d->Edit3, "1" }, { d->Edit4, "2" } });
+    }, [](TForm21* d) { return Emptied({ d->Edit1, d->Edit2, d->Edit3, d->Edit4 }) && HasFocus(d, d->Edit1); });
+    EXPECT_EQ(std::tuple(Form21->ComboBox1->Text(), Form21->Edit3->Enabled(), Form21->Label4->Caption()),
+        std::tuple("Text", true, "Size"));
 }

@@ -6,25 +6,22 @@
 
 namespace {
 
-class FrameWizardTest : public PageTest {
+class FrameWizardTest : public With<PageTest, TForm13, TForm14> {
 protected:
-    void SetUp() override { StartPage<TForm13, TForm14>(); }
     // Opens the wizard over the page; `step1` and `step2` work the steps
-    // (step 2 is reached only when step 1 presses OK). Returns what was
-    // written at the caret.
-    std::string Run(const std::function<void(TForm13*)>& step1, const std::function<void(TForm14*)>& step2)
+    // (step 2 is reached only when step 1 presses OK), and with `confirm`
+    // OK is pressed on each step left open. Returns what was written at the
+    // caret.
+    std::string Run(const std::function<void(TForm13*)>& step1, const std::function<void(TForm14*)>& step2, bool confirm = false)
     {
         int caret = PageWindow->RichEdit1->SelStart();
         InModal = [=](TForm* form) {
-            if (form == Form13)
-                step1(Form13);
-            else
-                step2(Form14);
+            form == Form13 ? step1(Form13) : step2(Form14);
+            if (confirm && form->Visible() && form->ModalResult() == mrNone)
+                ClickOn(form == Form13 ? Form13->Button1 : Form14->Button1);
         };
         Do([] { OpenDialog<TForm13>(); });
-        EXPECT_FALSE(Form13->Visible());
-        EXPECT_FALSE(Form14->Visible());
-        EXPECT_EQ(PageWindow->RichEdit3->Text(), "");
+        EXPECT_EQ(std::tuple(Form13->Visible(), Form14->Visible(), PageWindow->RichEdit3->Text()), std::tuple(false, false, ""));
         return PageFrom(caret);
     }
 
@@ -45,26 +42,24 @@ protected:
 TEST_F(FrameWizardTest, TwoAndThreeRowsWithTheOpeningValues)
 {
     EXPECT_TRUE(IsReset());
-    auto ok1 = [](TForm13* d) { ClickOn(d->Button1); };
-    auto ok2 = [](TForm14* d) { ClickOn(d->Button1); };
-    EXPECT_EQ(Run(ok1, ok2),
-        "<FRAMESET ROWS=\"27%,*\">\n"
-        "<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
+    EXPECT_EQ(Run([](TForm13*) {}, [](TForm14*) {}, true),
+        "<FRAMESET ROWS=\"27%,*\">\n<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
+        "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n</FRAMESET>\n");
+    EXPECT_EQ(Run([](TForm13* d) { d->UpDown1->Step(btNext); }, [](TForm14*) {}, true),
+        "<FRAMESET ROWS=\"27%,*,31%\">\n<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
         "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
-        "</FRAMESET>\n");
-    EXPECT_EQ(Run([](TForm13* d) { d->UpDown1->Step(btNext); ClickOn(d->Button1); }, ok2),
-        "<FRAMESET ROWS=\"27%,*,31%\">\n"
-        "<FRAME NAME=\"Frame 1\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
-        "<FRAME NAME=\"Frame 2\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
-        "<FRAME NAME=\"Frame 3\" SRC=\"http://\" SCROLLING=\"Auto\">\n"
-        "</FRAMESET>\n");
+        "<FRAME NAME=\"Frame 3\" SRC=\"http://\" SCROLLING=\"Auto\">\n</FRAMESET>\n");
 }
 
 TEST_F(FrameWizardTest, EightColumnsInLowerCaseWithNoResizeOnOneFrameOnly)
 {
     PageWindow->Edit4->SetText("Lowercase");
     PageWindow->Edit2->SetText("'");
-    std::string block = Run(
+    std::string expected = "<frameset cols='14%,7%,6%,*,11%,10%,16%,15%'>\n";
+    for (int n = 1; n <= 8; ++n)
+        expected += n == 5 ? "<frame name='menu' src='menu.htm' scrolling='No' noresize>\n"
+                           : "<frame name='Frame " + std::to_string(n) + "' src='http://' scrolling='Auto'>\n";
+    EXPECT_EQ(Run(
         [](TForm13* d) {
             ClickOn(d->RadioButton2);
             EraseAndType(d->Edit1, "8");
@@ -76,13 +71,8 @@ TEST_F(FrameWizardTest, EightColumnsInLowerCaseWithNoResizeOnOneFrameOnly)
             EraseAndType(f.Address, "menu.htm");
             EraseAndType(f.Scrolling, "No");
             ClickOn(f.NoResize);
-            ClickOn(d->Button1);
-        });
-    std::string expected = "<frameset cols='14%,7%,6%,*,11%,10%,16%,15%'>\n";
-    for (int n = 1; n <= 8; ++n)
-        expected += n == 5 ? "<frame name='menu' src='menu.htm' scrolling='No' noresize>\n"
-                           : "<frame name='Frame " + std::to_string(n) + "' src='http://' scrolling='Auto'>\n";
-    EXPECT_EQ(block, expected + "</frameset>\n");
+        }, true),
+        expected + "</frameset>\n");
     EXPECT_TRUE(IsReset());
 }
 
@@ -94,17 +84,11 @@ TEST_F(FrameWizardTest, ACountWithoutAFrameSetWritesNothingAndStillResets)
             [count](TForm13* d) {
                 ClickOn(d->RadioButton2);
                 EraseAndType(d->Edit1, count);
-                ClickOn(d->Button1);
             },
-            [](TForm14* d) {
-                EraseAndType(d->Frames[0].Name, "kept?");
-                ClickOn(d->Button1);
-            });
-        EXPECT_EQ(block, "") << count;
-        EXPECT_TRUE(IsReset()) << count;
+            [](TForm14* d) { EraseAndType(d->Frames[0].Name, "kept?"); }, true);
+        EXPECT_EQ(std::tuple(block, IsReset()), std::tuple("", true)) << count;
     }
-    EXPECT_EQ(PageWindow->RichEdit1->Text(), page);
-    EXPECT_TRUE(Errors.empty());
+    EXPECT_EQ(std::tuple(PageWindow->RichEdit1->Text(), Errors.size()), std::tuple(page, 0u));
 }
 
 TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsChoices)
@@ -117,15 +101,14 @@ TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsC
     // Cancel and Escape at step 1 keep the choices.
     Run([&](TForm13* d) { choose(d); ClickOn(d->Button2); }, nullptr);
     Run([](TForm13* d) { KeyOn(d->Edit1, Qt::Key_Escape); }, nullptr);
-    EXPECT_TRUE(Form13->RadioButton2->Checked());
-    EXPECT_EQ(Form13->Edit1->Text(), "3");
+    EXPECT_EQ(std::tuple(Form13->RadioButton2->Checked(), Form13->Edit1->Text()), std::tuple(true, "3"));
 
     const std::function<void(TForm14*)> waysOut[] = {
         [](TForm14* d) { ClickOn(d->Button2); },
         [](TForm14* d) { CloseBox(d); },
     };
     for (const auto& wayOut : waysOut) {
-        Run([&](TForm13* d) { choose(d); ClickOn(d->Button1); },
+        Run(choose,
             [&](TForm14* d) {
                 EraseAndType(d->Frames[7].Address, "x.htm");
                 ClickOn(d->Frames[0].NoResize);
@@ -133,7 +116,7 @@ TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsC
                 KeyOn(d->Frames[0].Name, Qt::Key_Escape);
                 EXPECT_TRUE(d->Visible());
                 wayOut(d);
-            });
+            }, true);
         EXPECT_TRUE(IsReset());
     }
     EXPECT_EQ(PageWindow->RichEdit1->Text(), page);
@@ -141,13 +124,11 @@ TEST_F(FrameWizardTest, StepTwoResetsBothStepsHoweverItClosesAndStepOneKeepsItsC
 
 TEST_F(FrameWizardTest, TheArrowsKeepTheCountWithinTwoToEight)
 {
-    for (int i = 0; i < 10; ++i)
-        Form13->UpDown1->Step(btNext);
-    EXPECT_EQ(Form13->Edit1->Text(), "8");
-    for (int i = 0; i < 10; ++i)
-        Form13->UpDown1->Step(btPrev);
-    EXPECT_EQ(Form13->Edit1->Text(), "2");
-    EXPECT_EQ(Form13->Caption(), "Frame Wizard");
-    EXPECT_EQ(Form14->Caption(), "Frame Wizard");
-    EXPECT_EQ(Form14->HelpContext, 45);
+    for (auto [arrow, count] : { std::pair(btNext, "8"), std::pair(btPrev, "2") }) {
+        for (int i = 0; i < 10; ++i)
+            Form13->UpDown1->Step(arrow);
+        EXPECT_EQ(Form13->Edit1->Text(), count);
+    }
+    EXPECT_EQ(std::tuple(Form13->Caption(), Form14->Caption(), Form14->HelpContext),
+        std::tuple("Frame Wizard", "Frame Wizard", 45));
 }

@@ -2,39 +2,25 @@
 // quote, its refusal of an empty source, the browse step, and its reset on
 // every way out.
 
-#include "tests/dialogs/PageFixture.h"
+#include "tests/dialogs/ElementDialogFixture.h"
 
 #include "platform/FileMask.h"
 
-#include <QWidget>
-
-#include "platform/Messages.h"
-
 namespace {
 
-class ImageDialogTest : public PageTest {
+class ImageDialogTest : public DialogsTest<TForm5> {
 protected:
-    void SetUp() override { StartPage<TForm5>(); }
     // Opens the dialog over the page, fills it in `fill` and presses OK;
     // returns what went in at the caret.
     std::string InsertImage(const std::function<void(TForm5*)>& fill)
     {
-        const int caret = PageWindow->RichEdit1->SelStart();
-        InModal = [this, fill](TForm* form) {
-            auto* dialog = static_cast<TForm5*>(form);
+        return Written<TForm5>([this, fill](TForm5* dialog) {
             fill(dialog);
             ClickOn(dialog->Button1);
-            // A refused insertion leaves the dialog open: the test closes it.
-            if (dialog->ModalResult() == mrNone)
-                StillOpen = true, ClickOn(dialog->Button2);
-        };
-        StillOpen = false;
-        Do([] { OpenDialog<TForm5>(); });
-        const std::string text = PageWindow->RichEdit1->Text();
-        return text.substr(std::size_t(caret), std::size_t(PageWindow->RichEdit1->SelStart() - caret));
+            // A refused insertion leaves the dialog open: Cancel closes it.
+            StillOpen = dialog->ModalResult() == mrNone;
+        }, &TForm5::Button2);
     }
-
-    bool StillOpen = false;
 };
 
 }
@@ -44,114 +30,86 @@ TEST_F(ImageDialogTest, DefaultsWriteSourceBorderAndEmptyAltAtTheCaret)
     int caret = PageWindow->RichEdit1->SelStart();
     std::string before = PageWindow->RichEdit1->Text();
     std::string inserted = InsertImage([](TForm5* d) { d->Edit1->SetText("a.gif"); });
-    EXPECT_FALSE(StillOpen);
-    EXPECT_EQ(inserted, "<IMG SRC=\"a.gif\" BORDER=0 ALT=\"\">");
+    EXPECT_EQ(std::tuple(StillOpen, inserted), std::tuple(false, "<IMG SRC=\"a.gif\" BORDER=0 ALT=\"\">"));
     EXPECT_EQ(PageWindow->RichEdit1->Text(), before.substr(0, std::size_t(caret)) + inserted + before.substr(std::size_t(caret)));
-    EXPECT_EQ(PageWindow->RichEdit1->SelLength(), 0);
-    EXPECT_TRUE(Errors.empty());
-    EXPECT_TRUE(Questions.empty());
+    EXPECT_EQ(std::tuple(PageWindow->RichEdit1->SelLength(), Errors.size(), Questions.size()), std::tuple(0, 0u, 0u));
 }
 
 TEST_F(ImageDialogTest, EveryAttributeInOrderWithValuesTakenAsTheyStand)
 {
+    // An emptied border leaves the bare name; "0" and a blank are values.
     EXPECT_EQ(InsertImage([](TForm5* d) {
-        d->Edit1->SetText("pics/cat.jpg");
-        d->Edit2->SetText("A \"cat\"");
-        d->Edit3->SetText("");  // emptied border: the bare name stays
+        Retype({ { d->Edit1, "pics/cat.jpg" }, { d->Edit2, "A \"cat\"" } });
+        d->Edit3->SetText("");
         d->ComboBox1->SetItemIndex(3);  // MIDDLE
-        d->Edit5->SetText("0");  // "0" is a value
-        d->Edit4->SetText(" ");  // so is a blank
+        Retype({ { d->Edit5, "0" }, { d->Edit4, " " } });
     }), "<IMG SRC=\"pics/cat.jpg\" WIDTH=0 HEIGHT=  BORDER= ALIGN=\"MIDDLE\" ALT=\"A \"cat\"\">");
 
     // A typed alignment is written as typed.
-    EXPECT_EQ(InsertImage([](TForm5* d) {
-        d->Edit1->SetText("b.gif");
-        d->ComboBox1->SetText("center");
-        d->Edit3->SetText("12");
-    }), "<IMG SRC=\"b.gif\" BORDER=12 ALIGN=\"center\" ALT=\"\">");
+    EXPECT_EQ(InsertImage([](TForm5* d) { Retype({ { d->Edit1, "b.gif" }, { d->ComboBox1, "center" }, { d->Edit3, "12" } }); }),
+        "<IMG SRC=\"b.gif\" BORDER=12 ALIGN=\"center\" ALT=\"\">");
 }
 
 TEST_F(ImageDialogTest, TagCaseAndQuoteComeFromTheMainWindow)
 {
     auto fill = [](TForm5* d) {
-        d->Edit1->SetText("a.gif");
-        d->Edit5->SetText("10");
-        d->ComboBox1->SetText("top");
-        d->Edit2->SetText("alt");
+        Retype({ { d->Edit1, "a.gif" }, { d->Edit5, "10" }, { d->ComboBox1, "top" }, { d->Edit2, "alt" } });
     };
-    for (const char* tagCase : { "Lowercase", "upercase", "" }) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        { "Lowercase", "\"", "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">" },
+        { "upercase", "\"", "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">" },
+        { "", "\"", "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">" },
+        { "Upercase", "", "<IMG SRC=a.gif WIDTH=10 BORDER=0 ALIGN=top ALT=alt>" },
+        { "Upercase", "'", "<IMG SRC='a.gif' WIDTH=10 BORDER=0 ALIGN='top' ALT='alt'>" },
+    };
+    for (auto [tagCase, quote, written] : cases) {
         PageWindow->Edit4->SetText(tagCase);
-        EXPECT_EQ(InsertImage(fill), "<img src=\"a.gif\" width=10 border=0 align=\"top\" alt=\"alt\">") << tagCase;
+        PageWindow->Edit2->SetText(quote);
+        EXPECT_EQ(InsertImage(fill), written) << tagCase << quote;
     }
-    PageWindow->Edit4->SetText("Upercase");
-    PageWindow->Edit2->SetText("");
-    EXPECT_EQ(InsertImage(fill), "<IMG SRC=a.gif WIDTH=10 BORDER=0 ALIGN=top ALT=alt>");
-
-    PageWindow->Edit2->SetText("'");
-    EXPECT_EQ(InsertImage(fill), "<IMG SRC='a.gif' WIDTH=10 BORDER=0 ALIGN='top' ALT='alt'>");
 }
 
 TEST_F(ImageDialogTest, TheSelectionIsReplaced)
 {
-    PageWindow->RichEdit1->SetText("one TWO three");
-    PageWindow->RichEdit1->SetSelStart(4);
-    PageWindow->RichEdit1->SetSelLength(3);
+    SetPage("one TWO three", 4, 3);
     InsertImage([](TForm5* d) { d->Edit1->SetText("x.gif"); });
-    EXPECT_EQ(PageWindow->RichEdit1->Text(), "one <IMG SRC=\"x.gif\" BORDER=0 ALT=\"\"> three");
-    EXPECT_EQ(PageWindow->RichEdit1->SelStart(), int(std::string("one <IMG SRC=\"x.gif\" BORDER=0 ALT=\"\">").size()));
+    // The caret stands after the image.
+    EXPECT_EQ(std::tuple(PageWindow->RichEdit1->Text(), PageFrom(0)),
+        std::tuple("one <IMG SRC=\"x.gif\" BORDER=0 ALT=\"\"> three", "one <IMG SRC=\"x.gif\" BORDER=0 ALT=\"\">"));
 }
 
 TEST_F(ImageDialogTest, AnEmptySourceIsRefusedAndTheOtherFieldsStay)
 {
     std::string before = PageWindow->RichEdit1->Text();
-    bool keptFields = false;
-    InModal = [&](TForm* form) {
-        auto* d = static_cast<TForm5*>(form);
+    Written<TForm5>([&](TForm5* d) {
         d->Edit2->SetText("kept");
         d->Edit5->SetText("40");
         ClickOn(d->Button1);
-        keptFields = d->Visible() && d->ModalResult() == mrNone && d->Edit2->Text() == "kept" && d->Edit5->Text() == "40";
-        ClickOn(d->Button2);
-    };
-    Do([] { OpenDialog<TForm5>(); });
+        EXPECT_EQ(std::tuple(d->Visible(), d->ModalResult(), d->Edit2->Text(), d->Edit5->Text()),
+            std::tuple(true, mrNone, "kept", "40"));
+    }, &TForm5::Button2);
     ASSERT_EQ(Questions.size(), 1u);
-    EXPECT_EQ(Questions[0].Text, "You have to select an image before you can insert the HTML text!");
-    EXPECT_EQ(Questions[0].Type, mtError);
-    EXPECT_EQ(Questions[0].Buttons, unsigned(mbOK));
-    EXPECT_TRUE(keptFields);
-    EXPECT_EQ(PageWindow->RichEdit1->Text(), before);
-    EXPECT_FALSE(PageWindow->RichEdit1->Modified());
+    EXPECT_EQ(std::tuple(Questions[0].Text, Questions[0].Type, Questions[0].Buttons),
+        std::tuple("You have to select an image before you can insert the HTML text!", mtError, unsigned(mbOK)));
+    EXPECT_EQ(std::tuple(PageWindow->RichEdit1->Text(), PageWindow->RichEdit1->Modified()), std::tuple(before, false));
 }
 
 TEST_F(ImageDialogTest, OkCancelAndTheCloseBoxAllLeaveItReset)
 {
-    auto fillAll = [](TForm5* d) {
-        d->Edit1->SetText("a.gif");
-        d->Edit2->SetText("alt");
-        d->Edit3->SetText("7");
-        d->ComboBox1->SetText("LEFT");
-        d->Edit5->SetText("1");
-        d->Edit4->SetText("2");
-    };
-    auto isReset = [](TForm5* d) {
-        return Emptied({ d->Edit1, d->Edit2 }) && d->Edit3->Text() == "0" && Emptied({ d->ComboBox1, d->Edit5, d->Edit4 });
-    };
+    auto isReset
+        = [](TForm5* d) { return Emptied({ d->Edit1, d->Edit2, d->ComboBox1, d->Edit5, d->Edit4 }) && d->Edit3->Text() == "0"; };
     const std::function<void(TForm5*)> waysOut[] = {
         [](TForm5* d) { ClickOn(d->Button1); },
         [](TForm5* d) { ClickOn(d->Button2); },
         [](TForm5* d) { CloseBox(d); },
     };
     for (const auto& wayOut : waysOut) {
-        bool resetOnOpening = false;
-        InModal = [&](TForm* form) {
-            auto* d = static_cast<TForm5*>(form);
-            resetOnOpening = isReset(d);
-            fillAll(d);
+        Written<TForm5>([&](TForm5* d) {
+            EXPECT_TRUE(isReset(d));
+            Retype({ { d->Edit1, "a.gif" }, { d->Edit2, "alt" }, { d->Edit3, "7" }, { d->ComboBox1, "LEFT" }, { d->Edit5, "1" },
+                { d->Edit4, "2" } });
             wayOut(d);
-        };
-        Do([] { OpenDialog<TForm5>(); });
-        EXPECT_TRUE(resetOnOpening);
-        EXPECT_FALSE(Form5->Visible());
+        });
         EXPECT_TRUE(isReset(Form5));
     }
     // Only OK wrote anything: one image beside the nine tags of the skeleton.
@@ -164,77 +122,53 @@ TEST_F(ImageDialogTest, BrowseTakesTheBareFileNameAlsoOfHiddenFiles)
     WriteFileBytes(Dir.File("My Cat.GIF"), "GIF89a");
     WriteFileBytes(Dir.File(".hidden.jpg"), "jpg");
     EXPECT_EQ(Form5->OpenDialog1->Filter, "Image Files (*.gif; *.jpg)|*.gif; *.jpg|All Files (*.*)|*.*");
-
-    FileChoices = { Dir.File("My Cat.GIF") };
-    Do([] { ClickOn(Form5->BitBtn1); });
-    EXPECT_EQ(Form5->Edit1->Text(), "My Cat.GIF");
-
-    FileChoices = { Dir.File(".hidden.jpg") };
-    Do([] { ClickOn(Form5->BitBtn1); });
-    EXPECT_EQ(Form5->Edit1->Text(), ".hidden.jpg");
-    EXPECT_TRUE(Errors.empty());
-
-    // Cancel changes nothing.
-    FileChoices = { std::nullopt };
-    Do([] { ClickOn(Form5->BitBtn1); });
-    EXPECT_EQ(Form5->Edit1->Text(), ".hidden.jpg");
-    EXPECT_EQ(FileDialogTitles.size(), 3u);
+    // A cancelled choice changes nothing.
+    const std::pair<std::optional<std::string>, std::string> choices[] = {
+        { Dir.File("My Cat.GIF"), "My Cat.GIF" }, { Dir.File(".hidden.jpg"), ".hidden.jpg" }, { std::nullopt, ".hidden.jpg" },
+    };
+    for (const auto& [choice, source] : choices) {
+        FileChoices = { choice };
+        Do([] { ClickOn(Form5->BitBtn1); });
+        EXPECT_EQ(Form5->Edit1->Text(), source);
+    }
+    EXPECT_EQ(std::tuple(Errors.size(), FileDialogTitles.size()), std::tuple(0u, 3u));
 }
 
 TEST_F(ImageDialogTest, EachOpeningFocusesTheSourceOnce)
 {
-    auto focused = [] { return Form5->Widget()->focusWidget(); };
-    std::vector<bool> sourceFocused;
-    QWidget* afterBrowse = nullptr;
-    InModal = [&](TForm* form) {
-        auto* d = static_cast<TForm5*>(form);
-        sourceFocused.push_back(focused() == d->Edit1->Widget());
-        d->Edit5->SetFocus();
-        // A cancelled file dialog over the window does not open it anew.
-        FileChoices = { std::nullopt };
-        ClickOn(d->BitBtn1);
-        ProcessPostedMessages();
-        afterBrowse = focused();
-        ClickOn(d->Button2);
-    };
-    Do([] { OpenDialog<TForm5>(); });
-    Do([] { OpenDialog<TForm5>(); });
-    EXPECT_EQ(sourceFocused, (std::vector<bool> { true, true }));
-    EXPECT_EQ(afterBrowse, Form5->Edit5->Widget());
+    for (int opening = 0; opening < 2; ++opening)
+        Written<TForm5>([&](TForm5* d) {
+            EXPECT_EQ(d->Widget()->focusWidget(), d->Edit1->Widget()) << "opening " << opening;
+            d->Edit5->SetFocus();
+            // A cancelled file dialog over the window does not open it anew.
+            FileChoices = { std::nullopt };
+            ClickOn(d->BitBtn1);
+            ProcessPostedMessages();
+            EXPECT_EQ(d->Widget()->focusWidget(), d->Edit5->Widget());
+        }, &TForm5::Button2);
 }
 
 TEST_F(ImageDialogTest, TheBorderArrowsStepWithinNoughtToTen)
 {
-    Form5->Edit3->SetText("9");
-    Form5->UpDown1->Step(btNext);
-    EXPECT_EQ(Form5->Edit3->Text(), "10");
-    Form5->UpDown1->Step(btNext);
-    EXPECT_EQ(Form5->Edit3->Text(), "10");
-    Form5->Edit3->SetText("0");
-    Form5->UpDown1->Step(btPrev);
-    EXPECT_EQ(Form5->Edit3->Text(), "0");
     // Typed text that is no number: the arrows go on from the last position.
-    Form5->Edit3->SetText("3");
-    Form5->UpDown1->Step(btNext);
-    Form5->Edit3->SetText("lots");
-    Form5->UpDown1->Step(btNext);
-    EXPECT_EQ(Form5->Edit3->Text(), "5");
-    Form5->Edit3->SetText("250");
-    Form5->UpDown1->Step(btPrev);
-    EXPECT_EQ(Form5->Edit3->Text(), "9");
+    const std::tuple<const char*, TUDBtnType, const char*> steps[] = {
+        { "9", btNext, "10" }, { nullptr, btNext, "10" }, { "0", btPrev, "0" },
+        { "3", btNext, "4" }, { "lots", btNext, "5" }, { "250", btPrev, "9" },
+    };
+    for (auto [typed, arrow, shown] : steps) {
+        if (typed)
+            Form5->Edit3->SetText(typed);
+        Form5->UpDown1->Step(arrow);
+        EXPECT_EQ(Form5->Edit3->Text(), shown) << (typed ? typed : "no text typed");
+    }
 }
 
 TEST_F(ImageDialogTest, TheAlignListHoldsTheEightPositions)
 {
-    std::vector<std::string> items;
-    for (int i = 0; i < Form5->ComboBox1->ItemCount(); ++i)
-        items.push_back(Form5->ComboBox1->Items(i));
-    EXPECT_EQ(items, (std::vector<std::string> { "TOP", "LEFT", "RIGHT", "MIDDLE", "TEXTTOP", "ABSMIDDLE", "BASELINE", "BOTTOM" }));
-    EXPECT_EQ(Form5->ComboBox1->Text(), "");
-    EXPECT_EQ(Form5->Caption(), "Image");
-    EXPECT_EQ(Form5->HelpContext, 39);
-    EXPECT_TRUE(Form5->Button1->Default);
-    EXPECT_FALSE(Form5->Button2->Cancel);
+    EXPECT_EQ(std::tuple(ListItems(Form5->ComboBox1), Form5->ComboBox1->Text(), Form5->Caption(), Form5->HelpContext,
+                  Form5->Button1->Default, Form5->Button2->Cancel),
+        std::tuple(std::vector<std::string> { "TOP", "LEFT", "RIGHT", "MIDDLE", "TEXTTOP", "ABSMIDDLE", "BASELINE", "BOTTOM" },
+            "", "Image", 39, true, false));
 }
 
 // The link dialog's web-document filter shows ".html" pages as well as
@@ -243,10 +177,8 @@ TEST(ElementDialogFilters, WebDocumentsIncludeHtmlPages)
 {
     auto items = ParseFilter(kWebFiles.filter);
     ASSERT_EQ(items.size(), 3u);
-    EXPECT_EQ(items[1].Description, "Web Documents (*.htm; *.html)");
-    EXPECT_TRUE(MatchesMask("index.html", items[1].Mask));
-    EXPECT_TRUE(MatchesMask("index.htm", items[1].Mask));
-    EXPECT_TRUE(MatchesMask("index.html", items[0].Mask));
-    EXPECT_TRUE(MatchesMask("photo.jpg", items[2].Mask));
-    EXPECT_FALSE(MatchesMask("index.html", items[2].Mask));
+    EXPECT_EQ(std::tuple(items[1].Description, MatchesMask("index.html", items[1].Mask), MatchesMask("index.htm", items[1].Mask),
+                  MatchesMask("index.html", items[0].Mask), MatchesMask("photo.jpg", items[2].Mask),
+                  MatchesMask("index.html", items[2].Mask)),
+        std::tuple("Web Documents (*.htm; *.html)", true, true, true, true, false));
 }

@@ -7,10 +7,9 @@
 
 namespace {
 
-class InsertTagsTest : public PageTest {
+class InsertTagsTest : public With<PageTest, TForm17> {
 protected:
-    void SetUp() override { StartPage<TForm17>(); }
-    void Visit(const std::function<void(TForm17*)>& use) { VisitDialog<TForm17>(use, &TForm17::Button2); }
+    void Visit(const std::function<void(TForm17*)>& use) { Written<TForm17>(use, &TForm17::Button2); }
 
     static void ClickRow(TForm17* d, const char* row, bool twice = false)
     {
@@ -27,17 +26,15 @@ protected:
 TEST_F(InsertTagsTest, AClickCopiesTheTagAndOkInsertsItWithoutClosing)
 {
     PageWindow->RichEdit1->SetText("");
-    bool stayedOpen = false;
     Visit([&](TForm17* d) {
-        EXPECT_EQ(d->ListBox1->ItemCount(), 100);
-        EXPECT_EQ(d->Widget()->focusWidget(), d->ListBox1->Widget());
         // Taking the focus picks nothing.
-        EXPECT_EQ(d->Edit1->Text(), "");
+        EXPECT_EQ(std::tuple(d->ListBox1->ItemCount(), d->Widget()->focusWidget(), d->Edit1->Text()),
+            std::tuple(100, d->ListBox1->Widget(), ""));
         ClickRow(d, "<A HREF=\"\"></A>");
         EXPECT_EQ(d->Edit1->Text(), "<A HREF=\"\"></A>");
         ClickOn(d->Button1);
         ClickOn(d->Button1);
-        stayedOpen = d->Visible();
+        EXPECT_TRUE(d->Visible());
         // The keyboard picks as the mouse does.
         KeyOn(d->ListBox1, Qt::Key_Down);
         EXPECT_EQ(d->Edit1->Text(), "<A NAME=\"\"></A>");
@@ -46,9 +43,8 @@ TEST_F(InsertTagsTest, AClickCopiesTheTagAndOkInsertsItWithoutClosing)
         TypeInto(d->Edit1, "!");
         ClickOn(d->Button1);
     });
-    EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(PageWindow->RichEdit1->Text(), "<A HREF=\"\"></A><A HREF=\"\"></A><A NAME=\"\"></A>!");
-    EXPECT_EQ(Form17->Edit1->Text(), "");
+    EXPECT_EQ(std::tuple(PageWindow->RichEdit1->Text(), Form17->Edit1->Text()),
+        std::tuple("<A HREF=\"\"></A><A HREF=\"\"></A><A NAME=\"\"></A>!", ""));
 }
 
 TEST_F(InsertTagsTest, LowerCasePagesGetLowerCaseTagsAlsoWhenTyped)
@@ -79,17 +75,12 @@ TEST_F(InsertTagsTest, LowerCasePagesGetLowerCaseTagsAlsoWhenTyped)
 
 TEST_F(InsertTagsTest, ADoubleClickInsertsAtOnceAndAnEmptyEditStillReplacesTheSelection)
 {
-    PageWindow->RichEdit1->SetText("a[sel]b");
-    PageWindow->RichEdit1->SetSelStart(1);
-    PageWindow->RichEdit1->SetSelLength(5);
-    bool open = false;
+    SetPage("a[sel]b", 1, 5);
     Visit([&](TForm17* d) {
         ClickOn(d->Button1);  // nothing picked yet
         EXPECT_EQ(PageWindow->RichEdit1->Text(), "ab");
         ClickRow(d, "<BR>", true);
-        open = d->Visible();
+        EXPECT_TRUE(d->Visible());
     });
-    EXPECT_TRUE(open);
-    EXPECT_EQ(PageWindow->RichEdit1->Text(), "a<BR>b");
-    EXPECT_EQ(PageWindow->RichEdit1->SelStart(), 5);
+    EXPECT_EQ(std::tuple(PageWindow->RichEdit1->Text(), PageWindow->RichEdit1->SelStart()), std::tuple("a<BR>b", 5));
 }

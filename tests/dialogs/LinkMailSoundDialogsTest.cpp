@@ -17,8 +17,7 @@ TEST_F(LinkMailSoundTest, CreateLinkWaitsInsideTheLinkWithoutADescription)
               Retype({ { d->Edit1, "a.htm" }, { d->Edit2, "Home <b>" }, { d->ComboBox1, "_top" } });
           }, "<A HREF=\"a.htm\" TARGET=\"_top\">Home <b></A>", "<a href=\"a.htm\" target=\"_top\">Home <b></a>" },
     });
-    EXPECT_EQ(Form7->Caption(), "Create Link");
-    EXPECT_EQ(Form7->HelpContext, 38);
+    EXPECT_EQ(std::tuple(Form7->Caption(), Form7->HelpContext), std::tuple("Create Link", 38));
 }
 
 TEST_F(LinkMailSoundTest, CreateLinkBrowsesToABareNameAndResetsToHttp)
@@ -27,16 +26,15 @@ TEST_F(LinkMailSoundTest, CreateLinkBrowsesToABareNameAndResetsToHttp)
     FileChoices = { Dir.File("page.html") };
     Use<TForm7>([](TForm7* d) {
         ClickOn(d->BitBtn1);
-        EXPECT_EQ(d->Edit1->Text(), "page.html");
-        EXPECT_EQ(d->Widget()->focusWidget(), d->Edit2->Widget());
-        ClickOn(d->Button1);
-    });
-    ExpectResetOnEveryWayOut<TForm7>(&TForm7::Button2, &TForm7::Button1,
+        EXPECT_EQ(std::tuple(d->Edit1->Text(), d->Widget()->focusWidget()), std::tuple("page.html", d->Edit2->Widget()));
+    }, &TForm7::Button1);
+    ExpectResetOnEveryWayOut<TForm7>(
         [](TForm7* d) { Retype({ { d->Edit1, "b.htm" }, { d->Edit2, "B" }, { d->ComboBox1, "_self" } }); },
         [](TForm7* d) {
-            return d->Edit1->Text() == "http://" && d->Edit1->SelStart() == 7
-                && Emptied({ d->Edit2, d->ComboBox1 }) && HasFocus(d, d->Edit1);
-        });
+            return d->Edit1->Text() == "http://" && d->Edit1->SelStart() == 7 && Emptied({ d->Edit2, d->ComboBox1 })
+                && HasFocus(d, d->Edit1);
+        },
+        &TForm7::Button2, &TForm7::Button1);
 }
 
 TEST_F(LinkMailSoundTest, EMailWritesAMailtoLink)
@@ -48,11 +46,8 @@ TEST_F(LinkMailSoundTest, EMailWritesAMailtoLink)
         { "address and description", [](TForm8* d) { Retype(d->Edit1, "me@x.org"); Retype(d->Edit2, "Write me"); },
             "<A HREF=\"mailto:me@x.org\">Write me</A>", "<a href=\"mailto:me@x.org\">Write me</a>" },
     });
-    ExpectResetOnEveryWayOut<TForm8>(&TForm8::Button1, &TForm8::Button2,
-        [](TForm8* d) { Retype(d->Edit1, "a@b"); Retype(d->Edit2, "c"); },
-        [](TForm8* d) {
-            return Emptied({ d->Edit1, d->Edit2 }) && HasFocus(d, d->Edit1);
-        });
+    ExpectResetOnEveryWayOut<TForm8>([](TForm8* d) { Retype({ { d->Edit1, "a@b" }, { d->Edit2, "c" } }); },
+        [](TForm8* d) { return Emptied({ d->Edit1, d->Edit2 }) && HasFocus(d, d->Edit1); });
 }
 
 TEST_F(LinkMailSoundTest, SoundLoopsForeverUntilANumberIsGiven)
@@ -68,11 +63,9 @@ TEST_F(LinkMailSoundTest, SoundLoopsForeverUntilANumberIsGiven)
         { "emptied loop", [](TForm11* d) { Retype(d->MultiBaseEdit1, "x"); KeyOn(d->MultiBaseEdit1, Qt::Key_Backspace); },
             "<BGSOUND SRC=\"\" LOOP=>", "<bgsound src=\"\" loop=>" },
     });
-    ExpectResetOnEveryWayOut<TForm11>(&TForm11::Button1, &TForm11::Button2,
-        [](TForm11* d) { Retype(d->Edit1, "b.wav"); Retype(d->MultiBaseEdit1, "7"); },
+    ExpectResetOnEveryWayOut<TForm11>([](TForm11* d) { Retype({ { d->Edit1, "b.wav" }, { d->MultiBaseEdit1, "7" } }); },
         [](TForm11* d) {
-            return d->Edit1->Text().empty() && d->MultiBaseEdit1->Text() == "0" && d->CheckBox1->Checked()
-                && HasFocus(d, d->Edit1);
+            return Emptied({ d->Edit1 }) && d->MultiBaseEdit1->Text() == "0" && d->CheckBox1->Checked() && HasFocus(d, d->Edit1);
         });
     EXPECT_EQ(Form11->OpenDialog1->Filter, kSoundFiles.filter);
 }

@@ -25,9 +25,8 @@ TEST_F(MarqueeDialogTest, WritesTheAttributesInTheirFixedOrder)
             "<MARQUEE HEIGHT= LOOP=INFINITE></MARQUEE>", "<marquee height= loop=infinite></marquee>" },
         { "everything", [](TForm12* d) {
               Retype({ { d->Edit1, "Hello <b>world</b>" }, { d->ComboBox1, "Scroll" }, { d->ComboBox2, "Left" },
-                  { d->MultiBaseEdit1, "3" }, { d->MultiBaseEdit2, "2" }, { d->MultiBaseEdit3, "4" },
-                  { d->ComboBox3, "Aqua" }, { d->ComboBox4, "Middle" }, { d->MultiBaseEdit4, "50" },
-                  { d->MultiBaseEdit5, "60" } });
+                  { d->MultiBaseEdit1, "3" }, { d->MultiBaseEdit2, "2" }, { d->MultiBaseEdit3, "4" }, { d->ComboBox3, "Aqua" },
+                  { d->ComboBox4, "Middle" }, { d->MultiBaseEdit4, "50" }, { d->MultiBaseEdit5, "60" } });
           }, "<MARQUEE ALIGN=\"Middle\" HEIGHT=50 WIDTH=60 BGCOLOR=\"Aqua\" BEHAVIOR=Scroll DIRECTION=\"Left\" HSPACE=2 VSPACE=3 LOOP=4>"
              "Hello <b>world</b></MARQUEE>",
             "<marquee align=\"Middle\" height=50 width=60 bgcolor=\"Aqua\" behavior=Scroll direction=\"Left\" hspace=2 vspace=3 loop=4>"
@@ -37,22 +36,14 @@ TEST_F(MarqueeDialogTest, WritesTheAttributesInTheirFixedOrder)
 
 TEST_F(MarqueeDialogTest, EveryWayOutLeavesNoughtsInfiniteAndEmptyLists)
 {
-    ExpectResetOnEveryWayOut<TForm12>(&TForm12::Button1, &TForm12::Button2,
-        [](TForm12* d) {
-            Retype(d->Edit1, "t");
-            for (TComboBox* list : { d->ComboBox1, d->ComboBox2, d->ComboBox3, d->ComboBox4 })
-                Retype(list, "x");
-            for (TMultiBaseEdit* number : { d->MultiBaseEdit1, d->MultiBaseEdit2, d->MultiBaseEdit3, d->MultiBaseEdit4, d->MultiBaseEdit5 })
-                Retype(number, "9");
-        },
-        [](TForm12* d) {
-            bool reset = d->Edit1->Text().empty() && d->CheckBox1->Checked() && HasFocus(d, d->Edit1);
-            for (TComboBox* list : { d->ComboBox1, d->ComboBox2, d->ComboBox3, d->ComboBox4 })
-                reset = reset && list->Text().empty();
-            for (TMultiBaseEdit* number : { d->MultiBaseEdit1, d->MultiBaseEdit2, d->MultiBaseEdit3, d->MultiBaseEdit4, d->MultiBaseEdit5 })
-                reset = reset && number->Text() == "0";
-            return reset;
-        });
-    EXPECT_EQ(Form12->Caption(), "Marquee");
-    EXPECT_EQ(Form12->HelpContext, 42);
+    ExpectResetOnEveryWayOut<TForm12>([](TForm12* d) {
+        Retype({ { d->Edit1, "t" }, { d->ComboBox1, "x" }, { d->ComboBox2, "x" }, { d->ComboBox3, "x" }, { d->ComboBox4, "x" },
+            { d->MultiBaseEdit1, "9" }, { d->MultiBaseEdit2, "9" }, { d->MultiBaseEdit3, "9" }, { d->MultiBaseEdit4, "9" },
+            { d->MultiBaseEdit5, "9" } });
+    }, [](TForm12* d) {
+        return Emptied({ d->Edit1, d->ComboBox1, d->ComboBox2, d->ComboBox3, d->ComboBox4 }) && d->CheckBox1->Checked()
+            && HasFocus(d, d->Edit1) && std::vector<std::string>(5, "0") == std::vector { d->MultiBaseEdit1->Text(),
+                d->MultiBaseEdit2->Text(), d->MultiBaseEdit3->Text(), d->MultiBaseEdit4->Text(), d->MultiBaseEdit5->Text() };
+    });
+    EXPECT_EQ(std::tuple(Form12->Caption(), Form12->HelpContext), std::tuple("Marquee", 42));
 }

@@ -1,9 +1,6 @@
 #include "tests/dialogs/PageFixture.h"
 
 #include "generators/PageSkeleton.h"
-#include "platform/FormBuilder.h"
-#include "platform/ComboBox.h"
-#include "platform/Messages.h"
 
 #include <algorithm>
 
@@ -21,20 +18,12 @@ TPageWindow::TPageWindow(TComponent* owner)
     RichEdit3 = NewControl<TRichEdit>(this, this, "RichEdit3");
     RichEdit3->SetVisible(false);
     RichEdit3->PlainText = true;
-    RichEdit1 = NewControl<TRichEdit>(this, this, "RichEdit1");
+    RichEdit1 = NewControl<TRichEdit>(this, this, "RichEdit1", 0, 0, 600, 400);
     RichEdit1->PlainText = true;
     RichEdit1->SetWordWrap(false);
-    RichEdit1->SetBounds(0, 0, 600, 400);
     RichEdit1->SetText(PageSkeleton(true, kDefaultTitle));
     RichEdit1->SetModified(false);
     m_page = std::make_unique<TPage>(*RichEdit1, *RichEdit3, *Edit2, *Edit4);
-}
-
-void PageTest::makePage()
-{
-    Application->CreateForm(PageWindow);
-    PageWindow->Show();
-    ProcessPostedMessages();
 }
 
 #define CORVANA_FORGET_DIALOG(n) Form##n = nullptr;
@@ -44,12 +33,6 @@ void PageTest::TearDown()
     ScriptedDesktopTest::TearDown();
     PageWindow = nullptr;
     CORVANA_PAGE_DIALOGS(CORVANA_FORGET_DIALOG)
-}
-
-std::string PageFrom(int start)
-{
-    std::string text = PageWindow->RichEdit1->Text();
-    return text.substr(std::size_t(start), std::size_t(PageWindow->RichEdit1->SelStart() - start));
 }
 
 bool PageTest::Emptied(std::initializer_list<TControl*> fields)

@@ -28,9 +28,13 @@
 #include "generators/Unit14.h"
 #include "page/Page.h"
 #include "platform/Application.h"
+#include "platform/ComboBox.h"
+#include "platform/Messages.h"
 #include "platform/RichEdit.h"
 #include "tests/support/MouseInput.h"
 #include "tests/support/ScriptedDesktop.h"
+
+#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -80,42 +84,81 @@ Form* Dialog()
 
 // Opens the dialog modally, as its launcher does.
 template<class Form>
-void OpenDialog()
-{
-    Dialog<Form>()->ShowModal();
-}
+void OpenDialog() { Dialog<Form>()->ShowModal(); }
 using TLauncher = void (*)();
 
+// The page text between `start` and the caret.
+inline std::string PageFrom(int start)
+{
+    return PageWindow->RichEdit1->Text().substr(std::size_t(start), std::size_t(PageWindow->RichEdit1->SelStart() - start));
+}
+
+// The page's text put in, and the selection made in it.
+inline void SetPage(const std::string& text, int selStart, int selLength = 0)
+{
+    PageWindow->RichEdit1->SetText(text);
+    PageWindow->RichEdit1->SetSelStart(selStart);
+    PageWindow->RichEdit1->SetSelLength(selLength);
+}
+
+// Whether the control (or a part of it, as a list's edit) has the
+// dialog's focus.
+inline bool HasFocus(TForm* form, TWinControl* control)
+{
+    QWidget* focused = form->Widget()->focusWidget();
+    return focused && (focused == control->Widget() || control->Widget()->isAncestorOf(focused));
+}
+
+// The items of a list, in order.
+inline std::vector<std::string> ListItems(TComboBox* box)
+{
+    std::vector<std::string> items;
+    for (int i = 0; i < box->ItemCount(); ++i)
+        items.push_back(box->Items(i));
+    return items;
+}
+
+// Each test makes the page; a fixture's own set-up adds its dialogs.
 class PageTest : public ScriptedDesktopTest {
 protected:
+    void SetUp() override { StartPage(); }
     // Makes the page, then the dialogs named.
     template<class... Forms>
     void StartPage()
     {
         StartDesktop();
-        makePage();
+        Application->CreateForm(PageWindow);
+        PageWindow->Show();
+        ProcessPostedMessages();
         (Dialog<Forms>(), ...);
     }
     void TearDown() override;
     // Whether every one of these edits and lists is empty.
     static bool Emptied(std::initializer_list<TControl*> fields);
-    // Opens the dialog over the page and lets `use` work it; a dialog left
-    // open is closed with its `close` button.
+    // Opens the dialog over the page, lets `use` work it, presses the
+    // button `press` where the dialog is still open, and returns what went
+    // in at the caret. The dialog shows once, is closed after, and leaves
+    // the scratch editor empty.
     template<class Form>
-    void VisitDialog(const std::function<void(Form*)>& use, TButton* Form::*close)
+    std::string Written(const std::function<void(Form*)>& use, TButton* Form::*press = nullptr)
     {
-        InModal = [use, close](TForm* form) {
+        const int caret = PageWindow->RichEdit1->SelStart();
+        const int shown = ModalShowings;
+        InModal = [use, press](TForm* form) {
             use(static_cast<Form*>(form));
-            if (form->Visible())
-                ClickOn(static_cast<Form*>(form)->*close);
+            if (press && form->Visible() && form->ModalResult() == mrNone)
+                ClickOn(static_cast<Form*>(form)->*press);
         };
         Do([] { OpenDialog<Form>(); });
-        EXPECT_FALSE(Dialog<Form>()->Visible());
+        EXPECT_EQ(std::tuple(ModalShowings - shown, Dialog<Form>()->Visible(), PageWindow->RichEdit3->Text()),
+            std::tuple(1, false, ""));
+        return PageFrom(caret);
     }
-
-private:
-    void makePage();
 };
 
-// The page text between `start` and the caret.
-std::string PageFrom(int start);
+// A fixture whose tests find these dialogs made over the page.
+template<class Fixture, class... Forms>
+class With : public Fixture {
+protected:
+    void SetUp() override { this->template StartPage<Forms...>(); }
+};

@@ -8,23 +8,16 @@
 #include "platform/FileIO.h"
 
 #include <filesystem>
+#include <numeric>
 
 namespace {
 
-class PageGeneratorTest : public PageTest {
+class PageGeneratorTest : public With<PageTest, TForm10> {
 protected:
-    void SetUp() override { StartPage<TForm10>(); }
-    void Visit(const std::function<void(TForm10*)>& use) { VisitDialog(use, &TForm10::Button2); }
+    void Visit(const std::function<void(TForm10*)>& use) { Written(use, &TForm10::Button2); }
 
     // Generate pressed as the user does, its messages and errors shown.
-    void Generate(TForm10* d)
-    {
-        try {
-            ClickOn(d->Button1);
-        } catch (const std::exception& e) {
-            Errors.push_back(e.what());
-        }
-    }
+    void Generate(TForm10* d) { Do([d] { ClickOn(d->Button1); }); }
 
     static void Fill(TForm10* d, const std::string& title, const std::string& url, const std::string& description)
     {
@@ -35,24 +28,13 @@ protected:
     }
 
     static TEdit* Keyword(TForm10* d, const char* name) { return static_cast<TEdit*>(d->FindComponent(name)); }
-
-    std::vector<std::string> Messages() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& q : Questions) {
-            EXPECT_EQ(q.Type, mtInformation);
-            texts.push_back(q.Text);
-        }
-        return texts;
-    }
 };
 
+// The page's lines as the saved file holds them.
 std::string joinedCrLf(const std::vector<std::string>& lines)
 {
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        text += (i ? "\r\n" : "") + lines[i];
-    return text;
+    return std::accumulate(lines.begin() + 1, lines.end(), lines.front(),
+        [](const std::string& text, const std::string& line) { return text + "\r\n" + line; });
 }
 
 }
@@ -65,14 +47,16 @@ TEST_F(PageGeneratorTest, FieldsAreCheckedInOrderWithTheirMessages)
         Generate(d);
         TypeInto(d->Edit11, " ");  // a blank is a description
         Generate(d);
-        EXPECT_FALSE(d->Button3->Visible());
-        EXPECT_EQ(d->Edit1->Text(), "Shop");
+        EXPECT_EQ(std::tuple(d->Button3->Visible(), d->Edit1->Text()), std::tuple(false, "Shop"));
     });
-    EXPECT_EQ(Messages(), (std::vector<std::string> {
-        "You must enter a site title before you can generate the page",
+    std::vector<std::string> messages;
+    for (const auto& q : Questions) {
+        EXPECT_EQ(q.Type, mtInformation);
+        messages.push_back(q.Text);
+    }
+    EXPECT_EQ(messages, (std::vector<std::string> { "You must enter a site title before you can generate the page",
         "You must write down a description of the site before you can generate the page",
-        "You must enter the URL of the site you want to automatically be transfered to, or you can uncheck the checkbox.",
-    }));
+        "You must enter the URL of the site you want to automatically be transfered to, or you can uncheck the checkbox." }));
     EXPECT_TRUE(FileDialogTitles.empty());
 }
 
@@ -81,7 +65,6 @@ TEST_F(PageGeneratorTest, ThePageIsSavedByteForByteAndViewCodeShowsIt)
     PageWindow->Edit4->SetText("Lowercase");  // the page's tags stand as they are
     FileChoices = { Dir.File("entry") };
     std::string page = PageWindow->RichEdit1->Text();
-    bool viewShown = false, codeShown = false;
     Visit([&](TForm10* d) {
         EXPECT_EQ(d->PageControl1->ActivePage(), d->TabSheet1);
         Fill(d, "Tom's \"<Shop>\" \xc3\xa9t\xc3\xa9", "http://shop.example/", "Fine goods");
@@ -89,24 +72,19 @@ TEST_F(PageGeneratorTest, ThePageIsSavedByteForByteAndViewCodeShowsIt)
         for (int k = 0; k < 8; ++k)
             TypeInto(Keyword(d, reading[k]), "k" + std::to_string(k + 1));
         Generate(d);
-        viewShown = d->Button3->Visible();
+        EXPECT_TRUE(d->Button3->Visible());
         ClickOn(d->Button3);
-        codeShown = d->RichEdit1->Visible() && d->Button3->Caption() == "Hide Code";
+        EXPECT_EQ(std::tuple(d->RichEdit1->Visible(), d->Button3->Caption()), std::tuple(true, "Hide Code"));
         ClickOn(d->Button3);
-        EXPECT_FALSE(d->RichEdit1->Visible());
-        EXPECT_EQ(d->Button3->Caption(), "View Code");
+        EXPECT_EQ(std::tuple(d->RichEdit1->Visible(), d->Button3->Caption()), std::tuple(false, "View Code"));
     });
-    EXPECT_TRUE(viewShown);
-    EXPECT_TRUE(codeShown);
-    TEntryPage expected { "Tom's \"<Shop>\" \xc3\xa9t\xc3\xa9", "http://shop.example/", false,
-        { "k1", "k2", "k3", "k4", "k5", "k6", "k7", "k8" }, "Fine goods" };
-    auto lines = EntryPageLines(expected, "\"");
+    auto lines = EntryPageLines({ "Tom's \"<Shop>\" \xc3\xa9t\xc3\xa9", "http://shop.example/", false,
+                                    { "k1", "k2", "k3", "k4", "k5", "k6", "k7", "k8" }, "Fine goods" }, "\"");
     ASSERT_EQ(lines.size(), 31u);
-    EXPECT_EQ(ReadFileBytes(Dir.File("entry.htm")), joinedCrLf(lines));
-    EXPECT_EQ(lines[3], "<META name=\"keywords\" content=\"k1, k2, k3, k4, k5, k6, k7, k8\">");
+    EXPECT_EQ(std::tuple(ReadFileBytes(Dir.File("entry.htm")), lines[3]),
+        std::tuple(joinedCrLf(lines), "<META name=\"keywords\" content=\"k1, k2, k3, k4, k5, k6, k7, k8\">"));
     // The page being edited is left alone.
-    EXPECT_EQ(PageWindow->RichEdit1->Text(), page);
-    EXPECT_TRUE(Errors.empty());
+    EXPECT_EQ(std::tuple(PageWindow->RichEdit1->Text(), Errors.size()), std::tuple(page, 0u));
 }
 
 TEST_F(PageGeneratorTest, TheTickedBoxLeavesOutTheScriptAndCancelLeavesViewCodeHidden)
@@ -114,46 +92,38 @@ TEST_F(PageGeneratorTest, TheTickedBoxLeavesOutTheScriptAndCancelLeavesViewCodeH
     PageWindow->Edit2->SetText("'");
     FileChoices = { std::nullopt, Dir.File("plain.html") };
     std::string inView;
-    bool hiddenAfterCancel = false, hiddenAgain = false;
     Visit([&](TForm10* d) {
         Fill(d, "T", "", "D");
         ClickOn(d->CheckBox1);
         Generate(d);
-        hiddenAfterCancel = !d->Button3->Visible();
+        EXPECT_FALSE(d->Button3->Visible());
         inView = d->RichEdit1->Text();
         Generate(d);
         EXPECT_TRUE(d->Button3->Visible());
         FileChoices = { std::nullopt };
         Generate(d);
-        hiddenAgain = !d->Button3->Visible();
+        EXPECT_FALSE(d->Button3->Visible());
     });
-    EXPECT_TRUE(hiddenAfterCancel);
-    EXPECT_TRUE(hiddenAgain);
-    TEntryPage expected { "T", "", true, {}, "D" };
     std::string saved = ReadFileBytes(Dir.File("plain.html"));
-    EXPECT_EQ(saved, joinedCrLf(EntryPageLines(expected, "'")));
-    EXPECT_EQ(inView, ToEditorText(saved));
-    EXPECT_EQ(saved.find("<script"), std::string::npos);
-    EXPECT_NE(saved.find("<A HREF=''>Click Here"), std::string::npos);
+    EXPECT_EQ(saved, joinedCrLf(EntryPageLines({ "T", "", true, {}, "D" }, "'")));
+    EXPECT_EQ(std::tuple(inView, saved.find("<script"), saved.find("<A HREF=''>Click Here") != std::string::npos),
+        std::tuple(ToEditorText(saved), std::string::npos, true));
 }
 
 TEST_F(PageGeneratorTest, AFailedSaveShowsTheMessageAndLeavesViewCodeHidden)
 {
     std::filesystem::create_directory(Dir.File("taken.htm"));
     FileChoices = { Dir.File("taken.htm") };
-    bool hidden = false;
-    std::string inView;
     Visit([&](TForm10* d) {
         Fill(d, "T", "http://a.example/", "D");
         Generate(d);
-        hidden = !d->Button3->Visible();
-        inView = d->RichEdit1->Text();
+        EXPECT_EQ(std::tuple(d->Button3->Visible(), d->RichEdit1->Text().find("<TITLE>T</TITLE>") != std::string::npos),
+            std::tuple(false, true));
     });
-    EXPECT_TRUE(hidden);
     EXPECT_EQ(Errors, (std::vector<std::string> { "Cannot create file " + Dir.File("taken.htm") }));
-    EXPECT_NE(inView.find("<TITLE>T</TITLE>"), std::string::npos);
-    EXPECT_TRUE(std::filesystem::is_directory(Dir.File("taken.htm")));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 1);
+    EXPECT_EQ(std::tuple(std::filesystem::is_directory(Dir.File("taken.htm")),
+                  std::distance(std::filesystem::directory_iterator(Dir.Path()), {})),
+        std::tuple(true, 1));
 }
 
 TEST_F(PageGeneratorTest, ClosingResetsEverythingForTheNextOpening)
@@ -166,12 +136,12 @@ TEST_F(PageGeneratorTest, ClosingResetsEverythingForTheNextOpening)
         Generate(d);
         ClickOn(d->Button3);
     });
-    bool reset = false;
     Visit([&](TForm10* d) {
-        reset = d->PageControl1->ActivePage() == d->TabSheet1 && Emptied({ d->Edit1, d->Edit2, d->Edit11 }) && !d->CheckBox1->Checked()
-            && d->RichEdit1->Text().empty() && !d->RichEdit1->Visible() && !d->Button3->Visible() && d->Button3->Caption() == "View Code";
+        EXPECT_EQ(std::tuple(d->PageControl1->ActivePage() == d->TabSheet1, Emptied({ d->Edit1, d->Edit2, d->Edit11 }),
+                      d->CheckBox1->Checked(), d->RichEdit1->Text(), d->RichEdit1->Visible(), d->Button3->Visible(),
+                      d->Button3->Caption()),
+            std::tuple(true, true, false, "", false, false, "View Code"));
         for (TEdit* keyword : d->Keywords)
-            reset = reset && keyword->Text().empty();
+            EXPECT_EQ(keyword->Text(), "") << keyword->Name;
     });
-    EXPECT_TRUE(reset);
 }

@@ -5,44 +5,34 @@
 
 #include "dialogs/PageWriter.h"
 
-namespace {
-
 const TAttribute kAlways = { " ALT=", " alt=", TAttrWhen::Always, TAttrValue::Quoted };
 const TAttribute kOptional = { " WIDTH=", " width=", TAttrWhen::NotEmpty, TAttrValue::Bare };
 
-}
-
 TEST_F(PageTest, AttributePiecesFollowCaseQuoteAndCondition)
 {
-    StartPage();
-    EXPECT_EQ(AttributePiece(PageWindow->Page(), kAlways, "", true), " ALT=\"\"");
-    EXPECT_EQ(AttributePiece(PageWindow->Page(), kAlways, "x", false), " alt=\"x\"");
-    EXPECT_EQ(AttributePiece(PageWindow->Page(), kOptional, "", true), "");
-    EXPECT_EQ(AttributePiece(PageWindow->Page(), kOptional, "0", true), " WIDTH=0");
+    TPage& page = PageWindow->Page();
+    EXPECT_EQ((std::vector { AttributePiece(page, kAlways, "", true), AttributePiece(page, kAlways, "x", false),
+                  AttributePiece(page, kOptional, "", true), AttributePiece(page, kOptional, "0", true) }),
+        (std::vector<std::string> { " ALT=\"\"", " alt=\"x\"", "", " WIDTH=0" }));
     // The quote is read for every value: a change shows at once.
     PageWindow->Edit2->SetText("**");
-    EXPECT_EQ(AttributePiece(PageWindow->Page(), kAlways, "x", true), " ALT=**x**");
-    EXPECT_EQ(PageWindow->Page().Quoted(""), "****");
+    EXPECT_EQ(std::tuple(AttributePiece(page, kAlways, "x", true), page.Quoted("")), std::tuple(" ALT=**x**", "****"));
 
     PageWindow->Edit4->SetText("Upercase");
-    EXPECT_TRUE(PageWindow->Page().UpperCase());
+    EXPECT_TRUE(page.UpperCase());
     for (const char* other : { "UPERCASE", "Uppercase", "Upercase ", "" }) {
         PageWindow->Edit4->SetText(other);
-        EXPECT_FALSE(PageWindow->Page().UpperCase()) << other;
+        EXPECT_FALSE(page.UpperCase()) << other;
     }
 }
 
 TEST_F(PageTest, PiecesFormOneRunAndAnEmptyPieceKeepsTheSelection)
 {
-    StartPage();
-    PageWindow->RichEdit1->SetText("ab[sel]cd");
-    PageWindow->RichEdit1->SetSelStart(2);
-    PageWindow->RichEdit1->SetSelLength(5);
+    SetPage("ab[sel]cd", 2, 5);
     PageWindow->Page().InsertPiece("<X");
     PageWindow->Page().InsertPiece("");
     PageWindow->Page().InsertPiece(" Y>");
-    EXPECT_EQ(PageWindow->RichEdit1->Text(), "ab<X Y>cd");
-    EXPECT_EQ(PageWindow->RichEdit1->SelStart(), 7);
+    EXPECT_EQ(std::tuple(PageWindow->RichEdit1->Text(), PageWindow->RichEdit1->SelStart()), std::tuple("ab<X Y>cd", 7));
 
     PageWindow->RichEdit1->SetSelStart(0);
     PageWindow->RichEdit1->SetSelLength(2);
@@ -52,16 +42,13 @@ TEST_F(PageTest, PiecesFormOneRunAndAnEmptyPieceKeepsTheSelection)
 
 TEST_F(PageTest, AScratchBlockGoesInOnceEndingWithALineBreak)
 {
-    StartPage();
-    PageWindow->RichEdit1->SetText("before|after");
-    PageWindow->RichEdit1->SetSelStart(7);
-    PageWindow->RichEdit1->SetSelLength(0);
+    SetPage("before|after", 7);
     PageWindow->RichEdit3->SetSelText("<SCRIPT>");
     PageWindow->RichEdit3->Lines().Add("line 1");
     PageWindow->RichEdit3->Lines().Add("</SCRIPT>");
     PageWindow->Page().InsertScratch();
-    EXPECT_EQ(PageWindow->RichEdit1->Text(), "before|<SCRIPT>\nline 1\n</SCRIPT>\nafter");
-    EXPECT_EQ(PageWindow->RichEdit3->Text(), "");
+    EXPECT_EQ(std::tuple(PageWindow->RichEdit1->Text(), PageWindow->RichEdit3->Text()),
+        std::tuple("before|<SCRIPT>\nline 1\n</SCRIPT>\nafter", ""));
 
     // Nothing collected: nothing inserted.
     std::string page = PageWindow->RichEdit1->Text();

@@ -7,8 +7,6 @@
 #include "platform/Exception.h"
 #include "platform/StdCtrls.h"
 
-namespace {
-
 using enum TPieceWhen;
 using enum TAttrValue;
 
@@ -27,40 +25,29 @@ const TPiece kBroken[] = {
     { " A=", " a=", Always, "NoSuchEdit", Bare },
 };
 
-}
-
 TEST_F(PageTest, TablesOfPiecesFollowTheirConditionsAndForms)
 {
-    StartPage();
     TForm dialog(nullptr);
     auto* edit1 = NewControl<TEdit>(&dialog, &dialog, "Edit1");
     auto* edit2 = NewControl<TEdit>(&dialog, &dialog, "Edit2");
     auto* box = NewControl<TCheckBox>(&dialog, &dialog, "CheckBox1");
-    struct Case {
-        const char* one;
-        const char* two;
-        bool ticked;
-        const char* tagCase;
-        const char* quote;
-        const char* written;
-    };
-    const Case cases[] = {
+    // The two edits, the box, the tag case, the quote, and what the table writes.
+    const std::tuple<const char*, const char*, bool, const char*, const char*, std::string> cases[] = {
         { "", "0", true, "Upercase", "\"", "<X\"\" T>" },
         { "a", "", false, "Upercase", "\"", "<X\"a\" N= U=\"a\">" },
         { "a", "7", true, "Lowercase", "'", "<x'a' n=7 t>" },
         { "", " ", false, "Upercase", "", "<X N=  U=>" },
     };
-    for (const Case& c : cases) {
-        edit1->SetText(c.one);
-        edit2->SetText(c.two);
-        box->SetChecked(c.ticked);
-        PageWindow->Edit4->SetText(c.tagCase);
-        PageWindow->Edit2->SetText(c.quote);
-        PageWindow->RichEdit1->SetText("[]");
-        PageWindow->RichEdit1->SetSelStart(1);
+    for (const auto& [one, two, ticked, tagCase, quote, written] : cases) {
+        edit1->SetText(one);
+        edit2->SetText(two);
+        box->SetChecked(ticked);
+        PageWindow->Edit4->SetText(tagCase);
+        PageWindow->Edit2->SetText(quote);
+        SetPage("[]", 1);
         WritePieces(PageWindow->Page(), dialog, kTable);
-        EXPECT_EQ(PageWindow->RichEdit1->Text(), "[" + std::string(c.written) + "]") << c.written;
-        EXPECT_EQ(PageWindow->RichEdit1->SelStart(), 1 + int(std::string(c.written).size()));
+        EXPECT_EQ(std::tuple(PageWindow->RichEdit1->Text(), PageWindow->RichEdit1->SelStart()),
+            std::tuple("[" + written + "]", 1 + int(written.size())));
     }
     // A table naming a control the dialog lacks writes nothing at all.
     PageWindow->RichEdit1->SetText("[]");

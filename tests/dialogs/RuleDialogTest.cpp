@@ -22,28 +22,20 @@ TEST_F(RuleDialogTest, TheArrowsStepWithinNoughtToAHundred)
 {
     Use<TForm6>([](TForm6* d) {
         d->UpDown1->Step(btNext);
-        EXPECT_EQ(d->Edit1->Text(), "1");
         Retype(d->Edit2, "100");
         d->UpDown2->Step(btNext);
-        EXPECT_EQ(d->Edit2->Text(), "100");
-        ClickOn(d->Button1);
-    });
-    EXPECT_EQ(PageWindow->RichEdit1->Text().find("<HR SIZE=\"100\" WIDTH=\"1\">") != std::string::npos, true);
+        EXPECT_EQ(std::tuple(d->Edit1->Text(), d->Edit2->Text()), std::tuple("1", "100"));
+    }, &TForm6::Button1);
+    EXPECT_NE(PageWindow->RichEdit1->Text().find("<HR SIZE=\"100\" WIDTH=\"1\">"), std::string::npos);
 }
 
 TEST_F(RuleDialogTest, EveryWayOutLeavesItReset)
 {
-    ExpectResetOnEveryWayOut<TForm6>(&TForm6::Button1, &TForm6::Button2,
-        [](TForm6* d) {
-            Retype(d->Edit1, "5");
-            Retype(d->Edit2, "6");
-            Retype(d->ComboBox1, "LEFT");
-            Tick(d->CheckBox1);
-        },
-        [](TForm6* d) {
-            return Emptied({ d->Edit1, d->Edit2, d->ComboBox1 })
-                && !d->CheckBox1->Checked() && HasFocus(d, d->Edit1);
-        });
-    EXPECT_EQ(Form6->Caption(), "Horizontal Rule");
-    EXPECT_EQ(Form6->HelpContext, 44);
+    ExpectResetOnEveryWayOut<TForm6>([](TForm6* d) {
+        Retype({ { d->Edit1, "5" }, { d->Edit2, "6" }, { d->ComboBox1, "LEFT" } });
+        Tick(d->CheckBox1);
+    }, [](TForm6* d) {
+        return Emptied({ d->Edit1, d->Edit2, d->ComboBox1 }) && !d->CheckBox1->Checked() && HasFocus(d, d->Edit1);
+    });
+    EXPECT_EQ(std::tuple(Form6->Caption(), Form6->HelpContext), std::tuple("Horizontal Rule", 44));
 }

@@ -4,9 +4,8 @@
 
 namespace {
 
-class SelectInsertStyleTest : public PageTest {
+class SelectInsertStyleTest : public With<PageTest, TForm3> {
 protected:
-    void SetUp() override { StartPage<TForm3>(); }
     // Opens the dialog, lets `answer` act in it, and returns the word left.
     std::string Ask(const std::function<void()>& answer)
     {
@@ -22,8 +21,7 @@ protected:
 
 TEST_F(SelectInsertStyleTest, EachChoiceLeavesItsWord)
 {
-    EXPECT_EQ(Form3->Caption(), "Select Insert Style");
-    EXPECT_EQ(Form3->ComboBox1->Text(), "Hyper Link");
+    EXPECT_EQ(std::tuple(Form3->Caption(), Form3->ComboBox1->Text()), std::tuple("Select Insert Style", "Hyper Link"));
     EXPECT_EQ(Ask([&] { ClickOn(Form3->Button1); }), "Link") << "OK without touching the list";
     const char* words[] = { "Link", "Image", "Sound", "Text" };
     for (int i = 0; i < 4; ++i) {
@@ -42,6 +40,5 @@ TEST_F(SelectInsertStyleTest, TheCloseBoxAndEscapeLeaveNoWord)
     EXPECT_EQ(Ask([] {
         KeyOn(Form3->ComboBox1, Qt::Key_Escape);
         Form3->Close();
-    }),
-        "Orvelin");
+    }), "Orvelin");
 }
