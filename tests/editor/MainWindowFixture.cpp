@@ -32,6 +32,17 @@ int MainWindowTest::StoredInteger(const std::string& name) { return settings(fal
 
 void MainWindowTest::ClearSetting(const std::string& name) { settings(false)->DeleteValue(name); }
 
+void PrintTo(const PageState& page, std::ostream* os)
+{
+    *os << "\"" << page.text << "\" selected at " << page.selStart << " for " << page.selLength;
+}
+
+void PrintTo(const DocumentState& document, std::ostream* os)
+{
+    *os << document.path << (document.modified ? ", changed" : ", unchanged");
+    *os << (document.saveEnabled ? ", Save on" : ", Save off");
+}
+
 TMenuItem* TMenuChoice::Run(TPopupMenu*, TPoint) { return FindComponentAs<TMenuItem>(Form1, item); }
 
 void MainWindowTest::Start(bool tip)
@@ -107,3 +118,22 @@ void MainWindowTest::NewPage(int position, const char* title)
     Do([] { Form1->New1Click(Form1); });
     InModal = nullptr;
 }
+
+void MainWindowTest::SetPage(const std::string& text, int selStart, int selLength)
+{
+    Form1->RichEdit1->SetText(text);
+    Form1->RichEdit1->SetSelStart(selStart);
+    Form1->RichEdit1->SetSelLength(selLength);
+}
+
+PageState MainWindowTest::EditorState()
+{
+    return { Form1->RichEdit1->Text(), Form1->RichEdit1->SelStart(), Form1->RichEdit1->SelLength() };
+}
+
+DocumentState MainWindowTest::Document()
+{
+    return { Form1->Edit1->Text(), Form1->RichEdit1->Modified(), Form1->ToolbarButton977->Enabled() };
+}
+
+void MainWindowTest::ClickItem(const std::string& name) { FindComponentAs<TMenuItem>(Form1, name)->Click(); }

@@ -15,7 +15,25 @@
 #include "tests/support/ScriptedDesktop.h"
 
 #include <optional>
+#include <ostream>
 #include <string>
+
+// The page's text and selection, compared in one go.
+struct PageState {
+    std::string text;
+    int selStart = 0, selLength = 0;
+    bool operator==(const PageState&) const = default;
+};
+void PrintTo(const PageState& page, std::ostream* os);
+
+// The document as the window shows it: its path, whether it has changes,
+// and whether Save is offered.
+struct DocumentState {
+    std::string path;
+    bool modified = false, saveEnabled = false;
+    bool operator==(const DocumentState&) const = default;
+};
+void PrintTo(const DocumentState& document, std::ostream* os);
 
 // Chooses the main window's item of the given name from whatever menu opens.
 struct TMenuChoice : TMenuRunner {
@@ -48,4 +66,11 @@ protected:
     std::string OpenPage(const std::string& name, const std::string& bytes);
     // Runs the New command and answers the template dialog.
     void NewPage(int position, const char* title = nullptr);
+
+    // The editor's text and selection, set or read at once.
+    static void SetPage(const std::string& text, int selStart, int selLength = 0);
+    static PageState EditorState();
+    static DocumentState Document();
+    // The main window's menu item of that name clicked.
+    static void ClickItem(const std::string& name);
 };

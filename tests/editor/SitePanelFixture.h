@@ -26,9 +26,7 @@ protected:
         for (const auto& [name, bytes] : files)
             WriteFileBytes(Site + "/" + name, bytes);
         Form1->DirectoryListBox1->SetDirectory(Site);
-        Form1->RichEdit1->SetText("0123456789");
-        Form1->RichEdit1->SetSelStart(5);
-        Form1->RichEdit1->SetSelLength(0);
+        SetPage("0123456789", 5);
     }
     QListWidget* Files() { return static_cast<QListWidget*>(Form1->FileListBox1->Widget()); }
     QTreeWidget* Tree() { return static_cast<QTreeWidget*>(Form1->TreeView1->Widget()); }
