@@ -1,7 +1,6 @@
 #include "tests/editor/EditorProcess.h"
 
-#include "platform/Application.h"
-#include "platform/StrUtils.h"
+#include "tests/support/XDesktop.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -9,11 +8,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <sstream>
+#include <string_view>
 #include <thread>
 
 extern char** environ;
@@ -21,12 +22,6 @@ extern char** environ;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string programFolder()
-{
-    const char* bin = std::getenv("CORVANA_BIN");
-    return bin && *bin ? bin : ExtractFileDir(TApplication::ExeName());
-}
 
 bool pollFor(const std::function<bool()>& done, int timeoutMs)
 {
@@ -61,7 +56,7 @@ EditorProcess::EditorProcess()
     // The program and its data files; the test programs stay behind.
     fs::create_directories(m_dir.File("bin"));
     fs::create_directories(m_dir.File("config"));
-    for (const auto& entry : fs::directory_iterator(programFolder())) {
+    for (const auto& entry : fs::directory_iterator(XDesktop::ProgramFolder())) {
         bool executable = (entry.status().permissions() & fs::perms::owner_exec) != fs::perms::none;
         if (entry.is_regular_file() && (!executable || entry.path().filename() == "corvana"))
             fs::copy_file(entry.path(), ProgramFile(entry.path().filename().string()));
@@ -79,23 +74,20 @@ EditorProcess::~EditorProcess()
 
 void EditorProcess::Start()
 {
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) {
-        std::string v = *e;
-        for (const char* drop : { "QT_QPA_PLATFORM=", "XDG_CONFIG_HOME=", "LD_PRELOAD=", "ASAN_OPTIONS=" })
-            if (v.rfind(drop, 0) == 0)
-                v.clear();
-        if (!v.empty())
-            env.push_back(v);
-    }
     const char* asan = std::getenv("ASAN_OPTIONS");
-    env.push_back("QT_QPA_PLATFORM=offscreen");
-    env.push_back("XDG_CONFIG_HOME=" + m_dir.File("config"));
-    env.push_back(std::string("LD_PRELOAD=") + CORVANA_APP_PROBE);
     // The probe comes before the sanitizer's run-time in the load order.
-    env.push_back(std::string("ASAN_OPTIONS=") + (asan ? std::string(asan) + ":" : "") + "verify_asan_link_order=0");
-    env.push_back("APP_PROBE_OUT=" + m_dir.File("probe.out"));
-    env.push_back("APP_PROBE_IN=" + m_dir.File("probe.in"));
+    std::vector<std::string> env = { "QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + m_dir.File("config"),
+        std::string("LD_PRELOAD=") + CORVANA_APP_PROBE,
+        std::string("ASAN_OPTIONS=") + (asan ? std::string(asan) + ":" : "") + "verify_asan_link_order=0",
+        "APP_PROBE_OUT=" + m_dir.File("probe.out"), "APP_PROBE_IN=" + m_dir.File("probe.in") };
+    const std::size_t own = env.size();
+    // The rest of the test's environment, but for the names set here.
+    for (char** e = environ; *e; ++e) {
+        const std::string_view v = *e;
+        auto setHere = [v](const std::string& o) { return v.starts_with(o.substr(0, o.find('=') + 1)); };
+        if (std::none_of(env.begin(), env.begin() + std::ptrdiff_t(own), setHere))
+            env.emplace_back(v);
+    }
     std::vector<char*> envp;
     for (std::string& v : env)
         envp.push_back(v.data());
@@ -146,10 +138,9 @@ bool EditorProcess::WaitUntilGone(const std::string& title, int timeoutMs)
 
 int EditorProcess::TitledWindows()
 {
-    int n = 0;
-    for (const Window& w : windows())
-        n += !w.title.empty() && w.className != "QMessageBox";
-    return n;
+    const std::vector<Window> all = windows();
+    auto titled = [](const Window& w) { return !w.title.empty() && w.className != "QMessageBox"; };
+    return int(std::count_if(all.begin(), all.end(), titled));
 }
 
 std::vector<std::string> EditorProcess::Messages()
