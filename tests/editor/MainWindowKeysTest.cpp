@@ -23,19 +23,12 @@ class ModalFocusTest : public AllWindowsTest {};
 
 TEST_F(ModalFocusTest, TypingGoesToThePageOnceAModalWindowClosesWithEscape)
 {
-    struct Case {
-        const char* what;
-        std::function<void()> open;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, std::function<void()>> cases[] = {
         { "Open's file dialog", [this] { PressKey(Qt::Key_O, Qt::ControlModifier); } },
-        { "the E-Mail dialog", [] {
-             auto* button = FindComponentAs<TToolbarButton97>(Form1, "ToolbarButton97135");
-             ClickOn(button);
-         } },
+        { "the E-Mail dialog", [] { ClickOn(FindComponentAs<TToolbarButton97>(Form1, "ToolbarButton97135")); } },
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, open] : cases) {
+        SCOPED_TRACE(what);
         InModal = [](TForm* form) { KeyAtFocus(form->Widget(), Qt::Key_Escape); };
         StartAll();
         // The real file dialog, left with Escape once it shows.
@@ -47,9 +40,8 @@ TEST_F(ModalFocusTest, TypingGoesToThePageOnceAModalWindowClosesWithEscape)
         });
         escape.start(50);
         ASSERT_TRUE(RunUntil([] { return Form1->Active() && Form1->RichEdit1->Focused(); }, 2000));
-        Form1->RichEdit1->SetText("ab");
-        Form1->RichEdit1->SetSelStart(1);
-        c.open();
+        SetPage("ab", 1);
+        open();
         escape.stop();
         RunFor(100);
         if (QWidget* focused = QApplication::focusWidget())
