@@ -1,7 +1,5 @@
 #include "tests/editor/AllWindowsFixture.h"
 
-#include "platform/Messages.h"
-
 namespace {
 
 template<class... Forms>

@@ -11,9 +11,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <ostream>
-#include <string>
-#include <vector>
 
 namespace {
 

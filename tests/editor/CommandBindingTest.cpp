@@ -4,15 +4,11 @@
 #include "tests/editor/MainWindowFixture.h"
 
 #include "editor/ToolButtons.h"
-#include "platform/AppHooks.h"
-#include "widgets/TB97.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QTest>
 
 #include <algorithm>
-#include <tuple>
 
 TEST_F(MainWindowTest, EditMenuItemsRunTheirCommandOnceAndPutTheEditButtonUp)
 {
@@ -29,7 +25,7 @@ TEST_F(MainWindowTest, EditMenuItemsRunTheirCommandOnceAndPutTheEditButtonUp)
         SCOPED_TRACE(item);
         SetPage("abcd", selStart, selLength);
         pick.item = item;
-        QTest::mouseClick(Form1->itaMenuButton2->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+        ClickAt(Form1->itaMenuButton2->Widget(), { 5, 5 });
         const std::string copied = QApplication::clipboard()->text().toStdString();
         EXPECT_EQ(std::tuple(Form1->RichEdit1->Text(), Form1->RichEdit1->SelLength(), copied, Form1->itaMenuButton2->Down()),
             std::tuple(expected, selected, clipboard, false));
@@ -54,7 +50,7 @@ TEST_F(MainWindowTest, EveryButtonThatWritesThePageWritesItsTextOnceAClick)
             std::replace(expected.begin(), expected.end(), '\x01', '"');
         }
         Form1->RichEdit1->SetText("");
-        QTest::mouseClick(Form1->FindComponentAs<TToolbarButton97>(row.name)->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+        ClickAt(Form1->FindComponentAs<TToolbarButton97>(row.name)->Widget(), { 5, 5 });
         EXPECT_EQ(Form1->RichEdit1->Text(), expected);
         ++writers;
     }

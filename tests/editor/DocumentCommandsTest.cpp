@@ -2,15 +2,11 @@
 
 #include "tests/editor/MainWindowFixture.h"
 
-#include "platform/FormBuilder.h"
-#include "platform/StrUtils.h"
-
 #include <QApplication>
 #include <QClipboard>
 
 #include <csignal>
 #include <filesystem>
-#include <tuple>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,12 +1,7 @@
 #include "tests/editor/AllWindowsFixture.h"
 
 #include "generators/HomePage.h"
-#include "editor/Unit27.h"
-#include "editor/Unit4.h"
-#include "platform/Messages.h"
 #include "tests/widgets/FakeBrowser.h"
-
-#include <tuple>
 
 namespace {
 

@@ -3,12 +3,8 @@
 
 #include "tests/editor/AllWindowsFixture.h"
 
-#include "platform/FormBuilder.h"
-#include "platform/Menus.h"
 #include "platform/StrUtils.h"
 #include "tests/platform/ChildProcessHelpers.h"
-
-#include <tuple>
 
 namespace {
 

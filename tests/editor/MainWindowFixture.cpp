@@ -1,8 +1,5 @@
 #include "tests/editor/MainWindowFixture.h"
 
-#include "platform/FormBuilder.h"
-#include "platform/Messages.h"
-
 #include <QListWidget>
 #include <QPlainTextEdit>
 

@@ -17,6 +17,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <tuple>
 
 // The page's text and selection, compared in one go.
 struct PageState {

@@ -2,9 +2,7 @@
 // page, and where typing goes once a modal window has closed.
 
 #include "tests/editor/AllWindowsFixture.h"
-#include "platform/FormBuilder.h"
 #include "tests/support/MessageLoop.h"
-#include "widgets/TB97.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -4,11 +4,8 @@
 
 #include "generators/PageSkeleton.h"
 #include "platform/FileIO.h"
-#include "platform/StrUtils.h"
 
 #include <QListWidget>
-
-#include <tuple>
 
 TEST_F(MainWindowTest, DefaultTemplateWritesTheSkeletonWithTheTypedTitle)
 {

@@ -8,7 +8,6 @@
 #include "tests/platform/XdgSandbox.h"
 
 #include <filesystem>
-#include <tuple>
 
 namespace {
 

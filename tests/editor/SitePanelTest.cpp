@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 
 #include <cstdio>
-#include <tuple>
 
 TEST_F(SitePanelTest, ADropBeforeAnyClickInsertsNothingAndAsksNothing)
 {

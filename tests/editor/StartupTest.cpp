@@ -4,12 +4,9 @@
 #include "tests/editor/MainWindowFixture.h"
 
 #include "generators/PageSkeleton.h"
-#include "platform/Messages.h"
 #include "platform/StrUtils.h"
 
 #include <filesystem>
-#include <functional>
-#include <tuple>
 
 namespace {
 

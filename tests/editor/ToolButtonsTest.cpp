@@ -6,18 +6,14 @@
 
 #include "editor/Entities.h"
 #include "editor/ToolButtons.h"
-#include "platform/AppHooks.h"
 #include "platform/Clipboard.h"
-#include "platform/FormBuilder.h"
 #include "platform/Mouse.h"
 #include "tests/support/MessageLoop.h"
-#include "widgets/TB97.h"
 
 #include <QWindow>
 
 #include <map>
 #include <set>
-#include <tuple>
 
 namespace {
 

@@ -5,17 +5,12 @@
 
 #include "tests/editor/MainWindowFixture.h"
 
-#include "platform/AppHooks.h"
-#include "platform/FormBuilder.h"
-#include "platform/Messages.h"
 #include "widgets/flpfrm97.h"
 #include "widgets/ita_common.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-
-#include <tuple>
 
 namespace {
 

@@ -5,14 +5,11 @@
 #include "tests/editor/AllWindowsFixture.h"
 
 #include "platform/Graphics.h"
-#include "platform/Messages.h"
 #include "platform/SysColors.h"
 
 #include <QFontInfo>
 #include <QTabBar>
 #include <QToolButton>
-
-#include <tuple>
 
 namespace {
 
