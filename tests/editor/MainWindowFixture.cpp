@@ -4,30 +4,14 @@
 #include <QPlainTextEdit>
 
 #include <filesystem>
-#include <memory>
 
-namespace {
-
-// The program's settings key, made where `create` asks for it.
-std::unique_ptr<TRegistry> settings(bool create)
+std::unique_ptr<TRegistry> MainWindowTest::Settings(bool create)
 {
     auto reg = std::make_unique<TRegistry>();
     reg->RootKey = HKEY_LOCAL_MACHINE;
     EXPECT_TRUE(reg->OpenKey("Software\\Corvana", create) || !create);
     return reg;
 }
-
-}
-
-void MainWindowTest::SetSetting(const std::string& name, const std::string& value) { settings(true)->WriteString(name, value); }
-
-void MainWindowTest::SetSetting(const std::string& name, int value) { settings(true)->WriteInteger(name, value); }
-
-std::string MainWindowTest::StoredString(const std::string& name) { return settings(false)->ReadString(name); }
-
-int MainWindowTest::StoredInteger(const std::string& name) { return settings(false)->ReadInteger(name); }
-
-void MainWindowTest::ClearSetting(const std::string& name) { settings(false)->DeleteValue(name); }
 
 void PrintTo(const PageState& page, std::ostream* os)
 {
@@ -39,8 +23,6 @@ void PrintTo(const DocumentState& document, std::ostream* os)
     *os << document.path << (document.modified ? ", changed" : ", unchanged");
     *os << (document.saveEnabled ? ", Save on" : ", Save off");
 }
-
-TMenuItem* TMenuChoice::Run(TPopupMenu*, TPoint) { return FindComponentAs<TMenuItem>(Form1, item); }
 
 void MainWindowTest::Start(bool tip)
 {
@@ -132,5 +114,3 @@ DocumentState MainWindowTest::Document()
 {
     return { Form1->Edit1->Text(), Form1->RichEdit1->Modified(), Form1->ToolbarButton977->Enabled() };
 }
-
-void MainWindowTest::ClickItem(const std::string& name) { FindComponentAs<TMenuItem>(Form1, name)->Click(); }

@@ -14,6 +14,7 @@
 #include "tests/support/MouseInput.h"
 #include "tests/support/ScriptedDesktop.h"
 
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -39,17 +40,19 @@ void PrintTo(const DocumentState& document, std::ostream* os);
 // Chooses the main window's item of the given name from whatever menu opens.
 struct TMenuChoice : TMenuRunner {
     std::string item;
-    TMenuItem* Run(TPopupMenu*, TPoint) override;
+    TMenuItem* Run(TPopupMenu*, TPoint) override { return FindComponentAs<TMenuItem>(Form1, item); }
 };
 
 class MainWindowTest : public ScriptedDesktopTest {
 protected:
+    // The program's settings key, made where `create` asks for it.
+    static std::unique_ptr<TRegistry> Settings(bool create);
     // Settings written before the window is made.
-    void SetSetting(const std::string& name, const std::string& value);
-    void SetSetting(const std::string& name, int value);
-    std::string StoredString(const std::string& name);
-    int StoredInteger(const std::string& name);
-    void ClearSetting(const std::string& name);
+    static void SetSetting(const std::string& name, const std::string& value) { Settings(true)->WriteString(name, value); }
+    static void SetSetting(const std::string& name, int value) { Settings(true)->WriteInteger(name, value); }
+    static std::string StoredString(const std::string& name) { return Settings(false)->ReadString(name); }
+    static int StoredInteger(const std::string& name) { return Settings(false)->ReadInteger(name); }
+    static void ClearSetting(const std::string& name) { Settings(false)->DeleteValue(name); }
 
     // Makes the windows and shows the main one, as start-up does. The start-up
     // tip is off unless a test asks for it.
@@ -73,5 +76,5 @@ protected:
     static PageState EditorState();
     static DocumentState Document();
     // The main window's menu item of that name clicked.
-    static void ClickItem(const std::string& name);
+    static void ClickItem(const std::string& name) { FindComponentAs<TMenuItem>(Form1, name)->Click(); }
 };

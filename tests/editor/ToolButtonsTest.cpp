@@ -217,36 +217,31 @@ TEST_F(ToolButtonsTest, TheStatusBarFollowsTheMouseOverTheButtons)
     TPoint cursor;
     SetCursorPosSource([&] { return cursor; });
     QWindow* window = Form1->Widget()->windowHandle();
+    // The mouse moved over a point of the control; the status text then.
     auto moveOver = [&](TControl* c, int x, int y) {
         QPoint screen = c->Widget()->mapToGlobal(QPoint(x, y));
         cursor = { screen.x(), screen.y() };
         MoveMouseOver(window, screen);
+        return Form1->StatusBar1->SimpleText();
     };
-    TToolbarButton97* open = button("ToolbarButton974");
-    moveOver(open, 5, 5);
-    EXPECT_EQ(Form1->StatusBar1->SimpleText(), "Open a saved file");
-    EXPECT_EQ(open->Hint(), "Open") << "the tool tip keeps the hint";
+    EXPECT_EQ(moveOver(button("ToolbarButton974"), 5, 5), "Open a saved file");
+    EXPECT_EQ(button("ToolbarButton974")->Hint(), "Open") << "the tool tip keeps the hint";
     // Straight onto the neighbour: its move first, then the exit.
     moveOver(button("ToolbarButton976"), 5, 5);
     RunFor(10);
     EXPECT_EQ(Form1->StatusBar1->SimpleText(), kWelcomeText);
-    moveOver(button("ToolbarButton976"), 6, 6);
-    EXPECT_EQ(Form1->StatusBar1->SimpleText(), "Create a new file");
-    moveOver(Form1->RichEdit1, 50, 50);
-    EXPECT_EQ(Form1->StatusBar1->SimpleText(), kWelcomeText);
+    EXPECT_EQ(moveOver(button("ToolbarButton976"), 6, 6), "Create a new file");
+    EXPECT_EQ(moveOver(Form1->RichEdit1, 50, 50), kWelcomeText);
     // A click reports the mouse leaving: the welcome text until it moves again.
     TToolbarButton97* bold = button("ToolbarButton9711");
-    moveOver(bold, 5, 5);
-    EXPECT_EQ(Form1->StatusBar1->SimpleText(), "Bold");
+    EXPECT_EQ(moveOver(bold, 5, 5), "Bold");
     ClickOver(window, bold->Widget()->mapToGlobal(QPoint(5, 5)));
     EXPECT_EQ(Form1->StatusBar1->SimpleText(), kWelcomeText);
-    moveOver(bold, 6, 6);
-    EXPECT_EQ(Form1->StatusBar1->SimpleText(), "Bold");
+    EXPECT_EQ(moveOver(bold, 6, 6), "Bold");
     // Bold's exit comes after the toggle's first move.
     moveOver(Form1->itaPopupButton2, 5, 5);
     RunFor(10);
-    moveOver(Form1->itaPopupButton2, 6, 6);
-    EXPECT_EQ(Form1->StatusBar1->SimpleText(), "Change to Uppercase or Lowercase letters");
+    EXPECT_EQ(moveOver(Form1->itaPopupButton2, 6, 6), "Change to Uppercase or Lowercase letters");
     SetCursorPosSource(nullptr);
     TToolbarButton97::SetApplicationActiveSource(nullptr);
 }
