@@ -93,8 +93,7 @@ void EditorProcess::Start()
         envp.push_back(v.data());
     envp.push_back(nullptr);
 
-    std::string program = ProgramFile("corvana");
-    std::string errors = m_dir.File("stderr");
+    std::string program = ProgramFile("corvana"), errors = m_dir.File("stderr");
     char* argv[] = { program.data(), nullptr };
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -124,10 +123,7 @@ int EditorProcess::WidgetCount(const std::string& title)
     return 0;
 }
 
-bool EditorProcess::WaitForWindow(const std::string& title, int timeoutMs)
-{
-    return pollFor([&] { return WidgetCount(title) > 0; }, timeoutMs);
-}
+bool EditorProcess::WaitForWindow(const std::string& title, int ms) { return pollFor([&] { return WidgetCount(title); }, ms); }
 
 bool EditorProcess::WaitUntilGone(const std::string& title, int timeoutMs)
 {
@@ -154,8 +150,7 @@ std::vector<std::string> EditorProcess::Messages()
 
 void EditorProcess::Click(const std::string& title, const std::string& button)
 {
-    std::string in = ReadFileBytes(m_dir.File("probe.in"));
-    WriteFileBytes(m_dir.File("probe.in"), in + "click\t" + title + "\t" + button + "\n");
+    WriteFileBytes(m_dir.File("probe.in"), ReadFileBytes(m_dir.File("probe.in")) + "click\t" + title + "\t" + button + "\n");
 }
 
 std::string EditorProcess::Errors() const { return readIfThere(m_dir.File("stderr")); }
