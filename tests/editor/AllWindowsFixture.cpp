@@ -5,8 +5,8 @@ namespace {
 // The windows that write into the page, made over the main window's.
 auto overPage()
 {
-    return std::tie(Form5, Form6, Form7, Form8, Form9, Form10, Form11, Form12, Form13, Form14, Form17, Form18, Form19, Form20, Form21,
-        Form22, Form23, Form24, Form25, Form26, Form28);
+    return std::tie(Form5, Form6, Form7, Form8, Form9, Form10, Form11, Form12, Form13, Form14, Form17, Form18, Form19, Form20,
+        Form21, Form22, Form23, Form24, Form25, Form26, Form28);
 }
 
 }

@@ -71,7 +71,8 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileThePathAndTheChanges)
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(std::tuple(ReadFileBytes(page), Form1->RichEdit1->Modified(), Form1->Edit1->Text()), std::tuple("old contents", true, page));
+    EXPECT_EQ(std::tuple(ReadFileBytes(page), Form1->RichEdit1->Modified(), Form1->Edit1->Text()),
+        std::tuple("old contents", true, page));
     EXPECT_EQ(std::filesystem::directory_iterator(Dir.Path())->path().filename(), "page.htm") << "no temporary file is left";
 }
 
@@ -111,9 +112,7 @@ TEST_F(MainWindowTest, OpenAndInsertRefuseSpecialAndHugeFilesWithoutReadingOrWai
     WriteFileBytes(sparse, "");
     std::filesystem::resize_file(sparse, std::uintmax_t(20) << 30);  // 20 GB, no blocks
     const std::pair<std::string, const char*> cases[] = {
-        { fifo, ": it is not a file" },
-        { "/dev/zero", ": it is not a file" },
-        { sparse, ": it is larger than the editor takes (32 MB)" },
+        { fifo, ": it is not a file" }, { "/dev/zero", ": it is not a file" }, { sparse, ": it is larger than the editor takes (32 MB)" },
     };
     Start();
     std::string before = Form1->RichEdit1->Text();
@@ -156,8 +155,7 @@ TEST_F(MainWindowTest, InsertPutsTheFileAtTheCaretAndLeavesPathAndSaveButton)
         std::tuple(PageState { "[one\ntwo]", 8, 0 }, DocumentState { "Untitled", true, false }, "Insert File"));
 
     // A selection is replaced; rich text comes in as its plain text.
-    Form1->RichEdit1->SetSelStart(1);
-    Form1->RichEdit1->SetSelLength(7);
+    Select(1, 7);
     FileChoices = { Dir.File("part.rtf") };
     Form1->Insert1Click(Form1);
     EXPECT_EQ(Form1->RichEdit1->Text(), "[Bold\nwords]");

@@ -40,12 +40,10 @@ TEST_F(HelpAboutTest, TipsGoRoundAndTheNextNumberIsStored)
 {
     // "TNumber" before (nullptr for none), the clicks on Next, the tips shown, "TNumber" after.
     const std::tuple<const char*, int, std::vector<std::string>, const char*> cases[] = {
-        { nullptr, 0, { "First, \"quoted\" tip" }, "1" },
-        { "1", 2, { "Second", "Third", "First, \"quoted\" tip" }, "1" },
+        { nullptr, 0, { "First, \"quoted\" tip" }, "1" }, { "1", 2, { "Second", "Third", "First, \"quoted\" tip" }, "1" },
         { "2", 0, { "Third" }, "0" },
         // Numbers that name no tip start again at the first.
-        { "5", 0, { "First, \"quoted\" tip" }, "1" },
-        { "-3", 0, { "First, \"quoted\" tip" }, "1" },
+        { "5", 0, { "First, \"quoted\" tip" }, "1" }, { "-3", 0, { "First, \"quoted\" tip" }, "1" },
         { "abc", 0, { "First, \"quoted\" tip" }, "1" },
     };
     StartWithTips(threeTips);

@@ -13,17 +13,6 @@ std::unique_ptr<TRegistry> MainWindowTest::Settings(bool create)
     return reg;
 }
 
-void PrintTo(const PageState& page, std::ostream* os)
-{
-    *os << "\"" << page.text << "\" selected at " << page.selStart << " for " << page.selLength;
-}
-
-void PrintTo(const DocumentState& document, std::ostream* os)
-{
-    *os << document.path << (document.modified ? ", changed" : ", unchanged");
-    *os << (document.saveEnabled ? ", Save on" : ", Save off");
-}
-
 void MainWindowTest::Start(bool tip)
 {
     if (!tip)
@@ -101,8 +90,13 @@ void MainWindowTest::NewPage(int position, const char* title)
 void MainWindowTest::SetPage(const std::string& text, int selStart, int selLength)
 {
     Form1->RichEdit1->SetText(text);
-    Form1->RichEdit1->SetSelStart(selStart);
-    Form1->RichEdit1->SetSelLength(selLength);
+    Select(selStart, selLength);
+}
+
+void MainWindowTest::Select(int start, int length)
+{
+    Form1->RichEdit1->SetSelStart(start);
+    Form1->RichEdit1->SetSelLength(length);
 }
 
 PageState MainWindowTest::EditorState()

@@ -26,7 +26,7 @@ struct PageState {
     int selStart = 0, selLength = 0;
     bool operator==(const PageState&) const = default;
 };
-void PrintTo(const PageState& page, std::ostream* os);
+inline void PrintTo(const PageState& p, std::ostream* os) { *os << '"' << p.text << "\" " << p.selStart << "+" << p.selLength; }
 
 // The document as the window shows it: its path, whether it has changes,
 // and whether Save is offered.
@@ -35,7 +35,10 @@ struct DocumentState {
     bool modified = false, saveEnabled = false;
     bool operator==(const DocumentState&) const = default;
 };
-void PrintTo(const DocumentState& document, std::ostream* os);
+inline void PrintTo(const DocumentState& d, std::ostream* os)
+{
+    *os << d.path << (d.modified ? ", changed" : ", unchanged") << (d.saveEnabled ? ", Save on" : ", Save off");
+}
 
 // Chooses the main window's item of the given name from whatever menu opens.
 struct TMenuChoice : TMenuRunner {
@@ -73,6 +76,7 @@ protected:
 
     // The editor's text and selection, set or read at once.
     static void SetPage(const std::string& text, int selStart, int selLength = 0);
+    static void Select(int start, int length);
     static PageState EditorState();
     static DocumentState Document();
     // The main window's menu item of that name clicked.

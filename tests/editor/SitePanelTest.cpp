@@ -39,21 +39,19 @@ protected:
         SetPage("0123456789", 5);
     }
     QListWidget* Files() { return static_cast<QListWidget*>(Form1->FileListBox1->Widget()); }
-    QTreeWidget* Tree() { return static_cast<QTreeWidget*>(Form1->TreeView1->Widget()); }
 
     void ShowTab(TTabSheet* tab) { Form1->PageControl1->SetActivePage(tab); }
     void ClickFile(int row, bool twice = false)
     {
         ShowTab(Form1->TabSheet2);
-        QPoint at = Files()->visualItemRect(Files()->item(row)).center();
-        ClickInView(Files(), at, twice);
+        ClickInView(Files(), Files()->visualItemRect(Files()->item(row)).center(), twice);
     }
     void ClickTreeItem(int index, bool twice = false)
     {
         ShowTab(Form1->TabSheet1);
         Form1->TreeView1->MakeVisible(Form1->TreeView1->Items(index));
         TPoint c = Form1->TreeView1->ItemCentre(Form1->TreeView1->Items(index));
-        ClickInView(Tree(), QPoint(c.X, c.Y), twice);
+        ClickInView(static_cast<QTreeWidget*>(Form1->TreeView1->Widget()), QPoint(c.X, c.Y), twice);
     }
     // A drag of `source` dropped onto the editor; false when the editor
     // refused it.
@@ -74,17 +72,15 @@ protected:
     {
         InModal = [this, choice](TForm* form) {
             ++StyleAsked;
-            if (choice == -2) {
-                form->Close();
-                return;
-            }
             auto* dialog = static_cast<TForm3*>(form);
-            if (choice == -1) {
+            if (choice == -2)
+                form->Close();
+            else if (choice == -1)
                 ClickOn(dialog->Button2);
-                return;
+            else {
+                static_cast<QComboBox*>(dialog->ComboBox1->Widget())->setCurrentIndex(choice);
+                ClickOn(dialog->Button1);
             }
-            static_cast<QComboBox*>(dialog->ComboBox1->Widget())->setCurrentIndex(choice);
-            ClickOn(dialog->Button1);
         };
     }
     int StyleAsked = 0;

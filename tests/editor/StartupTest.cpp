@@ -24,11 +24,9 @@ TEST_F(MainWindowTest, FirstStartShowsTheUpperCaseSkeletonWithTheCaretInTheBody)
     EXPECT_EQ(Document(), (DocumentState { "Untitled", false, false }));
 
     // The marker comment is grey, the text before it is not.
-    Form1->RichEdit1->SetSelStart(int(kUpperSkeleton.rfind("<!---")));
-    Form1->RichEdit1->SetSelLength(3);
+    Select(int(kUpperSkeleton.rfind("<!---")), 3);
     EXPECT_EQ(Form1->RichEdit1->SelColor(), clGray);
-    Form1->RichEdit1->SetSelStart(0);
-    Form1->RichEdit1->SetSelLength(3);
+    Select(0, 3);
     EXPECT_NE(Form1->RichEdit1->SelColor(), clGray);
     EXPECT_TRUE(Errors.empty());
 }
@@ -106,9 +104,8 @@ TEST_F(MainWindowTest, NoSettingsKeyCreatesItOnFirstAccess)
 TEST_F(MainWindowTest, ASettingOfTheWrongTypeIsShownOnceAndReadsAsAbsent)
 {
     const std::pair<std::string, std::function<void()>> cases[] = {
-        { "Upercase", [this] { SetSetting("Upercase", 5); } },
-        { "Panel", [this] { SetSetting("Panel", "1"); } },
-        { "Tip", [this] { SetSetting("Tip", 0); } },
+        { "Upercase", [] { SetSetting("Upercase", 5); } }, { "Panel", [] { SetSetting("Panel", "1"); } },
+        { "Tip", [] { SetSetting("Tip", 0); } },
     };
     for (const auto& [name, store] : cases) {
         SCOPED_TRACE(name);
