@@ -175,21 +175,18 @@ TEST_F(SitePanelTest, AFileChosenWithTheArrowKeysIsLinkedFromTheKeyboard)
 
 TEST_F(SitePanelTest, TreeItemsOpenInTheBrowserAndDropAsAnchors)
 {
-    // The item, what the browser gets ("" for nothing), the lower-case anchor a drop writes ("" for none).
-    const std::tuple<int, const char*, std::string> cases[] = {
-        { 0, "", "" },
+    // The item, what the browser gets ("" for nothing), the text of the lower-case anchor a drop writes
+    // with that address (none for nothing).
+    const std::tuple<int, const char*, const char*> cases[] = {
+        { 0, "", "" }, { 3, "", "" }, { 5, "", "" },
         // The one home page the About box and the entry page name too.
-        { 1, kProductHomePage, "<a href=\"" + std::string(kProductHomePage) + "\">Corvana's Homepage</a>" },
-        { 2, "http://www.corvana.example/palisade/", "<a href=\"http://www.corvana.example/palisade/\">Palisade's Homepage</a>" },
-        { 3, "", "" },
-        { 4, "mailto:author@corvana.example", "<a href=\"mailto:author@corvana.example\">Tomas Brelwick</a>" },
-        { 5, "", "" },
-        { 6, "https://duckduckgo.com/", "<a href=\"https://duckduckgo.com/\">DuckDuckGo</a>" },
-        { 7, "https://www.gnu.org/", "<a href=\"https://www.gnu.org/\">The GNU Project</a>" },
-        { 8, "https://www.qt.io/", "<a href=\"https://www.qt.io/\">The Qt Company</a>" },
-        { 9, "https://www.mozilla.org/", "<a href=\"https://www.mozilla.org/\">Mozilla</a>" },
+        { 1, kProductHomePage, "Corvana's Homepage" }, { 2, "http://www.corvana.example/palisade/", "Palisade's Homepage" },
+        { 4, "mailto:author@corvana.example", "Tomas Brelwick" }, { 6, "https://duckduckgo.com/", "DuckDuckGo" },
+        { 7, "https://www.gnu.org/", "The GNU Project" }, { 8, "https://www.qt.io/", "The Qt Company" },
+        { 9, "https://www.mozilla.org/", "Mozilla" },
     };
-    for (const auto& [index, opened, anchor] : cases) {
+    for (const auto& [index, opened, text] : cases) {
+        const std::string anchor = *opened ? "<a href=\"" + std::string(opened) + "\">" + text + "</a>" : "";
         for (bool goThere : { false, true }) {
             FakeBrowser browser;
             browser.Register();
