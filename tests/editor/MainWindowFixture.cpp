@@ -33,21 +33,17 @@ void MainWindowTest::MakeWindows()
 void MainWindowTest::TearDown()
 {
     ScriptedDesktopTest::TearDown();
-    Form1 = nullptr;
-    Form2 = nullptr;
-    Form27 = nullptr;
+    std::tie(Form1, Form2, Form27) = std::tuple(nullptr, nullptr, nullptr);
     // The bars' stored places belong to one test.
-    TRegistry reg;
-    reg.DeleteKey("Software\\Brelwick");
+    TRegistry().DeleteKey("Software\\Brelwick");
 }
 
 void MainWindowTest::PressKey(int qtKey, Qt::KeyboardModifiers modifiers)
 {
-    QPlainTextEdit* editor = Form1->RichEdit1->Editor();
     QString text;
     if (qtKey >= Qt::Key_Space && qtKey <= Qt::Key_AsciiTilde && !(modifiers & Qt::ControlModifier))
         text = QChar(qtKey).toLower();
-    KeyOn(editor, qtKey, modifiers, text);
+    KeyOn(Form1->RichEdit1->Editor(), qtKey, modifiers, text);
 }
 
 void MainWindowTest::OpenFile(const std::optional<std::string>& path)
