@@ -32,13 +32,11 @@ protected:
     // The starts recorded once the browser has been heard from.
     std::string Starts(std::size_t expected)
     {
-        RunUntil([&] {
-            std::string text = FileExistsNow(Record) ? ReadFileBytes(Record) : "";
-            return std::size_t(std::count(text.begin(), text.end(), '\n')) >= expected;
-        });
+        auto record = [this] { return FileExistsNow(Record) ? ReadFileBytes(Record) : ""; };
+        RunUntil([&] { return std::size_t(std::ranges::count(record(), '\n')) >= expected; });
         // A wrongly started browser would have had time to write too.
         RunFor(100);
-        return FileExistsNow(Record) ? ReadFileBytes(Record) : "";
+        return record();
     }
 };
 

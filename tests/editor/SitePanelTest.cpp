@@ -287,8 +287,7 @@ TEST_F(SitePanelTest, TheFileBrowserFollowsPlaceFolderAndFilter)
     EXPECT_EQ(std::tuple(folders.front(), folders.back()), std::tuple("/", Site + "/sub"));
     ShowTab(Form1->TabSheet2);
     auto* list = static_cast<QListWidget*>(Form1->DirectoryListBox1->Widget());
-    QPoint at = list->visualItemRect(list->item(int(folders.size()) - 1)).center();
-    ClickInView(list, at, true);
+    ClickInView(list, list->visualItemRect(list->item(int(folders.size()) - 1)).center(), true);
     EXPECT_EQ(std::tuple(Form1->DirectoryListBox1->Directory(), Form1->FileListBox1->Count()), std::tuple(Site + "/sub", 0));
 }
 

@@ -8,12 +8,8 @@
 
 #include <filesystem>
 
-namespace {
-
-const std::string kUpperSkeleton =
+static const std::string kUpperSkeleton =
     "<HTML>\n<HEAD>\n<TITLE>Place your title here</TITLE>\n</HEAD>\n<BODY>\n\n\n</BODY>\n</HTML>\n\n\n<!---Made with Corvana--->";
-
-}
 
 TEST_F(MainWindowTest, FirstStartShowsTheUpperCaseSkeletonWithTheCaretInTheBody)
 {

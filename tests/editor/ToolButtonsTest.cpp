@@ -244,7 +244,6 @@ TEST_F(ToolButtonsTest, EveryButtonShowsItsHintAsAToolTipButThreeCharacters)
     const std::set<std::string> silent = { "Em space", "o tilde", "y acute accent" };
     for (int i = 0; i < ToolButtonCount(); ++i) {
         const ToolButtonRow& row = ToolButtonAt(i);
-        QString tip = button(row.name)->Widget()->toolTip();
-        EXPECT_EQ(tip.toStdString(), silent.count(row.hint) ? "" : row.hint) << row.name;
+        EXPECT_EQ(button(row.name)->Widget()->toolTip().toStdString(), silent.count(row.hint) ? "" : row.hint) << row.name;
     }
 }

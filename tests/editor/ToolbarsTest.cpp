@@ -48,8 +48,7 @@ TEST_F(MainWindowTest, AHiddenBarStaysHiddenWhenAnotherIsDraggedAcrossItsRow)
     SetMenuRunner(nullptr);
     ASSERT_FALSE(Form1->Standard->Visible());
     // The menu bar's grip, down past the middle of the "No Name" row below.
-    TTBDragBox* grip = Form1->MainMenu->DragBox();
-    DragMouse(grip->Widget(), { 5, 5 }, { screenPoint(Form1->MainMenu, 5, 22 + 14) });
+    DragMouse(Form1->MainMenu->DragBox()->Widget(), { 5, 5 }, { screenPoint(Form1->MainMenu, 5, 22 + 14) });
     ProcessPostedMessages();
     for (TitaToolBar* bar : { Form1->MainMenu, Form1->Toolbar1 })
         bar->Repaint();
@@ -85,9 +84,8 @@ TEST_F(MainWindowTest, ABarDraggedOffFloatsAsWideAsItsButtonsAndComesBackThereAt
         std::tuple(700 - 8, floatingWidth, window->ClientWidth()));
 
     // Its title dragged until the window hangs past the screen's right edge.
-    const QPoint grab = screenPoint(window, 30, 10);
     const QPoint to(screen.right() - 60, screen.top() + 200);
-    DragMouse(window->Widget(), { 30, 10 }, { grab + QPoint(5, 5), to });
+    DragMouse(window->Widget(), { 30, 10 }, { screenPoint(window, 30, 10) + QPoint(5, 5), to });
     ProcessPostedMessages();
     const int left = window->Left(), top = window->Top();
     ASSERT_EQ(left, to.x() - 30);
