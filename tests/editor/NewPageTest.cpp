@@ -94,8 +94,7 @@ TEST_F(MainWindowTest, OkWithoutASelectionSaysSoAndTheDialogStays)
         ClickInView(list, list->visualItemRect(list->item(0)).center(), true);
     };
     Form1->New1Click(Form1);
-    EXPECT_TRUE(stillOpen);
-    ASSERT_EQ(Questions.size(), 1u);
+    ASSERT_EQ(std::tuple(stillOpen, Questions.size()), std::tuple(true, 1u));
     EXPECT_EQ(std::tuple(Questions[0].Text, Questions[0].Type, Form1->RichEdit1->Text()),
         std::tuple("You have to select a template", mtError, ""));
 }

@@ -14,22 +14,18 @@
 namespace {
 
 // The captions a page control shows whole, and whether it offers arrows.
-struct TabsShown {
+std::tuple<std::vector<std::string>, bool> tabsShown(TPageControl* control)
+{
     std::vector<std::string> whole;
     bool arrows = false;
-};
-
-TabsShown tabsShown(TPageControl* control)
-{
-    TabsShown shown;
     auto* bar = control->Widget()->findChild<QTabBar*>();
     const QRect inControl(QPoint(0, 0), control->Widget()->size());
     for (int i = 0; i < bar->count(); ++i)
         if (inControl.contains(QRect(bar->mapTo(control->Widget(), bar->tabRect(i).topLeft()), bar->tabRect(i).size())))
-            shown.whole.push_back(bar->tabText(i).toStdString());
+            whole.push_back(bar->tabText(i).toStdString());
     for (auto* arrow : bar->findChildren<QToolButton*>())
-        shown.arrows = shown.arrows || arrow->isVisible();
-    return shown;
+        arrows = arrows || arrow->isVisible();
+    return { whole, arrows };
 }
 
 // Every visible button below `parent` whose rectangle leaves `client`.
@@ -71,10 +67,8 @@ TEST_F(WindowLayoutTest, ThePanelShowsEveryTabAtItsDesignedWidth)
         { Form1->PageControl1, { "Web Pages", "Link to File", "Insert HTML" } },
         { Form1->PageControl2, { "Normal", "Fonts", "Applets", "Characters" } },
     };
-    for (const auto& [control, tabs] : cases) {
-        TabsShown shown = tabsShown(control);
-        EXPECT_EQ(std::tuple(shown.whole, shown.arrows), std::tuple(tabs, false)) << control->Name;
-    }
+    for (const auto& [control, tabs] : cases)
+        EXPECT_EQ(tabsShown(control), std::tuple(tabs, false)) << control->Name;
     // The palettes' pages are in the button face behind their buttons.
     for (TTabSheet* page : { Form1->TabSheet4, Form1->TabSheet5, Form1->TabSheet7, Form1->TabSheet6 }) {
         QImage shot = page->Widget()->grab().toImage();
