@@ -112,7 +112,8 @@ TEST_F(MainWindowTest, OpenAndInsertRefuseSpecialAndHugeFilesWithoutReadingOrWai
     WriteFileBytes(sparse, "");
     std::filesystem::resize_file(sparse, std::uintmax_t(20) << 30);  // 20 GB, no blocks
     const std::pair<std::string, const char*> cases[] = {
-        { fifo, ": it is not a file" }, { "/dev/zero", ": it is not a file" }, { sparse, ": it is larger than the editor takes (32 MB)" },
+        { fifo, ": it is not a file" }, { "/dev/zero", ": it is not a file" },
+        { sparse, ": it is larger than the editor takes (32 MB)" },
     };
     Start();
     std::string before = Form1->RichEdit1->Text();
