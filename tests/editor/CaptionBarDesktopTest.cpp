@@ -11,9 +11,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <ostream>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -33,9 +30,7 @@ struct Editor {
 
     TWindowGeometry geometry() { return desktop.Geometry(window); }
     // Screen points of the title bar.
-    struct Point {
-        int x, y;
-    };
+    struct Point { int x, y; };
     Point caption() { return at(300, 12); }
     Point icon() { return at(14, 14); }
     Point minimizeButton() { return at(geometry().Width - 58, 15); }
@@ -56,6 +51,7 @@ struct Editor {
         EXPECT_EQ(g.Width, 800) << "not restored";
         return g;
     }
+    void expectMaximised(const char* failure) { EXPECT_TRUE(maximised(waitFor(maximised))) << failure; }
     // The window menu at the caption, one of its items by its key, then the
     // bare pointer moved and clicked.
     void menuThenMouse(const char* key, int dx, int dy)
@@ -68,74 +64,67 @@ struct Editor {
     }
     void expectMovedBy(const TWindowGeometry& from, int dx, int dy)
     {
-        const TWindowGeometry g = waitFor([&](const TWindowGeometry& g) { return near(g.X, from.X + dx) && near(g.Y, from.Y + dy); });
-        EXPECT_TRUE(near(g.X, from.X + dx) && near(g.Y, from.Y + dy)) << "at " << g.X << "," << g.Y << " from " << from.X << "," << from.Y;
+        auto moved = [&](const TWindowGeometry& g) { return near(g.X, from.X + dx) && near(g.Y, from.Y + dy); };
+        const TWindowGeometry g = waitFor(moved);
+        EXPECT_TRUE(moved(g)) << "at " << g.X << "," << g.Y << " from " << from.X << "," << from.Y;
         EXPECT_EQ(g.Width, from.Width);
     }
     void expectSizedBy(const TWindowGeometry& from, int dw, int dh)
     {
-        const TWindowGeometry g = waitFor([&](const TWindowGeometry& g) { return near(g.Width, from.Width + dw) && near(g.Height, from.Height + dh); });
-        EXPECT_TRUE(near(g.Width, from.Width + dw) && near(g.Height, from.Height + dh)) << g.Width << "x" << g.Height;
+        auto sized = [&](const TWindowGeometry& g) { return near(g.Width, from.Width + dw) && near(g.Height, from.Height + dh); };
+        const TWindowGeometry g = waitFor(sized);
+        EXPECT_TRUE(sized(g)) << g.Width << "x" << g.Height;
     }
 };
 
 const Gesture kGestures[] = {
-    { "CaptionDoubleClickMaximisesAndRestores", true,
-        [](Editor& e) {
-            e.restore();
-            e.click(e.caption(), 2);
-            EXPECT_TRUE(Editor::maximised(e.waitFor(Editor::maximised))) << "not maximised";
-            e.click(e.caption(), 2);
-            EXPECT_EQ(e.waitFor([](const TWindowGeometry& g) { return g.Width == 800; }).Width, 800) << "not restored";
-        } },
-    { "CaptionDragMovesTheWindow", true,
-        [](Editor& e) {
-            const TWindowGeometry from = e.restore();
-            e.drag(e.caption(), 100, 80);
-            e.expectMovedBy(from, 100, 80);
-        } },
-    { "EdgeDragSizesTheWindow", true,
-        [](Editor& e) {
-            const TWindowGeometry from = e.restore();
-            e.drag(e.at(from.Width - 2, from.Height / 2), 100, 0);
-            e.drag(e.at(from.Width / 2, from.Height - 2), 0, 50);
-            e.expectSizedBy(from, 100, 50);
-        } },
-    { "MenuMoveFollowsTheMouseToTheClick", true,
-        [](Editor& e) {
-            const TWindowGeometry from = e.restore();
-            e.menuThenMouse("m", 100, 80);
-            e.expectMovedBy(from, 100, 80);
-        } },
-    { "MenuSizeFollowsTheMouseToTheClick", true,
-        [](Editor& e) {
-            const TWindowGeometry from = e.restore();
-            e.menuThenMouse("s", 60, 40);
-            e.expectSizedBy(from, 60, 40);
-        } },
-    { "IconDoubleClickClosesTheWindow", true,
-        [](Editor& e) {
-            e.click(e.icon(), 2);
-            EXPECT_TRUE(e.desktop.WaitUntilGone(e.pid, 8000)) << "the editor still runs";
-        } },
-    { "IconDoubleClickOnAChangedPageAsksFirst", true,
-        [](Editor& e) {
-            e.click(e.at(600, 500));  // into the page
-            XKey(e.desktop, "x");
-            e.click(e.icon(), 2);
-            EXPECT_NE(e.desktop.WaitForWindow("Confirm", 5000), 0u) << "no question";
-            EXPECT_TRUE(e.desktop.Running(e.pid));
-        } },
-    { "MinimisedWindowDragsAndClickOpensItsMenu", false,
-        [](Editor& e) {
-            const TWindowGeometry from = e.restore();
-            e.click(e.minimizeButton());
-            e.drag(e.caption(), 100, 80);
-            e.expectMovedBy(from, 100, 80);
-            e.click(e.caption());
-            XKey(e.desktop, "x");  // Maximize, offered to a minimised window
-            EXPECT_TRUE(Editor::maximised(e.waitFor(Editor::maximised))) << "the menu did not open";
-        } },
+    { "CaptionDoubleClickMaximisesAndRestores", true, [](Editor& e) {
+        e.restore();
+        e.click(e.caption(), 2);
+        e.expectMaximised("not maximised");
+        e.restore();
+    } },
+    { "CaptionDragMovesTheWindow", true, [](Editor& e) {
+        const TWindowGeometry from = e.restore();
+        e.drag(e.caption(), 100, 80);
+        e.expectMovedBy(from, 100, 80);
+    } },
+    { "EdgeDragSizesTheWindow", true, [](Editor& e) {
+        const TWindowGeometry from = e.restore();
+        e.drag(e.at(from.Width - 2, from.Height / 2), 100, 0);
+        e.drag(e.at(from.Width / 2, from.Height - 2), 0, 50);
+        e.expectSizedBy(from, 100, 50);
+    } },
+    { "MenuMoveFollowsTheMouseToTheClick", true, [](Editor& e) {
+        const TWindowGeometry from = e.restore();
+        e.menuThenMouse("m", 100, 80);
+        e.expectMovedBy(from, 100, 80);
+    } },
+    { "MenuSizeFollowsTheMouseToTheClick", true, [](Editor& e) {
+        const TWindowGeometry from = e.restore();
+        e.menuThenMouse("s", 60, 40);
+        e.expectSizedBy(from, 60, 40);
+    } },
+    { "IconDoubleClickClosesTheWindow", true, [](Editor& e) {
+        e.click(e.icon(), 2);
+        EXPECT_TRUE(e.desktop.WaitUntilGone(e.pid, 8000)) << "the editor still runs";
+    } },
+    { "IconDoubleClickOnAChangedPageAsksFirst", true, [](Editor& e) {
+        e.click(e.at(600, 500));  // into the page
+        XKey(e.desktop, "x");
+        e.click(e.icon(), 2);
+        EXPECT_NE(e.desktop.WaitForWindow("Confirm", 5000), 0u) << "no question";
+        EXPECT_TRUE(e.desktop.Running(e.pid));
+    } },
+    { "MinimisedWindowDragsAndClickOpensItsMenu", false, [](Editor& e) {
+        const TWindowGeometry from = e.restore();
+        e.click(e.minimizeButton());
+        e.drag(e.caption(), 100, 80);
+        e.expectMovedBy(from, 100, 80);
+        e.click(e.caption());
+        XKey(e.desktop, "x");  // Maximize, offered to a minimised window
+        e.expectMaximised("the menu did not open");
+    } },
 };
 
 struct Case {

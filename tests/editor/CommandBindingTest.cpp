@@ -4,54 +4,31 @@
 #include "tests/editor/MainWindowFixture.h"
 
 #include "editor/ToolButtons.h"
-#include "platform/AppHooks.h"
-#include "widgets/TB97.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QTest>
 
 #include <algorithm>
-
-namespace {
-
-// The user picks the named item from whichever menu opens.
-struct PickItem : TMenuRunner {
-    const char* name = "";
-    TMenuItem* Run(TPopupMenu*, TPoint) override { return FindComponentAs<TMenuItem>(Form1, name); }
-};
-
-}
 
 TEST_F(MainWindowTest, EditMenuItemsRunTheirCommandOnceAndPutTheEditButtonUp)
 {
     Start();
-    struct Case {
-        const char* item;
-        int selStart, selLength;
-        const char* expected;
-        int selected;
-        const char* clipboard;
-    } cases[] = {
-        { "SelectAll1", 1, 0, "abcd", 4, "" },
-        { "Copy1", 1, 2, "abcd", 2, "bc" },
-        { "Cut1", 1, 2, "ad", 0, "bc" },
-        { "Paste1", 4, 0, "abcdbc", 0, "bc" },
+    // The item, the selection of "abcd", the page and the selection's length after, the clipboard.
+    const std::tuple<const char*, int, int, const char*, int, const char*> cases[] = {
+        { "SelectAll1", 1, 0, "abcd", 4, "" }, { "Copy1", 1, 2, "abcd", 2, "bc" },
+        { "Cut1", 1, 2, "ad", 0, "bc" }, { "Paste1", 4, 0, "abcdbc", 0, "bc" },
     };
     QApplication::clipboard()->setText("");
-    PickItem pick;
+    TMenuChoice pick;
     SetMenuRunner(&pick);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.item);
-        Form1->RichEdit1->SetText("abcd");
-        Form1->RichEdit1->SetSelStart(c.selStart);
-        Form1->RichEdit1->SetSelLength(c.selLength);
-        pick.name = c.item;
-        QTest::mouseClick(Form1->itaMenuButton2->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
-        EXPECT_EQ(Form1->RichEdit1->Text(), c.expected);
-        EXPECT_EQ(Form1->RichEdit1->SelLength(), c.selected);
-        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.clipboard);
-        EXPECT_FALSE(Form1->itaMenuButton2->Down());
+    for (const auto& [item, selStart, selLength, expected, selected, clipboard] : cases) {
+        SCOPED_TRACE(item);
+        SetPage("abcd", selStart, selLength);
+        pick.item = item;
+        ClickAt(Form1->itaMenuButton2->Widget(), { 5, 5 });
+        const std::string copied = QApplication::clipboard()->text().toStdString();
+        EXPECT_EQ(std::tuple(Form1->RichEdit1->Text(), Form1->RichEdit1->SelLength(), copied, Form1->itaMenuButton2->Down()),
+            std::tuple(expected, selected, clipboard, false));
     }
     SetMenuRunner(nullptr);
 }
@@ -73,7 +50,7 @@ TEST_F(MainWindowTest, EveryButtonThatWritesThePageWritesItsTextOnceAClick)
             std::replace(expected.begin(), expected.end(), '\x01', '"');
         }
         Form1->RichEdit1->SetText("");
-        QTest::mouseClick(Form1->FindComponentAs<TToolbarButton97>(row.name)->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+        ClickAt(Form1->FindComponentAs<TToolbarButton97>(row.name)->Widget(), { 5, 5 });
         EXPECT_EQ(Form1->RichEdit1->Text(), expected);
         ++writers;
     }

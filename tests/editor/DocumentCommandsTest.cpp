@@ -2,8 +2,6 @@
 
 #include "tests/editor/MainWindowFixture.h"
 
-#include "platform/StrUtils.h"
-
 #include <QApplication>
 #include <QClipboard>
 
@@ -18,13 +16,10 @@ TEST_F(MainWindowTest, SaveOfAnUntitledPageIsSaveAsAndWritesCrLfLines)
     Start();
     FileChoices = { Dir.File("index") };
     Form1->Save1Click(Form1);
-    std::string expected =
-        "<HTML>\r\n<HEAD>\r\n<TITLE>Place your title here</TITLE>\r\n</HEAD>\r\n<BODY>\r\n\r\n\r\n</BODY>\r\n</HTML>\r\n\r\n\r\n<!---Made with Corvana--->";
     // A name typed without an extension gets ".htm".
-    EXPECT_EQ(ReadFileBytes(Dir.File("index.htm")), expected);
-    EXPECT_EQ(Form1->Edit1->Text(), Dir.File("index.htm"));
-    EXPECT_FALSE(Form1->RichEdit1->Modified());
-    EXPECT_FALSE(Form1->ToolbarButton977->Enabled());
+    EXPECT_EQ(ReadFileBytes(Dir.File("index.htm")), "<HTML>\r\n<HEAD>\r\n<TITLE>Place your title here</TITLE>\r\n</HEAD>\r\n"
+                                                   "<BODY>\r\n\r\n\r\n</BODY>\r\n</HTML>\r\n\r\n\r\n<!---Made with Corvana--->");
+    EXPECT_EQ(Document(), (DocumentState { Dir.File("index.htm"), false, false }));
 }
 
 TEST_F(MainWindowTest, OpenThenSaveKeepsEveryByte)
@@ -32,12 +27,10 @@ TEST_F(MainWindowTest, OpenThenSaveKeepsEveryByte)
     std::string bytes = "<p>caf\xC3\xA9 \xE9t\xE9 \x80\xFF</p>\r\n\t<b>x</b>\r\n\xA0 nbsp\r\n";
     Start();
     OpenPage("old.htm", bytes);
-    EXPECT_EQ(Form1->Edit1->Text(), Dir.File("old.htm"));
-    EXPECT_FALSE(Form1->RichEdit1->Modified());
+    EXPECT_EQ(Document(), (DocumentState { Dir.File("old.htm"), false, false }));
     Form1->ToolbarButton977->SetEnabled(true);
     Form1->Save1Click(Form1);
-    EXPECT_EQ(ReadFileBytes(Dir.File("old.htm")), bytes);
-    EXPECT_TRUE(Errors.empty());
+    EXPECT_EQ(std::tuple(ReadFileBytes(Dir.File("old.htm")), Errors.empty()), std::tuple(bytes, true));
 }
 
 TEST_F(MainWindowTest, NewAndOpenAskBeforeDiscardingChanges)
@@ -50,10 +43,8 @@ TEST_F(MainWindowTest, NewAndOpenAskBeforeDiscardingChanges)
     Answers = { mrNo };
     Form1->Open1Click(Form1);
     ASSERT_EQ(Questions.size(), 1u);
-    EXPECT_EQ(Questions[0].Text, "Are you sure you want to discard the changes?");
-    EXPECT_EQ(Questions[0].Buttons, unsigned(mbYes | mbNo));
-    EXPECT_TRUE(FileDialogTitles.empty());
-    EXPECT_EQ(Form1->RichEdit1->Text(), before);
+    EXPECT_EQ(std::tuple(Questions[0].Text, Questions[0].Buttons, FileDialogTitles.size(), Form1->RichEdit1->Text()),
+        std::tuple("Are you sure you want to discard the changes?", unsigned(mbYes | mbNo), 0u, before));
 
     Answers = { mrYes };
     OpenFile(Dir.File("a.htm"));
@@ -62,8 +53,7 @@ TEST_F(MainWindowTest, NewAndOpenAskBeforeDiscardingChanges)
     // Without changes nothing is asked.
     Questions.clear();
     OpenFile(std::nullopt);
-    EXPECT_TRUE(Questions.empty());
-    EXPECT_EQ(FileDialogTitles.size(), 2u);
+    EXPECT_EQ(std::tuple(Questions.size(), FileDialogTitles.size()), std::tuple(0u, 2u));
 }
 
 TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileThePathAndTheChanges)
@@ -75,16 +65,14 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileThePathAndTheChanges)
     struct rlimit old {};
     ::getrlimit(RLIMIT_FSIZE, &old);
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = 1024;
+    const struct rlimit small { 1024, old.rlim_max };
     ::setrlimit(RLIMIT_FSIZE, &small);
     Do([] { Form1->Save1Click(Form1); });
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(ReadFileBytes(page), "old contents");
-    EXPECT_TRUE(Form1->RichEdit1->Modified());
-    EXPECT_EQ(Form1->Edit1->Text(), page);
+    EXPECT_EQ(std::tuple(ReadFileBytes(page), Form1->RichEdit1->Modified(), Form1->Edit1->Text()),
+        std::tuple("old contents", true, page));
     EXPECT_EQ(std::filesystem::directory_iterator(Dir.Path())->path().filename(), "page.htm") << "no temporary file is left";
 }
 
@@ -94,18 +82,14 @@ TEST_F(MainWindowTest, SaveIntoAMissingFolderIsShownAndChangesNothing)
     Form1->RichEdit1->SetSelText("x");
     Form1->Edit1->SetText(Dir.File("no/such/folder/page.htm"));
     Do([] { Form1->Save1Click(Form1); });
-    ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(Errors[0], "Cannot create file " + Dir.File("no/such/folder/page.htm"));
-    EXPECT_TRUE(Form1->RichEdit1->Modified());
+    EXPECT_EQ(std::tuple(Errors, Form1->RichEdit1->Modified()),
+        std::tuple(std::vector { "Cannot create file " + Dir.File("no/such/folder/page.htm") }, true));
 }
 
 TEST_F(MainWindowTest, OpeningAMissingBinaryOrHugeFileChangesNothing)
 {
     WriteFileBytes(Dir.File("binary.htm"), std::string("MZ\0\0\x90", 5));
-    {
-        std::string huge(TRichEdit::kMaxFileSize + 1, 'a');
-        WriteFileBytes(Dir.File("huge.htm"), huge);
-    }
+    WriteFileBytes(Dir.File("huge.htm"), std::string(TRichEdit::kMaxFileSize + 1, 'a'));
     Start();
     std::string before = Form1->RichEdit1->Text();
     for (const char* name : { "missing.htm", "binary.htm", "huge.htm" }) {
@@ -116,8 +100,7 @@ TEST_F(MainWindowTest, OpeningAMissingBinaryOrHugeFileChangesNothing)
         if (std::string(name) != "missing.htm") {
             EXPECT_EQ(Errors.size(), 1u) << name;
         }
-        EXPECT_EQ(Form1->RichEdit1->Text(), before) << name;
-        EXPECT_EQ(Form1->Edit1->Text(), "Untitled") << name;
+        EXPECT_EQ(std::tuple(Form1->RichEdit1->Text(), Form1->Edit1->Text()), std::tuple(before, "Untitled")) << name;
     }
 }
 
@@ -126,34 +109,24 @@ TEST_F(MainWindowTest, OpenAndInsertRefuseSpecialAndHugeFilesWithoutReadingOrWai
     std::string fifo = Dir.File("pipe.htm");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     std::string sparse = Dir.File("sparse.htm");
-    {
-        std::filesystem::path p(sparse);
-        WriteFileBytes(sparse, "");
-        std::filesystem::resize_file(p, std::uintmax_t(20) << 30);  // 20 GB, no blocks
-    }
-    struct Case {
-        std::string file;
-        const char* reason;
-    };
-    const Case cases[] = {
-        { fifo, ": it is not a file" },
-        { "/dev/zero", ": it is not a file" },
+    WriteFileBytes(sparse, "");
+    std::filesystem::resize_file(sparse, std::uintmax_t(20) << 30);  // 20 GB, no blocks
+    const std::pair<std::string, const char*> cases[] = {
+        { fifo, ": it is not a file" }, { "/dev/zero", ": it is not a file" },
         { sparse, ": it is larger than the editor takes (32 MB)" },
     };
     Start();
     std::string before = Form1->RichEdit1->Text();
-    for (const auto& c : cases) {
+    for (const auto& [file, reason] : cases) {
         for (bool insert : { false, true }) {
-            SCOPED_TRACE(c.file + (insert ? " (Insert)" : " (Open)"));
+            SCOPED_TRACE(file + (insert ? " (Insert)" : " (Open)"));
             Errors.clear();
-            FileChoices = { c.file };
+            FileChoices = { file };
             alarm(20);  // a read that blocks fails the run instead of hanging it
             Do([insert] { insert ? Form1->Insert1Click(Form1) : Form1->OfficeButton12Click(Form1); });
             alarm(0);
-            ASSERT_EQ(Errors.size(), 1u);
-            EXPECT_EQ(Errors[0], "Cannot open file " + c.file + c.reason);
-            EXPECT_EQ(Form1->RichEdit1->Text(), before);
-            EXPECT_EQ(Form1->Edit1->Text(), "Untitled");
+            EXPECT_EQ(std::tuple(Errors, Form1->RichEdit1->Text(), Form1->Edit1->Text()),
+                std::tuple(std::vector { "Cannot open file " + file + reason }, before, "Untitled"));
         }
     }
 }
@@ -167,8 +140,7 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeReplacingAFile)
     Form1->Saveas1Click(Form1);
     ASSERT_EQ(Questions.size(), 1u);
     EXPECT_NE(Questions[0].Text.find("already exists"), std::string::npos);
-    EXPECT_EQ(ReadFileBytes(Dir.File("taken.htm")), "keep me");
-    EXPECT_EQ(Form1->Edit1->Text(), "Untitled");
+    EXPECT_EQ(std::tuple(ReadFileBytes(Dir.File("taken.htm")), Form1->Edit1->Text()), std::tuple("keep me", "Untitled"));
 }
 
 TEST_F(MainWindowTest, InsertPutsTheFileAtTheCaretAndLeavesPathAndSaveButton)
@@ -176,21 +148,15 @@ TEST_F(MainWindowTest, InsertPutsTheFileAtTheCaretAndLeavesPathAndSaveButton)
     WriteFileBytes(Dir.File("part.txt"), "one\r\ntwo");
     WriteFileBytes(Dir.File("part.rtf"), "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Bold\\par words}");
     Start();
-    Form1->RichEdit1->SetText("[]");
+    SetPage("[]", 1);
     Form1->RichEdit1->SetModified(false);
-    Form1->RichEdit1->SetSelStart(1);
     FileChoices = { Dir.File("part.txt") };
     Form1->Insert1Click(Form1);
-    EXPECT_EQ(Form1->RichEdit1->Text(), "[one\ntwo]");
-    EXPECT_EQ(Form1->RichEdit1->SelStart(), 8);
-    EXPECT_EQ(Form1->Edit1->Text(), "Untitled");
-    EXPECT_FALSE(Form1->ToolbarButton977->Enabled());
-    EXPECT_TRUE(Form1->RichEdit1->Modified());
-    EXPECT_EQ(FileDialogTitles.back(), "Insert File");
+    EXPECT_EQ(std::tuple(EditorState(), Document(), FileDialogTitles.back()),
+        std::tuple(PageState { "[one\ntwo]", 8, 0 }, DocumentState { "Untitled", true, false }, "Insert File"));
 
     // A selection is replaced; rich text comes in as its plain text.
-    Form1->RichEdit1->SetSelStart(1);
-    Form1->RichEdit1->SetSelLength(7);
+    Select(1, 7);
     FileChoices = { Dir.File("part.rtf") };
     Form1->Insert1Click(Form1);
     EXPECT_EQ(Form1->RichEdit1->Text(), "[Bold\nwords]");
@@ -201,8 +167,8 @@ TEST_F(MainWindowTest, AnyKeyInTheEditorEnablesSave)
     Start();
     EXPECT_FALSE(Form1->ToolbarButton977->Enabled());
     PressKey(Qt::Key_Left);
-    EXPECT_TRUE(Form1->ToolbarButton977->Enabled());
-    EXPECT_FALSE(Form1->RichEdit1->Modified()) << "an arrow key changes nothing";
+    EXPECT_EQ(std::tuple(Form1->ToolbarButton977->Enabled(), Form1->RichEdit1->Modified()), std::tuple(true, false))
+        << "an arrow key changes nothing";
 }
 
 TEST_F(MainWindowTest, CtrlSSavesOnceThroughTheContextMenu)
@@ -210,8 +176,7 @@ TEST_F(MainWindowTest, CtrlSSavesOnceThroughTheContextMenu)
     Start();
     OpenPage("p.htm", "P");
     int saves = 0;
-    Form1->FindComponent("Save2");
-    auto* save2 = static_cast<TMenuItem*>(Form1->FindComponent("Save2"));
+    auto* save2 = FindComponentAs<TMenuItem>(Form1, "Save2");
     auto original = save2->OnClick;
     save2->OnClick = [&](TObject* s) {
         ++saves;
@@ -220,35 +185,30 @@ TEST_F(MainWindowTest, CtrlSSavesOnceThroughTheContextMenu)
     PressKey(Qt::Key_Z, Qt::NoModifier);
     ASSERT_TRUE(Form1->RichEdit1->Modified());
     PressKey(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(saves, 1);
-    EXPECT_FALSE(Form1->RichEdit1->Modified());
-    EXPECT_FALSE(Form1->ToolbarButton977->Enabled()) << "the shortcut is no key for the editor";
-    EXPECT_EQ(ReadFileBytes(Dir.File("p.htm")), "zP");
+    EXPECT_EQ(std::tuple(saves, Document(), ReadFileBytes(Dir.File("p.htm"))),
+        std::tuple(1, DocumentState { Dir.File("p.htm"), false, false }, "zP")) << "the shortcut is no key for the editor";
 }
 
 TEST_F(MainWindowTest, CutAndCopyFollowTheSelectionAndCutEnablesSave)
 {
     Start();
+    auto cutAndCopy = [] { return std::tuple(Form1->ToolbarButton975->Enabled(), Form1->ToolbarButton978->Enabled()); };
     Form1->RichEdit1->SetSelStart(0);
-    EXPECT_FALSE(Form1->ToolbarButton975->Enabled());
-    EXPECT_FALSE(Form1->ToolbarButton978->Enabled());
+    EXPECT_EQ(cutAndCopy(), std::tuple(false, false));
     Form1->RichEdit1->SetSelLength(6);
-    EXPECT_TRUE(Form1->ToolbarButton975->Enabled());
-    EXPECT_TRUE(Form1->ToolbarButton978->Enabled());
+    EXPECT_EQ(cutAndCopy(), std::tuple(true, true));
 
     Form1->ToolbarButton978Click(Form1);
-    EXPECT_FALSE(Form1->ToolbarButton977->Enabled()) << "Copy does not enable Save";
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "<HTML>");
+    EXPECT_EQ(std::tuple(Form1->ToolbarButton977->Enabled(), QApplication::clipboard()->text().toStdString()),
+        std::tuple(false, "<HTML>")) << "Copy does not enable Save";
     Form1->ToolbarButton975Click(Form1);
-    EXPECT_TRUE(Form1->ToolbarButton977->Enabled());
-    EXPECT_EQ(Form1->RichEdit1->Text().substr(0, 7), "\n<HEAD>");
+    EXPECT_EQ(std::tuple(Form1->ToolbarButton977->Enabled(), Form1->RichEdit1->Text().substr(0, 7)),
+        std::tuple(true, "\n<HEAD>"));
 
     Form1->RichEdit1->SetSelStart(0);
     Form1->ToolbarButton979Click(Form1);
     EXPECT_EQ(Form1->RichEdit1->Text().substr(0, 7), "<HTML>\n");
 
     Form1->PopupMenu1Popup(Form1);
-    EXPECT_TRUE(Form1->Paste1->Enabled);
-    EXPECT_FALSE(Form1->Cut1->Enabled);
-    EXPECT_TRUE(Form1->Undo1->Enabled);
+    EXPECT_EQ(std::tuple(Form1->Paste1->Enabled, Form1->Cut1->Enabled, Form1->Undo1->Enabled), std::tuple(true, false, true));
 }

@@ -1,12 +1,7 @@
 #include "tests/editor/AllWindowsFixture.h"
 
 #include "generators/HomePage.h"
-#include "editor/Unit27.h"
-#include "editor/Unit4.h"
-#include "platform/Messages.h"
 #include "tests/widgets/FakeBrowser.h"
-
-#include <QTest>
 
 namespace {
 
@@ -32,7 +27,7 @@ protected:
             }
             ClickOn(Form27->Button2);
         };
-        Do([] { static_cast<TMenuItem*>(Form1->FindComponent("TipoftheDay2"))->Click(); });
+        Do([] { ClickItem("TipoftheDay2"); });
         InModal = nullptr;
         return shown;
     }
@@ -43,32 +38,24 @@ protected:
 
 TEST_F(HelpAboutTest, TipsGoRoundAndTheNextNumberIsStored)
 {
-    struct Case {
-        const char* stored;  // "TNumber" before, nullptr for none
-        int clicks;
-        std::vector<std::string> shown;
-        const char* after;
-    };
-    const std::vector<Case> cases = {
-        { nullptr, 0, { "First, \"quoted\" tip" }, "1" },
-        { "1", 2, { "Second", "Third", "First, \"quoted\" tip" }, "1" },
+    // "TNumber" before (nullptr for none), the clicks on Next, the tips shown, "TNumber" after.
+    const std::tuple<const char*, int, std::vector<std::string>, const char*> cases[] = {
+        { nullptr, 0, { "First, \"quoted\" tip" }, "1" }, { "1", 2, { "Second", "Third", "First, \"quoted\" tip" }, "1" },
         { "2", 0, { "Third" }, "0" },
         // Numbers that name no tip start again at the first.
-        { "5", 0, { "First, \"quoted\" tip" }, "1" },
-        { "-3", 0, { "First, \"quoted\" tip" }, "1" },
+        { "5", 0, { "First, \"quoted\" tip" }, "1" }, { "-3", 0, { "First, \"quoted\" tip" }, "1" },
         { "abc", 0, { "First, \"quoted\" tip" }, "1" },
     };
     StartWithTips(threeTips);
-    for (const Case& c : cases) {
-        if (c.stored)
-            SetSetting("TNumber", c.stored);
+    for (const auto& [stored, clicks, shown, after] : cases) {
+        if (stored)
+            SetSetting("TNumber", stored);
         else
             ClearSetting("TNumber");
-        EXPECT_EQ(ShowTips(c.clicks), c.shown) << (c.stored ? c.stored : "none");
-        EXPECT_EQ(StoredString("TNumber"), c.after);
+        EXPECT_EQ(ShowTips(clicks), shown) << (stored ? stored : "none");
+        EXPECT_EQ(StoredString("TNumber"), after);
     }
-    EXPECT_EQ(Form1->Label6->Caption(), "Orvelins");
-    EXPECT_TRUE(Errors.empty());
+    EXPECT_EQ(std::tuple(Form1->Label6->Caption(), Errors.empty()), std::tuple("Orvelins", true));
 }
 
 TEST_F(HelpAboutTest, AMissingTipShowsItsNumber)
@@ -81,8 +68,8 @@ TEST_F(HelpAboutTest, AMissingTipShowsItsNumber)
 
 TEST_F(HelpAboutTest, ATipsFileWithoutItemsIsNamedAndChangesNothing)
 {
-    for (const std::optional<std::string>& tips : { std::optional<std::string>(), std::optional<std::string>("[Orvelin]\n0=x\n"),
-             std::optional<std::string>("[Orvelin]\nItems=two\n") }) {
+    using Tips = std::optional<std::string>;
+    for (const Tips& tips : { Tips(), Tips("[Orvelin]\n0=x\n"), Tips("[Orvelin]\nItems=two\n") }) {
         StartWithTips(tips);
         SetSetting("TNumber", "1");
         Errors.clear();
@@ -114,7 +101,6 @@ TEST_F(HelpAboutTest, CloseStoresTheStartUpChoiceAndTheCloseBoxDoesNot)
     };
     Do([] { Form1->TipoftheDay2Click(Form1); });
     EXPECT_EQ(StoredString("Tip"), "No");
-
     InModal = [](TForm*) {
         EXPECT_FALSE(Form27->CheckBox1->Checked());
         ClickOn(Form27->CheckBox1);
@@ -133,15 +119,14 @@ TEST_F(HelpAboutTest, TheHiddenPictureNeedsBothHotSpots)
         seen.push_back(Form4->Panel2->Visible());
         ClickOn(Form4->Button1);
     };
-    auto about = [] { static_cast<TMenuItem*>(Form1->FindComponent("About1"))->Click(); };
+    auto about = [] { ClickItem("About1"); };
     Do(about);
     DoubleClickOn(Form1->Label2);
     EXPECT_EQ(Form1->Label8->Caption(), "Orvelins");
     Do(about);
     Do(about);
-    EXPECT_EQ(seen, (std::vector<bool> { false, true, false }));
-    EXPECT_EQ(Form4->Label2->Caption(), "Version 1.1");
-    EXPECT_EQ(Form4->URLLabel1->FontColor(), clBlue);
+    EXPECT_EQ(std::tuple(seen, Form4->Label2->Caption(), Form4->URLLabel1->FontColor()),
+        std::tuple(std::vector { false, true, false }, "Version 1.1", clBlue));
 }
 
 TEST_F(HelpAboutTest, TheAboutBoxLinkOpensTheHomePage)
@@ -153,7 +138,7 @@ TEST_F(HelpAboutTest, TheAboutBoxLinkOpensTheHomePage)
         ClickOn(Form4->URLLabel1);
         ClickOn(Form4->Button1);
     };
-    Do([] { static_cast<TMenuItem*>(Form1->FindComponent("About1"))->Click(); });
+    Do([] { ClickItem("About1"); });
     EXPECT_EQ(browser.Arguments(), std::string(kProductHomePage) + "\n");
 }
 
@@ -175,16 +160,14 @@ TEST_F(HelpAboutTest, HelpOpensTheHelpPageOrSaysItIsNotAvailable)
     FakeBrowser browser;
     browser.Register();
     StartWithTips(std::nullopt);
-    auto help = [] { static_cast<TMenuItem*>(Form1->FindComponent("Help1"))->Click(); };
+    auto help = [] { ClickItem("Help1"); };
     Do(help);
     ASSERT_EQ(Questions.size(), 1u);
-    EXPECT_EQ(Questions[0].Text, "Help is not available");
-    EXPECT_FALSE(browser.Started());
+    EXPECT_EQ(std::tuple(Questions[0].Text, browser.Started()), std::tuple("Help is not available", false));
     WriteFileBytes(Dir.File("Help.htm"), "<HTML></HTML>");
     Do(help);
-    EXPECT_EQ(browser.Arguments(), Dir.File("Help.htm") + "\n");
-    EXPECT_EQ(Questions.size(), 1u);
-    EXPECT_EQ(Application->LastHelpCommand, 3u);
+    EXPECT_EQ(std::tuple(browser.Arguments(), Questions.size(), Application->LastHelpCommand),
+        std::tuple(Dir.File("Help.htm") + "\n", 1u, 3u));
 }
 
 TEST_F(HelpAboutTest, HelpSaysItIsNotAvailableWhenTheOpenerFindsNoBrowser)
@@ -195,7 +178,7 @@ TEST_F(HelpAboutTest, HelpSaysItIsNotAvailableWhenTheOpenerFindsNoBrowser)
     ::setenv("PATH", (xdg.File("bin") + ":" + std::getenv("PATH")).c_str(), 1);
     StartWithTips(std::nullopt);
     WriteFileBytes(Dir.File("Help.htm"), "<HTML></HTML>");
-    Do([] { static_cast<TMenuItem*>(Form1->FindComponent("Help1"))->Click(); });
+    Do([] { ClickItem("Help1"); });
     ASSERT_TRUE(RunUntil([this] { return !Questions.empty(); }, 3000));
     EXPECT_EQ(Questions[0].Text, "Help is not available");
 }

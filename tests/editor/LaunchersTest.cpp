@@ -3,86 +3,57 @@
 
 #include "tests/editor/AllWindowsFixture.h"
 
-#include "platform/Menus.h"
 #include "platform/StrUtils.h"
 #include "tests/platform/ChildProcessHelpers.h"
 
 namespace {
 
-struct Launch {
-    const char* control;
-    const char* window;
+// Every button and the number of the window it opens ("ToolbarButton97" and
+// "Form" before them): the Normal tab's button before its Misc Toolbar twin,
+// where it has one.
+const std::pair<int, int> kButtons[] = {
+    { 113, 5 }, { 127, 5 }, { 130, 6 }, { 131, 6 }, { 133, 7 }, { 134, 7 }, { 135, 8 }, { 136, 8 }, { 123, 9 }, { 137, 11 },
+    { 138, 11 }, { 140, 12 }, { 139, 12 }, { 142, 13 }, { 141, 13 }, { 145, 17 }, { 146, 17 }, { 147, 18 }, { 148, 19 },
+    { 149, 19 }, { 150, 20 }, { 151, 20 }, { 152, 21 }, { 153, 21 }, { 154, 22 }, { 155, 22 }, { 156, 23 }, { 157, 23 },
+    { 158, 24 }, { 159, 24 }, { 160, 25 }, { 161, 25 }, { 162, 26 }, { 163, 26 }, { 164, 28 }, { 165, 28 },
 };
 
-// Every button and the window it opens: the Normal tab's button before its
-// Misc Toolbar twin, where it has one.
-const Launch kButtons[] = {
-    { "ToolbarButton97113", "Form5" }, { "ToolbarButton97127", "Form5" },
-    { "ToolbarButton97130", "Form6" }, { "ToolbarButton97131", "Form6" },
-    { "ToolbarButton97133", "Form7" }, { "ToolbarButton97134", "Form7" },
-    { "ToolbarButton97135", "Form8" }, { "ToolbarButton97136", "Form8" },
-    { "ToolbarButton97123", "Form9" },
-    { "ToolbarButton97137", "Form11" }, { "ToolbarButton97138", "Form11" },
-    { "ToolbarButton97140", "Form12" }, { "ToolbarButton97139", "Form12" },
-    { "ToolbarButton97142", "Form13" }, { "ToolbarButton97141", "Form13" },
-    { "ToolbarButton97145", "Form17" }, { "ToolbarButton97146", "Form17" },
-    { "ToolbarButton97147", "Form18" },
-    { "ToolbarButton97148", "Form19" }, { "ToolbarButton97149", "Form19" },
-    { "ToolbarButton97150", "Form20" }, { "ToolbarButton97151", "Form20" },
-    { "ToolbarButton97152", "Form21" }, { "ToolbarButton97153", "Form21" },
-    { "ToolbarButton97154", "Form22" }, { "ToolbarButton97155", "Form22" },
-    { "ToolbarButton97156", "Form23" }, { "ToolbarButton97157", "Form23" },
-    { "ToolbarButton97158", "Form24" }, { "ToolbarButton97159", "Form24" },
-    { "ToolbarButton97160", "Form25" }, { "ToolbarButton97161", "Form25" },
-    { "ToolbarButton97162", "Form26" }, { "ToolbarButton97163", "Form26" },
-    { "ToolbarButton97164", "Form28" }, { "ToolbarButton97165", "Form28" },
-};
-
-template<class T>
-T* find(const char* name)
+// A missing component fails the test with its name.
+template<class T = TToolbarButton97>
+T* find(const std::string& name)
 {
-    auto* c = dynamic_cast<T*>(Form1->FindComponent(name));
-    EXPECT_NE(c, nullptr) << name;
-    return c;
+    return FindComponentAs<T>(Form1, name);
 }
+
+TToolbarButton97* button(int number) { return find("ToolbarButton97" + std::to_string(number)); }
 
 }
 
 TEST_F(AllWindowsTest, EveryDialogButtonOpensItsWindowModally)
 {
     StartAll();
-    for (const Launch& launch : kButtons) {
+    for (const auto& [number, window] : kButtons) {
         Shown.clear();
-        auto* button = find<TToolbarButton97>(launch.control);
-        ASSERT_NE(button, nullptr);
-        Do([&] { button->Click(); });
-        ASSERT_EQ(Shown.size(), 1u) << launch.control;
-        EXPECT_EQ(Shown[0], launch.window) << launch.control;
+        Do([&] { button(number)->Click(); });
+        EXPECT_EQ(Shown, std::vector { "Form" + std::to_string(window) }) << number;
     }
     // The dialogs are only shown and hidden again, never made anew.
-    EXPECT_FALSE(Form5->Visible());
-    EXPECT_TRUE(Errors.empty());
+    EXPECT_EQ(std::tuple(Form5->Visible(), Errors.empty()), std::tuple(false, true));
 }
 
 TEST_F(AllWindowsTest, MenuItemsOpenTheirWindowsAndPutTheToolsButtonUp)
 {
     StartAll();
-    const Launch items[] = {
-        { "FrameWizard1", "Form13" },
-        { "PageGenerator1", "Form10" },
-        { "HorizontalRule1", "Form6" },
+    // The item, its window, whether it puts the Tools button up (the context menu's leaves it).
+    const std::tuple<const char*, const char*, bool> items[] = {
+        { "FrameWizard1", "Form13", true }, { "PageGenerator1", "Form10", true }, { "HorizontalRule1", "Form6", false },
     };
-    for (const Launch& item : items) {
+    for (const auto& [item, window, putsUp] : items) {
         Shown.clear();
         Form1->itaMenuButton3->SetDown(true);
-        auto* menuItem = find<TMenuItem>(item.control);
-        ASSERT_NE(menuItem, nullptr);
-        Do([&] { menuItem->Click(); });
-        ASSERT_EQ(Shown.size(), 1u) << item.control;
-        EXPECT_EQ(Shown[0], item.window);
-        if (std::string(item.control) != "HorizontalRule1") {
-            EXPECT_FALSE(Form1->itaMenuButton3->Down()) << item.control;
-        }
+        Do([item] { ClickItem(item); });
+        EXPECT_EQ(Shown, std::vector<std::string> { window }) << item;
+        EXPECT_EQ(Form1->itaMenuButton3->Down(), !putsUp) << item;
     }
     // The Tools menu in its order, the separator before the generator.
     TMenuItem* tools = Form1->PopupMenu5->Items();
@@ -90,46 +61,40 @@ TEST_F(AllWindowsTest, MenuItemsOpenTheirWindowsAndPutTheToolsButtonUp)
     for (int i = 0; i < tools->Count(); ++i)
         captions.push_back(tools->Items(i)->Caption);
     EXPECT_EQ(captions, (std::vector<std::string> { "Frame Wizard", "FTP Access", "Update Corvana", "-", "&Page Generator" }));
-    EXPECT_EQ(find<TMenuItem>("HorizontalRule1")->Caption, "Horizontal Rule...");
-    EXPECT_EQ(find<TMenuItem>("Tags1")->Caption, "&Tags");
+    EXPECT_EQ(std::tuple(find<TMenuItem>("HorizontalRule1")->Caption, find<TMenuItem>("Tags1")->Caption),
+        std::tuple("Horizontal Rule...", "&Tags"));
 }
 
 TEST_F(AllWindowsTest, TheSidePanelTabsCarryTheDialogButtonsWithTheirHints)
 {
     StartAll();
-    EXPECT_EQ(Form1->TabSheet4->Caption(), "Normal");
-    EXPECT_EQ(Form1->TabSheet7->Caption(), "Applets");
-    auto* transfer = find<TToolbarButton97>("ToolbarButton97123");
-    auto* scroller = find<TToolbarButton97>("ToolbarButton97147");
-    EXPECT_EQ(transfer->Parent(), Form1->TabSheet7);
-    EXPECT_EQ(scroller->Parent(), Form1->TabSheet7);
-    EXPECT_EQ(transfer->Hint(), "Page Transfer");
-    EXPECT_EQ(scroller->Hint(), "Scrolling text on statusbar");
+    EXPECT_EQ(std::tuple(Form1->TabSheet4->Caption(), Form1->TabSheet7->Caption()), std::tuple("Normal", "Applets"));
+    EXPECT_EQ(std::tuple(button(123)->Parent(), button(147)->Parent(), button(123)->Hint(), button(147)->Hint()),
+        std::tuple(Form1->TabSheet7, Form1->TabSheet7, "Page Transfer", "Scrolling text on statusbar"));
 
     // Each Normal-tab button has the hint of its Misc Toolbar twin, and no
     // two buttons of the tab overlap.
     // The twins stand side by side in the launch table, opening one window.
-    std::vector<std::pair<const char*, const char*>> twins;
+    std::vector<std::pair<int, int>> twins;
     for (std::size_t i = 0; i + 1 < std::size(kButtons); ++i)
-        if (std::string(kButtons[i].window) == kButtons[i + 1].window)
-            twins.push_back({ kButtons[i].control, kButtons[++i].control });
+        if (kButtons[i].second == kButtons[i + 1].second) {
+            twins.push_back({ kButtons[i].first, kButtons[i + 1].first });
+            ++i;
+        }
     ASSERT_EQ(twins.size(), 17u);
     std::vector<TToolbarButton97*> placed;
     for (auto [tab, misc] : twins) {
-        auto* button = find<TToolbarButton97>(tab);
-        ASSERT_NE(button, nullptr);
-        EXPECT_EQ(button->Parent(), Form1->TabSheet4) << tab;
-        EXPECT_EQ(button->Hint(), find<TToolbarButton97>(misc)->Hint()) << tab;
-        EXPECT_FALSE(button->Hint().empty());
+        TToolbarButton97* b = button(tab);
+        EXPECT_EQ(std::tuple(b->Parent(), b->Hint()), std::tuple(Form1->TabSheet4, button(misc)->Hint())) << tab;
+        EXPECT_FALSE(b->Hint().empty());
         for (TToolbarButton97* other : placed) {
-            bool apart = button->Left() >= other->Left() + other->Width() || other->Left() >= button->Left() + button->Width()
-                || button->Top() >= other->Top() + other->Height() || other->Top() >= button->Top() + button->Height();
+            bool apart = b->Left() >= other->Left() + other->Width() || other->Left() >= b->Left() + b->Width()
+                || b->Top() >= other->Top() + other->Height() || other->Top() >= b->Top() + b->Height();
             EXPECT_TRUE(apart) << tab << " overlaps " << other->Name;
         }
-        placed.push_back(button);
+        placed.push_back(b);
     }
-    EXPECT_EQ(find<TToolbarButton97>("ToolbarButton97140")->Caption(), "Abc");
-    EXPECT_EQ(find<TToolbarButton97>("ToolbarButton97139")->Caption(), "Abc");
+    EXPECT_EQ(std::tuple(button(140)->Caption(), button(139)->Caption()), std::tuple("Abc", "Abc"));
 }
 
 TEST_F(AllWindowsTest, ToolsStartTheCompanionProgramsFromTheProgramFolderWithoutWaiting)
@@ -137,9 +102,10 @@ TEST_F(AllWindowsTest, ToolsStartTheCompanionProgramsFromTheProgramFolderWithout
     TempDir programs("programs");
     // Each program records its arguments, then stays running for a while, as
     // a real window would.
-    for (const char* name : { "update", "ftp" })
-        WriteScript(programs.File(name),
-            "printf '%s|' \"$@\" > '" + programs.File(std::string(name) + ".ran") + "'; echo \"$PWD\" >> '" + programs.File(std::string(name) + ".ran") + "'; sleep 1");
+    for (const std::string name : { "update", "ftp" }) {
+        const std::string ran = programs.File(name + ".ran");
+        WriteScript(programs.File(name), "printf '%s|' \"$@\" > '" + ran + "'; echo \"$PWD\" >> '" + ran + "'; sleep 1");
+    }
     StartAll();
     Form1->Edit3->SetText(programs.Path());
 
@@ -148,8 +114,8 @@ TEST_F(AllWindowsTest, ToolsStartTheCompanionProgramsFromTheProgramFolderWithout
     Do([] { find<TMenuItem>("UpdateCorvana1")->Click(); });
     // The command returns while the program still runs.
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
-    EXPECT_FALSE(Form1->itaMenuButton3->Down());
-    EXPECT_EQ(Form1->AppRunner1->ApplicationName, programs.Path() + "/update");
+    EXPECT_EQ(std::tuple(Form1->itaMenuButton3->Down(), Form1->AppRunner1->ApplicationName),
+        std::tuple(false, programs.Path() + "/update"));
     ASSERT_TRUE(RunUntil([&] { return FileExistsNow(programs.File("update.ran")); }));
 
     Form1->itaMenuButton3->SetDown(true);
@@ -158,9 +124,8 @@ TEST_F(AllWindowsTest, ToolsStartTheCompanionProgramsFromTheProgramFolderWithout
     ASSERT_TRUE(RunUntil([&] { return FileExistsNow(programs.File("ftp.ran")); }));
     // No arguments, and the folder the editor runs in.
     RunUntil([&] { return ReadFileBytes(programs.File("ftp.ran")).find('\n') != std::string::npos; });
-    EXPECT_EQ(ReadFileBytes(programs.File("update.ran")), "|" + GetCurrentDir() + "\n");
-    EXPECT_EQ(ReadFileBytes(programs.File("ftp.ran")), "|" + GetCurrentDir() + "\n");
-    EXPECT_TRUE(Questions.empty());
+    EXPECT_EQ(std::tuple(ReadFileBytes(programs.File("update.ran")), ReadFileBytes(programs.File("ftp.ran")), Questions.empty()),
+        std::tuple("|" + GetCurrentDir() + "\n", "|" + GetCurrentDir() + "\n", true));
     EXPECT_TRUE(Errors.empty());
 }
 
@@ -172,7 +137,5 @@ TEST_F(AllWindowsTest, AMissingCompanionProgramDoesNothingVisible)
     Do([] { find<TMenuItem>("UpdateCorvana1")->Click(); });
     Do([] { find<TMenuItem>("FTPAccess1")->Click(); });
     RunFor(50);
-    EXPECT_TRUE(Questions.empty());
-    EXPECT_TRUE(Errors.empty());
-    EXPECT_FALSE(Form1->AppRunner1->Terminated());
+    EXPECT_EQ(std::tuple(Questions.empty(), Errors.empty(), Form1->AppRunner1->Terminated()), std::tuple(true, true, false));
 }

@@ -14,38 +14,151 @@
 #include "tests/support/MouseInput.h"
 #include "tests/support/ScriptedDesktop.h"
 
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include <filesystem>
+#include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
+#include <tuple>
+
+// The page's text and selection, compared in one go.
+struct PageState {
+    std::string text;
+    int selStart = 0, selLength = 0;
+    bool operator==(const PageState&) const = default;
+};
+inline void PrintTo(const PageState& p, std::ostream* os) { *os << '"' << p.text << "\" " << p.selStart << "+" << p.selLength; }
+
+// The document as the window shows it: its path, whether it has changes,
+// and whether Save is offered.
+struct DocumentState {
+    std::string path;
+    bool modified = false, saveEnabled = false;
+    bool operator==(const DocumentState&) const = default;
+};
+inline void PrintTo(const DocumentState& d, std::ostream* os)
+{
+    *os << d.path << (d.modified ? ", changed" : ", unchanged") << (d.saveEnabled ? ", Save on" : ", Save off");
+}
 
 // Chooses the main window's item of the given name from whatever menu opens.
 struct TMenuChoice : TMenuRunner {
     std::string item;
-    TMenuItem* Run(TPopupMenu*, TPoint) override;
+    TMenuItem* Run(TPopupMenu*, TPoint) override { return FindComponentAs<TMenuItem>(Form1, item); }
 };
 
 class MainWindowTest : public ScriptedDesktopTest {
 protected:
+    // The program's settings key, made where `create` asks for it.
+    static std::unique_ptr<TRegistry> Settings(bool create)
+    {
+        auto reg = std::make_unique<TRegistry>();
+        reg->RootKey = HKEY_LOCAL_MACHINE;
+        EXPECT_TRUE(reg->OpenKey("Software\\Corvana", create) || !create);
+        return reg;
+    }
     // Settings written before the window is made.
-    void SetSetting(const std::string& name, const std::string& value);
-    void SetSetting(const std::string& name, int value);
-    std::string StoredString(const std::string& name);
-    int StoredInteger(const std::string& name);
-    void ClearSetting(const std::string& name);
+    static void SetSetting(const std::string& name, const std::string& value) { Settings(true)->WriteString(name, value); }
+    static void SetSetting(const std::string& name, int value) { Settings(true)->WriteInteger(name, value); }
+    static std::string StoredString(const std::string& name) { return Settings(false)->ReadString(name); }
+    static int StoredInteger(const std::string& name) { return Settings(false)->ReadInteger(name); }
+    static void ClearSetting(const std::string& name) { Settings(false)->DeleteValue(name); }
 
     // Makes the windows and shows the main one, as start-up does. The start-up
     // tip is off unless a test asks for it.
-    void Start(bool tip = false);
+    void Start(bool tip = false)
+    {
+        if (!tip)
+            SetSetting("Tip", "No");
+        StartDesktop();
+        MakeWindows();
+    }
     // Makes the windows over the desktop there is and shows the main one.
-    void MakeWindows();
-    void TearDown() override;
+    void MakeWindows()
+    {
+        Application->CreateForm(Form1);
+        Application->CreateForm(Form2);
+        Application->CreateForm(Form27);
+        Form1->Show();
+        ProcessPostedMessages();
+    }
+    void TearDown() override
+    {
+        ScriptedDesktopTest::TearDown();
+        std::tie(Form1, Form2, Form27) = std::tuple(nullptr, nullptr, nullptr);
+        // The bars' stored places belong to one test.
+        TRegistry().DeleteKey("Software\\Brelwick");
+    }
 
     // Types a key into the editor as the keyboard would.
-    void PressKey(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void PressKey(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QString text;
+        if (qtKey >= Qt::Key_Space && qtKey <= Qt::Key_AsciiTilde && !(modifiers & Qt::ControlModifier))
+            text = QChar(qtKey).toLower();
+        KeyOn(Form1->RichEdit1->Editor(), qtKey, modifiers, text);
+    }
     // Runs the Open command, the file picked in its file dialog (or the
     // dialog cancelled).
-    void OpenFile(const std::optional<std::string>& path);
+    void OpenFile(const std::optional<std::string>& path)
+    {
+        FileChoices = { path };
+        Form1->Open1Click(Form1);
+    }
     // A page of the test's folder written with these bytes, then opened.
-    std::string OpenPage(const std::string& name, const std::string& bytes);
+    std::string OpenPage(const std::string& name, const std::string& bytes)
+    {
+        std::string page = Dir.File(name);
+        std::filesystem::create_directories(std::filesystem::path(page).parent_path());
+        WriteFileBytes(page, bytes);
+        OpenFile(page);
+        return page;
+    }
     // Runs the New command and answers the template dialog.
-    void NewPage(int position, const char* title = nullptr);
+    void NewPage(int position, const char* title = nullptr)
+    {
+        InModal = [position, title](TForm* form) {
+            auto* dialog = static_cast<TForm2*>(form);
+            if (position < 0) {
+                ClickOn(dialog->Button2);
+                return;
+            }
+            // As the user does it: a click on the item, the title typed in.
+            auto* list = static_cast<QListWidget*>(dialog->ListView1->Widget());
+            ClickInView(list, list->visualItemRect(list->item(position)).center());
+            if (title) {
+                KeyOn(dialog->Edit1, Qt::Key_A, Qt::ControlModifier);
+                KeyOn(dialog->Edit1, Qt::Key_Backspace);
+                TypeInto(dialog->Edit1, title);
+            }
+            ClickOn(dialog->Button1);
+        };
+        Do([] { Form1->New1Click(Form1); });
+        InModal = nullptr;
+    }
+
+    // The editor's text and selection, set or read at once.
+    static void SetPage(const std::string& text, int selStart, int selLength = 0)
+    {
+        Form1->RichEdit1->SetText(text);
+        Select(selStart, selLength);
+    }
+    static void Select(int start, int length)
+    {
+        Form1->RichEdit1->SetSelStart(start);
+        Form1->RichEdit1->SetSelLength(length);
+    }
+    static PageState EditorState()
+    {
+        return { Form1->RichEdit1->Text(), Form1->RichEdit1->SelStart(), Form1->RichEdit1->SelLength() };
+    }
+    static DocumentState Document()
+    {
+        return { Form1->Edit1->Text(), Form1->RichEdit1->Modified(), Form1->ToolbarButton977->Enabled() };
+    }
+    // The main window's menu item of that name clicked.
+    static void ClickItem(const std::string& name) { FindComponentAs<TMenuItem>(Form1, name)->Click(); }
 };

@@ -4,7 +4,6 @@
 
 #include "generators/PageSkeleton.h"
 #include "platform/FileIO.h"
-#include "platform/StrUtils.h"
 
 #include <QListWidget>
 
@@ -15,13 +14,10 @@ TEST_F(MainWindowTest, DefaultTemplateWritesTheSkeletonWithTheTypedTitle)
     Form1->ToolbarButton977->SetEnabled(true);
 
     NewPage(1, "My <b>&</b> page");
-    EXPECT_EQ(Form1->RichEdit1->Text(), PageSkeleton(true, "My <b>&</b> page"));
-    EXPECT_EQ(Form1->Edit1->Text(), "Untitled");
-    EXPECT_FALSE(Form1->RichEdit1->Modified());
-    EXPECT_FALSE(Form1->ToolbarButton977->Enabled());
-    EXPECT_EQ(Form2->Edit1->Text(), "Place your title here");
-    EXPECT_TRUE(Form2->Edit1->Enabled());
-    EXPECT_EQ(Form2->Label2->Caption(), "Orvelin");
+    EXPECT_EQ(std::tuple(Form1->RichEdit1->Text(), Document()),
+        std::tuple(PageSkeleton(true, "My <b>&</b> page"), DocumentState { "Untitled", false, false }));
+    EXPECT_EQ(std::tuple(Form2->Edit1->Text(), Form2->Edit1->Enabled(), Form2->Label2->Caption()),
+        std::tuple("Place your title here", true, "Orvelin"));
 
     NewPage(1, "");
     EXPECT_NE(Form1->RichEdit1->Text().find("<TITLE></TITLE>"), std::string::npos);
@@ -40,15 +36,12 @@ TEST_F(MainWindowTest, BlankDocumentStartsAnUntitledUnchangedPage)
     Start();
     OpenPage("keep.htm", "keep");
     NewPage(0);
-    EXPECT_EQ(Form1->RichEdit1->Text(), "");
-    EXPECT_EQ(Form1->Edit1->Text(), "Untitled");
-    EXPECT_FALSE(Form1->RichEdit1->Modified());
-    EXPECT_FALSE(Form2->Edit1->Enabled());
+    EXPECT_EQ(std::tuple(Form1->RichEdit1->Text(), Form1->Edit1->Text(), Form1->RichEdit1->Modified(), Form2->Edit1->Enabled()),
+        std::tuple("", "Untitled", false, false));
 
     // A later Save asks for a name instead of overwriting the old file.
     Form1->Save1Click(Form1);
-    EXPECT_EQ(ReadFileBytes(Dir.File("keep.htm")), "keep");
-    EXPECT_EQ(FileDialogTitles.size(), 2u);
+    EXPECT_EQ(std::tuple(ReadFileBytes(Dir.File("keep.htm")), FileDialogTitles.size()), std::tuple("keep", 2u));
 }
 
 TEST_F(MainWindowTest, AlphabeticalReadsTheTemplateOfTheTagCase)
@@ -57,9 +50,8 @@ TEST_F(MainWindowTest, AlphabeticalReadsTheTemplateOfTheTagCase)
     NewPage(2);
     std::string upper = ReadFileBytes(Form1->Edit3->Text() + "/Alphabet.lat");
     ASSERT_FALSE(upper.empty());
-    EXPECT_EQ(Form1->RichEdit1->Text(), ToEditorText(upper));
-    EXPECT_EQ(Form2->RichEdit1->Text(), "");
-    EXPECT_EQ(Form1->Edit1->Text(), "Untitled");
+    EXPECT_EQ(std::tuple(Form1->RichEdit1->Text(), Form2->RichEdit1->Text(), Form1->Edit1->Text()),
+        std::tuple(ToEditorText(upper), "", "Untitled"));
 
     SetSetting("Upercase", "No");
     Start();
@@ -73,10 +65,8 @@ TEST_F(MainWindowTest, AMissingTemplateIsShownAndThePageStays)
     Form1->Edit3->SetText(Dir.Path());
     std::string before = Form1->RichEdit1->Text();
     NewPage(2);
-    ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(Errors[0], "Cannot open file " + Dir.File("Alphabet.lat"));
-    EXPECT_EQ(Form1->RichEdit1->Text(), before);
-    EXPECT_EQ(Form2->Label2->Caption(), "Orvelin");
+    EXPECT_EQ(std::tuple(Errors, Form1->RichEdit1->Text(), Form2->Label2->Caption()),
+        std::tuple(std::vector { "Cannot open file " + Dir.File("Alphabet.lat") }, before, "Orvelin"));
 }
 
 TEST_F(MainWindowTest, CancelChangesNothing)
@@ -84,8 +74,7 @@ TEST_F(MainWindowTest, CancelChangesNothing)
     Start();
     std::string before = Form1->RichEdit1->Text();
     NewPage(-1);
-    EXPECT_EQ(Form1->RichEdit1->Text(), before);
-    EXPECT_EQ(Form2->Label2->Caption(), "Orvelin");
+    EXPECT_EQ(std::tuple(Form1->RichEdit1->Text(), Form2->Label2->Caption()), std::tuple(before, "Orvelin"));
 }
 
 TEST_F(MainWindowTest, OkWithoutASelectionSaysSoAndTheDialogStays)
@@ -105,11 +94,9 @@ TEST_F(MainWindowTest, OkWithoutASelectionSaysSoAndTheDialogStays)
         ClickInView(list, list->visualItemRect(list->item(0)).center(), true);
     };
     Form1->New1Click(Form1);
-    EXPECT_TRUE(stillOpen);
-    ASSERT_EQ(Questions.size(), 1u);
-    EXPECT_EQ(Questions[0].Text, "You have to select a template");
-    EXPECT_EQ(Questions[0].Type, mtError);
-    EXPECT_EQ(Form1->RichEdit1->Text(), "");
+    ASSERT_EQ(std::tuple(stillOpen, Questions.size()), std::tuple(true, 1u));
+    EXPECT_EQ(std::tuple(Questions[0].Text, Questions[0].Type, Form1->RichEdit1->Text()),
+        std::tuple("You have to select a template", mtError, ""));
 }
 
 TEST_F(MainWindowTest, ChoicesAreTakenByPositionNotCaption)

@@ -32,13 +32,11 @@ protected:
     // The starts recorded once the browser has been heard from.
     std::string Starts(std::size_t expected)
     {
-        RunUntil([&] {
-            std::string text = FileExistsNow(Record) ? ReadFileBytes(Record) : "";
-            return std::size_t(std::count(text.begin(), text.end(), '\n')) >= expected;
-        });
+        auto record = [this] { return FileExistsNow(Record) ? ReadFileBytes(Record) : ""; };
+        RunUntil([&] { return std::size_t(std::ranges::count(record(), '\n')) >= expected; });
         // A wrongly started browser would have had time to write too.
         RunFor(100);
-        return FileExistsNow(Record) ? ReadFileBytes(Record) : "";
+        return record();
     }
 };
 
@@ -50,29 +48,25 @@ TEST_F(PreviewTest, AnUntitledPageIsOfferedForSavingEvenWithoutChanges)
     Answers = { mrNo };
     Preview();
     ASSERT_EQ(Questions.size(), 1u);
-    EXPECT_EQ(Questions[0].Text, kQuestion);
-    EXPECT_EQ(Questions[0].Type, mtConfirmation);
-    EXPECT_EQ(Questions[0].Buttons, unsigned(mbYes | mbNo));
-    EXPECT_TRUE(FileDialogTitles.empty());
+    EXPECT_EQ(std::tuple(Questions[0].Text, Questions[0].Type, Questions[0].Buttons, FileDialogTitles.size()),
+        std::tuple(kQuestion, mtConfirmation, unsigned(mbYes | mbNo), 0u));
     EXPECT_EQ(Form1->Label4->Caption(), "Orvelin");
 
     // Yes, then Save As cancelled: still nothing to show.
     Answers = { mrYes };
     FileChoices = { std::nullopt };
     Preview();
-    EXPECT_EQ(FileDialogTitles.size(), 1u);
-    EXPECT_EQ(Form1->Edit1->Text(), "Untitled");
-    EXPECT_EQ(Form1->Label4->Caption(), "Orvelin");
+    EXPECT_EQ(std::tuple(FileDialogTitles.size(), Form1->Edit1->Text(), Form1->Label4->Caption()),
+        std::tuple(1u, "Untitled", "Orvelin"));
 
     // Yes, then a name: saved there, and the browser gets its path.
     Answers = { mrYes };
     FileChoices = { Dir.File("first page.htm") };
     Preview();
-    EXPECT_TRUE(FileExistsNow(Dir.File("first page.htm")));
-    EXPECT_EQ(Form1->Edit1->Text(), Dir.File("first page.htm"));
+    EXPECT_EQ(std::tuple(FileExistsNow(Dir.File("first page.htm")), Form1->Edit1->Text()),
+        std::tuple(true, Dir.File("first page.htm")));
     EXPECT_EQ(Starts(1), Dir.File("first page.htm") + "|\n");
-    EXPECT_EQ(Form1->Label4->Caption(), "Orvelin");
-    EXPECT_TRUE(Errors.empty());
+    EXPECT_EQ(std::tuple(Form1->Label4->Caption(), Errors.empty()), std::tuple("Orvelin", true));
 }
 
 TEST_F(PreviewTest, ASavedPageWithoutChangesOpensAtOnce)
@@ -81,8 +75,7 @@ TEST_F(PreviewTest, ASavedPageWithoutChangesOpensAtOnce)
     Preview();
     EXPECT_TRUE(Questions.empty());
     EXPECT_EQ(Starts(1), page + "|\n");
-    EXPECT_EQ(Form1->GoToWeb1->Url, page);
-    EXPECT_EQ(Form1->Label4->Caption(), "Orvelin");
+    EXPECT_EQ(std::tuple(Form1->GoToWeb1->Url, Form1->Label4->Caption()), std::tuple(page, "Orvelin"));
 }
 
 TEST_F(PreviewTest, ChangesAreSavedFirstOrNothingStarts)
@@ -92,15 +85,11 @@ TEST_F(PreviewTest, ChangesAreSavedFirstOrNothingStarts)
 
     Answers = { mrNo };
     Preview();
-    EXPECT_EQ(Questions.size(), 1u);
-    EXPECT_EQ(ReadFileBytes(page), "old");
-    EXPECT_TRUE(Form1->RichEdit1->Modified());
+    EXPECT_EQ(std::tuple(Questions.size(), ReadFileBytes(page), Form1->RichEdit1->Modified()), std::tuple(1u, "old", true));
 
     Answers = { mrYes };
     Preview();
-    EXPECT_EQ(Questions.size(), 2u);
-    EXPECT_EQ(ReadFileBytes(page), "new old");
-    EXPECT_FALSE(Form1->RichEdit1->Modified());
+    EXPECT_EQ(std::tuple(Questions.size(), ReadFileBytes(page), Form1->RichEdit1->Modified()), std::tuple(2u, "new old", false));
     // Only the second preview started the browser.
     EXPECT_EQ(Starts(1), page + "|\n");
 }
@@ -129,8 +118,6 @@ TEST_F(PreviewTest, WithoutABrowserNothingIsShown)
     std::filesystem::remove(Xdg.Config() + "/mimeapps.list");
     std::string page = OpenPage("page.htm", "x");
     Preview();
-    EXPECT_TRUE(Questions.empty());
-    EXPECT_TRUE(Errors.empty());
-    EXPECT_EQ(Form1->Label4->Caption(), "Orvelin");
+    EXPECT_EQ(std::tuple(Questions.empty(), Errors.empty(), Form1->Label4->Caption()), std::tuple(true, true, "Orvelin"));
     EXPECT_EQ(Starts(0), "");
 }

@@ -28,25 +28,13 @@ void PrintTo(const BadFile& bad, std::ostream* os) { *os << bad.file << " as " <
 const char* const kStoreFailure = "Failed to set data for 'TNumber'.";
 
 const BadFile kBadFiles[] = {
-    { "store", "fifo", kStoreFailure },
-    { "store", "device", kStoreFailure },
-    { "store", "folder", kStoreFailure },
-    { "store", "huge", kStoreFailure },
-    { "store", "malformed", kStoreFailure },
-    { "user store", "fifo", "" },
-    { "user store", "device", "" },
-    { "Tips.dat", "fifo", "Tips.dat" },
-    { "Tips.dat", "device", "Tips.dat" },
-    { "Tips.dat", "folder", "Tips.dat" },
-    { "Tips.dat", "huge", "Tips.dat" },
-    { "Corvana.bmp", "fifo", "Corvana.bmp" },
-    { "Corvana.bmp", "device", "Corvana.bmp" },
-    { "Corvana.bmp", "folder", "Corvana.bmp" },
-    { "Corvana.bmp", "huge", "Corvana.bmp" },
-    { "ToolGlyphs.bmp", "fifo", "" },
-    { "ToolGlyphs.bmp", "device", "" },
-    { "ToolGlyphs.bmp", "folder", "" },
-    { "ToolGlyphs.bmp", "huge", "" },
+    { "store", "fifo", kStoreFailure }, { "store", "device", kStoreFailure }, { "store", "folder", kStoreFailure },
+    { "store", "huge", kStoreFailure }, { "store", "malformed", kStoreFailure }, { "user store", "fifo", "" },
+    { "user store", "device", "" }, { "Tips.dat", "fifo", "Tips.dat" }, { "Tips.dat", "device", "Tips.dat" },
+    { "Tips.dat", "folder", "Tips.dat" }, { "Tips.dat", "huge", "Tips.dat" }, { "Corvana.bmp", "fifo", "Corvana.bmp" },
+    { "Corvana.bmp", "device", "Corvana.bmp" }, { "Corvana.bmp", "folder", "Corvana.bmp" },
+    { "Corvana.bmp", "huge", "Corvana.bmp" }, { "ToolGlyphs.bmp", "fifo", "" }, { "ToolGlyphs.bmp", "device", "" },
+    { "ToolGlyphs.bmp", "folder", "" }, { "ToolGlyphs.bmp", "huge", "" },
 };
 
 void plant(const std::string& path, const std::string& kind)

@@ -4,37 +4,25 @@
 #include "tests/editor/MainWindowFixture.h"
 
 #include "generators/PageSkeleton.h"
-#include "platform/Messages.h"
-#include <filesystem>
-#include <functional>
 #include "platform/StrUtils.h"
 
-namespace {
+#include <filesystem>
 
-const std::string kUpperSkeleton =
+static const std::string kUpperSkeleton =
     "<HTML>\n<HEAD>\n<TITLE>Place your title here</TITLE>\n</HEAD>\n<BODY>\n\n\n</BODY>\n</HTML>\n\n\n<!---Made with Corvana--->";
-
-}
 
 TEST_F(MainWindowTest, FirstStartShowsTheUpperCaseSkeletonWithTheCaretInTheBody)
 {
     Start();
-    EXPECT_EQ(Form1->Caption(), "Corvana");
-    EXPECT_EQ(Form1->Edit4->Text(), "Upercase");
-    EXPECT_EQ(Form1->RichEdit1->Text(), kUpperSkeleton);
-    EXPECT_FALSE(Form1->RichEdit1->Modified());
-    EXPECT_EQ(Form1->RichEdit1->SelStart(), int(kUpperSkeleton.find("<BODY>\n") + 7));
-    EXPECT_EQ(Form1->RichEdit1->SelLength(), 0);
-    EXPECT_EQ(Form1->Edit1->Text(), "Untitled");
-    EXPECT_EQ(Form1->StatusBar1->SimpleText(), "Welcome to Corvana");
-    EXPECT_FALSE(Form1->ToolbarButton977->Enabled());
+    EXPECT_EQ(std::tuple(Form1->Caption(), Form1->Edit4->Text(), Form1->StatusBar1->SimpleText()),
+        std::tuple("Corvana", "Upercase", "Welcome to Corvana"));
+    EXPECT_EQ(EditorState(), (PageState { kUpperSkeleton, int(kUpperSkeleton.find("<BODY>\n") + 7), 0 }));
+    EXPECT_EQ(Document(), (DocumentState { "Untitled", false, false }));
 
     // The marker comment is grey, the text before it is not.
-    Form1->RichEdit1->SetSelStart(int(kUpperSkeleton.rfind("<!---")));
-    Form1->RichEdit1->SetSelLength(3);
+    Select(int(kUpperSkeleton.rfind("<!---")), 3);
     EXPECT_EQ(Form1->RichEdit1->SelColor(), clGray);
-    Form1->RichEdit1->SetSelStart(0);
-    Form1->RichEdit1->SetSelLength(3);
+    Select(0, 3);
     EXPECT_NE(Form1->RichEdit1->SelColor(), clGray);
     EXPECT_TRUE(Errors.empty());
 }
@@ -50,12 +38,10 @@ TEST_F(MainWindowTest, LowerCaseSettingGivesTheLowerCaseSkeleton)
 {
     SetSetting("Upercase", "No");
     Start();
-    EXPECT_EQ(Form1->Edit4->Text(), "Lowercase");
-    EXPECT_TRUE(Form1->itaPopupButton2->Down());
-    std::string text = Form1->RichEdit1->Text();
-    EXPECT_EQ(text, PageSkeleton(false, "Place your title here"));
-    EXPECT_EQ(Form1->RichEdit1->SelStart(), int(text.find("<body>\n") + 7));
-    EXPECT_FALSE(Form1->RichEdit1->Modified());
+    EXPECT_EQ(std::tuple(Form1->Edit4->Text(), Form1->itaPopupButton2->Down(), Form1->RichEdit1->Modified()),
+        std::tuple("Lowercase", true, false));
+    const std::string skeleton = PageSkeleton(false, "Place your title here");
+    EXPECT_EQ(EditorState(), (PageState { skeleton, int(skeleton.find("<body>\n") + 7), 0 }));
 }
 
 TEST_F(MainWindowTest, OnlyExactlyNoSelectsLowerCase)
@@ -72,17 +58,15 @@ TEST_F(MainWindowTest, PanelSettingOneHidesThePanelAnyOtherNumberShowsIt)
     SetSetting("Panel", 1);
     Start();
     Form1->FormResize(Form1);
-    EXPECT_FALSE(Form1->Panel3->Visible());
-    EXPECT_EQ(Form1->RichEdit1->Align(), alClient);
-    EXPECT_FALSE(Form1->itaPopupButton1->Down());
+    EXPECT_EQ(std::tuple(Form1->Panel3->Visible(), Form1->RichEdit1->Align(), Form1->itaPopupButton1->Down()),
+        std::tuple(false, alClient, false));
 
     for (int value : { 0, 2, 7 }) {
         SetSetting("Panel", value);
         Start();
         Form1->FormResize(Form1);
-        EXPECT_TRUE(Form1->Panel3->Visible()) << value;
-        EXPECT_EQ(Form1->RichEdit1->Width(), Form1->Width() - 217) << value;
-        EXPECT_TRUE(Form1->itaPopupButton1->Down());
+        EXPECT_EQ(std::tuple(Form1->Panel3->Visible(), Form1->RichEdit1->Width(), Form1->itaPopupButton1->Down()),
+            std::tuple(true, Form1->Width() - 217, true)) << value;
     }
 }
 
@@ -92,17 +76,14 @@ TEST_F(MainWindowTest, ToolbarsTakeTheWindowWidthOnResize)
     Form1->SetBounds(0, 0, 700, 500);
     ProcessPostedMessages();
     Form1->FormResize(Form1);
-    for (TitaToolBar* bar : { Form1->MainMenu, Form1->Standard, Form1->Toolbar1 }) {
-        EXPECT_EQ(bar->Width(), Form1->Width() - 8);
-        EXPECT_EQ(bar->Left(), 0);
-    }
+    for (TitaToolBar* bar : { Form1->MainMenu, Form1->Standard, Form1->Toolbar1 })
+        EXPECT_EQ(std::tuple(bar->Width(), bar->Left()), std::tuple(Form1->Width() - 8, 0)) << bar->Name;
 }
 
 TEST_F(MainWindowTest, StartUpTipIsShownOnceWhenNotSwitchedOff)
 {
     Start(/*tip=*/true);
-    EXPECT_EQ(ModalShowings, 1);
-    EXPECT_EQ(Form1->Label6->Caption(), "Orvelins");
+    EXPECT_EQ(std::tuple(ModalShowings, Form1->Label6->Caption()), std::tuple(1, "Orvelins"));
     Form1->FormResize(Form1);
     Form1->FormResize(Form1);
     EXPECT_EQ(ModalShowings, 1);
@@ -118,32 +99,24 @@ TEST_F(MainWindowTest, NoSettingsKeyCreatesItOnFirstAccess)
 
 TEST_F(MainWindowTest, ASettingOfTheWrongTypeIsShownOnceAndReadsAsAbsent)
 {
-    struct Case {
-        const char* name;
-        std::function<void()> store;
+    const std::pair<std::string, std::function<void()>> cases[] = {
+        { "Upercase", [] { SetSetting("Upercase", 5); } }, { "Panel", [] { SetSetting("Panel", "1"); } },
+        { "Tip", [] { SetSetting("Tip", 0); } },
     };
-    const Case cases[] = {
-        { "Upercase", [this] { SetSetting("Upercase", 5); } },
-        { "Panel", [this] { SetSetting("Panel", "1"); } },
-        { "Tip", [this] { SetSetting("Tip", 0); } },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, store] : cases) {
+        SCOPED_TRACE(name);
         Errors.clear();
         TRegistry reg;
         reg.RootKey = HKEY_LOCAL_MACHINE;
         reg.DeleteKey("Software\\Corvana");
-        c.store();
-        Start(/*tip=*/std::string(c.name) == "Tip");
-        ASSERT_EQ(Errors.size(), 1u);
-        EXPECT_EQ(Errors[0], "Invalid data type for '" + std::string(c.name) + "'");
+        store();
+        Start(/*tip=*/name == "Tip");
+        EXPECT_EQ(Errors, std::vector { "Invalid data type for '" + name + "'" });
 
-        // The window is complete: upper case, logo, side panel, laid out.
-        EXPECT_EQ(Form1->Edit4->Text(), "Upercase");
-        EXPECT_FALSE(Form1->Image2->Empty());
-        EXPECT_TRUE(Form1->Panel3->Visible());
-        EXPECT_EQ(Form1->RichEdit1->Width(), Form1->Width() - 217);
-        // Typed text goes into the body.
+        // The window is complete: upper case, logo, side panel, laid out;
+        // typed text goes into the body.
+        EXPECT_EQ(std::tuple(Form1->Edit4->Text(), Form1->Image2->Empty(), Form1->Panel3->Visible(), Form1->RichEdit1->Width()),
+            std::tuple("Upercase", false, true, Form1->Width() - 217));
         EXPECT_EQ(Form1->RichEdit1->SelStart(), int(kUpperSkeleton.find("<BODY>\n") + 7));
         PressKey(Qt::Key_X);
         EXPECT_NE(Form1->RichEdit1->Text().find("<BODY>\nx\n"), std::string::npos);
@@ -160,8 +133,7 @@ TEST_F(MainWindowTest, ClosingWithoutChangesAsksNothing)
     Start();
     bool canClose = false;
     Form1->FormCloseQuery(Form1, canClose);
-    EXPECT_TRUE(canClose);
-    EXPECT_TRUE(Questions.empty());
+    EXPECT_EQ(std::tuple(canClose, Questions.size()), std::tuple(true, 0u));
 }
 
 TEST_F(MainWindowTest, ClosingWithChangesAsksAndFollowsTheAnswer)
@@ -172,28 +144,23 @@ TEST_F(MainWindowTest, ClosingWithChangesAsksAndFollowsTheAnswer)
     Answers = { mrCancel };
     bool canClose = true;
     Form1->FormCloseQuery(Form1, canClose);
-    EXPECT_FALSE(canClose);
-    ASSERT_EQ(Questions.size(), 1u);
-    EXPECT_EQ(Questions[0].Text, "Do you want to save the changes?");
-    EXPECT_EQ(Questions[0].Buttons, mbYesNoCancel);
+    ASSERT_EQ(std::tuple(canClose, Questions.size()), std::tuple(false, 1u));
+    EXPECT_EQ(std::tuple(Questions[0].Text, Questions[0].Buttons), std::tuple("Do you want to save the changes?", mbYesNoCancel));
 
     // Yes on an "Untitled" page asks for a name; cancelling that keeps all.
     Answers = { mrYes };
     canClose = true;
     Form1->FormCloseQuery(Form1, canClose);
-    EXPECT_FALSE(canClose);
-    EXPECT_EQ(FileDialogTitles.size(), 1u);
-    EXPECT_TRUE(Form1->RichEdit1->Modified());
-    EXPECT_EQ(Form1->Edit1->Text(), "Untitled");
+    EXPECT_EQ(std::tuple(canClose, FileDialogTitles.size(), Form1->RichEdit1->Modified(), Form1->Edit1->Text()),
+        std::tuple(false, 1u, true, "Untitled"));
 
     // Yes with a name saves and still keeps the window open; the next close
     // finds nothing to save.
     Answers = { mrYes };
     FileChoices = { Dir.File("page.htm") };
     Form1->FormCloseQuery(Form1, canClose);
-    EXPECT_FALSE(canClose);
-    EXPECT_FALSE(Form1->RichEdit1->Modified());
-    EXPECT_TRUE(FileExists(Dir.File("page.htm")));
+    EXPECT_EQ(std::tuple(canClose, Form1->RichEdit1->Modified(), FileExists(Dir.File("page.htm"))),
+        std::tuple(false, false, true));
     Form1->FormCloseQuery(Form1, canClose);
     EXPECT_TRUE(canClose);
 
@@ -209,8 +176,7 @@ TEST_F(MainWindowTest, ExitAsksLikeClosingAndEndsOnlyWhenAllowed)
     Form1->RichEdit1->SetSelText("unsaved");
     Answers = { mrCancel };
     Form1->Exit1Click(Form1);
-    EXPECT_EQ(Questions.size(), 1u);
-    EXPECT_FALSE(Application->Terminated());
+    EXPECT_EQ(std::tuple(Questions.size(), Application->Terminated()), std::tuple(1u, false));
 
     Answers = { mrNo };
     Form1->Exit1Click(Form1);
@@ -232,8 +198,6 @@ TEST_F(MainWindowTest, ACorruptSettingsStoreReadsAsEmptyAndIsNotOverwritten)
         f->SetModalResult(mrCancel);
     };
     MakeWindows();
-    EXPECT_EQ(Form1->Edit4->Text(), "Upercase");
-    EXPECT_TRUE(Form1->Panel3->Visible());
-    EXPECT_EQ(ModalShowings, 1) << "the tip shows as with no settings at all";
-    EXPECT_EQ(ReadFileBytes(file), garbage);
+    EXPECT_EQ(std::tuple(Form1->Edit4->Text(), Form1->Panel3->Visible(), ModalShowings, ReadFileBytes(file)),
+        std::tuple("Upercase", true, 1, garbage)) << "the tip shows as with no settings at all";
 }

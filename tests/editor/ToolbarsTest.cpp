@@ -5,9 +5,6 @@
 
 #include "tests/editor/MainWindowFixture.h"
 
-#include "platform/AppHooks.h"
-#include "platform/FormBuilder.h"
-#include "platform/Messages.h"
 #include "widgets/flpfrm97.h"
 #include "widgets/ita_common.h"
 
@@ -51,16 +48,12 @@ TEST_F(MainWindowTest, AHiddenBarStaysHiddenWhenAnotherIsDraggedAcrossItsRow)
     SetMenuRunner(nullptr);
     ASSERT_FALSE(Form1->Standard->Visible());
     // The menu bar's grip, down past the middle of the "No Name" row below.
-    TTBDragBox* grip = Form1->MainMenu->DragBox();
-    DragMouse(grip->Widget(), { 5, 5 }, { screenPoint(Form1->MainMenu, 5, 22 + 14) });
+    DragMouse(Form1->MainMenu->DragBox()->Widget(), { 5, 5 }, { screenPoint(Form1->MainMenu, 5, 22 + 14) });
     ProcessPostedMessages();
     for (TitaToolBar* bar : { Form1->MainMenu, Form1->Toolbar1 })
         bar->Repaint();
-    EXPECT_FALSE(Form1->Standard->Visible());
-    EXPECT_EQ(stored(Form1->Standard, "isVisible"), "0");
-    EXPECT_EQ(Form1->Toolbar1->Top(), 0);
-    EXPECT_EQ(Form1->MainMenu->Top(), 26);
-    EXPECT_EQ(Form1->itaDock1->Height(), 48);
+    EXPECT_EQ(std::tuple(Form1->Standard->Visible(), stored(Form1->Standard, "isVisible")), std::tuple(false, "0"));
+    EXPECT_EQ(std::tuple(Form1->Toolbar1->Top(), Form1->MainMenu->Top(), Form1->itaDock1->Height()), std::tuple(0, 26, 48));
 }
 
 TEST_F(MainWindowTest, ABarDraggedOffFloatsAsWideAsItsButtonsAndComesBackThereAtTheNextStart)
@@ -79,22 +72,20 @@ TEST_F(MainWindowTest, ABarDraggedOffFloatsAsWideAsItsButtonsAndComesBackThereAt
     for (int i = 0; i < bar->ControlCount(); ++i)
         if (bar->Controls(i)->Visible())
             right = std::max(right, bar->Controls(i)->Left() + bar->Controls(i)->Width());
-    EXPECT_EQ(window->ClientWidth(), right + 1) << "the last button ends at the window's edge";
-    EXPECT_EQ(bar->Width(), window->ClientWidth());
+    EXPECT_EQ(std::tuple(window->ClientWidth(), bar->Width()), std::tuple(right + 1, window->ClientWidth()))
+        << "the last button ends at the window's edge";
 
     // The main window's resize stretches the docked bars only.
     const int floatingWidth = window->Width();
     Form1->SetWindowState(wsNormal);
     Form1->SetBounds(0, 0, 700, 500);
     ProcessPostedMessages();
-    EXPECT_EQ(Form1->MainMenu->Width(), 700 - 8);
-    EXPECT_EQ(window->Width(), floatingWidth);
-    EXPECT_EQ(bar->Width(), window->ClientWidth());
+    EXPECT_EQ(std::tuple(Form1->MainMenu->Width(), window->Width(), bar->Width()),
+        std::tuple(700 - 8, floatingWidth, window->ClientWidth()));
 
     // Its title dragged until the window hangs past the screen's right edge.
-    const QPoint grab = screenPoint(window, 30, 10);
     const QPoint to(screen.right() - 60, screen.top() + 200);
-    DragMouse(window->Widget(), { 30, 10 }, { grab + QPoint(5, 5), to });
+    DragMouse(window->Widget(), { 30, 10 }, { screenPoint(window, 30, 10) + QPoint(5, 5), to });
     ProcessPostedMessages();
     const int left = window->Left(), top = window->Top();
     ASSERT_EQ(left, to.x() - 30);
@@ -103,8 +94,7 @@ TEST_F(MainWindowTest, ABarDraggedOffFloatsAsWideAsItsButtonsAndComesBackThereAt
     Start();
     ASSERT_TRUE(Form1->Standard->Floating());
     window = Form1->Standard->FloatingWindow();
-    EXPECT_EQ(window->Left(), left);
-    EXPECT_EQ(window->Top(), top);
+    EXPECT_EQ(std::tuple(window->Left(), window->Top()), std::tuple(left, top));
 
     // It goes back above the main window whenever that one is activated,
     // with or without a window manager to keep it there.
@@ -126,20 +116,16 @@ TEST_F(MainWindowTest, TheTogglesShowTheirCellsOfTheFirstGlyphStripAndTheAboutBo
     TitaGlyphs* strip = FindComponentAs<TitaGlyphs>(Form1, "itaGlyphs1");
     for (const char* name : { "itaGlyphs1", "itaGlyphs2" }) {
         TitaGlyphs* glyphs = FindComponentAs<TitaGlyphs>(Form1, name);
-        EXPECT_EQ(glyphs->Cols, 8) << name;
-        EXPECT_EQ(glyphs->Width(), 16) << name;
+        EXPECT_EQ(std::tuple(glyphs->Cols, glyphs->Width()), std::tuple(8, 16)) << name;
     }
-    struct Case {
-        TitaPopupButton* toggle;
-        int cell, other;
-    } cases[] = { { Form1->itaPopupButton1, 0, 1 }, { Form1->itaPopupButton2, 1, 0 } };
-    for (const Case& c : cases) {
-        const QImage shown = c.toggle->Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        EXPECT_TRUE(showsCell(shown, strip->GetCell(c.cell).Image().convertToFormat(QImage::Format_RGB32))) << c.toggle->Name;
-        EXPECT_FALSE(showsCell(shown, strip->GetCell(c.other).Image().convertToFormat(QImage::Format_RGB32))) << c.toggle->Name;
+    // Each toggle, the cell it shows and the other's.
+    const std::tuple<TitaPopupButton*, int, int> cases[] = { { Form1->itaPopupButton1, 0, 1 }, { Form1->itaPopupButton2, 1, 0 } };
+    for (const auto& [toggle, cell, other] : cases) {
+        const QImage shown = toggle->Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        auto shows = [&](int n) { return showsCell(shown, strip->GetCell(n).Image().convertToFormat(QImage::Format_RGB32)); };
+        EXPECT_EQ(std::tuple(shows(cell), shows(other)), std::tuple(true, false)) << toggle->Name;
     }
     TForm4 about(nullptr);
     TitaSpeedButton* hidden = FindComponentAs<TitaSpeedButton>(&about, "itaSpeedButton1");
-    EXPECT_FALSE(hidden->Visible());
-    EXPECT_TRUE(hidden->Flat());
+    EXPECT_EQ(std::tuple(hidden->Visible(), hidden->Flat()), std::tuple(false, true));
 }

@@ -4,17 +4,17 @@
 
 #include "tests/editor/MainWindowFixture.h"
 
-#include "platform/AppHooks.h"
-#include "platform/FormBuilder.h"
-#include "platform/Messages.h"
 #include "widgets/flpfrm97.h"
 #include "widgets/ita_common.h"
-
-#include <QWidget>
 
 namespace {
 
 bool checked(const char* name) { return FindComponentAs<TMenuItem>(Form1, name)->Checked; }
+
+void clickToggle(TControl* toggle) { ClickAt(toggle->Widget(), { 5, 5 }); }
+
+// The side panel as the window shows it: whether it is there, and its button.
+auto panel() { return std::tuple(Form1->Panel3->Visible(), Form1->itaPopupButton1->Down()); }
 
 }  // namespace
 
@@ -22,32 +22,24 @@ TEST_F(MainWindowTest, ThePanelToggleWritesPanelAndPutsTheEditorBesideThePanelAt
 {
     Start();
     Form1->FormResize(Form1);
-    ClickAt(Form1->itaPopupButton1->Widget(), { 5, 5 });
-    EXPECT_EQ(StoredInteger("Panel"), 1);
-    EXPECT_FALSE(Form1->Panel3->Visible());
-    EXPECT_EQ(Form1->RichEdit1->Align(), alClient);
-    EXPECT_FALSE(Form1->itaPopupButton1->Down());
-    ClickAt(Form1->itaPopupButton1->Widget(), { 5, 5 });
-    EXPECT_EQ(StoredInteger("Panel"), 2);
-    EXPECT_TRUE(Form1->Panel3->Visible());
-    EXPECT_TRUE(Form1->itaPopupButton1->Down());
-    EXPECT_EQ(Form1->RichEdit1->Width(), Form1->ClientWidth() - 209);
-    EXPECT_EQ(Form1->RichEdit1->Left(), 209);
+    clickToggle(Form1->itaPopupButton1);
+    EXPECT_EQ(std::tuple(StoredInteger("Panel"), panel(), Form1->RichEdit1->Align()),
+        std::tuple(1, std::tuple(false, false), alClient));
+    clickToggle(Form1->itaPopupButton1);
+    EXPECT_EQ(std::tuple(StoredInteger("Panel"), panel(), Form1->RichEdit1->Width(), Form1->RichEdit1->Left()),
+        std::tuple(2, std::tuple(true, true), Form1->ClientWidth() - 209, 209));
 }
 
 TEST_F(MainWindowTest, TheTagCaseToggleTwiceReturnsSettingAndFieldAndLeavesTheText)
 {
     Start();
     const std::string text = Form1->RichEdit1->Text();
-    ClickAt(Form1->itaPopupButton2->Widget(), { 5, 5 });
-    EXPECT_EQ(StoredString("Upercase"), "No");
-    EXPECT_EQ(Form1->Edit4->Text(), "Lowercase");
-    EXPECT_TRUE(Form1->itaPopupButton2->Down());
-    ClickAt(Form1->itaPopupButton2->Widget(), { 5, 5 });
-    EXPECT_EQ(StoredString("Upercase"), "Yes");
-    EXPECT_EQ(Form1->Edit4->Text(), "Upercase");
-    EXPECT_FALSE(Form1->itaPopupButton2->Down());
-    EXPECT_EQ(Form1->RichEdit1->Text(), text);
+    // The tag case as stored, shown and on its toggle.
+    auto tagCase = [this] { return std::tuple(StoredString("Upercase"), Form1->Edit4->Text(), Form1->itaPopupButton2->Down()); };
+    clickToggle(Form1->itaPopupButton2);
+    EXPECT_EQ(tagCase(), std::tuple("No", "Lowercase", true));
+    clickToggle(Form1->itaPopupButton2);
+    EXPECT_EQ(std::tuple(tagCase(), Form1->RichEdit1->Text()), std::tuple(std::tuple("Yes", "Upercase", false), text));
 }
 
 TEST_F(MainWindowTest, TogglesWorkOnAStoreThatCannotBeWrittenWhichIsShownOnceAndKept)
@@ -56,12 +48,11 @@ TEST_F(MainWindowTest, TogglesWorkOnAStoreThatCannotBeWrittenWhichIsShownOnceAnd
     Form1->FormResize(Form1);
     const std::string store = std::string(std::getenv("XDG_CONFIG_HOME")) + "/corvana-registry/HKEY_LOCAL_MACHINE";
     WriteFileBytes(store, "damaged");
-    ClickAt(Form1->itaPopupButton1->Widget(), { 5, 5 });
+    clickToggle(Form1->itaPopupButton1);
     EXPECT_FALSE(Form1->Panel3->Visible());
-    ClickAt(Form1->itaPopupButton2->Widget(), { 5, 5 });
-    EXPECT_EQ(Form1->Edit4->Text(), "Lowercase");
-    EXPECT_EQ(Errors, std::vector<std::string>{ "Failed to set data for 'Panel'" });
-    EXPECT_EQ(ReadFileBytes(store), "damaged");
+    clickToggle(Form1->itaPopupButton2);
+    EXPECT_EQ(std::tuple(Form1->Edit4->Text(), Errors, ReadFileBytes(store)),
+        std::tuple("Lowercase", std::vector<std::string> { "Failed to set data for 'Panel'" }, "damaged"));
 }
 
 TEST_F(MainWindowTest, ToolbarItemsShowAndHideTheirBarWithCheckMarksFollowing)
@@ -69,39 +60,30 @@ TEST_F(MainWindowTest, ToolbarItemsShowAndHideTheirBarWithCheckMarksFollowing)
     Start();
     TMenuChoice chooser;
     SetMenuRunner(&chooser);
-    struct Case {
-        TControl* opener;
-        const char* item;
-        TitaToolBar* bar;
-        const char* mark;
-    } cases[] = {
-        { Form1->itaMenuButton6, "StandardToolbar1", Form1->Standard, "StandardToolbar1" },
-        { Form1->itaMenuButton6, "ButtonToolbar1", Form1->Toolbar1, "ButtonToolbar1" },
-        { Form1->itaMenuButton6, "StandardToolbar1", Form1->Standard, "StandardToolbar1" },
-        { Form1->MainMenu, "MiscToolbar1", Form1->Toolbar1, "MiscToolbar1" },
-        { Form1->RichEdit1, "MainToolbar3", Form1->MainMenu, "MainToolbar3" },
-        { Form1->RichEdit1, "MainToolbar3", Form1->MainMenu, "MainToolbar3" },
+    // The control whose menu opens, the item chosen (it carries the check mark), its bar.
+    const std::tuple<TControl*, const char*, TitaToolBar*> cases[] = {
+        { Form1->itaMenuButton6, "StandardToolbar1", Form1->Standard },
+        { Form1->itaMenuButton6, "ButtonToolbar1", Form1->Toolbar1 },
+        { Form1->itaMenuButton6, "StandardToolbar1", Form1->Standard }, { Form1->MainMenu, "MiscToolbar1", Form1->Toolbar1 },
+        { Form1->RichEdit1, "MainToolbar3", Form1->MainMenu }, { Form1->RichEdit1, "MainToolbar3", Form1->MainMenu },
     };
-    for (const Case& c : cases) {
-        bool before = c.bar->Visible();
-        chooser.item = c.item;
-        if (c.opener == Form1->itaMenuButton6)
-            ClickAt(c.opener->Widget(), { 5, 5 });
+    for (const auto& [opener, item, bar] : cases) {
+        bool before = bar->Visible();
+        chooser.item = item;
+        if (opener == Form1->itaMenuButton6)
+            clickToggle(opener);
         else
-            c.opener->PopupMenu()->Popup(0, 0);
-        EXPECT_EQ(c.bar->Visible(), !before) << c.item;
-        c.bar->Repaint();  // a shown bar stores itself as it paints
-        EXPECT_EQ(ReadRegString("ToolBar\\" + c.bar->Caption(), "isVisible", "?"), before ? "0" : "1") << c.item;
-        EXPECT_EQ(checked(c.mark), before) << "checked as the menu opened: " << c.item;
+            opener->PopupMenu()->Popup(0, 0);
+        EXPECT_EQ(bar->Visible(), !before) << item;
+        bar->Repaint();  // a shown bar stores itself as it paints
+        EXPECT_EQ(std::tuple(ReadRegString("ToolBar\\" + bar->Caption(), "isVisible", "?"), checked(item)),
+            std::tuple(before ? "0" : "1", before)) << "stored, and checked as the menu opened: " << item;
     }
-    EXPECT_FALSE(Form1->itaMenuButton6->Down());
-    EXPECT_EQ(Form1->itaDock1->Height(), 74);
+    EXPECT_EQ(std::tuple(Form1->itaMenuButton6->Down(), Form1->itaDock1->Height()), std::tuple(false, 74));
     // The panel item of the View menu flips the panel and its button.
     chooser.item = "ShowHidePanel1";
-    ClickAt(Form1->itaMenuButton6->Widget(), { 5, 5 });
-    EXPECT_FALSE(Form1->Panel3->Visible());
-    EXPECT_FALSE(Form1->itaPopupButton1->Down());
-    EXPECT_TRUE(checked("ShowHidePanel1"));
+    clickToggle(Form1->itaMenuButton6);
+    EXPECT_EQ(std::tuple(panel(), checked("ShowHidePanel1")), std::tuple(std::tuple(false, false), true));
     SetMenuRunner(nullptr);
 }
 
@@ -113,8 +95,7 @@ TEST_F(MainWindowTest, TheMenuBarMadeFloatingTakesTheWindowWidth)
     Form1->MainMenu->MouseUp(mbLeft, 0, 5, 300);
     ProcessPostedMessages();
     ASSERT_TRUE(Form1->MainMenu->Floating());
-    EXPECT_EQ(Form1->MainMenu->Width(), Form1->Width() - 8);
-    EXPECT_EQ(Form1->MainMenu->FloatingWindow()->ClientWidth(), Form1->MainMenu->Width());
-    EXPECT_EQ(Form1->MainMenu->Left(), 0);
+    EXPECT_EQ(std::tuple(Form1->MainMenu->Width(), Form1->MainMenu->FloatingWindow()->ClientWidth(), Form1->MainMenu->Left()),
+        std::tuple(Form1->Width() - 8, Form1->MainMenu->Width(), 0));
     EXPECT_EQ(Form1->itaDock1->Height(), 52);
 }

@@ -5,7 +5,6 @@
 #include "tests/editor/AllWindowsFixture.h"
 
 #include "platform/Graphics.h"
-#include "platform/Messages.h"
 #include "platform/SysColors.h"
 
 #include <QFontInfo>
@@ -15,22 +14,18 @@
 namespace {
 
 // The captions a page control shows whole, and whether it offers arrows.
-struct TabsShown {
+std::tuple<std::vector<std::string>, bool> tabsShown(TPageControl* control)
+{
     std::vector<std::string> whole;
     bool arrows = false;
-};
-
-TabsShown tabsShown(TPageControl* control)
-{
-    TabsShown shown;
     auto* bar = control->Widget()->findChild<QTabBar*>();
     const QRect inControl(QPoint(0, 0), control->Widget()->size());
     for (int i = 0; i < bar->count(); ++i)
         if (inControl.contains(QRect(bar->mapTo(control->Widget(), bar->tabRect(i).topLeft()), bar->tabRect(i).size())))
-            shown.whole.push_back(bar->tabText(i).toStdString());
+            whole.push_back(bar->tabText(i).toStdString());
     for (auto* arrow : bar->findChildren<QToolButton*>())
-        shown.arrows = shown.arrows || arrow->isVisible();
-    return shown;
+        arrows = arrows || arrow->isVisible();
+    return { whole, arrows };
 }
 
 // Every visible button below `parent` whose rectangle leaves `client`.
@@ -54,7 +49,7 @@ class WindowLayoutTest : public AllWindowsTest {};
 
 struct DialogCase {
     const char* form;
-    const char* tick;  // a check box ticked first, or nullptr
+    const char* tick = nullptr;  // a check box ticked first
 };
 
 class DialogButtonsTest : public AllWindowsTest, public ::testing::WithParamInterface<DialogCase> {};
@@ -68,18 +63,12 @@ TEST_F(WindowLayoutTest, ThePanelShowsEveryTabAtItsDesignedWidth)
     auto* bar = Form1->PageControl1->Widget()->findChild<QTabBar*>();
     ClickAt(bar, bar->tabRect(2).center());
     ASSERT_EQ(Form1->PageControl1->ActivePage(), Form1->TabSheet3);
-    struct Case {
-        TPageControl* control;
-        std::vector<std::string> tabs;
-    } cases[] = {
+    const std::pair<TPageControl*, std::vector<std::string>> cases[] = {
         { Form1->PageControl1, { "Web Pages", "Link to File", "Insert HTML" } },
         { Form1->PageControl2, { "Normal", "Fonts", "Applets", "Characters" } },
     };
-    for (const Case& c : cases) {
-        TabsShown shown = tabsShown(c.control);
-        EXPECT_EQ(shown.whole, c.tabs);
-        EXPECT_FALSE(shown.arrows) << c.control->Name;
-    }
+    for (const auto& [control, tabs] : cases)
+        EXPECT_EQ(tabsShown(control), std::tuple(tabs, false)) << control->Name;
     // The palettes' pages are in the button face behind their buttons.
     for (TTabSheet* page : { Form1->TabSheet4, Form1->TabSheet5, Form1->TabSheet7, Form1->TabSheet6 }) {
         QImage shot = page->Widget()->grab().toImage();
@@ -105,15 +94,10 @@ TEST_P(DialogButtonsTest, EveryButtonLiesWhollyInsideItsWindow)
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, DialogButtonsTest,
-    ::testing::Values(DialogCase { "Form2", nullptr }, DialogCase { "Form3", nullptr }, DialogCase { "Form4", nullptr },
-        DialogCase { "Form5", nullptr }, DialogCase { "Form6", nullptr }, DialogCase { "Form7", nullptr },
-        DialogCase { "Form8", nullptr }, DialogCase { "Form9", nullptr }, DialogCase { "Form9", "CheckBox1" },
-        DialogCase { "Form10", nullptr }, DialogCase { "Form11", nullptr }, DialogCase { "Form12", nullptr },
-        DialogCase { "Form13", nullptr }, DialogCase { "Form14", nullptr }, DialogCase { "Form17", nullptr },
-        DialogCase { "Form18", nullptr }, DialogCase { "Form19", nullptr }, DialogCase { "Form20", nullptr },
-        DialogCase { "Form21", nullptr }, DialogCase { "Form22", nullptr }, DialogCase { "Form23", nullptr },
-        DialogCase { "Form24", nullptr }, DialogCase { "Form25", nullptr }, DialogCase { "Form26", nullptr },
-        DialogCase { "Form27", nullptr }, DialogCase { "Form28", nullptr }),
+    ::testing::ValuesIn(std::vector<DialogCase> { { "Form2" }, { "Form3" }, { "Form4" }, { "Form5" }, { "Form6" }, { "Form7" },
+        { "Form8" }, { "Form9" }, { "Form9", "CheckBox1" }, { "Form10" }, { "Form11" }, { "Form12" }, { "Form13" }, { "Form14" },
+        { "Form17" }, { "Form18" }, { "Form19" }, { "Form20" }, { "Form21" }, { "Form22" }, { "Form23" }, { "Form24" },
+        { "Form25" }, { "Form26" }, { "Form27" }, { "Form28" } }),
     [](const auto& info) { return std::string(info.param.form) + (info.param.tick ? "Ticked" : ""); });
 
 TEST_F(WindowLayoutTest, PageTransferGrowsWhereItWasCentred)
