@@ -95,7 +95,7 @@ TEST_F(ScriptBlockDialogsTest, MapNameWritesTheSkeletonInTheTagCase)
 
 TEST_F(ScriptBlockDialogsTest, ScriptWritesOnlyTheAttributesGiven)
 {
-    PageWindow->Edit4->SetText("Upercase");
+    // The page's tags are upper case as the window opens.
     EXPECT_EQ(Written<TForm24>([](TForm24* d) { d->ComboBox1->SetItemIndex(4); }, &TForm24::Button1),  // VBScript
         "<SCRIPT LANGUAGE=\"VBScript\">\n</SCRIPT>\n");
 
