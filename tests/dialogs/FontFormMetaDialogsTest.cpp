@@ -9,18 +9,7 @@
 
 #include <set>
 
-namespace {
-
-class FontFormMetaTest : public DialogsTest<TForm19, TForm20, TForm23> {
-protected:
-    void TearDown() override
-    {
-        SetScreenFontsSource(nullptr);
-        ElementDialogTest::TearDown();
-    }
-};
-
-}
+using FontFormMetaTest = DialogsTest<TForm19, TForm20, TForm23>;
 
 TEST_F(FontFormMetaTest, FontLeavesTheCaretBetweenItsTags)
 {
@@ -41,6 +30,8 @@ TEST_F(FontFormMetaTest, FontFacesAreTheSystemsOnEveryOpening)
 {
     // The system's own faces, then those of two other sources.
     const std::vector<std::vector<std::string>> sources = { ScreenFonts(), { "Alpha", "Beta" }, { "Gamma" } };
+    // The system's faces come back whatever becomes of the test.
+    struct SystemFaces { ~SystemFaces() { SetScreenFontsSource(nullptr); } } systemFaces;
     for (std::size_t i = 0; i < sources.size(); ++i) {
         if (i)
             SetScreenFontsSource([faces = sources[i]] { return faces; });
@@ -55,10 +46,9 @@ TEST_F(FontFormMetaTest, FontFacesAreTheSystemsOnEveryOpening)
 TEST_F(FontFormMetaTest, FontListsEachFamilyOnceByTheNameAPageAsksFor)
 {
     // A family that two foundries make is the one the pick is made from.
-    QString shared;
-    for (const QString& family : QFontDatabase::families())
-        if (family.contains(QLatin1String(" [")) && shared.isEmpty())
-            shared = family.left(family.indexOf(QLatin1String(" [")));
+    const QStringList families = QFontDatabase::families();
+    auto byTwo = std::ranges::find_if(families, [](const QString& family) { return family.contains(QLatin1String(" [")); });
+    const QString shared = byTwo == families.end() ? QString() : byTwo->left(byTwo->indexOf(QLatin1String(" [")));
     std::vector<std::string> items;
     TInserted picked = Use<TForm19>([&](TForm19* d) {
         items = ListItems(d->ComboBox1);

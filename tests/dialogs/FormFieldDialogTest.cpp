@@ -51,11 +51,8 @@ TEST_F(FormFieldDialogTest, TheTypeDecidesWhatIsUsableAndHowItIsLabelled)
     };
     for (const auto& look : looks)
         Use<TForm21>([&](TForm21* d) {
-            const char* type = std::get<0>(look);
-            if (type == std::string("Anything"))
-                Retype(d->ComboBox1, type);
-            else
-                PickWithArrows(d->ComboBox1, type);
+            const std::string type = std::get<0>(look);
+            type == "Anything" ? Retype(d->ComboBox1, type) : PickWithArrows(d->ComboBox1, type);
             EXPECT_EQ(std::tuple(type, d->Edit2->Enabled(), d->Edit3->Enabled() && d->UpDown1->Enabled(),
                           d->Edit4->Enabled() && d->UpDown2->Enabled(), d->Label4->Caption(), d->Label5->Caption()), look);
         }, &TForm21::Button2);

@@ -30,9 +30,9 @@ TEST_F(ImageDialogTest, DefaultsWriteSourceBorderAndEmptyAltAtTheCaret)
     int caret = PageWindow->RichEdit1->SelStart();
     std::string before = PageWindow->RichEdit1->Text();
     std::string inserted = InsertImage([](TForm5* d) { d->Edit1->SetText("a.gif"); });
-    EXPECT_EQ(std::tuple(StillOpen, inserted), std::tuple(false, "<IMG SRC=\"a.gif\" BORDER=0 ALT=\"\">"));
+    EXPECT_EQ(std::tuple(StillOpen, inserted, PageWindow->RichEdit1->SelLength(), Errors.size(), Questions.size()),
+        std::tuple(false, "<IMG SRC=\"a.gif\" BORDER=0 ALT=\"\">", 0, 0u, 0u));
     EXPECT_EQ(PageWindow->RichEdit1->Text(), before.substr(0, std::size_t(caret)) + inserted + before.substr(std::size_t(caret)));
-    EXPECT_EQ(std::tuple(PageWindow->RichEdit1->SelLength(), Errors.size(), Questions.size()), std::tuple(0, 0u, 0u));
 }
 
 TEST_F(ImageDialogTest, EveryAttributeInOrderWithValuesTakenAsTheyStand)
@@ -98,23 +98,18 @@ TEST_F(ImageDialogTest, OkCancelAndTheCloseBoxAllLeaveItReset)
 {
     auto isReset
         = [](TForm5* d) { return Emptied({ d->Edit1, d->Edit2, d->ComboBox1, d->Edit5, d->Edit4 }) && d->Edit3->Text() == "0"; };
-    const std::function<void(TForm5*)> waysOut[] = {
-        [](TForm5* d) { ClickOn(d->Button1); },
-        [](TForm5* d) { ClickOn(d->Button2); },
-        [](TForm5* d) { CloseBox(d); },
-    };
-    for (const auto& wayOut : waysOut) {
+    // OK, Cancel, then the close box.
+    for (int way = 0; way < 3; ++way) {
         Written<TForm5>([&](TForm5* d) {
             EXPECT_TRUE(isReset(d));
             Retype({ { d->Edit1, "a.gif" }, { d->Edit2, "alt" }, { d->Edit3, "7" }, { d->ComboBox1, "LEFT" }, { d->Edit5, "1" },
                 { d->Edit4, "2" } });
-            wayOut(d);
+            way == 2 ? CloseBox(d) : ClickOn(way ? d->Button2 : d->Button1);
         });
         EXPECT_TRUE(isReset(Form5));
     }
     // Only OK wrote anything: one image beside the nine tags of the skeleton.
-    std::string page = PageWindow->RichEdit1->Text();
-    EXPECT_EQ(std::count(page.begin(), page.end(), '<'), 10);
+    EXPECT_EQ(std::ranges::count(PageWindow->RichEdit1->Text(), '<'), 10);
 }
 
 TEST_F(ImageDialogTest, BrowseTakesTheBareFileNameAlsoOfHiddenFiles)

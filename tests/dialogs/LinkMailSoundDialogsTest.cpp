@@ -3,8 +3,6 @@
 
 #include "tests/dialogs/ElementDialogFixture.h"
 
-#include "tests/support/TempDir.h"
-
 using LinkMailSoundTest = DialogsTest<TForm7, TForm8, TForm11>;
 
 TEST_F(LinkMailSoundTest, CreateLinkWaitsInsideTheLinkWithoutADescription)

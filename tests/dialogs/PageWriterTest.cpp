@@ -29,13 +29,11 @@ TEST_F(PageTest, AttributePiecesFollowCaseQuoteAndCondition)
 TEST_F(PageTest, PiecesFormOneRunAndAnEmptyPieceKeepsTheSelection)
 {
     SetPage("ab[sel]cd", 2, 5);
-    PageWindow->Page().InsertPiece("<X");
-    PageWindow->Page().InsertPiece("");
-    PageWindow->Page().InsertPiece(" Y>");
+    for (const char* piece : { "<X", "", " Y>" })
+        PageWindow->Page().InsertPiece(piece);
     EXPECT_EQ(std::tuple(PageWindow->RichEdit1->Text(), PageWindow->RichEdit1->SelStart()), std::tuple("ab<X Y>cd", 7));
 
-    PageWindow->RichEdit1->SetSelStart(0);
-    PageWindow->RichEdit1->SetSelLength(2);
+    SetPage(PageWindow->RichEdit1->Text(), 0, 2);
     PageWindow->Page().InsertPiece("");
     EXPECT_EQ(PageWindow->RichEdit1->Text(), "ab<X Y>cd");
 }
@@ -51,7 +49,6 @@ TEST_F(PageTest, AScratchBlockGoesInOnceEndingWithALineBreak)
         std::tuple("before|<SCRIPT>\nline 1\n</SCRIPT>\nafter", ""));
 
     // Nothing collected: nothing inserted.
-    std::string page = PageWindow->RichEdit1->Text();
     PageWindow->Page().InsertScratch();
-    EXPECT_EQ(PageWindow->RichEdit1->Text(), page);
+    EXPECT_EQ(PageWindow->RichEdit1->Text(), "before|<SCRIPT>\nline 1\n</SCRIPT>\nafter");
 }

@@ -9,9 +9,7 @@ protected:
     // Opens the dialog, lets `answer` act in it, and returns the word left.
     std::string Ask(const std::function<void()>& answer)
     {
-        InModal = [&](TForm*) { answer(); };
-        Form3->ShowModal();
-        InModal = nullptr;
+        Written<TForm3>([&](TForm3*) { answer(); });
         return Form3->Label2->Caption();
     }
     void Pick(int index) { static_cast<QComboBox*>(Form3->ComboBox1->Widget())->setCurrentIndex(index); }
