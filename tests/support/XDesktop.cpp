@@ -1,16 +1,15 @@
 #include "tests/support/XDesktop.h"
 
+#include "tests/support/Loopback.h"
 #include "tests/support/Spawn.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <poll.h>
 #include <sstream>
 #include <string_view>
 #include <sys/wait.h>
@@ -34,16 +33,6 @@ bool onPath(const std::string& program)
     return false;
 }
 
-// Reads up to a line break, or what came within `ms`.
-std::string readLine(int fd, int ms)
-{
-    std::string line;
-    pollfd p { fd, POLLIN, 0 };
-    for (char c = 0; line.find('\n') == std::string::npos && ::poll(&p, 1, ms) > 0 && ::read(fd, &c, 1) == 1;)
-        line += c;
-    return line;
-}
-
 }
 
 XDesktop::XDesktop(bool windowManager)
@@ -61,7 +50,7 @@ XDesktop::XDesktop(bool windowManager)
     const std::string screen = std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
     spawn({ "Xvfb", "-displayfd", std::to_string(kDisplayFd), "-screen", "0", screen, "-nolisten", "tcp" }, {}, fds[1]);
     ::close(fds[1]);
-    std::string number = readLine(fds[0], 10000);
+    std::string number = ReadAll(fds[0], std::size_t(-1), 10000, '\n');
     ::close(fds[0]);
     if (number.empty() || number.back() != '\n') {
         m_broken = "Xvfb gave no display number";
@@ -134,10 +123,7 @@ std::string XDesktop::run(const std::vector<std::string>& argv)
         return {};
     pid_t pid = spawn(argv, {}, -1, fds[1]);
     ::close(fds[1]);
-    std::string out;
-    char buf[4096];
-    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0 || (n < 0 && errno == EINTR);)
-        out.append(buf, std::size_t(std::max<ssize_t>(n, 0)));
+    std::string out = ReadAll(fds[0], std::size_t(-1), 60000);
     ::close(fds[0]);
     if (pid > 0)
         ::waitpid(pid, nullptr, 0);
