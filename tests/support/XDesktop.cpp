@@ -42,16 +42,9 @@ XDesktop::XDesktop(bool windowManager)
             (std::strcmp(tool, "Xvfb") == 0 ? m_missing : m_broken) += std::string(tool) + " is not installed. ";
     if (!m_missing.empty() || !m_broken.empty())
         return;
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0) {
-        m_broken = "no pipe";
-        return;
-    }
     const std::string screen = std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
-    spawn({ "Xvfb", "-displayfd", std::to_string(kDisplayFd), "-screen", "0", screen, "-nolisten", "tcp" }, {}, fds[1]);
-    ::close(fds[1]);
-    std::string number = ReadAll(fds[0], std::size_t(-1), 10000, '\n');
-    ::close(fds[0]);
+    const std::string number =
+        run({ "Xvfb", "-displayfd", std::to_string(kDisplayFd), "-screen", "0", screen, "-nolisten", "tcp" }, true);
     if (number.empty() || number.back() != '\n') {
         m_broken = "Xvfb gave no display number";
         return;
@@ -116,16 +109,17 @@ pid_t XDesktop::spawn(const std::vector<std::string>& argv, const std::vector<st
     return pid;
 }
 
-std::string XDesktop::run(const std::vector<std::string>& argv)
+std::string XDesktop::run(const std::vector<std::string>& argv, bool displayNumber)
 {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0)
         return {};
-    pid_t pid = spawn(argv, {}, -1, fds[1]);
+    pid_t pid = displayNumber ? spawn(argv, {}, fds[1]) : spawn(argv, {}, -1, fds[1]);
     ::close(fds[1]);
-    std::string out = ReadAll(fds[0], std::size_t(-1), 60000);
+    // The display number is one line, and its server stays.
+    std::string out = displayNumber ? ReadAll(fds[0], std::size_t(-1), 10000, '\n') : ReadAll(fds[0], std::size_t(-1), 60000);
     ::close(fds[0]);
-    if (pid > 0)
+    if (pid > 0 && !displayNumber)
         ::waitpid(pid, nullptr, 0);
     return out;
 }
