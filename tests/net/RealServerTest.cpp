@@ -1,5 +1,5 @@
 // Against a real web server on 127.0.0.1 (Python's http.server, started by
-// the test on a port of its choosing).
+// the test).
 
 #include "tests/net/SocketTestSupport.h"
 #include "tests/support/Spawn.h"
@@ -10,19 +10,14 @@
 
 namespace {
 
-// Serves `folder`; Port is 0 when the server did not come up.
+// Serves `folder` on a free port; Port is 0 when the server did not come up.
 struct PythonWebServer {
-    PythonWebServer(const std::string& folder, const std::string& output)
-        : Pid(SpawnProgram({ "/usr/bin/python3", "-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder },
-              output))
+    explicit PythonWebServer(const std::string& folder)
+        : Pid(SpawnProgram({ "/usr/bin/python3", "-m", "http.server", std::to_string(Port), "--bind", "127.0.0.1", "--directory",
+              folder }))
     {
-        // "Serving HTTP on 127.0.0.1 port N (...)"
-        for (int i = 0; Pid > 0 && Port == 0 && i < 200; ++i, ::usleep(50 * 1000)) {
-            std::string said = ReadFileBytes(output);
-            auto at = said.find(" port ");
-            if (at != std::string::npos && said.find('\n', at) != std::string::npos)
-                Port = std::atoi(said.c_str() + at + 6);
-        }
+        if (Pid <= 0 || !WaitForLoopbackPort(Port, Pid))
+            Port = 0;
     }
     ~PythonWebServer()
     {
@@ -30,8 +25,8 @@ struct PythonWebServer {
             ::waitpid(Pid, nullptr, 0);
     }
 
+    int Port = UnusedLoopbackPort();
     const pid_t Pid;
-    int Port = 0;
 };
 
 }
@@ -43,7 +38,7 @@ TEST(RealServer, FetchesADocumentLineByLineThenInBlocks)
     for (int i = 0; body.size() < 300000; ++i)
         body += "line " + std::to_string(i) + "\n";
     WriteFileBytes(folder.File("page.txt"), body);
-    PythonWebServer server(folder.Path(), folder.File("server.out"));
+    PythonWebServer server(folder.Path());
     if (server.Port == 0)
         GTEST_SKIP() << "python3 http.server is not available";
 

@@ -11,9 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -26,21 +28,12 @@ inline void SendAll(int fd, std::string_view bytes)
         bytes.remove_prefix(std::size_t(n));
 }
 
-// Reads until the peer closes (or `limit` bytes, or the time is up).
-inline std::string ReadAll(int fd, std::size_t limit = std::size_t(-1), int timeoutMs = 10000)
+// Milliseconds the step takes.
+inline std::uint64_t Took(const std::function<void()>& step)
 {
-    std::string out;
-    char buf[65536];
-    const std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs);
-    for (pollfd p { fd, POLLIN, 0 }; out.size() < limit && GetTickCount64() < deadline;) {
-        if (::poll(&p, 1, 50) <= 0)
-            continue;
-        ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-        if (n <= 0)
-            break;
-        out.append(buf, std::size_t(n));
-    }
-    return out;
+    const std::uint64_t start = GetTickCount64();
+    step();
+    return GetTickCount64() - start;
 }
 
 // Sends a reset instead of an orderly close.

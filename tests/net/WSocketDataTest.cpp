@@ -3,8 +3,6 @@
 #include "tests/net/SocketTestSupport.h"
 
 #include <atomic>
-#include <chrono>
-#include <thread>
 
 namespace {
 

@@ -3,8 +3,7 @@
 #include "net/Wait.h"
 #include "tests/net/SocketTestSupport.h"
 
-#include <chrono>
-#include <thread>
+#include <optional>
 
 namespace {
 
@@ -45,28 +44,14 @@ protected:
     std::string LineSentLater(const std::string& bytes, int seconds, bool close = false, bool nested = false)
     {
         std::thread later = Later(close ? std::exchange(peer, -1) : peer, bytes, close);
-        std::string line;
-        bool ran = false;
-        auto read = [&] {
-            socket.ReadLine(seconds, line);
-            ran = true;
-        };
+        std::optional<std::string> line;
+        auto read = [&] { socket.ReadLine(seconds, line.emplace()); };
         EXPECT_LT(Took([&] {
-            if (nested)
-                PostCall(read);
-            else
-                read();
-            EXPECT_TRUE(RunUntil([&] { return ran; }, 15000));
+            nested ? PostCall(read) : read();
+            EXPECT_TRUE(RunUntil([&] { return line.has_value(); }, 15000));
             later.join();
         }), 5000u);
-        return line;
-    }
-    // Milliseconds the step takes.
-    static std::uint64_t Took(const std::function<void()>& step)
-    {
-        const std::uint64_t start = GetTickCount64();
-        step();
-        return GetTickCount64() - start;
+        return line.value_or("");
     }
 
     TWait wait { nullptr };

@@ -2,11 +2,25 @@
 
 #include "tests/net/SocketTestSupport.h"
 
+#include <optional>
+
 using Codes = std::vector<int>;
 
-TEST(WSocketSetup, PortTakesDigitsOrAServiceName)
+// A component of the suite's own, its look-up answers in `done` and its
+// errors counted once asked for; a listener for it to connect to.
+class WSocketSetup : public ListenerEnd {
+protected:
+    void SetUp() override { socket.OnDnsLookupDone = [this](TObject*, std::uint16_t error) { done.push_back(error); }; }
+    void CountErrors() { socket.OnError = [this](TObject*) { ++errors; }; }
+
+    std::optional<ProbeSocket> own { std::in_place, nullptr };
+    ProbeSocket& socket = *own;
+    Codes done;
+    int errors = 0;
+};
+
+TEST_F(WSocketSetup, PortTakesDigitsOrAServiceName)
 {
-    ProbeSocket socket(nullptr);
     socket.SetPort("ftp");
     EXPECT_EQ(std::tuple(socket.PortNumber(), socket.Port()), std::tuple(21, "ftp"));
     socket.SetPort(" 8080abc");
@@ -22,17 +36,15 @@ TEST(WSocketSetup, PortTakesDigitsOrAServiceName)
     EXPECT_EQ(ThrownMessage([&] { socket.Connect(); }), "Connect: No Port Specified");
 }
 
-TEST(WSocketSetup, ProtoSelectsTheSocketType)
+TEST_F(WSocketSetup, ProtoSelectsTheSocketType)
 {
-    ProbeSocket socket(nullptr);
     EXPECT_EQ(std::tuple(socket.Proto(), socket.Protocol()), std::tuple("tcp", 6));
     for (auto [proto, protocol, type] :
         { std::tuple("udp", 17, SOCK_DGRAM), std::tuple(" 6", 6, SOCK_STREAM), std::tuple("17x", 17, SOCK_DGRAM) }) {
         socket.SetProto(proto);
         EXPECT_EQ(std::tuple(socket.Protocol(), socket.Type()), std::tuple(protocol, type)) << proto;
     }
-    int errors = 0;
-    socket.OnError = [&](TObject*) { ++errors; };
+    CountErrors();
     socket.SetProto("nonsense");
     EXPECT_EQ(errors, 1);
     socket.SetAddr("127.0.0.1");
@@ -42,13 +54,11 @@ TEST(WSocketSetup, ProtoSelectsTheSocketType)
     EXPECT_EQ(std::tuple(errors, socket.State()), std::tuple(2, wsClosed));
 }
 
-TEST(WSocketSetup, AddrResolvesNamesAndRaisesEvenWithOnError)
+TEST_F(WSocketSetup, AddrResolvesNamesAndRaisesEvenWithOnError)
 {
-    TWSocket socket(nullptr);
     socket.SetAddr(" localhost ");
     EXPECT_EQ(socket.Addr(), " localhost ");
-    int errors = 0;
-    socket.OnError = [&](TObject*) { ++errors; };
+    CountErrors();
     EXPECT_EQ(ThrownMessage([&] { socket.SetAddr("  "); }), "SetAddr: Cannot convert host address '  '");
     EXPECT_EQ(errors, 0);
     socket.SetAddr("255.255.255.255");
@@ -56,48 +66,36 @@ TEST(WSocketSetup, AddrResolvesNamesAndRaisesEvenWithOnError)
     socket.OnError = nullptr;
 }
 
-TEST(WSocketSetup, SettersRefuseWhileOpen)
+TEST_F(WSocketSetup, SettersRefuseWhileOpen)
 {
-    PlainListener listener;
-    TWSocket socket(nullptr);
-    int peer = -1;
     ASSERT_TRUE(ConnectTo(socket, listener, peer));
     EXPECT_EQ(ThrownMessage([&] { socket.SetAddr("10.0.0.1"); }), "Cannot change Addr if not closed");
     EXPECT_EQ(ThrownMessage([&] { socket.SetPort("99"); }), "Cannot change Port if not closed");
     EXPECT_EQ(ThrownMessage([&] { socket.SetProto("udp"); }), "Cannot change Proto if not closed");
     EXPECT_EQ(std::tuple(socket.Addr(), socket.Proto()), std::tuple("127.0.0.1", "tcp"));
     EXPECT_EQ(ThrownMessage([&] { socket.Connect(); }), "Connect: Socket already in use");
-    ::close(peer);
 }
 
-TEST(WSocketSetup, SendFlagsTakeOnlyTheTwoValues)
+TEST_F(WSocketSetup, SendFlagsTakeOnlyTheTwoValues)
 {
-    TWSocket socket(nullptr);
     socket.SetSendFlags(wsSendUrgent);
     EXPECT_EQ(socket.SendFlags(), wsSendUrgent);
     EXPECT_EQ(ThrownMessage([&] { socket.SetSendFlags(TSocketSendFlags(5)); }), "Invalid SendFlags");
     EXPECT_EQ(socket.SendFlags(), wsSendUrgent);
 }
 
-TEST(WSocketSetup, DottedLookupAnswersInsideTheCall)
+TEST_F(WSocketSetup, DottedLookupAnswersInsideTheCall)
 {
-    TWSocket socket(nullptr);
-    Codes done;
-    socket.OnDnsLookupDone = [&](TObject*, std::uint16_t error) { done.push_back(error); };
     socket.DnsLookup("127.0.0.1");
     EXPECT_EQ(std::tuple(done, socket.DnsResult()), std::tuple(Codes { 0 }, "127.0.0.1"));
 
-    int errors = 0;
-    socket.OnError = [&](TObject*) { ++errors; };
+    CountErrors();
     socket.DnsLookup("");
     EXPECT_EQ(std::tuple(errors, done), std::tuple(1, Codes { 0, 10022 }));
 }
 
-TEST(WSocketSetup, NameLookupAnswersFromTheLoop)
+TEST_F(WSocketSetup, NameLookupAnswersFromTheLoop)
 {
-    TWSocket socket(nullptr);
-    Codes done;
-    socket.OnDnsLookupDone = [&](TObject*, std::uint16_t error) { done.push_back(error); };
     socket.DnsLookup("localhost");
     EXPECT_TRUE(done.empty());
     ASSERT_TRUE(RunUntil([&] { return !done.empty(); }));
@@ -106,11 +104,8 @@ TEST(WSocketSetup, NameLookupAnswersFromTheLoop)
     EXPECT_EQ(socket.DnsResultList().front(), "127.0.0.1");
 }
 
-TEST(WSocketSetup, CancelledLookupDropsItsAnswer)
+TEST_F(WSocketSetup, CancelledLookupDropsItsAnswer)
 {
-    TWSocket socket(nullptr);
-    Codes done;
-    socket.OnDnsLookupDone = [&](TObject*, std::uint16_t error) { done.push_back(error); };
     socket.DnsLookup("localhost");
     socket.CancelDnsLookup();
     EXPECT_EQ(done, Codes { 10004 });
@@ -129,8 +124,9 @@ TEST(WSocketSetup, CancelledLookupDropsItsAnswer)
     EXPECT_EQ(done, Codes { 10004 });
 }
 
-TEST(WSocketSetup, LastComponentStopsWinSock)
+TEST_F(WSocketSetup, LastComponentStopsWinSock)
 {
+    own.reset();
     {
         TWSocket a(nullptr), b(nullptr);
         EXPECT_TRUE(winsock::Started());

@@ -27,6 +27,12 @@ void PrintTo(const Note& n, std::ostream* os) { *os << "socket " << n.Socket << 
 // A call's result with the error it left.
 std::pair<int, int> WithError(int result) { return { result, winsock::WSAGetLastError() }; }
 const std::pair<int, int> kWouldBlock { SOCKET_ERROR, WSAEWOULDBLOCK };
+// What one recv of up to `size` bytes returns.
+int Recv(SOCKET s, int size)
+{
+    char buf[64];
+    return winsock::recv(s, buf, size, 0);
+}
 
 // A receiver that writes down what reaches it.
 struct Recorder {
@@ -96,10 +102,9 @@ TEST_F(WinSockNotify, ReadIsAnnouncedAgainOnlyAfterARecv)
     SendAll(peer, "two");
     EXPECT_EQ(CountLater(FD_READ), 1);
     // A recv that leaves data behind re-arms and announces at once.
-    char buf[16];
-    EXPECT_EQ(winsock::recv(s, buf, 2, 0), 2);
+    EXPECT_EQ(Recv(s, 2), 2);
     ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_READ) == 2; }));
-    EXPECT_EQ(winsock::recv(s, buf, 16, 0), 4);
+    EXPECT_EQ(Recv(s, 16), 4);
     EXPECT_EQ(CountLater(FD_READ), 2);
     SendAll(peer, "three");
     ASSERT_TRUE(RunUntil([&] { return recorder.Count(FD_READ) == 3; }));
@@ -114,9 +119,8 @@ TEST_F(WinSockNotify, CloseComesOnceAfterTheDataAndResetsSay10054)
     ASSERT_GE(recorder.Notes.size(), 4u);
     EXPECT_EQ(Notes(recorder.Notes.begin() + 2, recorder.Notes.begin() + 4),
         (Notes { { WPARAM(s), FD_READ, 0 }, { WPARAM(s), FD_CLOSE, 0 } }));
-    char buf[8];
-    EXPECT_EQ(winsock::recv(s, buf, 8, 0), 3);
-    EXPECT_EQ(winsock::recv(s, buf, 8, 0), 0);
+    EXPECT_EQ(Recv(s, 8), 3);
+    EXPECT_EQ(Recv(s, 8), 0);
     EXPECT_EQ(CountLater(FD_CLOSE), 1);
     CloseBoth();
 
@@ -144,8 +148,7 @@ TEST_F(WinSockNotify, AcceptIsAnnouncedAgainOnlyAfterAnAccept)
     SOCKET second = winsock::accept(s, nullptr, nullptr);
     ASSERT_NE(second, INVALID_SOCKET);
     // Accepted sockets never block.
-    char buf[4];
-    EXPECT_EQ(WithError(winsock::recv(second, buf, 4, 0)), kWouldBlock);
+    EXPECT_EQ(WithError(Recv(second, 4)), kWouldBlock);
     EXPECT_EQ(CountLater(FD_ACCEPT), 2);
     // The plain clients close the same way: nothing of theirs is watched.
     for (SOCKET end : { first, second, c1, c2 })
@@ -181,8 +184,7 @@ TEST_F(WinSockNotify, NothingArrivesForAClosedSocketOrAGoneReceiver)
     std::size_t before = recorder.Notes.size();
     // A recv that leaves data re-arms; one round of delivery makes the
     // platform post the next FD_READ, which is then still on its way.
-    char buf[2];
-    ASSERT_EQ(winsock::recv(s, buf, 2, 0), 2);
+    ASSERT_EQ(Recv(s, 2), 2);
     QCoreApplication::sendPostedEvents();
     ASSERT_GT(PendingMessageCount(), 0);
     winsock::closesocket(std::exchange(s, INVALID_SOCKET));

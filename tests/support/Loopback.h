@@ -1,6 +1,6 @@
 #pragma once
-// Ports of 127.0.0.1 for the servers that tests and benchmarks start, and
-// plain blocking ends of connections there.
+// Ports of 127.0.0.1 for the servers that tests and benchmarks start, plain
+// blocking ends of connections there, and what a descriptor gives.
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -83,4 +84,23 @@ inline bool WaitForLoopbackPort(int port, pid_t server = -1)
         }
     }
     return false;
+}
+
+// What comes from a descriptor until its end, `limit` bytes, the byte `stop`
+// or the end of `timeoutMs`.
+inline std::string ReadAll(int fd, std::size_t limit = std::size_t(-1), int timeoutMs = 10000, int stop = -1)
+{
+    std::string out;
+    char buf[65536];
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    auto more = [&] { return out.size() < limit && (stop < 0 || out.find(char(stop)) == std::string::npos); };
+    for (pollfd p { fd, POLLIN, 0 }; more() && std::chrono::steady_clock::now() < deadline;) {
+        if (::poll(&p, 1, 50) <= 0)
+            continue;
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n <= 0)
+            break;
+        out.append(buf, std::size_t(n));
+    }
+    return out;
 }

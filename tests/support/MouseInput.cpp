@@ -17,7 +17,6 @@
 
 #include <functional>
 #include <iterator>
-#include <memory>
 
 namespace {
 
@@ -99,14 +98,13 @@ void EraseAndType(TControl* control, const std::string& text)
 
 void Retype(std::initializer_list<std::pair<TControl*, const char*>> fields)
 {
-    for (auto [control, text] : fields) {
+    for (auto [control, text] : fields)
         if (auto* box = dynamic_cast<TComboBox*>(control))
             Retype(box, text);
         else if (auto* edit = dynamic_cast<TEdit*>(control))
             Retype(edit, text);
         else
             ADD_FAILURE() << control->Name << " takes no typed text";
-    }
 }
 
 void PickWithArrows(TComboBox* box, const std::string& item)
@@ -193,15 +191,12 @@ void SendMouse(QWidget* w, QEvent::Type type, int x, int y, Qt::MouseButton butt
 {
     QPointF local(x, y), global = QPointF(w->mapToGlobal(QPoint(x, y)));
     Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    std::unique_ptr<QEvent> e;
     if (type == QEvent::Enter)
-        e = std::make_unique<QEnterEvent>(local, local, global);
+        sendTo(w, QEnterEvent(local, local, global));
     else if (type == QEvent::Leave)
-        e = std::make_unique<QEvent>(QEvent::Leave);
+        sendTo(w, QEvent(QEvent::Leave));
     else
-        e = std::make_unique<QMouseEvent>(type, local, global, type == QEvent::MouseMove ? Qt::NoButton : button, held,
-            Qt::NoModifier);
-    QApplication::sendEvent(w, e.get());
+        sendTo(w, QMouseEvent(type, local, global, type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier));
 }
 
 void DoubleClick(QWidget* w, int x, int y)

@@ -1,16 +1,15 @@
 #include "tests/support/XDesktop.h"
 
+#include "tests/support/Loopback.h"
 #include "tests/support/Spawn.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <poll.h>
 #include <sstream>
 #include <string_view>
 #include <sys/wait.h>
@@ -34,16 +33,6 @@ bool onPath(const std::string& program)
     return false;
 }
 
-// Reads up to a line break, or what came within `ms`.
-std::string readLine(int fd, int ms)
-{
-    std::string line;
-    pollfd p { fd, POLLIN, 0 };
-    for (char c = 0; line.find('\n') == std::string::npos && ::poll(&p, 1, ms) > 0 && ::read(fd, &c, 1) == 1;)
-        line += c;
-    return line;
-}
-
 }
 
 XDesktop::XDesktop(bool windowManager)
@@ -53,16 +42,9 @@ XDesktop::XDesktop(bool windowManager)
             (std::strcmp(tool, "Xvfb") == 0 ? m_missing : m_broken) += std::string(tool) + " is not installed. ";
     if (!m_missing.empty() || !m_broken.empty())
         return;
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0) {
-        m_broken = "no pipe";
-        return;
-    }
     const std::string screen = std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
-    spawn({ "Xvfb", "-displayfd", std::to_string(kDisplayFd), "-screen", "0", screen, "-nolisten", "tcp" }, {}, fds[1]);
-    ::close(fds[1]);
-    std::string number = readLine(fds[0], 10000);
-    ::close(fds[0]);
+    const std::string number =
+        run({ "Xvfb", "-displayfd", std::to_string(kDisplayFd), "-screen", "0", screen, "-nolisten", "tcp" }, true);
     if (number.empty() || number.back() != '\n') {
         m_broken = "Xvfb gave no display number";
         return;
@@ -127,19 +109,17 @@ pid_t XDesktop::spawn(const std::vector<std::string>& argv, const std::vector<st
     return pid;
 }
 
-std::string XDesktop::run(const std::vector<std::string>& argv)
+std::string XDesktop::run(const std::vector<std::string>& argv, bool displayNumber)
 {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0)
         return {};
-    pid_t pid = spawn(argv, {}, -1, fds[1]);
+    pid_t pid = displayNumber ? spawn(argv, {}, fds[1]) : spawn(argv, {}, -1, fds[1]);
     ::close(fds[1]);
-    std::string out;
-    char buf[4096];
-    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0 || (n < 0 && errno == EINTR);)
-        out.append(buf, std::size_t(std::max<ssize_t>(n, 0)));
+    // The display number is one line, and its server stays.
+    std::string out = displayNumber ? ReadAll(fds[0], std::size_t(-1), 10000, '\n') : ReadAll(fds[0], std::size_t(-1), 60000);
     ::close(fds[0]);
-    if (pid > 0)
+    if (pid > 0 && !displayNumber)
         ::waitpid(pid, nullptr, 0);
     return out;
 }

@@ -59,7 +59,9 @@ public:
 private:
     pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env, int displayFd = -1, int outFd = -1,
         const std::string& errors = {});
-    std::string run(const std::vector<std::string>& argv);
+    // What the program printed once it ended, or the display number that
+    // a display server gives at its start.
+    std::string run(const std::vector<std::string>& argv, bool displayNumber = false);
     static void pause(int ms);
 
     std::string m_missing, m_broken;
