@@ -66,7 +66,8 @@ TEST_F(GoToWeb, TheBrowserIsFoundWhereverTheDesktopRegistersIt)
     // how the browser is registered; the arguments it is started with, %s for the address.
     const std::tuple<const char*, const char*, std::function<void(FakeBrowser&)>, const char*> cases[] = {
         { "default in the data folders' list", "%u", [](FakeBrowser& b) {
-              WriteFileBytes(b.xdg.SystemData() + "/applications/mimeapps.list", "[Default Applications]\ntext/html=fake.desktop\n");
+              WriteFileBytes(b.xdg.SystemData() + "/applications/mimeapps.list",
+                  "[Default Applications]\ntext/html=fake.desktop\n");
           }, "%s\n" },
         { "added association only", "--added %u", [](FakeBrowser& b) {
               WriteFileBytes(b.xdg.Config() + "/mimeapps.list", "[Added Associations]\ntext/html=gone.desktop;fake.desktop;\n");
@@ -75,7 +76,8 @@ TEST_F(GoToWeb, TheBrowserIsFoundWhereverTheDesktopRegistersIt)
               b.xdg.AddApplication("removed.desktop", "\"" + b.program + "\" --removed %u");
               WriteFileBytes(b.xdg.Config() + "/mimeapps.list",
                   "[Added Associations]\ntext/html=removed.desktop;\n[Removed Associations]\ntext/html=removed.desktop;\n");
-              WriteFileBytes(b.xdg.SystemData() + "/applications/mimeinfo.cache", "[MIME Cache]\ntext/html=removed.desktop;fake.desktop;\n");
+              WriteFileBytes(b.xdg.SystemData() + "/applications/mimeinfo.cache",
+                  "[MIME Cache]\ntext/html=removed.desktop;fake.desktop;\n");
           }, "--cache\n%s\n" },
         { "the http scheme handler", "--scheme %u",
             [](FakeBrowser& b) { b.xdg.SetDefault(b.xdg.Config(), "x-scheme-handler/http", "fake.desktop"); }, "--scheme\n%s\n" },
