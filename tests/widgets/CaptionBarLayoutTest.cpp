@@ -23,10 +23,8 @@ TEST(CaptionBarLayout, ButtonsFromTheRightPerBorderStyle)
     // The buttons shown: close, maximise, minimise, help.
     const std::tuple<TFormBorderStyle, TBorderIcons, bool, bool, bool, bool> cases[] = {
         { bsSizeable, kAll, true, true, true, false },  // no help even when asked for
-        { bsSingle, biSystemMenu | biMinimize, true, true, true, false },
-        { bsDialog, kAll, true, false, false, true },
-        { bsDialog, biSystemMenu, true, false, false, false },
-        { bsToolWindow, kAll, true, false, false, false },
+        { bsSingle, biSystemMenu | biMinimize, true, true, true, false }, { bsDialog, kAll, true, false, false, true },
+        { bsDialog, biSystemMenu, true, false, false, false }, { bsToolWindow, kAll, true, false, false, false },
         { bsSizeable, biMinimize | biMaximize, false, false, false, false },  // no system menu
         { bsNone, kAll, false, false, false, false },
     };

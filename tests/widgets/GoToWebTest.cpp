@@ -65,38 +65,31 @@ TEST_F(GoToWeb, TheBrowserIsFoundWhereverTheDesktopRegistersIt)
     // Where the desktop keeps the browser; the arguments fake.desktop registers, if it is there;
     // how the browser is registered; the arguments it is started with, %s for the address.
     const std::tuple<const char*, const char*, std::function<void(FakeBrowser&)>, const char*> cases[] = {
-        { "default in the data folders' list", "%u",
-            [](FakeBrowser& b) {
-                WriteFileBytes(b.xdg.SystemData() + "/applications/mimeapps.list",
-                    "[Default Applications]\ntext/html=fake.desktop\n");
-            },
-            "%s\n" },
-        { "added association only", "--added %u",
-            [](FakeBrowser& b) {
-                WriteFileBytes(b.xdg.Config() + "/mimeapps.list", "[Added Associations]\ntext/html=gone.desktop;fake.desktop;\n");
-            },
-            "--added\n%s\n" },
-        { "mimeinfo.cache only, a removed association skipped", "--cache %u",
-            [](FakeBrowser& b) {
-                b.xdg.AddApplication("removed.desktop", "\"" + b.program + "\" --removed %u");
-                WriteFileBytes(b.xdg.Config() + "/mimeapps.list",
-                    "[Added Associations]\ntext/html=removed.desktop;\n[Removed Associations]\ntext/html=removed.desktop;\n");
-                WriteFileBytes(b.xdg.SystemData() + "/applications/mimeinfo.cache", "[MIME Cache]\ntext/html=removed.desktop;fake.desktop;\n");
-            },
-            "--cache\n%s\n" },
+        { "default in the data folders' list", "%u", [](FakeBrowser& b) {
+              WriteFileBytes(b.xdg.SystemData() + "/applications/mimeapps.list",
+                  "[Default Applications]\ntext/html=fake.desktop\n");
+          }, "%s\n" },
+        { "added association only", "--added %u", [](FakeBrowser& b) {
+              WriteFileBytes(b.xdg.Config() + "/mimeapps.list", "[Added Associations]\ntext/html=gone.desktop;fake.desktop;\n");
+          }, "--added\n%s\n" },
+        { "mimeinfo.cache only, a removed association skipped", "--cache %u", [](FakeBrowser& b) {
+              b.xdg.AddApplication("removed.desktop", "\"" + b.program + "\" --removed %u");
+              WriteFileBytes(b.xdg.Config() + "/mimeapps.list",
+                  "[Added Associations]\ntext/html=removed.desktop;\n[Removed Associations]\ntext/html=removed.desktop;\n");
+              WriteFileBytes(b.xdg.SystemData() + "/applications/mimeinfo.cache",
+                  "[MIME Cache]\ntext/html=removed.desktop;fake.desktop;\n");
+          }, "--cache\n%s\n" },
         { "the http scheme handler", "--scheme %u",
             [](FakeBrowser& b) { b.xdg.SetDefault(b.xdg.Config(), "x-scheme-handler/http", "fake.desktop"); }, "--scheme\n%s\n" },
         { "$BROWSER with %s", nullptr,
             [](FakeBrowser& b) { ::setenv("BROWSER", ("\"" + b.program + "\" --env=%s:other").c_str(), 1); }, "--env=%s\n" },
         { "$BROWSER without %s", nullptr,
             [](FakeBrowser& b) { ::setenv("BROWSER", ("\"" + b.program + "\" -x").c_str(), 1); }, "-x\n%s\n" },
-        { "xdg-open on the path", nullptr,
-            [](FakeBrowser& b) {
-                std::filesystem::create_directories(b.xdg.File("bin"));
-                std::filesystem::copy_file(b.program, b.xdg.File("bin/xdg-open"));
-                ::setenv("PATH", (b.xdg.File("bin") + ":/usr/bin:/bin").c_str(), 1);
-            },
-            "%s\n" },
+        { "xdg-open on the path", nullptr, [](FakeBrowser& b) {
+              std::filesystem::create_directories(b.xdg.File("bin"));
+              std::filesystem::copy_file(b.program, b.xdg.File("bin/xdg-open"));
+              ::setenv("PATH", (b.xdg.File("bin") + ":/usr/bin:/bin").c_str(), 1);
+          }, "%s\n" },
     };
     web.Url = "/tmp/My Site/page; $(x) 'a'.htm";
     for (const auto& [where, exec, registerIt, arguments] : cases) {

@@ -42,17 +42,18 @@ TEST(MultiBaseEdit, ReadsItsTextInEachBase)
 TEST(MultiBaseEdit, WritesAndConvertsBetweenBases)
 {
     TMultiBaseEdit edit(nullptr);
-    EXPECT_EQ(edit.Text(), "0");
+    std::vector<std::string> shown { edit.Text() };
     edit.SetBase(bHEX);
     edit.SetText("0000001F");
-    edit.SetBase(bBIN);
-    EXPECT_EQ(edit.Text(), std::string(27, '0') + "11111");
-    edit.SetBase(bDEC);
-    EXPECT_EQ(edit.Text(), "31");
+    for (TBase base : { bBIN, bDEC }) {
+        edit.SetBase(base);
+        shown.push_back(edit.Text());
+    }
     edit.SetValue(-1);
-    EXPECT_EQ(edit.Text(), "-1");
+    shown.push_back(edit.Text());
     edit.SetBase(bHEX);
-    EXPECT_EQ(edit.Text(), "FFFFFFFF");
+    shown.push_back(edit.Text());
+    EXPECT_EQ(shown, (std::vector<std::string> { "0", std::string(27, '0') + "11111", "31", "-1", "FFFFFFFF" }));
 }
 
 TEST(MultiBaseEdit, DecimalTextThatIsNoNumberRaisesTheConversionError)

@@ -200,20 +200,16 @@ TEST_F(OfficeButton, DropDownMenuPopsUpInsteadOfClicking)
 
 TEST_F(OfficeButton, ShadedImageThresholds)
 {
-    TBitmap src(8, 1);
     const TColor ground = RGB(1, 2, 3);
     // Sums (stMedium: 553, 231, 57): 554 555 553 232 231 58 57, then the ground.
-    const TColor px[] = { ground, RGB(255, 255, 44), RGB(255, 255, 45), RGB(255, 255, 43), RGB(100, 100, 32), RGB(100, 100, 31),
-                          RGB(58, 0, 0), RGB(57, 0, 0) };
-    for (int i = 0; i < 8; ++i)
-        src.Canvas().SetPixel(i, 0, px[i]);
+    TBitmap src = Filled(8, 1, { { { 0, 0, 1, 1 }, ground }, { { 1, 0, 2, 1 }, RGB(255, 255, 44) },
+        { { 2, 0, 3, 1 }, RGB(255, 255, 45) }, { { 3, 0, 4, 1 }, RGB(255, 255, 43) }, { { 4, 0, 5, 1 }, RGB(100, 100, 32) },
+        { { 5, 0, 6, 1 }, RGB(100, 100, 31) }, { { 6, 0, 7, 1 }, RGB(58, 0, 0) }, { { 7, 0, 8, 1 }, RGB(57, 0, 0) } });
     TBitmap shaded = MakeShadedBitmap(src, stMedium);
     ExpectPixels(shaded, { { 0, 0, ground }, { 1, 0, clWhite }, { 2, 0, clWhite }, { 3, 0, light },
                            { 4, 0, light }, { 5, 0, dark }, { 6, 0, dark }, { 7, 0, clBlack } });
     // Other shadings move the thresholds: a sum of 200 is light, medium or dark.
-    TBitmap one(2, 1);
-    one.Canvas().SetPixel(0, 0, ground);
-    one.Canvas().SetPixel(1, 0, RGB(200, 0, 0));
+    TBitmap one = Filled(2, 1, { { { 0, 0, 1, 1 }, ground }, { { 1, 0, 2, 1 }, RGB(200, 0, 0) } });
     auto shaded1 = [&](TExplorerButtonShadingType shading) { return MakeShadedBitmap(one, shading).Pixel(1, 0); };
     EXPECT_EQ(std::tuple(shaded1(stLight), shaded1(stMedium), shaded1(stDark)), std::tuple(light, dark, dark));
     one.Canvas().SetPixel(1, 0, RGB(100, 0, 0));

@@ -27,11 +27,8 @@ namespace {
 // and a silver pixel beside it; a second cell holds a gray square.
 TBitmap square(int cells = 1)
 {
-    TBitmap b = Filled(16 * cells, 16, { { { 0, 0, 32, 16 }, 0x008080 }, { { 4, 4, 12, 12 }, clBlack },
-                                         { { 20, 4, 28, 12 }, clGray } });
-    b.Canvas().SetPixel(1, 13, clWhite);
-    b.Canvas().SetPixel(2, 1, clSilver);
-    return b;
+    return Filled(16 * cells, 16, { { { 0, 0, 32, 16 }, 0x008080 }, { { 4, 4, 12, 12 }, clBlack }, { { 20, 4, 28, 12 }, clGray },
+                                    { { 1, 13, 2, 14 }, clWhite }, { { 2, 1, 3, 2 }, clSilver } });
 }
 
 // A button on a form, and the colours of its frames.
