@@ -147,11 +147,10 @@ TEST_F(HttpFaults, CredentialsStayWithTheirHost)
 {
     ScriptedServer other(Answer("HTTP/1.0 200 OK\r\n\r\nok"), "127.0.0.2");
     ASSERT_TRUE(other.Bound());
-    ScriptedServer local(InTurn({ Moved("/same-host"), Moved(other.Url("/elsewhere")) }));
-    http.URL = "http://joe:pw@127.0.0.1:" + std::to_string(local.Port()) + "/start";
-    ASSERT_FALSE(RunGet(http).Raised);
-    ASSERT_EQ(local.Requests().size(), 2u);
-    for (const std::string& request : local.Requests())
+    ASSERT_FALSE(Fetch(InTurn({ Moved("/same-host"), Moved(other.Url("/elsewhere")) }), "http://joe:pw@127.0.0.1:{port}/start")
+                     .Raised);
+    ASSERT_EQ(server->Requests().size(), 2u);
+    for (const std::string& request : server->Requests())
         EXPECT_EQ(Missing(Lines(request), { "Authorization: Basic am9lOnB3" }), "");
     ASSERT_EQ(other.Requests().size(), 1u);
     EXPECT_EQ(other.Requests()[0].find("Authorization"), std::string::npos);
