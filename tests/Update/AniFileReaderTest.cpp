@@ -2,10 +2,14 @@
 
 using namespace anitest;
 
-static TAniContents read(const std::string& data)
+// What the reader kept of `data`; `raises`: the read must raise the read error.
+static TAniContents read(const std::string& data, bool raises = false)
 {
     TAniContents c;
-    ReadAniFile(data, c);
+    if (raises)
+        EXPECT_THROW(ReadAniFile(data, c), EReadError);
+    else
+        ReadAniFile(data, c);
     return c;
 }
 
@@ -99,19 +103,12 @@ TEST(AniFileReader, OnlyTheFirstSixtyFourFramesAreBuilt)
 TEST(AniFileReader, ATruncatedFileRaisesTheReadErrorAndKeepsTheFramesBeforeIt)
 {
     std::string whole = Plain(3);
-    TAniContents c;
-    EXPECT_THROW(ReadAniFile(whole.substr(0, whole.size() - 100), c), EReadError);
-    EXPECT_EQ(c.Frames.size(), 2u);
+    EXPECT_EQ(read(whole.substr(0, whole.size() - 100), true).Frames.size(), 2u);
     // Cut inside the header: nothing read, the same error.
-    for (std::size_t n : { 1, 11, 20, 40 }) {
-        TAniContents h;
-        EXPECT_THROW(ReadAniFile(whole.substr(0, n), h), EReadError) << n;
-        EXPECT_TRUE(h.Frames.empty());
-    }
+    for (std::size_t n : { 1, 11, 20, 40 })
+        EXPECT_TRUE(read(whole.substr(0, n), true).Frames.empty()) << n;
     // A header that promises more frames than the file holds.
-    TAniContents more;
-    EXPECT_THROW(ReadAniFile(Riff(Anih(0xFFFFFFFF, 5) + FrameList(3)), more), EReadError);
-    EXPECT_EQ(more.Frames.size(), 3u);
+    EXPECT_EQ(read(Riff(Anih(0xFFFFFFFF, 5) + FrameList(3)), true).Frames.size(), 3u);
 }
 
 TEST(AniFileReader, TablesAndTextsLargerThanTheirRoomStopTheLoad)

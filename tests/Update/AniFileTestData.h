@@ -29,10 +29,7 @@ inline std::string Chunk(const std::string& id, const std::string& data)
 }
 
 // A chunk whose stored size says something else.
-inline std::string ChunkSized(const std::string& id, std::uint32_t size, const std::string& data)
-{
-    return id + U32(size) + data;
-}
+inline std::string ChunkSized(const std::string& id, std::uint32_t n, const std::string& data) { return id + U32(n) + data; }
 
 constexpr TColor Ink(int frame) { return RGB(10 + 3 * (frame % 64), 200 - 2 * (frame % 64), 40); }
 

@@ -12,9 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <poll.h>
-
 #include <algorithm>
 #include <atomic>
 #include <functional>
@@ -34,29 +31,29 @@ inline void SendText(int fd, const std::string& bytes)
     }
 }
 
-// Waits a moment for bytes from the peer and adds them to `into`; false
-// once the peer has closed its side.
-inline bool ReceiveSome(int fd, std::string& into)
+// Reads bytes from the peer into `into` until `enough` holds of them or
+// the time is up; false once the peer has closed its side.
+inline bool ReadUntil(int fd, std::string& into, const std::function<bool(const std::string&)>& enough, int timeoutMs = 5000)
 {
-    pollfd p { fd, POLLIN, 0 };
-    if (::poll(&p, 1, 50) <= 0)
-        return true;
-    char buf[65536];
-    ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-    if (n > 0)
+    for (std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs); GetTickCount64() < deadline && !enough(into);) {
+        pollfd p { fd, POLLIN, 0 };
+        if (::poll(&p, 1, 50) <= 0)
+            continue;
+        char buf[65536];
+        ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+        if (n <= 0)
+            return false;
         into.append(buf, std::size_t(n));
-    return n > 0;
+    }
+    return true;
 }
 
-// Whether the peer closed its side within the time (reading and dropping
-// whatever it still sends).
+// Whether the peer closed its side within the time (reading whatever it
+// still sends).
 inline bool PeerClosed(int fd, int timeoutMs = 5000)
 {
     std::string dropped;
-    for (std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs); GetTickCount64() < deadline; dropped.clear())
-        if (!ReceiveSome(fd, dropped))
-            return true;
-    return false;
+    return !ReadUntil(fd, dropped, [](const std::string&) { return false; }, timeoutMs);
 }
 
 class ScriptedServer {
@@ -75,9 +72,7 @@ public:
         sockaddr_in a = LoopbackAddress(port);
         ::inet_pton(AF_INET, address, &a.sin_addr);
         m_bound = ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && ::listen(m_fd, 16) == 0;
-        socklen_t len = sizeof a;
-        ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &len);
-        m_port = ntohs(a.sin_port);
+        m_port = LocalPort(m_fd);
         m_thread = std::thread([this] { run(); });
     }
     ~ScriptedServer()
@@ -116,21 +111,15 @@ private:
         }
     }
 
+    // The header and the body it announces.
     static std::string readRequest(int fd)
     {
         std::string in;
-        for (std::uint64_t deadline = GetTickCount64() + 5000; GetTickCount64() < deadline && !whole(in);)
-            if (!ReceiveSome(fd, in))
-                break;
+        ReadUntil(fd, in, [](const std::string& got) {
+            std::size_t end = got.find("\r\n\r\n"), length = got.find("Content-Length: ");
+            return end != std::string::npos && got.size() >= end + 4 + (length < end ? std::stoul(got.substr(length + 16)) : 0);
+        });
         return in;
-    }
-    // Whether `in` holds a header and the body it announces.
-    static bool whole(const std::string& in)
-    {
-        std::size_t end = in.find("\r\n\r\n"), length = in.find("Content-Length: ");
-        if (end == std::string::npos)
-            return false;
-        return in.size() >= end + 4 + (length < end ? std::stoul(in.substr(length + 16)) : 0);
     }
 
     Handler m_handler;
@@ -215,17 +204,21 @@ inline ScriptedServer::Handler StallingFirst(ScriptedServer::Handler then)
 // A client and the scripted server it is pointed at.
 class HttpTest : public ::testing::Test {
 protected:
-    // Starts the scripted server and, given a path, points the client at it.
-    void Serve(ScriptedServer::Handler handler, const std::string& path = "")
+    // Starts the scripted server and, given a target, points the client at
+    // it: a path of the server, or a whole URL where "{port}" stands for its
+    // port.
+    void Serve(ScriptedServer::Handler handler, std::string target = "")
     {
         server = std::make_unique<ScriptedServer>(std::move(handler));
-        if (!path.empty())
-            http.URL = server->Url(path);
+        if (std::size_t at = target.find("{port}"); at != std::string::npos)
+            http.URL = target.replace(at, 6, Port());
+        else if (!target.empty())
+            http.URL = server->Url(target);
     }
-    // Serves `handler`, points the client at `path` of it and GETs.
-    GetOutcome Fetch(ScriptedServer::Handler handler, const std::string& path)
+    // Serves `handler`, points the client at `target` of it and GETs.
+    GetOutcome Fetch(ScriptedServer::Handler handler, const std::string& target)
     {
-        Serve(std::move(handler), path);
+        Serve(std::move(handler), target);
         return RunGet(http);
     }
     std::string Port() const { return std::to_string(server->Port()); }

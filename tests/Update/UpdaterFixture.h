@@ -39,10 +39,8 @@ protected:
     void TearDown() override
     {
         TForm::ModalResponder = nullptr;
-        delete Form2;
-        delete Form1;
-        Form1 = nullptr;
-        Form2 = nullptr;
+        delete std::exchange(Form2, nullptr);
+        delete std::exchange(Form1, nullptr);
         ASSERT_EQ(::chdir(m_oldDir.c_str()), 0);
     }
 
