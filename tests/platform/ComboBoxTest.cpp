@@ -39,8 +39,7 @@ TEST(ComboBox, ChangesAreReportedAndBadIndexesRaise)
     box.OnChange = [&](TObject*) { ++changes; };
     box.SetItems({ "a", "b" });
     box.SetText("typed \xE9 bytes");
-    EXPECT_EQ(box.Text(), "typed \xE9 bytes");
-    EXPECT_GE(changes, 1);
+    EXPECT_EQ((std::tuple { box.Text(), changes >= 1 }), std::tuple("typed \xE9 bytes", true)) << changes;
     EXPECT_THROW(box.Items(2), EListError);
     EXPECT_THROW(box.Items(-1), EListError);
     box.ClearItems();

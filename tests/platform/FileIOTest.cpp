@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <numeric>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,9 +31,8 @@ protected:
 
 TEST_F(FileIO, ReadsEveryByte)
 {
-    std::string all;
-    for (int i = 0; i < 256; ++i)
-        all.push_back(char(i));
+    std::string all(256, '\0');
+    std::iota(all.begin(), all.end(), '\0');
     all += std::string(200000, 'x');  // more than one read
     WriteFileBytes(dir.File("a.bin"), all);
     EXPECT_EQ(ReadWholeFile(dir.File("a.bin")), all);
