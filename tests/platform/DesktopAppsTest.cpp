@@ -68,8 +68,9 @@ TEST_F(DesktopApps, ExecLineQuoting)
 TEST_F(DesktopApps, FieldCodesGoWithTheirCharacter)
 {
     // Only the line's very last "%" stays; a word that was empty to begin with stays.
-    EXPECT_EQ((std::vector { RemoveFieldCodes({ "prog", "%u", "%U", "%f", "%F" }), RemoveFieldCodes({ "prog", "--file=%f", "a%%b" }),
-                  RemoveFieldCodes({ "prog", "50%", "x", "100%" }), RemoveFieldCodes({ "prog", "" }) }),
+    EXPECT_EQ((std::vector { RemoveFieldCodes({ "prog", "%u", "%U", "%f", "%F" }),
+                  RemoveFieldCodes({ "prog", "--file=%f", "a%%b" }), RemoveFieldCodes({ "prog", "50%", "x", "100%" }),
+                  RemoveFieldCodes({ "prog", "" }) }),
         (std::vector<Words> { { "prog" }, { "prog", "--file=", "ab" }, { "prog", "50", "x", "100%" }, { "prog", "" } }));
 }
 

@@ -59,8 +59,8 @@ TEST(Graphics, LinesLeaveOutTheirEndPoint)
     TCanvas& c = b.Canvas();
     c.MoveTo(1, 1);
     c.LineTo(5, 1);
-    EXPECT_EQ(countOf(b, '#', { 0, 0, 10, 10 }), 4);
-    EXPECT_EQ((std::tuple { picture(b, TRect { 0, 1, 10, 2 }), c.PenPos.X }), std::tuple(".####.....\n", 5));
+    EXPECT_EQ((std::tuple { countOf(b, '#', { 0, 0, 10, 10 }), picture(b, TRect { 0, 1, 10, 2 }), c.PenPos.X }),
+        std::tuple(4, ".####.....\n", 5));
     // Continuing from there draws the corner once.
     c.LineTo(5, 4);
     EXPECT_EQ(picture(b, TRect { 0, 1, 10, 5 }), ".#####....\n.....#....\n.....#....\n..........\n");
