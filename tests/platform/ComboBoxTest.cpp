@@ -15,21 +15,17 @@
 TEST(ComboBox, ItemsDoNotFillTheEditAndTypedTextIsNoItem)
 {
     TComboBox box(nullptr);
-    auto state = [&] { return std::tuple { box.Text(), box.ItemIndex(), box.ItemCount() }; };
-    box.SetItems({ "TOP", "LEFT" });
-    EXPECT_EQ(state(), std::tuple("", -1, 2));
-
-    box.SetText("left");  // no item: items compare exactly
-    EXPECT_EQ(state(), std::tuple("left", -1, 2));
-    box.AddItem("RIGHT");
-    EXPECT_EQ(state(), std::tuple("left", -1, 3));
-
-    box.SetText("LEFT");
-    EXPECT_EQ(state(), std::tuple("LEFT", 1, 3));
-    box.SetItemIndex(2);
-    EXPECT_EQ(state(), std::tuple("RIGHT", 2, 3));
-    box.SetItemIndex(-1);
-    EXPECT_EQ(state(), std::tuple("", -1, 3));
+    using State = std::tuple<std::string, int, int>;
+    auto after = [&](auto step) {
+        step();
+        return State { box.Text(), box.ItemIndex(), box.ItemCount() };
+    };
+    // Typed "left" is no item: items compare exactly.
+    EXPECT_EQ((std::vector { after([&] { box.SetItems({ "TOP", "LEFT" }); }), after([&] { box.SetText("left"); }),
+                  after([&] { box.AddItem("RIGHT"); }), after([&] { box.SetText("LEFT"); }), after([&] { box.SetItemIndex(2); }),
+                  after([&] { box.SetItemIndex(-1); }) }),
+        (std::vector<State> { { "", -1, 2 }, { "left", -1, 2 }, { "left", -1, 3 }, { "LEFT", 1, 3 }, { "RIGHT", 2, 3 },
+            { "", -1, 3 } }));
 }
 
 TEST(ComboBox, ChangesAreReportedAndBadIndexesRaise)
@@ -39,8 +35,7 @@ TEST(ComboBox, ChangesAreReportedAndBadIndexesRaise)
     box.OnChange = [&](TObject*) { ++changes; };
     box.SetItems({ "a", "b" });
     box.SetText("typed \xE9 bytes");
-    EXPECT_EQ(box.Text(), "typed \xE9 bytes");
-    EXPECT_GE(changes, 1);
+    EXPECT_EQ((std::tuple { box.Text(), changes >= 1 }), std::tuple("typed \xE9 bytes", true)) << changes;
     EXPECT_THROW(box.Items(2), EListError);
     EXPECT_THROW(box.Items(-1), EListError);
     box.ClearItems();

@@ -25,9 +25,8 @@ namespace {
 // The widget the mouse meets: a scroll area's viewport, else the widget.
 QWidget* mouseTarget(TControl* c)
 {
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(c->Widget()))
-        return area->viewport();
-    return c->Widget();
+    auto* area = qobject_cast<QAbstractScrollArea*>(c->Widget());
+    return area ? area->viewport() : c->Widget();
 }
 
 void clickInside(TControl* c) { QTest::mouseClick(mouseTarget(c), Qt::LeftButton, {}, QPoint(5, 5)); }

@@ -21,9 +21,7 @@ namespace {
 template <class Base = TGraphicControl>
 class Probe : public Base {
 public:
-    Probe(TWinControl* parent, std::string name, int left, TColor fill = clNone)
-        : Base(parent)
-        , Fill(fill)
+    Probe(TWinControl* parent, std::string name, int left, TColor fill = clNone) : Base(parent), Fill(fill)
     {
         this->Name = std::move(name);
         this->SetParent(parent);
@@ -182,21 +180,20 @@ TEST_F(CustomControl, MouseFiltersAttachOnceAndDetachWithTheLast)
         return msg == WM_LBUTTONDOWN && eat;
     });
     EXPECT_EQ(MouseFilterStats().Attached, before.Attached + 1);
-    QWindow* window = Window();
     for (int x : { 2, 4, 6 })
-        QTest::mouseMove(window, at(a, x, 5));
+        QTest::mouseMove(Window(), at(a, x, 5));
     EXPECT_EQ(moves, 3) << "every move, each once";
-    QTest::mouseClick(window, Qt::LeftButton, {}, at(a, 5, 5));
+    QTest::mouseClick(Window(), Qt::LeftButton, {}, at(a, 5, 5));
     EXPECT_EQ((std::tuple { seen, downs }), std::tuple(std::vector<std::string> { "second", "first A" }, 1));
     eat = true;
-    QTest::mouseClick(window, Qt::LeftButton, {}, at(a, 5, 5));
+    QTest::mouseClick(Window(), Qt::LeftButton, {}, at(a, 5, 5));
     EXPECT_EQ(downs, 1) << "an eaten press never reaches the control";
     RemoveMouseFilter(second);
     EXPECT_EQ((std::tuple { MouseFilterCount(), MouseFilterStats().Detached }), std::tuple(1, before.Detached));
     RemoveMouseFilter(first);
     EXPECT_EQ(MouseFilterStats().Detached, before.Detached + 1);
     seen.clear();
-    QTest::mouseClick(window, Qt::LeftButton, {}, at(a, 5, 5));
+    QTest::mouseClick(Window(), Qt::LeftButton, {}, at(a, 5, 5));
     EXPECT_EQ((std::tuple { seen, downs }), std::tuple(std::vector<std::string> {}, 2));
 }
 

@@ -5,8 +5,8 @@
 
 TEST(DateTime, DaysCountFromTheEndOf1899)
 {
-    EXPECT_EQ(EncodeDateTime({ 1899, 12, 30, 0, 0, 0 }), 0.0);
-    EXPECT_EQ(EncodeDateTime({ 2000, 1, 1, 12, 0, 0 }), 36526.5);
+    EXPECT_EQ((std::tuple { EncodeDateTime({ 1899, 12, 30, 0, 0, 0 }), EncodeDateTime({ 2000, 1, 1, 12, 0, 0 }) }),
+        std::tuple(0.0, 36526.5));
     TDateParts p = DecodeDateTime(EncodeDateTime({ 2024, 2, 29, 23, 59, 59 }));
     EXPECT_EQ((std::tuple { p.Year, p.Month, p.Day, p.Hour, p.Minute, p.Second }), std::tuple(2024, 2, 29, 23, 59, 59));
     // A Sunday and a Saturday.

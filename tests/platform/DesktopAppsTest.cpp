@@ -67,12 +67,11 @@ TEST_F(DesktopApps, ExecLineQuoting)
 
 TEST_F(DesktopApps, FieldCodesGoWithTheirCharacter)
 {
-    EXPECT_EQ(RemoveFieldCodes({ "prog", "%u", "%U", "%f", "%F" }), Words { "prog" });
-    EXPECT_EQ(RemoveFieldCodes({ "prog", "--file=%f", "a%%b" }), (Words { "prog", "--file=", "ab" }));
-    // Only the line's very last "%" stays.
-    EXPECT_EQ(RemoveFieldCodes({ "prog", "50%", "x", "100%" }), (Words { "prog", "50", "x", "100%" }));
-    // A word that was empty to begin with stays.
-    EXPECT_EQ(RemoveFieldCodes({ "prog", "" }), (Words { "prog", "" }));
+    // Only the line's very last "%" stays; a word that was empty to begin with stays.
+    EXPECT_EQ((std::vector { RemoveFieldCodes({ "prog", "%u", "%U", "%f", "%F" }),
+                  RemoveFieldCodes({ "prog", "--file=%f", "a%%b" }), RemoveFieldCodes({ "prog", "50%", "x", "100%" }),
+                  RemoveFieldCodes({ "prog", "" }) }),
+        (std::vector<Words> { { "prog" }, { "prog", "--file=", "ab" }, { "prog", "50", "x", "100%" }, { "prog", "" } }));
 }
 
 TEST_F(DesktopApps, StringEscapesOfValues)

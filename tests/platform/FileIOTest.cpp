@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <numeric>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,9 +31,8 @@ protected:
 
 TEST_F(FileIO, ReadsEveryByte)
 {
-    std::string all;
-    for (int i = 0; i < 256; ++i)
-        all.push_back(char(i));
+    std::string all(256, '\0');
+    std::iota(all.begin(), all.end(), '\0');
     all += std::string(200000, 'x');  // more than one read
     WriteFileBytes(dir.File("a.bin"), all);
     EXPECT_EQ(ReadWholeFile(dir.File("a.bin")), all);
@@ -141,13 +141,11 @@ TEST_F(FileIO, AFullDiskRaisesWriteErrorAndKeepsTheOldFile)
 
 TEST_F(FileIO, LineBreaks)
 {
-    const std::pair<std::string, std::string> toEditor[] = {
-        { "a\r\nb\rc\nd\r\n\r\ne", "a\nb\nc\nd\n\ne" }, { "\n\r\r\n", "\n\n\n" }, { "end\r", "end\n" } };
-    for (const auto& [file, editor] : toEditor)
-        EXPECT_EQ(ToEditorText(file), editor);
-    const std::pair<std::string, std::string> toFile[] = { { "a\nb\n\nc", "a\r\nb\r\n\r\nc" }, { "no break", "no break" }, { "", "" } };
-    for (const auto& [editor, file] : toFile)
-        EXPECT_EQ(ToFileText(editor), file);
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ((Texts { ToEditorText("a\r\nb\rc\nd\r\n\r\ne"), ToEditorText("\n\r\r\n"), ToEditorText("end\r") }),
+        (Texts { "a\nb\nc\nd\n\ne", "\n\n\n", "end\n" }));
+    EXPECT_EQ((Texts { ToFileText("a\nb\n\nc"), ToFileText("no break"), ToFileText("") }),
+        (Texts { "a\r\nb\r\n\r\nc", "no break", "" }));
     // What the editor saves it reads back unchanged.
     const std::string page = "<HTML>\n<BODY>\n\n</BODY>\n</HTML>\n";
     EXPECT_EQ(ToEditorText(ToFileText(page)), page);

@@ -24,11 +24,10 @@ TEST(FileMask, FilterStringsSplitIntoPairs)
             out.emplace_back(item.Description, item.Mask);
         return out;
     };
-    EXPECT_EQ(parsed("HTML Files (*.htm; *.html)|*.htm; *.html|All Files (*.*)|*.*"),
-        (Items { { "HTML Files (*.htm; *.html)", "*.htm; *.html" }, { "All Files (*.*)", "*.*" } }));
-    EXPECT_EQ(parsed(""), Items {});
-    EXPECT_EQ(parsed("Text only"), (Items { { "Text only", "" } }));
-    EXPECT_EQ(parsed("Text (*.txt)|*.txt|").size(), 1u);
+    EXPECT_EQ((std::vector { parsed("HTML Files (*.htm; *.html)|*.htm; *.html|All Files (*.*)|*.*"), parsed(""),
+                  parsed("Text only"), parsed("Text (*.txt)|*.txt|") }),
+        (std::vector<Items> { { { "HTML Files (*.htm; *.html)", "*.htm; *.html" }, { "All Files (*.*)", "*.*" } }, {},
+            { { "Text only", "" } }, { { "Text (*.txt)", "*.txt" } } }));
 }
 
 TEST(FileMask, MaskListsMatchCaseInsensitively)

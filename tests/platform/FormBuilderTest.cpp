@@ -9,8 +9,7 @@ namespace {
 
 class Window : public TDesignedForm {
 public:
-    Window()
-        : TDesignedForm(nullptr, "Window", "A window", 7, 200, 100)
+    Window() : TDesignedForm(nullptr, "Window", "A window", 7, 200, 100)
     {
         NewEdit(this, "Edit1", 8, 8, 100, "text");
         NewButton(this, "Button1", "OK", 8, 40, Method(this, &Window::Button1Click));

@@ -21,6 +21,13 @@
 
 namespace {
 
+// Shows the window and waits until the desktop has made it the active one.
+bool ShownActive(TForm& form)
+{
+    form.Show();
+    return RunUntil([&] { return form.Active(); }, 2000);
+}
+
 struct Probe : TComponent {
     Probe(TComponent* owner, int& freed) : TComponent(owner), m_freed(freed) {}
     ~Probe() override { ++m_freed; }
@@ -52,11 +59,9 @@ TEST(Align, TopBottomLeftRightThenClient)
         c->SetAlign(align);
         return c;
     };
-    TEdit* client = make(alClient, 10, 10);
-    TEdit* top = make(alTop, 10, 30);
-    TEdit* bottom = make(alBottom, 10, 20);
-    TEdit* left = make(alLeft, 100, 10);
-    TEdit* right = make(alRight, 50, 10);
+    // Braces make them in this order.
+    auto [client, top, bottom, left, right] = std::tuple { make(alClient, 10, 10), make(alTop, 10, 30), make(alBottom, 10, 20),
+        make(alLeft, 100, 10), make(alRight, 50, 10) };
     using Box = std::array<int, 4>;  // left, top, width, height
     using Boxes = std::vector<Box>;
     auto box = [](TControl* c) { return Box { c->Left(), c->Top(), c->Width(), c->Height() }; };
@@ -183,8 +188,7 @@ TEST(Form, AnExceptionInTheCreationHandlerIsShownAndStartUpGoesOn)
     std::vector<std::string> shown;
     Application->OnException = [&](TObject*, const std::exception& e) { shown.push_back(e.what()); };
     struct Broken : TForm {
-        explicit Broken(TComponent* owner)
-            : TForm(owner)
+        explicit Broken(TComponent* owner) : TForm(owner)
         {
             OnCreate = [](TObject*) { throw EFOpenError(Msg::FOpenError("/nowhere/Corvana.bmp")); };
         }
@@ -207,11 +211,9 @@ TEST(Form, OnActivateFiresWhenAnotherWindowOfTheProgramHandsOver)
     int firstActivated = 0, secondActivated = 0;
     first.OnActivate = [&](TObject*) { ++firstActivated; };
     second.OnActivate = [&](TObject*) { ++secondActivated; };
-    first.Show();
-    ASSERT_TRUE(RunUntil([&] { return first.Active(); }, 2000)) << "this platform does not activate windows";
+    ASSERT_TRUE(ShownActive(first)) << "this platform does not activate windows";
     EXPECT_EQ(firstActivated, 1);
-    second.Show();
-    ASSERT_TRUE(RunUntil([&] { return second.Active(); }, 2000));
+    ASSERT_TRUE(ShownActive(second));
     EXPECT_EQ(secondActivated, 1);
     second.Hide();
     first.Widget()->activateWindow();
@@ -226,10 +228,8 @@ TEST(Form, OnActivateFiresWhenTheWindowActiveLastWasFreed)
     next.OnActivate = [&](TObject*) { ++activated; };
     {
         TForm gone(nullptr);
-        gone.Show();
-        ASSERT_TRUE(RunUntil([&] { return gone.Active(); }, 2000)) << "this platform does not activate windows";
+        ASSERT_TRUE(ShownActive(gone)) << "this platform does not activate windows";
     }
-    next.Show();
-    ASSERT_TRUE(RunUntil([&] { return next.Active(); }, 2000));
+    ASSERT_TRUE(ShownActive(next));
     EXPECT_EQ(activated, 1) << "the freed window handed activation over";
 }

@@ -59,8 +59,8 @@ TEST(Graphics, LinesLeaveOutTheirEndPoint)
     TCanvas& c = b.Canvas();
     c.MoveTo(1, 1);
     c.LineTo(5, 1);
-    EXPECT_EQ(countOf(b, '#', { 0, 0, 10, 10 }), 4);
-    EXPECT_EQ((std::tuple { picture(b, TRect { 0, 1, 10, 2 }), c.PenPos.X }), std::tuple(".####.....\n", 5));
+    EXPECT_EQ((std::tuple { countOf(b, '#', { 0, 0, 10, 10 }), picture(b, TRect { 0, 1, 10, 2 }), c.PenPos.X }),
+        std::tuple(4, ".####.....\n", 5));
     // Continuing from there draws the corner once.
     c.LineTo(5, 4);
     EXPECT_EQ(picture(b, TRect { 0, 1, 10, 5 }), ".#####....\n.....#....\n.....#....\n..........\n");
@@ -154,17 +154,15 @@ TEST(Graphics, TextIsDrawnInTheFontColourInsideItsRectangle)
     c.Font.Color = kInk;
     TRect measure { 0, 0, 1000, 0 };
     int h = c.DrawText("&Hello", measure, DT_CALCRECT);
-    EXPECT_GT(h, 5);
-    EXPECT_GT(measure.Width(), 10);
-    EXPECT_EQ(measure.Width(), c.TextWidth("Hello"));
+    EXPECT_EQ((std::tuple { h > 5, measure.Width() > 10, measure.Width() }), std::tuple(true, true, c.TextWidth("Hello"))) << h;
 
     TRect r { 10, 10, 10 + measure.Width(), 10 + h };
     c.DrawText("&Hello", r, DT_LEFT);
     int inside = countOf(b, '#', r);
     EXPECT_GT(inside, 10);
     // Plain pixels only, nothing outside the rectangle.
-    EXPECT_EQ(countOf(b, '#', { 0, 0, 120, 60 }), inside);
-    EXPECT_EQ(countOf(b, '.', { 0, 0, 120, 60 }) + inside, 120 * 60);
+    EXPECT_EQ((std::tuple { countOf(b, '#', { 0, 0, 120, 60 }), countOf(b, '.', { 0, 0, 120, 60 }) + inside }),
+        std::tuple(inside, 120 * 60));
 }
 
 TEST(Graphics, NarrowTextIsCutWithAnEllipsisOrWrapped)

@@ -9,13 +9,8 @@ TEST(IniFile, ReadsValuesWholeAcrossLineEndsAndCase)
     TIniFile ini = TIniFile::FromText("; a comment\r\n[Orvelin]\r\nItems = 2\r\n0=Say \"hello\", then go.\r\n"
                                       "1=a=b;c\r[Other]\n0=elsewhere\n[orvelin]\n1=second copy\n2=  padded  ");
     const std::tuple<const char*, const char*, const char*> cases[] = {
-        { "Orvelin", "Items", "2" },
-        { "ORVELIN", "items", "2" },
-        { "Orvelin", "0", "Say \"hello\", then go." },
-        { "Orvelin", "1", "a=b;c" },
-        { "Other", "0", "elsewhere" },
-        { "Orvelin", "2", "padded" },
-        { "Orvelin", "3", "(none)" },
+        { "Orvelin", "Items", "2" }, { "ORVELIN", "items", "2" }, { "Orvelin", "0", "Say \"hello\", then go." },
+        { "Orvelin", "1", "a=b;c" }, { "Other", "0", "elsewhere" }, { "Orvelin", "2", "padded" }, { "Orvelin", "3", "(none)" },
         { "Missing", "0", "(none)" },
     };
     for (const auto& [section, key, value] : cases)

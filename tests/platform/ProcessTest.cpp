@@ -12,19 +12,17 @@ using Args = std::vector<std::string>;
 
 TEST(SplitCommandLine, BlanksQuotesAndBackslashes)
 {
-    EXPECT_EQ(SplitCommandLine(""), Args {});
-    EXPECT_EQ(SplitCommandLine("   \t "), Args {});
-    EXPECT_EQ(SplitCommandLine("  prog  a   b  "), (Args { "prog", "a", "b" }));
-    EXPECT_EQ(SplitCommandLine("\"/opt/my prog/run\" \"two words\" x"), (Args { "/opt/my prog/run", "two words", "x" }));
-    EXPECT_EQ(SplitCommandLine("a\"b c\"d"), (Args { "ab cd" }));
-    EXPECT_EQ(SplitCommandLine("\"\" x"), (Args { "", "x" }));
-    EXPECT_EQ(SplitCommandLine("\"say \"\"hi\"\"\""), (Args { "say \"hi\"" }));
-    // A backslash counts only before a quote.
-    EXPECT_EQ(SplitCommandLine("a\\b c\\\\d"), (Args { "a\\b", "c\\\\d" }));
-    EXPECT_EQ(SplitCommandLine("a\\\"b"), (Args { "a\"b" }));
-    EXPECT_EQ(SplitCommandLine("\"a\\\\\" b"), (Args { "a\\", "b" }));
-    // An open quote runs to the end.
-    EXPECT_EQ(SplitCommandLine("\"open  end"), (Args { "open  end" }));
+    const std::pair<const char*, Args> cases[] = {
+        { "", {} }, { "   \t ", {} }, { "  prog  a   b  ", { "prog", "a", "b" } }, { "a\"b c\"d", { "ab cd" } },
+        { "\"/opt/my prog/run\" \"two words\" x", { "/opt/my prog/run", "two words", "x" } }, { "\"\" x", { "", "x" } },
+        { "\"say \"\"hi\"\"\"", { "say \"hi\"" } },
+        // A backslash counts only before a quote.
+        { "a\\b c\\\\d", { "a\\b", "c\\\\d" } }, { "a\\\"b", { "a\"b" } }, { "\"a\\\\\" b", { "a\\", "b" } },
+        // An open quote runs to the end.
+        { "\"open  end", { "open  end" } },
+    };
+    for (const auto& [line, args] : cases)
+        EXPECT_EQ(SplitCommandLine(line), args) << line;
 }
 
 static int runAndWait(const TProcessStart& start)
@@ -60,8 +58,8 @@ TEST(StartProcess, FailuresAreReportedAndLeaveNoChild)
     TempDir dir("spawn");
     int error = 0;
     EXPECT_EQ((std::tuple { StartProcess({ dir.File("missing"), {}, "", false }, &error), error }), std::tuple(-1, ENOENT));
-    EXPECT_EQ(StartProcess(ShellStart("true", dir.File("no-such-folder")), &error), -1);
-    EXPECT_NE(error, 0);
+    EXPECT_EQ((std::tuple { StartProcess(ShellStart("true", dir.File("no-such-folder")), &error), error != 0 }),
+        std::tuple(-1, true)) << error;
     WriteFileBytes(dir.File("plain"), "not a program\n");
     EXPECT_EQ((std::tuple { StartProcess({ dir.Path(), {}, "", false }, &error),
                   StartProcess({ dir.File("plain"), {}, "", false }, &error), StartProcess({ "", {}, "", false }, &error) }),
@@ -112,6 +110,6 @@ TEST(ReapInBackground, AnUnwatchedChildLeavesNoZombie)
     pid_t pid = StartProcess(ShellStart("sleep 0.2"));
     ASSERT_GT(pid, 0);
     ReapInBackground(pid);
-    EXPECT_TRUE(ProcessAlive(pid));  // not killed
-    EXPECT_TRUE(RunUntil([pid] { return ProcessGone(pid); }, 5000));
+    // Not killed, yet gone once it ends.
+    EXPECT_EQ((std::tuple { ProcessAlive(pid), RunUntil([pid] { return ProcessGone(pid); }, 5000) }), std::tuple(true, true));
 }

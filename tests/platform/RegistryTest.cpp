@@ -263,8 +263,7 @@ TEST_F(RegistryTest, KeysTooDeepOrNamesTooLongReadAsADamagedStore)
 {
     const std::string file = storeFile();
     fs::create_directories(fs::path(file).parent_path());
-    auto path = [](std::size_t depth, const char* first = "Software") {
-        std::string p = first;
+    auto path = [](std::size_t depth, std::string p = "Software") {
         for (std::size_t i = 1; i < depth; ++i)
             p += "\\k";
         return p;

@@ -52,17 +52,11 @@ const Conversions kConversions[] = {
         { "{\\rtf1 {\\uc3 a}\\u233?b}", "a\xC3\xA9" "b" },
     } },
     { "DestinationsGiveNoText", {
-        { "{\\rtf1\\ansi\\ansicpg1252\\deff0"
-          "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1 Times;}}"
-          "{\\colortbl ;\\red255\\green0\\blue0;}"
-          "{\\stylesheet{\\s0 Normal;}}"
-          "{\\info{\\title Secret}{\\author Someone}}"
-          "{\\*\\generator Writer 1.0;}"
-          "{\\header page head\\par}{\\footer page foot\\par}"
-          "{\\*\\unknowndest hidden {\\nested also hidden}}"
-          "{\\pict\\wmetafile8 0102030405}"
-          "\\viewkind4\\pard Visible {\\b text}\\par"
-          "}",
+        { "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1 Times;}}"
+          "{\\colortbl ;\\red255\\green0\\blue0;}{\\stylesheet{\\s0 Normal;}}{\\info{\\title Secret}{\\author Someone}}"
+          "{\\*\\generator Writer 1.0;}{\\header page head\\par}{\\footer page foot\\par}"
+          "{\\*\\unknowndest hidden {\\nested also hidden}}{\\pict\\wmetafile8 0102030405}"
+          "\\viewkind4\\pard Visible {\\b text}\\par}",
             "Visible text" },
         // Binary data is skipped by its length, braces inside it included.
         { "{\\rtf1 a{\\pict\\bin4 }}{x}b}", "ab" }, { "{\\rtf1 a\\bin999 xy", "a" },

@@ -2,22 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 TEST(TextCodec, EveryByteSequenceSurvivesTheRoundTrip)
 {
-    std::string all;
-    for (int i = 0; i < 256; ++i)
-        all.push_back(char(i));
-    const std::string samples[] = {
-        "plain ASCII <HTML>",
-        "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80",  // valid UTF-8 of 2, 3 and 4 bytes
-        "\xC3",  // cut short
-        "\xC0\xAF",  // over-long
-        "\xED\xA0\x80",  // a surrogate
-        "\xEF\x9C\x80\xEF\x9F\xBF",  // the private range used for raw bytes
-        "\xE2\x80\xA8\xE2\x80\xA9",  // line and paragraph separators
-        std::string("nul\0inside", 10),
-        all,
-    };
+    std::string all(256, '\0');
+    std::iota(all.begin(), all.end(), '\0');
+    // Valid UTF-8 of 2, 3 and 4 bytes; cut short; over-long; a surrogate; the private range used for raw bytes; line and
+    // paragraph separators.
+    const std::string samples[] = { "plain ASCII <HTML>", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", "\xC3", "\xC0\xAF",
+        "\xED\xA0\x80", "\xEF\x9C\x80\xEF\x9F\xBF", "\xE2\x80\xA8\xE2\x80\xA9", std::string("nul\0inside", 10), all };
     for (const auto& s : samples)
         EXPECT_EQ(QStringToBytes(BytesToQString(s)), s);
 }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -20,14 +21,14 @@ public:
             const char* v = std::getenv(name);
             m_saved.emplace_back(name, v ? std::optional<std::string>(v) : std::nullopt);
         }
-        std::filesystem::create_directories(Config());
-        std::filesystem::create_directories(SystemConfig());
-        std::filesystem::create_directories(Data() + "/applications");
-        std::filesystem::create_directories(SystemData() + "/applications");
-        ::setenv("XDG_CONFIG_HOME", Config().c_str(), 1);
-        ::setenv("XDG_CONFIG_DIRS", SystemConfig().c_str(), 1);
-        ::setenv("XDG_DATA_HOME", Data().c_str(), 1);
-        ::setenv("XDG_DATA_DIRS", SystemData().c_str(), 1);
+        // Each variable, its folder, and where in it the desktop files go.
+        const std::tuple<const char*, std::string, const char*> folders[] = { { "XDG_CONFIG_HOME", Config(), "" },
+            { "XDG_CONFIG_DIRS", SystemConfig(), "" }, { "XDG_DATA_HOME", Data(), "/applications" },
+            { "XDG_DATA_DIRS", SystemData(), "/applications" } };
+        for (const auto& [name, folder, applications] : folders) {
+            std::filesystem::create_directories(folder + applications);
+            ::setenv(name, folder.c_str(), 1);
+        }
         ::unsetenv("BROWSER");
     }
     ~XdgSandbox()
