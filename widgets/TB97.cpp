@@ -476,15 +476,9 @@ void TToolbarButton97::Paint()
 }
 
 // What the button shows: disabled whatever state a call left it in while
-// it was disabled (SetDown, a group release), its own state otherwise.
-TToolButtonState TToolbarButton97::shownState() const
-{
-    if (!Enabled())
-        return tsDisabled;
-    if (m_state == tsDisabled)
-        return m_down && m_groupIndex ? tsHeld : tsUp;
-    return m_state;
-}
+// it was disabled (SetDown, a group release); enabling it again sets its
+// state anew (CM_ENABLEDCHANGED).
+TToolButtonState TToolbarButton97::shownState() const { return Enabled() ? m_state : tsDisabled; }
 
 void TToolbarButton97::PaintTo(TCanvas& canvas)
 {
