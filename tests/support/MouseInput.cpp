@@ -129,7 +129,7 @@ void ClickAt(QWidget* widget, QPoint at, bool twice)
 
 void SystemClickAt(QWidget* widget, QPoint at) { QTest::mouseClick(widget, Qt::LeftButton, {}, at); }
 
-void ClickOn(TControl* control) { ClickAt(control->Widget(), control->Widget()->rect().center()); }
+void ClickOn(TControl* control) { SystemClickAt(control->Widget(), control->Widget()->rect().center()); }
 
 void DoubleClickOn(TControl* control) { QTest::mouseDClick(control->Widget(), Qt::LeftButton); }
 

@@ -60,7 +60,8 @@ void ClickAt(QWidget* widget, QPoint at, bool twice = false);
 // own: the application tracks the buttons held and moves the focus as a
 // real click does, where ClickAt goes to the widget alone.
 void SystemClickAt(QWidget* widget, QPoint at);
-// A left click, or a double click, in the middle of the control.
+// A left click, or a double click, in the middle of the control, through
+// the window system: the click moves the focus as a real one does.
 void ClickOn(TControl* control);
 void DoubleClickOn(TControl* control);
 // A left click on the upper arrow of an up-down control.
