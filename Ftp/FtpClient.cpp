@@ -68,11 +68,21 @@ double TProgressDeadline::FullRate() const
 {
     if (m_full.empty())
         return 0;
-    auto [from, takenFrom] = m_full.front();
-    auto [to, takenTo] = m_full.back();
-    if (to < from + 1000 || takenTo <= takenFrom)
-        return 0;
-    return double(takenTo - takenFrom) / double(to - from);
+    auto rate = [](const auto& from, const auto& to) {
+        if (to.first < from.first + 1000 || to.second <= from.second)
+            return 0.0;
+        return double(to.second - from.second) / double(to.first - from.first);
+    };
+    const auto& first = m_full.front();
+    const auto& last = m_full.back();
+    if (last.first < first.first + 2 * kHalfSpan)
+        return rate(first, last);
+    // Buffers that grow while the window stays closed show as a jump in
+    // what the server took, not as reading: the slower half of the looks
+    // is the one without it. A half without any taken gives no rate.
+    auto middle = std::find_if(m_full.begin(), m_full.end(),
+        [&](const auto& look) { return look.first >= first.first + (last.first - first.first) / 2; });
+    return std::min(rate(first, *middle), rate(*middle, last));
 }
 
 TFtpClient::TFtpClient(TComponent* owner)

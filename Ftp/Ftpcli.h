@@ -321,6 +321,8 @@ private:
     // Looks at a server with full buffers (time, bytes taken), over the
     // last kRateSpan milliseconds.
     static constexpr std::uint64_t kRateSpan = 20000;
+    // Looks spanning twice this are measured in halves.
+    static constexpr std::uint64_t kHalfSpan = 2000;
     std::deque<std::pair<std::uint64_t, std::int64_t>> m_full;
     // The least window a server that holds the whole file is held to
     // taking each Timeout.

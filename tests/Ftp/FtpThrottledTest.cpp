@@ -95,6 +95,12 @@ TEST(ProgressDeadline, AServerStillReadingIsWaitedForAndOneThatStoppedIsNot)
     for (std::uint64_t t = 500; t <= 5000; t += 500)
         closing.push_back({ t, std::int64_t(t) * 100, 0, false });
     closing.push_back({ 5500, 600000, 200000, true });
+    // Its buffers grew by 2 MB while its window stayed closed; it read 100 KB/s
+    // throughout, so 2.6 MB are still unread when it holds the whole file.
+    std::vector<Look> grew { { 500, 500000, 0, false }, { 2000, 500000, 0, false } };
+    for (std::uint64_t t = 2500; t <= 4500; t += 500)
+        grew.push_back({ t, std::int64_t(2600000 + (t - 2500) * 100), 0, false });
+    grew.push_back({ 5000, file, 18432, true });
     const std::vector<Case> cases {
         { "stops taking part-way", { { 1, 0, 65536, false }, { 1000, 500000, 0, false }, { 9000, 500000, 0, false } }, 16000, 16000 },
         { "holds the whole file behind a window that never moves",
@@ -102,6 +108,7 @@ TEST(ProgressDeadline, AServerStillReadingIsWaitedForAndOneThatStoppedIsNot)
         { "holds the whole file and its window grows 100 KB/s",
             { { 1, file, 1000000, true }, { 1000, file, 1100000, true }, { 2000, file, 1200000, true } }, 55000, 65000 },
         { "read 100 KB/s through a closed window, then took the end", closing, 21000, 21500 },
+        { "read 100 KB/s through a closed window that hid its buffers' growth", grew, 31000, 60000 },
     };
     for (const Case& k : cases) {
         TProgressDeadline deadline(15, 1);
