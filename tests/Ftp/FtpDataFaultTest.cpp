@@ -4,9 +4,6 @@
 
 #include "tests/Ftp/FtpFaultFixture.h"
 
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <thread>
 
 namespace {

@@ -7,19 +7,6 @@
 
 #include <cstdio>
 
-std::string PatternBytes(std::size_t size, unsigned seed)
-{
-    std::string bytes(size, '\0');
-    std::uint32_t x = 2463534242u ^ seed;
-    for (std::size_t i = 0; i < size; ++i) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        bytes[i] = char(x & 0xFF);
-    }
-    return bytes;
-}
-
 // ---- real servers
 
 void ExternalFtpServer::Stop()

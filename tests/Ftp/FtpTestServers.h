@@ -16,9 +16,6 @@
 #include <utility>
 #include <vector>
 
-// A file of `size` bytes that differ from block to block.
-std::string PatternBytes(std::size_t size, unsigned seed = 1);
-
 // A real server started as a child process, stopped when the object goes.
 class ExternalFtpServer {
 public:

@@ -4,12 +4,11 @@
 // stopped with the object.
 
 #include "tests/support/Loopback.h"
+#include "tests/support/Spawn.h"
 #include "tests/support/TempDir.h"
 
 #include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -55,12 +54,8 @@ public:
         for (int attempt = 0; attempt < 5; ++attempt) {
             m_port = UnusedLoopbackPort();
             std::string conf = WriteConfig("127.0.0.1:" + std::to_string(m_port));
-            m_pid = ::fork();
-            if (m_pid == 0) {
-                ::execl(Program, "nginx", "-p", m_dir.Path().c_str(), "-c", conf.c_str(), static_cast<char*>(nullptr));
-                ::_exit(127);
-            }
-            if (WaitForLoopbackPort(m_port, m_pid))
+            m_pid = SpawnProgram({ Program, "-p", m_dir.Path(), "-c", conf });
+            if (m_pid > 0 && WaitForLoopbackPort(m_port, m_pid))
                 return true;
             Stop();
         }

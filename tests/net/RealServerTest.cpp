@@ -6,7 +6,6 @@
 #include "tests/support/TempDir.h"
 
 #include <csignal>
-#include <sys/wait.h>
 
 namespace {
 

@@ -92,6 +92,20 @@ inline bool WaitForLoopbackPort(int port, pid_t server = -1)
     return false;
 }
 
+// `size` bytes to send that differ from block to block.
+inline std::string PatternBytes(std::size_t size, unsigned seed = 1)
+{
+    std::string bytes(size, '\0');
+    std::uint32_t x = 2463534242u ^ seed;
+    for (std::size_t i = 0; i < size; ++i) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        bytes[i] = char(x & 0xFF);
+    }
+    return bytes;
+}
+
 // Sends all of `bytes`; false when the peer went first.
 inline bool SendAll(int fd, std::string_view bytes)
 {
