@@ -1,43 +1,17 @@
 #include "tests/Ftp/FtpTestServers.h"
-#include "tests/support/Spawn.h"
 #include "tests/support/TempDir.h"
 
-#include <signal.h>
 #include <sys/stat.h>
 
 #include <cstdio>
 
 // ---- real servers
 
-void ExternalFtpServer::Stop()
-{
-    // A server that ended by itself has been reaped already.
-    if (m_pid > 0 && ::kill(m_pid, SIGTERM) == 0) {
-        for (int i = 0; i < 100 && ::waitpid(m_pid, nullptr, WNOHANG) == 0; ++i)
-            ::usleep(20000);
-        if (::waitpid(m_pid, nullptr, WNOHANG) == 0) {
-            ::kill(m_pid, SIGKILL);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-    }
-    m_pid = -1;
-}
-
 void ExternalFtpServer::Launch(const std::function<std::vector<std::string>(int port)>& args, int port,
     const std::string& problem)
 {
-    // A port picked free may be taken again before the server binds it.
-    for (int attempt = 0; attempt < (port ? 1 : 5); ++attempt) {
-        m_port = port ? port : UnusedLoopbackPort();
-        // The server goes with the test, however the test ends.
-        std::vector<std::string> command = args(m_port);
-        command.insert(command.begin(), { "setpriv", "--pdeathsig", "KILL", "--" });
-        m_pid = SpawnProgram(command);
-        if (m_pid > 0 && WaitForLoopbackPort(m_port, m_pid))
-            return;
-        Stop();
-    }
-    m_problem = problem;
+    if (!m_program.emplace(args, port).Port())
+        m_problem = problem;
 }
 
 std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartVsftpd(const std::string& root, const std::string& work, int port)

@@ -6,11 +6,13 @@
 
 #include "tests/support/Loopback.h"
 #include "tests/support/MessageLoop.h"
+#include "tests/support/Spawn.h"
 
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -20,11 +22,10 @@
 class ExternalFtpServer {
 public:
     explicit ExternalFtpServer(std::string user, std::string password = "") : m_user(user), m_password(password) { }
-    ~ExternalFtpServer() { Stop(); }
-    int Port() const { return m_port; }
+    int Port() const { return m_program ? m_program->Port() : 0; }
     const std::string& User() const { return m_user; }
     const std::string& Password() const { return m_password; }
-    bool Running() const { return m_pid > 0; }
+    bool Running() const { return Port() > 0; }
     // Why the server could not be started.
     const std::string& Problem() const { return m_problem; }
 
@@ -37,12 +38,9 @@ public:
 private:
     // Starts the program `args(port)` gives until it listens on the port.
     void Launch(const std::function<std::vector<std::string>(int port)>& args, int port, const std::string& problem);
-    // Ends the server: politely first, then for certain.
-    void Stop();
 
-    int m_pid = -1;
-    int m_port = 0;
     std::string m_user, m_password, m_problem;
+    std::optional<LoopbackProgram> m_program;
 };
 
 // One control connection of the scripted server, seen from the server.
