@@ -4,7 +4,6 @@
 
 #include "platform/MessagePump.h"
 #include "net/WSocket.h"
-#include "platform/Application.h"
 #include "tests/support/Loopback.h"
 #include "tests/support/MessageLoop.h"
 #include "tests/support/ThrownMessage.h"

@@ -37,15 +37,24 @@ inline int LocalPort(int fd)
     return ntohs(a.sin_port);
 }
 
+// A blocking listener on `address` (one of 127.*) and `port` (0: an
+// ephemeral one), or -1 when that cannot be had.
+inline int ListenOn(const char* address = "127.0.0.1", int port = 0)
+{
+    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0), on = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    sockaddr_in a = LoopbackAddress(port);
+    ::inet_pton(AF_INET, address, &a.sin_addr);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && ::listen(fd, 16) == 0)
+        return fd;
+    ::close(fd);
+    return -1;
+}
+
 // A blocking listener on an ephemeral port of 127.0.0.1.
 class PlainListener {
 public:
-    PlainListener()
-    {
-        sockaddr_in a = LoopbackAddress(0);
-        ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        ::listen(m_fd, 8);
-    }
+    PlainListener() = default;
     ~PlainListener() { ::close(m_fd); }
     PlainListener(const PlainListener&) = delete;
     PlainListener& operator=(const PlainListener&) = delete;
@@ -60,7 +69,7 @@ public:
     }
 
 private:
-    int m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    int m_fd = ListenOn();
 };
 
 // A port where nobody listens (at the moment it is returned).
@@ -161,13 +170,10 @@ inline std::string ReadAll(int fd, std::size_t limit = std::size_t(-1), int time
 class LoopbackServer {
 public:
     using Serve = std::function<void(int fd, int index)>;
-    explicit LoopbackServer(Serve serve, const char* address = "127.0.0.1", int port = 0) : m_serve(std::move(serve))
+    explicit LoopbackServer(Serve serve, const char* address = "127.0.0.1", int port = 0)
+        : m_serve(std::move(serve))
+        , m_fd(ListenOn(address, port))
     {
-        int on = 1;
-        ::setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-        sockaddr_in a = LoopbackAddress(port);
-        ::inet_pton(AF_INET, address, &a.sin_addr);
-        m_bound = ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && ::listen(m_fd, 16) == 0;
         m_thread = std::thread([this] {
             for (pollfd p { m_fd, POLLIN, 0 }; !m_stop;)
                 if (int fd = ::poll(&p, 1, 50) > 0 ? ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC) : -1; fd >= 0)
@@ -181,14 +187,13 @@ public:
         ::close(m_fd);
     }
 
-    bool Bound() const { return m_bound; }
+    bool Bound() const { return m_fd >= 0; }
     int Port() const { return LocalPort(m_fd); }
     int Connections() const { return m_connections; }
 
 private:
     Serve m_serve;
-    int m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    bool m_bound = false;
+    int m_fd;
     std::atomic<bool> m_stop { false };
     std::atomic<int> m_connections { 0 };
     std::thread m_thread;
