@@ -4,9 +4,6 @@
 
 #include "tests/Ftp/FtpFaultFixture.h"
 
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <thread>
 
 namespace {
@@ -20,8 +17,7 @@ const FailCase kDataFaults[] = {
         .Script = Answering("STOR", TakingData([](auto&, auto&, int fd, auto&) {
             char buf[4096];
             ::recv(fd, buf, sizeof buf, MSG_WAITALL);
-            linger hard { 1, 0 };
-            ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+            ResetOnClose(fd);
             // And claims all went well.
         })),
         .Check = [](FtpFault& t) { EXPECT_EQ(t.client->State(), ftpReady); } },
@@ -44,7 +40,7 @@ const FailCase kDataFaults[] = {
         } },
     // The server takes the cut-off upload for a whole one.
     { .Name = "LocalReadErrorFailsTheUpload", .Error = 451, .NextWorks = false,
-        .Script = Answering("STOR", TakingData([](auto&, auto&, int fd, auto&) { ScriptConnection::ReceiveAll(fd); })),
+        .Script = Answering("STOR", TakingData([](auto&, auto&, int fd, auto&) { ReadAll(fd); })),
         // A folder opens, but cannot be read.
         .Before = [](FtpFault& t) { t.client->LocalFileName = t.work.Path(); },
         .Check = [](FtpFault& t) { EXPECT_TRUE(t.client.SawDisplay("! Error reading file")); } },
@@ -87,7 +83,7 @@ TEST_F(FtpFault, DataConnectionFromAnotherAddressIsRefused)
         c.Reply("150 Opening data connection");
         // Someone else gets in first.
         int stranger = c.ConnectData("127.0.0.2");
-        s.Store("stranger", stranger >= 0 ? ScriptConnection::ReceiveAll(stranger) : "");
+        s.Store("stranger", stranger >= 0 ? ReadAll(stranger) : "");
         ::close(stranger);
         int fd = c.ConnectData();
         s.TakeFile(arg, fd);
@@ -146,7 +142,7 @@ TEST_P(FtpSlowServer, ASlowServerFinishesTheUploadAndAStalledOneTimesOut)
         // takes what it was left.
         if (bytes.size() >= k.StopAfter) {
             Silence(c);
-            bytes += ScriptConnection::ReceiveAll(fd);
+            bytes += ReadAll(fd);
         }
         s.Store(arg, bytes);
     };

@@ -1,7 +1,5 @@
 #include "tests/Ftp/FtpFaultFixture.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 
 ServerScript Session(CommandHook hook, const std::string& greeting)

@@ -3,8 +3,6 @@
 
 #include "tests/Ftp/FtpFaultFixture.h"
 
-#include <unistd.h>
-
 namespace {
 
 using namespace std::chrono_literals;

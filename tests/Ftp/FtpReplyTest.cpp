@@ -32,14 +32,12 @@ TEST(FtpReply, ReplyLinesStartWithThreeDigits)
 
 TEST(FtpReply, NumbersAndQuotedNames)
 {
-    EXPECT_EQ(FtpReplyNumber("550 No such file"), 550);
-    EXPECT_EQ(FtpReplyNumber("  +221 Bye"), 221);
-    EXPECT_EQ(FtpReplyNumber("no number"), 0);
-    EXPECT_EQ(FtpNumberAfterCode("213 5368709120"), 5368709120LL);
-    EXPECT_EQ(FtpNumberAfterCode("213"), 0);
-    EXPECT_EQ(FtpQuotedName("257 \"/home/a \"\"b\"\"\" created"), "/home/a \"b\"");
-    EXPECT_EQ(FtpQuotedName("257 /no/quotes"), "");
-    EXPECT_EQ(FtpQuotedName("250 \"/open"), "/open");
+    EXPECT_EQ(std::tuple(FtpReplyNumber("550 No such file"), FtpReplyNumber("  +221 Bye"), FtpReplyNumber("no number")),
+        std::tuple(550, 221, 0));
+    EXPECT_EQ(std::tuple(FtpNumberAfterCode("213 5368709120"), FtpNumberAfterCode("213")), std::tuple(5368709120LL, 0));
+    EXPECT_EQ(std::tuple(FtpQuotedName("257 \"/home/a \"\"b\"\"\" created"), FtpQuotedName("257 /no/quotes"),
+                  FtpQuotedName("250 \"/open")),
+        std::tuple("/home/a \"b\"", "", "/open"));
 }
 
 TEST(FtpReply, CommandBreaksAreFound)

@@ -6,11 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 
-namespace {
-
-class FtpRequests : public FtpFault { };
-
-}
+using FtpRequests = FtpFault;
 
 TEST_F(FtpRequests, LowLevelStepsOnALoggedInSession)
 {

@@ -1,96 +1,17 @@
 #include "tests/Ftp/FtpTestServers.h"
-#include "tests/support/Loopback.h"
 #include "tests/support/TempDir.h"
 
-#include "platform/Messages.h"
-
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/prctl.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <cstdio>
 
-extern char** environ;
-
-std::string PatternBytes(std::size_t size, unsigned seed)
-{
-    std::string bytes(size, '\0');
-    std::uint32_t x = 2463534242u ^ seed;
-    for (std::size_t i = 0; i < size; ++i) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        bytes[i] = char(x & 0xFF);
-    }
-    return bytes;
-}
-
-namespace {
-
-// The program `args` names, its standard streams on /dev/null.
-pid_t spawn(std::vector<std::string> args)
-{
-    std::vector<char*> argv(args.size() + 1, nullptr);
-    std::transform(args.begin(), args.end(), argv.begin(), [](std::string& a) { return a.data(); });
-    pid_t pid = ::fork();
-    if (pid == 0) {
-        // The server goes with the test, however the test ends.
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        int devNull = ::open("/dev/null", O_RDWR);
-        for (int fd = 0; fd < 3; ++fd)
-            ::dup2(devNull, fd);
-        ::execve(argv[0], argv.data(), environ);
-        ::_exit(127);
-    }
-    return pid;
-}
-
-}
-
 // ---- real servers
-
-void ExternalFtpServer::Stop()
-{
-    // A server that ended by itself has been reaped already.
-    if (m_pid > 0 && ::kill(m_pid, SIGTERM) == 0) {
-        for (int i = 0; i < 100 && ::waitpid(m_pid, nullptr, WNOHANG) == 0; ++i)
-            ::usleep(20000);
-        if (::waitpid(m_pid, nullptr, WNOHANG) == 0) {
-            ::kill(m_pid, SIGKILL);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-    }
-    m_pid = -1;
-}
 
 void ExternalFtpServer::Launch(const std::function<std::vector<std::string>(int port)>& args, int port,
     const std::string& problem)
 {
-    // A port picked free may be taken again before the server binds it.
-    for (int attempt = 0; attempt < (port ? 1 : 5); ++attempt) {
-        m_port = port ? port : UnusedLoopbackPort();
-        m_pid = spawn(args(m_port));
-        // A look every 5 ms, for five seconds at the most, while it runs.
-        for (int look = 0; look < 1000 && m_pid > 0 && ::waitpid(m_pid, nullptr, WNOHANG) == 0; ++look, ::usleep(5000)) {
-            int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-            sockaddr_in a = LoopbackAddress(m_port);
-            bool listening = ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
-            ::close(fd);
-            if (listening)
-                return;
-        }
-        Stop();
-    }
-    m_problem = problem;
+    if (!m_program.emplace(args, port).Port())
+        m_problem = problem;
 }
 
 std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartVsftpd(const std::string& root, const std::string& work, int port)
@@ -134,29 +55,12 @@ std::unique_ptr<ExternalFtpServer> ExternalFtpServer::StartPyftpdlib(const std::
 
 // ---- scripted server
 
-void ScriptConnection::Send(const std::string& bytes)
-{
-    for (std::size_t done = 0; m_fd >= 0 && done < bytes.size();) {
-        ssize_t n = ::send(m_fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
-        if (n <= 0)
-            return;
-        done += std::size_t(n);
-    }
-}
-
 bool ScriptConnection::ReadCommand(std::string& line, int timeoutMs)
 {
-    std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs);
-    std::size_t end;
-    while ((end = m_pending.find("\r\n")) == std::string::npos) {
-        std::uint64_t now = GetTickCount64();
-        pollfd p { m_fd, POLLIN, 0 };
-        char buf[4096];
-        ssize_t n = 0;
-        if (m_fd < 0 || now >= deadline || ::poll(&p, 1, int(deadline - now)) != 1 || (n = ::recv(m_fd, buf, sizeof buf, 0)) <= 0)
-            return false;
-        m_pending.append(buf, std::size_t(n));
-    }
+    auto whole = [](const std::string& got) { return got.find("\r\n") != std::string::npos; };
+    if (!ReadUntil(m_fd, m_pending, whole, timeoutMs) || !whole(m_pending))
+        return false;
+    std::size_t end = m_pending.find("\r\n");
     line = m_pending.substr(0, end);
     m_pending.erase(0, end + 2);
     return true;
@@ -181,53 +85,12 @@ int ScriptConnection::ConnectData(const std::string& sourceAddress, int receiveB
     return -1;
 }
 
-std::string ScriptConnection::ReceiveAll(int fd, bool* reset)
-{
-    std::string bytes;
-    char buf[65536];
-    for (pollfd p { fd, POLLIN, 0 }; ::poll(&p, 1, 10000) == 1;) {
-        ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-        if (n <= 0 && reset)
-            *reset = n < 0 && errno == ECONNRESET;
-        if (n <= 0)
-            break;
-        bytes.append(buf, std::size_t(n));
-    }
-    return bytes;
-}
-
-ScriptedFtpServer::ScriptedFtpServer(Script script)
-    : m_script(std::move(script))
-{
-    sockaddr_in a = LoopbackAddress(0);
-    ::bind(m_listener, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    ::listen(m_listener, 8);
-    socklen_t len = sizeof a;
-    ::getsockname(m_listener, reinterpret_cast<sockaddr*>(&a), &len);
-    m_port = ntohs(a.sin_port);
-    m_thread = std::thread([this] {
-        for (pollfd p { m_listener, POLLIN, 0 }; !m_stop;) {
-            int fd = ::poll(&p, 1, 50) == 1 ? ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC) : -1;
-            if (fd < 0)
-                continue;
-            ++m_connections;
-            ScriptConnection c(fd);
-            m_script(c);
-        }
-    });
-}
-
-ScriptedFtpServer::~ScriptedFtpServer()
-{
-    m_stop = true;
-    m_thread.join();
-    ::close(m_listener);
-}
-
 bool ScriptedFtpServer::TakeFile(const std::string& name, int fd)
 {
     bool reset = false;
-    Store(name, ScriptConnection::ReceiveAll(fd, &reset));
+    std::string bytes;
+    ReadUntil(fd, bytes, [](const std::string&) { return false; }, 10000, &reset);
+    Store(name, bytes);
     m_dataReset = m_dataReset || reset;
     return reset;
 }

@@ -4,34 +4,28 @@
 // session line by line from a thread of its own (for faults a real server
 // does not produce on demand).
 
+#include "tests/support/Loopback.h"
 #include "tests/support/MessageLoop.h"
+#include "tests/support/Spawn.h"
 
-#include <sys/socket.h>
-#include <unistd.h>
-
-#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
-#include <thread>
 #include <type_traits>
 #include <utility>
 #include <vector>
-
-// A file of `size` bytes that differ from block to block.
-std::string PatternBytes(std::size_t size, unsigned seed = 1);
 
 // A real server started as a child process, stopped when the object goes.
 class ExternalFtpServer {
 public:
     explicit ExternalFtpServer(std::string user, std::string password = "") : m_user(user), m_password(password) { }
-    ~ExternalFtpServer() { Stop(); }
-    int Port() const { return m_port; }
+    int Port() const { return m_program ? m_program->Port() : 0; }
     const std::string& User() const { return m_user; }
     const std::string& Password() const { return m_password; }
-    bool Running() const { return m_pid > 0; }
+    bool Running() const { return Port() > 0; }
     // Why the server could not be started.
     const std::string& Problem() const { return m_problem; }
 
@@ -44,12 +38,9 @@ public:
 private:
     // Starts the program `args(port)` gives until it listens on the port.
     void Launch(const std::function<std::vector<std::string>(int port)>& args, int port, const std::string& problem);
-    // Ends the server: politely first, then for certain.
-    void Stop();
 
-    int m_pid = -1;
-    int m_port = 0;
     std::string m_user, m_password, m_problem;
+    std::optional<LoopbackProgram> m_program;
 };
 
 // One control connection of the scripted server, seen from the server.
@@ -58,7 +49,7 @@ public:
     explicit ScriptConnection(int fd) : m_fd(fd) { }
     ~ScriptConnection() { Close(); }
 
-    void Send(const std::string& bytes);
+    void Send(const std::string& bytes) { SendAll(m_fd, bytes); }
     void Reply(const std::string& line) { Send(line + "\r\n"); }
     // The next command line without CR LF; false when the client closed or
     // the time passed.
@@ -66,9 +57,6 @@ public:
     // Connects to the address of the last PORT line (from `sourceAddress`);
     // `receiveBuffer` bytes of receive buffer when not 0.
     int ConnectData(const std::string& sourceAddress = "127.0.0.1", int receiveBuffer = 0);
-    // Everything until the client closes; `*reset`, when given, is set when
-    // it ended with a reset instead of an orderly close.
-    static std::string ReceiveAll(int fd, bool* reset = nullptr);
     void Close() { ::close(std::exchange(m_fd, -1)); }
     bool Open() const { return m_fd >= 0; }
 
@@ -83,10 +71,9 @@ class ScriptedFtpServer {
 public:
     using Script = std::function<void(ScriptConnection&)>;
     // Each connection runs the script on the server's thread.
-    explicit ScriptedFtpServer(Script script);
-    ~ScriptedFtpServer();
-    int Port() const { return m_port; }
-    int Connections() const { return m_connections; }
+    explicit ScriptedFtpServer(Script script) : m_script(std::move(script)) { }
+    int Port() const { return m_server.Port(); }
+    int Connections() const { return m_server.Connections(); }
 
     // Commands received so far, in order, over all connections.
     std::vector<std::string> Commands() const { return Locked([&] { return m_commands; }); }
@@ -110,15 +97,15 @@ private:
     }
 
     Script m_script;
-    int m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    int m_port = 0;
-    std::atomic<int> m_connections { 0 };
-    std::atomic<bool> m_stop { false };
     std::atomic<bool> m_dataReset { false };
     mutable std::mutex m_mutex;
     std::vector<std::string> m_commands;
     std::map<std::string, std::string> m_files;
-    std::thread m_thread;
+    // Last, so that its thread ends before the rest goes.
+    LoopbackServer m_server { [this](int fd, int) {
+        ScriptConnection c(fd);
+        m_script(c);
+    } };
 };
 
 // What a well-behaved server answers, with a hook that may answer a command

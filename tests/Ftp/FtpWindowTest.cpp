@@ -27,13 +27,7 @@ class FtpWindow : public ::testing::Test {
 protected:
     void TearDown() override { TOpenDialog::Responder = nullptr; }
 
-    std::vector<std::string> Log() const
-    {
-        std::vector<std::string> lines;
-        for (int i = 0; i < form->Memo1->Lines().Count(); ++i)
-            lines.push_back(form->Memo1->Lines().Strings(i));
-        return lines;
-    }
+    std::vector<std::string> Log() const { return SplitLines(form->Memo1->Lines().Text()); }
     bool Logged(const std::string& line) const { return std::ranges::count(Log(), line) > 0; }
 
     std::unique_ptr<TForm1> form = std::make_unique<TForm1>(nullptr);

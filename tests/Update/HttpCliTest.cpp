@@ -74,9 +74,9 @@ TEST_F(HttpCli, ABodyInThePacketOfTheEmptyLineIsTheFirstPiece)
     std::vector<std::string> pieces;
     http.OnDocData = [&](TObject*, const void* p, int n) { pieces.emplace_back(static_cast<const char*>(p), std::size_t(n)); };
     ASSERT_FALSE(Fetch([](int fd, const std::string&, int) {
-        SendText(fd, "HTTP/1.0 200 OK\r\n\r\nfirst");
+        SendAll(fd, "HTTP/1.0 200 OK\r\n\r\nfirst");
         usleep(100 * 1000);
-        SendText(fd, "second");
+        SendAll(fd, "second");
     }, "/doc.txt").Raised);
     EXPECT_EQ(std::tuple(pieces, http.ReceivedBytes), std::tuple(std::vector<std::string> { "first", "second" }, 11));
 }
@@ -105,9 +105,9 @@ TEST_F(HttpCli, AStatusOf400OrMoreRaisesAndClosesAfterTheStatusLine)
     std::atomic<bool> closedEarly { false };
     // The handler uses what the test holds: the server goes first.
     ScriptedServer local([&](int fd, const std::string&, int) {
-        SendText(fd, "HTTP/1.0 404 Not Found here\r\n");
+        SendAll(fd, "HTTP/1.0 404 Not Found here\r\n");
         closedEarly = PeerClosed(fd);
-        SendText(fd, "Content-Type: text/html\r\n\r\nbody");
+        SendAll(fd, "Content-Type: text/html\r\n\r\nbody");
     });
     http.URL = local.Url("/missing.txt");
     bool docBegan = false;
@@ -155,7 +155,7 @@ TEST_F(HttpCli, ARequestWhileBusyRaisesAndLeavesTheRunningOne)
 {
     Serve([](int fd, const std::string&, int) {
         usleep(200 * 1000);
-        SendText(fd, kOk);
+        SendAll(fd, kOk);
     }, "/slow.txt");
     http.StartRequest(RequestGet);
     GetOutcome busy = Outcome([&] { http.StartRequest(RequestGet); });

@@ -73,10 +73,9 @@ const AnswerCase kAnswers[] = {
 TEST_F(HttpFaults, AResetConnectionIsAFailure)
 {
     EXPECT_EQ(Fetch([](int fd, const std::string&, int) {
-        SendText(fd, "HTTP/1.0 200 OK\r\n\r\npart of it");
+        SendAll(fd, "HTTP/1.0 200 OK\r\n\r\npart of it");
         usleep(100 * 1000);
-        linger reset { 1, 0 };  // closing sends a reset
-        ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+        ResetOnClose(fd);
     }, "/doc.txt").Failure(), "connection lost: Connection reset by peer (Error #10054)");
 }
 
@@ -101,7 +100,7 @@ TEST_F(HttpFaults, OverlongHeaderLinesAndEndlessHeadersFailAndClose)
 {
     std::atomic<bool> closed { false };
     ScriptedServer longLine([&](int fd, const std::string&, int) {
-        SendText(fd, "HTTP/1.0 200 OK\r\nX-Long: " + std::string(10000, 'a'));
+        SendAll(fd, "HTTP/1.0 200 OK\r\nX-Long: " + std::string(10000, 'a'));
         closed = PeerClosed(fd);
     });
     http.URL = longLine.Url("/doc.txt");
@@ -110,9 +109,9 @@ TEST_F(HttpFaults, OverlongHeaderLinesAndEndlessHeadersFailAndClose)
 
     std::atomic<bool> stopped { false };
     ScriptedServer endless([&](int fd, const std::string&, int) {
-        SendText(fd, "HTTP/1.0 200 OK\r\n");
+        SendAll(fd, "HTTP/1.0 200 OK\r\n");
         for (int i = 0; i < 100000 && !stopped; ++i)
-            stopped = ::send(fd, "X-More: yes\r\n", 13, MSG_NOSIGNAL) <= 0;
+            stopped = !SendAll(fd, "X-More: yes\r\n");
     });
     http.URL = endless.Url("/doc.txt");
     EXPECT_EQ(RunGet(http).Failure(), "response header too large");
@@ -122,7 +121,7 @@ TEST_F(HttpFaults, OverlongHeaderLinesAndEndlessHeadersFailAndClose)
 TEST_F(HttpFaults, RelocationsAreBounded)
 {
     EXPECT_EQ(Fetch([](int fd, const std::string&, int index) {
-        SendText(fd, "HTTP/1.0 302 Found\r\nLocation: /again" + std::to_string(index) + "\r\n\r\n");
+        SendAll(fd, "HTTP/1.0 302 Found\r\nLocation: /again" + std::to_string(index) + "\r\n\r\n");
     }, "/start").Failure(), "too many relocations");
     EXPECT_EQ(server->Connections(), THttpCli::MaxRelocations + 1);
 }

@@ -20,9 +20,7 @@ protected:
 
 TEST_F(HttpNginx, ALargeFileArrivesWholeInAFile)
 {
-    std::string data(3 * 1024 * 1024 + 17, '\0');
-    for (std::size_t i = 0; i < data.size(); ++i)
-        data[i] = char((i * 131 + i / 4096) & 0xFF);
+    std::string data = PatternBytes(3 * 1024 * 1024 + 17);
     m_server.Put("/files/big.bin", data);
     TempDir out("download");
     http.URL = m_server.Url("/files/big.bin");

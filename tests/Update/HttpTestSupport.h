@@ -13,40 +13,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
-
-inline void SendText(int fd, const std::string& bytes)
-{
-    for (std::size_t done = 0; done < bytes.size();) {
-        ssize_t n = ::send(fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
-        if (n <= 0)
-            return;
-        done += std::size_t(n);
-    }
-}
-
-// Reads bytes from the peer into `into` until `enough` holds of them or
-// the time is up; false once the peer has closed its side.
-inline bool ReadUntil(int fd, std::string& into, const std::function<bool(const std::string&)>& enough, int timeoutMs = 5000)
-{
-    for (std::uint64_t deadline = GetTickCount64() + std::uint64_t(timeoutMs); GetTickCount64() < deadline && !enough(into);) {
-        pollfd p { fd, POLLIN, 0 };
-        if (::poll(&p, 1, 50) <= 0)
-            continue;
-        char buf[65536];
-        ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-        if (n <= 0)
-            return false;
-        into.append(buf, std::size_t(n));
-    }
-    return true;
-}
 
 // Whether the peer closed its side within the time (reading whatever it
 // still sends).
@@ -64,74 +35,44 @@ public:
 
     explicit ScriptedServer(Handler handler, const char* address = "127.0.0.1", int port = 0)
         : m_handler(std::move(handler))
-        , m_fd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0))
         , m_address(address)
+        , m_server([this](int fd, int index) { answer(fd, index); }, address, port)
     {
-        int on = 1;
-        ::setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-        sockaddr_in a = LoopbackAddress(port);
-        ::inet_pton(AF_INET, address, &a.sin_addr);
-        m_bound = ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && ::listen(m_fd, 16) == 0;
-        m_port = LocalPort(m_fd);
-        m_thread = std::thread([this] { run(); });
-    }
-    ~ScriptedServer()
-    {
-        m_stop = true;
-        m_thread.join();
-        ::close(m_fd);
     }
 
-    bool Bound() const { return m_bound; }
-    int Port() const { return m_port; }
-    std::string Url(const std::string& path) const { return "http://" + m_address + ":" + std::to_string(m_port) + path; }
+    bool Bound() const { return m_server.Bound(); }
+    int Port() const { return m_server.Port(); }
+    std::string Url(const std::string& path) const { return "http://" + m_address + ":" + std::to_string(Port()) + path; }
     std::vector<std::string> Requests() const
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         return m_requests;
     }
-    int Connections() const { return m_connections.load(); }
+    int Connections() const { return m_server.Connections(); }
 
 private:
-    void run()
+    // Reads the header and the body it announces, then lets the handler answer.
+    void answer(int fd, int index)
     {
-        while (!m_stop) {
-            pollfd p { m_fd, POLLIN, 0 };
-            int fd = ::poll(&p, 1, 50) > 0 ? ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC) : -1;
-            if (fd < 0)
-                continue;
-            int index = m_connections++;
-            std::string request = readRequest(fd);
-            {
-                std::lock_guard<std::mutex> lock(m_mutex);
-                m_requests.push_back(request);
-            }
-            m_handler(fd, request, index);
-            ::close(fd);
-        }
-    }
-
-    // The header and the body it announces.
-    static std::string readRequest(int fd)
-    {
-        std::string in;
-        ReadUntil(fd, in, [](const std::string& got) {
+        std::string request;
+        ReadUntil(fd, request, [](const std::string& got) {
             std::size_t end = got.find("\r\n\r\n"), length = got.find("Content-Length: ");
             return end != std::string::npos && got.size() >= end + 4 + (length < end ? std::stoul(got.substr(length + 16)) : 0);
-        });
-        return in;
+        }, 5000);
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_requests.push_back(request);
+        }
+        m_handler(fd, request, index);
+        ::close(fd);
     }
 
     Handler m_handler;
-    int m_fd = -1;
     std::string m_address;
-    int m_port = 0;
-    bool m_bound = false;
-    std::thread m_thread;
-    std::atomic<bool> m_stop { false };
-    std::atomic<int> m_connections { 0 };
     mutable std::mutex m_mutex;
     std::vector<std::string> m_requests;
+    // Last, so that its thread ends before the rest goes.
+    LoopbackServer m_server;
 };
 
 // A server that answers the connections in turn with `responses`, the last
@@ -139,7 +80,7 @@ private:
 inline ScriptedServer::Handler InTurn(std::vector<std::string> responses)
 {
     return [responses](int fd, const std::string&, int index) {
-        SendText(fd, responses[std::min(std::size_t(index), responses.size() - 1)]);
+        SendAll(fd, responses[std::min(std::size_t(index), responses.size() - 1)]);
     };
 }
 

@@ -3,16 +3,15 @@
 // test's own, serving a folder on 127.0.0.1, started in the foreground and
 // stopped with the object.
 
-#include "tests/support/Loopback.h"
+#include "tests/support/Spawn.h"
 #include "tests/support/TempDir.h"
 
-#include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 class NginxServer {
@@ -27,8 +26,6 @@ public:
         for (const char* folder : { "www", "tmp", "logs" })
             ::mkdir(m_dir.File(folder).c_str(), 0755);
     }
-    ~NginxServer() { Stop(); }
-
     // The folder served as "/".
     std::string Root() const { return m_dir.File("www"); }
     const std::string& Dir() const { return m_dir.Path(); }
@@ -52,31 +49,12 @@ public:
     // Starts on an ephemeral port of 127.0.0.1; false when it would not come up.
     bool Start()
     {
-        for (int attempt = 0; attempt < 5; ++attempt) {
-            m_port = UnusedLoopbackPort();
-            std::string conf = WriteConfig("127.0.0.1:" + std::to_string(m_port));
-            m_pid = ::fork();
-            if (m_pid == 0) {
-                ::execl(Program, "nginx", "-p", m_dir.Path().c_str(), "-c", conf.c_str(), static_cast<char*>(nullptr));
-                ::_exit(127);
-            }
-            if (WaitForLoopbackPort(m_port, m_pid))
-                return true;
-            Stop();
-        }
-        return false;
+        return m_program.emplace([this](int port) {
+            return std::vector<std::string> { Program, "-p", Dir(), "-c", WriteConfig("127.0.0.1:" + std::to_string(port)) };
+        }).Port() > 0;
     }
 
-    void Stop()
-    {
-        if (m_pid <= 0)
-            return;
-        ::kill(m_pid, SIGQUIT);
-        ::waitpid(m_pid, nullptr, 0);
-        m_pid = -1;
-    }
-
-    std::string Url(const std::string& path) const { return "http://127.0.0.1:" + std::to_string(m_port) + path; }
+    std::string Url(const std::string& path) const { return "http://127.0.0.1:" + std::to_string(m_program->Port()) + path; }
 
     void Put(const std::string& path, const std::string& bytes) const
     {
@@ -86,6 +64,6 @@ public:
 
 private:
     TempDir m_dir { "nginx" };
-    pid_t m_pid = -1;
-    int m_port = 0;
+    // After the folder, so that the server ends first.
+    std::optional<LoopbackProgram> m_program;
 };

@@ -13,15 +13,15 @@
 #include <QTextLayout>
 
 // The update server's answer to a GET, by the file its first line asks for.
-static void UpdateServer(int fd, const std::string& request, int)
+static bool UpdateServer(int fd, const std::string& request, int)
 {
     std::string target = request.substr(0, request.find("\r\n"));
     for (auto [file, type, body] : { std::tuple("update.txt", "text/plain", kDescription),
              std::tuple("update.exe", "application/octet-stream", kInstaller) })
         if (target.find(file) != std::string::npos)
-            return SendText(fd, "HTTP/1.0 200 OK\r\nContent-Type: " + std::string(type) + "\r\nContent-Length: "
+            return SendAll(fd, "HTTP/1.0 200 OK\r\nContent-Type: " + std::string(type) + "\r\nContent-Length: "
                     + std::to_string(body.size()) + "\r\n\r\n" + body);
-    SendText(fd, "HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\n<html>missing</html>");
+    return SendAll(fd, "HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\n<html>missing</html>");
 }
 
 class Updater : public UpdaterFixture {
@@ -154,7 +154,7 @@ TEST_F(Updater, ADateThatDoesNotConvertStopsBeforeTheRequest)
 TEST_F(Updater, StopDuringTheDownloadLeavesNoFileBehind)
 {
     Serve([](int fd, const std::string&, int) {
-        SendText(fd, "HTTP/1.0 200 OK\r\nContent-Length: 100000\r\n\r\n#!/bin/sh\necho bad > installer-ran\n");
+        SendAll(fd, "HTTP/1.0 200 OK\r\nContent-Length: 100000\r\n\r\n#!/bin/sh\necho bad > installer-ran\n");
         PeerClosed(fd);
     });
     Form1->HttpCli1->OnStateChange = [](TObject*) {

@@ -5,32 +5,6 @@
 #include "tests/support/Spawn.h"
 #include "tests/support/TempDir.h"
 
-#include <csignal>
-#include <sys/wait.h>
-
-namespace {
-
-// Serves `folder` on a free port; Port is 0 when the server did not come up.
-struct PythonWebServer {
-    explicit PythonWebServer(const std::string& folder)
-        : Pid(SpawnProgram({ "/usr/bin/python3", "-m", "http.server", std::to_string(Port), "--bind", "127.0.0.1", "--directory",
-              folder }))
-    {
-        if (Pid <= 0 || !WaitForLoopbackPort(Port, Pid))
-            Port = 0;
-    }
-    ~PythonWebServer()
-    {
-        if (Pid > 0 && ::kill(Pid, SIGTERM) == 0)
-            ::waitpid(Pid, nullptr, 0);
-    }
-
-    int Port = UnusedLoopbackPort();
-    const pid_t Pid;
-};
-
-}
-
 TEST(RealServer, FetchesADocumentLineByLineThenInBlocks)
 {
     TempDir folder("www");
@@ -38,14 +12,17 @@ TEST(RealServer, FetchesADocumentLineByLineThenInBlocks)
     for (int i = 0; body.size() < 300000; ++i)
         body += "line " + std::to_string(i) + "\n";
     WriteFileBytes(folder.File("page.txt"), body);
-    PythonWebServer server(folder.Path());
-    if (server.Port == 0)
+    LoopbackProgram server([&](int port) {
+        return std::vector<std::string> { "/usr/bin/python3", "-m", "http.server", std::to_string(port), "--bind", "127.0.0.1",
+            "--directory", folder.Path() };
+    });
+    if (server.Port() == 0)
         GTEST_SKIP() << "python3 http.server is not available";
 
     TWSocket socket(nullptr);
     socket.MultiThreaded = true;
     socket.SetAddr("localhost");
-    socket.SetPort(std::to_string(server.Port));
+    socket.SetPort(std::to_string(server.Port()));
     socket.Connect();
     ASSERT_TRUE(socket.Wait(10, wsConnected));
     socket.SendStr("GET /page.txt HTTP/1.0\r\n\r\n");

@@ -4,7 +4,6 @@
 
 #include "platform/MessagePump.h"
 #include "net/WSocket.h"
-#include "platform/Application.h"
 #include "tests/support/Loopback.h"
 #include "tests/support/MessageLoop.h"
 #include "tests/support/ThrownMessage.h"
@@ -14,19 +13,12 @@
 #include <chrono>
 #include <functional>
 #include <string>
-#include <string_view>
 #include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 using Log = std::vector<std::string>;
-
-inline void SendAll(int fd, std::string_view bytes)
-{
-    for (ssize_t n = 0; !bytes.empty() && (n = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL)) > 0;)
-        bytes.remove_prefix(std::size_t(n));
-}
 
 // Milliseconds the step takes.
 inline std::uint64_t Took(const std::function<void()>& step)
@@ -39,8 +31,7 @@ inline std::uint64_t Took(const std::function<void()>& step)
 // Sends a reset instead of an orderly close.
 inline void ResetClose(int fd)
 {
-    linger l { 1, 0 };
-    ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &l, sizeof l);
+    ResetOnClose(fd);
     ::close(fd);
 }
 

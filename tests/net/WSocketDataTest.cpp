@@ -4,18 +4,6 @@
 
 #include <atomic>
 
-namespace {
-
-std::string Pattern(std::size_t size)
-{
-    std::string s(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        s[i] = char((i * 7 + i / 251) & 0xFF);
-    return s;
-}
-
-}
-
 using WSocketData = SocketPeer;
 
 TEST_F(WSocketData, SendQueuesBlocksAndReportsFromTheLoop)
@@ -23,7 +11,7 @@ TEST_F(WSocketData, SendQueuesBlocksAndReportsFromTheLoop)
     ASSERT_TRUE(Connect());
     RunFor(50);  // the write notification that follows the connect
     socket.OnDataSent = [&](TObject*, std::uint16_t error) { log.push_back("sent " + std::to_string(error)); };
-    std::string data = Pattern(4000);
+    std::string data = PatternBytes(4000);
     EXPECT_EQ(socket.Send(data.data(), int(data.size())), 4000);
     // Drained blocks are freed but the last, which stays for reuse.
     EXPECT_EQ(std::tuple(log, socket.QueuedBlocks(), socket.AllSent()), std::tuple(Log {}, 1u, true));
@@ -44,7 +32,7 @@ TEST_F(WSocketData, SendOnAClosedSocketIsRefused)
 TEST_F(WSocketData, LargeSendToASlowReaderArrivesWholeAndInOrder)
 {
     ASSERT_TRUE(Connect());
-    const std::string data = Pattern(24 * 1024 * 1024 + 123);
+    const std::string data = PatternBytes(24 * 1024 * 1024 + 123);
     std::string received;
     std::atomic<bool> done { false };
     std::thread reader([&] {
@@ -76,7 +64,7 @@ TEST_F(WSocketData, FlushWaitsUntilTheQueueHasGone)
 {
     socket.MultiThreaded = true;
     ASSERT_TRUE(Connect());
-    const std::string data = Pattern(8 * 1024 * 1024);
+    const std::string data = PatternBytes(8 * 1024 * 1024);
     std::string received;
     std::thread reader([&] { received = ReadAll(peer, data.size(), 30000); });
     socket.Send(data.data(), int(data.size()));

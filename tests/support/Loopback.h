@@ -1,6 +1,7 @@
 #pragma once
 // Ports of 127.0.0.1 for the servers that tests and benchmarks start, plain
-// blocking ends of connections there, and what a descriptor gives.
+// blocking ends of connections there, a scripted server, and what a
+// descriptor gives.
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -9,9 +10,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <thread>
 
 inline sockaddr_in LoopbackAddress(int port)
 {
@@ -31,15 +37,24 @@ inline int LocalPort(int fd)
     return ntohs(a.sin_port);
 }
 
+// A blocking listener on `address` (one of 127.*) and `port` (0: an
+// ephemeral one), or -1 when that cannot be had.
+inline int ListenOn(const char* address = "127.0.0.1", int port = 0)
+{
+    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0), on = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    sockaddr_in a = LoopbackAddress(port);
+    ::inet_pton(AF_INET, address, &a.sin_addr);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && ::listen(fd, 16) == 0)
+        return fd;
+    ::close(fd);
+    return -1;
+}
+
 // A blocking listener on an ephemeral port of 127.0.0.1.
 class PlainListener {
 public:
-    PlainListener()
-    {
-        sockaddr_in a = LoopbackAddress(0);
-        ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        ::listen(m_fd, 8);
-    }
+    PlainListener() = default;
     ~PlainListener() { ::close(m_fd); }
     PlainListener(const PlainListener&) = delete;
     PlainListener& operator=(const PlainListener&) = delete;
@@ -54,7 +69,7 @@ public:
     }
 
 private:
-    int m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    int m_fd = ListenOn();
 };
 
 // A port where nobody listens (at the moment it is returned).
@@ -86,21 +101,100 @@ inline bool WaitForLoopbackPort(int port, pid_t server = -1)
     return false;
 }
 
+// `size` bytes to send that differ from block to block.
+inline std::string PatternBytes(std::size_t size, unsigned seed = 1)
+{
+    std::string bytes(size, '\0');
+    std::uint32_t x = 2463534242u ^ seed;
+    for (std::size_t i = 0; i < size; ++i) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        bytes[i] = char(x & 0xFF);
+    }
+    return bytes;
+}
+
+// Sends all of `bytes`; false when the peer went first.
+inline bool SendAll(int fd, std::string_view bytes)
+{
+    for (ssize_t n = 0; !bytes.empty(); bytes.remove_prefix(std::size_t(n)))
+        if ((n = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL)) <= 0)
+            return false;
+    return true;
+}
+
+// Closing `fd` will send a reset instead of an orderly end.
+inline void ResetOnClose(int fd)
+{
+    linger hard { 1, 0 };
+    ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+}
+
+// Reads from a descriptor onto `into` until `enough` holds of it or the time
+// is up; false once the peer has ended, with `*reset`, when given, telling
+// whether by a reset.
+inline bool ReadUntil(int fd, std::string& into, const std::function<bool(const std::string&)>& enough, int timeoutMs = 10000,
+    bool* reset = nullptr)
+{
+    if (fd < 0)
+        return false;
+    char buf[65536];
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (pollfd p { fd, POLLIN, 0 }; !enough(into) && std::chrono::steady_clock::now() < deadline;) {
+        if (::poll(&p, 1, 50) <= 0)
+            continue;
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n <= 0 && reset)
+            *reset = n < 0 && errno == ECONNRESET;
+        if (n <= 0)
+            return false;
+        into.append(buf, std::size_t(n));
+    }
+    return true;
+}
+
 // What comes from a descriptor until its end, `limit` bytes, the byte `stop`
 // or the end of `timeoutMs`.
 inline std::string ReadAll(int fd, std::size_t limit = std::size_t(-1), int timeoutMs = 10000, int stop = -1)
 {
     std::string out;
-    char buf[65536];
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    auto more = [&] { return out.size() < limit && (stop < 0 || out.find(char(stop)) == std::string::npos); };
-    for (pollfd p { fd, POLLIN, 0 }; more() && std::chrono::steady_clock::now() < deadline;) {
-        if (::poll(&p, 1, 50) <= 0)
-            continue;
-        ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n <= 0)
-            break;
-        out.append(buf, std::size_t(n));
-    }
+    ReadUntil(fd, out, [&](const std::string& got) {
+        return got.size() >= limit || (stop >= 0 && got.find(char(stop)) != std::string::npos);
+    }, timeoutMs);
     return out;
 }
+
+// A listener on `address` (one of 127.*) that hands each connection, with
+// its number, to `serve` on a thread of its own; `serve` closes it.
+class LoopbackServer {
+public:
+    using Serve = std::function<void(int fd, int index)>;
+    explicit LoopbackServer(Serve serve, const char* address = "127.0.0.1", int port = 0)
+        : m_serve(std::move(serve))
+        , m_fd(ListenOn(address, port))
+    {
+        m_thread = std::thread([this] {
+            for (pollfd p { m_fd, POLLIN, 0 }; !m_stop;)
+                if (int fd = ::poll(&p, 1, 50) > 0 ? ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC) : -1; fd >= 0)
+                    m_serve(fd, m_connections++);
+        });
+    }
+    ~LoopbackServer()
+    {
+        m_stop = true;
+        m_thread.join();
+        ::close(m_fd);
+    }
+
+    bool Bound() const { return m_fd >= 0; }
+    int Port() const { return LocalPort(m_fd); }
+    int Connections() const { return m_connections; }
+
+private:
+    Serve m_serve;
+    int m_fd;
+    std::atomic<bool> m_stop { false };
+    std::atomic<int> m_connections { 0 };
+    std::thread m_thread;
+};

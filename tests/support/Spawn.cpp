@@ -1,6 +1,8 @@
 #include "tests/support/Spawn.h"
+#include "tests/support/Loopback.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 
 extern char** environ;
@@ -44,4 +46,30 @@ pid_t SpawnProgram(std::vector<std::string> args, const std::string& output, std
     for (char** e = environ; *e; ++e)
         extraEnv.emplace_back(*e);
     return SpawnWith(args, extraEnv, { { 1, output.empty() ? "/dev/null" : output }, { 2, "/dev/null" }, { 3, {}, passFd } });
+}
+
+LoopbackProgram::LoopbackProgram(const std::function<std::vector<std::string>(int port)>& command, int port)
+{
+    for (int attempt = 0; attempt < (port ? 1 : 5) && m_pid <= 0; ++attempt) {
+        m_port = port ? port : UnusedLoopbackPort();
+        std::vector<std::string> args = command(m_port);
+        args.insert(args.begin(), { "setpriv", "--pdeathsig", "KILL", "--" });
+        m_pid = SpawnProgram(args);
+        if (m_pid > 0 && !WaitForLoopbackPort(m_port, m_pid))
+            Stop();
+    }
+}
+
+void LoopbackProgram::Stop()
+{
+    // One that ended while starting has been reaped already.
+    if (m_pid > 0 && ::kill(m_pid, SIGTERM) == 0) {
+        for (int i = 0; i < 100 && ::waitpid(m_pid, nullptr, WNOHANG) == 0; ++i)
+            ::usleep(20000);
+        if (::waitpid(m_pid, nullptr, WNOHANG) == 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+    m_pid = -1;
 }

@@ -5,6 +5,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -25,3 +26,23 @@ struct ChildFd {
 // The lower layer: `argv` looked up on PATH and run with `env` as its whole
 // environment and those descriptors; the process id, or -1.
 pid_t SpawnWith(const std::vector<std::string>& argv, const std::vector<std::string>& env, std::initializer_list<ChildFd> fds);
+
+// A server program that listens on 127.0.0.1: `command(port)` runs it on
+// `port`, or on a free one when that is 0 (tried five times, as a port found
+// free may be taken before the server binds it). It goes with the test
+// however the test ends, and with the object: SIGTERM, SIGKILL two seconds on.
+class LoopbackProgram {
+public:
+    explicit LoopbackProgram(const std::function<std::vector<std::string>(int port)>& command, int port = 0);
+    ~LoopbackProgram() { Stop(); }
+    LoopbackProgram(const LoopbackProgram&) = delete;
+    LoopbackProgram& operator=(const LoopbackProgram&) = delete;
+
+    // 0 when it did not come up.
+    int Port() const { return m_pid > 0 ? m_port : 0; }
+    void Stop();
+
+private:
+    pid_t m_pid = -1;
+    int m_port = 0;
+};
