@@ -51,13 +51,10 @@ TEST(DockRows, EmptyRowsCloseUpAndRowsStack)
 
 TEST(DockRows, DroppingNearARowBoundaryOpensANewRow)
 {
-    struct Case { int across, row; bool newRow; } cases[] = {
-        { -10, 0, true }, { 3, 0, true }, { 13, 0, false }, { 21, 1, true }, { 31, 1, true },
-        { 32, 1, false }, { 47, 2, true }, { 100, 2, true },
-    };
-    for (const Case& c : cases) {
-        TDropRow d = DropRow({ 26, 26 }, c.across);
-        EXPECT_EQ(std::tuple(d.Row, d.NewRow), std::tuple(c.row, c.newRow)) << c.across;
+    for (auto [across, row, newRow] : { std::tuple(-10, 0, true), { 3, 0, true }, { 13, 0, false }, { 21, 1, true },
+                                        { 31, 1, true }, { 32, 1, false }, { 47, 2, true }, { 100, 2, true } }) {
+        TDropRow d = DropRow({ 26, 26 }, across);
+        EXPECT_EQ(std::tuple(d.Row, d.NewRow), std::tuple(row, newRow)) << across;
     }
     EXPECT_EQ(DropRow({}, 4).Row, 0);
 }
@@ -145,14 +142,12 @@ TEST(Dragging, DockingZoneAndKeepingOnScreen)
 
     TRect area { 0, 0, 1280, 1024 };
     // The first overlaps the screen and is left alone; the one wider than the screen keeps its left edge on it.
-    struct Case { TRect in; bool onlyIfFullyOff; TRect out; } cases[] = {
-        { { 1250, 10, 1350, 40 }, true, { 1250, 10, 1350, 40 } }, { { 1250, 10, 1350, 40 }, false, { 1180, 10, 1280, 40 } },
-        { { -5000, -5000, -4900, -4970 }, true, { 0, 0, 100, 30 } }, { { -10, 0, 2000, 30 }, false, { 0, 0, 2010, 30 } },
-        { { 9000, 9000, 9100, 9030 }, true, { 1180, 994, 1280, 1024 } },
-    };
-    for (const Case& c : cases) {
-        TRect r = KeepOnScreen(c.in, area, c.onlyIfFullyOff);
-        EXPECT_EQ(std::tuple(r.Left, r.Top, r.Width()), std::tuple(c.out.Left, c.out.Top, c.in.Width()));
+    for (auto [in, onlyIfFullyOff, out] : {
+             std::tuple(TRect { 1250, 10, 1350, 40 }, true, TRect { 1250, 10, 1350, 40 }),
+             { { 1250, 10, 1350, 40 }, false, { 1180, 10, 1280, 40 } }, { { -5000, -5000, -4900, -4970 }, true, { 0, 0, 100, 30 } },
+             { { -10, 0, 2000, 30 }, false, { 0, 0, 2010, 30 } }, { { 9000, 9000, 9100, 9030 }, true, { 1180, 994, 1280, 1024 } } }) {
+        TRect r = KeepOnScreen(in, area, onlyIfFullyOff);
+        EXPECT_EQ(std::tuple(r.Left, r.Top, r.Width()), std::tuple(out.Left, out.Top, in.Width()));
     }
     std::vector<TDockTarget> docks { { { 0, 0, 800, 1 }, dpTop, true, 100, 26 }, { { 0, 1, 27, 600 }, dpLeft, true, 27, 100 } };
     TMoveDrag drag { grab, 100, 26, 108, 50, area, 8, true };

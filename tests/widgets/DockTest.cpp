@@ -84,13 +84,10 @@ struct DockTest : ::testing::Test {
 TEST(SettingsHelpers, StoredTextsReadAsTheirNumbersOrTheDefault)
 {
     Application->Title = "HelperTest";
-    struct Case { const char* text; int expected; } cases[] = {
-        { "0x1F", 31 }, { "0X1f", 31 }, { "12", 12 }, { "-7", -7 }, { "12abc", 99 }, { "0x", 99 },
-        { "", 99 }, { " 5", 99 }, { "99999999999", 99 }, { "0xFFFFFFFF", -1 },
-    };
-    for (const Case& c : cases) {
-        WriteRegString("ToolBar\\T", "V", c.text);
-        EXPECT_EQ(ReadRegInteger("ToolBar\\T", "V", 99), c.expected) << c.text;
+    for (auto [text, expected] : { std::pair("0x1F", 31), { "0X1f", 31 }, { "12", 12 }, { "-7", -7 }, { "12abc", 99 },
+                                   { "0x", 99 }, { "", 99 }, { " 5", 99 }, { "99999999999", 99 }, { "0xFFFFFFFF", -1 } }) {
+        WriteRegString("ToolBar\\T", "V", text);
+        EXPECT_EQ(ReadRegInteger("ToolBar\\T", "V", 99), expected) << text;
     }
     WriteRegString("ToolBar\\T", "B", "2");
     EXPECT_TRUE(ReadRegBool("ToolBar\\T", "B", false));
@@ -127,10 +124,9 @@ TEST_F(DockTest, DraggingAlongTheRowStopsAtBothEdgesOfTheDock)
     Start();
     TitaToolBar* b = bars[2];
     // The mouse stays over the dock, or the bar would float.
-    struct Case { int from, to, left; } cases[] = { { 400, 450, 50 }, { 400, 300, 0 }, { 5, 395, dock->Width() - b->Width() } };
-    for (const Case& c : cases) {
-        Drag(b, c.from, 5, { { c.to, 5 } });
-        EXPECT_EQ(std::tuple(b->Left(), b->Top()), std::tuple(c.left, 48)) << c.from << "->" << c.to;
+    for (auto [from, to, left] : { std::tuple(400, 450, 50), { 400, 300, 0 }, { 5, 395, dock->Width() - b->Width() } }) {
+        Drag(b, from, 5, { { to, 5 } });
+        EXPECT_EQ(std::tuple(b->Left(), b->Top()), std::tuple(left, 48)) << from << "->" << to;
     }
     // A bar wider than its dock keeps its left edge at the (negative) bound.
     b->SetWidth(dock->Width() + 40);

@@ -92,10 +92,9 @@ TEST_F(ToolbarButton97, TwoGlyphsGiveTheDisabledStateItsOwnCell)
 
 TEST_F(ToolbarButton97, TheNumberOfGlyphsFollowsTheBitmapsShape)
 {
-    struct Case { int width, numGlyphs; } cases[] = { { 48, 3 }, { 40, 3 }, { 96, 1 }, { 16, 1 } };
-    for (const Case& c : cases) {
-        button.SetGlyph(TBitmap(c.width, 16));
-        EXPECT_EQ(button.NumGlyphs(), c.numGlyphs) << c.width << " wide";
+    for (auto [width, numGlyphs] : { std::pair(48, 3), { 40, 3 }, { 96, 1 }, { 16, 1 } }) {
+        button.SetGlyph(TBitmap(width, 16));
+        EXPECT_EQ(button.NumGlyphs(), numGlyphs) << width << " wide";
     }
     button.SetNumGlyphs(7);
     button.SetMargin(-2);
