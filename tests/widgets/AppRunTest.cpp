@@ -19,7 +19,7 @@ struct Recorder {
     bool offThread = false;
     std::thread::id gui = std::this_thread::get_id();
 
-    void Attach(TAppRunner& r)
+    explicit Recorder(TAppRunner& r)
     {
         r.OnIdle = [this](TObject*) { Count(idle); };
         r.OnTerminated = [this](TObject*) { Count(terminated); };
@@ -54,8 +54,7 @@ void SetWindowProgram(TAppRunner& runner, const std::string& display, const std:
 struct AppRunner : ::testing::Test {
     TempDir dir { "runner" };
     TAppRunner runner { nullptr };
-    Recorder rec;
-    AppRunner() { rec.Attach(runner); }
+    Recorder rec { runner };
     // The shell running `script`, started.
     bool Shell(const std::string& script)
     {
@@ -178,8 +177,7 @@ TEST_F(AppRunner, WithoutAWindowOnTheDesktopNothingIsIdleAndTheEndIsReported)
     for (const auto& [name, looks, console] : cases) {
         SCOPED_TRACE(name);
         TAppRunner each(nullptr);
-        Recorder seen;
-        seen.Attach(each);
+        Recorder seen(each);
         if (looks)
             each.SetIdleProbe(std::make_shared<TDesktopIdleProbe>(*looks));
         std::string marker = dir.File(std::string(name) + ".shown");
