@@ -15,19 +15,16 @@ TEST(DockRows, BarsOfOneRowLieSideBySideAndOverflowIsPushedBackNeverBeforeZero)
     // The second after the first, not over it.
     EXPECT_EQ(std::tuple(bars[0].Left, bars[1].Left, rows.Thickness, bars[1].Height), std::tuple(0, 100, 26, 26));
 
-    struct Case { int dockLength; std::vector<int> pos, lengths, left; } cases[] = {
-        { 300, { 0, 250 }, { 100, 100 }, { 0, 200 } },       // pushed back by the overflow
-        { 150, { 0, 250 }, { 100, 100 }, { 0, 100 } },       // never over its predecessor
-        { 50, { 10 }, { 400 }, { 0 } },                       // wider than the dock: starts at 0
-        { 500, { 300, 20, 10 }, { 50, 50, 50 }, { 300, 60, 10 } },  // sorted by position
+    struct Case { int dockLength; std::vector<TDockedBar> row; std::vector<int> left; } cases[] = {
+        { 300, { bar(0, 0, 100), bar(0, 250, 100) }, { 0, 200 } },                    // pushed back by the overflow
+        { 150, { bar(0, 0, 100), bar(0, 250, 100) }, { 0, 100 } },                    // never over its predecessor
+        { 50, { bar(0, 10, 400) }, { 0 } },                                           // wider than the dock: starts at 0
+        { 500, { bar(0, 300, 50), bar(0, 20, 50), bar(0, 10, 50) }, { 300, 60, 10 } },  // sorted by position
     };
-    for (const Case& c : cases) {
-        std::vector<TDockedBar> row;
-        for (std::size_t i = 0; i < c.pos.size(); ++i)
-            row.push_back(bar(0, c.pos[i], c.lengths[i]));
-        LayoutDockRows(row, false, c.dockLength, false);
+    for (auto& [dockLength, row, left] : cases) {
+        LayoutDockRows(row, false, dockLength, false);
         for (std::size_t i = 0; i < row.size(); ++i)
-            EXPECT_EQ(std::tuple(row[i].Left, row[i].Pos), std::tuple(c.left[i], row[i].Left)) << c.dockLength << " bar " << i;
+            EXPECT_EQ(std::tuple(row[i].Left, row[i].Pos), std::tuple(left[i], row[i].Left)) << dockLength << " bar " << i;
     }
 }
 
@@ -142,10 +139,11 @@ TEST(Dragging, DockingZoneAndKeepingOnScreen)
 
     TRect area { 0, 0, 1280, 1024 };
     // The first overlaps the screen and is left alone; the one wider than the screen keeps its left edge on it.
-    for (auto [in, onlyIfFullyOff, out] : {
-             std::tuple(TRect { 1250, 10, 1350, 40 }, true, TRect { 1250, 10, 1350, 40 }),
-             { { 1250, 10, 1350, 40 }, false, { 1180, 10, 1280, 40 } }, { { -5000, -5000, -4900, -4970 }, true, { 0, 0, 100, 30 } },
-             { { -10, 0, 2000, 30 }, false, { 0, 0, 2010, 30 } }, { { 9000, 9000, 9100, 9030 }, true, { 1180, 994, 1280, 1024 } } }) {
+    for (auto [in, onlyIfFullyOff, out] : { std::tuple(TRect { 1250, 10, 1350, 40 }, true, TRect { 1250, 10, 1350, 40 }),
+                                            { { 1250, 10, 1350, 40 }, false, { 1180, 10, 1280, 40 } },
+                                            { { -5000, -5000, -4900, -4970 }, true, { 0, 0, 100, 30 } },
+                                            { { -10, 0, 2000, 30 }, false, { 0, 0, 2010, 30 } },
+                                            { { 9000, 9000, 9100, 9030 }, true, { 1180, 994, 1280, 1024 } } }) {
         TRect r = KeepOnScreen(in, area, onlyIfFullyOff);
         EXPECT_EQ(std::tuple(r.Left, r.Top, r.Width()), std::tuple(out.Left, out.Top, in.Width()));
     }

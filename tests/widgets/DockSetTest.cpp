@@ -116,13 +116,11 @@ TEST_F(DockSet, BarsOfOneRowLieSideBySide)
     int changing = 0, changed = 0;
     b->OnDockChanging = [&](TObject*) { ++changing; };
     b->OnDockChanged = [&](TObject*) { ++changed; };
-    ASSERT_EQ(inserted.size(), 2u);
-    EXPECT_EQ(inserted[1], std::pair(true, b));
+    EXPECT_EQ(inserted, (std::vector { std::pair(true, a), std::pair(true, b) }));
     a->SetDockPos(0);
     b->SetDockPos(0);
-    EXPECT_EQ(std::tuple(a->Left(), a->Width(), b->Left(), b->Top(), top->Height()),
-              std::tuple(0, 11 + 46 + 2, a->Width(), 0, 26));
-    EXPECT_EQ(form->Controls(0)->Name, "Dock971");
+    EXPECT_EQ(std::tuple(a->Left(), a->Width(), b->Left(), b->Top(), top->Height(), form->Controls(0)->Name),
+              std::tuple(0, 11 + 46 + 2, a->Width(), 0, 26, "Dock971"));
 
     // A bar that leaves its dock empties the row and the dock shrinks.
     b->SetDockedTo(nullptr);
@@ -148,8 +146,7 @@ TEST_F(DockSet, DraggingDocksFloatsAndOpensNewRows)
     // Dropped just below the top dock's only row: a new row opens there.
     QPoint dockOrigin = top->Widget()->mapToGlobal(QPoint(0, 0));
     drag(b, QPoint(10, 8), { dockOrigin.x() + 200, dockOrigin.y() + 27 });
-    ASSERT_EQ(b->DockedTo(), top);
-    EXPECT_EQ(std::tuple(b->DockRow(), a->DockRow(), top->Height()), std::tuple(1, 0, 52));
+    EXPECT_EQ(std::tuple(b->DockedTo(), b->DockRow(), a->DockRow(), top->Height()), std::tuple(top, 1, 0, 52));
 
     // A double click on its handle floats it, another docks it at its default dock.
     QTest::mouseDClick(b->Widget(), Qt::LeftButton, {}, at(b, QPoint(5, 5)));

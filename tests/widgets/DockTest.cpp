@@ -100,12 +100,11 @@ TEST(SettingsHelpers, StoredTextsReadAsTheirNumbersOrTheDefault)
 TEST_F(DockTest, FirstStartGivesThreeRowsInLoadOrderAndA74PixelDock)
 {
     Start();
-    EXPECT_EQ(Rows(), (std::vector { 0, 22, 48, 74 }));
     for (TitaToolBar* b : bars)
         EXPECT_EQ(std::tuple(b->Visible(), b->Floating(), b->Parent()), std::tuple(true, false, dock)) << b->Name;
-    EXPECT_EQ(events, "") << "restoring fires no float or static event";
-    // The grip and the controls sit inside the bar's frames.
-    EXPECT_EQ(std::tuple(bars[0]->DragBox()->Left(), bars[0]->DragBox()->Height()), std::tuple(2, 18));
+    // Restoring fires no float or static event; the grip and the controls sit inside the bar's frames.
+    EXPECT_EQ(std::tuple(Rows(), events, bars[0]->DragBox()->Left(), bars[0]->DragBox()->Height()),
+              std::tuple(std::vector { 0, 22, 48, 74 }, "", 2, 18));
 }
 
 TEST_F(DockTest, AHiddenBarComesBackHiddenAndShowingItAppendsItAsTheBottomRow)
@@ -286,9 +285,9 @@ TEST_F(DockTest, TheFloatingWindowsTitleDragsTheBarAndItsCloseBoxHidesIt)
     TFPForm97* window = bars[2]->FloatingWindow();
     ASSERT_NE(window, nullptr);
     QWidget* w = window->Widget();
-    SendMouse(w, QEvent::MouseButtonPress, 50, 10);
-    SendMouse(w, QEvent::MouseMove, 80, 30);
-    SendMouse(w, QEvent::MouseButtonRelease, 80, 30);
+    for (auto [type, x, y] :
+         { std::tuple(QEvent::MouseButtonPress, 50, 10), { QEvent::MouseMove, 80, 30 }, { QEvent::MouseButtonRelease, 80, 30 } })
+        SendMouse(w, type, x, y);
     EXPECT_EQ(std::tuple(window->Left(), window->Top(), bars[2]->Floating()), std::tuple(130, 300, true));
     TRect box = window->CloseBox();
     SendMouse(w, QEvent::MouseButtonPress, (box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
