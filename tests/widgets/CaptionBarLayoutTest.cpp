@@ -217,8 +217,7 @@ TEST_F(CaptionBarMouse, MinimisedWindowDragsAndClicksForItsMenu)
         std::tuple(true, TCaptionDo::Handled));
     TCaptionStep move = mouse.ClientMove({ text().X + 5, text().Y }, { 505, 503 }, { 500, 500 });
     TCaptionStep elsewhere = mouse.ClientMove({ 0, 0 }, { 505, 503 }, { 500, 500 });
-    EXPECT_EQ(std::tuple(move.MoveWindow, move.Delta.X, move.Delta.Y, elsewhere.MoveWindow),
-        std::tuple(true, 5, 3, false));
+    EXPECT_EQ(std::tuple(move.MoveWindow, move.Delta.X, move.Delta.Y, elsewhere.MoveWindow), std::tuple(true, 5, 3, false));
     TCaptionStep up = mouse.ClientLeftUp();
     EXPECT_EQ(std::tuple(up.SetMinPosition, up.Do), std::tuple(true, TCaptionDo::PassOn));
 

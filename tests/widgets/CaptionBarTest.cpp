@@ -8,6 +8,7 @@
 #include "platform/Menus.h"
 #include "tests/support/MessageLoop.h"
 #include "tests/support/ThrownMessage.h"
+#include "tests/widgets/Pictures.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,9 +58,7 @@ struct CaptionBar : ::testing::Test {
     }
     TBitmap paint(bool active)
     {
-        TBitmap strip(form->Width(), 40);
-        strip.Canvas().Brush.Color = RGB(1, 2, 3);
-        strip.Canvas().FillRect({ 0, 0, strip.Width(), strip.Height() });
+        TBitmap strip = Filled(form->Width(), 40, { { { 0, 0, form->Width(), 40 }, RGB(1, 2, 3) } });
         caption->PaintCaption(strip.Canvas(), active);
         return strip;
     }

@@ -200,11 +200,8 @@ TEST_F(MenuBarTest, ALatchedButtonShowsThePatternAndAColumnCaptionIsTurned)
 
 TEST(SpeedButtonGlyph, ADisabledButtonEmbossesTheBlackOfItsCellAndDropsOtherColours)
 {
-    TBitmap strip(16, 16);
-    strip.Canvas().SetPixel(3, 3, clBlack);
-    strip.Canvas().SetPixel(5, 5, clRed);
     TitaGlyphs glyphs(nullptr);
-    glyphs.SetPicture(strip);
+    glyphs.SetPicture(Filled(16, 16, { { { 3, 3, 4, 4 }, clBlack }, { { 5, 5, 6, 6 }, clRed } }));
     TitaSpeedButton button(nullptr);
     button.SetBounds(0, 0, 22, 22);
     button.Glyphs = &glyphs;
