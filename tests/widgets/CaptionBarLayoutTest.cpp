@@ -30,10 +30,9 @@ TEST(CaptionBarLayout, ButtonsFromTheRightPerBorderStyle)
     };
     for (const auto& [style, icons, close, maximize, minimize, help] : cases) {
         TCaptionLayout l = layoutOf(style, icons);
-        SCOPED_TRACE(int(style) * 100 + int(icons));
         const TCaptionButtonPlace* b = l.Buttons;
         EXPECT_EQ(std::tuple(b[cbClose].Visible, b[cbMaximize].Visible, b[cbMinimize].Visible, b[cbHelp].Visible),
-            std::tuple(close, maximize, minimize, help));
+            std::tuple(close, maximize, minimize, help)) << int(style) * 100 + int(icons);
     }
 
     // From the right: close, a 2-pixel gap, maximise, minimise; the text
@@ -114,9 +113,8 @@ TEST(CaptionBarLayout, SystemMenuGreyStates)
     };
     for (const auto& [state, mdi, icons, maxEnabled, restore, move, size, minimize, maximize, def] : cases) {
         TSystemMenuState s = SystemMenuState(state, mdi, icons, maxEnabled, true);
-        SCOPED_TRACE(int(state) * 10 + mdi);
         EXPECT_EQ(std::tuple(s.Restore, s.Move, s.Size, s.Minimize, s.Maximize, s.Default),
-            std::tuple(restore, move, size, minimize, maximize, def));
+            std::tuple(restore, move, size, minimize, maximize, def)) << int(state) * 10 + mdi;
     }
 }
 
