@@ -6,6 +6,11 @@
 
 #include <tuple>
 
+// Bands compare by their start, end and colour, and print so.
+static auto key(const TGradientBand& b) { return std::tuple(b.X0, b.X1, b.Color); }
+bool operator==(const TGradientBand& a, const TGradientBand& b) { return key(a) == key(b); }
+void PrintTo(const TGradientBand& b, std::ostream* os) { *os << "[" << b.X0 << ", " << b.X1 << ") in " << b.Color; }
+
 namespace {
 
 TCaptionLayout layoutOf(TFormBorderStyle style, TBorderIcons icons, TWindowState state = wsNormal, int width = 800)
@@ -66,23 +71,13 @@ TEST(CaptionBarLayout, HotRectanglesReachBeyondTheButtons)
     EXPECT_EQ(hit, (std::vector<int> { cbClose, -1, cbMaximize, -1, -1 }));
 }
 
-// Each band's start, end and colour.
-using Band = std::tuple<int, int, TColor>;
-std::vector<Band> bandsOf(const std::vector<TGradientBand>& bands)
-{
-    std::vector<Band> out;
-    for (const TGradientBand& b : bands)
-        out.emplace_back(b.X0, b.X1, b.Color);
-    return out;
-}
-
 TEST(CaptionBarLayout, GradientBands)
 {
     TRect bar { 0, 0, 300, 18 };
     // Half-way rounded.
-    EXPECT_EQ(bandsOf(GradientBands(bar, RGB(0, 0, 0), RGB(255, 100, 9), 3)),
-        (std::vector<Band> { { 0, 100, RGB(0, 0, 0) }, { 100, 200, RGB(128, 50, 5) }, { 200, 300, RGB(255, 100, 9) } }));
-    EXPECT_EQ(bandsOf(GradientBands(bar, clGray, clSilver, 1)), (std::vector<Band> { { 0, 300, clGray } }));
+    EXPECT_EQ(GradientBands(bar, RGB(0, 0, 0), RGB(255, 100, 9), 3),
+        (std::vector<TGradientBand> { { 0, 100, RGB(0, 0, 0) }, { 100, 200, RGB(128, 50, 5) }, { 200, 300, RGB(255, 100, 9) } }));
+    EXPECT_EQ(GradientBands(bar, clGray, clSilver, 1), (std::vector<TGradientBand> { { 0, 300, clGray } }));
     EXPECT_EQ(std::tuple(GradientBands(bar, clGray, clSilver, 0).size(), GradientBands(bar, clGray, clSilver, -5).size()),
         std::tuple(0u, 0u));
 
