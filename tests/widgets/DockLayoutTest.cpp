@@ -94,9 +94,8 @@ TEST(BarLayout, FloatingBarWrapsGroupsWithAWrapLineWhereASeparatorBrokeIt)
     TBarLayout wrapped = LayoutBarItems(items, TDockType::Floating, true, 4 + 46 + 4);
     ASSERT_EQ(wrapped.WrapLines.size(), 2u);
     EXPECT_EQ(std::tuple(wrapped.Places[2].Width, wrapped.Places[3].Left, wrapped.Places[3].Top), std::tuple(0, 4, 2 + 28));
-    EXPECT_EQ(std::tuple(wrapped.WrapLines[0].Position, wrapped.WrapLines[0].Blank, wrapped.WrapLines[1].Blank),
-              std::tuple(2 + 28, false, true));
-    EXPECT_EQ(std::tuple(wrapped.ClientWidth, wrapped.ClientHeight), std::tuple(54, 2 + 3 * 22 + 2 * 6 + 1));
+    EXPECT_EQ(std::tuple(wrapped.WrapLines[0].Position, wrapped.WrapLines[0].Blank, wrapped.WrapLines[1].Blank,
+                         wrapped.ClientWidth, wrapped.ClientHeight), std::tuple(2 + 28, false, true, 54, 2 + 3 * 22 + 2 * 6 + 1));
 
     // Narrower than a group: the group itself breaks, without a wrap line.
     TBarLayout narrow = LayoutBarItems(items, TDockType::Floating, true, MinimumWrapWidth(items));

@@ -110,14 +110,13 @@ TEST_F(ToolbarButton97, GlyphAndCaptionAreCentredTogetherWithTheSpacingBetween)
     TButtonGlyph glyph;
     glyph.SetGlyph(square());
     TBitmap scratch(100, 40);
-    TButtonGlyph::Content content { .client = { 1, 1, 99, 39 }, .caption = "Abc" };
     const int margin = (98 - (4 + 16 + scratch.Canvas().TextWidth("Abc")) + 1) / 2;
-    TContentPlace place = glyph.PlaceContent(scratch.Canvas(), content);
+    TContentPlace place = glyph.PlaceContent(scratch.Canvas(), { .client = { 1, 1, 99, 39 }, .caption = "Abc" });
     EXPECT_EQ(std::tuple(place.glyph.X, place.text.Left, place.glyph.Y),
               std::tuple(1 + margin, 1 + margin + 16 + 4, 1 + (38 - 16 + 1) / 2));
 
-    content = { .client = { 1, 1, 99, 39 }, .margin = -1, .spacing = -1 };
-    EXPECT_EQ(glyph.PlaceContent(scratch.Canvas(), content).glyph.X, 1 + (98 - 16 + 1) / 2) << "a glyph alone is centred";
+    place = glyph.PlaceContent(scratch.Canvas(), { .client = { 1, 1, 99, 39 }, .margin = -1, .spacing = -1 });
+    EXPECT_EQ(place.glyph.X, 1 + (98 - 16 + 1) / 2) << "a glyph alone is centred";
 }
 
 TEST_F(ToolbarButton97, ButtonsOfOneImageSizeShareOneGlyphList)
