@@ -31,18 +31,20 @@ TBitmap square(int cells = 1)
                                     { { 1, 13, 2, 14 }, clWhite }, { { 2, 1, 3, 2 }, clSilver } });
 }
 
+// The form at that client size, shown once the window system has put it up.
+void Expose(TForm& form, int width, int height)
+{
+    form.SetClientSize(width, height);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+}
+
 // A button on a form, and the colours of its frames.
 struct ToolbarButton97 : ::testing::Test {
     TForm form { nullptr };
     TToolbarButton97 button { &form };
     const TColor face = ColorToRGB(clBtnFace), shadow = ColorToRGB(clBtnShadow), highlight = ColorToRGB(clBtnHighlight);
     ToolbarButton97() { button.SetParent(&form); }
-    void showForm()
-    {
-        form.SetClientSize(100, 40);
-        form.Show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
-    }
     void clickButton()
     {
         QTest::mouseClick(button.Widget(), Qt::LeftButton, {}, QPoint(5, 5));
@@ -137,9 +139,7 @@ struct HoverTest : ::testing::Test {
         watch(a, "A", 0);
         watch(b, "B", 23);
         TToolbarButton97::SetApplicationActiveSource([] { return true; });
-        form.SetClientSize(200, 60);
-        form.Show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+        ASSERT_NO_FATAL_FAILURE(Expose(form, 200, 60));
         SetCursorPosSource([this] { return cursor; });
         // Off the buttons first: the platform drops a move to where the
         // mouse last was, in the window of an earlier test. Then over A.
@@ -245,7 +245,7 @@ TEST_F(ToolbarButton97, ThePressThatClosesItsMenuDoesNotDropItAgain)
 {
     TPopupMenu menu(&form);
     button.SetDropdownMenu(&menu);
-    ASSERT_NO_FATAL_FAILURE(showForm());
+    ASSERT_NO_FATAL_FAILURE(Expose(form, 100, 40));
     ClosingPress runner;
     runner.button = button.Widget();
     SetMenuRunner(&runner);
@@ -263,7 +263,7 @@ TEST_F(ToolbarButton97, AFreedDropDownMenuIsForgottenAndTheButtonClicksAgain)
     button.OnClick = [&](TObject*) { ++clicks; };
     auto* menu = new TPopupMenu(&form);
     button.SetDropdownMenu(menu);
-    ASSERT_NO_FATAL_FAILURE(showForm());
+    ASSERT_NO_FATAL_FAILURE(Expose(form, 100, 40));
     delete menu;
     EXPECT_EQ(button.DropdownMenu(), nullptr);
     clickButton();
