@@ -24,7 +24,7 @@ namespace {
 
 struct CaptionBar : ::testing::Test {
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
-    TMarsCaption* caption = nullptr;
+    TMarsCaption* caption = new TMarsCaption(form.get());
     std::uint64_t clock = 5000;
     int closeQueries = 0;
 
@@ -36,7 +36,6 @@ struct CaptionBar : ::testing::Test {
             ++closeQueries;
             can = false;
         };
-        caption = new TMarsCaption(form.get());
         caption->SetActiveBeginColor(clBlack);
         caption->SetActiveEndColor(0xA00000);
         caption->SetActiveFontColor(clWhite);

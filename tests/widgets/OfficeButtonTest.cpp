@@ -205,9 +205,8 @@ TEST_F(OfficeButton, ShadedImageThresholds)
     TBitmap src = Filled(8, 1, { { { 0, 0, 1, 1 }, ground }, { { 1, 0, 2, 1 }, RGB(255, 255, 44) },
         { { 2, 0, 3, 1 }, RGB(255, 255, 45) }, { { 3, 0, 4, 1 }, RGB(255, 255, 43) }, { { 4, 0, 5, 1 }, RGB(100, 100, 32) },
         { { 5, 0, 6, 1 }, RGB(100, 100, 31) }, { { 6, 0, 7, 1 }, RGB(58, 0, 0) }, { { 7, 0, 8, 1 }, RGB(57, 0, 0) } });
-    TBitmap shaded = MakeShadedBitmap(src, stMedium);
-    ExpectPixels(shaded, { { 0, 0, ground }, { 1, 0, clWhite }, { 2, 0, clWhite }, { 3, 0, light },
-                           { 4, 0, light }, { 5, 0, dark }, { 6, 0, dark }, { 7, 0, clBlack } });
+    ExpectPixels(MakeShadedBitmap(src, stMedium), { { 0, 0, ground }, { 1, 0, clWhite }, { 2, 0, clWhite }, { 3, 0, light },
+                                                    { 4, 0, light }, { 5, 0, dark }, { 6, 0, dark }, { 7, 0, clBlack } });
     // Other shadings move the thresholds: a sum of 200 is light, medium or dark.
     TBitmap one = Filled(2, 1, { { { 0, 0, 1, 1 }, ground }, { { 1, 0, 2, 1 }, RGB(200, 0, 0) } });
     auto shaded1 = [&](TExplorerButtonShadingType shading) { return MakeShadedBitmap(one, shading).Pixel(1, 0); };
