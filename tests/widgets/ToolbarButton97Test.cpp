@@ -165,14 +165,13 @@ struct HoverTest : ::testing::Test {
         button.Name = name;
         button.SetParent(&form);
         button.SetBounds(left, 0, 23, 22);
-        std::string n = name;
-        button.OnMouseMove = [this, n](TObject*, TShiftState, int, int) {
-            if (log.empty() || log.back() != "move " + n)
-                log.push_back("move " + n);
+        button.OnMouseMove = [this, &button](TObject*, TShiftState, int, int) {
+            if (log.empty() || log.back() != "move " + button.Name)
+                log.push_back("move " + button.Name);
         };
-        button.OnMouseEnter = [this, n](TObject*) { log.push_back("enter " + n); };
-        button.OnMouseExit = [this, n](TObject*) { log.push_back("exit " + n); };
-        button.OnClick = [this, n](TObject*) { log.push_back("click " + n); };
+        button.OnMouseEnter = [this, &button](TObject*) { log.push_back("enter " + button.Name); };
+        button.OnMouseExit = [this, &button](TObject*) { log.push_back("exit " + button.Name); };
+        button.OnClick = [this, &button](TObject*) { log.push_back("click " + button.Name); };
     }
 
     TForm form { nullptr };
