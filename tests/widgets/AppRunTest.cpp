@@ -19,7 +19,7 @@ struct Recorder {
     bool offThread = false;
     std::thread::id gui = std::this_thread::get_id();
 
-    void Attach(TAppRunner& r)
+    explicit Recorder(TAppRunner& r)
     {
         r.OnIdle = [this](TObject*) { Count(idle); };
         r.OnTerminated = [this](TObject*) { Count(terminated); };
@@ -37,37 +37,32 @@ struct SwitchProbe : TIdleProbe {
     bool IsIdle(pid_t) override { return idle; }
 };
 
-// The runner set to run the program with the command line.
-void SetProgram(TAppRunner& runner, const std::string& program, const std::string& commandLine)
+// The runner started on the program with the command line: whether it started.
+bool Start(TAppRunner& runner, const std::string& program, const std::string& commandLine)
 {
     runner.ApplicationName = program;
     runner.CommandLine = commandLine;
+    return runner.Execute();
 }
-// The shell with `script`; the test program that puts up a window on `display` after a while.
-void SetShell(TAppRunner& runner, const std::string& script) { SetProgram(runner, "/bin/sh", "sh -c \"" + script + "\""); }
-void SetWindowProgram(TAppRunner& runner, const std::string& display, const std::string& marker)
+// Started on the shell with `script`; on the test program that puts up a window on `display` after a while.
+bool StartShell(TAppRunner& runner, const std::string& script) { return Start(runner, "/bin/sh", "sh -c \"" + script + "\""); }
+bool StartWindowProgram(TAppRunner& runner, const std::string& display, const std::string& marker)
 {
-    SetProgram(runner, CORVANA_BIN_DIR "/test_show_window", "test_show_window \"" + display + "\" \"" + marker + "\"");
+    return Start(runner, CORVANA_BIN_DIR "/test_show_window", "test_show_window \"" + display + "\" \"" + marker + "\"");
 }
 
 // A runner whose events are counted, and a folder for its programs.
 struct AppRunner : ::testing::Test {
     TempDir dir { "runner" };
     TAppRunner runner { nullptr };
-    Recorder rec;
-    AppRunner() { rec.Attach(runner); }
+    Recorder rec { runner };
     // The shell running `script`, started.
-    bool Shell(const std::string& script)
-    {
-        SetShell(runner, script);
-        return runner.Execute();
-    }
+    bool Shell(const std::string& script) { return StartShell(runner, script); }
     // A runner of its own, on the shell with `script`, started.
     static TAppRunner* Started(const std::string& script, TComponent* owner = nullptr)
     {
         auto* started = new TAppRunner(owner);
-        SetShell(*started, script);
-        EXPECT_TRUE(started->Execute());
+        EXPECT_TRUE(StartShell(*started, script));
         return started;
     }
     bool RunUntilEnded() { return RunUntil([&] { return runner.Terminated(); }); }
@@ -87,10 +82,9 @@ TEST_F(AppRunner, RunsTheProgramAndReportsItsEnd)
 {
     std::string out = dir.File("out");
     WriteScript(dir.File("prog"), "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '" + out + "'; exit 7");
-    SetProgram(runner, dir.File("prog"), "prog \"two words\" plain");
     runner.CurrentDirectory = "/";
     EXPECT_EQ(runner.ExitCode(), 0u);
-    ASSERT_TRUE(runner.Execute());
+    ASSERT_TRUE(Start(runner, dir.File("prog"), "prog \"two words\" plain"));
     EXPECT_EQ(std::tuple(runner.ExitCode(), runner.Terminated()), std::tuple(TAppRunner::StillActive, false));
     pid_t pid = runner.ProcessId();
     EXPECT_GT(pid, 0);
@@ -124,9 +118,8 @@ TEST_F(AppRunner, FailedStartLeavesTheRunnerNotStarted)
     const std::string starts[][3] = { { dir.File("missing"), "", "" }, { "/bin/sh", dir.File("no-such-folder"), "" },
         { "", "", "   " } };
     for (const auto& [program, folder, line] : starts) {
-        SetProgram(runner, program, line);
         runner.CurrentDirectory = folder;
-        EXPECT_FALSE(runner.Execute()) << program << folder << line;
+        EXPECT_FALSE(Start(runner, program, line)) << program << folder << line;
     }
     RunFor(300);
     EXPECT_EQ(std::tuple(runner.Idle(), runner.Terminated(), runner.ExitCode(), runner.ProcessId(), rec.idle + rec.terminated),
@@ -135,16 +128,14 @@ TEST_F(AppRunner, FailedStartLeavesTheRunnerNotStarted)
 
 TEST_F(AppRunner, BareNameIsLookedForInTheCurrentFolderOnly)
 {
-    SetProgram(runner, "sh", "sh -c true");  // on the PATH, not here
-    EXPECT_FALSE(runner.Execute());
+    EXPECT_FALSE(Start(runner, "sh", "sh -c true"));  // on the PATH, not here
 }
 
 TEST_F(AppRunner, IdleFiresEachTimeTheProgramTurnsIdle)
 {
     auto probe = std::make_shared<SwitchProbe>();
     runner.SetIdleProbe(probe);
-    SetProgram(runner, "/bin/sleep", "sleep 30");
-    ASSERT_TRUE(runner.Execute());
+    ASSERT_TRUE(Start(runner, "/bin/sleep", "sleep 30"));
 
     RunFor(250);
     EXPECT_EQ(rec.idle, 0);
@@ -178,13 +169,11 @@ TEST_F(AppRunner, WithoutAWindowOnTheDesktopNothingIsIdleAndTheEndIsReported)
     for (const auto& [name, looks, console] : cases) {
         SCOPED_TRACE(name);
         TAppRunner each(nullptr);
-        Recorder seen;
-        seen.Attach(each);
+        Recorder seen(each);
         if (looks)
             each.SetIdleProbe(std::make_shared<TDesktopIdleProbe>(*looks));
         std::string marker = dir.File(std::string(name) + ".shown");
-        console ? SetShell(each, console) : SetWindowProgram(each, display.Display(), marker);
-        ASSERT_TRUE(each.Execute());
+        ASSERT_TRUE(console ? StartShell(each, console) : StartWindowProgram(each, display.Display(), marker));
         EXPECT_TRUE(console || RunUntil([&] { return FileExistsNow(marker); }, 10000)) << "the window shown";
         RunFor(1500);
         EXPECT_EQ(std::tuple(seen.idle, each.Idle()), std::tuple(0, false));
@@ -207,8 +196,7 @@ TEST_P(AppRunnerOnADisplay, AProgramIsIdleOnceItsWindowShows)
         ++rec.idle;
         shownAtIdle = FileExistsNow(marker);
     };
-    SetWindowProgram(runner, display.Display(), marker);
-    ASSERT_TRUE(runner.Execute());
+    ASSERT_TRUE(StartWindowProgram(runner, display.Display(), marker));
     ASSERT_TRUE(RunUntil([&] { return rec.idle > 0; }, 10000));
     EXPECT_TRUE(shownAtIdle);
     RunFor(300);

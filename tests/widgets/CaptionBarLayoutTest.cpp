@@ -6,6 +6,11 @@
 
 #include <tuple>
 
+// Bands compare by their start, end and colour, and print so.
+static auto key(const TGradientBand& b) { return std::tuple(b.X0, b.X1, b.Color); }
+bool operator==(const TGradientBand& a, const TGradientBand& b) { return key(a) == key(b); }
+void PrintTo(const TGradientBand& b, std::ostream* os) { *os << "[" << b.X0 << ", " << b.X1 << ") in " << b.Color; }
+
 namespace {
 
 TCaptionLayout layoutOf(TFormBorderStyle style, TBorderIcons icons, TWindowState state = wsNormal, int width = 800)
@@ -30,10 +35,9 @@ TEST(CaptionBarLayout, ButtonsFromTheRightPerBorderStyle)
     };
     for (const auto& [style, icons, close, maximize, minimize, help] : cases) {
         TCaptionLayout l = layoutOf(style, icons);
-        SCOPED_TRACE(int(style) * 100 + int(icons));
         const TCaptionButtonPlace* b = l.Buttons;
         EXPECT_EQ(std::tuple(b[cbClose].Visible, b[cbMaximize].Visible, b[cbMinimize].Visible, b[cbHelp].Visible),
-            std::tuple(close, maximize, minimize, help));
+            std::tuple(close, maximize, minimize, help)) << int(style) * 100 + int(icons);
     }
 
     // From the right: close, a 2-pixel gap, maximise, minimise; the text
@@ -67,23 +71,13 @@ TEST(CaptionBarLayout, HotRectanglesReachBeyondTheButtons)
     EXPECT_EQ(hit, (std::vector<int> { cbClose, -1, cbMaximize, -1, -1 }));
 }
 
-// Each band's start, end and colour.
-using Band = std::tuple<int, int, TColor>;
-std::vector<Band> bandsOf(const std::vector<TGradientBand>& bands)
-{
-    std::vector<Band> out;
-    for (const TGradientBand& b : bands)
-        out.emplace_back(b.X0, b.X1, b.Color);
-    return out;
-}
-
 TEST(CaptionBarLayout, GradientBands)
 {
     TRect bar { 0, 0, 300, 18 };
     // Half-way rounded.
-    EXPECT_EQ(bandsOf(GradientBands(bar, RGB(0, 0, 0), RGB(255, 100, 9), 3)),
-        (std::vector<Band> { { 0, 100, RGB(0, 0, 0) }, { 100, 200, RGB(128, 50, 5) }, { 200, 300, RGB(255, 100, 9) } }));
-    EXPECT_EQ(bandsOf(GradientBands(bar, clGray, clSilver, 1)), (std::vector<Band> { { 0, 300, clGray } }));
+    EXPECT_EQ(GradientBands(bar, RGB(0, 0, 0), RGB(255, 100, 9), 3),
+        (std::vector<TGradientBand> { { 0, 100, RGB(0, 0, 0) }, { 100, 200, RGB(128, 50, 5) }, { 200, 300, RGB(255, 100, 9) } }));
+    EXPECT_EQ(GradientBands(bar, clGray, clSilver, 1), (std::vector<TGradientBand> { { 0, 300, clGray } }));
     EXPECT_EQ(std::tuple(GradientBands(bar, clGray, clSilver, 0).size(), GradientBands(bar, clGray, clSilver, -5).size()),
         std::tuple(0u, 0u));
 
@@ -114,9 +108,8 @@ TEST(CaptionBarLayout, SystemMenuGreyStates)
     };
     for (const auto& [state, mdi, icons, maxEnabled, restore, move, size, minimize, maximize, def] : cases) {
         TSystemMenuState s = SystemMenuState(state, mdi, icons, maxEnabled, true);
-        SCOPED_TRACE(int(state) * 10 + mdi);
         EXPECT_EQ(std::tuple(s.Restore, s.Move, s.Size, s.Minimize, s.Maximize, s.Default),
-            std::tuple(restore, move, size, minimize, maximize, def));
+            std::tuple(restore, move, size, minimize, maximize, def)) << int(state) * 10 + mdi;
     }
 }
 
@@ -217,8 +210,7 @@ TEST_F(CaptionBarMouse, MinimisedWindowDragsAndClicksForItsMenu)
         std::tuple(true, TCaptionDo::Handled));
     TCaptionStep move = mouse.ClientMove({ text().X + 5, text().Y }, { 505, 503 }, { 500, 500 });
     TCaptionStep elsewhere = mouse.ClientMove({ 0, 0 }, { 505, 503 }, { 500, 500 });
-    EXPECT_EQ(std::tuple(move.MoveWindow, move.Delta.X, move.Delta.Y, elsewhere.MoveWindow),
-        std::tuple(true, 5, 3, false));
+    EXPECT_EQ(std::tuple(move.MoveWindow, move.Delta.X, move.Delta.Y, elsewhere.MoveWindow), std::tuple(true, 5, 3, false));
     TCaptionStep up = mouse.ClientLeftUp();
     EXPECT_EQ(std::tuple(up.SetMinPosition, up.Do), std::tuple(true, TCaptionDo::PassOn));
 

@@ -15,19 +15,16 @@ TEST(DockRows, BarsOfOneRowLieSideBySideAndOverflowIsPushedBackNeverBeforeZero)
     // The second after the first, not over it.
     EXPECT_EQ(std::tuple(bars[0].Left, bars[1].Left, rows.Thickness, bars[1].Height), std::tuple(0, 100, 26, 26));
 
-    struct Case { int dockLength; std::vector<int> pos, lengths, left; } cases[] = {
-        { 300, { 0, 250 }, { 100, 100 }, { 0, 200 } },       // pushed back by the overflow
-        { 150, { 0, 250 }, { 100, 100 }, { 0, 100 } },       // never over its predecessor
-        { 50, { 10 }, { 400 }, { 0 } },                       // wider than the dock: starts at 0
-        { 500, { 300, 20, 10 }, { 50, 50, 50 }, { 300, 60, 10 } },  // sorted by position
+    struct Case { int dockLength; std::vector<TDockedBar> row; std::vector<int> left; } cases[] = {
+        { 300, { bar(0, 0, 100), bar(0, 250, 100) }, { 0, 200 } },                    // pushed back by the overflow
+        { 150, { bar(0, 0, 100), bar(0, 250, 100) }, { 0, 100 } },                    // never over its predecessor
+        { 50, { bar(0, 10, 400) }, { 0 } },                                           // wider than the dock: starts at 0
+        { 500, { bar(0, 300, 50), bar(0, 20, 50), bar(0, 10, 50) }, { 300, 60, 10 } },  // sorted by position
     };
-    for (const Case& c : cases) {
-        std::vector<TDockedBar> row;
-        for (std::size_t i = 0; i < c.pos.size(); ++i)
-            row.push_back(bar(0, c.pos[i], c.lengths[i]));
-        LayoutDockRows(row, false, c.dockLength, false);
+    for (auto& [dockLength, row, left] : cases) {
+        LayoutDockRows(row, false, dockLength, false);
         for (std::size_t i = 0; i < row.size(); ++i)
-            EXPECT_EQ(std::tuple(row[i].Left, row[i].Pos), std::tuple(c.left[i], row[i].Left)) << c.dockLength << " bar " << i;
+            EXPECT_EQ(std::tuple(row[i].Left, row[i].Pos), std::tuple(left[i], row[i].Left)) << dockLength << " bar " << i;
     }
 }
 
@@ -51,13 +48,10 @@ TEST(DockRows, EmptyRowsCloseUpAndRowsStack)
 
 TEST(DockRows, DroppingNearARowBoundaryOpensANewRow)
 {
-    struct Case { int across, row; bool newRow; } cases[] = {
-        { -10, 0, true }, { 3, 0, true }, { 13, 0, false }, { 21, 1, true }, { 31, 1, true },
-        { 32, 1, false }, { 47, 2, true }, { 100, 2, true },
-    };
-    for (const Case& c : cases) {
-        TDropRow d = DropRow({ 26, 26 }, c.across);
-        EXPECT_EQ(std::tuple(d.Row, d.NewRow), std::tuple(c.row, c.newRow)) << c.across;
+    for (auto [across, row, newRow] : { std::tuple(-10, 0, true), { 3, 0, true }, { 13, 0, false }, { 21, 1, true },
+                                        { 31, 1, true }, { 32, 1, false }, { 47, 2, true }, { 100, 2, true } }) {
+        TDropRow d = DropRow({ 26, 26 }, across);
+        EXPECT_EQ(std::tuple(d.Row, d.NewRow), std::tuple(row, newRow)) << across;
     }
     EXPECT_EQ(DropRow({}, 4).Row, 0);
 }
@@ -100,9 +94,8 @@ TEST(BarLayout, FloatingBarWrapsGroupsWithAWrapLineWhereASeparatorBrokeIt)
     TBarLayout wrapped = LayoutBarItems(items, TDockType::Floating, true, 4 + 46 + 4);
     ASSERT_EQ(wrapped.WrapLines.size(), 2u);
     EXPECT_EQ(std::tuple(wrapped.Places[2].Width, wrapped.Places[3].Left, wrapped.Places[3].Top), std::tuple(0, 4, 2 + 28));
-    EXPECT_EQ(std::tuple(wrapped.WrapLines[0].Position, wrapped.WrapLines[0].Blank, wrapped.WrapLines[1].Blank),
-              std::tuple(2 + 28, false, true));
-    EXPECT_EQ(std::tuple(wrapped.ClientWidth, wrapped.ClientHeight), std::tuple(54, 2 + 3 * 22 + 2 * 6 + 1));
+    EXPECT_EQ(std::tuple(wrapped.WrapLines[0].Position, wrapped.WrapLines[0].Blank, wrapped.WrapLines[1].Blank,
+                         wrapped.ClientWidth, wrapped.ClientHeight), std::tuple(2 + 28, false, true, 54, 2 + 3 * 22 + 2 * 6 + 1));
 
     // Narrower than a group: the group itself breaks, without a wrap line.
     TBarLayout narrow = LayoutBarItems(items, TDockType::Floating, true, MinimumWrapWidth(items));
@@ -145,14 +138,13 @@ TEST(Dragging, DockingZoneAndKeepingOnScreen)
 
     TRect area { 0, 0, 1280, 1024 };
     // The first overlaps the screen and is left alone; the one wider than the screen keeps its left edge on it.
-    struct Case { TRect in; bool onlyIfFullyOff; TRect out; } cases[] = {
-        { { 1250, 10, 1350, 40 }, true, { 1250, 10, 1350, 40 } }, { { 1250, 10, 1350, 40 }, false, { 1180, 10, 1280, 40 } },
-        { { -5000, -5000, -4900, -4970 }, true, { 0, 0, 100, 30 } }, { { -10, 0, 2000, 30 }, false, { 0, 0, 2010, 30 } },
-        { { 9000, 9000, 9100, 9030 }, true, { 1180, 994, 1280, 1024 } },
-    };
-    for (const Case& c : cases) {
-        TRect r = KeepOnScreen(c.in, area, c.onlyIfFullyOff);
-        EXPECT_EQ(std::tuple(r.Left, r.Top, r.Width()), std::tuple(c.out.Left, c.out.Top, c.in.Width()));
+    for (auto [in, onlyIfFullyOff, out] : { std::tuple(TRect { 1250, 10, 1350, 40 }, true, TRect { 1250, 10, 1350, 40 }),
+                                            { { 1250, 10, 1350, 40 }, false, { 1180, 10, 1280, 40 } },
+                                            { { -5000, -5000, -4900, -4970 }, true, { 0, 0, 100, 30 } },
+                                            { { -10, 0, 2000, 30 }, false, { 0, 0, 2010, 30 } },
+                                            { { 9000, 9000, 9100, 9030 }, true, { 1180, 994, 1280, 1024 } } }) {
+        TRect r = KeepOnScreen(in, area, onlyIfFullyOff);
+        EXPECT_EQ(std::tuple(r.Left, r.Top, r.Width()), std::tuple(out.Left, out.Top, in.Width()));
     }
     std::vector<TDockTarget> docks { { { 0, 0, 800, 1 }, dpTop, true, 100, 26 }, { { 0, 1, 27, 600 }, dpLeft, true, 27, 100 } };
     TMoveDrag drag { grab, 100, 26, 108, 50, area, 8, true };

@@ -116,13 +116,11 @@ TEST_F(DockSet, BarsOfOneRowLieSideBySide)
     int changing = 0, changed = 0;
     b->OnDockChanging = [&](TObject*) { ++changing; };
     b->OnDockChanged = [&](TObject*) { ++changed; };
-    ASSERT_EQ(inserted.size(), 2u);
-    EXPECT_EQ(inserted[1], std::pair(true, b));
+    EXPECT_EQ(inserted, (std::vector { std::pair(true, a), std::pair(true, b) }));
     a->SetDockPos(0);
     b->SetDockPos(0);
-    EXPECT_EQ(std::tuple(a->Left(), a->Width(), b->Left(), b->Top(), top->Height()),
-              std::tuple(0, 11 + 46 + 2, a->Width(), 0, 26));
-    EXPECT_EQ(form->Controls(0)->Name, "Dock971");
+    EXPECT_EQ(std::tuple(a->Left(), a->Width(), b->Left(), b->Top(), top->Height(), form->Controls(0)->Name),
+              std::tuple(0, 11 + 46 + 2, a->Width(), 0, 26, "Dock971"));
 
     // A bar that leaves its dock empties the row and the dock shrinks.
     b->SetDockedTo(nullptr);
@@ -148,8 +146,7 @@ TEST_F(DockSet, DraggingDocksFloatsAndOpensNewRows)
     // Dropped just below the top dock's only row: a new row opens there.
     QPoint dockOrigin = top->Widget()->mapToGlobal(QPoint(0, 0));
     drag(b, QPoint(10, 8), { dockOrigin.x() + 200, dockOrigin.y() + 27 });
-    ASSERT_EQ(b->DockedTo(), top);
-    EXPECT_EQ(std::tuple(b->DockRow(), a->DockRow(), top->Height()), std::tuple(1, 0, 52));
+    EXPECT_EQ(std::tuple(b->DockedTo(), b->DockRow(), a->DockRow(), top->Height()), std::tuple(top, 1, 0, 52));
 
     // A double click on its handle floats it, another docks it at its default dock.
     QTest::mouseDClick(b->Widget(), Qt::LeftButton, {}, at(b, QPoint(5, 5)));
@@ -282,22 +279,21 @@ TEST_F(DockSet, SeparatorsTakeTheirSizeAlongTheLineAndPaintByTheBarsDirection)
 {
     // The separator's width and height, the next button's place along the line, and the points of the
     // separator that show its shadow and highlight when it is not blank.
-    struct Case { const char* dock; bool blank; TPoint sepSize; int nextButton; TPoint shadow, highlight; };
-    const Case cases[] = { { "top", false, { 10, 22 }, 11 + 23 + 10, { 4, 11 }, { 5, 11 } },
-                           { "left", false, { 23, 3 }, 11 + 22 + 3, { 11, 0 }, { 11, 1 } },
-                           { "top", true, { 10, 22 }, 11 + 23 + 10, { 4, 11 }, { 5, 11 } } };
-    for (const Case& c : cases) {
-        TToolbar97* b = bar({ 1, 1 }, std::string(c.dock) == "top" ? top : left);
+    for (auto [dock, blank, sepSize, nextButton, shadow, highlight] :
+         { std::tuple("top", false, TPoint { 10, 22 }, 11 + 23 + 10, TPoint { 4, 11 }, TPoint { 5, 11 }),
+           { "left", false, { 23, 3 }, 11 + 22 + 3, { 11, 0 }, { 11, 1 } },
+           { "top", true, { 10, 22 }, 11 + 23 + 10, { 4, 11 }, { 5, 11 } } }) {
+        TToolbar97* b = bar({ 1, 1 }, std::string(dock) == "top" ? top : left);
         auto* sep = static_cast<TToolbarSep97*>(b->Controls(1));
         sep->SetSizeHorz(10);
         sep->SetSizeVert(3);
         sep->SetSizeVert(0);  // ignored
-        sep->SetBlank(c.blank);
+        sep->SetBlank(blank);
         EXPECT_EQ(std::tuple(sep->Width(), sep->Height(), b->DockedTo() == left ? b->Controls(2)->Top() : b->Controls(2)->Left()),
-                  std::tuple(c.sepSize.X, c.sepSize.Y, c.nextButton)) << c.dock;
+                  std::tuple(sepSize.X, sepSize.Y, nextButton)) << dock;
         auto pixel = [&](TPoint p) { return shown(b, sep->Left() + p.X, sep->Top() + p.Y); };
-        EXPECT_EQ(pixel(c.shadow), ColorToRGB(c.blank ? b->Color : clBtnShadow)) << c.dock << c.blank;
-        EXPECT_EQ(pixel(c.highlight), ColorToRGB(c.blank ? b->Color : clBtnHighlight)) << c.dock << c.blank;
+        EXPECT_EQ(pixel(shadow), ColorToRGB(blank ? b->Color : clBtnShadow)) << dock << blank;
+        EXPECT_EQ(pixel(highlight), ColorToRGB(blank ? b->Color : clBtnHighlight)) << dock << blank;
         delete b;
     }
 }
@@ -324,25 +320,23 @@ TEST_F(DockSet, AButtonDropsItsMenuBelowItOrBesideItOnALeftOrRightDock)
 {
     TDock97* right = NewControl<TDock97>(form.get(), form.get(), "Dock974");
     right->SetPosition(dpRight);
-    struct Case { TDock97* dock; TPoint at; TPopupAlignment alignment; };  // at: in the button
-    // No dock: floating.
-    const Case cases[] = { { top, { 0, 22 }, paLeft }, { nullptr, { 0, 22 }, paLeft }, { left, { 23, 0 }, paLeft },
-                           { right, { 0, 0 }, paRight } };
     TPopupMenu menu(form.get());
     menu.Alignment = paCenter;
     PlaceRecorder recorder;
     SetMenuRunner(&recorder);
-    for (const Case& c : cases) {
+    // The dock (none: floating), the point of the button the menu drops at, and its alignment.
+    for (auto [dock, at, alignment] : { std::tuple(top, TPoint { 0, 22 }, paLeft), { nullptr, { 0, 22 }, paLeft },
+                                        { left, { 23, 0 }, paLeft }, { right, { 0, 0 }, paRight } }) {
         auto* b = new TToolbar97(form.get());
         auto* button = NewControl<TToolbarButton97>(form.get(), b, "");
         button->SetDropdownMenu(&menu);
-        b->SetDockedTo(c.dock);
+        b->SetDockedTo(dock);
         b->SetParked(false);
         QTest::mouseClick(button->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
-        const TPoint expected = button->ClientToScreen(c.at);
+        const TPoint expected = button->ClientToScreen(at);
         // The menu's own alignment again afterwards.
         EXPECT_EQ(std::tuple(recorder.at.X, recorder.at.Y, recorder.alignment, menu.Alignment),
-                  std::tuple(expected.X, expected.Y, c.alignment, paCenter)) << (c.dock ? c.dock->Name : "floating");
+                  std::tuple(expected.X, expected.Y, alignment, paCenter)) << (dock ? dock->Name : "floating");
         delete b;
     }
     SetMenuRunner(nullptr);

@@ -84,13 +84,10 @@ struct DockTest : ::testing::Test {
 TEST(SettingsHelpers, StoredTextsReadAsTheirNumbersOrTheDefault)
 {
     Application->Title = "HelperTest";
-    struct Case { const char* text; int expected; } cases[] = {
-        { "0x1F", 31 }, { "0X1f", 31 }, { "12", 12 }, { "-7", -7 }, { "12abc", 99 }, { "0x", 99 },
-        { "", 99 }, { " 5", 99 }, { "99999999999", 99 }, { "0xFFFFFFFF", -1 },
-    };
-    for (const Case& c : cases) {
-        WriteRegString("ToolBar\\T", "V", c.text);
-        EXPECT_EQ(ReadRegInteger("ToolBar\\T", "V", 99), c.expected) << c.text;
+    for (auto [text, expected] : { std::pair("0x1F", 31), { "0X1f", 31 }, { "12", 12 }, { "-7", -7 }, { "12abc", 99 },
+                                   { "0x", 99 }, { "", 99 }, { " 5", 99 }, { "99999999999", 99 }, { "0xFFFFFFFF", -1 } }) {
+        WriteRegString("ToolBar\\T", "V", text);
+        EXPECT_EQ(ReadRegInteger("ToolBar\\T", "V", 99), expected) << text;
     }
     WriteRegString("ToolBar\\T", "B", "2");
     EXPECT_TRUE(ReadRegBool("ToolBar\\T", "B", false));
@@ -103,12 +100,11 @@ TEST(SettingsHelpers, StoredTextsReadAsTheirNumbersOrTheDefault)
 TEST_F(DockTest, FirstStartGivesThreeRowsInLoadOrderAndA74PixelDock)
 {
     Start();
-    EXPECT_EQ(Rows(), (std::vector { 0, 22, 48, 74 }));
     for (TitaToolBar* b : bars)
         EXPECT_EQ(std::tuple(b->Visible(), b->Floating(), b->Parent()), std::tuple(true, false, dock)) << b->Name;
-    EXPECT_EQ(events, "") << "restoring fires no float or static event";
-    // The grip and the controls sit inside the bar's frames.
-    EXPECT_EQ(std::tuple(bars[0]->DragBox()->Left(), bars[0]->DragBox()->Height()), std::tuple(2, 18));
+    // Restoring fires no float or static event; the grip and the controls sit inside the bar's frames.
+    EXPECT_EQ(std::tuple(Rows(), events, bars[0]->DragBox()->Left(), bars[0]->DragBox()->Height()),
+              std::tuple(std::vector { 0, 22, 48, 74 }, "", 2, 18));
 }
 
 TEST_F(DockTest, AHiddenBarComesBackHiddenAndShowingItAppendsItAsTheBottomRow)
@@ -127,10 +123,9 @@ TEST_F(DockTest, DraggingAlongTheRowStopsAtBothEdgesOfTheDock)
     Start();
     TitaToolBar* b = bars[2];
     // The mouse stays over the dock, or the bar would float.
-    struct Case { int from, to, left; } cases[] = { { 400, 450, 50 }, { 400, 300, 0 }, { 5, 395, dock->Width() - b->Width() } };
-    for (const Case& c : cases) {
-        Drag(b, c.from, 5, { { c.to, 5 } });
-        EXPECT_EQ(std::tuple(b->Left(), b->Top()), std::tuple(c.left, 48)) << c.from << "->" << c.to;
+    for (auto [from, to, left] : { std::tuple(400, 450, 50), { 400, 300, 0 }, { 5, 395, dock->Width() - b->Width() } }) {
+        Drag(b, from, 5, { { to, 5 } });
+        EXPECT_EQ(std::tuple(b->Left(), b->Top()), std::tuple(left, 48)) << from << "->" << to;
     }
     // A bar wider than its dock keeps its left edge at the (negative) bound.
     b->SetWidth(dock->Width() + 40);
@@ -290,9 +285,9 @@ TEST_F(DockTest, TheFloatingWindowsTitleDragsTheBarAndItsCloseBoxHidesIt)
     TFPForm97* window = bars[2]->FloatingWindow();
     ASSERT_NE(window, nullptr);
     QWidget* w = window->Widget();
-    SendMouse(w, QEvent::MouseButtonPress, 50, 10);
-    SendMouse(w, QEvent::MouseMove, 80, 30);
-    SendMouse(w, QEvent::MouseButtonRelease, 80, 30);
+    for (auto [type, x, y] :
+         { std::tuple(QEvent::MouseButtonPress, 50, 10), { QEvent::MouseMove, 80, 30 }, { QEvent::MouseButtonRelease, 80, 30 } })
+        SendMouse(w, type, x, y);
     EXPECT_EQ(std::tuple(window->Left(), window->Top(), bars[2]->Floating()), std::tuple(130, 300, true));
     TRect box = window->CloseBox();
     SendMouse(w, QEvent::MouseButtonPress, (box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);

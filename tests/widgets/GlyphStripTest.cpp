@@ -21,14 +21,12 @@ TEST(GlyphStrip, AMissingTruncatedOrMisshapenFileGivesEmptyCells)
     ASSERT_TRUE(good.scaled(48, 32).save(QString::fromStdString(dir.File("tall.bmp")), "BMP"));
     WriteFileBytes(dir.File("text.bmp"), "not a picture");
 
-    struct Case { const char* file; bool loads; } cases[] = {
-        { "good.bmp", true }, { "missing.bmp", false }, { "truncated.bmp", false }, { "tall.bmp", false }, { "text.bmp", false },
-    };
-    for (const Case& c : cases) {
+    for (auto [file, loads] : { std::pair("good.bmp", true), { "missing.bmp", false }, { "truncated.bmp", false },
+                                { "tall.bmp", false }, { "text.bmp", false } }) {
         TGlyphStrip strip;
         // A cell past the strip is empty whatever the file.
-        EXPECT_EQ((std::tuple { strip.Load(dir.File(c.file), 16, 3), strip.Cell(1).Empty(), strip.Cell(3).Empty() }),
-                  std::tuple(c.loads, !c.loads, true)) << c.file;
+        EXPECT_EQ((std::tuple { strip.Load(dir.File(file), 16, 3), strip.Cell(1).Empty(), strip.Cell(3).Empty() }),
+                  std::tuple(loads, !loads, true)) << file;
     }
     // The good strip's cell 1 keeps its pixels, and the strip holds too few cells for four.
     TGlyphStrip strip;

@@ -31,18 +31,20 @@ TBitmap square(int cells = 1)
                                     { { 1, 13, 2, 14 }, clWhite }, { { 2, 1, 3, 2 }, clSilver } });
 }
 
+// The form at that client size, shown once the window system has put it up.
+void Expose(TForm& form, int width, int height)
+{
+    form.SetClientSize(width, height);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+}
+
 // A button on a form, and the colours of its frames.
 struct ToolbarButton97 : ::testing::Test {
     TForm form { nullptr };
     TToolbarButton97 button { &form };
     const TColor face = ColorToRGB(clBtnFace), shadow = ColorToRGB(clBtnShadow), highlight = ColorToRGB(clBtnHighlight);
     ToolbarButton97() { button.SetParent(&form); }
-    void showForm()
-    {
-        form.SetClientSize(100, 40);
-        form.Show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
-    }
     void clickButton()
     {
         QTest::mouseClick(button.Widget(), Qt::LeftButton, {}, QPoint(5, 5));
@@ -92,10 +94,9 @@ TEST_F(ToolbarButton97, TwoGlyphsGiveTheDisabledStateItsOwnCell)
 
 TEST_F(ToolbarButton97, TheNumberOfGlyphsFollowsTheBitmapsShape)
 {
-    struct Case { int width, numGlyphs; } cases[] = { { 48, 3 }, { 40, 3 }, { 96, 1 }, { 16, 1 } };
-    for (const Case& c : cases) {
-        button.SetGlyph(TBitmap(c.width, 16));
-        EXPECT_EQ(button.NumGlyphs(), c.numGlyphs) << c.width << " wide";
+    for (auto [width, numGlyphs] : { std::pair(48, 3), { 40, 3 }, { 96, 1 }, { 16, 1 } }) {
+        button.SetGlyph(TBitmap(width, 16));
+        EXPECT_EQ(button.NumGlyphs(), numGlyphs) << width << " wide";
     }
     button.SetNumGlyphs(7);
     button.SetMargin(-2);
@@ -111,14 +112,13 @@ TEST_F(ToolbarButton97, GlyphAndCaptionAreCentredTogetherWithTheSpacingBetween)
     TButtonGlyph glyph;
     glyph.SetGlyph(square());
     TBitmap scratch(100, 40);
-    TButtonGlyph::Content content { .client = { 1, 1, 99, 39 }, .caption = "Abc" };
     const int margin = (98 - (4 + 16 + scratch.Canvas().TextWidth("Abc")) + 1) / 2;
-    TContentPlace place = glyph.PlaceContent(scratch.Canvas(), content);
+    TContentPlace place = glyph.PlaceContent(scratch.Canvas(), { .client = { 1, 1, 99, 39 }, .caption = "Abc" });
     EXPECT_EQ(std::tuple(place.glyph.X, place.text.Left, place.glyph.Y),
               std::tuple(1 + margin, 1 + margin + 16 + 4, 1 + (38 - 16 + 1) / 2));
 
-    content = { .client = { 1, 1, 99, 39 }, .margin = -1, .spacing = -1 };
-    EXPECT_EQ(glyph.PlaceContent(scratch.Canvas(), content).glyph.X, 1 + (98 - 16 + 1) / 2) << "a glyph alone is centred";
+    place = glyph.PlaceContent(scratch.Canvas(), { .client = { 1, 1, 99, 39 }, .margin = -1, .spacing = -1 });
+    EXPECT_EQ(place.glyph.X, 1 + (98 - 16 + 1) / 2) << "a glyph alone is centred";
 }
 
 TEST_F(ToolbarButton97, ButtonsOfOneImageSizeShareOneGlyphList)
@@ -139,9 +139,7 @@ struct HoverTest : ::testing::Test {
         watch(a, "A", 0);
         watch(b, "B", 23);
         TToolbarButton97::SetApplicationActiveSource([] { return true; });
-        form.SetClientSize(200, 60);
-        form.Show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+        ASSERT_NO_FATAL_FAILURE(Expose(form, 200, 60));
         SetCursorPosSource([this] { return cursor; });
         // Off the buttons first: the platform drops a move to where the
         // mouse last was, in the window of an earlier test. Then over A.
@@ -167,14 +165,13 @@ struct HoverTest : ::testing::Test {
         button.Name = name;
         button.SetParent(&form);
         button.SetBounds(left, 0, 23, 22);
-        std::string n = name;
-        button.OnMouseMove = [this, n](TObject*, TShiftState, int, int) {
-            if (log.empty() || log.back() != "move " + n)
-                log.push_back("move " + n);
+        button.OnMouseMove = [this, &button](TObject*, TShiftState, int, int) {
+            if (log.empty() || log.back() != "move " + button.Name)
+                log.push_back("move " + button.Name);
         };
-        button.OnMouseEnter = [this, n](TObject*) { log.push_back("enter " + n); };
-        button.OnMouseExit = [this, n](TObject*) { log.push_back("exit " + n); };
-        button.OnClick = [this, n](TObject*) { log.push_back("click " + n); };
+        button.OnMouseEnter = [this, &button](TObject*) { log.push_back("enter " + button.Name); };
+        button.OnMouseExit = [this, &button](TObject*) { log.push_back("exit " + button.Name); };
+        button.OnClick = [this, &button](TObject*) { log.push_back("click " + button.Name); };
     }
 
     TForm form { nullptr };
@@ -247,7 +244,7 @@ TEST_F(ToolbarButton97, ThePressThatClosesItsMenuDoesNotDropItAgain)
 {
     TPopupMenu menu(&form);
     button.SetDropdownMenu(&menu);
-    ASSERT_NO_FATAL_FAILURE(showForm());
+    ASSERT_NO_FATAL_FAILURE(Expose(form, 100, 40));
     ClosingPress runner;
     runner.button = button.Widget();
     SetMenuRunner(&runner);
@@ -265,7 +262,7 @@ TEST_F(ToolbarButton97, AFreedDropDownMenuIsForgottenAndTheButtonClicksAgain)
     button.OnClick = [&](TObject*) { ++clicks; };
     auto* menu = new TPopupMenu(&form);
     button.SetDropdownMenu(menu);
-    ASSERT_NO_FATAL_FAILURE(showForm());
+    ASSERT_NO_FATAL_FAILURE(Expose(form, 100, 40));
     delete menu;
     EXPECT_EQ(button.DropdownMenu(), nullptr);
     clickButton();

@@ -5,7 +5,6 @@
 #include "tests/widgets/FakeBrowser.h"
 
 #include <QEvent>
-#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <tuple>
