@@ -22,15 +22,6 @@ namespace {
 
 QWidget* focusOf(QWidget* window) { return window->focusWidget() ? window->focusWidget() : window; }
 
-std::string textOf(TControl* control)
-{
-    if (auto* box = dynamic_cast<TComboBox*>(control))
-        return box->Text();
-    auto* edit = dynamic_cast<TEdit*>(control);
-    EXPECT_NE(edit, nullptr) << control->Name << " takes no typed text";
-    return edit ? edit->Text() : std::string();
-}
-
 void sendTo(QWidget* widget, QEvent&& e) { QApplication::sendEvent(widget, &e); }
 
 constexpr int kSteps = 10;
@@ -57,6 +48,15 @@ std::vector<std::string> words(std::vector<std::string> command, int x, int y)
 }
 
 // --- Keys --------------------------------------------------------------------
+
+std::string TextOf(TControl* control)
+{
+    if (auto* box = dynamic_cast<TComboBox*>(control))
+        return box->Text();
+    auto* edit = dynamic_cast<TEdit*>(control);
+    EXPECT_NE(edit, nullptr) << control->Name << " takes no typed text";
+    return edit ? edit->Text() : std::string();
+}
 
 void KeyOn(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers, const QString& text)
 {
@@ -91,7 +91,7 @@ void Retype(TComboBox* box, const std::string& text)
 void EraseAndType(TControl* control, const std::string& text)
 {
     KeyOn(control, Qt::Key_End);
-    for (std::size_t keys = textOf(control).size(); keys > 0 && !textOf(control).empty(); --keys)
+    for (std::size_t keys = TextOf(control).size(); keys > 0 && !TextOf(control).empty(); --keys)
         KeyOn(control, Qt::Key_Backspace);
     TypeInto(control, text);
 }
