@@ -54,7 +54,7 @@ public:
     bool WaitUntilGone(pid_t, int ms);
 
     // Runs xdotool on the display; what it printed.
-    std::string XDoTool(const std::vector<std::string>& args);
+    std::string XDoTool(std::vector<std::string> args);
 
 private:
     pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env, int displayFd = -1, int outFd = -1,
