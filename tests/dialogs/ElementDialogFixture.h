@@ -69,16 +69,15 @@ protected:
             Use<Form>([&](Form* d) {
                 resetOnOpening = isReset(d);
                 fill(d);
-                if (way == 2) {
+                if (way == 2)
                     KeyAtFocus(d->Widget(), Qt::Key_Escape);
-                    EXPECT_EQ(d->Visible() && d->ModalResult() == mrNone, !(d->*cancel)->Cancel);
-                    if (d->ModalResult() == mrNone)
-                        d->Close();
-                } else
+                else
                     way == 3 ? CloseBox(d) : ClickOn(d->*(way ? cancel : ok));
             });
-            // The first opening shows the design state.
-            EXPECT_EQ(std::tuple(StillOpen, resetOnOpening || way == 0), std::tuple(false, true)) << "opening " << way;
+            // Only an Escape that Cancel does not take leaves it open; the
+            // first opening shows the design state.
+            const bool leftOpen = way == 2 && !(Dialog<Form>()->*cancel)->Cancel;
+            EXPECT_EQ(std::tuple(StillOpen, resetOnOpening || way == 0), std::tuple(leftOpen, true)) << "opening " << way;
         }
     }
 };
