@@ -38,13 +38,6 @@ void inSteps(XDesktop& d, const std::function<std::vector<std::string>(int i)>& 
     QTest::qWait(100);
 }
 
-// The command's words followed by a point (or a distance).
-std::vector<std::string> words(std::vector<std::string> command, int x, int y)
-{
-    command.insert(command.end(), { std::to_string(x), std::to_string(y) });
-    return command;
-}
-
 }
 
 // --- Keys --------------------------------------------------------------------
@@ -209,7 +202,7 @@ void DoubleClick(QWidget* w, int x, int y)
 
 void XClick(XDesktop& d, int x, int y, int count, int button)
 {
-    d.XDoTool(words({ "mousemove" }, x, y));
+    d.XDoTool({ "mousemove", std::to_string(x), std::to_string(y) });
     d.XDoTool({ "click", "--repeat", std::to_string(count), "--delay", "100", std::to_string(button) });
     settle();
 }
@@ -217,8 +210,9 @@ void XClick(XDesktop& d, int x, int y, int count, int button)
 void XDrag(XDesktop& d, int fromX, int fromY, int toX, int toY)
 {
     d.XDoTool({ "mousemove", std::to_string(fromX), std::to_string(fromY), "mousedown", "1" });
-    inSteps(d, [&](int i) {
-        return words({ "mousemove" }, fromX + (toX - fromX) * i / kSteps, fromY + (toY - fromY) * i / kSteps);
+    inSteps(d, [&](int i) -> std::vector<std::string> {
+        const int x = fromX + (toX - fromX) * i / kSteps, y = fromY + (toY - fromY) * i / kSteps;
+        return { "mousemove", std::to_string(x), std::to_string(y) };
     });
     d.XDoTool({ "mouseup", "1" });
     settle();
@@ -226,7 +220,9 @@ void XDrag(XDesktop& d, int fromX, int fromY, int toX, int toY)
 
 void XMoveBy(XDesktop& d, int dx, int dy)
 {
-    inSteps(d, [&](int) { return words({ "mousemove_relative", "--" }, dx / kSteps, dy / kSteps); });
+    inSteps(d, [&](int) -> std::vector<std::string> {
+        return { "mousemove_relative", "--", std::to_string(dx / kSteps), std::to_string(dy / kSteps) };
+    });
 }
 
 void XKey(XDesktop& d, const char* key)

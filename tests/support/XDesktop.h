@@ -45,10 +45,8 @@ public:
     TWindowGeometry WaitForGeometry(unsigned long window, F done, int ms = 8000)
     {
         TWindowGeometry g = Geometry(window);
-        for (int waited = 0; !done(g) && waited < ms; waited += 50) {
+        for (int waited = 0; !done(g) && waited < ms; waited += 50, g = Geometry(window))
             pause(50);
-            g = Geometry(window);
-        }
         return g;
     }
     bool WaitUntilGone(pid_t, int ms);
