@@ -10,7 +10,6 @@
 #include "generators/EntryPage.h"
 #include "generators/FrameSet.h"
 
-#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 

@@ -2,8 +2,6 @@
 
 #include "generators/PageSkeleton.h"
 
-#include <algorithm>
-
 TPageWindow::TPageWindow(TComponent* owner)
     : TForm(owner)
 {
@@ -33,15 +31,4 @@ void PageTest::TearDown()
     ScriptedDesktopTest::TearDown();
     PageWindow = nullptr;
     CORVANA_PAGE_DIALOGS(CORVANA_FORGET_DIALOG)
-}
-
-bool PageTest::Emptied(std::initializer_list<TControl*> fields)
-{
-    return std::all_of(fields.begin(), fields.end(), [](TControl* c) {
-        if (auto* box = dynamic_cast<TComboBox*>(c))
-            return box->Text().empty();
-        auto* edit = dynamic_cast<TEdit*>(c);
-        EXPECT_NE(edit, nullptr) << c->Name << " holds no text";
-        return edit && edit->Text().empty();
-    });
 }

@@ -36,6 +36,7 @@
 
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <type_traits>
@@ -134,26 +135,40 @@ protected:
     }
     void TearDown() override;
     // Whether every one of these edits and lists is empty.
-    static bool Emptied(std::initializer_list<TControl*> fields);
-    // Opens the dialog over the page, lets `use` work it, presses the
-    // button `press` where the dialog is still open, and returns what went
-    // in at the caret. The dialog shows once, is closed after, and leaves
-    // the scratch editor empty.
+    static bool Emptied(std::initializer_list<TControl*> fields)
+    {
+        return std::ranges::all_of(fields, [](TControl* c) { return TextOf(c).empty(); });
+    }
+    // Opens the dialog with the launcher, lets `use` work it, presses the
+    // button `press` where the dialog is still open (which should close it),
+    // and returns what went in at the caret. The dialog shows once, is
+    // closed after, and leaves the scratch editor empty.
     template<class Form>
-    std::string Written(const std::function<void(Form*)>& use, TButton* Form::*press = nullptr)
+    std::string Written(
+        const std::function<void(Form*)>& use, TButton* Form::*press = nullptr, TLauncher launcher = &OpenDialog<Form>)
     {
         const int caret = PageWindow->RichEdit1->SelStart();
         const int shown = ModalShowings;
-        InModal = [use, press](TForm* form) {
+        StillOpen = false;
+        InModal = [this, use, press](TForm* form) {
+            m_shown = form;
             use(static_cast<Form*>(form));
             if (press && form->Visible() && form->ModalResult() == mrNone)
                 ClickOn(static_cast<Form*>(form)->*press);
+            // A dialog left open would hold the test: close it.
+            if (form->Visible() && form->ModalResult() == mrNone)
+                StillOpen = true, form->Close();
         };
-        Do([] { OpenDialog<Form>(); });
-        EXPECT_EQ(std::tuple(ModalShowings - shown, Dialog<Form>()->Visible(), PageWindow->RichEdit3->Text()),
+        Do(launcher);
+        EXPECT_EQ(std::tuple(ModalShowings - shown, m_shown && m_shown->Visible(), PageWindow->RichEdit3->Text()),
             std::tuple(1, false, ""));
         return PageFrom(caret);
     }
+    // The last dialog used was left open and had to be closed.
+    bool StillOpen = false;
+
+private:
+    TForm* m_shown = nullptr;
 };
 
 // A fixture whose tests find these dialogs made over the page.

@@ -28,20 +28,16 @@ namespace {
 QString g_out, g_in;
 int g_done = 0;
 
-QWidget* findWindow(const QString& title)
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        bool message = qobject_cast<QMessageBox*>(w) != nullptr;
-        if (w->isVisible() && (title == "(message)" ? message : !message && w->windowTitle() == title))
-            return w;
-    }
-    return nullptr;
-}
-
+// Presses the button of that text in the shown window of that title.
 void click(const QString& title, const QString& text)
 {
-    QWidget* window = findWindow(title);
-    const QList<QAbstractButton*> buttons = window ? window->findChildren<QAbstractButton*>() : QList<QAbstractButton*>();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    auto window = std::ranges::find_if(windows, [&](QWidget* w) {
+        bool message = qobject_cast<QMessageBox*>(w) != nullptr;
+        return w->isVisible() && (title == "(message)" ? message : !message && w->windowTitle() == title);
+    });
+    const QList<QAbstractButton*> buttons
+        = window == windows.end() ? QList<QAbstractButton*>() : (*window)->findChildren<QAbstractButton*>();
     auto button = std::ranges::find_if(buttons, [&](auto* b) { return b->isVisible() && b->text().remove('&') == text; });
     if (button != buttons.end())
         QTest::mouseClick(*button, Qt::LeftButton);

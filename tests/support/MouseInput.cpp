@@ -22,15 +22,6 @@ namespace {
 
 QWidget* focusOf(QWidget* window) { return window->focusWidget() ? window->focusWidget() : window; }
 
-std::string textOf(TControl* control)
-{
-    if (auto* box = dynamic_cast<TComboBox*>(control))
-        return box->Text();
-    auto* edit = dynamic_cast<TEdit*>(control);
-    EXPECT_NE(edit, nullptr) << control->Name << " takes no typed text";
-    return edit ? edit->Text() : std::string();
-}
-
 void sendTo(QWidget* widget, QEvent&& e) { QApplication::sendEvent(widget, &e); }
 
 constexpr int kSteps = 10;
@@ -47,16 +38,18 @@ void inSteps(XDesktop& d, const std::function<std::vector<std::string>(int i)>& 
     QTest::qWait(100);
 }
 
-// The command's words followed by a point (or a distance).
-std::vector<std::string> words(std::vector<std::string> command, int x, int y)
-{
-    command.insert(command.end(), { std::to_string(x), std::to_string(y) });
-    return command;
-}
-
 }
 
 // --- Keys --------------------------------------------------------------------
+
+std::string TextOf(TControl* control)
+{
+    if (auto* box = dynamic_cast<TComboBox*>(control))
+        return box->Text();
+    auto* edit = dynamic_cast<TEdit*>(control);
+    EXPECT_NE(edit, nullptr) << control->Name << " takes no typed text";
+    return edit ? edit->Text() : std::string();
+}
 
 void KeyOn(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers, const QString& text)
 {
@@ -91,7 +84,7 @@ void Retype(TComboBox* box, const std::string& text)
 void EraseAndType(TControl* control, const std::string& text)
 {
     KeyOn(control, Qt::Key_End);
-    for (std::size_t keys = textOf(control).size(); keys > 0 && !textOf(control).empty(); --keys)
+    for (std::size_t keys = TextOf(control).size(); keys > 0 && !TextOf(control).empty(); --keys)
         KeyOn(control, Qt::Key_Backspace);
     TypeInto(control, text);
 }
@@ -209,7 +202,7 @@ void DoubleClick(QWidget* w, int x, int y)
 
 void XClick(XDesktop& d, int x, int y, int count, int button)
 {
-    d.XDoTool(words({ "mousemove" }, x, y));
+    d.XDoTool({ "mousemove", std::to_string(x), std::to_string(y) });
     d.XDoTool({ "click", "--repeat", std::to_string(count), "--delay", "100", std::to_string(button) });
     settle();
 }
@@ -217,8 +210,9 @@ void XClick(XDesktop& d, int x, int y, int count, int button)
 void XDrag(XDesktop& d, int fromX, int fromY, int toX, int toY)
 {
     d.XDoTool({ "mousemove", std::to_string(fromX), std::to_string(fromY), "mousedown", "1" });
-    inSteps(d, [&](int i) {
-        return words({ "mousemove" }, fromX + (toX - fromX) * i / kSteps, fromY + (toY - fromY) * i / kSteps);
+    inSteps(d, [&](int i) -> std::vector<std::string> {
+        const int x = fromX + (toX - fromX) * i / kSteps, y = fromY + (toY - fromY) * i / kSteps;
+        return { "mousemove", std::to_string(x), std::to_string(y) };
     });
     d.XDoTool({ "mouseup", "1" });
     settle();
@@ -226,7 +220,9 @@ void XDrag(XDesktop& d, int fromX, int fromY, int toX, int toY)
 
 void XMoveBy(XDesktop& d, int dx, int dy)
 {
-    inSteps(d, [&](int) { return words({ "mousemove_relative", "--" }, dx / kSteps, dy / kSteps); });
+    inSteps(d, [&](int) -> std::vector<std::string> {
+        return { "mousemove_relative", "--", std::to_string(dx / kSteps), std::to_string(dy / kSteps) };
+    });
 }
 
 void XKey(XDesktop& d, const char* key)

@@ -26,6 +26,9 @@ class XDesktop;
 
 // --- Keys --------------------------------------------------------------------
 
+// The text an edit or a list holds; any other control fails the test.
+std::string TextOf(TControl* control);
+
 // One key pressed and released on the widget, as the keyboard sends it:
 // the shortcut check first, then the press and the release.
 void KeyOn(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {});

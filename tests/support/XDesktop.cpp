@@ -3,6 +3,8 @@
 #include "tests/support/Loopback.h"
 #include "tests/support/Spawn.h"
 
+#include <QStandardPaths>
+
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -10,7 +12,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <sstream>
 #include <string_view>
 #include <sys/wait.h>
 #include <thread>
@@ -18,27 +19,13 @@
 
 extern char** environ;
 
-namespace {
-
 // The descriptor Xvfb writes its display number to.
 constexpr int kDisplayFd = 200;
-
-bool onPath(const std::string& program)
-{
-    const char* path = std::getenv("PATH");
-    std::istringstream dirs(path ? path : "/usr/bin:/bin");
-    for (std::string dir; std::getline(dirs, dir, ':');)
-        if (::access((dir + "/" + program).c_str(), X_OK) == 0)
-            return true;
-    return false;
-}
-
-}
 
 XDesktop::XDesktop(bool windowManager)
 {
     for (const char* tool : { "Xvfb", "openbox", "xdotool", "xprop" })
-        if (!onPath(tool) && (windowManager || std::strcmp(tool, "openbox") != 0))
+        if (QStandardPaths::findExecutable(tool).isEmpty() && (windowManager || std::strcmp(tool, "openbox") != 0))
             (std::strcmp(tool, "Xvfb") == 0 ? m_missing : m_broken) += std::string(tool) + " is not installed. ";
     if (!m_missing.empty() || !m_broken.empty())
         return;
@@ -145,11 +132,10 @@ bool XDesktop::WaitUntilGone(pid_t pid, int ms)
     return false;
 }
 
-std::string XDesktop::XDoTool(const std::vector<std::string>& args)
+std::string XDesktop::XDoTool(std::vector<std::string> args)
 {
-    std::vector<std::string> argv = args;
-    argv.insert(argv.begin(), "xdotool");
-    return run(argv);
+    args.insert(args.begin(), "xdotool");
+    return run(args);
 }
 
 unsigned long XDesktop::WaitForWindow(const std::string& title, int ms)

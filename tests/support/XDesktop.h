@@ -45,16 +45,14 @@ public:
     TWindowGeometry WaitForGeometry(unsigned long window, F done, int ms = 8000)
     {
         TWindowGeometry g = Geometry(window);
-        for (int waited = 0; !done(g) && waited < ms; waited += 50) {
+        for (int waited = 0; !done(g) && waited < ms; waited += 50, g = Geometry(window))
             pause(50);
-            g = Geometry(window);
-        }
         return g;
     }
     bool WaitUntilGone(pid_t, int ms);
 
     // Runs xdotool on the display; what it printed.
-    std::string XDoTool(const std::vector<std::string>& args);
+    std::string XDoTool(std::vector<std::string> args);
 
 private:
     pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env, int displayFd = -1, int outFd = -1,
