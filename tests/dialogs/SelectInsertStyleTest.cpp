@@ -1,7 +1,5 @@
 #include "tests/dialogs/PageFixture.h"
 
-#include <QComboBox>
-
 namespace {
 
 class SelectInsertStyleTest : public With<PageTest, TForm3> {
@@ -12,7 +10,7 @@ protected:
         Written<TForm3>([&](TForm3*) { answer(); });
         return Form3->Label2->Caption();
     }
-    void Pick(int index) { static_cast<QComboBox*>(Form3->ComboBox1->Widget())->setCurrentIndex(index); }
+    void Pick(int index) { PickWithArrows(Form3->ComboBox1, Form3->ComboBox1->Items(index)); }
 };
 
 }
@@ -28,7 +26,10 @@ TEST_F(SelectInsertStyleTest, EachChoiceLeavesItsWord)
     }
     // The last choice shows again; typed text that names no item is a link.
     EXPECT_EQ(Form3->ComboBox1->Text(), "Pre-formated Text");
-    EXPECT_EQ(Ask([&] { Form3->ComboBox1->SetText("Picture"); ClickOn(Form3->Button1); }), "Link");
+    EXPECT_EQ(Ask([&] {
+        Retype(Form3->ComboBox1, "Picture");
+        ClickOn(Form3->Button1);
+    }), "Link");
 }
 
 TEST_F(SelectInsertStyleTest, TheCloseBoxAndEscapeLeaveNoWord)
