@@ -20,20 +20,16 @@
 
 #include <functional>
 
-namespace {
-
 // The widget the mouse meets: a scroll area's viewport, else the widget.
-QWidget* mouseTarget(TControl* c)
+static QWidget* mouseTarget(TControl* c)
 {
     auto* area = qobject_cast<QAbstractScrollArea*>(c->Widget());
     return area ? area->viewport() : c->Widget();
 }
 
-void clickInside(TControl* c) { QTest::mouseClick(mouseTarget(c), Qt::LeftButton, {}, QPoint(5, 5)); }
+static void clickInside(TControl* c) { QTest::mouseClick(mouseTarget(c), Qt::LeftButton, {}, QPoint(5, 5)); }
 
-QListWidget* listOf(TControl* c) { return static_cast<QListWidget*>(c->Widget()); }
-
-}
+static QListWidget* listOf(TControl* c) { return static_cast<QListWidget*>(c->Widget()); }
 
 TEST(ControlClick, AMouseClickReachesOnClickForEveryControlKind)
 {

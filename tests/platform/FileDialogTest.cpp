@@ -11,17 +11,13 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace {
-
 // The dialog run with the user's choice (none: cancelled).
-bool answer(TOpenDialog& dialog, std::optional<std::string> choice)
+static bool answer(TOpenDialog& dialog, std::optional<std::string> choice)
 {
     TOpenDialog::Responder = [&](TOpenDialog&) { return choice; };
     const bool result = dialog.Execute();
     TOpenDialog::Responder = nullptr;
     return result;
-}
-
 }
 
 TEST(FileDialog, TheDefaultExtensionOfAPatternIsItsFirstExtension)

@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 // What the mask makes of each name: a 'y' for a match, an 'n' for none.
-std::string matches(std::initializer_list<std::string> names, const std::string& mask)
+static std::string matches(std::initializer_list<std::string> names, const std::string& mask)
 {
     std::string out;
     for (const auto& name : names)
         out += MatchesMask(name, mask) ? 'y' : 'n';
     return out;
-}
-
 }
 
 TEST(FileMask, FilterStringsSplitIntoPairs)

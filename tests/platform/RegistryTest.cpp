@@ -1,6 +1,6 @@
 #include "platform/Registry.h"
 
-#include "tests/support/TempDir.h"
+#include "tests/platform/XdgSandbox.h"
 #include "tests/support/ThrownMessage.h"
 
 #include <gtest/gtest.h>
@@ -20,10 +20,7 @@ namespace {
 // A settings store of the test's own, in place of the program's one.
 class RegistryTest : public ::testing::Test {
 protected:
-    RegistryTest() { setenv("XDG_CONFIG_HOME", m_config.Path().c_str(), 1); }
-    ~RegistryTest() override { setenv("XDG_CONFIG_HOME", m_old.c_str(), 1); }
-
-    std::string storeFile(std::string root = "HKEY_LOCAL_MACHINE") const { return m_config.File("corvana-registry/" + root); }
+    std::string storeFile(std::string root = "HKEY_LOCAL_MACHINE") const { return m_xdg.Config() + "/corvana-registry/" + root; }
 
     // The settings pattern of the program: a fresh accessor per use.
     static std::unique_ptr<TRegistry> settings()
@@ -44,8 +41,7 @@ protected:
 
     template <class F> static std::string raised(F&& step) { return ThrownMessage<ERegistryException>(step); }
 
-    std::string m_old = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
-    TempDir m_config{"registry"};
+    XdgSandbox m_xdg;
 };
 
 }  // namespace
@@ -117,10 +113,9 @@ TEST_F(RegistryTest, ADamagedFileReadsEmptyRefusesWritesAndStaysAsItIs)
     auto reopened = settings();
     EXPECT_EQ(reopened->ReadString("Tip"), "No");
     WriteFileBytes(file, damaged);
-    EXPECT_EQ((std::tuple { reopened->OpenKey("\\Software\\Corvana", false), reopened->ReadString("Tip") }),
-        std::tuple(false, ""));
-    EXPECT_THROW(reopened->WriteString("Tip", "Yes"), ERegistryException);
-    EXPECT_EQ(ReadFileBytes(file), damaged);
+    EXPECT_EQ((std::tuple { reopened->OpenKey("\\Software\\Corvana", false), reopened->ReadString("Tip"),
+                  raised([&] { reopened->WriteString("Tip", "Yes"); }), ReadFileBytes(file) }),
+        std::tuple(false, "", "Failed to set data for 'Tip'", damaged));
 
     // Damage that appears while a key is open is found by the write.
     WriteFileBytes(file, "# corvana-registry 1\n[Software\\Corvana]\n");
@@ -141,7 +136,7 @@ TEST_F(RegistryTest, ADamagedFileReadsEmptyRefusesWritesAndStaysAsItIs)
 TEST_F(RegistryTest, AnUnwritableStoreRefusesWritesAndKeepsTheFile)
 {
     settings()->WriteString("Upercase", "No");
-    const std::string file = storeFile(), folder = m_config.Path() + "/corvana-registry";
+    const std::string file = storeFile(), folder = m_xdg.Config() + "/corvana-registry";
     const std::string before = ReadFileBytes(file);
     if (::geteuid() != 0) {
         ::chmod(folder.c_str(), 0555);
@@ -154,20 +149,19 @@ TEST_F(RegistryTest, AnUnwritableStoreRefusesWritesAndKeepsTheFile)
 
         ::chmod(file.c_str(), 0);
         auto unreadable = machine();
-        EXPECT_EQ((std::tuple { unreadable->OpenKey("Software\\Corvana", true), unreadable->ReadString("Upercase") }),
-            std::tuple(false, ""));
-        EXPECT_THROW(unreadable->WriteString("Upercase", "Yes"), ERegistryException);
+        EXPECT_EQ((std::tuple { unreadable->OpenKey("Software\\Corvana", true), unreadable->ReadString("Upercase"),
+                      raised([&] { unreadable->WriteString("Upercase", "Yes"); }) }),
+            std::tuple(false, "", "Failed to set data for 'Upercase'"));
         ::chmod(file.c_str(), 0600);
         EXPECT_EQ(ReadFileBytes(file), before);
     }
     // A configuration folder that is a plain file cannot hold a store.
-    TempDir other("registry");
-    WriteFileBytes(other.File("config"), "not a folder");
-    setenv("XDG_CONFIG_HOME", other.File("config").c_str(), 1);
+    const std::string plain = m_xdg.File("plain");
+    WriteFileBytes(plain, "not a folder");
+    setenv("XDG_CONFIG_HOME", plain.c_str(), 1);
     TRegistry r;
-    EXPECT_FALSE(r.OpenKey("Software\\Corvana", true));
-    EXPECT_THROW(r.WriteString("Upercase", "Yes"), ERegistryException);
-    EXPECT_EQ(ReadFileBytes(other.File("config")), "not a folder");
+    EXPECT_EQ((std::tuple { r.OpenKey("Software\\Corvana", true), raised([&] { r.WriteString("Upercase", "Yes"); }),
+                  ReadFileBytes(plain) }), std::tuple(false, "Failed to set data for 'Upercase'", "not a folder"));
 }
 
 TEST_F(RegistryTest, TwoAccessorsSeeEachOthersWrites)
