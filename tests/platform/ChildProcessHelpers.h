@@ -2,7 +2,6 @@
 // Helpers for tests that start programs: small shell scripts, waiting with
 // the message loop running, and zombie checks.
 
-#include "platform/Messages.h"
 #include "platform/Process.h"
 #include "tests/support/MessageLoop.h"
 #include "tests/support/TempDir.h"
@@ -15,7 +14,6 @@
 #include <csignal>
 #include <chrono>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <thread>
 

@@ -44,8 +44,7 @@ TEST(ComboBox, ChangesAreReportedAndBadIndexesRaise)
 
 TEST(ComboBox, TypedTextIsWrittenAsTypedNeverCompletedFromTheItems)
 {
-    const char* const typed[] = { "left", "L", "lef", "TOP2" };
-    for (const char* text : typed) {
+    for (const char* text : { "left", "L", "lef", "TOP2" }) {
         SCOPED_TRACE(text);
         TForm form(nullptr);
         auto* box = NewControl<TComboBox>(&form, &form, "ComboBox1", 8, 8, 145, 24);

@@ -23,11 +23,10 @@ static bool answer(TOpenDialog& dialog, std::optional<std::string> choice)
 TEST(FileDialog, TheDefaultExtensionOfAPatternIsItsFirstExtension)
 {
     TSaveDialog dialog(nullptr);
-    auto extension = [&](const char* pattern) {
+    for (const auto& [pattern, ext] : { std::pair("*.htm; *.html", "htm"), std::pair("*.*", ""), std::pair("txt", "txt") }) {
         dialog.DefaultExt = pattern;
-        return dialog.DefaultExtension();
-    };
-    EXPECT_EQ((std::tuple { extension("*.htm; *.html"), extension("*.*"), extension("txt") }), std::tuple("htm", "", "txt"));
+        EXPECT_EQ(dialog.DefaultExtension(), ext) << pattern;
+    }
 }
 
 TEST(FileDialog, SaveAppendsTheExtensionAndAsksBeforeReplacing)

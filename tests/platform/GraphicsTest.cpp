@@ -5,12 +5,10 @@
 #include <algorithm>
 #include <optional>
 
-namespace {
-
 constexpr TColor kBack = RGB(10, 20, 30);
 constexpr TColor kInk = RGB(200, 0, 100);
 
-TBitmap canvasOf(int w, int h, TColor back = kBack)
+static TBitmap canvasOf(int w, int h, TColor back = kBack)
 {
     TBitmap b(w, h);
     b.Canvas().Brush.Color = back;
@@ -22,7 +20,7 @@ TBitmap canvasOf(int w, int h, TColor back = kBack)
 
 // The bitmap (or a part of it) as text, a letter per pixel: the background '.', the ink '#', White, blacK, Red, Blue,
 // Green, '?' for others.
-std::string picture(const TBitmap& b, std::optional<TRect> part = {})
+static std::string picture(const TBitmap& b, std::optional<TRect> part = {})
 {
     const TRect r = part.value_or(TRect { 0, 0, b.Width(), b.Height() });
     const std::pair<TColor, char> legend[] = { { kBack, '.' }, { kInk, '#' }, { clWhite, 'W' }, { clBlack, 'K' }, { clRed, 'R' },
@@ -39,10 +37,10 @@ std::string picture(const TBitmap& b, std::optional<TRect> part = {})
 }
 
 // How many pixels of the part bear the mark.
-long countOf(const TBitmap& b, char mark, TRect r) { return std::ranges::count(picture(b, r), mark); }
+static long countOf(const TBitmap& b, char mark, TRect r) { return std::ranges::count(picture(b, r), mark); }
 
 // Two by two: the colour at the top left and the bottom right, white elsewhere.
-TBitmap checker(TColor colour)
+static TBitmap checker(TColor colour)
 {
     TBitmap b(2, 2);
     b.Canvas().SetPixel(0, 0, colour);
@@ -51,7 +49,7 @@ TBitmap checker(TColor colour)
 }
 
 // Lines, a patterned fill, pixels, a picture and text, in surface points.
-void Scene(TCanvas& c)
+static void Scene(TCanvas& c)
 {
     static TBitmap board = checker(clBlack);
     c.Brush.Bitmap = &board;
@@ -68,8 +66,6 @@ void Scene(TCanvas& c)
     c.Font.Color = clWhite;
     TRect text { 2, 14, 40, 26 };
     c.DrawText("Abc", text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-}
-
 }
 
 TEST(Graphics, ColoursCrossToQtAsBgr)

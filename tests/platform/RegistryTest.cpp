@@ -74,14 +74,11 @@ TEST_F(RegistryTest, KeysAndValueNamesIgnoreCase)
 
 TEST_F(RegistryTest, TypesSurviveAReopenAndAreChecked)
 {
-    {
-        auto r = settings();
-        r->WriteString("Upercase", "No");
-        r->WriteInteger("Panel", 1);
-        r->WriteInteger("Negative", -2147483647 - 1);
-        r->WriteBool("Flag", true);
-        r->WriteString("TNumber", "12");
-    }
+    settings()->WriteString("Upercase", "No");
+    settings()->WriteInteger("Panel", 1);
+    settings()->WriteInteger("Negative", -2147483647 - 1);
+    settings()->WriteBool("Flag", true);
+    settings()->WriteString("TNumber", "12");
     auto r = settings();
     EXPECT_EQ((std::tuple { r->GetDataType("Upercase"), r->GetDataType("Panel"), r->ReadInteger("Panel"),
                   r->ReadInteger("Negative"), r->ReadBool("Flag"), r->ReadInteger("Flag") }),
