@@ -63,8 +63,7 @@ TEST(ControlClick, AMouseClickReachesOnClickForEveryControlKind)
                 return list;
             },
             [](TControl* c) { ClickInView(listOf(c), listOf(c)->visualItemRect(listOf(c)->item(1)).center()); } },
-        { "list view, between items",
-            [](TForm* f) { return NewControl<TListView>(f, f, "ListView1", 8, 8, 249, 145); },
+        { "list view, between items", [](TForm* f) { return NewControl<TListView>(f, f, "ListView1", 8, 8, 249, 145); },
             [](TControl* c) { QTest::mouseClick(mouseTarget(c), Qt::LeftButton, {}, QPoint(240, 140)); } },
         { "combo box, an item picked from its list",
             [](TForm* f) {

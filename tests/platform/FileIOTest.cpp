@@ -101,8 +101,7 @@ TEST_F(FileIO, CreateFailuresRaiseFileCreateErrorAndKeepTheOldFile)
     // A file where a folder should be.
     WriteFileBytes(dir.File("plain"), "x");
     const std::string impossible = dir.File("plain/page.htm");
-    EXPECT_EQ(ThrownMessage<EFCreateError>([&] { WriteFileAtomically(impossible, "data"); }),
-              "Cannot create file " + impossible);
+    EXPECT_EQ(ThrownMessage<EFCreateError>([&] { WriteFileAtomically(impossible, "data"); }), "Cannot create file " + impossible);
     // A folder where the file should be.
     fs::create_directory(dir.File("folder"));
     EXPECT_THROW(WriteFileAtomically(dir.File("folder"), "data"), EFCreateError);

@@ -203,13 +203,12 @@ TEST(Form, ShortcutsGoToTheFocusedControlsPopupMenuFirstAndRunOnce)
     TForm form(nullptr);
     auto* editor = NewControl<TRichEdit>(&form, &form, "editor");
     auto* popup = new TPopupMenu(&form);
-    auto* main = new TMainMenu(&form);
-    form.Menu = main;
+    form.Menu = new TMainMenu(&form);
     editor->SetPopupMenu(popup);
     int fromPopup = 0, fromMain = 0, keyDowns = 0;
     NewItem(&form, popup->Items(), "Save2", "Save", TextToShortCut("Ctrl+S"), [&](TObject*) { ++fromPopup; });
-    NewItem(&form, main->Items(), "Save3", "Save", TextToShortCut("Ctrl+S"), [&](TObject*) { ++fromMain; });
-    NewItem(&form, main->Items(), "New3", "New", TextToShortCut("Ctrl+N"), [&](TObject*) { ++fromMain; });
+    NewItem(&form, form.Menu->Items(), "Save3", "Save", TextToShortCut("Ctrl+S"), [&](TObject*) { ++fromMain; });
+    NewItem(&form, form.Menu->Items(), "New3", "New", TextToShortCut("Ctrl+N"), [&](TObject*) { ++fromMain; });
     auto* off = NewItem(&form, popup->Items(), "Cut2", "Cut", TextToShortCut("Ctrl+X"), [&](TObject*) { ++fromPopup; });
     off->Enabled = false;
     editor->OnKeyDown = [&](TObject*, std::uint16_t&, TShiftState) { ++keyDowns; };
