@@ -7,7 +7,6 @@
 #include "tests/support/TempDir.h"
 
 #include <sys/stat.h>
-#include <sys/types.h>
 #include <unistd.h>
 
 #include <cerrno>

@@ -27,8 +27,7 @@ long entriesIn(const std::string& folder) { return std::distance(fs::directory_i
 mode_t modeOf(const std::string& path) { return mode_t(fs::status(path).permissions()) & 07777; }
 
 // Each test writes into a folder of its own.
-class FileIO : public ::testing::Test {
-protected:
+struct FileIO : ::testing::Test {
     TempDir dir;
 };
 

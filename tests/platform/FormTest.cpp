@@ -41,7 +41,7 @@ struct Probe : TComponent {
 // The raiser's own pattern: guard, call out, look before going on.
 struct TRaiser : TComponent {
     using TComponent::TComponent;
-    std::function<void()> OnFire;
+    std::function<void()> OnFire = [] {};
     bool Fire()
     {
         auto alive = AliveGuard();
@@ -87,7 +87,6 @@ TEST(AliveGuard, ReportsGoneWhenTheHandlerFreesItsOwnRaiser)
     auto* sibling = new TRaiser(owner);
     auto siblingAlive = sibling->AliveGuard();
     raiser->OnFire = [raiser] { delete raiser; };
-    sibling->OnFire = [] {};
     EXPECT_EQ((std::tuple { raiser->Fire(), bool(siblingAlive), sibling->Fire() }), std::tuple(false, true, true));
     // Freed with its owner, the guard goes too; an empty guard never was alive.
     delete owner;

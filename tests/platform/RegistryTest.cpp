@@ -189,8 +189,7 @@ TEST_F(RegistryTest, TwoAccessorsSeeEachOthersWrites)
         ::waitpid(pid, &status, 0);
         EXPECT_EQ(status, 0) << "every child ended with no failed write";
     }
-    auto r = settings();
-    EXPECT_EQ((std::tuple { r->GetValueNames().size(), r->ReadInteger("c3-24") }), std::tuple(2u + 4 * 25, 24));
+    EXPECT_EQ((std::tuple { settings()->GetValueNames().size(), settings()->ReadInteger("c3-24") }), std::tuple(2u + 4 * 25, 24));
 }
 
 TEST_F(RegistryTest, AnyBytesRoundTrip)
