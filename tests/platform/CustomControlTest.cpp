@@ -25,8 +25,7 @@ namespace {
 
 // Fills itself with one colour and marks one pixel, and logs what reaches it: a painted control, or a windowed one.
 template <class Base = TGraphicControl>
-class Probe : public Base {
-public:
+struct Probe : Base {
     Probe(TWinControl* parent, std::string name, int left, TColor fill = clNone) : Base(parent), Fill(fill)
     {
         this->Name = std::move(name);
@@ -58,8 +57,7 @@ protected:
 QPoint at(TControl& c, int x, int y) { return c.Widget()->mapTo(c.Widget()->window(), QPoint(x, y)); }
 
 // A window of 100 by 50 for the probes, shown once they are in it.
-class CustomControl : public ::testing::Test {
-protected:
+struct CustomControl : ::testing::Test {
     CustomControl() { form.SetClientSize(100, 50); }
     bool Shown()
     {

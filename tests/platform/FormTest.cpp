@@ -51,8 +51,7 @@ struct TRaiser : TComponent {
 };
 
 // A window built from its design: two edits and a button, Tab going backwards.
-class Window : public TDesignedForm {
-public:
+struct Window : TDesignedForm {
     Window() : TDesignedForm(nullptr, "Window", "A window", 7, 200, 100)
     {
         NewEdit(this, "Edit1", 8, 8, 100, "text");

@@ -18,8 +18,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // A settings store of the test's own, in place of the program's one.
-class RegistryTest : public ::testing::Test {
-protected:
+struct RegistryTest : ::testing::Test {
     std::string storeFile(std::string root = "HKEY_LOCAL_MACHINE") const { return m_xdg.Config() + "/corvana-registry/" + root; }
 
     // The settings pattern of the program: a fresh accessor per use.
