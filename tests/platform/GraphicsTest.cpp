@@ -211,6 +211,6 @@ TEST(Graphics, NarrowTextIsCutWithAnEllipsisOrWrapped)
 TEST(CanvasOrigin, APartOfTheSurfaceShowsWhatTheWholeShowsThere)
 {
     const QImage whole = sceneIn({ 0, 0, 40, 30 });
-    for (const TRect& band : { TRect { 0, 0, 40, 13 }, TRect { 0, 13, 11, 27 }, TRect { 11, 15, 40, 27 }, TRect { 5, 27, 40, 30 } })
+    for (TRect band : { TRect { 0, 0, 40, 13 }, TRect { 0, 13, 11, 27 }, TRect { 11, 15, 40, 27 }, TRect { 5, 27, 40, 30 } })
         EXPECT_EQ(sceneIn(band), whole.copy(band.Left, band.Top, band.Width(), band.Height())) << band.Left << "," << band.Top;
 }
