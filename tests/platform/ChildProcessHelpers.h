@@ -2,20 +2,17 @@
 // Helpers for tests that start programs: small shell scripts, waiting with
 // the message loop running, and zombie checks.
 
-#include "platform/Messages.h"
 #include "platform/Process.h"
 #include "tests/support/MessageLoop.h"
 #include "tests/support/TempDir.h"
 
 #include <sys/stat.h>
-#include <sys/types.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
 #include <chrono>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <thread>
 

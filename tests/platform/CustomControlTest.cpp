@@ -1,8 +1,13 @@
+// Controls of the program's own: painting, the mouse, window procedures and
+// their subclassing, mouse filters and hooks, the menu runner; and the
+// posted messages they receive.
+
 #include "platform/AppHooks.h"
 #include "platform/Application.h"
 #include "platform/CustomControl.h"
 #include "platform/Form.h"
 #include "platform/Menus.h"
+#include "platform/Messages.h"
 #include "platform/Mouse.h"
 #include "tests/support/MessageLoop.h"
 
@@ -12,6 +17,7 @@
 
 #include <functional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -19,8 +25,7 @@ namespace {
 
 // Fills itself with one colour and marks one pixel, and logs what reaches it: a painted control, or a windowed one.
 template <class Base = TGraphicControl>
-class Probe : public Base {
-public:
+struct Probe : Base {
     Probe(TWinControl* parent, std::string name, int left, TColor fill = clNone) : Base(parent), Fill(fill)
     {
         this->Name = std::move(name);
@@ -52,8 +57,7 @@ protected:
 QPoint at(TControl& c, int x, int y) { return c.Widget()->mapTo(c.Widget()->window(), QPoint(x, y)); }
 
 // A window of 100 by 50 for the probes, shown once they are in it.
-class CustomControl : public ::testing::Test {
-protected:
+struct CustomControl : ::testing::Test {
     CustomControl() { form.SetClientSize(100, 50); }
     bool Shown()
     {
@@ -192,9 +196,8 @@ TEST_F(CustomControl, MouseFiltersAttachOnceAndDetachWithTheLast)
     EXPECT_EQ((std::tuple { MouseFilterCount(), MouseFilterStats().Detached }), std::tuple(1, before.Detached));
     RemoveMouseFilter(first);
     EXPECT_EQ(MouseFilterStats().Detached, before.Detached + 1);
-    seen.clear();
     QTest::mouseClick(Window(), Qt::LeftButton, {}, at(a, 5, 5));
-    EXPECT_EQ((std::tuple { seen, downs }), std::tuple(std::vector<std::string> {}, 2));
+    EXPECT_EQ((std::tuple { seen, downs }), std::tuple(std::vector<std::string> { "second", "first A", "second" }, 2));
 }
 
 TEST_F(CustomControl, MainWindowHooksSeeItsActivationAndDeactivation)
@@ -253,12 +256,57 @@ TEST_F(CustomControl, AScriptedMenuRunnerChoosesForTheUser)
         NewItem(&menu, menu.Items(), "", caption, 0, [&ran, caption](TObject*) { ran = caption; });
     SetMenuRunner(&script);
     for (const char* pick : { "&Close", "Missing" }) {
-        ran.clear();
         script.pick = pick;
         menu.Popup(30, 40);
-        EXPECT_EQ((std::tuple { ran, script.shownAt.X, script.shownAt.Y }),
+        EXPECT_EQ((std::tuple { std::exchange(ran, {}), script.shownAt.X, script.shownAt.Y }),
             std::tuple(script.pick == "Missing" ? "" : pick, 30, 40));
     }
     SetMenuRunner(nullptr);
     EXPECT_NE(MenuRunner(), &script);
+}
+
+// Posted messages: order, late delivery of what handlers post, and dropping what was meant for a receiver that has gone.
+TEST(Messages, DeliveredInOrderIncludingWhatHandlersPost)
+{
+    std::vector<int> seen;
+    HWND h = AllocateHWnd([&](TMessage& m) {
+        seen.push_back(int(m.WParam));
+        if (m.WParam == 1)
+            PostMessage(h, WM_USER, 3, 0);
+    });
+    PostMessage(h, WM_USER, 1, 0);
+    PostMessage(h, WM_USER, 2, 0);
+    ProcessPostedMessages();
+    EXPECT_EQ((std::tuple { seen, PendingMessageCount() }), std::tuple(std::vector<int> { 1, 2, 3 }, 0));
+    DeallocateHWnd(h);
+}
+
+TEST(Messages, AReceiverThatGoesDropsItsMessagesEvenFromItsOwnHandler)
+{
+    int calls = 0;
+    HWND h = AllocateHWnd([&](TMessage&) {
+        ++calls;
+        DeallocateHWnd(h);
+    });
+    PostMessage(h, WM_USER, 0, 0);
+    PostMessage(h, WM_USER, 0, 0);
+    ProcessPostedMessages();
+    EXPECT_EQ((std::tuple { calls, PostMessage(h, WM_USER, 0, 0), PendingMessageCount() }), std::tuple(1, false, 0));
+}
+
+TEST(Messages, PostingFromOtherThreadsIsSafe)
+{
+    long sum = 0;
+    HWND h = AllocateHWnd([&](TMessage& m) { sum += long(m.WParam); });
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([h] {
+            for (int i = 1; i <= 1000; ++i)
+                PostMessage(h, WM_USER, WPARAM(i), 0);
+        });
+    for (auto& t : threads)
+        t.join();
+    ProcessPostedMessages();
+    EXPECT_EQ(sum, 4L * 500500L);
+    DeallocateHWnd(h);
 }

@@ -6,8 +6,7 @@
 using Words = std::vector<std::string>;
 
 // Each test reads its own desktop folders.
-class DesktopApps : public ::testing::Test {
-protected:
+struct DesktopApps : ::testing::Test {
     XdgSandbox xdg;
 };
 

@@ -1,8 +1,10 @@
 // The file dialogs' rules for a chosen name: the default extension, the
-// existence checks and the question before replacing a file.
+// existence checks and the question before replacing a file; and the
+// filters and masks that choose the files a dialog lists.
 
 #include "platform/Dialogs.h"
 #include "platform/FileDialog.h"
+#include "platform/FileMask.h"
 #include "tests/support/TempDir.h"
 
 #include <QApplication>
@@ -11,10 +13,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace {
-
 // The dialog run with the user's choice (none: cancelled).
-bool answer(TOpenDialog& dialog, std::optional<std::string> choice)
+static bool answer(TOpenDialog& dialog, std::optional<std::string> choice)
 {
     TOpenDialog::Responder = [&](TOpenDialog&) { return choice; };
     const bool result = dialog.Execute();
@@ -22,16 +22,13 @@ bool answer(TOpenDialog& dialog, std::optional<std::string> choice)
     return result;
 }
 
-}
-
 TEST(FileDialog, TheDefaultExtensionOfAPatternIsItsFirstExtension)
 {
     TSaveDialog dialog(nullptr);
-    auto extension = [&](const char* pattern) {
+    for (const auto& [pattern, ext] : { std::pair("*.htm; *.html", "htm"), std::pair("*.*", ""), std::pair("txt", "txt") }) {
         dialog.DefaultExt = pattern;
-        return dialog.DefaultExtension();
-    };
-    EXPECT_EQ((std::tuple { extension("*.htm; *.html"), extension("*.*"), extension("txt") }), std::tuple("htm", "", "txt"));
+        EXPECT_EQ(dialog.DefaultExtension(), ext) << pattern;
+    }
 }
 
 TEST(FileDialog, SaveAppendsTheExtensionAndAsksBeforeReplacing)
@@ -87,4 +84,47 @@ TEST(FileDialog, TheFileTypeListShowsTheFilterTextsExactly)
     EXPECT_EQ((std::tuple { dialog.Execute(), shown, selected }),
         std::tuple(false, std::vector<std::string> { "HTML Files (*.htm; *.html)", "All Files (*.*)", "Text Files (*.txt)" },
             "All Files (*.*)"));
+}
+
+// What the mask makes of each name: a 'y' for a match, an 'n' for none.
+static std::string matches(std::initializer_list<std::string> names, const std::string& mask)
+{
+    std::string out;
+    for (const auto& name : names)
+        out += MatchesMask(name, mask) ? 'y' : 'n';
+    return out;
+}
+
+TEST(FileMask, FilterStringsSplitIntoPairs)
+{
+    using Items = std::vector<std::pair<std::string, std::string>>;
+    auto parsed = [](const char* filter) {
+        Items out;
+        for (const auto& item : ParseFilter(filter))
+            out.emplace_back(item.Description, item.Mask);
+        return out;
+    };
+    EXPECT_EQ((std::vector { parsed("HTML Files (*.htm; *.html)|*.htm; *.html|All Files (*.*)|*.*"), parsed(""),
+                  parsed("Text only"), parsed("Text (*.txt)|*.txt|") }),
+        (std::vector<Items> { { { "HTML Files (*.htm; *.html)", "*.htm; *.html" }, { "All Files (*.*)", "*.*" } }, {},
+            { { "Text only", "" } }, { { "Text (*.txt)", "*.txt" } } }));
+}
+
+TEST(FileMask, MaskListsMatchCaseInsensitively)
+{
+    EXPECT_EQ(matches({ "index.htm", "INDEX.HTML", "/some/folder/Page.Htm", "index.htmx", "index.txt", "htm" }, "*.htm; *.html"),
+        "yyynnn");
+    EXPECT_EQ(matches({ "a.txt" }, "*.htm;*.txt") + matches({ "a.txt" }, "  *.txt  ;") + matches({ "a.txt" }, ""), "yyn");
+}
+
+TEST(FileMask, StarDotStarTakesEveryFile)
+{
+    EXPECT_EQ(matches({ "README", ".hidden", "a.b.c" }, "*.*") + matches({ "README" }, "*"), "yyyy");
+}
+
+TEST(FileMask, QuestionMarksAndStarsInsideMasks)
+{
+    EXPECT_EQ(matches({ "page1.htm", "page12.htm" }, "page?.htm") + matches({ "a-b-c.txt", "a-b-d.txt" }, "a*b*c.txt"), "ynyn");
+    // Many stars against a long name must not take exponential time.
+    EXPECT_EQ(matches({ std::string(5000, 'a') }, "*a*a*a*a*a*a*a*a*a*a*b"), "n");
 }

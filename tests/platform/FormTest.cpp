@@ -1,15 +1,18 @@
-// Windows and controls: ownership, the Align rules, modal showing and
-// closing, shortcut routing and dialog keys.
+// Windows and controls: ownership and the guard that sees a handler free
+// its raiser, the Align rules, modal showing and closing, shortcut routing,
+// dialog keys and windows built from their design.
 
 #include "platform/Application.h"
 #include "platform/Exception.h"
 #include "platform/Form.h"
+#include "platform/FormBuilder.h"
 #include "platform/Menus.h"
 #include "platform/Messages.h"
 #include "platform/RichEdit.h"
 #include "platform/StdCtrls.h"
 #include "tests/support/MessageLoop.h"
 #include "tests/support/MouseInput.h"
+#include "tests/support/ThrownMessage.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -18,6 +21,7 @@
 #include <array>
 #include <functional>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -34,6 +38,31 @@ struct Probe : TComponent {
     int& m_freed;
 };
 
+// The raiser's own pattern: guard, call out, look before going on.
+struct TRaiser : TComponent {
+    using TComponent::TComponent;
+    std::function<void()> OnFire = [] {};
+    bool Fire()
+    {
+        auto alive = AliveGuard();
+        OnFire();
+        return bool(alive);
+    }
+};
+
+// A window built from its design: two edits and a button, Tab going backwards.
+struct Window : TDesignedForm {
+    Window() : TDesignedForm(nullptr, "Window", "A window", 7, 200, 100)
+    {
+        NewEdit(this, "Edit1", 8, 8, 100, "text");
+        NewButton(this, "Button1", "OK", 8, 40, Method(this, &Window::Button1Click));
+        NewEdit(this, "Edit2", 120, 8, 60);
+        SetTabOrder({ FindComponentAs<TEdit>("Edit2"), FindComponentAs<TButton>("Button1"), FindComponentAs<TEdit>("Edit1") });
+    }
+    void Button1Click(TObject*) { ++Clicks; }
+    int Clicks = 0;
+};
+
 }
 
 TEST(Component, OwnerFreesWhatItOwnsWhateverParentItHas)
@@ -48,6 +77,19 @@ TEST(Component, OwnerFreesWhatItOwnsWhateverParentItHas)
     delete owner;
     EXPECT_EQ((std::tuple { freed, other->ControlCount() }), std::tuple(3, 0)) << "a freed control leaves its parent";
     delete other;
+}
+
+TEST(AliveGuard, ReportsGoneWhenTheHandlerFreesItsOwnRaiser)
+{
+    auto* owner = new TComponent(nullptr);
+    auto* raiser = new TRaiser(owner);
+    auto* sibling = new TRaiser(owner);
+    auto siblingAlive = sibling->AliveGuard();
+    raiser->OnFire = [raiser] { delete raiser; };
+    EXPECT_EQ((std::tuple { raiser->Fire(), bool(siblingAlive), sibling->Fire() }), std::tuple(false, true, true));
+    // Freed with its owner, the guard goes too; an empty guard never was alive.
+    delete owner;
+    EXPECT_EQ((std::tuple { bool(siblingAlive), bool(TAliveGuard()) }), std::tuple(false, false));
 }
 
 TEST(Align, TopBottomLeftRightThenClient)
@@ -109,8 +151,7 @@ TEST(Form, AModalWindowNeitherStartsNorWaitsOnceTheProgramIsEnding)
     };
     for (const auto& [name, before, inModal, shows] : cases) {
         SCOPED_TRACE(name);
-        TApplication* saved = Application;
-        Application = new TApplication;
+        TApplication* saved = std::exchange(Application, new TApplication);
         TForm form(nullptr);
         bool shown = false;
         TForm::ModalResponder = [&](TForm*) {
@@ -119,12 +160,10 @@ TEST(Form, AModalWindowNeitherStartsNorWaitsOnceTheProgramIsEnding)
         };
         before();
         alarm(20);  // a spinning loop fails the run instead of hanging it
-        EXPECT_EQ(form.ShowModal(), mrCancel);
+        EXPECT_EQ((std::tuple { form.ShowModal(), shown, form.Visible() }), std::tuple(mrCancel, shows, false));
         alarm(0);
-        EXPECT_EQ((std::tuple { shown, form.Visible() }), std::tuple(shows, false));
         TForm::ModalResponder = nullptr;
-        delete Application;
-        Application = saved;
+        delete std::exchange(Application, saved);
         // The application loop clears Qt's quit request when it ends.
         QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
         QCoreApplication::exec();
@@ -162,13 +201,12 @@ TEST(Form, ShortcutsGoToTheFocusedControlsPopupMenuFirstAndRunOnce)
     TForm form(nullptr);
     auto* editor = NewControl<TRichEdit>(&form, &form, "editor");
     auto* popup = new TPopupMenu(&form);
-    auto* main = new TMainMenu(&form);
-    form.Menu = main;
+    form.Menu = new TMainMenu(&form);
     editor->SetPopupMenu(popup);
     int fromPopup = 0, fromMain = 0, keyDowns = 0;
     NewItem(&form, popup->Items(), "Save2", "Save", TextToShortCut("Ctrl+S"), [&](TObject*) { ++fromPopup; });
-    NewItem(&form, main->Items(), "Save3", "Save", TextToShortCut("Ctrl+S"), [&](TObject*) { ++fromMain; });
-    NewItem(&form, main->Items(), "New3", "New", TextToShortCut("Ctrl+N"), [&](TObject*) { ++fromMain; });
+    NewItem(&form, form.Menu->Items(), "Save3", "Save", TextToShortCut("Ctrl+S"), [&](TObject*) { ++fromMain; });
+    NewItem(&form, form.Menu->Items(), "New3", "New", TextToShortCut("Ctrl+N"), [&](TObject*) { ++fromMain; });
     auto* off = NewItem(&form, popup->Items(), "Cut2", "Cut", TextToShortCut("Ctrl+X"), [&](TObject*) { ++fromPopup; });
     off->Enabled = false;
     editor->OnKeyDown = [&](TObject*, std::uint16_t&, TShiftState) { ++keyDowns; };
@@ -232,4 +270,29 @@ TEST(Form, OnActivateFiresWhenTheWindowActiveLastWasFreed)
     }
     ASSERT_TRUE(ShownActive(next));
     EXPECT_EQ(activated, 1) << "the freed window handed activation over";
+}
+
+TEST(FormBuilder, TheCheckedLookUpNamesWhatIsMissingOrOfAnotherClass)
+{
+    Window w;
+    EXPECT_EQ(w.FindComponentAs<TEdit>("edit1")->Text(), "text") << "names are found regardless of case";
+    const std::string missing = ThrownMessage<EComponentError>([&] { w.FindComponentAs<TEdit>("Edit9"); });
+    const std::string otherClass = ThrownMessage<EComponentError>([&] { w.FindComponentAs<TButton>("Edit1"); });
+    EXPECT_EQ((std::tuple { missing.rfind("Component \"Edit9\" not found", 0),
+                  otherClass.rfind("Component \"Edit1\" is not a", 0) }),
+        std::tuple(0u, 0u)) << missing << "; " << otherClass;
+    w.FindComponentAs<TButton>("Button1")->Click();
+    // The button runs the window's method, and Tab goes as designed.
+    QWidget* edit2 = w.FindComponentAs<TEdit>("Edit2")->Widget();
+    EXPECT_EQ((std::tuple { w.Clicks, w.HelpContext, edit2->nextInFocusChain(), w.ClientWidth() }),
+        std::tuple(1, 7, w.FindComponentAs<TButton>("Button1")->Widget(), 200));
+}
+
+TEST(FormBuilder, AToolWindowShowsAsOne)
+{
+    for (TFormBorderStyle border : { bsToolWindow, bsSizeToolWin, bsDialog }) {
+        TDesignedForm form(nullptr, "Floating", "Bar", 0, 213, 61, border);
+        form.Show();
+        EXPECT_EQ(form.Widget()->windowType() == Qt::Tool, border != bsDialog) << border;
+    }
 }

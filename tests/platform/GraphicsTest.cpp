@@ -5,23 +5,22 @@
 #include <algorithm>
 #include <optional>
 
-namespace {
-
 constexpr TColor kBack = RGB(10, 20, 30);
 constexpr TColor kInk = RGB(200, 0, 100);
 
-TBitmap canvasOf(int w, int h)
+static TBitmap canvasOf(int w, int h, TColor back = kBack)
 {
     TBitmap b(w, h);
-    b.Canvas().Brush.Color = kBack;
+    b.Canvas().Brush.Color = back;
     b.Canvas().FillRect({ 0, 0, w, h });
     b.Canvas().Pen.Color = kInk;
+    b.Canvas().Font.Color = kInk;
     return b;
 }
 
 // The bitmap (or a part of it) as text, a letter per pixel: the background '.', the ink '#', White, blacK, Red, Blue,
 // Green, '?' for others.
-std::string picture(const TBitmap& b, std::optional<TRect> part = {})
+static std::string picture(const TBitmap& b, std::optional<TRect> part = {})
 {
     const TRect r = part.value_or(TRect { 0, 0, b.Width(), b.Height() });
     const std::pair<TColor, char> legend[] = { { kBack, '.' }, { kInk, '#' }, { clWhite, 'W' }, { clBlack, 'K' }, { clRed, 'R' },
@@ -38,8 +37,39 @@ std::string picture(const TBitmap& b, std::optional<TRect> part = {})
 }
 
 // How many pixels of the part bear the mark.
-long countOf(const TBitmap& b, char mark, TRect r) { return std::ranges::count(picture(b, r), mark); }
+static long countOf(const TBitmap& b, char mark, TRect r) { return std::ranges::count(picture(b, r), mark); }
 
+// Two by two: the colour at the top left and the bottom right, white elsewhere.
+static TBitmap checker(TColor colour)
+{
+    TBitmap b(2, 2);
+    b.Canvas().SetPixel(0, 0, colour);
+    b.Canvas().SetPixel(1, 1, colour);
+    return b;
+}
+
+// Lines, a patterned fill, pixels, a picture and text, drawn in surface points on a grey image of the area.
+static QImage sceneIn(TRect area)
+{
+    static TBitmap board = checker(clBlack);
+    QImage image(area.Width(), area.Height(), QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    TCanvas c(&image, { area.Left, area.Top });
+    c.Brush.Bitmap = &board;
+    c.FillRect({ 3, 3, 37, 12 });
+    c.Brush.Bitmap = nullptr;
+    c.Brush.Color = clNavy;
+    c.FillRect({ 0, 14, 40, 26 });
+    c.Pen.Color = clRed;
+    c.MoveTo(0, 0);
+    c.LineTo(39, 29);
+    c.SetPixel(12, 20, clGreen);
+    c.Draw(28, 16, board);
+    c.Brush.Style = bsClear;
+    c.Font.Color = clWhite;
+    TRect text { 2, 14, 40, 26 };
+    c.DrawText("Abc", text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    return image;
 }
 
 TEST(Graphics, ColoursCrossToQtAsBgr)
@@ -103,9 +133,7 @@ TEST(Graphics, Frame3DTopLeftAndBottomRight)
 
 TEST(Graphics, PatternBrushTilesFromTheOrigin)
 {
-    TBitmap pattern(2, 2);
-    pattern.Canvas().SetPixel(0, 0, clRed);
-    pattern.Canvas().SetPixel(1, 1, clRed);
+    TBitmap pattern = checker(clRed);
     TBitmap b = canvasOf(6, 6);
     b.Canvas().Brush.Bitmap = &pattern;
     b.Canvas().FillRect({ 1, 1, 6, 6 });
@@ -114,9 +142,7 @@ TEST(Graphics, PatternBrushTilesFromTheOrigin)
 
 TEST(Graphics, TransparentDrawingAndShapes)
 {
-    TBitmap image(3, 3);
-    image.Canvas().Brush.Color = RGB(0, 255, 0);
-    image.Canvas().FillRect({ 0, 0, 3, 3 });
+    TBitmap image = canvasOf(3, 3, RGB(0, 255, 0));
     image.Canvas().SetPixel(1, 1, clRed);
     image.Canvas().SetPixel(2, 2, clBlue);
     TBitmap b = canvasOf(5, 5);
@@ -151,7 +177,6 @@ TEST(Graphics, TextIsDrawnInTheFontColourInsideItsRectangle)
 {
     TBitmap b = canvasOf(120, 60);
     TCanvas& c = b.Canvas();
-    c.Font.Color = kInk;
     TRect measure { 0, 0, 1000, 0 };
     int h = c.DrawText("&Hello", measure, DT_CALCRECT);
     EXPECT_EQ((std::tuple { h > 5, measure.Width() > 10, measure.Width() }), std::tuple(true, true, c.TextWidth("Hello"))) << h;
@@ -169,7 +194,6 @@ TEST(Graphics, NarrowTextIsCutWithAnEllipsisOrWrapped)
 {
     TBitmap b = canvasOf(200, 100);
     TCanvas& c = b.Canvas();
-    c.Font.Color = kInk;
     const std::string text = "A rather long caption";
     TRect narrow { 0, 0, 40, 0 };
     int oneLine = c.DrawText(text, narrow, DT_CALCRECT | DT_END_ELLIPSIS);
@@ -178,6 +202,15 @@ TEST(Graphics, NarrowTextIsCutWithAnEllipsisOrWrapped)
     EXPECT_GT(lines, oneLine);
     TRect r { 5, 5, 45, 5 + oneLine };
     c.DrawText(text, r, DT_LEFT | DT_END_ELLIPSIS);
-    EXPECT_GT(countOf(b, '#', r), 0);
-    EXPECT_EQ(countOf(b, '#', { 0, 0, 200, 100 }), countOf(b, '#', r));
+    // Drawn, and nothing outside the rectangle.
+    EXPECT_EQ((std::tuple { countOf(b, '#', r) > 0, countOf(b, '#', { 0, 0, 200, 100 }) }), std::tuple(true, countOf(b, '#', r)));
+}
+
+// A canvas over a part of a larger surface draws what the whole surface would show there: how a window's frame is
+// painted band by band.
+TEST(CanvasOrigin, APartOfTheSurfaceShowsWhatTheWholeShowsThere)
+{
+    const QImage whole = sceneIn({ 0, 0, 40, 30 });
+    for (TRect band : { TRect { 0, 0, 40, 13 }, TRect { 0, 13, 11, 27 }, TRect { 11, 15, 40, 27 }, TRect { 5, 27, 40, 30 } })
+        EXPECT_EQ(sceneIn(band), whole.copy(band.Left, band.Top, band.Width(), band.Height())) << band.Left << "," << band.Top;
 }

@@ -1,4 +1,5 @@
 #include "platform/Process.h"
+#include "platform/ProcessIdle.h"
 #include "tests/platform/ChildProcessHelpers.h"
 
 #include <gtest/gtest.h>
@@ -112,4 +113,57 @@ TEST(ReapInBackground, AnUnwatchedChildLeavesNoZombie)
     ReapInBackground(pid);
     // Not killed, yet gone once it ends.
     EXPECT_EQ((std::tuple { ProcessAlive(pid), RunUntil([pid] { return ProcessGone(pid); }, 5000) }), std::tuple(true, true));
+}
+
+// Whether a program waits for its user: read from the time it spends running.
+namespace {
+
+struct Child {
+    pid_t pid;
+    explicit Child(const char* script) : pid(StartProcess(ShellStart(script))) {}
+    ~Child()
+    {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+    }
+};
+
+bool idleWithin(TIdleProbe& probe, pid_t pid, int looks)
+{
+    for (int i = 0; i < looks; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(100)))
+        if (probe.IsIdle(pid))
+            return true;
+    return false;
+}
+
+}
+
+TEST(ProcIdleProbe, ASleepingProgramTurnsIdleOnTheSecondLook)
+{
+    Child child("exec sleep 30");
+    ASSERT_GT(child.pid, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    TProcIdleProbe probe;
+    // Nothing to compare with at the first look.
+    EXPECT_EQ((std::tuple { probe.IsIdle(child.pid), idleWithin(probe, child.pid, 20) }), std::tuple(false, true));
+}
+
+TEST(ProcIdleProbe, ABusyProgramNeverIs)
+{
+    Child child("while :; do :; done");
+    ASSERT_GT(child.pid, 0);
+    TProcIdleProbe probe;
+    EXPECT_FALSE(idleWithin(probe, child.pid, 6));
+}
+
+TEST(ProcIdleProbe, AnEndedProgramIsNotIdle)
+{
+    pid_t pid = StartProcess(ShellStart("exit 0"));
+    ASSERT_GT(pid, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    TProcIdleProbe probe;
+    EXPECT_FALSE(idleWithin(probe, pid, 3));  // a zombie
+    ::waitpid(pid, nullptr, 0);
+    unsigned long long ticks = 0;
+    EXPECT_EQ((std::tuple { probe.IsIdle(pid), ReadProcessTicks(pid, ticks) }), std::tuple(false, false));
 }
