@@ -6,7 +6,6 @@
 #include <QClipboard>
 
 #include <csignal>
-#include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -97,9 +96,7 @@ TEST_F(MainWindowTest, OpeningAMissingBinaryOrHugeFileChangesNothing)
         FileChoices = { Dir.File(name) };
         // The dialog itself refuses a missing file; the others reach the load.
         Do([] { Form1->OfficeButton12Click(Form1); });
-        if (std::string(name) != "missing.htm") {
-            EXPECT_EQ(Errors.size(), 1u) << name;
-        }
+        EXPECT_EQ(Errors.size(), std::string(name) == "missing.htm" ? 0u : 1u) << name;
         EXPECT_EQ(std::tuple(Form1->RichEdit1->Text(), Form1->Edit1->Text()), std::tuple(before, "Untitled")) << name;
     }
 }

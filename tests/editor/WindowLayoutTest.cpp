@@ -2,7 +2,7 @@
 // designed width, every dialog's buttons inside the dialog, and a dialog
 // that grows where it was centred.
 
-#include "tests/editor/AllWindowsFixture.h"
+#include "tests/editor/MainWindowFixture.h"
 
 #include "platform/Graphics.h"
 #include "platform/SysColors.h"
@@ -45,14 +45,14 @@ void buttonsOutside(TWinControl* parent, QWidget* client, std::vector<std::strin
     }
 }
 
-class WindowLayoutTest : public AllWindowsTest {};
+using WindowLayoutTest = MainWindowTest;
 
 struct DialogCase {
     const char* form;
     const char* tick = nullptr;  // a check box ticked first
 };
 
-class DialogButtonsTest : public AllWindowsTest, public ::testing::WithParamInterface<DialogCase> {};
+class DialogButtonsTest : public MainWindowTest, public ::testing::WithParamInterface<DialogCase> {};
 
 }
 
