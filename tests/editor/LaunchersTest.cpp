@@ -107,24 +107,19 @@ TEST_F(AllWindowsTest, ToolsStartTheCompanionProgramsFromTheProgramFolderWithout
     StartAll();
     Form1->Edit3->SetText(programs.Path());
 
-    Form1->itaMenuButton3->SetDown(true);
-    auto started = std::chrono::steady_clock::now();
-    Do([] { ClickItem("UpdateCorvana1"); });
-    // The command returns while the program still runs.
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
-    EXPECT_EQ(std::tuple(Form1->itaMenuButton3->Down(), Form1->AppRunner1->ApplicationName),
-        std::tuple(false, programs.Path() + "/update"));
-    ASSERT_TRUE(RunUntil([&] { return FileExistsNow(programs.File("update.ran")); }));
-
-    Form1->itaMenuButton3->SetDown(true);
-    Do([] { ClickItem("FTPAccess1"); });
-    EXPECT_FALSE(Form1->itaMenuButton3->Down());
-    ASSERT_TRUE(RunUntil([&] { return FileExistsNow(programs.File("ftp.ran")); }));
-    // No arguments, and the folder the editor runs in.
-    RunUntil([&] { return ReadFileBytes(programs.File("ftp.ran")).find('\n') != std::string::npos; });
-    EXPECT_EQ(std::tuple(ReadFileBytes(programs.File("update.ran")), ReadFileBytes(programs.File("ftp.ran")), Questions.empty()),
-        std::tuple("|" + GetCurrentDir() + "\n", "|" + GetCurrentDir() + "\n", true));
-    EXPECT_TRUE(Errors.empty());
+    for (const auto& [name, item] : { std::pair("update", "UpdateCorvana1"), std::pair("ftp", "FTPAccess1") }) {
+        Form1->itaMenuButton3->SetDown(true);
+        auto started = std::chrono::steady_clock::now();
+        Do([item] { ClickItem(item); });
+        // The command returns while the program still runs.
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1)) << name;
+        const std::string ran = programs.File(std::string(name) + ".ran");
+        ASSERT_TRUE(RunUntil([&] { return FileExistsNow(ran) && ReadFileBytes(ran).find('\n') != std::string::npos; }));
+        // No arguments, and the folder the editor runs in.
+        EXPECT_EQ(std::tuple(Form1->itaMenuButton3->Down(), Form1->AppRunner1->ApplicationName, ReadFileBytes(ran)),
+            std::tuple(false, programs.Path() + "/" + name, "|" + GetCurrentDir() + "\n"));
+    }
+    EXPECT_EQ(std::tuple(Questions.empty(), Errors.empty()), std::tuple(true, true));
 }
 
 TEST_F(AllWindowsTest, AMissingCompanionProgramDoesNothingVisible)
