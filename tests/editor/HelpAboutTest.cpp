@@ -148,7 +148,7 @@ TEST_F(HelpAboutTest, AboutBoxKeepsTheMainLogoWhenItsOwnFileIsMissing)
         Form4->FormActivate(Form4);
         form->SetModalResult(mrOk);
     };
-    Do([] { Form1->About1Click(Form1); });
+    Do([] { ClickItem("About1"); });
     EXPECT_FALSE(Form4->Image1->Empty());
     ASSERT_FALSE(Errors.empty());
     EXPECT_NE(Errors.back().find("Corvana.bmp"), std::string::npos);

@@ -28,7 +28,7 @@ protected:
         StartAll();
         StyleAsked = 0;
         Errors.clear();
-        Site = Dir.File("site" + std::to_string(++m_sites));
+        std::filesystem::remove_all(Site);
         std::filesystem::create_directory(Site);
         for (const auto& [name, bytes] : files)
             WriteFileBytes(Site + "/" + name, bytes);
@@ -70,7 +70,7 @@ protected:
             ++StyleAsked;
             auto* dialog = static_cast<TForm3*>(form);
             if (choice == -2)
-                form->Close();
+                CloseBox(form);
             else if (choice == -1)
                 ClickOn(dialog->Button2);
             else {
@@ -81,13 +81,10 @@ protected:
     }
     int StyleAsked = 0;
     // The folder the file list shows.
-    std::string Site;
+    std::string Site = Dir.File("site");
 
     std::string Page() { return Form1->RichEdit1->Text(); }
     int Caret() { return Form1->RichEdit1->SelStart(); }
-
-private:
-    int m_sites = 0;
 };
 
 TEST_F(SitePanelTest, ADropBeforeAnyClickInsertsNothingAndAsksNothing)
