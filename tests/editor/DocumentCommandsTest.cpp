@@ -40,7 +40,7 @@ TEST_F(MainWindowTest, NewAndOpenAskBeforeDiscardingChanges)
     std::string before = Form1->RichEdit1->Text();
 
     Answers = { mrNo };
-    Form1->Open1Click(Form1);
+    PressKey(Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(Questions.size(), 1u);
     EXPECT_EQ(std::tuple(Questions[0].Text, Questions[0].Buttons, FileDialogTitles.size(), Form1->RichEdit1->Text()),
         std::tuple("Are you sure you want to discard the changes?", unsigned(mbYes | mbNo), 0u, before));

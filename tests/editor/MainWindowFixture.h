@@ -132,12 +132,12 @@ protected:
             text = QChar(qtKey).toLower();
         KeyOn(Form1->RichEdit1->Editor(), qtKey, modifiers, text);
     }
-    // Runs the Open command, the file picked in its file dialog (or the
+    // Ctrl+O in the editor, the file picked in the Open dialog (or the
     // dialog cancelled).
     void OpenFile(const std::optional<std::string>& path)
     {
         FileChoices = { path };
-        Form1->Open1Click(Form1);
+        PressKey(Qt::Key_O, Qt::ControlModifier);
     }
     // A page of the test's folder written with these bytes, then opened.
     std::string OpenPage(const std::string& name, const std::string& bytes)
@@ -153,16 +153,13 @@ protected:
     {
         InModal = [position, title](TForm* form) {
             auto* dialog = static_cast<TForm2*>(form);
-            if (position < 0) {
-                ClickOn(dialog->Button2);
-                return;
-            }
-            // As the user does it: a click on the item, the title typed in.
+            // As the user does it: a click on the item, the title typed in, OK (or Cancel).
             auto* list = static_cast<QListWidget*>(dialog->ListView1->Widget());
-            ClickInView(list, list->visualItemRect(list->item(position)).center());
+            if (position >= 0)
+                ClickInView(list, list->visualItemRect(list->item(position)).center());
             if (title)
                 EraseAndType(dialog->Edit1, title);
-            ClickOn(dialog->Button1);
+            ClickOn(position < 0 ? dialog->Button2 : dialog->Button1);
         };
         Do([] { Form1->New1Click(Form1); });
         InModal = nullptr;

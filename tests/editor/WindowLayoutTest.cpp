@@ -11,21 +11,20 @@
 #include <QTabBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 // The captions a page control shows whole, and whether it offers arrows.
 std::tuple<std::vector<std::string>, bool> tabsShown(TPageControl* control)
 {
     std::vector<std::string> whole;
-    bool arrows = false;
     auto* bar = control->Widget()->findChild<QTabBar*>();
     const QRect inControl(QPoint(0, 0), control->Widget()->size());
     for (int i = 0; i < bar->count(); ++i)
         if (inControl.contains(QRect(bar->mapTo(control->Widget(), bar->tabRect(i).topLeft()), bar->tabRect(i).size())))
             whole.push_back(bar->tabText(i).toStdString());
-    for (auto* arrow : bar->findChildren<QToolButton*>())
-        arrows = arrows || arrow->isVisible();
-    return { whole, arrows };
+    return { whole, std::ranges::any_of(bar->findChildren<QToolButton*>(), &QWidget::isVisible) };
 }
 
 // Every visible button below `parent` whose rectangle leaves `client`.
