@@ -62,18 +62,14 @@ struct Editor {
         XMoveBy(desktop, dx, dy);
         click({ start.x + dx, start.y + dy });
     }
-    void expectMovedBy(const TWindowGeometry& from, int dx, int dy)
+    // The window's place (or, `size`, its size) changed by that much; a move keeps the width.
+    void expectChangedBy(const TWindowGeometry& from, int dx, int dy, bool size = false)
     {
-        auto moved = [&](const TWindowGeometry& g) { return near(g.X, from.X + dx) && near(g.Y, from.Y + dy); };
-        const TWindowGeometry g = waitFor(moved);
-        EXPECT_TRUE(moved(g)) << "at " << g.X << "," << g.Y << " from " << from.X << "," << from.Y;
-        EXPECT_EQ(g.Width, from.Width);
-    }
-    void expectSizedBy(const TWindowGeometry& from, int dw, int dh)
-    {
-        auto sized = [&](const TWindowGeometry& g) { return near(g.Width, from.Width + dw) && near(g.Height, from.Height + dh); };
-        const TWindowGeometry g = waitFor(sized);
-        EXPECT_TRUE(sized(g)) << g.Width << "x" << g.Height;
+        auto of = [size](const TWindowGeometry& g) { return size ? Point { g.Width, g.Height } : Point { g.X, g.Y }; };
+        auto changed = [&](const TWindowGeometry& g) { return near(of(g).x, of(from).x + dx) && near(of(g).y, of(from).y + dy); };
+        const TWindowGeometry g = waitFor(changed);
+        EXPECT_TRUE(changed(g)) << g.X << "," << g.Y << " " << g.Width << "x" << g.Height << " from " << from.X << "," << from.Y;
+        EXPECT_EQ(g.Width, size ? g.Width : from.Width);
     }
 };
 
@@ -87,23 +83,23 @@ const Gesture kGestures[] = {
     { "CaptionDragMovesTheWindow", true, [](Editor& e) {
         const TWindowGeometry from = e.restore();
         e.drag(e.caption(), 100, 80);
-        e.expectMovedBy(from, 100, 80);
+        e.expectChangedBy(from, 100, 80);
     } },
     { "EdgeDragSizesTheWindow", true, [](Editor& e) {
         const TWindowGeometry from = e.restore();
         e.drag(e.at(from.Width - 2, from.Height / 2), 100, 0);
         e.drag(e.at(from.Width / 2, from.Height - 2), 0, 50);
-        e.expectSizedBy(from, 100, 50);
+        e.expectChangedBy(from, 100, 50, true);
     } },
     { "MenuMoveFollowsTheMouseToTheClick", true, [](Editor& e) {
         const TWindowGeometry from = e.restore();
         e.menuThenMouse("m", 100, 80);
-        e.expectMovedBy(from, 100, 80);
+        e.expectChangedBy(from, 100, 80);
     } },
     { "MenuSizeFollowsTheMouseToTheClick", true, [](Editor& e) {
         const TWindowGeometry from = e.restore();
         e.menuThenMouse("s", 60, 40);
-        e.expectSizedBy(from, 60, 40);
+        e.expectChangedBy(from, 60, 40, true);
     } },
     { "IconDoubleClickClosesTheWindow", true, [](Editor& e) {
         e.click(e.icon(), 2);
@@ -120,7 +116,7 @@ const Gesture kGestures[] = {
         const TWindowGeometry from = e.restore();
         e.click(e.minimizeButton());
         e.drag(e.caption(), 100, 80);
-        e.expectMovedBy(from, 100, 80);
+        e.expectChangedBy(from, 100, 80);
         e.click(e.caption());
         XKey(e.desktop, "x");  // Maximize, offered to a minimised window
         e.expectMaximised("the menu did not open");

@@ -6,7 +6,6 @@
 #include <QClipboard>
 
 #include <csignal>
-#include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,7 +40,7 @@ TEST_F(MainWindowTest, NewAndOpenAskBeforeDiscardingChanges)
     std::string before = Form1->RichEdit1->Text();
 
     Answers = { mrNo };
-    Form1->Open1Click(Form1);
+    PressKey(Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(Questions.size(), 1u);
     EXPECT_EQ(std::tuple(Questions[0].Text, Questions[0].Buttons, FileDialogTitles.size(), Form1->RichEdit1->Text()),
         std::tuple("Are you sure you want to discard the changes?", unsigned(mbYes | mbNo), 0u, before));
@@ -97,9 +96,7 @@ TEST_F(MainWindowTest, OpeningAMissingBinaryOrHugeFileChangesNothing)
         FileChoices = { Dir.File(name) };
         // The dialog itself refuses a missing file; the others reach the load.
         Do([] { Form1->OfficeButton12Click(Form1); });
-        if (std::string(name) != "missing.htm") {
-            EXPECT_EQ(Errors.size(), 1u) << name;
-        }
+        EXPECT_EQ(Errors.size(), std::string(name) == "missing.htm" ? 0u : 1u) << name;
         EXPECT_EQ(std::tuple(Form1->RichEdit1->Text(), Form1->Edit1->Text()), std::tuple(before, "Untitled")) << name;
     }
 }

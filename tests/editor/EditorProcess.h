@@ -4,25 +4,20 @@
 // test sees its windows and shown messages and presses its buttons through
 // the probe preloaded into it (tests/support/AppProbe.cpp).
 
+#include "tests/support/MessageLoop.h"
+#include "tests/support/Spawn.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/XDesktop.h"
 
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <sstream>
 #include <string_view>
-#include <thread>
-
-extern char** environ;
 
 class EditorProcess {
 public:
@@ -69,29 +64,17 @@ public:
             if (std::none_of(env.begin(), env.begin() + std::ptrdiff_t(own), setHere))
                 env.emplace_back(v);
         }
-        std::vector<char*> envp;
-        for (std::string& v : env)
-            envp.push_back(v.data());
-        envp.push_back(nullptr);
-        std::string program = ProgramFile("corvana"), errors = m_dir.File("stderr");
-        char* argv[] = { program.data(), nullptr };
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        if (posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv, envp.data()) != 0)
-            m_pid = -1;
-        posix_spawn_file_actions_destroy(&actions);
+        m_pid = SpawnWith({ ProgramFile("corvana") }, env, { { 0, "/dev/null" }, { 2, m_dir.File("stderr") } });
     }
     // Whether a visible window of that title is there within timeoutMs (the
     // probe answering also says the editor's message loop runs). "(message)"
     // stands for a message box.
-    bool WaitForWindow(const std::string& title, int ms = 5000) { return pollFor([&] { return WidgetCount(title); }, ms); }
+    bool WaitForWindow(const std::string& title, int ms = 5000) { return RunUntil([&] { return WidgetCount(title) > 0; }, ms); }
     bool WaitUntilGone(const std::string& title, int ms = 5000)
     {
         // A fresh look of the probe first: the file written since the press.
         std::filesystem::remove(m_dir.File("probe.out"));
-        return pollFor([&] { return std::filesystem::exists(m_dir.File("probe.out")) && WidgetCount(title) == 0; }, ms);
+        return RunUntil([&] { return std::filesystem::exists(m_dir.File("probe.out")) && WidgetCount(title) == 0; }, ms);
     }
     // The number of widgets in that window, 0 when it is not shown.
     int WidgetCount(const std::string& title)
@@ -105,9 +88,8 @@ public:
     // The windows made so far, shown or hidden (message boxes aside).
     int TitledWindows()
     {
-        const std::vector<Window> all = windows();
         auto titled = [](const Window& w) { return !w.title.empty() && w.className != "QMessageBox"; };
-        return int(std::count_if(all.begin(), all.end(), titled));
+        return int(std::ranges::count_if(windows(), titled));
     }
     // Every message box shown so far, its text, in order.
     std::vector<std::string> Messages()
@@ -141,16 +123,6 @@ private:
                 out.push_back({ f[1], f[2], std::atoi(f[3].c_str()), f[4] == "1" });
         }
         return out;
-    }
-    static bool pollFor(const std::function<bool()>& done, int timeoutMs)
-    {
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (!done()) {
-            if (std::chrono::steady_clock::now() >= deadline)
-                return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(25));
-        }
-        return true;
     }
     static std::vector<std::string> split(const std::string& text, char separator)
     {

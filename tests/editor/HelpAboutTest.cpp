@@ -1,11 +1,11 @@
-#include "tests/editor/AllWindowsFixture.h"
+#include "tests/editor/MainWindowFixture.h"
 
 #include "generators/HomePage.h"
 #include "tests/widgets/FakeBrowser.h"
 
 namespace {
 
-class HelpAboutTest : public AllWindowsTest {
+class HelpAboutTest : public MainWindowTest {
 protected:
     // The program folder is a folder of the test's own, with this tips file.
     void StartWithTips(const std::optional<std::string>& tips)
@@ -94,20 +94,19 @@ TEST_F(HelpAboutTest, CloseStoresTheStartUpChoiceAndTheCloseBoxDoesNot)
 {
     StartWithTips(threeTips);
     SetSetting("Tip", "Yes");
-    InModal = [](TForm*) {
-        EXPECT_TRUE(Form27->CheckBox1->Checked());
-        ClickOn(Form27->CheckBox1);
-        ClickOn(Form27->Button2);
-    };
-    Do([] { Form1->TipoftheDay2Click(Form1); });
-    EXPECT_EQ(StoredString("Tip"), "No");
-    InModal = [](TForm*) {
-        EXPECT_FALSE(Form27->CheckBox1->Checked());
-        ClickOn(Form27->CheckBox1);
-        Form27->Close();  // the close box
-    };
-    Do([] { Form1->TipoftheDay2Click(Form1); });
-    EXPECT_EQ(StoredString("Tip"), "No");
+    // Close keeps the box unticked; the close box, with it ticked again, keeps nothing.
+    for (bool closeBox : { false, true }) {
+        InModal = [closeBox](TForm*) {
+            EXPECT_EQ(Form27->CheckBox1->Checked(), !closeBox);
+            ClickOn(Form27->CheckBox1);
+            if (closeBox)
+                CloseBox(Form27);
+            else
+                ClickOn(Form27->Button2);
+        };
+        Do([] { ClickItem("TipoftheDay2"); });
+        EXPECT_EQ(StoredString("Tip"), "No") << closeBox;
+    }
 }
 
 TEST_F(HelpAboutTest, TheHiddenPictureNeedsBothHotSpots)
@@ -149,7 +148,7 @@ TEST_F(HelpAboutTest, AboutBoxKeepsTheMainLogoWhenItsOwnFileIsMissing)
         Form4->FormActivate(Form4);
         form->SetModalResult(mrOk);
     };
-    Do([] { Form1->About1Click(Form1); });
+    Do([] { ClickItem("About1"); });
     EXPECT_FALSE(Form4->Image1->Empty());
     ASSERT_FALSE(Errors.empty());
     EXPECT_NE(Errors.back().find("Corvana.bmp"), std::string::npos);

@@ -1,10 +1,13 @@
 // The buttons and menu items that open the dialog windows, and the Tools
 // menu's companion programs.
 
-#include "tests/editor/AllWindowsFixture.h"
+#include "tests/editor/MainWindowFixture.h"
 
 #include "platform/StrUtils.h"
 #include "tests/platform/ChildProcessHelpers.h"
+
+// The main window with every dialog window made.
+using AllWindowsTest = MainWindowTest;
 
 namespace {
 
@@ -18,14 +21,8 @@ const std::pair<int, int> kButtons[] = {
     { 158, 24 }, { 159, 24 }, { 160, 25 }, { 161, 25 }, { 162, 26 }, { 163, 26 }, { 164, 28 }, { 165, 28 },
 };
 
-// A missing component fails the test with its name.
-template<class T = TToolbarButton97>
-T* find(const std::string& name)
-{
-    return FindComponentAs<T>(Form1, name);
-}
-
-TToolbarButton97* button(int number) { return find("ToolbarButton97" + std::to_string(number)); }
+// A missing button fails the test with its name.
+TToolbarButton97* button(int n) { return FindComponentAs<TToolbarButton97>(Form1, "ToolbarButton97" + std::to_string(n)); }
 
 }
 
@@ -61,7 +58,8 @@ TEST_F(AllWindowsTest, MenuItemsOpenTheirWindowsAndPutTheToolsButtonUp)
     for (int i = 0; i < tools->Count(); ++i)
         captions.push_back(tools->Items(i)->Caption);
     EXPECT_EQ(captions, (std::vector<std::string> { "Frame Wizard", "FTP Access", "Update Corvana", "-", "&Page Generator" }));
-    EXPECT_EQ(std::tuple(find<TMenuItem>("HorizontalRule1")->Caption, find<TMenuItem>("Tags1")->Caption),
+    EXPECT_EQ(std::tuple(Form1->FindComponentAs<TMenuItem>("HorizontalRule1")->Caption,
+                  Form1->FindComponentAs<TMenuItem>("Tags1")->Caption),
         std::tuple("Horizontal Rule...", "&Tags"));
 }
 
@@ -109,24 +107,19 @@ TEST_F(AllWindowsTest, ToolsStartTheCompanionProgramsFromTheProgramFolderWithout
     StartAll();
     Form1->Edit3->SetText(programs.Path());
 
-    Form1->itaMenuButton3->SetDown(true);
-    auto started = std::chrono::steady_clock::now();
-    Do([] { find<TMenuItem>("UpdateCorvana1")->Click(); });
-    // The command returns while the program still runs.
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
-    EXPECT_EQ(std::tuple(Form1->itaMenuButton3->Down(), Form1->AppRunner1->ApplicationName),
-        std::tuple(false, programs.Path() + "/update"));
-    ASSERT_TRUE(RunUntil([&] { return FileExistsNow(programs.File("update.ran")); }));
-
-    Form1->itaMenuButton3->SetDown(true);
-    Do([] { find<TMenuItem>("FTPAccess1")->Click(); });
-    EXPECT_FALSE(Form1->itaMenuButton3->Down());
-    ASSERT_TRUE(RunUntil([&] { return FileExistsNow(programs.File("ftp.ran")); }));
-    // No arguments, and the folder the editor runs in.
-    RunUntil([&] { return ReadFileBytes(programs.File("ftp.ran")).find('\n') != std::string::npos; });
-    EXPECT_EQ(std::tuple(ReadFileBytes(programs.File("update.ran")), ReadFileBytes(programs.File("ftp.ran")), Questions.empty()),
-        std::tuple("|" + GetCurrentDir() + "\n", "|" + GetCurrentDir() + "\n", true));
-    EXPECT_TRUE(Errors.empty());
+    for (const auto& [name, item] : { std::pair("update", "UpdateCorvana1"), std::pair("ftp", "FTPAccess1") }) {
+        Form1->itaMenuButton3->SetDown(true);
+        auto started = std::chrono::steady_clock::now();
+        Do([item] { ClickItem(item); });
+        // The command returns while the program still runs.
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1)) << name;
+        const std::string ran = programs.File(std::string(name) + ".ran");
+        ASSERT_TRUE(RunUntil([&] { return FileExistsNow(ran) && ReadFileBytes(ran).find('\n') != std::string::npos; }));
+        // No arguments, and the folder the editor runs in.
+        EXPECT_EQ(std::tuple(Form1->itaMenuButton3->Down(), Form1->AppRunner1->ApplicationName, ReadFileBytes(ran)),
+            std::tuple(false, programs.Path() + "/" + name, "|" + GetCurrentDir() + "\n"));
+    }
+    EXPECT_EQ(std::tuple(Questions.empty(), Errors.empty()), std::tuple(true, true));
 }
 
 TEST_F(AllWindowsTest, AMissingCompanionProgramDoesNothingVisible)
@@ -134,8 +127,8 @@ TEST_F(AllWindowsTest, AMissingCompanionProgramDoesNothingVisible)
     TempDir empty("programs");
     StartAll();
     Form1->Edit3->SetText(empty.Path());
-    Do([] { find<TMenuItem>("UpdateCorvana1")->Click(); });
-    Do([] { find<TMenuItem>("FTPAccess1")->Click(); });
+    Do([] { ClickItem("UpdateCorvana1"); });
+    Do([] { ClickItem("FTPAccess1"); });
     RunFor(50);
     EXPECT_EQ(std::tuple(Questions.empty(), Errors.empty(), Form1->AppRunner1->Terminated()), std::tuple(true, true, false));
 }

@@ -1,15 +1,37 @@
 #pragma once
 // A main window and its New Template dialog, made fresh for each test, with
-// every modal question answered from a script and every shown error kept.
+// every modal question answered from a script and every shown error kept;
+// StartAll makes every dialog window of the program as start-up does, for
+// tests of the commands that open them.
 
+#include "dialogs/Unit3.h"
+#include "dialogs/Unit5.h"
+#include "dialogs/Unit9.h"
+#include "dialogs/Unit17.h"
+#include "dialogs/Unit18.h"
+#include "dialogs/Unit22.h"
+#include "dialogs/Unit24.h"
+#include "generators/Unit10.h"
+#include "generators/Unit13.h"
+#include "generators/Unit14.h"
+#include "dialogs/Unit6.h"
+#include "dialogs/Unit7.h"
+#include "dialogs/Unit8.h"
+#include "dialogs/Unit11.h"
+#include "dialogs/Unit12.h"
+#include "dialogs/Unit19.h"
+#include "dialogs/Unit20.h"
+#include "dialogs/Unit21.h"
+#include "dialogs/Unit23.h"
+#include "dialogs/Unit25.h"
+#include "dialogs/Unit26.h"
+#include "dialogs/Unit28.h"
 #include "editor/Unit27.h"
 #include "editor/Unit4.h"
 #include "editor/Unit1.h"
 #include "generators/Unit2.h"
 #include "platform/AppHooks.h"
 #include "platform/Application.h"
-#include "platform/Dialogs.h"
-#include "platform/FileDialog.h"
 #include "platform/Registry.h"
 #include "tests/support/MouseInput.h"
 #include "tests/support/ScriptedDesktop.h"
@@ -20,29 +42,14 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <tuple>
 
-// The page's text and selection, compared in one go.
-struct PageState {
-    std::string text;
-    int selStart = 0, selLength = 0;
-    bool operator==(const PageState&) const = default;
-};
-inline void PrintTo(const PageState& p, std::ostream* os) { *os << '"' << p.text << "\" " << p.selStart << "+" << p.selLength; }
-
+// The page's text, selection start and selection length, compared in one go.
+using PageState = std::tuple<std::string, int, int>;
 // The document as the window shows it: its path, whether it has changes,
 // and whether Save is offered.
-struct DocumentState {
-    std::string path;
-    bool modified = false, saveEnabled = false;
-    bool operator==(const DocumentState&) const = default;
-};
-inline void PrintTo(const DocumentState& d, std::ostream* os)
-{
-    *os << d.path << (d.modified ? ", changed" : ", unchanged") << (d.saveEnabled ? ", Save on" : ", Save off");
-}
+using DocumentState = std::tuple<std::string, bool, bool>;
 
 // Chooses the main window's item of the given name from whatever menu opens.
 struct TMenuChoice : TMenuRunner {
@@ -85,10 +92,34 @@ protected:
         Form1->Show();
         ProcessPostedMessages();
     }
+    // The windows that write into the page, made over the main window's.
+    static auto overPage()
+    {
+        return std::tie(Form5, Form6, Form7, Form8, Form9, Form10, Form11, Form12, Form13, Form14, Form17, Form18, Form19, Form20,
+            Form21, Form22, Form23, Form24, Form25, Form26, Form28);
+    }
+    void StartAll()
+    {
+        Start();
+        Application->CreateForm(Form3);
+        Application->CreateForm(Form4);
+        std::apply([](auto*&... forms) { (Application->CreateForm(forms, Form1->Page()), ...); }, overPage());
+        if (!InModal)
+            InModal = [this](TForm* form) {
+                Shown.push_back(form->Name);
+                form->SetModalResult(mrCancel);
+            };
+        ProcessPostedMessages();
+    }
+    // The windows shown modally, by name, while no test sets InModal (each
+    // is closed again at once).
+    std::vector<std::string> Shown;
+
     void TearDown() override
     {
         ScriptedDesktopTest::TearDown();
-        std::tie(Form1, Form2, Form27) = std::tuple(nullptr, nullptr, nullptr);
+        auto windows = std::tuple_cat(std::tie(Form1, Form2, Form3, Form4, Form27), overPage());
+        std::apply([](auto*&... forms) { ((forms = nullptr), ...); }, windows);
         // The bars' stored places belong to one test.
         TRegistry().DeleteKey("Software\\Brelwick");
     }
@@ -101,12 +132,12 @@ protected:
             text = QChar(qtKey).toLower();
         KeyOn(Form1->RichEdit1->Editor(), qtKey, modifiers, text);
     }
-    // Runs the Open command, the file picked in its file dialog (or the
+    // Ctrl+O in the editor, the file picked in the Open dialog (or the
     // dialog cancelled).
     void OpenFile(const std::optional<std::string>& path)
     {
         FileChoices = { path };
-        Form1->Open1Click(Form1);
+        PressKey(Qt::Key_O, Qt::ControlModifier);
     }
     // A page of the test's folder written with these bytes, then opened.
     std::string OpenPage(const std::string& name, const std::string& bytes)
@@ -122,19 +153,13 @@ protected:
     {
         InModal = [position, title](TForm* form) {
             auto* dialog = static_cast<TForm2*>(form);
-            if (position < 0) {
-                ClickOn(dialog->Button2);
-                return;
-            }
-            // As the user does it: a click on the item, the title typed in.
+            // As the user does it: a click on the item, the title typed in, OK (or Cancel).
             auto* list = static_cast<QListWidget*>(dialog->ListView1->Widget());
-            ClickInView(list, list->visualItemRect(list->item(position)).center());
-            if (title) {
-                KeyOn(dialog->Edit1, Qt::Key_A, Qt::ControlModifier);
-                KeyOn(dialog->Edit1, Qt::Key_Backspace);
-                TypeInto(dialog->Edit1, title);
-            }
-            ClickOn(dialog->Button1);
+            if (position >= 0)
+                ClickInView(list, list->visualItemRect(list->item(position)).center());
+            if (title)
+                EraseAndType(dialog->Edit1, title);
+            ClickOn(position < 0 ? dialog->Button2 : dialog->Button1);
         };
         Do([] { Form1->New1Click(Form1); });
         InModal = nullptr;

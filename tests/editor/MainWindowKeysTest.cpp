@@ -1,7 +1,7 @@
 // The main window from the keyboard: what Alt with a letter does to the
 // page, and where typing goes once a modal window has closed.
 
-#include "tests/editor/AllWindowsFixture.h"
+#include "tests/editor/MainWindowFixture.h"
 #include "tests/support/MessageLoop.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@ TEST_F(MainWindowTest, AltWithALetterChangesNothingInThePage)
     EXPECT_EQ(std::tuple(Form1->RichEdit1->Text(), Form1->RichEdit1->Modified()), std::tuple(before, false));
 }
 
-class ModalFocusTest : public AllWindowsTest {};
+using ModalFocusTest = MainWindowTest;
 
 TEST_F(ModalFocusTest, TypingGoesToThePageOnceAModalWindowClosesWithEscape)
 {

@@ -5,8 +5,6 @@
 #include "generators/PageSkeleton.h"
 #include "platform/FileIO.h"
 
-#include <QListWidget>
-
 TEST_F(MainWindowTest, DefaultTemplateWritesTheSkeletonWithTheTypedTitle)
 {
     Start();

@@ -4,40 +4,25 @@
 
 #include "tests/editor/MainWindowFixture.h"
 
-#include "tests/platform/ChildProcessHelpers.h"
-#include "tests/platform/XdgSandbox.h"
-
-#include <filesystem>
+#include "tests/widgets/FakeBrowser.h"
 
 namespace {
 
 const char* const kQuestion = "You have to save the project before you can view it in the browser.\nDo you want to save it now?";
 
-// The settings store and the desktop's default browser live in a sandbox;
-// the browser adds each start's arguments to a record, one line a start.
+// The settings store and the desktop's default browser, which records each
+// start, live in a sandbox.
 class PreviewTest : public MainWindowTest {
 protected:
-    XdgSandbox Xdg;
-    std::string Record = Xdg.File("starts");
+    FakeBrowser Browser;
 
     void SetUp() override
     {
-        std::string browser = WriteScript(Xdg.File("browser"), "printf '%s|' \"$@\" >> '" + Record + "'; echo >> '" + Record + "'");
-        Xdg.AddApplication("browser.desktop", "\"" + browser + "\" %u");
-        Xdg.SetDefault(Xdg.Config(), "text/html", "browser.desktop;");
+        Browser.Register();
         Start();
     }
 
     void Preview() { Do([] { ClickOn(Form1->ToolbarButton9710); }); }
-    // The starts recorded once the browser has been heard from.
-    std::string Starts(std::size_t expected)
-    {
-        auto record = [this] { return FileExistsNow(Record) ? ReadFileBytes(Record) : ""; };
-        RunUntil([&] { return std::size_t(std::ranges::count(record(), '\n')) >= expected; });
-        // A wrongly started browser would have had time to write too.
-        RunFor(100);
-        return record();
-    }
 };
 
 }
@@ -65,7 +50,7 @@ TEST_F(PreviewTest, AnUntitledPageIsOfferedForSavingEvenWithoutChanges)
     Preview();
     EXPECT_EQ(std::tuple(FileExistsNow(Dir.File("first page.htm")), Form1->Edit1->Text()),
         std::tuple(true, Dir.File("first page.htm")));
-    EXPECT_EQ(Starts(1), Dir.File("first page.htm") + "|\n");
+    EXPECT_EQ(Browser.Arguments(), Dir.File("first page.htm") + "\n");
     EXPECT_EQ(std::tuple(Form1->Label4->Caption(), Errors.empty()), std::tuple("Orvelin", true));
 }
 
@@ -74,7 +59,7 @@ TEST_F(PreviewTest, ASavedPageWithoutChangesOpensAtOnce)
     std::string page = OpenPage("page.htm", "<p>saved</p>");
     Preview();
     EXPECT_TRUE(Questions.empty());
-    EXPECT_EQ(Starts(1), page + "|\n");
+    EXPECT_EQ(Browser.Arguments(), page + "\n");
     EXPECT_EQ(std::tuple(Form1->GoToWeb1->Url, Form1->Label4->Caption()), std::tuple(page, "Orvelin"));
 }
 
@@ -91,7 +76,7 @@ TEST_F(PreviewTest, ChangesAreSavedFirstOrNothingStarts)
     Preview();
     EXPECT_EQ(std::tuple(Questions.size(), ReadFileBytes(page), Form1->RichEdit1->Modified()), std::tuple(2u, "new old", false));
     // Only the second preview started the browser.
-    EXPECT_EQ(Starts(1), page + "|\n");
+    EXPECT_EQ(Browser.Arguments(), page + "\n");
 }
 
 TEST_F(PreviewTest, AFailedSaveShowsTheErrorAndStartsNothing)
@@ -102,22 +87,21 @@ TEST_F(PreviewTest, AFailedSaveShowsTheErrorAndStartsNothing)
 
     Answers = { mrYes };
     Preview();
-    ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_NE(Form1->Label4->Caption(), "Yes");
-    EXPECT_TRUE(Form1->RichEdit1->Modified());
+    EXPECT_EQ(std::tuple(Errors.size(), Form1->Label4->Caption() != "Yes", Form1->RichEdit1->Modified()),
+        std::tuple(1u, true, true));
 
     // The next preview asks again, and a good save opens the page.
     std::filesystem::create_directory(Dir.File("gone"));
     Answers = { mrYes };
     Preview();
-    EXPECT_EQ(Starts(1), page + "|\n");
+    EXPECT_EQ(Browser.Arguments(), page + "\n");
 }
 
 TEST_F(PreviewTest, WithoutABrowserNothingIsShown)
 {
-    std::filesystem::remove(Xdg.Config() + "/mimeapps.list");
+    std::filesystem::remove(Browser.xdg.Config() + "/mimeapps.list");
     std::string page = OpenPage("page.htm", "x");
     Preview();
     EXPECT_EQ(std::tuple(Questions.empty(), Errors.empty(), Form1->Label4->Caption()), std::tuple(true, true, "Orvelin"));
-    EXPECT_EQ(Starts(0), "");
+    EXPECT_FALSE(Browser.Started());
 }

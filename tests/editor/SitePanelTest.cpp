@@ -3,24 +3,21 @@
 // clicks and double clicks on the lists, drops onto the editor, and the
 // answer given in the dialog.
 
-#include "tests/editor/AllWindowsFixture.h"
+#include "tests/editor/MainWindowFixture.h"
 
 #include "generators/HomePage.h"
 #include "platform/DragDrop.h"
 #include "tests/widgets/FakeBrowser.h"
 
 #include <QComboBox>
-#include <QListWidget>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QTreeWidget>
 
 #include <sys/stat.h>
 
 #include <cstdio>
-#include <filesystem>
 
-class SitePanelTest : public AllWindowsTest {
+class SitePanelTest : public MainWindowTest {
 protected:
     // The page starts as "<caret>" with the caret at its end; the file list
     // shows `files` (name and bytes) in a folder of the test's own.
@@ -31,7 +28,7 @@ protected:
         StartAll();
         StyleAsked = 0;
         Errors.clear();
-        Site = Dir.File("site" + std::to_string(++m_sites));
+        std::filesystem::remove_all(Site);
         std::filesystem::create_directory(Site);
         for (const auto& [name, bytes] : files)
             WriteFileBytes(Site + "/" + name, bytes);
@@ -40,15 +37,14 @@ protected:
     }
     QListWidget* Files() { return static_cast<QListWidget*>(Form1->FileListBox1->Widget()); }
 
-    void ShowTab(TTabSheet* tab) { Form1->PageControl1->SetActivePage(tab); }
     void ClickFile(int row, bool twice = false)
     {
-        ShowTab(Form1->TabSheet2);
+        Form1->PageControl1->SetActivePage(Form1->TabSheet2);
         ClickInView(Files(), Files()->visualItemRect(Files()->item(row)).center(), twice);
     }
     void ClickTreeItem(int index, bool twice = false)
     {
-        ShowTab(Form1->TabSheet1);
+        Form1->PageControl1->SetActivePage(Form1->TabSheet1);
         Form1->TreeView1->MakeVisible(Form1->TreeView1->Items(index));
         TPoint c = Form1->TreeView1->ItemCentre(Form1->TreeView1->Items(index));
         ClickInView(static_cast<QTreeWidget*>(Form1->TreeView1->Widget()), QPoint(c.X, c.Y), twice);
@@ -74,7 +70,7 @@ protected:
             ++StyleAsked;
             auto* dialog = static_cast<TForm3*>(form);
             if (choice == -2)
-                form->Close();
+                CloseBox(form);
             else if (choice == -1)
                 ClickOn(dialog->Button2);
             else {
@@ -85,13 +81,10 @@ protected:
     }
     int StyleAsked = 0;
     // The folder the file list shows.
-    std::string Site;
+    std::string Site = Dir.File("site");
 
     std::string Page() { return Form1->RichEdit1->Text(); }
     int Caret() { return Form1->RichEdit1->SelStart(); }
-
-private:
-    int m_sites = 0;
 };
 
 TEST_F(SitePanelTest, ADropBeforeAnyClickInsertsNothingAndAsksNothing)
@@ -163,7 +156,7 @@ TEST_F(SitePanelTest, AFileChosenWithTheArrowKeysIsLinkedFromTheKeyboard)
 {
     StartPanel(true, { { "a.htm", "x" }, { "b.gif", "y" } });
     Answer(0);
-    ShowTab(Form1->TabSheet2);
+    Form1->PageControl1->SetActivePage(Form1->TabSheet2);
     Form1->FileListBox1->SetFocus();
     KeyOn(Files(), Qt::Key_Down);
     KeyOn(Files(), Qt::Key_Down);
@@ -285,7 +278,7 @@ TEST_F(SitePanelTest, TheFileBrowserFollowsPlaceFolderAndFilter)
     // The folder list: the chain from "/" and the folders inside.
     const std::vector<std::string>& folders = Form1->DirectoryListBox1->Folders();
     EXPECT_EQ(std::tuple(folders.front(), folders.back()), std::tuple("/", Site + "/sub"));
-    ShowTab(Form1->TabSheet2);
+    Form1->PageControl1->SetActivePage(Form1->TabSheet2);
     auto* list = static_cast<QListWidget*>(Form1->DirectoryListBox1->Widget());
     ClickInView(list, list->visualItemRect(list->item(int(folders.size()) - 1)).center(), true);
     EXPECT_EQ(std::tuple(Form1->DirectoryListBox1->Directory(), Form1->FileListBox1->Count()), std::tuple(Site + "/sub", 0));

@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
+#include <regex>
 #include <thread>
 
 namespace fs = std::filesystem;
@@ -111,9 +111,5 @@ TEST_P(StartupFilesTest, TheEditorStartsWholeAndEveryWindowClosesByItsOwnButton)
 }
 
 INSTANTIATE_TEST_SUITE_P(BadFiles, StartupFilesTest, ::testing::ValuesIn(kBadFiles), [](const auto& info) {
-    std::string name = std::string(info.param.file) + "_" + info.param.kind;
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_')
-            c = '_';
-    return name;
+    return std::regex_replace(std::string(info.param.file) + "_" + info.param.kind, std::regex("[^A-Za-z0-9_]"), "_");
 });

@@ -2,7 +2,7 @@
 // designed width, every dialog's buttons inside the dialog, and a dialog
 // that grows where it was centred.
 
-#include "tests/editor/AllWindowsFixture.h"
+#include "tests/editor/MainWindowFixture.h"
 
 #include "platform/Graphics.h"
 #include "platform/SysColors.h"
@@ -11,21 +11,20 @@
 #include <QTabBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 // The captions a page control shows whole, and whether it offers arrows.
 std::tuple<std::vector<std::string>, bool> tabsShown(TPageControl* control)
 {
     std::vector<std::string> whole;
-    bool arrows = false;
     auto* bar = control->Widget()->findChild<QTabBar*>();
     const QRect inControl(QPoint(0, 0), control->Widget()->size());
     for (int i = 0; i < bar->count(); ++i)
         if (inControl.contains(QRect(bar->mapTo(control->Widget(), bar->tabRect(i).topLeft()), bar->tabRect(i).size())))
             whole.push_back(bar->tabText(i).toStdString());
-    for (auto* arrow : bar->findChildren<QToolButton*>())
-        arrows = arrows || arrow->isVisible();
-    return { whole, arrows };
+    return { whole, std::ranges::any_of(bar->findChildren<QToolButton*>(), &QWidget::isVisible) };
 }
 
 // Every visible button below `parent` whose rectangle leaves `client`.
@@ -45,14 +44,14 @@ void buttonsOutside(TWinControl* parent, QWidget* client, std::vector<std::strin
     }
 }
 
-class WindowLayoutTest : public AllWindowsTest {};
+using WindowLayoutTest = MainWindowTest;
 
 struct DialogCase {
     const char* form;
     const char* tick = nullptr;  // a check box ticked first
 };
 
-class DialogButtonsTest : public AllWindowsTest, public ::testing::WithParamInterface<DialogCase> {};
+class DialogButtonsTest : public MainWindowTest, public ::testing::WithParamInterface<DialogCase> {};
 
 }
 
