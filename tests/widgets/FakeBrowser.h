@@ -17,7 +17,9 @@ struct FakeBrowser {
     FakeBrowser()
     {
         std::filesystem::create_directory(starts);
-        WriteScript(program, "f=$(mktemp '" + starts + "/start.XXXXXX') && for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$f\" && mv \"$f\" \"$f.done\"");
+        // Each start writes its arguments, one a line, to a file of its own.
+        WriteScript(program, "f=$(mktemp '" + starts + "/start.XXXXXX') && "
+                "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$f\" && mv \"$f\" \"$f.done\"");
     }
     void Register(const std::string& execArgs = "%u")
     {
