@@ -161,7 +161,7 @@ protected:
                 EraseAndType(dialog->Edit1, title);
             ClickOn(position < 0 ? dialog->Button2 : dialog->Button1);
         };
-        Do([] { Form1->New1Click(Form1); });
+        Do([this] { PressKey(Qt::Key_N, Qt::ControlModifier); });
         InModal = nullptr;
     }
 
@@ -184,6 +184,24 @@ protected:
     {
         return { Form1->Edit1->Text(), Form1->RichEdit1->Modified(), Form1->ToolbarButton977->Enabled() };
     }
-    // The main window's menu item of that name clicked.
-    static void ClickItem(const std::string& name) { FindComponentAs<TMenuItem>(Form1, name)->Click(); }
+    // The main window's menu item of that name chosen as the user does: its
+    // menu dropped by a click on the menu bar's button (or a right click in
+    // the editor), then the item clicked, and each submenu on the way. A
+    // menu's own name drops it and dismisses it.
+    static void ChooseMenu(const std::string& name)
+    {
+        TComponent* found = Form1->FindComponent(name);
+        std::vector<std::string> captions;
+        for (auto* item = dynamic_cast<TMenuItem*>(found); item; item = item->Parent())
+            if (item->Parent())
+                captions.insert(captions.begin(), item->Caption);
+            else
+                found = item->Owner();
+        for (TitaMenuButton* bar : { Form1->itaMenuButton1, Form1->itaMenuButton2, Form1->itaMenuButton3,
+                 Form1->itaMenuButton4, Form1->itaMenuButton5, Form1->itaMenuButton6 })
+            if (bar->Menu == found)
+                return ChooseFromMenu([bar] { ClickOn(bar); }, captions);
+        ASSERT_EQ(found, Form1->PopupMenu6) << name;
+        ChooseFromMenu([] { RightClick(Form1->RichEdit1->Editor()->viewport(), 20, 20); }, captions);
+    }
 };
