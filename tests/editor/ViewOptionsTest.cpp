@@ -82,9 +82,7 @@ TEST_F(MainWindowTest, ToolbarItemsShowAndHideTheirBarWithCheckMarksFollowing)
 TEST_F(MainWindowTest, TheMenuBarMadeFloatingTakesTheWindowWidth)
 {
     Start();
-    Form1->MainMenu->MouseDown(mbLeft, ssLeft, 5, 5);
-    Form1->MainMenu->MouseMove(ssLeft, 5, 300);
-    Form1->MainMenu->MouseUp(mbLeft, 0, 5, 300);
+    DragMouse(Form1->MainMenu->Widget(), { 5, 5 }, { Form1->MainMenu->Widget()->mapToGlobal(QPoint(5, 300)) });
     ProcessPostedMessages();
     ASSERT_TRUE(Form1->MainMenu->Floating());
     EXPECT_EQ(std::tuple(Form1->MainMenu->Width(), Form1->MainMenu->FloatingWindow()->ClientWidth(), Form1->MainMenu->Left(),
