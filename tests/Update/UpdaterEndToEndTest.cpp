@@ -8,6 +8,7 @@
 
 #include "tests/Update/NginxServer.h"
 #include "tests/Update/UpdaterFixture.h"
+#include "tests/support/MouseInput.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -52,11 +53,12 @@ TEST_F(UpdaterInNamespace, SearchShowDownloadAndStart)
     if (!std::getenv(kInnerFlag))
         GTEST_SKIP() << "runs inside the namespace of UpdaterEndToEnd";
 
-    Form1->Button1Click(Form1->Button1);
+    Form1->Show();
+    ClickOn(Form1->Button1);
     ExpectDescriptionShown();
     ASSERT_TRUE(Form1->Button3->Visible());
 
-    Form1->Button3Click(Form1->Button3);
+    ClickOn(Form1->Button3);
     EXPECT_EQ(Status(), "Done...");
     ExpectInstallerStarted();
 }

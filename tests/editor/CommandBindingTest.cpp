@@ -19,18 +19,14 @@ TEST_F(MainWindowTest, EditMenuItemsRunTheirCommandOnceAndPutTheEditButtonUp)
         { "Cut1", 1, 2, "ad", 0, "bc" }, { "Paste1", 4, 0, "abcdbc", 0, "bc" },
     };
     QApplication::clipboard()->setText("");
-    TMenuChoice pick;
-    SetMenuRunner(&pick);
     for (const auto& [item, selStart, selLength, expected, selected, clipboard] : cases) {
         SCOPED_TRACE(item);
         SetPage("abcd", selStart, selLength);
-        pick.item = item;
-        ClickAt(Form1->itaMenuButton2->Widget(), { 5, 5 });
+        ChooseMenu(item);
         const std::string copied = QApplication::clipboard()->text().toStdString();
         EXPECT_EQ(std::tuple(Form1->RichEdit1->Text(), Form1->RichEdit1->SelLength(), copied, Form1->itaMenuButton2->Down()),
             std::tuple(expected, selected, clipboard, false));
     }
-    SetMenuRunner(nullptr);
 }
 
 TEST_F(MainWindowTest, EveryButtonThatWritesThePageWritesItsTextOnceAClick)

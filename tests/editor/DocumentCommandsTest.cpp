@@ -14,7 +14,7 @@ TEST_F(MainWindowTest, SaveOfAnUntitledPageIsSaveAsAndWritesCrLfLines)
 {
     Start();
     FileChoices = { Dir.File("index") };
-    Form1->Save1Click(Form1);
+    PressKey(Qt::Key_S, Qt::ControlModifier);
     // A name typed without an extension gets ".htm".
     EXPECT_EQ(ReadFileBytes(Dir.File("index.htm")), "<HTML>\r\n<HEAD>\r\n<TITLE>Place your title here</TITLE>\r\n</HEAD>\r\n"
                                                    "<BODY>\r\n\r\n\r\n</BODY>\r\n</HTML>\r\n\r\n\r\n<!---Made with Corvana--->");
@@ -28,7 +28,7 @@ TEST_F(MainWindowTest, OpenThenSaveKeepsEveryByte)
     OpenPage("old.htm", bytes);
     EXPECT_EQ(Document(), (DocumentState { Dir.File("old.htm"), false, false }));
     Form1->ToolbarButton977->SetEnabled(true);
-    Form1->Save1Click(Form1);
+    PressKey(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(std::tuple(ReadFileBytes(Dir.File("old.htm")), Errors.empty()), std::tuple(bytes, true));
 }
 
@@ -66,7 +66,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileThePathAndTheChanges)
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     const struct rlimit small { 1024, old.rlim_max };
     ::setrlimit(RLIMIT_FSIZE, &small);
-    Do([] { Form1->Save1Click(Form1); });
+    Do([this] { PressKey(Qt::Key_S, Qt::ControlModifier); });
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     ASSERT_EQ(Errors.size(), 1u);
@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, SaveIntoAMissingFolderIsShownAndChangesNothing)
     Start();
     Form1->RichEdit1->SetSelText("x");
     Form1->Edit1->SetText(Dir.File("no/such/folder/page.htm"));
-    Do([] { Form1->Save1Click(Form1); });
+    Do([this] { PressKey(Qt::Key_S, Qt::ControlModifier); });
     EXPECT_EQ(std::tuple(Errors, Form1->RichEdit1->Modified()),
         std::tuple(std::vector { "Cannot create file " + Dir.File("no/such/folder/page.htm") }, true));
 }
@@ -93,9 +93,8 @@ TEST_F(MainWindowTest, OpeningAMissingBinaryOrHugeFileChangesNothing)
     std::string before = Form1->RichEdit1->Text();
     for (const char* name : { "missing.htm", "binary.htm", "huge.htm" }) {
         Errors.clear();
-        FileChoices = { Dir.File(name) };
         // The dialog itself refuses a missing file; the others reach the load.
-        Do([] { Form1->OfficeButton12Click(Form1); });
+        Do([&] { OpenFile(Dir.File(name)); });
         EXPECT_EQ(Errors.size(), std::string(name) == "missing.htm" ? 0u : 1u) << name;
         EXPECT_EQ(std::tuple(Form1->RichEdit1->Text(), Form1->Edit1->Text()), std::tuple(before, "Untitled")) << name;
     }
@@ -120,7 +119,7 @@ TEST_F(MainWindowTest, OpenAndInsertRefuseSpecialAndHugeFilesWithoutReadingOrWai
             Errors.clear();
             FileChoices = { file };
             alarm(20);  // a read that blocks fails the run instead of hanging it
-            Do([insert] { insert ? Form1->Insert1Click(Form1) : Form1->OfficeButton12Click(Form1); });
+            Do([&] { insert ? ChooseMenu("Insert1") : PressKey(Qt::Key_O, Qt::ControlModifier); });
             alarm(0);
             EXPECT_EQ(std::tuple(Errors, Form1->RichEdit1->Text(), Form1->Edit1->Text()),
                 std::tuple(std::vector { "Cannot open file " + file + reason }, before, "Untitled"));
@@ -134,7 +133,7 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeReplacingAFile)
     Start();
     Answers = { mrNo };
     FileChoices = { Dir.File("taken") };
-    Form1->Saveas1Click(Form1);
+    ChooseMenu("Saveas1");
     ASSERT_EQ(Questions.size(), 1u);
     EXPECT_NE(Questions[0].Text.find("already exists"), std::string::npos);
     EXPECT_EQ(std::tuple(ReadFileBytes(Dir.File("taken.htm")), Form1->Edit1->Text()), std::tuple("keep me", "Untitled"));
@@ -148,14 +147,14 @@ TEST_F(MainWindowTest, InsertPutsTheFileAtTheCaretAndLeavesPathAndSaveButton)
     SetPage("[]", 1);
     Form1->RichEdit1->SetModified(false);
     FileChoices = { Dir.File("part.txt") };
-    Form1->Insert1Click(Form1);
+    ChooseMenu("Insert1");
     EXPECT_EQ(std::tuple(EditorState(), Document(), FileDialogTitles.back()),
         std::tuple(PageState { "[one\ntwo]", 8, 0 }, DocumentState { "Untitled", true, false }, "Insert File"));
 
     // A selection is replaced; rich text comes in as its plain text.
     Select(1, 7);
     FileChoices = { Dir.File("part.rtf") };
-    Form1->Insert1Click(Form1);
+    ChooseMenu("Insert1");
     EXPECT_EQ(Form1->RichEdit1->Text(), "[Bold\nwords]");
 }
 
@@ -195,17 +194,17 @@ TEST_F(MainWindowTest, CutAndCopyFollowTheSelectionAndCutEnablesSave)
     Form1->RichEdit1->SetSelLength(6);
     EXPECT_EQ(cutAndCopy(), std::tuple(true, true));
 
-    Form1->ToolbarButton978Click(Form1);
+    ClickOn(Form1->ToolbarButton978);
     EXPECT_EQ(std::tuple(Form1->ToolbarButton977->Enabled(), QApplication::clipboard()->text().toStdString()),
         std::tuple(false, "<HTML>")) << "Copy does not enable Save";
-    Form1->ToolbarButton975Click(Form1);
+    ClickOn(Form1->ToolbarButton975);
     EXPECT_EQ(std::tuple(Form1->ToolbarButton977->Enabled(), Form1->RichEdit1->Text().substr(0, 7)),
         std::tuple(true, "\n<HEAD>"));
 
     Form1->RichEdit1->SetSelStart(0);
-    Form1->ToolbarButton979Click(Form1);
+    ClickOn(Form1->ToolbarButton979);
     EXPECT_EQ(Form1->RichEdit1->Text().substr(0, 7), "<HTML>\n");
 
-    Form1->PopupMenu1Popup(Form1);
+    ChooseMenu("PopupMenu1");
     EXPECT_EQ(std::tuple(Form1->Paste1->Enabled, Form1->Cut1->Enabled, Form1->Undo1->Enabled), std::tuple(true, false, true));
 }

@@ -27,7 +27,7 @@ protected:
             }
             ClickOn(Form27->Button2);
         };
-        Do([] { ClickItem("TipoftheDay2"); });
+        Do([] { ChooseMenu("TipoftheDay2"); });
         InModal = nullptr;
         return shown;
     }
@@ -104,7 +104,7 @@ TEST_F(HelpAboutTest, CloseStoresTheStartUpChoiceAndTheCloseBoxDoesNot)
             else
                 ClickOn(Form27->Button2);
         };
-        Do([] { ClickItem("TipoftheDay2"); });
+        Do([] { ChooseMenu("TipoftheDay2"); });
         EXPECT_EQ(StoredString("Tip"), "No") << closeBox;
     }
 }
@@ -118,7 +118,7 @@ TEST_F(HelpAboutTest, TheHiddenPictureNeedsBothHotSpots)
         seen.push_back(Form4->Panel2->Visible());
         ClickOn(Form4->Button1);
     };
-    auto about = [] { ClickItem("About1"); };
+    auto about = [] { ChooseMenu("About1"); };
     Do(about);
     DoubleClickOn(Form1->Label2);
     EXPECT_EQ(Form1->Label8->Caption(), "Orvelins");
@@ -137,7 +137,7 @@ TEST_F(HelpAboutTest, TheAboutBoxLinkOpensTheHomePage)
         ClickOn(Form4->URLLabel1);
         ClickOn(Form4->Button1);
     };
-    Do([] { ClickItem("About1"); });
+    Do([] { ChooseMenu("About1"); });
     EXPECT_EQ(browser.Arguments(), std::string(kProductHomePage) + "\n");
 }
 
@@ -148,7 +148,7 @@ TEST_F(HelpAboutTest, AboutBoxKeepsTheMainLogoWhenItsOwnFileIsMissing)
         Form4->FormActivate(Form4);
         form->SetModalResult(mrOk);
     };
-    Do([] { ClickItem("About1"); });
+    Do([] { ChooseMenu("About1"); });
     EXPECT_FALSE(Form4->Image1->Empty());
     ASSERT_FALSE(Errors.empty());
     EXPECT_NE(Errors.back().find("Corvana.bmp"), std::string::npos);
@@ -159,7 +159,7 @@ TEST_F(HelpAboutTest, HelpOpensTheHelpPageOrSaysItIsNotAvailable)
     FakeBrowser browser;
     browser.Register();
     StartWithTips(std::nullopt);
-    auto help = [] { ClickItem("Help1"); };
+    auto help = [] { ChooseMenu("Help1"); };
     Do(help);
     ASSERT_EQ(Questions.size(), 1u);
     EXPECT_EQ(std::tuple(Questions[0].Text, browser.Started()), std::tuple("Help is not available", false));
@@ -177,7 +177,7 @@ TEST_F(HelpAboutTest, HelpSaysItIsNotAvailableWhenTheOpenerFindsNoBrowser)
     ::setenv("PATH", (xdg.File("bin") + ":" + std::getenv("PATH")).c_str(), 1);
     StartWithTips(std::nullopt);
     WriteFileBytes(Dir.File("Help.htm"), "<HTML></HTML>");
-    Do([] { ClickItem("Help1"); });
+    Do([] { ChooseMenu("Help1"); });
     ASSERT_TRUE(RunUntil([this] { return !Questions.empty(); }, 3000));
     EXPECT_EQ(Questions[0].Text, "Help is not available");
 }

@@ -31,7 +31,7 @@ TEST_F(AllWindowsTest, EveryDialogButtonOpensItsWindowModally)
     StartAll();
     for (const auto& [number, window] : kButtons) {
         Shown.clear();
-        Do([&] { button(number)->Click(); });
+        Do([&] { ClickOn(button(number)); });
         EXPECT_EQ(Shown, std::vector { "Form" + std::to_string(window) }) << number;
     }
     // The dialogs are only shown and hidden again, never made anew.
@@ -48,7 +48,7 @@ TEST_F(AllWindowsTest, MenuItemsOpenTheirWindowsAndPutTheToolsButtonUp)
     for (const auto& [item, window, putsUp] : items) {
         Shown.clear();
         Form1->itaMenuButton3->SetDown(true);
-        Do([item] { ClickItem(item); });
+        Do([item] { ChooseMenu(item); });
         EXPECT_EQ(Shown, std::vector<std::string> { window }) << item;
         EXPECT_EQ(Form1->itaMenuButton3->Down(), !putsUp) << item;
     }
@@ -110,7 +110,7 @@ TEST_F(AllWindowsTest, ToolsStartTheCompanionProgramsFromTheProgramFolderWithout
     for (const auto& [name, item] : { std::pair("update", "UpdateCorvana1"), std::pair("ftp", "FTPAccess1") }) {
         Form1->itaMenuButton3->SetDown(true);
         auto started = std::chrono::steady_clock::now();
-        Do([item] { ClickItem(item); });
+        Do([item] { ChooseMenu(item); });
         // The command returns while the program still runs.
         EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1)) << name;
         const std::string ran = programs.File(std::string(name) + ".ran");
@@ -127,8 +127,8 @@ TEST_F(AllWindowsTest, AMissingCompanionProgramDoesNothingVisible)
     TempDir empty("programs");
     StartAll();
     Form1->Edit3->SetText(empty.Path());
-    Do([] { ClickItem("UpdateCorvana1"); });
-    Do([] { ClickItem("FTPAccess1"); });
+    Do([] { ChooseMenu("UpdateCorvana1"); });
+    Do([] { ChooseMenu("FTPAccess1"); });
     RunFor(50);
     EXPECT_EQ(std::tuple(Questions.empty(), Errors.empty(), Form1->AppRunner1->Terminated()), std::tuple(true, true, false));
 }

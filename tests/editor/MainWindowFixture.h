@@ -51,12 +51,6 @@ using PageState = std::tuple<std::string, int, int>;
 // and whether Save is offered.
 using DocumentState = std::tuple<std::string, bool, bool>;
 
-// Chooses the main window's item of the given name from whatever menu opens.
-struct TMenuChoice : TMenuRunner {
-    std::string item;
-    TMenuItem* Run(TPopupMenu*, TPoint) override { return FindComponentAs<TMenuItem>(Form1, item); }
-};
-
 class MainWindowTest : public ScriptedDesktopTest {
 protected:
     // The program's settings key, made where `create` asks for it.
@@ -161,7 +155,7 @@ protected:
                 EraseAndType(dialog->Edit1, title);
             ClickOn(position < 0 ? dialog->Button2 : dialog->Button1);
         };
-        Do([] { Form1->New1Click(Form1); });
+        Do([this] { PressKey(Qt::Key_N, Qt::ControlModifier); });
         InModal = nullptr;
     }
 
@@ -184,6 +178,25 @@ protected:
     {
         return { Form1->Edit1->Text(), Form1->RichEdit1->Modified(), Form1->ToolbarButton977->Enabled() };
     }
-    // The main window's menu item of that name clicked.
-    static void ClickItem(const std::string& name) { FindComponentAs<TMenuItem>(Form1, name)->Click(); }
+    // The main window's menu item of that name chosen as the user does: its
+    // menu dropped by a click on the menu bar's button (or a right click on
+    // `at`, the editor by default), then the item clicked, and each submenu
+    // on the way. A menu's own name drops it and dismisses it.
+    static void ChooseMenu(const std::string& name, TControl* at = nullptr)
+    {
+        TComponent* found = Form1->FindComponent(name);
+        std::vector<std::string> captions;
+        for (auto* item = dynamic_cast<TMenuItem*>(found); item; item = item->Parent())
+            if (item->Parent())
+                captions.insert(captions.begin(), item->Caption);
+            else
+                found = item->Owner();
+        for (TitaMenuButton* bar : { Form1->itaMenuButton1, Form1->itaMenuButton2, Form1->itaMenuButton3,
+                 Form1->itaMenuButton4, Form1->itaMenuButton5, Form1->itaMenuButton6 })
+            if (bar->Menu == found)
+                return ChooseFromMenu([bar] { ClickOn(bar); }, captions);
+        ASSERT_EQ(found, at ? at->PopupMenu() : Form1->PopupMenu6) << name;
+        QWidget* under = at ? at->Widget() : Form1->RichEdit1->Editor()->viewport();
+        ChooseFromMenu([under] { RightClick(under, under->width() - 5, 10); }, captions);
+    }
 };

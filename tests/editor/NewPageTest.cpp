@@ -38,7 +38,7 @@ TEST_F(MainWindowTest, BlankDocumentStartsAnUntitledUnchangedPage)
         std::tuple("", "Untitled", false, false));
 
     // A later Save asks for a name instead of overwriting the old file.
-    Form1->Save1Click(Form1);
+    PressKey(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(std::tuple(ReadFileBytes(Dir.File("keep.htm")), FileDialogTitles.size()), std::tuple("keep", 2u));
 }
 
@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, OkWithoutASelectionSaysSoAndTheDialogStays)
         // A double-click on an item closes it and carries out that choice.
         ClickInView(list, list->visualItemRect(list->item(0)).center(), true);
     };
-    Form1->New1Click(Form1);
+    PressKey(Qt::Key_N, Qt::ControlModifier);
     ASSERT_EQ(std::tuple(stillOpen, Questions.size()), std::tuple(true, 1u));
     EXPECT_EQ(std::tuple(Questions[0].Text, Questions[0].Type, Form1->RichEdit1->Text()),
         std::tuple("You have to select a template", mtError, ""));

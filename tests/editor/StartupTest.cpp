@@ -126,43 +126,43 @@ TEST_F(MainWindowTest, ASettingOfTheWrongTypeIsShownOnceAndReadsAsAbsent)
 TEST_F(MainWindowTest, ClosingWithoutChangesAsksNothing)
 {
     Start();
-    bool canClose = false;
-    Form1->FormCloseQuery(Form1, canClose);
-    EXPECT_EQ(std::tuple(canClose, Questions.size()), std::tuple(true, 0u));
+    CloseBox(Form1);
+    EXPECT_EQ(std::tuple(Application->Terminated(), Questions.size()), std::tuple(true, 0u));
 }
 
 TEST_F(MainWindowTest, ClosingWithChangesAsksAndFollowsTheAnswer)
 {
     Start();
     Form1->RichEdit1->SetSelText("x");
+    // Each close box that closes the window.
+    int closes = 0;
+    Form1->OnClose = [&closes](TObject*, TCloseAction&) { ++closes; };
 
     Answers = { mrCancel };
-    bool canClose = true;
-    Form1->FormCloseQuery(Form1, canClose);
-    ASSERT_EQ(std::tuple(canClose, Questions.size()), std::tuple(false, 1u));
+    CloseBox(Form1);
+    ASSERT_EQ(std::tuple(closes, Questions.size()), std::tuple(0, 1u));
     EXPECT_EQ(std::tuple(Questions[0].Text, Questions[0].Buttons), std::tuple("Do you want to save the changes?", mbYesNoCancel));
 
     // Yes on an "Untitled" page asks for a name; cancelling that keeps all.
     Answers = { mrYes };
-    canClose = true;
-    Form1->FormCloseQuery(Form1, canClose);
-    EXPECT_EQ(std::tuple(canClose, FileDialogTitles.size(), Form1->RichEdit1->Modified(), Form1->Edit1->Text()),
-        std::tuple(false, 1u, true, "Untitled"));
+    CloseBox(Form1);
+    EXPECT_EQ(std::tuple(closes, FileDialogTitles.size(), Form1->RichEdit1->Modified(), Form1->Edit1->Text()),
+        std::tuple(0, 1u, true, "Untitled"));
 
     // Yes with a name saves and still keeps the window open; the next close
     // finds nothing to save.
     Answers = { mrYes };
     FileChoices = { Dir.File("page.htm") };
-    Form1->FormCloseQuery(Form1, canClose);
-    EXPECT_EQ(std::tuple(canClose, Form1->RichEdit1->Modified(), FileExists(Dir.File("page.htm"))),
-        std::tuple(false, false, true));
-    Form1->FormCloseQuery(Form1, canClose);
-    EXPECT_TRUE(canClose);
+    CloseBox(Form1);
+    EXPECT_EQ(std::tuple(closes, Form1->RichEdit1->Modified(), FileExists(Dir.File("page.htm")), Application->Terminated()),
+        std::tuple(0, false, true, false));
+    CloseBox(Form1);
+    EXPECT_EQ(std::tuple(closes, Application->Terminated()), std::tuple(1, true));
 
     Form1->RichEdit1->SetSelText("y");
     Answers = { mrNo };
-    Form1->FormCloseQuery(Form1, canClose);
-    EXPECT_TRUE(canClose);
+    CloseBox(Form1);
+    EXPECT_EQ(closes, 2);
 }
 
 TEST_F(MainWindowTest, ExitAsksLikeClosingAndEndsOnlyWhenAllowed)
@@ -170,11 +170,11 @@ TEST_F(MainWindowTest, ExitAsksLikeClosingAndEndsOnlyWhenAllowed)
     Start();
     Form1->RichEdit1->SetSelText("unsaved");
     Answers = { mrCancel };
-    Form1->Exit1Click(Form1);
+    ChooseMenu("Exit1");
     EXPECT_EQ(std::tuple(Questions.size(), Application->Terminated()), std::tuple(1u, false));
 
     Answers = { mrNo };
-    Form1->Exit1Click(Form1);
+    ChooseMenu("Exit1");
     EXPECT_TRUE(Application->Terminated());
 }
 

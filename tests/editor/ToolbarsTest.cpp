@@ -40,12 +40,8 @@ bool showsCell(const QImage& button, const QImage& cell)
 TEST_F(MainWindowTest, AHiddenBarStaysHiddenWhenAnotherIsDraggedAcrossItsRow)
 {
     Start();
-    TMenuChoice menu;
-    menu.item = "StandardToolbar2";
-    SetMenuRunner(&menu);
     // The toolbars' menu, from a right click on the bar past its buttons.
-    RightClick(Form1->Standard->Widget(), Form1->Standard->Width() - 5, 10);
-    SetMenuRunner(nullptr);
+    ChooseMenu("StandardToolbar2", Form1->Standard);
     ASSERT_FALSE(Form1->Standard->Visible());
     // The menu bar's grip, down past the middle of the "No Name" row below.
     DragMouse(Form1->MainMenu->DragBox()->Widget(), { 5, 5 }, { screenPoint(Form1->MainMenu, 5, 22 + 14) });

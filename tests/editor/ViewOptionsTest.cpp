@@ -58,8 +58,6 @@ TEST_F(MainWindowTest, TogglesWorkOnAStoreThatCannotBeWrittenWhichIsShownOnceAnd
 TEST_F(MainWindowTest, ToolbarItemsShowAndHideTheirBarWithCheckMarksFollowing)
 {
     Start();
-    TMenuChoice chooser;
-    SetMenuRunner(&chooser);
     // The control whose menu opens, the item chosen (it carries the check mark), its bar.
     const std::tuple<TControl*, const char*, TitaToolBar*> cases[] = {
         { Form1->itaMenuButton6, "StandardToolbar1", Form1->Standard },
@@ -69,11 +67,7 @@ TEST_F(MainWindowTest, ToolbarItemsShowAndHideTheirBarWithCheckMarksFollowing)
     };
     for (const auto& [opener, item, bar] : cases) {
         bool before = bar->Visible();
-        chooser.item = item;
-        if (opener == Form1->itaMenuButton6)
-            clickToggle(opener);
-        else
-            opener->PopupMenu()->Popup(0, 0);
+        ChooseMenu(item, opener == Form1->MainMenu ? opener : nullptr);
         EXPECT_EQ(bar->Visible(), !before) << item;
         bar->Repaint();  // a shown bar stores itself as it paints
         EXPECT_EQ(std::tuple(ReadRegString("ToolBar\\" + bar->Caption(), "isVisible", "?"), checked(item)),
@@ -81,18 +75,14 @@ TEST_F(MainWindowTest, ToolbarItemsShowAndHideTheirBarWithCheckMarksFollowing)
     }
     EXPECT_EQ(std::tuple(Form1->itaMenuButton6->Down(), Form1->itaDock1->Height()), std::tuple(false, 74));
     // The panel item of the View menu flips the panel and its button.
-    chooser.item = "ShowHidePanel1";
-    clickToggle(Form1->itaMenuButton6);
+    ChooseMenu("ShowHidePanel1");
     EXPECT_EQ(std::tuple(panel(), checked("ShowHidePanel1")), std::tuple(std::tuple(false, false), true));
-    SetMenuRunner(nullptr);
 }
 
 TEST_F(MainWindowTest, TheMenuBarMadeFloatingTakesTheWindowWidth)
 {
     Start();
-    Form1->MainMenu->MouseDown(mbLeft, ssLeft, 5, 5);
-    Form1->MainMenu->MouseMove(ssLeft, 5, 300);
-    Form1->MainMenu->MouseUp(mbLeft, 0, 5, 300);
+    DragMouse(Form1->MainMenu->Widget(), { 5, 5 }, { Form1->MainMenu->Widget()->mapToGlobal(QPoint(5, 300)) });
     ProcessPostedMessages();
     ASSERT_TRUE(Form1->MainMenu->Floating());
     EXPECT_EQ(std::tuple(Form1->MainMenu->Width(), Form1->MainMenu->FloatingWindow()->ClientWidth(), Form1->MainMenu->Left(),

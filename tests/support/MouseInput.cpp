@@ -9,8 +9,10 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QMenu>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 #include <QtEvents>
@@ -155,6 +157,30 @@ void DropAt(QWidget* target, QMimeData* data, QPoint at)
 void MoveMouseOver(QWindow* window, QPoint screen) { QTest::mouseMove(window, window->mapFromGlobal(screen)); }
 
 void ClickOver(QWindow* window, QPoint screen) { QTest::mouseClick(window, Qt::LeftButton, {}, window->mapFromGlobal(screen)); }
+
+void ChooseFromMenu(const std::function<void()>& open, const std::vector<std::string>& captions)
+{
+    // The menu runs a loop of its own: the clicks come from within it.
+    std::size_t next = 0;
+    int waits = 0;
+    QTimer hand;
+    QObject::connect(&hand, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        if (next == captions.size() || ++waits > 200)
+            return QTest::keyClick(menu, Qt::Key_Escape);
+        for (QAction* action : menu->actions())
+            if (action->text().section(QLatin1Char('\t'), 0, 0).toStdString() == captions[next]) {
+                waits = 0;
+                ++next;
+                return QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            }
+    });
+    hand.start(10);
+    open();
+    EXPECT_EQ(next, captions.size()) << "the menu showed no " << (next < captions.size() ? captions[next] : "");
+}
 
 void CloseBox(QWidget* window) { sendTo(window, QCloseEvent()); }
 

@@ -9,9 +9,11 @@
 #include <QString>
 #include <Qt>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 class QAbstractItemView;
 class QMimeData;
@@ -102,6 +104,12 @@ void DropAt(QWidget* target, QMimeData* data, QPoint at);
 // to, or clicked at, a screen point.
 void MoveMouseOver(QWindow* window, QPoint screen);
 void ClickOver(QWindow* window, QPoint screen);
+
+// A pick from the pop-up menu that `open` drops (a click on a menu button,
+// say): the item of each caption clicked in turn as its menu shows, each but
+// the last opening a submenu; with no captions Escape dismisses the menu. A
+// caption the menu does not show fails the test and closes the menu.
+void ChooseFromMenu(const std::function<void()>& open, const std::vector<std::string>& captions);
 
 // The close box of the window's title bar: the window system asks the
 // window to close.
