@@ -53,7 +53,6 @@ TEST_F(UpdaterInNamespace, SearchShowDownloadAndStart)
     if (!std::getenv(kInnerFlag))
         GTEST_SKIP() << "runs inside the namespace of UpdaterEndToEnd";
 
-    Form1->Show();
     ClickOn(Form1->Button1);
     ExpectDescriptionShown();
     ASSERT_TRUE(Form1->Button3->Visible());

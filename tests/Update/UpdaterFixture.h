@@ -10,6 +10,7 @@
 #include "platform/Application.h"
 #include "platform/Memo.h"
 #include "platform/Strings.h"
+#include "tests/support/MouseInput.h"
 #include "tests/support/TempDir.h"
 
 #include <sys/stat.h>
@@ -27,6 +28,8 @@ protected:
         ASSERT_EQ(::chdir(m_dir.Path().c_str()), 0);
         Form1 = new TForm1(Application);
         Form2 = new TForm2(Application);
+        // Shown, so that its buttons take real clicks.
+        Form1->Show();
         TForm::ModalResponder = [this](TForm* form) {
             if (form != Form2)
                 return;

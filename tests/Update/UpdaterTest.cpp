@@ -51,13 +51,13 @@ TEST_F(Updater, SearchShowsTheDescriptionThenUpdateStartsTheInstaller)
 {
     Serve(UpdateServer);
 
-    Form1->Button1Click(Form1->Button1);
+    ClickOn(Form1->Button1);
     ExpectDescriptionShown();
     EXPECT_EQ(ReadFileBytes(File("update.txt")), kDescription);
     EXPECT_EQ(Missing(Log(), { "cmd> GET /Corvana/update/update.txt HTTP/1.0", "text/plain => update.txt", "StatusCode = 200",
                   "hdr>HTTP/1.0 200 OK", "RequestDone Error = 0" }), "");
 
-    Form1->Button3Click(Form1->Button3);
+    ClickOn(Form1->Button3);
     EXPECT_EQ(std::tuple(Status(), Form1->Button3->Caption()), std::tuple("Done...", "Update"));
     ExpectInstallerStarted();
 }
@@ -69,23 +69,23 @@ TEST_F(Updater, StopDuringASearchFailsAndTheNextStartWorks)
         if (Form1->HttpCli1->State() == HttpClientState::WaitingHeader && Form1->Button1->Caption() == "Stop") {
             EXPECT_EQ(Status(), "Searching for updates. Please wait...");
             EXPECT_TRUE(Form1->Timer1->Enabled());
-            PostCall([] { Form1->Button1Click(Form1->Button1); });
+            PostCall([] { ClickOn(Form1->Button1); });
         }
     };
-    Form1->Button1Click(Form1->Button1);
+    ClickOn(Form1->Button1);
     EXPECT_EQ(std::tuple(Status(), Form1->Button1->Caption(), Form1->TrackBar1->Position(), InformationShown),
         std::tuple("Receiving failed...", "Start", 0, 0));
     EXPECT_EQ(Missing(Log(), { "GET Failed !", "ReasonPhrase = Connection aborted on request" }), "");
 
     Form1->HttpCli1->OnStateChange = nullptr;
-    Form1->Button1Click(Form1->Button1);
+    ClickOn(Form1->Button1);
     EXPECT_EQ(std::tuple(InformationShown, Status()), std::tuple(1, "Done..."));
 }
 
 TEST_F(Updater, AFailedSearchIsLoggedWithItsReason)
 {
     Serve(Answer("HTTP/1.0 404 Not Found\r\n\r\n"));
-    Form1->Button1Click(Form1->Button1);
+    ClickOn(Form1->Button1);
     EXPECT_EQ(std::tuple(Status(), Form1->Button3->Visible(),
                   Missing(Log(), { "GET Failed !", "StatusCode   = 404", "ReasonPhrase = Not Found" })),
         std::tuple("Receiving failed...", false, ""));
@@ -94,9 +94,9 @@ TEST_F(Updater, AFailedSearchIsLoggedWithItsReason)
 TEST_F(Updater, ASecondSearchLogsTheHeaderLinesOfBoth)
 {
     Serve(UpdateServer);
-    Form1->Button1Click(Form1->Button1);
+    ClickOn(Form1->Button1);
     Form1->Memo1->Clear();
-    Form1->Button1Click(Form1->Button1);
+    ClickOn(Form1->Button1);
     std::vector<std::string> log = Log();
     auto status = std::find(log.begin(), log.end(), "StatusCode = 200");
     ASSERT_NE(status, log.end());
@@ -108,20 +108,21 @@ TEST_F(Updater, ABrokenInstallerDownloadNeverReplacesOrStartsAnything)
     Serve(Answer("HTTP/1.0 200 OK\r\nContent-Length: 5000\r\n\r\n#!/bin/sh\necho bad > installer-ran\n"));
     WriteFileBytes(File("update.exe"), "the good installer");
     Form1->Button3->Show();
-    Form1->Button3Click(Form1->Button3);
+    ClickOn(Form1->Button3);
     EXPECT_EQ(std::tuple(Status(), Form1->Button1->Caption()), std::tuple("Receiving failed...", "Start"));
     EXPECT_EQ(ReadFileBytes(File("update.exe")), "the good installer");
     ExpectNothingStarted();
     // The Stop that is left on the button only resets the window.
     EXPECT_EQ(Form1->Button3->Caption(), "Stop");
-    Form1->Button3Click(Form1->Button3);
+    ClickOn(Form1->Button3);
     EXPECT_EQ(std::tuple(Form1->Button3->Caption(), Status()), std::tuple("Update", ""));
 }
 
 TEST_F(Updater, AnInstallerAnsweredAsAPageIsKeptAsHtmAndNotStarted)
 {
     Serve(Answer("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<html>Please log in</html>"));
-    Form1->Button3Click(Form1->Button3);
+    Form1->Button3->Show();
+    ClickOn(Form1->Button3);
     EXPECT_EQ(std::tuple(Status(), ReadFileBytes(File("update.htm")), Exists("update.exe"),
                   Missing(Log(), { "text/html => update.htm" })),
         std::tuple("Receiving failed...", "<html>Please log in</html>", false, ""));
@@ -146,8 +147,8 @@ TEST_F(Updater, ADateThatDoesNotConvertStopsBeforeTheRequest)
     EXPECT_EQ(server->Connections(), 0);
 
     Form1->Edit4->SetText("2026-12-06 10:05:00");
-    Form1->Button1Click(Form1->Button1);  // the Stop of the broken start
-    Form1->Button1Click(Form1->Button1);
+    ClickOn(Form1->Button1);  // the Stop of the broken start
+    ClickOn(Form1->Button1);
     EXPECT_NE(server->Requests().at(0).find("If-Modified-Since: Sun, 06 Dec 2026 10:05:00 GMT\r\n"), std::string::npos);
 }
 
@@ -159,9 +160,10 @@ TEST_F(Updater, StopDuringTheDownloadLeavesNoFileBehind)
     });
     Form1->HttpCli1->OnStateChange = [](TObject*) {
         if (Form1->HttpCli1->State() == HttpClientState::ReceivingBody)
-            PostCall([] { Form1->Button3Click(Form1->Button3); });
+            PostCall([] { ClickOn(Form1->Button3); });
     };
-    Form1->Button3Click(Form1->Button3);
+    Form1->Button3->Show();
+    ClickOn(Form1->Button3);
     EXPECT_EQ(std::tuple(Status(), Form1->Button3->Caption(), Form1->Button1->Caption()),
         std::tuple("Receiving failed...", "Update", "Start"));
     EXPECT_EQ(Entries(), std::vector<std::string> {});
@@ -183,10 +185,11 @@ TEST_F(Updater, AnAnswerWithoutAWholeInstallerStartsNothing)
         // An installer of an earlier update is still in the folder.
         WriteFileBytes(File("update.exe"), "#!/bin/sh\necho old > installer-ran\n");
         ::chmod(File("update.exe").c_str(), 0755);
-        Form1->Button3Click(Form1->Button3);
+        Form1->Button3->Show();
+        ClickOn(Form1->Button3);
         EXPECT_EQ(Status(), "Receiving failed...");
         ExpectNothingStarted();
-        Form1->Button3Click(Form1->Button3);  // the Stop left on the button
+        ClickOn(Form1->Button3);  // the Stop left on the button
     }
 }
 
