@@ -110,11 +110,13 @@ TEST_F(ImageDialogTest, BrowseTakesTheBareFileNameAlsoOfHiddenFiles)
     const std::pair<std::optional<std::string>, std::string> choices[] = {
         { Dir.File("My Cat.GIF"), "My Cat.GIF" }, { Dir.File(".hidden.jpg"), ".hidden.jpg" }, { std::nullopt, ".hidden.jpg" },
     };
-    for (const auto& [choice, source] : choices) {
-        FileChoices = { choice };
-        Do([] { ClickOn(Form5->BitBtn1); });
-        EXPECT_EQ(Form5->Edit1->Text(), source);
-    }
+    Written<TForm5>([&](TForm5* d) {
+        for (const auto& [choice, source] : choices) {
+            FileChoices = { choice };
+            Do([d] { ClickOn(d->BitBtn1); });
+            EXPECT_EQ(d->Edit1->Text(), source);
+        }
+    });
     EXPECT_EQ(std::tuple(Errors.size(), FileDialogTitles.size()), std::tuple(0u, 3u));
 }
 

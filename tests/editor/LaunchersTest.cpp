@@ -31,6 +31,7 @@ TEST_F(AllWindowsTest, EveryDialogButtonOpensItsWindowModally)
     StartAll();
     for (const auto& [number, window] : kButtons) {
         Shown.clear();
+        ClickTabsOf(button(number));
         Do([&] { ClickOn(button(number)); });
         EXPECT_EQ(Shown, std::vector { "Form" + std::to_string(window) }) << number;
     }

@@ -22,7 +22,11 @@ TEST_F(ModalFocusTest, TypingGoesToThePageOnceAModalWindowClosesWithEscape)
 {
     const std::pair<const char*, std::function<void()>> cases[] = {
         { "Open's file dialog", [this] { PressKey(Qt::Key_O, Qt::ControlModifier); } },
-        { "the E-Mail dialog", [] { ClickOn(FindComponentAs<TToolbarButton97>(Form1, "ToolbarButton97135")); } },
+        { "the E-Mail dialog", [] {
+             auto* mail = FindComponentAs<TToolbarButton97>(Form1, "ToolbarButton97135");
+             ClickTabsOf(mail);
+             ClickOn(mail);
+         } },
     };
     for (const auto& [what, open] : cases) {
         SCOPED_TRACE(what);

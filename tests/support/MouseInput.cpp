@@ -2,6 +2,7 @@
 
 #include "tests/support/XDesktop.h"
 
+#include "platform/ComCtrls.h"
 #include "platform/ComboBox.h"
 #include "platform/StdCtrls.h"
 
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QPointer>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -124,7 +126,30 @@ void ClickAt(QWidget* widget, QPoint at, bool twice)
 
 void SystemClickAt(QWidget* widget, QPoint at) { QTest::mouseClick(widget, Qt::LeftButton, {}, at); }
 
-void ClickOn(TControl* control) { SystemClickAt(control->Widget(), control->Widget()->rect().center()); }
+void ClickOn(TControl* control)
+{
+    EXPECT_TRUE(control->Widget()->isVisible()) << control->Name << " cannot be clicked: it is not showing";
+    SystemClickAt(control->Widget(), control->Widget()->rect().center());
+}
+
+void ClickTabsOf(TControl* control)
+{
+    std::vector<TTabSheet*> sheets;
+    for (TControl* c = control; c; c = c->Parent())
+        if (auto* sheet = dynamic_cast<TTabSheet*>(c))
+            sheets.insert(sheets.begin(), sheet);
+    for (TTabSheet* sheet : sheets) {
+        TPageControl* pages = sheet->PageControl();
+        if (pages->ActivePage() == sheet)
+            continue;
+        auto* bar = pages->Widget()->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
+        int index = 0;
+        while (pages->Pages(index) != sheet)
+            ++index;
+        SystemClickAt(bar, bar->tabRect(index).center());
+        EXPECT_EQ(pages->ActivePage(), sheet) << sheet->Name << " did not come to the front";
+    }
+}
 
 void DoubleClickOn(TControl* control) { QTest::mouseDClick(control->Widget(), Qt::LeftButton); }
 
