@@ -63,13 +63,14 @@ struct DockTest : ::testing::Test {
             WriteRegString("ToolBar\\" + caption, name, value);
     }
     std::string Stored(const std::string& bar, const char* name) { return ReadRegString("ToolBar\\" + bar, name, "(none)"); }
-    // Presses the grip and moves by (dx, dy) in steps, as a drag does.
+    // Presses the grip and moves the mouse through points of the bar where
+    // it is at each step, as a drag does, then lets go.
     void Drag(TitaToolBar* b, int x, int y, std::initializer_list<TPoint> moves)
     {
-        b->MouseDown(mbLeft, ssLeft, x, y);
+        SendMouse(b->Widget(), QEvent::MouseButtonPress, x, y);
         for (TPoint m : moves)
-            b->MouseMove(ssLeft, m.X, m.Y);
-        b->MouseUp(mbLeft, 0, 0, 0);
+            SendMouse(b->Widget(), QEvent::MouseMove, m.X, m.Y);
+        SendMouse(b->Widget(), QEvent::MouseButtonRelease, 0, 0);
         ProcessPostedMessages();
     }
     // The bars' tops, then the dock's height.
