@@ -143,6 +143,7 @@ void ClickTabsOf(TControl* control)
         if (pages->ActivePage() == sheet)
             continue;
         auto* bar = pages->Widget()->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
+        ASSERT_NE(bar, nullptr) << pages->Name << " shows no tabs";
         int index = 0;
         while (pages->Pages(index) != sheet)
             ++index;

@@ -66,14 +66,14 @@ void ClickAt(QWidget* widget, QPoint at, bool twice = false);
 // real click does, where ClickAt goes to the widget alone.
 void SystemClickAt(QWidget* widget, QPoint at);
 // A left click, or a double click, in the middle of the control, through
-// the window system: the click moves the focus as a real one does.
-// A click fails the test when the control is not showing, as nobody can
+// the window system: the click moves the focus as a real one does. The
+// click fails the test when the control is not showing, as nobody can
 // click it then.
 void ClickOn(TControl* control);
+void DoubleClickOn(TControl* control);
 // The tab pages that hold the control brought to the front, outermost
 // first, each with a click on its tab, as one does before using it.
 void ClickTabsOf(TControl* control);
-void DoubleClickOn(TControl* control);
 // A left click on the upper arrow of an up-down control.
 void ClickUpArrow(TControl* upDown);
 // A left click at a point of a list's or tree's item area; `twice` follows
